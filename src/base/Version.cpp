@@ -1,0 +1,3 @@
+#include "base/Version.h"
+
+const char* VersionProgramme() { return BREVALUNE_VERSION; }
