@@ -1,3 +1,6 @@
 #include "base/Version.h"
 
-const char* VersionProgramme() { return BREVALUNE_VERSION; }
+const char* VersionProgramme()
+{
+    return BREVALUNE_VERSION;
+}
