@@ -97,7 +97,7 @@ private:
     std::FILE* Fichier_ = nullptr;
 };
 
-}  // namespace
+} // namespace
 
 // --- TSourceMemoire ---
 

@@ -40,7 +40,7 @@ uint32_t LittleEndianAt(const std::vector<uint8_t>& b, std::size_t k, int width)
     return v;
 }
 
-}  // namespace
+} // namespace
 
 // Values whose bytes lie on both sides of a block boundary come out whole, whatever
 // the size of the pieces the device hands over.

@@ -44,4 +44,4 @@ std::vector<uint8_t> Bytes(const std::string& text)
     return std::vector<uint8_t>(text.begin(), text.end());
 }
 
-}  // namespace testsupport
+} // namespace testsupport

@@ -53,4 +53,4 @@ private:
 
 std::vector<uint8_t> Bytes(const std::string& text);
 
-}  // namespace testsupport
+} // namespace testsupport
