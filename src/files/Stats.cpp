@@ -10,6 +10,12 @@
 
 namespace {
 
+// Callers pass the folder ending with "/"; one without it must not yield "statsstat5.txt".
+std::string AvecSeparateur(const std::string& Dossier)
+{
+    return Dossier.empty() || Dossier.back() == '/' ? Dossier : Dossier + "/";
+}
+
 // The archive stores its 16-bit values high byte first.
 uint16_t LitMotGrosBout(TLecteurFichier& Lecteur)
 {
@@ -407,8 +413,9 @@ TSaisonStat* TStat::GetSaison(int i) const
 
 // --- TStats ---
 
-std::vector<std::string> TStats::ChargeDossier(const std::string& Dossier)
+std::vector<std::string> TStats::ChargeDossier(const std::string& NomDossier)
 {
+    const std::string Dossier = AvecSeparateur(NomDossier);
     std::vector<std::string> Noms;
     std::error_code Erreur;
     for (std::filesystem::directory_iterator It(Dossier, Erreur), Fin; !Erreur && It != Fin; It.increment(Erreur)) {
@@ -437,7 +444,7 @@ TStat* TStats::Ajoute(const std::string& Dossier, int Id)
 {
     if (TStat* Existante = ChercheId(Id))
         return Existante;
-    const std::string Base = Dossier + "stat" + std::to_string(Id);
+    const std::string Base = AvecSeparateur(Dossier) + "stat" + std::to_string(Id);
     auto Pris = [&](const std::string& Nom) {
         std::error_code Erreur;
         if (std::filesystem::exists(Nom, Erreur))

@@ -137,7 +137,7 @@ private:
 // Every archive of the "stats/" folder.
 class TStats {
 public:
-    // Loads every ".txt" file of the folder (ending with "/"), in name order.
+    // Loads every ".txt" file of the folder, in name order.
     // Returns the names of the files that could not be read; those are not
     // added.
     std::vector<std::string> ChargeDossier(const std::string& Dossier);

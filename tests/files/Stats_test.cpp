@@ -350,6 +350,11 @@ TEST(Stats, LoadsTheFolderInNameOrder)
     EXPECT_EQ(stats.IndexOf(stats.GetStat(1)), 1);
     EXPECT_EQ(stats.IndexOf(nullptr), -1);
 
+    TStats noSlash;
+    noSlash.ChargeDossier(dir.path().string());
+    EXPECT_EQ(noSlash.Count(), 3);
+    EXPECT_EQ(noSlash.Ajoute(dir.path().string(), 40)->GetNomFichier(), dir.str() + "stat40.txt");
+
     TStats none;
     EXPECT_TRUE(none.ChargeDossier(dir.str() + "missing/").empty());
     EXPECT_EQ(none.Count(), 0);
