@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -42,8 +43,33 @@ TFichierIni::TFichierIni(std::string NomFichier) : NomFichier(std::move(NomFichi
     Relit();
 }
 
+TFichierIni::TEmpreinte TFichierIni::Empreinte() const
+{
+    TEmpreinte E;
+    struct stat Etat;
+    if (::stat(NomFichier.c_str(), &Etat) == 0) {
+        E.Existe = true;
+        E.Inode = Etat.st_ino;
+        E.Taille = Etat.st_size;
+        E.Temps = static_cast<long long>(Etat.st_mtim.tv_sec) * 1000000000LL + Etat.st_mtim.tv_nsec;
+    }
+    return E;
+}
+
+void TFichierIni::Actualise() const
+{
+    if (Empreinte() != Lue)
+        Charge();
+}
+
 void TFichierIni::Relit()
 {
+    Charge();
+}
+
+void TFichierIni::Charge() const
+{
+    Lue = Empreinte();
     Sections.clear();
     Sections.push_back(TSection{});
     FinDeLigne = "\n";
@@ -112,6 +138,7 @@ const TFichierIni::TLigne* TFichierIni::TrouveCle(const TSection& S, std::string
 
 std::string TFichierIni::ReadString(std::string_view Section, std::string_view Cle, std::string_view Defaut) const
 {
+    Actualise();
     const TSection* S = Trouve(Section);
     const TLigne* L = S ? TrouveCle(*S, Cle) : nullptr;
     if (!L)
@@ -134,6 +161,7 @@ bool TFichierIni::ReadBool(std::string_view Section, std::string_view Cle, bool 
 
 bool TFichierIni::WriteString(std::string_view Section, std::string_view Cle, std::string_view Valeur)
 {
+    Actualise();
     TSection* S = Trouve(Section);
     if (!S) {
         // A blank line keeps the new section apart from the one before.
@@ -177,17 +205,20 @@ bool TFichierIni::WriteBool(std::string_view Section, std::string_view Cle, bool
 
 bool TFichierIni::SectionExists(std::string_view Section) const
 {
+    Actualise();
     return Trouve(Section) != nullptr;
 }
 
 bool TFichierIni::ValueExists(std::string_view Section, std::string_view Cle) const
 {
+    Actualise();
     const TSection* S = Trouve(Section);
     return S && TrouveCle(*S, Cle);
 }
 
 std::vector<std::string> TFichierIni::ReadSection(std::string_view Section) const
 {
+    Actualise();
     std::vector<std::string> Cles;
     const TSection* S = Trouve(Section);
     if (!S)
@@ -200,6 +231,7 @@ std::vector<std::string> TFichierIni::ReadSection(std::string_view Section) cons
 
 std::vector<std::string> TFichierIni::ReadSections() const
 {
+    Actualise();
     std::vector<std::string> Noms;
     for (size_t I = 1; I < Sections.size(); ++I)
         if (Trouve(Sections[I].Nom) == &Sections[I])
@@ -209,6 +241,7 @@ std::vector<std::string> TFichierIni::ReadSections() const
 
 bool TFichierIni::EraseSection(std::string_view Section)
 {
+    Actualise();
     bool Change = false;
     for (size_t I = Sections.size(); I-- > 1;) {
         if (MemeNom(Sections[I].Nom, Section)) {
@@ -221,6 +254,7 @@ bool TFichierIni::EraseSection(std::string_view Section)
 
 bool TFichierIni::DeleteKey(std::string_view Section, std::string_view Cle)
 {
+    Actualise();
     TSection* S = Trouve(Section);
     if (!S)
         return true;
@@ -257,5 +291,6 @@ bool TFichierIni::UpdateFile()
         std::remove(Temporaire.c_str());
         return false;
     }
+    Lue = Empreinte();
     return true;
 }

@@ -9,8 +9,10 @@
 //
 // Each write goes to the file at once (replaced as a whole, so an interrupted
 // write leaves the previous file), and keeps every other section, key, comment
-// and line as it was. A missing or unreadable file reads as empty: every read
-// gives its default.
+// and line as it was. Reads and writes see what another object or program has
+// written to the file meanwhile, as the platform's functions do, so a dialog
+// may write a key that its caller then reads. A missing or unreadable file
+// reads as empty: every read gives its default.
 
 #include <string>
 #include <string_view>
@@ -57,11 +59,25 @@ private:
         std::vector<TLigne> Lignes;
     };
 
+    // The file's identity, size and time: a change means someone else wrote it.
+    struct TEmpreinte {
+        bool Existe = false;
+        unsigned long long Inode = 0;
+        long long Taille = 0;
+        long long Temps = 0;
+        bool operator==(const TEmpreinte&) const = default;
+    };
+    TEmpreinte Empreinte() const;
+    void Charge() const;
+    // Reloads when the file changed since it was read or written.
+    void Actualise() const;
+
     const TSection* Trouve(std::string_view Section) const;
     TSection* Trouve(std::string_view Section);
     static const TLigne* TrouveCle(const TSection& S, std::string_view Cle);
 
     std::string NomFichier;
-    std::vector<TSection> Sections;
-    std::string FinDeLigne = "\n";
+    mutable std::vector<TSection> Sections;
+    mutable std::string FinDeLigne = "\n";
+    mutable TEmpreinte Lue;
 };

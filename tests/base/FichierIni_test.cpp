@@ -130,3 +130,26 @@ TEST(FichierIni, OldWindows1252FileAndUnwritableFolder)
     EXPECT_FALSE(Perdu.WriteString("General", "Langue", "fr"));
     EXPECT_EQ(Perdu.ReadString("General", "Langue", ""), "fr"); // kept in memory
 }
+
+// The language dialog writes the language through its own object while the
+// main window holds one on the same file: neither may miss or undo the other.
+TEST(FichierIni, TwoObjectsOnOneFileSeeEachOthersWrites)
+{
+    TempDir D;
+    const std::string Nom = (D / "brevalune.ini").string();
+    TFichierIni Principal(Nom);
+    EXPECT_EQ(Principal.ReadString("General", "Langue", ""), "");
+    {
+        TFichierIni Dialogue(Nom);
+        ASSERT_TRUE(Dialogue.WriteString("General", "Langue", "en"));
+    }
+    EXPECT_EQ(Principal.ReadString("General", "Langue", "fr"), "en");
+    TFichierIni Autre(Nom);
+    ASSERT_TRUE(Principal.WriteInteger("LastFile", "Count", 1));
+    ASSERT_TRUE(Autre.WriteBool("General", "ShowAstuce", false));
+    EXPECT_FALSE(Principal.ReadBool("General", "ShowAstuce", true));
+    TFichierIni Relu(Nom);
+    EXPECT_EQ(Relu.ReadString("General", "Langue", ""), "en");
+    EXPECT_EQ(Relu.ReadInteger("LastFile", "Count", 0), 1);
+    EXPECT_FALSE(Relu.ReadBool("General", "ShowAstuce", true));
+}
