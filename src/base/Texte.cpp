@@ -498,3 +498,11 @@ std::string DecodeTexteStocke(std::string_view Octets)
         return std::string(Octets);
     return DecodeWindows1252(Octets);
 }
+
+void DecodeTexteStockeEnPlace(std::string& Texte)
+{
+    if (Texte.size() >= 3 && Texte.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        Texte.erase(0, 3);
+    if (!EstUtf8Valide(Texte))
+        Texte = DecodeWindows1252(Texte);
+}

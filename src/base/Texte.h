@@ -98,3 +98,5 @@ std::string DecodeWindows1252(std::string_view Octets);
 // Text read from a stored file: valid UTF-8 is kept as it is (a leading UTF-8
 // byte order mark is dropped), anything else is decoded as Windows-1252.
 std::string DecodeTexteStocke(std::string_view Octets);
+// The same on a buffer already in hand, without copying valid UTF-8.
+void DecodeTexteStockeEnPlace(std::string& Texte);

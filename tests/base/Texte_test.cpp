@@ -124,4 +124,8 @@ TEST(Texte, DecodesStoredTextAsUtf8OrWindows1252)
                                 "abc"),
               "abc");
     EXPECT_EQ(DecodeTexteStocke(""), "");
+    std::string EnPlace = "\xEF\xBB\xBF"
+                          "c\x9Cur";
+    DecodeTexteStockeEnPlace(EnPlace);
+    EXPECT_EQ(EnPlace, "cœur");
 }
