@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Texte.h"
+#include "base/oTraducteur.h"
 #include "model/ContexteSaison.h"
 
 int TDonneesEvt::GetGenre() const
@@ -16,6 +17,34 @@ int TDonneesEvt::GetGenre() const
     if (Mot & Evt::PenaltyManque)
         return 5;
     return 3;
+}
+
+std::string LibelleTypeBut(uint16_t mot)
+{
+    if (mot & Evt::Penalty)
+        return Traduit(532);
+    if (mot & Evt::CoupFranc)
+        return Traduit(533);
+    return {};
+}
+
+std::string LibelleGenre(int genre)
+{
+    return genre == 4 ? "(" + Traduit(225) + ")" : LibelleGenreCourt(genre);
+}
+
+std::string LibelleGenreCourt(int genre)
+{
+    switch (genre) {
+    case 1:
+        return Traduit(314);
+    case 2:
+        return Traduit(315);
+    case 4:
+        return Traduit(225);
+    default:
+        return {};
+    }
 }
 
 // --- TListeDonnees ---

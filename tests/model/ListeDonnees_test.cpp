@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeSaison.h"
+#include "base/oTraducteur.h"
 
 namespace {
 TDonneesEvt* Ajoute(TListeDonnees& liste, int joueur, uint16_t equipe, uint16_t mot)
@@ -185,4 +186,18 @@ TEST(ListeStatTir, KeyedByPlayerIdSoNamesakesStayApart)
     EXPECT_EQ(tony.Valeurs[2], 5);
     EXPECT_EQ(tony.Valeurs[3], 9);
     EXPECT_EQ(tony.Valeurs[15], 3);
+}
+
+TEST(DonneesEvt, LabelsOfGoalKinds)
+{
+    InstalleTraducteur(std::make_unique<TTraducteur>("texte/Textefr.txt"));
+    EXPECT_EQ(LibelleTypeBut(0x100 | 0x200), "Penalty");
+    EXPECT_EQ(LibelleTypeBut(0x200), "Coup franc");
+    EXPECT_EQ(LibelleTypeBut(0x80), "");
+    EXPECT_EQ(LibelleGenre(1), "(pen)");
+    EXPECT_EQ(LibelleGenre(4), "(csc)");
+    EXPECT_EQ(LibelleGenreCourt(4), "csc");
+    EXPECT_EQ(LibelleGenre(3), "");
+    EXPECT_EQ(LibelleGenreCourt(5), "");
+    InstalleTraducteur(nullptr);
 }
