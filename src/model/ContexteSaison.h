@@ -1,7 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+
+class TJoueur;
+class TListePays;
+class TPersonnels;
+class TStades;
 
 // What the parts of a season (calendar, events, championships, people, stadiums
 // and club records) ask of the season that holds them: names by id and ids by
@@ -42,4 +48,20 @@ public:
     // or copied in); 65535 when it cannot be had. Used when results are copied
     // from a championship of another season.
     virtual int ImporteStade(const TContexteSaison& origine, int code) = 0;
+
+    // --- People, stadiums and club records ---
+
+    // GetNomEquipe above, and:
+    // Id of the first team whose folded name (NormaliseNom) equals that of
+    // `nom`; -1 when none.
+    virtual int ChercheEquipe(const std::string& nom) const = 0;
+    // True when the current championship is an international one: players then
+    // play for their national team.
+    virtual bool ChampCourantInternational() const = 0;
+    virtual const TListePays* GetListePays() const = 0;
+    virtual const TStades* GetStades() const = 0;
+    virtual const TPersonnels* GetEntraineurs() const = 0;
+    // A new player of the season's sport, not yet registered.
+    virtual std::unique_ptr<TJoueur> CreeJoueur(const std::string& nom, const std::string& prenom, int id,
+                                                uint16_t equipe) const = 0;
 };

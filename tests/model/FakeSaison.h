@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/ContexteSaison.h"
+#include "model/Joueurs.h"
 
 // A season reduced to what the calendar, the events and the championships ask
 // of it: a team table and a few players, referees and stadiums.
@@ -47,5 +48,16 @@ public:
         const int nouveau = Stades.empty() ? 0 : Stades.rbegin()->first + 1;
         Stades[nouveau] = nom;
         return nouveau;
+    }
+
+    // The people part of the season is not used by these tests.
+    int ChercheEquipe(const std::string&) const override { return -1; }
+    bool ChampCourantInternational() const override { return false; }
+    const TListePays* GetListePays() const override { return nullptr; }
+    const TStades* GetStades() const override { return nullptr; }
+    const TPersonnels* GetEntraineurs() const override { return nullptr; }
+    std::unique_ptr<TJoueur> CreeJoueur(const std::string&, const std::string&, int, uint16_t) const override
+    {
+        return nullptr;
     }
 };
