@@ -470,10 +470,7 @@ void TJoueurFootball::SetPasses(uint16_t cle, int valeur)
 
 int TJoueurFootball::TotalPasses() const
 {
-    int total = 0;
-    for (const auto& c : m_Cartons)
-        total += c.Passes;
-    return total;
+    return TotalCartons(&TCartonsStat::Passes);
 }
 
 // --- TChoixJoueur, TListeJoueur ---

@@ -215,6 +215,14 @@ TCartonsStat& TPersonnelStat::CartonsPour(uint16_t cle)
     return m_Cartons.back();
 }
 
+int TPersonnelStat::TotalCartons(uint16_t TCartonsStat::*champ) const
+{
+    int total = 0;
+    for (const auto& c : m_Cartons)
+        total += c.*champ;
+    return total;
+}
+
 int TPersonnelStat::GetAvertissements(uint16_t cle) const
 {
     const TCartonsStat* c = ChercheCartons(cle);
@@ -228,10 +236,7 @@ void TPersonnelStat::SetAvertissements(uint16_t cle, int valeur)
 
 int TPersonnelStat::TotalAvertissements() const
 {
-    int total = 0;
-    for (const auto& c : m_Cartons)
-        total += c.Avertissements;
-    return total;
+    return TotalCartons(&TCartonsStat::Avertissements);
 }
 
 int TPersonnelStat::GetExpulsions(uint16_t cle) const
@@ -247,10 +252,7 @@ void TPersonnelStat::SetExpulsions(uint16_t cle, int valeur)
 
 int TPersonnelStat::TotalExpulsions() const
 {
-    int total = 0;
-    for (const auto& c : m_Cartons)
-        total += c.Expulsions;
-    return total;
+    return TotalCartons(&TCartonsStat::Expulsions);
 }
 
 void TPersonnelStat::VideStats(bool tout)

@@ -143,6 +143,7 @@ protected:
     virtual std::unique_ptr<TListeStat> CreeListeStat(uint16_t cle) const;
     const TCartonsStat* ChercheCartons(uint16_t cle) const;
     TCartonsStat& CartonsPour(uint16_t cle);
+    int TotalCartons(uint16_t TCartonsStat::*champ) const;
 
     std::vector<TCartonsStat> m_Cartons;
     std::vector<std::unique_ptr<TListeStat>> m_Stats;
