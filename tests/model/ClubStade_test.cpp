@@ -181,3 +181,58 @@ TEST_F(RensClubXml, UnresolvedReferencesStayEmpty)
     saison.Stades.Retire(saison.Stades.Get(0));
     EXPECT_EQ(rens.GetStade(&saison.Stades), nullptr);
 }
+
+TEST_F(RensClubXml, TruncatedDocumentsReadCleanly)
+{
+    // Every registry of the people part written into one document, then read
+    // back from every prefix of it: nothing may crash, and nothing may appear
+    // that the whole document does not hold.
+    TJoueurs joueurs(&saison);
+    joueurs.AjouteEquipe(4);
+    auto j = saison.CreeJoueur("Blas", "Ludovic", 10, 4);
+    j->AjouteStatCarriere(101, 30, 8);
+    j->AjouteHistorique({2019, 101, 4, 30, 8, 1, 0});
+    joueurs.AjouteSimple(std::move(j));
+    TRensClubs clubs;
+    clubs.Ajoute(rens.CreeCopie());
+    const std::string document = EcritXml([&](TXmlWriter& w) {
+        w.OuvreElement("SaisonData");
+        saison.Pays.SaveToXml(w);
+        saison.Entraineurs.SaveToXml(w, "Entraineurs", &saison);
+        saison.Stades.SaveToXml(w, &saison);
+        clubs.SaveToXml(w, &saison);
+        joueurs.SaveToXml(w, &saison);
+        w.FermeElement("SaisonData");
+    });
+    for (size_t n = 0; n <= document.size(); ++n) {
+        TXmlStreamReader lecteur(std::string_view(document).substr(0, n));
+        TFauxContexte relue;
+        relue.Equipes = saison.Equipes;
+        TRensClubs clubsLus;
+        TJoueurs joueursLus(&relue);
+        for (int g = lecteur.LitNoeud(); g != XML_FIN; g = lecteur.LitNoeud()) {
+            if (g != XML_OUVRANT)
+                continue;
+            const std::string nom = lecteur.GetNom();
+            if (nom == "ListePays")
+                relue.Pays.LoadFromXml(lecteur);
+            else if (nom == "Entraineurs")
+                relue.Entraineurs.LoadFromXml(lecteur, "Entraineur", &relue);
+            else if (nom == "Stades")
+                relue.Stades.LoadFromXml(lecteur, &relue);
+            else if (nom == "RensClubs")
+                clubsLus.LoadFromXml(lecteur, &relue);
+            else if (nom == "Joueurs")
+                joueursLus.LoadFromXml(lecteur, &relue);
+        }
+        ASSERT_LE(relue.Entraineurs.Nombre(), 1) << n;
+        ASSERT_LE(relue.Stades.Nombre(), 1) << n;
+        ASSERT_LE(clubsLus.Nombre(), 1) << n;
+        ASSERT_LE(joueursLus.Nombre(), 1) << n;
+        if (n == document.size()) {
+            EXPECT_EQ(clubsLus.Nombre(), 1);
+            EXPECT_EQ(joueursLus.Get(0)->NbHistorique(), 1);
+            EXPECT_EQ(clubsLus.Get(0)->GetEntraineur(&relue.Entraineurs)->Nom, "Van_Basten");
+        }
+    }
+}
