@@ -1,0 +1,61 @@
+#include "files/Fichiers.h"
+
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <system_error>
+
+bool LitFichierBorne(const std::string& Fichier, uintmax_t MaxOctets, std::string& Octets)
+{
+    Octets.clear();
+    std::error_code Erreur;
+    if (!std::filesystem::is_regular_file(Fichier, Erreur))
+        return false;
+    const uintmax_t Taille = std::filesystem::file_size(Fichier, Erreur);
+    if (Erreur || Taille > MaxOctets)
+        return false;
+    std::ifstream Flux(Fichier, std::ios::binary);
+    if (!Flux)
+        return false;
+    try {
+        Octets.assign(static_cast<size_t>(Taille), '\0');
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    Flux.read(Octets.data(), static_cast<std::streamsize>(Taille));
+    // A file that shrank meanwhile gives what was there.
+    Octets.resize(static_cast<size_t>(Flux.gcount()));
+    if (Flux.bad()) {
+        Octets.clear();
+        return false;
+    }
+    return true;
+}
+
+bool EcritFichierRemplace(const std::string& Fichier, const std::string& Octets)
+{
+    namespace fs = std::filesystem;
+    std::error_code Erreur;
+    const fs::path Chemin(Fichier);
+    if (Chemin.has_parent_path())
+        fs::create_directories(Chemin.parent_path(), Erreur);
+    const std::string Provisoire = Fichier + ".tmp~";
+    {
+        std::ofstream Flux(Provisoire, std::ios::binary | std::ios::trunc);
+        if (!Flux)
+            return false;
+        Flux.write(Octets.data(), static_cast<std::streamsize>(Octets.size()));
+        Flux.close();
+        if (!Flux) {
+            fs::remove(Provisoire, Erreur);
+            return false;
+        }
+    }
+    fs::rename(Provisoire, Fichier, Erreur);
+    if (Erreur) {
+        std::error_code Ignore;
+        fs::remove(Provisoire, Ignore);
+        return false;
+    }
+    return true;
+}
