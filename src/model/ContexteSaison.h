@@ -5,6 +5,7 @@
 #include <string>
 
 class TJoueur;
+class TJoueurs;
 class TListePays;
 class TPersonnels;
 class TStades;
@@ -15,19 +16,6 @@ class TStades;
 // those parts use small fakes, so the parts can be built and tested before the
 // season itself. Keep it to what the parts really call.
 
-// --- Calendar, match events and championships ---
-
-// What the match sheets and event views need to know of one registered player.
-// A copy, so nothing held by a view can dangle when the registry frees a person.
-struct TFicheJoueur {
-    int Numero = 0;
-    std::string Nom;
-    std::string Prenom;
-    uint8_t Poste = 0;       // raw position code of the player's sport
-    int NumeroPoste = 0;     // 1-based position number within the sport
-    uint16_t Equipe = 65535; // current team (national team in an international championship)
-};
-
 class TContexteSaison {
 public:
     virtual ~TContexteSaison() = default;
@@ -36,14 +24,12 @@ public:
 
     // Name of a team of the season's team table; empty when unknown.
     virtual std::string GetNomEquipe(uint16_t id) const = 0;
-    // Player of the registry by id, looked up first in the list of that team
-    // (65535 or -1: any team), then among all players. False when absent.
-    virtual bool ChercheJoueur(int id, int equipe, TFicheJoueur& fiche) const = 0;
+    // The player registry (player names and positions for line-ups, event
+    // views and ratings).
+    virtual const TJoueurs* GetJoueurs() const = 0;
     // Highest id handed out by the referee registry; referee ids read from a
     // file above it are dropped.
     virtual int GetMaxIdArbitre() const = 0;
-    // True when the stadium registry holds a stadium with that code.
-    virtual bool StadeExiste(int code) const = 0;
     // Code in this season of stadium `code` of season `origine` (found by name
     // or copied in); 65535 when it cannot be had. Used when results are copied
     // from a championship of another season.

@@ -5,6 +5,13 @@
 #include "base/Texte.h"
 #include "base/oTraducteur.h"
 #include "model/ContexteSaison.h"
+#include "model/Joueurs.h"
+
+const TJoueur* ChercheJoueur(const TContexteSaison* saison, int id, int equipe)
+{
+    const TJoueurs* joueurs = saison ? saison->GetJoueurs() : nullptr;
+    return joueurs ? joueurs->ChercheId(id, equipe) : nullptr;
+}
 
 int TDonneesEvt::GetGenre() const
 {
@@ -104,12 +111,12 @@ TListeResultat TListeDonnees::ResultatsEquipe(uint16_t equipe, int genre, bool m
 {
     const TContexteSaison* saison = Saison;
     TListeResultat vue([saison](const TDonneesEvt& nouveau, const TDonneesEvt& existant) {
-        TFicheJoueur a, b;
-        if (saison && saison->ChercheJoueur(existant.GetJoueur(), existant.GetEquipe(), a) &&
-            saison->ChercheJoueur(nouveau.GetJoueur(), nouveau.GetEquipe(), b)) {
-            if (int c = AnsiCompareText(a.Nom, b.Nom); c != 0)
+        const TJoueur* a = ChercheJoueur(saison, existant.GetJoueur(), existant.GetEquipe());
+        const TJoueur* b = ChercheJoueur(saison, nouveau.GetJoueur(), nouveau.GetEquipe());
+        if (a && b) {
+            if (int c = AnsiCompareText(a->Nom, b->Nom); c != 0)
                 return c;
-            if (int c = AnsiCompareText(a.Prenom, b.Prenom); c != 0)
+            if (int c = AnsiCompareText(a->Prenom, b->Prenom); c != 0)
                 return c;
         }
         return ParMinute(nouveau, existant);
@@ -230,10 +237,10 @@ void TListeNotes::AjouteNote(int joueur, int note, int filtre)
         (*it)->Somme += note;
         return;
     }
-    TFicheJoueur fiche;
-    if (!Saison || !Saison->ChercheJoueur(joueur, 65535, fiche))
+    const TJoueur* j = ChercheJoueur(Saison, joueur, 65535);
+    if (!j)
         return;
-    if ((filtre == 0 && fiche.Poste != 0) || (filtre == 1 && fiche.Poste == 0))
+    if ((filtre == 0 && j->GetPoste() != 0) || (filtre == 1 && j->GetPoste() == 0))
         return;
     auto entree = std::make_unique<TNoteJoueur>();
     entree->Joueur = joueur;
@@ -256,9 +263,8 @@ void TListeNotes::Trie()
         std::string Nom;
     };
     auto cle = [this](const TNoteJoueur& n) {
-        TFicheJoueur fiche;
-        if (Saison && Saison->ChercheJoueur(n.Joueur, 65535, fiche))
-            return Cle{Saison->GetNomEquipe(fiche.Equipe), fiche.Nom};
+        if (const TJoueur* j = ChercheJoueur(Saison, n.Joueur, 65535))
+            return Cle{Saison->GetNomEquipe(j->GetEquipe()), j->Nom};
         return Cle{};
     };
     std::vector<std::pair<Cle, std::unique_ptr<TNoteJoueur>>> tri;
@@ -294,9 +300,8 @@ TStatTir& TListeStatTir::Entree(int joueur, uint16_t equipe)
             return *e;
     auto e = std::make_unique<TStatTir>();
     e->Joueur = joueur;
-    TFicheJoueur fiche;
-    if (Saison && Saison->ChercheJoueur(joueur, equipe, fiche))
-        e->NomComplet = fiche.Prenom.empty() ? fiche.Nom : fiche.Nom + " " + fiche.Prenom;
+    if (const TJoueur* j = ChercheJoueur(Saison, joueur, equipe))
+        e->NomComplet = j->GetNomComplet();
     auto it = std::find_if(Items.begin(), Items.end(), [&](const auto& x) {
         return x->NomComplet > e->NomComplet || (x->NomComplet == e->NomComplet && x->Joueur > joueur);
     });

@@ -9,6 +9,11 @@
 
 class TContexteSaison;
 class TDonneesChampionnatBasket;
+class TJoueur;
+
+// The season's player of that id, looked up first in that team's list (65535:
+// any team); null without a season or registry.
+const TJoueur* ChercheJoueur(const TContexteSaison* saison, int id, int equipe);
 
 // Flags of the event word above the minute (bits 0..6).
 namespace Evt {
@@ -191,7 +196,8 @@ struct TStatTir {
 class TListeStatTir {
 public:
     explicit TListeStatTir(const TContexteSaison* saison = nullptr) : Saison(saison) {}
-    // mode 0: kinds 0..4, 1: kinds 5..11, other: all twelve, of one day.
+    // mode 0: kinds 0..4, 1: kinds 5..11, other: all twelve, of one day; a
+    // later event of a kind replaces the value of an earlier one.
     void Calcule(uint16_t equipe, const TDonneesChampionnatBasket& champ, int jour, int mode);
     // Stores the value of statistic kind k (0..11) of one player.
     void Stocke(int joueur, uint16_t equipe, int genre, uint16_t mot);

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "model/ContexteSaison.h"
+#include "model/Joueurs.h"
+#include "model/ListeDonnees.h"
 
 using namespace std::chrono;
 
@@ -156,9 +158,9 @@ std::string TInfoComp::GetLibelle(const TContexteSaison& saison) const
 }
 
 namespace {
-std::string PrenomNom(const TFicheJoueur& j)
+std::string PrenomNom(const TJoueur& j)
 {
-    return j.Prenom.empty() ? j.Nom : j.Prenom + " " + j.Nom;
+    return j.Prenom.empty() ? j.Nom : j.GetPrenomNom();
 }
 } // namespace
 
@@ -167,32 +169,25 @@ std::string TInfoComp::GetTexteCompo(uint16_t equipe, const TContexteSaison& sai
     const int cote = CoteEquipe(equipe);
     if (cote < 0)
         return {};
-    struct Titulaire {
-        int Mot;
-        TFicheJoueur Fiche;
-    };
-    std::vector<Titulaire> titulaires;
-    for (int i = 1; i <= 11; ++i) {
-        TFicheJoueur fiche;
-        const uint16_t id = Compo[cote][i - 1];
-        if (id != 0 && saison.ChercheJoueur(id, equipe, fiche))
-            titulaires.push_back({i, std::move(fiche)});
-    }
+    std::vector<const TJoueur*> titulaires;
+    for (int i = 1; i <= 11; ++i)
+        if (const uint16_t id = Compo[cote][i - 1]; id != 0)
+            if (const TJoueur* j = ChercheJoueur(&saison, id, equipe))
+                titulaires.push_back(j);
     std::stable_sort(titulaires.begin(), titulaires.end(),
-                     [](const Titulaire& a, const Titulaire& b) { return a.Fiche.NumeroPoste < b.Fiche.NumeroPoste; });
+                     [](const TJoueur* a, const TJoueur* b) { return a->GetNumeroPoste() < b->GetNumeroPoste(); });
     std::string texte;
     for (std::size_t t = 0; t < titulaires.size(); ++t) {
-        const TFicheJoueur& j = titulaires[t].Fiche;
+        const TJoueur& j = *titulaires[t];
         if (t > 0)
-            texte += titulaires[t - 1].Fiche.NumeroPoste == j.NumeroPoste ? " , " : " - ";
+            texte += titulaires[t - 1]->GetNumeroPoste() == j.GetNumeroPoste() ? " , " : " - ";
         texte += PrenomNom(j);
         for (int k = 1; k <= 3; ++k) {
             if (Compo[cote][10 + 2 * k - 1] != j.Numero)
                 continue;
-            TFicheJoueur entrant;
             const uint16_t idEntrant = Compo[cote][11 + 2 * k - 1];
-            if (idEntrant != 0 && saison.ChercheJoueur(idEntrant, equipe, entrant))
-                texte += " (" + PrenomNom(entrant) + " " + std::to_string(Compo[cote][17 + k - 1] & 0xFF) + "°)";
+            if (const TJoueur* entrant = idEntrant ? ChercheJoueur(&saison, idEntrant, equipe) : nullptr)
+                texte += " (" + PrenomNom(*entrant) + " " + std::to_string(Compo[cote][17 + k - 1] & 0xFF) + "°)";
             break;
         }
     }

@@ -1,24 +1,36 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 
+#include "model/ClubStade.h"
 #include "model/ContexteSaison.h"
 #include "model/Joueurs.h"
+#include "model/Personnels.h"
 
 // A season reduced to what the calendar, the events and the championships ask
-// of it: a team table and a few players, referees and stadiums.
+// of it: a team table, a player registry, a referee bound and stadiums.
 class FakeSaison : public TContexteSaison {
 public:
     std::map<uint16_t, std::string> Equipes;
-    std::map<int, TFicheJoueur> Joueurs;
+    TJoueurs Joueurs{this};
     int MaxIdArbitre = 100;
-    std::map<int, std::string> Stades;
+    TStades Stades;
+    TListePays Pays;
+    TPersonnels Entraineurs;
 
-    void AjouteJoueur(int id, std::string nom, std::string prenom, uint16_t equipe, int numeroPoste = 1,
-                      uint8_t poste = 1)
+    // Position letters of "GDMAR": numeroPoste 1 goalkeeper (code 0) .. 4 forward.
+    TJoueur* AjouteJoueur(int id, std::string nom, std::string prenom, uint16_t equipe, int numeroPoste = 3)
     {
-        Joueurs[id] = TFicheJoueur{id, std::move(nom), std::move(prenom), poste, numeroPoste, equipe};
+        auto j = std::make_unique<TJoueurFootball>(this, std::move(nom), std::move(prenom), id, 0,
+                                                   "GDMAR"[std::clamp(numeroPoste, 1, 5) - 1], 0, equipe);
+        return Joueurs.AjouteSimple(std::move(j));
+    }
+    void AjouteStade(const std::string& nom)
+    {
+        auto s = std::make_unique<TStade>(nom);
+        Stades.Ajoute(std::move(s), false);
     }
 
     std::string GetNomEquipe(uint16_t id) const override
@@ -26,38 +38,29 @@ public:
         auto it = Equipes.find(id);
         return it == Equipes.end() ? std::string() : it->second;
     }
-    bool ChercheJoueur(int id, int, TFicheJoueur& fiche) const override
-    {
-        auto it = Joueurs.find(id);
-        if (it == Joueurs.end())
-            return false;
-        fiche = it->second;
-        return true;
-    }
+    const TJoueurs* GetJoueurs() const override { return &Joueurs; }
     int GetMaxIdArbitre() const override { return MaxIdArbitre; }
-    bool StadeExiste(int code) const override { return Stades.count(code) > 0; }
     int ImporteStade(const TContexteSaison& origine, int code) override
     {
-        auto* autre = dynamic_cast<const FakeSaison*>(&origine);
-        if (!autre || !autre->Stades.count(code))
+        const TStade* s = origine.GetStades() ? origine.GetStades()->ChercheCode(code) : nullptr;
+        if (!s)
             return 65535;
-        const std::string& nom = autre->Stades.at(code);
-        for (const auto& [c, n] : Stades)
-            if (n == nom)
-                return c;
-        const int nouveau = Stades.empty() ? 0 : Stades.rbegin()->first + 1;
-        Stades[nouveau] = nom;
-        return nouveau;
+        if (const TStade* ici = Stades.ChercheNomVille(s->NomStade, s->Ville))
+            return ici->Code;
+        auto copie = std::make_unique<TStade>(s->NomStade);
+        TStade* ajoute = copie.get();
+        Stades.Ajoute(std::move(copie), false);
+        return ajoute->Code;
     }
 
-    // The people part of the season is not used by these tests.
     int ChercheEquipe(const std::string&) const override { return -1; }
     bool ChampCourantInternational() const override { return false; }
-    const TListePays* GetListePays() const override { return nullptr; }
-    const TStades* GetStades() const override { return nullptr; }
-    const TPersonnels* GetEntraineurs() const override { return nullptr; }
-    std::unique_ptr<TJoueur> CreeJoueur(const std::string&, const std::string&, int, uint16_t) const override
+    const TListePays* GetListePays() const override { return &Pays; }
+    const TStades* GetStades() const override { return &Stades; }
+    const TPersonnels* GetEntraineurs() const override { return &Entraineurs; }
+    std::unique_ptr<TJoueur> CreeJoueur(const std::string& nom, const std::string& prenom, int id,
+                                        uint16_t equipe) const override
     {
-        return nullptr;
+        return std::make_unique<TJoueurFootball>(this, nom, prenom, id, 0, 'M', 0, equipe);
     }
 };

@@ -37,9 +37,8 @@ public:
     }
 
     // The calendar part of the season is not used by these tests.
-    bool ChercheJoueur(int, int, TFicheJoueur&) const override { return false; }
+    const TJoueurs* GetJoueurs() const override { return nullptr; }
     int GetMaxIdArbitre() const override { return 0; }
-    bool StadeExiste(int) const override { return false; }
     int ImporteStade(const TContexteSaison&, int) override { return 65535; }
 
     std::map<int, std::string> Equipes;

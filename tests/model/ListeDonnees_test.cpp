@@ -137,10 +137,10 @@ TEST(ListeNotes, FiltersAveragesAndOrder)
 {
     FakeSaison saison;
     saison.Equipes = {{1, "Brest"}, {2, "Auxerre"}};
-    saison.AjouteJoueur(10, "Gardien", "", 1, 1, 0);
-    saison.AjouteJoueur(11, "Zidane", "", 1, 3, 2);
-    saison.AjouteJoueur(12, "Abel", "", 2, 3, 2);
-    saison.AjouteJoueur(13, "Blanc", "", 2, 3, 2);
+    saison.AjouteJoueur(10, "Gardien", "", 1, 1);
+    saison.AjouteJoueur(11, "Zidane", "", 1, 3);
+    saison.AjouteJoueur(12, "Abel", "", 2, 3);
+    saison.AjouteJoueur(13, "Blanc", "", 2, 3);
     TListeNotes notes(&saison);
     notes.AjouteNote(99, 8, 2); // not in the registry: nothing
     EXPECT_EQ(notes.Nombre(), 0);
@@ -169,7 +169,7 @@ TEST(ListeStatTir, KeyedByPlayerIdSoNamesakesStayApart)
 {
     FakeSaison saison;
     saison.AjouteJoueur(1, "Parker", "Tony", 5);
-    saison.AjouteJoueur(2, "Parker", "Tony", 5);
+    saison.AjouteJoueur(2, "Parker", "Tony", 6); // a namesake in another team
     TListeStatTir stats(&saison);
     stats.Stocke(2, 5, 1, 12);
     stats.Stocke(1, 5, 1, 20);
