@@ -481,3 +481,45 @@ TEST(ChampionnatXml, BasketBoxScoresChecksAndRoundTrip)
     EXPECT_EQ(nombre, 0);
     InstalleTraducteur(nullptr);
 }
+
+TEST(ChampionnatXml, ThirdSubstitutionMinuteSitsUnderTheEnteredFlag)
+{
+    FakeSaison saison;
+    for (int id = 1; id <= 6; ++id)
+        saison.AjouteJoueur(id, "J" + std::to_string(id), "", 1);
+    TDonneesChampionnatFootball c(&saison);
+    c.AjouteEquipe(1);
+    c.AjouteEquipe(2);
+    c.SetNbJour(1);
+    c.AjouteMatch(1, 1, 2, -1, 0, 0);
+    for (int k = 1; k <= 3; ++k) {
+        c.SetCompoMatch(1, 0, 10 + 2 * k, static_cast<uint16_t>(k));
+        c.SetCompoMatch(1, 0, 11 + 2 * k, static_cast<uint16_t>(3 + k));
+        c.SetCompoMatch(1, 0, 17 + k, static_cast<uint16_t>(60 + k));
+    }
+    c.SetCompoMatch(1, 0, 20, 0xFF00 | 63);
+    TDonneesChampionnatFootball relu(&saison);
+    ASSERT_TRUE(Lit(relu, Ecrit(c)));
+    EXPECT_EQ(relu.GetCompoMatch(1, 0, 20), 0xFF00 | 63);
+    EXPECT_EQ(relu.GetCompoMatch(1, 0, 19), 62);
+    EXPECT_EQ(relu.GetCompoMatch(1, 0, 17), 6);
+    EXPECT_EQ(relu.GetCompoMatch(1, 0, 16), 3);
+    EXPECT_TRUE(relu.CompoSaisie(1, 0));
+    EXPECT_FALSE(relu.CompoSaisie(1, 1));
+}
+
+TEST(ChampionnatXml, DamagedDocumentsNeverCrash)
+{
+    FakeSaison saison;
+    Peuple(saison);
+    const std::string texte = Crlf(LigueComplete);
+    for (std::size_t n = 0; n < texte.size(); n += 7) {
+        TDonneesChampionnatBasket c(&saison);  // reads the football children too, through its own hooks
+        Lit(c, texte.substr(0, n));
+        TDonneesChampionnatFootball f(&saison);
+        std::string abime = texte;
+        abime[n] = "<>/\"9-"[n % 6];
+        Lit(f, abime);
+        Ecrit(f);
+    }
+}
