@@ -242,6 +242,9 @@ protected:
                             uint16_t masque, uint16_t valeur, bool minuteSeule) const;
     // Reads one event element into a list; `drapeau` is added to its word.
     static void LitEvenementXml(TXmlReader& xml, int genre, TListeDonnees* liste, const TInfoComp& m, uint16_t drapeau);
+    // Calls `lit` with the value of every child named `nom` of the current
+    // element (of kind `genre`), skipping the other children.
+    template <class F> static void LitEnfantsInt(TXmlReader& xml, int genre, const char* nom, F lit);
     // Copies the events of one day of a source list, teams mapped by position.
     void CopieEvenements(const TDonneesChampionnat& source, const TListeDonnees* de, TListeDonnees* vers) const;
     int PositionEquipe(uint16_t id) const { return IndexEquipe(id); }

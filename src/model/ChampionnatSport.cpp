@@ -3,14 +3,13 @@
 #include <charconv>
 
 #include "base/oTraducteur.h"
-#include "files/ioXml.h"
-#include "model/Championnat.h"
+#include "model/ChampionnatXml.h"
 #include "model/ContexteSaison.h"
 
 namespace {
 bool Fin(int genre)
 {
-    return genre == XML_FERMANT || genre == XML_FIN;
+    return FinXml(genre);
 }
 
 void CompteEvenements(const TDonneesChampionnat& champ, const TListeDonnees* liste, int points, bool sansManques,
@@ -370,25 +369,15 @@ bool TDonneesChampionnatBasket::LitOptionsSaisieXml(TXmlReader& xml, int genre)
     if (nom == "OptionsSaisie") {
         OptionsSaisie.fill(1);
         int i = 0;
-        if (genre == XML_OUVRANT)
-            for (int g = xml.LitNoeud(); !Fin(g); g = xml.LitNoeud()) {
-                if (xml.GetNom() != "Option") {
-                    xml.SauteElement(g);
-                } else if (i++ < NbOptionsSaisie && xml.GetTexteInt() == 0) {
-                    OptionsSaisie[i - 1] = 0;
-                }
-            }
+        LitEnfantsInt(xml, genre, "Option", [&](int v) {
+            if (i++ < NbOptionsSaisie && v == 0)
+                OptionsSaisie[i - 1] = 0;
+        });
         return true;
     }
     if (nom == "ValeurEval") {
         int i = 0;
-        if (genre == XML_OUVRANT)
-            for (int g = xml.LitNoeud(); !Fin(g); g = xml.LitNoeud()) {
-                if (xml.GetNom() == "Option")
-                    ValeurEval[std::min(i++, NbValeursEval - 1)] = xml.GetTexteInt();
-                else
-                    xml.SauteElement(g);
-            }
+        LitEnfantsInt(xml, genre, "Option", [&](int v) { ValeurEval[std::min(i++, NbValeursEval - 1)] = v; });
         return true;
     }
     return false;

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "files/ioXml.h"
-#include "model/Championnat.h"
+#include "model/ChampionnatXml.h"
 #include "model/ClubStade.h"
 #include "model/ContexteSaison.h"
 
@@ -37,7 +36,7 @@ TDateMatch LitDate(const std::string& texte)
 
 bool Fin(int genre)
 {
-    return genre == XML_FERMANT || genre == XML_FIN;
+    return FinXml(genre);
 }
 } // namespace
 
@@ -459,12 +458,7 @@ bool TDonneesChampionnat::LoadFromXml(TXmlReader& xml)
             }
         } else if (nom == "MatchsSuiv" && g == XML_OUVRANT) {
             MatchsSuiv.clear();
-            for (int h = xml.LitNoeud(); !Fin(h); h = xml.LitNoeud()) {
-                if (xml.GetNom() == "Match")
-                    MatchsSuiv.push_back(xml.GetTexteInt());
-                else
-                    xml.SauteElement(h);
-            }
+            LitEnfantsInt(xml, g, "Match", [this](int v) { MatchsSuiv.push_back(v); });
         } else if (nom == "Conversion") {
             const std::string texte = xml.GetTexte();
             std::size_t debut = 0;
@@ -499,21 +493,12 @@ bool TDonneesChampionnat::LoadFromXml(TXmlReader& xml)
                 }
         } else if (nom == "OptionsArbitre" && g == XML_OUVRANT) {
             int i = 0;
-            for (int h = xml.LitNoeud(); !Fin(h); h = xml.LitNoeud()) {
-                if (xml.GetNom() == "Option")
-                    OptionsArbitre[std::min(i++, NbOptionsArbitre - 1)] = static_cast<uint8_t>(xml.GetTexteInt());
-                else
-                    xml.SauteElement(h);
-            }
+            LitEnfantsInt(xml, g, "Option", [&](int v) {
+                OptionsArbitre[std::min(i++, NbOptionsArbitre - 1)] = static_cast<uint8_t>(v);
+            });
         } else if (nom == "GroupeEquipe") {
             auto groupe = std::make_unique<TGroupeEquipe>(xml.GetAttribut("NomGroupe"));
-            if (g == XML_OUVRANT)
-                for (int h = xml.LitNoeud(); !Fin(h); h = xml.LitNoeud()) {
-                    if (xml.GetNom() == "Equipe")
-                        groupe->AjouteEquipe(xml.GetTexteInt());
-                    else
-                        xml.SauteElement(h);
-                }
+            LitEnfantsInt(xml, g, "Equipe", [&](int v) { groupe->AjouteEquipe(v); });
             if (groupe->NbEquipe() > 0)
                 AjouteGroupe(std::move(groupe));
         } else if (nom == "Journee") {
