@@ -514,7 +514,7 @@ TEST(ChampionnatXml, DamagedDocumentsNeverCrash)
     Peuple(saison);
     const std::string texte = Crlf(LigueComplete);
     for (std::size_t n = 0; n < texte.size(); n += 7) {
-        TDonneesChampionnatBasket c(&saison);  // reads the football children too, through its own hooks
+        TDonneesChampionnatBasket c(&saison); // reads the football children too, through its own hooks
         Lit(c, texte.substr(0, n));
         TDonneesChampionnatFootball f(&saison);
         std::string abime = texte;
