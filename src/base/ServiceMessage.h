@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Buttons of the program's message box, combined as flags.
+namespace BoutonsMessage {
+constexpr uint16_t Oui = 1;
+constexpr uint16_t Non = 2;
+constexpr uint16_t Ok = 4;
+constexpr uint16_t Annuler = 8;
+} // namespace BoutonsMessage
+
+// Answers of the message box: the modal results 6 Yes, 7 No, 1 OK, 2 Cancel.
+namespace ReponseMessage {
+constexpr uint16_t Ok = 1;
+constexpr uint16_t Annuler = 2;
+constexpr uint16_t Oui = 6;
+constexpr uint16_t Non = 7;
+} // namespace ReponseMessage
+
+// Who shows a message and brings back the answer. The interface installs its
+// skinned box at start-up; tests install a scripted double. The core reports
+// to the user through MessageUtil only, so it needs no window of its own.
+class TServiceMessage {
+public:
+    virtual ~TServiceMessage() = default;
+    virtual uint16_t Affiche(const std::string& texte, uint16_t flags) = 0;
+};
+
+// Installs a service (nullptr: none) and returns the former one.
+TServiceMessage* InstalleServiceMessage(TServiceMessage* service);
+TServiceMessage* ServiceMessage();
+
+// Shows Texte with the buttons of Flags and returns the answer; with no
+// service installed nobody can answer, which counts as Cancel.
+uint16_t MessageUtil(const std::string& texte, uint16_t flags);

@@ -1,0 +1,177 @@
+#include "platform/Dialogues.h"
+
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <filesystem>
+
+TDialogue::TDialogue(QWidget* parent) : QDialog(parent) {}
+
+void TDialogue::SetModalResult(int resultat)
+{
+    if (resultat != ResultatModal::Aucun)
+        done(resultat);
+}
+
+void TDialogue::reject()
+{
+    done(ResultatModal::Annuler);
+}
+
+void TDialogue::keyPressEvent(QKeyEvent* event)
+{
+    // QDialog would reject on Escape; here only a Cancel button may answer it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+namespace {
+
+std::vector<std::string> Coupe(const std::string& texte, char separateur)
+{
+    std::vector<std::string> parties;
+    std::string::size_type debut = 0;
+    for (;;) {
+        const auto fin = texte.find(separateur, debut);
+        parties.push_back(texte.substr(debut, fin == std::string::npos ? std::string::npos : fin - debut));
+        if (fin == std::string::npos)
+            return parties;
+        debut = fin + 1;
+    }
+}
+
+std::string Rogne(const std::string& texte)
+{
+    const auto debut = texte.find_first_not_of(' ');
+    if (debut == std::string::npos)
+        return {};
+    return texte.substr(debut, texte.find_last_not_of(' ') - debut + 1);
+}
+
+QString Qs(const std::string& texte)
+{
+    return QString::fromStdString(texte);
+}
+
+QStringList FiltresQt(const std::vector<TFiltreFichier>& filtres)
+{
+    QStringList liste;
+    for (const auto& filtre : filtres) {
+        QStringList motifs;
+        for (const auto& motif : filtre.Motifs)
+            motifs << Qs(motif);
+        // Qt reads the patterns out of the last parenthesised group.
+        liste << Qs(filtre.Description) + " (" + motifs.join(' ') + ")";
+    }
+    return liste;
+}
+
+void PrepareDialogue(QFileDialog& dialogue, const TDemandeFichier& demande, const QStringList& filtres)
+{
+    dialogue.setWindowTitle(Qs(demande.Titre));
+    if (!filtres.isEmpty()) {
+        dialogue.setNameFilters(filtres);
+        const int index = demande.IndexFiltre >= 1 && demande.IndexFiltre <= filtres.size() ? demande.IndexFiltre : 1;
+        dialogue.selectNameFilter(filtres[index - 1]);
+    }
+    if (!demande.ExtensionDefaut.empty())
+        dialogue.setDefaultSuffix(Qs(demande.ExtensionDefaut));
+    if (!demande.DossierInitial.empty())
+        dialogue.setDirectory(Qs(demande.DossierInitial));
+    if (!demande.NomFichier.empty())
+        dialogue.selectFile(Qs(demande.NomFichier));
+}
+
+TReponseFichier ExecuteDialogueFichier(const TDemandeFichier& demande, bool enregistre)
+{
+    const QStringList filtres = FiltresQt(LitFiltres(demande.Filtre));
+    QFileDialog dialogue;
+    PrepareDialogue(dialogue, demande, filtres);
+    dialogue.setAcceptMode(enregistre ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialogue.setFileMode(enregistre ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    TReponseFichier reponse;
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return reponse;
+    reponse.Ok = true;
+    reponse.NomFichier = AjouteExtensionDefaut(dialogue.selectedFiles().first().toStdString(), demande.ExtensionDefaut);
+    const auto index = filtres.indexOf(dialogue.selectedNameFilter());
+    reponse.IndexFiltre = index >= 0 ? static_cast<int>(index) + 1 : 1;
+    return reponse;
+}
+
+TDialoguesBureau& ServiceBureau()
+{
+    static TDialoguesBureau service;
+    return service;
+}
+
+TServiceDialogues* ServiceInstalle = nullptr;
+
+} // namespace
+
+std::vector<TFiltreFichier> LitFiltres(const std::string& filtre)
+{
+    std::vector<TFiltreFichier> filtres;
+    if (filtre.empty())
+        return filtres;
+    const auto parties = Coupe(filtre, '|');
+    for (std::size_t i = 0; i < parties.size(); i += 2) {
+        TFiltreFichier f;
+        f.Description = parties[i];
+        if (i + 1 < parties.size())
+            for (const auto& motif : Coupe(parties[i + 1], ';'))
+                if (!Rogne(motif).empty())
+                    f.Motifs.push_back(Rogne(motif));
+        if (f.Motifs.empty())
+            f.Motifs.push_back("*");
+        filtres.push_back(std::move(f));
+    }
+    return filtres;
+}
+
+std::string AjouteExtensionDefaut(const std::string& nomFichier, const std::string& extension)
+{
+    if (nomFichier.empty() || extension.empty())
+        return nomFichier;
+    if (std::filesystem::path(nomFichier).has_extension())
+        return nomFichier;
+    return nomFichier + "." + extension;
+}
+
+int TDialoguesBureau::ExecuteModal(QDialog& dialogue)
+{
+    return dialogue.exec();
+}
+
+TReponseFichier TDialoguesBureau::OuvreFichier(const TDemandeFichier& demande)
+{
+    return ExecuteDialogueFichier(demande, false);
+}
+
+TReponseFichier TDialoguesBureau::EnregistreFichier(const TDemandeFichier& demande)
+{
+    return ExecuteDialogueFichier(demande, true);
+}
+
+bool TDialoguesBureau::ChoisitImprimante(QPrinter& imprimante)
+{
+    QPrintDialog dialogue(&imprimante);
+    return dialogue.exec() == QDialog::Accepted;
+}
+
+TServiceDialogues& Dialogues()
+{
+    return ServiceInstalle != nullptr ? *ServiceInstalle : ServiceBureau();
+}
+
+TServiceDialogues* InstalleDialogues(TServiceDialogues* service)
+{
+    TServiceDialogues* ancien = ServiceInstalle;
+    ServiceInstalle = service;
+    return ancien;
+}

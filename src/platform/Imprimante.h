@@ -1,0 +1,76 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+class QPainter;
+class QPrinter;
+
+// The printer the pages, grids, charts and reports print on. A document is
+// BeginDoc, drawing on Canvas() (page coordinates in printer pixels, origin at
+// the printable area's top-left), NewPage between pages, EndDoc. Printing code
+// gets it from Imprimante(): the printer the user chooses, or, in tests, a PDF
+// file (TImprimantePdf installs itself for its lifetime).
+class TImprimante {
+public:
+    enum class TOrientation { Portrait, Paysage };
+
+    TImprimante();
+    virtual ~TImprimante();
+    TImprimante(const TImprimante&) = delete;
+    TImprimante& operator=(const TImprimante&) = delete;
+
+    void SetTitre(const std::string& titre);
+    const std::string& Titre() const { return FTitre; }
+    void SetOrientation(TOrientation orientation);
+    TOrientation Orientation() const { return FOrientation; }
+
+    // False when the user cancelled the printer choice or the printer cannot
+    // be opened: then there is no canvas and nothing is printed.
+    bool BeginDoc();
+    bool NewPage();
+    void EndDoc();
+    // Drops the document being printed.
+    void Abort();
+    bool Printing() const;
+
+    // The canvas of the document being printed, nullptr outside one.
+    QPainter* Canvas() const { return FCanvas.get(); }
+    // Size of the printable area in printer pixels.
+    int PageWidth() const;
+    int PageHeight() const;
+    int Resolution() const;
+
+    QPrinter& Printer() { return *FPrinter; }
+
+protected:
+    // Readies the printer for a document (asks the user for the real one).
+    virtual bool Prepare(QPrinter& printer);
+
+private:
+    std::unique_ptr<QPrinter> FPrinter;
+    std::unique_ptr<QPainter> FCanvas;
+    std::string FTitre;
+    TOrientation FOrientation = TOrientation::Portrait;
+};
+
+// Prints into a PDF file without asking anything; installed as Imprimante()
+// while it lives.
+class TImprimantePdf : public TImprimante {
+public:
+    explicit TImprimantePdf(const std::string& fichierPdf);
+    ~TImprimantePdf() override;
+
+    const std::string& Fichier() const { return FFichier; }
+
+protected:
+    bool Prepare(QPrinter& printer) override;
+
+private:
+    std::string FFichier;
+    TImprimante* FAncienne;
+};
+
+TImprimante& Imprimante();
+// Installs a printer target (nullptr: the user's printer again); returns the former one.
+TImprimante* InstalleImprimante(TImprimante* imprimante);

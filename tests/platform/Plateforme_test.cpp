@@ -1,0 +1,158 @@
+#include "platform/Bureau.h"
+#include "platform/Dialogues.h"
+#include "platform/Ecran.h"
+#include "platform/FilUI.h"
+#include "platform/Imprimante.h"
+#include "support/TestSupport.h"
+#include "support_ui/DialoguesScriptes.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <thread>
+
+using testsupport::TDialoguesScriptes;
+
+TEST(Dialogues, FiltresEnDescriptionEtMotifs)
+{
+    const auto filtres = LitFiltres("Saison|*.xmc;*.sai| Tous |*.*|Seul");
+    ASSERT_EQ(filtres.size(), 3u);
+    EXPECT_EQ(filtres[0].Description, "Saison");
+    EXPECT_EQ(filtres[0].Motifs, (std::vector<std::string>{"*.xmc", "*.sai"}));
+    EXPECT_EQ(filtres[1].Description, " Tous ");
+    EXPECT_EQ(filtres[1].Motifs, (std::vector<std::string>{"*.*"}));
+    EXPECT_EQ(filtres[2].Motifs, (std::vector<std::string>{"*"}));
+    EXPECT_TRUE(LitFiltres("").empty());
+}
+
+TEST(Dialogues, ExtensionParDefautSeulementSansExtension)
+{
+    EXPECT_EQ(AjouteExtensionDefaut("/tmp/saison", "xmc"), "/tmp/saison.xmc");
+    EXPECT_EQ(AjouteExtensionDefaut("/tmp/saison.sai", "xmc"), "/tmp/saison.sai");
+    EXPECT_EQ(AjouteExtensionDefaut("/tmp/saison", ""), "/tmp/saison");
+    EXPECT_EQ(AjouteExtensionDefaut("", "xmc"), "");
+}
+
+TEST(Dialogues, FermerOuEchapSansBoutonAnnuler)
+{
+    TDialoguesScriptes dialogues;
+    TDialogue forme;
+    forme.setWindowTitle("Choix");
+    dialogues.Repond([](QDialog& d) {
+        QTest::keyClick(&d, Qt::Key_Escape);
+        EXPECT_TRUE(d.isVisible()) << "Escape alone must not close the form";
+        d.close();
+    });
+    EXPECT_EQ(Dialogues().ExecuteModal(forme), ResultatModal::Annuler);
+    EXPECT_EQ(dialogues.TitresFormes, (std::vector<std::string>{"Choix"}));
+
+    dialogues.Repond([](QDialog& d) { static_cast<TDialogue&>(d).SetModalResult(ResultatModal::Aucun); });
+    EXPECT_EQ(Dialogues().ExecuteModal(forme), ResultatModal::Aucun) << "0 keeps the form open";
+    dialogues.RepondResultat(ResultatModal::Oui);
+    EXPECT_EQ(Dialogues().ExecuteModal(forme), ResultatModal::Oui);
+}
+
+TEST(Dialogues, DoubleDesFichiersEnregistreLesDemandes)
+{
+    TDialoguesScriptes dialogues;
+    dialogues.RepondFichier("/tmp/a.xmc", 2);
+    dialogues.RefuseFichier();
+    TDemandeFichier demande;
+    demande.Filtre = "Saison|*.xmc|Tous|*.*";
+    demande.IndexFiltre = 2;
+    demande.DossierInitial = "/tmp";
+    const TReponseFichier ouverte = Dialogues().OuvreFichier(demande);
+    EXPECT_TRUE(ouverte.Ok);
+    EXPECT_EQ(ouverte.NomFichier, "/tmp/a.xmc");
+    EXPECT_EQ(ouverte.IndexFiltre, 2);
+    EXPECT_FALSE(Dialogues().EnregistreFichier(demande).Ok);
+    ASSERT_EQ(dialogues.DemandesOuverture.size(), 1u);
+    EXPECT_EQ(dialogues.DemandesOuverture[0].DossierInitial, "/tmp");
+    EXPECT_EQ(dialogues.DemandesEnregistrement.size(), 1u);
+    EXPECT_FALSE(Dialogues().OuvreFichier(demande).Ok) << "no answer left: cancelled";
+}
+
+TEST(Imprimante, PdfDeDeuxPagesPaysage)
+{
+    testsupport::TempDir dossier;
+    const std::string fichier = (dossier / "page.pdf").string();
+    {
+        TImprimantePdf pdf(fichier);
+        EXPECT_EQ(&Imprimante(), &pdf);
+        Imprimante().SetTitre("Classement");
+        Imprimante().SetOrientation(TImprimante::TOrientation::Paysage);
+        ASSERT_TRUE(Imprimante().BeginDoc());
+        EXPECT_TRUE(Imprimante().Printing());
+        EXPECT_GT(Imprimante().PageWidth(), Imprimante().PageHeight());
+        Imprimante().Canvas()->drawText(100, 100, "Page 1");
+        EXPECT_TRUE(Imprimante().NewPage());
+        Imprimante().Canvas()->drawText(100, 100, "Page 2");
+        Imprimante().EndDoc();
+        EXPECT_EQ(Imprimante().Canvas(), nullptr);
+    }
+    EXPECT_EQ(dynamic_cast<TImprimantePdf*>(&Imprimante()), nullptr) << "the user's printer is back";
+    const std::string contenu = testsupport::ReadWholeFile(fichier);
+    EXPECT_EQ(contenu.rfind("%PDF", 0), 0u);
+    EXPECT_NE(contenu.find("/Count 2"), std::string::npos);
+}
+
+TEST(Imprimante, ChoixAnnuleNImprimeRien)
+{
+    TDialoguesScriptes dialogues;
+    dialogues.ImprimanteChoisie = false;
+    TImprimante imprimante;
+    EXPECT_FALSE(imprimante.BeginDoc());
+    EXPECT_EQ(imprimante.Canvas(), nullptr);
+    EXPECT_FALSE(imprimante.NewPage());
+    imprimante.EndDoc();
+    EXPECT_EQ(dialogues.NbChoixImprimante, 1);
+}
+
+TEST(Bureau, SujetsAideEtPagesWeb)
+{
+    testsupport::TBureauEnregistre bureau;
+    EXPECT_TRUE(OuvreSujetAide("/opt/b/aide/fr", "::/html/menueff.htm"));
+    EXPECT_TRUE(OuvreSujetAide("/opt/b/aide/fr/", ""));
+    EXPECT_TRUE(OuvrePageWeb("http://exemple.test/redir.php"));
+    EXPECT_FALSE(OuvrePageWeb(""));
+    EXPECT_EQ(bureau.Urls,
+              (std::vector<std::string>{"file:///opt/b/aide/fr/html/menueff.htm", "file:///opt/b/aide/fr/index.htm",
+                                        "http://exemple.test/redir.php"}));
+}
+
+TEST(FilUI, TravailPosteDepuisUnAutreFilTourneSurLeFilUI)
+{
+    std::atomic<bool> surFilUI{false};
+    std::atomic<int> ordre{0};
+    std::thread travailleur([&] {
+        EXPECT_FALSE(EstFilUI());
+        PosteSurFilUI([&] {
+            surFilUI = EstFilUI();
+            ordre = ordre * 10 + 1;
+        });
+        PosteSurFilUI([&] { ordre = ordre * 10 + 2; });
+    });
+    travailleur.join();
+    EXPECT_TRUE(EstFilUI());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(surFilUI);
+    EXPECT_EQ(ordre, 12) << "posted work runs in order";
+}
+
+TEST(Ecran, CouleursCompteesCommeAuDemarrage)
+{
+    EXPECT_EQ(NombreCouleursEcran({16, 800, 600}), 65536);
+    EXPECT_EQ(NombreCouleursEcran({32, 800, 600}), 1 << 24);
+    EXPECT_EQ(NombreCouleursEcran({8, 800, 600}), 256);
+    struct TPetit : TServiceEcran {
+        TInfoEcran Info() override { return {8, 320, 200}; }
+    } petit;
+    TServiceEcran* ancien = InstalleEcran(&petit);
+    EXPECT_EQ(Ecran().Info().Largeur, 320);
+    InstalleEcran(ancien);
+    EXPECT_GT(Ecran().Info().BitsParPixel, 0);
+}

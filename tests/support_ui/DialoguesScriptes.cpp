@@ -1,0 +1,83 @@
+#include "support_ui/DialoguesScriptes.h"
+
+namespace testsupport {
+
+TDialoguesScriptes::TDialoguesScriptes() : FAncien(InstalleDialogues(this)) {}
+
+TDialoguesScriptes::~TDialoguesScriptes()
+{
+    InstalleDialogues(FAncien);
+}
+
+void TDialoguesScriptes::RepondResultat(int resultat)
+{
+    Repond([resultat](QDialog& dialogue) { dialogue.done(resultat); });
+}
+
+void TDialoguesScriptes::RepondFichier(const std::string& nomFichier, int indexFiltre)
+{
+    FFichiers.push_back({true, nomFichier, indexFiltre});
+}
+
+void TDialoguesScriptes::RefuseFichier()
+{
+    FFichiers.push_back({});
+}
+
+int TDialoguesScriptes::ExecuteModal(QDialog& dialogue)
+{
+    TitresFormes.push_back(dialogue.windowTitle().toStdString());
+    dialogue.setResult(0);
+    dialogue.show();
+    if (FReponses.empty()) {
+        dialogue.done(ResultatModal::Annuler);
+    } else {
+        TReponse reponse = std::move(FReponses.front());
+        FReponses.pop_front();
+        reponse(dialogue);
+    }
+    dialogue.hide();
+    return dialogue.result();
+}
+
+TReponseFichier TDialoguesScriptes::ReponseFichier()
+{
+    if (FFichiers.empty())
+        return {};
+    TReponseFichier reponse = FFichiers.front();
+    FFichiers.pop_front();
+    return reponse;
+}
+
+TReponseFichier TDialoguesScriptes::OuvreFichier(const TDemandeFichier& demande)
+{
+    DemandesOuverture.push_back(demande);
+    return ReponseFichier();
+}
+
+TReponseFichier TDialoguesScriptes::EnregistreFichier(const TDemandeFichier& demande)
+{
+    DemandesEnregistrement.push_back(demande);
+    return ReponseFichier();
+}
+
+bool TDialoguesScriptes::ChoisitImprimante(QPrinter&)
+{
+    ++NbChoixImprimante;
+    return ImprimanteChoisie;
+}
+
+TBureauEnregistre::TBureauEnregistre() : FAncien(InstalleBureau(this)) {}
+
+TBureauEnregistre::~TBureauEnregistre()
+{
+    InstalleBureau(FAncien);
+}
+
+bool TBureauEnregistre::OuvreUrl(const std::string& url)
+{
+    Urls.push_back(url);
+    return true;
+}
+
+} // namespace testsupport
