@@ -7,6 +7,12 @@
 
 namespace {
 
+std::unique_ptr<TBlasons>& BlasonsProgramme()
+{
+    static std::unique_ptr<TBlasons> Instance;
+    return Instance;
+}
+
 // The catalogue lists a few thousand names at most.
 constexpr uintmax_t MaxTailleCatalogue = 16u << 20;
 
@@ -157,4 +163,14 @@ std::string TBlasons::Texte() const
 bool TBlasons::Enregistre() const
 {
     return EcritFichierRemplace(NomFichierCatalogue(), Texte());
+}
+
+TBlasons* Blasons()
+{
+    return BlasonsProgramme().get();
+}
+
+void InstalleBlasons(std::unique_ptr<TBlasons> Nouveau)
+{
+    BlasonsProgramme() = std::move(Nouveau);
 }

@@ -85,3 +85,8 @@ private:
     int MaxPays_ = 0;
     int MaxEquipe_ = PremierIdEquipe - 1;
 };
+
+// The program's one catalogue, made by the main window with the program folder
+// and kept until the end; nullptr before.
+TBlasons* Blasons();
+void InstalleBlasons(std::unique_ptr<TBlasons> Nouveau);

@@ -10,6 +10,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+std::unique_ptr<TImageManager>& ImageManagerProgramme()
+{
+    static std::unique_ptr<TImageManager> Instance;
+    return Instance;
+}
+
 constexpr const char* NomsSortes[TImageManager::NbSortes] = {"stade", "arbitre", "joueur"};
 
 } // namespace
@@ -176,4 +182,14 @@ int TImageManager::Nombre(int Sorte) const
 int TImageManager::MaxId(int Sorte) const
 {
     return SorteValide(Sorte) ? MaxIds_[static_cast<size_t>(Sorte)] : 0;
+}
+
+TImageManager* ImageManager()
+{
+    return ImageManagerProgramme().get();
+}
+
+void InstalleImageManager(std::unique_ptr<TImageManager> Nouveau)
+{
+    ImageManagerProgramme() = std::move(Nouveau);
 }

@@ -71,3 +71,8 @@ private:
     std::array<std::vector<TEntree>, NbSortes> Listes_;
     std::array<int, NbSortes> MaxIds_{};
 };
+
+// The program's one picture library, made by the main window on the program
+// folder's "pict" and kept until the end; nullptr before.
+TImageManager* ImageManager();
+void InstalleImageManager(std::unique_ptr<TImageManager> Nouveau);

@@ -363,37 +363,3 @@ TEST(XmlRoundTrip, RandomTextsOverTheEscapeCharacters)
         EXPECT_EQ(R.LitNoeud(), XML_FERMANT) << S;
     }
 }
-
-// Inputs that make a reader which re-copies or re-scans its buffer per node go
-// quadratic: a big document on one line, a tag of many attributes, runs of "<".
-TEST(XmlReader, LargeInputsReadInOnePass)
-{
-    std::string Ligne = "<R>";
-    for (int I = 0; I < 200000; ++I)
-        Ligne += "<M a=\"1\"><N>x</N></M>";
-    Ligne += "</R>";
-    TXmlStreamReader R(Ligne);
-    size_t Complets = 0;
-    for (int G = R.LitNoeud(); G != XML_FIN; G = R.LitNoeud())
-        Complets += G == XML_COMPLET;
-    EXPECT_EQ(Complets, 200000u);
-
-    std::string Attributs = "<A";
-    for (int I = 0; I < 100000; ++I)
-        Attributs += " a" + std::to_string(I) + "=\"v\"";
-    Attributs += std::string(100000, ' ') + "/>";
-    TXmlStreamReader S(Attributs);
-    ASSERT_EQ(S.LitNoeud(), XML_COMPLET);
-    EXPECT_EQ(S.GetAttribut("a99999"), "v");
-
-    const std::string Chevrons = "<A>" + std::string(1000000, '<') + "x";
-    TXmlStreamReader T(Chevrons);
-    EXPECT_EQ(T.LitNoeud(), XML_FIN);
-    const std::string Ouvrants = "<A>" + std::string(1000000, '<') + ">";
-    TXmlStreamReader U(Ouvrants);
-    int G;
-    size_t N = 0;
-    while ((G = U.LitNoeud()) != XML_FIN)
-        ++N;
-    EXPECT_LE(N, 2u);
-}
