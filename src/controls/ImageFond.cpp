@@ -350,6 +350,7 @@ void TFondScroll::ReinitialiseVue()
     FVue->setGeometry(FScrollLeft, FScrollTop, std::max(0, width() - 2 * FScrollLeft),
                       std::max(0, height() - 2 * FScrollTop));
     FContenu->setGeometry(0, 0, FVue->width(), FVue->height());
+    FTailleConnue = size();
     MiseAJourScroll();
 }
 
@@ -399,7 +400,10 @@ void TFondScroll::InsereControle(QWidget* controle)
 {
     if (controle == nullptr)
         return;
-    const bool visible = !controle->isHidden();
+    // A control made without a parent counts as visible unless it was hidden on purpose.
+    const bool explicite = controle->testAttribute(Qt::WA_WState_ExplicitShowHide);
+    const bool visible =
+        controle->parentWidget() == nullptr ? !(explicite && controle->isHidden()) : !controle->isHidden();
     controle->setParent(FContenu);
     controle->setVisible(visible);
     MiseAJourScroll();
@@ -448,6 +452,11 @@ int TFondScroll::LargeurContenu() const
 
 void TFondScroll::MiseAJourScroll()
 {
+    // A hidden panel gets its resize event only when shown: lay the parts out now.
+    if (FTailleConnue != size()) {
+        ReinitialiseVue();
+        return;
+    }
     const int hauteur = HauteurContenu();
     const int largeur = LargeurContenu();
     // A horizontal bar that shortens the view may make the vertical one needed: lay out again then.
@@ -590,7 +599,7 @@ void TEdition2::ChangeTexte(const std::string& texte)
     if (nouveau == FTexte)
         return;
     FTexte = nouveau;
-    if (!hasFocus())
+    if (!hasFocus() && !FEnFrappe)
         FRemplaceProchaineTouche = FAutoSelect;
     update();
     if (OnChange)
@@ -693,7 +702,10 @@ void TEdition2::keyPressEvent(QKeyEvent* event)
             if (AccepteCaractere(c))
                 AjouteCaractere(texte, c);
     }
+    // Typing happens with the focus, even when a test sends the keys directly.
+    FEnFrappe = true;
     ChangeTexte(texte);
+    FEnFrappe = false;
     FCaret = static_cast<int>(LongueurCaracteres(FTexte));
 }
 

@@ -167,6 +167,7 @@ private:
     bool FScrollVertical = true;
     uint8_t FScrollLeft = 8;
     uint8_t FScrollTop = 8;
+    QSize FTailleConnue;
 };
 
 // A skinned frame with a text: selectable among its siblings, and editable
@@ -232,6 +233,7 @@ private:
     uint8_t FMaxlength = 0;
     bool FAutoSelect = false;
     bool FRemplaceProchaineTouche = false;
+    bool FEnFrappe = false;
     int FDecalX = 0;
     int FDecalY = 0;
     bool FTabStop = false;

@@ -1,7 +1,14 @@
 #include "controls/Dessin.h"
 #include "controls/ImageFond.h"
 #include "platform/Couleurs.h"
+#include "platform/Dialogues.h"
+#include "support/TestSupport.h"
 #include "support_ui/RenduPng.h"
+
+#include <QCoreApplication>
+#include <QEnterEvent>
+#include <QScrollBar>
+#include <QTest>
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -241,4 +248,455 @@ TEST(Dessin, PanneauxEtBoutonsCopiesRendus)
     // The page blue fills where no panel lies, and a panel's middle is its own colour.
     EXPECT_EQ(image.pixelColor(205, 145), VersQColor(CouleursTheme::Fond));
     EXPECT_EQ(image.pixelColor(100, 75), VersQColor(CouleursTheme::Fond));
+}
+
+// ---------------------------------------------------------------- frames
+
+TEST(Cadres, SelectionExclusiveEntreFreresSeulement)
+{
+    QWidget fenetre;
+    QWidget panneauA(&fenetre);
+    QWidget panneauB(&fenetre);
+    auto* a1 = new TCadre(&panneauA);
+    auto* a2 = new TCadre(&panneauA);
+    auto* b1 = new TCadre(&panneauB);
+    for (TCadre* c : {a1, a2, b1})
+        c->SetSelectionnable(true);
+    b1->SetSelectionne(true);
+    QTest::mouseClick(a1, Qt::LeftButton);
+    EXPECT_TRUE(a1->Selectionne());
+    QTest::mouseClick(a2, Qt::LeftButton);
+    EXPECT_FALSE(a1->Selectionne());
+    EXPECT_TRUE(a2->Selectionne());
+    EXPECT_TRUE(b1->Selectionne()) << "a frame on another parent keeps its state";
+    // Multi: a click toggles and leaves the others alone.
+    a1->SetMulti(true);
+    QTest::mouseClick(a1, Qt::LeftButton);
+    EXPECT_TRUE(a1->Selectionne());
+    EXPECT_TRUE(a2->Selectionne());
+    QTest::mouseClick(a1, Qt::LeftButton);
+    EXPECT_FALSE(a1->Selectionne());
+}
+
+namespace {
+
+// Types text of any script, one character per key event, as a keyboard would send it.
+void Tape(QWidget* cible, const QString& texte)
+{
+    for (const char32_t c : texte.toStdU32String()) {
+        const QString un = QString::fromUcs4(&c, 1);
+        QKeyEvent presse(QEvent::KeyPress, c < 128 ? QChar(c).toUpper().unicode() : 0, Qt::NoModifier, un);
+        QCoreApplication::sendEvent(cible, &presse);
+    }
+}
+
+} // namespace
+
+TEST(Cadres, FrappeLettresUnicodeLongueurEtRemplacement)
+{
+    TCadre cadre;
+    cadre.SetTabStop(true);
+    int changements = 0;
+    cadre.OnChange = [&] { ++changements; };
+    Tape(&cadre, "Zoé");
+    EXPECT_EQ(cadre.Text(), "Zoé");
+    Tape(&cadre, "Ł東");
+    EXPECT_EQ(cadre.Text(), "ZoéŁ東") << "any letter is taken, not only 8-bit codes";
+    QTest::keyClick(&cadre, Qt::Key_Backspace);
+    EXPECT_EQ(cadre.Text(), "ZoéŁ");
+    QTest::keyClick(&cadre, Qt::Key_Tab);
+    QTest::keyClick(&cadre, 'a', Qt::ControlModifier);
+    EXPECT_EQ(cadre.Text(), "ZoéŁ") << "control keys type nothing";
+    EXPECT_EQ(changements, 6);
+    cadre.SetMaxlength(3);
+    EXPECT_EQ(cadre.Text(), "Zoé") << "cut to the length in characters";
+    EXPECT_LE(cadre.Caret(), 3);
+    QTest::keyClicks(&cadre, "x");
+    EXPECT_EQ(cadre.Text(), "Zoé");
+    // AutoSelect: a text set while the frame has no focus is replaced by the next key.
+    cadre.SetMaxlength(0);
+    cadre.SetAutoSelect(true);
+    cadre.SetText("12");
+    QTest::keyClicks(&cadre, "7");
+    EXPECT_EQ(cadre.Text(), "7");
+    QTest::keyClicks(&cadre, "8");
+    EXPECT_EQ(cadre.Text(), "78");
+    // Without TabStop a frame takes no typing.
+    TCadre affichage;
+    affichage.SetText("fixe");
+    QTest::keyClicks(&affichage, "x");
+    EXPECT_EQ(affichage.Text(), "fixe");
+}
+
+TEST(Cadres, RondNumerique)
+{
+    TEditRond rond;
+    EXPECT_EQ(rond.size(), QSize(25, 25));
+    rond.SetText("0");
+    QTest::keyClicks(&rond, "4a5");
+    EXPECT_EQ(rond.Text(), "45") << "a lone 0 is cleared first; only digits pass";
+    std::vector<int> touches;
+    rond.OnKeyPress = [&](QString& t) { touches.push_back(t.isEmpty() ? 0 : t.at(0).unicode()); };
+    QTest::keyClick(&rond, Qt::Key_Return);
+    EXPECT_EQ(rond.Text(), "45");
+    EXPECT_EQ(touches, (std::vector<int>{13})) << "Enter reaches the form's key handler";
+}
+
+// ---------------------------------------------------------------- list and drag and drop
+
+TEST(Liste, ElementsLusConstruitsEtTries)
+{
+    const TElementListe lu = LitElementListe("\x01"
+                                             "0012\x04"
+                                             "Dupont");
+    EXPECT_EQ(lu.Numero, "0012");
+    EXPECT_EQ(lu.CodeCouleur, 4);
+    EXPECT_EQ(lu.Nom, "Dupont");
+    EXPECT_EQ(LitElementListe("x").CodeCouleur, -1);
+    EXPECT_EQ(ConstruitElementListe(18, false, "Léo"), "\x01"
+                                                       "0018\x01Léo");
+    EXPECT_EQ(ConstruitElementListe(0x1A, true, "Léo"), "\x01"
+                                                        "001A\x01Léo");
+    EXPECT_EQ(CouleurCode(4), 0x0000FF);
+    EXPECT_EQ(CouleurCode(16), 0);
+
+    TListe liste;
+    liste.SetNomLong(true);
+    liste.Ajoute("\x01"
+                 "0001\x02Martin",
+                 101);
+    liste.Ajoute("\x01"
+                 "0002\x01Zidane",
+                 102);
+    liste.Ajoute("\x01"
+                 "0003\x01"
+                 "Abel",
+                 103);
+    liste.Ajoute("\x01"
+                 "0004\x02Martin",
+                 104);
+    liste.TrieItems();
+    ASSERT_EQ(liste.Nb(), 4);
+    EXPECT_EQ(LitElementListe(liste.Texte(0)).Nom, "Abel");
+    EXPECT_EQ(liste.Objet(0), 103) << "each item's object moves with its text";
+    EXPECT_EQ(liste.Objet(1), 104) << "equal keys come out in reverse order of arrival";
+    EXPECT_EQ(liste.Objet(2), 101);
+    EXPECT_EQ(liste.Objet(3), 102);
+    liste.SetTriComplet(true);
+    liste.TrieItems();
+    EXPECT_EQ(liste.Objet(0), 103);
+    EXPECT_EQ(liste.Objet(1), 102) << "colour code 1 before colour code 2";
+    EXPECT_EQ(liste.Texte(9), "");
+    EXPECT_EQ(liste.Objet(-1), 0);
+}
+
+TEST(Liste, GlisserDeLaListeSurUnCadreEtRetour)
+{
+    QWidget fenetre;
+    auto* liste = new TListe(&fenetre);
+    liste->SetNomLong(true);
+    liste->SetGagneElement(true);
+    liste->Ajoute("\x01"
+                  "0012\x01Martin");
+    liste->Ajoute("\x01"
+                  "0013\x01"
+                  "Durand");
+    auto* cadre = new TCadreDrop(&fenetre);
+    int changes = 0;
+    struct TCompte : TCadreDrop {
+        using TCadreDrop::TCadreDrop;
+        int* N = nullptr;
+        void Change() override { ++*N; }
+    };
+    (void)cadre;
+    auto* suivi = new TCompte(&fenetre);
+    suivi->N = &changes;
+    liste->SetItemIndex(0);
+    suivi->DragDrop(liste);
+    EXPECT_EQ(suivi->Text(), "Martin");
+    EXPECT_EQ(suivi->Numero(), 12);
+    EXPECT_EQ(liste->Nb(), 1) << "the list gives its item away";
+    EXPECT_EQ(changes, 1);
+    // A second item on the occupied frame: the former occupant goes back.
+    liste->SetItemIndex(0);
+    suivi->DragDrop(liste);
+    EXPECT_EQ(suivi->Text(), "Durand");
+    EXPECT_EQ(suivi->Numero(), 13);
+    ASSERT_EQ(liste->Nb(), 1);
+    EXPECT_EQ(liste->Texte(0), "\x01"
+                               "0012\x01Martin");
+    // Back onto the list: the frame is emptied and the list sorted.
+    EXPECT_TRUE(liste->AccepteDepot(suivi));
+    liste->DragDrop(suivi);
+    EXPECT_EQ(suivi->Text(), "");
+    EXPECT_EQ(suivi->Numero(), 0);
+    ASSERT_EQ(liste->Nb(), 2);
+    EXPECT_EQ(LitElementListe(liste->Texte(0)).Nom, "Durand");
+    EXPECT_EQ(changes, 3);
+    // A list that keeps its items takes nothing back.
+    liste->SetGagneElement(false);
+    EXPECT_FALSE(liste->AccepteDepot(suivi));
+}
+
+TEST(Liste, NumerosHexadecimauxRestentHexadecimaux)
+{
+    TListe liste;
+    liste.SetNomLong(true);
+    liste.SetGagneElement(true);
+    liste.Ajoute("\x01"
+                 "0012\x01Martin");
+    liste.Ajoute("\x01"
+                 "001A\x01"
+                 "Durand");
+    TCadreDrop cadre;
+    cadre.SetNumeroHex(true);
+    liste.SetItemIndex(0);
+    cadre.DragDrop(&liste);
+    EXPECT_EQ(cadre.Numero(), 0x12);
+    liste.SetItemIndex(0);
+    cadre.DragDrop(&liste);
+    EXPECT_EQ(cadre.Numero(), 0x1A);
+    // The number written back reads as the same number.
+    ASSERT_EQ(liste.Nb(), 1);
+    EXPECT_EQ(LitElementListe(liste.Texte(0)).Numero, "0012");
+    liste.SetItemIndex(0);
+    cadre.DragDrop(&liste);
+    EXPECT_EQ(cadre.Numero(), 0x12);
+    // Without NomLong the whole item is the text and the number 0.
+    TListe simple;
+    simple.Ajoute("Texte entier");
+    simple.SetItemIndex(0);
+    TCadreDrop autre;
+    autre.SetNumero(7);
+    autre.DragDrop(&simple);
+    EXPECT_EQ(autre.Text(), "Texte entier");
+    EXPECT_EQ(autre.Numero(), 0);
+    EXPECT_EQ(simple.Nb(), 1);
+}
+
+TEST(Liste, EchangeEntreDeuxCadres)
+{
+    QWidget fenetre;
+    auto* a = new TCadreDrop(&fenetre);
+    auto* b = new TCadreDrop(&fenetre);
+    a->SetText("Alpha");
+    a->SetNumero(1);
+    b->SetText("Beta");
+    b->SetNumero(2);
+    EXPECT_FALSE(a->AccepteDepot(a));
+    b->DragDrop(a);
+    EXPECT_EQ(b->Text(), "Alpha");
+    EXPECT_EQ(a->Text(), "Beta");
+    EXPECT_EQ(a->Numero(), 2);
+    b->SetEchange(false);
+    b->DragDrop(a);
+    EXPECT_EQ(b->Text(), "Beta");
+    EXPECT_EQ(a->Text(), "Beta") << "without exchange the source keeps its entry";
+}
+
+// ---------------------------------------------------------------- buttons
+
+TEST(Boutons, ResultatModalEntreeEtEchap)
+{
+    TDialogue forme;
+    forme.setModal(true);
+    auto* ok = new TBoutonCopie(&forme);
+    ok->SetModalResult(ResultatModal::Ok);
+    ok->SetDefault(true);
+    auto* annuler = new TBoutonCopie(&forme);
+    annuler->SetModalResult(ResultatModal::Annuler);
+    annuler->SetCancel(true);
+    int clics = 0;
+    annuler->OnClick = [&] { ++clics; };
+    auto* cadre = new TCadre(&forme);
+    cadre->SetTabStop(true);
+
+    forme.show();
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_EQ(forme.result(), 1);
+    EXPECT_FALSE(ok->Down());
+
+    forme.show();
+    QTest::keyClick(cadre, Qt::Key_Escape);
+    EXPECT_EQ(forme.result(), 2);
+    EXPECT_EQ(clics, 1);
+
+    forme.show();
+    QTest::keyClick(cadre, Qt::Key_Return);
+    EXPECT_EQ(forme.result(), 1);
+
+    forme.show();
+    forme.setResult(0);
+    QTest::keyClick(cadre, Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(forme.result(), 0) << "a shift key held: no dialog key";
+    ok->setEnabled(false);
+    QTest::keyClick(cadre, Qt::Key_Return);
+    EXPECT_EQ(forme.result(), 0) << "a button that cannot take the focus is not pressed";
+    forme.hide();
+}
+
+TEST(Boutons, EnfonceEtSurvol)
+{
+    TBoutonCopie bouton;
+    bouton.SetModele(Dessin()->BoutonOrange);
+    int peintures = 0;
+    bouton.OnPaint = [&](QPainter&) { ++peintures; };
+    bouton.SetCouleur(0);
+    bouton.SetCouleurOver(0);
+    bouton.show();
+    QCoreApplication::processEvents();
+    QTest::mousePress(&bouton, Qt::LeftButton);
+    EXPECT_TRUE(bouton.Down());
+    QTest::mouseRelease(&bouton, Qt::LeftButton);
+    EXPECT_FALSE(bouton.Down());
+    QCoreApplication::processEvents();
+    peintures = 0;
+    QEnterEvent entre(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(&bouton, &entre);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(bouton.Survole());
+    EXPECT_EQ(peintures, 0) << "nothing changes on screen: no repaint";
+    QEvent sort(QEvent::Leave);
+    QCoreApplication::sendEvent(&bouton, &sort);
+    bouton.SetCouleurOver(0xFFFFFF);
+    QCoreApplication::processEvents();
+    peintures = 0;
+    QCoreApplication::sendEvent(&bouton, &entre);
+    QCoreApplication::processEvents();
+    EXPECT_GT(peintures, 0);
+}
+
+// ---------------------------------------------------------------- logo and scrolling panel
+
+TEST(Logo, ChargeSelonExtensionEtNAgranditJamais)
+{
+    testsupport::TempDir dossier;
+    QImage image(80, 40, QImage::Format_RGB32);
+    image.fill(QColor(0x99, 0xFF, 0xFF));
+    image.setPixelColor(0, 0, Qt::red);
+    const std::string png = (dossier / "blason.png").string();
+    const std::string jpg = (dossier / "photo.JPG").string();
+    const std::string bmp = (dossier / "image.bmp").string();
+    ASSERT_TRUE(image.save(QString::fromStdString(png), "PNG"));
+    ASSERT_TRUE(image.save(QString::fromStdString(jpg), "JPEG"));
+    ASSERT_TRUE(image.save(QString::fromStdString(bmp), "BMP"));
+    TLogo logo;
+    logo.resize(40, 40);
+    logo.ChargeFichier(png);
+    ASSERT_NE(logo.Image(), nullptr);
+    EXPECT_EQ(logo.Image()->Genre, TGraphique::TGenre::Png);
+    QImage rendu(40, 40, QImage::Format_RGB32);
+    {
+        QPainter p(&rendu);
+        logo.Dessine(p);
+    }
+    // 80 x 40 fitted into 40 x 40: 40 x 20, top-left; the $FFFF99 colour shows the background.
+    EXPECT_EQ(rendu.pixelColor(20, 10), VersQColor(0x6F3000));
+    EXPECT_EQ(rendu.pixelColor(20, 30), VersQColor(0x6F3000));
+    logo.ChargeFichier(jpg);
+    ASSERT_NE(logo.Image(), nullptr);
+    EXPECT_EQ(logo.Image()->Genre, TGraphique::TGenre::Jpeg);
+    logo.ChargeFichier(bmp);
+    EXPECT_EQ(logo.Image(), nullptr) << "a bitmap file leaves the logo empty";
+    logo.ChargeFichier(jpg);
+    logo.ChargeFichier((dossier / "absente.jpg").string());
+    EXPECT_EQ(logo.Image(), nullptr) << "a missing photograph does not leave the former one";
+    testsupport::WriteWholeFile(dossier / "faux.png", "pas une image");
+    logo.ChargeFichier((dossier / "faux.png").string());
+    EXPECT_EQ(logo.Image(), nullptr);
+    auto petite = std::make_unique<TGraphique>();
+    petite->Genre = TGraphique::TGenre::Jpeg;
+    petite->Image = QImage(10, 10, QImage::Format_RGB32);
+    petite->Image.fill(Qt::green);
+    logo.SetImage(std::move(petite));
+    {
+        QPainter p(&rendu);
+        logo.Dessine(p);
+    }
+    EXPECT_EQ(rendu.pixelColor(5, 5), QColor(Qt::green));
+    EXPECT_EQ(rendu.pixelColor(15, 15), VersQColor(0x6F3000)) << "never enlarged";
+    logo.SetImage(nullptr);
+    EXPECT_EQ(logo.Image(), nullptr);
+}
+
+TEST(FondScroll, BarresSelonLeContenu)
+{
+    TFondScroll panneau;
+    panneau.resize(200, 150);
+    auto* petit = new QWidget;
+    petit->setGeometry(0, 0, 100, 50);
+    panneau.InsereControle(petit);
+    EXPECT_EQ(panneau.NbControle(), 1);
+    EXPECT_EQ(panneau.GetControle(0), petit);
+    EXPECT_EQ(panneau.GetControle(1), nullptr);
+    EXPECT_TRUE(panneau.MyScrollv()->isHidden());
+    EXPECT_TRUE(panneau.MyScrollh()->parentWidget()->isHidden());
+    // The view is 150 - 2 x 8 high: a child 50 pixels below it needs the bar, Max 50.
+    auto* grand = new QWidget;
+    grand->setGeometry(0, 0, 100, 134 + 50);
+    panneau.InsereControle(grand);
+    EXPECT_FALSE(panneau.MyScrollv()->isHidden());
+    EXPECT_EQ(panneau.MyScrollv()->maximum(), 50);
+    EXPECT_EQ(panneau.HauteurContenu(), 184);
+    panneau.MyScrollv()->setValue(20);
+    EXPECT_EQ(panneau.Contenu()->y(), -20);
+    panneau.SetScrollVertical(false);
+    EXPECT_TRUE(panneau.MyScrollv()->isHidden());
+    // Too wide: the horizontal strip shows.
+    auto* large = new QWidget;
+    large->setGeometry(0, 0, 400, 20);
+    panneau.InsereControle(large);
+    EXPECT_FALSE(panneau.MyScrollh()->parentWidget()->isHidden());
+    EXPECT_GT(panneau.MyScrollh()->maximum(), 0);
+}
+
+TEST(Cadres, RendusDesCadresEtDeLaListe)
+{
+    TDessin* dessin = Dessin();
+    TFondCopie page;
+    page.resize(420, 230);
+    page.SetModele(dessin->FondCarrebleu);
+    int y = 14;
+    auto cadre = [&](TFond* modele, const char* texte, bool selection, int largeur = 150) {
+        auto* c = new TCadre(&page);
+        c->SetModele(modele);
+        c->setGeometry(14, y, largeur, modele->height());
+        c->SetText(texte);
+        c->SetSelectionne(selection);
+        y += modele->height() + 6;
+        return c;
+    };
+    cadre(dessin->BoutonCreuxBleu, "Martin", false);
+    cadre(dessin->BoutonCreuxJaune, "Jaune", false);
+    cadre(dessin->BoutonCreuxRouge, "Rouge", false);
+    cadre(dessin->BoutonCreuxOrange, "Orange", false);
+    cadre(dessin->PetitBoutonCreuxBleu, "Petit", false);
+    cadre(dessin->BoutonCreuxSelCyan, "Sélectionné", true, 200);
+    cadre(dessin->BoutonCreuxSelFushia, "Non sélectionné", false, 200);
+    // The round boxes on a panel of their own, so their selection leaves the frames' alone.
+    auto* ronds = new QWidget(&page);
+    ronds->setGeometry(0, 0, 420, 45);
+    int x = 240;
+    for (TFond* modele :
+         {dessin->RondCreuxBleu, dessin->RondCreuxRouge, dessin->RondCreuxJaune, dessin->RondCreuxOrange}) {
+        auto* rond = new TEditRond(ronds);
+        rond->SetModele(modele);
+        rond->move(x, 14);
+        rond->SetText(x == 240 ? "45" : "9");
+        rond->SetSelectionne(x == 270);
+        x += 30;
+    }
+    auto* liste = new TListe(&page);
+    liste->setGeometry(240, 50, 160, 120);
+    liste->SetNomLong(true);
+    liste->Ajoute("\x01"
+                  "0001\x01Martin");
+    liste->Ajoute("\x01"
+                  "0002\x04"
+                  "Dupont (blessé)");
+    liste->Ajoute("\x01"
+                  "0003\x02Zidane");
+    liste->SetItemIndex(2);
+    page.show();
+    testsupport::RendPng(page, "cadres_et_liste");
 }
