@@ -109,9 +109,7 @@ void Tf_ImageManager::lb_ImageClick()
 void Tf_ImageManager::bc_AjouterClick()
 {
     std::string Fichier;
-    if (!ChoisitFichierImage(AppDir() + "blasons", Fichier))
-        return;
-    const auto Photo = ImporteImage(Fichier);
+    const auto Photo = DemandeImage(AppDir() + "blasons", &Fichier);
     if (!Photo)
         return;
     // The name is the file's, up to its first dot.

@@ -46,23 +46,21 @@ std::string TexteOuDefaut(int Id, const char* Defaut)
     return Texte.empty() ? std::string(Defaut) : Texte;
 }
 
-bool ChoisitFichierImage(const std::string& Dossier, std::string& NomFichier)
+std::unique_ptr<TImage> DemandeImage(const std::string& Dossier, std::string* NomFichier)
 {
     TDemandeFichier Demande;
     Demande.Filtre = "Images|*.png;*.gif;*.jpg;*.jpeg;*.bmp|PNG|*.png|GIF|*.gif|JPEG|*.jpg;*.jpeg|Bitmap|*.bmp";
     Demande.DossierInitial = Dossier;
     const TReponseFichier Reponse = Dialogues().OuvreFichier(Demande);
     if (!Reponse.Ok || Reponse.NomFichier.empty())
-        return false;
-    NomFichier = Reponse.NomFichier;
-    return true;
-}
-
-std::unique_ptr<TImage> ImporteImage(const std::string& NomFichier)
-{
-    auto Image = ChargeFichierImage(NomFichier);
-    if (!Image)
+        return nullptr;
+    auto Image = ChargeFichierImage(Reponse.NomFichier);
+    if (!Image) {
         Signale(TexteImageIllisible);
+        return nullptr;
+    }
+    if (NomFichier != nullptr)
+        *NomFichier = Reponse.NomFichier;
     return Image;
 }
 
@@ -185,50 +183,39 @@ bool Tf_Blasons::AccepteAjout(int Resultat)
     }
 }
 
-void Tf_Blasons::bc_AjoutPaysClick()
+void Tf_Blasons::Ajoute(QLineEdit* Champ, QTreeWidgetItem* Pays)
 {
-    const std::string Nom = e_Pays->text().toStdString();
+    const std::string Nom = Champ->text().toStdString();
     if (Trim(Nom).empty())
         return;
     // Refused before the file is asked for, so the user does not pick a picture in vain.
     if (!TBlasons::NomAdmis(Nom))
         return Signale(TexteNomRefuse);
-    if (FBlasons.MaxPays() >= TBlasons::MaxNbPays)
+    if (Pays == nullptr && FBlasons.MaxPays() >= TBlasons::MaxNbPays)
         return Signale(TexteCentPays);
-    std::string Fichier;
-    if (!ChoisitFichierImage(AppDir(), Fichier))
-        return;
-    const auto Image = ImporteImage(Fichier);
+    const auto Image = DemandeImage(AppDir());
     if (!Image)
         return;
-    const int Id = FBlasons.AjoutePays(Nom, *Image);
+    const int Id = Pays == nullptr ? FBlasons.AjoutePays(Nom, *Image) : FBlasons.AjouteEquipe(Nom, IdDe(Pays), *Image);
     if (!AccepteAjout(Id))
         return;
-    tv_Blasons->setCurrentItem(AjouteNoeud(nullptr, static_cast<uint16_t>(Id), Nom));
-    e_Pays->clear();
+    tv_Blasons->setCurrentItem(AjouteNoeud(Pays, static_cast<uint16_t>(Id), Nom));
+    Champ->clear();
+}
+
+void Tf_Blasons::bc_AjoutPaysClick()
+{
+    Ajoute(e_Pays, nullptr);
 }
 
 void Tf_Blasons::bc_AjoutEquipeClick()
 {
-    const std::string Nom = e_Equipe->text().toStdString();
-    if (Trim(Nom).empty())
-        return;
     QTreeWidgetItem* Pays = tv_Blasons->currentItem();
+    if (Trim(e_Equipe->text().toStdString()).empty())
+        return;
     if (Pays == nullptr || Pays->parent() != nullptr)
         return Signale(TexteChoisirPays);
-    if (!TBlasons::NomAdmis(Nom))
-        return Signale(TexteNomRefuse);
-    std::string Fichier;
-    if (!ChoisitFichierImage(AppDir(), Fichier))
-        return;
-    const auto Image = ImporteImage(Fichier);
-    if (!Image)
-        return;
-    const int Id = FBlasons.AjouteEquipe(Nom, IdDe(Pays), *Image);
-    if (!AccepteAjout(Id))
-        return;
-    tv_Blasons->setCurrentItem(AjouteNoeud(Pays, static_cast<uint16_t>(Id), Nom));
-    e_Equipe->clear();
+    Ajoute(e_Equipe, Pays);
 }
 
 void Tf_Blasons::bc_ModifierClick()
@@ -236,10 +223,7 @@ void Tf_Blasons::bc_ModifierClick()
     const int Id = Selection();
     if (Id == 0)
         return;
-    std::string Fichier;
-    if (!ChoisitFichierImage(AppDir(), Fichier))
-        return;
-    const auto Image = ImporteImage(Fichier);
+    const auto Image = DemandeImage(AppDir());
     if (!Image)
         return;
     if (!FBlasons.EnregistreImage(static_cast<uint16_t>(Id), *Image))

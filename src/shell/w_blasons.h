@@ -47,6 +47,8 @@ public:
     TBoutonCopie* bc_Modifier;
 
 private:
+    // Adds the name of Champ as a country (Pays nullptr) or a team of Pays.
+    void Ajoute(QLineEdit* Champ, QTreeWidgetItem* Pays);
     QTreeWidgetItem* AjouteNoeud(QTreeWidgetItem* Parent, uint16_t Id, const std::string& Nom);
     // The new id of AjoutePays or AjouteEquipe, or the message of its refusal.
     bool AccepteAjout(int Resultat);
@@ -59,10 +61,10 @@ private:
 
 // The text of Id in the program's language, Defaut when it has none.
 std::string TexteOuDefaut(int Id, const char* Defaut);
-// Asks for a PNG, GIF, JPEG or bitmap file in Dossier; false when cancelled.
-bool ChoisitFichierImage(const std::string& Dossier, std::string& NomFichier);
-// The picture of the file, or nullptr after telling the user it cannot be
-// used (an unknown extension or a file that does not decode).
-std::unique_ptr<TImage> ImporteImage(const std::string& NomFichier);
+// Asks for a PNG, GIF, JPEG or bitmap file, starting in Dossier, and returns
+// its picture (and the file's name in NomFichier); nullptr when the user
+// cancelled, or after telling the user the file cannot be used (an unknown
+// extension or a file that does not decode).
+std::unique_ptr<TImage> DemandeImage(const std::string& Dossier, std::string* NomFichier = nullptr);
 // A skinned button with its caption.
 TBoutonCopie* CreeBouton(QWidget* Parent, int Texte, const char* Defaut);

@@ -1,5 +1,6 @@
 #include "files/Blasons.h"
 
+#include "support/ImagesTest.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -10,11 +11,7 @@ namespace {
 
 TImage Carre(uint8_t R)
 {
-    TImage Image(4, 4);
-    for (int Y = 0; Y < 4; ++Y)
-        for (int X = 0; X < 4; ++X)
-            Image.SetPixel(X, Y, R, 0, 0);
-    return Image;
+    return testsupport::ImageUnie(4, 4, R, 0, 0);
 }
 
 class BlasonsTest : public ::testing::Test {

@@ -1,5 +1,6 @@
 #include "files/ImageManager.h"
 
+#include "support/ImagesTest.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -12,11 +13,7 @@ namespace {
 
 TImage Gris(uint8_t V)
 {
-    TImage Image(8, 8);
-    for (int Y = 0; Y < 8; ++Y)
-        for (int X = 0; X < 8; ++X)
-            Image.SetPixel(X, Y, V, V, V);
-    return Image;
+    return testsupport::ImageUnie(8, 8, V, V, V);
 }
 
 class ImageManagerTest : public ::testing::Test {

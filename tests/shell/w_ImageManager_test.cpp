@@ -3,6 +3,7 @@
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
 #include "controls/ImageFond.h"
+#include "support/ImagesTest.h"
 #include "support/MessagesScriptes.h"
 #include "support/TestSupport.h"
 #include "support_ui/DialoguesScriptes.h"
@@ -19,11 +20,7 @@ namespace {
 
 TImage Uni(uint8_t V)
 {
-    TImage Image(10, 10);
-    for (int Y = 0; Y < 10; ++Y)
-        for (int X = 0; X < 10; ++X)
-            Image.SetPixel(X, Y, V, V, V);
-    return Image;
+    return testsupport::ImageUnie(10, 10, V, V, V);
 }
 
 class ImageManagerDialogueTest : public ::testing::Test {

@@ -3,6 +3,7 @@
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
 #include "controls/ImageFond.h"
+#include "support/ImagesTest.h"
 #include "support/MessagesScriptes.h"
 #include "support/TestSupport.h"
 #include "support_ui/DialoguesScriptes.h"
@@ -19,11 +20,7 @@ namespace {
 
 TImage Uni(uint8_t R, uint8_t G, uint8_t B)
 {
-    TImage Image(6, 6);
-    for (int Y = 0; Y < 6; ++Y)
-        for (int X = 0; X < 6; ++X)
-            Image.SetPixel(X, Y, R, G, B);
-    return Image;
+    return testsupport::ImageUnie(6, 6, R, G, B);
 }
 
 // A 2 x 2 24-bit bitmap, all of one colour.
