@@ -324,14 +324,14 @@ std::vector<int> TClassJoueur::Portee(const std::vector<TLigneDesc>& desc, int i
         ++fin;
     std::vector<int> ids;
     for (int i = debut; i <= fin; ++i)
-        if (desc[i].Niveau == 3)
+        if (desc[i].Niveau == 3 && std::find(ids.begin(), ids.end(), desc[i].Valeur) == ids.end())
             ids.push_back(desc[i].Valeur);
     return ids;
 }
 
-TListeClassement TClassJoueur::Calcule(const TContexteSaison* saison,
-                                       const std::vector<const TDonneesChampionnat*>& champs, uint16_t equipe,
-                                       int genre)
+TListeClassement TClassJoueur::CalculeChampionnats(const TContexteSaison* saison,
+                                                   const std::vector<const TDonneesChampionnat*>& champs,
+                                                   uint16_t equipe, int genre)
 {
     TCompteur c(saison);
     for (const TDonneesChampionnat* champ : champs) {
@@ -350,9 +350,9 @@ TListeClassement TClassJoueur::Calcule(const TContexteSaison* saison,
     return std::move(c).Resultat(genre);
 }
 
-TListeNotes TClassJoueur::CreeListeNotes(const TContexteSaison* saison,
-                                         const std::vector<const TDonneesChampionnat*>& champs,
-                                         const TDonneesChampionnat& courant, int position, int filtre)
+TListeNotes TClassJoueur::CreeListeNotesChampionnats(const TContexteSaison* saison,
+                                                     const std::vector<const TDonneesChampionnat*>& champs,
+                                                     const TDonneesChampionnat& courant, int position, int filtre)
 {
     TListeNotes notes(saison);
     // A club is given by its place in the current championship; the other
@@ -394,8 +394,8 @@ TListeNotes TClassJoueur::CreeListeNotes(const TContexteSaison* saison,
     return notes;
 }
 
-std::vector<TLigneArbitre> TClassArbitre::Calcule(const TPersonnels& arbitres, const std::vector<int>& numeros,
-                                                  int genre)
+std::vector<TLigneArbitre> TClassArbitre::CalculeNumeros(const TPersonnels& arbitres, const std::vector<int>& numeros,
+                                                         int genre)
 {
     if (genre < 0 || genre > 3)
         return {};
@@ -423,8 +423,8 @@ std::vector<TLigneArbitre> TClassArbitre::Calcule(const TPersonnels& arbitres, c
                 nombre = a->GetAvertissements(cle) + 5 * a->GetExpulsions(cle);
                 break;
             }
-            if (nombre == 0)
-                continue;
+            // Matches of a championship where he gave nothing still count:
+            // the ratio is per match over the whole scope.
             TLigneArbitre& l = parArbitre[i];
             l.Arbitre = a->Numero;
             l.Nombre += nombre;

@@ -102,24 +102,25 @@ class TClassJoueur {
 public:
     // Ids of the championships ranked together with the current one, whose
     // option 0 (low 4 bits) tells how far the scope goes: below 2 the
-    // championship alone, 2 its heading, 3 its top-level heading. Empty when
-    // `idCourant` has no championship line.
+    // championship alone, 2 those under its heading, 3 those under its
+    // top-level heading. Empty when `idCourant` has no championship line.
     static std::vector<int> Portee(const std::vector<TLigneDesc>& desc, int idCourant, int portee);
 
     // The ranking of a kind over the championships' days 1..NbJournee; `equipe`
     // 65535 for every club, else only that club's events count. Events of
     // players the season does not hold are left out.
-    static TListeClassement Calcule(const TContexteSaison* saison,
-                                    const std::vector<const TDonneesChampionnat*>& champs, uint16_t equipe, int genre);
+    static TListeClassement CalculeChampionnats(const TContexteSaison* saison,
+                                                const std::vector<const TDonneesChampionnat*>& champs, uint16_t equipe,
+                                                int genre);
 
     // Average ratings of the players (filtre 0 goalkeepers, 1 outfield players,
     // 2 all) of the club at `position` of `courant` (65535: every club), in
     // order of average. Players rated fewer times than the current
     // championship's share of days to be rated (referee option 4, a percentage
     // of NbJournee, rounded down) are left out.
-    static TListeNotes CreeListeNotes(const TContexteSaison* saison,
-                                      const std::vector<const TDonneesChampionnat*>& champs,
-                                      const TDonneesChampionnat& courant, int position, int filtre);
+    static TListeNotes CreeListeNotesChampionnats(const TContexteSaison* saison,
+                                                  const std::vector<const TDonneesChampionnat*>& champs,
+                                                  const TDonneesChampionnat& courant, int position, int filtre);
 };
 
 // One referee of a ranking.
@@ -137,7 +138,7 @@ class TClassArbitre {
 public:
     // The referees with a count above 0 over the championships numbered
     // `numeros` (1-based, the keys of the referees' statistics), highest ratio
-    // first, ties in registry (name) order. Reads the referees' statistics as
-    // they stand: the season recounts them first.
-    static std::vector<TLigneArbitre> Calcule(const TPersonnels& arbitres, const std::vector<int>& numeros, int genre);
+    // first, ties in registry (name) order.
+    static std::vector<TLigneArbitre> CalculeNumeros(const TPersonnels& arbitres, const std::vector<int>& numeros,
+                                                     int genre);
 };

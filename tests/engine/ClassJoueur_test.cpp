@@ -59,12 +59,12 @@ TEST(ClassJoueur, ScorersCountPenaltiesApartAndOrderTiesByTeamThenFoldedName)
 
     const std::vector<const TDonneesChampionnat*> champs{c.get()};
     // Auxerre before Lyon, then Élodie before Eric.
-    EXPECT_EQ(Lignes(TClassJoueur::Calcule(&s, champs, 65535, G::Buteurs)),
+    EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 65535, G::Buteurs)),
               (V{{11, 3, 1}, {21, 1, 0}, {13, 1, 0}, {12, 1, 0}}));
-    EXPECT_EQ(Lignes(TClassJoueur::Calcule(&s, champs, 65535, G::ContreCamp)), (V{{11, 1, 0}}));
-    EXPECT_EQ(Lignes(TClassJoueur::Calcule(&s, champs, 2, G::Buteurs)), (V{{21, 1, 0}}));
-    EXPECT_EQ(TClassJoueur::Calcule(&s, champs, 65535, G::NotesGardiens).Nombre(), 0);
-    EXPECT_EQ(TClassJoueur::Calcule(&s, champs, 65535, 99).Get(0), nullptr);
+    EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 65535, G::ContreCamp)), (V{{11, 1, 0}}));
+    EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 2, G::Buteurs)), (V{{21, 1, 0}}));
+    EXPECT_EQ(TClassJoueur::CalculeChampionnats(&s, champs, 65535, G::NotesGardiens).Nombre(), 0);
+    EXPECT_EQ(TClassJoueur::CalculeChampionnats(&s, champs, 65535, 99).Get(0), nullptr);
 }
 
 TEST(ClassJoueur, BracesHatTricksCardsAndAssists)
@@ -86,11 +86,11 @@ TEST(ClassJoueur, BracesHatTricksCardsAndAssists)
     Ajoute(c->GetPasseursJournee(3), 12, 1);
 
     const std::vector<const TDonneesChampionnat*> champs{c.get()};
-    EXPECT_EQ(Lignes(TClassJoueur::Calcule(&s, champs, 65535, G::Doublets)), (V{{11, 1, 0}}));
-    EXPECT_EQ(Lignes(TClassJoueur::Calcule(&s, champs, 65535, G::Triplets)), (V{{11, 1, 0}}));
-    EXPECT_EQ(Lignes(TClassJoueur::Calcule(&s, champs, 65535, G::Avertis)), (V{{12, 2, 0}}));
-    EXPECT_EQ(Lignes(TClassJoueur::Calcule(&s, champs, 65535, G::Exclus)), (V{{11, 1, 0}}));
-    EXPECT_EQ(Lignes(TClassJoueur::Calcule(&s, champs, 65535, G::Passeurs)), (V{{12, 1, 0}}));
+    EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 65535, G::Doublets)), (V{{11, 1, 0}}));
+    EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 65535, G::Triplets)), (V{{11, 1, 0}}));
+    EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 65535, G::Avertis)), (V{{12, 2, 0}}));
+    EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 65535, G::Exclus)), (V{{11, 1, 0}}));
+    EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 65535, G::Passeurs)), (V{{12, 1, 0}}));
 }
 
 TEST(ClassJoueur, RugbyPointsDoNotWrapPastAByte)
@@ -109,10 +109,11 @@ TEST(ClassJoueur, RugbyPointsDoNotWrapPastAByte)
     Ajoute(c->GetDropsJournee(1), 12, 2);
 
     const std::vector<const TDonneesChampionnat*> champs{c.get()};
-    EXPECT_EQ(Lignes(TClassJoueur::Calcule(&s, champs, 65535, G::Realisateurs)), (V{{11, 300, 0}, {12, 8, 0}}));
-    EXPECT_EQ(Lignes(TClassJoueur::Calcule(&s, champs, 65535, G::Transformations)), (V{{11, 60, 0}}));
-    EXPECT_EQ(Lignes(TClassJoueur::Calcule(&s, champs, 65535, G::Drops)), (V{{12, 1, 0}}));
-    EXPECT_EQ(Lignes(TClassJoueur::Calcule(&s, champs, 65535, G::Buteurs)), (V{{12, 1, 0}}));
+    EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 65535, G::Realisateurs)),
+              (V{{11, 300, 0}, {12, 8, 0}}));
+    EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 65535, G::Transformations)), (V{{11, 60, 0}}));
+    EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 65535, G::Drops)), (V{{12, 1, 0}}));
+    EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 65535, G::Buteurs)), (V{{12, 1, 0}}));
 }
 
 TEST(ClassJoueur, BasketballAveragesPercentagesWithMinimumAttemptsAndBestMatches)
@@ -137,31 +138,32 @@ TEST(ClassJoueur, BasketballAveragesPercentagesWithMinimumAttemptsAndBestMatches
     stat(1, 2, 12, 2, 5 * 256 + 9); // 2-point shots, for the evaluation
 
     const std::vector<const TDonneesChampionnat*> champs{c.get()};
-    const TListeClassement points = TClassJoueur::Calcule(&s, champs, 65535, 14);
+    const TListeClassement points = TClassJoueur::CalculeChampionnats(&s, champs, 65535, 14);
     ASSERT_EQ(points.Nombre(), 1);
     EXPECT_EQ(points.Get(0)->Valeur, 2550); // 25.50 per match
     EXPECT_EQ(points.Get(0)->Total, 51);
     EXPECT_EQ(points.Get(0)->Nombre, 2);
-    EXPECT_EQ(Lignes(TClassJoueur::Calcule(&s, champs, 65535, 27)), (V{{11, 2750, 0}}));
+    EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 65535, 27)), (V{{11, 2750, 0}}));
 
-    const TListeClassement lf = TClassJoueur::Calcule(&s, champs, 65535, 20);
+    const TListeClassement lf = TClassJoueur::CalculeChampionnats(&s, champs, 65535, 20);
     ASSERT_EQ(lf.Nombre(), 1);
     EXPECT_EQ(lf.Get(0)->Joueur, 11);
     EXPECT_EQ(lf.Get(0)->Valeur, 7500); // 75.00 %
     EXPECT_EQ(lf.Get(0)->Total, 3);
     EXPECT_EQ(lf.Get(0)->Nombre, 4);
 
-    const TListeClassement meilleur = TClassJoueur::Calcule(&s, champs, 65535, 32);
+    const TListeClassement meilleur = TClassJoueur::CalculeChampionnats(&s, champs, 65535, 32);
     ASSERT_EQ(meilleur.Nombre(), 1);
     EXPECT_EQ(meilleur.Get(0)->Valeur, 31);
     EXPECT_EQ(meilleur.Get(0)->Match, "Auxerre - Lyon : 90 - 70");
 
     // Default weights: 2-point shots +2 made, -1 missed; free throws +1 made, -1 missed.
     // Batum 10 - 4 + 1 in one match; Parker 3 - 1, then 1.
-    EXPECT_EQ(Lignes(TClassJoueur::Calcule(&s, champs, 65535, G::Evaluation)), (V{{12, 700, 0}, {11, 150, 0}}));
+    EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 65535, G::Evaluation)),
+              (V{{12, 700, 0}, {11, 150, 0}}));
     // A football championship has no box scores.
     auto foot = Championnat<TDonneesChampionnatFootball>(s);
-    EXPECT_EQ(TClassJoueur::Calcule(&s, {foot.get()}, 65535, 14).Nombre(), 0);
+    EXPECT_EQ(TClassJoueur::CalculeChampionnats(&s, {foot.get()}, 65535, 14).Nombre(), 0);
 }
 
 TEST(ClassJoueur, RatingsFilterGoalkeepersCountSubstitutesAndApplyTheThreshold)
@@ -194,19 +196,19 @@ TEST(ClassJoueur, RatingsFilterGoalkeepersCountSubstitutesAndApplyTheThreshold)
     c->SetCompoMatch(4, 0, 2, 2);
 
     const std::vector<const TDonneesChampionnat*> champs{c.get()};
-    const TListeNotes gardiens = TClassJoueur::CreeListeNotes(&s, champs, *c, 65535, 0);
+    const TListeNotes gardiens = TClassJoueur::CreeListeNotesChampionnats(&s, champs, *c, 65535, 0);
     ASSERT_EQ(gardiens.Nombre(), 1);
     EXPECT_DOUBLE_EQ(gardiens.Get(0)->Moyenne, 6.5);
 
-    const TListeNotes joueurs = TClassJoueur::CreeListeNotes(&s, champs, *c, 65535, 1);
+    const TListeNotes joueurs = TClassJoueur::CreeListeNotesChampionnats(&s, champs, *c, 65535, 1);
     ASSERT_EQ(joueurs.Nombre(), 2);
     EXPECT_EQ(joueurs.Get(0)->Joueur, 3);
     EXPECT_EQ(joueurs.Get(1)->Joueur, 2);
     EXPECT_EQ(joueurs.Get(1)->Nombre, 2); // exactly at the threshold: kept
 
-    EXPECT_EQ(TClassJoueur::CreeListeNotes(&s, champs, *c, 1, 2).Nombre(), 0); // Auxerre rated nobody
-    EXPECT_EQ(TClassJoueur::CreeListeNotes(&s, champs, *c, 0, 2).Nombre(), 3);
-    EXPECT_EQ(TClassJoueur::CreeListeNotes(&s, champs, *c, 9, 2).Nombre(), 0);
+    EXPECT_EQ(TClassJoueur::CreeListeNotesChampionnats(&s, champs, *c, 1, 2).Nombre(), 0); // Auxerre rated nobody
+    EXPECT_EQ(TClassJoueur::CreeListeNotesChampionnats(&s, champs, *c, 0, 2).Nombre(), 3);
+    EXPECT_EQ(TClassJoueur::CreeListeNotesChampionnats(&s, champs, *c, 9, 2).Nombre(), 0);
 }
 
 TEST(ClassJoueur, ScopeWalksTheHeadingOfTheCurrentChampionship)
@@ -245,11 +247,14 @@ TEST(ClassArbitre, KindsRankByRatioWithTiesInRegistryOrder)
     };
     using P = std::vector<std::pair<int, int>>;
     // Over two championships: Collina 2 of 4 matches, Busacca 2 of 2.
-    EXPECT_EQ(ids(TClassArbitre::Calcule(arbitres, {1, 2}, 0)), (P{{3, 100}, {1, 50}}));
+    EXPECT_EQ(ids(TClassArbitre::CalculeNumeros(arbitres, {1, 2}, 0)), (P{{3, 100}, {1, 50}}));
+    // Matches of a championship where he gave no penalty still lower his ratio.
+    dynamic_cast<TPersonnelStat*>(arbitres.ChercheId(1))->SetMatchs(3, 6);
+    EXPECT_EQ(ids(TClassArbitre::CalculeNumeros(arbitres, {1, 3}, 0)), (P{{3, 100}, {1, 12}}));
     // Busacca and Collina both 200: name order.
-    EXPECT_EQ(ids(TClassArbitre::Calcule(arbitres, {1}, 1)), (P{{3, 200}, {1, 200}, {2, 100}}));
-    EXPECT_EQ(ids(TClassArbitre::Calcule(arbitres, {1}, 2)), (P{{2, 25}}));
-    EXPECT_EQ(ids(TClassArbitre::Calcule(arbitres, {1}, 3)), (P{{2, 225}, {3, 200}, {1, 200}}));
-    EXPECT_TRUE(TClassArbitre::Calcule(arbitres, {1}, 4).empty());
-    EXPECT_TRUE(TClassArbitre::Calcule(arbitres, {}, 1).empty());
+    EXPECT_EQ(ids(TClassArbitre::CalculeNumeros(arbitres, {1}, 1)), (P{{3, 200}, {1, 200}, {2, 100}}));
+    EXPECT_EQ(ids(TClassArbitre::CalculeNumeros(arbitres, {1}, 2)), (P{{2, 25}}));
+    EXPECT_EQ(ids(TClassArbitre::CalculeNumeros(arbitres, {1}, 3)), (P{{2, 225}, {3, 200}, {1, 200}}));
+    EXPECT_TRUE(TClassArbitre::CalculeNumeros(arbitres, {1}, 4).empty());
+    EXPECT_TRUE(TClassArbitre::CalculeNumeros(arbitres, {}, 1).empty());
 }
