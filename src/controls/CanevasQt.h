@@ -1,0 +1,68 @@
+#pragma once
+
+// The display models' drawing surface over a QPainter: the screen, a picture
+// or the printer. Models draw in logical pixels of 96 per inch; a painter on a
+// printer is scaled so that the same drawing fills the paper, and fonts are
+// sized in pixels so they follow that scale.
+
+#include "base/Canevas.h"
+
+#include <QFont>
+#include <QPainter>
+
+#include <string_view>
+
+class QImage;
+class TImage;
+
+QImage VersQImage(const TImage& Image);
+
+// The font of a model's TPolice on top of a control's font (its family).
+QFont PoliceQt(const QFont& Base, const TPolice& Police);
+
+class TCanevasQt : public TCanevas {
+public:
+    // Echelle: device pixels per logical pixel (1 on screen).
+    TCanevasQt(QPainter& Painter, const QFont& Base, double Echelle = 1.0);
+    ~TCanevasQt() override;
+
+    void SetCrayon(TColor Couleur, int Epaisseur = 1) override;
+    void Ligne(int X1, int Y1, int X2, int Y2) override;
+    void Contour(const TRect& R) override;
+    void Remplit(const TRect& R, TColor Couleur) override;
+    void SetPolice(const TPolice& Police) override;
+    TPolice GetPolice() const override { return Police_; }
+    void Texte(int X, int Y, std::string_view Texte) override;
+    void Image(const TImage& Image, const TRect& Destination) override;
+    void Decoupe(const TRect& R) override;
+    void FinDecoupe() override;
+    int LargeurTexte(std::string_view Texte) override;
+    int HauteurTexte(std::string_view Texte) override;
+
+private:
+    void AppliqueCrayon();
+
+    QPainter& P_;
+    QFont Base_;
+    TPolice Police_;
+    QFont Police_Qt_;
+    TColor Crayon_ = 0;
+    int Epaisseur_ = 1;
+    bool Decoupe_ = false;
+};
+
+// Text measures of a control's font, for models that check lines against the
+// control (the text report).
+class TMesureQt : public TMesureTexte {
+public:
+    explicit TMesureQt(const QFont& Police) : Police_(Police) {}
+    void SetPolice(const QFont& Police) { Police_ = Police; }
+    int LargeurTexte(std::string_view Texte) override;
+    int HauteurTexte(std::string_view Texte) override;
+
+private:
+    QFont Police_;
+};
+
+// Pixel size of a font given in points at 96 pixels per inch.
+int PixelsDePoints(double Points);

@@ -1,0 +1,66 @@
+#pragma once
+
+// The table control of every page. All content and its rules (cells, colours,
+// sorting, sizing, HTML) are those of TModeleGrille, which this widget is;
+// the widget paints it, scrolls it and turns mouse and keys into selection,
+// hot-tracked links and title-click sorting.
+
+#include "engine/ModeleGrille.h"
+
+#include <QAbstractScrollArea>
+
+#include <functional>
+
+class QPainter;
+
+class TColorStringGrid : public QAbstractScrollArea, public TModeleGrille {
+    Q_OBJECT
+
+public:
+    explicit TColorStringGrid(QWidget* Parent = nullptr);
+    ~TColorStringGrid() override;
+
+    // A left click on a link cell (instead of selecting it).
+    std::function<void(int ACol, int ARow)> OnHotTrackClick;
+    // Asked before a cell is selected; false refuses it.
+    std::function<bool(int ACol, int ARow)> OnSelectCell;
+    std::function<void()> OnClick;
+    std::function<void()> OnDblClick;
+
+    // The whole grid on one landscape page of the printer.
+    void Imprime();
+    // The same drawing on any paper-like device: Page in device pixels, Dpi
+    // its resolution.
+    void ImprimeSur(QPainter& Painter, const QRect& Page, int Dpi);
+
+    // The cell under a point of the widget; false outside the cells.
+    bool CelluleA(const QPoint& Point, int& ACol, int& ARow) const;
+    // The cell's rectangle in widget coordinates (as painted, scrolling included).
+    QRect RectCellule(int ACol, int ARow) const;
+
+    void SetSelectionVisible(bool Visible) override;
+    int GetLargeur() const override { return width(); }
+    int GetHauteur() const override { return height(); }
+
+protected:
+    void paintEvent(QPaintEvent* Event) override;
+    void resizeEvent(QResizeEvent* Event) override;
+    void mousePressEvent(QMouseEvent* Event) override;
+    void mouseMoveEvent(QMouseEvent* Event) override;
+    void mouseReleaseEvent(QMouseEvent* Event) override;
+    void mouseDoubleClickEvent(QMouseEvent* Event) override;
+    void leaveEvent(QEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
+
+    void Repeint() override;
+    void AppliqueTailleControle(int Largeur, int Hauteur) override;
+
+private:
+    int PositionColonne(int ACol) const;
+    int PositionLigne(int ARow) const;
+    void MetAJourDefilement();
+    void Selectionne(int ACol, int ARow);
+
+    bool ClicSurLien_ = false;
+    QSize TailleAppliquee_;
+};

@@ -1,0 +1,95 @@
+#include "controls/Graphe.h"
+
+#include "base/Utilities.h"
+#include "controls/CanevasQt.h"
+#include "platform/Couleurs.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <filesystem>
+#include <system_error>
+
+TGraphe::TGraphe(QWidget* Parent) : QWidget(Parent)
+{
+    resize(100, 100);
+    setMouseTracking(true);
+}
+
+TGraphe::~TGraphe() = default;
+
+void TGraphe::paintEvent(QPaintEvent*)
+{
+    QPainter P(this);
+    {
+        TCanevasQt Canevas(P, font());
+        Modele().Dessine(Canevas);
+    }
+    if (OnPaint)
+        OnPaint(P);
+}
+
+void TGraphe::mousePressEvent(QMouseEvent* Event)
+{
+    if (OnMouseDown)
+        OnMouseDown(Event->button(), Event->position().toPoint().x(), Event->position().toPoint().y());
+}
+
+void TGraphe::mouseMoveEvent(QMouseEvent* Event)
+{
+    if (OnMouseMove)
+        OnMouseMove(Event->position().toPoint().x(), Event->position().toPoint().y());
+}
+
+void TGraphe::mouseReleaseEvent(QMouseEvent* Event)
+{
+    if (OnMouseUp)
+        OnMouseUp(Event->button(), Event->position().toPoint().x(), Event->position().toPoint().y());
+    if (Event->button() == Qt::LeftButton && rect().contains(Event->position().toPoint()) && OnClick)
+        OnClick();
+}
+
+QImage TGraphe::Image(TColor Fond)
+{
+    QImage Image(std::max(width(), 1), std::max(height(), 1), QImage::Format_RGB32);
+    Image.fill(VersQColor(Fond));
+    QPainter P(&Image);
+    TCanevasQt Canevas(P, font());
+    Modele().Dessine(Canevas);
+    return Image;
+}
+
+void TGraphe::Imprime(const QRect& R, QPainter& Painter)
+{
+    if (width() <= 0 || height() <= 0)
+        return;
+    TModeleGraphe& M = Modele();
+    TColor Contours = M.GetCouleurContours(), Ecriture = M.GetEcritureContours();
+    M.SetCouleurContours(0);
+    M.SetEcritureContours(0);
+    QImage Dessin = Image(0xFFFFFF);
+    M.SetCouleurContours(Contours);
+    M.SetEcritureContours(Ecriture);
+    double Echelle = std::min(static_cast<double>(R.width()) / width(), static_cast<double>(R.height()) / height());
+    int W = static_cast<int>(width() * Echelle), H = static_cast<int>(height() * Echelle);
+    QRect Cible(R.left() + (R.width() - W) / 2, R.top() + (R.height() - H) / 2, W, H);
+    Painter.save();
+    Painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    Painter.drawImage(Cible, Dessin);
+    Painter.restore();
+}
+
+TGraphLigne::TGraphLigne(QWidget* Parent) : TGraphe(Parent) {}
+
+TGraphBarre::TGraphBarre(QWidget* Parent) : TGraphe(Parent) {}
+
+bool SauveGraphePng(TGraphe& Graphe, const std::string& Nom, TColor Fond)
+{
+    std::filesystem::path Dossier = std::filesystem::path(AppDir()) / "Temp";
+    std::error_code Erreur;
+    std::filesystem::create_directories(Dossier, Erreur);
+    if (Erreur)
+        return false;
+    std::string Fichier = (Dossier / (Nom + ".png")).string();
+    return Graphe.Image(Fond).save(QString::fromStdString(Fichier), "PNG");
+}

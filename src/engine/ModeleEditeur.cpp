@@ -1,0 +1,271 @@
+#include "engine/ModeleEditeur.h"
+
+#include "base/Texte.h"
+#include "engine/ModeleGrille.h"
+
+#include <algorithm>
+#include <fstream>
+
+TColor CouleurCodeEditeur(uint8_t Code)
+{
+    static const TColor Palette[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x0000FF, 0x800080,
+                                       0x000080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
+                                       0x8080FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+    return Code < 16 ? Palette[Code] : 0x800000;
+}
+
+TModeleEditeur::TModeleEditeur() = default;
+TModeleEditeur::~TModeleEditeur() = default;
+
+void TModeleEditeur::SetNbLigne(int N)
+{
+    N = std::max(N, 0);
+    while (GetNbLigne() < N)
+        Lignes_.push_back(std::make_unique<TLigneEditeur>());
+    Lignes_.resize(static_cast<size_t>(N));
+    Repeint();
+}
+
+TLigneEditeur* TModeleEditeur::GetLigne(int N)
+{
+    return N >= 1 && N <= GetNbLigne() ? Lignes_[static_cast<size_t>(N - 1)].get() : nullptr;
+}
+
+const TLigneEditeur* TModeleEditeur::GetLigne(int N) const
+{
+    return N >= 1 && N <= GetNbLigne() ? Lignes_[static_cast<size_t>(N - 1)].get() : nullptr;
+}
+
+void TModeleEditeur::SetTaille(int Largeur, int Hauteur)
+{
+    Largeur_ = Largeur;
+    Hauteur_ = Hauteur;
+    Repeint();
+}
+
+uint8_t TModeleEditeur::SetLigne(int N, std::string_view Texte, bool SansControle, bool Ajoute, uint8_t Couleur)
+{
+    TLigneEditeur* L = GetLigne(N);
+    if (!L)
+        return 255;
+    std::string Nouveau = Ajoute ? L->Texte + std::string(Texte) : std::string(Texte);
+    if (!SansControle) {
+        if (Mesure_->HauteurTexte(Nouveau) + (N - 1) * HauteurLigne > GetHauteur())
+            return 2;
+        int Largeur = L->Fixe ? 8 * static_cast<int>(LongueurCaracteres(Nouveau)) : Mesure_->LargeurTexte(Nouveau);
+        if (Largeur > GetLargeur())
+            return 1;
+    }
+    if (!Ajoute)
+        L->Couleurs.clear();
+    L->Couleurs.insert(L->Couleurs.end(), LongueurCaracteres(Texte), Couleur);
+    L->Texte = std::move(Nouveau);
+    Repeint();
+    return 0;
+}
+
+void TModeleEditeur::EffaceLigne(int N)
+{
+    if (TLigneEditeur* L = GetLigne(N)) {
+        L->Texte.clear();
+        L->Couleurs.clear();
+    }
+}
+
+// --- HTML --------------------------------------------------------------------------
+
+std::string TModeleEditeur::GetTexteHtml() const
+{
+    std::string Html;
+    for (const auto& L : Lignes_) {
+        std::u32string Caracteres = VersCaracteres(L->Texte);
+        bool Ouvert = false;
+        TColor Courante = -1; // matches no colour, so the first character opens a run
+        std::string Run;
+        auto Ferme = [&] {
+            Html += EchappeHtml(Run);
+            Run.clear();
+            if (Ouvert)
+                Html += "</FONT>";
+        };
+        for (size_t I = 0; I < Caracteres.size(); ++I) {
+            TColor Couleur = CouleurCodeEditeur(I < L->Couleurs.size() ? L->Couleurs[I] : 0);
+            if (Couleur != Courante) {
+                Ferme();
+                Html += "<FONT COLOR=" + CouleurVersHtml(Couleur) + ">";
+                Ouvert = true;
+                Courante = Couleur;
+            }
+            AjouteCaractere(Run, Caracteres[I]);
+        }
+        Ferme();
+        Html += "<BR>";
+    }
+    return Html;
+}
+
+bool TModeleEditeur::ExporteHtml(const std::string& NomFichier, bool Creer) const
+{
+    const char* FinLigne = "\r\n";
+    std::string Html;
+    if (Creer)
+        for (const char* L : {"<HTML>", "  <HEAD>", "    <META charset=\"utf-8\">", "    <TITLE></TITLE>", "  </HEAD>",
+                              "  <BODY BGCOLOR=\"#00306F\">"})
+            Html += std::string(L) + FinLigne;
+    Html += GetTexteHtml() + FinLigne;
+    if (Creer)
+        Html += std::string("  </BODY>") + FinLigne + "</HTML>" + FinLigne;
+    std::ofstream Fichier(NomFichier, Creer ? std::ios::binary | std::ios::trunc : std::ios::binary | std::ios::app);
+    if (!Fichier)
+        return false;
+    Fichier << Html;
+    Fichier.close();
+    return !Fichier.fail();
+}
+
+// --- Layout and drawing ---------------------------------------------------------------
+
+namespace {
+
+struct TMorceau {
+    std::u32string Texte;
+    std::vector<uint8_t> Couleurs;
+};
+
+class TMiseEnPage {
+public:
+    TMiseEnPage(TCanevas& Canevas, bool Fixe, int Largeur) : Canevas_(Canevas), Fixe_(Fixe), Largeur_(Largeur) {}
+
+    int LargeurDe(std::u32string_view T)
+    {
+        if (Fixe_)
+            return 8 * static_cast<int>(T.size());
+        return Canevas_.LargeurTexte(DepuisCaracteres(T));
+    }
+
+    // Cuts the line into pieces no wider than the control where a blank allows it.
+    std::vector<TMorceau> Coupe(std::u32string Reste, std::vector<uint8_t> Couleurs)
+    {
+        std::vector<TMorceau> Morceaux;
+        int Total = LargeurDe(Reste);
+        if (Total > Largeur_ && Largeur_ > 0) {
+            int Estimation = (Total + Largeur_ - 1) / Largeur_;
+            while (Reste.size() > 1 && LargeurDe(Reste) > Largeur_) {
+                size_t Coupure = ChoisitCoupure(Reste, std::max(Estimation, 1));
+                bool SurBlanc = Coupure < Reste.size() && Reste[Coupure] == U' ';
+                Morceaux.push_back(TMorceau{Reste.substr(0, Coupure),
+                                            std::vector<uint8_t>(Couleurs.begin(),
+                                                                 Couleurs.begin() + static_cast<long>(std::min(Coupure, Couleurs.size())))});
+                size_t Suite = SurBlanc ? Coupure + 1 : Coupure;
+                Reste.erase(0, Suite);
+                Couleurs.erase(Couleurs.begin(), Couleurs.begin() + static_cast<long>(std::min(Suite, Couleurs.size())));
+                if (Estimation > 2)
+                    --Estimation;
+            }
+        }
+        Morceaux.push_back(TMorceau{std::move(Reste), std::move(Couleurs)});
+        return Morceaux;
+    }
+
+private:
+    size_t ChoisitCoupure(const std::u32string& T, int Estimation)
+    {
+        std::vector<size_t> Blancs;
+        for (size_t I = 1; I < T.size(); ++I)
+            if (T[I] == U' ')
+                Blancs.push_back(I);
+        auto Tient = [&](size_t Coupure) { return LargeurDe(std::u32string_view(T).substr(0, Coupure)) <= Largeur_; };
+        if (!Blancs.empty()) {
+            // The blank nearest to an even share of the text, then word by word.
+            size_t Cible = T.size() / static_cast<size_t>(Estimation);
+            size_t K = 0;
+            for (size_t I = 0; I < Blancs.size(); ++I)
+                if (Blancs[I] <= Cible)
+                    K = I;
+            while (K > 0 && !Tient(Blancs[K]))
+                --K;
+            while (K + 1 < Blancs.size() && Tient(Blancs[K]) && Tient(Blancs[K + 1]))
+                ++K;
+            if (Tient(Blancs[K]))
+                return Blancs[K];
+        }
+        // A single word wider than the control: cut inside it, keeping at least one character.
+        size_t Coupure = 1;
+        while (Coupure + 1 < T.size() && Tient(Coupure + 1))
+            ++Coupure;
+        return Coupure;
+    }
+
+    TCanevas& Canevas_;
+    bool Fixe_;
+    int Largeur_;
+};
+
+} // namespace
+
+int TModeleEditeur::Dessine(TCanevas& Canevas, const TRect& R, bool Impression)
+{
+    int Largeur = R.Width();
+    TPolice Police = Canevas.GetPolice();
+    Police.Gras = Police.Souligne = false;
+    Canevas.SetPolice(Police);
+    // On paper the font is larger than on screen: rows never overlap there.
+    int Pas = HauteurLigne;
+    if (Impression)
+        Pas = std::max<int>(Pas, Canevas.HauteurTexte("Ág") + 2);
+    int Rangee = 0;
+    for (const auto& L : Lignes_) {
+        if (L->Texte.empty()) {
+            ++Rangee;
+            continue;
+        }
+        std::u32string Texte = VersCaracteres(L->Texte);
+        std::vector<uint8_t> Couleurs = L->Couleurs;
+        Couleurs.resize(Texte.size(), 0);
+        bool RetourFinal = !Texte.empty() && Texte.back() == U'\r';
+        if (RetourFinal) {
+            Texte.pop_back();
+            Couleurs.pop_back();
+        }
+        TMiseEnPage Page(Canevas, L->Fixe, Largeur);
+        std::vector<TMorceau> Morceaux = Page.Coupe(std::move(Texte), std::move(Couleurs));
+        for (size_t P = 0; P < Morceaux.size(); ++P) {
+            const TMorceau& M = Morceaux[P];
+            int Lm = Page.LargeurDe(M.Texte);
+            int Y = R.Top + (Rangee + static_cast<int>(P)) * Pas + MargeHaut;
+            int X;
+            if (L->Alignement == 1)
+                X = (Largeur - Lm) / 2;
+            else if (L->Alignement == 2)
+                X = Largeur - Lm - Marge;
+            else
+                X = Marge;
+            X += L->Decalage + R.Left;
+            bool Justifie = JustifyDoc && !(RetourFinal && P + 1 == Morceaux.size());
+            int Libre = Largeur - Lm - L->Decalage - 2 * Marge;
+            int N = static_cast<int>(M.Texte.size());
+            int Cumul = 0;
+            for (int I = 0; I < N; ++I) {
+                std::string C = CaractereVersTexte(M.Texte[static_cast<size_t>(I)]);
+                if (L->Fixe && I > 0 && M.Texte[static_cast<size_t>(I - 1)] == U' ')
+                    X = R.Left + Marge + 8 * I;
+                Police.Couleur = Impression ? 0 : CouleurCodeEditeur(M.Couleurs[static_cast<size_t>(I)]);
+                Canevas.SetPolice(Police);
+                Canevas.Texte(X, Y, C);
+                X += L->Fixe ? 8 : Canevas.LargeurTexte(C);
+                if (Justifie && Libre > 0) {
+                    // Spread the free space over the characters, carrying the remainder.
+                    Cumul += Libre;
+                    X += Cumul / N;
+                    Cumul %= N;
+                }
+            }
+        }
+        Rangee += static_cast<int>(Morceaux.size());
+    }
+    if (AutoHauteur && !Impression) {
+        Hauteur_ = HauteurLigne * Rangee + MargeHaut;
+        AppliqueHauteur(Hauteur_);
+    }
+    return Rangee;
+}
