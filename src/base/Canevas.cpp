@@ -13,4 +13,7 @@ int TMesureFixe::LargeurTexte(std::string_view Texte)
     return (Gras_ ? LargeurGras_ : Largeur_) * static_cast<int>(LongueurCaracteres(Texte));
 }
 
-int TMesureFixe::HauteurTexte(std::string_view) { return Hauteur_; }
+int TMesureFixe::HauteurTexte(std::string_view)
+{
+    return Hauteur_;
+}

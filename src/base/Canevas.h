@@ -26,7 +26,10 @@ struct TRect {
     bool operator==(const TRect&) const = default;
 };
 
-inline TRect Rect(int Left, int Top, int Right, int Bottom) { return TRect{Left, Top, Right, Bottom}; }
+inline TRect Rect(int Left, int Top, int Right, int Bottom)
+{
+    return TRect{Left, Top, Right, Bottom};
+}
 
 // The font of a drawing: the family is the surface's own (the control's font);
 // the models choose size, style and colour. Taille 0 keeps the surface's size.

@@ -2,6 +2,7 @@
 
 #include "files/Image.h"
 #include "platform/Couleurs.h"
+#include "platform/Imprimante.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -11,7 +12,10 @@
 
 namespace {
 
-QString Q(std::string_view Texte) { return QString::fromUtf8(Texte.data(), static_cast<qsizetype>(Texte.size())); }
+QString Q(std::string_view Texte)
+{
+    return QString::fromUtf8(Texte.data(), static_cast<qsizetype>(Texte.size()));
+}
 
 // A control font sized in points becomes a pixel-sized font, so measures and
 // drawing agree on every device.
@@ -25,7 +29,10 @@ QFont EnPixels(const QFont& Police)
 
 } // namespace
 
-int PixelsDePoints(double Points) { return std::max(1, static_cast<int>(std::lround(Points * 96.0 / 72.0))); }
+int PixelsDePoints(double Points)
+{
+    return std::max(1, static_cast<int>(std::lround(Points * 96.0 / 72.0)));
+}
 
 QImage VersQImage(const TImage& Image)
 {
@@ -85,11 +92,9 @@ void TCanevasQt::Ligne(int X1, int Y1, int X2, int Y2)
         return;
     // The end point is not drawn, as the platform's LineTo.
     if (Y1 == Y2)
-        P_.fillRect(QRect(std::min(X1, X2 < X1 ? X2 + 1 : X2), Y1, std::abs(X2 - X1), Epaisseur_),
-                    VersQColor(Crayon_));
+        P_.fillRect(QRect(std::min(X1, X2 < X1 ? X2 + 1 : X2), Y1, std::abs(X2 - X1), Epaisseur_), VersQColor(Crayon_));
     else if (X1 == X2)
-        P_.fillRect(QRect(X1, std::min(Y1, Y2 < Y1 ? Y2 + 1 : Y2), Epaisseur_, std::abs(Y2 - Y1)),
-                    VersQColor(Crayon_));
+        P_.fillRect(QRect(X1, std::min(Y1, Y2 < Y1 ? Y2 + 1 : Y2), Epaisseur_, std::abs(Y2 - Y1)), VersQColor(Crayon_));
     else
         P_.drawLine(X1, Y1, X2, Y2);
 }
@@ -166,11 +171,28 @@ int TCanevasQt::LargeurTexte(std::string_view Texte)
     return QFontMetrics(Police_Qt_, P_.device()).horizontalAdvance(Q(Texte));
 }
 
-int TCanevasQt::HauteurTexte(std::string_view) { return QFontMetrics(Police_Qt_, P_.device()).height(); }
+int TCanevasQt::HauteurTexte(std::string_view)
+{
+    return QFontMetrics(Police_Qt_, P_.device()).height();
+}
 
 int TMesureQt::LargeurTexte(std::string_view Texte)
 {
     return QFontMetrics(EnPixels(Police_)).horizontalAdvance(Q(Texte));
 }
 
-int TMesureQt::HauteurTexte(std::string_view) { return QFontMetrics(EnPixels(Police_)).height(); }
+int TMesureQt::HauteurTexte(std::string_view)
+{
+    return QFontMetrics(EnPixels(Police_)).height();
+}
+
+void ImprimeUnePage(bool Paysage, const std::function<void(QPainter&, const QRect&, int)>& Dessine)
+{
+    TImprimante& Imprimante = ::Imprimante();
+    Imprimante.SetOrientation(Paysage ? TImprimante::TOrientation::Paysage : TImprimante::TOrientation::Portrait);
+    if (!Imprimante.BeginDoc())
+        return;
+    Dessine(*Imprimante.Canvas(), QRect(0, 0, Imprimante.PageWidth(), Imprimante.PageHeight()),
+            Imprimante.Resolution());
+    Imprimante.EndDoc();
+}

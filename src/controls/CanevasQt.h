@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QPainter>
 
+#include <functional>
 #include <string_view>
 
 class QImage;
@@ -66,3 +67,8 @@ private:
 
 // Pixel size of a font given in points at 96 pixels per inch.
 int PixelsDePoints(double Points);
+
+// One page on the platform's printer target (the chosen printer, a PDF file in
+// tests): Dessine gets the painter, the page in device pixels and the
+// resolution. Nothing is printed when the printer cannot be opened.
+void ImprimeUnePage(bool Paysage, const std::function<void(QPainter&, const QRect&, int)>& Dessine);

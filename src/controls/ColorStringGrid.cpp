@@ -2,7 +2,6 @@
 
 #include "controls/CanevasQt.h"
 #include "platform/Couleurs.h"
-#include "platform/Imprimante.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -223,13 +222,27 @@ void TColorStringGrid::keyPressEvent(QKeyEvent* Event)
 {
     int C = GetCol(), R = GetRow();
     switch (Event->key()) {
-    case Qt::Key_Left: --C; break;
-    case Qt::Key_Right: ++C; break;
-    case Qt::Key_Up: --R; break;
-    case Qt::Key_Down: ++R; break;
-    case Qt::Key_Home: R = GetFixedRows(); break;
-    case Qt::Key_End: R = GetRowCount() - 1; break;
-    default: QAbstractScrollArea::keyPressEvent(Event); return;
+    case Qt::Key_Left:
+        --C;
+        break;
+    case Qt::Key_Right:
+        ++C;
+        break;
+    case Qt::Key_Up:
+        --R;
+        break;
+    case Qt::Key_Down:
+        ++R;
+        break;
+    case Qt::Key_Home:
+        R = GetFixedRows();
+        break;
+    case Qt::Key_End:
+        R = GetRowCount() - 1;
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(Event);
+        return;
     }
     if (C >= GetFixedCols() && C < GetColCount() && R >= GetFixedRows() && R < GetRowCount()) {
         Selectionne(C, R);
@@ -256,11 +269,5 @@ void TColorStringGrid::ImprimeSur(QPainter& Painter, const QRect& Page, int Dpi)
 
 void TColorStringGrid::Imprime()
 {
-    TImprimante& Imprimante = ::Imprimante();
-    Imprimante.SetOrientation(TImprimante::TOrientation::Paysage);
-    if (!Imprimante.BeginDoc())
-        return;
-    ImprimeSur(*Imprimante.Canvas(), QRect(0, 0, Imprimante.PageWidth(), Imprimante.PageHeight()),
-               Imprimante.Resolution());
-    Imprimante.EndDoc();
+    ImprimeUnePage(true, [this](QPainter& P, const QRect& Page, int Dpi) { ImprimeSur(P, Page, Dpi); });
 }

@@ -1,7 +1,6 @@
 #include "controls/Editeur.h"
 
 #include "platform/Couleurs.h"
-#include "platform/Imprimante.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -12,7 +11,10 @@ TEditeur::TEditeur(QWidget* Parent) : QWidget(Parent), Mesure_(font())
     resize(100, 100);
 }
 
-TEditeur::~TEditeur() { SetMesure(nullptr); }
+TEditeur::~TEditeur()
+{
+    SetMesure(nullptr);
+}
 
 void TEditeur::SetCouleur(TColor Couleur)
 {
@@ -54,11 +56,5 @@ void TEditeur::ImprimeSur(QPainter& Painter, const QRect& Page, int Dpi)
 
 void TEditeur::Imprime()
 {
-    TImprimante& Imprimante = ::Imprimante();
-    Imprimante.SetOrientation(TImprimante::TOrientation::Portrait);
-    if (!Imprimante.BeginDoc())
-        return;
-    ImprimeSur(*Imprimante.Canvas(), QRect(0, 0, Imprimante.PageWidth(), Imprimante.PageHeight()),
-               Imprimante.Resolution());
-    Imprimante.EndDoc();
+    ImprimeUnePage(false, [this](QPainter& P, const QRect& Page, int Dpi) { ImprimeSur(P, Page, Dpi); });
 }

@@ -2,9 +2,15 @@
 
 #include <QMouseEvent>
 
-THotLabel::THotLabel(QWidget* Parent) : QLabel(Parent) { setMouseTracking(true); }
+THotLabel::THotLabel(QWidget* Parent) : QLabel(Parent)
+{
+    setMouseTracking(true);
+}
 
-THotLabel::THotLabel(const QString& Texte, QWidget* Parent) : QLabel(Texte, Parent) { setMouseTracking(true); }
+THotLabel::THotLabel(const QString& Texte, QWidget* Parent) : QLabel(Texte, Parent)
+{
+    setMouseTracking(true);
+}
 
 void THotLabel::Survole(bool Dessus)
 {

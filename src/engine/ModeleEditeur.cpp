@@ -8,9 +8,8 @@
 
 TColor CouleurCodeEditeur(uint8_t Code)
 {
-    static const TColor Palette[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x0000FF, 0x800080,
-                                       0x000080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
-                                       0x8080FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+    static const TColor Palette[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x0000FF, 0x800080, 0x000080, 0xC0C0C0,
+                                       0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x8080FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
     return Code < 16 ? Palette[Code] : 0x800000;
 }
 
@@ -115,12 +114,7 @@ bool TModeleEditeur::ExporteHtml(const std::string& NomFichier, bool Creer) cons
     Html += GetTexteHtml() + FinLigne;
     if (Creer)
         Html += std::string("  </BODY>") + FinLigne + "</HTML>" + FinLigne;
-    std::ofstream Fichier(NomFichier, Creer ? std::ios::binary | std::ios::trunc : std::ios::binary | std::ios::app);
-    if (!Fichier)
-        return false;
-    Fichier << Html;
-    Fichier.close();
-    return !Fichier.fail();
+    return EcritHtml(NomFichier, Html, Creer);
 }
 
 // --- Layout and drawing ---------------------------------------------------------------
@@ -153,12 +147,14 @@ public:
             while (Reste.size() > 1 && LargeurDe(Reste) > Largeur_) {
                 size_t Coupure = ChoisitCoupure(Reste, std::max(Estimation, 1));
                 bool SurBlanc = Coupure < Reste.size() && Reste[Coupure] == U' ';
-                Morceaux.push_back(TMorceau{Reste.substr(0, Coupure),
-                                            std::vector<uint8_t>(Couleurs.begin(),
-                                                                 Couleurs.begin() + static_cast<long>(std::min(Coupure, Couleurs.size())))});
+                Morceaux.push_back(TMorceau{
+                    Reste.substr(0, Coupure),
+                    std::vector<uint8_t>(Couleurs.begin(),
+                                         Couleurs.begin() + static_cast<long>(std::min(Coupure, Couleurs.size())))});
                 size_t Suite = SurBlanc ? Coupure + 1 : Coupure;
                 Reste.erase(0, Suite);
-                Couleurs.erase(Couleurs.begin(), Couleurs.begin() + static_cast<long>(std::min(Suite, Couleurs.size())));
+                Couleurs.erase(Couleurs.begin(),
+                               Couleurs.begin() + static_cast<long>(std::min(Suite, Couleurs.size())));
                 if (Estimation > 2)
                     --Estimation;
             }

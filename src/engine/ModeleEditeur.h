@@ -20,9 +20,9 @@ struct TLigneEditeur {
     std::string Texte;
     // One colour code per character of Texte.
     std::vector<uint8_t> Couleurs;
-    bool Fixe = false;         // fixed pitch, 8 pixels a character
-    uint8_t Alignement = 0;    // 0 left, 1 centre, 2 right
-    uint16_t Decalage = 0;     // extra left offset in pixels
+    bool Fixe = false;      // fixed pitch, 8 pixels a character
+    uint8_t Alignement = 0; // 0 left, 1 centre, 2 right
+    uint16_t Decalage = 0;  // extra left offset in pixels
 };
 
 class TModeleEditeur {

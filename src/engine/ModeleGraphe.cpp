@@ -4,12 +4,21 @@
 #include <cmath>
 #include <cstdlib>
 
-TCouleurs CouleursPoint(TColor Couleur) { return TCouleurs{Couleur, Couleur}; }
-TCouleurs CouleursPointEx(TColor Couleur1, TColor Couleur2) { return TCouleurs{Couleur1, Couleur2}; }
+TCouleurs CouleursPoint(TColor Couleur)
+{
+    return TCouleurs{Couleur, Couleur};
+}
+TCouleurs CouleursPointEx(TColor Couleur1, TColor Couleur2)
+{
+    return TCouleurs{Couleur1, Couleur2};
+}
 
 // --- TCourbe ---------------------------------------------------------------------
 
-int TCourbe::MaxX() const { return Points_.empty() ? 0 : Points_.back().X; }
+int TCourbe::MaxX() const
+{
+    return Points_.empty() ? 0 : Points_.back().X;
+}
 
 int TCourbe::MaxY() const
 {
@@ -23,8 +32,7 @@ int TCourbe::MaxY() const
 
 const TPointCourbe* TCourbe::TrouvePoint(int X) const
 {
-    auto It = std::lower_bound(Points_.begin(), Points_.end(), X,
-                               [](const TPointCourbe& P, int V) { return P.X < V; });
+    auto It = std::lower_bound(Points_.begin(), Points_.end(), X, [](const TPointCourbe& P, int V) { return P.X < V; });
     return It != Points_.end() && It->X == X ? &*It : nullptr;
 }
 
@@ -42,8 +50,7 @@ TCouleurs TCourbe::GetCouleurs(int X) const
 
 void TCourbe::SetPointEx(int X, int Y, TCouleurs Couleurs)
 {
-    auto It = std::lower_bound(Points_.begin(), Points_.end(), X,
-                               [](const TPointCourbe& P, int V) { return P.X < V; });
+    auto It = std::lower_bound(Points_.begin(), Points_.end(), X, [](const TPointCourbe& P, int V) { return P.X < V; });
     if (It != Points_.end() && It->X == X) {
         if (Y != -1)
             It->Y = Y;
@@ -54,9 +61,18 @@ void TCourbe::SetPointEx(int X, int Y, TCouleurs Couleurs)
     Points_.insert(It, TPointCourbe{X, Y, Couleurs});
 }
 
-void TCourbe::SetPoint(int X, int Y) { SetPointEx(X, Y, TCouleurs{}); }
-void TCourbe::SetCouleurs(int X, TCouleurs Couleurs) { SetPointEx(X, -1, Couleurs); }
-void TCourbe::SetPointCouleur(int X, int Y, TColor Couleur) { SetPointEx(X, Y, CouleursPoint(Couleur)); }
+void TCourbe::SetPoint(int X, int Y)
+{
+    SetPointEx(X, Y, TCouleurs{});
+}
+void TCourbe::SetCouleurs(int X, TCouleurs Couleurs)
+{
+    SetPointEx(X, -1, Couleurs);
+}
+void TCourbe::SetPointCouleur(int X, int Y, TColor Couleur)
+{
+    SetPointEx(X, Y, CouleursPoint(Couleur));
+}
 
 // --- TLegendeRemplace ---------------------------------------------------------------
 
@@ -81,7 +97,10 @@ void TLegendeRemplace::SetLegende(int X, const std::string& Legende)
 
 namespace {
 
-int Canal(TColor C, int Decalage) { return static_cast<int>((C >> Decalage) & 0xFF); }
+int Canal(TColor C, int Decalage)
+{
+    return static_cast<int>((C >> Decalage) & 0xFF);
+}
 
 // One channel walking from its start toward its target by error diffusion over
 // Pas lines, so the last line lands on (or next to) the target.
@@ -105,8 +124,8 @@ struct TCanalDegrade {
 
 } // namespace
 
-void DessineDegrade(TCanevas& Canevas, const TRect& R, const std::array<int, 4>& Marges, bool Vertical,
-                    TColor CouleurA, TColor CouleurB, int Valeur, int Maximum)
+void DessineDegrade(TCanevas& Canevas, const TRect& R, const std::array<int, 4>& Marges, bool Vertical, TColor CouleurA,
+                    TColor CouleurB, int Valeur, int Maximum)
 {
     if (Maximum <= 0 || Valeur <= 0)
         return;
@@ -379,7 +398,10 @@ bool TModeleGraphe::DessineAxes(TCanevas& Canevas)
     return true;
 }
 
-void TModeleGraphe::Dessine(TCanevas& Canevas) { DessineAxes(Canevas); }
+void TModeleGraphe::Dessine(TCanevas& Canevas)
+{
+    DessineAxes(Canevas);
+}
 
 void TModeleGraphe::GraduationsY(TCanevas& Canevas)
 {

@@ -73,8 +73,8 @@ private:
 // bottom), from its bottom edge upwards (Vertical) or from its left edge
 // rightwards, as many as Valeur / Maximum of the area, the colour running from
 // CouleurB to CouleurA.
-void DessineDegrade(TCanevas& Canevas, const TRect& R, const std::array<int, 4>& Marges, bool Vertical,
-                    TColor CouleurA, TColor CouleurB, int Valeur, int Maximum);
+void DessineDegrade(TCanevas& Canevas, const TRect& R, const std::array<int, 4>& Marges, bool Vertical, TColor CouleurA,
+                    TColor CouleurB, int Valeur, int Maximum);
 
 class TModeleGraphe {
 public:
@@ -129,39 +129,107 @@ public:
 
     // --- Properties (each setter repaints) --------------------------------------
     bool GetGrille() const { return Grille_; }
-    void SetGrille(bool B) { Grille_ = B; Repeint(); }
+    void SetGrille(bool B)
+    {
+        Grille_ = B;
+        Repeint();
+    }
     bool GetInverse() const { return Inverse_; }
-    void SetInverse(bool B) { Inverse_ = B; Repeint(); }
+    void SetInverse(bool B)
+    {
+        Inverse_ = B;
+        Repeint();
+    }
     int GetNbPointX() const { return NbPointX_; }
-    void SetNbPointX(int N) { NbPointX_ = N; Repeint(); }
+    void SetNbPointX(int N)
+    {
+        NbPointX_ = N;
+        Repeint();
+    }
     int GetNbPointY() const { return NbPointY_; }
-    void SetNbPointY(int N) { NbPointY_ = N; Repeint(); }
+    void SetNbPointY(int N)
+    {
+        NbPointY_ = N;
+        Repeint();
+    }
     int GetEspaceGraduerX() const { return EspaceGraduerX_; }
-    void SetEspaceGraduerX(int N) { EspaceGraduerX_ = N; Repeint(); }
+    void SetEspaceGraduerX(int N)
+    {
+        EspaceGraduerX_ = N;
+        Repeint();
+    }
     int GetEspaceGraduerY() const { return EspaceGraduerY_; }
-    void SetEspaceGraduerY(int N) { EspaceGraduerY_ = N; Repeint(); }
+    void SetEspaceGraduerY(int N)
+    {
+        EspaceGraduerY_ = N;
+        Repeint();
+    }
     const std::string& GetLegendeX() const { return LegendeX_; }
-    void SetLegendeX(const std::string& T) { LegendeX_ = T; Repeint(); }
+    void SetLegendeX(const std::string& T)
+    {
+        LegendeX_ = T;
+        Repeint();
+    }
     const std::string& GetLegendeY() const { return LegendeY_; }
-    void SetLegendeY(const std::string& T) { LegendeY_ = T; Repeint(); }
+    void SetLegendeY(const std::string& T)
+    {
+        LegendeY_ = T;
+        Repeint();
+    }
     bool GetEcrireX() const { return EcrireX_; }
-    void SetEcrireX(bool B) { EcrireX_ = B; Repeint(); }
+    void SetEcrireX(bool B)
+    {
+        EcrireX_ = B;
+        Repeint();
+    }
     bool GetEcrireY() const { return EcrireY_; }
-    void SetEcrireY(bool B) { EcrireY_ = B; Repeint(); }
+    void SetEcrireY(bool B)
+    {
+        EcrireY_ = B;
+        Repeint();
+    }
     TColor GetCouleurContours() const { return CouleurContours_; }
-    void SetCouleurContours(TColor C) { CouleurContours_ = C; Repeint(); }
+    void SetCouleurContours(TColor C)
+    {
+        CouleurContours_ = C;
+        Repeint();
+    }
     TColor GetEcritureContours() const { return EcritureContours_; }
-    void SetEcritureContours(TColor C) { EcritureContours_ = C; Repeint(); }
+    void SetEcritureContours(TColor C)
+    {
+        EcritureContours_ = C;
+        Repeint();
+    }
     bool GetAutoGraduationX() const { return AutoGraduationX_; }
-    void SetAutoGraduationX(bool B) { AutoGraduationX_ = B; Repeint(); }
+    void SetAutoGraduationX(bool B)
+    {
+        AutoGraduationX_ = B;
+        Repeint();
+    }
     bool GetAutoGraduationY() const { return AutoGraduationY_; }
-    void SetAutoGraduationY(bool B) { AutoGraduationY_ = B; Repeint(); }
+    void SetAutoGraduationY(bool B)
+    {
+        AutoGraduationY_ = B;
+        Repeint();
+    }
     double GetEchelleX() const { return EchelleX_; }
-    void SetEchelleX(double E) { EchelleX_ = E; Repeint(); }
+    void SetEchelleX(double E)
+    {
+        EchelleX_ = E;
+        Repeint();
+    }
     double GetEchelleY() const { return EchelleY_; }
-    void SetEchelleY(double E) { EchelleY_ = E; Repeint(); }
+    void SetEchelleY(double E)
+    {
+        EchelleY_ = E;
+        Repeint();
+    }
     bool GetLegendeCentree() const { return LegendeCentree_; }
-    void SetLegendeCentree(bool B) { LegendeCentree_ = B; Repeint(); }
+    void SetLegendeCentree(bool B)
+    {
+        LegendeCentree_ = B;
+        Repeint();
+    }
 
     // Label replacement tables of the axes; made on first use, owned here.
     TLegendeRemplace& LegendeRemplaceX();

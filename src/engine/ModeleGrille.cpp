@@ -8,7 +8,10 @@
 #include <cmath>
 #include <fstream>
 
-void CouleurLigne(int Ligne, TColor& Fond) { Fond = Ligne % 2 != 0 ? 0xFFFFFF : 0xF8CD87; }
+void CouleurLigne(int Ligne, TColor& Fond)
+{
+    Fond = Ligne % 2 != 0 ? 0xFFFFFF : 0xF8CD87;
+}
 
 void CouleurLigneSelection(int Ligne, TColor& Fond, TColor& Texte, bool Selection)
 {
@@ -55,15 +58,36 @@ std::string EchappeHtml(std::string_view Texte)
     R.reserve(Texte.size());
     for (char C : Texte) {
         switch (C) {
-        case '&': R += "&amp;"; break;
-        case '<': R += "&lt;"; break;
-        case '>': R += "&gt;"; break;
-        case '"': R += "&quot;"; break;
-        case '\'': R += "&#39;"; break;
-        default: R += C;
+        case '&':
+            R += "&amp;";
+            break;
+        case '<':
+            R += "&lt;";
+            break;
+        case '>':
+            R += "&gt;";
+            break;
+        case '"':
+            R += "&quot;";
+            break;
+        case '\'':
+            R += "&#39;";
+            break;
+        default:
+            R += C;
         }
     }
     return R;
+}
+
+bool EcritHtml(const std::string& NomFichier, const std::string& Html, bool Creer)
+{
+    std::ofstream Fichier(NomFichier, std::ios::binary | (Creer ? std::ios::trunc : std::ios::app));
+    if (!Fichier)
+        return false;
+    Fichier << Html;
+    Fichier.close();
+    return !Fichier.fail();
 }
 
 TCellObject::TCellObject() = default;
@@ -80,7 +104,10 @@ std::string CouleurHtml(TColor Couleur)
     return Html;
 }
 
-int Montant(const std::string& Texte) { return LitMontant(Texte, 0); }
+int Montant(const std::string& Texte)
+{
+    return LitMontant(Texte, 0);
+}
 
 } // namespace
 
@@ -176,7 +203,10 @@ const TCellObject* TModeleGrille::Objet(int ACol, int ARow) const
     return Rangees_[static_cast<size_t>(ARow)].Cellules[static_cast<size_t>(ACol)].Objet.get();
 }
 
-const TCellObject* TModeleGrille::GetCellObject(int ACol, int ARow) const { return Objet(ACol, ARow); }
+const TCellObject* TModeleGrille::GetCellObject(int ACol, int ARow) const
+{
+    return Objet(ACol, ARow);
+}
 
 TCellObject& TModeleGrille::ObjetCree(int ACol, int ARow)
 {
@@ -435,8 +465,7 @@ void TModeleGrille::SetTraitLigne(int ARow, bool Trait)
 
 bool TModeleGrille::GetTraitLigne(int ARow) const
 {
-    return ARow >= 0 && ARow < GetRowCount() ? Lignes_[static_cast<size_t>(ARow)].Trait
-                                             : (Options_ & goHorzLine) != 0;
+    return ARow >= 0 && ARow < GetRowCount() ? Lignes_[static_cast<size_t>(ARow)].Trait : (Options_ & goHorzLine) != 0;
 }
 
 void TModeleGrille::SetTraitColonne(int ACol, bool Trait)
@@ -651,8 +680,8 @@ bool TModeleGrille::SelectionneCellule(int ACol, int ARow)
 
 bool TModeleGrille::EstSelectionnee(int ACol, int ARow) const
 {
-    return ACol >= Selection_.Left && ACol <= Selection_.Right && ARow >= Selection_.Top &&
-           ARow <= Selection_.Bottom && ACol >= FixedCols_ && ARow >= FixedRows_;
+    return ACol >= Selection_.Left && ACol <= Selection_.Right && ARow >= Selection_.Top && ARow <= Selection_.Bottom &&
+           ACol >= FixedCols_ && ARow >= FixedRows_;
 }
 
 void TModeleGrille::SetCelluleChaude(int ACol, int ARow)
@@ -821,8 +850,8 @@ void DessineFleche(TCanevas& Canevas, int X, int Y, bool Bas)
 
 } // namespace
 
-void TModeleGrille::DessineCellule(TCanevas& Canevas, int ACol, int ARow, const TRect& R, bool Selectionne,
-                                   bool Fixe, bool Impression)
+void TModeleGrille::DessineCellule(TCanevas& Canevas, int ACol, int ARow, const TRect& R, bool Selectionne, bool Fixe,
+                                   bool Impression)
 {
     if (!Valide(ACol, ARow))
         return;
@@ -899,8 +928,8 @@ void TModeleGrille::DessineCellule(TCanevas& Canevas, int ACol, int ARow, const 
     const TImage* Image = O ? O->Image.get() : nullptr;
     int Sw = 0, Sh = 0, DecalageImage = 0;
     if (Image && !Image->Vide()) {
-        double Echelle = std::min(static_cast<double>(W - 4) / Image->Largeur(),
-                                  static_cast<double>(H - 4) / Image->Hauteur());
+        double Echelle =
+            std::min(static_cast<double>(W - 4) / Image->Largeur(), static_cast<double>(H - 4) / Image->Hauteur());
         Echelle = std::clamp(Echelle, 0.0, 1.0);
         Sw = static_cast<int>(std::lround(Image->Largeur() * Echelle));
         Sh = static_cast<int>(std::lround(Image->Hauteur() * Echelle));
@@ -991,7 +1020,10 @@ const char* Alignement(uint8_t A)
     return A == 1 ? "align=\"center\" " : A == 2 ? "align=\"right\" " : "align=\"left\" ";
 }
 
-std::string TexteCellule(const std::string& Texte) { return Texte.empty() ? "&nbsp;" : EchappeHtml(Texte); }
+std::string TexteCellule(const std::string& Texte)
+{
+    return Texte.empty() ? "&nbsp;" : EchappeHtml(Texte);
+}
 
 } // namespace
 
@@ -1033,17 +1065,12 @@ bool TModeleGrille::ExporteHtml(const std::string& NomFichier, bool Creer) const
     if (Creer)
         Html += std::string("  </body>") + FinLigne + "</html>" + FinLigne;
 
-    std::ofstream Fichier(NomFichier, Creer ? std::ios::binary | std::ios::trunc : std::ios::binary | std::ios::app);
-    if (!Fichier)
-        return false;
-    Fichier << Html;
-    Fichier.close();
-    return !Fichier.fail();
+    return EcritHtml(NomFichier, Html, Creer);
 }
 
 // Rows Premiere..Derniere (data rows) after the fixed rows, as one table.
-void TModeleGrille::TableHtml(std::string& Html, const std::vector<std::string>& Couleurs, int Premiere,
-                              int Derniere, const std::string& Ouverture) const
+void TModeleGrille::TableHtml(std::string& Html, const std::vector<std::string>& Couleurs, int Premiere, int Derniere,
+                              const std::string& Ouverture) const
 {
     auto Couleur = [&Couleurs](size_t I) { return I < Couleurs.size() ? Couleurs[I] : std::string("#FFFFFF"); };
     Html += Ouverture + FinLigne;

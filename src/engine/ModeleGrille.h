@@ -29,6 +29,9 @@ double ValeurNumerique(std::string_view Texte);
 
 // Text as it may stand in HTML: "&", "<", ">" and both quotes escaped.
 std::string EchappeHtml(std::string_view Texte);
+// Writes Html to a new file (Creer) or at the end of an existing one; false
+// when the file cannot be written.
+bool EcritHtml(const std::string& NomFichier, const std::string& Html, bool Creer);
 
 // Grid options, bit values of the platform's option set.
 enum : uint32_t {
@@ -69,7 +72,7 @@ struct TCellObject {
 
 // Settings of one row or one column.
 struct TLigneColonne {
-    int32_t Taille = 0;        // designed height or width
+    int32_t Taille = 0;         // designed height or width
     int32_t TailleCourante = 0; // after the automatic enlargement
     bool Trait = true;
     TColor Couleur = 0;

@@ -31,8 +31,7 @@ TEST(Editeur, PaintsColouredWrappedLines)
     E.SetLigne(2, "Brevalune FC ", false, false, 0);
     E.SetLigne(2, "3 - 1", false, true, 4);
     E.SetLigne(2, " Olympique Nord\r", false, true, 0);
-    E.SetLigne(4, "Buteurs : Martin (12e, 56e), Dubois (33e), Lefèvre (71e sur penalty), Moreau (89e)",
-               true, false, 2);
+    E.SetLigne(4, "Buteurs : Martin (12e, 56e), Dubois (33e), Lefèvre (71e sur penalty), Moreau (89e)", true, false, 2);
     EXPECT_EQ(E.SetLigne(5, std::string(200, 'x'), false, false, 0), 1);
     QImage Image = testsupport::RendPng(E, "editeur");
     // The long line wraps: some ink on the row after it (row 5, y from 2 + 4 x 18).

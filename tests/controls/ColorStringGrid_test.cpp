@@ -20,8 +20,7 @@ std::unique_ptr<TImage> Blason(int Taille)
     auto Image = std::make_unique<TImage>(Taille, Taille);
     for (int Y = 0; Y < Taille; ++Y)
         for (int X = 0; X < Taille; ++X) {
-            bool Dedans = Y < Taille * 2 / 3 ? X > 0 && X < Taille - 1
-                                             : std::abs(2 * X - Taille) < 2 * (Taille - Y);
+            bool Dedans = Y < Taille * 2 / 3 ? X > 0 && X < Taille - 1 : std::abs(2 * X - Taille) < 2 * (Taille - Y);
             if (!Dedans)
                 Image->SetPixel(X, Y, 0x99, 0xFF, 0xFF);
             else if (Y > Taille / 3 && Y < Taille / 2)
@@ -67,7 +66,10 @@ void Remplit(TColorStringGrid& G)
     G.SetAutoResize(true);
 }
 
-QColor Pixel(const QImage& Image, const QPoint& P) { return Image.pixelColor(P); }
+QColor Pixel(const QImage& Image, const QPoint& P)
+{
+    return Image.pixelColor(P);
+}
 
 } // namespace
 

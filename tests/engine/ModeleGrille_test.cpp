@@ -243,7 +243,7 @@ TEST(ModeleGrille, RedimensionneGrowsAtMostByMaxAgrandissement)
     G.SetLargeurColonne(0, 99);
     G.SetLargeurColonne(1, 49); // designed total 150
     G.SetAutoResize(true);
-    G.SetTailleControle(300, 160); // twice the designed sizes
+    G.SetTailleControle(300, 160);       // twice the designed sizes
     EXPECT_EQ(G.GetHauteurLigne(0), 28); // trunc(19 x 1.5)
     EXPECT_EQ(G.GetHauteur(), 4 * 29);
     EXPECT_EQ(G.GetLargeurColonne(0), 148);
@@ -408,25 +408,27 @@ TEST(ModeleGrille, HtmlOfASmallGrid)
     testsupport::TempDir Dossier;
     std::string Fichier = (Dossier / "grille.htm").string();
     ASSERT_TRUE(G.ExporteHtml(Fichier, true));
-    EXPECT_EQ(testsupport::ReadWholeFile(Fichier),
-              "<html>\r\n"
-              "  <head>\r\n"
-              "    <meta charset=\"utf-8\">\r\n"
-              "    <title></title>\r\n"
-              "  </head>\r\n"
-              "  <body bgcolor=\"#80CCFE\">\r\n"
-              "    <table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\r\n"
-              "      <tr>\r\n"
-              "        <td bgcolor=\"#F0F0F0\" align=\"center\" width=64><b><font color=\"#000000\">Club</font></b></td>\r\n"
-              "        <td bgcolor=\"#F0F0F0\" align=\"right\" width=64><font color=\"#000000\">&nbsp;</font></td>\r\n"
-              "      </tr>\r\n"
-              "      <tr>\r\n"
-              "        <td bgcolor=\"#F8CD87\" align=\"left\" width=64><font color=\"#FF0000\">A &amp; &lt;B&gt;</font></td>\r\n"
-              "        <td bgcolor=\"#FFFFFF\" align=\"right\" width=64><font color=\"#000000\">&quot;3&quot;</font></td>\r\n"
-              "      </tr>\r\n"
-              "    </table>\r\n"
-              "  </body>\r\n"
-              "</html>\r\n");
+    EXPECT_EQ(
+        testsupport::ReadWholeFile(Fichier),
+        "<html>\r\n"
+        "  <head>\r\n"
+        "    <meta charset=\"utf-8\">\r\n"
+        "    <title></title>\r\n"
+        "  </head>\r\n"
+        "  <body bgcolor=\"#80CCFE\">\r\n"
+        "    <table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\r\n"
+        "      <tr>\r\n"
+        "        <td bgcolor=\"#F0F0F0\" align=\"center\" width=64><b><font color=\"#000000\">Club</font></b></td>\r\n"
+        "        <td bgcolor=\"#F0F0F0\" align=\"right\" width=64><font color=\"#000000\">&nbsp;</font></td>\r\n"
+        "      </tr>\r\n"
+        "      <tr>\r\n"
+        "        <td bgcolor=\"#F8CD87\" align=\"left\" width=64><font color=\"#FF0000\">A &amp; "
+        "&lt;B&gt;</font></td>\r\n"
+        "        <td bgcolor=\"#FFFFFF\" align=\"right\" width=64><font color=\"#000000\">&quot;3&quot;</font></td>\r\n"
+        "      </tr>\r\n"
+        "    </table>\r\n"
+        "  </body>\r\n"
+        "</html>\r\n");
     // Appending writes the table alone after what is there.
     ASSERT_TRUE(G.ExporteHtml(Fichier, false));
     std::string Tout = testsupport::ReadWholeFile(Fichier);

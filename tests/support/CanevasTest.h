@@ -15,8 +15,8 @@ public:
     enum class TGenre { Ligne, Contour, Remplit, Texte, Image, Decoupe };
     struct TTrace {
         TGenre Genre;
-        TRect R;          // the line's ends are (Left, Top) and (Right, Bottom)
-        TColor Couleur;   // pen, fill or font colour
+        TRect R;        // the line's ends are (Left, Top) and (Right, Bottom)
+        TColor Couleur; // pen, fill or font colour
         std::string Texte;
         TPolice Police;
     };
