@@ -1,6 +1,6 @@
 #include "controls/CanevasQt.h"
 
-#include "files/Image.h"
+#include "controls/ImageQt.h"
 #include "platform/Couleurs.h"
 #include "platform/Imprimante.h"
 
@@ -32,15 +32,6 @@ QFont EnPixels(const QFont& Police)
 int PixelsDePoints(double Points)
 {
     return std::max(1, static_cast<int>(std::lround(Points * 96.0 / 72.0)));
-}
-
-QImage VersQImage(const TImage& Image)
-{
-    if (Image.Vide())
-        return QImage();
-    QImage Q(Image.Pixels(), Image.Largeur(), Image.Hauteur(), static_cast<qsizetype>(Image.TailleLigne()),
-             QImage::Format_RGBA8888);
-    return Q.copy();
 }
 
 QFont PoliceQt(const QFont& Base, const TPolice& Police)

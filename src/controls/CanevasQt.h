@@ -13,11 +13,6 @@
 #include <functional>
 #include <string_view>
 
-class QImage;
-class TImage;
-
-QImage VersQImage(const TImage& Image);
-
 // The font of a model's TPolice on top of a control's font (its family).
 QFont PoliceQt(const QFont& Base, const TPolice& Police);
 
