@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <vector>
+
 TColorStringGrid::TColorStringGrid(QWidget* Parent) : QAbstractScrollArea(Parent)
 {
     setFrameShape(QFrame::NoFrame);
@@ -39,6 +41,23 @@ int TColorStringGrid::PositionLigne(int ARow) const
     return ARow < GetFixedRows() ? Y : Y - verticalScrollBar()->value();
 }
 
+// The fixed rows and columns never scroll: their extent from the top-left corner.
+int TColorStringGrid::LargeurFixe() const
+{
+    int X = 0;
+    for (int C = 0; C < GetFixedCols(); ++C)
+        X += GetLargeurColonne(C) + 1;
+    return X;
+}
+
+int TColorStringGrid::HauteurFixe() const
+{
+    int Y = 0;
+    for (int R = 0; R < GetFixedRows(); ++R)
+        Y += GetHauteurLigne(R) + 1;
+    return Y;
+}
+
 QRect TColorStringGrid::RectCellule(int ACol, int ARow) const
 {
     return QRect(PositionColonne(ACol), PositionLigne(ARow), GetLargeurColonne(ACol), GetHauteurLigne(ARow));
@@ -66,22 +85,18 @@ bool TColorStringGrid::CelluleA(const QPoint& Point, int& ACol, int& ARow) const
 
 void TColorStringGrid::MetAJourDefilement()
 {
-    int Largeur = 0, Hauteur = 0, LargeurFixe = 0, HauteurFixe = 0;
+    int Largeur = 0, Hauteur = 0;
     for (int C = 0; C < GetColCount(); ++C) {
         Largeur += GetLargeurColonne(C) + 1;
-        if (C < GetFixedCols())
-            LargeurFixe = Largeur;
     }
     for (int R = 0; R < GetRowCount(); ++R) {
         Hauteur += GetHauteurLigne(R) + 1;
-        if (R < GetFixedRows())
-            HauteurFixe = Hauteur;
     }
     QSize Vue = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, Largeur - Vue.width()));
-    horizontalScrollBar()->setPageStep(std::max(1, Vue.width() - LargeurFixe));
+    horizontalScrollBar()->setPageStep(std::max(1, Vue.width() - LargeurFixe()));
     verticalScrollBar()->setRange(0, std::max(0, Hauteur - Vue.height()));
-    verticalScrollBar()->setPageStep(std::max(1, Vue.height() - HauteurFixe));
+    verticalScrollBar()->setPageStep(std::max(1, Vue.height() - HauteurFixe()));
     verticalScrollBar()->setSingleStep(std::max(1, GetDefaultRowHeight()));
 }
 
@@ -90,6 +105,11 @@ void TColorStringGrid::MetAJourDefilement()
 void TColorStringGrid::Repeint()
 {
     MetAJourDefilement();
+    viewport()->update();
+}
+
+void TColorStringGrid::RepeintCellule(int, int)
+{
     viewport()->update();
 }
 
@@ -113,12 +133,20 @@ void TColorStringGrid::paintEvent(QPaintEvent* Event)
     QPainter P(viewport());
     P.fillRect(Event->rect(), palette().color(QPalette::Window));
     TCanevasQt Canevas(P, font());
-    int LargeurFixe = GetFixedCols() > 0 ? PositionColonne(GetFixedCols()) : 0;
-    int HauteurFixe = GetFixedRows() > 0 ? PositionLigne(GetFixedRows()) : 0;
+    int Gauche = LargeurFixe(), Haut = HauteurFixe();
     QRect Vue = viewport()->rect();
+    // Positions once per painting, not once per cell.
+    std::vector<int> Xs(static_cast<size_t>(GetColCount())), Ys(static_cast<size_t>(GetRowCount()));
+    for (int C = 0, X = 0; C < GetColCount(); X += GetLargeurColonne(C) + 1, ++C)
+        Xs[static_cast<size_t>(C)] = C < GetFixedCols() ? X : X - horizontalScrollBar()->value();
+    for (int R = 0, Y = 0; R < GetRowCount(); Y += GetHauteurLigne(R) + 1, ++R)
+        Ys[static_cast<size_t>(R)] = R < GetFixedRows() ? Y : Y - verticalScrollBar()->value();
     for (int R = 0; R < GetRowCount(); ++R) {
+        int Y = Ys[static_cast<size_t>(R)];
+        if (Y > Event->rect().bottom() || Y + GetHauteurLigne(R) < Event->rect().top())
+            continue;
         for (int C = 0; C < GetColCount(); ++C) {
-            QRect Q = RectCellule(C, R);
+            QRect Q(Xs[static_cast<size_t>(C)], Y, GetLargeurColonne(C), GetHauteurLigne(R));
             QRect Trace = Q.adjusted(0, 0, 1, 1);
             if (!Trace.intersects(Event->rect()) || Q.width() <= 0 || Q.height() <= 0)
                 continue;
@@ -126,9 +154,9 @@ void TColorStringGrid::paintEvent(QPaintEvent* Event)
             // Scrolled cells stay out of the fixed rows and columns.
             QRect Zone = Vue;
             if (C >= GetFixedCols())
-                Zone.setLeft(LargeurFixe);
+                Zone.setLeft(Gauche);
             if (R >= GetFixedRows())
-                Zone.setTop(HauteurFixe);
+                Zone.setTop(Haut);
             Trace = Trace.intersected(Zone);
             if (Trace.isEmpty())
                 continue;
@@ -249,8 +277,8 @@ void TColorStringGrid::keyPressEvent(QKeyEvent* Event)
         QRect Q = RectCellule(C, R);
         if (Q.bottom() > viewport()->height())
             verticalScrollBar()->setValue(verticalScrollBar()->value() + Q.bottom() - viewport()->height() + 1);
-        else if (Q.top() < PositionLigne(GetFixedRows()))
-            verticalScrollBar()->setValue(verticalScrollBar()->value() - (PositionLigne(GetFixedRows()) - Q.top()));
+        else if (Q.top() < HauteurFixe())
+            verticalScrollBar()->setValue(verticalScrollBar()->value() - (HauteurFixe() - Q.top()));
     }
 }
 

@@ -53,11 +53,14 @@ protected:
     void keyPressEvent(QKeyEvent* Event) override;
 
     void Repeint() override;
+    void RepeintCellule(int ACol, int ARow) override;
     void AppliqueTailleControle(int Largeur, int Hauteur) override;
 
 private:
     int PositionColonne(int ACol) const;
     int PositionLigne(int ARow) const;
+    int LargeurFixe() const;
+    int HauteurFixe() const;
     void MetAJourDefilement();
     void Selectionne(int ACol, int ARow);
 

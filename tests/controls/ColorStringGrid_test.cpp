@@ -6,6 +6,7 @@
 #include "support/TestSupport.h"
 #include "support_ui/RenduPng.h"
 
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -156,4 +157,31 @@ TEST(ColorStringGrid, PrintsOneLandscapePage)
     EXPECT_GT(std::stod(Boite[1]), std::stod(Boite[2]));
     // Kept beside the pictures, to be looked at.
     testsupport::WriteWholeFile(testsupport::DossierRendus() + "/grille.pdf", Octets);
+}
+
+TEST(ColorStringGrid, ScrollingKeepsTheTitleRow)
+{
+    TColorStringGrid G;
+    G.SetAutoResize(false);
+    G.resize(200, 120);
+    G.SetColCount(2);
+    G.SetRowCount(30);
+    G.SetFixedRows(1);
+    G.SetCellule(0, 0, nullptr, true, 0xFFFFFF, 0, 1, 1, "Titre");
+    for (int R = 1; R < 30; ++R)
+        G.SetCellule(0, R, nullptr, false, R == 29 ? 0x00FF00 : 0xFFFFFF, 0, 1, 0, std::to_string(R));
+    G.show();
+    G.verticalScrollBar()->setValue(G.verticalScrollBar()->maximum());
+    QImage Image = testsupport::RendPng(G, "grille_defilee");
+    EXPECT_EQ(Pixel(Image, QPoint(4, 4)), VersQColor(G.FixedColor));
+    QRect Derniere = G.RectCellule(0, 29);
+    EXPECT_LE(Derniere.bottom(), G.viewport()->height());
+    EXPECT_EQ(Pixel(Image, Derniere.topLeft() + QPoint(3, 3)), VersQColor(0x00FF00));
+    // Keys move the selection and scroll it into view.
+    G.verticalScrollBar()->setValue(0);
+    G.SelectionneCellule(0, 1);
+    for (int I = 0; I < 10; ++I)
+        QTest::keyClick(&G, Qt::Key_Down);
+    EXPECT_EQ(G.GetRow(), 11);
+    EXPECT_LE(G.RectCellule(0, 11).bottom(), G.viewport()->height());
 }
