@@ -2,11 +2,14 @@
 #include "controls/ImageFond.h"
 #include "platform/Couleurs.h"
 #include "platform/Dialogues.h"
+#include "platform/Imprimante.h"
 #include "support/TestSupport.h"
+#include "support_ui/DialoguesScriptes.h"
 #include "support_ui/RenduPng.h"
 
 #include <QCoreApplication>
 #include <QEnterEvent>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTest>
 
@@ -699,4 +702,84 @@ TEST(Cadres, RendusDesCadresEtDeLaListe)
     liste->SetItemIndex(2);
     page.show();
     testsupport::RendPng(page, "cadres_et_liste");
+}
+
+TEST(Boutons, UnBoutonDeFormeRepondAuServiceScripte)
+{
+    testsupport::TDialoguesScriptes dialogues;
+    TDialogue forme;
+    auto* oui = new TBoutonCopie(&forme);
+    oui->SetCaption("Oui");
+    oui->SetModalResult(ResultatModal::Oui);
+    dialogues.Repond([oui](QDialog&) { QTest::mouseClick(oui, Qt::LeftButton); });
+    EXPECT_EQ(Dialogues().ExecuteModal(forme), ResultatModal::Oui);
+}
+
+TEST(FondCopie, ImprimeLesLabelsALEchelle)
+{
+    TFondCopie panneau;
+    panneau.resize(200, 100);
+    auto* label = new QLabel("Buts", &panneau);
+    label->move(100, 50);
+    QImage page(400, 200, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter p(&page);
+        panneau.ImprimeLabels(p, QRect(0, 0, 400, 200));
+    }
+    testsupport::SauvePng(page, "etiquettes_imprimees");
+    EXPECT_EQ(page.pixelColor(0, 100), QColor(Qt::black)) << "the frame round the rectangle";
+    // The label lands at twice its place, at 14 points.
+    bool encre = false;
+    for (int y = 100; y < 100 + 30 && !encre; ++y)
+        for (int x = 200; x < 260 && !encre; ++x)
+            encre = page.pixelColor(x, y).lightness() < 128;
+    EXPECT_TRUE(encre);
+    for (int y = 20; y < 90; ++y)
+        for (int x = 20; x < 190; ++x)
+            ASSERT_EQ(page.pixelColor(x, y), QColor(Qt::white));
+
+    testsupport::TempDir dossier;
+    TImprimantePdf pdf((dossier / "etiquettes.pdf").string());
+    panneau.ImprimeLabels(QRect(0, 0, 100, 100)); // no document begun: nothing happens
+    ASSERT_TRUE(Imprimante().BeginDoc());
+    panneau.ImprimeLabels(QRect(0, 0, Imprimante().PageWidth() / 2, Imprimante().PageHeight() / 4));
+    Imprimante().EndDoc();
+    EXPECT_EQ(testsupport::ReadWholeFile(dossier / "etiquettes.pdf").rfind("%PDF", 0), 0u);
+}
+
+TEST(FondScroll, RenduAvecBarresEtLogo)
+{
+    TDessin* dessin = Dessin();
+    TFondScroll panneau;
+    panneau.SetModele(dessin->FondCreuxBleu);
+    panneau.resize(260, 160);
+    for (int i = 0; i < 6; ++i) {
+        auto* cadre = new TCadre;
+        cadre->SetModele(dessin->BoutonCreuxBleu);
+        cadre->setGeometry(6, 6 + i * 30, 300, 25);
+        cadre->SetText("Joueur " + std::to_string(i + 1));
+        panneau.InsereControle(cadre);
+    }
+    auto* logo = new TLogo;
+    auto image = std::make_unique<TGraphique>();
+    image->Image = QImage(64, 80, QImage::Format_ARGB32);
+    image->Image.fill(VersQColor(TLogo::CouleurTransparente));
+    {
+        QPainter p(&image->Image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(QColor(0xC0, 0x20, 0x20));
+        p.setPen(QPen(Qt::white, 3));
+        QPolygonF ecu;
+        ecu << QPointF(4, 4) << QPointF(60, 4) << QPointF(60, 40) << QPointF(32, 76) << QPointF(4, 40);
+        p.drawPolygon(ecu);
+    }
+    logo->SetImage(std::move(image));
+    logo->setGeometry(200, 10, 40, 40);
+    panneau.InsereControle(logo);
+    panneau.show();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(panneau.MyScrollv()->isHidden());
+    EXPECT_FALSE(panneau.MyScrollh()->parentWidget()->isHidden());
+    testsupport::RendPng(panneau, "panneau_defilant_et_logo");
 }

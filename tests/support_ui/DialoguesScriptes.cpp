@@ -28,6 +28,8 @@ int TDialoguesScriptes::ExecuteModal(QDialog& dialogue)
 {
     TitresFormes.push_back(dialogue.windowTitle().toStdString());
     dialogue.setResult(0);
+    // Modal as exec() makes it, so buttons with a modal result end it.
+    dialogue.setModal(true);
     dialogue.show();
     if (FReponses.empty()) {
         dialogue.done(ResultatModal::Annuler);
