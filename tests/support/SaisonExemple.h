@@ -1,0 +1,28 @@
+#pragma once
+
+#include <memory>
+
+#include "model/LectureParametre.h"
+#include "model/SaisonFoot.h"
+
+namespace testsupport {
+
+// Installs the shipped championship catalogue for the life of the object and
+// removes it afterwards, so tests that rely on its absence are not disturbed.
+class CatalogueInstalle {
+public:
+    CatalogueInstalle();
+    ~CatalogueInstalle();
+    CatalogueInstalle(const CatalogueInstalle&) = delete;
+    CatalogueInstalle& operator=(const CatalogueInstalle&) = delete;
+};
+
+// A season holding one of everything the season document stores: teams,
+// former clubs, coaches, stadiums, club records, players, referees, countries,
+// statistics groups, save options and a season tree; a league (code 101, id 1)
+// of teams 0..3 with two days of matches, events, line-ups, a shoot-out-free
+// penalty and a group; a cup (id 2) of teams 2..5 with rounds, byes and a
+// shoot-out; a play-off definition with a round.
+std::unique_ptr<TSaisonFootball> CreeSaisonComplete();
+
+} // namespace testsupport
