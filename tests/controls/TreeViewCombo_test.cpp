@@ -65,3 +65,17 @@ TEST(TreeViewCombo, PropagationRecursive)
     arbre.show();
     testsupport::RendPng(arbre, "arbre_a_trois_etats");
 }
+
+TEST(TreeViewCombo, UnClicSurLImageBascule)
+{
+    TTreeViewCombo arbre;
+    QTreeWidgetItem* noeud = Noeud(arbre, nullptr, "Favoris", 1);
+    arbre.resize(200, 100);
+    arbre.show();
+    QCoreApplication::processEvents();
+    const QRect place = arbre.visualItemRect(noeud);
+    QTest::mouseClick(arbre.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(place.left() + 120, place.center().y()));
+    EXPECT_EQ(arbre.Etat(noeud), 1) << "a click on the text only selects";
+    QTest::mouseClick(arbre.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(place.left() + 5, place.center().y()));
+    EXPECT_EQ(arbre.Etat(noeud), 2);
+}
