@@ -9,6 +9,7 @@
 #include "model/ContexteSaison.h"
 #include "model/Joueurs.h"
 #include "model/Personnels.h"
+#include "model/SaisonFoot.h"
 
 namespace {
 
@@ -440,4 +441,60 @@ std::vector<TLigneArbitre> TClassArbitre::CalculeNumeros(const TPersonnels& arbi
     std::stable_sort(lignes.begin(), lignes.end(),
                      [](const TLigneArbitre& a, const TLigneArbitre& b) { return a.Ratio > b.Ratio; });
     return lignes;
+}
+
+// --- Over the season ---
+
+std::vector<int> TClassJoueur::CreeListe(const TSaison& saison, bool useScope)
+{
+    const TDonneesChampionnat* courant = saison.GetChampCourant();
+    if (!courant)
+        return {};
+    const int portee = courant->GetOption(0) & 0x0F;
+    if (!useScope || portee < 2)
+        return {courant->CodeChamp};
+    std::vector<TLigneDesc> desc;
+    desc.reserve(saison.NbDesc());
+    for (int i = 0; i < saison.NbDesc(); ++i) {
+        const int objet = saison.GetDescBrut(i).Objet;
+        desc.push_back({objet & 0x0F, objet >> 4});
+    }
+    std::vector<int> ids = Portee(desc, courant->CodeChamp, portee);
+    // A championship the season tree does not show is ranked on its own.
+    if (ids.empty())
+        ids.push_back(courant->CodeChamp);
+    return ids;
+}
+
+namespace {
+std::vector<const TDonneesChampionnat*> ChampionnatsPortee(const TSaison& saison, bool useScope)
+{
+    std::vector<const TDonneesChampionnat*> champs;
+    for (int id : TClassJoueur::CreeListe(saison, useScope))
+        if (const TDonneesChampionnat* c = saison.GetChampionnatId(id))
+            champs.push_back(c);
+    return champs;
+}
+} // namespace
+
+TListeClassement TClassJoueur::Calcule(const TSaison& saison, uint16_t equipe, bool useScope, int genre)
+{
+    return CalculeChampionnats(&saison, ChampionnatsPortee(saison, useScope), equipe, genre);
+}
+
+TListeNotes TClassJoueur::CreeListeNotes(const TSaison& saison, int position, int filtre, bool useScope)
+{
+    const TDonneesChampionnat* courant = saison.GetChampCourant();
+    if (!courant)
+        return TListeNotes(&saison);
+    return CreeListeNotesChampionnats(&saison, ChampionnatsPortee(saison, useScope), *courant, position, filtre);
+}
+
+std::vector<TLigneArbitre> TClassArbitre::Calcule(const TSaison& saison, int genre)
+{
+    std::vector<int> numeros;
+    for (int id : TClassJoueur::CreeListe(saison, true))
+        if (int k = saison.GetNumChampionnatId(id); k > 0)
+            numeros.push_back(k);
+    return CalculeNumeros(saison.Arbitres(), numeros, genre);
 }

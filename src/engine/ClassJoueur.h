@@ -9,6 +9,7 @@
 class TContexteSaison;
 class TDonneesChampionnat;
 class TPersonnels;
+class TSaison;
 
 // Kinds of player ranking shared by the engine and the pages.
 namespace GenreClassement {
@@ -100,10 +101,21 @@ struct TLigneDesc {
 // basketball statistics and ratings. Nothing is kept between calls.
 class TClassJoueur {
 public:
-    // Ids of the championships ranked together with the current one, whose
-    // option 0 (low 4 bits) tells how far the scope goes: below 2 the
-    // championship alone, 2 those under its heading, 3 those under its
-    // top-level heading. Empty when `idCourant` has no championship line.
+    // Ids of the championships ranked with the current one, whose option 0
+    // (low 4 bits) tells how far the scope goes: below 2 the championship
+    // alone, 2 those under its heading, 3 those under its top-level heading.
+    // The current one alone without `useScope` or when the season tree does not
+    // show it; empty without a current championship.
+    static std::vector<int> CreeListe(const TSaison& saison, bool useScope);
+    // The ranking of a kind over the championships of CreeListe; `equipe`
+    // 65535 for every club.
+    static TListeClassement Calcule(const TSaison& saison, uint16_t equipe, bool useScope, int genre);
+    // Ratings over the championships of CreeListe; `position` is a club's place
+    // in the current championship, 65535 for every club.
+    static TListeNotes CreeListeNotes(const TSaison& saison, int position, int filtre, bool useScope = true);
+
+    // What the three above do, on lines and championships given. Portee is
+    // empty when `idCourant` has no championship line.
     static std::vector<int> Portee(const std::vector<TLigneDesc>& desc, int idCourant, int portee);
 
     // The ranking of a kind over the championships' days 1..NbJournee; `equipe`
@@ -136,6 +148,11 @@ struct TLigneArbitre {
 // (yellow cards + 5 x red cards).
 class TClassArbitre {
 public:
+    // Over the championships of TClassJoueur::CreeListe with the scope on.
+    // Reads the referees' statistics as they stand: call
+    // TSaison::RecalculeArbitres first.
+    static std::vector<TLigneArbitre> Calcule(const TSaison& saison, int genre);
+
     // The referees with a count above 0 over the championships numbered
     // `numeros` (1-based, the keys of the referees' statistics), highest ratio
     // first, ties in registry (name) order.

@@ -3,22 +3,39 @@
 #include <gtest/gtest.h>
 
 #include "model/Championnat.h"
-#include "model/FakeSaison.h"
+#include "model/SaisonFoot.h"
 
 namespace {
 namespace G = GenreClassement;
 
-// Teams 1 "Lyon", 2 "Auxerre", 3 "Brest" over four days, day 4 not yet reached.
-template <class C> std::unique_ptr<C> Championnat(FakeSaison& saison)
+// A season of teams 1 "Lyon", 2 "Auxerre" and 3 "Brest".
+struct Saison : TSaisonFootball {
+    Saison()
+    {
+        AjouteEquipe("Lyon", 1);
+        AjouteEquipe("Auxerre", 2);
+        AjouteEquipe("Brest", 3);
+    }
+    // Position 1 goalkeeper .. 4 forward.
+    void AjouteJoueur(int id, const char* nom, const char* prenom, uint16_t equipe, int numeroPoste = 3)
+    {
+        Joueurs().AjouteSimple(
+            CreeJoueurComplet(nom, prenom, id, 0, "GDMA"[numeroPoste - 1], 0, equipe, 65535, 0, 0, 0));
+    }
+};
+
+// A championship of the season's three teams over four days, day 4 not yet reached.
+template <class C> C* Championnat(Saison& saison)
 {
-    saison.Equipes = {{1, "Lyon"}, {2, "Auxerre"}, {3, "Brest"}};
     auto c = std::make_unique<C>(&saison);
     for (uint16_t id : {1, 2, 3})
         c->AjouteEquipe(id);
     c->SetNbMatch(1);
     c->SetNbJour(4);
     c->NbJournee = 3;
-    return c;
+    C* ici = c.get();
+    saison.AjouteChampionnat(std::move(c));
+    return ici;
 }
 
 void Ajoute(TListeDonnees* liste, int joueur, uint16_t equipe, uint16_t mot = 10)
@@ -40,7 +57,7 @@ using V = std::vector<std::tuple<int, int, int>>;
 
 TEST(ClassJoueur, ScorersCountPenaltiesApartAndOrderTiesByTeamThenFoldedName)
 {
-    FakeSaison s;
+    Saison s;
     auto c = Championnat<TDonneesChampionnatFootball>(s);
     s.AjouteJoueur(11, "Martin", "Paul", 1);
     s.AjouteJoueur(12, "Eric", "Jean", 1);
@@ -57,7 +74,7 @@ TEST(ClassJoueur, ScorersCountPenaltiesApartAndOrderTiesByTeamThenFoldedName)
     Ajoute(c->GetButeursJournee(2), 99, 1); // not in the registry
     Ajoute(c->GetButeursJournee(4), 12, 1); // after the current day
 
-    const std::vector<const TDonneesChampionnat*> champs{c.get()};
+    const std::vector<const TDonneesChampionnat*> champs{c};
     // Auxerre before Lyon, then Élodie before Eric.
     EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 65535, G::Buteurs)),
               (V{{11, 3, 1}, {21, 1, 0}, {13, 1, 0}, {12, 1, 0}}));
@@ -69,7 +86,7 @@ TEST(ClassJoueur, ScorersCountPenaltiesApartAndOrderTiesByTeamThenFoldedName)
 
 TEST(ClassJoueur, BracesHatTricksCardsAndAssists)
 {
-    FakeSaison s;
+    Saison s;
     auto c = Championnat<TDonneesChampionnatFootball>(s);
     s.AjouteJoueur(11, "Martin", "Paul", 1);
     s.AjouteJoueur(12, "Petit", "Luc", 1);
@@ -85,7 +102,7 @@ TEST(ClassJoueur, BracesHatTricksCardsAndAssists)
     Ajoute(c->GetCartonsJournee(3), 11, 1, 80 | Evt::ContreCamp);
     Ajoute(c->GetPasseursJournee(3), 12, 1);
 
-    const std::vector<const TDonneesChampionnat*> champs{c.get()};
+    const std::vector<const TDonneesChampionnat*> champs{c};
     EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 65535, G::Doublets)), (V{{11, 1, 0}}));
     EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 65535, G::Triplets)), (V{{11, 1, 0}}));
     EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 65535, G::Avertis)), (V{{12, 2, 0}}));
@@ -95,7 +112,7 @@ TEST(ClassJoueur, BracesHatTricksCardsAndAssists)
 
 TEST(ClassJoueur, RugbyPointsDoNotWrapPastAByte)
 {
-    FakeSaison s;
+    Saison s;
     auto c = Championnat<TDonneesChampionnatRugby>(s);
     c->SetNbJour(60);
     c->NbJournee = 60;
@@ -108,7 +125,7 @@ TEST(ClassJoueur, RugbyPointsDoNotWrapPastAByte)
     Ajoute(c->GetButeursJournee(1), 12, 2);
     Ajoute(c->GetDropsJournee(1), 12, 2);
 
-    const std::vector<const TDonneesChampionnat*> champs{c.get()};
+    const std::vector<const TDonneesChampionnat*> champs{c};
     EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 65535, G::Realisateurs)),
               (V{{11, 300, 0}, {12, 8, 0}}));
     EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 65535, G::Transformations)), (V{{11, 60, 0}}));
@@ -118,7 +135,7 @@ TEST(ClassJoueur, RugbyPointsDoNotWrapPastAByte)
 
 TEST(ClassJoueur, BasketballAveragesPercentagesWithMinimumAttemptsAndBestMatches)
 {
-    FakeSaison s;
+    Saison s;
     auto c = Championnat<TDonneesChampionnatBasket>(s);
     s.AjouteJoueur(11, "Parker", "Tony", 1);
     s.AjouteJoueur(12, "Batum", "Nicolas", 2);
@@ -137,7 +154,7 @@ TEST(ClassJoueur, BasketballAveragesPercentagesWithMinimumAttemptsAndBestMatches
     stat(1, 4, 12, 2, 1 * 256 + 1); // Batum only under the minimum
     stat(1, 2, 12, 2, 5 * 256 + 9); // 2-point shots, for the evaluation
 
-    const std::vector<const TDonneesChampionnat*> champs{c.get()};
+    const std::vector<const TDonneesChampionnat*> champs{c};
     const TListeClassement points = TClassJoueur::CalculeChampionnats(&s, champs, 65535, 14);
     ASSERT_EQ(points.Nombre(), 1);
     EXPECT_EQ(points.Get(0)->Valeur, 2550); // 25.50 per match
@@ -163,20 +180,20 @@ TEST(ClassJoueur, BasketballAveragesPercentagesWithMinimumAttemptsAndBestMatches
               (V{{12, 700, 0}, {11, 150, 0}}));
     // A football championship has no box scores.
     auto foot = Championnat<TDonneesChampionnatFootball>(s);
-    EXPECT_EQ(TClassJoueur::CalculeChampionnats(&s, {foot.get()}, 65535, 14).Nombre(), 0);
+    EXPECT_EQ(TClassJoueur::CalculeChampionnats(&s, {foot}, 65535, 14).Nombre(), 0);
 }
 
 TEST(ClassJoueur, RatingsFilterGoalkeepersCountSubstitutesAndApplyTheThreshold)
 {
-    FakeSaison s;
+    Saison s;
     auto c = Championnat<TDonneesChampionnatFootball>(s);
     c->NbJournee = 5;
     c->SetNbJour(5);
     c->SetOptionArbitre(4, 50); // 50 % of 5 days: 2 ratings, in whole numbers
     s.AjouteJoueur(1, "Lloris", "Hugo", 1, 1);
-    s.AjouteJoueur(2, "Mbappe", "Kylian", 1, 5);
-    s.AjouteJoueur(3, "Giroud", "Olivier", 1, 5);
-    s.AjouteJoueur(4, "Remy", "Loic", 1, 5);
+    s.AjouteJoueur(2, "Mbappe", "Kylian", 1, 4);
+    s.AjouteJoueur(3, "Giroud", "Olivier", 1, 4);
+    s.AjouteJoueur(4, "Remy", "Loic", 1, 4);
     for (int jour = 1; jour <= 5; ++jour)
         c->AjouteMatch(jour, 1, 2, -1, 1, 0);
     auto note = [&](int jour, int mot, int rang, int joueur, uint8_t n) {
@@ -195,7 +212,7 @@ TEST(ClassJoueur, RatingsFilterGoalkeepersCountSubstitutesAndApplyTheThreshold)
     c->SetNoteJoueurMatch(4, 0, 2, 9); // day 4 ratings not entered
     c->SetCompoMatch(4, 0, 2, 2);
 
-    const std::vector<const TDonneesChampionnat*> champs{c.get()};
+    const std::vector<const TDonneesChampionnat*> champs{c};
     const TListeNotes gardiens = TClassJoueur::CreeListeNotesChampionnats(&s, champs, *c, 65535, 0);
     ASSERT_EQ(gardiens.Nombre(), 1);
     EXPECT_DOUBLE_EQ(gardiens.Get(0)->Moyenne, 6.5);
@@ -257,4 +274,118 @@ TEST(ClassArbitre, KindsRankByRatioWithTiesInRegistryOrder)
     EXPECT_EQ(ids(TClassArbitre::CalculeNumeros(arbitres, {1}, 3)), (P{{2, 225}, {3, 200}, {1, 200}}));
     EXPECT_TRUE(TClassArbitre::CalculeNumeros(arbitres, {1}, 4).empty());
     EXPECT_TRUE(TClassArbitre::CalculeNumeros(arbitres, {}, 1).empty());
+}
+
+namespace {
+// Lyon (1) plays league A (id 5) and cup B (id 6) of one heading, and league C
+// (id 7) under another; A is the current championship.
+struct SaisonTrois {
+    TSaisonFootball s;
+    TDonneesChampionnat* A;
+    TDonneesChampionnat* B;
+    TDonneesChampionnat* C;
+
+    SaisonTrois()
+    {
+        for (auto [id, nom] : {std::pair{1, "Lyon"}, {2, "Brest"}, {3, "Nice"}})
+            s.AjouteEquipe(nom, id);
+        s.Joueurs().AjouteSimple(s.CreeJoueur("Martin", "Paul", 11, 1));
+        A = Ajoute(5, {1, 2});
+        B = Ajoute(6, {3, 1});
+        C = Ajoute(7, {1, 3});
+        s.AjouteDesc("France", 1, 0);
+        s.AjouteDesc("Ligue", 2, 0);
+        s.AjouteDesc("A", 3, 5);
+        s.AjouteDesc("B", 3, 6);
+        s.AjouteDesc("Autres", 2, 0);
+        s.AjouteDesc("C", 3, 7);
+        s.SetNumChampCourant(1);
+    }
+    TDonneesChampionnat* Ajoute(int id, std::initializer_list<uint16_t> equipes)
+    {
+        auto c = s.CreeChampionnat(TDonneesChampionnat::TypeChamp);
+        c->CodeChamp = id;
+        for (uint16_t e : equipes)
+            c->AjouteEquipe(e);
+        c->SetNbMatch(1);
+        c->SetNbJour(2);
+        c->NbJournee = 2;
+        c->AjouteMatch(1, *equipes.begin(), *(equipes.begin() + 1), -1, 1, 0);
+        ::Ajoute(c->GetButeursJournee(1), 11, 1);
+        TDonneesChampionnat* ici = c.get();
+        s.AjouteChampionnat(std::move(c));
+        return ici;
+    }
+    int Buts(bool useScope) const
+    {
+        const TListeClassement l = TClassJoueur::Calcule(s, 65535, useScope, G::Buteurs);
+        return l.Nombre() == 1 ? l.Get(0)->Valeur : -1;
+    }
+};
+} // namespace
+
+TEST(ClassJoueur, ScopeOfTheSeasonCountsTheGroupsChampionships)
+{
+    SaisonTrois t;
+    EXPECT_EQ(t.Buts(true), 1); // scope 0: the current championship alone
+    t.A->SetOption(0, 0x12);    // scope 2 in the low bits
+    EXPECT_EQ(TClassJoueur::CreeListe(t.s, true), (std::vector<int>{5, 6}));
+    EXPECT_EQ(t.Buts(true), 2);
+    EXPECT_EQ(t.Buts(false), 1);
+    t.A->SetOption(0, 3);
+    EXPECT_EQ(t.Buts(true), 3);
+    t.s.SetNumChampCourant(3); // C's own scope is 0
+    EXPECT_EQ(t.Buts(true), 1);
+
+    // The current championship missing from the tree is ranked alone.
+    t.s.SetNumChampCourant(1);
+    t.s.ModifieDesc(2, "A", 9, 3);
+    EXPECT_EQ(TClassJoueur::CreeListe(t.s, true), (std::vector<int>{5}));
+}
+
+TEST(ClassJoueur, RatingsOfOneClubFollowItAcrossTheScope)
+{
+    SaisonTrois t;
+    t.A->SetOption(0, 2);
+    for (TDonneesChampionnat* c : {t.A, t.B}) {
+        const int p = c->IndexEquipe(1); // 0 in A, 1 in B
+        c->SetCompoMatch(1, p, 1, 11);
+        c->SetNoteJoueurMatch(1, p, 1, c == t.A ? 6 : 8);
+        c->SetNoteJoueurMatch(1, p, 15, 1);
+    }
+    const TListeNotes notes = TClassJoueur::CreeListeNotes(t.s, 0, 2);
+    ASSERT_EQ(notes.Nombre(), 1);
+    EXPECT_EQ(notes.Get(0)->Nombre, 2);
+    EXPECT_DOUBLE_EQ(notes.Get(0)->Moyenne, 7.0);
+    EXPECT_EQ(TClassJoueur::CreeListeNotes(t.s, 1, 2).Nombre(), 0); // Brest
+}
+
+TEST(ClassArbitre, EachKindOverTheSeasonsRecount)
+{
+    SaisonTrois t;
+    t.A->SetOption(0, 2);
+    auto arbitre = std::make_unique<TPersonnelStat>("Collina", "Pierluigi", 0, 1);
+    t.s.Arbitres().Ajoute(std::move(arbitre));
+    t.s.Arbitres().Ajoute(std::make_unique<TPersonnelStat>("Busacca", "Massimo", 0, 2));
+    t.A->SetArbitre(1, 1, 1, 1);
+    t.B->SetArbitre(1, 1, 1, 1);
+    t.C->SetArbitre(1, 1, 1, 2); // outside the scope
+    ::Ajoute(t.A->GetButeursJournee(1), 11, 1, 30 | Evt::Penalty);
+    ::Ajoute(t.B->GetCartonsJournee(1), 11, 1, 20);
+    ::Ajoute(t.B->GetCartonsJournee(1), 11, 1, 60);
+    ::Ajoute(t.B->GetCartonsJournee(1), 11, 1, 70 | Evt::ContreCamp);
+    ::Ajoute(t.C->GetCartonsJournee(1), 11, 1, 20);
+    t.s.RecalculeArbitres();
+
+    auto ligne = [&](int genre) {
+        const auto l = TClassArbitre::Calcule(t.s, genre);
+        return l.size() == 1 ? std::tuple{l[0].Arbitre, l[0].Nombre, l[0].Matchs, l[0].Ratio} : std::tuple{0, 0, 0, 0};
+    };
+    // Per match over the scope: the penalty came in A, the cards in B, and
+    // both his matches count for every kind.
+    EXPECT_EQ(ligne(0), std::tuple(1, 1, 2, 50));
+    EXPECT_EQ(ligne(1), std::tuple(1, 2, 2, 100));
+    EXPECT_EQ(ligne(2), std::tuple(1, 1, 2, 50));
+    EXPECT_EQ(ligne(3), std::tuple(1, 7, 2, 350)); // 2 yellow + 5 x 1 red
+    EXPECT_TRUE(TClassArbitre::Calcule(t.s, 4).empty());
 }
