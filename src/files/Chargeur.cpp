@@ -524,9 +524,8 @@ bool TChargeur::LitCorpsChampionnat(TDonneesChampionnat& champ, std::deque<TBloc
         }
         const TInfoCompJour* journee = champ.GetJournee(d);
         for (const auto& [dom, ext] : equipes)
-            matchs[d - 1].push_back(journee ? journee->GetMatchEquipes(static_cast<uint16_t>(dom),
-                                                                       static_cast<uint16_t>(ext))
-                                            : nullptr);
+            matchs[d - 1].push_back(
+                journee ? journee->GetMatchEquipes(static_cast<uint16_t>(dom), static_cast<uint16_t>(ext)) : nullptr);
     }
 
     if (Version < 7)

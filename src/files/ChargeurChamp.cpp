@@ -185,9 +185,8 @@ int TChargeurData::Importe()
     if (nom.compare(0, Prefixe.size(), Prefixe) != 0)
         return 0;
     const size_t point = nom.find('.', Prefixe.size());
-    return StrToIntDef(nom.substr(Prefixe.size(), point == std::string::npos ? std::string::npos
-                                                                               : point - Prefixe.size()),
-                       0);
+    return StrToIntDef(
+        nom.substr(Prefixe.size(), point == std::string::npos ? std::string::npos : point - Prefixe.size()), 0);
 }
 
 std::string TChargeurData::Decrit(int code)

@@ -187,8 +187,11 @@ TEST_F(ChargeurDataTest, DaysOfOldFilesAndCups)
 TEST_F(ChargeurDataTest, DivisionComesFromTheName)
 {
     const std::vector<uint8_t> octets = EcritData(ExempleSaison(7), 7);
-    for (const auto& [nom, division] : std::vector<std::pair<std::string, int>>{
-             {"/a/b/EQUIPE12.DAF", 12}, {"equipe7.daf", 7}, {"EQUIPE.DAF", 0}, {"LIGUE12.DAF", 0}, {"EQUIPEx.daf", 0}}) {
+    for (const auto& [nom, division] : std::vector<std::pair<std::string, int>>{{"/a/b/EQUIPE12.DAF", 12},
+                                                                                {"equipe7.daf", 7},
+                                                                                {"EQUIPE.DAF", 0},
+                                                                                {"LIGUE12.DAF", 0},
+                                                                                {"EQUIPEx.daf", 0}}) {
         TChargeurData chargeur(std::make_unique<TSourceMemoire>(octets), nom);
         EXPECT_EQ(chargeur.Importe(), division) << nom;
     }

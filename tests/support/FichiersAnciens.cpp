@@ -64,7 +64,8 @@ void EcrivainAncien::ListeNoms(const std::vector<std::string>& noms)
     size_t i = 0;
     for (;;) {
         const size_t n = std::min<size_t>(200, noms.size() - i);
-        BlocNoms(std::vector<std::string>(noms.begin() + static_cast<long>(i), noms.begin() + static_cast<long>(i + n)));
+        BlocNoms(
+            std::vector<std::string>(noms.begin() + static_cast<long>(i), noms.begin() + static_cast<long>(i + n)));
         i += n;
         if (n < 200)
             return;
@@ -657,10 +658,10 @@ SaisonAncienne ExempleSaison(int version)
         s.Stades = {{"Gerland", "Lyon", 40000, 1926, "Vieux", "45000", 3, 0}};
         s.Rens = {{0, "1950", "Rouge", "Blanc", "Sept titres", "www.lyon.fr", 1000, "Note", "Aulas", 3, 1, 0}};
     }
-    JoueurAncien dupont{nom("Dupont", "DUPONT"), nom("Jean", "JEAN"), 25, 2, 3, 0, 65535, 0, {{1, 30, 5}}, 'A', 9, 1,
-                        0, 7};
-    JoueurAncien martin{nom("Martin", "MARTIN"), nom("Paul", "PAUL"), 30, 1, 1, 120, 200, 4, {{1, 12, 0}}, 'G', 1, 0,
-                        1, 8};
+    JoueurAncien dupont{
+        nom("Dupont", "DUPONT"), nom("Jean", "JEAN"), 25, 2, 3, 0, 65535, 0, {{1, 30, 5}}, 'A', 9, 1, 0, 7};
+    JoueurAncien martin{
+        nom("Martin", "MARTIN"), nom("Paul", "PAUL"), 30, 1, 1, 120, 200, 4, {{1, 12, 0}}, 'G', 1, 0, 1, 8};
     JoueurAncien bernard{nom("Bernard", "BERNARD"), nom("Luc", "LUC"), 21, 3, 4, 1, 65535, 0, {}, 'D', 4, 0, 0, 9};
     JoueurAncien double_ = dupont;
     double_.Numero = 10;

@@ -19,7 +19,7 @@ public:
 
     size_t Position() const { return bytes.size(); }
     void Octet(int v) { bytes.push_back(static_cast<uint8_t>(v)); }
-    void Mot(int v); // little-endian
+    void Mot(int v);      // little-endian
     void Long(int32_t v); // little-endian
     // `n` bytes, most significant first.
     void Grand(uint32_t v, int n);
@@ -144,8 +144,8 @@ struct BarrageAncien {
 };
 
 struct SaisonAncienne {
-    std::vector<std::string> Equipes;     // from version 4: ids 0, 1, ...
-    std::vector<std::string> Nationales;  // before version 4: ids from 200
+    std::vector<std::string> Equipes;    // from version 4: ids 0, 1, ...
+    std::vector<std::string> Nationales; // before version 4: ids from 200
     std::vector<std::string> ClubsPrec;
     std::vector<PersonneAncienne> Entraineurs;
     std::vector<StadeAncien> Stades;
