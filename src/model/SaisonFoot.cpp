@@ -153,14 +153,27 @@ TSaison::~TSaison()
 
 // --- Team table ---
 
+void TSaison::IndexeEquipes() const
+{
+    if (m_IndexEquipesValide)
+        return;
+    m_IndexIds.clear();
+    m_IndexNoms.clear();
+    // The first line wins, as a scan of the table in order would find it.
+    for (int i = 0; i < NbEquipe(); ++i) {
+        m_IndexIds.emplace(m_Equipes[i].Objet & 0xFFFF, i);
+        m_IndexNoms.emplace(NormaliseNom(m_Equipes[i].Texte), i);
+    }
+    m_IndexEquipesValide = true;
+}
+
 int TSaison::IndexEquipeId(int id) const
 {
     if (id < 0 || id >= Aucune)
         return -1;
-    for (int i = 0; i < NbEquipe(); ++i)
-        if ((m_Equipes[i].Objet & 0xFFFF) == id)
-            return i;
-    return -1;
+    IndexeEquipes();
+    const auto it = m_IndexIds.find(id);
+    return it == m_IndexIds.end() ? -1 : it->second;
 }
 
 int TSaison::AjouteEquipe(const std::string& nom, int id, bool reutilise, int logo)
@@ -178,28 +191,30 @@ int TSaison::AjouteEquipe(const std::string& nom, int id, bool reutilise, int lo
         m_ProchainIdEquipe = id + 1;
     }
     m_Equipes.push_back({nom, static_cast<int>(static_cast<uint32_t>(id) | (static_cast<uint32_t>(logo) << 16))});
+    ModifieEquipes();
     m_Joueurs->AjouteEquipe(id);
     return id;
 }
 
 int TSaison::ChercheEquipe(const std::string& nom) const
 {
-    const std::string cle = NormaliseNom(nom);
-    for (const TTexteObjet& e : m_Equipes)
-        if (NormaliseNom(e.Texte) == cle)
-            return e.Objet & 0xFFFF;
-    return -1;
+    IndexeEquipes();
+    const auto it = m_IndexNoms.find(NormaliseNom(nom));
+    return it == m_IndexNoms.end() ? -1 : m_Equipes[it->second].Objet & 0xFFFF;
 }
 
 void TSaison::SupprimeEquipe(int id)
 {
-    if (int i = IndexEquipeId(id); i >= 0)
+    if (int i = IndexEquipeId(id); i >= 0) {
         m_Equipes.erase(m_Equipes.begin() + i);
+        ModifieEquipes();
+    }
 }
 
 void TSaison::VideEquipes()
 {
     m_Equipes.clear();
+    ModifieEquipes();
 }
 
 int TSaison::GetIdEquipe(int index) const
@@ -220,8 +235,10 @@ std::string TSaison::GetNomEquipe(uint16_t id) const
 
 void TSaison::SetNomEquipe(int id, const std::string& nom)
 {
-    if (int i = IndexEquipeId(id); i >= 0)
+    if (int i = IndexEquipeId(id); i >= 0) {
         m_Equipes[i].Texte = nom;
+        ModifieEquipes();
+    }
 }
 
 int TSaison::GetLogoEquipe(int id) const

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "base/Horloge.h"
@@ -236,6 +237,10 @@ protected:
 
 private:
     int IndexEquipeId(int id) const;
+    // Lookups by id and by folded name, rebuilt after any change of the team
+    // table: loading a season looks every player's club up by name.
+    void IndexeEquipes() const;
+    void ModifieEquipes() { m_IndexEquipesValide = false; }
     void RecalculeJour(TDonneesChampionnat& champ, int k, int jour, TJoueur* joueur);
     void ComptePresences(TDonneesChampionnat& champ, int k, int jour, TJoueur* joueur);
     void LitEquipesXml(TXmlReader& xml);
@@ -249,6 +254,9 @@ private:
     TListeTextes m_Desc;
     TListeTextes m_Equipes; // object: id in bits 0-15, logo in bits 16-31
     int m_ProchainIdEquipe = 0;
+    mutable bool m_IndexEquipesValide = false;
+    mutable std::unordered_map<int, int> m_IndexIds;
+    mutable std::unordered_map<std::string, int> m_IndexNoms;
     std::unique_ptr<TJoueurs> m_Joueurs;
     TPersonnels m_Arbitres;
     TPersonnels m_Entraineurs;

@@ -220,7 +220,7 @@ void TSaison::EcritChampionnatsXml(TXmlWriter& xml, TProgression& progression) c
 
 void TSaison::LitEquipesXml(TXmlReader& xml)
 {
-    m_Equipes.clear();
+    VideEquipes();
     for (int g = xml.LitNoeud(); !Fin(g); g = xml.LitNoeud()) {
         if (xml.GetNom() != "Equipe" || g != XML_OUVRANT) {
             xml.SauteElement(g);
