@@ -1,0 +1,169 @@
+#include "files/TraiteurFichier.h"
+
+#include "base/FichierIni.h"
+#include "base/ServiceMessage.h"
+#include "base/oTraducteur.h"
+#include "files/ChargeurXmp.h"
+#include "model/SaisonFoot.h"
+
+#include <algorithm>
+#include <cctype>
+
+int CompteurModification = 0;
+std::atomic<bool> TTraiteurFichier::s_EnCours{false};
+
+namespace {
+
+TServiceEtatSauve* g_ServiceEtatSauve = nullptr;
+
+std::string Minuscules(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+// The extension with its dot, as typed; empty when the name has none.
+std::string Extension(const std::string& nomFichier)
+{
+    const size_t barre = nomFichier.find_last_of('/');
+    const size_t point = nomFichier.find_last_of('.');
+    if (point == std::string::npos || (barre != std::string::npos && point < barre))
+        return {};
+    return nomFichier.substr(point);
+}
+
+// Marks a load or save as running for as long as it lives.
+class TGardeEnCours {
+public:
+    explicit TGardeEnCours(std::atomic<bool>& drapeau) : Drapeau(drapeau) { Drapeau = true; }
+    ~TGardeEnCours() { Drapeau = false; }
+
+private:
+    std::atomic<bool>& Drapeau;
+};
+
+} // namespace
+
+TServiceEtatSauve* InstalleServiceEtatSauve(TServiceEtatSauve* service)
+{
+    TServiceEtatSauve* ancien = g_ServiceEtatSauve;
+    g_ServiceEtatSauve = service;
+    return ancien;
+}
+
+std::string TTraiteurFichier::GenreFichier(const std::string& nomFichier)
+{
+    std::string ext = Extension(nomFichier);
+    if (!ext.empty())
+        ext.pop_back();
+    return Minuscules(ext);
+}
+
+bool TTraiteurFichier::ChargeXml(const std::string& nomFichier, TSaison& saison, const std::string& dllDir,
+                                 const TRappelProgression& progression)
+{
+    TChargeurXmp chargeur(nomFichier, dllDir);
+    return chargeur.ChargeSaison(saison, progression);
+}
+
+bool TTraiteurFichier::ChargeFichier(const std::string& nomFichier, TSaison& saison, const std::string& dllDir,
+                                     const TRappelProgression& progression)
+{
+    try {
+        const std::string genre = GenreFichier(nomFichier);
+        if (genre == ".xm" || genre == ".df")
+            return ChargeXml(nomFichier, saison, dllDir, progression);
+        // The readers of the older binary files are not part of the program
+        // yet: such a file, like any file no reader takes, is a failed load.
+        return false;
+    } catch (...) {
+        return false;
+    }
+}
+
+std::unique_ptr<TSaison> TTraiteurFichier::ChargeAvecEtat(const std::string& nomFichier, const std::string& dllDir,
+                                                          const std::string& fichierIni,
+                                                          const TRappelFichier& onFichierRecent)
+{
+    std::unique_ptr<TSaison> saison;
+    {
+        TGardeEnCours garde(s_EnCours);
+        if (g_ServiceEtatSauve) {
+            saison = g_ServiceEtatSauve->Charge(nomFichier, dllDir);
+        } else {
+            saison = std::make_unique<TSaisonFootball>();
+            if (!ChargeFichier(nomFichier, *saison, dllDir))
+                saison.reset();
+        }
+    }
+    if (saison)
+        MemoriseDernierFichier(nomFichier, fichierIni, onFichierRecent);
+    return saison;
+}
+
+bool TTraiteurFichier::SauveAvecEtat(const std::string& nomFichier, const TSaison& saison, bool remetAZero,
+                                     const std::string& dllDir, const std::string& fichierIni, TBarreEtat* barreEtat,
+                                     const TRappelFichier& onFichierRecent, bool avecMessages)
+{
+    bool ok = false;
+    {
+        TGardeEnCours garde(s_EnCours);
+        if (g_ServiceEtatSauve) {
+            ok = g_ServiceEtatSauve->Sauve(nomFichier, dllDir, saison);
+        } else {
+            try {
+                ok = TChargeurXmp(nomFichier, dllDir).SauveSaison(saison);
+            } catch (...) {
+                ok = false;
+            }
+        }
+    }
+    if (!ok) {
+        if (avecMessages)
+            MessageUtil(Traduit(529), BoutonsMessage::Ok);
+        return false;
+    }
+    if (remetAZero) {
+        CompteurModification = 0;
+        if (barreEtat)
+            barreEtat->SetTextePanneau(1, std::string());
+    }
+    if (avecMessages)
+        MessageUtil(Traduit(253), BoutonsMessage::Ok);
+    MemoriseDernierFichier(nomFichier, fichierIni, onFichierRecent);
+    return true;
+}
+
+void TTraiteurFichier::MemoriseDernierFichier(const std::string& nomFichier, const std::string& fichierIni,
+                                              const TRappelFichier& onFichierRecent)
+{
+    if (Minuscules(Extension(nomFichier)) != ".xmc")
+        return;
+    if (!fichierIni.empty()) {
+        try {
+            TFichierIni ini(fichierIni);
+            ini.WriteString("General", "LastFile", nomFichier);
+        } catch (...) {
+            // The file is loaded or saved all the same; only the reminder is lost.
+        }
+    }
+    if (onFichierRecent)
+        onFichierRecent(nomFichier);
+}
+
+int TTraiteurFichier::ImporteDivision(const std::string& nomFichier, const std::string& dllDir)
+{
+    std::string ext = Extension(nomFichier).substr(0, 4);
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    if (ext == ".CHF" || ext == ".CHP" || ext == ".DAF")
+        return -1; // no reader of the older binary files yet: the file cannot be read
+    if (ext == ".XMC" || ext == ".XMD") {
+        try {
+            return TChargeurXmp(nomFichier, dllDir).ImporteChampionnat();
+        } catch (...) {
+            return -1;
+        }
+    }
+    return 0;
+}

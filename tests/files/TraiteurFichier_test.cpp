@@ -1,0 +1,302 @@
+#include "files/TraiteurFichier.h"
+
+#include "base/FichierIni.h"
+#include "base/Utilities.h"
+#include "base/oTraducteur.h"
+#include "files/ChargeurXmp.h"
+#include "model/SaisonFoot.h"
+#include "support/MessagesScriptes.h"
+#include "support/SaisonExemple.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+namespace {
+
+using testsupport::TempDir;
+using testsupport::TMessagesScriptes;
+
+class BarreTest : public TBarreEtat {
+public:
+    void SetTextePanneau(int panneau, const std::string& texte) override { Panneaux[panneau] = texte; }
+    std::map<int, std::string> Panneaux;
+};
+
+// The French texts for the life of the object.
+class TextesFrancais {
+public:
+    TextesFrancais() { InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Textefr.txt")); }
+    ~TextesFrancais() { InstalleTraducteur(nullptr); }
+};
+
+TEST(TraiteurFichier, RouteParExtensionSansSonDernierCaractere)
+{
+    EXPECT_EQ(TTraiteurFichier::GenreFichier("x.XMC"), ".xm");
+    EXPECT_EQ(TTraiteurFichier::GenreFichier("dir.v2/x.xmd"), ".xm");
+    EXPECT_EQ(TTraiteurFichier::GenreFichier("x.sai"), ".sa");
+    EXPECT_EQ(TTraiteurFichier::GenreFichier("x.SAX"), ".sa");
+    EXPECT_EQ(TTraiteurFichier::GenreFichier("x.dfx"), ".df");
+    EXPECT_EQ(TTraiteurFichier::GenreFichier("dir.v2/x"), "");
+
+    TempDir dir;
+    testsupport::WriteWholeFile(dir / "x.txt", "rien");
+    testsupport::WriteWholeFile(dir / "x.sai", "rien");
+    // A file no reader takes is a failed load, not an empty season.
+    EXPECT_EQ(TTraiteurFichier::ChargeAvecEtat((dir / "x.txt").string(), "", "", {}), nullptr);
+    EXPECT_EQ(TTraiteurFichier::ChargeAvecEtat((dir / "x.sai").string(), "", "", {}), nullptr);
+    EXPECT_FALSE(TTraiteurFichier::EnCours());
+}
+
+TEST(TraiteurFichier, SauveEtRechargeEnMemorisantSeulementLesArchivesDeSaison)
+{
+    TempDir dir;
+    TMessagesScriptes messages;
+    BarreTest barre;
+    barre.Panneaux[1] = "Modifié";
+    std::vector<std::string> recents;
+    auto recent = [&](const std::string& f) { recents.push_back(f); };
+    auto saison = testsupport::CreeSaisonComplete();
+    const std::string ini = dir.str() + "b.ini";
+
+    CompteurModification = 1;
+    const std::string xmd = dir.str() + "x.xmd";
+    ASSERT_TRUE(TTraiteurFichier::SauveAvecEtat(xmd, *saison, false, "", ini, &barre, recent, false));
+    EXPECT_EQ(CompteurModification, 1);
+    EXPECT_TRUE(recents.empty());
+    EXPECT_FALSE(TFichierIni(ini).ValueExists("General", "LastFile"));
+    EXPECT_TRUE(messages.Messages.empty());
+
+    const std::string xmc = dir.str() + "s.xmc";
+    ASSERT_TRUE(TTraiteurFichier::SauveAvecEtat(xmc, *saison, true, "", ini, &barre, recent, true));
+    EXPECT_EQ(CompteurModification, 0);
+    EXPECT_EQ(barre.Panneaux[1], "");
+    ASSERT_EQ(messages.Messages.size(), 1u);
+    EXPECT_EQ(messages.Messages[0].Flags, BoutonsMessage::Ok);
+    EXPECT_EQ(recents, std::vector<std::string>{xmc});
+    EXPECT_EQ(TFichierIni(ini).ReadString("General", "LastFile", ""), xmc);
+
+    // An ini file that cannot be written leaves the load good.
+    std::unique_ptr<TSaison> relue = TTraiteurFichier::ChargeAvecEtat(xmc, "", "/nonexistent/b.ini", recent);
+    ASSERT_NE(relue, nullptr);
+    EXPECT_EQ(relue->NbChampionnat(), saison->NbChampionnat());
+    EXPECT_EQ(recents.size(), 2u);
+    EXPECT_EQ(TTraiteurFichier::ImporteDivision(xmc, ""), TChargeurXmp(xmc).ImporteChampionnat());
+}
+
+TEST(TraiteurFichier, SauvegardeRateeGardeLeCompteurEtAfficheLeTexte529)
+{
+    TextesFrancais textes;
+    TMessagesScriptes messages;
+    BarreTest barre;
+    barre.Panneaux[1] = "Modifié";
+    auto saison = testsupport::CreeSaisonComplete();
+    CompteurModification = 1;
+    bool rappel = false;
+    EXPECT_FALSE(TTraiteurFichier::SauveAvecEtat(
+        "/nonexistent/dir/s.xmc", *saison, true, "", "", &barre, [&](const std::string&) { rappel = true; }, true));
+    EXPECT_EQ(CompteurModification, 1);
+    EXPECT_EQ(barre.Panneaux[1], "Modifié");
+    EXPECT_FALSE(rappel);
+    ASSERT_EQ(messages.Messages.size(), 1u);
+    EXPECT_EQ(messages.Messages[0].Texte, Traduit(529));
+    EXPECT_FALSE(Traduit(529).empty());
+    EXPECT_EQ(saison->NbChampionnat(), 2);
+}
+
+TEST(TraiteurFichier, DivisionDeclareeParUnFichier)
+{
+    EXPECT_EQ(TTraiteurFichier::ImporteDivision("x.xm", ""), 0);
+    EXPECT_EQ(TTraiteurFichier::ImporteDivision("x.txt", ""), 0);
+    EXPECT_EQ(TTraiteurFichier::ImporteDivision("/nonexistent/x.chf", ""), -1);
+    EXPECT_EQ(TTraiteurFichier::ImporteDivision("/nonexistent/x.xmc", ""), -1);
+}
+
+TEST(TraiteurFichier, SaisonSimple)
+{
+    auto cinq = TTraiteurFichier::CreeSaisonSimple(5, 1005, TDonneesChampionnat::TypeChamp);
+    ASSERT_EQ(cinq->NbChampionnat(), 1);
+    EXPECT_EQ(cinq->GetChampionnat(1)->GetNbMatch(), 2);
+    EXPECT_EQ(cinq->GetChampionnat(1)->GetNbJour(), 10);
+    EXPECT_EQ(cinq->GetChampionnat(1)->CodePerso, 5);
+    auto six = TTraiteurFichier::CreeSaisonSimple(6, 12, TDonneesChampionnat::TypeChamp);
+    EXPECT_EQ(six->GetChampionnat(1)->GetNbMatch(), 3);
+    EXPECT_EQ(six->GetChampionnat(1)->GetNbJour(), 10);
+    EXPECT_EQ(six->GetChampionnat(1)->Division, 12);
+    EXPECT_EQ(TTraiteurFichier::CreeSaisonSimple(0, 12, 1)->GetChampionnat(1)->GetNbJour(), 0);
+}
+
+class ImportChampionnat : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        source = testsupport::CreeSaisonComplete();
+        source->SetNumChampCourant(1);
+        ASSERT_TRUE(TTraiteurFichier::ExtraitChampionnat(ligue, *source, false, "", "", nullptr, {}));
+        source->SetNumChampCourant(2);
+        ASSERT_TRUE(TTraiteurFichier::ExtraitChampionnat(coupe, *source, false, "", "", nullptr, {}));
+        messages.Messages.clear();
+    }
+
+    TempDir dir;
+    TMessagesScriptes messages;
+    std::unique_ptr<TSaisonFootball> source;
+    std::string ligue = dir.str() + "ligue.xmd";
+    std::string coupe = dir.str() + "coupe.xmd";
+};
+
+TEST_F(ImportChampionnat, ExtraitPuisImporteDansUneAutreSaison)
+{
+    TSaisonFootball cible;
+    const int zurich = cible.AjouteEquipe("Zurich");
+    const int lyon = cible.AjouteEquipe("LYON");
+    cible.Joueurs().AjouteSimple(cible.CreeJoueur("Alpha", "Ali", 1, static_cast<uint16_t>(lyon)));
+    cible.Joueurs().AjouteSimple(cible.CreeJoueur("Zed", "Zoe", 2, static_cast<uint16_t>(zurich)));
+    cible.Arbitres().Ajoute(std::make_unique<TPersonnelStat>("ARBITRE", "paul", 70, -1));
+    cible.Arbitres().Ajoute(std::make_unique<TPersonnelStat>("Autre", "Abel", 70, -1));
+    const int arbitre = cible.Arbitres().ChercheNom(NormaliseNom("Arbitre"), "Paul")->Numero;
+
+    TDonneesChampionnat* c = TTraiteurFichier::ImporteFichier(cible, ligue, "");
+    ASSERT_NE(c, nullptr);
+    ASSERT_EQ(cible.NbChampionnat(), 1);
+    EXPECT_EQ(c->CodePerso, 0);
+    EXPECT_EQ(c->GetSaison(), &cible);
+
+    // Teams by name: Lyon reused, Nice, Paris and Lens added.
+    EXPECT_EQ(cible.NbEquipe(), 5);
+    EXPECT_EQ(cible.ChercheEquipe("Lyon"), lyon);
+    const int nice = cible.ChercheEquipe("Nice"), lens = cible.ChercheEquipe("Lens");
+    EXPECT_GE(c->IndexEquipe(lyon), 0);
+    EXPECT_GE(c->IndexEquipe(nice), 0);
+    EXPECT_LT(c->IndexEquipe(zurich), 0);
+
+    // People: Alpha and the referee merged, the others shifted past the target's ids.
+    EXPECT_EQ(cible.Arbitres().Nombre(), 2);
+    const TJoueur* alpha = cible.Joueurs().ChercheNom("Alpha", "Ali");
+    ASSERT_NE(alpha, nullptr);
+    EXPECT_EQ(alpha->Numero, 1);
+    const TJoueur* bravo = cible.Joueurs().ChercheNom("Bravo", "Bob");
+    ASSERT_NE(bravo, nullptr);
+    EXPECT_GT(bravo->Numero, 2);
+    EXPECT_EQ(bravo->EquipeClub, lyon);
+    EXPECT_EQ(cible.Joueurs().ChercheNom("Charlie", "Carl")->EquipeClub, nice);
+
+    // Matches, events and line-ups follow the new ids.
+    const TInfoComp* m = c->GetJournee(1)->GetMatchEquipes(static_cast<uint16_t>(lyon), static_cast<uint16_t>(nice));
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->GetScore(0), 2);
+    EXPECT_EQ(m->GetArbitre(1), arbitre);
+    EXPECT_EQ(m->GetCompoCote(0, 1), 1);
+    EXPECT_EQ(m->GetCompoCote(0, 2), bravo->Numero);
+    EXPECT_EQ(m->GetCompoCote(0, 21), 1);
+    const TListeDonnees* buteurs = c->GetButeursJournee(1);
+    ASSERT_GT(buteurs->Nombre(), 0);
+    EXPECT_EQ(buteurs->Get(0)->GetJoueur(), 1);
+    EXPECT_EQ(buteurs->Get(0)->GetEquipe(), lyon);
+    EXPECT_EQ(buteurs->GetSaison(), &cible);
+
+    // Penalties and groups follow their teams.
+    bool retrait = false;
+    for (int i = 0; i < c->GetPenalites().Nombre(); ++i)
+        retrait |= c->GetPenalites().Get(i)->Journee == 0 && c->GetPenalites().Get(i)->Equipe1 == lens;
+    EXPECT_TRUE(retrait);
+    ASSERT_EQ(c->NbGroupe(), 1);
+    EXPECT_EQ(c->GetGroupe(0)->GetEquipe(0), lyon);
+    EXPECT_EQ(c->OrdreClassement, "abc");
+}
+
+TEST_F(ImportChampionnat, CoupeGardeSesTirsAuButEtSesExemptes)
+{
+    TSaisonFootball cible;
+    cible.AjouteEquipe("Zurich");
+    cible.AjouteEquipe("Bale");
+    TDonneesChampionnat* c = TTraiteurFichier::ImporteFichier(cible, coupe, "");
+    ASSERT_NE(c, nullptr);
+    const auto paris = static_cast<uint16_t>(cible.ChercheEquipe("Paris"));
+    const auto lens = static_cast<uint16_t>(cible.ChercheEquipe("Lens"));
+    const TPenaltys* tab = c->CherchePenaltys(1, paris, lens);
+    ASSERT_NE(tab, nullptr);
+    EXPECT_EQ(tab->But2, 4);
+    EXPECT_EQ(c->GetMatchSuiv(1), cible.ChercheEquipe("Brest"));
+    EXPECT_TRUE(c->PetiteFinale);
+}
+
+TEST_F(ImportChampionnat, ExtractionSansResultats)
+{
+    source->SetNumChampCourant(1);
+    const std::string vide = dir.str() + "vide.xmd";
+    ASSERT_TRUE(TTraiteurFichier::ExtraitChampionnat(vide, *source, true, "", "", nullptr, {}));
+    TSaisonFootball relue;
+    ASSERT_TRUE(TTraiteurFichier::ChargeXml(vide, relue, ""));
+    ASSERT_EQ(relue.NbChampionnat(), 1);
+    EXPECT_EQ(relue.NbEquipe(), 4);
+    EXPECT_NE(relue.Joueurs().ChercheNom("Alpha", "Ali"), nullptr);
+    EXPECT_EQ(relue.GetChampionnat(1)->GetJournee(1) ? relue.GetChampionnat(1)->GetJournee(1)->NbMatch() : 0, 0);
+    EXPECT_EQ(relue.GetChampionnat(1)->GetOption(4), 3);
+}
+
+TEST_F(ImportChampionnat, LeComposeurConstruitUneSaison)
+{
+    TSaisonFootball saison;
+    const TLignesComposeur lignes{{"$#1", 1},
+                                  {"$Coupes", 2},
+                                  {ligue + "|Ma ligue", 3, -1, 7},
+                                  {coupe + "|Ma coupe", 3, -1, 8},
+                                  {"Sans fichier", 3, -1, 9}};
+    ASSERT_TRUE(TTraiteurFichier::ConstruitSaison(saison, lignes, ""));
+    ASSERT_EQ(saison.NbChampionnat(), 2);
+    EXPECT_EQ(saison.GetChampionnat(1)->CodeChamp, 7);
+    EXPECT_EQ(saison.GetChampionnat(2)->CodeChamp, 8);
+    ASSERT_EQ(saison.NbDesc(), 5);
+    EXPECT_EQ(saison.GetDescBrut(2).Texte, "Ma ligue");
+    EXPECT_EQ(saison.GetDesc(2).Valeur, 7);
+    EXPECT_EQ(saison.GetDesc(0).Niveau, 1);
+    // Paris plays in both files: one team; Echo, of Paris, merged into one player.
+    EXPECT_EQ(saison.ChercheEquipe("Paris"), saison.GetChampionnat(2)->GetEquipe(0));
+    int echos = 0;
+    for (int i = 0; i < saison.Joueurs().Nombre(); ++i)
+        echos += saison.Joueurs().Get(i)->Nom == "Echo";
+    EXPECT_EQ(echos, 1);
+
+    TSaisonFootball rate;
+    EXPECT_FALSE(TTraiteurFichier::ConstruitSaison(
+        rate, {{dir.str() + "absent.xmd|X", 3, -1, 1}, {ligue + "|L", 3, -1, 2}}, ""));
+    EXPECT_EQ(rate.NbChampionnat(), 1);
+    EXPECT_EQ(rate.NbDesc(), 1);
+}
+
+TEST_F(ImportChampionnat, LeComposeurModifieUneSaison)
+{
+    auto saison = testsupport::CreeSaisonComplete();
+    std::string barrages;
+    const TLignesComposeur lignes{{"$#1", 1},
+                                  {"$#32771#Barrage 1", 2},
+                                  {"$#32772#Barrage 2", 2},
+                                  {"#101", 3, 1, 1},
+                                  {"Disparue", 3, 5, 55},
+                                  {coupe + "|Importée", 3, -1, 9},
+                                  {dir.str() + "absent.xmd|Perdue", 3, -1, 10}};
+    TTraiteurFichier::ImporteListe(*saison, lignes, "", barrages);
+    EXPECT_EQ(barrages, "3-4-");
+    ASSERT_EQ(saison->NbChampionnat(), 2);
+    EXPECT_EQ(saison->GetChampionnat(1)->CodeChamp, 1);
+    EXPECT_EQ(saison->GetChampionnat(2)->CodeChamp, 9);
+    ASSERT_EQ(saison->NbDesc(), 6);
+    EXPECT_EQ(saison->GetDesc(4).Valeur, 0);
+    EXPECT_EQ(saison->GetDescBrut(5).Texte, "Importée");
+}
+
+TEST(TraiteurFichier, CopieRepertoire)
+{
+    TempDir dir;
+    std::filesystem::create_directories(dir / "a");
+    testsupport::WriteWholeFile(dir / "a" / "p.jpg", "photo");
+    EXPECT_TRUE(TTraiteurFichier::CopieRepertoire(dir.str() + "a/", dir.str() + "b/c/"));
+    EXPECT_EQ(testsupport::ReadWholeFile(dir / "b" / "c" / "p.jpg"), "photo");
+    EXPECT_TRUE(TTraiteurFichier::CopieRepertoire(dir.str() + "a/", dir.str() + "a/"));
+    EXPECT_EQ(testsupport::ReadWholeFile(dir / "a" / "p.jpg"), "photo");
+}
+
+} // namespace
