@@ -151,10 +151,22 @@ void TCalculClassement::ChargeNoms()
 
 int TCalculClassement::Index(int id) const
 {
-    if (id < 0 || id >= Aucun)
-        return -1;
-    const int t = Championnat->IndexEquipe(id);
-    return t < NbEquipe ? t : -1;
+    return id >= 0 && id < static_cast<int>(IndexParId.size()) ? IndexParId[id] : -1;
+}
+
+// The team ids may have changed since the last computation; the lookup is
+// rebuilt each time, and a slot added after creation stays outside.
+void TCalculClassement::PrepareIndex()
+{
+    IndexParId.clear();
+    for (int t = NbEquipe - 1; t >= 0; --t) {
+        const int id = Championnat->GetEquipe(t);
+        if (id < 0 || id >= Aucun)
+            continue;
+        if (id >= static_cast<int>(IndexParId.size()))
+            IndexParId.resize(id + 1, -1);
+        IndexParId[id] = static_cast<int16_t>(t);
+    }
 }
 
 // --- Raw count ---
@@ -170,6 +182,7 @@ void TCalculClassement::CalculeBrut(int premierJour, int dernierJour, const std:
 {
     if (!Championnat)
         return;
+    PrepareIndex();
     if (premierJour == 1)
         VideBrut();
     const bool bonus = Championnat->BonusBut > 0;
@@ -233,6 +246,7 @@ void TCalculClassement::Calcule(int genre, int premierJour, const std::vector<in
 {
     if (!Championnat)
         return;
+    PrepareIndex();
     const bool sansBrut = genre == Discipline || genre == Affluence || genre == PenaltysMarques ||
                           genre == PenaltysEncaisses || (genre >= 40 && genre <= 75) || (genre >= 100 && genre <= 120);
     if (!sansBrut)
@@ -760,6 +774,7 @@ void TCalculClassement::TriTete(int genre, int debut, int fin, int colonne, int 
         groupe.push_back(Classement[r][0]);
     // The head-to-head table covers the same days as this one's raw table.
     TCalculClassement tete(Championnat, Saison, SansLibelles{});
+    tete.IndexParId = IndexParId;
     for (int jour = 1; jour < static_cast<int>(JoursComptes.size()); ++jour)
         if (JoursComptes[jour])
             tete.CompteJour(jour, &groupe, false);

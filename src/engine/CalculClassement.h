@@ -122,6 +122,7 @@ private:
     TCalculClassement(const TDonneesChampionnat* championnat, const TContexteSaison* saison, SansLibelles);
 
     int Index(int id) const;
+    void PrepareIndex();
     void CompteJour(int jour, const std::vector<int>* filtre, bool bonus);
     void TotauxGeneraux(int genre);
     void Points(int genre);
@@ -158,6 +159,8 @@ private:
     // Days counted into the raw table since it was last cleared: the awarded
     // results and the head-to-head tables follow exactly those days.
     std::vector<bool> JoursComptes;
+    // Team index by team id (-1 none) for the computation in progress.
+    std::vector<int16_t> IndexParId;
     // Team names of the sort in progress.
     std::vector<std::string> Noms;
 };
