@@ -3,6 +3,9 @@
 #include "base/FichierIni.h"
 #include "base/ServiceMessage.h"
 #include "base/oTraducteur.h"
+#include "files/Chargeur.h"
+#include "files/ChargeurChamp.h"
+#include "files/ChargeurSaison.h"
 #include "files/ChargeurXmp.h"
 #include "model/SaisonFoot.h"
 
@@ -66,6 +69,30 @@ bool TTraiteurFichier::ChargeXml(const std::string& nomFichier, TSaison& saison,
     return chargeur.ChargeSaison(saison, progression);
 }
 
+std::unique_ptr<TChargeur> TTraiteurFichier::CreeChargeur(const std::string& nomFichier, int mode)
+{
+    const std::string genre = GenreFichier(nomFichier);
+    if (genre == ".sa")
+        return std::make_unique<TChargeurSaison>(nomFichier, mode);
+    if (genre == ".ch")
+        return std::make_unique<TChargeurChampionnat>(nomFichier, mode);
+    if (genre == ".da")
+        return std::make_unique<TChargeurData>(nomFichier, mode);
+    if (genre == ".df")
+        return std::make_unique<TChargeurFichierEquipe>(nomFichier, mode);
+    return nullptr;
+}
+
+bool TTraiteurFichier::ChargeAncien(const std::string& nomFichier, TSaison& saison,
+                                    std::unique_ptr<TDonneesChampionnat>& championnat)
+{
+    std::unique_ptr<TChargeur> chargeur = CreeChargeur(nomFichier, 0);
+    if (!chargeur || !chargeur->Charge(&saison, championnat))
+        return false;
+    // Success without any championship is a file that holds nothing to show.
+    return championnat != nullptr || saison.NbChampionnat() > 0;
+}
+
 bool TTraiteurFichier::ChargeFichier(const std::string& nomFichier, TSaison& saison, const std::string& dllDir,
                                      const TRappelProgression& progression)
 {
@@ -73,9 +100,13 @@ bool TTraiteurFichier::ChargeFichier(const std::string& nomFichier, TSaison& sai
         const std::string genre = GenreFichier(nomFichier);
         if (genre == ".xm" || genre == ".df")
             return ChargeXml(nomFichier, saison, dllDir, progression);
-        // The readers of the older binary files are not part of the program
-        // yet: such a file, like any file no reader takes, is a failed load.
-        return false;
+        std::unique_ptr<TDonneesChampionnat> champ;
+        if (!ChargeAncien(nomFichier, saison, champ))
+            return false;
+        if (champ)
+            saison.AjouteChampionnat(std::move(champ));
+        saison.SetNumChampCourant(1);
+        return true;
     } catch (...) {
         return false;
     }
@@ -156,8 +187,14 @@ int TTraiteurFichier::ImporteDivision(const std::string& nomFichier, const std::
     std::string ext = Extension(nomFichier).substr(0, 4);
     std::transform(ext.begin(), ext.end(), ext.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    if (ext == ".CHF" || ext == ".CHP" || ext == ".DAF")
-        return -1; // no reader of the older binary files yet: the file cannot be read
+    if (ext == ".CHF" || ext == ".CHP" || ext == ".DAF") {
+        try {
+            std::unique_ptr<TChargeur> chargeur = CreeChargeur(nomFichier, 0);
+            return chargeur && chargeur->EstOuvert() ? chargeur->Importe() : -1;
+        } catch (...) {
+            return -1;
+        }
+    }
     if (ext == ".XMC" || ext == ".XMD") {
         try {
             return TChargeurXmp(nomFichier, dllDir).ImporteChampionnat();

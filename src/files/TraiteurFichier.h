@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+class TChargeur;
 class TDonneesChampionnat;
 class TListeDonnees;
 class TSaison;
@@ -64,6 +65,15 @@ public:
     // ".xm", ".sa", ".ch", ".da", ".df" or anything else: the extension less its
     // last character, lower-cased; empty without extension.
     static std::string GenreFichier(const std::string& nomFichier);
+
+    // A new reader of the older binary files for the kind of the file (".sa",
+    // ".ch", ".da", ".df"); null for any other, ".xm" included.
+    static std::unique_ptr<TChargeur> CreeChargeur(const std::string& nomFichier, int mode);
+    // Reads a legacy file into `saison`; its championship, when it holds one,
+    // comes back in `championnat`. False without a reader, on a failed read,
+    // and when the reader answers without any championship.
+    static bool ChargeAncien(const std::string& nomFichier, TSaison& saison,
+                             std::unique_ptr<TDonneesChampionnat>& championnat);
 
     // The load itself, as the worker runs it: an archive (".xm", and ".df" on
     // this road) or a legacy file into `saison`. False for a file no reader

@@ -4,6 +4,7 @@
 
 #include "files/TraiteurFichier.h"
 
+#include "files/Chargeur.h"
 #include "model/SaisonFoot.h"
 
 #include <algorithm>
@@ -99,11 +100,26 @@ std::unique_ptr<TSaison> LitFichierTemporaire(const std::string& nomFichier, con
 {
     auto temporaire = std::make_unique<TSaisonFootball>();
     champ = nullptr;
-    if (TTraiteurFichier::GenreFichier(nomFichier) != ".xm")
-        return nullptr; // the readers of the older binary files are not part of the program yet
-    if (!TTraiteurFichier::ChargeXml(nomFichier, *temporaire, dllDir) || temporaire->NbChampionnat() < 1)
+    if (TTraiteurFichier::GenreFichier(nomFichier) == ".xm") {
+        if (!TTraiteurFichier::ChargeXml(nomFichier, *temporaire, dllDir) || temporaire->NbChampionnat() < 1)
+            return nullptr;
+        champ = temporaire->GetChampionnat(1);
+        champ->CodePerso = 0;
+        return temporaire;
+    }
+    std::unique_ptr<TDonneesChampionnat> lu;
+    if (!TTraiteurFichier::ChargeAncien(nomFichier, *temporaire, lu))
         return nullptr;
+    if (lu)
+        temporaire->AjouteChampionnat(std::move(lu));
     champ = temporaire->GetChampionnat(1);
+    if (!champ)
+        return nullptr;
+    // The older files keep team positions in their matches.
+    for (int n = 1; n <= champ->GetNbJour(); ++n)
+        champ->ConvertitPositionsJournee(n);
+    std::unique_ptr<TChargeur> chargeur = TTraiteurFichier::CreeChargeur(nomFichier, 0);
+    champ->Division = chargeur ? chargeur->Importe() : 0;
     champ->CodePerso = 0;
     return temporaire;
 }

@@ -3,6 +3,8 @@
 #include "base/FichierIni.h"
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
+#include "files/ChargeurChamp.h"
+#include "files/ChargeurSaison.h"
 #include "files/ChargeurXmp.h"
 #include "model/SaisonFoot.h"
 #include "support/MessagesScriptes.h"
@@ -48,6 +50,15 @@ TEST(TraiteurFichier, RouteParExtensionSansSonDernierCaractere)
     EXPECT_EQ(TTraiteurFichier::ChargeAvecEtat((dir / "x.txt").string(), "", "", {}), nullptr);
     EXPECT_EQ(TTraiteurFichier::ChargeAvecEtat((dir / "x.sai").string(), "", "", {}), nullptr);
     EXPECT_FALSE(TTraiteurFichier::EnCours());
+
+    // The team-file reader is reached by name, never by the load road.
+    EXPECT_NE(dynamic_cast<TChargeurFichierEquipe*>(TTraiteurFichier::CreeChargeur("x.dfx", 0).get()), nullptr);
+    EXPECT_NE(dynamic_cast<TChargeurSaison*>(TTraiteurFichier::CreeChargeur("x.SAX", 0).get()), nullptr);
+    EXPECT_NE(dynamic_cast<TChargeurChampionnat*>(TTraiteurFichier::CreeChargeur("x.chp", 0).get()), nullptr);
+    EXPECT_EQ(TTraiteurFichier::CreeChargeur("x.xmc", 0), nullptr);
+    EXPECT_EQ(TTraiteurFichier::CreeChargeur("x.txt", 0), nullptr);
+    testsupport::WriteWholeFile(dir / "x.dfx", "rien");
+    EXPECT_EQ(TTraiteurFichier::ChargeAvecEtat((dir / "x.dfx").string(), "", "", {}), nullptr);
 }
 
 TEST(TraiteurFichier, SauveEtRechargeEnMemorisantSeulementLesArchivesDeSaison)
