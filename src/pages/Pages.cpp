@@ -1,0 +1,6 @@
+#include "pages/Pages.h"
+
+void EnregistrePages()
+{
+    // One line per page unit: EnregistrePagesXxx();
+}

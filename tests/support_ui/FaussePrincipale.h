@@ -1,0 +1,68 @@
+#pragma once
+
+#include "shell/DefType.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TSaison;
+
+namespace testsupport {
+
+// Stands in for the main window in page and dialog tests: holds a season,
+// records the modifications and navigations it is told of, and shows pages
+// in its own page area as the main window does (one page at a time).
+class TFaussePrincipale : public TPrincipale {
+public:
+    struct TNavigation {
+        int Code = 0;
+        int Param = 0;
+        int Param2 = 0;
+        bool operator==(const TNavigation&) const = default;
+    };
+
+    TFaussePrincipale();
+    explicit TFaussePrincipale(std::unique_ptr<TSaison> saison);
+    ~TFaussePrincipale() override;
+
+    void SetSaison(std::unique_ptr<TSaison> saison);
+    // A season owned elsewhere (nullptr: none).
+    void SetSaisonExterne(TSaison* saison);
+
+    TSaison* GetSaison() override { return FSaisonExterne ? FSaisonExterne : FSaison.get(); }
+    std::string GetFichierIni() const override { return FichierIni; }
+    void SignaleModification() override { ++NbModifications; }
+    void RemplitChampionnats() override { ++NbRemplitChampionnats; }
+    void Navigue(int code, int param, int param2) override { Navigations.push_back({code, param, param2}); }
+    TStats* GetStats() override { return Stats; }
+    void AfficheCommandeImprimer() override { ++NbAfficheCommandeImprimer; }
+    void ReinitAutoSave() override { ++NbReinitAutoSave; }
+    TBarreEtat* GetBarreEtat() override { return BarreEtat; }
+    TFootForm* GetPageCourante() override { return FPage.get(); }
+    // Creates the page (reusing the shown one of the same class), hands it
+    // the season and this window, and embeds it in Fond.
+    TFootForm* AfficheFenetre(const TClassePage& classe) override;
+    TFootForm* AfficheFenetre(const TClassePage& classe, bool reutilise);
+
+    QWidget Fond; // the page area
+    std::string FichierIni;
+    std::string AppDir;
+    TStats* Stats = nullptr;
+    TBarreEtat* BarreEtat = nullptr;
+
+    int NbModifications = 0;
+    int NbRemplitChampionnats = 0;
+    int NbAfficheCommandeImprimer = 0;
+    int NbReinitAutoSave = 0;
+    std::vector<TNavigation> Navigations;
+
+private:
+    std::unique_ptr<TSaison> FSaison;
+    TSaison* FSaisonExterne = nullptr;
+    std::unique_ptr<TFootForm> FPage;
+};
+
+} // namespace testsupport
