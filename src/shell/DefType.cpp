@@ -120,22 +120,6 @@ TDonneesChampionnat* ChampionnatParametre(const TLignesParam&, TSaison* Saison)
     return Saison ? Saison->GetChampCourant() : nullptr;
 }
 
-void CouleurLigne(int Ligne, TColor& Fond)
-{
-    Fond = (Ligne % 2 != 0) ? 0xFFFFFF : 0xF8CD87;
-}
-
-void CouleurLigneSelection(int Ligne, TColor& Fond, TColor& Texte, bool Selection)
-{
-    if (Selection) {
-        Fond = 0x800000;
-        Texte = 0xFFFFFF;
-    } else {
-        CouleurLigne(Ligne, Fond);
-        Texte = 0;
-    }
-}
-
 namespace {
 TFicheJoueur& FicheJoueur()
 {

@@ -9,6 +9,7 @@
 #include "base/Utilities.h"
 #include "controls/Graphe.h"     // SauveGraphePng
 #include "engine/ModeleGraphe.h" // TCouleurs, CouleursPoint, CouleursPointEx
+#include "engine/ModeleGrille.h" // CouleurLigne, CouleurLigneSelection
 #include "platform/Dialogues.h"
 
 #include <QWidget>
@@ -151,10 +152,6 @@ void LitParametreListe(const std::string& Nom, const TLignesParam& Params, TArra
 // The championship of parameter "Division" (not an integer: id 1), the
 // current one when it is missing or empty; nullptr when there is none.
 TDonneesChampionnat* ChampionnatParametre(const TLignesParam& Params, TSaison* Saison);
-
-// Zebra rows: odd rows white, even rows $F8CD87; a selected row white on $800000.
-void CouleurLigne(int Ligne, TColor& Fond);
-void CouleurLigneSelection(int Ligne, TColor& Fond, TColor& Texte, bool Selection);
 
 // The player card, registered by its unit: runs the card modally on the
 // player and returns true when it closed with OK.
