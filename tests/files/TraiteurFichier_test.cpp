@@ -7,6 +7,7 @@
 #include "files/ChargeurSaison.h"
 #include "files/ChargeurXmp.h"
 #include "model/SaisonFoot.h"
+#include "support/FichiersAnciens.h"
 #include "support/MessagesScriptes.h"
 #include "support/SaisonExemple.h"
 #include "support/TestSupport.h"
@@ -311,3 +312,46 @@ TEST(TraiteurFichier, CopieRepertoire)
 }
 
 } // namespace
+
+namespace {
+
+void Ecrit(const std::filesystem::path& chemin, const std::vector<uint8_t>& octets)
+{
+    testsupport::WriteWholeFile(chemin, std::string(octets.begin(), octets.end()));
+}
+
+} // namespace
+
+// Each older file kind opens through the load road and gives a season that
+// holds what the file held.
+TEST(TraiteurFichier, LesFichiersAnciensSOuvrentParLeChargement)
+{
+    TempDir dir;
+    const testsupport::SaisonAncienne ancienne = testsupport::ExempleSaison(13);
+
+    Ecrit(dir / "s.sai", testsupport::EcritSaison(ancienne, 13));
+    std::unique_ptr<TSaison> saison = TTraiteurFichier::ChargeAvecEtat((dir / "s.sai").string(), "", "", {});
+    ASSERT_NE(saison, nullptr);
+    EXPECT_EQ(saison->NbChampionnat(), static_cast<int>(ancienne.Championnats.size()));
+    EXPECT_EQ(saison->NbEquipe(), static_cast<int>(ancienne.Equipes.size()));
+
+    Ecrit(dir / "c.chf", testsupport::EcritChampionnat(ancienne, 13));
+    saison = TTraiteurFichier::ChargeAvecEtat((dir / "c.chf").string(), "", "", {});
+    ASSERT_NE(saison, nullptr);
+    EXPECT_EQ(saison->NbChampionnat(), 1);
+    EXPECT_EQ(saison->GetNumChampCourant(), 1);
+    EXPECT_EQ(saison->NbEquipe(), static_cast<int>(ancienne.Equipes.size()));
+
+    Ecrit(dir / "d.daf", testsupport::EcritData(ancienne, 13));
+    saison = TTraiteurFichier::ChargeAvecEtat((dir / "d.daf").string(), "", "", {});
+    ASSERT_NE(saison, nullptr);
+    EXPECT_EQ(saison->NbChampionnat(), 1);
+    EXPECT_EQ(saison->NbEquipe(), static_cast<int>(ancienne.Equipes.size()));
+
+    // A file cut short is a failed load, whatever its kind.
+    std::vector<uint8_t> coupe = testsupport::EcritSaison(ancienne, 13);
+    coupe.resize(coupe.size() / 2);
+    Ecrit(dir / "t.sai", coupe);
+    EXPECT_EQ(TTraiteurFichier::ChargeAvecEtat((dir / "t.sai").string(), "", "", {}), nullptr);
+    EXPECT_FALSE(TTraiteurFichier::EnCours());
+}
