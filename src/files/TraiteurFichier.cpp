@@ -35,14 +35,21 @@ std::string Extension(const std::string& nomFichier)
     return nomFichier.substr(point);
 }
 
-// Marks a load or save as running for as long as it lives.
+// Marks a load or save as running for as long as it lives; Pris() is false
+// when another one runs already, which this one must then not start.
 class TGardeEnCours {
 public:
-    explicit TGardeEnCours(std::atomic<bool>& drapeau) : Drapeau(drapeau) { Drapeau = true; }
-    ~TGardeEnCours() { Drapeau = false; }
+    explicit TGardeEnCours(std::atomic<bool>& drapeau) : Drapeau(drapeau), Prise(!Drapeau.exchange(true)) {}
+    ~TGardeEnCours()
+    {
+        if (Prise)
+            Drapeau = false;
+    }
+    bool Pris() const { return Prise; }
 
 private:
     std::atomic<bool>& Drapeau;
+    const bool Prise;
 };
 
 } // namespace
@@ -119,6 +126,8 @@ std::unique_ptr<TSaison> TTraiteurFichier::ChargeAvecEtat(const std::string& nom
     std::unique_ptr<TSaison> saison;
     {
         TGardeEnCours garde(s_EnCours);
+        if (!garde.Pris())
+            return nullptr;
         if (g_ServiceEtatSauve) {
             saison = g_ServiceEtatSauve->Charge(nomFichier, dllDir);
         } else {
@@ -139,7 +148,9 @@ bool TTraiteurFichier::SauveAvecEtat(const std::string& nomFichier, const TSaiso
     bool ok = false;
     {
         TGardeEnCours garde(s_EnCours);
-        if (g_ServiceEtatSauve) {
+        if (!garde.Pris()) {
+            ok = false;
+        } else if (g_ServiceEtatSauve) {
             ok = g_ServiceEtatSauve->Sauve(nomFichier, dllDir, saison);
         } else {
             try {

@@ -105,7 +105,8 @@ public:
     // that declares none, -1 for a file that cannot be read.
     static int ImporteDivision(const std::string& nomFichier, const std::string& dllDir);
 
-    // True while a load or a save runs: the auto-save tick then does nothing.
+    // True while a load or a save runs: the auto-save tick then does nothing,
+    // and another load or save started meanwhile fails at once.
     static bool EnCours() { return s_EnCours.load(); }
 
     // --- Import, merge and extraction of championships ---

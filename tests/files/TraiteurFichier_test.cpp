@@ -118,6 +118,37 @@ TEST(TraiteurFichier, SauvegardeRateeGardeLeCompteurEtAfficheLeTexte529)
     EXPECT_EQ(saison->NbChampionnat(), 2);
 }
 
+// A progress service that tries a second load and save while its own runs.
+class ServiceReentrant : public TServiceEtatSauve {
+public:
+    std::unique_ptr<TSaison> Charge(const std::string& nom, const std::string& dll) override
+    {
+        EnCours = TTraiteurFichier::EnCours();
+        SecondeCharge = TTraiteurFichier::ChargeAvecEtat(nom, dll, "", {}) != nullptr;
+        SecondeSauve =
+            TTraiteurFichier::SauveAvecEtat(nom + ".xmc", TSaisonFootball(), false, dll, "", nullptr, {}, false);
+        return std::make_unique<TSaisonFootball>();
+    }
+    bool Sauve(const std::string&, const std::string&, const TSaison&) override { return true; }
+    bool EnCours = false, SecondeCharge = true, SecondeSauve = true;
+};
+
+TEST(TraiteurFichier, UnSeulChargementOuSauvegardeALaFois)
+{
+    TempDir dir;
+    const std::string xmc = dir.str() + "s.xmc";
+    ASSERT_TRUE(TChargeurXmp(xmc).SauveSaison(*testsupport::CreeSaisonComplete()));
+    ServiceReentrant service;
+    TServiceEtatSauve* ancien = InstalleServiceEtatSauve(&service);
+    EXPECT_NE(TTraiteurFichier::ChargeAvecEtat(xmc, "", "", {}), nullptr);
+    InstalleServiceEtatSauve(ancien);
+    EXPECT_TRUE(service.EnCours);
+    EXPECT_FALSE(service.SecondeCharge);
+    EXPECT_FALSE(service.SecondeSauve);
+    EXPECT_FALSE(std::filesystem::exists(xmc + ".xmc"));
+    EXPECT_FALSE(TTraiteurFichier::EnCours());
+}
+
 TEST(TraiteurFichier, DivisionDeclareeParUnFichier)
 {
     EXPECT_EQ(TTraiteurFichier::ImporteDivision("x.xm", ""), 0);
