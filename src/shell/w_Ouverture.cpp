@@ -1,0 +1,54 @@
+#include "shell/w_Ouverture.h"
+
+#include "controls/BoutonCoche.h"
+#include "controls/Dessin.h"
+#include "controls/ImageFond.h"
+#include "shell/w_blasons.h"
+
+#include <QVBoxLayout>
+
+namespace {
+
+enum : int {
+    TexteNouveau = 1197,
+    TexteDernier = 1198,
+    TexteOuvrir = 1199,
+    TexteFenetre = 1200,
+};
+
+TRondCoche* Option(QWidget* parent, int texte, const char* defaut)
+{
+    auto* option = new TRondCoche(parent);
+    option->SetCouleurCoche(CouleursTheme::TexteSurFond);
+    option->SetCaption(TexteOuDefaut(texte, defaut));
+    option->setMinimumSize(300, 20);
+    return option;
+}
+
+} // namespace
+
+Tf_Ouverture::Tf_Ouverture(QWidget* parent) : TDialogue(parent)
+{
+    setWindowTitle(QString::fromStdString(TexteOuDefaut(TexteFenetre, "Ouverture")));
+    fc_Principale = new TFondCopie(this);
+    if (Dessin() != nullptr)
+        fc_Principale->SetModele(Dessin()->FondCarrebleu);
+    rb_Last = Option(fc_Principale, TexteDernier, "Charger le dernier fichier");
+    rb_Ouvrir = Option(fc_Principale, TexteOuvrir, "Charger un fichier");
+    rb_Nouveau = Option(fc_Principale, TexteNouveau, "Nouveau fichier");
+    bc_Oui = CreeBouton(fc_Principale, 0, "Ok");
+    bc_Oui->SetModalResult(ResultatModal::Ok);
+    bc_Oui->SetDefault(true);
+
+    auto* colonne = new QVBoxLayout(fc_Principale);
+    colonne->setContentsMargins(24, 20, 24, 16);
+    colonne->setSpacing(10);
+    colonne->addWidget(rb_Last);
+    colonne->addWidget(rb_Ouvrir);
+    colonne->addWidget(rb_Nouveau);
+    colonne->addSpacing(6);
+    colonne->addWidget(bc_Oui, 0, Qt::AlignCenter);
+    auto* fond = new QVBoxLayout(this);
+    fond->setContentsMargins(0, 0, 0, 0);
+    fond->addWidget(fc_Principale);
+}
