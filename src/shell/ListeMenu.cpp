@@ -196,14 +196,8 @@ public:
             FGardes.resize(std::max(profondeur, 0));
     }
 
-    // Adds nodes at the top level as they are.
-    void AjouteRacines(std::vector<std::unique_ptr<TNoeudMenu>> noeuds)
-    {
-        Ferme(0);
-        for (auto& n : noeuds)
-            FRacine.push_back(std::move(n));
-        FProfondeur = 0;
-    }
+    // Adds a generated block at the top level; the kept nodes stay open.
+    void AjouteRacine(std::unique_ptr<TNoeudMenu> noeud) { FRacine.push_back(std::move(noeud)); }
 
     // Depth of the last node added.
     int Profondeur() const { return FProfondeur; }
@@ -218,6 +212,18 @@ private:
     std::vector<TGarde> FGardes;
     int FProfondeur = 0;
 };
+
+std::unique_ptr<TNoeudMenu> CopieNoeud(const TNoeudMenu& n)
+{
+    auto c = std::make_unique<TNoeudMenu>();
+    c->Libelle = n.Libelle;
+    c->Donnee = n.Donnee;
+    c->Couleur = n.Couleur;
+    c->Indice = n.Indice;
+    for (const auto& e : n.Enfants)
+        c->Enfants.push_back(CopieNoeud(*e));
+    return c;
+}
 
 bool EstRecent(int32_t donnee)
 {
@@ -423,9 +429,11 @@ TModeleMenus ConstruitModeleMenus(const TListeMenu& liste, const TEtatMenu& etat
             if (etat.Saison == nullptr)
                 continue;
             if (etat.MenuGauche)
-                arbre.AjouteRacines(ListeChampionnats(*etat.Saison).Noeuds);
+                for (auto& n : ListeChampionnats(*etat.Saison).Noeuds)
+                    arbre.AjouteRacine(std::move(n));
             if (etat.MenuHaut)
-                barre.AjouteRacines(ListeChampionnats(*etat.Saison).Noeuds);
+                for (auto& n : ListeChampionnats(*etat.Saison).Noeuds)
+                    barre.AjouteRacine(std::move(n));
         } else if (niveau == NiveauMenu::AncreRecents) {
             if (etat.FichiersRecents.empty())
                 continue;
@@ -446,19 +454,18 @@ TModeleMenus ConstruitModeleMenus(const TListeMenu& liste, const TEtatMenu& etat
         } else if (niveau == NiveauMenu::AncreFavoris) {
             if (etat.Favoris.empty())
                 continue;
-            const std::string titre = Traduit(TexteMenu::Favoris);
-            TNoeudMenu* ta = etat.MenuGauche ? arbre.Ajoute(0, titre, CodeMenu::TitreGenere, true) : nullptr;
-            TNoeudMenu* tb = etat.MenuHaut ? barre.Ajoute(0, titre, CodeMenu::TitreGenere, true) : nullptr;
-            for (size_t j = 0; j < etat.Favoris.size(); ++j) {
-                const TRetourMenu* def = PremiereVisible(liste, etat, etat.Favoris[j]);
-                if (def == nullptr)
-                    continue;
-                const std::string libelle = LibelleFavori(def->Libelle, j);
-                if (ta != nullptr)
-                    ta->Ajoute(libelle, def->Code);
-                if (tb != nullptr)
-                    tb->Ajoute(libelle, def->Code);
-            }
+            auto titre = std::make_unique<TNoeudMenu>();
+            titre->Libelle = Traduit(TexteMenu::Favoris);
+            titre->Donnee = CodeMenu::TitreGenere;
+            for (size_t j = 0; j < etat.Favoris.size(); ++j)
+                if (const TRetourMenu* def = PremiereVisible(liste, etat, etat.Favoris[j]))
+                    titre->Ajoute(LibelleFavori(def->Libelle, j), def->Code);
+            if (titre->Enfants.empty())
+                continue;
+            if (etat.MenuGauche)
+                arbre.AjouteRacine(CopieNoeud(*titre));
+            if (etat.MenuHaut)
+                barre.AjouteRacine(std::move(titre));
         } else {
             if (filtre(e->Code) || !EntreeVisible(*e, etat))
                 continue;
