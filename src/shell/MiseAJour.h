@@ -8,7 +8,7 @@
 
 class QWidget;
 
-// Site + "/checkver.php?ver=" + the program's version.
+// Site + "/checkver.php?ver=" + the program's version (one "/" between them).
 std::string UrlMiseAJour(const std::string& site);
 
 // What the update message shows for a reply; empty when nothing is to be

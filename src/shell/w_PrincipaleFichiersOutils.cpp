@@ -53,8 +53,7 @@ std::string FiltreOuverture()
 {
     return Traduit(8) + " (*.chf)|*.chf|" + Traduit(9) + " (*.chp)|*.chp|" + Traduit(10) +
            " (*.sai; *.xmc)|*.sai;*.xmc|" +
-           TraduitFmt(11, {Traducteur() ? Traducteur()->GetNomProduit() : std::string()}) +
-           "|*.chp;*.chf;*.sai;*.xmc";
+           TraduitFmt(11, {Traducteur() ? Traducteur()->GetNomProduit() : std::string()}) + "|*.chp;*.chf;*.sai;*.xmc";
 }
 
 std::string FiltreSaison()

@@ -1,4 +1,5 @@
 #include "shell/MiseAJour.h"
+#include "shell/w_MessageMAJ.h"
 
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
@@ -7,7 +8,6 @@
 #include "support_ui/DialoguesScriptes.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -28,11 +28,11 @@ protected:
     void LitLeMessage(bool cliqueSite = false)
     {
         dialogues.Repond([this, cliqueSite](QDialog& forme) {
-            for (QLabel* label : forme.findChildren<QLabel*>())
-                Affiche.push_back(label->text().toStdString());
+            auto& message = dynamic_cast<Tf_MessageMAJ&>(forme);
+            Affiche.push_back(message.Label1->text().toStdString());
             if (cliqueSite)
-                forme.findChild<QPushButton*>("bc_Site")->click();
-            forme.findChild<QPushButton*>("b_Ok")->click();
+                message.bc_SiteClick();
+            message.b_OkClick();
         });
     }
 
@@ -58,13 +58,13 @@ TEST_F(MiseAJour, UneVersionPlusRecenteEstAnnoncee)
 {
     ServeurHttp serveur("ok\r\n#maj\r\nLa version 7.60 est disponible");
     LitLeMessage(true);
-    VerifieMiseAJour(serveur.Adresse(), static_cast<QWidget*>(nullptr));
+    VerifieMiseAJour(serveur.Adresse() + "/", static_cast<QWidget*>(nullptr));
     ASSERT_EQ(serveur.Requetes().size(), 1u);
     EXPECT_EQ(serveur.Requetes()[0], "GET /checkver.php?ver=7.56 HTTP/1.1");
     ASSERT_EQ(dialogues.TitresFormes.size(), 1u);
     ASSERT_EQ(Affiche.size(), 1u);
     EXPECT_EQ(Affiche[0], "#maj\r\nLa version 7.60 est disponible" + TraduitFmt(646, {"Brevalune"}));
-    EXPECT_EQ(bureau.Urls, std::vector<std::string>{serveur.Adresse() + "redir.php"});
+    EXPECT_EQ(bureau.Urls, std::vector<std::string>{serveur.Adresse() + "/redir.php"});
     EXPECT_TRUE(messages.Messages.empty());
 }
 
