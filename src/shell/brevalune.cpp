@@ -1,14 +1,22 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "controls/Dessin.h"
+#include "controls/message2.h"
+#include "shell/w_Principale.h"
 
-// The program's main routine. The real start-up (settings, translator,
-// catalogue, main window) replaces this placeholder window.
+#include <QApplication>
+
+// The program's entry routine. The hidden skin form is made before the main
+// window so that the window's skinned panels find their models; the message
+// box serves the whole run. The main window's creation runs the start-up: when
+// one of its checks fails the program ends without a window.
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Brevalune"));
-    window.resize(800, 600);
-    window.show();
+    QCoreApplication::setApplicationName(QStringLiteral("Brevalune 7.56"));
+    TMessagesFenetre messages;
+    TDessin dessin;
+    Tf_Principale principale;
+    if (principale.TagApplication != 0)
+        return 0;
+    principale.show();
     return app.exec();
 }

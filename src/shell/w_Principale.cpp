@@ -1,0 +1,1128 @@
+#include "shell/w_Principale.h"
+
+#include "base/FichierIni.h"
+#include "base/ServiceMessage.h"
+#include "base/Version.h"
+#include "base/oTraducteur.h"
+#include "controls/BoutonCoche.h"
+#include "controls/Dessin.h"
+#include "controls/ImageFond.h"
+#include "files/Blasons.h"
+#include "files/ImageManager.h"
+#include "files/Stats.h"
+#include "model/LectureParametre.h"
+#include "model/SaisonFoot.h"
+#include "pages/Pages.h"
+#include "platform/Dialogues.h"
+#include "platform/Ecran.h"
+#include "platform/Imprimante.h"
+#include "shell/w_About.h"
+#include "shell/w_AstuceJour.h"
+#include "shell/w_ChoixLangue.h"
+#include "shell/w_Ouverture.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+enum : int {
+    TexteFichier = 1,
+    TexteModifie = 18,
+    TexteCouleurs = 36,
+    TexteTaille = 37,
+    TexteNavigation = 1311,
+};
+
+constexpr int MinCouleurs = 65535;
+
+// Commands that never enter the history (dialogs and file commands).
+bool NonEnregistrable(int code)
+{
+    switch (code) {
+    case 7:
+    case 9:
+    case 11:
+    case 12:
+    case 25:
+    case 144:
+    case 145:
+    case 146:
+    case 176:
+    case 177:
+    case 178:
+    case 179:
+    case 180:
+    case 194:
+    case 204:
+    case 215:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Views that are not replayed after a championship switch: they depend on a
+// choice made in the championship left.
+bool SansRejeu(int code)
+{
+    return (code >= 26 && code <= 32) || code == 34 || code == 39 || (code >= 121 && code <= 131) || code == 156 ||
+           (code >= 199 && code <= 202);
+}
+
+// The families of the remembered selections: team statistics, general
+// information, history.
+bool DansFamille(int famille, int code)
+{
+    switch (famille) {
+    case 0:
+        return code >= 121 && code <= 131;
+    case 1:
+        return (code >= 26 && code <= 32) || (code >= 34 && code <= 39);
+    default:
+        return code >= 199 && code <= 202;
+    }
+}
+
+// The codes of the command table that open a page or a page's dialog. Until
+// the page is registered such a command does nothing.
+bool CodePage(int code)
+{
+    return (code >= 13 && code <= 24 && code != 17) || (code >= 26 && code <= 34) || (code >= 40 && code <= 45) ||
+           (code >= 62 && code <= 73) || (code >= 116 && code <= 119) || (code >= 121 && code <= 125) ||
+           (code >= 128 && code <= 132) || (code >= 134 && code <= 165) || (code >= 170 && code <= 176) ||
+           code == 178 || code == 193 || code == 194 || (code >= 199 && code <= 202) || code == 217 || code == 218;
+}
+
+QString Qs(const std::string& texte)
+{
+    return QString::fromStdString(texte);
+}
+
+std::string SansDossier(const std::string& nom)
+{
+    const auto pos = nom.find_last_of("/\\");
+    return pos == std::string::npos ? nom : nom.substr(pos + 1);
+}
+
+TFondCopie* Panneau(QWidget* parent, TFond* modele)
+{
+    auto* panneau = new TFondCopie(parent);
+    if (modele != nullptr)
+        panneau->SetModele(modele);
+    return panneau;
+}
+
+QColor CouleurQt(TColor c)
+{
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+} // namespace
+
+// ------------------------------------------------------------ TStatutPrincipal
+
+TStatutPrincipal::TStatutPrincipal(QWidget* parent) : QStatusBar(parent)
+{
+    setSizeGripEnabled(false);
+    for (int i = 0; i < NbPanneaux; ++i) {
+        FPanneaux[i] = new QLabel(this);
+        FPanneaux[i]->setMinimumWidth(i == 2 ? 300 : 120);
+        addWidget(FPanneaux[i], i == 2 ? 1 : 0);
+    }
+}
+
+void TStatutPrincipal::SetTextePanneau(int panneau, const std::string& texte)
+{
+    if (panneau >= 0 && panneau < NbPanneaux)
+        FPanneaux[panneau]->setText(Qs(texte));
+}
+
+std::string TStatutPrincipal::TextePanneau(int panneau) const
+{
+    return panneau >= 0 && panneau < NbPanneaux ? FPanneaux[panneau]->text().toStdString() : std::string();
+}
+
+// ---------------------------------------------------------------- Tf_Principale
+
+Tf_Principale::Tf_Principale(const std::string& Dossier, QWidget* parent) : QMainWindow(parent), FAppDir(Dossier)
+{
+    if (!FAppDir.empty() && FAppDir.back() != '/')
+        FAppDir += '/';
+    CreeComposants();
+    FormCreate();
+}
+
+Tf_Principale::~Tf_Principale()
+{
+    // Pages go before the season they show.
+    if (FPageCourante)
+        delete FPageCourante.data();
+    for (auto& page : FPagesGardees)
+        if (page)
+            delete page.data();
+    FPagesGardees.clear();
+    for (auto& page : FPagesALiberer)
+        if (page)
+            delete page.data();
+    FPagesALiberer.clear();
+    FormDestroy();
+}
+
+void Tf_Principale::CreeComposants()
+{
+    TDessin* dessin = Dessin();
+    setObjectName(QStringLiteral("f_Principale"));
+
+    Statut = new TStatutPrincipal(this);
+    setStatusBar(Statut);
+    mm_Menu = new QMenuBar(this);
+    setMenuBar(mm_Menu);
+    t_AutoSave = new QTimer(this);
+    connect(t_AutoSave, &QTimer::timeout, this, [this] { OnAutoSave(); });
+
+    Panel2 = Panneau(this, dessin != nullptr ? dessin->FondToutBleu : nullptr);
+    setCentralWidget(Panel2);
+    auto* colonneFond = new QVBoxLayout(Panel2);
+    colonneFond->setContentsMargins(0, 0, 0, 0);
+    colonneFond->setSpacing(0);
+    Shape1 = new QWidget(Panel2);
+    Shape1->setFixedHeight(2);
+    Shape1->setAutoFillBackground(true);
+    Shape1->setStyleSheet(QStringLiteral("background-color: #C8744F;"));
+    colonneFond->addWidget(Shape1);
+    auto* ligne = new QHBoxLayout;
+    ligne->setContentsMargins(4, 4, 4, 4);
+    ligne->setSpacing(4);
+    colonneFond->addLayout(ligne, 1);
+
+    // The tree menu, with the history buttons above it.
+    fc_Menu = Panneau(Panel2, dessin != nullptr ? dessin->FondMenuBleu : nullptr);
+    fc_Menu->setFixedWidth(240);
+    auto* colonneMenu = new QVBoxLayout(fc_Menu);
+    colonneMenu->setContentsMargins(6, 2, 6, 6);
+    colonneMenu->setSpacing(2);
+    auto* ligneHistorique = new QHBoxLayout;
+    sb_Back = new QToolButton(fc_Menu);
+    sb_Back->setArrowType(Qt::LeftArrow);
+    sb_Back->setAutoRaise(true);
+    Label1 = new QLabel(fc_Menu);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setStyleSheet(QStringLiteral("color: #FFE666; font-weight: bold;"));
+    sb_Forward = new QToolButton(fc_Menu);
+    sb_Forward->setArrowType(Qt::RightArrow);
+    sb_Forward->setAutoRaise(true);
+    ligneHistorique->addWidget(sb_Back);
+    ligneHistorique->addWidget(Label1, 1);
+    ligneHistorique->addWidget(sb_Forward);
+    colonneMenu->addLayout(ligneHistorique);
+    tv_Menu = new QTreeWidget(fc_Menu);
+    tv_Menu->setHeaderHidden(true);
+    tv_Menu->setFrameShape(QFrame::NoFrame);
+    tv_Menu->setStyleSheet(QStringLiteral("QTreeWidget { background-color: #2B4C9B; color: #FFFFFF; }"
+                                          "QTreeWidget::item:selected { background-color: #5E2C18; }"));
+    colonneMenu->addWidget(tv_Menu, 1);
+    ligne->addWidget(fc_Menu);
+
+    // The title band and the page area.
+    auto* colonneDroite = new QVBoxLayout;
+    colonneDroite->setSpacing(4);
+    Panel5 = Panneau(Panel2, dessin != nullptr ? dessin->FondCarrebleuSimple : nullptr);
+    auto* lignePanel5 = new QHBoxLayout(Panel5);
+    lignePanel5->setContentsMargins(0, 0, 0, 0);
+    fc_Titre = Panneau(Panel5, dessin != nullptr ? dessin->FondCarrebleu : nullptr);
+    fc_Titre->setFixedHeight(34);
+    auto* ligneTitre = new QHBoxLayout(fc_Titre);
+    ligneTitre->setContentsMargins(12, 4, 12, 4);
+    l_Titre = new QLabel(fc_Titre);
+    l_Titre->setStyleSheet(QStringLiteral("color: #FFE666; font-weight: bold; font-size: 14px;"));
+    ud_Champ = new QSpinBox(fc_Titre);
+    ud_Champ->setRange(1, 1);
+    ud_Champ->setFixedWidth(40);
+    ud_Champ->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+    ud_Champ->setToolTip(QString());
+    ligneTitre->addWidget(l_Titre, 1);
+    ligneTitre->addWidget(ud_Champ);
+    lignePanel5->addWidget(fc_Titre);
+    colonneDroite->addWidget(Panel5);
+
+    fc_Principale = Panneau(Panel2, dessin != nullptr ? dessin->FondCarrebleu : nullptr);
+    auto* pilePrincipale = new QVBoxLayout(fc_Principale);
+    pilePrincipale->setContentsMargins(12, 12, 12, 12);
+    Image1 = new QLabel(fc_Principale);
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setText(Qs(std::string(NomProduit)));
+    Image1->setStyleSheet(QStringLiteral("color: #C8744F; font-size: 48px; font-weight: bold;"));
+    p_FondAffiche = new QWidget(fc_Principale);
+    p_FondAffiche->installEventFilter(this);
+    p_FondAffiche->hide();
+    pilePrincipale->addWidget(Image1, 1);
+    pilePrincipale->addWidget(p_FondAffiche, 1);
+    colonneDroite->addWidget(fc_Principale, 1);
+    ligne->addLayout(colonneDroite, 1);
+
+    Precedent = new QAction(this);
+    Precedent->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+    Suivant = new QAction(this);
+    Suivant->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+    addAction(Precedent);
+    addAction(Suivant);
+    connect(Precedent, &QAction::triggered, this, [this] { sb_BackClick(); });
+    connect(Suivant, &QAction::triggered, this, [this] { sb_ForwardClick(); });
+    connect(sb_Back, &QToolButton::clicked, this, [this] { sb_BackClick(); });
+    connect(sb_Forward, &QToolButton::clicked, this, [this] { sb_ForwardClick(); });
+    connect(tv_Menu, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* noeud, QTreeWidgetItem* ancien) {
+        if (FReconstruit || noeud == nullptr)
+            return;
+        if (!tv_MenuChange(noeud) && ancien != nullptr) {
+            // The command shows no view: the selection stays where it was.
+            const bool reconstruit = FReconstruit;
+            FReconstruit = true;
+            if (tv_Menu->indexOfTopLevelItem(ancien) >= 0 || ancien->parent() != nullptr)
+                tv_Menu->setCurrentItem(ancien);
+            FReconstruit = reconstruit;
+        }
+    });
+    connect(ud_Champ, &QSpinBox::valueChanged, this, [this](int valeur) {
+        if (FMajUpDown)
+            return;
+        if (!ud_ChampChangingEx(valeur))
+            PlaceUpDown(FPositionUpDown);
+    });
+    InstalleRaccourcisFavoris(this, [this](int n) { Action1Execute(n); });
+}
+
+// ------------------------------------------------------------------ start-up
+
+void Tf_Principale::ArretDemarrage(const std::string& chemin)
+{
+    // No translator may be there yet: a plain box.
+    QMessageBox boite(QMessageBox::NoIcon, Qs(std::string(NomProduit)), Qs("Fichier \"" + chemin + "\" introuvable"),
+                      QMessageBox::Ok, this);
+    Dialogues().ExecuteModal(boite);
+    TagApplication = TagArret;
+}
+
+void Tf_Principale::FormCreate()
+{
+    // 1. The history and the kept pages start empty.
+    Precedent->setEnabled(false);
+    Suivant->setEnabled(false);
+    sb_Back->setEnabled(false);
+    sb_Forward->setEnabled(false);
+
+    // 2.
+    if (FVersion.empty())
+        FVersion = VersionProgramme();
+
+    // 3. File dialogs open in the save folder.
+    std::error_code err;
+    if (fs::is_directory(FAppDir + "sauvegarde", err))
+        fs::current_path(FAppDir + "sauvegarde", err);
+
+    // 4. The settings.
+    LitReglages();
+
+    // 5. The translator.
+    const std::string fichierTexte = FAppDir + "texte/Texte" + FLangue + ".txt";
+    if (!fs::is_regular_file(fichierTexte, err)) {
+        ArretDemarrage(fichierTexte);
+        return;
+    }
+    auto traducteur = std::make_unique<TTraducteur>(fichierTexte);
+    traducteur->SetNomProduit(NomProduit);
+    FTraducteur = traducteur.get();
+    InstalleTraducteur(std::move(traducteur));
+
+    // 6.
+    Label1->setText(Qs(Traduit(TexteNavigation)));
+
+    // 7. The championship catalogue.
+    const std::string fichierCatalogue = FAppDir + "config/" + FNomCatalogue;
+    if (!fs::is_regular_file(fichierCatalogue, err)) {
+        ArretDemarrage(fichierCatalogue);
+        return;
+    }
+    auto catalogue = std::make_unique<TLectureParam>(fichierCatalogue);
+    FCatalogue = catalogue.get();
+    DefinitLectureParam(std::move(catalogue));
+
+    // 8. The help pages of the language.
+    FDossierAide = FAppDir + "aide/" + (FLangue == "en" ? "en" : "fr") + "/";
+
+    // 9. The menus.
+    EnregistrePages();
+    FListeMenu = ::ConstruitListeMenu();
+    FTitres.clear();
+    SetEtatFichier(false, false);
+
+    // 10.
+    const std::string titre = std::string(NomProduit) + " " + FVersion;
+    QCoreApplication::setApplicationName(Qs(titre));
+    setWindowTitle(Qs(titre));
+
+    // 11. The display: the rest of the start still runs, then the program ends.
+    const TInfoEcran ecran = Ecran().Info();
+    if (NombreCouleursEcran(ecran) < MinCouleurs) {
+        MessageUtil(TraduitFmt(TexteCouleurs), BoutonsMessage::Ok);
+        TagApplication = TagArret;
+    } else if (ecran.Hauteur < 480 || ecran.Largeur < 640) {
+        MessageUtil(TraduitFmt(TexteTaille), BoutonsMessage::Ok);
+        TagApplication = TagArret;
+    }
+
+    // 12. The past seasons, the crests and the pictures.
+    FStats = std::make_unique<TStats>();
+    FStats->ChargeDossier(FAppDir + "stats/");
+    auto blasons = std::make_unique<TBlasons>(FAppDir);
+    FBlasons = blasons.get();
+    InstalleBlasons(std::move(blasons));
+    auto images = std::make_unique<TImageManager>(FAppDir + "pict");
+    FImages = images.get();
+    InstalleImageManager(std::move(images));
+
+    // 13.
+    FIdTitre = 3;
+}
+
+void Tf_Principale::LitReglages()
+{
+    FFichiersRecents.clear();
+    TFichierIni ini(GetFichierIni());
+    FSite = ini.ReadString("Internet", "Site", "https://brevalune.example.org/");
+    FLangue = ini.ReadString("General", "Langue", "");
+    if (FLangue.empty()) {
+        Tf_ChoixLangue forme(this);
+        forme.FichierIni = GetFichierIni();
+        Dialogues().ExecuteModal(forme);
+        FLangue = ini.ReadString("General", "Langue", "fr");
+        if (FLangue.empty())
+            FLangue = "fr";
+    }
+    const int nombre = ini.ReadInteger("LastFile", "Count", 0);
+    for (int i = 0; i < nombre; ++i) {
+        std::string nom = ini.ReadString("LastFile", "File" + std::to_string(i), "");
+        if (!nom.empty())
+            FFichiersRecents.push_back(std::move(nom));
+    }
+    FEtatMenu.MenuHaut = ini.ReadBool("General", "MenuHaut", false);
+    FEtatMenu.MenuGauche = ini.ReadBool("General", "MenuGauche", true);
+}
+
+void Tf_Principale::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (FPremiereActivation)
+        QTimer::singleShot(0, this, [this] { FormActivate(); });
+}
+
+void Tf_Principale::FormActivate()
+{
+    if (!FPremiereActivation)
+        return;
+    FPremiereActivation = false;
+
+    // 1. At most 800 x 600, centred; a window as large as the screen is maximised.
+    const TInfoEcran ecran = Ecran().Info();
+    const int hauteur = std::min(ecran.Hauteur, 600);
+    const int largeur = std::min(ecran.Largeur, 800);
+    if (ecran.Largeur < 800)
+        Image1->hide();
+    const int gauche = (ecran.Largeur - largeur) / 2;
+    const int haut = (ecran.Hauteur - hauteur) / 2;
+    resize(largeur, hauteur);
+    move(gauche, haut);
+    if (gauche == 0 || haut == 0)
+        setWindowState(windowState() | Qt::WindowMaximized);
+
+    // 2.
+    CompteurModification = 0;
+    AfficheAucuneFenetre();
+    Statut->SetTextePanneau(1, "");
+    setWindowTitle(Qs(TraduitFmt(FIdTitre, {std::string(NomProduit), FVersion})));
+
+    // 3. The tip of the day.
+    const TFichierIni ini(GetFichierIni());
+    const std::string dernier = ini.ReadString("General", "LastFile", "");
+    if (ini.ReadBool("General", "ShowAstuce", true)) {
+        Tf_AstuceJour astuce(this);
+        astuce.FichierIni = GetFichierIni();
+        Dialogues().ExecuteModal(astuce);
+    }
+
+    // 5. The opening choice.
+    Tf_Ouverture ouverture(this);
+    std::error_code err;
+    if (!dernier.empty() && fs::is_regular_file(dernier, err)) {
+        ouverture.rb_Last->setEnabled(true);
+        ouverture.rb_Last->SetCaption(ouverture.rb_Last->Caption() + " (" + SansDossier(dernier) + ")");
+        ouverture.rb_Last->SetChecked(true);
+    } else {
+        ouverture.rb_Last->setEnabled(false);
+    }
+    if (Dialogues().ExecuteModal(ouverture) != ResultatModal::Ok)
+        return;
+    if (ouverture.rb_Last->Checked() && ouverture.rb_Last->isEnabled())
+        OuvreFichier(dernier);
+    else if (ouverture.rb_Ouvrir->Checked())
+        OuvreFichier("");
+    else if (ouverture.rb_Nouveau->Checked())
+        ExecuteCommande(193, -1);
+}
+
+void Tf_Principale::EcritFichiersRecents()
+{
+    TFichierIni ini(GetFichierIni());
+    const int nombre = std::min(static_cast<int>(FFichiersRecents.size()), MaxFichiersRecents);
+    ini.WriteInteger("LastFile", "Count", nombre);
+    for (int i = 0; i < nombre; ++i)
+        ini.WriteString("LastFile", "File" + std::to_string(i), FFichiersRecents[i]);
+}
+
+void Tf_Principale::FormDestroy()
+{
+    FPrecedents.clear();
+    FSuivants.clear();
+    // A start stopped before the translator never read the settings through.
+    if (FTraducteur != nullptr)
+        EcritFichiersRecents();
+    FFichiersRecents.clear();
+    // Only what this window installed, and is still in place, goes.
+    if (FBlasons != nullptr && Blasons() == FBlasons)
+        InstalleBlasons(nullptr);
+    if (FImages != nullptr && ImageManager() == FImages)
+        InstalleImageManager(nullptr);
+    FStats.reset();
+    FSaison.reset();
+    if (FTraducteur != nullptr && Traducteur() == FTraducteur)
+        InstalleTraducteur(nullptr);
+    if (FCatalogue != nullptr && LectureParam() == FCatalogue)
+        DefinitLectureParam(nullptr);
+    FListeMenu.clear();
+}
+
+void Tf_Principale::AfficheBandeaux(bool statutVisible, bool titreVisible)
+{
+    Statut->setVisible(statutVisible);
+    fc_Titre->setVisible(titreVisible);
+    Panel5->setVisible(titreVisible);
+}
+
+void Tf_Principale::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (FPageCourante)
+        FPageCourante->setGeometry(p_FondAffiche->rect());
+}
+
+bool Tf_Principale::eventFilter(QObject* objet, QEvent* event)
+{
+    // Pages fill the page area (client-aligned).
+    if (objet == p_FondAffiche && event->type() == QEvent::Resize && FPageCourante)
+        FPageCourante->setGeometry(p_FondAffiche->rect());
+    return QMainWindow::eventFilter(objet, event);
+}
+
+void Tf_Principale::closeEvent(QCloseEvent* event)
+{
+    if (FormClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// ---------------------------------------------------------------- the season
+
+TBarreEtat* Tf_Principale::GetBarreEtat()
+{
+    return Statut;
+}
+
+void Tf_Principale::SignaleModification()
+{
+    if (CompteurModification == 0)
+        CompteurModification = 1;
+    Statut->SetTextePanneau(1, Traduit(TexteModifie));
+}
+
+void Tf_Principale::ReinitAutoSave()
+{
+    InitAutoSave();
+}
+
+void Tf_Principale::RemplaceSaison(std::unique_ptr<TSaison> saison)
+{
+    AfficheAucuneFenetre();
+    LiberePagesGardees(true);
+    for (auto& page : FPagesALiberer)
+        if (page)
+            page->Saison = nullptr;
+    VideHistorique();
+    FSelections = {-1, -1, -1};
+    FCommandeCourante = 0;
+    FCommandeRejouee = 0;
+    FParamCourant = -1;
+    FChampCourant = 0;
+    FTitres.clear();
+    FSaison = std::move(saison);
+}
+
+void Tf_Principale::SetEtatFichier(bool ouvert, bool modifie)
+{
+    FEtatMenu.SetEtatFichier(ouvert, modifie);
+    ConstruitMenus();
+}
+
+void Tf_Principale::ValideSaisieEnCours()
+{
+    if (FPageCourante)
+        FPageCourante->ValideSaisieEnCours();
+}
+
+void Tf_Principale::ConstruitMenus()
+{
+    FReconstruit = true;
+    FEtatMenu.Saison = FSaison.get();
+    FEtatMenu.FichiersRecents = FFichiersRecents;
+    LitReglagesMenu(TFichierIni(GetFichierIni()), FEtatMenu);
+    ::ConstruitMenus(FListeMenu, FEtatMenu, FEtatMenu.MenuGauche ? tv_Menu : nullptr,
+                     FEtatMenu.MenuHaut ? mm_Menu : nullptr,
+                     [this](int code, int param, const std::string& libelle) { OnMenuBarre(code, param, libelle); });
+    if (!FEtatMenu.MenuGauche)
+        tv_Menu->clear();
+    if (!FEtatMenu.MenuHaut)
+        mm_Menu->clear();
+    fc_Menu->setVisible(FEtatMenu.MenuGauche);
+    mm_Menu->setVisible(FEtatMenu.MenuHaut);
+    Shape1->setVisible(FEtatMenu.MenuHaut);
+    FReconstruit = false;
+    AfficheCommandeImprimer();
+}
+
+void Tf_Principale::OnMenuBarre(int code, int param, const std::string& libelle)
+{
+    ExecuteCommande(libelle, code, nullptr, param, true);
+}
+
+bool Tf_Principale::tv_MenuChange(QTreeWidgetItem* noeud)
+{
+    if (FReconstruit || noeud == nullptr)
+        return true;
+    return ExecuteCommande(noeud->text(0).toStdString(), DonneeNoeud(noeud), noeud, -1, true);
+}
+
+void Tf_Principale::Action1Execute(int n)
+{
+    const int code = CodeFavori(FListeMenu, FEtatMenu, n);
+    if (code >= CodeMenu::PremiereCommande)
+        ExecuteCommande("", code, nullptr, -1, true);
+}
+
+void Tf_Principale::AfficheCommandeImprimer()
+{
+    const bool reconstruit = FReconstruit;
+    FReconstruit = true;
+    // Whatever was offered goes first.
+    while (QTreeWidgetItem* noeud = ChercheNoeud(tv_Menu, CodeMenu::Imprimer))
+        delete noeud;
+    for (QAction* action : mm_Menu->findChildren<QAction*>())
+        if (action->property("CommandeImprimer").toBool())
+            delete action;
+    const bool imprimable = FPageCourante && FPageCourante->Imprimable();
+    if (imprimable) {
+        const std::string libelle = Traduit(TexteMenu::Imprimer);
+        if (FEtatMenu.MenuGauche) {
+            if (QTreeWidgetItem* titre = ChercheNoeud(tv_Menu, 3)) {
+                auto* noeud = new QTreeWidgetItem(titre);
+                noeud->setText(0, Qs(libelle));
+                noeud->setData(0, Qt::UserRole, CodeMenu::Imprimer);
+                noeud->setForeground(0, CouleurQt(CouleurMenu::Commande));
+            }
+        }
+        if (FEtatMenu.MenuHaut) {
+            if (QMenu* menu = ChercheMenu(mm_Menu, 2)) {
+                QAction* action = menu->addAction(Qs(libelle));
+                action->setProperty("CommandeImprimer", true);
+                connect(action, &QAction::triggered, this,
+                        [this, libelle] { ExecuteCommande(libelle, CodeMenu::Imprimer, nullptr, -1, true); });
+            }
+        }
+    }
+    FReconstruit = reconstruit;
+}
+
+// --------------------------------------------------------------- dispatcher
+
+bool Tf_Principale::ExecuteCommande(int code, int param, int param2)
+{
+    return ExecuteCommande("", code, nullptr, param, true, param2);
+}
+
+void Tf_Principale::ReinitSelections(int code)
+{
+    for (int famille = 0; famille < 3; ++famille)
+        if (!DansFamille(famille, code))
+            FSelections[famille] = -1;
+}
+
+bool Tf_Principale::ExecuteCommande(const std::string& libelle, int code, QTreeWidgetItem* noeud, int param,
+                                    bool enregistre, int param2)
+{
+    if (FReconstruit)
+        return true;
+    const uint32_t brut = static_cast<uint32_t>(code);
+    // Recent file n.
+    if ((brut & 0xFF) == 255) {
+        const uint32_t n = brut >> 8;
+        if (n >= 1 && n <= FFichiersRecents.size()) {
+            const std::string nom = FFichiersRecents[n - 1];
+            OuvreFichier(nom);
+            FCommandeCourante = 0;
+            FCommandeRejouee = 0;
+        }
+        return false;
+    }
+    // A championship of the season.
+    if (brut > 255) {
+        SelectionneChampionnat(static_cast<int>(brut >> 8), noeud, true, false);
+        return false;
+    }
+    // Headings.
+    if (code < CodeMenu::PremiereCommande)
+        return true;
+
+    bool enregistrable = libelle.find("...") == std::string::npos && !NonEnregistrable(code);
+    if (enregistrable)
+        ReinitSelections(code);
+    bool rejoue = !SansRejeu(code);
+    if (!rejoue)
+        FCommandeRejouee = 0;
+
+    bool gere = ExecuteCommandeShell(code, param, enregistrable);
+    if (!gere) {
+        if (const TCommandePage* page = CommandePage(code)) {
+            // The page shown is left: its half-typed entry goes into the season first.
+            ValideSaisieEnCours();
+            (*page)(*this, code, param, param2);
+        } else if (CodePage(code)) {
+            // A page not built into this program: nothing at all.
+            return false;
+        } else {
+            enregistrable = ExecuteCommandeSupplementaire(code, rejoue, param) || enregistrable;
+        }
+    }
+
+    if (enregistrable) {
+        if (enregistre && !(FRejoueHistorique && FChangement) && FCommandeCourante >= CodeMenu::PremiereCommande) {
+            FPrecedents.push_front(HistoriqueCourant());
+            if (FPrecedents.size() > MaxHistorique)
+                FPrecedents.resize(MaxHistorique);
+            FSuivants.clear();
+            MajBoutonsHistorique();
+        }
+        if (rejoue)
+            FCommandeRejouee = static_cast<uint8_t>(code);
+        FCommandeCourante = static_cast<uint8_t>(code);
+        FParamCourant = param;
+        FParam2Courant = param2;
+        FChampCourant = IdChampCourant();
+    }
+    return enregistrable;
+}
+
+bool Tf_Principale::ExecuteCommandeShell(int code, int /*param*/, bool& enregistrable)
+{
+    switch (code) {
+    case 6:
+        OuvreFichier("");
+        break;
+    case 7:
+        ValideSaisieEnCours();
+        SauveSaison();
+        break;
+    case 8:
+        ValideSaisieEnCours();
+        SauveSaisonSous();
+        break;
+    case 9:
+        FermeFichier();
+        break;
+    case 11:
+        VerifieMiseAJour();
+        break;
+    case 12:
+        close();
+        break;
+    case 179:
+        OuvreLangue();
+        break;
+    case CodeMenu::Imprimer:
+        ImprimePage();
+        enregistrable = false;
+        break;
+    case 189:
+        ValideSaisieEnCours();
+        ExporteChampionnat();
+        break;
+    case 190:
+        ValideSaisieEnCours();
+        ExporteSaison();
+        break;
+    case 192:
+        ValideSaisieEnCours();
+        CreeHistoriqueDivision();
+        break;
+    case 197:
+        OuvreAPropos();
+        break;
+    case 198:
+        OuvreAide();
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+bool Tf_Principale::ExecuteCommandeSupplementaire(int /*code*/, bool& /*rejoue*/, int /*param*/)
+{
+    return true;
+}
+
+void Tf_Principale::OuvreLangue()
+{
+    Tf_ChoixLangue forme(this);
+    forme.FichierIni = GetFichierIni();
+    Dialogues().ExecuteModal(forme);
+}
+
+void Tf_Principale::OuvreAPropos()
+{
+    Tf_AboutBox forme(this);
+    forme.Version = FVersion;
+    Dialogues().ExecuteModal(forme);
+}
+
+void Tf_Principale::ImprimePage()
+{
+    if (!FPageCourante || !FPageCourante->Imprimable())
+        return;
+    ValideSaisieEnCours();
+    Imprimante().SetTitre(std::string(NomProduit) + " - " + l_Titre->text().toStdString());
+    FPageCourante->Imprime();
+}
+
+// ------------------------------------------------------------------- pages
+
+void Tf_Principale::LiberePage(TFootForm* page)
+{
+    if (page == nullptr)
+        return;
+    page->hide();
+    // Never freed at once: the page may be running the handler that led here.
+    page->deleteLater();
+    FPagesALiberer.erase(std::remove_if(FPagesALiberer.begin(), FPagesALiberer.end(),
+                                        [](const QPointer<TFootForm>& p) { return p.isNull(); }),
+                         FPagesALiberer.end());
+    FPagesALiberer.emplace_back(page);
+}
+
+void Tf_Principale::LiberePagesGardees(bool toutes)
+{
+    std::vector<QPointer<TFootForm>> restent;
+    for (auto& page : FPagesGardees) {
+        if (!page)
+            continue;
+        if (toutes || page->close()) {
+            page->Saison = toutes ? nullptr : page->Saison;
+            LiberePage(page);
+        } else {
+            restent.push_back(page);
+        }
+    }
+    FPagesGardees = std::move(restent);
+}
+
+int Tf_Principale::NbPagesGardees() const
+{
+    return static_cast<int>(std::count_if(FPagesGardees.begin(), FPagesGardees.end(),
+                                          [](const QPointer<TFootForm>& p) { return !p.isNull(); }));
+}
+
+TFootForm* Tf_Principale::AfficheFenetre(const TClassePage& classe)
+{
+    return AfficheFenetre(&classe, true, false);
+}
+
+void Tf_Principale::AfficheAucuneFenetre(bool videNomFichier)
+{
+    AfficheFenetre(nullptr, false, videNomFichier);
+}
+
+TFootForm* Tf_Principale::AfficheFenetre(const TClassePage* classe, bool panneauVisible, bool videNomFichier)
+{
+    if (videNomFichier)
+        FichierCourant.clear();
+    Statut->SetTextePanneau(2, FichierCourant.empty() ? std::string() : TraduitFmt(TexteFichier, {FichierCourant}));
+
+    LiberePagesGardees(false);
+    if (FPageCourante) {
+        TFootForm* ancienne = FPageCourante;
+        FPageCourante = nullptr;
+        ancienne->ValideSaisieEnCours();
+        if (FGardePages) {
+            ancienne->hide();
+            FPagesGardees.emplace_back(ancienne);
+        } else {
+            LiberePage(ancienne);
+        }
+    }
+
+    TFootForm* page = nullptr;
+    if (classe != nullptr && classe->Cree) {
+        page = classe->Cree(p_FondAffiche);
+        if (page != nullptr) {
+            page->OnModification = [this] { SignaleModification(); };
+            page->Saison = FSaison.get();
+            page->Principale = this;
+            page->AppDir = FAppDir;
+            page->OnNavigation = [this](int code, int param, int param2) { NavigueDepuisFenetre(code, param, param2); };
+            for (QWidget* enfant : p_FondAffiche->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (enfant != page)
+                    enfant->hide();
+            p_FondAffiche->setVisible(panneauVisible);
+            Image1->hide();
+            IncrusteFiche(page, p_FondAffiche);
+            FPageCourante = page;
+        }
+    }
+    if (page == nullptr) {
+        p_FondAffiche->hide();
+        Image1->setVisible(Ecran().Info().Largeur >= 800);
+    }
+    AfficheCommandeImprimer();
+    return page;
+}
+
+// ------------------------------------------------------------------ history
+
+THistorique Tf_Principale::HistoriqueCourant() const
+{
+    THistorique h;
+    h.Commande = FCommandeCourante;
+    h.Param = FParamCourant;
+    h.Param2 = FParam2Courant;
+    h.IdChamp = FChampCourant;
+    return h;
+}
+
+int Tf_Principale::IdChampCourant() const
+{
+    if (!FSaison)
+        return 0;
+    const TDonneesChampionnat* champ = FSaison->GetChampCourant();
+    return champ != nullptr ? champ->CodeChamp : 0;
+}
+
+void Tf_Principale::MajBoutonsHistorique()
+{
+    Precedent->setEnabled(!FPrecedents.empty());
+    sb_Back->setEnabled(!FPrecedents.empty());
+    Suivant->setEnabled(!FSuivants.empty());
+    sb_Forward->setEnabled(!FSuivants.empty());
+}
+
+void Tf_Principale::VideHistorique()
+{
+    FPrecedents.clear();
+    FSuivants.clear();
+    MajBoutonsHistorique();
+}
+
+void Tf_Principale::Navigue(int code, int param, int param2)
+{
+    NavigueDepuisFenetre(code, param, param2);
+}
+
+void Tf_Principale::NavigueDepuisFenetre(int code, int param, int param2, bool champChange)
+{
+    AllerA(code, param, true, champChange, param2);
+}
+
+void Tf_Principale::SelectionneNoeud(int donnee)
+{
+    const bool reconstruit = FReconstruit;
+    FReconstruit = true;
+    if (QTreeWidgetItem* noeud = ChercheNoeud(tv_Menu, donnee))
+        tv_Menu->setCurrentItem(noeud);
+    tv_Menu->viewport()->update();
+    FReconstruit = reconstruit;
+}
+
+bool Tf_Principale::AllerA(int code, int param, bool enregistre, bool champChange, int param2)
+{
+    FGardePages = true;
+    if (champChange && FSaison) {
+        const int id = IdChampCourant();
+        for (size_t i = 0; i < FTitres.size(); ++i)
+            if (FTitres[i].second == id) {
+                l_Titre->setText(Qs(FTitres[i].first));
+                PlaceUpDown(static_cast<int>(i) + 1);
+            }
+    }
+    ExecuteCommande("", code, nullptr, param, enregistre, param2);
+    SelectionneNoeud(code);
+    FGardePages = false;
+    return true;
+}
+
+void Tf_Principale::Navigue(std::deque<THistorique>& source, std::deque<THistorique>& destination)
+{
+    if (source.empty())
+        return;
+    ValideSaisieEnCours();
+    destination.push_front(HistoriqueCourant());
+    if (destination.size() > MaxHistorique)
+        destination.resize(MaxHistorique);
+    const THistorique etape = source.front();
+    source.pop_front();
+    MajBoutonsHistorique();
+
+    bool change = false;
+    if (FSaison && etape.IdChamp != IdChampCourant() && FSaison->GetChampionnatId(etape.IdChamp) != nullptr) {
+        AfficheAucuneFenetre();
+        FSaison->SelectChampionnat(etape.IdChamp);
+        change = true;
+        // The menus follow the options of the championship now current.
+        ConstruitMenus();
+    }
+    FRejoueHistorique = true;
+    AllerA(etape.Commande, etape.Param, false, change, etape.Param2);
+    FRejoueHistorique = false;
+}
+
+void Tf_Principale::sb_BackClick()
+{
+    Navigue(FPrecedents, FSuivants);
+}
+
+void Tf_Principale::sb_ForwardClick()
+{
+    Navigue(FSuivants, FPrecedents);
+}
+
+// ------------------------------------------------------------ championships
+
+void Tf_Principale::PlaceUpDown(int position)
+{
+    FMajUpDown = true;
+    const int maximum = std::max(1, static_cast<int>(FTitres.size()));
+    ud_Champ->setRange(1, maximum);
+    FPositionUpDown = std::clamp(position, 1, maximum);
+    ud_Champ->setValue(FPositionUpDown);
+    FMajUpDown = false;
+}
+
+void Tf_Principale::RemplitChampionnats()
+{
+    FTitres.clear();
+    if (FSaison)
+        FTitres = ListeChampionnats(*FSaison).Titres;
+    PlaceUpDown(FPositionUpDown);
+    ConstruitMenus();
+}
+
+void Tf_Principale::ChangeChampionnat()
+{
+    FCommandeRejouee = 0;
+    FCommandeCourante = 0;
+    FTitres.clear();
+    if (FSaison)
+        FTitres = ListeChampionnats(*FSaison).Titres;
+    if (FSaison && FSaison->NbDesc() > 0 && !FSaison->GetDesc(0).Texte.empty() && !FTitres.empty()) {
+        AfficheBandeaux(true, true);
+        FSaison->SelectChampionnat(FTitres.front().second);
+        l_Titre->setText(Qs(FTitres.front().first));
+        PlaceUpDown(1);
+    } else {
+        fc_Titre->hide();
+        Panel5->hide();
+        PlaceUpDown(1);
+    }
+    ConstruitMenus();
+    InitAutoSave();
+}
+
+bool Tf_Principale::ud_ChampChangingEx(int nouvelle)
+{
+    if (!FChangement)
+        FSelections = {-1, -1, -1};
+    if (nouvelle < 1 || nouvelle > static_cast<int>(FTitres.size()))
+        return false;
+    SelectionneChampionnat(nouvelle, nullptr, false, true);
+    FPositionUpDown = nouvelle;
+    return true;
+}
+
+void Tf_Principale::SelectionneChampionnat(int idOuIndex, QTreeWidgetItem* noeud, bool setUpDown, bool parIndex)
+{
+    if (FChangement || !FSaison)
+        return;
+    int id = idOuIndex;
+    int position = 1;
+    if (parIndex) {
+        if (idOuIndex < 1 || idOuIndex > static_cast<int>(FTitres.size()))
+            return;
+        id = FTitres[idOuIndex - 1].second;
+        position = idOuIndex;
+    } else {
+        for (size_t i = 0; i < FTitres.size(); ++i)
+            if (FTitres[i].second == id) {
+                position = static_cast<int>(i) + 1;
+                break;
+            }
+    }
+    if (FSaison->GetChampionnatId(id) == nullptr)
+        return;
+    FChangement = true;
+    ValideSaisieEnCours();
+    AfficheAucuneFenetre();
+    FSaison->SelectChampionnat(id);
+    if (!parIndex || setUpDown)
+        PlaceUpDown(position);
+    else
+        FPositionUpDown = position;
+
+    std::string titre;
+    if (noeud != nullptr && noeud->parent() != nullptr)
+        titre = noeud->parent()->text(0).toStdString() + " : " + noeud->text(0).toStdString();
+    else if (position >= 1 && position <= static_cast<int>(FTitres.size()))
+        titre = FTitres[position - 1].first;
+    l_Titre->setText(Qs(titre));
+
+    SetEtatFichier(true, true);
+    AfficheBandeaux(true, true);
+
+    if (FCommandeRejouee >= CodeMenu::PremiereCommande) {
+        const int code = FCommandeRejouee;
+        ExecuteCommande("", code, nullptr, -1, true);
+        SelectionneNoeud(code);
+    }
+    FChangement = false;
+}

@@ -1,0 +1,268 @@
+#pragma once
+
+// The main window: start-up and its checks, the settings file, the menus built
+// from the command table, the one dispatcher of every command, the page shown
+// in the central panel, the back and forward history and the switching of the
+// current championship.
+
+#include "base/Utilities.h"
+#include "files/Stats.h"
+#include "files/TraiteurFichier.h"
+#include "model/SaisonFoot.h"
+#include "shell/DefType.h"
+#include "shell/ListeMenu.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QStatusBar>
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMenuBar;
+class QSpinBox;
+class QToolButton;
+class QTimer;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+class TFondCopie;
+
+// The status bar: three panels of text (0 spare, 1 modification, 2 file).
+class TStatutPrincipal : public QStatusBar, public TBarreEtat {
+    Q_OBJECT
+public:
+    static constexpr int NbPanneaux = 3;
+
+    explicit TStatutPrincipal(QWidget* parent = nullptr);
+
+    void SetTextePanneau(int panneau, const std::string& texte) override;
+    std::string TextePanneau(int panneau) const;
+
+private:
+    std::array<QLabel*, NbPanneaux> FPanneaux{};
+};
+
+// One step of the history: the command shown, its parameters and the
+// championship that was current then (0 without a season).
+struct THistorique {
+    uint8_t Commande = 0;
+    int32_t Param = -1;
+    int32_t Param2 = 0;
+    int32_t IdChamp = 0;
+};
+
+class Tf_Principale : public QMainWindow, public TPrincipale {
+    Q_OBJECT
+public:
+    static constexpr const char* NomProduit = "Brevalune";
+    static constexpr int MaxHistorique = 10;
+    static constexpr int MaxFichiersRecents = 5;
+    // The application's tag: anything but 0 ends the program after creation.
+    static constexpr int TagArret = 255;
+
+    // Creates the window on the program folder Dossier (ending with "/") and
+    // runs the start-up; TagApplication tells whether the program may run.
+    explicit Tf_Principale(const std::string& Dossier = AppDir(), QWidget* parent = nullptr);
+    ~Tf_Principale() override;
+
+    // --- What pages and dialogs see ---
+    TSaison* GetSaison() override { return FSaison.get(); }
+    std::string GetFichierIni() const override { return FAppDir + "brevalune.ini"; }
+    void SignaleModification() override;
+    void RemplitChampionnats() override;
+    void Navigue(int code, int param, int param2) override;
+    TStats* GetStats() override { return FStats.get(); }
+    void AfficheCommandeImprimer() override;
+    void ReinitAutoSave() override;
+    TBarreEtat* GetBarreEtat() override;
+    TFootForm* GetPageCourante() override { return FPageCourante; }
+    TFootForm* AfficheFenetre(const TClassePage& classe) override;
+
+    // --- Start-up ---
+    void FormCreate();
+    // The first activation: size, tip of the day, opening choice.
+    void FormActivate();
+    void FormDestroy();
+    int TagApplication = 0;
+
+    const std::string& GetAppDir() const { return FAppDir; }
+    const std::string& GetLangue() const { return FLangue; }
+    const std::string& GetSite() const { return FSite; }
+    // The folder of the help pages of the language.
+    const std::string& GetDossierAide() const { return FDossierAide; }
+    const std::string& GetVersion() const { return FVersion; }
+    const std::vector<std::string>& GetFichiersRecents() const { return FFichiersRecents; }
+    std::vector<std::string>& FichiersRecents() { return FFichiersRecents; }
+    const TListeMenu& GetListeMenu() const { return FListeMenu; }
+    const TEtatMenu& GetEtatMenu() const { return FEtatMenu; }
+    // Shows or hides the status bar and the title bands.
+    void AfficheBandeaux(bool statutVisible, bool titreVisible);
+
+    // --- Dispatcher ---
+    // Runs a command from code, recorded in the history.
+    bool ExecuteCommande(int code, int param = 0, int param2 = 0);
+    // The dispatcher itself: Libelle is the caption of the menu item or tree
+    // node (empty from code), Noeud the tree node clicked. True when the
+    // command counts as a view shown.
+    bool ExecuteCommande(const std::string& libelle, int code, QTreeWidgetItem* noeud, int param, bool enregistre,
+                         int param2 = 0);
+    // Every code of the command range with no handler; recordable, nothing done.
+    virtual bool ExecuteCommandeSupplementaire(int code, bool& rejoue, int param);
+    // AfficheFenetre with no class: the page area is emptied.
+    void AfficheAucuneFenetre(bool videNomFichier = false);
+    TFootForm* AfficheFenetre(const TClassePage* classe, bool panneauVisible, bool videNomFichier);
+    // The navigation request of every page.
+    void NavigueDepuisFenetre(int code, int param, int param2, bool champChange = false);
+    bool AllerA(int code, int param, bool enregistre, bool champChange, int param2 = 0);
+    void sb_BackClick();
+    void sb_ForwardClick();
+    // Favourite n (1..10).
+    void Action1Execute(int n);
+    // A node of the tree chosen: false when the selection must stay where it was.
+    bool tv_MenuChange(QTreeWidgetItem* noeud);
+
+    // --- Championships ---
+    void SelectionneChampionnat(int idOuIndex, QTreeWidgetItem* noeud, bool setUpDown, bool parIndex);
+    // False when the change is refused.
+    bool ud_ChampChangingEx(int nouvelle);
+    void ChangeChampionnat();
+    const std::vector<std::pair<std::string, int>>& GetTitresChampionnats() const { return FTitres; }
+
+    // --- State the tests and the file commands look at ---
+    const std::deque<THistorique>& GetPrecedents() const { return FPrecedents; }
+    const std::deque<THistorique>& GetSuivants() const { return FSuivants; }
+    int GetCommandeCourante() const { return FCommandeCourante; }
+    int GetCommandeRejouee() const { return FCommandeRejouee; }
+    // The remembered selections of the team-statistics (0), general-information
+    // (1) and history (2) pages; -1 none.
+    int& Selection(int famille) { return FSelections[famille]; }
+    int NbPagesGardees() const;
+    bool EtatFichierA() const { return FEtatMenu.EtatA; }
+    // Puts Saison in place of the open one (nullptr: none). The page, the pages
+    // kept for the history, the history and the remembered selections go with
+    // the former season.
+    void RemplaceSaison(std::unique_ptr<TSaison> saison);
+    // Rebuilds the tree and the menu bar.
+    void ConstruitMenus();
+
+    std::string FichierCourant;
+
+    // --- file commands ---
+    bool OuvreFichier(const std::string& nom); // empty name: open dialog
+    bool SauveSaison();
+    bool SauveSaisonSous();
+    bool FermeFichier(); // false = cancelled/failed
+    void SetEtatFichier(bool ouvert, bool modifie);
+    void InitAutoSave();
+    void OnAutoSave();
+    void ValideSaisieEnCours(); // the current page commits its half-typed entry
+    // False when the user cancelled the closing.
+    bool FormClose();
+    bool DemandeSauvegarde();
+    void AjouteFichierRecent(const std::string& nom);
+    void ExporteChampionnat();
+    void ExporteSaison();
+    void CreeHistoriqueDivision();
+    void OuvreAide();
+    void VerifieMiseAJour();
+    // --- end of file commands ---
+
+    // Components, in the order of the form.
+    TStatutPrincipal* Statut;
+    TFondCopie* Panel2;
+    QTimer* t_AutoSave;
+    QMenuBar* mm_Menu;
+    QWidget* Shape1;
+    TFondCopie* fc_Principale;
+    QLabel* Image1;
+    QWidget* p_FondAffiche;
+    std::array<QAction*, CodeMenu::NbRaccourcis> Actions{};
+    TFondCopie* Panel5;
+    TFondCopie* fc_Titre;
+    QLabel* l_Titre;
+    QSpinBox* ud_Champ;
+    TFondCopie* fc_Menu;
+    QTreeWidget* tv_Menu;
+    QToolButton* sb_Back;
+    QToolButton* sb_Forward;
+    QLabel* Label1;
+    QAction* Suivant;
+    QAction* Precedent;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* objet, QEvent* event) override;
+
+private:
+    void CreeComposants();
+    void ArretDemarrage(const std::string& chemin);
+    void LitReglages();
+    void EcritFichiersRecents();
+    bool ExecuteCommandeShell(int code, int param, bool& enregistrable);
+    void OuvreLangue();
+    void OuvreAPropos();
+    void ImprimePage();
+    // One history step from Source to Destination.
+    void Navigue(std::deque<THistorique>& source, std::deque<THistorique>& destination);
+    THistorique HistoriqueCourant() const;
+    void VideHistorique();
+    void LiberePagesGardees(bool toutes);
+    void LiberePage(TFootForm* page);
+    int IdChampCourant() const;
+    void SelectionneNoeud(int donnee);
+    void PlaceUpDown(int position);
+    void MajBoutonsHistorique();
+    void ReinitSelections(int code);
+    void OnMenuBarre(int code, int param, const std::string& libelle);
+
+    std::string FAppDir;
+    std::string FVersion;
+    std::string FLangue;
+    std::string FSite;
+    std::string FDossierAide;
+    std::string FNomCatalogue = "Championnat.fr";
+    int FIdTitre = 3;
+    bool FPremiereActivation = true;
+    // What this window installed for the whole program, to remove it again.
+    const void* FTraducteur = nullptr;
+    const void* FCatalogue = nullptr;
+    const void* FBlasons = nullptr;
+    const void* FImages = nullptr;
+
+    std::unique_ptr<TSaison> FSaison;
+    std::unique_ptr<TStats> FStats;
+    std::vector<std::string> FFichiersRecents;
+    TListeMenu FListeMenu;
+    TEtatMenu FEtatMenu;
+    std::vector<std::pair<std::string, int>> FTitres;
+
+    // Navigation.
+    QPointer<TFootForm> FPageCourante;
+    std::vector<QPointer<TFootForm>> FPagesGardees;
+    // Pages freed but not deleted yet (deleted from the event loop).
+    std::vector<QPointer<TFootForm>> FPagesALiberer;
+    bool FGardePages = false;
+    uint8_t FCommandeCourante = 0;
+    int32_t FParamCourant = -1;
+    int32_t FParam2Courant = 0;
+    int32_t FChampCourant = 0;
+    uint8_t FCommandeRejouee = 0;
+    std::array<int, 3> FSelections{-1, -1, -1};
+    std::deque<THistorique> FPrecedents;
+    std::deque<THistorique> FSuivants;
+    bool FChangement = false;  // a championship switch is under way
+    bool FReconstruit = false; // the menus are being rebuilt: the dispatcher ignores all
+    bool FRejoueHistorique = false;
+    bool FMajUpDown = false;
+    int FPositionUpDown = 1;
+};
