@@ -1,0 +1,119 @@
+#include "pages/saisie/w_RechercheMatch.h"
+
+#include "base/oTraducteur.h"
+#include "controls/Dessin.h"
+#include "controls/ImageFond.h"
+#include "model/Championnat.h"
+#include "model/SaisonFoot.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+Tf_RechercheMatch::Tf_RechercheMatch(QWidget* parent) : TDialogue(parent)
+{
+    setModal(true);
+    setWindowTitle(QString::fromStdString(Traduit(844)));
+    Label1 = new QLabel(QString::fromStdString(Traduit(842)), this);
+    Label1->setGeometry(16, 8, 180, 18);
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setGeometry(16, 28, 180, 24);
+    Label2 = new QLabel(QString::fromStdString(Traduit(843)), this);
+    Label2->setGeometry(212, 8, 180, 18);
+    ComboBox2 = new QComboBox(this);
+    ComboBox2->setGeometry(212, 28, 180, 24);
+    TBoutonModele* modele = Dessin() ? Dessin()->BoutonOrange : nullptr;
+    BoutonCopie1 = new TBoutonCopie(this);
+    BoutonCopie2 = new TBoutonCopie(this);
+    b_Voir1 = new TBoutonCopie(this);
+    b_Voir2 = new TBoutonCopie(this);
+    for (TBoutonCopie* b : {BoutonCopie1, BoutonCopie2, b_Voir1, b_Voir2}) {
+        b->SetModele(modele);
+        b->resize(113, 31);
+    }
+    BoutonCopie1->move(60, 64);
+    BoutonCopie2->move(220, 64);
+    BoutonCopie1->SetCaption(Traduit(841));
+    BoutonCopie2->SetCaption(Traduit(125));
+    BoutonCopie1->SetDefault(true);
+    BoutonCopie2->SetCancel(true);
+    BoutonCopie2->SetModalResult(QDialog::Rejected);
+    BoutonCopie1->OnClick = [this] { BoutonCopie1Click(); };
+    Label3 = new QLabel(QString::fromStdString(Traduit(967)), this);
+    Label3->setGeometry(16, 108, 180, 18);
+    Label4 = new QLabel(QString::fromStdString(Traduit(968)), this);
+    Label4->setGeometry(16, 168, 180, 18);
+    Label5 = new QLabel(this);
+    Label5->setGeometry(16, 130, 260, 18);
+    Label6 = new QLabel(this);
+    Label6->setGeometry(16, 190, 260, 18);
+    b_Voir1->move(286, 122);
+    b_Voir2->move(286, 182);
+    for (TBoutonCopie* b : {b_Voir1, b_Voir2}) {
+        b->SetCaption("Voir");
+        b->OnClick = [this, b] { b_Voir1Click(b); };
+    }
+    resize(410, 226);
+}
+
+void Tf_RechercheMatch::showEvent(QShowEvent* event)
+{
+    TDialogue::showEvent(event);
+    FormActivate();
+}
+
+void Tf_RechercheMatch::FormActivate()
+{
+    Label5->clear();
+    Label6->clear();
+    b_Voir1->setEnabled(false);
+    b_Voir2->setEnabled(false);
+    ComboBox1->clear();
+    ComboBox2->clear();
+    const TDonneesChampionnat* c = Saison ? Saison->GetChampCourant() : nullptr;
+    if (!c)
+        return;
+    for (int p = 0; p < c->GetNbEquipe(); ++p) {
+        const QString nom = QString::fromStdString(Saison->GetNomEquipeChamp(p));
+        ComboBox1->addItem(nom);
+        ComboBox2->addItem(nom);
+    }
+    ComboBox1->setCurrentIndex(-1);
+    ComboBox2->setCurrentIndex(-1);
+}
+
+void Tf_RechercheMatch::BoutonCopie1Click()
+{
+    Tag = 0;
+    Label5->clear();
+    Label6->clear();
+    b_Voir1->setEnabled(false);
+    b_Voir2->setEnabled(false);
+    const TDonneesChampionnat* c = Saison ? Saison->GetChampCourant() : nullptr;
+    if (!c || ComboBox1->currentIndex() < 0 || ComboBox2->currentIndex() < 0)
+        return;
+    const int a = c->GetEquipe(ComboBox1->currentIndex());
+    const int b = c->GetEquipe(ComboBox2->currentIndex());
+    if (a < 0 || b < 0 || a == b)
+        return;
+    for (int d = 1; d <= c->GetNbJour(); ++d) {
+        const TInfoCompJour* j = c->GetJournee(d);
+        const TInfoComp* m = j ? j->GetMatchEquipes(static_cast<uint16_t>(a), static_cast<uint16_t>(b)) : nullptr;
+        if (!m && j)
+            m = j->GetMatchEquipes(static_cast<uint16_t>(b), static_cast<uint16_t>(a));
+        if (!m)
+            continue;
+        const QString texte = QString::fromStdString(
+            TraduitFmt(339, {d, Saison->GetNomEquipe(m->GetEquipe(0)), Saison->GetNomEquipe(m->GetEquipe(1))}));
+        const bool retour = d > c->GetNbJour() / 2;
+        (retour ? Label6 : Label5)->setText(texte);
+        TBoutonCopie* voir = retour ? b_Voir2 : b_Voir1;
+        voir->Tag = d;
+        voir->setEnabled(true);
+    }
+}
+
+void Tf_RechercheMatch::b_Voir1Click(TBoutonCopie* bouton)
+{
+    Tag = bouton->Tag;
+    SetModalResult(QDialog::Accepted);
+}

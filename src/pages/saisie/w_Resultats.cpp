@@ -1,0 +1,667 @@
+#include "pages/saisie/w_Resultats.h"
+
+#include "base/oTraducteur.h"
+#include "controls/Dessin.h"
+#include "model/Championnat.h"
+#include "model/SaisonFoot.h"
+#include "pages/saisie/w_AjoutEquipeCoupe.h"
+#include "pages/saisie/w_RechercheMatch.h"
+#include "platform/Couleurs.h"
+#include "platform/Dialogues.h"
+
+#include <QActionGroup>
+#include <QDateEdit>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QSlider>
+
+namespace {
+
+constexpr int HauteurBarre = 64;
+constexpr int LargeurListe = 150;
+
+QDate VersQDate(TDateMatch d)
+{
+    return QDate(AnneeDateMatch(d), MoisDateMatch(d), JourDateMatch(d));
+}
+
+TDateMatch VersDateMatch(const QDate& d)
+{
+    return EncodeDateMatch(d.day(), d.month(), d.year());
+}
+
+QLabel* LabelJaune(QWidget* parent, const QString& texte)
+{
+    auto* label = new QLabel(texte, parent);
+    QFont gras = label->font();
+    gras.setBold(true);
+    label->setFont(gras);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, VersQColor(CouleursTheme::TexteSurFond));
+    label->setPalette(palette);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    return label;
+}
+
+TFondModele* Modele(const char* nom)
+{
+    return Dessin() ? Dessin()->Fond(nom) : nullptr;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- frame and list
+
+void TCadreResultat::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        if (OnMenu)
+            OnMenu(event->globalPosition().toPoint());
+        return;
+    }
+    TCadreDrop::mousePressEvent(event);
+}
+
+void TCadreResultat::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && OnDblClick)
+        OnDblClick();
+}
+
+void TCadreResultat::dropEvent(QDropEvent* event)
+{
+    if (!AccepteDepot(event->source())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    if (OnDepot)
+        OnDepot(event->source());
+}
+
+void TListeEquipes::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    TListe::mouseDoubleClickEvent(event);
+    if (OnDblClick)
+        OnDblClick();
+}
+
+void TListeEquipes::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && OnDblClick) {
+        OnDblClick();
+        return;
+    }
+    TListe::keyPressEvent(event);
+}
+
+void TListeEquipes::dropEvent(QDropEvent* event)
+{
+    if (!AccepteDepot(event->source())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    if (OnDepot)
+        OnDepot(event->source());
+}
+
+// ---------------------------------------------------------------- page
+
+Tf_Resultats::Tf_Resultats(QWidget* parent) : TFootForm(parent)
+{
+    FondMatch = new TFondScroll(this);
+    FondMatch->SetModele(Modele("FondCarrebleu"));
+    FondMatch->SetModeleScroll(Modele("FondToutBleu"));
+    FondMatch->OnResize = [this] { FondMatchresize(); };
+
+    l_Equipe = new TListeEquipes(this);
+    l_Equipe->SetItemHeight(13);
+    l_Equipe->SetGagneElement(true);
+    l_Equipe->OnDblClick = [this] { l_EquipeDblClick(); };
+    l_Equipe->OnDepot = [this](QObject* source) { l_EquipeDragDrop(source); };
+
+    FondCopie2 = new TFondCopie(this);
+    FondCopie2->SetModele(Modele("FondToutBleu"));
+    Label1 = LabelJaune(FondCopie2, QString::fromUtf8("Journée n°10"));
+    Label143 = LabelJaune(FondCopie2, QString::fromUtf8("Date de la journée"));
+    TrackBar1 = new QSlider(Qt::Horizontal, FondCopie2);
+    TrackBar1->setMinimum(1);
+    TrackBar1->setPageStep(1);
+    connect(TrackBar1, &QSlider::valueChanged, this, [this] { TrackBar1Change(); });
+    bde_DateJour = new QDateEdit(FondCopie2);
+    bde_DateJour->setDisplayFormat("dd/MM/yyyy");
+    bde_DateJour->setCalendarPopup(true);
+    connect(bde_DateJour, &QDateEdit::dateChanged, this, [this] { bde_DateJourChange(); });
+    connect(bde_DateJour, &QDateEdit::editingFinished, this, [this] { e_DateJourExit(); });
+
+    TBoutonModele* modeleBouton = Dessin() ? Dessin()->BoutonOrange : nullptr;
+    for (TBoutonCopie** b : {&b_Completer, &b_Verification, &BoutonCopie1}) {
+        *b = new TBoutonCopie(FondCopie2);
+        (*b)->SetModele(modeleBouton);
+        (*b)->resize(150, 31);
+    }
+    b_Completer->SetCaption("Compléter le calendrier");
+    b_Verification->SetCaption("Vérification");
+    BoutonCopie1->SetCaption("Tout effacer");
+    b_Completer->OnClick = [this] {
+        if (FJournee)
+            FJournee->Completer();
+    };
+    b_Verification->OnClick = [this] {
+        if (FJournee)
+            FJournee->Verifier();
+    };
+    BoutonCopie1->OnClick = [this] { BoutonCopie1Click(); };
+
+    pm_AjouteEquipeCoupe = new QMenu(this);
+    mi_AjoutEquipe = pm_AjouteEquipeCoupe->addAction(QString::fromUtf8("Ajouter des équipes"));
+    connect(mi_AjoutEquipe, &QAction::triggered, this, [this] { mi_AjoutEquipeClick(); });
+    l_Equipe->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(l_Equipe, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        if (FJournee && FJournee->EstCoupe())
+            pm_AjouteEquipeCoupe->popup(l_Equipe->mapToGlobal(p));
+    });
+
+    pm_Forfait = new QMenu(this);
+    auto* groupe = new QActionGroup(pm_Forfait);
+    mi_Forfait = pm_Forfait->addAction("Gagnant par forfait");
+    mi_TapisVert = pm_Forfait->addAction("Gagnant sur tapis vert");
+    mi_MatchNormal = pm_Forfait->addAction("Match Normal");
+    for (QAction* a : {mi_Forfait, mi_TapisVert, mi_MatchNormal}) {
+        a->setCheckable(true);
+        groupe->addAction(a);
+    }
+    mi_MatchNormal->setChecked(true);
+    connect(mi_Forfait, &QAction::triggered, this, [this] { mi_ForfaitClick(); });
+    connect(mi_TapisVert, &QAction::triggered, this, [this] { mi_TapisVertClick(); });
+    connect(mi_MatchNormal, &QAction::triggered, this, [this] { mi_MatchNormalClick(); });
+
+    l_Finale = LabelJaune(this, "Finale");
+    l_PetiteFinale = LabelJaune(this, QString::fromUtf8("Match pour la troisième place"));
+    for (QLabel* l : {l_Finale, l_PetiteFinale}) {
+        l->setAlignment(Qt::AlignHCenter);
+        l->adjustSize();
+        l->hide();
+    }
+    resize(640, 440);
+}
+
+Tf_Resultats::~Tf_Resultats()
+{
+    if (FJournee) {
+        // The view goes first: only the model may still hear of the save.
+        FJournee->SurAffichage = nullptr;
+        FJournee->SurLignesCreees = nullptr;
+        FJournee->SurLigneAjoutee = nullptr;
+        FJournee->Quitte();
+    }
+}
+
+QWidget* Tf_Resultats::Contenu() const
+{
+    return FondMatch->Contenu();
+}
+
+void Tf_Resultats::Initialiser(TSaison* saison)
+{
+    Saison = saison;
+    FJournee = std::make_unique<TResultatsJournee>(saison, FHorloge);
+    FJournee->OnModification = [this] { Modifie(); };
+    FJournee->SurAffichage = [this] { Affiche(); };
+    FJournee->SurLignesCreees = [this] { ConstruitLignes(); };
+    FJournee->SurLigneAjoutee = [this] {
+        AjouteControlesLigne(NbLignes());
+        FondMatchresize();
+    };
+    l_Finale->setParent(Contenu());
+    l_PetiteFinale->setParent(Contenu());
+    l_Finale->hide();
+    l_PetiteFinale->hide();
+
+    Label143->setText(QString::fromStdString(Traduit(739)));
+    b_Completer->SetCaption(Traduit(740));
+    b_Verification->SetCaption(Traduit(741));
+    BoutonCopie1->SetCaption(Traduit(1201));
+    mi_AjoutEquipe->setText(QString::fromStdString(Traduit(897)));
+    mi_Forfait->setText(QString::fromStdString(Traduit(929)));
+    mi_TapisVert->setText(QString::fromStdString(Traduit(930)));
+    mi_MatchNormal->setText(QString::fromStdString(Traduit(931)));
+
+    FEnAffichage = true;
+    FJournee->Initialiser();
+    const TDonneesChampionnat* c = FJournee->GetChampionnat();
+    const int n = c ? c->GetNbJour() : 0;
+    TrackBar1->setMaximum(std::max(1, FJournee->MaxPiste()));
+    TrackBar1->setFixedWidth(n > 0 ? (200 / n) * n + 24 : 24);
+    TrackBar1->setValue(std::max(1, FJournee->PositionPiste()));
+    FEnAffichage = false;
+    if (saison)
+        Label1->setText(QString::fromStdString(GetTitreJournee(*saison)));
+}
+
+void Tf_Resultats::CreerLignes()
+{
+    if (FJournee)
+        FJournee->CreerLignes();
+}
+
+void Tf_Resultats::AfficherJournee(bool depuisCompletion)
+{
+    if (FJournee)
+        FJournee->AfficherJournee(depuisCompletion);
+}
+
+void Tf_Resultats::EnregistrerJournee()
+{
+    if (FJournee)
+        FJournee->EnregistrerJournee();
+}
+
+void Tf_Resultats::TrierMatchsSelonClassement()
+{
+    if (FJournee)
+        FJournee->TrierMatchsSelonClassement();
+}
+
+std::string Tf_Resultats::GetTitreJournee(const TSaison& saison)
+{
+    return TResultatsJournee::GetTitreJournee(saison);
+}
+
+void Tf_Resultats::ValideSaisieEnCours()
+{
+    if (FJournee)
+        FJournee->ValideSaisieEnCours();
+}
+
+void Tf_Resultats::showEvent(QShowEvent* event)
+{
+    TFootForm::showEvent(event);
+    // Shown again after being kept hidden: what it shows may be old.
+    if (FMontree && FJournee)
+        FJournee->Rafraichit();
+    FMontree = true;
+}
+
+// ---------------------------------------------------------------- rows
+
+void Tf_Resultats::LibererLignes()
+{
+    for (TControlesLigne& l : FLignes) {
+        delete l.Date;
+        for (int c = 0; c < 2; ++c) {
+            delete l.Cadre[c];
+            delete l.Score[c];
+        }
+        delete l.Separateur;
+        delete l.Info;
+    }
+    FLignes.clear();
+}
+
+void Tf_Resultats::AjouteControlesLigne(int i)
+{
+    const TLigneResultat* ligne = FJournee->GetLigne(i);
+    if (!ligne)
+        return;
+    TControlesLigne l;
+    QWidget* contenu = Contenu();
+    const bool glisse = FJournee->GlissementPermis();
+    if (ligne->AvecDate) {
+        l.Date = new QLineEdit(contenu);
+        l.Date->setInputMask("00/00/0000; ");
+        l.Date->setFixedWidth(66);
+        connect(l.Date, &QLineEdit::textEdited, this, [this, i] {
+            if (!FEnAffichage)
+                FJournee->SetDate(i, FLignes[i].Date->displayText().toStdString());
+        });
+        connect(l.Date, &QLineEdit::editingFinished, this, [this, i] { DateMatchExit(i); });
+    }
+    for (int c = 0; c < 2; ++c) {
+        auto* cadre = new TCadreResultat(contenu);
+        cadre->resize(120, 25);
+        cadre->SetDrag(glisse);
+        cadre->setAcceptDrops(glisse);
+        cadre->OnDblClick = [this, i, c] { CadreDblClick(i, c); };
+        cadre->OnMenu = [this, i, c](QPoint p) { CadreMouseDown(i, c, p); };
+        cadre->OnDepot = [this, i, c](QObject* source) { CadreDragDrop(i, c, source); };
+        l.Cadre[c] = cadre;
+
+        auto* score = new TEditRond(contenu);
+        score->SetMaxlength(3);
+        score->SetTabStop(true);
+        score->OnKeyPress = [this, i](QString& touche) {
+            if (!FJournee->ScoreEditable(i))
+                touche.clear();
+        };
+        score->OnChange = [this, i, c] {
+            if (!FEnAffichage)
+                FJournee->SetScore(i, c, FLignes[i].Score[c]->Text());
+        };
+        score->OnExit = [this, i, c] { ScoreExit(i, c); };
+        l.Score[c] = score;
+    }
+    l.Separateur = LabelJaune(contenu, "-");
+    if (ligne->AvecInfo) {
+        l.Info = LabelJaune(contenu, "");
+        l.Info->setMinimumWidth(150);
+    }
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{l.Date, l.Cadre[0], l.Cadre[1], l.Score[0], l.Score[1], l.Separateur, l.Info})
+        if (w) {
+            w->move(1, 1);
+            w->show();
+        }
+    FLignes.push_back(l);
+    // Scores in row order first, then the dates.
+    QWidget* precedent = nullptr;
+    for (const TControlesLigne& x : FLignes)
+        for (QWidget* w : {static_cast<QWidget*>(x.Score[0]), static_cast<QWidget*>(x.Score[1])}) {
+            if (precedent)
+                setTabOrder(precedent, w);
+            precedent = w;
+        }
+    for (const TControlesLigne& x : FLignes)
+        if (x.Date) {
+            if (precedent)
+                setTabOrder(precedent, x.Date);
+            precedent = x.Date;
+        }
+}
+
+void Tf_Resultats::ConstruitLignes()
+{
+    LibererLignes();
+    for (int i = 0; i < FJournee->NbLignes(); ++i)
+        AjouteControlesLigne(i);
+    const bool manuel = FJournee->PlacementManuel();
+    l_Equipe->SetCanDrag(manuel);
+    l_Equipe->setAcceptDrops(manuel);
+    Place(true);
+}
+
+void Tf_Resultats::FondMatchresize()
+{
+    Place(false);
+}
+
+void Tf_Resultats::resizeEvent(QResizeEvent* event)
+{
+    TFootForm::resizeEvent(event);
+    // The page's own areas: the rows, the team list on the right, the bar below.
+    FondMatch->setGeometry(0, 0, std::max(0, width() - LargeurListe), std::max(0, height() - HauteurBarre));
+    l_Equipe->setGeometry(std::max(0, width() - LargeurListe), 0, LargeurListe, std::max(0, height() - HauteurBarre));
+    FondCopie2->setGeometry(0, height() - HauteurBarre, width(), HauteurBarre);
+    Label1->setGeometry(8, 4, 200, 18);
+    Label143->setGeometry(8, 4, 200, 18);
+    TrackBar1->move(8, 26);
+    bde_DateJour->setGeometry(8, 26, 110, 24);
+    b_Completer->move(width() - 480, 16);
+    b_Verification->move(width() - 320, 16);
+    BoutonCopie1->move(width() - 160, 16);
+}
+
+void Tf_Resultats::Place(bool creation)
+{
+    const int r = NbLignes();
+    if (r == 0 || !FJournee)
+        return;
+    const int h = FondMatch->height();
+    const int w = FondMatch->width();
+    const int gap = h - 30 * r - 20 > 4 * r ? (h - 30 * r - 20) / r : 5;
+    const int pas = gap + 30;
+    const int y0 = gap / 2;
+    int x;
+    if (!FLignes[0].Date) {
+        x = w - 360;
+        x = x <= 20 ? 10 : x / 2;
+    } else if (creation) {
+        x = w - 460;
+        x = x <= 220 ? 110 : x / 2;
+    } else {
+        x = w - 460;
+        x = x <= 160 ? 80 : x / 2;
+    }
+    for (int i = 0; i < r; ++i) {
+        const TControlesLigne& l = FLignes[i];
+        const int t = pas * i + y0;
+        if (l.Date)
+            l.Date->move(x - (creation ? 105 : 75), t - 5);
+        l.Cadre[0]->move(x, t - 5);
+        l.Cadre[1]->move(x + (creation ? 210 : 220), t - 5);
+        l.Score[0]->move(x + 135, t - 5);
+        l.Score[1]->move(x + 180, t - 5);
+        l.Separateur->move(x + 168, t);
+        if (l.Info)
+            l.Info->move(x + 120, t + (creation ? 22 : 28));
+    }
+    if (r == 2 && FJournee->FinalesVisibles()) {
+        const QLabel* separateurs[2] = {FLignes[0].Separateur, FLignes[1].Separateur};
+        QLabel* titres[2] = {l_Finale, l_PetiteFinale};
+        for (int k = 0; k < 2; ++k) {
+            titres[k]->adjustSize();
+            titres[k]->move(separateurs[k]->x() - titres[k]->width() / 2 + 2, FLignes[k].Cadre[0]->y() - 20);
+            titres[k]->show();
+            titres[k]->raise();
+        }
+    } else if (creation) {
+        l_Finale->hide();
+        l_PetiteFinale->hide();
+    }
+    FondMatch->MiseAJourScroll();
+}
+
+void Tf_Resultats::ColorerLigne(int i)
+{
+    const TLigneResultat* ligne = FJournee->GetLigne(i);
+    if (!ligne || i >= NbLignes())
+        return;
+    const bool rouge = ligne->Speciale();
+    const char* cadre = rouge ? "BoutonCreuxRouge" : i % 2 == 0 ? "BoutonCreuxBleu" : "BoutonCreuxOrange";
+    const char* rond = rouge ? "RondCreuxRouge" : i % 2 == 0 ? "RondCreuxBleu" : "RondCreuxOrange";
+    for (int c = 0; c < 2; ++c) {
+        FLignes[i].Cadre[c]->SetModele(Modele(cadre));
+        FLignes[i].Score[c]->SetModele(Modele(rond));
+    }
+}
+
+void Tf_Resultats::AfficheLigne(int i)
+{
+    const TLigneResultat* ligne = FJournee->GetLigne(i);
+    if (!ligne || i >= NbLignes())
+        return;
+    TControlesLigne& l = FLignes[i];
+    if (l.Date)
+        l.Date->setText(QString::fromStdString(ligne->Date));
+    for (int c = 0; c < 2; ++c) {
+        l.Cadre[c]->SetText(ligne->Equipe[c]);
+        const int id = FJournee->IdEquipe(ligne->Equipe[c]);
+        l.Cadre[c]->SetNumero(static_cast<uint16_t>(id < 0 ? 0 : id));
+        l.Score[c]->SetText(ligne->Score[c]);
+    }
+    if (l.Info) {
+        l.Info->setText(QString::fromStdString(ligne->Info));
+        l.Info->adjustSize();
+    }
+    ColorerLigne(i);
+}
+
+void Tf_Resultats::Affiche()
+{
+    FEnAffichage = true;
+    for (int i = 0; i < NbLignes(); ++i)
+        AfficheLigne(i);
+    l_Equipe->Vide();
+    for (const std::string& nom : FJournee->GetEquipesLibres())
+        l_Equipe->Ajoute(nom);
+    const bool titre = FJournee->TitreVisible();
+    Label1->setVisible(titre);
+    TrackBar1->setVisible(titre);
+    b_Completer->setVisible(titre);
+    const bool date = FJournee->DateJourVisible();
+    Label143->setVisible(date);
+    bde_DateJour->setVisible(date);
+    if (JourDateMatch(FJournee->GetDatePicker()) != 0)
+        bde_DateJour->setDate(VersQDate(FJournee->GetDatePicker()));
+    if (Saison)
+        Label1->setText(QString::fromStdString(GetTitreJournee(*Saison)));
+    TrackBar1->setValue(std::max(1, FJournee->PositionPiste()));
+    FEnAffichage = false;
+}
+
+// ---------------------------------------------------------------- handlers
+
+void Tf_Resultats::TrackBar1Change()
+{
+    if (FEnAffichage || !FJournee)
+        return;
+    FJournee->ChangeJournee(TrackBar1->value());
+}
+
+void Tf_Resultats::bde_DateJourChange()
+{
+    if (FEnAffichage || !FJournee)
+        return;
+    FJournee->ChangeDateJour(VersDateMatch(bde_DateJour->date()));
+}
+
+void Tf_Resultats::e_DateJourExit()
+{
+    if (FEnAffichage || !FJournee)
+        return;
+    FJournee->ValideDateJour(VersDateMatch(bde_DateJour->date()));
+}
+
+void Tf_Resultats::l_EquipeDblClick()
+{
+    const int i = l_Equipe->ItemIndex();
+    if (FJournee && i >= 0 && i < l_Equipe->Nb())
+        FJournee->PlaceEquipe(l_Equipe->Texte(i));
+}
+
+void Tf_Resultats::BoutonCopie1Click()
+{
+    if (FJournee)
+        FJournee->ToutEffacer();
+}
+
+void Tf_Resultats::mi_AjoutEquipeClick()
+{
+    if (!FJournee)
+        return;
+    Tf_AjoutEquipeCoupe dialogue(this);
+    dialogue.Saison = Saison;
+    dialogue.Presentes = FJournee->EquipesPresentes();
+    dialogue.Candidats = FJournee->CandidatsCoupe();
+    if (Dialogues().ExecuteModal(dialogue) == QDialog::Accepted)
+        FJournee->AjouteEquipesCoupe(dialogue.Choisies);
+}
+
+void Tf_Resultats::CadreMouseDown(int ligne, int /*cote*/, QPoint global)
+{
+    const TLigneResultat* l = FJournee ? FJournee->GetLigne(ligne) : nullptr;
+    if (!l)
+        return;
+    FLigneMenu = ligne;
+    (l->TypeResultat == TLigneResultat::Forfait     ? mi_Forfait
+     : l->TypeResultat == TLigneResultat::TapisVert ? mi_TapisVert
+                                                    : mi_MatchNormal)
+        ->setChecked(true);
+    if (isVisible())
+        pm_Forfait->popup(global);
+}
+
+void Tf_Resultats::mi_ForfaitClick()
+{
+    if (FJournee)
+        FJournee->Forfait(FLigneMenu);
+}
+
+void Tf_Resultats::mi_TapisVertClick()
+{
+    if (FJournee)
+        FJournee->TapisVert(FLigneMenu);
+}
+
+void Tf_Resultats::mi_MatchNormalClick()
+{
+    if (FJournee)
+        FJournee->MatchNormal(FLigneMenu);
+}
+
+void Tf_Resultats::CadreDblClick(int ligne, int cote)
+{
+    if (FJournee)
+        FJournee->RendEquipe(ligne, cote);
+}
+
+void Tf_Resultats::CadreDragDrop(int ligne, int cote, QObject* source)
+{
+    if (!FJournee)
+        return;
+    if (source == l_Equipe) {
+        const int i = l_Equipe->ItemIndex();
+        if (i >= 0 && i < l_Equipe->Nb())
+            FJournee->DeposeEquipe(l_Equipe->Texte(i), ligne, cote);
+        return;
+    }
+    for (int i = 0; i < NbLignes(); ++i)
+        for (int c = 0; c < 2; ++c)
+            if (FLignes[i].Cadre[c] == source)
+                FJournee->EchangeEquipes(i, c, ligne, cote);
+}
+
+void Tf_Resultats::l_EquipeDragDrop(QObject* source)
+{
+    if (!FJournee)
+        return;
+    for (int i = 0; i < NbLignes(); ++i)
+        for (int c = 0; c < 2; ++c)
+            if (FLignes[i].Cadre[c] == source)
+                FJournee->RendEquipeDeposee(i, c);
+}
+
+void Tf_Resultats::DateMatchExit(int ligne)
+{
+    if (!FJournee || FEnAffichage || ligne >= NbLignes() || !FLignes[ligne].Date)
+        return;
+    FJournee->SetDate(ligne, FLignes[ligne].Date->displayText().toStdString());
+    FJournee->ValideDateMatch(ligne);
+}
+
+void Tf_Resultats::ScoreExit(int ligne, int cote)
+{
+    if (FJournee && !FEnAffichage)
+        FJournee->SortieScore(ligne, cote);
+}
+
+// ---------------------------------------------------------------- commands
+
+void EnregistrePagesSaisie()
+{
+    EnregistreCommandePage(13, [](TPrincipale& principale, int, int, int) {
+        auto* page = dynamic_cast<Tf_Resultats*>(principale.AfficheFenetre(ClassePage<Tf_Resultats>()));
+        if (!page)
+            return;
+        page->Initialiser(principale.GetSaison());
+        page->CreerLignes();
+        page->FondMatchresize();
+    });
+    EnregistreCommandePage(22, [](TPrincipale& principale, int, int, int) {
+        TSaison* saison = principale.GetSaison();
+        TDonneesChampionnat* c = saison ? saison->GetChampCourant() : nullptr;
+        if (!c)
+            return;
+        Tf_RechercheMatch dialogue;
+        dialogue.Saison = saison;
+        if (Dialogues().ExecuteModal(dialogue) != QDialog::Accepted || dialogue.Tag < 1 || dialogue.Tag > 255)
+            return;
+        c->NbJournee = static_cast<uint8_t>(dialogue.Tag);
+        principale.Navigue(13, 0, 0);
+    });
+}

@@ -1,0 +1,214 @@
+#include "pages/saisie/w_Resultats.h"
+
+#include "base/Horloge.h"
+#include "base/oTraducteur.h"
+#include "controls/Dessin.h"
+#include "model/Championnat.h"
+#include "model/SaisonFoot.h"
+#include "pages/Pages.h"
+#include "support_ui/FaussePrincipale.h"
+
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+constexpr uint16_t X = TInfoComp::Aucun;
+
+// Four teams (ids 0 Arles .. 3 Dijon) in one championship of dated days.
+std::unique_ptr<TSaisonFootball> SaisonQuatre(uint8_t genre = TDonneesChampionnat::TypeChamp, int nbJour = 3)
+{
+    auto saison = std::make_unique<TSaisonFootball>();
+    for (const char* nom : {"Arles", "Brest", "Caen", "Dijon"})
+        saison->AjouteEquipe(nom);
+    auto c = saison->CreeChampionnat(genre);
+    c->SetNbEquipe(4);
+    for (int p = 0; p < 4; ++p)
+        c->SetEquipe(p, static_cast<uint16_t>(p));
+    c->SetNbMatch(2);
+    c->SetNbJour(nbJour);
+    c->SetOption(4, 3);
+    c->SetOption(5, 1);
+    saison->AjouteChampionnat(std::move(c));
+    return saison;
+}
+
+void DateJours(TDonneesChampionnat& c)
+{
+    for (int n = 1; n <= c.GetNbJour(); ++n)
+        c.SetDateJournee(n, EncodeDateMatch(n, 2, 2024));
+}
+
+class PageResultats : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        InstalleTraducteur(std::make_unique<TTraducteur>("texte/Textefr.txt"));
+        Ancienne = InstalleHorloge(std::make_shared<THorlogeFixe>(TDateHeure{2024, 3, 15}));
+        EnregistrePages();
+    }
+    void TearDown() override
+    {
+        InstalleHorloge(Ancienne);
+        InstalleTraducteur(nullptr);
+    }
+    Tf_Resultats* Ouvre(testsupport::TFaussePrincipale& principale)
+    {
+        const TCommandePage* commande = CommandePage(13);
+        EXPECT_NE(commande, nullptr);
+        (*commande)(principale, 13, 0, 0);
+        auto* page = dynamic_cast<Tf_Resultats*>(principale.GetPageCourante());
+        EXPECT_NE(page, nullptr);
+        return page;
+    }
+    std::shared_ptr<THorloge> Ancienne;
+};
+
+} // namespace
+
+TEST_F(PageResultats, TypedScoresReachTheDayOnCommit)
+{
+    auto saison = SaisonQuatre();
+    TDonneesChampionnat* c = saison->GetChampionnat(1);
+    DateJours(*c);
+    c->AjouteMatch(1, 0, 1, -1, X, X);
+    c->AjouteMatch(1, 2, 3, -1, X, X);
+    c->AjouteMatch(2, 1, 2, -1, X, X);
+    c->AjouteMatch(2, 3, 0, -1, X, X);
+    testsupport::TFaussePrincipale principale(std::move(saison));
+    principale.Fond.resize(800, 500);
+    Tf_Resultats* page = Ouvre(principale);
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->NbLignes(), 2);
+    EXPECT_EQ(page->Ligne(0).Cadre[0]->Text(), "Arles");
+    EXPECT_EQ(page->Ligne(1).Cadre[1]->Text(), "Dijon");
+    EXPECT_EQ(page->Label1->text().toStdString(), "Journée n°1");
+    EXPECT_EQ(page->TrackBar1->maximum(), 3);
+    EXPECT_EQ(page->Ligne(0).Info, nullptr);
+
+    QTest::keyClicks(page->Ligne(0).Score[0], "2");
+    QTest::keyClicks(page->Ligne(0).Score[1], "1");
+    QTest::keyClicks(page->Ligne(1).Score[0], "0");
+    QTest::keyClicks(page->Ligne(1).Score[1], "3");
+    EXPECT_EQ(page->Journee()->GetLigne(0)->Score[0], "2");
+
+    // The track bar moves to day 2: day 1 is saved first.
+    page->TrackBar1->setValue(2);
+    EXPECT_EQ(c->GetValeurMatch(1, 2), 2);
+    EXPECT_EQ(c->GetValeurMatch(1, 8), 3);
+    EXPECT_EQ(c->NbJournee, 2);
+    EXPECT_EQ(page->Ligne(0).Cadre[0]->Text(), "Brest");
+    EXPECT_EQ(page->Label1->text().toStdString(), "Journée n°2");
+    EXPECT_GE(principale.NbModifications, 1);
+
+    QTest::keyClicks(page->Ligne(1).Score[0], "1");
+    QTest::keyClicks(page->Ligne(1).Score[1], "1");
+    page->ValideSaisieEnCours();
+    EXPECT_EQ(c->GetValeurMatch(2, 6), 1);
+    EXPECT_EQ(c->JourneeJouee, 2);
+}
+
+TEST_F(PageResultats, PlacingTeamsByTheListAndTheFrames)
+{
+    auto saison = SaisonQuatre();
+    DateJours(*saison->GetChampionnat(1));
+    testsupport::TFaussePrincipale principale(std::move(saison));
+    principale.Fond.resize(800, 500);
+    Tf_Resultats* page = Ouvre(principale);
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->l_Equipe->Nb(), 4);
+
+    // A score cannot be typed before both teams are placed.
+    QTest::keyClicks(page->Ligne(0).Score[0], "4");
+    EXPECT_TRUE(page->Ligne(0).Score[0]->Text().empty());
+
+    page->l_Equipe->SetItemIndex(2);
+    page->l_EquipeDblClick();
+    EXPECT_EQ(page->Ligne(0).Cadre[0]->Text(), "Caen");
+    EXPECT_EQ(page->l_Equipe->Nb(), 3);
+    const int notices = principale.NbModifications;
+    EXPECT_EQ(notices, 1);
+
+    page->l_Equipe->SetItemIndex(0);
+    page->CadreDragDrop(1, 1, page->l_Equipe);
+    EXPECT_EQ(page->Ligne(1).Cadre[1]->Text(), "Arles");
+    page->CadreDragDrop(0, 1, page->Ligne(1).Cadre[1]);
+    EXPECT_EQ(page->Ligne(0).Cadre[1]->Text(), "Arles");
+    EXPECT_TRUE(page->Ligne(1).Cadre[1]->Text().empty());
+
+    page->CadreDblClick(0, 0);
+    EXPECT_TRUE(page->Ligne(0).Cadre[0]->Text().empty());
+    EXPECT_EQ(page->l_Equipe->Nb(), 3);
+    page->l_EquipeDragDrop(page->Ligne(0).Cadre[1]);
+    EXPECT_EQ(page->l_Equipe->Nb(), 4);
+
+    page->l_Equipe->SetItemIndex(0);
+    page->l_EquipeDblClick();
+    page->l_Equipe->SetItemIndex(0);
+    page->l_EquipeDblClick();
+    QTest::keyClicks(page->Ligne(0).Score[0], "1");
+    QTest::keyClicks(page->Ligne(0).Score[1], "0");
+
+    // A forfeit from the away frame gives 3 - 0 to the home side, in red.
+    page->CadreMouseDown(0, 1, QPoint());
+    EXPECT_EQ(page->LigneMenu(), 0);
+    EXPECT_TRUE(page->mi_MatchNormal->isChecked());
+    page->mi_ForfaitClick();
+    EXPECT_EQ(page->Ligne(0).Score[0]->Text(), "3");
+    EXPECT_EQ(page->Ligne(0).Score[1]->Text(), "0");
+    EXPECT_EQ(page->Ligne(0).Cadre[0]->Modele(), Dessin()->BoutonCreuxRouge);
+    page->ValideSaisieEnCours();
+    const TDonneesChampionnat* c = principale.GetSaison()->GetChampionnat(1);
+    ASSERT_EQ(c->GetPenalites().Nombre(), 1);
+    EXPECT_EQ(c->GetPenalites().Get(0)->Type, TPenalite::ResultatManuel);
+
+    page->BoutonCopie1Click();
+    EXPECT_EQ(page->l_Equipe->Nb(), 4);
+    EXPECT_TRUE(page->Ligne(0).Score[0]->Text().empty());
+}
+
+TEST_F(PageResultats, CupLastDayShowsTheFinalCaptions)
+{
+    auto saison = SaisonQuatre(TDonneesChampionnat::TypeCoupe, 0);
+    TDonneesChampionnat* c = saison->GetChampionnat(1);
+    c->CreeToursCoupe({{2, 2, 1}, {1, 1, 1}});
+    c->PetiteFinale = true;
+    DateJours(*c);
+    c->AjouteMatch(2, 0, 2, -1, 1, 1);
+    c->AjoutePenaltys(2, 0, 2, 5, 4);
+    c->AjouteMatch(2, 1, 3, -1, 2, 0);
+    c->NbJournee = 2;
+    testsupport::TFaussePrincipale principale(std::move(saison));
+    principale.Fond.resize(800, 500);
+    Tf_Resultats* page = Ouvre(principale);
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->NbLignes(), 2);
+    EXPECT_FALSE(page->l_Finale->isHidden());
+    EXPECT_FALSE(page->l_PetiteFinale->isHidden());
+    EXPECT_LT(page->l_Finale->y(), page->Ligne(0).Cadre[0]->y());
+    EXPECT_EQ(page->Label1->text().toStdString(), "Finale");
+    ASSERT_NE(page->Ligne(0).Info, nullptr);
+    EXPECT_EQ(page->Ligne(0).Info->text().toStdString(), "(5 - 4 aux tirs au but)");
+}
+
+TEST_F(PageResultats, UneditedPageWritesNothingWhenDestroyed)
+{
+    auto saison = SaisonQuatre();
+    TDonneesChampionnat* c = saison->GetChampionnat(1);
+    DateJours(*c);
+    c->AjouteMatch(1, 0, 1, -1, 1, 0);
+    c->AjouteMatch(1, 2, 3, -1, 2, 2);
+    testsupport::TFaussePrincipale principale(std::move(saison));
+    Tf_Resultats* page = Ouvre(principale);
+    ASSERT_NE(page, nullptr);
+    c->GetMatch(1, 1)->SetScore(0, 4);
+    principale.AfficheFenetre(TClassePage{typeid(void), nullptr});
+    EXPECT_EQ(c->GetValeurMatch(1, 2), 4);
+    EXPECT_EQ(principale.NbModifications, 0);
+}
