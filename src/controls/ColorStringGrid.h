@@ -55,6 +55,8 @@ protected:
     void Repeint() override;
     void RepeintCellule(int ACol, int ARow) override;
     void AppliqueTailleControle(int Largeur, int Hauteur) override;
+    void AppliqueVisible(bool Visible) override { setVisible(Visible); }
+    void AppliquePosition(int Gauche, int Haut) override { move(Gauche, Haut); }
 
 private:
     int PositionColonne(int ACol) const;

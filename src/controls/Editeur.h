@@ -31,6 +31,9 @@ protected:
     void changeEvent(QEvent* Event) override;
     void Repeint() override { update(); }
     void AppliqueHauteur(int Hauteur) override;
+    void AppliqueTaille(int Largeur, int Hauteur) override { resize(Largeur, Hauteur); }
+    void AppliqueVisible(bool Visible) override { setVisible(Visible); }
+    void AppliquePosition(int Gauche, int Haut) override { move(Gauche, Haut); }
 
 private:
     TMesureQt Mesure_;

@@ -10,6 +10,7 @@ class TContexteSaison;
 class TDonneesChampionnat;
 class TDonneesEvt;
 class TListeDonnees;
+class TModeleGrille;
 
 // The standings engine of one championship of a season. A page makes one,
 // computes a kind over a range of days (Calcule) and reads the sorted table
@@ -91,6 +92,18 @@ public:
     // Clears the raw table (and the record of the days it covers).
     void VideBrut();
 
+    // Computes kind `genre` over days premierJour..dernierJour (from cleared
+    // raw counts whatever the first day) and fills the grid: headings, one row
+    // per club with place, crest and name, the kind's values, zone lines and
+    // the followed team (option 10). Kind 9 adds the home and away blocks and
+    // fills `grille2` with their two headings; other kinds hide it. A filter
+    // (team indexes) only hides rows. With `afficheTitre`, `panneau` receives
+    // the kind's title. Every cell of a club's row carries the team id
+    // (GetDonnee); kinds 8 and 100-114 make the name a link. Afterwards the
+    // tables hold the last kind computed (kind 3 after kind 9).
+    void Affiche(int genre, TModeleGrille& grille, const std::vector<int>* filtre, std::string* panneau,
+                 bool afficheTitre, int dernierJour, int premierJour = 1, TModeleGrille* grille2 = nullptr);
+
     // Cells; 0 outside the table, and the setters then do nothing.
     int16_t GetBrut(int equipe, int colonne) const;
     void SetBrut(int equipe, int colonne, int16_t valeur);
@@ -137,6 +150,8 @@ private:
     void CalculeSituations(int genre);
     void CalculeAge();
     void TableTete(int genre, int& compteur, int cle);
+    std::string TexteValeur(int genre, int ligne) const;
+    void AfficheBlocs(TModeleGrille& grille, const std::vector<int>& ordre, int premierJour, int dernierJour);
 
     void Trie(int genre);
     void TriSimple(int colonne);
@@ -164,3 +179,11 @@ private:
     // Team names of the sort in progress.
     std::vector<std::string> Noms;
 };
+
+// Heading cell of the standings and rankings grids: black on $DFCF20.
+void AfficheTitreGrille(TModeleGrille& grille, int colonne, const std::string& texte, bool aGauche);
+// Puts crest `logo` (0 none) in a cell: its number, and its picture when the
+// crest catalogue has one.
+void AfficheBlason(TModeleGrille& grille, int colonne, int ligne, int logo);
+// The in-cell bars of the standings and rankings grids.
+void BarresGrille(TModeleGrille& grille, int colonne);

@@ -39,7 +39,21 @@ void TModeleEditeur::SetTaille(int Largeur, int Hauteur)
 {
     Largeur_ = Largeur;
     Hauteur_ = Hauteur;
+    AppliqueTaille(Largeur, Hauteur);
     Repeint();
+}
+
+void TModeleEditeur::SetVisible(bool Visible)
+{
+    Visible_ = Visible;
+    AppliqueVisible(Visible);
+}
+
+void TModeleEditeur::SetPosition(int Gauche, int Haut)
+{
+    Gauche_ = Gauche;
+    Haut_ = Haut;
+    AppliquePosition(Gauche, Haut);
 }
 
 uint8_t TModeleEditeur::SetLigne(int N, std::string_view Texte, bool SansControle, bool Ajoute, uint8_t Couleur)

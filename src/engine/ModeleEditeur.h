@@ -59,6 +59,12 @@ public:
     virtual int GetLargeur() const { return Largeur_; }
     virtual int GetHauteur() const { return Hauteur_; }
     void SetTaille(int Largeur, int Hauteur);
+    // Whether the control is shown, and its place in its parent.
+    bool GetVisible() const { return Visible_; }
+    void SetVisible(bool Visible);
+    int GetGauche() const { return Gauche_; }
+    int GetHaut() const { return Haut_; }
+    void SetPosition(int Gauche, int Haut);
     // The measures of the control's font (a fixed-pitch measure until the
     // widget gives its own); not owned.
     void SetMesure(TMesureTexte* Mesure) { Mesure_ = Mesure ? Mesure : &MesureDefaut_; }
@@ -73,11 +79,17 @@ protected:
     virtual void Repeint() {}
     // AutoHauteur chose a new height for the control.
     virtual void AppliqueHauteur(int) {}
+    virtual void AppliqueTaille(int, int) {}
+    virtual void AppliqueVisible(bool) {}
+    virtual void AppliquePosition(int, int) {}
 
 private:
     std::vector<std::unique_ptr<TLigneEditeur>> Lignes_;
     int Largeur_ = 100;
     int Hauteur_ = 100;
+    bool Visible_ = true;
+    int Gauche_ = 0;
+    int Haut_ = 0;
     TMesureFixe MesureDefaut_;
     TMesureTexte* Mesure_ = &MesureDefaut_;
 };

@@ -250,6 +250,7 @@ void TModeleGrille::SetCellule(int ACol, int ARow, std::unique_ptr<TImage> Image
     O.CouleurTexte = CouleurTexte;
     O.Gras = Gras;
     O.Lien = false;
+    O.Blason = 0;
     SetImage(ACol, ARow, std::move(Image));
 }
 
@@ -343,6 +344,18 @@ void TModeleGrille::SetCouleurTexte(int ACol, int ARow, TColor Couleur)
         return;
     ObjetCree(ACol, ARow).CouleurTexte = Couleur;
     RepeintCellule(ACol, ARow);
+}
+
+int32_t TModeleGrille::GetBlason(int ACol, int ARow) const
+{
+    const TCellObject* O = Objet(ACol, ARow);
+    return O ? O->Blason : 0;
+}
+
+void TModeleGrille::SetBlason(int ACol, int ARow, int32_t Blason)
+{
+    if (Valide(ACol, ARow))
+        ObjetCree(ACol, ARow).Blason = Blason;
 }
 
 const TImage* TModeleGrille::GetImage(int ACol, int ARow) const
@@ -655,6 +668,19 @@ void TModeleGrille::SetAutoResize(bool AutoResize)
     Redimensionne();
 }
 
+void TModeleGrille::SetVisible(bool Visible)
+{
+    Visible_ = Visible;
+    AppliqueVisible(Visible);
+}
+
+void TModeleGrille::SetPosition(int Gauche, int Haut)
+{
+    Gauche_ = Gauche;
+    Haut_ = Haut;
+    AppliquePosition(Gauche, Haut);
+}
+
 void TModeleGrille::SetSelectionVisible(bool Visible)
 {
     SelectionVisible_ = Visible;
@@ -768,6 +794,9 @@ void TModeleGrille::SetTailleControle(int Largeur, int Hauteur)
 {
     Largeur_ = Largeur;
     Hauteur_ = Hauteur;
+    // Without the automatic enlargement the control still takes the size.
+    if (!AutoResize_)
+        AppliqueTailleControle(Largeur, Hauteur);
     Redimensionne();
 }
 

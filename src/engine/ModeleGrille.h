@@ -65,6 +65,9 @@ struct TCellObject {
     uint8_t AlignementH = 0;
     uint8_t AlignementV = 1;
     std::string TexteAlternatif;
+    // The crest catalogue number of the picture (0 none), so the crest shown
+    // can be told without comparing pictures.
+    int32_t Blason = 0;
 
     TCellObject();
     ~TCellObject();
@@ -139,6 +142,8 @@ public:
     void SetAlignementV(int ACol, int ARow, uint8_t Alignement);
     const std::string& GetTexteAlternatif(int ACol, int ARow) const;
     void SetTexteAlternatif(int ACol, int ARow, std::string_view Texte);
+    int32_t GetBlason(int ACol, int ARow) const;
+    void SetBlason(int ACol, int ARow, int32_t Blason);
     // The cell's record, nullptr when it received no attribute.
     const TCellObject* GetCellObject(int ACol, int ARow) const;
     void VideLigne(int ARow);
@@ -196,6 +201,12 @@ public:
     void SetAutoResize(bool AutoResize);
     bool GetSelectionVisible() const { return SelectionVisible_; }
     virtual void SetSelectionVisible(bool Visible);
+    // Whether the control is shown, and its place in its parent.
+    bool GetVisible() const { return Visible_; }
+    void SetVisible(bool Visible);
+    int GetGauche() const { return Gauche_; }
+    int GetHaut() const { return Haut_; }
+    void SetPosition(int Gauche, int Haut);
 
     // --- Selection and hot-tracking (the widget's state, read by the painter) --
     int GetCol() const { return Col_; }
@@ -245,6 +256,8 @@ protected:
     virtual void Repeint() {}
     virtual void RepeintCellule(int, int) { Repeint(); }
     virtual void AppliqueTailleControle(int, int) {}
+    virtual void AppliqueVisible(bool) {}
+    virtual void AppliquePosition(int, int) {}
 
 private:
     struct TCellule {
@@ -281,6 +294,9 @@ private:
     double MaxAgrandissement_ = 1.5;
     bool AutoResize_ = true;
     bool SelectionVisible_ = true;
+    bool Visible_ = true;
+    int Gauche_ = 0;
+    int Haut_ = 0;
     bool AlternatifAffiche_ = false;
     // Rows were moved by a sort since the grid was last filled.
     bool LignesDeplacees_ = false;

@@ -24,6 +24,8 @@ public:
 
     // Name of a team of the season's team table; empty when unknown.
     virtual std::string GetNomEquipe(uint16_t id) const = 0;
+    // Crest catalogue number of a team (0 none), for the standings and rankings.
+    virtual int GetLogoEquipe(int) const { return 0; }
     // The player registry (player names and positions for line-ups, event
     // views and ratings).
     virtual const TJoueurs* GetJoueurs() const = 0;

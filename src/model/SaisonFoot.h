@@ -81,7 +81,7 @@ public:
     std::string GetNomEquipeIndex(int index) const;
     std::string GetNomEquipe(uint16_t id) const override;
     void SetNomEquipe(int id, const std::string& nom);
-    int GetLogoEquipe(int id) const;
+    int GetLogoEquipe(int id) const override;
     void SetLogoEquipe(int id, int logo);
     // Team at position i of the current championship.
     std::string GetNomEquipeChamp(int i) const;

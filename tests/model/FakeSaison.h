@@ -14,6 +14,7 @@
 class FakeSaison : public TContexteSaison {
 public:
     std::map<uint16_t, std::string> Equipes;
+    std::map<uint16_t, int> Logos;
     TJoueurs Joueurs{this};
     int MaxIdArbitre = 100;
     TStades Stades;
@@ -37,6 +38,11 @@ public:
     {
         auto it = Equipes.find(id);
         return it == Equipes.end() ? std::string() : it->second;
+    }
+    int GetLogoEquipe(int id) const override
+    {
+        auto it = Logos.find(static_cast<uint16_t>(id));
+        return it == Logos.end() ? 0 : it->second;
     }
     const TJoueurs* GetJoueurs() const override { return &Joueurs; }
     int GetMaxIdArbitre() const override { return MaxIdArbitre; }
