@@ -158,7 +158,13 @@ public:
     // --- file commands ---
     bool OuvreFichier(const std::string& nom); // empty name: open dialog
     bool SauveSaison();
+    // From the timer (automatique): no message, and no Save As for a season without a name.
+    bool SauveSaison(bool automatique);
     bool SauveSaisonSous();
+    // Commits the current page's entry, then SauveSaison.
+    bool SauveAuto(bool automatique);
+    // After a load: text 296 without a season, else the file state, status and championship.
+    void ApresOuverture();
     bool FermeFichier(); // false = cancelled/failed
     void SetEtatFichier(bool ouvert, bool modifie);
     void InitAutoSave();

@@ -1,66 +1,383 @@
+// The file commands of the main window: opening, saving, closing, exports,
+// the division history, auto-save, help and the update check.
+#include "shell/w_PrincipaleFichiers.h"
+
+#include "base/ServiceMessage.h"
+#include "base/oTraducteur.h"
+#include "files/Stats.h"
+#include "model/Championnat.h"
+#include "model/SaisonFoot.h"
+#include "model/infocomp.h"
+#include "platform/Bureau.h"
+#include "platform/Dialogues.h"
+#include "shell/MiseAJour.h"
+#include "shell/w_MessageMAJ.h"
 #include "shell/w_Principale.h"
 
-#include "platform/Bureau.h"
+#include <QApplication>
+#include <QTimer>
 
-// The file commands of the main window: opening, saving, closing, exports,
-// auto-save, help and the update check.
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
 
-bool Tf_Principale::OuvreFichier(const std::string& /*nom*/)
+namespace {
+
+constexpr int TexteFichierOuvert = 12;
+
+std::string SansDossier(const std::string& nomFichier)
 {
-    return false;
+    const size_t barre = nomFichier.find_last_of("/\\");
+    return barre == std::string::npos ? nomFichier : nomFichier.substr(barre + 1);
 }
+
+bool EstArchiveSaison(const std::string& nomFichier)
+{
+    std::string nom = SansDossier(nomFichier);
+    if (nom.size() < 4)
+        return false;
+    std::string ext = nom.substr(nom.size() - 4);
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext == ".xmc";
+}
+
+} // namespace
+
+// ------------------------------------------------------------- helpers
+
+std::string NomFichierQuestion(const std::string& nomFichier)
+{
+    std::string nom = SansDossier(nomFichier);
+    const size_t point = nom.find('.');
+    if (point != std::string::npos)
+        nom.erase(point, 6);
+    return nom;
+}
+
+int IntervalleAutoSave(const TSaison* saison)
+{
+    return saison ? saison->GetOptionSauvegarde(0) * 60000 : 0;
+}
+
+std::string NomArchiveSaison(const std::string& nomFichier)
+{
+    const size_t barre = nomFichier.find_last_of("/\\");
+    const size_t point = nomFichier.find_last_of('.');
+    if (point == std::string::npos || (barre != std::string::npos && point < barre))
+        return nomFichier + ".xmc";
+    return nomFichier.substr(0, point) + ".xmc";
+}
+
+std::string DossierImagesFichier(const std::string& appDir, const std::string& nomFichier)
+{
+    return appDir + "pict/" + SansDossier(nomFichier) + "/";
+}
+
+std::string FiltreOuverture()
+{
+    return Traduit(8) + " (*.chf)|*.chf|" + Traduit(9) + " (*.chp)|*.chp|" + Traduit(10) +
+           " (*.sai; *.xmc)|*.sai;*.xmc|" +
+           TraduitFmt(11, {Traducteur() ? Traducteur()->GetNomProduit() : std::string()}) + "|*.chp;*.chf;*.sai;*.xmc";
+}
+
+std::string FiltreSaison()
+{
+    return Traduit(10) + " (*.xmc)|*.xmc";
+}
+
+std::string FiltreDonnees()
+{
+    return Traduit(21) + " (*.xmd)|*.xmd";
+}
+
+bool AjouteSaisonHistorique(TStat& stat, const TDonneesChampionnat& championnat, const TSaison& saison)
+{
+    const int annee = championnat.GetOption(8);
+    const int n = championnat.GetNbEquipe();
+    if (annee == 0 || n <= 0)
+        return false;
+    auto record = std::make_unique<TSaisonStat>(n, annee);
+    for (int p = 0; p < n; ++p)
+        record->AjouteEquipe(stat.NumeroEquipe(saison.GetNomEquipe(static_cast<uint16_t>(championnat.GetEquipe(p)))));
+    for (int jour = 1; jour <= championnat.GetNbJour(); ++jour) {
+        for (int m = 0; m < championnat.GetNbMatchJournee(jour); ++m) {
+            const int domicile = championnat.IndexEquipe(championnat.GetValeurMatch(jour, 4 * m + 1));
+            const int exterieur = championnat.IndexEquipe(championnat.GetValeurMatch(jour, 4 * m + 3));
+            const uint16_t butsDomicile = championnat.GetValeurMatch(jour, 4 * m + 2);
+            const uint16_t butsExterieur = championnat.GetValeurMatch(jour, 4 * m + 4);
+            if (domicile < 0 || exterieur < 0 || butsDomicile == TInfoComp::Aucun || butsExterieur == TInfoComp::Aucun)
+                continue;
+            // The archive keeps a score in a byte, 255 meaning not played.
+            record->SetScore(domicile, exterieur, static_cast<uint8_t>(std::min<int>(butsDomicile, 254)),
+                             static_cast<uint8_t>(std::min<int>(butsExterieur, 254)));
+        }
+    }
+    stat.AjouteSaison(std::move(record));
+    return true;
+}
+
+// ------------------------------------------------------------- opening
+
+bool Tf_Principale::OuvreFichier(const std::string& nom)
+{
+    std::string fichier = nom;
+    if (fichier.empty()) {
+        TDemandeFichier demande;
+        demande.Titre = Traduit(7);
+        demande.Filtre = FiltreOuverture();
+        demande.IndexFiltre = 3;
+        demande.ExtensionDefaut = "xmc";
+        demande.DossierInitial = FAppDir + "sauvegarde/";
+        const TReponseFichier reponse = Dialogues().OuvreFichier(demande);
+        if (!reponse.Ok || reponse.NomFichier.empty())
+            return false;
+        fichier = reponse.NomFichier;
+    }
+    if (!DemandeSauvegarde())
+        return false;
+
+    RemplaceSaison(nullptr);
+    CompteurModification = 0;
+    Statut->SetTextePanneau(1, "");
+    InitAutoSave();
+
+    FichierCourant = fichier;
+    RemplaceSaison(TTraiteurFichier::ChargeAvecEtat(fichier, FAppDir + "Dll/", GetFichierIni(),
+                                                    [this](const std::string& f) { AjouteFichierRecent(f); }));
+    ApresOuverture();
+    if (!FSaison)
+        return false;
+    std::error_code erreur;
+    std::filesystem::create_directories(DossierImagesFichier(FAppDir, FichierCourant), erreur);
+    return true;
+}
+
+void Tf_Principale::ApresOuverture()
+{
+    if (!FSaison) {
+        MessageUtil(Traduit(296), BoutonsMessage::Ok);
+        // No season, no name: nothing could be saved under it.
+        AfficheAucuneFenetre(true);
+        ChangeChampionnat();
+        SetEtatFichier(false, false);
+        return;
+    }
+    SetEtatFichier(true, true);
+    Statut->SetTextePanneau(2, TraduitFmt(TexteFichierOuvert, {FichierCourant}));
+    ChangeChampionnat();
+}
+
+bool Tf_Principale::DemandeSauvegarde()
+{
+    if (CompteurModification <= 0)
+        return true;
+    const uint16_t reponse = MessageUtil(TraduitFmt(2, {NomFichierQuestion(FichierCourant)}),
+                                         BoutonsMessage::Oui | BoutonsMessage::Non | BoutonsMessage::Annuler);
+    if (reponse == ReponseMessage::Oui)
+        return SauveSaison(false); // a failed save counts as Cancel
+    return reponse == ReponseMessage::Non;
+}
+
+// ------------------------------------------------------------- saving
 
 bool Tf_Principale::SauveSaison()
 {
-    return true;
+    return SauveSaison(false);
+}
+
+bool Tf_Principale::SauveSaison(bool automatique)
+{
+    // Nothing open: nothing to write, and nothing lost.
+    if (!FSaison)
+        return true;
+    // A season that never had a name gets one first (never from the timer).
+    if (FichierCourant.empty())
+        return automatique ? false : SauveSaisonSous();
+    if (!EstArchiveSaison(FichierCourant)) {
+        // An older file is written as an archive beside it, even unmodified.
+        FichierCourant = NomArchiveSaison(FichierCourant);
+        if (CompteurModification == 0)
+            CompteurModification = 1;
+        Statut->SetTextePanneau(2, TraduitFmt(TexteFichierOuvert, {FichierCourant}));
+    }
+    if (CompteurModification == 0)
+        return true;
+    return TTraiteurFichier::SauveAvecEtat(
+        FichierCourant, *FSaison, true, FAppDir + "Dll/", GetFichierIni(), Statut,
+        [this](const std::string& f) { AjouteFichierRecent(f); }, !automatique);
 }
 
 bool Tf_Principale::SauveSaisonSous()
 {
-    return false;
+    if (!FSaison)
+        return false;
+    TDemandeFichier demande;
+    demande.Titre = Traduit(13);
+    demande.Filtre = FiltreSaison();
+    demande.ExtensionDefaut = "xmc";
+    demande.DossierInitial = FAppDir + "sauvegarde/";
+    demande.NomFichier = FichierCourant;
+    const TReponseFichier reponse = Dialogues().EnregistreFichier(demande);
+    if (!reponse.Ok || reponse.NomFichier.empty())
+        return false;
+
+    const std::string ancien = FichierCourant;
+    const int ancienCompteur = CompteurModification;
+    CompteurModification = 1;
+    const bool ok = TTraiteurFichier::SauveAvecEtat(
+        reponse.NomFichier, *FSaison, true, FAppDir + "Dll/", GetFichierIni(), Statut,
+        [this](const std::string& f) { AjouteFichierRecent(f); }, true);
+    if (!ok) {
+        // The season is still the old file's, as it was.
+        CompteurModification = ancienCompteur;
+        return false;
+    }
+    FichierCourant = reponse.NomFichier;
+    Statut->SetTextePanneau(2, TraduitFmt(TexteFichierOuvert, {FichierCourant}));
+    if (!ancien.empty())
+        TTraiteurFichier::CopieRepertoire(DossierImagesFichier(FAppDir, ancien),
+                                          DossierImagesFichier(FAppDir, FichierCourant));
+    return true;
 }
+
+bool Tf_Principale::SauveAuto(bool automatique)
+{
+    ValideSaisieEnCours();
+    return SauveSaison(automatique);
+}
+
+// ------------------------------------------------------------- auto-save
+
+void Tf_Principale::InitAutoSave()
+{
+    const int intervalle = IntervalleAutoSave(FSaison.get());
+    t_AutoSave->stop();
+    if (intervalle > 0) {
+        t_AutoSave->setInterval(intervalle);
+        t_AutoSave->start();
+    }
+}
+
+void Tf_Principale::OnAutoSave()
+{
+    if (!FSaison) {
+        t_AutoSave->stop();
+        return;
+    }
+    // Never inside another load, save or question: the next tick will do.
+    if (TTraiteurFichier::EnCours() || QApplication::activeModalWidget() != nullptr)
+        return;
+    t_AutoSave->stop();
+    SauveAuto(true);
+    InitAutoSave();
+}
+
+// ------------------------------------------------------------- closing
 
 bool Tf_Principale::FermeFichier()
 {
     if (!DemandeSauvegarde())
         return false;
     RemplaceSaison(nullptr);
-    FichierCourant.clear();
+    AfficheAucuneFenetre(true);
+    CompteurModification = 0;
+    Statut->SetTextePanneau(1, "");
+    Statut->SetTextePanneau(2, "");
+    ChangeChampionnat();
     SetEtatFichier(false, false);
     return true;
 }
 
-void Tf_Principale::InitAutoSave() {}
-
-void Tf_Principale::OnAutoSave() {}
-
 bool Tf_Principale::FormClose()
 {
     ValideSaisieEnCours();
-    if (!DemandeSauvegarde())
-        return false;
-    AfficheAucuneFenetre(true);
-    RemplaceSaison(nullptr);
+    const bool ferme = DemandeSauvegarde();
+    if (ferme) {
+        AfficheAucuneFenetre(true);
+        RemplaceSaison(nullptr);
+        t_AutoSave->stop();
+    }
     FermeAides();
-    return true;
+    return ferme;
 }
 
-bool Tf_Principale::DemandeSauvegarde()
+void Tf_Principale::AjouteFichierRecent(const std::string& nom)
 {
-    return true;
+    FFichiersRecents.erase(std::remove(FFichiersRecents.begin(), FFichiersRecents.end(), nom), FFichiersRecents.end());
+    FFichiersRecents.insert(FFichiersRecents.begin(), nom);
+    ConstruitMenus();
 }
 
-void Tf_Principale::AjouteFichierRecent(const std::string& /*nom*/) {}
+// ------------------------------------------------------------- exports
 
-void Tf_Principale::ExporteChampionnat() {}
+void Tf_Principale::ExporteChampionnat()
+{
+    if (!FSaison || !FSaison->GetChampCourant())
+        return;
+    ValideSaisieEnCours();
+    TDemandeFichier demande;
+    demande.Titre = Traduit(38);
+    demande.Filtre = FiltreDonnees();
+    demande.ExtensionDefaut = "xmd";
+    demande.DossierInitial = FAppDir + "Data/";
+    const TReponseFichier reponse = Dialogues().EnregistreFichier(demande);
+    if (!reponse.Ok || reponse.NomFichier.empty())
+        return;
+    TTraiteurFichier::ExtraitChampionnat(reponse.NomFichier, *FSaison, false, FAppDir + "Dll/", "", Statut, {});
+}
 
-void Tf_Principale::ExporteSaison() {}
+void Tf_Principale::ExporteSaison()
+{
+    if (!FSaison)
+        return;
+    ValideSaisieEnCours();
+    TDemandeFichier demande;
+    demande.Titre = Traduit(38);
+    demande.Filtre = FiltreSaison();
+    demande.ExtensionDefaut = "xmc";
+    demande.DossierInitial = FAppDir + "sauvegarde/";
+    const TReponseFichier reponse = Dialogues().EnregistreFichier(demande);
+    if (!reponse.Ok || reponse.NomFichier.empty())
+        return;
+    // A copy of the whole season: the open file keeps its name and its state.
+    TTraiteurFichier::SauveAvecEtat(reponse.NomFichier, *FSaison, false, FAppDir + "Dll/", "", nullptr, {}, true);
+}
 
-void Tf_Principale::CreeHistoriqueDivision() {}
+void Tf_Principale::CreeHistoriqueDivision()
+{
+    TDonneesChampionnat* championnat = FSaison ? FSaison->GetChampCourant() : nullptr;
+    if (!championnat)
+        return;
+    if (!FStats)
+        FStats = std::make_unique<TStats>();
+    const std::string dossier = FAppDir + "stats/";
+    TStat* stat = FStats->ChercheId(championnat->GetCode());
+    if (!stat) {
+        if (MessageUtil("Le fichier historique pour cette division n'existe pas, voulez-vous le créer",
+                        BoutonsMessage::Oui | BoutonsMessage::Non) != ReponseMessage::Oui)
+            return;
+        std::error_code erreur;
+        std::filesystem::create_directories(dossier, erreur);
+        stat = FStats->Ajoute(dossier, championnat->GetCode());
+    }
+    if (!AjouteSaisonHistorique(*stat, *championnat, *FSaison))
+        return;
+    try {
+        stat->Sauve();
+    } catch (const std::exception&) {
+        MessageUtil(Traduit(529), BoutonsMessage::Ok);
+    }
+}
+
+// ------------------------------------------------------------- help and update
 
 void Tf_Principale::OuvreAide()
 {
     OuvreSujetAide(GetDossierAide(), "");
 }
 
-void Tf_Principale::VerifieMiseAJour() {}
+void Tf_Principale::VerifieMiseAJour()
+{
+    ::VerifieMiseAJour(FSite, [this](const std::string& texte) { return AfficheMessageMaj(texte, FSite, this); });
+}

@@ -1,11 +1,27 @@
 #include "shell/w_PrincipaleFichiers.h"
 
+#include "base/FichierIni.h"
+#include "base/ServiceMessage.h"
+#include "base/Utilities.h"
+#include "base/oTraducteur.h"
+#include "files/ChargeurXmp.h"
 #include "files/Stats.h"
 #include "model/SaisonFoot.h"
+#include "platform/Ecran.h"
+#include "shell/w_EtatSauve.h"
+#include "shell/w_Principale.h"
+#include "support/MessagesScriptes.h"
 #include "support/SaisonExemple.h"
 #include "support/TestSupport.h"
+#include "support_ui/DialoguesScriptes.h"
 
+#include <QDialog>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -69,6 +85,362 @@ TEST(CommandesFichier, HistoriqueDeLaDivision)
     // The same year again replaces the season.
     ASSERT_TRUE(AjouteSaisonHistorique(*stat, ligue, *saison));
     EXPECT_EQ(stat->NbSaisons(), 1);
+}
+
+// --- The file commands of the main window, started on a copy of the program folder ---
+
+class TEcranFixe : public TServiceEcran {
+public:
+    TEcranFixe() : FAncien(InstalleEcran(this)) {}
+    ~TEcranFixe() override { InstalleEcran(FAncien); }
+    TInfoEcran Info() override { return {32, 1280, 1024}; }
+
+private:
+    TServiceEcran* FAncien;
+};
+
+// A page that counts the commits the window asks of it.
+class TPageCompte : public TFootForm {
+public:
+    using TFootForm::TFootForm;
+    void ValideSaisieEnCours() override { ++NbValidations; }
+    int NbValidations = 0;
+};
+
+class FichiersFenetre : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The window works in its program folder, which goes with the test.
+        AncienDossier = fs::current_path();
+        for (const char* dossier : {"texte", "config", "stats", "pict", "sauvegarde", "Data"})
+            fs::copy(AppDir() + dossier, Dossier / dossier, fs::copy_options::recursive);
+        testsupport::WriteWholeFile(Dossier / "brevalune.ini", "[General]\nLangue=fr\nShowAstuce=0\n");
+        Fenetre = std::make_unique<Tf_Principale>(Dossier.str());
+        ASSERT_EQ(Fenetre->TagApplication, 0);
+        auto saison = testsupport::CreeSaisonComplete();
+        saison->SetOptionSauvegarde(0, 5);
+        ASSERT_TRUE(TChargeurXmp(Archive).SauveSaison(*saison));
+        CompteurModification = 0;
+    }
+    void TearDown() override
+    {
+        Fenetre.reset();
+        fs::current_path(AncienDossier);
+    }
+
+    std::string Panneau(int i) const { return Fenetre->Statut->TextePanneau(i); }
+    // The texts of the messages shown since the last call.
+    std::vector<std::string> Textes()
+    {
+        std::vector<std::string> textes;
+        for (const auto& m : Messages.Messages)
+            textes.push_back(m.Texte);
+        Messages.Messages.clear();
+        return textes;
+    }
+    TPageCompte* AffichePage() { return static_cast<TPageCompte*>(Fenetre->AfficheFenetre(ClassePage<TPageCompte>())); }
+
+    testsupport::TempDir Dossier;
+    testsupport::TDialoguesScriptes Dialogues;
+    testsupport::TMessagesScriptes Messages;
+    TEcranFixe Ecran;
+    TEtatSauveQt EtatSauve;
+    fs::path AncienDossier;
+    std::unique_ptr<Tf_Principale> Fenetre;
+    std::string Archive = Dossier.str() + "sauvegarde/essai.xmc";
+};
+
+TEST_F(FichiersFenetre, OuvrirModifierEnregistrerFermer)
+{
+    Tf_Principale& f = *Fenetre;
+    ASSERT_TRUE(f.OuvreFichier(Archive));
+    ASSERT_NE(f.GetSaison(), nullptr);
+    EXPECT_EQ(f.FichierCourant, Archive);
+    EXPECT_EQ(CompteurModification, 0);
+    EXPECT_EQ(Panneau(1), "");
+    EXPECT_EQ(Panneau(2), TraduitFmt(12, {Archive}));
+    EXPECT_EQ(f.GetFichiersRecents().front(), Archive);
+    EXPECT_EQ(TFichierIni(f.GetFichierIni()).ReadString("General", "LastFile", ""), Archive);
+    EXPECT_TRUE(fs::is_directory(Dossier / "pict" / "essai.xmc"));
+    EXPECT_TRUE(f.EtatFichierA());
+    EXPECT_TRUE(Textes().empty());
+
+    // Nothing modified: nothing written.
+    fs::remove(Archive);
+    EXPECT_TRUE(f.SauveSaison());
+    EXPECT_FALSE(fs::exists(Archive));
+
+    f.SignaleModification();
+    EXPECT_EQ(CompteurModification, 1);
+    EXPECT_EQ(Panneau(1), Traduit(18));
+    TPageCompte* page = AffichePage();
+    ASSERT_NE(page, nullptr);
+    ASSERT_TRUE(f.SauveAuto(false));
+    EXPECT_EQ(page->NbValidations, 1);
+    EXPECT_TRUE(fs::exists(Archive));
+    EXPECT_EQ(CompteurModification, 0);
+    EXPECT_EQ(Panneau(1), "");
+    EXPECT_EQ(Textes(), std::vector<std::string>{Traduit(253)});
+
+    // Closing asks about the modified file, named without its extension: Cancel keeps all.
+    f.SignaleModification();
+    Messages.Repond(ReponseMessage::Annuler);
+    EXPECT_FALSE(f.FermeFichier());
+    ASSERT_EQ(Messages.Messages.size(), 1u);
+    EXPECT_EQ(Messages.Messages[0].Texte, TraduitFmt(2, {"essai"}));
+    EXPECT_EQ(Messages.Messages[0].Flags, BoutonsMessage::Oui | BoutonsMessage::Non | BoutonsMessage::Annuler);
+    Textes();
+    EXPECT_NE(f.GetSaison(), nullptr);
+    EXPECT_EQ(CompteurModification, 1);
+
+    // No: closed without writing.
+    const auto ecrit = fs::last_write_time(Archive);
+    Messages.Repond(ReponseMessage::Non);
+    EXPECT_TRUE(f.FermeFichier());
+    EXPECT_EQ(f.GetSaison(), nullptr);
+    EXPECT_EQ(f.FichierCourant, "");
+    EXPECT_EQ(CompteurModification, 0);
+    EXPECT_EQ(Panneau(1), "");
+    EXPECT_EQ(Panneau(2), "");
+    EXPECT_FALSE(f.EtatFichierA());
+    EXPECT_FALSE(f.t_AutoSave->isActive());
+    EXPECT_EQ(fs::last_write_time(Archive), ecrit);
+
+    // No season: saving succeeds and writes nothing; Save As has nothing to offer.
+    EXPECT_TRUE(f.SauveSaison());
+    EXPECT_FALSE(f.SauveSaisonSous());
+    EXPECT_TRUE(Dialogues.DemandesEnregistrement.empty());
+}
+
+TEST_F(FichiersFenetre, OuvertureParLeDialogueEtFichiersIllisibles)
+{
+    Tf_Principale& f = *Fenetre;
+    Dialogues.RefuseFichier();
+    EXPECT_FALSE(f.OuvreFichier(""));
+    ASSERT_EQ(Dialogues.DemandesOuverture.size(), 1u);
+    const TDemandeFichier& demande = Dialogues.DemandesOuverture[0];
+    EXPECT_EQ(demande.Titre, Traduit(7));
+    EXPECT_EQ(demande.IndexFiltre, 3);
+    EXPECT_EQ(demande.ExtensionDefaut, "xmc");
+    EXPECT_EQ(demande.DossierInitial, Dossier.str() + "sauvegarde/");
+    EXPECT_EQ(LitFiltres(demande.Filtre).size(), 4u);
+
+    Dialogues.RepondFichier(Archive);
+    ASSERT_TRUE(f.OuvreFichier(""));
+    EXPECT_EQ(f.FichierCourant, Archive);
+
+    // Another file while modified: Cancel keeps the open one.
+    f.SignaleModification();
+    Messages.Repond(ReponseMessage::Annuler);
+    const TSaison* ouverte = f.GetSaison();
+    EXPECT_FALSE(f.OuvreFichier(Archive));
+    EXPECT_EQ(f.GetSaison(), ouverte);
+    EXPECT_EQ(CompteurModification, 1);
+    Textes();
+
+    // A damaged archive, then a kind no reader takes: text 296 and no season.
+    const std::string abimee = Dossier.str() + "abimee.xmc";
+    testsupport::WriteWholeFile(abimee, "PK pas une archive");
+    testsupport::WriteWholeFile(Dossier / "notes.txt", "rien");
+    for (const std::string& nom : {abimee, Dossier.str() + "notes.txt"}) {
+        Messages.Repond(ReponseMessage::Non);
+        EXPECT_FALSE(f.OuvreFichier(nom));
+        EXPECT_EQ(f.GetSaison(), nullptr);
+        EXPECT_EQ(f.FichierCourant, "");
+        EXPECT_EQ(CompteurModification, 0);
+        EXPECT_FALSE(f.EtatFichierA());
+        EXPECT_FALSE(f.t_AutoSave->isActive());
+        EXPECT_EQ(Textes().back(), Traduit(296)) << nom;
+    }
+}
+
+TEST_F(FichiersFenetre, SauvegardeRateeCommeAnnuler)
+{
+    Tf_Principale& f = *Fenetre;
+    ASSERT_TRUE(f.OuvreFichier(Archive));
+    f.SignaleModification();
+    // The file's folder has become a file: the save cannot be written.
+    testsupport::WriteWholeFile(Dossier / "bloque", "fichier");
+    f.FichierCourant = Dossier.str() + "bloque/essai.xmc";
+
+    Messages.Repond(ReponseMessage::Oui);
+    EXPECT_FALSE(f.FermeFichier());
+    EXPECT_EQ(Textes(), (std::vector<std::string>{TraduitFmt(2, {"essai"}), Traduit(529)}));
+    EXPECT_NE(f.GetSaison(), nullptr);
+    EXPECT_EQ(CompteurModification, 1);
+    EXPECT_EQ(Panneau(1), Traduit(18));
+
+    Messages.Repond(ReponseMessage::Oui);
+    EXPECT_FALSE(f.FormClose());
+    EXPECT_NE(f.GetSaison(), nullptr);
+    Textes();
+
+    // Save As to a folder that cannot be written keeps the old name and state.
+    const std::string ancien = f.FichierCourant;
+    Dialogues.RepondFichier(Dossier.str() + "bloque/autre.xmc");
+    EXPECT_FALSE(f.SauveSaisonSous());
+    EXPECT_EQ(f.FichierCourant, ancien);
+    EXPECT_EQ(CompteurModification, 1);
+    EXPECT_EQ(Textes(), std::vector<std::string>{Traduit(529)});
+
+    // Save As to a good name: saved, renamed, pictures copied.
+    testsupport::WriteWholeFile(Dossier / "pict" / "essai.xmc" / "joueur1.jpg", "photo");
+    f.FichierCourant = Archive;
+    const std::string nouveau = Dossier.str() + "sauvegarde/nouveau.xmc";
+    Dialogues.RepondFichier(nouveau);
+    ASSERT_TRUE(f.SauveSaisonSous());
+    EXPECT_EQ(Dialogues.DemandesEnregistrement.back().Titre, Traduit(13));
+    EXPECT_EQ(Dialogues.DemandesEnregistrement.back().NomFichier, Archive);
+    EXPECT_EQ(f.FichierCourant, nouveau);
+    EXPECT_EQ(CompteurModification, 0);
+    EXPECT_TRUE(fs::exists(nouveau));
+    EXPECT_TRUE(fs::exists(Dossier / "pict" / "nouveau.xmc" / "joueur1.jpg"));
+    EXPECT_EQ(f.GetFichiersRecents().front(), nouveau);
+
+    // Quit with Yes: saved, then the season goes.
+    f.SignaleModification();
+    Textes();
+    Messages.Repond(ReponseMessage::Oui);
+    EXPECT_TRUE(f.FormClose());
+    EXPECT_EQ(f.GetSaison(), nullptr);
+    EXPECT_EQ(Textes(), (std::vector<std::string>{TraduitFmt(2, {"nouveau"}), Traduit(253)}));
+}
+
+TEST_F(FichiersFenetre, AncienFichierOuSansNomALaSauvegarde)
+{
+    Tf_Principale& f = *Fenetre;
+    ASSERT_TRUE(f.OuvreFichier(Archive));
+    // A season read from an older file is written beside it as an archive, even unmodified.
+    f.FichierCourant = Dossier.str() + "sauvegarde/ancien.sai";
+    ASSERT_TRUE(f.SauveSaison());
+    EXPECT_EQ(f.FichierCourant, Dossier.str() + "sauvegarde/ancien.xmc");
+    EXPECT_TRUE(fs::exists(f.FichierCourant));
+    EXPECT_EQ(CompteurModification, 0);
+
+    // A season without a name goes through Save As.
+    f.FichierCourant.clear();
+    f.SignaleModification();
+    Dialogues.RefuseFichier();
+    EXPECT_FALSE(f.SauveSaison());
+    EXPECT_EQ(CompteurModification, 1);
+    const std::string nomme = Dossier.str() + "sauvegarde/nommee.xmc";
+    Dialogues.RepondFichier(nomme);
+    EXPECT_TRUE(f.SauveSaison());
+    EXPECT_EQ(f.FichierCourant, nomme);
+    EXPECT_TRUE(fs::exists(nomme));
+    // The timer never asks for a name.
+    f.FichierCourant.clear();
+    f.SignaleModification();
+    f.OnAutoSave();
+    EXPECT_EQ(Dialogues.DemandesEnregistrement.size(), 2u);
+}
+
+TEST_F(FichiersFenetre, SauvegardeAutomatique)
+{
+    Tf_Principale& f = *Fenetre;
+    EXPECT_FALSE(f.t_AutoSave->isActive());
+    ASSERT_TRUE(f.OuvreFichier(Archive));
+    ASSERT_TRUE(f.t_AutoSave->isActive());
+    EXPECT_EQ(f.t_AutoSave->interval(), 300000);
+    f.GetSaison()->SetOptionSauvegarde(0, 0);
+    f.ReinitAutoSave();
+    EXPECT_FALSE(f.t_AutoSave->isActive());
+    f.GetSaison()->SetOptionSauvegarde(0, 2);
+    f.ReinitAutoSave();
+    EXPECT_EQ(f.t_AutoSave->interval(), 120000);
+
+    // A tick saves silently after the page committed its entry.
+    TPageCompte* page = AffichePage();
+    f.SignaleModification();
+    Textes();
+    fs::remove(Archive);
+    f.OnAutoSave();
+    EXPECT_EQ(page->NbValidations, 1);
+    EXPECT_TRUE(fs::exists(Archive));
+    EXPECT_EQ(CompteurModification, 0);
+    EXPECT_TRUE(Textes().empty());
+    EXPECT_TRUE(f.t_AutoSave->isActive());
+
+    // A tick while a save runs is skipped.
+    f.SignaleModification();
+    bool pendant = false;
+    int validations = -1;
+    QTimer::singleShot(0, [&] {
+        pendant = TTraiteurFichier::EnCours();
+        const int avant = page->NbValidations;
+        f.OnAutoSave();
+        validations = page->NbValidations - avant;
+    });
+    ASSERT_TRUE(f.SauveSaison());
+    EXPECT_TRUE(pendant);
+    EXPECT_EQ(validations, 0);
+    EXPECT_TRUE(f.t_AutoSave->isActive());
+
+    // And while a modal dialog is up.
+    f.SignaleModification();
+    {
+        QDialog question(&f);
+        question.setModal(true);
+        question.show();
+        f.OnAutoSave();
+        EXPECT_EQ(CompteurModification, 1);
+    }
+    f.OnAutoSave();
+    EXPECT_EQ(CompteurModification, 0);
+
+    // With no season the tick stops the timer.
+    f.RemplaceSaison(nullptr);
+    f.t_AutoSave->start();
+    f.OnAutoSave();
+    EXPECT_FALSE(f.t_AutoSave->isActive());
+}
+
+TEST_F(FichiersFenetre, ExportsEtHistoriqueDeLaDivision)
+{
+    Tf_Principale& f = *Fenetre;
+    ASSERT_TRUE(f.OuvreFichier(Archive));
+    f.SignaleModification();
+    Textes();
+
+    const std::string saison = Dossier.str() + "sauvegarde/copie.xmc";
+    Dialogues.RepondFichier(saison);
+    f.ExporteSaison();
+    EXPECT_EQ(Dialogues.DemandesEnregistrement.back().Titre, Traduit(38));
+    EXPECT_EQ(Dialogues.DemandesEnregistrement.back().DossierInitial, Dossier.str() + "sauvegarde/");
+    TSaisonFootball copie;
+    ASSERT_TRUE(TChargeurXmp(saison).ChargeSaison(copie));
+    EXPECT_EQ(copie.NbChampionnat(), f.GetSaison()->NbChampionnat());
+
+    f.GetSaison()->SetNumChampCourant(1);
+    const std::string donnees = Dossier.str() + "Data/ligue.xmd";
+    Dialogues.RepondFichier(donnees);
+    f.ExporteChampionnat();
+    EXPECT_EQ(Dialogues.DemandesEnregistrement.back().DossierInitial, Dossier.str() + "Data/");
+    EXPECT_EQ(Dialogues.DemandesEnregistrement.back().ExtensionDefaut, "xmd");
+    TSaisonFootball ligue;
+    ASSERT_TRUE(TChargeurXmp(donnees).ChargeSaison(ligue));
+    EXPECT_EQ(ligue.NbChampionnat(), 1);
+    // The open file keeps its name and its state.
+    EXPECT_EQ(f.FichierCourant, Archive);
+    EXPECT_EQ(CompteurModification, 1);
+    EXPECT_EQ(Textes(), (std::vector<std::string>{Traduit(253), Traduit(253)}));
+
+    // The division history: none yet; No creates nothing, Yes writes it.
+    TDonneesChampionnat* champ = f.GetSaison()->GetChampCourant();
+    champ->SetOption(8, 124);
+    ASSERT_EQ(f.GetStats()->ChercheId(champ->GetCode()), nullptr);
+    Messages.Repond(ReponseMessage::Non);
+    f.CreeHistoriqueDivision();
+    EXPECT_EQ(f.GetStats()->ChercheId(champ->GetCode()), nullptr);
+    Messages.Repond(ReponseMessage::Oui);
+    f.CreeHistoriqueDivision();
+    TStat* stat = f.GetStats()->ChercheId(champ->GetCode());
+    ASSERT_NE(stat, nullptr);
+    TStat relue;
+    ASSERT_TRUE(relue.Charge(stat->GetNomFichier()));
+    EXPECT_EQ(relue.NbSaisons(), 1);
+    EXPECT_EQ(fs::path(stat->GetNomFichier()).parent_path(), (Dossier / "stats"));
 }
 
 } // namespace
