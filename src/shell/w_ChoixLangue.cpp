@@ -11,10 +11,21 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 #include <QVBoxLayout>
 
 namespace {
+
+// Captions drawn on the blue skin: white, light grey when disabled.
+void TexteClair(QWidget* controle)
+{
+    QPalette palette = controle->palette();
+    palette.setColor(QPalette::Active, QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 160, 190));
+    controle->setPalette(palette);
+}
 
 enum : int {
     TexteRedemarrer = 295,
@@ -54,6 +65,7 @@ Tf_ChoixLangue::Tf_ChoixLangue(QWidget* parent) : TDialogue(parent)
     rc_Anglais->SetCaption("English");
     for (TRondCoche* option : {rc_Francais, rc_Anglais}) {
         option->SetCouleurCoche(CouleursTheme::TexteSurFond);
+        TexteClair(option);
         option->setMinimumSize(140, 20);
     }
     Image2 = new QLabel(FondCopie1);

@@ -5,9 +5,20 @@
 #include "controls/ImageFond.h"
 #include "shell/w_blasons.h"
 
+#include <QPalette>
 #include <QVBoxLayout>
 
 namespace {
+
+// Captions drawn on the blue skin: white, light grey when disabled.
+void TexteClair(QWidget* controle)
+{
+    QPalette palette = controle->palette();
+    palette.setColor(QPalette::Active, QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 160, 190));
+    controle->setPalette(palette);
+}
 
 enum : int {
     TexteNouveau = 1197,
@@ -20,6 +31,7 @@ TRondCoche* Option(QWidget* parent, int texte, const char* defaut)
 {
     auto* option = new TRondCoche(parent);
     option->SetCouleurCoche(CouleursTheme::TexteSurFond);
+    TexteClair(option);
     option->SetCaption(TexteOuDefaut(texte, defaut));
     option->setMinimumSize(300, 20);
     return option;

@@ -261,6 +261,8 @@ void Tf_Principale::CreeComposants()
     ligneTitre->addWidget(ud_Champ);
     lignePanel5->addWidget(fc_Titre);
     colonneDroite->addWidget(Panel5);
+    // The title band shows once a season with championships is open.
+    Panel5->hide();
 
     fc_Principale = Panneau(Panel2, dessin != nullptr ? dessin->FondCarrebleu : nullptr);
     auto* pilePrincipale = new QVBoxLayout(fc_Principale);

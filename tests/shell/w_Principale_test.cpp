@@ -24,6 +24,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QSpinBox>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -324,6 +326,232 @@ TEST_F(PrincipaleTest, LaBoiteAProposMontreLeProduitEtLaVersion)
     });
     f.ExecuteCommande(197);
     EXPECT_EQ(produit, "Brevalune 7.56");
+}
+
+} // namespace
+
+namespace {
+
+// A page that asks for another view from inside its own handler, then goes on
+// with its own fields.
+class TPageQuiNavigue : public TPageTest {
+public:
+    using TPageTest::TPageTest;
+    void Clique()
+    {
+        Navigue(41);
+        Suite = 7;
+    }
+    int Suite = 0;
+};
+
+void VideSuppressions()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(PrincipaleTest, LHistoriqueGardeDixPasEtUneNouvelleCommandeVideLaSuite)
+{
+    Tf_Principale& f = Demarre();
+    EnregistrePagesTest();
+    // Back over an empty list does nothing.
+    f.sb_BackClick();
+    f.sb_ForwardClick();
+    EXPECT_EQ(f.GetCommandeCourante(), 0);
+    EXPECT_FALSE(f.Precedent->isEnabled());
+
+    // The first view enters nothing; the second enters the first.
+    EXPECT_TRUE(f.ExecuteCommande(40, -1));
+    EXPECT_TRUE(f.GetPrecedents().empty());
+    for (int code : {41, 42, 43, 44, 45, 62, 63, 64, 65, 137, 138})
+        EXPECT_TRUE(f.ExecuteCommande(code, -1));
+    ASSERT_EQ(f.GetPrecedents().size(), 10u);
+    EXPECT_EQ(f.GetPrecedents().front().Commande, 137);
+    EXPECT_EQ(f.GetPrecedents().back().Commande, 41);
+    EXPECT_TRUE(f.Precedent->isEnabled());
+    EXPECT_FALSE(f.Suivant->isEnabled());
+
+    for (int i = 0; i < 3; ++i)
+        f.sb_BackClick();
+    EXPECT_EQ(f.GetCommandeCourante(), 64);
+    EXPECT_EQ(f.GetPrecedents().size(), 7u);
+    ASSERT_EQ(f.GetSuivants().size(), 3u);
+    EXPECT_EQ(f.GetSuivants().front().Commande, 65);
+    EXPECT_TRUE(f.Suivant->isEnabled());
+    // The pages the steps replaced are kept hidden, not freed.
+    EXPECT_GE(f.NbPagesGardees(), 1);
+    // Stepping records nothing new in the back list.
+    f.sb_ForwardClick();
+    EXPECT_EQ(f.GetCommandeCourante(), 65);
+    EXPECT_EQ(f.GetPrecedents().size(), 8u);
+    EXPECT_EQ(f.GetSuivants().size(), 2u);
+
+    // A new recorded view clears the way forward.
+    f.ExecuteCommande(40, -1);
+    EXPECT_TRUE(f.GetSuivants().empty());
+    EXPECT_FALSE(f.Suivant->isEnabled());
+    EXPECT_EQ(f.GetPrecedents().front().Commande, 65);
+
+    // Twenty steps forward and back over the lists keep ten at most.
+    for (int i = 0; i < 20; ++i)
+        f.sb_BackClick();
+    EXPECT_TRUE(f.GetPrecedents().empty());
+    EXPECT_EQ(f.GetSuivants().size(), 9u);
+    EXPECT_LE(f.NbPagesGardees(), 2);
+}
+
+TEST_F(PrincipaleTest, UnChangementDeChampionnatEntreDansLHistorique)
+{
+    Tf_Principale& f = Demarre();
+    OuvreSaison();
+    EnregistrePagesTest();
+    ASSERT_EQ(f.GetTitresChampionnats().size(), 2u);
+    EXPECT_FALSE(f.Panel5->isHidden());
+    EXPECT_EQ(f.l_Titre->text().toStdString(), f.GetTitresChampionnats()[0].first);
+    EXPECT_EQ(f.ud_Champ->value(), 1);
+    EXPECT_EQ(f.ud_Champ->maximum(), 2);
+
+    f.ExecuteCommande(40, -1);
+    f.ExecuteCommande(0x0200); // the node of championship 2
+    EXPECT_EQ(f.GetSaison()->GetChampCourant()->CodeChamp, 2);
+    // The standings are shown again, for the new championship.
+    EXPECT_EQ(f.GetCommandeCourante(), 40);
+    EXPECT_NE(f.GetPageCourante(), nullptr);
+    ASSERT_EQ(f.GetPrecedents().size(), 1u);
+    EXPECT_EQ(f.GetPrecedents().front().Commande, 40);
+    EXPECT_EQ(f.GetPrecedents().front().IdChamp, 1);
+    EXPECT_EQ(f.ud_Champ->value(), 2);
+    EXPECT_EQ(f.l_Titre->text().toStdString(), f.GetTitresChampionnats()[1].first);
+
+    // Back to the view of the other championship: it becomes current again.
+    f.sb_BackClick();
+    EXPECT_EQ(f.GetSaison()->GetChampCourant()->CodeChamp, 1);
+    EXPECT_EQ(f.ud_Champ->value(), 1);
+    EXPECT_EQ(f.GetCommandeCourante(), 40);
+    ASSERT_EQ(f.GetSuivants().size(), 1u);
+    EXPECT_EQ(f.GetSuivants().front().IdChamp, 2);
+    EXPECT_TRUE(f.GetPrecedents().empty());
+
+    // The up-down stays within the title list.
+    EXPECT_FALSE(f.ud_ChampChangingEx(0));
+    EXPECT_FALSE(f.ud_ChampChangingEx(3));
+    f.ud_Champ->setValue(5);
+    EXPECT_EQ(f.ud_Champ->value(), 2);
+    EXPECT_EQ(f.GetSaison()->GetChampCourant()->CodeChamp, 2);
+    EXPECT_EQ(f.GetPrecedents().size(), 1u);
+}
+
+TEST_F(PrincipaleTest, FermerLeFichierVideLHistoriqueEtLesPagesGardees)
+{
+    Tf_Principale& f = Demarre();
+    OuvreSaison();
+    EnregistrePagesTest();
+    f.ExecuteCommande(40, -1);
+    f.ExecuteCommande(41, -1);
+    f.ExecuteCommande(42, -1);
+    f.sb_BackClick();
+    f.Selection(0) = 3;
+    ASSERT_GE(f.NbPagesGardees(), 1);
+    QPointer<TFootForm> gardee = f.GetPageCourante();
+    ASSERT_TRUE(f.FermeFichier());
+    EXPECT_EQ(f.GetSaison(), nullptr);
+    EXPECT_TRUE(f.GetPrecedents().empty());
+    EXPECT_TRUE(f.GetSuivants().empty());
+    EXPECT_EQ(f.NbPagesGardees(), 0);
+    EXPECT_EQ(f.GetPageCourante(), nullptr);
+    EXPECT_EQ(f.Selection(0), -1);
+    VideSuppressions();
+    EXPECT_TRUE(gardee.isNull());
+    // The next view after the close starts a new history.
+    f.ExecuteCommande(40, -1);
+    EXPECT_TRUE(f.GetPrecedents().empty());
+}
+
+TEST_F(PrincipaleTest, UnePageQuiNavigueDepuisSonGestionnaireEstLibereePlusTard)
+{
+    Tf_Principale& f = Demarre();
+    EnregistrePagesTest();
+    EnregistreCommandePage(159, [](TPrincipale& p, int, int, int) { p.AfficheFenetre(ClassePage<TPageQuiNavigue>()); });
+    f.ExecuteCommande(159, -1);
+    auto* page = dynamic_cast<TPageQuiNavigue*>(f.GetPageCourante());
+    ASSERT_NE(page, nullptr);
+    QPointer<TFootForm> garde = page;
+    page->Clique();
+    EXPECT_EQ(page->Suite, 7);
+    // Its half-typed entry went into the season before it was left.
+    EXPECT_GE(page->NbValidations, 1);
+    EXPECT_EQ(f.GetCommandeCourante(), 41);
+    EXPECT_NE(f.GetPageCourante(), page);
+    ASSERT_EQ(f.GetPrecedents().size(), 1u);
+    EXPECT_EQ(f.GetPrecedents().front().Commande, 159);
+
+    f.ExecuteCommande(42, -1);
+    f.ExecuteCommande(43, -1);
+    VideSuppressions();
+    EXPECT_TRUE(garde.isNull());
+}
+
+TEST_F(PrincipaleTest, LaCommandeImprimerNEstOfferteQuePourUnePageQuiImprime)
+{
+    Tf_Principale& f = Demarre();
+    OuvreSaison();
+    EnregistrePagesTest();
+    f.ExecuteCommande(40, -1);
+    EXPECT_EQ(ChercheNoeud(f.tv_Menu, CodeMenu::Imprimer), nullptr);
+    f.ExecuteCommande(158, -1);
+    QTreeWidgetItem* noeud = ChercheNoeud(f.tv_Menu, CodeMenu::Imprimer);
+    ASSERT_NE(noeud, nullptr);
+    EXPECT_EQ(noeud->text(0).toStdString(), Traduit(714));
+    EXPECT_EQ(DonneeNoeud(noeud->parent()), 3);
+    // The menus rebuilt keep it while the page is shown.
+    f.SetEtatFichier(true, true);
+    EXPECT_NE(ChercheNoeud(f.tv_Menu, CodeMenu::Imprimer), nullptr);
+    // Printing is not a view.
+    EXPECT_FALSE(f.ExecuteCommande(CodeMenu::Imprimer, -1));
+    f.ExecuteCommande(41, -1);
+    EXPECT_EQ(ChercheNoeud(f.tv_Menu, CodeMenu::Imprimer), nullptr);
+}
+
+TEST_F(PrincipaleTest, UneCommandeSansPageNeFaitRien)
+{
+    Tf_Principale& f = Demarre();
+    EnregistrePagesTest();
+    int sansPage = 0;
+    for (int code : {20, 23, 170, 143, 147, 150, 152, 199, 200, 201, 202, 193})
+        if (CommandePage(code) == nullptr) {
+            sansPage = code;
+            break;
+        }
+    if (sansPage == 0)
+        GTEST_SKIP() << "every page is built";
+    f.ExecuteCommande(40, -1);
+    TFootForm* page = f.GetPageCourante();
+    EXPECT_FALSE(f.ExecuteCommande(sansPage, -1));
+    EXPECT_EQ(f.GetPageCourante(), page);
+    EXPECT_EQ(f.GetCommandeCourante(), 40);
+    EXPECT_TRUE(f.GetPrecedents().empty());
+    // Headings run nothing and let the selection move.
+    EXPECT_TRUE(f.ExecuteCommande(3, -1));
+    EXPECT_EQ(f.GetCommandeCourante(), 40);
+    // A recent file past the end of the list does nothing.
+    EXPECT_FALSE(f.ExecuteCommande((7 << 8) + 255, -1));
+}
+
+TEST_F(PrincipaleTest, UnRaccourciDeFavoriLanceSaCommandeVisible)
+{
+    EcritIni("[General]\nLangue=fr\nShowAstuce=0\nFavoris=40-9999-41\n");
+    Tf_Principale& f = Demarre();
+    EnregistrePagesTest();
+    // Without a file the standings are not visible: nothing runs.
+    f.Action1Execute(1);
+    EXPECT_EQ(f.GetCommandeCourante(), 0);
+    OuvreSaison();
+    f.Action1Execute(1);
+    EXPECT_EQ(f.GetCommandeCourante(), 40);
+    f.Action1Execute(3);
+    EXPECT_EQ(f.GetCommandeCourante(), 41);
+    f.Action1Execute(9);
+    EXPECT_EQ(f.GetCommandeCourante(), 41);
 }
 
 } // namespace
