@@ -1,0 +1,169 @@
+#include "engine/ControleCalendrier.h"
+
+#include "base/ServiceMessage.h"
+#include "base/oTraducteur.h"
+#include "engine/DecisionCoupe.h"
+#include "model/Championnat.h"
+#include "model/ContexteSaison.h"
+
+namespace ControleCalendrier {
+
+namespace {
+
+constexpr uint16_t Aucun = TInfoComp::Aucun;
+
+bool Joue(const TDonneesChampionnat& c, int jour, uint16_t id)
+{
+    const TInfoCompJour* j = c.GetJournee(jour);
+    return j && j->IndexEquipe(id) >= 0;
+}
+
+const TInfoComp* MatchDuTie(const TDonneesChampionnat& c, uint16_t a, uint16_t b, int jour)
+{
+    const TInfoCompJour* j = c.GetJournee(jour);
+    if (!j)
+        return nullptr;
+    const TInfoComp* m = j->GetMatchEquipes(a, b);
+    return m ? m : j->GetMatchEquipes(b, a);
+}
+
+// Whether the tie of a and b still needs a match on day `cible` (day `premier`
+// being its round's first day): the day before holds its match and, unless
+// nothing is decided on that day, its result leaves the tie open.
+bool TieOuvert(const TDonneesChampionnat& c, uint16_t a, uint16_t b, int premier, int cible)
+{
+    const int veille = cible - 1;
+    if (veille == premier)
+        return true;
+    const TInfoComp* m = MatchDuTie(c, a, b, veille);
+    if (!m)
+        return false;
+    if (DecisionCoupe::TypeSansDecision(DecisionCoupe::TypeJour(c, veille)))
+        return true;
+    if (!m->Joue())
+        return false;
+    const int s1 = m->GetScore(0) & 0x7FFF, s2 = m->GetScore(1) & 0x7FFF;
+    return DecisionCoupe::Decide(c, veille, m->GetEquipe(0), m->GetEquipe(1), s1, s2, s1 == s2) ==
+           DecisionCoupe::TIssue::Indecis;
+}
+
+} // namespace
+
+bool CopierJourneeInversee(TDonneesChampionnat& c, int source, int cible)
+{
+    bool change = false;
+    const int nb = c.GetNbMatchJournee(cible);
+    for (int k = 1; k <= nb; ++k) {
+        if (c.GetValeurMatch(cible, 4 * (k - 1) + 1) != Aucun)
+            continue;
+        const uint16_t dom = c.GetValeurMatch(source, 4 * (k - 1) + 3);
+        const uint16_t ext = c.GetValeurMatch(source, 4 * (k - 1) + 1);
+        if (dom == Aucun || ext == Aucun || Joue(c, cible, dom) || Joue(c, cible, ext))
+            continue;
+        if (c.AjouteMatch(cible, dom, ext, -1, Aucun, Aucun) >= 0)
+            change = true;
+    }
+    return change;
+}
+
+bool CompleteChampionnat(TDonneesChampionnat& c, bool decale)
+{
+    const int n = c.GetNbJour();
+    const int h = n / 2;
+    bool change = false;
+    if (decale) {
+        for (int t = h + 1; t <= n - 1; ++t)
+            change = CopierJourneeInversee(c, t - h + 1, t) || change;
+        if (n >= 2)
+            change = CopierJourneeInversee(c, 1, n) || change;
+    } else {
+        for (int t = h + 1; t <= n; ++t)
+            change = CopierJourneeInversee(c, t - h, t) || change;
+    }
+    return change;
+}
+
+bool CompleteCoupe(TDonneesChampionnat& c, int jourCourant)
+{
+    if (jourCourant < 1 || jourCourant >= c.GetNbJour())
+        return false;
+    const int premier = DecisionCoupe::PremierJourTour(c, jourCourant);
+    const int cible = jourCourant > premier ? jourCourant : premier + 1;
+    const int type = DecisionCoupe::TypeJour(c, premier);
+    if (!DecisionCoupe::TypeSansDecision(type) ||
+        DecisionCoupe::TourJour(c, cible) != DecisionCoupe::TourJour(c, premier))
+        return false;
+    const TInfoCompJour* f = c.GetJournee(premier);
+    if (!f)
+        return false;
+    const bool inverse = type == 0x15 || type == 0x42 || type == 0x44 || (cible != premier + 1 && cible != premier + 4);
+    bool change = false;
+    for (int k = 0; k < f->NbMatch(); ++k) {
+        const uint16_t a = f->GetMatch(k)->GetEquipe(0), b = f->GetMatch(k)->GetEquipe(1);
+        if (a == Aucun || b == Aucun || Joue(c, cible, a) || Joue(c, cible, b) || !TieOuvert(c, a, b, premier, cible))
+            continue;
+        const int index = DecisionCoupe::IndexOrdonne(c, cible, premier, k, false);
+        if (c.AjouteMatch(cible, inverse ? b : a, inverse ? a : b, index, Aucun, Aucun) >= 0)
+            change = true;
+    }
+    return change;
+}
+
+bool CompleterCalendrier(TDonneesChampionnat& c, bool depuisBouton, const TActionsCompletion& actions)
+{
+    if (actions.Enregistre)
+        actions.Enregistre();
+    bool change = false;
+    if (!c.EstCoupe()) {
+        const uint16_t reponse = MessageUtil(Traduit(1244), BoutonsMessage::Oui | BoutonsMessage::Non);
+        if (reponse != ReponseMessage::Oui && reponse != ReponseMessage::Non)
+            return false;
+        const int dernierAller = c.GetNbEquipe() - 1;
+        if (c.NbJournee > dernierAller && dernierAller >= 1 && actions.ChangeJournee)
+            actions.ChangeJournee(dernierAller);
+        change = CompleteChampionnat(c, reponse == ReponseMessage::Oui);
+    } else {
+        change = CompleteCoupe(c, c.NbJournee);
+    }
+    if (change) {
+        if (actions.Modifie)
+            actions.Modifie();
+        if (depuisBouton && c.EstCoupe() && actions.RechargeJournee)
+            actions.RechargeJournee();
+    }
+    return change;
+}
+
+void AjouterLigneVerification(const std::string& texte, int& compteur, int& bascule,
+                              std::vector<TLigneVerification>& lignes)
+{
+    bascule = 1 - bascule;
+    TLigneVerification l;
+    l.Texte = texte;
+    l.Couleur = bascule != 1 ? CouleurLigneImpaire : CouleurLignePaire;
+    l.Haut = compteur * 15 - 11;
+    lignes.push_back(std::move(l));
+    ++compteur;
+}
+
+TVerification VerifieJournee(const TDonneesChampionnat& c, const TContexteSaison& saison, int jour)
+{
+    TVerification v;
+    int compteur = 1, bascule = 1;
+    const std::vector<uint8_t> drapeaux = c.ControleJournee(jour, v.NbControles);
+    const int nb = static_cast<int>(drapeaux.size() / 7);
+    for (int i = 0; i < nb; ++i) {
+        const uint8_t* d = &drapeaux[7 * static_cast<std::size_t>(i)];
+        if (d[6] != 1)
+            continue;
+        const std::string libelle = saison.GetNomEquipe(c.GetValeurMatch(jour, 4 * i + 1)) + " - " +
+                                    saison.GetNomEquipe(c.GetValeurMatch(jour, 4 * i + 3)) + " : ";
+        for (int j = 0; j <= 5; ++j)
+            if (d[j] == 0)
+                AjouterLigneVerification(libelle + Traduit(153 + j), compteur, bascule, v.Lignes);
+    }
+    v.Resume = TraduitFmt(v.NbControles <= 1 ? 159 : 160, {v.NbControles});
+    return v;
+}
+
+} // namespace ControleCalendrier

@@ -1,0 +1,262 @@
+#include "engine/ControleCalendrier.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "base/Utilities.h"
+#include "base/oTraducteur.h"
+#include "engine/CoupeTest.h"
+#include "engine/LigueTest.h"
+#include "support/MessagesScriptes.h"
+
+namespace {
+
+using namespace ControleCalendrier;
+using testsupport::TMessagesScriptes;
+enum { A, B, C, D, E, F, G, H };
+
+class Calendrier : public ::testing::Test {
+protected:
+    void SetUp() override { InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Textefr.txt")); }
+};
+
+std::vector<std::string> Noms(int n)
+{
+    std::vector<std::string> v;
+    for (int i = 0; i < n; ++i)
+        v.push_back("Club " + std::to_string(i + 1));
+    return v;
+}
+
+// Twenty teams, 38 days, the first half (days 1 to 19) drawn as a round robin.
+struct TLigue20 : TLigueTest<> {
+    TLigue20() : TLigueTest(Noms(20), 38, 10)
+    {
+        // Circle method: team 19 stays, the others turn.
+        for (int jour = 1; jour <= 19; ++jour)
+            for (int k = 0; k < 10; ++k) {
+                const int r = jour - 1;
+                const int a = k == 0 ? 19 : (r + k) % 19;
+                const int b = k == 0 ? r : (r - k + 19) % 19;
+                Match(jour, jour % 2 ? a : b, jour % 2 ? b : a, 65535, 65535);
+            }
+    }
+    std::pair<int, int> Paire(int jour, int k) const
+    {
+        return {Championnat.GetValeurMatch(jour, 4 * k + 1), Championnat.GetValeurMatch(jour, 4 * k + 3)};
+    }
+    // Day `cible` holds the matches of day `source`, home and away swapped.
+    void VerifieMiroir(int source, int cible) const
+    {
+        SCOPED_TRACE("day " + std::to_string(cible) + " from day " + std::to_string(source));
+        ASSERT_EQ(Championnat.GetJournee(cible)->NbMatch(), 10);
+        for (int k = 0; k < 10; ++k) {
+            const auto [dom, ext] = Paire(source, k);
+            EXPECT_EQ(Paire(cible, k), std::make_pair(ext, dom));
+        }
+    }
+};
+
+TEST_F(Calendrier, TheFirstHalfIsARoundRobin)
+{
+    TLigue20 l;
+    std::set<std::pair<int, int>> vus;
+    for (int jour = 1; jour <= 19; ++jour) {
+        std::set<int> equipes;
+        for (int k = 0; k < 10; ++k) {
+            auto [a, b] = l.Paire(jour, k);
+            equipes.insert(a), equipes.insert(b);
+            vus.insert({std::min(a, b), std::max(a, b)});
+        }
+        EXPECT_EQ(equipes.size(), 20u);
+    }
+    EXPECT_EQ(vus.size(), 190u);
+}
+
+TEST_F(Calendrier, LeagueAnsweredYesShiftsTheReturnHalfAndMirrorsDayOneOnTheLastDay)
+{
+    TLigue20 l;
+    l.Championnat.NbJournee = 25;
+    TMessagesScriptes messages;
+    messages.Repond(ReponseMessage::Oui);
+    int enregistre = 0, modifie = 0, recharge = 0;
+    std::vector<int> jours;
+    TActionsCompletion actions{[&] { ++enregistre; },
+                               [&](int jour) {
+                                   jours.push_back(jour);
+                                   l.Championnat.NbJournee = static_cast<uint8_t>(jour);
+                               },
+                               [&] { ++modifie; }, [&] { ++recharge; }};
+
+    EXPECT_TRUE(CompleterCalendrier(l.Championnat, true, actions));
+    ASSERT_EQ(messages.Messages.size(), 1u);
+    EXPECT_EQ(messages.Messages[0].Texte, Traduit(1244));
+    EXPECT_FALSE(messages.Messages[0].Texte.empty());
+    EXPECT_EQ(messages.Messages[0].Flags, BoutonsMessage::Oui | BoutonsMessage::Non);
+    EXPECT_EQ(enregistre, 1);
+    EXPECT_EQ(jours, std::vector<int>{19});
+    EXPECT_EQ(modifie, 1);
+    EXPECT_EQ(recharge, 0);
+    for (int t = 20; t <= 37; ++t)
+        l.VerifieMiroir(t - 18, t);
+    l.VerifieMiroir(1, 38);
+}
+
+TEST_F(Calendrier, LeagueAnsweredNoMirrorsDayKOnDayKPlusHalf)
+{
+    TLigue20 l;
+    l.Championnat.NbJournee = 3;
+    TMessagesScriptes messages;
+    messages.Repond(ReponseMessage::Non);
+    std::vector<int> jours;
+    TActionsCompletion actions;
+    actions.ChangeJournee = [&](int jour) { jours.push_back(jour); };
+
+    EXPECT_TRUE(CompleterCalendrier(l.Championnat, true, actions));
+    EXPECT_TRUE(jours.empty());
+    for (int t = 20; t <= 38; ++t)
+        l.VerifieMiroir(t - 19, t);
+    // A second run finds every slot filled.
+    messages.Repond(ReponseMessage::Non);
+    EXPECT_FALSE(CompleterCalendrier(l.Championnat, true, actions));
+}
+
+TEST_F(Calendrier, LeagueQuestionClosedWithoutAnswerChangesNothing)
+{
+    TLigue20 l;
+    TMessagesScriptes messages; // answers Cancel
+    int enregistre = 0;
+    TActionsCompletion actions;
+    actions.Enregistre = [&] { ++enregistre; };
+    EXPECT_FALSE(CompleterCalendrier(l.Championnat, true, actions));
+    EXPECT_EQ(enregistre, 1);
+    EXPECT_EQ(l.Championnat.GetJournee(20), nullptr);
+}
+
+TEST_F(Calendrier, MirroringIntoAPartlyFilledDayOverwritesNothing)
+{
+    TLigue20 l;
+    // Day 20 already holds the pairing of day 1's third match, as on day 1.
+    const auto [dom, ext] = l.Paire(1, 2);
+    l.Championnat.AjouteMatch(20, dom, ext, -1, 2, 1);
+
+    EXPECT_TRUE(CopierJourneeInversee(l.Championnat, 1, 20));
+    const TInfoCompJour* j = l.Championnat.GetJournee(20);
+    ASSERT_EQ(j->NbMatch(), 9);
+    EXPECT_EQ(l.Paire(20, 0), std::make_pair(static_cast<int>(dom), static_cast<int>(ext)));
+    EXPECT_EQ(j->GetMatch(0)->GetScore(0), 2);
+    // Slot 1 was taken; slots 2 to 10 come from day 1, but the third pairing
+    // already plays.
+    for (int k = 1; k < 10; ++k)
+        if (k != 2) {
+            const auto [a, b] = l.Paire(1, k);
+            EXPECT_GE(j->IndexEquipes(static_cast<uint16_t>(b), static_cast<uint16_t>(a)), 0) << k;
+        }
+}
+
+TEST_F(Calendrier, CupSecondLegFromTheFirstLegWithSidesSwapped)
+{
+    TCoupeTest t(4, {Tour(2, 2, 2), Tour(1, 1, 1)});
+    t.Match(1, A, B), t.Match(1, C, D);
+    t.Coupe.NbJournee = 1;
+    int recharge = 0, modifie = 0;
+    TActionsCompletion actions;
+    actions.RechargeJournee = [&] { ++recharge; };
+    actions.Modifie = [&] { ++modifie; };
+
+    // Shown by the page itself: no reload.
+    EXPECT_TRUE(CompleterCalendrier(t.Coupe, false, actions));
+    EXPECT_EQ(t.Journee(2), (Paires{{B, A}, {D, C}}));
+    EXPECT_EQ(recharge, 0);
+    EXPECT_EQ(modifie, 1);
+    EXPECT_FALSE(CompleterCalendrier(t.Coupe, true, actions));
+
+    // From the button, a change reloads the day.
+    t.Coupe.SupprimeMatch(2, TCoupeTest::Id(C), TCoupeTest::Id(D));
+    EXPECT_TRUE(CompleterCalendrier(t.Coupe, true, actions));
+    EXPECT_EQ(recharge, 1);
+    EXPECT_EQ(t.Journee(2), (Paires{{B, A}, {D, C}}));
+
+    // Nothing from a round that decides on its first day or from the last day.
+    EXPECT_FALSE(CompleteCoupe(t.Coupe, 2));
+    EXPECT_FALSE(CompleteCoupe(t.Coupe, 3));
+}
+
+TEST_F(Calendrier, SeriesOfFiveKeepsTheSidesOfGameOneOnGamesTwoAndFive)
+{
+    TCoupeTest t(2, {Tour(2, 1, 6), Tour(1, 1, 1)});
+    t.Match(1, A, B, 1, 0);
+    EXPECT_TRUE(CompleteCoupe(t.Coupe, 1));
+    EXPECT_EQ(t.Journee(2), (Paires{{A, B}}));
+    t.Coupe.GetMatch(2, 1)->SetScore(0, 0), t.Coupe.GetMatch(2, 1)->SetScore(1, 1);
+
+    EXPECT_TRUE(CompleteCoupe(t.Coupe, 3));
+    EXPECT_EQ(t.Journee(3), (Paires{{B, A}}));
+    // Game 4 only once game 3 has left the series open.
+    EXPECT_FALSE(CompleteCoupe(t.Coupe, 4));
+    t.Coupe.GetMatch(3, 1)->SetScore(0, 0), t.Coupe.GetMatch(3, 1)->SetScore(1, 1);
+    EXPECT_TRUE(CompleteCoupe(t.Coupe, 4));
+    EXPECT_EQ(t.Journee(4), (Paires{{B, A}}));
+    t.Coupe.GetMatch(4, 1)->SetScore(0, 2), t.Coupe.GetMatch(4, 1)->SetScore(1, 0);
+    EXPECT_TRUE(CompleteCoupe(t.Coupe, 5));
+    EXPECT_EQ(t.Journee(5), (Paires{{A, B}}));
+}
+
+TEST_F(Calendrier, CupCompletionNeverRecreatesWhatADecisionRemoved)
+{
+    // Two legs and a decider: A - B decided on the second leg, C - D level.
+    TCoupeTest t(4, {Tour(2, 2, 4), Tour(1, 1, 1)});
+    t.Match(1, A, B, 2, 0), t.Match(1, C, D, 1, 0);
+    t.Match(2, B, A, 0, 1), t.Match(2, D, C, 2, 0);
+    EXPECT_TRUE(CompleteCoupe(t.Coupe, 3));
+    EXPECT_EQ(t.Journee(3), (Paires{{D, C}}));
+    EXPECT_FALSE(CompleteCoupe(t.Coupe, 3));
+
+    // A series won three to none after three games gets no game 4.
+    TCoupeTest serie(2, {Tour(2, 1, 6), Tour(1, 1, 1)});
+    serie.Match(1, A, B, 1, 0), serie.Match(2, A, B, 1, 0), serie.Match(3, B, A, 0, 1);
+    EXPECT_FALSE(CompleteCoupe(serie.Coupe, 4));
+    EXPECT_TRUE(serie.Journee(4).empty());
+}
+
+TEST_F(Calendrier, VerificationListsEachProblemOfTheCheckedMatchesInAlternatingColours)
+{
+    TLigueTest<> l(Noms(8), 1, 4);
+    l.Match(1, A, B, 0, 0);
+    l.Match(1, C, D, 0, 0);
+    l.Match(1, E, F, 3, 0);
+    l.Match(1, G, H, 65535, 65535);
+    TDonneesChampionnat& c = l.Championnat;
+    c.SetAffluence(1, 2, 1500);
+    for (int p : {C, D})
+        c.SetCompoMatch(1, p, 20, 0x100);
+    // A substitution of C without its minute.
+    c.SetCompoMatch(1, C, 12, 7), c.SetCompoMatch(1, C, 13, 8);
+    // A result set by hand is not checked.
+    c.GetPenalites().AjouteMatch(l.Id(E), l.Id(F), 3, 0, 1);
+
+    const TVerification v = VerifieJournee(c, l.Saison, 1);
+    EXPECT_EQ(v.NbControles, 2);
+    ASSERT_EQ(v.Lignes.size(), 3u);
+    EXPECT_EQ(v.Lignes[0].Texte, "Club 1 - Club 2 : " + Traduit(153));
+    EXPECT_EQ(v.Lignes[1].Texte, "Club 1 - Club 2 : " + Traduit(156));
+    EXPECT_EQ(v.Lignes[2].Texte, "Club 3 - Club 4 : " + Traduit(157));
+    EXPECT_EQ(v.Lignes[0].Couleur, 0x80FF80u);
+    EXPECT_EQ(v.Lignes[1].Couleur, 0xFFFF00u);
+    EXPECT_EQ(v.Lignes[2].Couleur, 0x80FF80u);
+    EXPECT_EQ(v.Lignes[0].Haut, 4);
+    EXPECT_EQ(v.Lignes[1].Haut, 19);
+    EXPECT_EQ(v.Lignes[2].Gauche, 10);
+    EXPECT_EQ(v.Resume, "2 matchs vérifiés");
+}
+
+TEST_F(Calendrier, VerificationSummaryForOneOrNoMatch)
+{
+    TLigueTest<> l(Noms(4), 1, 2);
+    l.Match(1, A, B, 1, 1);
+    EXPECT_EQ(VerifieJournee(l.Championnat, l.Saison, 1).Resume, "1 match vérifié");
+    EXPECT_EQ(VerifieJournee(l.Championnat, l.Saison, 2).Resume, "0 match vérifié");
+}
+
+} // namespace
