@@ -1,0 +1,92 @@
+#include "pages/saisie/w_Validation.h"
+
+#include "base/oTraducteur.h"
+#include "controls/Dessin.h"
+#include "controls/ImageFond.h"
+#include "platform/Couleurs.h"
+
+#include <QLabel>
+
+namespace {
+
+QLabel* LabelJaune(const QString& texte, QWidget* parent)
+{
+    auto* label = new QLabel(texte, parent);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    QFont gras = label->font();
+    gras.setBold(true);
+    label->setFont(gras);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, VersQColor(CouleursTheme::TexteSurFond));
+    label->setPalette(palette);
+    return label;
+}
+
+} // namespace
+
+Tf_Validation::Tf_Validation(QWidget* parent) : TDialogue(parent)
+{
+    setWindowTitle(QString::fromStdString(Traduit(869)));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setModal(true);
+    Fond = new TFondCopie(this);
+    if (Dessin() != nullptr)
+        Fond->SetModele(Dessin()->FondToutBleu);
+    Label1 = LabelJaune(QString(), this);
+    Label1->setGeometry(10, 8, 460, 18);
+    Label2 = LabelJaune(QString::fromStdString(Traduit(868)), this);
+    Label2->setGeometry(10, 30, 460, 18);
+    FondScroll1 = new TFondScroll(this);
+    if (Dessin() != nullptr)
+        FondScroll1->SetModele(Dessin()->FondCreuxBleu);
+    FondScroll1->setGeometry(10, 52, 460, 260);
+    BoutonCopie2 = new TBoutonCopie(this);
+    BoutonCopie2->SetCaption(Traduit(27));
+    BoutonCopie2->SetDefault(true);
+    BoutonCopie2->SetModalResult(ResultatModal::Ok);
+    BoutonCopie2->setFont(Label1->font());
+    if (Dessin() != nullptr)
+        BoutonCopie2->SetModele(Dessin()->BoutonOrange);
+    BoutonCopie2->setGeometry(183, 322, 113, 31);
+    setFixedSize(480, 362);
+}
+
+std::vector<QLabel*> Tf_Validation::Lignes() const
+{
+    std::vector<QLabel*> lignes;
+    for (int i = 0; i < FondScroll1->NbControle(); ++i)
+        if (auto* label = qobject_cast<QLabel*>(FondScroll1->GetControle(i)))
+            lignes.push_back(label);
+    return lignes;
+}
+
+void Tf_Validation::Remplit(const ControleCalendrier::TVerification& verification)
+{
+    for (QLabel* label : Lignes())
+        delete label;
+    for (const ControleCalendrier::TLigneVerification& l : verification.Lignes) {
+        QLabel* label = LabelJaune(QString::fromStdString(l.Texte), nullptr);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, VersQColor(l.Couleur));
+        label->setPalette(palette);
+        label->adjustSize();
+        FondScroll1->InsereControle(label);
+        label->move(l.Gauche, l.Haut);
+    }
+    FondScroll1->MiseAJourScroll();
+    Label1->setText(QString::fromStdString(verification.Resume));
+}
+
+void Tf_Validation::resizeEvent(QResizeEvent* event)
+{
+    TDialogue::resizeEvent(event);
+    Fond->setGeometry(rect());
+    Fond->lower();
+}
+
+void AfficheVerification(const ControleCalendrier::TVerification& verification)
+{
+    Tf_Validation fenetre;
+    fenetre.Remplit(verification);
+    Dialogues().ExecuteModal(fenetre);
+}

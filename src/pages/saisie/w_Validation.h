@@ -1,0 +1,35 @@
+#pragma once
+
+// The window listing the problems found in a match day's entries: the summary,
+// one coloured line per problem in a scrolling area, and "Continue".
+
+#include "engine/ControleCalendrier.h"
+#include "platform/Dialogues.h"
+
+class QLabel;
+class TBoutonCopie;
+class TFondCopie;
+class TFondScroll;
+
+class Tf_Validation : public TDialogue {
+    Q_OBJECT
+public:
+    explicit Tf_Validation(QWidget* parent = nullptr);
+
+    // Replaces the lines of the list by those of the check and shows its summary.
+    void Remplit(const ControleCalendrier::TVerification& verification);
+    // The labels of the list, in order.
+    std::vector<QLabel*> Lignes() const;
+
+    TFondCopie* Fond;
+    QLabel* Label1;
+    QLabel* Label2;
+    TFondScroll* FondScroll1;
+    TBoutonCopie* BoutonCopie2;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+// Shows the check of a day modally through the dialog service.
+void AfficheVerification(const ControleCalendrier::TVerification& verification);
