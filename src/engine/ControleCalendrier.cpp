@@ -109,7 +109,7 @@ bool CompleteCoupe(TDonneesChampionnat& c, int jourCourant)
     return change;
 }
 
-bool CompleterCalendrier(TDonneesChampionnat& c, bool depuisBouton, const TActionsCompletion& actions)
+bool CompleterCalendrier(TDonneesChampionnat& c, bool /*depuisBouton*/, const TActionsCompletion& actions)
 {
     if (actions.Enregistre)
         actions.Enregistre();
@@ -128,7 +128,9 @@ bool CompleterCalendrier(TDonneesChampionnat& c, bool depuisBouton, const TActio
     if (change) {
         if (actions.Modifie)
             actions.Modifie();
-        if (depuisBouton && c.EstCoupe() && actions.RechargeJournee)
+        // The automatic completion may fill the very day the page shows: its
+        // rows are loaded again, or the next save would drop what was added.
+        if (c.EstCoupe() && actions.RechargeJournee)
             actions.RechargeJournee();
     }
     return change;

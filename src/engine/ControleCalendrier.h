@@ -37,8 +37,8 @@ struct TActionsCompletion {
 
 // The "complete the calendar" command: `depuisBouton` false when the page runs
 // it by itself on showing a cup day. A league asks text 1244 (Yes: shifted
-// return half; No: plain mirror; any other answer: nothing). True when the
-// calendar changed.
+// return half; No: plain mirror; any other answer: nothing). A cup day that
+// changed is loaded again, whoever asked. True when the calendar changed.
 bool CompleterCalendrier(TDonneesChampionnat& c, bool depuisBouton, const TActionsCompletion& actions);
 
 // One line of the verification window.
