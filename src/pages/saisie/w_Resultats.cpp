@@ -2,10 +2,13 @@
 
 #include "base/oTraducteur.h"
 #include "controls/Dessin.h"
+#include "engine/ResultatsCoupe.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "pages/saisie/w_AjoutEquipeCoupe.h"
+#include "pages/saisie/w_Penaltys.h"
 #include "pages/saisie/w_RechercheMatch.h"
+#include "pages/saisie/w_Validation.h"
 #include "platform/Couleurs.h"
 #include "platform/Dialogues.h"
 
@@ -218,6 +221,15 @@ void Tf_Resultats::Initialiser(TSaison* saison)
         AjouteControlesLigne(NbLignes());
         FondMatchresize();
     };
+    // Cup decision after a score, calendar completion and the day check.
+    TServicesResultats services;
+    services.DemandeTirsAuBut = [this](uint16_t id1, uint16_t id2) { return DemandeTirsAuBut(Saison, id1, id2); };
+    services.AfficheVerification = [](const ControleCalendrier::TVerification& v) { AfficheVerification(v); };
+    services.ApresVerification = [this] {
+        if (FJournee && !FJournee->ParDate())
+            TrackBar1->setFocus();
+    };
+    BrancheResultatsCoupe(*FJournee, std::move(services));
     l_Finale->setParent(Contenu());
     l_PetiteFinale->setParent(Contenu());
     l_Finale->hide();
