@@ -56,6 +56,8 @@ TEST(TraiteurFichier, RouteParExtensionSansSonDernierCaractere)
     EXPECT_NE(dynamic_cast<TChargeurFichierEquipe*>(TTraiteurFichier::CreeChargeur("x.dfx", 0).get()), nullptr);
     EXPECT_NE(dynamic_cast<TChargeurSaison*>(TTraiteurFichier::CreeChargeur("x.SAX", 0).get()), nullptr);
     EXPECT_NE(dynamic_cast<TChargeurChampionnat*>(TTraiteurFichier::CreeChargeur("x.chp", 0).get()), nullptr);
+    EXPECT_NE(dynamic_cast<TChargeurChampionnat*>(TTraiteurFichier::CreeChargeur("x.CHF", 0).get()), nullptr);
+    EXPECT_NE(dynamic_cast<TChargeurData*>(TTraiteurFichier::CreeChargeur("x.daf", 0).get()), nullptr);
     EXPECT_EQ(TTraiteurFichier::CreeChargeur("x.xmc", 0), nullptr);
     EXPECT_EQ(TTraiteurFichier::CreeChargeur("x.txt", 0), nullptr);
     testsupport::WriteWholeFile(dir / "x.dfx", "rien");
