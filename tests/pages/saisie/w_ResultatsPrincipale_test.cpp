@@ -1,0 +1,146 @@
+// The main road of a match day through the real main window: open a season
+// archive, command 13, type the scores, change day, save with the file
+// command, open the archive again and compute the table.
+
+#include "pages/saisie/w_Resultats.h"
+
+#include "base/Horloge.h"
+#include "base/Utilities.h"
+#include "base/oTraducteur.h"
+#include "engine/CalculClassement.h"
+#include "files/TraiteurFichier.h"
+#include "model/Championnat.h"
+#include "model/SaisonFoot.h"
+#include "platform/Ecran.h"
+#include "shell/w_EtatSauve.h"
+#include "shell/w_Principale.h"
+#include "support/MessagesScriptes.h"
+#include "support/TestSupport.h"
+#include "support_ui/DialoguesScriptes.h"
+
+#include <QSlider>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr uint16_t X = TInfoComp::Aucun;
+
+class TEcranLarge : public TServiceEcran {
+public:
+    TEcranLarge() : FAncien(InstalleEcran(this)) {}
+    ~TEcranLarge() override { InstalleEcran(FAncien); }
+    TInfoEcran Info() override { return {32, 1280, 1024}; }
+
+private:
+    TServiceEcran* FAncien;
+};
+
+// Arles, Brest, Caen, Dijon: a two-day league with its pairings and no score.
+void EcritArchive(const std::string& fichier)
+{
+    TSaisonFootball saison;
+    for (const char* nom : {"Arles", "Brest", "Caen", "Dijon"})
+        saison.AjouteEquipe(nom);
+    auto c = saison.CreeChampionnat(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational);
+    c->SetNbEquipe(4);
+    for (int p = 0; p < 4; ++p)
+        c->SetEquipe(p, static_cast<uint16_t>(p));
+    c->SetNbMatch(2);
+    c->SetNbJour(2);
+    c->SetOption(4, 3);
+    c->SetOption(5, 1);
+    c->SetOption(6, 0);
+    c->AjouteMatch(1, 0, 1, -1, X, X);
+    c->AjouteMatch(1, 2, 3, -1, X, X);
+    c->AjouteMatch(2, 3, 0, -1, X, X);
+    c->AjouteMatch(2, 1, 2, -1, X, X);
+    for (int n = 1; n <= 2; ++n)
+        c->SetDateJournee(n, EncodeDateMatch(7 * n, 9, 2024));
+    saison.AjouteChampionnat(std::move(c));
+    ASSERT_TRUE(TTraiteurFichier::SauveAvecEtat(fichier, saison, true, "", "", nullptr, {}, false));
+}
+
+class RoutePrincipale : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        AncienDossier = fs::current_path();
+        for (const char* dossier : {"texte", "config", "stats", "blasons", "pict", "sauvegarde", "aide", "Data"})
+            if (fs::exists(AppDir() + dossier))
+                fs::copy(AppDir() + dossier, Dossier / dossier, fs::copy_options::recursive);
+        testsupport::WriteWholeFile(Dossier / "brevalune.ini", "[General]\nLangue=fr\nShowAstuce=0\n");
+        Horloge = InstalleHorloge(std::make_shared<THorlogeFixe>(TDateHeure{2024, 9, 20}));
+    }
+    void TearDown() override
+    {
+        Fenetre.reset();
+        InstalleHorloge(Horloge);
+        fs::current_path(AncienDossier);
+    }
+
+    testsupport::TempDir Dossier;
+    testsupport::TDialoguesScriptes Dialogues;
+    testsupport::TMessagesScriptes Messages;
+    TEcranLarge Ecran;
+    TEtatSauveQt EtatSauve;
+    fs::path AncienDossier;
+    std::shared_ptr<THorloge> Horloge;
+    std::unique_ptr<Tf_Principale> Fenetre;
+};
+
+} // namespace
+
+TEST_F(RoutePrincipale, ScoresTypedThroughTheMainWindowComeBackFromTheArchive)
+{
+    const std::string fichier = (Dossier / "saison.xmc").string();
+    EcritArchive(fichier);
+    Messages.ReponseParDefaut = ReponseMessage::Ok;
+
+    Fenetre = std::make_unique<Tf_Principale>(Dossier.str());
+    ASSERT_EQ(Fenetre->TagApplication, 0);
+    ASSERT_TRUE(Fenetre->OuvreFichier(fichier));
+    ASSERT_TRUE(Fenetre->ExecuteCommande(13));
+    auto* page = dynamic_cast<Tf_Resultats*>(Fenetre->GetPageCourante());
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->NbLignes(), 2);
+    QTest::keyClicks(page->Ligne(0).Score[0], "3");
+    QTest::keyClicks(page->Ligne(0).Score[1], "1");
+    QTest::keyClicks(page->Ligne(1).Score[0], "2");
+    QTest::keyClicks(page->Ligne(1).Score[1], "2");
+    page->TrackBar1->setValue(2);
+    ASSERT_EQ(page->Ligne(0).Cadre[0]->Text(), "Dijon");
+    QTest::keyClicks(page->Ligne(0).Score[0], "0");
+    QTest::keyClicks(page->Ligne(0).Score[1], "1");
+    QTest::keyClicks(page->Ligne(1).Score[0], "4");
+    QTest::keyClicks(page->Ligne(1).Score[1], "0");
+    EXPECT_EQ(CompteurModification, 1);
+    // The save command lets the page commit first.
+    Fenetre->ExecuteCommande(7);
+    EXPECT_EQ(CompteurModification, 0);
+
+    // The archive opened again holds both days.
+    ASSERT_TRUE(Fenetre->OuvreFichier(fichier));
+    TSaison* relue = Fenetre->GetSaison();
+    ASSERT_NE(relue, nullptr);
+    const TDonneesChampionnat* c = relue->GetChampionnat(1);
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->JourneeJouee, 2);
+    const std::vector<uint16_t> jour1 = {0, 3, 1, 1, 2, 2, 3, 2};
+    const std::vector<uint16_t> jour2 = {3, 0, 0, 1, 1, 4, 2, 0};
+    for (int code = 1; code <= 8; ++code) {
+        EXPECT_EQ(c->GetValeurMatch(1, code), jour1[code - 1]) << "day 1 code " << code;
+        EXPECT_EQ(c->GetValeurMatch(2, code), jour2[code - 1]) << "day 2 code " << code;
+    }
+    TCalculClassement calcul(c, relue);
+    calcul.Calcule(TCalculClassement::General, 1, nullptr, 2);
+    const std::vector<std::pair<std::string, int>> attendu = {{"Arles", 6}, {"Brest", 3}, {"Dijon", 1}, {"Caen", 1}};
+    for (int r = 0; r < 4; ++r) {
+        EXPECT_EQ(calcul.GetNomEquipe(calcul.GetClassement(r, 1)), attendu[r].first) << "place " << r + 1;
+        EXPECT_EQ(calcul.GetClassement(r, 2), attendu[r].second) << "place " << r + 1;
+    }
+}
