@@ -400,7 +400,7 @@ std::vector<TLigneArbitre> TClassArbitre::CalculeNumeros(const TPersonnels& arbi
 {
     if (genre < 0 || genre > 3)
         return {};
-    std::vector<TLigneArbitre> parArbitre(arbitres.Nombre());
+    std::vector<TLigneArbitre> lignes;
     for (int k : numeros) {
         if (k < 1 || k > 65535)
             continue;
@@ -426,21 +426,27 @@ std::vector<TLigneArbitre> TClassArbitre::CalculeNumeros(const TPersonnels& arbi
             }
             // Matches of a championship where he gave nothing still count:
             // the ratio is per match over the whole scope.
-            TLigneArbitre& l = parArbitre[i];
-            l.Arbitre = a->Numero;
-            l.Nombre += nombre;
-            l.Matchs += a->GetMatchs(cle);
+            const int matchs = a->GetMatchs(cle);
+            if (nombre != 0 || matchs != 0)
+                AjouteArbitre(lignes, a->Numero, nombre, matchs);
         }
     }
-    std::vector<TLigneArbitre> lignes;
-    for (TLigneArbitre& l : parArbitre)
-        if (l.Nombre != 0) {
-            l.Ratio = l.Matchs > 0 ? l.Nombre * 100 / l.Matchs : 0;
-            lignes.push_back(l);
-        }
-    std::stable_sort(lignes.begin(), lignes.end(),
-                     [](const TLigneArbitre& a, const TLigneArbitre& b) { return a.Ratio > b.Ratio; });
+    std::erase_if(lignes, [](const TLigneArbitre& l) { return l.Nombre == 0; });
     return lignes;
+}
+
+void TClassArbitre::AjouteArbitre(std::vector<TLigneArbitre>& liste, int arbitre, int nombre, int matchs)
+{
+    TLigneArbitre l{arbitre, nombre, matchs, 0};
+    auto it = std::find_if(liste.begin(), liste.end(), [&](const TLigneArbitre& x) { return x.Arbitre == arbitre; });
+    if (it != liste.end()) {
+        l.Nombre = static_cast<uint16_t>(it->Nombre + nombre);
+        l.Matchs = static_cast<uint16_t>(it->Matchs + matchs);
+        liste.erase(it);
+    }
+    l.Ratio = l.Matchs > 0 ? l.Nombre * 100 / l.Matchs : 0;
+    auto place = std::find_if(liste.begin(), liste.end(), [&](const TLigneArbitre& x) { return x.Ratio < l.Ratio; });
+    liste.insert(place, l);
 }
 
 // --- Over the season ---

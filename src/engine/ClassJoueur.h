@@ -8,6 +8,8 @@
 
 class TContexteSaison;
 class TDonneesChampionnat;
+class TModeleEditeur;
+class TModeleGrille;
 class TPersonnels;
 class TSaison;
 
@@ -133,6 +135,17 @@ public:
     static TListeNotes CreeListeNotesChampionnats(const TContexteSaison* saison,
                                                   const std::vector<const TDonneesChampionnat*>& champs,
                                                   const TDonneesChampionnat& courant, int position, int filtre);
+
+    // The ranking of a kind (every club, scope on; 6 and 7 the ratings of
+    // goalkeepers and outfield players) on the ranking page: the places that
+    // fit `hauteur` in the grid (ties shown "-", the shared place kept as the
+    // alternate text; the player id in hidden column 3), the others as a
+    // running text in the report below the grid and then the one beside it,
+    // when both reports are given. `largeur` is the page's width.
+    static void Affiche(const TSaison& saison, int genre, int hauteur, int largeur, TModeleEditeur* editeurCote,
+                        TModeleEditeur* editeurBas, TModeleGrille& grille);
+    // One club's players for a kind, every one of them, without places.
+    static void AfficheEquipe(const TSaison& saison, uint16_t equipe, bool useScope, TModeleGrille& grille, int genre);
 };
 
 // One referee of a ranking.
@@ -155,7 +168,18 @@ public:
 
     // The referees with a count above 0 over the championships numbered
     // `numeros` (1-based, the keys of the referees' statistics), highest ratio
-    // first, ties in registry (name) order.
+    // first; ties in the order they reached their ratio (registry order
+    // within one championship). Every match of the scope counts.
     static std::vector<TLigneArbitre> CalculeNumeros(const TPersonnels& arbitres, const std::vector<int>& numeros,
                                                      int genre);
+    // Merges one championship's figures of a referee into a list kept in
+    // descending ratio order: his line, if any, takes the sums (16-bit) and
+    // moves after the lines of a ratio not below his. No match gives ratio 0.
+    static void AjouteArbitre(std::vector<TLigneArbitre>& liste, int arbitre, int nombre, int matchs);
+
+    // The referee ranking of a kind on the ranking page, as
+    // TClassJoueur::Affiche does for players (statistics recounted first;
+    // the referee id in hidden column 3; nobody highlighted).
+    static void Affiche(TSaison& saison, int genre, int hauteur, int largeur, TModeleEditeur* editeurCote,
+                        TModeleEditeur* editeurBas, TModeleGrille& grille);
 };

@@ -27,15 +27,15 @@ struct Ligue : TLigueTest<> {
 };
 
 // The French captions, the sizes exactly as set (no enlargement).
-struct Affichage : ::testing::Test {
+struct AffichageClassement : ::testing::Test {
     TModeleGrille Grille;
-    Affichage()
+    AffichageClassement()
     {
         InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Textefr.txt"));
         ChoisitLangueNombres("fr");
         Grille.SetAutoResize(false);
     }
-    ~Affichage() override { InstalleTraducteur(nullptr); }
+    ~AffichageClassement() override { InstalleTraducteur(nullptr); }
 
     Textes Ligne(int r, int premiere = 0, int derniere = -1) const
     {
@@ -71,7 +71,7 @@ struct Affichage : ::testing::Test {
 
 constexpr TColor Blanc = 0xFFFFFF, Zebre = 0xF8CD87, Titre = 0xDFCF20;
 
-TEST_F(Affichage, GeneralStandingsWithZoneLinesAndTheFollowedTeam)
+TEST_F(AffichageClassement, GeneralStandingsWithZoneLinesAndTheFollowedTeam)
 {
     Ligue l;
     l.Championnat.SetOption(12, 1); // champion
@@ -132,7 +132,7 @@ TEST_F(Affichage, GeneralStandingsWithZoneLinesAndTheFollowedTeam)
     EXPECT_EQ(b1, 0);
 }
 
-TEST_F(Affichage, NoZoneLineForAnOptionAtZeroAndAFilterOnlyHidesRows)
+TEST_F(AffichageClassement, NoZoneLineForAnOptionAtZeroAndAFilterOnlyHidesRows)
 {
     Ligue l;
     l.Championnat.SetOption(12, 0);
@@ -149,7 +149,7 @@ TEST_F(Affichage, NoZoneLineForAnOptionAtZeroAndAFilterOnlyHidesRows)
         EXPECT_EQ(Grille.GetTraitLigne(r), r == 3) << r;
 }
 
-TEST_F(Affichage, DefenceIsWrittenBottomUpWithTiesMarkedOnTheLowerRow)
+TEST_F(AffichageClassement, DefenceIsWrittenBottomUpWithTiesMarkedOnTheLowerRow)
 {
     Ligue l;
     TCalculClassement c(&l.Championnat, &l.Saison);
@@ -186,7 +186,7 @@ TEST_F(Affichage, DefenceIsWrittenBottomUpWithTiesMarkedOnTheLowerRow)
     EXPECT_EQ(Colonne(1).front(), "Rennes"); // no away match, nothing conceded
 }
 
-TEST_F(Affichage, AttendanceShowsTheWholeAverageAndLinksTheClubs)
+TEST_F(AffichageClassement, AttendanceShowsTheWholeAverageAndLinksTheClubs)
 {
     Ligue l;
     l.Championnat.SetAffluence(1, 1, 10000), l.Championnat.SetAffluence(2, 1, 12000);
@@ -208,7 +208,7 @@ TEST_F(Affichage, AttendanceShowsTheWholeAverageAndLinksTheClubs)
     EXPECT_EQ(Grille.GetDonnee(1, 1), TLigueTest<>::Id(C));
 }
 
-TEST_F(Affichage, DetailedStandingsHaveHomeAndAwayBlocksAndTheSideHeading)
+TEST_F(AffichageClassement, DetailedStandingsHaveHomeAndAwayBlocksAndTheSideHeading)
 {
     Ligue l;
     TCalculClassement c(&l.Championnat, &l.Saison);
@@ -250,7 +250,7 @@ TEST_F(Affichage, DetailedStandingsHaveHomeAndAwayBlocksAndTheSideHeading)
     EXPECT_EQ(Grille.GetColCount(), 10);
 }
 
-TEST_F(Affichage, ADayRangeCountsOnlyItsDaysInEveryBlock)
+TEST_F(AffichageClassement, ADayRangeCountsOnlyItsDaysInEveryBlock)
 {
     Ligue l;
     TCalculClassement c(&l.Championnat, &l.Saison);
@@ -272,7 +272,7 @@ TEST_F(Affichage, ADayRangeCountsOnlyItsDaysInEveryBlock)
     }
 }
 
-TEST_F(Affichage, MatchSituationsAndTeamAgeLayouts)
+TEST_F(AffichageClassement, MatchSituationsAndTeamAgeLayouts)
 {
     Ligue l;
     TCalculClassement c(&l.Championnat, &l.Saison);
@@ -296,7 +296,7 @@ TEST_F(Affichage, MatchSituationsAndTeamAgeLayouts)
     EXPECT_FALSE(Grille.GetLien(1, 1));
 }
 
-TEST_F(Affichage, BasketballShowsLossesAndTheWinRatio)
+TEST_F(AffichageClassement, BasketballShowsLossesAndTheWinRatio)
 {
     TLigueTest<TDonneesChampionnatBasket> l({"Pau", "Nancy", "Cholet"}, 2, 1);
     l.Championnat.SetOption(4, 2), l.Championnat.SetOption(6, 1);
