@@ -6,6 +6,8 @@
 #include "controls/BoutonCoche.h"
 #include "controls/ImageFond.h"
 #include "controls/TreeViewCombo.h"
+#include "shell/DefType.h"
+#include "shell/w_Principale.h"
 #include "shell/w_blasons.h"
 
 #include <QComboBox>
@@ -463,4 +465,18 @@ bool OuvreFavoris(int code, const TListeMenu& liste, TFichierIni& ini, TEtatMenu
     ini.WriteBool("General", "MenuGauche", etat.MenuGauche);
     ini.WriteString("General", "Favoris", JointCodes(etat.Favoris));
     return true;
+}
+
+void EnregistreCommandesMenu()
+{
+    for (int code : {CodeMenu::Personnalisation, CodeMenu::Favoris})
+        EnregistreCommandePage(code, [](TPrincipale& principale, int code, int, int) {
+            auto* fenetre = dynamic_cast<Tf_Principale*>(&principale);
+            if (fenetre == nullptr)
+                return;
+            TFichierIni ini(fenetre->GetFichierIni());
+            TEtatMenu etat = fenetre->GetEtatMenu();
+            if (OuvreFavoris(code, fenetre->GetListeMenu(), ini, etat, fenetre))
+                fenetre->ConstruitMenus();
+        });
 }

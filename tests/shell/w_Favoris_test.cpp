@@ -5,18 +5,22 @@
 #include "controls/BoutonCoche.h"
 #include "controls/ImageFond.h"
 #include "controls/TreeViewCombo.h"
+#include "platform/Ecran.h"
+#include "shell/w_Principale.h"
 #include "support/MessagesScriptes.h"
 #include "support/SaisonExemple.h"
 #include "support/TestSupport.h"
 #include "support_ui/DialoguesScriptes.h"
 
 #include <QComboBox>
+#include <QMenuBar>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <set>
 
 namespace {
@@ -312,4 +316,62 @@ TEST_F(FavorisTest, CommandsWriteTheSettingsAndTheMenusFollow)
     EXPECT_FALSE(OuvreFavoris(CodeMenu::Favoris, Liste, ini, etat));
     EXPECT_EQ(testsupport::ReadWholeFile(dossier / "brevalune.ini"), avant);
     EXPECT_FALSE(OuvreFavoris(12, Liste, ini, etat));
+}
+
+namespace {
+
+class TEcranLarge : public TServiceEcran {
+public:
+    TEcranLarge() : FAncien(InstalleEcran(this)) {}
+    ~TEcranLarge() override { InstalleEcran(FAncien); }
+    TInfoEcran Info() override { return {32, 1280, 1024}; }
+
+private:
+    TServiceEcran* FAncien;
+};
+
+} // namespace
+
+TEST(FavorisFenetre, TheWindowsCommandsRebuildItsMenus)
+{
+    namespace fs = std::filesystem;
+    testsupport::TempDir dossier;
+    const fs::path avant = fs::current_path();
+    for (const char* d : {"texte", "config", "stats", "blasons", "pict", "sauvegarde", "aide", "Data"})
+        fs::copy(AppDir() + d, dossier / d, fs::copy_options::recursive);
+    testsupport::WriteWholeFile(dossier / "brevalune.ini", "[General]\nLangue=fr\nShowAstuce=0\n");
+    TEcranLarge ecran;
+    testsupport::TDialoguesScriptes dialogues;
+    testsupport::TMessagesScriptes messages;
+    {
+        Tf_Principale f(dossier.str());
+        dialogues.Repond([](QDialog& d) {
+            auto& favoris = dynamic_cast<Tf_Favoris&>(d);
+            favoris.tv_Option->setCurrentItem(NoeudCode(favoris.tv_Option, 179));
+            favoris.Button1Click();
+            favoris.b_Valider->Click();
+        });
+        f.ExecuteCommande(CodeMenu::Favoris);
+        ASSERT_EQ(f.tv_Menu->topLevelItem(1)->text(0).toStdString(), "Favoris");
+        EXPECT_EQ(f.tv_Menu->topLevelItem(1)->child(0)->text(0).toStdString(), "Langue (ctrl+1)");
+
+        dialogues.Repond([](QDialog& d) {
+            auto& ex = dynamic_cast<Tf_FavorisEx&>(d);
+            ex.ChoisitMode(Tf_FavorisEx::Debutant);
+            ex.cb_MenuHaut->SetChecked(true);
+            ex.b_Valider->Click();
+        });
+        f.ExecuteCommande(CodeMenu::Personnalisation);
+        EXPECT_FALSE(f.mm_Menu->isHidden());
+        // No beginner's command: the update check and the history pages, whose heading goes too.
+        EXPECT_EQ(ChercheNoeud(f.tv_Menu, 11), nullptr);
+        EXPECT_EQ(ChercheNoeud(f.tv_Menu, 202), nullptr);
+        EXPECT_TRUE(f.tv_Menu->findItems("Historique", Qt::MatchExactly).isEmpty());
+        EXPECT_NE(ChercheNoeud(f.tv_Menu, 179), nullptr);
+        EXPECT_NE(ChercheNoeud(f.tv_Menu, 6), nullptr);
+        TFichierIni ini(f.GetFichierIni());
+        EXPECT_EQ(ini.ReadString("General", "Favoris", ""), "179");
+        EXPECT_TRUE(ini.ReadBool("General", "MenuHaut", false));
+    }
+    fs::current_path(avant);
 }
