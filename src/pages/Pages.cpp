@@ -5,6 +5,11 @@
 
 void EnregistrePages()
 {
+    // Once per run: the keyword registry keeps every registration it is given.
+    static bool enregistre = false;
+    if (enregistre)
+        return;
+    enregistre = true;
     // One line per page unit: EnregistrePagesXxx();
     EnregistrePagesSaisie();
     EnregistreCommandesMenu();

@@ -1,9 +1,21 @@
 #include "shell/DefType.h"
 
+#include "base/Texte.h"
+#include "base/oTraducteur.h"
+#include "controls/BoutonCoche.h"
+#include "controls/Dessin.h"
+#include "controls/ImageFond.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 
+#include <QApplication>
+#include <QVBoxLayout>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <map>
+#include <sstream>
 
 // ---------------------------------------------------------------- TFootForm
 
@@ -23,16 +35,141 @@ void TFootForm::Navigue(int code, int param, int param2)
         OnNavigation(code, param, param2);
 }
 
+namespace {
+
+bool EstNom(const std::string& a, const std::string& b)
+{
+    return AnsiCompareText(a, b) == 0;
+}
+
+bool EstParametre(const std::string& ligne)
+{
+    return ligne.find('=') != std::string::npos;
+}
+
+// Args is "output file|template file".
+void DecoupeArgs(const std::string& Args, std::string& sortie, std::string& modele)
+{
+    const size_t barre = Args.find('|');
+    sortie = Args.substr(0, barre);
+    modele = barre == std::string::npos ? std::string() : Args.substr(barre + 1);
+}
+
+size_t DebutNomFichier(const std::string& chemin)
+{
+    const size_t sep = chemin.find_last_of("/\\");
+    return sep == std::string::npos ? 0 : sep + 1;
+}
+
+std::string SansGuillemets(const std::string& nom)
+{
+    if (nom.size() >= 2 && (nom.front() == '"' || nom.front() == '\'') && nom.back() == nom.front())
+        return nom.substr(1, nom.size() - 2);
+    return nom;
+}
+
+bool LitFichierEntier(const std::string& nom, std::string& contenu)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(std::filesystem::u8path(nom), ec))
+        return false;
+    std::ifstream f(std::filesystem::u8path(nom), std::ios::binary);
+    if (!f)
+        return false;
+    std::ostringstream tampon;
+    tampon << f.rdbuf();
+    contenu += tampon.str();
+    return true;
+}
+
+void Inclure(const TLignesParam& Params, std::string& Resultat, const std::string& Args)
+{
+    std::string sortie, modele;
+    DecoupeArgs(Args, sortie, modele);
+    const std::string dossier = modele.substr(0, DebutNomFichier(modele));
+    for (const std::string& ligne : Params) {
+        if (EstParametre(ligne))
+            continue;
+        std::string nom = ligne;
+        if (nom.find_first_of("/\\") == std::string::npos)
+            nom = dossier + SansGuillemets(nom);
+        LitFichierEntier(nom, Resultat);
+    }
+    if (!Resultat.empty())
+        Resultat.insert(0, "##");
+}
+
+std::string DateSuffixe(TDateMatch date)
+{
+    char texte[16];
+    std::snprintf(texte, sizeof texte, "%02dx%02dx%04d", JourDateMatch(date), MoisDateMatch(date),
+                  AnneeDateMatch(date));
+    return texte;
+}
+
+void AjouteSuffixeNomFichier(const TLignesParam& Params, std::string& Resultat, const std::string& Args,
+                             TSaison* Saison)
+{
+    std::string nom, modele;
+    DecoupeArgs(Args, nom, modele);
+    // Only a dot of the file name itself marks its extension.
+    const size_t debut = DebutNomFichier(nom);
+    if (nom.rfind('.') == std::string::npos || nom.rfind('.') < debut)
+        return;
+    for (const std::string& ligne : Params) {
+        if (EstParametre(ligne))
+            continue;
+        std::string suffixe;
+        if (EstNom(Trim(ligne), "NumJournee")) {
+            suffixe = "_" + LitParametre("Journee", Params, "0");
+        } else if (EstNom(Trim(ligne), "DateJournee")) {
+            const TDonneesChampionnat* champ = ChampionnatParametre(Params, Saison);
+            if (!champ)
+                continue;
+            suffixe = "_" + DateSuffixe(champ->GetDateJournee(LitParametreEntier("Journee", Params, 1)));
+        } else {
+            continue;
+        }
+        nom.insert(nom.rfind('.'), suffixe);
+        Resultat = "#*" + suffixe + "*" + nom;
+    }
+}
+
+} // namespace
+
 void TFootForm::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                 const std::string& Args, TSaison* Saison)
 {
     Resultat.clear();
-    Ecrire(Nom, Params, Resultat, nullptr, Args, Saison);
+    if (EstNom(Nom, "inclure"))
+        Inclure(Params, Resultat, Args);
+    else if (EstNom(Nom, "AddSuffixeNomFic"))
+        AjouteSuffixeNomFichier(Params, Resultat, Args, Saison);
+    else
+        Ecrire(Nom, Params, Resultat, nullptr, Args, Saison);
 }
 
-void TFootForm::Ecrire(const std::string&, const TLignesParam&, std::string&, const TLignesParam*, const std::string&,
-                       TSaison*)
+void TFootForm::Ecrire(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
+                       const TLignesParam* Liste, const std::string& /*Args*/, TSaison* Saison)
 {
+    if (!EstNom(Nom, "ecrire"))
+        return;
+    for (const std::string& ligne : Liste ? *Liste : Params) {
+        if (EstParametre(ligne))
+            continue;
+        const std::string mot = Trim(ligne);
+        if (EstNom(mot, "Division")) {
+            const int code = LitParametreEntier("DivisionEx", Params, 1);
+            if (Saison && Saison->GetNumChampionnatId(code) >= 1)
+                Resultat += Saison->GetNomChampDesc(code);
+        } else if (EstNom(mot, "NumDivision")) {
+            Resultat += LitParametre("DivisionEx", Params, "1");
+        } else if (EstNom(mot, "CouleurFond")) {
+            Resultat += LitParametre("CouleurFondEx", Params, "");
+        } else {
+            Resultat += LitParametre(mot, Params, "");
+        }
+    }
 }
 
 // ------------------------------------------------------------ page commands
@@ -74,7 +211,7 @@ const TGestionFonction::TEntree* TGestionFonction::Get(int i) const
 const TGestionFonction::TEntree* TGestionFonction::Cherche(const std::string& Nom) const
 {
     for (const auto& e : FListe)
-        if (e.Nom == Nom)
+        if (AnsiCompareText(e.Nom, Nom) == 0)
             return &e;
     return nullptr;
 }
@@ -93,9 +230,50 @@ TGestionFonction& GestionFonction()
 
 // ------------------------------------------------------------------- helpers
 
-void LitParametre(const std::string&, const TLignesParam&, std::string& Valeur, const std::string& Defaut)
+namespace {
+
+// The first "name=value" line of that name; nullptr when none.
+const std::string* LigneParametre(const std::string& Nom, const TLignesParam& Params)
 {
-    Valeur = Defaut;
+    for (const std::string& ligne : Params) {
+        const size_t egal = ligne.find('=');
+        if (egal != std::string::npos && AnsiCompareText(std::string_view(ligne).substr(0, egal), Nom) == 0)
+            return &ligne;
+    }
+    return nullptr;
+}
+
+std::string ValeurLigne(const std::string& ligne)
+{
+    return ligne.substr(ligne.find('=') + 1);
+}
+
+// Blanks outside quotes go; quoted runs keep theirs, without their quotes.
+std::string NettoieElement(const std::string& element)
+{
+    std::string resultat;
+    char guillemet = 0;
+    for (const char c : element) {
+        if (guillemet != 0) {
+            if (c == guillemet)
+                guillemet = 0;
+            else
+                resultat += c;
+        } else if (c == '\'' || c == '"') {
+            guillemet = c;
+        } else if (c != ' ' && c != '\t') {
+            resultat += c;
+        }
+    }
+    return resultat;
+}
+
+} // namespace
+
+void LitParametre(const std::string& Nom, const TLignesParam& Params, std::string& Valeur, const std::string& Defaut)
+{
+    const std::string* ligne = LigneParametre(Nom, Params);
+    Valeur = ligne ? ValeurLigne(*ligne) : Defaut;
 }
 
 std::string LitParametre(const std::string& Nom, const TLignesParam& Params, const std::string& Defaut)
@@ -105,19 +283,43 @@ std::string LitParametre(const std::string& Nom, const TLignesParam& Params, con
     return valeur;
 }
 
-int LitParametreEntier(const std::string&, const TLignesParam&, int Defaut)
+int LitParametreEntier(const std::string& Nom, const TLignesParam& Params, int Defaut)
 {
-    return Defaut;
+    const std::string* ligne = LigneParametre(Nom, Params);
+    return ligne ? StrToIntDef(ValeurLigne(*ligne), Defaut) : Defaut;
 }
 
-void LitParametreListe(const std::string&, const TLignesParam&, TArrayResult& Liste, const std::string& Defaut)
+void LitParametreListe(const std::string& Nom, const TLignesParam& Params, TArrayResult& Liste,
+                       const std::string& Defaut)
 {
-    Liste = {Defaut};
+    Liste.clear();
+    const std::string* ligne = LigneParametre(Nom, Params);
+    if (!ligne) {
+        Liste.push_back(Defaut);
+        return;
+    }
+    const std::string valeur = ValeurLigne(*ligne);
+    if (valeur.empty() || valeur.front() != '[') {
+        Liste.push_back(valeur);
+        return;
+    }
+    std::string reste = valeur.substr(1);
+    while (!Trim(reste).empty()) {
+        const size_t sep = reste.find_first_of(",]");
+        const std::string element = Trim(reste.substr(0, sep));
+        reste = sep == std::string::npos ? std::string() : reste.substr(sep + 1);
+        Liste.push_back(NettoieElement(element));
+    }
 }
 
-TDonneesChampionnat* ChampionnatParametre(const TLignesParam&, TSaison* Saison)
+TDonneesChampionnat* ChampionnatParametre(const TLignesParam& Params, TSaison* Saison)
 {
-    return Saison ? Saison->GetChampCourant() : nullptr;
+    if (!Saison)
+        return nullptr;
+    const std::string division = LitParametre("Division", Params, "");
+    if (division.empty())
+        return Saison->GetChampCourant();
+    return Saison->GetChampionnatId(StrToIntDef(division, 1));
 }
 
 namespace {
@@ -133,26 +335,116 @@ void EnregistreFicheJoueur(TFicheJoueur fiche)
     FicheJoueur() = std::move(fiche);
 }
 
-TJoueur* AfficheFicheJoueur(int, TSaison*)
+TJoueur* AfficheFicheJoueur(int Id, TSaison* Saison)
 {
-    return nullptr;
+    if (Id < 1 || !Saison || !FicheJoueur())
+        return nullptr;
+    TJoueur* joueur = Saison->Joueurs().ChercheId(Id);
+    if (!joueur)
+        return nullptr;
+    const int mode = 0x30000 + (joueur->GetEquipe() & 0xFFFF);
+    // The card may run another modal form: keep the registration alive while it runs.
+    const TFicheJoueur fiche = FicheJoueur();
+    return fiche(*Saison, Saison->GetNumChampCourant(), *joueur, mode) ? joueur : nullptr;
 }
 
 void IncrusteFiche(QWidget* Fiche, QWidget* Parent)
 {
     if (!Fiche || !Parent)
         return;
-    Fiche->setParent(Parent);
-    Fiche->setWindowFlags(Qt::Widget);
-    Fiche->setGeometry(Parent->rect());
+    if (Fiche->parentWidget() != Parent || Fiche->isWindow())
+        Fiche->setParent(Parent, Qt::Widget);
+    QLayout* disposition = Parent->layout();
+    if (!disposition) {
+        disposition = new QVBoxLayout(Parent);
+        disposition->setContentsMargins(0, 0, 0, 0);
+        disposition->setSpacing(0);
+    }
+    if (disposition->indexOf(Fiche) < 0)
+        disposition->addWidget(Fiche);
+    Fiche->setGeometry(Parent->contentsRect());
     Fiche->show();
 }
 
 // ----------------------------------------------------------- Tf_ChoixEquipe
 
-Tf_ChoixEquipe::Tf_ChoixEquipe(QWidget* parent) : TDialogue(parent) {}
+namespace {
+constexpr int TexteValider = 29;
+constexpr int LargeurCase = 145;
+constexpr int PasColonne = 155;
+constexpr int PasLigne = 20;
+} // namespace
 
-bool Tf_ChoixEquipe::Choisir(TSaison*, const std::string&, int, int&, QWidget*)
+Tf_ChoixEquipe::Tf_ChoixEquipe(QWidget* parent) : TDialogue(parent)
 {
-    return false;
+    setModal(true);
+    Fond = new TFondCopie(this);
+    if (Dessin() != nullptr)
+        Fond->SetModele(Dessin()->FondToutBleu);
+    BoutonValider = new TBoutonCopie(this);
+    if (Dessin() != nullptr)
+        BoutonValider->SetModele(Dessin()->BoutonOrange);
+}
+
+void Tf_ChoixEquipe::Prepare(TSaison& Saison, const std::string& Titre, int Exclue, int Equipe)
+{
+    const TDonneesChampionnat* champ = Saison.GetChampCourant();
+    const int n = champ ? champ->GetNbEquipe() : 0;
+    setWindowTitle(QString::fromStdString(Titre));
+    const int hauteur = (n - 1) / 3 * PasLigne + 60;
+    setFixedSize(480, hauteur);
+    Fond->setGeometry(0, 0, 480, hauteur);
+
+    if (Equipe + 1 == Exclue)
+        Equipe = Exclue == 1 ? 1 : 0;
+    for (TCarreCoche* c : Cases)
+        delete c;
+    Cases.clear();
+    for (int i = 0; i < n; ++i) {
+        auto* c = new TCarreCoche(this);
+        QPalette palette = c->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        c->setPalette(palette);
+        c->SetGroupe(0);
+        c->SetCaption(Saison.GetNomEquipeChamp(i));
+        c->setGeometry(i % 3 * PasColonne + 10, i / 3 * PasLigne + 5, LargeurCase, 17);
+        c->SetChecked(i == Equipe);
+        c->setEnabled(i + 1 != Exclue);
+        c->show();
+        Cases.push_back(c);
+    }
+
+    QFont gras = BoutonValider->font();
+    gras.setBold(true);
+    BoutonValider->setFont(gras);
+    BoutonValider->SetCaption(Traduit(TexteValider));
+    BoutonValider->SetDecalY(-3);
+    BoutonValider->SetCouleur(0);
+    BoutonValider->SetCouleurOver(0xFF8000);
+    BoutonValider->SetModalResult(ResultatModal::Ok);
+    BoutonValider->setGeometry(196, (n - 1) / 3 * PasLigne + 30, 80, 25);
+    BoutonValider->raise();
+}
+
+int Tf_ChoixEquipe::EquipeChoisie() const
+{
+    for (size_t i = 0; i < Cases.size(); ++i)
+        if (Cases[i]->Checked())
+            return static_cast<int>(i);
+    return -1;
+}
+
+bool Tf_ChoixEquipe::Choisir(TSaison* Saison, const std::string& Titre, int Exclue, int& Equipe, QWidget* parent)
+{
+    if (!Saison || !Saison->GetChampCourant())
+        return false;
+    Tf_ChoixEquipe dialogue(parent ? parent : QApplication::activeWindow());
+    dialogue.Prepare(*Saison, Titre, Exclue, Equipe);
+    if (Dialogues().ExecuteModal(dialogue) != ResultatModal::Ok)
+        return false;
+    const int choisie = dialogue.EquipeChoisie();
+    if (choisie < 0)
+        return false;
+    Equipe = choisie;
+    return true;
 }

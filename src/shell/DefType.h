@@ -22,6 +22,9 @@
 #include <vector>
 
 class TBarreEtat;
+class TBoutonCopie;
+class TCarreCoche;
+class TFondCopie;
 class TDonneesChampionnat;
 class TFootForm;
 class TJoueur;
@@ -172,4 +175,13 @@ public:
     static bool Choisir(TSaison* Saison, const std::string& Titre, int Exclue, int& Equipe, QWidget* parent = nullptr);
 
     explicit Tf_ChoixEquipe(QWidget* parent = nullptr);
+
+    // Lays the dialog out for the current championship's teams.
+    void Prepare(TSaison& Saison, const std::string& Titre, int Exclue, int Equipe);
+    // The first ticked box, -1 when none.
+    int EquipeChoisie() const;
+
+    TFondCopie* Fond;
+    std::vector<TCarreCoche*> Cases; // one per team, in championship order
+    TBoutonCopie* BoutonValider;
 };
