@@ -9,7 +9,8 @@
 #include "model/SaisonFoot.h"
 
 #include <QApplication>
-#include <QVBoxLayout>
+#include <QEvent>
+#include <QPointer>
 
 #include <cstdio>
 #include <filesystem>
@@ -348,20 +349,55 @@ TJoueur* AfficheFicheJoueur(int Id, TSaison* Saison)
     return fiche(*Saison, Saison->GetNumChampCourant(), *joueur, mode) ? joueur : nullptr;
 }
 
+namespace {
+
+// Keeps an embedded page over the whole of its panel as the panel is resized.
+// A child of the page, so it goes with it; a filter, not a layout, so a page
+// never imposes its own minimum size on the main window.
+class TSuiviPanneau : public QObject {
+public:
+    TSuiviPanneau(QWidget* fiche, QWidget* panneau) : QObject(fiche), FFiche(fiche), FPanneau(panneau)
+    {
+        setObjectName(Nom);
+        panneau->installEventFilter(this);
+    }
+    ~TSuiviPanneau() override
+    {
+        if (FPanneau)
+            FPanneau->removeEventFilter(this);
+    }
+
+    static constexpr const char* Nom = "SuiviPanneau";
+    QWidget* Panneau() const { return FPanneau; }
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* event) override
+    {
+        if (objet == FPanneau && event->type() == QEvent::Resize && FFiche->parentWidget() == FPanneau)
+            FFiche->setGeometry(FPanneau->contentsRect());
+        return false;
+    }
+
+private:
+    QWidget* FFiche;
+    QPointer<QWidget> FPanneau;
+};
+
+} // namespace
+
 void IncrusteFiche(QWidget* Fiche, QWidget* Parent)
 {
     if (!Fiche || !Parent)
         return;
     if (Fiche->parentWidget() != Parent || Fiche->isWindow())
         Fiche->setParent(Parent, Qt::Widget);
-    QLayout* disposition = Parent->layout();
-    if (!disposition) {
-        disposition = new QVBoxLayout(Parent);
-        disposition->setContentsMargins(0, 0, 0, 0);
-        disposition->setSpacing(0);
+    auto* suivi = Fiche->findChild<TSuiviPanneau*>(TSuiviPanneau::Nom, Qt::FindDirectChildrenOnly);
+    if (suivi && suivi->Panneau() != Parent) {
+        delete suivi;
+        suivi = nullptr;
     }
-    if (disposition->indexOf(Fiche) < 0)
-        disposition->addWidget(Fiche);
+    if (!suivi)
+        new TSuiviPanneau(Fiche, Parent);
     Fiche->setGeometry(Parent->contentsRect());
     Fiche->show();
 }

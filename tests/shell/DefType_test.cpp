@@ -241,6 +241,17 @@ TEST(TFootForm, IncrusteeRemplitLePanneauEtPrevientLaFenetre)
     // Embedding the same page again leaves it where it is.
     IncrusteFiche(page, &principale.Fond);
     EXPECT_EQ(page->geometry(), principale.Fond.rect());
+    // Moved to another panel, it follows that one only.
+    QWidget autre;
+    autre.resize(300, 200);
+    autre.show();
+    IncrusteFiche(page, &autre);
+    EXPECT_EQ(page->parentWidget(), &autre);
+    principale.Fond.resize(640, 480);
+    autre.resize(320, 240);
+    QApplication::processEvents();
+    EXPECT_EQ(page->size(), QSize(320, 240));
+    IncrusteFiche(page, &principale.Fond);
 
     // Nothing to print or export by default.
     EXPECT_FALSE(page->Imprimable());
