@@ -1,6 +1,7 @@
 #include "pages/Pages.h"
 
 #include "pages/saisie/w_Resultats.h"
+#include "pages/vues/w_Classement.h"
 #include "shell/w_Favoris.h"
 
 void EnregistrePages()
@@ -13,4 +14,5 @@ void EnregistrePages()
     // One line per page unit: EnregistrePagesXxx();
     EnregistrePagesSaisie();
     EnregistreCommandesMenu();
+    EnregistrePagesVues();
 }

@@ -1,19 +1,48 @@
 #include "pages/vues/w_Classement.h"
 
+#include "base/Texte.h"
+#include "controls/ColorStringGrid.h"
+#include "controls/Dessin.h"
 #include "controls/ImageFond.h"
-#include "engine/VuesClassement.h"
+#include "engine/CalculClassement.h"
+#include "files/TraiteurFichier.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "shell/w_blasons.h"
 
+#include <QActionGroup>
+#include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
 enum : int {
     TexteValider = 29,
+    TexteAideLieu = 132,
+    TexteAideJournees = 133,
+    TexteSansGroupe = 622,
+    TexteGeneral = 670,
+    TexteBareme = 758,
+    TexteDomicile = 759,
+    TexteDomVictoire = 760,
+    TexteDomNul = 761,
+    TexteDomDefaite = 762,
+    TexteExterieur = 763,
+    TexteExtVictoire = 764,
+    TexteExtNul = 765,
+    TexteExtDefaite = 766,
+    TexteJaune = 767,
+    TexteRouge = 768,
+    TexteChoixJournees = 871,
     TexteAnnuler = 125,
     TexteChoixEtendue = 745,
     TexteEffectuer = 746,
@@ -30,7 +59,370 @@ QLabel* Etiquette(QWidget* Parent, int Texte, const char* Defaut)
     return new QLabel(QString::fromStdString(TexteOuDefaut(Texte, Defaut)), Parent);
 }
 
+QString Texte(int Id, const char* Defaut)
+{
+    return QString::fromStdString(TexteOuDefaut(Id, Defaut));
+}
+
+// A legend panel: its labels in rows, yellow on the panels' blue.
+TFondCopie* CreeLegende(QWidget* Parent, const std::vector<std::vector<std::pair<int, const char*>>>& Lignes)
+{
+    auto* Fond = new TFondCopie(Parent);
+    if (Dessin() != nullptr)
+        Fond->SetModele(Dessin()->FondCarrebleu);
+    auto* Grille = new QGridLayout(Fond);
+    Grille->setContentsMargins(8, 6, 8, 6);
+    Grille->setVerticalSpacing(1);
+    const QString Style =
+        QString("color: #%1;").arg(QString::fromStdString(CouleurVersHtml(CouleursTheme::TexteSurFond)).remove('#'));
+    for (size_t L = 0; L < Lignes.size(); ++L)
+        for (size_t C = 0; C < Lignes[L].size(); ++C) {
+            auto* Etiquette = new QLabel(Texte(Lignes[L][C].first, Lignes[L][C].second), Fond);
+            Etiquette->setStyleSheet(Style);
+            Grille->addWidget(Etiquette, static_cast<int>(L), static_cast<int>(C));
+        }
+    return Fond;
+}
+
+// The group of the tab's data, nullptr for the tab without group.
+const TGroupeEquipe* GroupeOnglet(const TDonneesChampionnat& Champ, const QTabBar& Onglets)
+{
+    const int Onglet = Onglets.currentIndex();
+    if (Onglet < 0)
+        return nullptr;
+    return Champ.GetGroupe(Onglets.tabData(Onglet).toInt());
+}
+
+// Positions of a group's clubs, in the group's order; ids the championship
+// does not hold are left out.
+std::vector<int> FiltreGroupe(const TDonneesChampionnat& Champ, const TGroupeEquipe& Groupe)
+{
+    std::vector<int> Filtre;
+    for (int i = 0; i < Groupe.NbEquipe(); ++i)
+        if (const int Position = Champ.IndexEquipe(Groupe.GetEquipe(i)); Position >= 0)
+            Filtre.push_back(Position);
+    return Filtre;
+}
+
+// The five colours of a keyword's table, from its parameters.
+std::vector<std::string> CouleursTable(const TLignesParam& Params)
+{
+    return {LitParametre("CouleurTitre", Params, "#000080"), LitParametre("CouleurLigne1", Params, "#C0C0C0"),
+            LitParametre("CouleurLigne2", Params, "#FFFFFF"), LitParametre("FonteTitre", Params, "#F0E020"),
+            LitParametre("FonteLigne", Params, "#000000")};
+}
+
 } // namespace
+
+// --- Tf_Classement -----------------------------------------------------------
+
+Tf_Classement::Tf_Classement(QWidget* parent) : TFootForm(parent)
+{
+    Popupclassement = new QMenu(this);
+    auto* Groupe = new QActionGroup(Popupclassement);
+    mi_General = Popupclassement->addAction(Texte(TexteGeneral, "Général"));
+    mi_Domicile = Popupclassement->addAction(Texte(TexteDomicile, "A domicile"));
+    mi_Exterieur = Popupclassement->addAction(Texte(TexteExterieur, "A l'extérieur"));
+    for (QAction* Item : {mi_General, mi_Domicile, mi_Exterieur}) {
+        Item->setCheckable(true);
+        Groupe->addAction(Item);
+        connect(Item, &QAction::triggered, this, [this, Item] { mi_ExterieurClick(Item); });
+    }
+    mi_General->setChecked(true);
+    Popupchoixj = new QMenu(this);
+    mi_ChoixJournees = Popupchoixj->addAction(Texte(TexteChoixJournees, "Choix des journées"));
+    connect(mi_ChoixJournees, &QAction::triggered, this, [this] { mi_ChoixJourneesClick(); });
+
+    FondAnglais = CreeLegende(
+        this, {{{TexteBareme, "Barème :"}},
+               {{TexteDomicile, "A domicile"}, {TexteExterieur, "A l'extérieur"}},
+               {{TexteDomVictoire, " 0 point pour une victoire"}, {TexteExtVictoire, " 3 points pour une victoire"}},
+               {{TexteDomNul, "-2 points pour un match nul"}, {TexteExtNul, " 1 point pour un match nul"}},
+               {{TexteDomDefaite, "-3 points pour une défaite"}, {TexteExtDefaite, " 0 point pour une défaite"}}});
+    Fondfairplay = CreeLegende(this, {{{TexteBareme, "Barème :"}},
+                                      {{TexteJaune, "1 point par carton jaune"}},
+                                      {{TexteRouge, "3 points par carton rouge"}}});
+    FondAnglais->hide();
+    Fondfairplay->hide();
+
+    tc_Classement = new QTabBar(this);
+    tc_Classement->setVisible(false);
+    connect(tc_Classement, &QTabBar::currentChanged, this, [this] { tc_ClassementChange(); });
+
+    sb_Tableau = new QScrollArea(this);
+    sb_Tableau->setFrameShape(QFrame::NoFrame);
+    Contenu = new QWidget;
+    sb_Tableau->setWidget(Contenu);
+    sg_titre = new TColorStringGrid(Contenu);
+    sg_titre->hide();
+    sg_Classement = new TColorStringGrid(Contenu);
+    sb_Tableau->viewport()->installEventFilter(this);
+
+    auto* Legendes = new QHBoxLayout;
+    Legendes->addStretch();
+    Legendes->addWidget(FondAnglais);
+    Legendes->addWidget(Fondfairplay);
+    Legendes->addStretch();
+    auto* Boite = new QVBoxLayout(this);
+    Boite->setContentsMargins(0, 0, 0, 0);
+    Boite->setSpacing(2);
+    Boite->addWidget(tc_Classement);
+    Boite->addWidget(sb_Tableau, 1);
+    Boite->addLayout(Legendes);
+}
+
+Tf_Classement::~Tf_Classement() = default;
+
+VuesClassement::TLieu Tf_Classement::Lieu() const
+{
+    if (mi_Domicile->isChecked())
+        return VuesClassement::TLieu::Domicile;
+    if (mi_Exterieur->isChecked())
+        return VuesClassement::TLieu::Exterieur;
+    return VuesClassement::TLieu::Tous;
+}
+
+void Tf_Classement::RemplitOnglets()
+{
+    const QSignalBlocker Bloque(tc_Classement);
+    while (tc_Classement->count() > 0)
+        tc_Classement->removeTab(0);
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ != nullptr && Champ->NbGroupe() > 0) {
+        tc_Classement->setTabData(tc_Classement->addTab(Texte(TexteSansGroupe, "Tous")), -1);
+        for (int i = 0; i < Champ->NbGroupe(); ++i)
+            tc_Classement->setTabData(tc_Classement->addTab(QString::fromStdString(Champ->GetGroupe(i)->NomGroupe)), i);
+        tc_Classement->setCurrentIndex(0);
+    }
+    tc_Classement->setVisible(tc_Classement->count() > 0);
+}
+
+void Tf_Classement::AfficheClassement(int Index)
+{
+    RemplitOnglets();
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    const int Option11 = Champ != nullptr ? Champ->GetOption(11) : 0;
+    MenuIndex = Index;
+    Genre = VuesClassement::GenreClassement(Index, Option11, Lieu());
+    sg_Classement->SetCouleursBarre(2, 0, 0);
+
+    switch (VuesClassement::MenuClassement(Index, Option11)) {
+    case VuesClassement::TMenuClassement::Lieu:
+        PopupCourant = Popupclassement;
+        sg_Classement->setToolTip(Texte(TexteAideLieu, ""));
+        break;
+    case VuesClassement::TMenuClassement::Journees:
+        PopupCourant = Popupchoixj;
+        sg_Classement->setToolTip(Texte(TexteAideJournees, ""));
+        break;
+    default:
+        PopupCourant = nullptr;
+        sg_Classement->setToolTip({});
+        break;
+    }
+    FondAnglais->setVisible(Index + 1 == TCalculClassement::Anglais);
+    Fondfairplay->setVisible(Index + 1 == TCalculClassement::Discipline);
+
+    PremierJour = 1;
+    DernierJour = Champ != nullptr ? Champ->JourneeJouee : 0;
+    Calcule(nullptr);
+}
+
+void Tf_Classement::Calcule(const std::vector<int>* Filtre)
+{
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ == nullptr) {
+        sg_Classement->SetRowCount(0);
+        sg_titre->hide();
+        sg_Classement->OnHotTrackClick = nullptr;
+        return;
+    }
+    std::string Titre;
+    {
+        TCalculClassement Calcul(Champ, Saison);
+        Calcul.Affiche(Genre, *sg_Classement, Filtre, &Titre, true, DernierJour, PremierJour, sg_titre);
+    }
+    if (BarreEtat != nullptr && !Titre.empty())
+        BarreEtat->SetTextePanneau(2, Titre);
+    const bool Lien = Genre == TCalculClassement::Affluence ||
+                      (Genre >= TCalculClassement::PremiereSituation && Genre <= TCalculClassement::DerniereSituation);
+    if (Lien)
+        sg_Classement->OnHotTrackClick = [this](int ACol, int ARow) { ClicCellule(ACol, ARow); };
+    else
+        sg_Classement->OnHotTrackClick = nullptr;
+    FondScroll4resize();
+}
+
+void Tf_Classement::ClicCellule(int ACol, int ARow)
+{
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ == nullptr || ARow < sg_Classement->GetFixedRows() || ARow >= sg_Classement->GetRowCount())
+        return;
+    const int Position = Champ->IndexEquipe(sg_Classement->GetDonnee(ACol, ARow));
+    if (Position < 0)
+        return;
+    if (Genre == TCalculClassement::Affluence)
+        Navigue(128, Position);
+    else
+        Navigue(130, Position + (VuesClassement::CodeLieu(Lieu()) << 24));
+}
+
+void Tf_Classement::mi_ExterieurClick(QAction* Item)
+{
+    Item->setChecked(true);
+    AfficheClassement(MenuIndex);
+}
+
+void Tf_Classement::mi_ChoixJourneesClick()
+{
+    Tf_Choixclass Choix(Saison, this);
+    if (Dialogues().ExecuteModal(Choix) == ResultatModal::Ok) {
+        PremierJour = VuesClassement::PremiereJourneeTag(Choix.Tag);
+        DernierJour = VuesClassement::DerniereJourneeTag(Choix.Tag);
+        // Every club again: the tab follows.
+        if (tc_Classement->count() > 0) {
+            const QSignalBlocker Bloque(tc_Classement);
+            tc_Classement->setCurrentIndex(0);
+        }
+        Calcule(nullptr);
+    }
+    FondScroll4resize();
+}
+
+void Tf_Classement::tc_ClassementChange()
+{
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ == nullptr)
+        return;
+    if (const TGroupeEquipe* Groupe = GroupeOnglet(*Champ, *tc_Classement)) {
+        const std::vector<int> Filtre = FiltreGroupe(*Champ, *Groupe);
+        Calcule(&Filtre);
+    } else {
+        Calcule(nullptr);
+    }
+}
+
+void Tf_Classement::FondScroll4resize()
+{
+    sb_Tableau->horizontalScrollBar()->setValue(0);
+    sb_Tableau->verticalScrollBar()->setValue(0);
+    const QSize Boite = sb_Tableau->viewport()->size();
+    const bool General = MenuIndex == 0;
+    int H = 0, W = 0;
+    sg_Classement->CalculTaille(Boite.width() - 20, Boite.height() - (General ? 50 : 20), H, W);
+
+    const int Gauche = std::max((Boite.width() - W) / 2, 2);
+    const int Hauteur = std::max(H - 1, 0);
+    sg_Classement->setGeometry(Gauche, sg_Classement->y(), W, Hauteur);
+    const bool Titre = General && sg_titre->GetVisible();
+    int HauteurTitre = 0;
+    if (Titre) {
+        const int Largeur = 5 * sg_Classement->GetLargeurColonne(10) + 4;
+        sg_titre->SetLargeurColonne(0, Largeur);
+        sg_titre->SetLargeurColonne(1, Largeur);
+        const int Lignes = std::max(sg_Classement->GetRowCount(), 1);
+        sg_titre->SetHauteurLigne(0, H / Lignes - 1);
+        HauteurTitre = sg_Classement->GetHauteurLigne(0) - 1;
+    }
+    int Haut = (Boite.height() - Hauteur - HauteurTitre) / 2 + HauteurTitre;
+    if (Haut < 0)
+        Haut = General ? 23 : 2;
+    sg_Classement->move(Gauche, Haut);
+    if (Titre) {
+        const int Largeur = 2 * sg_titre->GetLargeurColonne(0) + 1;
+        sg_titre->setGeometry(Gauche + W - Largeur, Haut - HauteurTitre - 1, Largeur, HauteurTitre);
+    }
+    Contenu->resize(std::max(Boite.width(), sg_Classement->geometry().right() + 2),
+                    std::max(Boite.height(), sg_Classement->geometry().bottom() + 2));
+}
+
+void Tf_Classement::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (PopupCourant != nullptr)
+        PopupCourant->popup(event->globalPos());
+}
+
+bool Tf_Classement::eventFilter(QObject* objet, QEvent* event)
+{
+    if (objet == sb_Tableau->viewport() && event->type() == QEvent::Resize)
+        FondScroll4resize();
+    return TFootForm::eventFilter(objet, event);
+}
+
+void Tf_Classement::Imprime()
+{
+    sg_Classement->Imprime();
+}
+
+void Tf_Classement::ExporteHtml(const std::string& NomFichier)
+{
+    sg_Classement->ExporteHtml(NomFichier, true);
+}
+
+void Tf_Classement::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
+                                    const std::string& Args, TSaison* Saison)
+{
+    const std::string Cle = MinusculesAscii(Nom);
+    if (Cle != "classementequipe" && Cle != "ageequipe") {
+        TFootForm::ExecuteFonction(Nom, Params, Resultat, Args, Saison);
+        return;
+    }
+    Resultat.clear();
+    const TDonneesChampionnat* Champ = ChampionnatParametre(Params, Saison);
+    if (Champ == nullptr)
+        return;
+    int Genre = TCalculClassement::AgeEquipe;
+    std::vector<int> Filtre;
+    bool AvecFiltre = false;
+    if (Cle == "classementequipe") {
+        Genre = VuesClassement::GenreMotCleEquipe(LitParametre("Type", Params, ""));
+        const std::string NomGroupe = LitParametre("Groupe", Params, "");
+        for (int i = 0; i < Champ->NbGroupe() && !AvecFiltre; ++i)
+            if (Champ->GetGroupe(i)->NomGroupe == NomGroupe) {
+                Filtre = FiltreGroupe(*Champ, *Champ->GetGroupe(i));
+                AvecFiltre = true;
+            }
+    }
+    TModeleGrille Grille;
+    Grille.SetFixedCols(0);
+    TCalculClassement Calcul(Champ, Saison);
+    Calcul.Affiche(Genre, Grille, AvecFiltre ? &Filtre : nullptr, nullptr, false, Champ->JourneeJouee, 1, nullptr);
+    Resultat = Grille.GetTableHtml(CouleursTable(Params));
+}
+
+// --- Commands ----------------------------------------------------------------
+
+void AfficheClassementCommande(TPrincipale& Principale, int Code)
+{
+    const int Index = VuesClassement::IndexCommandeClassement(Code);
+    if (Index < 0)
+        return;
+    auto* Page = dynamic_cast<Tf_ClassementEx*>(Principale.GetPageCourante());
+    if (Page == nullptr)
+        Page = dynamic_cast<Tf_ClassementEx*>(Principale.AfficheFenetre(ClassePage<Tf_ClassementEx>()));
+    if (Page == nullptr)
+        return;
+    Page->Saison = Principale.GetSaison();
+    Page->BarreEtat = Principale.GetBarreEtat();
+    const TDonneesChampionnat* Champ = Page->Saison != nullptr ? Page->Saison->GetChampCourant() : nullptr;
+    const bool Ligue = Champ != nullptr && (Champ->Genre & TDonneesChampionnat::TypeChamp) != 0;
+    Page->Tag = Ligue ? Index : Index - 6;
+    Page->AfficheClassement(Index);
+}
+
+void EnregistrePagesVues()
+{
+    for (int Code : {40, 41, 42, 43, 44, 45, 62, 63, 64, 65, 137, 138, 139, 140, 141, 142})
+        EnregistreCommandePage(Code, [](TPrincipale& Principale, int Commande, int, int) {
+            AfficheClassementCommande(Principale, Commande);
+        });
+    static const bool MotsCles = [] {
+        GestionFonction().Ajoute<Tf_ClassementEx>("ClassementEquipe", CodeFonction::Championnat);
+        GestionFonction().Ajoute<Tf_ClassementEx>("AgeEquipe", CodeFonction::Championnat);
+        return true;
+    }();
+    (void)MotsCles;
+}
 
 // --- Tf_Choixclass -----------------------------------------------------------
 

@@ -13,7 +13,10 @@ namespace {
 
 class ChoixDateTest : public ::testing::Test {
 protected:
-    void SetUp() override { Ancienne = InstalleHorloge(std::make_shared<THorlogeFixe>(TDateHeure{2026, 3, 14, 15, 30})); }
+    void SetUp() override
+    {
+        Ancienne = InstalleHorloge(std::make_shared<THorlogeFixe>(TDateHeure{2026, 3, 14, 15, 30}));
+    }
     void TearDown() override { InstalleHorloge(Ancienne); }
 
     std::shared_ptr<THorloge> Ancienne;

@@ -54,10 +54,9 @@ TEST_F(ChoixclassTest, BoutonsDEtendue)
         int Tag;
     };
     // 10 clubs, 14 days played: return legs 10..18 are limited to day 14.
-    for (const Cas& c : {Cas{&Tf_Choixclass::BoutonCopie3, 14 + (1 << 8)},
-                         Cas{&Tf_Choixclass::BoutonCopie4, 14 + (9 << 8)},
-                         Cas{&Tf_Choixclass::BoutonCopie5, 9 + (1 << 8)},
-                         Cas{&Tf_Choixclass::BoutonCopie6, 14 + (10 << 8)}}) {
+    for (const Cas& c :
+         {Cas{&Tf_Choixclass::BoutonCopie3, 14 + (1 << 8)}, Cas{&Tf_Choixclass::BoutonCopie4, 14 + (9 << 8)},
+          Cas{&Tf_Choixclass::BoutonCopie5, 9 + (1 << 8)}, Cas{&Tf_Choixclass::BoutonCopie6, 14 + (10 << 8)}}) {
         EXPECT_EQ(Execute([&](Tf_Choixclass& f) {
                       (f.*c.Bouton)->Click();
                       f.BoutonCopie1->Click();
