@@ -141,6 +141,8 @@ QColor CouleurQt(TColor c)
 TStatutPrincipal::TStatutPrincipal(QWidget* parent) : QStatusBar(parent)
 {
     setSizeGripEnabled(false);
+    setStyleSheet(QStringLiteral("QStatusBar { background-color: #18305E; }"
+                                 "QStatusBar QLabel { color: #FFFFFF; padding-left: 4px; }"));
     for (int i = 0; i < NbPanneaux; ++i) {
         FPanneaux[i] = new QLabel(this);
         FPanneaux[i]->setMinimumWidth(i == 2 ? 300 : 120);
@@ -292,14 +294,16 @@ void Tf_Principale::CreeComposants()
     connect(tv_Menu, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* noeud, QTreeWidgetItem* ancien) {
         if (FReconstruit || noeud == nullptr)
             return;
-        if (!tv_MenuChange(noeud) && ancien != nullptr) {
-            // The command shows no view: the selection stays where it was.
-            const bool reconstruit = FReconstruit;
-            FReconstruit = true;
-            if (tv_Menu->indexOfTopLevelItem(ancien) >= 0 || ancien->parent() != nullptr)
-                tv_Menu->setCurrentItem(ancien);
-            FReconstruit = reconstruit;
-        }
+        const int reconstructions = FNbReconstructions;
+        const bool vue = tv_MenuChange(noeud);
+        // A command that rebuilt the menus (a file opened, a championship
+        // chosen) took both nodes with the old tree.
+        if (vue || ancien == nullptr || reconstructions != FNbReconstructions)
+            return;
+        // The command shows no view: the selection goes back where it was.
+        FReconstruit = true;
+        tv_Menu->setCurrentItem(ancien);
+        FReconstruit = false;
     });
     connect(ud_Champ, &QSpinBox::valueChanged, this, [this](int valeur) {
         if (FMajUpDown)
@@ -599,6 +603,7 @@ void Tf_Principale::ValideSaisieEnCours()
 
 void Tf_Principale::ConstruitMenus()
 {
+    ++FNbReconstructions;
     FReconstruit = true;
     FEtatMenu.Saison = FSaison.get();
     FEtatMenu.FichiersRecents = FFichiersRecents;
@@ -641,8 +646,10 @@ void Tf_Principale::AfficheCommandeImprimer()
     const bool reconstruit = FReconstruit;
     FReconstruit = true;
     // Whatever was offered goes first.
-    while (QTreeWidgetItem* noeud = ChercheNoeud(tv_Menu, CodeMenu::Imprimer))
+    while (QTreeWidgetItem* noeud = ChercheNoeud(tv_Menu, CodeMenu::Imprimer)) {
         delete noeud;
+        ++FNbReconstructions;
+    }
     for (QAction* action : mm_Menu->findChildren<QAction*>())
         if (action->property("CommandeImprimer").toBool())
             delete action;

@@ -271,4 +271,5 @@ private:
     bool FRejoueHistorique = false;
     bool FMajUpDown = false;
     int FPositionUpDown = 1;
+    int FNbReconstructions = 0;
 };

@@ -555,3 +555,37 @@ TEST_F(PrincipaleTest, UnRaccourciDeFavoriLanceSaCommandeVisible)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PrincipaleTest, LArbreLanceSesCommandesEtNeSuitQueLesVues)
+{
+    Tf_Principale& f = Demarre();
+    OuvreSaison();
+    EnregistrePagesTest();
+    f.tv_Menu->expandAll();
+    QTreeWidgetItem* classement = ChercheNoeud(f.tv_Menu, 40);
+    ASSERT_NE(classement, nullptr);
+    f.tv_Menu->setCurrentItem(classement);
+    EXPECT_EQ(f.GetCommandeCourante(), 40);
+    ASSERT_NE(f.GetPageCourante(), nullptr);
+
+    // A dialog is not a view: the selection stays on the standings.
+    QTreeWidgetItem* langue = ChercheNoeud(f.tv_Menu, 179);
+    ASSERT_NE(langue, nullptr);
+    f.tv_Menu->setCurrentItem(langue);
+    EXPECT_EQ(Dialogues.TitresFormes.size(), 1u);
+    EXPECT_EQ(DonneeNoeud(f.tv_Menu->currentItem()), 40);
+
+    // A championship node rebuilds the tree under the click.
+    QTreeWidgetItem* coupe = ChercheNoeud(f.tv_Menu, 2 << 8);
+    ASSERT_NE(coupe, nullptr);
+    f.tv_Menu->setCurrentItem(coupe);
+    EXPECT_EQ(f.GetSaison()->GetChampCourant()->CodeChamp, 2);
+    EXPECT_NE(f.l_Titre->text().toStdString().find(" : "), std::string::npos);
+    // The standings are replayed for the cup.
+    EXPECT_EQ(f.GetCommandeCourante(), 40);
+    EXPECT_EQ(f.GetPrecedents().size(), 1u);
+}
+
+} // namespace
