@@ -41,6 +41,8 @@ public:
     void SetSelectionVisible(bool Visible) override;
     int GetLargeur() const override { return width(); }
     int GetHauteur() const override { return height(); }
+    int GetGauche() const override { return x(); }
+    int GetHaut() const override { return y(); }
 
 protected:
     void paintEvent(QPaintEvent* Event) override;

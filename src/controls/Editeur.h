@@ -22,6 +22,8 @@ public:
 
     int GetLargeur() const override { return width(); }
     int GetHauteur() const override { return height(); }
+    int GetGauche() const override { return x(); }
+    int GetHaut() const override { return y(); }
 
     void Imprime();
     void ImprimeSur(QPainter& Painter, const QRect& Page, int Dpi);

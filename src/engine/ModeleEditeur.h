@@ -62,8 +62,8 @@ public:
     // Whether the control is shown, and its place in its parent.
     bool GetVisible() const { return Visible_; }
     void SetVisible(bool Visible);
-    int GetGauche() const { return Gauche_; }
-    int GetHaut() const { return Haut_; }
+    virtual int GetGauche() const { return Gauche_; }
+    virtual int GetHaut() const { return Haut_; }
     void SetPosition(int Gauche, int Haut);
     // The measures of the control's font (a fixed-pitch measure until the
     // widget gives its own); not owned.

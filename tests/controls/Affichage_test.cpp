@@ -1,3 +1,4 @@
+#include "controls/ColorStringGrid.h"
 #include "controls/Editeur.h"
 #include "controls/Graphe.h"
 #include "controls/HotLabel.h"
@@ -175,4 +176,27 @@ TEST(OwnerPageControl, OwnerDrawsEveryTab)
     QRect Premier = P.tabBar()->tabRect(0);
     QPoint Dans = P.tabBar()->mapTo(&P, Premier.topLeft() + QPoint(3, 3));
     EXPECT_EQ(Image.pixelColor(Dans), QColor(0xF8, 0xCD, 0x87));
+}
+
+TEST(Editeur, PlacementFromTheModelMovesTheWidget)
+{
+    QWidget Page;
+    auto* E = new TEditeur(&Page);
+    auto* G = new TColorStringGrid(&Page);
+    E->SetTaille(200, 90);
+    E->SetPosition(30, 40);
+    E->SetVisible(false);
+    EXPECT_EQ(E->size(), QSize(200, 90));
+    EXPECT_EQ(E->GetGauche(), 30);
+    EXPECT_EQ(E->GetHaut(), 40);
+    EXPECT_TRUE(E->isHidden());
+    // Lines are checked against the size given.
+    E->SetNbLigne(6);
+    EXPECT_EQ(E->SetLigne(6, "x", false, false, 0), 2);
+    G->SetPosition(5, 120);
+    G->SetVisible(false);
+    EXPECT_EQ(G->pos(), QPoint(5, 120));
+    EXPECT_TRUE(G->isHidden());
+    G->SetVisible(true);
+    EXPECT_FALSE(G->isHidden());
 }
