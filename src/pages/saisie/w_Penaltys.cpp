@@ -58,7 +58,8 @@ Tf_Penaltys::Tf_Penaltys(QWidget* parent) : TDialogue(parent)
 
 void Tf_Penaltys::FormShow()
 {
-    const uint16_t id1 = static_cast<uint16_t>(Tag >> 16), id2 = static_cast<uint16_t>(Tag & 0xFFFF);
+    const uint32_t tag = static_cast<uint32_t>(Tag);
+    const uint16_t id1 = static_cast<uint16_t>(tag >> 16), id2 = static_cast<uint16_t>(tag & 0xFFFF);
     Cadre1->SetText(Saison ? Saison->GetNomEquipe(id1) : std::string());
     Cadre2->SetText(Saison ? Saison->GetNomEquipe(id2) : std::string());
     EditRond1->SetText("0");
@@ -78,6 +79,8 @@ void Tf_Penaltys::bc_ValiderClick()
 void Tf_Penaltys::showEvent(QShowEvent* event)
 {
     FormShow();
+    if (parentWidget())
+        move(parentWidget()->geometry().center() - rect().center());
     TDialogue::showEvent(event);
 }
 
@@ -88,11 +91,12 @@ void Tf_Penaltys::resizeEvent(QResizeEvent* event)
     Fond->lower();
 }
 
-int DemandeTirsAuBut(const TContexteSaison* saison, uint16_t id1, uint16_t id2)
+int DemandeTirsAuBut(const TContexteSaison* saison, uint16_t id1, uint16_t id2, QWidget* parent)
 {
-    Tf_Penaltys dialogue;
+    Tf_Penaltys dialogue(parent ? parent->window() : nullptr);
     dialogue.Saison = saison;
-    dialogue.Tag = (id1 << 16) + id2;
+    // Ids above 32767 would overflow a signed shift: the word is packed unsigned.
+    dialogue.Tag = static_cast<int>((static_cast<uint32_t>(id1) << 16) | id2);
     if (Dialogues().ExecuteModal(dialogue) != ResultatModal::Ok)
         return 0;
     return dialogue.Tag;

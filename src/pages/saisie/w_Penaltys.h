@@ -43,4 +43,5 @@ protected:
 
 // Asks the shoot-out of id1 - id2 through the dialog service: (goals 1 << 16)
 // + goals 2, 0 when the form was closed without validating.
-int DemandeTirsAuBut(const TContexteSaison* saison, uint16_t id1, uint16_t id2);
+// The form is centred on the window of `parent` when one is given.
+int DemandeTirsAuBut(const TContexteSaison* saison, uint16_t id1, uint16_t id2, QWidget* parent = nullptr);

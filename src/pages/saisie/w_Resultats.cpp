@@ -223,8 +223,8 @@ void Tf_Resultats::Initialiser(TSaison* saison)
     };
     // Cup decision after a score, calendar completion and the day check.
     TServicesResultats services;
-    services.DemandeTirsAuBut = [this](uint16_t id1, uint16_t id2) { return DemandeTirsAuBut(Saison, id1, id2); };
-    services.AfficheVerification = [](const ControleCalendrier::TVerification& v) { AfficheVerification(v); };
+    services.DemandeTirsAuBut = [this](uint16_t id1, uint16_t id2) { return DemandeTirsAuBut(Saison, id1, id2, this); };
+    services.AfficheVerification = [this](const ControleCalendrier::TVerification& v) { AfficheVerification(v, this); };
     services.ApresVerification = [this] {
         if (FJournee && !FJournee->ParDate())
             TrackBar1->setFocus();

@@ -84,9 +84,11 @@ void Tf_Validation::resizeEvent(QResizeEvent* event)
     Fond->lower();
 }
 
-void AfficheVerification(const ControleCalendrier::TVerification& verification)
+void AfficheVerification(const ControleCalendrier::TVerification& verification, QWidget* parent)
 {
-    Tf_Validation fenetre;
+    Tf_Validation fenetre(parent ? parent->window() : nullptr);
+    if (parent)
+        fenetre.move(parent->window()->geometry().center() - fenetre.rect().center());
     fenetre.Remplit(verification);
     Dialogues().ExecuteModal(fenetre);
 }

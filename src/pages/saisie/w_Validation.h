@@ -32,4 +32,5 @@ protected:
 };
 
 // Shows the check of a day modally through the dialog service.
-void AfficheVerification(const ControleCalendrier::TVerification& verification);
+// The window is centred on the window of `parent` when one is given.
+void AfficheVerification(const ControleCalendrier::TVerification& verification, QWidget* parent = nullptr);
