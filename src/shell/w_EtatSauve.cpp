@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <system_error>
+
 // --- TIOThread ---------------------------------------------------------------
 
 TIOThread::TIOThread(std::string nomFichier, std::string dllDir, Tf_EtatSauve* forme)
@@ -181,7 +183,14 @@ void Tf_EtatSauve::t_DeclencheTimer()
         done(ResultatModal::Annuler);
         return;
     }
-    m_Fil->Demarre();
+    try {
+        m_Fil->Demarre();
+    } catch (const std::system_error&) {
+        // No thread to be had: the load or save did not happen.
+        m_Fil.reset();
+        m_Nouvelle.reset();
+        done(ResultatModal::Annuler);
+    }
 }
 
 void Tf_EtatSauve::MajProgression(int valeur)
