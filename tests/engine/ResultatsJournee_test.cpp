@@ -566,3 +566,26 @@ TEST_F(ResultatsJourneeTextes, DayTitles)
     coupe.Champ->NbJournee = 6;
     EXPECT_EQ(TResultatsJournee::GetTitreJournee(*coupe.Saison), "Finale");
 }
+
+TEST(ResultatsJournee, CupLegsDecideWhetherTeamsArePlacedByHand)
+{
+    TSaisonJournee s(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational, 0);
+    // Kind 3: a first leg (0x43) and a third match (0xC3); kind 2: 0x42 and 0x82.
+    s.Champ->CreeToursCoupe({{3, 2, 3}, {2, 1, 2}});
+    s.DateJours();
+    auto page = s.Ouvre();
+    EXPECT_TRUE(page->PlacementManuel());
+    EXPECT_EQ(page->GetEquipesLibres().size(), 4u);
+
+    page->ChangeJournee(2);
+    EXPECT_FALSE(page->PlacementManuel());
+    EXPECT_TRUE(page->GlissementPermis());
+    EXPECT_TRUE(page->GetEquipesLibres().empty());
+
+    page->ChangeJournee(4);
+    EXPECT_FALSE(page->PlacementManuel());
+    EXPECT_FALSE(page->GlissementPermis());
+    const int avant = s.Notices;
+    EXPECT_FALSE(page->PlaceEquipe("Arles"));
+    EXPECT_EQ(s.Notices, avant);
+}

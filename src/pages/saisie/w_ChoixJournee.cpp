@@ -13,7 +13,6 @@
 
 Tf_ChoixJournee::Tf_ChoixJournee(QWidget* parent) : TDialogue(parent)
 {
-    setWindowTitle(QString::fromUtf8("Choix de la journée"));
     setModal(true);
     Edit1 = new QLineEdit(this);
     Edit1->setReadOnly(true);
