@@ -7,6 +7,7 @@
 #include "model/SaisonFoot.h"
 #include "pages/Pages.h"
 #include "support_ui/FaussePrincipale.h"
+#include "support_ui/RenduPng.h"
 
 #include <QDateEdit>
 #include <QLabel>
@@ -91,6 +92,7 @@ TEST_F(PageResultats, TypedScoresReachTheDayOnCommit)
     EXPECT_EQ(page->Label1->text().toStdString(), "Journée n°1");
     EXPECT_EQ(page->TrackBar1->maximum(), 3);
     EXPECT_EQ(page->Ligne(0).Info, nullptr);
+    testsupport::RendPng(*page, "Resultats");
 
     QTest::keyClicks(page->Ligne(0).Score[0], "2");
     QTest::keyClicks(page->Ligne(0).Score[1], "1");
@@ -195,6 +197,7 @@ TEST_F(PageResultats, CupLastDayShowsTheFinalCaptions)
     EXPECT_EQ(page->Label1->text().toStdString(), "Finale");
     ASSERT_NE(page->Ligne(0).Info, nullptr);
     EXPECT_EQ(page->Ligne(0).Info->text().toStdString(), "(5 - 4 aux tirs au but)");
+    testsupport::RendPng(*page, "ResultatsFinale");
 }
 
 TEST_F(PageResultats, UneditedPageWritesNothingWhenDestroyed)
