@@ -8,6 +8,7 @@
 #include "files/TraiteurFichier.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
+#include "pages/vues/w_ClassJoueur.h"
 #include "shell/w_blasons.h"
 
 #include <QActionGroup>
@@ -416,6 +417,7 @@ void EnregistrePagesVues()
         EnregistreCommandePage(Code, [](TPrincipale& Principale, int Commande, int, int) {
             AfficheClassementCommande(Principale, Commande);
         });
+    EnregistrePagesClassJoueur();
     static const bool MotsCles = [] {
         GestionFonction().Ajoute<Tf_ClassementEx>("ClassementEquipe", CodeFonction::Championnat);
         GestionFonction().Ajoute<Tf_ClassementEx>("AgeEquipe", CodeFonction::Championnat);

@@ -1,0 +1,169 @@
+#include "pages/vues/w_ClassJoueur.h"
+
+#include "base/Texte.h"
+#include "controls/ColorStringGrid.h"
+#include "controls/Editeur.h"
+#include "engine/ClassJoueur.h"
+#include "engine/VuesClassement.h"
+#include "model/Personnels.h"
+#include "model/SaisonFoot.h"
+
+#include <QResizeEvent>
+
+#include <algorithm>
+
+namespace {
+
+TFicheArbitre& FicheArbitre()
+{
+    static TFicheArbitre Fiche;
+    return Fiche;
+}
+
+// The kind's ranking into the grid and, when given, the reports.
+void Remplit(TSaison& Saison, int Index, int Hauteur, int Largeur, TEditeur* ACote, TEditeur* Dessous,
+             TModeleGrille& Grille)
+{
+    // The sizes are 16-bit for the ranking display.
+    const int H = std::clamp(Hauteur, 0, 65535);
+    const int L = std::clamp(Largeur, 0, 65535);
+    if (VuesClassement::EstIndexArbitre(Index))
+        TClassArbitre::Affiche(Saison, Index - 11, H, L, ACote, Dessous, Grille);
+    else
+        TClassJoueur::Affiche(Saison, VuesClassement::GenreIndexJoueur(Index), H, L, ACote, Dessous, Grille);
+}
+
+} // namespace
+
+void EnregistreFicheArbitre(TFicheArbitre fiche)
+{
+    FicheArbitre() = std::move(fiche);
+}
+
+Tf_ClassJoueur::Tf_ClassJoueur(QWidget* parent) : TFootForm(parent)
+{
+    sg_Classjoueurs = new TColorStringGrid(this);
+    Editeur1 = new TEditeur(this);
+    Editeur2 = new TEditeur(this);
+    Editeur1->hide();
+    Editeur2->hide();
+    sg_Classjoueurs->OnDblClick = [this] { sg_ClassjoueursDblClick(); };
+}
+
+Tf_ClassJoueur::~Tf_ClassJoueur() = default;
+
+void Tf_ClassJoueur::AfficherClassement(int NouvelIndex)
+{
+    sg_Classjoueurs->SetRowCount(2);
+    sg_Classjoueurs->VideLigne(0);
+    sg_Classjoueurs->VideLigne(1);
+    if (NouvelIndex < 0)
+        return;
+    Index = NouvelIndex;
+    if (Saison == nullptr || Saison->GetChampCourant() == nullptr)
+        return;
+    Remplit(*Saison, Index, height(), width(), Editeur2, Editeur1, *sg_Classjoueurs);
+}
+
+void Tf_ClassJoueur::resizeEvent(QResizeEvent* event)
+{
+    TFootForm::resizeEvent(event);
+    AfficherClassement(Index);
+}
+
+void Tf_ClassJoueur::sg_ClassjoueursDblClick()
+{
+    if (Saison == nullptr || Index < 0)
+        return;
+    const int Ligne = sg_Classjoueurs->GetRow();
+    if (Ligne < 1 || Ligne >= sg_Classjoueurs->GetRowCount())
+        return;
+    const int Id = StrToIntDef(sg_Classjoueurs->GetTexte(3, Ligne), 0);
+    bool Change = false;
+    if (VuesClassement::EstIndexArbitre(Index)) {
+        TPersonnel* Arbitre = Saison->Arbitres().ChercheId(Id);
+        if (Arbitre != nullptr && FicheArbitre())
+            Change = FicheArbitre()(*Saison, Saison->GetNumChampCourant(), *Arbitre);
+    } else {
+        Change = AfficheFicheJoueur(Id, Saison) != nullptr;
+    }
+    if (Change) {
+        Modifie();
+        AfficherClassement(Index);
+    }
+}
+
+void Tf_ClassJoueur::Imprime()
+{
+    sg_Classjoueurs->Imprime();
+}
+
+void Tf_ClassJoueur::ExporteHtml(const std::string& NomFichier)
+{
+    sg_Classjoueurs->ExporteHtml(NomFichier, true);
+}
+
+void Tf_ClassJoueur::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
+                                     const std::string& Args, TSaison* Saison)
+{
+    const std::string Cle = MinusculesAscii(Nom);
+    if (Cle != "classementjoueur" && Cle != "classementarbitre") {
+        TFootForm::ExecuteFonction(Nom, Params, Resultat, Args, Saison);
+        return;
+    }
+    Resultat.clear();
+    if (Saison == nullptr)
+        return;
+    const int Courant = Saison->GetNumChampCourant();
+    const std::string Division = LitParametre("Division", Params, "");
+    if (!Division.empty()) {
+        const int Numero = Saison->GetNumChampionnatId(StrToIntDef(Trim(Division), 1));
+        if (Numero >= 1)
+            Saison->SetNumChampCourant(Numero);
+    }
+    if (Saison->GetChampCourant() != nullptr) {
+        const int Index = Cle == "classementjoueur"
+                              ? VuesClassement::GenreMotCleJoueur(LitParametre("Type", Params, ""),
+                                                                  LitParametre("StatMatch", Params, ""))
+                              : VuesClassement::GenreMotCleArbitre(LitParametre("Type", Params, ""));
+        TModeleGrille Grille;
+        Grille.SetFixedCols(0);
+        if (Cle == "classementjoueur")
+            TClassJoueur::Affiche(*Saison, Index, 700, 300, nullptr, nullptr, Grille);
+        else
+            TClassArbitre::Affiche(*Saison, Index, 700, 300, nullptr, nullptr, Grille);
+        Resultat = Grille.GetTableHtml(
+            {LitParametre("CouleurTitre", Params, "#000080"), LitParametre("CouleurLigne1", Params, "#C0C0C0"),
+             LitParametre("CouleurLigne2", Params, "#FFFFFF"), LitParametre("FonteTitre", Params, "#F0E020"),
+             LitParametre("FonteLigne", Params, "#000000")});
+    }
+    Saison->SetNumChampCourant(Courant);
+}
+
+void AfficheClassJoueurCommande(TPrincipale& Principale, int Code)
+{
+    const int Index = VuesClassement::IndexCommandeJoueur(Code);
+    if (Index < 0)
+        return;
+    auto* Page = dynamic_cast<Tf_ClassJoueur*>(Principale.GetPageCourante());
+    if (Page == nullptr)
+        Page = dynamic_cast<Tf_ClassJoueur*>(Principale.AfficheFenetre(ClassePage<Tf_ClassJoueur>()));
+    if (Page == nullptr)
+        return;
+    Page->Saison = Principale.GetSaison();
+    Page->AfficherClassement(Index);
+}
+
+void EnregistrePagesClassJoueur()
+{
+    for (int Code : {33, 66, 67, 68, 69, 70, 71, 72, 73, 116, 117, 118, 119})
+        EnregistreCommandePage(Code, [](TPrincipale& Principale, int Commande, int, int) {
+            AfficheClassJoueurCommande(Principale, Commande);
+        });
+    static const bool MotsCles = [] {
+        GestionFonction().Ajoute<Tf_ClassJoueur>("ClassementJoueur", CodeFonction::Championnat);
+        GestionFonction().Ajoute<Tf_ClassJoueur>("ClassementArbitre", CodeFonction::Championnat);
+        return true;
+    }();
+    (void)MotsCles;
+}
