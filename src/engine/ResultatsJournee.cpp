@@ -387,7 +387,8 @@ void TResultatsJournee::EnregistrerJournee()
         }
         const uint16_t e1 = static_cast<uint16_t>(id1), e2 = static_cast<uint16_t>(id2);
         // Without a date edit the day's date: an undated match would take the day's date away.
-        const TDateMatch date = l.AvecDate ? LitDateSaisie(l.Date) : DateJour;
+        const TDateMatch saisie = l.AvecDate ? LitDateSaisie(l.Date) : 0;
+        const TDateMatch date = DateMatchToDateTime(saisie) ? saisie : DateJour;
 
         TInfoComp* m = nullptr;
         int qualifieAvant = 2;
@@ -625,6 +626,13 @@ bool TResultatsJournee::ValideDateMatch(int ligne)
     if (!m)
         return false;
     const TDateMatch lue = LitDateSaisie(l->Date);
+    // A date that is not in the calendar (31/02, a blank edit) is not taken:
+    // the edit shows the match's date again.
+    if (!DateMatchToDateTime(lue)) {
+        GetLigne(ligne)->Date = DateMatchToStr(m->GetDate());
+        Affiche();
+        return false;
+    }
     if (lue == m->GetDate())
         return false;
     c->GetJournees().DeplaceMatchDate(m, lue);

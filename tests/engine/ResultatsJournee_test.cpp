@@ -427,6 +427,14 @@ TEST(ResultatsJournee, DayDateAndMatchDatesGoIntoTheCalendar)
     EXPECT_EQ(liste->IndexMatch(s.Champ->GetMatch(1, 2)), 0);
     EXPECT_EQ(s.Champ->GetJournees().ChercheDate(d)->IndexMatch(s.Champ->GetMatch(1, 2)), -1);
     EXPECT_FALSE(page->ValideDateMatch(1)) << "the same date again moves nothing";
+
+    // A date the calendar does not have is refused and the edit shows the match's again.
+    for (const char* faux : {"31/02/2024", "  /  /    ", "12/13/2024"}) {
+        page->SetDate(1, faux);
+        EXPECT_FALSE(page->ValideDateMatch(1)) << faux;
+        EXPECT_EQ(page->GetLigne(1)->Date, "10/02/2024");
+        EXPECT_EQ(s.Champ->GetDateMatch(1, 2), d2);
+    }
 }
 
 TEST(ResultatsJournee, UndatedDayTakesTodaysDate)
