@@ -589,3 +589,33 @@ TEST_F(PrincipaleTest, LArbreLanceSesCommandesEtNeSuitQueLesVues)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PrincipaleTest, UneCommandeAPointsDeSuiteOuDEquipeNEntreNiNeSeRejoue)
+{
+    Tf_Principale& f = Demarre();
+    OuvreSaison();
+    EnregistrePagesTest();
+    EnregistreCommandePage(121, [](TPrincipale& p, int, int, int) { p.AfficheFenetre(ClassePage<TPageTest>()); });
+    f.ExecuteCommande(40, -1);
+    // A caption with "..." is a dialog: not a view, not in the history.
+    EXPECT_FALSE(f.ExecuteCommande("Classement...", 41, nullptr, -1, true));
+    EXPECT_EQ(f.GetCommandeCourante(), 40);
+    EXPECT_TRUE(f.GetPrecedents().empty());
+
+    // A team-statistics view depends on the team chosen: after a switch of
+    // championship nothing is shown again.
+    f.Selection(0) = 4;
+    EXPECT_TRUE(f.ExecuteCommande(121, 4));
+    EXPECT_EQ(f.Selection(0), 4);
+    EXPECT_EQ(f.GetCommandeRejouee(), 0);
+    f.ExecuteCommande(0x0200);
+    EXPECT_EQ(f.GetPageCourante(), nullptr);
+    EXPECT_EQ(f.GetPrecedents().size(), 1u);
+    // A view of another family forgets the team.
+    f.ExecuteCommande(40, -1);
+    EXPECT_EQ(f.Selection(0), -1);
+}
+
+} // namespace
