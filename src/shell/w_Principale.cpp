@@ -274,7 +274,6 @@ void Tf_Principale::CreeComposants()
     Image1->setText(Qs(std::string(NomProduit)));
     Image1->setStyleSheet(QStringLiteral("color: #C8744F; font-size: 48px; font-weight: bold;"));
     p_FondAffiche = new QWidget(fc_Principale);
-    p_FondAffiche->installEventFilter(this);
     p_FondAffiche->hide();
     pilePrincipale->addWidget(Image1, 1);
     pilePrincipale->addWidget(p_FondAffiche, 1);
@@ -528,21 +527,6 @@ void Tf_Principale::AfficheBandeaux(bool statutVisible, bool titreVisible)
     Statut->setVisible(statutVisible);
     fc_Titre->setVisible(titreVisible);
     Panel5->setVisible(titreVisible);
-}
-
-void Tf_Principale::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    if (FPageCourante)
-        FPageCourante->setGeometry(p_FondAffiche->rect());
-}
-
-bool Tf_Principale::eventFilter(QObject* objet, QEvent* event)
-{
-    // Pages fill the page area (client-aligned).
-    if (objet == p_FondAffiche && event->type() == QEvent::Resize && FPageCourante)
-        FPageCourante->setGeometry(p_FondAffiche->rect());
-    return QMainWindow::eventFilter(objet, event);
 }
 
 void Tf_Principale::closeEvent(QCloseEvent* event)

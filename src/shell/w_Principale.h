@@ -206,8 +206,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
     void CreeComposants();
