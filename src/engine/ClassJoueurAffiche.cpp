@@ -476,14 +476,12 @@ void AfficheNotes(const TSaison& saison, int genre, int hauteur, int largeur, TM
         entrees.push_back({n.Moyenne, j ? j->Nom : std::string(), true, equipe, NomEquipeRapport(saison, equipe),
                            equipe >= 0 && equipe == suivie, FormatReel(n.Moyenne, 2)});
     }
-    if (cote && bas) {
-        if (affiches == 0 && Limite(hauteur) < 1) {
-            Cache(cote);
-            Cache(bas);
-        } else {
-            EcritRapport(entrees, affiches, Cadre(hauteur, largeur, grille, hauteurGrille, d.Largeur, true, false),
-                         *cote, *bas);
-        }
+    if (Limite(hauteur) < 1) {
+        Cache(cote);
+        Cache(bas);
+    } else if (cote && bas) {
+        EcritRapport(entrees, affiches, Cadre(hauteur, largeur, grille, hauteurGrille, d.Largeur, true, false), *cote,
+                     *bas);
     }
 }
 
@@ -527,13 +525,13 @@ void TClassJoueur::Affiche(const TSaison& saison, int genre, int hauteur, int la
         CellulesValeur(genre, l, e);
         grille.SetTexte(3, l.Ligne, std::to_string(e.Joueur));
     }
-    if (!editeurCote || !editeurBas)
-        return;
     if (limite < 1 || G::EstParMatch(genre)) {
         Cache(editeurCote);
         Cache(editeurBas);
         return;
     }
+    if (!editeurCote || !editeurBas)
+        return;
     std::vector<TEntreeRapport> entrees;
     for (int i = 0; i < liste.Nombre(); ++i) {
         const TLigneClassement& e = *liste.Get(i);
