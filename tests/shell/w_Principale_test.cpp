@@ -619,3 +619,37 @@ TEST_F(PrincipaleTest, UneCommandeAPointsDeSuiteOuDEquipeNEntreNiNeSeRejoue)
 }
 
 } // namespace
+
+namespace {
+
+// Every page the program registers, shown in turn on the sample season, then
+// the history walked back and forth over them.
+TEST_F(PrincipaleTest, ChaquePageDuProgrammeSAfficheEtSeRetrouveDansLHistorique)
+{
+    Tf_Principale& f = Demarre();
+    OuvreSaison();
+    std::vector<int> codes;
+    for (int code = CodeMenu::PremiereCommande; code <= 218; ++code)
+        if (CommandePage(code) != nullptr)
+            codes.push_back(code);
+    if (codes.empty())
+        GTEST_SKIP() << "no page registered";
+    RecordProperty("pages", static_cast<int>(codes.size()));
+    for (int code : codes) {
+        SCOPED_TRACE(code);
+        f.ExecuteCommande(code, -1);
+        VideSuppressions();
+    }
+    for (int i = 0; i < 12; ++i)
+        f.sb_BackClick();
+    for (int i = 0; i < 12; ++i)
+        f.sb_ForwardClick();
+    f.ExecuteCommande(0x0200);
+    VideSuppressions();
+    EXPECT_LE(f.GetPrecedents().size(), 10u);
+    EXPECT_TRUE(f.FermeFichier());
+    VideSuppressions();
+    EXPECT_EQ(f.GetPageCourante(), nullptr);
+}
+
+} // namespace
