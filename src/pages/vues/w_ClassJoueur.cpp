@@ -43,6 +43,10 @@ void EnregistreFicheArbitre(TFicheArbitre fiche)
 Tf_ClassJoueur::Tf_ClassJoueur(QWidget* parent) : TFootForm(parent)
 {
     sg_Classjoueurs = new TColorStringGrid(this);
+    // The ranking display sizes the grid to the rows that fit the page.
+    sg_Classjoueurs->SetAutoResize(false);
+    sg_Classjoueurs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sg_Classjoueurs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Editeur1 = new TEditeur(this);
     Editeur2 = new TEditeur(this);
     Editeur1->hide();

@@ -157,6 +157,13 @@ Tf_Classement::Tf_Classement(QWidget* parent) : TFootForm(parent)
     sg_titre = new TColorStringGrid(Contenu);
     sg_titre->hide();
     sg_Classement = new TColorStringGrid(Contenu);
+    // Both grids are sized to their content; the box scrolls, not they.
+    for (TColorStringGrid* Grille : {sg_titre, sg_Classement}) {
+        Grille->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        Grille->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    // The heading over the home and away blocks takes the widths it is given.
+    sg_titre->SetAutoResize(false);
     sb_Tableau->viewport()->installEventFilter(this);
 
     auto* Legendes = new QHBoxLayout;

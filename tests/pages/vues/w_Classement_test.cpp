@@ -308,6 +308,17 @@ TEST_F(ClassementTest, MotsCles)
     for (const std::string& Couleur : Defaut)
         EXPECT_NE(Resultat.find(Couleur), std::string::npos) << Couleur;
 
+    Tf_ClassementEx::ExecuteFonction("ClassementEquipe", {"Type=Attaque"}, Resultat, "", Principale.GetSaison());
+    EXPECT_EQ(Resultat, Attendu(5, 1, 6)->GetTableHtml(Defaut));
+    Tf_ClassementEx::ExecuteFonction("ClassementEquipe", {"Type=inconnu"}, Resultat, "", Principale.GetSaison());
+    EXPECT_EQ(Resultat, Attendu(1, 1, 6)->GetTableHtml(Defaut));
+    const std::vector<int> Nord{0, 1, 2, 3, 4};
+    Tf_ClassementEx::ExecuteFonction("ClassementEquipe", {"Type=domicile", "Groupe=Nord", "CouleurTitre=#112233"},
+                                     Resultat, "", Principale.GetSaison());
+    EXPECT_EQ(Resultat, Attendu(2, 1, 6, &Nord)->GetTableHtml({"#112233", "#C0C0C0", "#FFFFFF", "#F0E020", "#000000"}));
+    Tf_ClassementEx::ExecuteFonction("ClassementEquipe", {"Groupe=nord"}, Resultat, "", Principale.GetSaison());
+    EXPECT_EQ(Resultat, Attendu(1, 1, 6)->GetTableHtml(Defaut)) << "a group is named exactly";
+
     Tf_ClassementEx::ExecuteFonction("AgeEquipe", {}, Resultat, "", Principale.GetSaison());
     EXPECT_EQ(Resultat, Attendu(115, 1, 6)->GetTableHtml(Defaut));
 
