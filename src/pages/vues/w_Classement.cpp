@@ -75,7 +75,7 @@ TFondCopie* CreeLegende(QWidget* Parent, const std::vector<std::vector<std::pair
     Grille->setContentsMargins(8, 6, 8, 6);
     Grille->setVerticalSpacing(1);
     const QString Style =
-        QString("color: #%1;").arg(QString::fromStdString(CouleurVersHtml(CouleursTheme::TexteSurFond)).remove('#'));
+        QString("color: %1;").arg(QString::fromStdString(CouleurVersHtml(CouleursTheme::TexteSurFond)));
     for (size_t L = 0; L < Lignes.size(); ++L)
         for (size_t C = 0; C < Lignes[L].size(); ++C) {
             auto* Etiquette = new QLabel(Texte(Lignes[L][C].first, Lignes[L][C].second), Fond);
