@@ -11,6 +11,7 @@
 #include "support/SaisonExemple.h"
 #include "support/TestSupport.h"
 #include "support_ui/DialoguesScriptes.h"
+#include "support_ui/DossierProgramme.h"
 
 #include <QComboBox>
 #include <QMenuBar>
@@ -320,16 +321,6 @@ TEST_F(FavorisTest, CommandsWriteTheSettingsAndTheMenusFollow)
 
 namespace {
 
-class TEcranLarge : public TServiceEcran {
-public:
-    TEcranLarge() : FAncien(InstalleEcran(this)) {}
-    ~TEcranLarge() override { InstalleEcran(FAncien); }
-    TInfoEcran Info() override { return {32, 1280, 1024}; }
-
-private:
-    TServiceEcran* FAncien;
-};
-
 } // namespace
 
 TEST(FavorisFenetre, TheWindowsCommandsRebuildItsMenus)
@@ -337,10 +328,8 @@ TEST(FavorisFenetre, TheWindowsCommandsRebuildItsMenus)
     namespace fs = std::filesystem;
     testsupport::TempDir dossier;
     const fs::path avant = fs::current_path();
-    for (const char* d : {"texte", "config", "stats", "blasons", "pict", "sauvegarde", "aide", "Data"})
-        fs::copy(AppDir() + d, dossier / d, fs::copy_options::recursive);
-    testsupport::WriteWholeFile(dossier / "brevalune.ini", "[General]\nLangue=fr\nShowAstuce=0\n");
-    TEcranLarge ecran;
+    testsupport::CopieDossierProgramme(dossier.path());
+    testsupport::TEcranFixe ecran;
     testsupport::TDialoguesScriptes dialogues;
     testsupport::TMessagesScriptes messages;
     {

@@ -14,6 +14,7 @@
 #include "support/SaisonExemple.h"
 #include "support/TestSupport.h"
 #include "support_ui/DialoguesScriptes.h"
+#include "support_ui/DossierProgramme.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -89,16 +90,6 @@ TEST(CommandesFichier, HistoriqueDeLaDivision)
 
 // --- The file commands of the main window, started on a copy of the program folder ---
 
-class TEcranFixe : public TServiceEcran {
-public:
-    TEcranFixe() : FAncien(InstalleEcran(this)) {}
-    ~TEcranFixe() override { InstalleEcran(FAncien); }
-    TInfoEcran Info() override { return {32, 1280, 1024}; }
-
-private:
-    TServiceEcran* FAncien;
-};
-
 // A page that counts the commits the window asks of it.
 class TPageCompte : public TFootForm {
 public:
@@ -144,7 +135,7 @@ protected:
     testsupport::TempDir Dossier;
     testsupport::TDialoguesScriptes Dialogues;
     testsupport::TMessagesScriptes Messages;
-    TEcranFixe Ecran;
+    testsupport::TEcranFixe Ecran;
     TEtatSauveQt EtatSauve;
     fs::path AncienDossier;
     std::unique_ptr<Tf_Principale> Fenetre;

@@ -18,6 +18,7 @@
 #include "support/SaisonExemple.h"
 #include "support/TestSupport.h"
 #include "support_ui/DialoguesScriptes.h"
+#include "support_ui/DossierProgramme.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -35,17 +36,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class TEcranFixe : public TServiceEcran {
-public:
-    TEcranFixe() : FAncien(InstalleEcran(this)) {}
-    ~TEcranFixe() override { InstalleEcran(FAncien); }
-    TInfoEcran Info() override { return Valeur; }
-    TInfoEcran Valeur{32, 1280, 1024};
-
-private:
-    TServiceEcran* FAncien;
-};
 
 // A page that counts what the main window asks of it.
 class TPageTest : public TFootForm {
@@ -76,9 +66,7 @@ protected:
     void SetUp() override
     {
         AncienDossier = fs::current_path();
-        for (const char* dossier : {"texte", "config", "stats", "blasons", "pict", "sauvegarde", "aide", "Data"})
-            fs::copy(AppDir() + dossier, Dossier / dossier, fs::copy_options::recursive);
-        EcritIni("[General]\nLangue=fr\nShowAstuce=0\n");
+        testsupport::CopieDossierProgramme(Dossier.path());
     }
     void TearDown() override
     {
@@ -114,7 +102,7 @@ protected:
     testsupport::TempDir Dossier;
     testsupport::TDialoguesScriptes Dialogues;
     testsupport::TMessagesScriptes Messages;
-    TEcranFixe Ecran;
+    testsupport::TEcranFixe Ecran;
     fs::path AncienDossier;
     std::unique_ptr<Tf_Principale> Fenetre;
 };

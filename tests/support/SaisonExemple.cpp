@@ -177,4 +177,29 @@ std::unique_ptr<TSaisonFootball> CreeSaisonComplete()
     return s;
 }
 
+std::unique_ptr<TSaisonFootball> CreeLigueQuatreEquipes()
+{
+    constexpr uint16_t X = TInfoComp::Aucun;
+    auto saison = std::make_unique<TSaisonFootball>();
+    for (const char* nom : {"Arles", "Brest", "Caen", "Dijon"})
+        saison->AjouteEquipe(nom);
+    auto c = saison->CreeChampionnat(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational);
+    c->SetNbEquipe(4);
+    for (int p = 0; p < 4; ++p)
+        c->SetEquipe(p, static_cast<uint16_t>(p));
+    c->SetNbMatch(2);
+    c->SetNbJour(2);
+    c->SetOption(4, 3);
+    c->SetOption(5, 1);
+    c->SetOption(6, 0);
+    c->AjouteMatch(1, 0, 1, -1, X, X);
+    c->AjouteMatch(1, 2, 3, -1, X, X);
+    c->AjouteMatch(2, 3, 0, -1, X, X);
+    c->AjouteMatch(2, 1, 2, -1, X, X);
+    for (int n = 1; n <= 2; ++n)
+        c->SetDateJournee(n, EncodeDateMatch(7 * n, 9, 2024));
+    saison->AjouteChampionnat(std::move(c));
+    return saison;
+}
+
 } // namespace testsupport

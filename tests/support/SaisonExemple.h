@@ -25,4 +25,8 @@ public:
 // shoot-out; a play-off definition with a round.
 std::unique_ptr<TSaisonFootball> CreeSaisonComplete();
 
+// Arles, Brest, Caen, Dijon: a two-day league (3/1/0 points) with its
+// pairings and no score, dated 7 and 14 September 2024.
+std::unique_ptr<TSaisonFootball> CreeLigueQuatreEquipes();
+
 } // namespace testsupport

@@ -10,6 +10,7 @@
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "pages/Pages.h"
+#include "support/SaisonExemple.h"
 #include "support/TestSupport.h"
 #include "support_ui/FaussePrincipale.h"
 
@@ -19,7 +20,6 @@
 
 namespace {
 
-constexpr uint16_t X = TInfoComp::Aucun;
 
 std::unique_ptr<TSaison> Charge(const std::string& fichier)
 {
@@ -29,29 +29,10 @@ std::unique_ptr<TSaison> Charge(const std::string& fichier)
     return saison;
 }
 
-// Arles, Brest, Caen, Dijon: a two-day league with its pairings and no score.
 void EcritArchive(const std::string& fichier)
 {
-    TSaisonFootball saison;
-    for (const char* nom : {"Arles", "Brest", "Caen", "Dijon"})
-        saison.AjouteEquipe(nom);
-    auto c = saison.CreeChampionnat(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational);
-    c->SetNbEquipe(4);
-    for (int p = 0; p < 4; ++p)
-        c->SetEquipe(p, static_cast<uint16_t>(p));
-    c->SetNbMatch(2);
-    c->SetNbJour(2);
-    c->SetOption(4, 3);
-    c->SetOption(5, 1);
-    c->SetOption(6, 0);
-    c->AjouteMatch(1, 0, 1, -1, X, X);
-    c->AjouteMatch(1, 2, 3, -1, X, X);
-    c->AjouteMatch(2, 3, 0, -1, X, X);
-    c->AjouteMatch(2, 1, 2, -1, X, X);
-    for (int n = 1; n <= 2; ++n)
-        c->SetDateJournee(n, EncodeDateMatch(7 * n, 9, 2024));
-    saison.AjouteChampionnat(std::move(c));
-    ASSERT_TRUE(TTraiteurFichier::SauveAvecEtat(fichier, saison, true, "", "", nullptr, {}, false));
+    ASSERT_TRUE(TTraiteurFichier::SauveAvecEtat(fichier, *testsupport::CreeLigueQuatreEquipes(), true, "", "", nullptr,
+                                                {}, false));
 }
 
 } // namespace

@@ -15,8 +15,10 @@
 #include "shell/w_EtatSauve.h"
 #include "shell/w_Principale.h"
 #include "support/MessagesScriptes.h"
+#include "support/SaisonExemple.h"
 #include "support/TestSupport.h"
 #include "support_ui/DialoguesScriptes.h"
+#include "support_ui/DossierProgramme.h"
 
 #include <QSlider>
 #include <QTest>
@@ -28,41 +30,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr uint16_t X = TInfoComp::Aucun;
 
-class TEcranLarge : public TServiceEcran {
-public:
-    TEcranLarge() : FAncien(InstalleEcran(this)) {}
-    ~TEcranLarge() override { InstalleEcran(FAncien); }
-    TInfoEcran Info() override { return {32, 1280, 1024}; }
-
-private:
-    TServiceEcran* FAncien;
-};
-
-// Arles, Brest, Caen, Dijon: a two-day league with its pairings and no score.
 void EcritArchive(const std::string& fichier)
 {
-    TSaisonFootball saison;
-    for (const char* nom : {"Arles", "Brest", "Caen", "Dijon"})
-        saison.AjouteEquipe(nom);
-    auto c = saison.CreeChampionnat(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational);
-    c->SetNbEquipe(4);
-    for (int p = 0; p < 4; ++p)
-        c->SetEquipe(p, static_cast<uint16_t>(p));
-    c->SetNbMatch(2);
-    c->SetNbJour(2);
-    c->SetOption(4, 3);
-    c->SetOption(5, 1);
-    c->SetOption(6, 0);
-    c->AjouteMatch(1, 0, 1, -1, X, X);
-    c->AjouteMatch(1, 2, 3, -1, X, X);
-    c->AjouteMatch(2, 3, 0, -1, X, X);
-    c->AjouteMatch(2, 1, 2, -1, X, X);
-    for (int n = 1; n <= 2; ++n)
-        c->SetDateJournee(n, EncodeDateMatch(7 * n, 9, 2024));
-    saison.AjouteChampionnat(std::move(c));
-    ASSERT_TRUE(TTraiteurFichier::SauveAvecEtat(fichier, saison, true, "", "", nullptr, {}, false));
+    ASSERT_TRUE(TTraiteurFichier::SauveAvecEtat(fichier, *testsupport::CreeLigueQuatreEquipes(), true, "", "", nullptr,
+                                                {}, false));
 }
 
 class RoutePrincipale : public ::testing::Test {
@@ -70,10 +42,7 @@ protected:
     void SetUp() override
     {
         AncienDossier = fs::current_path();
-        for (const char* dossier : {"texte", "config", "stats", "blasons", "pict", "sauvegarde", "aide", "Data"})
-            if (fs::exists(AppDir() + dossier))
-                fs::copy(AppDir() + dossier, Dossier / dossier, fs::copy_options::recursive);
-        testsupport::WriteWholeFile(Dossier / "brevalune.ini", "[General]\nLangue=fr\nShowAstuce=0\n");
+        testsupport::CopieDossierProgramme(Dossier.path());
         Horloge = InstalleHorloge(std::make_shared<THorlogeFixe>(TDateHeure{2024, 9, 20}));
     }
     void TearDown() override
@@ -86,7 +55,7 @@ protected:
     testsupport::TempDir Dossier;
     testsupport::TDialoguesScriptes Dialogues;
     testsupport::TMessagesScriptes Messages;
-    TEcranLarge Ecran;
+    testsupport::TEcranFixe Ecran;
     TEtatSauveQt EtatSauve;
     fs::path AncienDossier;
     std::shared_ptr<THorloge> Horloge;
