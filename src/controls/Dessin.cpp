@@ -2,6 +2,7 @@
 
 #include "platform/Couleurs.h"
 
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -328,4 +329,24 @@ TBouton* TDessin::Bouton(const std::string& nom) const
 TDessin* Dessin()
 {
     return Instance;
+}
+
+void TexteClair(QWidget* controle)
+{
+    QPalette palette = controle->palette();
+    palette.setColor(QPalette::Active, QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 160, 190));
+    controle->setPalette(palette);
+}
+
+void StyleTexteJaune(QLabel* label)
+{
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    QFont gras = label->font();
+    gras.setBold(true);
+    label->setFont(gras);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, VersQColor(CouleursTheme::TexteSurFond));
+    label->setPalette(palette);
 }

@@ -56,3 +56,10 @@ constexpr TColor FondClair = 0xC8744F;    // their lit edge
 constexpr TColor FondSombre = 0x5E2C18;   // their shaded edge
 constexpr TColor TexteSurFond = 0x66E6FF; // the yellow written on the panels
 } // namespace CouleursTheme
+
+class QLabel;
+
+// Captions drawn on the blue skin: white, light grey when disabled.
+void TexteClair(QWidget* controle);
+// A bold caption in the panels' yellow, on a see-through background.
+void StyleTexteJaune(QLabel* label);

@@ -48,18 +48,12 @@ Tf_MessageUtil::Tf_MessageUtil(QWidget* parent) : TDialogue(parent)
     Label1 = new QLabel(this);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setWordWrap(true);
-    Label1->setAttribute(Qt::WA_TranslucentBackground);
-    QFont gras = Label1->font();
-    gras.setBold(true);
-    Label1->setFont(gras);
-    QPalette palette = Label1->palette();
-    palette.setColor(QPalette::WindowText, VersQColor(CouleursTheme::TexteSurFond));
-    Label1->setPalette(palette);
+    StyleTexteJaune(Label1);
     TBoutonModele* modele = Dessin() != nullptr ? Dessin()->BoutonOrange : nullptr;
     for (TBoutonCopie** bouton : {&BoutonCopie1, &BoutonCopie2, &BoutonCopie3, &BoutonCopie4}) {
         *bouton = new TBoutonCopie(this);
         TBoutonCopie* b = *bouton;
-        b->setFont(gras);
+        b->setFont(Label1->font());
         b->SetModele(modele);
         if (modele != nullptr) {
             b->SetDecalX(modele->DecalX());

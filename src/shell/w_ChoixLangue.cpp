@@ -17,16 +17,6 @@
 
 namespace {
 
-// Captions drawn on the blue skin: white, light grey when disabled.
-void TexteClair(QWidget* controle)
-{
-    QPalette palette = controle->palette();
-    palette.setColor(QPalette::Active, QPalette::WindowText, Qt::white);
-    palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::white);
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 160, 190));
-    controle->setPalette(palette);
-}
-
 enum : int {
     TexteRedemarrer = 295,
 };

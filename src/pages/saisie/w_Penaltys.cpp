@@ -18,13 +18,7 @@ Tf_Penaltys::Tf_Penaltys(QWidget* parent) : TDialogue(parent)
         Fond->SetModele(Dessin()->FondToutBleu);
 
     Label1 = new QLabel("Résultats des pénaltys", this);
-    Label1->setAttribute(Qt::WA_TranslucentBackground);
-    QFont gras = Label1->font();
-    gras.setBold(true);
-    Label1->setFont(gras);
-    QPalette palette = Label1->palette();
-    palette.setColor(QPalette::WindowText, VersQColor(CouleursTheme::TexteSurFond));
-    Label1->setPalette(palette);
+    StyleTexteJaune(Label1);
     Label1->setGeometry(10, 8, 300, 18);
 
     Cadre1 = new TCadre(this);
@@ -48,7 +42,7 @@ Tf_Penaltys::Tf_Penaltys(QWidget* parent) : TDialogue(parent)
     bc_Valider = new TBoutonCopie(this);
     bc_Valider->SetCaption("Valider");
     bc_Valider->SetDefault(true);
-    bc_Valider->setFont(gras);
+    bc_Valider->setFont(Label1->font());
     if (Dessin() != nullptr)
         bc_Valider->SetModele(Dessin()->BoutonOrange);
     bc_Valider->setGeometry(108, 72, 113, 31);

@@ -40,13 +40,7 @@ TDateMatch VersDateMatch(const QDate& d)
 QLabel* LabelJaune(QWidget* parent, const QString& texte)
 {
     auto* label = new QLabel(texte, parent);
-    QFont gras = label->font();
-    gras.setBold(true);
-    label->setFont(gras);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, VersQColor(CouleursTheme::TexteSurFond));
-    label->setPalette(palette);
-    label->setAttribute(Qt::WA_TranslucentBackground);
+    StyleTexteJaune(label);
     return label;
 }
 

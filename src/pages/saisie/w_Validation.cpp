@@ -12,13 +12,7 @@ namespace {
 QLabel* LabelJaune(const QString& texte, QWidget* parent)
 {
     auto* label = new QLabel(texte, parent);
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    QFont gras = label->font();
-    gras.setBold(true);
-    label->setFont(gras);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, VersQColor(CouleursTheme::TexteSurFond));
-    label->setPalette(palette);
+    StyleTexteJaune(label);
     return label;
 }
 
