@@ -1,5 +1,6 @@
 #include "pages/Pages.h"
 
+#include "pages/options/w_OptionsSauve.h"
 #include "pages/saisie/w_Resultats.h"
 #include "pages/vues/w_Classement.h"
 #include "shell/w_Favoris.h"
@@ -15,4 +16,5 @@ void EnregistrePages()
     EnregistrePagesSaisie();
     EnregistreCommandesMenu();
     EnregistrePagesVues();
+    EnregistrePagesOptions();
 }
