@@ -186,7 +186,8 @@ bool SauveFichierDivision(TSaison& saison, const std::string& appDir, TBarreEtat
     Tf_Creation dialogue;
     dialogue.AppDir = appDir;
     dialogue.Tag = championnat->Division + MarqueOuverture;
-    dialogue.setWindowTitle(QString::fromStdString(TexteOuDefaut(TexteEnregistreDonnees, "Fichier de données")));
+    dialogue.setWindowTitle(QString::fromStdString(
+        TexteOuDefaut(TexteEnregistreDonnees, "Enregistrer le fichier de données de la division")));
     if (Dialogues().ExecuteModal(dialogue) != ResultatModal::Ok || dialogue.NomFichier.empty())
         return true;
 
