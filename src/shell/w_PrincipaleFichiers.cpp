@@ -8,7 +8,6 @@
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "model/infocomp.h"
-#include "pages/options/w_Creation.h"
 #include "platform/Bureau.h"
 #include "platform/Dialogues.h"
 #include "shell/MiseAJour.h"
@@ -317,9 +316,6 @@ void Tf_Principale::ExporteChampionnat()
     if (!FSaison || !FSaison->GetChampCourant())
         return;
     ValideSaisieEnCours();
-    // --- a catalogue division's own data file, chosen in the division chooser ---
-    if (SauveFichierDivision(*FSaison, FAppDir, Statut))
-        return;
     TDemandeFichier demande;
     demande.Titre = Traduit(38);
     demande.Filtre = FiltreDonnees();

@@ -406,12 +406,7 @@ TEST_F(FichiersFenetre, ExportsEtHistoriqueDeLaDivision)
     f.GetSaison()->SetNumChampCourant(1);
     const std::string donnees = Dossier.str() + "Data/ligue.xmd";
     Dialogues.RepondFichier(donnees);
-    // A championship of the user's own: no division file, the save dialog.
-    TDonneesChampionnat* premier = f.GetSaison()->GetChampCourant();
-    const int code = premier->GetCode();
-    premier->SetCode(1005);
     f.ExporteChampionnat();
-    premier->SetCode(code);
     EXPECT_EQ(Dialogues.DemandesEnregistrement.back().DossierInitial, Dossier.str() + "Data/");
     EXPECT_EQ(Dialogues.DemandesEnregistrement.back().ExtensionDefaut, "xmd");
     TSaisonFootball ligue;
