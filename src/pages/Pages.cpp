@@ -1,6 +1,7 @@
 #include "pages/Pages.h"
 
 #include "pages/options/w_OptionsSauve.h"
+#include "pages/reglages/w_Penalite.h"
 #include "pages/saisie/w_Resultats.h"
 #include "pages/vues/w_Classement.h"
 #include "shell/w_Favoris.h"
@@ -17,4 +18,5 @@ void EnregistrePages()
     EnregistreCommandesMenu();
     EnregistrePagesVues();
     EnregistrePagesOptions();
+    EnregistrePagesReglages();
 }

@@ -1,0 +1,117 @@
+#include "pages/vues/w_recap.h"
+
+#include "base/Texte.h"
+#include "controls/ColorStringGrid.h"
+#include "engine/Recapitulatif.h"
+#include "model/Championnat.h"
+#include "model/SaisonFoot.h"
+#include "platform/Couleurs.h"
+
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr TColor CouleurFond = 0x6F3000;
+constexpr int CommandeRecap = 170;
+
+// The grid's extent when every row and column is shown.
+QSize TailleContenu(const TModeleGrille& Grille)
+{
+    int Largeur = 1, Hauteur = 1;
+    for (int c = 0; c < Grille.GetColCount(); ++c)
+        Largeur += Grille.GetLargeurColonne(c) + 1;
+    for (int r = 0; r < Grille.GetRowCount(); ++r)
+        Hauteur += Grille.GetHauteurLigne(r) + 1;
+    return {Largeur, Hauteur};
+}
+
+} // namespace
+
+Tf_recap::Tf_recap(QWidget* parent) : TFootForm(parent)
+{
+    sb_Fond = new QScrollArea(this);
+    sb_Fond->setFrameShape(QFrame::NoFrame);
+    QPalette Palette = sb_Fond->palette();
+    Palette.setColor(QPalette::Window, VersQColor(CouleurFond));
+    sb_Fond->setPalette(Palette);
+    sb_Fond->setAutoFillBackground(true);
+    Contenu = new QWidget;
+    Contenu->setPalette(Palette);
+    Contenu->setAutoFillBackground(true);
+    sb_Fond->setWidget(Contenu);
+    sg_recap = new TColorStringGrid(Contenu);
+    sg_recap->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sg_recap->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sg_recap->SetAutoResize(false);
+    auto* Boite = new QVBoxLayout(this);
+    Boite->setContentsMargins(0, 0, 0, 0);
+    Boite->addWidget(sb_Fond);
+}
+
+Tf_recap::~Tf_recap() = default;
+
+void Tf_recap::RemplitTableau(const TContexteSaison& Saison, const TDonneesChampionnat& Champ, TModeleGrille& Grille)
+{
+    Recapitulatif::RemplitTableau(Saison, Champ, Grille);
+}
+
+void Tf_recap::Affiche()
+{
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ == nullptr) {
+        sg_recap->SetRowCount(0);
+        sg_recap->SetColCount(0);
+    } else {
+        RemplitTableau(*Saison, *Champ, *sg_recap);
+    }
+    const QSize Taille = TailleContenu(*sg_recap);
+    sg_recap->setGeometry(0, 0, Taille.width(), Taille.height());
+    Contenu->resize(Taille);
+}
+
+void Tf_recap::Imprime()
+{
+    sg_recap->Imprime();
+}
+
+void Tf_recap::ExporteHtml(const std::string& NomFichier)
+{
+    sg_recap->ExporteHtml(NomFichier, true);
+}
+
+void Tf_recap::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
+                               const std::string& Args, TSaison* Saison)
+{
+    if (MinusculesAscii(Nom) != "recapitulatif") {
+        TFootForm::ExecuteFonction(Nom, Params, Resultat, Args, Saison);
+        return;
+    }
+    Resultat.clear();
+    const TDonneesChampionnat* Champ = ChampionnatParametre(Params, Saison);
+    if (Champ == nullptr)
+        return;
+    const std::vector<std::string> Couleurs{
+        LitParametre("CouleurTitre", Params, "#000080"), LitParametre("CouleurLigne1", Params, "#C0C0C0"),
+        LitParametre("CouleurLigne2", Params, "#FFFFFF"), LitParametre("FonteTitre", Params, "#F0E020"),
+        LitParametre("FonteLigne", Params, "#000000")};
+    Resultat = Recapitulatif::TableHtml(*Saison, *Champ, Couleurs);
+}
+
+void EnregistrePagesRecap()
+{
+    EnregistreCommandePage(CommandeRecap, [](TPrincipale& Principale, int, int, int) {
+        auto* Page = dynamic_cast<Tf_recap*>(Principale.AfficheFenetre(ClassePage<Tf_recap>()));
+        if (Page == nullptr)
+            return;
+        Page->Saison = Principale.GetSaison();
+        Page->Affiche();
+    });
+    static const bool MotCle = [] {
+        GestionFonction().Ajoute<Tf_recap>("Recapitulatif", CodeFonction::Championnat);
+        return true;
+    }();
+    (void)MotCle;
+}
