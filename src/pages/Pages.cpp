@@ -1,5 +1,6 @@
 #include "pages/Pages.h"
 
+#include "pages/fiches/w_FicheJoueur.h"
 #include "pages/options/w_OptionsSauve.h"
 #include "pages/reglages/w_Penalite.h"
 #include "pages/saisie/w_Resultats.h"
@@ -19,4 +20,5 @@ void EnregistrePages()
     EnregistrePagesVues();
     EnregistrePagesOptions();
     EnregistrePagesReglages();
+    EnregistrePagesFiches();
 }
