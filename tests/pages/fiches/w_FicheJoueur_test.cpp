@@ -9,8 +9,10 @@
 #include "support/TestSupport.h"
 #include "support_ui/DialoguesScriptes.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -346,4 +348,38 @@ TEST_F(FicheJoueurTest, OuverteParLaBaseDesPages)
     EXPECT_EQ(Dialogues.TitresFormes.size(), 1u);
     Dialogues.RepondResultat(ResultatModal::Annuler);
     EXPECT_EQ(AfficheFicheJoueur(5, Saison.get()), nullptr);
+}
+
+TEST_F(FicheJoueurTest, ToucheFiltreesDesChampsNumeriques)
+{
+    Tf_FicheJoueurEx F;
+    F.Saison = Saison.get();
+    F.Joueur = Joueur(1);
+    F.FormShow();
+    auto Tape = [](QLineEdit* E, const QString& Texte) {
+        for (QChar C : Texte) {
+            QKeyEvent Appui(QEvent::KeyPress, 0, Qt::NoModifier, QString(C));
+            QApplication::sendEvent(E, &Appui);
+        }
+    };
+    // The contract takes one key and shows its meaning.
+    Tape(F.e_Duree, "x");
+    EXPECT_EQ(T(F.e_Duree->text()), TraduitFmt(91, {3})) << "other keys are refused";
+    Tape(F.e_Duree, "1");
+    EXPECT_EQ(T(F.e_Duree->text()), Traduit(90));
+    Tape(F.e_Duree, "i");
+    EXPECT_EQ(T(F.e_Duree->text()), Traduit(84));
+    // "I" makes the age unknown; a digit then starts it again; two digits at most.
+    F.e_Age->clear();
+    Tape(F.e_Age, "i");
+    EXPECT_EQ(T(F.e_Age->text()), Traduit(84));
+    Tape(F.e_Age, "9a876");
+    EXPECT_EQ(T(F.e_Age->text()), "98");
+    // The shirt drops its "-" and takes digits only.
+    F.e_NumMaillot->setText("-");
+    Tape(F.e_NumMaillot, "1x2");
+    EXPECT_EQ(T(F.e_NumMaillot->text()), "12");
+    F.e_Taille->clear();
+    Tape(F.e_Taille, "18a05");
+    EXPECT_EQ(T(F.e_Taille->text()), "1805");
 }
