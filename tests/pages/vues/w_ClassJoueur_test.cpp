@@ -120,6 +120,7 @@ TEST_F(ClassJoueurTest, ClassementsSurLaSaison)
 
 TEST_F(ClassJoueurTest, DoubleClicSansFicheNeFaitRien)
 {
+    EnregistreFicheJoueur(nullptr);
     EnregistreFicheArbitre(nullptr);
     Tf_ClassJoueur* Page = Commande(66);
     const int Ligne = LigneDe(*Page->sg_Classjoueurs, 2);
