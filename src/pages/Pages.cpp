@@ -1,7 +1,7 @@
 #include "pages/Pages.h"
 
-#include "pages/fiches/w_FicheJoueur.h"
 #include "pages/fiches/w_FicheArbitre.h"
+#include "pages/fiches/w_FicheJoueur.h"
 #include "pages/options/w_OptionsSauve.h"
 #include "pages/reglages/w_Penalite.h"
 #include "pages/saisie/w_Resultats.h"
