@@ -18,15 +18,6 @@ bool Joue(const TDonneesChampionnat& c, int jour, uint16_t id)
     return j && j->IndexEquipe(id) >= 0;
 }
 
-const TInfoComp* MatchDuTie(const TDonneesChampionnat& c, uint16_t a, uint16_t b, int jour)
-{
-    const TInfoCompJour* j = c.GetJournee(jour);
-    if (!j)
-        return nullptr;
-    const TInfoComp* m = j->GetMatchEquipes(a, b);
-    return m ? m : j->GetMatchEquipes(b, a);
-}
-
 // Whether the tie of a and b still needs a match on day `cible` (day `premier`
 // being its round's first day): the day before holds its match and, unless
 // nothing is decided on that day, its result leaves the tie open.
@@ -35,7 +26,7 @@ bool TieOuvert(const TDonneesChampionnat& c, uint16_t a, uint16_t b, int premier
     const int veille = cible - 1;
     if (veille == premier)
         return true;
-    const TInfoComp* m = MatchDuTie(c, a, b, veille);
+    const TInfoComp* m = DecisionCoupe::MatchDuTie(c, a, b, veille);
     if (!m)
         return false;
     if (DecisionCoupe::TypeSansDecision(DecisionCoupe::TypeJour(c, veille)))

@@ -20,7 +20,8 @@ int Buts(uint16_t score)
     return score == Aucun ? 0 : (score & 0x7FFF);
 }
 
-// The match of the two teams on that day, in either order.
+} // namespace
+
 const TInfoComp* MatchDuTie(const TDonneesChampionnat& c, uint16_t a, uint16_t b, int jour)
 {
     const TInfoCompJour* j = c.GetJournee(jour);
@@ -30,6 +31,8 @@ const TInfoComp* MatchDuTie(const TDonneesChampionnat& c, uint16_t a, uint16_t b
         return m;
     return j->GetMatchEquipes(b, a);
 }
+
+namespace {
 
 int IndexDuTie(const TDonneesChampionnat& c, uint16_t a, uint16_t b, int jour)
 {

@@ -11,12 +11,15 @@
 
 class TContexteSaison;
 class TDonneesChampionnat;
+class TInfoComp;
 
 namespace DecisionCoupe {
 
 // The type word of a cup day (round kind in the low nibble, the day's place in
 // the round above); 0 for a day without a record.
 int TypeJour(const TDonneesChampionnat& c, int jour);
+// The match of the two teams on that day, in either order; nullptr when none.
+const TInfoComp* MatchDuTie(const TDonneesChampionnat& c, uint16_t a, uint16_t b, int jour);
 // Round number of a cup day (low 6 bits of its record), -1 without a record.
 int TourJour(const TDonneesChampionnat& c, int jour);
 // First day of the round of `jour`.

@@ -1,6 +1,7 @@
 #include "engine/ResultatsJournee.h"
 
 #include <algorithm>
+#include <limits>
 #include <tuple>
 
 #include "base/Horloge.h"
@@ -8,6 +9,7 @@
 #include "base/Texte.h"
 #include "base/oTraducteur.h"
 #include "engine/CalculClassement.h"
+#include "engine/DecisionCoupe.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 
@@ -23,14 +25,9 @@ int LitNombre(const std::string& texte, size_t debut, size_t longueur)
     const std::string morceau = Trim(texte.substr(debut, longueur));
     if (morceau.empty() || !std::all_of(morceau.begin(), morceau.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return 0;
-    return std::stoi(morceau);
-}
-
-// The cup day's type word, 0 outside the rounds.
-uint32_t TypeJourneeCoupe(const TDonneesChampionnat& c, int jour)
-{
-    const TTourCoupeJour* t = c.GetTourCoupe(jour - 1);
-    return t ? t->TypeMatch : 0;
+    // Digits only: the one failure left is a number too large for an int.
+    int valeur = 0;
+    return EssaieStrToInt(morceau, valeur) ? valeur : std::numeric_limits<int>::max();
 }
 
 using TRecord = std::tuple<uint16_t, uint16_t, uint8_t, uint8_t, uint8_t>;
@@ -102,7 +99,8 @@ TDateMatch LitDateSaisie(const std::string& texte)
 
 int LitScoreSaisi(const std::string& texte)
 {
-    return LitNombre(texte, 0, texte.size());
+    // A stored score keeps bit 15 for the qualified side.
+    return std::min(LitNombre(texte, 0, texte.size()), 0x7FFF);
 }
 
 void TLigneResultat::SetTirsAuBut(int buts1, int buts2)
@@ -168,13 +166,13 @@ bool TResultatsJournee::PlacementManuel() const
         return false;
     if (!Champ->EstCoupe())
         return true;
-    const uint32_t jambes = TypeJourneeCoupe(*Champ, Jour) & 0xF0;
+    const int jambes = DecisionCoupe::TypeJour(*Champ, Jour) & 0xF0;
     return jambes == 0x00 || jambes == 0x10 || jambes == 0x40;
 }
 
 bool TResultatsJournee::GlissementPermis() const
 {
-    return PlacementManuel() || (Champ && (TypeJourneeCoupe(*Champ, Jour) & 0xF0) == 0xC0);
+    return PlacementManuel() || (Champ && (DecisionCoupe::TypeJour(*Champ, Jour) & 0xF0) == 0xC0);
 }
 
 TDateMatch TResultatsJournee::Aujourdhui() const

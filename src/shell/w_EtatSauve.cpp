@@ -76,15 +76,13 @@ bool TChargeThread::Execute()
                                            [this](int valeur) { Progression(valeur); });
 }
 
-TSauveThread::TSauveThread(std::string nomFichier, std::string dllDir, Tf_EtatSauve* forme, const TSaison& saison,
-                           bool sauve)
-    : TIOThread(std::move(nomFichier), std::move(dllDir), forme), m_Saison(saison), m_Sauve(sauve)
+TSauveThread::TSauveThread(std::string nomFichier, std::string dllDir, Tf_EtatSauve* forme, const TSaison& saison)
+    : TIOThread(std::move(nomFichier), std::move(dllDir), forme), m_Saison(saison)
 {
 }
 
 bool TSauveThread::Execute()
 {
-    (void)m_Sauve; // the archive is written the same way whatever the caller's flag
     TChargeurXmp chargeur(m_NomFichier, m_DllDir);
     return chargeur.SauveSaison(m_Saison, [this](int valeur) { Progression(valeur); });
 }
@@ -135,13 +133,11 @@ TSaison* Tf_EtatSauve::PrepareChargement(const std::string& nomFichier, const st
     return m_Nouvelle.get();
 }
 
-void Tf_EtatSauve::PrepareSauvegarde(const std::string& nomFichier, const std::string& dllDir, bool sauve,
-                                     const TSaison& saison)
+void Tf_EtatSauve::PrepareSauvegarde(const std::string& nomFichier, const std::string& dllDir, const TSaison& saison)
 {
     m_Mode = ModeSauvegarde;
     m_NomFichier = nomFichier;
     m_DllDir = dllDir;
-    m_Sauve = sauve;
     m_ASauver = &saison;
     m_Nouvelle.reset();
     if (Traducteur()) {
@@ -178,7 +174,7 @@ void Tf_EtatSauve::t_DeclencheTimer()
     if (m_Mode == ModeChargement && m_Nouvelle)
         m_Fil = std::make_unique<TChargeThread>(m_NomFichier, m_DllDir, this, *m_Nouvelle);
     else if (m_Mode == ModeSauvegarde && m_ASauver)
-        m_Fil = std::make_unique<TSauveThread>(m_NomFichier, m_DllDir, this, *m_ASauver, m_Sauve);
+        m_Fil = std::make_unique<TSauveThread>(m_NomFichier, m_DllDir, this, *m_ASauver);
     if (!m_Fil) {
         done(ResultatModal::Annuler);
         return;
@@ -256,6 +252,6 @@ std::unique_ptr<TSaison> TEtatSauveQt::Charge(const std::string& nomFichier, con
 bool TEtatSauveQt::Sauve(const std::string& nomFichier, const std::string& dllDir, const TSaison& saison)
 {
     Tf_EtatSauve forme(QApplication::activeWindow());
-    forme.PrepareSauvegarde(nomFichier, dllDir, true, saison);
+    forme.PrepareSauvegarde(nomFichier, dllDir, saison);
     return Execute(forme) == ResultatModal::Ok;
 }

@@ -42,7 +42,6 @@ public:
     // Called by the worker: stores the value and hands it to the form's
     // progress bar on the user-interface thread.
     void Progression(int valeur);
-    int DerniereProgression() const { return m_Progression.load(); }
     // True when the load or save succeeded (read once the thread ended).
     bool Reussi() const { return m_Reussi; }
     std::thread::id IdFil() const { return m_IdFil; }
@@ -79,14 +78,13 @@ private:
 // Writes the season as an archive; the season is never changed.
 class TSauveThread : public TIOThread {
 public:
-    TSauveThread(std::string nomFichier, std::string dllDir, Tf_EtatSauve* forme, const TSaison& saison, bool sauve);
+    TSauveThread(std::string nomFichier, std::string dllDir, Tf_EtatSauve* forme, const TSaison& saison);
 
 protected:
     bool Execute() override;
 
 private:
     const TSaison& m_Saison;
-    bool m_Sauve;
 };
 
 class Tf_EtatSauve : public TDialogue {
@@ -102,13 +100,12 @@ public:
     // form keeps it; after OK the caller takes it with PrendSaison).
     TSaison* PrepareChargement(const std::string& nomFichier, const std::string& dllDir);
     // Save mode: the season is only read, and stays the caller's.
-    void PrepareSauvegarde(const std::string& nomFichier, const std::string& dllDir, bool sauve, const TSaison& saison);
+    void PrepareSauvegarde(const std::string& nomFichier, const std::string& dllDir, const TSaison& saison);
     // Shows the form modally until the worker ends: OK or Cancel.
     int Execute();
     // After OK in load mode: the loaded season; null otherwise.
     std::unique_ptr<TSaison> PrendSaison();
 
-    int Mode() const { return m_Mode; }
     bool EnCours() const { return m_Fil != nullptr; }
     // The progress bar's position, 0..100.
     int Position() const;
@@ -137,7 +134,6 @@ private:
     std::string m_DllDir;
     std::unique_ptr<TSaison> m_Nouvelle; // the season a load fills
     const TSaison* m_ASauver = nullptr;
-    bool m_Sauve = false;
     std::unique_ptr<TIOThread> m_Fil;
     std::vector<int> m_Positions;
     std::thread::id m_IdFilTravail;

@@ -13,6 +13,7 @@
 #include "model/LectureParametre.h"
 #include "model/SaisonFoot.h"
 #include "pages/Pages.h"
+#include "platform/Couleurs.h"
 #include "platform/Dialogues.h"
 #include "platform/Ecran.h"
 #include "platform/Imprimante.h"
@@ -127,11 +128,6 @@ TFondCopie* Panneau(QWidget* parent, TFond* modele)
     if (modele != nullptr)
         panneau->SetModele(modele);
     return panneau;
-}
-
-QColor CouleurQt(TColor c)
-{
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
 
 } // namespace
@@ -645,7 +641,7 @@ void Tf_Principale::AfficheCommandeImprimer()
                 auto* noeud = new QTreeWidgetItem(titre);
                 noeud->setText(0, Qs(libelle));
                 noeud->setData(0, Qt::UserRole, CodeMenu::Imprimer);
-                noeud->setForeground(0, CouleurQt(CouleurMenu::Commande));
+                noeud->setForeground(0, VersQColor(CouleurMenu::Commande));
             }
         }
         if (FEtatMenu.MenuHaut) {

@@ -311,20 +311,30 @@ void Tf_Principale::AjouteFichierRecent(const std::string& nom)
 
 // ------------------------------------------------------------- exports
 
+namespace {
+
+// The export save dialog (text 38); empty when cancelled.
+std::string DemandeNomExport(const std::string& filtre, const std::string& extension, const std::string& dossier)
+{
+    TDemandeFichier demande;
+    demande.Titre = Traduit(38);
+    demande.Filtre = filtre;
+    demande.ExtensionDefaut = extension;
+    demande.DossierInitial = dossier;
+    const TReponseFichier reponse = Dialogues().EnregistreFichier(demande);
+    return reponse.Ok ? reponse.NomFichier : std::string();
+}
+
+} // namespace
+
 void Tf_Principale::ExporteChampionnat()
 {
     if (!FSaison || !FSaison->GetChampCourant())
         return;
     ValideSaisieEnCours();
-    TDemandeFichier demande;
-    demande.Titre = Traduit(38);
-    demande.Filtre = FiltreDonnees();
-    demande.ExtensionDefaut = "xmd";
-    demande.DossierInitial = FAppDir + "Data/";
-    const TReponseFichier reponse = Dialogues().EnregistreFichier(demande);
-    if (!reponse.Ok || reponse.NomFichier.empty())
-        return;
-    TTraiteurFichier::ExtraitChampionnat(reponse.NomFichier, *FSaison, false, FAppDir + "Dll/", "", Statut, {});
+    const std::string nom = DemandeNomExport(FiltreDonnees(), "xmd", FAppDir + "Data/");
+    if (!nom.empty())
+        TTraiteurFichier::ExtraitChampionnat(nom, *FSaison, false, FAppDir + "Dll/", "", Statut, {});
 }
 
 void Tf_Principale::ExporteSaison()
@@ -332,16 +342,10 @@ void Tf_Principale::ExporteSaison()
     if (!FSaison)
         return;
     ValideSaisieEnCours();
-    TDemandeFichier demande;
-    demande.Titre = Traduit(38);
-    demande.Filtre = FiltreSaison();
-    demande.ExtensionDefaut = "xmc";
-    demande.DossierInitial = FAppDir + "sauvegarde/";
-    const TReponseFichier reponse = Dialogues().EnregistreFichier(demande);
-    if (!reponse.Ok || reponse.NomFichier.empty())
-        return;
+    const std::string nom = DemandeNomExport(FiltreSaison(), "xmc", FAppDir + "sauvegarde/");
     // A copy of the whole season: the open file keeps its name and its state.
-    TTraiteurFichier::SauveAvecEtat(reponse.NomFichier, *FSaison, false, FAppDir + "Dll/", "", nullptr, {}, true);
+    if (!nom.empty())
+        TTraiteurFichier::SauveAvecEtat(nom, *FSaison, false, FAppDir + "Dll/", "", nullptr, {}, true);
 }
 
 void Tf_Principale::CreeHistoriqueDivision()

@@ -597,3 +597,14 @@ TEST(ResultatsJournee, CupLegsDecideWhetherTeamsArePlacedByHand)
     EXPECT_FALSE(page->PlaceEquipe("Arles"));
     EXPECT_EQ(s.Notices, avant);
 }
+
+// Score edits hold whatever was typed: a long number neither throws nor
+// reaches the qualified-side bit.
+TEST(ResultatsJournee, ScoreTextsReadSafely)
+{
+    EXPECT_EQ(LitScoreSaisi(""), 0);
+    EXPECT_EQ(LitScoreSaisi(" 3 "), 3);
+    EXPECT_EQ(LitScoreSaisi("3a"), 0);
+    EXPECT_EQ(LitScoreSaisi("40000"), 0x7FFF);
+    EXPECT_EQ(LitScoreSaisi("99999999999999999999"), 0x7FFF);
+}

@@ -109,7 +109,7 @@ TEST_F(EtatSauve, LaFormeAnnonceSonModeEtRefuseDEtreFermeeEnCours)
     EXPECT_EQ(chargement.Position(), 100);
 
     Tf_EtatSauve sauvegarde;
-    sauvegarde.PrepareSauvegarde(dir.str() + "autre.xmc", "", true, *saison);
+    sauvegarde.PrepareSauvegarde(dir.str() + "autre.xmc", "", *saison);
     EXPECT_EQ(sauvegarde.Label2->text().toStdString(), Traduit(451));
     EXPECT_EQ(sauvegarde.windowTitle().toStdString(), Traduit(452));
     bool refusee = false;

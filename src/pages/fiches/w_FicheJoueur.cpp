@@ -527,11 +527,6 @@ const TStatHistorique* Tf_FicheJoueur::HistoriqueLigne(int Ligne) const
     return Ligne >= 0 && Ligne < static_cast<int>(FLignes.size()) ? FLignes[Ligne].get() : nullptr;
 }
 
-int Tf_FicheJoueur::NbLignesHistorique() const
-{
-    return sg_Historique->rowCount();
-}
-
 void Tf_FicheJoueur::AfficheImage()
 {
     LogoJoueur->clear();

@@ -86,8 +86,6 @@ public:
 
     // The record held by a career row, nullptr for the header or an empty row.
     const TStatHistorique* HistoriqueLigne(int Ligne) const;
-    int NbLignesHistorique() const; // data rows, at least 1
-    int ImageJoueur() const { return FImage; }
     std::string Titre() const { return FTitre; }
 
     QTabWidget* pc_FicheJoueur;

@@ -207,7 +207,7 @@ QWidget* Tf_Resultats::Contenu() const
 void Tf_Resultats::Initialiser(TSaison* saison)
 {
     Saison = saison;
-    FJournee = std::make_unique<TResultatsJournee>(saison, FHorloge);
+    FJournee = std::make_unique<TResultatsJournee>(saison);
     FJournee->OnModification = [this] { Modifie(); };
     FJournee->SurAffichage = [this] { Affiche(); };
     FJournee->SurLignesCreees = [this] { ConstruitLignes(); };

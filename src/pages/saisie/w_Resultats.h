@@ -57,9 +57,6 @@ public:
     explicit Tf_Resultats(QWidget* parent = nullptr);
     ~Tf_Resultats() override;
 
-    // The clock of "today" (the program's by default); before Initialiser.
-    void SetHorloge(const THorloge* horloge) { FHorloge = horloge; }
-
     void Initialiser(TSaison* saison);
     void CreerLignes();
     void FondMatchresize();
@@ -136,7 +133,6 @@ private:
 
     std::unique_ptr<TResultatsJournee> FJournee;
     std::vector<TControlesLigne> FLignes;
-    const THorloge* FHorloge = nullptr;
     bool FEnAffichage = false;
     bool FMontree = false;
     int FLigneMenu = 0;

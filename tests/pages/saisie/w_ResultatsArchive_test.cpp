@@ -20,7 +20,6 @@
 
 namespace {
 
-
 std::unique_ptr<TSaison> Charge(const std::string& fichier)
 {
     auto saison = std::make_unique<TSaisonFootball>();

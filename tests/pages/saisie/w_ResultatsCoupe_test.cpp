@@ -1,5 +1,7 @@
 #include "pages/saisie/w_Resultats.h"
 
+#include "pages/saisie/PageResultatsTest.h"
+
 #include "base/Horloge.h"
 #include "base/oTraducteur.h"
 #include "controls/ImageFond.h"
@@ -40,28 +42,7 @@ std::unique_ptr<TSaisonFootball> CoupeQuatre()
     return saison;
 }
 
-class PageResultatsCoupe : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        InstalleTraducteur(std::make_unique<TTraducteur>("texte/Textefr.txt"));
-        Ancienne = InstalleHorloge(std::make_shared<THorlogeFixe>(TDateHeure{2024, 3, 15}));
-        EnregistrePages();
-    }
-    void TearDown() override
-    {
-        InstalleHorloge(Ancienne);
-        InstalleTraducteur(nullptr);
-    }
-    Tf_Resultats* Ouvre(testsupport::TFaussePrincipale& principale)
-    {
-        const TCommandePage* commande = CommandePage(13);
-        EXPECT_NE(commande, nullptr);
-        (*commande)(principale, 13, 0, 0);
-        return dynamic_cast<Tf_Resultats*>(principale.GetPageCourante());
-    }
-    std::shared_ptr<THorloge> Ancienne;
-};
+using PageResultatsCoupe = PageResultatsTest;
 
 TEST_F(PageResultatsCoupe, LevelScoreAsksTheShootOutAndTheWinnersMeetInTheFinal)
 {

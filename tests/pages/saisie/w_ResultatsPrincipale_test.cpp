@@ -18,7 +18,7 @@
 #include "support/SaisonExemple.h"
 #include "support/TestSupport.h"
 #include "support_ui/DialoguesScriptes.h"
-#include "support_ui/DossierProgramme.h"
+#include "support_ui/FenetreSurArchive.h"
 
 #include <QSlider>
 #include <QTest>
@@ -30,49 +30,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-
-void EcritArchive(const std::string& fichier)
-{
-    ASSERT_TRUE(TTraiteurFichier::SauveAvecEtat(fichier, *testsupport::CreeLigueQuatreEquipes(), true, "", "", nullptr,
-                                                {}, false));
-}
-
-class RoutePrincipale : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        AncienDossier = fs::current_path();
-        testsupport::CopieDossierProgramme(Dossier.path());
-        Horloge = InstalleHorloge(std::make_shared<THorlogeFixe>(TDateHeure{2024, 9, 20}));
-    }
-    void TearDown() override
-    {
-        Fenetre.reset();
-        InstalleHorloge(Horloge);
-        fs::current_path(AncienDossier);
-    }
-
-    testsupport::TempDir Dossier;
-    testsupport::TDialoguesScriptes Dialogues;
-    testsupport::TMessagesScriptes Messages;
-    testsupport::TEcranFixe Ecran;
-    TEtatSauveQt EtatSauve;
-    fs::path AncienDossier;
-    std::shared_ptr<THorloge> Horloge;
-    std::unique_ptr<Tf_Principale> Fenetre;
-};
+using RoutePrincipale = testsupport::FenetreSurArchive;
 
 } // namespace
 
 TEST_F(RoutePrincipale, ScoresTypedThroughTheMainWindowComeBackFromTheArchive)
 {
-    const std::string fichier = (Dossier / "saison.xmc").string();
-    EcritArchive(fichier);
-    Messages.ReponseParDefaut = ReponseMessage::Ok;
-
-    Fenetre = std::make_unique<Tf_Principale>(Dossier.str());
-    ASSERT_EQ(Fenetre->TagApplication, 0);
-    ASSERT_TRUE(Fenetre->OuvreFichier(fichier));
+    DemarreSurArchive();
+    if (HasFatalFailure())
+        return;
     ASSERT_TRUE(Fenetre->ExecuteCommande(13));
     auto* page = dynamic_cast<Tf_Resultats*>(Fenetre->GetPageCourante());
     ASSERT_NE(page, nullptr);
@@ -93,7 +59,7 @@ TEST_F(RoutePrincipale, ScoresTypedThroughTheMainWindowComeBackFromTheArchive)
     EXPECT_EQ(CompteurModification, 0);
 
     // The archive opened again holds both days.
-    ASSERT_TRUE(Fenetre->OuvreFichier(fichier));
+    ASSERT_TRUE(Fenetre->OuvreFichier(Fichier));
     TSaison* relue = Fenetre->GetSaison();
     ASSERT_NE(relue, nullptr);
     const TDonneesChampionnat* c = relue->GetChampionnat(1);

@@ -1,5 +1,7 @@
 #include "pages/saisie/w_Resultats.h"
 
+#include "pages/saisie/PageResultatsTest.h"
+
 #include "base/Horloge.h"
 #include "base/oTraducteur.h"
 #include "controls/Dessin.h"
@@ -46,30 +48,7 @@ void DateJours(TDonneesChampionnat& c)
         c.SetDateJournee(n, EncodeDateMatch(n, 2, 2024));
 }
 
-class PageResultats : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        InstalleTraducteur(std::make_unique<TTraducteur>("texte/Textefr.txt"));
-        Ancienne = InstalleHorloge(std::make_shared<THorlogeFixe>(TDateHeure{2024, 3, 15}));
-        EnregistrePages();
-    }
-    void TearDown() override
-    {
-        InstalleHorloge(Ancienne);
-        InstalleTraducteur(nullptr);
-    }
-    Tf_Resultats* Ouvre(testsupport::TFaussePrincipale& principale)
-    {
-        const TCommandePage* commande = CommandePage(13);
-        EXPECT_NE(commande, nullptr);
-        (*commande)(principale, 13, 0, 0);
-        auto* page = dynamic_cast<Tf_Resultats*>(principale.GetPageCourante());
-        EXPECT_NE(page, nullptr);
-        return page;
-    }
-    std::shared_ptr<THorloge> Ancienne;
-};
+using PageResultats = PageResultatsTest;
 
 } // namespace
 

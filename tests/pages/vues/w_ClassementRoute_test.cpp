@@ -19,7 +19,7 @@
 #include "support/SaisonExemple.h"
 #include "support/TestSupport.h"
 #include "support_ui/DialoguesScriptes.h"
-#include "support_ui/DossierProgramme.h"
+#include "support_ui/FenetreSurArchive.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -30,45 +30,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-
-void EcritArchive(const std::string& fichier)
-{
-    ASSERT_TRUE(TTraiteurFichier::SauveAvecEtat(fichier, *testsupport::CreeLigueQuatreEquipes(), true, "", "", nullptr,
-                                                {}, false));
-}
-
-class ClassementRoute : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        testsupport::CopieDossierProgramme(Dossier.path());
-        AncienneHorloge = InstalleHorloge(std::make_shared<THorlogeFixe>(TDateHeure{2024, 9, 20}));
-    }
-    void TearDown() override
-    {
-        Fenetre.reset();
-        InstalleHorloge(AncienneHorloge);
-    }
-
-    testsupport::TempDir Dossier;
-    testsupport::TDialoguesScriptes Dialogues;
-    testsupport::TMessagesScriptes Messages;
-    testsupport::TEcranFixe Ecran;
-    TEtatSauveQt EtatSauve;
-    std::shared_ptr<THorloge> AncienneHorloge;
-    std::unique_ptr<Tf_Principale> Fenetre;
-};
+using ClassementRoute = testsupport::FenetreSurArchive;
 
 } // namespace
 
 TEST_F(ClassementRoute, LeClassementApresLaSaisieDUneJournee)
 {
-    const std::string fichier = (Dossier / "saison.xmc").string();
-    EcritArchive(fichier);
-    Messages.ReponseParDefaut = ReponseMessage::Ok;
-    Fenetre = std::make_unique<Tf_Principale>(Dossier.str());
-    ASSERT_EQ(Fenetre->TagApplication, 0);
-    ASSERT_TRUE(Fenetre->OuvreFichier(fichier));
+    DemarreSurArchive();
+    if (HasFatalFailure())
+        return;
     ASSERT_TRUE(Fenetre->ExecuteCommande(13));
     auto* Resultats = dynamic_cast<Tf_Resultats*>(Fenetre->GetPageCourante());
     ASSERT_NE(Resultats, nullptr);

@@ -1,0 +1,32 @@
+#include "support_ui/FenetreSurArchive.h"
+
+#include "files/TraiteurFichier.h"
+#include "support/SaisonExemple.h"
+
+namespace testsupport {
+
+void FenetreSurArchive::SetUp()
+{
+    AncienDossier = std::filesystem::current_path();
+    CopieDossierProgramme(Dossier.path());
+    AncienneHorloge = InstalleHorloge(std::make_shared<THorlogeFixe>(TDateHeure{2024, 9, 20}));
+    Fichier = (Dossier / "saison.xmc").string();
+    ASSERT_TRUE(TTraiteurFichier::SauveAvecEtat(Fichier, *CreeLigueQuatreEquipes(), true, "", "", nullptr, {}, false));
+    Messages.ReponseParDefaut = ReponseMessage::Ok;
+}
+
+void FenetreSurArchive::TearDown()
+{
+    Fenetre.reset();
+    InstalleHorloge(AncienneHorloge);
+    std::filesystem::current_path(AncienDossier);
+}
+
+void FenetreSurArchive::DemarreSurArchive()
+{
+    Fenetre = std::make_unique<Tf_Principale>(Dossier.str());
+    ASSERT_EQ(Fenetre->TagApplication, 0);
+    ASSERT_TRUE(Fenetre->OuvreFichier(Fichier));
+}
+
+} // namespace testsupport

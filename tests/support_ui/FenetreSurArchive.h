@@ -1,0 +1,41 @@
+#pragma once
+// The real main window started on a copy of the program folder, with the
+// four-team league saved as "saison.xmc" in it, scripted dialogs and messages,
+// the progress form and "today" fixed at 20 September 2024.
+
+#include "base/Horloge.h"
+#include "shell/w_EtatSauve.h"
+#include "shell/w_Principale.h"
+#include "support/MessagesScriptes.h"
+#include "support/TestSupport.h"
+#include "support_ui/DialoguesScriptes.h"
+#include "support_ui/DossierProgramme.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace testsupport {
+
+class FenetreSurArchive : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the window and opens the archive in it.
+    void DemarreSurArchive();
+
+    TempDir Dossier;
+    TDialoguesScriptes Dialogues;
+    TMessagesScriptes Messages;
+    TEcranFixe Ecran;
+    TEtatSauveQt EtatSauve;
+    std::filesystem::path AncienDossier;
+    std::shared_ptr<THorloge> AncienneHorloge;
+    std::unique_ptr<Tf_Principale> Fenetre;
+    std::string Fichier;
+};
+
+} // namespace testsupport
