@@ -183,14 +183,11 @@ TDateMatch TResultatsJournee::Aujourdhui() const
 
 int TResultatsJournee::IdEquipe(const std::string& nom) const
 {
+    // The same lookup as the cup decision, so a row never resolves one way
+    // when its score is left and another when the day is saved.
     if (!Champ || !Saison || nom.empty())
         return -1;
-    for (int p = 0; p < Champ->GetNbEquipe(); ++p) {
-        const int id = Champ->GetEquipe(p);
-        if (id >= 0 && id != Aucun && Saison->GetNomEquipe(static_cast<uint16_t>(id)) == nom)
-            return id;
-    }
-    return -1;
+    return DecisionCoupe::IdEquipeNom(*Champ, *Saison, nom);
 }
 
 void TResultatsJournee::Modifie()

@@ -608,3 +608,20 @@ TEST(ResultatsJournee, ScoreTextsReadSafely)
     EXPECT_EQ(LitScoreSaisi("40000"), 0x7FFF);
     EXPECT_EQ(LitScoreSaisi("99999999999999999999"), 0x7FFF);
 }
+
+// A name typed in another case or without its accents still finds the team,
+// as the cup decision finds it.
+TEST_F(ResultatsJourneeTextes, TypedNamesAreFoundWhateverTheirCase)
+{
+    TSaisonJournee s;
+    s.Champ->AjouteMatch(1, 0, 1, -1, 1, 0);
+    auto page = s.Ouvre();
+    testsupport::TMessagesScriptes messages;
+    page->SetEquipe(0, 0, "BREST");
+    page->SetEquipe(0, 1, "arles");
+    page->EnregistrerJournee();
+    EXPECT_TRUE(messages.Messages.empty());
+    ASSERT_EQ(s.Champ->GetJournee(1)->NbMatch(), 1);
+    EXPECT_EQ(s.Valeur(1, 1), 1);
+    EXPECT_EQ(s.Valeur(1, 3), 0);
+}
