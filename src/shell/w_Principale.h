@@ -172,6 +172,7 @@ public:
     void ValideSaisieEnCours(); // the current page commits its half-typed entry
     // False when the user cancelled the closing.
     bool FormClose();
+    // Commits the shown page, then asks to save the changes; false when cancelled.
     bool DemandeSauvegarde();
     void AjouteFichierRecent(const std::string& nom);
     void ExporteChampionnat();

@@ -170,6 +170,9 @@ void Tf_Principale::ApresOuverture()
 
 bool Tf_Principale::DemandeSauvegarde()
 {
+    // What the page holds half-typed is part of what may be lost: it goes into
+    // the season, and counts as a change, before the question.
+    ValideSaisieEnCours();
     if (CompteurModification <= 0)
         return true;
     const uint16_t reponse = MessageUtil(TraduitFmt(2, {NomFichierQuestion(FichierCourant)}),
@@ -291,7 +294,6 @@ bool Tf_Principale::FermeFichier()
 
 bool Tf_Principale::FormClose()
 {
-    ValideSaisieEnCours();
     const bool ferme = DemandeSauvegarde();
     if (ferme) {
         AfficheAucuneFenetre(true);

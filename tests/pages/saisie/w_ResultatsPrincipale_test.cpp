@@ -11,6 +11,7 @@
 #include "files/TraiteurFichier.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
+#include "model/infocomp.h"
 #include "platform/Ecran.h"
 #include "shell/w_EtatSauve.h"
 #include "shell/w_Principale.h"
@@ -25,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 namespace fs = std::filesystem;
 
@@ -79,3 +81,83 @@ TEST_F(RoutePrincipale, ScoresTypedThroughTheMainWindowComeBackFromTheArchive)
         EXPECT_EQ(calcul.GetClassement(r, 2), attendu[r].second) << "place " << r + 1;
     }
 }
+
+namespace {
+
+// The home score of day 1's first match as the archive holds it.
+uint16_t ScoreArchive(const std::string& fichier)
+{
+    TSaisonFootball relue;
+    if (!TTraiteurFichier::ChargeXml(fichier, relue, ""))
+        return 0xFFFE;
+    const TDonneesChampionnat* c = relue.GetChampionnat(1);
+    return c ? c->GetValeurMatch(1, 2) : 0xFFFE;
+}
+
+// The commands that replace or close the season, each run from the menus.
+enum class Commande { Fermer, Ouvrir, Recent, Quitter };
+
+class SaisieAvantFermeture : public testsupport::FenetreSurArchive,
+                             public ::testing::WithParamInterface<std::tuple<Commande, uint16_t>> {
+protected:
+    // Opens the archive, types 3-1 as the score of day 1's first match and
+    // runs the command, answering the save question with Reponse.
+    void TapeEtLance(Commande commande, uint16_t reponse)
+    {
+        DemarreSurArchive();
+        ASSERT_FALSE(HasFatalFailure());
+        ASSERT_TRUE(Fenetre->ExecuteCommande(13));
+        Page = dynamic_cast<Tf_Resultats*>(Fenetre->GetPageCourante());
+        ASSERT_NE(Page, nullptr);
+        QTest::keyClicks(Page->Ligne(0).Score[0], "3");
+        QTest::keyClicks(Page->Ligne(0).Score[1], "1");
+        Messages.Messages.clear();
+        Messages.Repond(reponse);
+        switch (commande) {
+        case Commande::Fermer:
+            Fenetre->ExecuteCommande(9);
+            break;
+        case Commande::Ouvrir:
+            Dialogues.RepondFichier(Fichier);
+            Fenetre->ExecuteCommande(6);
+            break;
+        case Commande::Recent:
+            ASSERT_EQ(Fenetre->GetFichiersRecents().front(), Fichier);
+            Fenetre->ExecuteCommande((1 << 8) | 255);
+            break;
+        case Commande::Quitter:
+            Fenetre->ExecuteCommande(12);
+            break;
+        }
+    }
+
+    Tf_Resultats* Page = nullptr;
+};
+
+} // namespace
+
+TEST_P(SaisieAvantFermeture, TheTypedScoreIsCommittedBeforeTheSaveQuestion)
+{
+    const auto [commande, reponse] = GetParam();
+    TapeEtLance(commande, reponse);
+    if (HasFatalFailure())
+        return;
+    // The question comes first (a save then says it saved).
+    ASSERT_FALSE(Messages.Messages.empty());
+    EXPECT_EQ(Messages.Messages[0].Texte, TraduitFmt(2, {"saison"}));
+    if (reponse == ReponseMessage::Annuler) {
+        // Nothing closed: the page still shows the score, the season still has it.
+        ASSERT_EQ(Fenetre->GetPageCourante(), Page);
+        EXPECT_EQ(Page->Ligne(0).Score[0]->Text(), "3");
+        EXPECT_EQ(Fenetre->GetSaison()->GetChampionnat(1)->GetValeurMatch(1, 2), 3);
+        EXPECT_EQ(CompteurModification, 1);
+        EXPECT_EQ(ScoreArchive(Fichier), TInfoComp::Aucun);
+        return;
+    }
+    EXPECT_EQ(ScoreArchive(Fichier), reponse == ReponseMessage::Oui ? 3 : TInfoComp::Aucun);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FermerOuvrirRecentQuitter, SaisieAvantFermeture,
+    ::testing::Combine(::testing::Values(Commande::Fermer, Commande::Ouvrir, Commande::Recent, Commande::Quitter),
+                       ::testing::Values(ReponseMessage::Oui, ReponseMessage::Non, ReponseMessage::Annuler)));
