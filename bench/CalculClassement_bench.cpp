@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <map>
 #include <memory>
 #include <string>
@@ -82,24 +83,51 @@ struct TSaisonComplete {
     }
 };
 
-const TSaisonComplete& Saison()
+TSaisonComplete& Saison()
 {
-    static const TSaisonComplete s;
+    static TSaisonComplete s;
     return s;
 }
 
 // The standings after every day, one day at a time on one engine.
+void JourParJour(const TSaisonComplete& s)
+{
+    TCalculClassement c(&s.Championnat, &s.Saison);
+    for (int d = 1; d <= NbJours; ++d)
+        c.Calcule(TCalculClassement::General, d, nullptr, d);
+    benchmark::DoNotOptimize(c.GetClassement(0, 1));
+}
+
 void BM_ClassementJourParJour(benchmark::State& state)
 {
-    const TSaisonComplete& s = Saison();
-    for (auto _ : state) {
-        TCalculClassement c(&s.Championnat, &s.Saison);
-        for (int d = 1; d <= NbJours; ++d)
-            c.Calcule(TCalculClassement::General, d, nullptr, d);
-        benchmark::DoNotOptimize(c.GetClassement(0, 1));
-    }
+    TSaisonComplete& s = Saison();
+    s.Championnat.OrdreClassement = "uac";
+    for (auto _ : state)
+        JourParJour(s);
 }
 BENCHMARK(BM_ClassementJourParJour)->Unit(benchmark::kMicrosecond);
+
+// Head-to-head letters beside goal difference alone: the ratio of the season
+// day by day under "ukac" to the same under "ac", timed in turns.
+void BM_TeteContreDifference(benchmark::State& state)
+{
+    TSaisonComplete& s = Saison();
+    double tete = 0, difference = 0;
+    for (auto _ : state) {
+        for (const char* ordre : {"ac", "ukac"}) {
+            s.Championnat.OrdreClassement = ordre;
+            const auto debut = std::chrono::steady_clock::now();
+            JourParJour(s);
+            const double duree = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
+            (ordre[0] == 'u' ? tete : difference) += duree;
+        }
+    }
+    s.Championnat.OrdreClassement = "uac";
+    state.counters["ac_us"] = difference * 1e6 / static_cast<double>(state.iterations());
+    state.counters["ukac_us"] = tete * 1e6 / static_cast<double>(state.iterations());
+    state.counters["x_ac"] = tete / difference;
+}
+BENCHMARK(BM_TeteContreDifference)->Unit(benchmark::kMicrosecond);
 
 // Every kind once over the whole season.
 void BM_ToutesLesSortes(benchmark::State& state)

@@ -57,15 +57,9 @@ TCritere Critere(char lettre)
 
 } // namespace
 
-TCalculClassement::TCalculClassement(const TDonneesChampionnat* championnat, const TContexteSaison* saison,
-                                     SansLibelles)
+TCalculClassement::TCalculClassement(const TDonneesChampionnat* championnat, const TContexteSaison* saison)
     : NbEquipe(championnat ? championnat->GetNbEquipe() : 0), Classement(NbEquipe), Totaux(NbEquipe), Brut(NbEquipe),
       Championnat(championnat), Saison(saison)
-{
-}
-
-TCalculClassement::TCalculClassement(const TDonneesChampionnat* championnat, const TContexteSaison* saison)
-    : TCalculClassement(championnat, saison, SansLibelles{})
 {
     Libelles.reserve(std::size(IdsLibelles));
     for (int id : IdsLibelles)
@@ -176,6 +170,7 @@ void TCalculClassement::VideBrut()
     for (LigneBrut& l : Brut)
         l.fill(0);
     JoursComptes.clear();
+    MatchsComptes.clear();
 }
 
 void TCalculClassement::CalculeBrut(int premierJour, int dernierJour, const std::vector<int>* filtre)
@@ -196,6 +191,7 @@ void TCalculClassement::CompteJour(int jour, const std::vector<int>* filtre, boo
         return;
     if (static_cast<int>(JoursComptes.size()) <= jour)
         JoursComptes.resize(jour + 1, false);
+    const bool dejaCompte = JoursComptes[jour];
     JoursComptes[jour] = true;
 
     const int nb = Championnat->GetNbMatchJournee(jour);
@@ -207,37 +203,47 @@ void TCalculClassement::CompteJour(int jour, const std::vector<int>* filtre, boo
         if (id1 == Aucun || s1 == Aucun || id2 == Aucun || s2 == Aucun)
             continue;
         const int e1 = Index(id1), e2 = Index(id2);
-        if (e1 < 0 || e2 < 0 || (filtre && !DansListe(e1, e2, *filtre)))
+        if (e1 < 0 || e2 < 0)
             continue;
-        LigneBrut& dom = Brut[e1];
-        LigneBrut& ext = Brut[e2];
-        int ecart = 0;
-        if (bonus) {
-            ecart = std::abs(s1 - s2) <= Championnat->BonusEcart ? 1 : 0;
-            // A side earns the score bonus by scoring at least BonusBut.
-            if (s1 >= Championnat->BonusBut)
-                Ajoute(dom[10], 1);
-            if (s2 >= Championnat->BonusBut)
-                Ajoute(ext[11], 1);
-        }
-        // The margin bonus goes to the side that lost by little.
-        if (s1 > s2) {
-            Ajoute(dom[0], 1);
-            Ajoute(ext[7], 1);
-            Ajoute(ext[11], ecart);
-        } else if (s1 == s2) {
-            Ajoute(dom[1], 1);
-            Ajoute(ext[6], 1);
-        } else {
-            Ajoute(dom[2], 1);
-            Ajoute(ext[5], 1);
-            Ajoute(dom[10], ecart);
-        }
-        Ajoute(dom[3], s1);
-        Ajoute(dom[4], s2);
-        Ajoute(ext[8], s2);
-        Ajoute(ext[9], s1);
+        // A day counted again adds to the raw table again, but the
+        // head-to-head tables hold each day once.
+        if (!dejaCompte)
+            MatchsComptes.push_back({static_cast<int16_t>(e1), static_cast<int16_t>(e2), s1, s2});
+        if (!filtre || DansListe(e1, e2, *filtre))
+            CompteMatch(Brut, e1, e2, s1, s2, bonus);
     }
+}
+
+void TCalculClassement::CompteMatch(std::vector<LigneBrut>& brut, int e1, int e2, int s1, int s2, bool bonus) const
+{
+    LigneBrut& dom = brut[e1];
+    LigneBrut& ext = brut[e2];
+    int ecart = 0;
+    if (bonus) {
+        ecart = std::abs(s1 - s2) <= Championnat->BonusEcart ? 1 : 0;
+        // A side earns the score bonus by scoring at least BonusBut.
+        if (s1 >= Championnat->BonusBut)
+            Ajoute(dom[10], 1);
+        if (s2 >= Championnat->BonusBut)
+            Ajoute(ext[11], 1);
+    }
+    // The margin bonus goes to the side that lost by little.
+    if (s1 > s2) {
+        Ajoute(dom[0], 1);
+        Ajoute(ext[7], 1);
+        Ajoute(ext[11], ecart);
+    } else if (s1 == s2) {
+        Ajoute(dom[1], 1);
+        Ajoute(ext[6], 1);
+    } else {
+        Ajoute(dom[2], 1);
+        Ajoute(ext[5], 1);
+        Ajoute(dom[10], ecart);
+    }
+    Ajoute(dom[3], s1);
+    Ajoute(dom[4], s2);
+    Ajoute(ext[8], s2);
+    Ajoute(ext[9], s1);
 }
 
 // --- Calcule ---
@@ -693,10 +699,11 @@ void TCalculClassement::TriDiscipline()
         }
 }
 
-void TCalculClassement::Numerote(int i, int j, int& compteur)
+namespace {
+
+// Equal rows share a tie number: the one either already has, else the next.
+void Numerote(int16_t& ni, int16_t& nj, int& compteur)
 {
-    int16_t& ni = Classement[i][10];
-    int16_t& nj = Classement[j][10];
     if (ni < 1) {
         if (nj < 1) {
             ni = nj = Mot(compteur);
@@ -709,15 +716,18 @@ void TCalculClassement::Numerote(int i, int j, int& compteur)
     }
 }
 
-void TCalculClassement::TriLignes(int debut, int fin, int colonne, int sens, int& compteur)
+} // namespace
+
+void TCalculClassement::TriLignes(std::vector<LigneClassement>& table, int debut, int fin, int colonne, int sens,
+                                  int& compteur)
 {
     for (int i = debut; i < fin; ++i)
         for (int j = i + 1; j <= fin; ++j) {
-            const int a = Classement[i][colonne - 1], b = Classement[j][colonne - 1];
+            const int a = table[i][colonne - 1], b = table[j][colonne - 1];
             if (a == b)
-                Numerote(i, j, compteur);
+                Numerote(table[i][10], table[j][10], compteur);
             else if (sens > 0 ? b > a : b < a)
-                EchangeLignes(i, j);
+                std::swap(table[i], table[j]);
         }
 }
 
@@ -730,7 +740,7 @@ void TCalculClassement::TriGeneral(int genre)
                          0,      Mot(l[7] - l[8])};
     }
     int compteur = 1;
-    TriLignes(0, NbEquipe - 1, 2, 1, compteur);
+    TriLignes(Classement, 0, NbEquipe - 1, 2, 1, compteur);
     for (LigneClassement& r : Classement) {
         r[11] = r[10];
         r[10] = 0;
@@ -755,7 +765,7 @@ bool TCalculClassement::PasseLettre(int genre, char lettre)
             if (critere.Tete)
                 TriTete(genre, s, e, critere.Colonne, critere.Sens, compteur);
             else
-                TriLignes(s, e, critere.Colonne, critere.Sens, compteur);
+                TriLignes(Classement, s, e, critere.Colonne, critere.Sens, compteur);
         }
         s = e + 1;
     }
@@ -767,23 +777,27 @@ bool TCalculClassement::PasseLettre(int genre, char lettre)
     return egalites;
 }
 
+// The head-to-head table of a tie group reads the matches already counted
+// between the group's teams, over the same days as this one's raw table.
 void TCalculClassement::TriTete(int genre, int debut, int fin, int colonne, int sens, int& compteur)
 {
-    std::vector<int> groupe;
+    DansGroupe.assign(NbEquipe, 0);
     for (int r = debut; r <= fin; ++r)
-        groupe.push_back(Classement[r][0]);
-    // The head-to-head table covers the same days as this one's raw table.
-    TCalculClassement tete(Championnat, Saison, SansLibelles{});
-    tete.IndexParId = IndexParId;
-    for (int jour = 1; jour < static_cast<int>(JoursComptes.size()); ++jour)
-        if (JoursComptes[jour])
-            tete.CompteJour(jour, &groupe, false);
-    tete.TableTete(genre, compteur, colonne * sens);
+        DansGroupe[Classement[r][0]] = 1;
+    TeteBrut.assign(NbEquipe, LigneBrut{});
+    TeteTotaux.resize(NbEquipe);
+    TeteClassement.resize(NbEquipe);
+    for (const TMatchCompte& m : MatchsComptes)
+        if (DansGroupe[m.Dom] && DansGroupe[m.Ext])
+            CompteMatch(TeteBrut, m.Dom, m.Ext, m.Buts1, m.Buts2, false);
+    TableTete(genre, compteur, colonne * sens, TeteBrut, TeteTotaux, TeteClassement);
 
     // The letter decides only when the group's teams have met.
-    const bool rencontre = std::any_of(groupe.begin(), groupe.end(), [&](int t) {
-        return t >= 0 && t < NbEquipe && tete.Totaux[t][1] + tete.Totaux[t][2] + tete.Totaux[t][3] > 0;
-    });
+    bool rencontre = false;
+    for (int r = debut; r <= fin && !rencontre; ++r) {
+        const LigneTotal& l = TeteTotaux[Classement[r][0]];
+        rencontre = l[1] + l[2] + l[3] > 0;
+    }
     if (!rencontre) {
         for (int r = debut; r <= fin; ++r)
             Classement[r][10] = Mot(compteur);
@@ -793,10 +807,12 @@ void TCalculClassement::TriTete(int genre, int debut, int fin, int colonne, int 
     // The group's teams in head-to-head order; the other clubs do not decide.
     int place = debut;
     for (int r = 0; r < NbEquipe && place <= fin; ++r) {
-        const int t = tete.Classement[r][0];
+        const int t = TeteClassement[r][0];
+        if (!DansGroupe[t])
+            continue;
         for (int q = place; q <= fin; ++q)
             if (Classement[q][0] == t) {
-                Classement[q][10] = tete.Classement[r][10];
+                Classement[q][10] = TeteClassement[r][10];
                 EchangeLignes(q, place);
                 ++place;
                 break;
@@ -810,28 +826,32 @@ void TCalculClassement::CalculeSimple(int genre, int premierJour, int& compteur,
     if (!Championnat)
         return;
     CalculeBrut(premierJour, dernierJour, filtre);
-    TableTete(genre, compteur, cle);
+    TableTete(genre, compteur, cle, Brut, Totaux, Classement);
 }
 
-void TCalculClassement::TableTete(int genre, int& compteur, int cle)
+// Plain points (2 / 1 / 0 for the general kind with blocks), then every row
+// sorted on column |cle| (cle < 0: smaller first), equal rows numbered in
+// column 11.
+void TCalculClassement::TableTete(int genre, int& compteur, int cle, const std::vector<LigneBrut>& brut,
+                                  std::vector<LigneTotal>& totaux, std::vector<LigneClassement>& classement) const
 {
     const int victoire = Championnat->GetOption(4), nul = Championnat->GetOption(5),
               defaite = Championnat->GetOption(6);
     const int colonne = std::abs(cle);
     for (int t = 0; t < NbEquipe; ++t) {
-        const LigneBrut& b = Brut[t];
-        LigneTotal& l = Totaux[t];
+        const LigneBrut& b = brut[t];
+        LigneTotal& l = totaux[t];
         for (int c = 0; c < 5; ++c)
             l[1 + c] = Mot(b[c] + b[5 + c]);
         const int v = l[1], n = l[2], d = l[3];
         l[0] = genre == GeneralDetaille ? Mot(2 * v + n) : Mot(v * victoire + n * nul + d * defaite);
         l[6] = Mot(l[4] - l[5]);
-        Classement[t] = {Mot(t), l[0], l[6], l[4], l[1], l[2], l[3], l[5], 0, 0, 0, 0, 0};
+        classement[t] = {Mot(t), l[0], l[6], l[4], l[1], l[2], l[3], l[5], 0, 0, 0, 0, 0};
         // A club without a match in the table is marked; the team index in
         // column 1 is never overwritten, it is how the rows are read back.
         if (v + n + d == 0 && l[0] == 0 && colonne >= 2 && colonne <= NbColClassement)
-            Classement[t][colonne - 1] = -1;
+            classement[t][colonne - 1] = -1;
     }
     if (colonne >= 1 && colonne <= NbColClassement)
-        TriLignes(0, NbEquipe - 1, colonne, cle > 0 ? 1 : -1, compteur);
+        TriLignes(classement, 0, NbEquipe - 1, colonne, cle > 0 ? 1 : -1, compteur);
 }

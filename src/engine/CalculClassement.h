@@ -130,13 +130,17 @@ private:
     using LigneTotal = std::array<int16_t, NbColTotal>;
     using LigneClassement = std::array<int16_t, NbColClassement>;
 
-    // A head-to-head engine: no captions, raw counts over the given days.
-    struct SansLibelles {};
-    TCalculClassement(const TDonneesChampionnat* championnat, const TContexteSaison* saison, SansLibelles);
+    // A match of a counted day, by team index, kept for the head-to-head
+    // tables whatever the filter of the count.
+    struct TMatchCompte {
+        int16_t Dom, Ext;
+        uint16_t Buts1, Buts2;
+    };
 
     int Index(int id) const;
     void PrepareIndex();
     void CompteJour(int jour, const std::vector<int>* filtre, bool bonus);
+    void CompteMatch(std::vector<LigneBrut>& brut, int e1, int e2, int s1, int s2, bool bonus) const;
     void TotauxGeneraux(int genre);
     void Points(int genre);
     void Penalites();
@@ -149,7 +153,8 @@ private:
     void CalculeBasket(int genre);
     void CalculeSituations(int genre);
     void CalculeAge();
-    void TableTete(int genre, int& compteur, int cle);
+    void TableTete(int genre, int& compteur, int cle, const std::vector<LigneBrut>& brut,
+                   std::vector<LigneTotal>& totaux, std::vector<LigneClassement>& classement) const;
     std::string TexteValeur(int genre, int ligne) const;
     void AfficheBlocs(TModeleGrille& grille, const std::vector<int>& ordre, int premierJour, int dernierJour);
 
@@ -159,8 +164,8 @@ private:
     void TriGeneral(int genre);
     bool PasseLettre(int genre, char lettre);
     void TriTete(int genre, int debut, int fin, int colonne, int sens, int& compteur);
-    void TriLignes(int debut, int fin, int colonne, int sens, int& compteur);
-    void Numerote(int i, int j, int& compteur);
+    static void TriLignes(std::vector<LigneClassement>& table, int debut, int fin, int colonne, int sens,
+                          int& compteur);
     void ChargeNoms();
 
     int NbEquipe;
@@ -174,6 +179,14 @@ private:
     // Days counted into the raw table since it was last cleared: the awarded
     // results and the head-to-head tables follow exactly those days.
     std::vector<bool> JoursComptes;
+    // Every match of those days, each day once, in the order counted.
+    std::vector<TMatchCompte> MatchsComptes;
+    // Scratch tables of the head-to-head sort, kept to spare an allocation
+    // per tie group.
+    std::vector<LigneBrut> TeteBrut;
+    std::vector<LigneTotal> TeteTotaux;
+    std::vector<LigneClassement> TeteClassement;
+    std::vector<char> DansGroupe;
     // Team index by team id (-1 none) for the computation in progress.
     std::vector<int16_t> IndexParId;
     // Team names of the sort in progress.

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
 #include "engine/LigueTest.h"
@@ -387,6 +390,155 @@ TEST(CalculClassement, CaptionsComeFromTheTranslator)
     EXPECT_EQ(c.GetLibelle(66), "Equipe");
     EXPECT_EQ(c.GetLibelle(1), "");
     InstalleTraducteur(nullptr);
+}
+
+// --- The head-to-head order against a separate engine per tie group ---
+
+using Ligne = std::array<int, TCalculClassement::NbColClassement>;
+
+std::vector<Ligne> Lignes(const TCalculClassement& c)
+{
+    std::vector<Ligne> lignes(c.GetNbEquipe());
+    for (int r = 0; r < c.GetNbEquipe(); ++r)
+        for (int k = 0; k < TCalculClassement::NbColClassement; ++k)
+            lignes[r][k] = c.GetClassement(r, k + 1);
+    return lignes;
+}
+
+void NumeroteReference(int& ni, int& nj, int& compteur)
+{
+    if (ni < 1)
+        ni = nj = nj < 1 ? compteur++ : nj;
+    else
+        nj = ni;
+}
+
+void TriReference(std::vector<Ligne>& t, int debut, int fin, int colonne, int sens, int& compteur)
+{
+    for (int i = debut; i < fin; ++i)
+        for (int j = i + 1; j <= fin; ++j) {
+            const int a = t[i][colonne - 1], b = t[j][colonne - 1];
+            if (a == b)
+                NumeroteReference(t[i][10], t[j][10], compteur);
+            else if (sens > 0 ? b > a : b < a)
+                std::swap(t[i], t[j]);
+        }
+}
+
+// The tie-break passes computed the first way: the points pass from the
+// engine, then for each letter and tie group a new engine counting the group's
+// matches over days 1..dernierJour.
+std::vector<Ligne> OrdreReference(TDonneesChampionnat& champ, const TContexteSaison& saison, int genre, int dernierJour,
+                                  int& groupesTete)
+{
+    const std::string ordre = champ.OrdreClassement;
+    champ.OrdreClassement.clear();
+    TCalculClassement points(&champ, &saison);
+    points.Calcule(genre, 1, nullptr, dernierJour);
+    champ.OrdreClassement = ordre;
+    std::vector<Ligne> t = Lignes(points);
+    const int n = static_cast<int>(t.size());
+    static const int Colonnes[10] = {3, 13, 4, 8, 9, 10, 5, 6, 6, 7};
+    static const int Sens[10] = {1, 1, 1, -1, 1, -1, 1, 1, -1, -1};
+    for (char lettre : ordre) {
+        const bool tete = lettre >= 'k';
+        const int k = lettre == 'u' ? -1 : tete ? lettre - 'k' : lettre - 'a';
+        const int colonne = k < 0 ? 2 : Colonnes[k], sens = k < 0 ? 1 : Sens[k];
+        int compteur = 1;
+        bool egalites = false;
+        for (int s = 0; s < n - 1;) {
+            int e = s;
+            while (e + 1 < n && t[e + 1][11] == t[e][11])
+                ++e;
+            if (t[e][11] >= 1 && e != s) {
+                egalites = true;
+                if (!tete) {
+                    TriReference(t, s, e, colonne, sens, compteur);
+                } else {
+                    std::vector<int> groupe;
+                    for (int r = s; r <= e; ++r)
+                        groupe.push_back(t[r][0]);
+                    TCalculClassement mini(&champ, &saison);
+                    mini.CalculeSimple(genre, 1, compteur, colonne * sens, &groupe, dernierJour);
+                    const bool rencontre = std::any_of(groupe.begin(), groupe.end(), [&](int g) {
+                        return mini.GetTotal(g, 2) + mini.GetTotal(g, 3) + mini.GetTotal(g, 4) > 0;
+                    });
+                    if (!rencontre) {
+                        for (int r = s; r <= e; ++r)
+                            t[r][10] = compteur;
+                        ++compteur;
+                    } else {
+                        ++groupesTete;
+                        int place = s;
+                        for (int r = 0; r < n && place <= e; ++r)
+                            for (int q = place; q <= e; ++q)
+                                if (t[q][0] == mini.GetClassement(r, 1)) {
+                                    t[q][10] = mini.GetClassement(r, 11);
+                                    std::swap(t[q], t[place++]);
+                                    break;
+                                }
+                    }
+                }
+            }
+            s = e + 1;
+        }
+        for (Ligne& r : t) {
+            r[11] = r[10];
+            r[10] = 0;
+        }
+        if (!egalites)
+            break;
+    }
+    return t;
+}
+
+// Low scores and a few matches left unplayed, so most days have tie groups of
+// every size; the results change with the seed.
+std::unique_ptr<TLigueTest<>> LigueAuHasard(unsigned graine, int nbEquipes)
+{
+    Noms noms;
+    for (int i = 0; i < nbEquipes; ++i)
+        noms.push_back("Club " + std::string(1, static_cast<char>('A' + (i * 7 + graine) % 26)) + std::to_string(i));
+    auto l = std::make_unique<TLigueTest<>>(noms, 2 * (nbEquipes - 1), nbEquipes / 2);
+    auto hasard = [&](int m) {
+        graine = graine * 1103515245u + 12345u;
+        return static_cast<int>((graine >> 16) % static_cast<unsigned>(m));
+    };
+    for (int tour = 0; tour < nbEquipes - 1; ++tour)
+        for (int m = 0; m < nbEquipes / 2; ++m) {
+            const int a = m == 0 ? 0 : 1 + (tour + m - 1) % (nbEquipes - 1);
+            const int b = 1 + (tour + nbEquipes - 2 - m) % (nbEquipes - 1);
+            for (int retour = 0; retour < 2; ++retour) {
+                const int jour = tour + 1 + retour * (nbEquipes - 1);
+                if (hasard(12) == 0)
+                    l->Championnat.AjouteMatch(jour, TLigueTest<>::Id(retour ? b : a), TLigueTest<>::Id(retour ? a : b),
+                                               -1, 65535, 65535);
+                else
+                    l->Match(jour, retour ? b : a, retour ? a : b, hasard(3), hasard(3));
+            }
+        }
+    return l;
+}
+
+TEST(CalculClassement, HeadToHeadFromTheCountedMatchesMatchesANewEnginePerGroup)
+{
+    int groupesTete = 0;
+    for (unsigned graine : {1u, 7u, 42u, 1234u, 99991u})
+        for (const char* ordre : {"ukac", "kuac", "lnub", "qkdm", "uk", "sptc"}) {
+            SCOPED_TRACE("seed " + std::to_string(graine) + ", order " + ordre);
+            auto l = LigueAuHasard(graine, 6 + static_cast<int>(graine % 7));
+            l->Championnat.OrdreClassement = ordre;
+            for (int genre : {TCalculClassement::General, TCalculClassement::GeneralDetaille}) {
+                TCalculClassement jourParJour(&l->Championnat, &l->Saison);
+                for (int d = 1; d <= l->Championnat.GetNbJour(); ++d) {
+                    jourParJour.Calcule(genre, d, nullptr, d);
+                    ASSERT_EQ(Lignes(jourParJour), OrdreReference(l->Championnat, l->Saison, genre, d, groupesTete))
+                        << "kind " << genre << ", after day " << d;
+                }
+            }
+        }
+    // The seasons do reach tie groups whose teams have met.
+    EXPECT_GT(groupesTete, 500);
 }
 
 } // namespace
