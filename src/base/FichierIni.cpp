@@ -1,12 +1,11 @@
 #include "base/FichierIni.h"
 
+#include "base/Disque.h"
 #include "base/Texte.h"
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -273,24 +272,8 @@ bool TFichierIni::UpdateFile()
         for (const TLigne& L : S.Lignes)
             Texte += L.Brute + FinDeLigne;
     }
-    // Written beside the file and renamed over it: a failed write keeps the old one.
-    const std::string Temporaire = NomFichier + ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream Sortie(Temporaire, std::ios::binary | std::ios::trunc);
-        if (!Sortie)
-            return false;
-        Sortie.write(Texte.data(), static_cast<std::streamsize>(Texte.size()));
-        Sortie.flush();
-        if (!Sortie) {
-            Sortie.close();
-            std::remove(Temporaire.c_str());
-            return false;
-        }
-    }
-    if (std::rename(Temporaire.c_str(), NomFichier.c_str()) != 0) {
-        std::remove(Temporaire.c_str());
+    if (!RemplaceFichier(NomFichier, Texte))
         return false;
-    }
     Lue = Empreinte();
     return true;
 }

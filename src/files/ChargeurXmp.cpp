@@ -2,13 +2,9 @@
 
 #include <zip.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <filesystem>
 #include <memory>
-#include <unistd.h>
 
+#include "base/Disque.h"
 #include "base/Texte.h"
 #include "files/ioXml.h"
 #include "model/SaisonFoot.h"
@@ -72,41 +68,6 @@ bool OuvreRacine(TXmlReader& lecteur)
     return lecteur.LitNoeud() == XML_OUVRANT && lecteur.GetNom() == "Brevalune";
 }
 
-// Writes every byte and flushes it to the disk; false on any failure.
-bool EcritFichierComplet(int fd, std::string_view octets)
-{
-    while (!octets.empty()) {
-        const ssize_t n = ::write(fd, octets.data(), octets.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        octets.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return ::fsync(fd) == 0;
-}
-
-// A new file beside `nomFichier`, named after it; empty when none can be made.
-std::string CreeFichierTemporaire(const std::string& nomFichier, int& fd)
-{
-    for (int essai = 0; essai < 100; ++essai) {
-        const std::string nom = nomFichier + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(essai);
-        fd = ::open(nom.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0)
-            return nom;
-        if (errno != EEXIST)
-            break;
-    }
-    fd = -1;
-    return {};
-}
-
-bool Existe(const std::string& nom)
-{
-    std::error_code erreur;
-    return std::filesystem::exists(nom, erreur);
-}
 } // namespace
 
 TChargeurXmp::TChargeurXmp(std::string nomFichier, std::string dossierMoteur)
@@ -272,33 +233,9 @@ bool TChargeurXmp::SauveSaison(const TSaison& saison, const TRappelProgression& 
     if (!CreeArchive(document, archive))
         return false;
 
-    int fd = -1;
-    const std::string temporaire = CreeFichierTemporaire(m_NomFichier, fd);
-    if (temporaire.empty())
+    const std::string sauvegarde = saison.GetOptionSauvegarde(1) != 0 ? NomSauvegarde(m_NomFichier) : std::string();
+    if (!RemplaceFichier(m_NomFichier, archive, sauvegarde))
         return false;
-    const bool ecrit = EcritFichierComplet(fd, archive);
-    const bool ferme = ::close(fd) == 0;
-    if (!ecrit || !ferme) {
-        std::remove(temporaire.c_str());
-        return false;
-    }
-
-    std::string sauvegarde;
-    if (saison.GetOptionSauvegarde(1) != 0 && Existe(m_NomFichier)) {
-        sauvegarde = NomSauvegarde(m_NomFichier);
-        std::remove(sauvegarde.c_str());
-        if (std::rename(m_NomFichier.c_str(), sauvegarde.c_str()) != 0) {
-            std::remove(temporaire.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporaire.c_str(), m_NomFichier.c_str()) != 0) {
-        // Put the previous file back where the user left it.
-        if (!sauvegarde.empty())
-            std::rename(sauvegarde.c_str(), m_NomFichier.c_str());
-        std::remove(temporaire.c_str());
-        return false;
-    }
     progression.Fixe(100);
     return true;
 }

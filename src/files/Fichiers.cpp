@@ -1,5 +1,7 @@
 #include "files/Fichiers.h"
 
+#include "base/Disque.h"
+
 #include <filesystem>
 #include <fstream>
 #include <new>
@@ -39,23 +41,5 @@ bool EcritFichierRemplace(const std::string& Fichier, const std::string& Octets)
     const fs::path Chemin(Fichier);
     if (Chemin.has_parent_path())
         fs::create_directories(Chemin.parent_path(), Erreur);
-    const std::string Provisoire = Fichier + ".tmp~";
-    {
-        std::ofstream Flux(Provisoire, std::ios::binary | std::ios::trunc);
-        if (!Flux)
-            return false;
-        Flux.write(Octets.data(), static_cast<std::streamsize>(Octets.size()));
-        Flux.close();
-        if (!Flux) {
-            fs::remove(Provisoire, Erreur);
-            return false;
-        }
-    }
-    fs::rename(Provisoire, Fichier, Erreur);
-    if (Erreur) {
-        std::error_code Ignore;
-        fs::remove(Provisoire, Ignore);
-        return false;
-    }
-    return true;
+    return RemplaceFichier(Fichier, Octets);
 }

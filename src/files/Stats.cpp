@@ -1,5 +1,6 @@
 #include "files/Stats.h"
 
+#include "base/Disque.h"
 #include "base/Texte.h"
 #include "files/ioFile.h"
 
@@ -310,23 +311,26 @@ void TStat::Sauve() const
 {
     if (NomFichier_.empty())
         throw EErreurFichier("the archive has no file name");
-    // Written beside the file and moved over it once complete: a failed save
-    // keeps the previous archive whole.
-    const std::string Temporaire = NomFichier_ + ".tmp";
-    try {
-        TRedacteurFichier Redacteur(Temporaire, true);
-        Ecrit(Redacteur);
-        Redacteur.Ferme();
-    } catch (const EErreurFichier&) {
-        std::remove(Temporaire.c_str());
-        throw;
-    }
-    std::error_code Erreur;
-    std::filesystem::rename(Temporaire, NomFichier_, Erreur);
-    if (Erreur) {
-        std::remove(Temporaire.c_str());
-        throw EErreurFichier("cannot replace \"" + NomFichier_ + "\": " + Erreur.message());
-    }
+    // Serialised whole before the file is touched, then put in place so that
+    // a failed save keeps the previous archive whole.
+    class TDestinationTexte : public TDestinationOctets {
+    public:
+        explicit TDestinationTexte(std::string& Octets) : Octets_(Octets) {}
+        void Ecrit(const uint8_t* Source, std::size_t Nombre) override
+        {
+            Octets_.append(reinterpret_cast<const char*>(Source), Nombre);
+        }
+        void Ferme() override {}
+
+    private:
+        std::string& Octets_;
+    };
+    std::string Octets;
+    TRedacteurFichier Redacteur(std::make_unique<TDestinationTexte>(Octets));
+    Ecrit(Redacteur);
+    Redacteur.Ferme();
+    if (!RemplaceFichier(NomFichier_, Octets))
+        throw EErreurFichier("cannot write \"" + NomFichier_ + "\"");
 }
 
 int TStat::ChercheNumeroEquipe(const std::string& Nom) const

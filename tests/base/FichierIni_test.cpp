@@ -1,5 +1,6 @@
 #include "base/FichierIni.h"
 
+#include "support/FaultyIo.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -129,6 +130,17 @@ TEST(FichierIni, OldWindows1252FileAndUnwritableFolder)
     TFichierIni Perdu((D / "absent" / "b.ini").string());
     EXPECT_FALSE(Perdu.WriteString("General", "Langue", "fr"));
     EXPECT_EQ(Perdu.ReadString("General", "Langue", ""), "fr"); // kept in memory
+}
+
+TEST(FichierIni, AWriteThatDoesNotReachTheDiskIsAFailure)
+{
+    TempDir D;
+    const std::string Nom = (D / "a.ini").string();
+    TFichierIni Ini(Nom);
+    ASSERT_TRUE(Ini.WriteString("General", "Langue", "fr"));
+    int Essai = 0;
+    testsupport::ExpectDurableReplace(Nom,
+                                      [&] { return Ini.WriteString("General", "Langue", std::to_string(++Essai)); });
 }
 
 // The language dialog writes the language through its own object while the

@@ -1,5 +1,6 @@
 #include "files/Blasons.h"
 
+#include "support/FaultyIo.h"
 #include "support/ImagesTest.h"
 #include "support/TestSupport.h"
 
@@ -126,6 +127,13 @@ TEST_F(BlasonsTest, AjoutsRefusesLaissentLeCatalogueIntact)
     EXPECT_EQ(B.MaxPays(), 1);
     EXPECT_EQ(B.MaxEquipe(), 1001);
     EXPECT_FALSE(std::filesystem::exists(Dossier / "blasons" / "2.png"));
+}
+
+TEST_F(BlasonsTest, CatalogueEcritSurLeDisqueOuEchecDit)
+{
+    EcritCatalogue("1-0-France#");
+    TBlasons B(Dossier.str());
+    testsupport::ExpectDurableReplace((Dossier / "blasons" / "blasons.txt").string(), [&] { return B.Enregistre(); });
 }
 
 TEST_F(BlasonsTest, CentPaysAuPlus)

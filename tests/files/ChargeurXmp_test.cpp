@@ -9,6 +9,7 @@
 #include "base/Horloge.h"
 #include "files/ChargeurXmp.h"
 #include "model/SaisonFoot.h"
+#include "support/FaultyIo.h"
 #include "support/SaisonExemple.h"
 #include "support/TestSupport.h"
 
@@ -329,6 +330,58 @@ TEST(TChargeurXmp, FailedSaveKeepsThePreviousFile)
     chmod(dossier.path().c_str(), 0755);
     EXPECT_FALSE(ok2);
     EXPECT_EQ(ReadWholeFile(fichier), avant);
+}
+
+TEST(TChargeurXmp, ACrashOrAFailureAtAnyStepOfTheSaveLeavesAWholeSeason)
+{
+    TempDir dossier;
+    const std::string fichier = (dossier / "s.xmc").string();
+    const std::string sauvegarde = (dossier / "s.~xmc").string();
+    auto ancienne = testsupport::CreeSaisonComplete();
+    auto nouvelle = testsupport::CreeSaisonComplete();
+    nouvelle->SetOptionSauvegarde(1, 1);
+    nouvelle->AjouteEquipe("En plus");
+    const int equipes = ancienne->NbEquipe();
+    auto equipesDe = [](const std::string& nom) {
+        TSaisonFootball relue;
+        return TChargeurXmp(nom).ChargeSaison(relue) ? relue.NbEquipe() : -1;
+    };
+
+    for (std::size_t etape = 0;; ++etape) {
+        ASSERT_LT(etape, 100u);
+        std::filesystem::remove(fichier);
+        std::filesystem::remove(sauvegarde);
+        ASSERT_TRUE(TChargeurXmp(fichier).SauveSaison(*ancienne));
+        auto disque = std::make_shared<testsupport::FaultyDisk>(etape);
+        // A crash at any call finds a season, never no file, under the name.
+        disque->beforeEach = [&] {
+            const int lues = equipesDe(fichier);
+            EXPECT_TRUE(lues == equipes || lues == equipes + 1) << disque->calls.back();
+        };
+        bool ok;
+        {
+            testsupport::DiskInstalled installe(disque);
+            ok = TChargeurXmp(fichier).SauveSaison(*nouvelle);
+        }
+        if (!disque->Failed()) {
+            ASSERT_TRUE(ok);
+            EXPECT_EQ(equipesDe(fichier), equipes + 1);
+            EXPECT_EQ(equipesDe(sauvegarde), equipes);
+            // The rename itself reaches the disk.
+            ASSERT_GE(disque->calls.size(), 3u);
+            EXPECT_EQ(disque->calls[disque->calls.size() - 3], "open folder " + dossier.path().string());
+            EXPECT_EQ(disque->calls[disque->calls.size() - 2], "sync");
+            break;
+        }
+        SCOPED_TRACE("failing call: " + disque->FailedCall());
+        if (disque->FailedCall().starts_with("link "))
+            continue; // the backup is then copied
+        EXPECT_FALSE(ok);
+        // Only the flush of the folder comes after the new season took the name.
+        const bool renomme =
+            std::count(disque->calls.begin(), disque->calls.end(), "open folder " + dossier.path().string()) > 0;
+        EXPECT_EQ(equipesDe(fichier), renomme ? equipes + 1 : equipes);
+    }
 }
 
 TEST(TChargeurXmp, SaveProgressRunsUpTo100)

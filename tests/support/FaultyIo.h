@@ -1,9 +1,11 @@
 #pragma once
 
+#include "base/Disque.h"
 #include "files/ioFile.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <string>
@@ -50,6 +52,50 @@ private:
     std::size_t failAfter_;
     bool failOnClose_;
 };
+
+// The real disk, but the call numbered `failAt` (from 0) fails as a broken
+// device would. Every call is logged first ("create x", "write", "sync",
+// "close", "link a b", "rename a b", "remove x", "open folder"), and
+// `beforeEach` runs before it, to look at the files as a crash there would
+// leave them. Without hard links, every link fails as on such file systems.
+class FaultyDisk : public TDisque {
+public:
+    explicit FaultyDisk(std::size_t failAt = kNever, bool hardLinks = true) : failAt_(failAt), hardLinks_(hardLinks) {}
+    int Cree(const std::string& name) override;
+    int OuvreDossier(const std::string& name) override;
+    long Ecrit(int fd, const char* bytes, std::size_t count) override;
+    int Synchronise(int fd) override;
+    int Ferme(int fd) override;
+    int Lie(const std::string& existing, const std::string& created) override;
+    int Renomme(const std::string& from, const std::string& to) override;
+    int Supprime(const std::string& name) override;
+
+    std::vector<std::string> calls;
+    std::function<void()> beforeEach;
+    // Whether the failure was injected (the run reached call `failAt`).
+    bool Failed() const { return calls.size() > failAt_; }
+    const std::string& FailedCall() const { return calls[failAt_]; }
+
+private:
+    bool Fails(std::string call);
+    std::size_t failAt_;
+    bool hardLinks_;
+};
+
+// Installs a disk for the life of the object, then gives back the previous one.
+class DiskInstalled {
+public:
+    explicit DiskInstalled(std::shared_ptr<TDisque> disk) : previous_(InstalleDisque(std::move(disk))) {}
+    ~DiskInstalled() { InstalleDisque(previous_); }
+
+private:
+    std::shared_ptr<TDisque> previous_;
+};
+
+// Runs `write`, which replaces `file`, twice: on a disk whose flush of the new
+// bytes fails, when it must fail and leave the file as it was; then on a
+// sound disk, when it must succeed and flush the folder after the rename.
+void ExpectDurableReplace(const std::string& file, const std::function<bool()>& write);
 
 std::vector<uint8_t> Bytes(const std::string& text);
 
