@@ -52,8 +52,9 @@ bool TChargeurSaison::Charge(TSaison* saison, std::unique_ptr<TDonneesChampionna
     } catch (const std::exception&) {
         ok = false;
     }
+    if (ok)
+        ok = LitFin();
     if (ok) {
-        LitFin();
         Saison->AppliqueRenumJoueurs(joueurs);
         Saison->AppliqueRenumArbitres(arbitres);
         Saison->AppliqueRenumEntraineurs(entraineurs);
@@ -198,14 +199,18 @@ bool TChargeurSaison::LitBarrages()
     return true;
 }
 
-void TChargeurSaison::LitFin()
+bool TChargeurSaison::LitFin()
 {
+    // A cut or damaged body would load as a season with part of its results
+    // gone, and the next save would write that over the whole one.
     for (size_t i = 0; i < Championnats.size() && i < Offsets.size(); ++i) {
         try {
             Lecteur->Positionne(Offsets[i]);
         } catch (const EErreurFichier&) {
-            continue;
+            return false;
         }
-        LitChampionnat(*Championnats[i]);
+        if (!LitChampionnat(*Championnats[i]))
+            return false;
     }
+    return true;
 }

@@ -16,8 +16,9 @@ public:
     using TChargeur::TChargeur;
 
     // Fills the season; the championships go into it as they are read, so
-    // `championnat` is not touched. A body that fails leaves its championship
-    // as far as it was read and the others are still read.
+    // `championnat` is not touched. False when any part of the file, a
+    // championship's body included, cannot be read: the season is then to be
+    // thrown away.
     bool Charge(TSaison* saison, std::unique_ptr<TDonneesChampionnat>& championnat) override;
     // A season file has no description of its own.
     bool LitDescription(TDescriptionFichier&) override { return false; }
@@ -35,8 +36,8 @@ private:
     bool LitDescSaison();
     bool LitEntetes();
     bool LitBarrages();
-    // The bodies, at the offsets of the table.
-    void LitFin();
+    // The bodies, at the offsets of the table; false at the first that fails.
+    bool LitFin();
 
     std::vector<int64_t> Offsets;
     std::vector<TDonneesChampionnat*> Championnats;
