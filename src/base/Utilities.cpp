@@ -249,11 +249,43 @@ std::string NormaliseNom(std::string_view Texte)
 
 // --- Numbers and positions -----------------------------------------------------
 
+namespace {
+
+// "1,250" with the digits grouped by three gives "1250"; commas anywhere else
+// make the text no number (false). Only for the "." separator, where a comma
+// can only group thousands.
+bool RetireGroupes(std::string_view Entiere, std::string& Chiffres)
+{
+    Chiffres.clear();
+    const size_t Premiere = Entiere.find(',');
+    if (Premiere == std::string_view::npos) {
+        Chiffres = Entiere;
+        return true;
+    }
+    if (Premiere == 0 || Premiere > 3)
+        return false;
+    for (size_t I = 0; I < Entiere.size(); ++I) {
+        if (Entiere[I] != ',') {
+            Chiffres += Entiere[I];
+            continue;
+        }
+        if (I + 4 > Entiere.size() || Entiere.substr(I + 1, 3).find(',') != std::string_view::npos ||
+            (I + 4 < Entiere.size() && Entiere[I + 4] != ','))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 int LitMontant(std::string_view Texte, int Defaut)
 {
     const char Sep = SeparateurDecimal();
+    // With the "." separator the commas are read too, so that "12,5" is not
+    // taken for 12.
+    auto DansLeNombre = [Sep](char C) { return (C >= '0' && C <= '9') || C == Sep || (Sep == '.' && C == ','); };
     size_t Fin = 0;
-    while (Fin < Texte.size() && ((Texte[Fin] >= '0' && Texte[Fin] <= '9') || Texte[Fin] == Sep))
+    while (Fin < Texte.size() && DansLeNombre(Texte[Fin]))
         ++Fin;
     const std::string_view Run = Texte.substr(0, Fin);
     const size_t Virgule = Run.find(Sep);
@@ -262,8 +294,12 @@ int LitMontant(std::string_view Texte, int Defaut)
     if (Virgule != std::string_view::npos && Run.find(Sep, Virgule + 1) != std::string_view::npos)
         return Defaut;
     // Worked out in decimal, so that 0,285 gives 29 and not the 28 of its binary value.
-    const std::string_view Entiere = Run.substr(0, Virgule);
+    std::string Entiere;
+    if (!RetireGroupes(Run.substr(0, Virgule), Entiere))
+        return Defaut;
     const std::string_view Fraction = Virgule == std::string_view::npos ? std::string_view() : Run.substr(Virgule + 1);
+    if (Fraction.find(',') != std::string_view::npos)
+        return Defaut;
     long long V = 0;
     for (char C : Entiere) {
         V = V * 10 + (C - '0');

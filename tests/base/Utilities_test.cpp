@@ -74,9 +74,19 @@ TEST(Utilities, LitMontantReadsHundredthsWithTheProgramSeparator)
     EXPECT_EQ(LitMontant("1,2,3", -1), -1);
     EXPECT_EQ(LitMontant("99999999999", -1), -1);
     EXPECT_EQ(LitMontant("12.5", 0), 1200);
+    EXPECT_EQ(LitMontant("1,250", -1), 125);
     ChoisitLangueNombres("en");
     EXPECT_EQ(LitMontant("12.5", 0), 1250);
-    EXPECT_EQ(LitMontant("12,5", 0), 1200);
+    EXPECT_EQ(LitMontant(".5", 0), 50);
+    // A comma only groups thousands there: anything else is no number.
+    EXPECT_EQ(LitMontant("12,5", -1), -1);
+    EXPECT_EQ(LitMontant("1,250", -1), 125000);
+    EXPECT_EQ(LitMontant("12,345,678.25 pts", -1), 1234567825);
+    EXPECT_EQ(LitMontant("1,2345", -1), -1);
+    EXPECT_EQ(LitMontant("1234,567", -1), -1);
+    EXPECT_EQ(LitMontant(",250", -1), -1);
+    EXPECT_EQ(LitMontant("1,250,", -1), -1);
+    EXPECT_EQ(LitMontant("1.250,5", -1), -1);
     ChoisitLangueNombres("fr");
 }
 
