@@ -808,6 +808,24 @@ double Ratio(int Cible, int Total, double Max)
     return std::min(R, std::max(Max, 1.0));
 }
 
+// The enlargement of a list of rows or columns for a target size.
+double RatioListe(const std::vector<TLigneColonne>& Liste, int Cible, double Max)
+{
+    int Somme = 0;
+    for (const TLigneColonne& L : Liste)
+        Somme += L.Taille + 1;
+    return Ratio(Cible, Somme, Max);
+}
+
+// What the list takes once enlarged by R, each line between two included.
+int TailleEtiree(const std::vector<TLigneColonne>& Liste, double R)
+{
+    int Total = 0;
+    for (const TLigneColonne& L : Liste)
+        Total += static_cast<int>(L.Taille * R) + 1;
+    return Total;
+}
+
 } // namespace
 
 void TModeleGrille::Redimensionne()
@@ -816,16 +834,10 @@ void TModeleGrille::Redimensionne()
         return;
     EnRedimension_ = true;
     auto Etire = [this](std::vector<TLigneColonne>& Liste, int Cible) {
-        int Somme = 0;
-        for (const TLigneColonne& L : Liste)
-            Somme += L.Taille + 1;
-        double R = Ratio(Cible, Somme, MaxAgrandissement_);
-        int Total = 0;
-        for (TLigneColonne& L : Liste) {
+        const double R = RatioListe(Liste, Cible, MaxAgrandissement_);
+        for (TLigneColonne& L : Liste)
             L.TailleCourante = static_cast<int>(L.Taille * R);
-            Total += L.TailleCourante + 1;
-        }
-        return Total;
+        return TailleEtiree(Liste, R);
     };
     int Hauteur = GetHauteur(), Largeur = GetLargeur();
     Hauteur_ = Etire(Lignes_, Hauteur);
@@ -847,20 +859,10 @@ int TModeleGrille::CalculEchelle(const std::vector<int>& Tailles, int Total, int
 
 void TModeleGrille::CalculTaille(int Largeur, int Hauteur, int& H, int& W) const
 {
-    std::vector<int> Tailles;
-    int Total = 0;
-    for (const TLigneColonne& L : Lignes_) {
-        Tailles.push_back(L.Taille);
-        Total += L.Taille + 1;
-    }
-    H = CalculEchelle(Tailles, Total, Hauteur);
-    Tailles.clear();
-    Total = 0;
-    for (const TLigneColonne& C : Colonnes_) {
-        Tailles.push_back(C.Taille);
-        Total += C.Taille + 1;
-    }
-    W = CalculEchelle(Tailles, Total, Largeur);
+    // Exactly what Redimensionne would make, so a page can size the room it
+    // gives the grid before the grid fills it.
+    H = TailleEtiree(Lignes_, RatioListe(Lignes_, Hauteur, MaxAgrandissement_));
+    W = TailleEtiree(Colonnes_, RatioListe(Colonnes_, Largeur, MaxAgrandissement_));
 }
 
 // --- Drawing ---------------------------------------------------------------------------------

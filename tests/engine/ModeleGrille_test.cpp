@@ -260,24 +260,39 @@ TEST(ModeleGrille, RedimensionneGrowsAtMostByMaxAgrandissement)
     EXPECT_EQ(G.GetHauteurLigne(0), 20);
 }
 
-TEST(ModeleGrille, CalculTailleAndCalculEchelle)
+TEST(ModeleGrille, CalculEchelle)
 {
     TModeleGrille G;
-    G.SetAutoResize(false);
-    G.SetColCount(2);
-    G.SetRowCount(4);
-    G.SetDefaultRowHeight(19);
-    G.SetLargeurColonne(0, 99);
-    G.SetLargeurColonne(1, 49);
     EXPECT_EQ(G.CalculEchelle({19, 19}, 0, 500), 19 + 1 + 19 + 1 + 1);
     EXPECT_EQ(G.CalculEchelle({10, 20}, 32, 64), 15 + 1 + 30 + 1 + 1); // ratio 2 capped at 1.5
-    int H = 0, W = 0;
-    G.CalculTaille(1000, 1000, H, W);
-    EXPECT_EQ(H, 4 * 29 + 1);
-    EXPECT_EQ(W, 149 + 74 + 1);
-    G.CalculTaille(10, 10, H, W); // smaller target: the designed total
-    EXPECT_EQ(H, 81);
-    EXPECT_EQ(W, 151);
+}
+
+// A page sizes the room it gives a grid from CalculTaille: it must be the size
+// the enlargement then produces, to the pixel.
+TEST(ModeleGrille, CalculTailleGivesTheSizeRedimensionneProduces)
+{
+    struct Grille {
+        std::vector<int> Lignes, Colonnes;
+    };
+    for (const Grille& Forme : {Grille{{19, 19, 19, 19}, {99, 49}}, Grille{{24, 17, 17}, {33, 0, 250, 7}},
+                                Grille{{1}, {1}}, Grille{{}, {}}}) {
+        for (auto [Largeur, Hauteur] : {std::pair{10, 10}, {1000, 1000}, {173, 91}, {400, 61}, {151, 81}}) {
+            TModeleGrille G;
+            G.SetAutoResize(false);
+            G.SetColCount(static_cast<int>(Forme.Colonnes.size()));
+            G.SetRowCount(static_cast<int>(Forme.Lignes.size()));
+            for (size_t I = 0; I < Forme.Colonnes.size(); ++I)
+                G.SetLargeurColonne(static_cast<int>(I), Forme.Colonnes[I]);
+            for (size_t I = 0; I < Forme.Lignes.size(); ++I)
+                G.SetHauteurLigne(static_cast<int>(I), Forme.Lignes[I]);
+            int H = 0, W = 0;
+            G.CalculTaille(Largeur, Hauteur, H, W);
+            G.SetAutoResize(true);
+            G.SetTailleControle(Largeur, Hauteur);
+            EXPECT_EQ(H, G.GetHauteur()) << Forme.Lignes.size() << " rows, target " << Hauteur;
+            EXPECT_EQ(W, G.GetLargeur()) << Forme.Colonnes.size() << " columns, target " << Largeur;
+        }
+    }
 }
 
 TEST(ModeleGrille, DessineSurCanvasScalesColumnsToThePage)
