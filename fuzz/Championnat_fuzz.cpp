@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "files/ioXml.h"
+#include "base/ioXml.h"
 #include "model/Championnat.h"
 #include "model/ClubStade.h"
 #include "model/ContexteSaison.h"

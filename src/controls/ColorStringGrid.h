@@ -5,7 +5,7 @@
 // the widget paints it, scrolls it and turns mouse and keys into selection,
 // hot-tracked links and title-click sorting.
 
-#include "engine/ModeleGrille.h"
+#include "presentation/ModeleGrille.h"
 
 #include <QAbstractScrollArea>
 

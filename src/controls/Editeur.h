@@ -5,7 +5,7 @@
 // them on a portrait page.
 
 #include "controls/CanevasQt.h"
-#include "engine/ModeleEditeur.h"
+#include "presentation/ModeleEditeur.h"
 
 #include <QWidget>
 

@@ -5,7 +5,7 @@
 // controls are; TGraphe is what every chart control shares: painting, mouse
 // events, printing scaled into a rectangle and saving as a picture.
 
-#include "engine/ModeleGraphe.h"
+#include "presentation/ModeleGraphe.h"
 
 #include <QImage>
 #include <QWidget>

@@ -6,7 +6,7 @@
 
 #include "base/Disque.h"
 #include "base/Texte.h"
-#include "files/ioXml.h"
+#include "base/ioXml.h"
 #include "model/SaisonFoot.h"
 
 namespace {

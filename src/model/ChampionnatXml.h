@@ -2,7 +2,7 @@
 
 // What the readers of the championship and of its sport variants share.
 
-#include "files/ioXml.h"
+#include "base/ioXml.h"
 #include "model/Championnat.h"
 
 inline bool FinXml(int genre)

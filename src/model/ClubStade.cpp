@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "files/ioXml.h"
+#include "base/ioXml.h"
 #include "model/ComparaisonNoms.h"
 #include "model/ContexteSaison.h"
 #include "model/LectureFeuilles.h"

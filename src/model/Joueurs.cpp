@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/ioXml.h"
 #include "base/oTraducteur.h"
-#include "files/ioXml.h"
 #include "model/ComparaisonNoms.h"
 #include "model/ContexteSaison.h"
 #include "model/LectureFeuilles.h"

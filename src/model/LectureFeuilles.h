@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "files/ioXml.h"
+#include "base/ioXml.h"
 
 // Value of a leaf child met in a reading loop; a leaf that unexpectedly has
 // children (a node of kind 0) is consumed up to its end tag, so the loop goes on

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/Texte.h"
-#include "files/ioXml.h"
+#include "base/ioXml.h"
 #include "model/LectureFeuilles.h"
 
 namespace {

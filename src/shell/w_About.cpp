@@ -2,7 +2,7 @@
 
 #include "base/oTraducteur.h"
 #include "controls/ImageFond.h"
-#include "shell/w_blasons.h"
+#include "pagebase/w_blasons.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

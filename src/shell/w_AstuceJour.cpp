@@ -4,7 +4,7 @@
 #include "base/oTraducteur.h"
 #include "controls/BoutonCoche.h"
 #include "controls/ImageFond.h"
-#include "shell/w_blasons.h"
+#include "pagebase/w_blasons.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>

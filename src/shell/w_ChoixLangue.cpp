@@ -6,7 +6,7 @@
 #include "controls/BoutonCoche.h"
 #include "controls/Dessin.h"
 #include "controls/ImageFond.h"
-#include "shell/w_blasons.h"
+#include "pagebase/w_blasons.h"
 
 #include <QGridLayout>
 #include <QLabel>

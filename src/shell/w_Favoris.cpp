@@ -6,9 +6,9 @@
 #include "controls/BoutonCoche.h"
 #include "controls/ImageFond.h"
 #include "controls/TreeViewCombo.h"
-#include "shell/DefType.h"
+#include "pagebase/DefType.h"
+#include "pagebase/w_blasons.h"
 #include "shell/w_Principale.h"
-#include "shell/w_blasons.h"
 
 #include <QComboBox>
 #include <QDragEnterEvent>

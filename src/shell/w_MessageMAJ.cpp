@@ -2,8 +2,8 @@
 
 #include "base/oTraducteur.h"
 #include "controls/ImageFond.h"
+#include "pagebase/w_blasons.h"
 #include "platform/Bureau.h"
-#include "shell/w_blasons.h"
 
 #include <QLabel>
 

@@ -3,7 +3,7 @@
 #include "controls/BoutonCoche.h"
 #include "controls/Dessin.h"
 #include "controls/ImageFond.h"
-#include "shell/w_blasons.h"
+#include "pagebase/w_blasons.h"
 
 #include <QPalette>
 #include <QVBoxLayout>

@@ -9,7 +9,7 @@
 #include "files/Stats.h"
 #include "files/TraiteurFichier.h"
 #include "model/SaisonFoot.h"
-#include "shell/DefType.h"
+#include "pagebase/DefType.h"
 #include "shell/ListeMenu.h"
 
 #include <QMainWindow>

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "FakeSaison.h"
+#include "base/ioXml.h"
 #include "base/oTraducteur.h"
-#include "files/ioXml.h"
 #include "model/Championnat.h"
 
 namespace {

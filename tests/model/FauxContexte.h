@@ -5,7 +5,7 @@
 #include <string>
 
 #include "base/Utilities.h"
-#include "files/ioXml.h"
+#include "base/ioXml.h"
 #include "model/ClubStade.h"
 #include "model/ContexteSaison.h"
 #include "model/Joueurs.h"

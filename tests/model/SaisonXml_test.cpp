@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Horloge.h"
-#include "files/ioXml.h"
+#include "base/ioXml.h"
 #include "model/SaisonFoot.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/DefType.h"
+#include "pagebase/DefType.h"
 
 #include <QWidget>
 

@@ -10,8 +10,8 @@
 #include "model/Championnat.h"
 #include "model/Personnels.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/w_ImageManager.h"
 #include "pages/vues/w_ClassJoueur.h"
-#include "shell/w_ImageManager.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -5,13 +5,13 @@
 #include "base/Texte.h"
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
-#include "engine/ModeleGrille.h"
 #include "files/ImageManager.h"
 #include "model/LectureParametre.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/DefType.h"
+#include "pagebase/w_ImageManager.h"
 #include "platform/Couleurs.h"
-#include "shell/DefType.h"
-#include "shell/w_ImageManager.h"
+#include "presentation/ModeleGrille.h"
 
 #include <QCheckBox>
 #include <QComboBox>

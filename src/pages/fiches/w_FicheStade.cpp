@@ -11,8 +11,8 @@
 #include "model/Championnat.h"
 #include "model/ClubStade.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/w_ImageManager.h"
 #include "pages/fiches/w_FicheArbitre.h"
-#include "shell/w_ImageManager.h"
 
 #include <QLabel>
 #include <QLineEdit>

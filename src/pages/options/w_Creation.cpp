@@ -8,8 +8,8 @@
 #include "model/Championnat.h"
 #include "model/LectureParametre.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/w_blasons.h"
 #include "platform/Couleurs.h"
-#include "shell/w_blasons.h"
 
 #include <QComboBox>
 

@@ -3,10 +3,10 @@
 #include "controls/BoutonCoche.h"
 #include "controls/ImageFond.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/DefType.h"
+#include "pagebase/w_blasons.h"
 #include "platform/Bureau.h"
-#include "shell/DefType.h"
 #include "shell/w_Principale.h"
-#include "shell/w_blasons.h"
 
 #include <QKeyEvent>
 #include <QLabel>

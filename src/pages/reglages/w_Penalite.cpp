@@ -1,11 +1,11 @@
 #include "pages/reglages/w_Penalite.h"
 
 #include "controls/ColorStringGrid.h"
-#include "engine/AjustementPoints.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/w_blasons.h"
 #include "pages/vues/w_recap.h"
-#include "shell/w_blasons.h"
+#include "presentation/AjustementPoints.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -4,7 +4,7 @@
 // given or docked outside its results, and the box through which the user
 // adds to or takes from a team's adjustment.
 
-#include "shell/DefType.h"
+#include "pagebase/DefType.h"
 
 #include <string>
 

@@ -2,7 +2,6 @@
 
 #include "base/oTraducteur.h"
 #include "controls/Dessin.h"
-#include "engine/ResultatsCoupe.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "pages/saisie/w_AjoutEquipeCoupe.h"
@@ -11,6 +10,7 @@
 #include "pages/saisie/w_Validation.h"
 #include "platform/Couleurs.h"
 #include "platform/Dialogues.h"
+#include "presentation/ResultatsCoupe.h"
 
 #include <QActionGroup>
 #include <QDateEdit>

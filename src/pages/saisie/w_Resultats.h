@@ -5,8 +5,8 @@
 // its rows and hands it what the user does.
 
 #include "controls/ImageFond.h"
-#include "engine/ResultatsJournee.h"
-#include "shell/DefType.h"
+#include "pagebase/DefType.h"
+#include "presentation/ResultatsJournee.h"
 
 #include <array>
 #include <memory>

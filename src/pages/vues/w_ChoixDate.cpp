@@ -1,7 +1,7 @@
 #include "pages/vues/w_ChoixDate.h"
 
 #include "controls/ImageFond.h"
-#include "shell/w_blasons.h"
+#include "pagebase/w_blasons.h"
 
 #include <QCalendarWidget>
 #include <QDate>

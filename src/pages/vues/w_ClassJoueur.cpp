@@ -4,9 +4,9 @@
 #include "controls/ColorStringGrid.h"
 #include "controls/Editeur.h"
 #include "engine/ClassJoueur.h"
-#include "engine/VuesClassement.h"
 #include "model/Personnels.h"
 #include "model/SaisonFoot.h"
+#include "presentation/VuesClassement.h"
 
 #include <QResizeEvent>
 

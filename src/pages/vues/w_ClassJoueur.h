@@ -6,7 +6,7 @@
 // the number of rows shown follows the page's height. A double-click opens
 // the card of the person on the row.
 
-#include "shell/DefType.h"
+#include "pagebase/DefType.h"
 
 #include <functional>
 #include <string>

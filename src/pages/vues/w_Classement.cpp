@@ -8,8 +8,8 @@
 #include "files/TraiteurFichier.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/w_blasons.h"
 #include "pages/vues/w_ClassJoueur.h"
-#include "shell/w_blasons.h"
 
 #include <QActionGroup>
 #include <QContextMenuEvent>

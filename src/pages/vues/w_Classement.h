@@ -7,9 +7,9 @@
 // away standings. The engine fills the grid; the page picks the kind, the
 // range, the teams shown and what a click opens. Also the day-range dialog.
 
-#include "engine/VuesClassement.h"
+#include "pagebase/DefType.h"
 #include "platform/Dialogues.h"
-#include "shell/DefType.h"
+#include "presentation/VuesClassement.h"
 
 #include <string>
 #include <vector>

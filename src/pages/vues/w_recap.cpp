@@ -2,10 +2,10 @@
 
 #include "base/Texte.h"
 #include "controls/ColorStringGrid.h"
-#include "engine/Recapitulatif.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "platform/Couleurs.h"
+#include "presentation/Recapitulatif.h"
 
 #include <QScrollArea>
 #include <QVBoxLayout>

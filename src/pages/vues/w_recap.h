@@ -3,7 +3,7 @@
 // The recap page: the table of every home score of the current championship,
 // one row and one column per team. Also answers the "Recapitulatif" keyword.
 
-#include "shell/DefType.h"
+#include "pagebase/DefType.h"
 
 #include <string>
 

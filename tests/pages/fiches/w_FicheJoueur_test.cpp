@@ -3,7 +3,7 @@
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
 #include "model/SaisonFoot.h"
-#include "shell/DefType.h"
+#include "pagebase/DefType.h"
 #include "support/MessagesScriptes.h"
 #include "support/SaisonExemple.h"
 #include "support/TestSupport.h"

@@ -6,7 +6,7 @@
 #include "files/ChargeurXmp.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
-#include "shell/w_blasons.h"
+#include "pagebase/w_blasons.h"
 #include "support/MessagesScriptes.h"
 #include "support/SaisonExemple.h"
 #include "support/TestSupport.h"

@@ -4,9 +4,9 @@
 
 #include "base/Horloge.h"
 #include "base/oTraducteur.h"
+#include "pagebase/DefType.h"
 #include "pages/Pages.h"
 #include "pages/saisie/w_Resultats.h"
-#include "shell/DefType.h"
 #include "support_ui/FaussePrincipale.h"
 
 #include <gtest/gtest.h>

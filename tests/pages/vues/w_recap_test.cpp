@@ -3,12 +3,12 @@
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
 #include "controls/ColorStringGrid.h"
-#include "engine/Recapitulatif.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "pages/Pages.h"
 #include "pages/vues/SaisonVues.h"
 #include "platform/Imprimante.h"
+#include "presentation/Recapitulatif.h"
 #include "support/TestSupport.h"
 #include "support_ui/FaussePrincipale.h"
 

@@ -1,4 +1,4 @@
-#include "engine/ResultatsJournee.h"
+#include "presentation/ResultatsJournee.h"
 
 #include <gtest/gtest.h>
 

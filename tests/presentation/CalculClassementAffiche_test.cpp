@@ -6,7 +6,7 @@
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
 #include "engine/LigueTest.h"
-#include "engine/ModeleGrille.h"
+#include "presentation/ModeleGrille.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "files/ioXml.h"
+#include "base/ioXml.h"
 
 #include "support/TestSupport.h"
 

@@ -1,8 +1,8 @@
-#include "engine/ResultatsCoupe.h"
+#include "presentation/ResultatsCoupe.h"
 
-#include "engine/ResultatsJournee.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
+#include "presentation/ResultatsJournee.h"
 
 bool SortieScoreCoupe(TResultatsJournee& page, int ligne, const DecisionCoupe::TDemandeTirsAuBut& demande)
 {

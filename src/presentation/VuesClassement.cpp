@@ -1,4 +1,4 @@
-#include "engine/VuesClassement.h"
+#include "presentation/VuesClassement.h"
 
 #include "base/Texte.h"
 #include "engine/CalculClassement.h"

@@ -1,4 +1,4 @@
-#include "engine/ModeleGraphe.h"
+#include "presentation/ModeleGraphe.h"
 
 #include "support/CanevasTest.h"
 

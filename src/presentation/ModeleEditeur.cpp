@@ -1,7 +1,7 @@
-#include "engine/ModeleEditeur.h"
+#include "presentation/ModeleEditeur.h"
 
 #include "base/Texte.h"
-#include "engine/ModeleGrille.h"
+#include "presentation/ModeleGrille.h"
 
 #include <algorithm>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "shell/DefType.h"
+#include "pagebase/DefType.h"
 
 #include "base/Texte.h"
 #include "base/oTraducteur.h"

@@ -5,10 +5,10 @@
 #include "base/Format.h"
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
-#include "engine/ModeleEditeur.h"
-#include "engine/ModeleGrille.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
+#include "presentation/ModeleEditeur.h"
+#include "presentation/ModeleGrille.h"
 
 namespace {
 

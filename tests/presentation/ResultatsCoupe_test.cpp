@@ -1,4 +1,4 @@
-#include "engine/ResultatsCoupe.h"
+#include "presentation/ResultatsCoupe.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include "base/Horloge.h"
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
-#include "engine/ResultatsJournee.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
+#include "presentation/ResultatsJournee.h"
 
 namespace {
 

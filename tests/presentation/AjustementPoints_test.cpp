@@ -1,12 +1,12 @@
-#include "engine/AjustementPoints.h"
+#include "presentation/AjustementPoints.h"
 
 #include <gtest/gtest.h>
 
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
 #include "engine/LigueTest.h"
-#include "engine/ModeleGrille.h"
 #include "model/Penalites.h"
+#include "presentation/ModeleGrille.h"
 
 namespace {
 

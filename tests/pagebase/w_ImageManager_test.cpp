@@ -1,4 +1,4 @@
-#include "shell/w_ImageManager.h"
+#include "pagebase/w_ImageManager.h"
 
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"

@@ -1,4 +1,4 @@
-#include "engine/ModeleGrille.h"
+#include "presentation/ModeleGrille.h"
 
 #include "base/Format.h"
 #include "files/Image.h"

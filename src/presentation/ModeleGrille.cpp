@@ -1,8 +1,8 @@
-#include "engine/ModeleGrille.h"
+#include "presentation/ModeleGrille.h"
 
 #include "base/Texte.h"
-#include "engine/ModeleGraphe.h"
 #include "files/Image.h"
+#include "presentation/ModeleGraphe.h"
 
 #include <algorithm>
 #include <cmath>

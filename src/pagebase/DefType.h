@@ -7,10 +7,10 @@
 // run-time team chooser.
 
 #include "base/Utilities.h"
-#include "controls/Graphe.h"     // SauveGraphePng
-#include "engine/ModeleGraphe.h" // TCouleurs, CouleursPoint, CouleursPointEx
-#include "engine/ModeleGrille.h" // CouleurLigne, CouleurLigneSelection
+#include "controls/Graphe.h" // SauveGraphePng
 #include "platform/Dialogues.h"
+#include "presentation/ModeleGraphe.h" // TCouleurs, CouleursPoint, CouleursPointEx
+#include "presentation/ModeleGrille.h" // CouleurLigne, CouleurLigneSelection
 
 #include <QWidget>
 

@@ -1,9 +1,9 @@
-#include "engine/Recapitulatif.h"
+#include "presentation/Recapitulatif.h"
 
 #include <gtest/gtest.h>
 
 #include "engine/LigueTest.h"
-#include "engine/ModeleGrille.h"
+#include "presentation/ModeleGrille.h"
 
 #include <string>
 #include <vector>

@@ -1,10 +1,10 @@
-#include "engine/Recapitulatif.h"
+#include "presentation/Recapitulatif.h"
 
 #include "base/Texte.h"
-#include "engine/ModeleGrille.h"
 #include "files/Image.h"
 #include "model/Championnat.h"
 #include "model/ContexteSaison.h"
+#include "presentation/ModeleGrille.h"
 
 #include <utility>
 

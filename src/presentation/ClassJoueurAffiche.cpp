@@ -9,13 +9,13 @@
 #include "base/Format.h"
 #include "base/oTraducteur.h"
 #include "engine/CalculClassement.h"
-#include "engine/ModeleEditeur.h"
-#include "engine/ModeleGrille.h"
 #include "files/Image.h"
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
 #include "model/Personnels.h"
 #include "model/SaisonFoot.h"
+#include "presentation/ModeleEditeur.h"
+#include "presentation/ModeleGrille.h"
 
 namespace {
 

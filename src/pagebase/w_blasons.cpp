@@ -1,4 +1,4 @@
-#include "shell/w_blasons.h"
+#include "pagebase/w_blasons.h"
 
 #include "base/ServiceMessage.h"
 #include "base/Texte.h"

@@ -7,10 +7,10 @@
 
 #include "base/Format.h"
 #include "base/oTraducteur.h"
-#include "engine/ModeleGrille.h"
 #include "files/Blasons.h"
 #include "model/Championnat.h"
 #include "model/ContexteSaison.h"
+#include "presentation/ModeleGrille.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "engine/AjustementPoints.h"
+#include "presentation/AjustementPoints.h"
 
 #include "base/oTraducteur.h"
-#include "engine/ModeleGrille.h"
 #include "files/Image.h"
 #include "model/Championnat.h"
 #include "model/ContexteSaison.h"
 #include "model/Penalites.h"
+#include "presentation/ModeleGrille.h"
 
 #include <algorithm>
 #include <string>

@@ -1,11 +1,11 @@
-#include "shell/w_ImageManager.h"
+#include "pagebase/w_ImageManager.h"
 
 #include "base/ServiceMessage.h"
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
 #include "controls/ImageFond.h"
 #include "controls/ImageQt.h"
-#include "shell/w_blasons.h"
+#include "pagebase/w_blasons.h"
 
 #include <QGridLayout>
 #include <QLineEdit>

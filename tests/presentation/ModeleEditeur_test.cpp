@@ -1,4 +1,4 @@
-#include "engine/ModeleEditeur.h"
+#include "presentation/ModeleEditeur.h"
 
 #include "support/CanevasTest.h"
 #include "support/TestSupport.h"
