@@ -125,6 +125,17 @@ public:
     // merged, ids shifted and remapped. The caller then adds it to `cible`.
     static void FusionneChampionnat(TSaison& cible, TSaison& source, uint16_t& decalage,
                                     TDonneesChampionnat& championnat);
+    // The same for several championships of `source` at once: people, stadiums
+    // and club records are carried over once for all of them.
+    static void FusionneChampionnats(TSaison& cible, TSaison& source, uint16_t& decalage,
+                                     const std::vector<TDonneesChampionnat*>& championnats);
+    // Reads one file and merges its championships (only the first with
+    // `premierSeulement`) into the season, in file order, each under a new
+    // championship id and listed at the end of the season's description (the
+    // championships already there first get a line of their own when the
+    // season had none). The championships added; none when the file gives none.
+    static std::vector<TDonneesChampionnat*> FusionneFichier(TSaison& saison, const std::string& nomFichier,
+                                                             const std::string& dllDir, bool premierSeulement);
     // Writes the current championship of `saison` as a season archive of its own.
     static bool ExtraitChampionnat(const std::string& nomFichier, TSaison& saison, bool sansResultats,
                                    const std::string& dllDir, const std::string& fichierIni, TBarreEtat* barreEtat,

@@ -38,6 +38,7 @@ std::vector<TListeDonnees*> ListesJour(const TDonneesChampionnat& champ, int n)
 class TCarteEquipes {
 public:
     void Ajoute(int ancien, int nouveau) { Carte[ancien] = nouveau < 0 ? Aucun : static_cast<uint16_t>(nouveau); }
+    bool Contient(int ancien) const { return Carte.count(ancien) != 0; }
     uint16_t operator()(int ancien) const
     {
         auto it = Carte.find(ancien);
@@ -91,6 +92,63 @@ void ConvertitCapitaines(TDonneesChampionnat& champ, const TListeRenumerotation&
                             break;
                         }
                 }
+}
+
+uint16_t DecaleStade(uint16_t code, int decalage)
+{
+    return code == Aucun ? Aucun : static_cast<uint16_t>(code + decalage);
+}
+
+// The ids inside one merged championship's days, moved past the target's.
+void RenumeroteChampionnat(TDonneesChampionnat& champ, const TCarteEquipes& equipes, uint16_t decalage,
+                           int decalageArbitres, int decalageStades, const TListeRenumerotation& pairesJoueurs,
+                           const TListeRenumerotation& pairesArbitres)
+{
+    const auto stade = [&](uint16_t code) { return DecaleStade(code, decalageStades); };
+    // Matches, shoot-outs, events and line-ups.
+    for (int n = 1; n <= champ.GetNbJour(); ++n) {
+        const TInfoCompJour* jour = champ.GetJournee(n);
+        // Shoot-outs are found by the source ids of their match, all of the day
+        // before any is remapped, so that none is found and remapped twice.
+        std::vector<TPenaltys*> tirs;
+        for (int i = 0; jour && i < jour->NbMatch(); ++i) {
+            const uint16_t dom = jour->GetMatch(i)->GetEquipe(0), ext = jour->GetMatch(i)->GetEquipe(1);
+            for (TPenaltys* tab : {champ.CherchePenaltys(n, dom, ext), champ.CherchePenaltys(n, ext, dom)})
+                if (tab && std::find(tirs.begin(), tirs.end(), tab) == tirs.end())
+                    tirs.push_back(tab);
+        }
+        for (TPenaltys* tab : tirs) {
+            tab->Equipe1 = equipes(tab->Equipe1);
+            tab->Equipe2 = equipes(tab->Equipe2);
+        }
+        if (jour)
+            for (int i = 0; i < jour->NbMatch(); ++i) {
+                TInfoComp* m = jour->GetMatch(i);
+                const uint16_t dom = m->GetEquipe(0), ext = m->GetEquipe(1);
+                m->SetEquipe(0, equipes(dom));
+                m->SetEquipe(1, equipes(ext));
+                for (int a = 1; a <= 3; ++a)
+                    if (m->GetArbitre(a) != -1)
+                        m->SetArbitre(a, m->GetArbitre(a) + decalageArbitres);
+                m->SetStade(stade(m->GetStade()));
+                for (int cote = 0; cote < 2; ++cote)
+                    for (int k : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 21})
+                        if (const uint16_t mot = m->GetCompoCote(cote, k); mot != 0)
+                            m->SetCompoCote(cote, k, static_cast<uint16_t>(mot + decalage));
+            }
+        for (TListeDonnees* liste : ListesJour(champ, n))
+            for (int i = 0; i < liste->Nombre(); ++i) {
+                TDonneesEvt* e = liste->Get(i);
+                if (e->GetJoueur() > 0 && e->GetJoueur() != Aucun)
+                    e->SetJoueur(e->GetJoueur() + decalage);
+                e->SetEquipe(equipes(e->GetEquipe()));
+            }
+    }
+    RemappeEquipesChampionnat(champ, equipes);
+
+    champ.ConvertitJoueurs(pairesJoueurs);
+    ConvertitCapitaines(champ, pairesJoueurs);
+    champ.ConvertitArbitres(pairesArbitres);
 }
 
 // Reads one file into a new season; its first championship comes back with
@@ -159,6 +217,12 @@ std::string NomFichierLigne(const std::string& texte, std::string& titre)
 void TTraiteurFichier::FusionneChampionnat(TSaison& cible, TSaison& source, uint16_t& decalage,
                                            TDonneesChampionnat& champ)
 {
+    FusionneChampionnats(cible, source, decalage, {&champ});
+}
+
+void TTraiteurFichier::FusionneChampionnats(TSaison& cible, TSaison& source, uint16_t& decalage,
+                                            const std::vector<TDonneesChampionnat*>& champs)
+{
     // Former clubs and countries by name; a country the target lacks is added.
     std::vector<uint16_t> clubsPrec;
     for (int i = 0; i < source.NbClubPrec(); ++i)
@@ -170,16 +234,18 @@ void TTraiteurFichier::FusionneChampionnat(TSaison& cible, TSaison& source, uint
     auto pays = [&](int c) { return c >= 0 && c < static_cast<int>(paysCarte.size()) ? paysCarte[c] : Aucun; };
 
     // Teams: the team at each position is known by its id in the source.
+    // A team several championships share is added once.
     TCarteEquipes equipes;
-    for (int p = 0; p < champ.GetNbEquipe(); ++p) {
-        const int ancien = champ.GetEquipe(p);
-        const int nouveau = ancien < 0 || ancien >= Aucun
-                                ? -1
-                                : cible.AjouteEquipe(source.GetNomEquipe(static_cast<uint16_t>(ancien)), -1, true,
-                                                     source.GetLogoEquipe(ancien));
-        equipes.Ajoute(ancien, nouveau);
-        champ.SetEquipe(p, equipes(ancien));
-    }
+    for (TDonneesChampionnat* champ : champs)
+        for (int p = 0; p < champ->GetNbEquipe(); ++p) {
+            const int ancien = champ->GetEquipe(p);
+            if (!equipes.Contient(ancien))
+                equipes.Ajoute(ancien, ancien < 0 || ancien >= Aucun
+                                           ? -1
+                                           : cible.AjouteEquipe(source.GetNomEquipe(static_cast<uint16_t>(ancien)), -1,
+                                                                true, source.GetLogoEquipe(ancien)));
+            champ->SetEquipe(p, equipes(ancien));
+        }
 
     // Referees.
     const int decalageArbitres = cible.Arbitres().GetMaxId() + 1;
@@ -210,7 +276,7 @@ void TTraiteurFichier::FusionneChampionnat(TSaison& cible, TSaison& source, uint
 
     // Stadiums keep their codes, shifted past the target's.
     const int decalageStades = cible.Stades().GetMaxCode() + 1;
-    auto stade = [&](uint16_t code) { return code == Aucun ? Aucun : static_cast<uint16_t>(code + decalageStades); };
+    const auto stade = [&](uint16_t code) { return DecaleStade(code, decalageStades); };
     for (std::unique_ptr<TStade>& s : source.Stades().Detache()) {
         s->Code = stade(s->Code);
         if (s->CodePays != Aucun)
@@ -243,50 +309,9 @@ void TTraiteurFichier::FusionneChampionnat(TSaison& cible, TSaison& source, uint
         cible.RensClubs().Ajoute(std::move(r));
     }
 
-    // Matches, shoot-outs, events and line-ups.
-    for (int n = 1; n <= champ.GetNbJour(); ++n) {
-        const TInfoCompJour* jour = champ.GetJournee(n);
-        // Shoot-outs are found by the source ids of their match, all of the day
-        // before any is remapped, so that none is found and remapped twice.
-        std::vector<TPenaltys*> tirs;
-        for (int i = 0; jour && i < jour->NbMatch(); ++i) {
-            const uint16_t dom = jour->GetMatch(i)->GetEquipe(0), ext = jour->GetMatch(i)->GetEquipe(1);
-            for (TPenaltys* tab : {champ.CherchePenaltys(n, dom, ext), champ.CherchePenaltys(n, ext, dom)})
-                if (tab && std::find(tirs.begin(), tirs.end(), tab) == tirs.end())
-                    tirs.push_back(tab);
-        }
-        for (TPenaltys* tab : tirs) {
-            tab->Equipe1 = equipes(tab->Equipe1);
-            tab->Equipe2 = equipes(tab->Equipe2);
-        }
-        if (jour)
-            for (int i = 0; i < jour->NbMatch(); ++i) {
-                TInfoComp* m = jour->GetMatch(i);
-                const uint16_t dom = m->GetEquipe(0), ext = m->GetEquipe(1);
-                m->SetEquipe(0, equipes(dom));
-                m->SetEquipe(1, equipes(ext));
-                for (int a = 1; a <= 3; ++a)
-                    if (m->GetArbitre(a) != -1)
-                        m->SetArbitre(a, m->GetArbitre(a) + decalageArbitres);
-                m->SetStade(stade(m->GetStade()));
-                for (int cote = 0; cote < 2; ++cote)
-                    for (int k : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 21})
-                        if (const uint16_t mot = m->GetCompoCote(cote, k); mot != 0)
-                            m->SetCompoCote(cote, k, static_cast<uint16_t>(mot + decalage));
-            }
-        for (TListeDonnees* liste : ListesJour(champ, n))
-            for (int i = 0; i < liste->Nombre(); ++i) {
-                TDonneesEvt* e = liste->Get(i);
-                if (e->GetJoueur() > 0 && e->GetJoueur() != Aucun)
-                    e->SetJoueur(e->GetJoueur() + decalage);
-                e->SetEquipe(equipes(e->GetEquipe()));
-            }
-    }
-    RemappeEquipesChampionnat(champ, equipes);
-
-    champ.ConvertitJoueurs(pairesJoueurs);
-    ConvertitCapitaines(champ, pairesJoueurs);
-    champ.ConvertitArbitres(pairesArbitres);
+    for (TDonneesChampionnat* champ : champs)
+        RenumeroteChampionnat(*champ, equipes, decalage, decalageArbitres, decalageStades, pairesJoueurs,
+                              pairesArbitres);
     decalage = static_cast<uint16_t>(decalage + maxJoueursSource);
 }
 
@@ -295,6 +320,51 @@ TDonneesChampionnat* TTraiteurFichier::ImporteFichier(TSaison& saison, const std
 {
     uint16_t decalage = static_cast<uint16_t>(saison.Joueurs().GetMaxId());
     return ImporteDans(saison, nomFichier, dllDir, decalage);
+}
+
+std::vector<TDonneesChampionnat*> TTraiteurFichier::FusionneFichier(TSaison& saison, const std::string& nomFichier,
+                                                                    const std::string& dllDir, bool premierSeulement)
+{
+    TDonneesChampionnat* premier = nullptr;
+    std::unique_ptr<TSaison> source;
+    try {
+        source = LitFichierTemporaire(nomFichier, dllDir, premier);
+    } catch (...) {
+        return {};
+    }
+    if (!source)
+        return {};
+    const int nb = premierSeulement ? 1 : source->NbChampionnat();
+    std::vector<TDonneesChampionnat*> champs;
+    std::vector<std::string> titres;
+    for (int n = 1; n <= nb; ++n) {
+        TDonneesChampionnat* c = source->GetChampionnat(n);
+        c->CodePerso = 0;
+        champs.push_back(c);
+        // Named as the file names it, before its id changes.
+        titres.push_back(source->GetNomCompletChamp(c->CodeChamp));
+    }
+    // Without a description only the current championship could be reached:
+    // every one gets its line before the newcomers.
+    if (saison.NbDesc() == 0)
+        for (int n = 1; n <= saison.NbChampionnat(); ++n) {
+            const TDonneesChampionnat* c = saison.GetChampionnat(n);
+            saison.AjouteDesc(saison.GetNomCompletChamp(c->CodeChamp), 3, c->CodeChamp);
+        }
+    uint16_t decalage = static_cast<uint16_t>(saison.Joueurs().GetMaxId());
+    FusionneChampionnats(saison, *source, decalage, champs);
+    for (size_t i = 0; i < champs.size(); ++i) {
+        int id = saison.GetIdChampMax();
+        for (int n = 1; n <= saison.NbChampionnat(); ++n)
+            id = std::max(id, saison.GetChampionnat(n)->CodeChamp);
+        std::unique_ptr<TDonneesChampionnat> c = source->DetacheChampionnat(1);
+        c->CodeChamp = id + 1;
+        saison.AjouteDesc(titres[i].empty() ? std::to_string(id + 1) : titres[i], 3, id + 1);
+        saison.AjouteChampionnat(std::move(c));
+    }
+    saison.RecalculeJoueurs();
+    saison.RecalculeArbitres();
+    return champs;
 }
 
 bool TTraiteurFichier::ConstruitSaison(TSaison& saison, const TLignesComposeur& lignes, const std::string& dllDir)

@@ -713,7 +713,8 @@ bool Tf_Principale::ExecuteCommande(const std::string& libelle, int code, QTreeW
             // A page not built into this program: nothing at all.
             return false;
         } else {
-            enregistrable = ExecuteCommandeSupplementaire(code, rejoue, param) || enregistrable;
+            // Only a command that shows a page is a step the history can replay.
+            enregistrable = ExecuteCommandeSupplementaire(code, rejoue, param);
         }
     }
 
@@ -763,7 +764,12 @@ bool Tf_Principale::ExecuteCommandeShell(int code, int /*param*/, bool& enregist
         break;
     case CodeMenu::Imprimer:
         ImprimePage();
-        enregistrable = false;
+        break;
+    case 187:
+        ImporteChampionnats(false);
+        break;
+    case 188:
+        ImporteChampionnats(true);
         break;
     case 189:
         ValideSaisieEnCours();
@@ -786,12 +792,14 @@ bool Tf_Principale::ExecuteCommandeShell(int code, int /*param*/, bool& enregist
     default:
         return false;
     }
+    // File commands and dialogs show no page: going back must not run them again.
+    enregistrable = false;
     return true;
 }
 
 bool Tf_Principale::ExecuteCommandeSupplementaire(int /*code*/, bool& /*rejoue*/, int /*param*/)
 {
-    return true;
+    return false;
 }
 
 void Tf_Principale::OuvreLangue()

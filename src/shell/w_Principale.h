@@ -114,7 +114,8 @@ public:
     // command counts as a view shown.
     bool ExecuteCommande(const std::string& libelle, int code, QTreeWidgetItem* noeud, int param, bool enregistre,
                          int param2 = 0);
-    // Every code of the command range with no handler; recordable, nothing done.
+    // Every code of the command range with no handler: nothing done, nothing
+    // shown, so nothing for the history. True when it showed a page.
     virtual bool ExecuteCommandeSupplementaire(int code, bool& rejoue, int param);
     // AfficheFenetre with no class: the page area is emptied.
     void AfficheAucuneFenetre(bool videNomFichier = false);
@@ -175,6 +176,9 @@ public:
     // Commits the shown page, then asks to save the changes; false when cancelled.
     bool DemandeSauvegarde();
     void AjouteFichierRecent(const std::string& nom);
+    // Adds the first championship of a file (or, with SaisonEntiere, every
+    // championship of a season file) to the open season; false when nothing was added.
+    bool ImporteChampionnats(bool saisonEntiere);
     void ExporteChampionnat();
     void ExporteSaison();
     void CreeHistoriqueDivision();

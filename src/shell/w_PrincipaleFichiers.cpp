@@ -24,6 +24,10 @@
 namespace {
 
 constexpr int TexteFichierOuvert = 12;
+constexpr int TexteChargementRate = 296;
+constexpr int TexteImporterChampionnat = 720;
+constexpr int TexteFusionnerSaison = 721;
+constexpr int TexteChampionnatsAjoutes = 2340;
 
 std::string SansDossier(const std::string& nomFichier)
 {
@@ -180,6 +184,44 @@ bool Tf_Principale::DemandeSauvegarde()
     if (reponse == ReponseMessage::Oui)
         return SauveSaison(false); // a failed save counts as Cancel
     return reponse == ReponseMessage::Non;
+}
+
+// ------------------------------------------------------------- import and merge
+
+bool Tf_Principale::ImporteChampionnats(bool saisonEntiere)
+{
+    if (!FSaison)
+        return false;
+    TDemandeFichier demande;
+    std::string titre = Traduit(saisonEntiere ? TexteFusionnerSaison : TexteImporterChampionnat);
+    if (const size_t points = titre.find("..."); points != std::string::npos)
+        titre.erase(points);
+    demande.Titre = titre;
+    demande.Filtre = saisonEntiere ? Traduit(10) + " (*.sai; *.xmc)|*.sai;*.xmc" : FiltreOuverture();
+    demande.IndexFiltre = saisonEntiere ? 1 : 4;
+    demande.ExtensionDefaut = "xmc";
+    demande.DossierInitial = FAppDir + (saisonEntiere ? "sauvegarde/" : "Data/");
+    const TReponseFichier reponse = Dialogues().OuvreFichier(demande);
+    if (!reponse.Ok || reponse.NomFichier.empty())
+        return false;
+
+    // The page shown may hold what was typed in the championship it shows.
+    ValideSaisieEnCours();
+    const std::vector<TDonneesChampionnat*> ajoutes =
+        TTraiteurFichier::FusionneFichier(*FSaison, reponse.NomFichier, FAppDir + "Dll/", !saisonEntiere);
+    if (ajoutes.empty()) {
+        MessageUtil(Traduit(TexteChargementRate), BoutonsMessage::Ok);
+        return false;
+    }
+    SignaleModification();
+    std::string noms;
+    for (const TDonneesChampionnat* c : ajoutes)
+        noms += "\n" + FSaison->GetNomCompletChamp(c->CodeChamp);
+    MessageUtil(TraduitFmt(TexteChampionnatsAjoutes, {noms}), BoutonsMessage::Ok);
+    // The menus list the newcomers, and the first of them becomes current.
+    RemplitChampionnats();
+    SelectionneChampionnat(ajoutes.front()->CodeChamp, nullptr, true, false);
+    return true;
 }
 
 // ------------------------------------------------------------- saving

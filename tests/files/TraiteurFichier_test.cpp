@@ -388,3 +388,74 @@ TEST(TraiteurFichier, LesFichiersAnciensSOuvrentParLeChargement)
     EXPECT_EQ(TTraiteurFichier::ChargeAvecEtat((dir / "t.sai").string(), "", "", {}), nullptr);
     EXPECT_FALSE(TTraiteurFichier::EnCours());
 }
+
+namespace {
+
+TEST(TraiteurFichier, FusionnerUneSaisonApporteTousSesChampionnatsAvecUneLigneChacun)
+{
+    testsupport::CatalogueInstalle catalogue;
+    TempDir dir;
+    const std::string complete = dir.str() + "complete.xmc";
+    ASSERT_TRUE(TTraiteurFichier::SauveAvecEtat(complete, *testsupport::CreeSaisonComplete(), false, "", "", nullptr,
+                                                {}, false));
+
+    auto cible = testsupport::CreeLigueQuatreEquipes();
+    cible->Arbitres().Ajoute(std::make_unique<TPersonnelStat>("Arbitre", "Paul", 70, -1));
+    const int arbitre = cible->Arbitres().Get(0)->Numero;
+    const int brest = cible->ChercheEquipe("Brest");
+    const int idLigue = cible->GetChampionnat(1)->CodeChamp;
+
+    // Nothing read: nothing changes, not even the description.
+    EXPECT_TRUE(TTraiteurFichier::FusionneFichier(*cible, dir.str() + "absent.xmc", "", false).empty());
+    EXPECT_EQ(cible->NbChampionnat(), 1);
+    EXPECT_EQ(cible->NbDesc(), 0);
+
+    const std::vector<TDonneesChampionnat*> ajoutes = TTraiteurFichier::FusionneFichier(*cible, complete, "", false);
+    ASSERT_EQ(ajoutes.size(), 2u);
+    ASSERT_EQ(cible->NbChampionnat(), 3);
+    TDonneesChampionnat* ligue = ajoutes[0];
+    TDonneesChampionnat* coupe = ajoutes[1];
+    EXPECT_EQ(cible->GetChampionnat(2), ligue);
+    EXPECT_EQ(cible->GetChampionnat(3), coupe);
+    // Each under an id of its own, and each with a line, the old one first.
+    EXPECT_GT(ligue->CodeChamp, idLigue);
+    EXPECT_GT(coupe->CodeChamp, ligue->CodeChamp);
+    ASSERT_EQ(cible->NbDesc(), 3);
+    EXPECT_EQ(cible->GetDesc(0).Valeur, idLigue);
+    EXPECT_EQ(cible->GetDesc(1).Valeur, ligue->CodeChamp);
+    EXPECT_EQ(cible->GetDesc(2).Valeur, coupe->CodeChamp);
+    EXPECT_EQ(cible->GetDesc(2).Niveau, 3);
+    EXPECT_NE(cible->GetDescBrut(2).Texte.find("Ma coupe"), std::string::npos);
+
+    // Paris plays in both: one team for both; Brest was already there.
+    const int paris = cible->ChercheEquipe("Paris");
+    EXPECT_EQ(ligue->GetEquipe(2), paris);
+    EXPECT_EQ(coupe->GetEquipe(0), paris);
+    EXPECT_EQ(coupe->GetEquipe(2), brest);
+    const auto lens = static_cast<uint16_t>(cible->ChercheEquipe("Lens"));
+    EXPECT_NE(coupe->CherchePenaltys(1, static_cast<uint16_t>(paris), lens), nullptr);
+    EXPECT_EQ(coupe->GetMatchSuiv(1), brest);
+    // People once, referees merged by name, the matches following them.
+    int echos = 0;
+    for (int i = 0; i < cible->Joueurs().Nombre(); ++i)
+        echos += cible->Joueurs().Get(i)->Nom == "Echo";
+    EXPECT_EQ(echos, 1);
+    EXPECT_EQ(cible->Arbitres().Nombre(), 1);
+    const uint16_t lyon = static_cast<uint16_t>(cible->ChercheEquipe("Lyon"));
+    const TInfoComp* m =
+        ligue->GetJournee(1)->GetMatchEquipes(lyon, static_cast<uint16_t>(cible->ChercheEquipe("Nice")));
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->GetArbitre(1), arbitre);
+    const TJoueur* bravo = cible->Joueurs().ChercheNom("Bravo", "Bob");
+    ASSERT_NE(bravo, nullptr);
+    EXPECT_EQ(m->GetCompoCote(0, 2), bravo->Numero);
+
+    // A championship imported alone takes only the file's first.
+    const std::vector<TDonneesChampionnat*> seul = TTraiteurFichier::FusionneFichier(*cible, complete, "", true);
+    ASSERT_EQ(seul.size(), 1u);
+    EXPECT_EQ(cible->NbChampionnat(), 4);
+    EXPECT_EQ(cible->NbDesc(), 4);
+    EXPECT_EQ(seul[0]->GetEquipe(0), lyon);
+}
+
+} // namespace

@@ -4,6 +4,7 @@
 #include "base/ServiceMessage.h"
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
+#include "controls/ImageFond.h"
 #include "files/ChargeurXmp.h"
 #include "files/Stats.h"
 #include "model/SaisonFoot.h"
@@ -15,9 +16,11 @@
 #include "support/TestSupport.h"
 #include "support_ui/DialoguesScriptes.h"
 #include "support_ui/DossierProgramme.h"
+#include "support_ui/FenetreSurArchive.h"
 
 #include <QDialog>
 #include <QTimer>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -432,6 +435,72 @@ TEST_F(FichiersFenetre, ExportsEtHistoriqueDeLaDivision)
     ASSERT_TRUE(relue.Charge(stat->GetNomFichier()));
     EXPECT_EQ(relue.NbSaisons(), 1);
     EXPECT_EQ(fs::path(stat->GetNomFichier()).parent_path(), (Dossier / "stats"));
+}
+
+} // namespace
+
+namespace {
+
+using ImportFenetre = testsupport::FenetreSurArchive;
+
+TEST_F(ImportFenetre, ImporterUnChampionnatPuisFusionnerUneSaisonLesMontrentDansLeMenu)
+{
+    DemarreSurArchive();
+    if (HasFatalFailure())
+        return;
+    const std::string complete = (Dossier / "complete.xmc").string();
+    ASSERT_TRUE(TTraiteurFichier::SauveAvecEtat(complete, *testsupport::CreeSaisonComplete(), false, "", "", nullptr,
+                                                {}, false));
+    TSaison* saison = Fenetre->GetSaison();
+    ASSERT_EQ(saison->NbChampionnat(), 1);
+    Messages.Messages.clear();
+
+    // Cancelled: nothing asked, nothing changed.
+    Dialogues.RefuseFichier();
+    Fenetre->ExecuteCommande(187);
+    EXPECT_EQ(saison->NbChampionnat(), 1);
+    EXPECT_TRUE(Messages.Messages.empty());
+
+    // A file that cannot be read says so.
+    Dialogues.RepondFichier((Dossier / "absent.chp").string());
+    Fenetre->ExecuteCommande(187);
+    ASSERT_EQ(Messages.Messages.size(), 1u);
+    EXPECT_EQ(Messages.Messages[0].Texte, Traduit(296));
+    EXPECT_EQ(CompteurModification, 0);
+    Messages.Messages.clear();
+
+    // The first championship of the file joins the season and becomes current.
+    Dialogues.RepondFichier(complete);
+    Fenetre->ExecuteCommande(187);
+    ASSERT_EQ(saison->NbChampionnat(), 2);
+    EXPECT_EQ(Dialogues.DemandesOuverture.back().Titre, "Importer un championnat");
+    ASSERT_EQ(Messages.Messages.size(), 1u);
+    EXPECT_EQ(Messages.Messages[0].Texte.rfind("Championnats ajoutés à la saison :", 0), 0u);
+    EXPECT_EQ(CompteurModification, 1);
+    const int importe = saison->GetChampionnat(2)->CodeChamp;
+    EXPECT_EQ(saison->GetChampCourant(), saison->GetChampionnat(2));
+    EXPECT_EQ(Fenetre->GetTitresChampionnats().size(), 2u);
+    EXPECT_NE(ChercheNoeud(Fenetre->tv_Menu, saison->GetChampionnat(1)->CodeChamp << 8), nullptr);
+    EXPECT_NE(ChercheNoeud(Fenetre->tv_Menu, importe << 8), nullptr);
+    EXPECT_TRUE(Fenetre->fc_Titre->isVisibleTo(Fenetre.get()));
+    Messages.Messages.clear();
+
+    // Merging a season brings both its championships.
+    Dialogues.RepondFichier(complete);
+    Fenetre->ExecuteCommande(188);
+    ASSERT_EQ(saison->NbChampionnat(), 4);
+    EXPECT_EQ(Dialogues.DemandesOuverture.back().Titre, "Fusionner une saison");
+    EXPECT_EQ(Fenetre->GetTitresChampionnats().size(), 4u);
+    EXPECT_EQ(saison->GetChampCourant(), saison->GetChampionnat(3));
+    ASSERT_EQ(Messages.Messages.size(), 1u);
+    EXPECT_NE(Messages.Messages[0].Texte.find("Ma coupe"), std::string::npos);
+    EXPECT_TRUE(Fenetre->GetPrecedents().empty());
+
+    // Saved and opened again, the season keeps all four.
+    Fenetre->ExecuteCommande(7);
+    ASSERT_TRUE(Fenetre->OuvreFichier(Fichier));
+    EXPECT_EQ(Fenetre->GetSaison()->NbChampionnat(), 4);
+    EXPECT_EQ(Fenetre->GetTitresChampionnats().size(), 4u);
 }
 
 } // namespace

@@ -525,6 +525,29 @@ TEST_F(PrincipaleTest, UneCommandeSansPageNeFaitRien)
     EXPECT_FALSE(f.ExecuteCommande((7 << 8) + 255, -1));
 }
 
+TEST_F(PrincipaleTest, UneCommandeQuiNeMontreRienNEntrePasDansLHistorique)
+{
+    Tf_Principale& f = Demarre();
+    OuvreSaison();
+    EnregistrePagesTest();
+    f.ExecuteCommande(40, -1);
+    TFootForm* page = f.GetPageCourante();
+    // Menu entries with nothing behind them, then file commands and dialogs
+    // cancelled: none is a view, so going back never runs one again.
+    for (int code : {5, 10, 25, 180, 183, 184, 185, 187, 188, 191, 195, 196, 189, 190, 197}) {
+        EXPECT_FALSE(f.ExecuteCommande(code, -1)) << code;
+        EXPECT_EQ(f.GetCommandeCourante(), 40) << code;
+        EXPECT_TRUE(f.GetPrecedents().empty()) << code;
+    }
+    EXPECT_EQ(f.GetPageCourante(), page);
+    f.ExecuteCommande(41, -1);
+    ASSERT_EQ(f.GetPrecedents().size(), 1u);
+    EXPECT_EQ(f.GetPrecedents().front().Commande, 40);
+    f.sb_BackClick();
+    EXPECT_EQ(f.GetCommandeCourante(), 40);
+    EXPECT_TRUE(f.GetPrecedents().empty());
+}
+
 TEST_F(PrincipaleTest, UnRaccourciDeFavoriLanceSaCommandeVisible)
 {
     EcritIni("[General]\nLangue=fr\nShowAstuce=0\nFavoris=40-9999-41\n");
