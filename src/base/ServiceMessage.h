@@ -35,3 +35,10 @@ TServiceMessage* ServiceMessage();
 // Shows Texte with the buttons of Flags and returns the answer; with no
 // service installed nobody can answer, which counts as Cancel.
 uint16_t MessageUtil(const std::string& texte, uint16_t flags);
+
+// Text 529 followed by the file's name: a file that could not be written.
+void SignaleEchecEcriture(const std::string& nomFichier);
+
+// The settings file could not be written: what was chosen would silently be
+// back to its former value at the next start.
+void SignaleEchecReglages(const std::string& fichierIni);

@@ -1,6 +1,7 @@
 #include "shell/w_AstuceJour.h"
 
 #include "base/FichierIni.h"
+#include "base/ServiceMessage.h"
 #include "base/oTraducteur.h"
 #include "controls/BoutonCoche.h"
 #include "controls/ImageFond.h"
@@ -95,8 +96,10 @@ void Tf_AstuceJour::bc_suivanteClick()
 void Tf_AstuceJour::FormClose()
 {
     TFichierIni ini(FichierIni);
-    ini.WriteInteger("General", "nAstuce", Reste(Compteur + 1, NbAstuces));
-    ini.WriteBool("General", "ShowAstuce", cb_Demarrage->Checked());
+    bool ecrit = ini.WriteInteger("General", "nAstuce", Reste(Compteur + 1, NbAstuces));
+    ecrit &= ini.WriteBool("General", "ShowAstuce", cb_Demarrage->Checked());
+    if (!ecrit)
+        SignaleEchecReglages(FichierIni);
 }
 
 void Tf_AstuceJour::done(int resultat)

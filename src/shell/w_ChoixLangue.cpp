@@ -100,8 +100,9 @@ void Tf_ChoixLangue::b_ValiderClick()
 {
     const std::string choix = rc_Anglais->Checked() && !rc_Francais->Checked() ? "en" : "fr";
     if (choix != Langue) {
-        TFichierIni(FichierIni).WriteString("General", "Langue", choix);
-        if (!Langue.empty())
+        if (!TFichierIni(FichierIni).WriteString("General", "Langue", choix))
+            SignaleEchecReglages(FichierIni);
+        else if (!Langue.empty())
             MessageUtil(Traduit(TexteRedemarrer), BoutonsMessage::Ok);
     }
     SetModalResult(ResultatModal::Ok);

@@ -460,10 +460,12 @@ bool OuvreFavoris(int code, const TListeMenu& liste, TFichierIni& ini, TEtatMenu
     } else {
         return false;
     }
-    ini.WriteString("General", "FavorisEx", JointCodes(etat.Filtre));
-    ini.WriteBool("General", "MenuHaut", etat.MenuHaut);
-    ini.WriteBool("General", "MenuGauche", etat.MenuGauche);
-    ini.WriteString("General", "Favoris", JointCodes(etat.Favoris));
+    bool ecrit = ini.WriteString("General", "FavorisEx", JointCodes(etat.Filtre));
+    ecrit &= ini.WriteBool("General", "MenuHaut", etat.MenuHaut);
+    ecrit &= ini.WriteBool("General", "MenuGauche", etat.MenuGauche);
+    ecrit &= ini.WriteString("General", "Favoris", JointCodes(etat.Favoris));
+    if (!ecrit)
+        SignaleEchecReglages(ini.GetNomFichier());
     return true;
 }
 

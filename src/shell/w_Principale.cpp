@@ -491,9 +491,11 @@ void Tf_Principale::EcritFichiersRecents()
 {
     TFichierIni ini(GetFichierIni());
     const int nombre = std::min(static_cast<int>(FFichiersRecents.size()), MaxFichiersRecents);
-    ini.WriteInteger("LastFile", "Count", nombre);
+    bool ecrit = ini.WriteInteger("LastFile", "Count", nombre);
     for (int i = 0; i < nombre; ++i)
-        ini.WriteString("LastFile", "File" + std::to_string(i), FFichiersRecents[i]);
+        ecrit &= ini.WriteString("LastFile", "File" + std::to_string(i), FFichiersRecents[i]);
+    if (!ecrit)
+        SignaleEchecReglages(GetFichierIni());
 }
 
 void Tf_Principale::FormDestroy()

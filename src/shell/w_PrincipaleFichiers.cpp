@@ -28,6 +28,8 @@ constexpr int TexteChargementRate = 296;
 constexpr int TexteImporterChampionnat = 720;
 constexpr int TexteFusionnerSaison = 721;
 constexpr int TexteChampionnatsAjoutes = 2340;
+constexpr int TexteHistoriqueImpossible = 2342;
+constexpr int TexteDossierImpossible = 2343;
 
 std::string SansDossier(const std::string& nomFichier)
 {
@@ -44,6 +46,17 @@ bool EstArchiveSaison(const std::string& nomFichier)
     std::transform(ext.begin(), ext.end(), ext.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return ext == ".xmc";
+}
+
+// Makes the folder with its parents; says so when it cannot be made.
+bool CreeDossier(const std::string& dossier)
+{
+    std::error_code erreur;
+    std::filesystem::create_directories(std::filesystem::u8path(dossier), erreur);
+    if (!erreur)
+        return true;
+    MessageUtil(TraduitFmt(TexteDossierImpossible, {dossier}), BoutonsMessage::Ok);
+    return false;
 }
 
 } // namespace
@@ -95,12 +108,17 @@ std::string FiltreDonnees()
     return Traduit(21) + " (*.xmd)|*.xmd";
 }
 
+bool PeutEntrerHistorique(const TDonneesChampionnat& championnat)
+{
+    return championnat.GetOption(8) != 0 && championnat.GetNbEquipe() > 0;
+}
+
 bool AjouteSaisonHistorique(TStat& stat, const TDonneesChampionnat& championnat, const TSaison& saison)
 {
+    if (!PeutEntrerHistorique(championnat))
+        return false;
     const int annee = championnat.GetOption(8);
     const int n = championnat.GetNbEquipe();
-    if (annee == 0 || n <= 0)
-        return false;
     auto record = std::make_unique<TSaisonStat>(n, annee);
     for (int p = 0; p < n; ++p)
         record->AjouteEquipe(stat.NumeroEquipe(saison.GetNomEquipe(static_cast<uint16_t>(championnat.GetEquipe(p)))));
@@ -152,8 +170,8 @@ bool Tf_Principale::OuvreFichier(const std::string& nom)
     ApresOuverture();
     if (!FSaison)
         return false;
-    std::error_code erreur;
-    std::filesystem::create_directories(DossierImagesFichier(FAppDir, FichierCourant), erreur);
+    // The season is open all the same; only its pictures have nowhere to go.
+    CreeDossier(DossierImagesFichier(FAppDir, FichierCourant));
     return true;
 }
 
@@ -397,6 +415,10 @@ void Tf_Principale::CreeHistoriqueDivision()
     TDonneesChampionnat* championnat = FSaison ? FSaison->GetChampCourant() : nullptr;
     if (!championnat)
         return;
+    if (!PeutEntrerHistorique(*championnat)) {
+        MessageUtil(Traduit(TexteHistoriqueImpossible), BoutonsMessage::Ok);
+        return;
+    }
     if (!FStats)
         FStats = std::make_unique<TStats>();
     const std::string dossier = FAppDir + "stats/";
@@ -405,8 +427,8 @@ void Tf_Principale::CreeHistoriqueDivision()
         if (MessageUtil("Le fichier historique pour cette division n'existe pas, voulez-vous le créer",
                         BoutonsMessage::Oui | BoutonsMessage::Non) != ReponseMessage::Oui)
             return;
-        std::error_code erreur;
-        std::filesystem::create_directories(dossier, erreur);
+        if (!CreeDossier(dossier))
+            return;
         stat = FStats->Ajoute(dossier, championnat->GetCode());
     }
     if (!AjouteSaisonHistorique(*stat, *championnat, *FSaison))

@@ -29,6 +29,9 @@ std::string FiltreOuverture();
 std::string FiltreSaison();
 std::string FiltreDonnees();
 
+// A championship with a year (option 8) and teams: what a division's archive records.
+bool PeutEntrerHistorique(const TDonneesChampionnat& championnat);
+
 // Adds the championship's results to its division's archive as the season of
 // its first year (option 8): its teams in championship order, matched to the
 // archive's numbers by name, and every stored score of every day. A season of

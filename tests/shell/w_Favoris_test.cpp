@@ -248,6 +248,20 @@ TEST_F(FavorisTest, OneMenuPositionIsRequired)
     EXPECT_EQ(messages.Messages.size(), 1u);
 }
 
+TEST_F(FavorisTest, SettingsThatCannotBeWrittenAreSaid)
+{
+    testsupport::TempDir dossier;
+    const std::string absent = (dossier / "absent" / "brevalune.ini").string();
+    TFichierIni ini(absent);
+    testsupport::TDialoguesScriptes dialogues;
+    testsupport::TMessagesScriptes messages;
+    TEtatMenu etat;
+    dialogues.Repond([](QDialog& d) { dynamic_cast<Tf_Favoris&>(d).b_Valider->Click(); });
+    EXPECT_TRUE(OuvreFavoris(CodeMenu::Favoris, Liste, ini, etat));
+    ASSERT_EQ(messages.Messages.size(), 1u);
+    EXPECT_EQ(messages.Messages[0].Texte, TraduitFmt(2341, {absent}));
+}
+
 TEST_F(FavorisTest, CommandsWriteTheSettingsAndTheMenusFollow)
 {
     testsupport::TempDir dossier;

@@ -147,6 +147,26 @@ TEST_F(PetitsDialoguesTest, LAstuceDuProduitLeNomme)
     EXPECT_TRUE(TFichierIni(Ini()).ReadBool("General", "ShowAstuce", false));
 }
 
+TEST_F(PetitsDialoguesTest, DesReglagesQuiNePeuventEtreEcritsLeDisent)
+{
+    // A settings file in a folder that does not exist cannot be written.
+    const std::string absent = (Dossier / "absent" / "brevalune.ini").string();
+    const std::string attendu = TraduitFmt(2341, {absent});
+    EXPECT_NE(attendu.find(absent), std::string::npos);
+
+    ChoisitLangue(Dialogues, absent, false, true);
+    ASSERT_EQ(Messages.Messages.size(), 1u);
+    EXPECT_EQ(Messages.Messages[0].Texte, attendu);
+    Messages.Messages.clear();
+
+    Tf_AstuceJour forme;
+    forme.FichierIni = absent;
+    Dialogues.Repond([&](QDialog&) { forme.bc_Continuer->Click(); });
+    ::Dialogues().ExecuteModal(forme);
+    ASSERT_EQ(Messages.Messages.size(), 1u);
+    EXPECT_EQ(Messages.Messages[0].Texte, attendu);
+}
+
 TEST_F(PetitsDialoguesTest, LaBoiteAProposMontreLeProduitEtLaVersion)
 {
     Tf_AboutBox forme;

@@ -390,6 +390,35 @@ TEST_F(FichiersFenetre, SauvegardeAutomatique)
     EXPECT_FALSE(f.t_AutoSave->isActive());
 }
 
+TEST_F(FichiersFenetre, HistoriqueImpossibleEtDossiersQuiNePeuventEtreCreesLeDisent)
+{
+    Tf_Principale& f = *Fenetre;
+    // No folder for the pictures under a file: said, and the season opens all the same.
+    fs::remove_all(Dossier / "pict");
+    testsupport::WriteWholeFile(Dossier / "pict", "");
+    ASSERT_TRUE(f.OuvreFichier(Archive));
+    ASSERT_NE(f.GetSaison(), nullptr);
+    EXPECT_EQ(Textes(), (std::vector<std::string>{TraduitFmt(2343, {DossierImagesFichier(Dossier.str(), Archive)})}));
+
+    // Without a year the championship has no place in its division's archive.
+    TDonneesChampionnat* champ = f.GetSaison()->GetChampCourant();
+    champ->SetOption(8, 0);
+    f.CreeHistoriqueDivision();
+    EXPECT_EQ(Textes(), (std::vector<std::string>{Traduit(2342)}));
+    EXPECT_EQ(f.GetStats()->ChercheId(champ->GetCode()), nullptr);
+
+    // With a year, but no folder for the archives.
+    champ->SetOption(8, 124);
+    fs::remove_all(Dossier / "stats");
+    testsupport::WriteWholeFile(Dossier / "stats", "");
+    Messages.Repond(ReponseMessage::Oui);
+    f.CreeHistoriqueDivision();
+    const std::vector<std::string> textes = Textes();
+    ASSERT_EQ(textes.size(), 2u);
+    EXPECT_EQ(textes[1], TraduitFmt(2343, {Dossier.str() + "stats/"}));
+    EXPECT_EQ(f.GetStats()->ChercheId(champ->GetCode()), nullptr);
+}
+
 TEST_F(FichiersFenetre, ExportsEtHistoriqueDeLaDivision)
 {
     Tf_Principale& f = *Fenetre;

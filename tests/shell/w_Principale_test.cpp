@@ -218,6 +218,18 @@ TEST_F(PrincipaleTest, LesReglagesSontLusEtLesFichiersRecentsEcritsAuPlusCinq)
     EXPECT_FALSE(ini.ValueExists("LastFile", "File5") && ini.ReadString("LastFile", "File5", "") == "6");
 }
 
+TEST_F(PrincipaleTest, DesFichiersRecentsQuiNePeuventEtreEcritsLeDisent)
+{
+    Demarre();
+    const std::string attendu = TraduitFmt(2341, {Ini()});
+    // The settings file turned into a folder can no longer be written.
+    fs::remove(Ini());
+    fs::create_directory(Ini());
+    Fenetre.reset();
+    ASSERT_EQ(Messages.Messages.size(), 1u);
+    EXPECT_EQ(Messages.Messages[0].Texte, attendu);
+}
+
 TEST_F(PrincipaleTest, UnPremierDemarrageDemandeLaLangue)
 {
     EcritIni("");

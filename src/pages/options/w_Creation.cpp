@@ -24,6 +24,7 @@ enum : int {
     TexteValider = 29,
     TexteAnnuler = 125,
     TexteEchecSauvegarde = 529,
+    TexteDossierImpossible = 2343,
     TexteFenetre = 781,
 };
 
@@ -206,6 +207,10 @@ bool SauveFichierDivision(TSaison& saison, const std::string& appDir, TBarreEtat
         }
     } else {
         fs::create_directories(cible.parent_path(), erreur);
+        if (erreur) {
+            MessageUtil(TraduitFmt(TexteDossierImpossible, {cible.parent_path().string()}), BoutonsMessage::Ok);
+            return true;
+        }
     }
     TTraiteurFichier::ExtraitChampionnat(dialogue.NomFichier, saison, false, appDir + "Dll/", "", barreEtat, {});
     return true;

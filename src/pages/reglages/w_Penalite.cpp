@@ -1,5 +1,6 @@
 #include "pages/reglages/w_Penalite.h"
 
+#include "base/ServiceMessage.h"
 #include "controls/ColorStringGrid.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
@@ -135,7 +136,8 @@ void Tf_Penalite::Imprime()
 
 void Tf_Penalite::ExporteHtml(const std::string& NomFichier)
 {
-    sg_Penalite->ExporteHtml(NomFichier, true);
+    if (!sg_Penalite->ExporteHtml(NomFichier, true))
+        SignaleEchecEcriture(NomFichier);
 }
 
 void EnregistrePagesReglages()

@@ -1,5 +1,6 @@
 #include "pages/vues/w_ClassJoueur.h"
 
+#include "base/ServiceMessage.h"
 #include "base/Texte.h"
 #include "controls/ColorStringGrid.h"
 #include "controls/Editeur.h"
@@ -104,7 +105,8 @@ void Tf_ClassJoueur::Imprime()
 
 void Tf_ClassJoueur::ExporteHtml(const std::string& NomFichier)
 {
-    sg_Classjoueurs->ExporteHtml(NomFichier, true);
+    if (!sg_Classjoueurs->ExporteHtml(NomFichier, true))
+        SignaleEchecEcriture(NomFichier);
 }
 
 void Tf_ClassJoueur::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,

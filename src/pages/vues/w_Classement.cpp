@@ -1,5 +1,6 @@
 #include "pages/vues/w_Classement.h"
 
+#include "base/ServiceMessage.h"
 #include "base/Texte.h"
 #include "controls/ColorStringGrid.h"
 #include "controls/Dessin.h"
@@ -364,7 +365,8 @@ void Tf_Classement::Imprime()
 
 void Tf_Classement::ExporteHtml(const std::string& NomFichier)
 {
-    sg_Classement->ExporteHtml(NomFichier, true);
+    if (!sg_Classement->ExporteHtml(NomFichier, true))
+        SignaleEchecEcriture(NomFichier);
 }
 
 void Tf_Classement::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,

@@ -1,5 +1,6 @@
 #include "pages/vues/w_recap.h"
 
+#include "base/ServiceMessage.h"
 #include "base/Texte.h"
 #include "controls/ColorStringGrid.h"
 #include "model/Championnat.h"
@@ -79,7 +80,8 @@ void Tf_recap::Imprime()
 
 void Tf_recap::ExporteHtml(const std::string& NomFichier)
 {
-    sg_recap->ExporteHtml(NomFichier, true);
+    if (!sg_recap->ExporteHtml(NomFichier, true))
+        SignaleEchecEcriture(NomFichier);
 }
 
 void Tf_recap::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,

@@ -144,6 +144,15 @@ TEST_F(CreationTest, SansCopieDeLAncienFichierRienNEstEcrase)
     EXPECT_EQ(Messages.Messages[0].Texte, Traduit(529));
     EXPECT_EQ(testsupport::ReadWholeFile(cible), "ancien");
 
+    // A data folder that cannot be made is said, and nothing is written.
+    fs::remove_all(Dossier / "Data");
+    testsupport::WriteWholeFile(Dossier / "Data", "un fichier");
+    Messages.Messages.clear();
+    Scripts.Repond([](QDialog& d) { dynamic_cast<Tf_Creation&>(d).b_Valider->Click(); });
+    EXPECT_TRUE(SauveFichierDivision(*saison, Dossier.str(), nullptr));
+    ASSERT_EQ(Messages.Messages.size(), 1u);
+    EXPECT_EQ(Messages.Messages[0].Texte, TraduitFmt(2343, {(Dossier / "Data").string()}));
+
     // A championship of the user's own is not the chooser's: no form.
     const size_t formes = Scripts.TitresFormes.size();
     saison->GetChampCourant()->SetCode(1005);

@@ -9,6 +9,7 @@
 #include "pages/Pages.h"
 #include "pages/vues/SaisonVues.h"
 #include "platform/Imprimante.h"
+#include "support/MessagesScriptes.h"
 #include "support/TestSupport.h"
 #include "support_ui/FaussePrincipale.h"
 
@@ -176,7 +177,17 @@ TEST_F(PenaliteTest, PrintsAndExportsTheGrid)
     }
     EXPECT_EQ(testsupport::ReadWholeFile(Pdf).substr(0, 4), "%PDF");
     const std::string Html = (Dossier / "penalites.htm").string();
-    Page->ExporteHtml(Html);
+    {
+        // A page that could not be written is said, with its name.
+        testsupport::TMessagesScriptes Boite;
+        const std::string Absent = (Dossier / "absent" / "penalites.htm").string();
+        Page->ExporteHtml(Absent);
+        ASSERT_EQ(Boite.Messages.size(), 1u);
+        EXPECT_EQ(Boite.Messages[0].Texte, Traduit(529) + "\n" + Absent);
+        Boite.Messages.clear();
+        Page->ExporteHtml(Html);
+        EXPECT_TRUE(Boite.Messages.empty());
+    }
     const std::string Texte = testsupport::ReadWholeFile(Html);
     EXPECT_NE(Texte.find("<html"), std::string::npos);
     EXPECT_NE(Texte.find(">-7<"), std::string::npos);

@@ -9,6 +9,7 @@
 #include "model/Personnels.h"
 #include "pages/Pages.h"
 #include "platform/Imprimante.h"
+#include "support/MessagesScriptes.h"
 #include "support/SaisonExemple.h"
 #include "support/TestSupport.h"
 #include "support_ui/FaussePrincipale.h"
@@ -186,7 +187,17 @@ TEST_F(ClassJoueurTest, ImpressionEtHtml)
     }
     EXPECT_EQ(testsupport::ReadWholeFile(Pdf).substr(0, 4), "%PDF");
     const std::string Html = (Dossier / "buteurs.htm").string();
-    Page->ExporteHtml(Html);
+    {
+        // A page that could not be written is said, with its name.
+        testsupport::TMessagesScriptes Boite;
+        const std::string Absent = (Dossier / "absent" / "buteurs.htm").string();
+        Page->ExporteHtml(Absent);
+        ASSERT_EQ(Boite.Messages.size(), 1u);
+        EXPECT_EQ(Boite.Messages[0].Texte, Traduit(529) + "\n" + Absent);
+        Boite.Messages.clear();
+        Page->ExporteHtml(Html);
+        EXPECT_TRUE(Boite.Messages.empty());
+    }
     EXPECT_NE(testsupport::ReadWholeFile(Html).find("<table"), std::string::npos);
 }
 
