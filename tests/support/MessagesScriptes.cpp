@@ -1,5 +1,9 @@
 #include "support/MessagesScriptes.h"
 
+#include "base/oTraducteur.h"
+
+#include <gtest/gtest.h>
+
 namespace testsupport {
 
 TMessagesScriptes::TMessagesScriptes() : FAncien(InstalleServiceMessage(this)) {}
@@ -17,6 +21,19 @@ uint16_t TMessagesScriptes::Affiche(const std::string& texte, uint16_t flags)
     const uint16_t reponse = FReponses.front();
     FReponses.pop_front();
     return reponse;
+}
+
+void VerifieEchecEcritureSignale(const std::function<void(const std::string&)>& ecrit,
+                                 const std::filesystem::path& dossier, const std::string& fichier)
+{
+    TMessagesScriptes boite;
+    const std::string absent = (dossier / "absent" / "page.htm").string();
+    ecrit(absent);
+    ASSERT_EQ(boite.Messages.size(), 1u);
+    EXPECT_EQ(boite.Messages[0].Texte, Traduit(529) + "\n" + absent);
+    boite.Messages.clear();
+    ecrit(fichier);
+    EXPECT_TRUE(boite.Messages.empty());
 }
 
 } // namespace testsupport

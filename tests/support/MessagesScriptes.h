@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <deque>
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,5 +36,11 @@ private:
     std::deque<uint16_t> FReponses;
     TServiceMessage* FAncien;
 };
+
+// Runs Ecrit on a file of a folder that does not exist, then on Fichier: the
+// first must say once that it failed (text 529 and the file's name), the
+// second nothing.
+void VerifieEchecEcritureSignale(const std::function<void(const std::string&)>& ecrit,
+                                 const std::filesystem::path& dossier, const std::string& fichier);
 
 } // namespace testsupport

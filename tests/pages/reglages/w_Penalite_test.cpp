@@ -177,17 +177,8 @@ TEST_F(PenaliteTest, PrintsAndExportsTheGrid)
     }
     EXPECT_EQ(testsupport::ReadWholeFile(Pdf).substr(0, 4), "%PDF");
     const std::string Html = (Dossier / "penalites.htm").string();
-    {
-        // A page that could not be written is said, with its name.
-        testsupport::TMessagesScriptes Boite;
-        const std::string Absent = (Dossier / "absent" / "penalites.htm").string();
-        Page->ExporteHtml(Absent);
-        ASSERT_EQ(Boite.Messages.size(), 1u);
-        EXPECT_EQ(Boite.Messages[0].Texte, Traduit(529) + "\n" + Absent);
-        Boite.Messages.clear();
-        Page->ExporteHtml(Html);
-        EXPECT_TRUE(Boite.Messages.empty());
-    }
+    // A page that could not be written is said, with its name.
+    testsupport::VerifieEchecEcritureSignale([&](const std::string& f) { Page->ExporteHtml(f); }, Dossier, Html);
     const std::string Texte = testsupport::ReadWholeFile(Html);
     EXPECT_NE(Texte.find("<html"), std::string::npos);
     EXPECT_NE(Texte.find(">-7<"), std::string::npos);

@@ -187,17 +187,8 @@ TEST_F(ClassJoueurTest, ImpressionEtHtml)
     }
     EXPECT_EQ(testsupport::ReadWholeFile(Pdf).substr(0, 4), "%PDF");
     const std::string Html = (Dossier / "buteurs.htm").string();
-    {
-        // A page that could not be written is said, with its name.
-        testsupport::TMessagesScriptes Boite;
-        const std::string Absent = (Dossier / "absent" / "buteurs.htm").string();
-        Page->ExporteHtml(Absent);
-        ASSERT_EQ(Boite.Messages.size(), 1u);
-        EXPECT_EQ(Boite.Messages[0].Texte, Traduit(529) + "\n" + Absent);
-        Boite.Messages.clear();
-        Page->ExporteHtml(Html);
-        EXPECT_TRUE(Boite.Messages.empty());
-    }
+    // A page that could not be written is said, with its name.
+    testsupport::VerifieEchecEcritureSignale([&](const std::string& f) { Page->ExporteHtml(f); }, Dossier, Html);
     EXPECT_NE(testsupport::ReadWholeFile(Html).find("<table"), std::string::npos);
 }
 

@@ -289,17 +289,8 @@ TEST_F(ClassementTest, ImpressionEtHtml)
     EXPECT_EQ(Octets.substr(0, 4), "%PDF");
 
     const std::string Html = (Dossier / "classement.htm").string();
-    {
-        // A page that could not be written is said, with its name.
-        testsupport::TMessagesScriptes Boite;
-        const std::string Absent = (Dossier / "absent" / "classement.htm").string();
-        Page->ExporteHtml(Absent);
-        ASSERT_EQ(Boite.Messages.size(), 1u);
-        EXPECT_EQ(Boite.Messages[0].Texte, Traduit(529) + "\n" + Absent);
-        Boite.Messages.clear();
-        Page->ExporteHtml(Html);
-        EXPECT_TRUE(Boite.Messages.empty());
-    }
+    // A page that could not be written is said, with its name.
+    testsupport::VerifieEchecEcritureSignale([&](const std::string& f) { Page->ExporteHtml(f); }, Dossier, Html);
     const std::string Texte = testsupport::ReadWholeFile(Html);
     EXPECT_NE(Texte.find("<table"), std::string::npos);
     EXPECT_NE(Texte.find(Page->sg_Classement->GetTexte(1, 1)), std::string::npos);
