@@ -11,6 +11,7 @@
 #include "pages/saisie/w_Penaltys.h"
 #include "support/SaisonExemple.h"
 #include "support_ui/FenetreSurArchive.h"
+#include "support_ui/RenduPng.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -142,6 +143,7 @@ TEST_F(CoupePrincipale, TheShootOutIsAskedOnceThoughTheEditLosesTheFocusToIt)
     EXPECT_EQ(Messages.Messages[0].Texte,
               "Une séance de tirs au but ne peut pas finir sur une égalité : saisissez deux nombres différents.");
     EXPECT_EQ(page->Ligne(1).Info->text().toStdString(), "(5 - 4 aux tirs au but)");
+    testsupport::RendPng(*page, "resultats_coupe_tirs_au_but");
     page->ValideSaisieEnCours();
     const TPenaltys* tirs = Coupe().CherchePenaltys(1, Brest, Metz);
     ASSERT_NE(tirs, nullptr);
