@@ -301,9 +301,12 @@ void CalculeMoyennes(TCompteur& c, int genre)
         l.Valeur = l.Nombre > 0 ? l.Total * echelle / l.Nombre : 0;
 }
 
+// The rankings count up to the day being entered and never fewer days than
+// the standings: a current day left behind the last played one would hide
+// the goals of the days after it.
 int DernierJour(const TDonneesChampionnat& champ)
 {
-    return std::min<int>(champ.NbJournee, champ.GetNbJour());
+    return std::min<int>(std::max(champ.NbJournee, champ.JourneeJouee), champ.GetNbJour());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "engine/DecisionCoupe.h"
 
+#include "base/ServiceMessage.h"
 #include "base/Texte.h"
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
@@ -13,6 +14,7 @@ namespace DecisionCoupe {
 namespace {
 
 constexpr uint16_t Aucun = TInfoComp::Aucun;
+constexpr int TexteAutoAppariement = 2360;
 
 // Goals of a stored score without the qualified flag; an unplayed side has none.
 int Buts(uint16_t score)
@@ -122,6 +124,28 @@ bool AjoutePlace(TDonneesChampionnat& c, int jour, int dom, int ext, int premier
         !j || (j->IndexEquipe(static_cast<uint16_t>(dom)) < 0 && j->IndexEquipe(static_cast<uint16_t>(ext)) < 0);
     const int index = libres ? IndexOrdonne(c, jour, premier, clef, parPaire) : -1;
     return c.AjouteMatch(jour, dom, ext, index, Aucun, Aucun) >= 0;
+}
+
+// Whether the tie decided on `jour` sends its winner into a next round: its
+// round is a round of the cup (numbered down to the final, 1) and not the final.
+bool VersTourSuivant(const TDonneesChampionnat& c, int jour)
+{
+    const int tour = TourJour(c, jour);
+    // Cups whose number of rounds was never recorded: their first day's round.
+    const int nbTours = c.GetOption(1) > 0 ? c.GetOption(1) : TourJour(c, 1);
+    return tour > 1 && tour <= nbTours;
+}
+
+// A winner paired with itself (a bye given to a team that also plays the tie)
+// would make a match of one team: it is not made and the user is told.
+bool PaireDistincte(const TContexteSaison& saison, int dom, int ext, uint16_t e1, uint16_t e2)
+{
+    if (dom != ext || dom < 0 || dom >= Aucun)
+        return true;
+    MessageUtil(TraduitFmt(TexteAutoAppariement, {saison.GetNomEquipe(static_cast<uint16_t>(dom)),
+                                                  saison.GetNomEquipe(e1), saison.GetNomEquipe(e2)}),
+                BoutonsMessage::Ok);
+    return false;
 }
 
 } // namespace
@@ -341,7 +365,7 @@ bool ScoreExit(TDonneesChampionnat& c, const TContexteSaison& saison, int ligne,
 
     change = RetireSuite(c, e1, e2, jour) || change;
     const int suivant = PremierJourTourSuivant(c, jour);
-    if (suivant == 0 || (l.Qualifie != 0 && l.Qualifie != 1))
+    if (suivant == 0 || !VersTourSuivant(c, jour) || (l.Qualifie != 0 && l.Qualifie != 1))
         return change;
     int rang = jour == premier ? ligne : IndexDuTie(c, e1, e2, premier);
     if (rang < 0)
@@ -349,13 +373,15 @@ bool ScoreExit(TDonneesChampionnat& c, const TContexteSaison& saison, int ligne,
     const int qualifie = l.Qualifie == 0 ? id1 : id2;
     if (premier == 1) {
         if (const int exempt = c.GetMatchSuiv(rang); exempt >= 0)
-            return AjoutePlace(c, suivant, exempt, qualifie, premier, rang, true) || change;
+            return (PaireDistincte(saison, exempt, qualifie, e1, e2) &&
+                    AjoutePlace(c, suivant, exempt, qualifie, premier, rang, true)) ||
+                   change;
     }
     const int k = rang / 2;
     const int autre = QualifieDuRang(c, premier, suivant, rang % 2 == 0 ? 2 * k + 1 : 2 * k, jour, qualifieLigne);
     const int dom = rang % 2 == 0 ? qualifie : autre;
     const int ext = rang % 2 == 0 ? autre : qualifie;
-    return AjoutePlace(c, suivant, dom, ext, premier, k, true) || change;
+    return (PaireDistincte(saison, dom, ext, e1, e2) && AjoutePlace(c, suivant, dom, ext, premier, k, true)) || change;
 }
 
 } // namespace DecisionCoupe

@@ -368,9 +368,11 @@ void TCalculClassement::Affiche(int genre, TModeleGrille& grille, const std::vec
                 l.Cellule(c, std::to_string(GetTotal(t, c - 1)));
             l.Cellule(6, Centiemes(GetTotal(t, 6)));
         } else if (genre == AgeEquipe) {
-            l.Cellule(2, FormatReel(GetTotal(t, 1) / 10.0, 1));
-            l.Cellule(3, std::to_string(GetTotal(t, 2)));
-            l.Cellule(4, std::to_string(GetTotal(t, 3)));
+            // No player of known age leaves the minimum above the maximum: no age to show.
+            const bool connu = GetTotal(t, 2) <= GetTotal(t, 3);
+            l.Cellule(2, connu ? FormatReel(GetTotal(t, 1) / 10.0, 1) : "-");
+            l.Cellule(3, connu ? std::to_string(GetTotal(t, 2)) : "-");
+            l.Cellule(4, connu ? std::to_string(GetTotal(t, 3)) : "-");
         } else {
             l.Cellule(2, TexteValeur(genre, r));
             if (genre == Discipline) {

@@ -10,6 +10,11 @@ bool SortieScoreCoupe(TResultatsJournee& page, int ligne, const DecisionCoupe::T
     TLigneResultat* r = page.GetLigne(ligne);
     if (!c || !r || !page.GetSaison() || !c->EstCoupe() || c->NbJournee != page.GetJournee())
         return false;
+    // The shoot-out question takes the focus from the edit, and a window
+    // manager may hand it back and take it again: none of that is a new score.
+    if (r->ScoreDecide == r->Score)
+        return false;
+    r->ScoreDecide = r->Score;
     DecisionCoupe::TLigneCoupe l;
     l.Equipe1 = r->Equipe[0], l.Equipe2 = r->Equipe[1];
     l.Score1 = r->Score[0], l.Score2 = r->Score[1];

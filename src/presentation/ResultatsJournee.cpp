@@ -312,6 +312,7 @@ void TResultatsJournee::AfficherJournee(bool depuisCompletion)
             const TPenaltys* t = c->CherchePenaltys(Jour, id[0], id[1]);
             l.SetTirsAuBut(t ? t->But1 : 0, t ? t->But2 : 0);
         }
+        l.ScoreDecide.reset();
     }
 
     if (c->EstCoupe() && !score && !depuisCompletion && SurCompletion)
@@ -520,8 +521,9 @@ void TResultatsJournee::TrierMatchsSelonClassement()
         return;
     TCalculClassement calcul(c, Saison);
     calcul.Calcule(TCalculClassement::General, 1, nullptr, jour);
+    // Only the order in which the day is shown changes: showing a page never
+    // marks the document, so no modification notice here.
     int place = 0;
-    bool deplace = false;
     for (int r = 0; r < calcul.GetNbEquipe() && place < j->NbMatch(); ++r) {
         const int id = c->GetEquipe(calcul.GetClassement(r, 1));
         if (id < 0)
@@ -529,17 +531,13 @@ void TResultatsJournee::TrierMatchsSelonClassement()
         for (int i = place; i < j->NbMatch(); ++i) {
             const TInfoComp* m = j->GetMatch(i);
             if (m->GetEquipe(0) == id || m->GetEquipe(1) == id) {
-                if (i != place) {
+                if (i != place)
                     j->DeplaceMatch(i, place);
-                    deplace = true;
-                }
                 ++place;
                 break;
             }
         }
     }
-    if (deplace)
-        Modifie();
 }
 
 std::string TResultatsJournee::GetTitreJournee(const TSaison& saison)

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -36,6 +37,9 @@ struct TLigneResultat {
     bool AvecInfo = false;
     std::string Info;
     uint32_t TirsAuBut = 0;
+    // The score texts the cup decision last ran for: it runs once per change
+    // of the score, however often the edit loses the focus.
+    std::optional<std::array<std::string, 2>> ScoreDecide;
     // 0 home, 1 away, 2 none.
     uint8_t Qualifie = 2;
     uint8_t TypeResultat = Normal;
@@ -73,7 +77,8 @@ public:
     void Quitte();
     // Reloads an unedited page from the model (the page shown again may be stale).
     void Rafraichit();
-    // Moves the current day's matches into standings order (leagues only).
+    // Moves the current day's matches into standings order (leagues only); an order
+    // of display, no change to report.
     void TrierMatchsSelonClassement();
 
     // Title of the current day of the season's current championship.

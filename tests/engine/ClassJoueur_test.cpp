@@ -84,6 +84,25 @@ TEST(ClassJoueur, ScorersCountPenaltiesApartAndOrderTiesByTeamThenFoldedName)
     EXPECT_EQ(TClassJoueur::CalculeChampionnats(&s, champs, 65535, 99).Get(0), nullptr);
 }
 
+TEST(ClassJoueur, EveryPlayedDayCountsWhenTheCurrentDayIsAnEarlierOne)
+{
+    Saison s;
+    auto c = Championnat<TDonneesChampionnatFootball>(s);
+    s.AjouteJoueur(11, "Martin", "Paul", 1);
+    s.AjouteJoueur(21, "Zidane", "Yann", 2);
+    Ajoute(c->GetButeursJournee(1), 11, 1);
+    Ajoute(c->GetButeursJournee(2), 21, 2);
+    Ajoute(c->GetButeursJournee(4), 21, 2);
+    // Back on day 1 after day 2 was played; day 4 is neither played nor current.
+    c->NbJournee = 1;
+    c->JourneeJouee = 2;
+    const std::vector<const TDonneesChampionnat*> champs{c};
+    EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 65535, G::Buteurs)), (V{{21, 1, 0}, {11, 1, 0}}));
+    // A current day beyond the last played one counts up to itself.
+    c->NbJournee = 4;
+    EXPECT_EQ(Lignes(TClassJoueur::CalculeChampionnats(&s, champs, 65535, G::Buteurs)), (V{{21, 2, 0}, {11, 1, 0}}));
+}
+
 TEST(ClassJoueur, BracesHatTricksCardsAndAssists)
 {
     Saison s;

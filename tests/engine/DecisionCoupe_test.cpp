@@ -5,6 +5,7 @@
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
 #include "engine/CoupeTest.h"
+#include "support/MessagesScriptes.h"
 
 namespace {
 
@@ -243,6 +244,73 @@ TEST_F(Decision, UnknownTeamNamesDecideTheRowButAddNothing)
     // Names are compared folded.
     EXPECT_EQ(IdEquipeNom(t.Coupe, t.Saison, " e3"), -1);
     EXPECT_EQ(IdEquipeNom(t.Coupe, t.Saison, "é3"), TCoupeTest::Id(C));
+}
+
+TEST_F(Decision, RetypedSemiFinalsAlwaysLeaveExactlyTheTwoWinnersInTheFinal)
+{
+    TCoupeTest t(4, {Tour(2, 2, 1), Tour(1, 1, 1)});
+    t.Match(1, A, B), t.Match(1, C, D);
+    testsupport::TMessagesScriptes messages;
+
+    t.Saisit(1, 0, "2", "0");
+    t.Saisit(1, 1, "1", "0");
+    EXPECT_EQ(t.Journee(2), (Paires{{A, C}}));
+    t.Saisit(1, 1, "1", "2");
+    EXPECT_EQ(t.Journee(2), (Paires{{A, D}}));
+    t.Saisit(1, 0, "0", "3");
+    EXPECT_EQ(t.Journee(2), (Paires{{B, D}}));
+    t.Saisit(1, 1, "4", "1");
+    EXPECT_EQ(t.Journee(2), (Paires{{B, C}}));
+    EXPECT_TRUE(messages.Messages.empty());
+}
+
+TEST_F(Decision, AWinnerIsNeverPairedWithItselfAndTheUserIsTold)
+{
+    // A bye into the final's slot given to a team that also plays a semi-final.
+    TCoupeTest t(4, {Tour(2, 2, 1), Tour(1, 1, 1)});
+    t.Match(1, A, B), t.Match(1, C, D);
+    t.Coupe.AjouteMatchSuiv(2, TCoupeTest::Id(C), 65535);
+    testsupport::TMessagesScriptes messages;
+
+    const TLigneCoupe l = t.Saisit(1, 1, "2", "1");
+    EXPECT_EQ(l.Qualifie, 0);
+    EXPECT_TRUE(t.Journee(2).empty());
+    ASSERT_EQ(messages.Messages.size(), 1u);
+    EXPECT_EQ(messages.Messages[0].Texte, "« E3 » serait opposée à elle-même au tour suivant après le match E3 - E4 : "
+                                          "cette rencontre n'est pas créée.");
+    // The other winner still goes nowhere wrong.
+    t.Saisit(1, 1, "0", "1");
+    EXPECT_EQ(t.Journee(2), (Paires{{C, D}}));
+    EXPECT_EQ(messages.Messages.size(), 1u);
+}
+
+TEST_F(Decision, NoPairingLeavesTheFinalOrADayPastTheLastRound)
+{
+    // Two rounds recorded in the cup's options; the calendar holds two more
+    // day records that belong to no round of it.
+    TCoupeTest t(4, {Tour(2, 2, 1), Tour(1, 1, 1)});
+    t.Coupe.SetOption(1, 2);
+    t.Coupe.AjouteTourCoupe(Tour(3, 2, 1));
+    t.Coupe.AjouteTourCoupe(Tour(4, 1, 1));
+    t.Coupe.SetNbJour(4);
+    // The final and the third-place match.
+    t.Match(2, A, D), t.Match(2, B, C);
+
+    t.Saisit(2, 0, "3", "1");
+    t.Saisit(2, 1, "2", "0");
+    EXPECT_TRUE(t.Journee(3).empty());
+
+    t.Match(3, A, C), t.Match(3, B, D);
+    t.Saisit(3, 0, "1", "0");
+    t.Saisit(3, 1, "1", "0");
+    EXPECT_TRUE(t.Journee(4).empty());
+
+    // Without the option, the first day's round gives the number of rounds.
+    t.Coupe.SetOption(1, 0);
+    t.Saisit(2, 0, "0", "2");
+    t.Saisit(3, 1, "0", "2");
+    EXPECT_EQ(t.Journee(3), (Paires{{A, C}, {B, D}}));
+    EXPECT_TRUE(t.Journee(4).empty());
 }
 
 } // namespace

@@ -254,6 +254,10 @@ TEST_F(ImportChampionnat, ExtraitPuisImporteDansUneAutreSaison)
 
 TEST_F(ImportChampionnat, CoupeGardeSesTirsAuButEtSesExemptes)
 {
+    // A bye of Brest (id 4) into slot 1, which the import must renumber.
+    source->GetChampionnatId(2)->AjouteMatchSuiv(2, 4, 65535);
+    source->SetNumChampCourant(2);
+    ASSERT_TRUE(TTraiteurFichier::ExtraitChampionnat(coupe, *source, false, "", "", nullptr, {}));
     TSaisonFootball cible;
     cible.AjouteEquipe("Zurich");
     cible.AjouteEquipe("Bale");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "base/Format.h"
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
@@ -292,8 +294,32 @@ TEST_F(AffichageClassement, MatchSituationsAndTeamAgeLayouts)
     ASSERT_EQ(Grille.GetColCount(), 5);
     EXPECT_EQ(Largeurs(), (std::vector<int>{24, 160, 80, 60, 60}));
     EXPECT_EQ(Ligne(0, 2), (Textes{"Moy.", "Minimum", "Maximum"}));
-    EXPECT_EQ(Grille.GetTexte(2, 1), "0,0");
     EXPECT_FALSE(Grille.GetLien(1, 1));
+}
+
+TEST_F(AffichageClassement, TeamAgeIsTakenOverThePlayersWithAnAgeAndAClubWithoutOneShowsDashes)
+{
+    Ligue l;
+    l.Championnat.SetOption(8, 124); // season 2024-2025
+    // Rennes: born 1999 and 2004; Brest: one of each; Caen: nobody with a birth
+    // year; the others no player.
+    for (int e = A; e <= F; ++e)
+        l.Saison.Joueurs.AjouteEquipe(Ligue::Id(e));
+    auto joueur = [&](int id, int equipe, uint8_t naissance) {
+        l.Saison.AjouteJoueur(id, "J" + std::to_string(id), "P", Ligue::Id(equipe))->Age = naissance;
+    };
+    joueur(1, A, 99), joueur(2, A, 104);
+    joueur(3, B, 100), joueur(4, B, 0);
+    joueur(5, C, 0);
+    TCalculClassement c(&l.Championnat, &l.Saison);
+    c.Affiche(115, Grille, nullptr, nullptr, false, 5);
+    std::map<std::string, Textes> lignes;
+    for (int r = 1; r < Grille.GetRowCount(); ++r)
+        lignes[Grille.GetTexte(1, r)] = Ligne(r, 2);
+    EXPECT_EQ(lignes["Rennes"], (Textes{"22,5", "20", "25"}));
+    EXPECT_EQ(lignes["Brest"], (Textes{"24,0", "24", "24"}));
+    EXPECT_EQ(lignes["Caen"], (Textes{"-", "-", "-"}));
+    EXPECT_EQ(lignes["Dijon"], (Textes{"-", "-", "-"}));
 }
 
 TEST_F(AffichageClassement, BasketballShowsLossesAndTheWinRatio)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,6 +25,8 @@ struct TCoupeSaison {
     int Notices = 0;
     int Demandes = 0;
     int Reponse = 0;
+    // What happens while the question is open (the edit losing the focus to it).
+    std::function<void()> PendantQuestion;
     std::vector<ControleCalendrier::TVerification> Verifications;
 
     TCoupeSaison()
@@ -51,6 +54,8 @@ struct TCoupeSaison {
         TServicesResultats services;
         services.DemandeTirsAuBut = [this](uint16_t, uint16_t) {
             ++Demandes;
+            if (PendantQuestion)
+                PendantQuestion();
             return Reponse;
         };
         services.AfficheVerification = [this](const ControleCalendrier::TVerification& v) {
@@ -120,6 +125,34 @@ TEST(ResultatsCoupe, SecondLegDayShownEmptyIsFilledAndItsRowsKeepIt)
     page->ChangeJournee(1);
     EXPECT_EQ(s.Paire(2, 1), "Brest-Arles");
     EXPECT_EQ(s.Paire(2, 2), "Dijon-Caen");
+}
+
+TEST(ResultatsCoupe, TheShootOutIsAskedOncePerScoreHoweverOftenTheEditIsLeft)
+{
+    TCoupeSaison s;
+    s.Coupe->SetScoreMatch(1, 0, 0, 1), s.Coupe->SetScoreMatch(1, 0, 1, 0);
+    s.Coupe->SetScoreMatch(1, 1, 0, 2), s.Coupe->SetScoreMatch(1, 1, 1, 2);
+    auto page = s.Ouvre(2);
+    ASSERT_EQ(page->GetLigne(1)->Equipe[0], "Dijon");
+    // The question takes the focus from the edit, which is left again meanwhile.
+    s.PendantQuestion = [&] { page->SortieScore(1, 1); };
+    s.Reponse = (5 << 16) + 4;
+    Saisit(*page, 1, "2", "2");
+    // The focus comes back and goes again: nothing new was typed.
+    page->SortieScore(1, 1);
+    page->SortieScore(1, 0);
+    EXPECT_EQ(s.Demandes, 1);
+    EXPECT_EQ(page->GetLigne(1)->Info, "(5 - 4 aux tirs au but)");
+    EXPECT_EQ(page->GetLigne(1)->Qualifie, 0);
+
+    // Dijon through on away goals: the shoot-out goes; level again: asked anew.
+    Saisit(*page, 1, "1", "1");
+    EXPECT_EQ(page->GetLigne(1)->TirsAuBut, 0u);
+    EXPECT_EQ(page->GetLigne(1)->Qualifie, 0);
+    s.Reponse = (2 << 16) + 3;
+    Saisit(*page, 1, "2", "2");
+    EXPECT_EQ(s.Demandes, 2);
+    EXPECT_EQ(page->GetLigne(1)->Qualifie, 1);
 }
 
 TEST(ResultatsCoupe, VerificationSavesTheRowsAndHandsTheCheckToTheView)

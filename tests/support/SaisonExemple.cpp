@@ -90,14 +90,20 @@ void CompleteCoupe(TDonneesChampionnatFootball& c)
     c.SetCode(1005);
     for (uint16_t id = 2; id < 6; ++id)
         c.AjouteEquipe(id);
-    c.CreeToursCoupe({{1, 2, 1}, {2, 1, 1}});
+    // Semi-finals (round 2) on day 1, the final (round 1) on day 2.
+    c.CreeToursCoupe({{2, 2, 1}, {1, 1, 1}});
+    c.SetOption(1, 2);
     c.SetNbJour(2);
     c.PetiteFinale = true;
+    // Paris 1 - 1 Lens, Lens through on penalties; Brest 2 - 0 Metz.
     c.AjouteMatch(1, 2, 3, -1, 1, 1);
     c.SetQualifie(1, 2, 3, 1);
     c.AjoutePenaltys(1, 2, 3, 3, 4);
     c.AjouteMatch(1, 4, 5, -1, 2, 0);
-    c.AjouteMatchSuiv(2, 4, 65535);
+    c.SetQualifie(1, 4, 5, 0);
+    c.AjouteMatch(2, 3, 4, -1, 65535, 65535);
+    c.SetDateJournee(1, EncodeDateMatch(5, 3, 2026));
+    c.SetDateJournee(2, EncodeDateMatch(19, 3, 2026));
     AjouteEvt(c.GetButeursJournee(1), 5, 2, 33);
 }
 

@@ -21,8 +21,9 @@ public:
 // former clubs, coaches, stadiums, club records, players, referees, countries,
 // statistics groups, save options and a season tree; a league (code 101, id 1)
 // of teams 0..3 with two days of matches, events, line-ups, a shoot-out-free
-// penalty and a group; a cup (id 2) of teams 2..5 with rounds, byes and a
-// shoot-out; a play-off definition with a round.
+// penalty and a group; a cup (id 2) of teams 2..5: two semi-finals played on
+// day 1 (one after a shoot-out) and the final between their winners on day 2;
+// a play-off definition with a round.
 std::unique_ptr<TSaisonFootball> CreeSaisonComplete();
 
 // Arles, Brest, Caen, Dijon: a two-day league (3/1/0 points) with its

@@ -11,8 +11,13 @@ void FenetreSurArchive::SetUp()
     CopieDossierProgramme(Dossier.path());
     AncienneHorloge = InstalleHorloge(std::make_shared<THorlogeFixe>(TDateHeure{2024, 9, 20}));
     Fichier = (Dossier / "saison.xmc").string();
-    ASSERT_TRUE(TTraiteurFichier::SauveAvecEtat(Fichier, *CreeLigueQuatreEquipes(), true, "", "", nullptr, {}, false));
+    ASSERT_TRUE(TTraiteurFichier::SauveAvecEtat(Fichier, *SaisonArchivee(), true, "", "", nullptr, {}, false));
     Messages.ReponseParDefaut = ReponseMessage::Ok;
+}
+
+std::unique_ptr<TSaisonFootball> FenetreSurArchive::SaisonArchivee() const
+{
+    return CreeLigueQuatreEquipes();
 }
 
 void FenetreSurArchive::TearDown()

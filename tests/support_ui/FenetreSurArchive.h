@@ -1,9 +1,11 @@
 #pragma once
-// The real main window started on a copy of the program folder, with the
-// four-team league saved as "saison.xmc" in it, scripted dialogs and messages,
-// the progress form and "today" fixed at 20 September 2024.
+// The real main window started on a copy of the program folder, with a season
+// (the four-team league unless a fixture says otherwise) saved as
+// "saison.xmc" in it, scripted dialogs and messages, the progress form and
+// "today" fixed at 20 September 2024.
 
 #include "base/Horloge.h"
+#include "model/SaisonFoot.h"
 #include "shell/w_EtatSauve.h"
 #include "shell/w_Principale.h"
 #include "support/MessagesScriptes.h"
@@ -23,6 +25,8 @@ class FenetreSurArchive : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // The season written into the archive.
+    virtual std::unique_ptr<TSaisonFootball> SaisonArchivee() const;
 
     // Starts the window and opens the archive in it.
     void DemarreSurArchive();

@@ -23,6 +23,7 @@ namespace {
 
 constexpr TColor FondEntete = 0xB4FF64;
 constexpr TColor TexteTitreChamp = 0x800080;
+constexpr int TexteMatchsArbitres = 2361; // the button that opens the list of his matches
 
 QString Q(const std::string& texte)
 {
@@ -129,7 +130,7 @@ Tf_FicheArbitre::Tf_FicheArbitre(QWidget* parent) : TDialogue(parent)
     l_Cr = Etiquette(this, 200, 174, 120);
     Label3 = Etiquette(this, 10, 196, 180);
     l_Penalty = Etiquette(this, 200, 196, 120);
-    s1 = Bouton(this, Traduit(940), 10, 225, 150);
+    s1 = Bouton(this, Traduit(TexteMatchsArbitres), 10, 225, 150);
 
     b_Valider = Bouton(this, Traduit(29), 240, 265, 100);
     b_Valider->SetDefault(true);
@@ -152,7 +153,7 @@ Tf_FicheArbitre::Tf_FicheArbitre(QWidget* parent) : TDialogue(parent)
     Label20->setText(Q(Traduit(80)));
     Label7->setText(Q(Traduit(305)));
     Label8->setText(Q(Traduit(306)));
-    Label3->setText(Q(Traduit(302)));
+    Label3->setText(Q(Traduit(940)));
 
     b_Valider->OnClick = [this] { b_ValiderClick(); };
     b_RetourFiche->OnClick = [this] { b_RetourFicheClick(); };

@@ -1,12 +1,20 @@
 #include "pages/saisie/w_Penaltys.h"
 
+#include "base/ServiceMessage.h"
 #include "base/Texte.h"
+#include "base/oTraducteur.h"
 #include "controls/Dessin.h"
 #include "controls/ImageFond.h"
 #include "model/ContexteSaison.h"
 #include "platform/Couleurs.h"
 
 #include <QLabel>
+
+namespace {
+
+constexpr int TexteTirsEgaux = 2362;
+
+} // namespace
 
 Tf_Penaltys::Tf_Penaltys(QWidget* parent) : TDialogue(parent)
 {
@@ -64,8 +72,10 @@ void Tf_Penaltys::bc_ValiderClick()
 {
     const int buts1 = StrToIntDef(EditRond1->Text(), 0), buts2 = StrToIntDef(EditRond2->Text(), 0);
     // Compared as numbers: "1" and "01" would be a level shoot-out.
-    if (buts1 == buts2)
+    if (buts1 == buts2) {
+        MessageUtil(Traduit(TexteTirsEgaux), BoutonsMessage::Ok);
         return;
+    }
     Tag = ((buts1 & 0xFFFF) << 16) + (buts2 & 0xFFFF);
     SetModalResult(ResultatModal::Ok);
 }

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "base/Utilities.h"
+#include "base/oTraducteur.h"
 #include "controls/ImageFond.h"
 #include "model/FakeSaison.h"
+#include "support/MessagesScriptes.h"
 #include "support_ui/DialoguesScriptes.h"
 
 namespace {
@@ -38,8 +41,10 @@ TEST_F(Penaltys, ShowsBothTeamsAndGivesTheShootOutWhenValidated)
     EXPECT_EQ(Dialogues.TitresFormes, std::vector<std::string>{"Penalty"});
 }
 
-TEST_F(Penaltys, ALevelShootOutIsNotAcceptedAndClosingGivesNone)
+TEST_F(Penaltys, ALevelShootOutIsRefusedWithItsReasonAndClosingGivesNone)
 {
+    InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Textefr.txt"));
+    testsupport::TMessagesScriptes messages;
     bool ouverte = false;
     Dialogues.Repond([&](QDialog& d) {
         auto& p = static_cast<Tf_Penaltys&>(d);
@@ -51,6 +56,10 @@ TEST_F(Penaltys, ALevelShootOutIsNotAcceptedAndClosingGivesNone)
     });
     EXPECT_EQ(DemandeTirsAuBut(&Saison, 3, 7), 0);
     EXPECT_TRUE(ouverte);
+    ASSERT_EQ(messages.Messages.size(), 1u);
+    EXPECT_EQ(messages.Messages[0].Texte,
+              "Une séance de tirs au but ne peut pas finir sur une égalité : saisissez deux nombres différents.");
+    InstalleTraducteur(nullptr);
 }
 
 } // namespace
