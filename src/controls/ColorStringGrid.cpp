@@ -180,6 +180,14 @@ void TColorStringGrid::resizeEvent(QResizeEvent* Event)
     MetAJourDefilement();
 }
 
+void TColorStringGrid::AjusteColonnesAuTexte()
+{
+    QFont Gras = font();
+    Gras.setBold(true);
+    TMesureQt Normale(font()), Grasse(Gras);
+    TModeleGrille::AjusteColonnesAuTexte(Normale, Grasse, 8);
+}
+
 // --- Mouse and keys ------------------------------------------------------------------------
 
 void TColorStringGrid::Selectionne(int ACol, int ARow)

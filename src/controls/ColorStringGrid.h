@@ -33,6 +33,9 @@ public:
     // its resolution.
     void ImprimeSur(QPainter& Painter, const QRect& Page, int Dpi);
 
+    // Columns as wide as their texts in the grid's font.
+    void AjusteColonnesAuTexte();
+
     // The cell under a point of the widget; false outside the cells.
     bool CelluleA(const QPoint& Point, int& ACol, int& ARow) const;
     // The cell's rectangle in widget coordinates (as painted, scrolling included).

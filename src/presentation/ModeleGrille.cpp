@@ -865,6 +865,46 @@ void TModeleGrille::CalculTaille(int Largeur, int Hauteur, int& H, int& W) const
     W = TailleEtiree(Colonnes_, RatioListe(Colonnes_, Largeur, MaxAgrandissement_));
 }
 
+void TModeleGrille::AjusteColonnesAuTexte(TMesureTexte& Normale, TMesureTexte& Grasse, int Marge)
+{
+    for (int C = 0; C < GetColCount(); ++C) {
+        // A column of no width hides the data it carries.
+        if (Colonnes_[static_cast<size_t>(C)].Taille == 0)
+            continue;
+        int Largeur = 0;
+        for (int R = 0; R < GetRowCount(); ++R) {
+            const std::string& Texte = GetTexte(C, R);
+            if (Texte.empty())
+                continue;
+            int L = (GetGras(C, R) ? Grasse : Normale).LargeurTexte(Texte);
+            if (GetImage(C, R) != nullptr)
+                L += GetHauteurLigne(R) + 5;
+            Largeur = std::max(Largeur, L + Marge);
+        }
+        TLigneColonne& Col = Colonnes_[static_cast<size_t>(C)];
+        if (Largeur > Col.Taille)
+            Col.Taille = Col.TailleCourante = Largeur;
+    }
+    Redimensionne();
+    Repeint();
+}
+
+int TModeleGrille::LargeurContenu() const
+{
+    int Largeur = 0;
+    for (int C = 0; C < GetColCount(); ++C)
+        Largeur += GetLargeurColonne(C) + 1;
+    return Largeur;
+}
+
+int TModeleGrille::HauteurContenu() const
+{
+    int Hauteur = 0;
+    for (int R = 0; R < GetRowCount(); ++R)
+        Hauteur += GetHauteurLigne(R) + 1;
+    return Hauteur;
+}
+
 // --- Drawing ---------------------------------------------------------------------------------
 
 namespace {

@@ -482,3 +482,28 @@ TEST(ModeleGrille, ShapeChangesKeepRowAndColumnSettings)
     EXPECT_EQ(G.GetTexte(1, 7), "");
     EXPECT_EQ(G.GetHauteurLigne(7), G.GetDefaultRowHeight());
 }
+
+// Columns take the width of their widest text, bold cells measured in bold;
+// none narrows, and a column of no width keeps hiding what it holds.
+TEST(ModeleGrille, ColumnsWidenToTheirTexts)
+{
+    TModeleGrille g;
+    g.SetAutoResize(false);
+    g.SetColCount(3);
+    g.SetRowCount(2);
+    g.SetLargeurColonne(0, 18);
+    g.SetLargeurColonne(1, 60);
+    g.SetLargeurColonne(2, 0);
+    g.SetTexte(0, 0, "2 - 1");                                    // 5 characters
+    g.SetCellule(0, 1, nullptr, true, 0xFFFFFF, 0, 1, 1, "Lyo."); // 4 bold characters
+    g.SetTexte(1, 1, "Nice");
+    g.SetTexte(2, 1, "12345");
+    TMesureFixe normale(7), grasse(7, 14, 10);
+    grasse.SetGras(true);
+    g.AjusteColonnesAuTexte(normale, grasse, 6);
+    EXPECT_EQ(g.GetLargeurColonne(0), 46); // the bold text: 4 x 10 + 6
+    EXPECT_EQ(g.GetLargeurColonne(1), 60);
+    EXPECT_EQ(g.GetLargeurColonne(2), 0);
+    EXPECT_EQ(g.LargeurContenu(), 46 + 1 + 60 + 1 + 0 + 1);
+    EXPECT_EQ(g.HauteurContenu(), 2 * (g.GetDefaultRowHeight() + 1));
+}

@@ -31,6 +31,8 @@ int TDialoguesScriptes::ExecuteModal(QDialog& dialogue)
     // Modal as exec() makes it, so buttons with a modal result end it.
     dialogue.setModal(true);
     dialogue.show();
+    if (Inspecte)
+        Inspecte(dialogue);
     if (FReponses.empty()) {
         dialogue.done(ResultatModal::Annuler);
     } else {

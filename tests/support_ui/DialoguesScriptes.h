@@ -36,6 +36,8 @@ public:
     TReponseFichier EnregistreFichier(const TDemandeFichier& demande) override;
     bool ChoisitImprimante(QPrinter& imprimante) override;
 
+    // Called on every form once it shows, before its answer.
+    std::function<void(QDialog&)> Inspecte;
     std::vector<std::string> TitresFormes; // window title of every modal form
     std::vector<TDemandeFichier> DemandesOuverture;
     std::vector<TDemandeFichier> DemandesEnregistrement;

@@ -1,5 +1,6 @@
 #include "support_ui/RenduPng.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <filesystem>
@@ -8,8 +9,10 @@ namespace testsupport {
 
 std::string DossierRendus()
 {
-    // Tests run in build/bin: the pictures go beside it, out of the program folder.
-    const std::filesystem::path dossier = std::filesystem::current_path().parent_path() / "rendus";
+    // Test programs live in build/bin: the pictures go beside it, out of the
+    // program folder, whatever folder the test has made current.
+    const std::filesystem::path dossier =
+        std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()).parent_path() / "rendus";
     std::filesystem::create_directories(dossier);
     return dossier.string();
 }

@@ -23,20 +23,11 @@ namespace {
 
 enum : int { TextePoints = 218, TexteAjouter = 932 };
 
-constexpr int LargeurTableau = AjustementPoints::LargeurEquipe + AjustementPoints::LargeurPoints;
 constexpr int CommandePenalites = 143;
 
 QString Texte(int Id, const char* Defaut)
 {
     return QString::fromStdString(TexteOuDefaut(Id, Defaut));
-}
-
-int HauteurTableau(const TModeleGrille& Grille)
-{
-    int Hauteur = 1;
-    for (int r = 0; r < Grille.GetRowCount(); ++r)
-        Hauteur += Grille.GetHauteurLigne(r) + 1;
-    return Hauteur;
 }
 
 } // namespace
@@ -114,7 +105,9 @@ void Tf_Penalite::b_AjouterClick()
 
 void Tf_Penalite::PlaceTableau()
 {
-    const int Hauteur = HauteurTableau(*sg_Penalite);
+    // Each column's line is drawn to its right: the grid is as wide as both.
+    const int LargeurTableau = sg_Penalite->LargeurContenu();
+    const int Hauteur = sg_Penalite->HauteurContenu();
     const QSize Boite = sb_Tableau->viewport()->size();
     const int Gauche = std::max((Boite.width() - LargeurTableau) / 2, 0);
     const int Haut = Boite.height() <= Hauteur + 12 ? 6 : (Boite.height() - Hauteur) / 2;

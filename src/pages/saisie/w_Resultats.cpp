@@ -248,6 +248,7 @@ void Tf_Resultats::Initialiser(TSaison* saison)
     FEnAffichage = false;
     if (saison)
         Label1->setText(QString::fromStdString(GetTitreJournee(*saison)));
+    PlaceZones();
 }
 
 void Tf_Resultats::CreerLignes()
@@ -399,17 +400,47 @@ void Tf_Resultats::FondMatchresize()
 void Tf_Resultats::resizeEvent(QResizeEvent* event)
 {
     TFootForm::resizeEvent(event);
+    PlaceZones();
+}
+
+void Tf_Resultats::PlaceZones()
+{
+    // The bar below: the day's title over its track bar and the day date on
+    // the left, the buttons on the right; when the page is too narrow for
+    // both, the buttons take a second row rather than lie over the track bar.
+    constexpr int Marge = 8, Ecart = 10, HauteurLigne = 31;
+    int gauche = Marge;
+    if (!Label1->isHidden()) {
+        Label1->setGeometry(Marge, 4, std::max(TrackBar1->width(), Label1->sizeHint().width()), 18);
+        TrackBar1->move(Marge, 26);
+        gauche = std::max(Label1->geometry().right(), TrackBar1->geometry().right()) + 1 + 2 * Ecart;
+    }
+    Label143->setGeometry(gauche, 4, std::max(110, Label143->sizeHint().width()), 18);
+    bde_DateJour->setGeometry(gauche, 26, 110, 24);
+    if (!Label143->isHidden())
+        gauche = std::max(Label143->geometry().right(), bde_DateJour->geometry().right()) + 1 + 2 * Ecart;
+
+    std::vector<TBoutonCopie*> boutons;
+    for (TBoutonCopie* b : {b_Completer, b_Verification, BoutonCopie1})
+        if (!b->isHidden())
+            boutons.push_back(b);
+    int largeurBoutons = 0;
+    for (TBoutonCopie* b : boutons)
+        largeurBoutons += b->width() + Ecart;
+    const bool uneLigne = gauche + largeurBoutons + Marge - Ecart <= width();
+    const int hauteurBarre = uneLigne ? HauteurBarre : HauteurBarre + HauteurLigne + Ecart;
+    int x = width() - Marge - largeurBoutons + Ecart;
+    const int y = uneLigne ? 16 : HauteurBarre - 4;
+    for (TBoutonCopie* b : boutons) {
+        b->move(std::max(x, Marge), y);
+        x += b->width() + Ecart;
+    }
+
     // The page's own areas: the rows, the team list on the right, the bar below.
-    FondMatch->setGeometry(0, 0, std::max(0, width() - LargeurListe), std::max(0, height() - HauteurBarre));
-    l_Equipe->setGeometry(std::max(0, width() - LargeurListe), 0, LargeurListe, std::max(0, height() - HauteurBarre));
-    FondCopie2->setGeometry(0, height() - HauteurBarre, width(), HauteurBarre);
-    Label1->setGeometry(8, 4, 200, 18);
-    Label143->setGeometry(8, 4, 200, 18);
-    TrackBar1->move(8, 26);
-    bde_DateJour->setGeometry(8, 26, 110, 24);
-    b_Completer->move(width() - 480, 16);
-    b_Verification->move(width() - 320, 16);
-    BoutonCopie1->move(width() - 160, 16);
+    const int haut = std::max(0, height() - hauteurBarre);
+    FondMatch->setGeometry(0, 0, std::max(0, width() - LargeurListe), haut);
+    l_Equipe->setGeometry(std::max(0, width() - LargeurListe), 0, LargeurListe, haut);
+    FondCopie2->setGeometry(0, haut, width(), hauteurBarre);
 }
 
 void Tf_Resultats::Place(bool creation)
@@ -518,6 +549,7 @@ void Tf_Resultats::Affiche()
         Label1->setText(QString::fromStdString(GetTitreJournee(*Saison)));
     TrackBar1->setValue(std::max(1, FJournee->PositionPiste()));
     FEnAffichage = false;
+    PlaceZones();
 }
 
 // ---------------------------------------------------------------- handlers

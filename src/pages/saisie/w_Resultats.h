@@ -129,6 +129,8 @@ private:
     void AfficheLigne(int i);
     void ColorerLigne(int i);
     void Place(bool creation);
+    // The rows, the team list and the bar below, with the controls of the bar.
+    void PlaceZones();
     QWidget* Contenu() const;
 
     std::unique_ptr<TResultatsJournee> FJournee;

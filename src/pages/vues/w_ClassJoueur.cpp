@@ -68,6 +68,9 @@ void Tf_ClassJoueur::AfficherClassement(int NouvelIndex)
     if (Saison == nullptr || Saison->GetChampCourant() == nullptr)
         return;
     Remplit(*Saison, Index, height(), width(), Editeur2, Editeur1, *sg_Classjoueurs);
+    sg_Classjoueurs->AjusteColonnesAuTexte();
+    if (sg_Classjoueurs->LargeurContenu() > sg_Classjoueurs->width())
+        sg_Classjoueurs->resize(sg_Classjoueurs->LargeurContenu(), sg_Classjoueurs->height());
 }
 
 void Tf_ClassJoueur::resizeEvent(QResizeEvent* event)

@@ -27,6 +27,11 @@
 
 namespace {
 
+// The general standings end with a block of five columns for the home
+// matches and one for the away matches, each under its band.
+constexpr int PremiereColonneBlocs = 10;
+constexpr int LargeurBloc = 5;
+
 enum : int {
     TexteValider = 29,
     TexteAideLieu = 132,
@@ -319,27 +324,33 @@ void Tf_Classement::FondScroll4resize()
     const bool General = MenuIndex == 0;
     int H = 0, W = 0;
     sg_Classement->CalculTaille(Boite.width() - 20, Boite.height() - (General ? 50 : 20), H, W);
-
+    // The grid's enlargement rounds each row and column down: what follows
+    // is placed after the size it really took.
+    sg_Classement->resize(W, std::max(H - 1, 0));
+    sg_Classement->Redimensionne(); // also while the page is hidden
+    W = sg_Classement->width();
+    const int Hauteur = sg_Classement->height();
     const int Gauche = std::max((Boite.width() - W) / 2, 2);
-    const int Hauteur = std::max(H - 1, 0);
-    sg_Classement->setGeometry(Gauche, sg_Classement->y(), W, Hauteur);
-    const bool Titre = General && sg_titre->GetVisible();
-    int HauteurTitre = 0;
-    if (Titre) {
-        const int Largeur = 5 * sg_Classement->GetLargeurColonne(10) + 4;
-        sg_titre->SetLargeurColonne(0, Largeur);
-        sg_titre->SetLargeurColonne(1, Largeur);
-        const int Lignes = std::max(sg_Classement->GetRowCount(), 1);
-        sg_titre->SetHauteurLigne(0, H / Lignes - 1);
-        HauteurTitre = sg_Classement->GetHauteurLigne(0) - 1;
-    }
+    const bool Titre =
+        General && sg_titre->GetVisible() && sg_Classement->GetColCount() >= PremiereColonneBlocs + 2 * LargeurBloc;
+    const int HauteurTitre = Titre ? sg_Classement->GetHauteurLigne(0) - 1 : 0;
     int Haut = (Boite.height() - Hauteur - HauteurTitre) / 2 + HauteurTitre;
     if (Haut < 0)
         Haut = General ? 23 : 2;
     sg_Classement->move(Gauche, Haut);
     if (Titre) {
-        const int Largeur = 2 * sg_titre->GetLargeurColonne(0) + 1;
-        sg_titre->setGeometry(Gauche + W - Largeur, Haut - HauteurTitre - 1, Largeur, HauteurTitre);
+        // Each band spans its five columns exactly, lines included.
+        int Debut = 0;
+        for (int c = 0; c < PremiereColonneBlocs; ++c)
+            Debut += sg_Classement->GetLargeurColonne(c) + 1;
+        int Largeurs[2] = {0, 0};
+        for (int b = 0; b < 2; ++b)
+            for (int c = 0; c < LargeurBloc; ++c)
+                Largeurs[b] += sg_Classement->GetLargeurColonne(PremiereColonneBlocs + b * LargeurBloc + c) + 1;
+        sg_titre->SetLargeurColonne(0, Largeurs[0] - 1);
+        sg_titre->SetLargeurColonne(1, Largeurs[1] - 1);
+        sg_titre->SetHauteurLigne(0, HauteurTitre);
+        sg_titre->setGeometry(Gauche + Debut, Haut - HauteurTitre - 1, Largeurs[0] + Largeurs[1], HauteurTitre + 1);
     }
     Contenu->resize(std::max(Boite.width(), sg_Classement->geometry().right() + 2),
                     std::max(Boite.height(), sg_Classement->geometry().bottom() + 2));

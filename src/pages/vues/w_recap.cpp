@@ -8,6 +8,7 @@
 #include "platform/Couleurs.h"
 #include "presentation/Recapitulatif.h"
 
+#include <QEvent>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -17,17 +18,7 @@ namespace {
 
 constexpr TColor CouleurFond = 0x6F3000;
 constexpr int CommandeRecap = 170;
-
-// The grid's extent when every row and column is shown.
-QSize TailleContenu(const TModeleGrille& Grille)
-{
-    int Largeur = 1, Hauteur = 1;
-    for (int c = 0; c < Grille.GetColCount(); ++c)
-        Largeur += Grille.GetLargeurColonne(c) + 1;
-    for (int r = 0; r < Grille.GetRowCount(); ++r)
-        Hauteur += Grille.GetHauteurLigne(r) + 1;
-    return {Largeur, Hauteur};
-}
+constexpr int MargeTableau = 10;
 
 } // namespace
 
@@ -46,7 +37,7 @@ Tf_recap::Tf_recap(QWidget* parent) : TFootForm(parent)
     sg_recap = new TColorStringGrid(Contenu);
     sg_recap->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     sg_recap->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    sg_recap->SetAutoResize(false);
+    sb_Fond->viewport()->installEventFilter(this);
     auto* Boite = new QVBoxLayout(this);
     Boite->setContentsMargins(0, 0, 0, 0);
     Boite->addWidget(sb_Fond);
@@ -68,9 +59,29 @@ void Tf_recap::Affiche()
     } else {
         RemplitTableau(*Saison, *Champ, *sg_recap);
     }
-    const QSize Taille = TailleContenu(*sg_recap);
-    sg_recap->setGeometry(0, 0, Taille.width(), Taille.height());
-    Contenu->resize(Taille);
+    sg_recap->AjusteColonnesAuTexte();
+    PlaceTableau();
+}
+
+void Tf_recap::PlaceTableau()
+{
+    const QSize Boite = sb_Fond->viewport()->size();
+    int H = 0, W = 0;
+    sg_recap->CalculTaille(Boite.width() - 2 * MargeTableau, Boite.height() - 2 * MargeTableau, H, W);
+    const int Gauche = std::max((Boite.width() - W) / 2, MargeTableau);
+    const int Haut = std::max((Boite.height() - H) / 2, MargeTableau);
+    sg_recap->setGeometry(Gauche, Haut, W, H);
+    // A hidden grid gets no resize event: its columns follow the size now.
+    sg_recap->Redimensionne();
+    Contenu->resize(std::max(Boite.width(), Gauche + W + MargeTableau),
+                    std::max(Boite.height(), Haut + H + MargeTableau));
+}
+
+bool Tf_recap::eventFilter(QObject* objet, QEvent* event)
+{
+    if (objet == sb_Fond->viewport() && event->type() == QEvent::Resize)
+        PlaceTableau();
+    return TFootForm::eventFilter(objet, event);
 }
 
 void Tf_recap::Imprime()

@@ -34,7 +34,13 @@ public:
     QScrollArea* sb_Fond;
     TColorStringGrid* sg_recap;
 
+protected:
+    bool eventFilter(QObject* objet, QEvent* event) override;
+
 private:
+    // The table centred in the page, its columns enlarged to fill it.
+    void PlaceTableau();
+
     QWidget* Contenu;
 };
 

@@ -83,7 +83,8 @@ TEST_F(PenaliteTest, ShowsEveryTeamWithItsAdjustment)
     EXPECT_EQ(g.GetTexte(1, 3), "3");
     EXPECT_EQ(g.GetTexte(0, 10), "Angers");
     EXPECT_EQ(g.GetCouleurFond(0, 3), 0x800000) << "the followed team";
-    EXPECT_EQ(g.width(), 350);
+    // Both columns whole, each with the line drawn at its right.
+    EXPECT_EQ(g.width(), 200 + 1 + 150 + 1);
 
     // The chooser: the same teams in the same order, their ids attached, none chosen.
     ASSERT_EQ(Page->cb_Equipe->count(), 10);
