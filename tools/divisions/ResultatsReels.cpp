@@ -23,13 +23,14 @@ struct TJson {
     double Valeur = 0;
     std::string Chaine;
     std::vector<TJson> Elements;
-    std::vector<std::pair<std::string, TJson>> Membres;
+    // An object's members: Cles[i] names Elements[i].
+    std::vector<std::string> Cles;
 
     const TJson* Membre(std::string_view nom) const
     {
-        for (const auto& [cle, valeur] : Membres)
-            if (cle == nom)
-                return &valeur;
+        for (size_t i = 0; i < Cles.size() && i < Elements.size(); ++i)
+            if (Cles[i] == nom)
+                return &Elements[i];
         return nullptr;
     }
 };
@@ -90,8 +91,9 @@ private:
                 Blancs();
                 if (!LitChaine(cle) || !Suit(':'))
                     return false;
-                v.Membres.emplace_back(std::move(cle), TJson{});
-                if (!LitValeur(v.Membres.back().second, profondeur + 1))
+                v.Cles.push_back(std::move(cle));
+                v.Elements.emplace_back();
+                if (!LitValeur(v.Elements.back(), profondeur + 1))
                     return false;
             } while (Suit(','));
             return Suit('}');
