@@ -1,13 +1,13 @@
 #include "Generateur.h"
 
 #include "base/Horloge.h"
-#include "engine/ResultatsJournee.h"
 #include "files/Blasons.h"
 #include "files/ChargeurChamp.h"
 #include "files/ChargeurXmp.h"
 #include "files/TraiteurFichier.h"
 #include "model/LectureParametre.h"
 #include "model/SaisonFoot.h"
+#include "presentation/ResultatsJournee.h"
 
 #include <algorithm>
 #include <filesystem>
