@@ -157,25 +157,29 @@ bool TChargeurData::Charge(TSaison* saison, std::unique_ptr<TDonneesChampionnat>
         championnat.reset();
         return false;
     }
-    const TLectureParam& catalogue = Catalogue();
-    const int c = champ->Division = Importe();
-    champ->SetOption(12, static_cast<uint8_t>(catalogue.GetNbChampLigue(c)));
-    if (catalogue.GetNbPromu(c) > 0 && champ->GetOption(12) == 0) {
-        champ->SetOption(2, static_cast<uint8_t>(catalogue.GetNbPromu(c)));
-        champ->SetOption(7, 0);
-    } else {
-        champ->SetOption(2, static_cast<uint8_t>(catalogue.GetNbEuropeen(c)));
-        champ->SetOption(7, 1);
-    }
-    champ->SetOption(3, static_cast<uint8_t>(catalogue.GetNbRelegue(c)));
-    const TPointsCfg points = catalogue.GetPoints(c);
-    champ->SetOption(4, static_cast<uint8_t>(points.Victoire));
-    champ->SetOption(5, static_cast<uint8_t>(points.Nul));
-    champ->SetOption(6, static_cast<uint8_t>(points.Defaite));
-    champ->SetOption(13, static_cast<uint8_t>(catalogue.GetNbBarragePromu(c)));
-    champ->SetOption(14, static_cast<uint8_t>(catalogue.GetNbBarrageRelegue(c)));
+    champ->Division = Importe();
+    CompleteDuCatalogue(*champ, champ->Division, Catalogue());
     championnat = std::move(champ);
     return true;
+}
+
+void TChargeurData::CompleteDuCatalogue(TDonneesChampionnat& champ, int c, const TLectureParam& catalogue)
+{
+    champ.SetOption(12, static_cast<uint8_t>(catalogue.GetNbChampLigue(c)));
+    if (catalogue.GetNbPromu(c) > 0 && champ.GetOption(12) == 0) {
+        champ.SetOption(2, static_cast<uint8_t>(catalogue.GetNbPromu(c)));
+        champ.SetOption(7, 0);
+    } else {
+        champ.SetOption(2, static_cast<uint8_t>(catalogue.GetNbEuropeen(c)));
+        champ.SetOption(7, 1);
+    }
+    champ.SetOption(3, static_cast<uint8_t>(catalogue.GetNbRelegue(c)));
+    const TPointsCfg points = catalogue.GetPoints(c);
+    champ.SetOption(4, static_cast<uint8_t>(points.Victoire));
+    champ.SetOption(5, static_cast<uint8_t>(points.Nul));
+    champ.SetOption(6, static_cast<uint8_t>(points.Defaite));
+    champ.SetOption(13, static_cast<uint8_t>(catalogue.GetNbBarragePromu(c)));
+    champ.SetOption(14, static_cast<uint8_t>(catalogue.GetNbBarrageRelegue(c)));
 }
 
 int TChargeurData::Importe()

@@ -11,6 +11,8 @@
 
 #include "files/Chargeur.h"
 
+class TLectureParam;
+
 class TChargeurData : public TChargeur {
 public:
     using TChargeur::TChargeur;
@@ -22,6 +24,10 @@ public:
     // The number after "EQUIPE" in the file name ("EQUIPE12.DAF" gives 12); 0
     // when the name does not begin so or no number stands there.
     int Importe() override;
+
+    // The places, points and level a division of the catalogue gives a data
+    // file's championship (options 2 to 7 and 12 to 14).
+    static void CompleteDuCatalogue(TDonneesChampionnat& champ, int code, const TLectureParam& catalogue);
 
 protected:
     int LitId(uint8_t premier) override;

@@ -2,9 +2,11 @@
 
 #include <zip.h>
 
+#include <ctime>
 #include <memory>
 
 #include "base/Disque.h"
+#include "base/Horloge.h"
 #include "base/Texte.h"
 #include "base/ioXml.h"
 #include "model/SaisonFoot.h"
@@ -20,6 +22,23 @@ struct LibereSource {
     void operator()(zip_source_t* s) const { zip_source_free(s); }
 };
 using TArchive = std::unique_ptr<zip_t, FermeArchive>;
+
+// The entry is stamped with the program's clock, not the system's: a fixed
+// clock then gives the same archive bytes at every run. The ZIP time is a
+// local time, so the clock's local fields go through mktime unchanged.
+std::time_t DateEntree()
+{
+    const TDateHeure maintenant = Horloge().Maintenant();
+    std::tm tm{};
+    tm.tm_year = maintenant.Annee - 1900;
+    tm.tm_mon = maintenant.Mois - 1;
+    tm.tm_mday = maintenant.Jour;
+    tm.tm_hour = maintenant.Heure;
+    tm.tm_min = maintenant.Minute;
+    tm.tm_sec = maintenant.Seconde;
+    tm.tm_isdst = -1;
+    return std::mktime(&tm);
+}
 
 // The named entry, read whole; its size is checked while reading, so a
 // central directory that lies about it cannot make us read or reserve more.
@@ -137,6 +156,8 @@ bool TChargeurXmp::CreeArchive(std::string_view contenu, std::string& archive)
         return false;
     }
     zip_set_file_compression(z, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 6);
+    if (const std::time_t date = DateEntree(); date != static_cast<std::time_t>(-1))
+        zip_file_set_mtime(z, static_cast<zip_uint64_t>(index), date, 0);
     if (zip_close(z) != 0) {
         zip_discard(z);
         return false;

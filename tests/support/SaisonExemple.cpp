@@ -1,6 +1,7 @@
 #include "support/SaisonExemple.h"
 
 #include "base/Utilities.h"
+#include "files/TraiteurFichier.h"
 
 namespace testsupport {
 
@@ -205,6 +206,14 @@ std::unique_ptr<TSaisonFootball> CreeLigueQuatreEquipes()
     for (int n = 1; n <= 2; ++n)
         c->SetDateJournee(n, EncodeDateMatch(7 * n, 9, 2024));
     saison->AjouteChampionnat(std::move(c));
+    return saison;
+}
+
+std::unique_ptr<TSaison> ChargeParDispatcheur(const std::string& fichier)
+{
+    auto saison = std::make_unique<TSaisonFootball>();
+    if (!TTraiteurFichier::ChargeFichier(fichier, *saison, ""))
+        return nullptr;
     return saison;
 }
 

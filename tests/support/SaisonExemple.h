@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "model/LectureParametre.h"
 #include "model/SaisonFoot.h"
@@ -29,5 +30,9 @@ std::unique_ptr<TSaisonFootball> CreeSaisonComplete();
 // Arles, Brest, Caen, Dijon: a two-day league (3/1/0 points) with its
 // pairings and no score, dated 7 and 14 September 2024.
 std::unique_ptr<TSaisonFootball> CreeLigueQuatreEquipes();
+
+// A file read into a new season through the file dispatcher, as the program
+// opens it; null when the load fails.
+std::unique_ptr<TSaison> ChargeParDispatcheur(const std::string& fichier);
 
 } // namespace testsupport

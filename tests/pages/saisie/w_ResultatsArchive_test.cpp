@@ -20,14 +20,6 @@
 
 namespace {
 
-std::unique_ptr<TSaison> Charge(const std::string& fichier)
-{
-    auto saison = std::make_unique<TSaisonFootball>();
-    if (!TTraiteurFichier::ChargeFichier(fichier, *saison, ""))
-        return nullptr;
-    return saison;
-}
-
 void EcritArchive(const std::string& fichier)
 {
     ASSERT_TRUE(TTraiteurFichier::SauveAvecEtat(fichier, *testsupport::CreeLigueQuatreEquipes(), true, "", "", nullptr,
@@ -45,7 +37,7 @@ TEST(RouteJournee, ScoresTypedOnThePageComeBackFromTheArchive)
     EcritArchive(fichier);
 
     {
-        std::unique_ptr<TSaison> saison = Charge(fichier);
+        std::unique_ptr<TSaison> saison = testsupport::ChargeParDispatcheur(fichier);
         ASSERT_NE(saison, nullptr);
         EnregistrePages();
         testsupport::TFaussePrincipale principale(std::move(saison));
@@ -71,7 +63,7 @@ TEST(RouteJournee, ScoresTypedOnThePageComeBackFromTheArchive)
             TTraiteurFichier::SauveAvecEtat(fichier, *principale.GetSaison(), true, "", "", nullptr, {}, false));
     }
 
-    std::unique_ptr<TSaison> relue = Charge(fichier);
+    std::unique_ptr<TSaison> relue = testsupport::ChargeParDispatcheur(fichier);
     ASSERT_NE(relue, nullptr);
     const TDonneesChampionnat* c = relue->GetChampionnat(1);
     ASSERT_NE(c, nullptr);
