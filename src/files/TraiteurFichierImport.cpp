@@ -297,7 +297,8 @@ TDonneesChampionnat* TTraiteurFichier::ImporteFichier(TSaison& saison, const std
     return ImporteDans(saison, nomFichier, dllDir, decalage);
 }
 
-bool TTraiteurFichier::ConstruitSaison(TSaison& saison, const TLignesComposeur& lignes, const std::string& dllDir)
+bool TTraiteurFichier::ConstruitSaison(TSaison& saison, const TLignesComposeur& lignes, const std::string& dllDir,
+                                       std::vector<std::string>* echecs)
 {
     bool resultat = true;
     uint16_t decalage = 0;
@@ -315,6 +316,8 @@ bool TTraiteurFichier::ConstruitSaison(TSaison& saison, const TLignesComposeur& 
         TDonneesChampionnat* champ = ImporteDans(saison, nom, dllDir, decalage);
         if (!champ) {
             resultat = false; // the line is dropped
+            if (echecs)
+                echecs->push_back(nom);
             continue;
         }
         champ->CodeChamp = ligne.CodeChamp;
@@ -327,7 +330,7 @@ bool TTraiteurFichier::ConstruitSaison(TSaison& saison, const TLignesComposeur& 
 }
 
 void TTraiteurFichier::ImporteListe(TSaison& saison, const TLignesComposeur& lignes, const std::string& dllDir,
-                                    std::string& barrages)
+                                    std::string& barrages, std::vector<std::string>* echecs)
 {
     barrages.clear();
     saison.VideDesc();
@@ -360,8 +363,12 @@ void TTraiteurFichier::ImporteListe(TSaison& saison, const TLignesComposeur& lig
         std::string titre;
         const std::string nom = NomFichierLigne(ligne.Texte, titre);
         TDonneesChampionnat* champ = nom.empty() ? nullptr : ImporteFichier(saison, nom, dllDir);
-        if (!champ)
-            continue; // the line is dropped
+        if (!champ) {
+            // The line is dropped; the caller tells the user.
+            if (echecs && !nom.empty())
+                echecs->push_back(nom);
+            continue;
+        }
         champ->CodeChamp = ligne.CodeChamp;
         gardes.push_back(champ);
         saison.AjouteDesc(titre, 3, ligne.CodeChamp);
