@@ -40,6 +40,15 @@ int IdDivision(const TNoeudComposeur& n)
     return n.Donnee == TNoeudComposeur::Separateur ? -1 : n.Donnee & ~TNoeudComposeur::BitBarrage;
 }
 
+bool EstArchiveSaison(const std::string& nom)
+{
+    try {
+        return TChargeurXmp(nom).LitTypeFichier();
+    } catch (...) {
+        return false; // the division read that follows refuses it
+    }
+}
+
 bool Demande(int texte)
 {
     return MessageUtil(Traduit(texte), BoutonsMessage::Oui | BoutonsMessage::Non) == ReponseMessage::Oui;
@@ -140,7 +149,7 @@ int TComposeurSaison::AjouteFichiers(const std::vector<std::string>& noms)
     int ajoutes = 0;
     for (const std::string& nom : noms) {
         // A season archive holds several championships: it is not one to place.
-        if (TTraiteurFichier::GenreFichier(nom) == ".xm" && TChargeurXmp(nom).LitTypeFichier()) {
+        if (TTraiteurFichier::GenreFichier(nom) == ".xm" && EstArchiveSaison(nom)) {
             refuses.push_back(nom);
             continue;
         }

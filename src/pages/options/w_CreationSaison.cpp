@@ -110,13 +110,15 @@ Tf_CreationSaison::Tf_CreationSaison(TSaison* saison, QWidget* parent)
     b_Annuler->SetModalResult(ResultatModal::Annuler);
     b_Annuler->SetCancel(true);
     int x = 8;
-    for (TBoutonCopie* b : {bc_AjoutElement, bc_RetirerElement, bc_Separateur}) {
-        b->setFixedWidth(106);
+    for (TBoutonCopie* b : {bc_AjoutElement, bc_RetirerElement}) {
+        b->setFixedWidth(160);
         b->move(x, 388);
-        x += 112;
+        x += 170;
     }
-    bc_Barrage->setFixedWidth(106);
-    bc_Barrage->move(8, 388 + 32);
+    bc_Separateur->setFixedWidth(160);
+    bc_Separateur->move(8, 420);
+    bc_Barrage->setFixedWidth(160);
+    bc_Barrage->move(178, 420);
     // Play-off divisions are defined elsewhere for now: the button stays hidden.
     bc_Barrage->hide();
     bc_AjouteFichier->setFixedWidth(258);
@@ -260,7 +262,8 @@ void Tf_CreationSaison::MajBoutons()
 void Tf_CreationSaison::Renomme(QTreeWidgetItem* item)
 {
     TNoeudComposeur* n = Noeud(item);
-    if (FRemplissage || !n)
+    // Icons change with expansion too: only an edited label is a rename.
+    if (FRemplissage || !n || !FComposeur->EditionPermise(*n) || item->text(0).toStdString() == n->Texte)
         return;
     if (!FComposeur->Renomme(*n, item->text(0).toStdString())) {
         // Refused (an empty name): the label shows the node's name again.
