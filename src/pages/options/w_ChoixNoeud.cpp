@@ -1,7 +1,7 @@
 #include "pages/options/w_ChoixNoeud.h"
 
 #include "model/LectureParametre.h"
-#include "shell/w_blasons.h"
+#include "pagebase/w_blasons.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -6,11 +6,11 @@
 #include "model/Championnat.h"
 #include "model/LectureParametre.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/DefType.h"
+#include "pagebase/w_blasons.h"
 #include "pages/options/w_ChoixNoeud.h"
 #include "pages/options/w_RetirerChamp.h"
 #include "presentation/ComposeurSaison.h"
-#include "shell/DefType.h"
-#include "shell/w_blasons.h"
 
 #include <QApplication>
 #include <QDragMoveEvent>

@@ -4,7 +4,7 @@
 #include "model/Championnat.h"
 #include "model/LectureParametre.h"
 #include "model/SaisonFoot.h"
-#include "shell/w_blasons.h"
+#include "pagebase/w_blasons.h"
 
 #include <QLabel>
 #include <QListWidget>
