@@ -112,11 +112,14 @@ public:
     // --- Import, merge and extraction of championships ---
 
     // Fills a new season from the composer's lines; false when a file failed.
-    static bool ConstruitSaison(TSaison& saison, const TLignesComposeur& lignes, const std::string& dllDir);
+    // The files that could not be imported are appended to `echecs`.
+    static bool ConstruitSaison(TSaison& saison, const TLignesComposeur& lignes, const std::string& dllDir,
+                                std::vector<std::string>* echecs = nullptr);
     // Rebuilds the season's tree and championship list from the lines; the
-    // play-off codes still listed come back as "3-7-".
+    // play-off codes still listed come back as "3-7-". A line whose file cannot
+    // be imported is dropped and its file appended to `echecs`.
     static void ImporteListe(TSaison& saison, const TLignesComposeur& lignes, const std::string& dllDir,
-                             std::string& barrages);
+                             std::string& barrages, std::vector<std::string>* echecs = nullptr);
     // Reads one file and merges its first championship into the season; null
     // on failure. The championship is then owned by the season.
     static TDonneesChampionnat* ImporteFichier(TSaison& saison, const std::string& nomFichier,

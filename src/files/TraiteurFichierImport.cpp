@@ -367,7 +367,8 @@ std::vector<TDonneesChampionnat*> TTraiteurFichier::FusionneFichier(TSaison& sai
     return champs;
 }
 
-bool TTraiteurFichier::ConstruitSaison(TSaison& saison, const TLignesComposeur& lignes, const std::string& dllDir)
+bool TTraiteurFichier::ConstruitSaison(TSaison& saison, const TLignesComposeur& lignes, const std::string& dllDir,
+                                       std::vector<std::string>* echecs)
 {
     bool resultat = true;
     uint16_t decalage = 0;
@@ -385,6 +386,8 @@ bool TTraiteurFichier::ConstruitSaison(TSaison& saison, const TLignesComposeur& 
         TDonneesChampionnat* champ = ImporteDans(saison, nom, dllDir, decalage);
         if (!champ) {
             resultat = false; // the line is dropped
+            if (echecs)
+                echecs->push_back(nom);
             continue;
         }
         champ->CodeChamp = ligne.CodeChamp;
@@ -397,7 +400,7 @@ bool TTraiteurFichier::ConstruitSaison(TSaison& saison, const TLignesComposeur& 
 }
 
 void TTraiteurFichier::ImporteListe(TSaison& saison, const TLignesComposeur& lignes, const std::string& dllDir,
-                                    std::string& barrages)
+                                    std::string& barrages, std::vector<std::string>* echecs)
 {
     barrages.clear();
     saison.VideDesc();
@@ -430,8 +433,12 @@ void TTraiteurFichier::ImporteListe(TSaison& saison, const TLignesComposeur& lig
         std::string titre;
         const std::string nom = NomFichierLigne(ligne.Texte, titre);
         TDonneesChampionnat* champ = nom.empty() ? nullptr : ImporteFichier(saison, nom, dllDir);
-        if (!champ)
-            continue; // the line is dropped
+        if (!champ) {
+            // The line is dropped; the caller tells the user.
+            if (echecs && !nom.empty())
+                echecs->push_back(nom);
+            continue;
+        }
         champ->CodeChamp = ligne.CodeChamp;
         gardes.push_back(champ);
         saison.AjouteDesc(titre, 3, ligne.CodeChamp);

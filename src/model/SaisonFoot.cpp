@@ -538,6 +538,15 @@ TDonneesBarrage* TSaison::AjouteBarrage(std::unique_ptr<TDonneesBarrage> barrage
     return m_Barrages.back().get();
 }
 
+std::unique_ptr<TDonneesBarrage> TSaison::DetacheBarrage(int i)
+{
+    if (i < 0 || i >= NbBarrage())
+        return nullptr;
+    std::unique_ptr<TDonneesBarrage> b = std::move(m_Barrages[i]);
+    m_Barrages.erase(m_Barrages.begin() + i);
+    return b;
+}
+
 bool TSaison::SupprimeBarrage(int i)
 {
     if (i < 0 || i >= NbBarrage())

@@ -134,6 +134,8 @@ public:
     int GetMaxCodeBarrage() const;
     TDonneesBarrage* AjouteBarrage(std::unique_ptr<TDonneesBarrage> barrage);
     bool SupprimeBarrage(int i);
+    // Takes definition i out of the list and hands it to the caller; null outside.
+    std::unique_ptr<TDonneesBarrage> DetacheBarrage(int i);
 
     // --- Season tree: object = value * 16 + level ---
     void AjouteDesc(const std::string& texte, int niveau, int valeur);

@@ -59,6 +59,8 @@ public:
     virtual TBarreEtat* GetBarreEtat() = 0; // may be nullptr
     virtual TFootForm* GetPageCourante() = 0;
     virtual TFootForm* AfficheFenetre(const TClassePage& classe) = 0;
+    // Opens a season file through the window's open road; false when it failed.
+    virtual bool OuvreFichier(const std::string& nom) = 0;
 };
 
 // Template keyword parameters: "name=value" lines are parameters, lines

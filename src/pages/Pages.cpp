@@ -2,6 +2,7 @@
 
 #include "pages/fiches/w_FicheArbitre.h"
 #include "pages/fiches/w_FicheJoueur.h"
+#include "pages/options/w_CreationSaison.h"
 #include "pages/options/w_OptionsSauve.h"
 #include "pages/reglages/w_Penalite.h"
 #include "pages/saisie/w_Resultats.h"
@@ -20,6 +21,7 @@ void EnregistrePages()
     EnregistreCommandesMenu();
     EnregistrePagesVues();
     EnregistrePagesOptions();
+    EnregistrePagesComposeur();
     EnregistrePagesReglages();
     EnregistrePagesFiches();
     EnregistrePagesFichesAutres();

@@ -153,6 +153,20 @@ TReponseFichier TDialoguesBureau::OuvreFichier(const TDemandeFichier& demande)
     return ExecuteDialogueFichier(demande, false);
 }
 
+std::vector<std::string> TDialoguesBureau::OuvreFichiers(const TDemandeFichier& demande)
+{
+    const QStringList filtres = FiltresQt(LitFiltres(demande.Filtre));
+    QFileDialog dialogue;
+    PrepareDialogue(dialogue, demande, filtres);
+    dialogue.setAcceptMode(QFileDialog::AcceptOpen);
+    dialogue.setFileMode(QFileDialog::ExistingFiles);
+    std::vector<std::string> noms;
+    if (dialogue.exec() == QDialog::Accepted)
+        for (const QString& nom : dialogue.selectedFiles())
+            noms.push_back(nom.toStdString());
+    return noms;
+}
+
 TReponseFichier TDialoguesBureau::EnregistreFichier(const TDemandeFichier& demande)
 {
     return ExecuteDialogueFichier(demande, true);

@@ -74,6 +74,8 @@ public:
     // Runs a form modally and returns its modal result.
     virtual int ExecuteModal(QDialog& dialogue) = 0;
     virtual TReponseFichier OuvreFichier(const TDemandeFichier& demande) = 0;
+    // Several existing files chosen at once; none when cancelled.
+    virtual std::vector<std::string> OuvreFichiers(const TDemandeFichier& demande) = 0;
     virtual TReponseFichier EnregistreFichier(const TDemandeFichier& demande) = 0;
     // Lets the user choose the printer and its settings; false when cancelled.
     virtual bool ChoisitImprimante(QPrinter& imprimante) = 0;
@@ -84,6 +86,7 @@ class TDialoguesBureau : public TServiceDialogues {
 public:
     int ExecuteModal(QDialog& dialogue) override;
     TReponseFichier OuvreFichier(const TDemandeFichier& demande) override;
+    std::vector<std::string> OuvreFichiers(const TDemandeFichier& demande) override;
     TReponseFichier EnregistreFichier(const TDemandeFichier& demande) override;
     bool ChoisitImprimante(QPrinter& imprimante) override;
 };

@@ -157,7 +157,7 @@ public:
     std::string FichierCourant;
 
     // --- file commands ---
-    bool OuvreFichier(const std::string& nom); // empty name: open dialog
+    bool OuvreFichier(const std::string& nom) override; // empty name: open dialog
     bool SauveSaison();
     // From the timer (automatique): no message, and no Save As for a season without a name.
     bool SauveSaison(bool automatique);

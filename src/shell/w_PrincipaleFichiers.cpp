@@ -8,6 +8,7 @@
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "model/infocomp.h"
+#include "pages/options/w_CreationSaison.h"
 #include "platform/Bureau.h"
 #include "platform/Dialogues.h"
 #include "shell/MiseAJour.h"
@@ -23,6 +24,7 @@
 
 namespace {
 
+constexpr int TexteModifie = 18;
 constexpr int TexteFichierOuvert = 12;
 constexpr int TexteChargementRate = 296;
 constexpr int TexteImporterChampionnat = 720;
@@ -184,6 +186,12 @@ void Tf_Principale::ApresOuverture()
         ChangeChampionnat();
         SetEtatFichier(false, false);
         return;
+    }
+    // An older file of several championships has no tree yet: the composer makes one.
+    if (FSaison->NbDesc() == 0 && FSaison->NbChampionnat() > 1 &&
+        ConvertitEnSaison(*FSaison, GetFichierIni(), FAppDir, Statut)) {
+        CompteurModification = 1;
+        Statut->SetTextePanneau(1, Traduit(TexteModifie));
     }
     SetEtatFichier(true, true);
     Statut->SetTextePanneau(2, TraduitFmt(TexteFichierOuvert, {FichierCourant}));

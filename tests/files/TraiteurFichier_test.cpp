@@ -310,8 +310,10 @@ TEST_F(ImportChampionnat, LeComposeurConstruitUneSaison)
     EXPECT_EQ(echos, 1);
 
     TSaisonFootball rate;
+    std::vector<std::string> echecs;
     EXPECT_FALSE(TTraiteurFichier::ConstruitSaison(
-        rate, {{dir.str() + "absent.xmd|X", 3, -1, 1}, {ligue + "|L", 3, -1, 2}}, ""));
+        rate, {{dir.str() + "absent.xmd|X", 3, -1, 1}, {ligue + "|L", 3, -1, 2}}, "", &echecs));
+    EXPECT_EQ(echecs, std::vector<std::string>{dir.str() + "absent.xmd"});
     EXPECT_EQ(rate.NbChampionnat(), 1);
     EXPECT_EQ(rate.NbDesc(), 1);
 }
@@ -327,8 +329,10 @@ TEST_F(ImportChampionnat, LeComposeurModifieUneSaison)
                                   {"Disparue", 3, 5, 55},
                                   {coupe + "|Importée", 3, -1, 9},
                                   {dir.str() + "absent.xmd|Perdue", 3, -1, 10}};
-    TTraiteurFichier::ImporteListe(*saison, lignes, "", barrages);
+    std::vector<std::string> echecs;
+    TTraiteurFichier::ImporteListe(*saison, lignes, "", barrages, &echecs);
     EXPECT_EQ(barrages, "3-4-");
+    EXPECT_EQ(echecs, std::vector<std::string>{dir.str() + "absent.xmd"});
     ASSERT_EQ(saison->NbChampionnat(), 2);
     EXPECT_EQ(saison->GetChampionnat(1)->CodeChamp, 1);
     EXPECT_EQ(saison->GetChampionnat(2)->CodeChamp, 9);

@@ -59,6 +59,16 @@ TReponseFichier TDialoguesScriptes::OuvreFichier(const TDemandeFichier& demande)
     return ReponseFichier();
 }
 
+std::vector<std::string> TDialoguesScriptes::OuvreFichiers(const TDemandeFichier& demande)
+{
+    DemandesOuverture.push_back(demande);
+    if (FListes.empty())
+        return {};
+    std::vector<std::string> noms = std::move(FListes.front());
+    FListes.pop_front();
+    return noms;
+}
+
 TReponseFichier TDialoguesScriptes::EnregistreFichier(const TDemandeFichier& demande)
 {
     DemandesEnregistrement.push_back(demande);

@@ -30,9 +30,12 @@ public:
     void RepondResultat(int resultat);
     void RepondFichier(const std::string& nomFichier, int indexFiltre = 1);
     void RefuseFichier();
+    // The next multiple-selection open answers these files (none: cancelled).
+    void RepondFichiers(std::vector<std::string> noms) { FListes.push_back(std::move(noms)); }
 
     int ExecuteModal(QDialog& dialogue) override;
     TReponseFichier OuvreFichier(const TDemandeFichier& demande) override;
+    std::vector<std::string> OuvreFichiers(const TDemandeFichier& demande) override;
     TReponseFichier EnregistreFichier(const TDemandeFichier& demande) override;
     bool ChoisitImprimante(QPrinter& imprimante) override;
 
@@ -49,6 +52,7 @@ private:
 
     std::deque<TReponse> FReponses;
     std::deque<TReponseFichier> FFichiers;
+    std::deque<std::vector<std::string>> FListes;
     TServiceDialogues* FAncien;
 };
 

@@ -46,6 +46,11 @@ public:
     // the season and this window, and embeds it in Fond.
     TFootForm* AfficheFenetre(const TClassePage& classe) override;
     TFootForm* AfficheFenetre(const TClassePage& classe, bool reutilise);
+    bool OuvreFichier(const std::string& nom) override
+    {
+        FichiersOuverts.push_back(nom);
+        return true;
+    }
 
     QWidget Fond; // the page area
     std::string FichierIni;
@@ -58,6 +63,7 @@ public:
     int NbAfficheCommandeImprimer = 0;
     int NbReinitAutoSave = 0;
     std::vector<TNavigation> Navigations;
+    std::vector<std::string> FichiersOuverts;
 
 private:
     std::unique_ptr<TSaison> FSaison;
