@@ -404,8 +404,12 @@ TEST(TraiteurFichier, FusionnerUneSaisonApporteTousSesChampionnatsAvecUneLigneCh
     testsupport::CatalogueInstalle catalogue;
     TempDir dir;
     const std::string complete = dir.str() + "complete.xmc";
-    ASSERT_TRUE(TTraiteurFichier::SauveAvecEtat(complete, *testsupport::CreeSaisonComplete(), false, "", "", nullptr,
-                                                {}, false));
+    {
+        // A bye into the final, so the merge has one to carry over to the new ids.
+        auto source = testsupport::CreeSaisonComplete();
+        source->GetChampionnat(2)->AjouteMatchSuiv(2, 4, 65535);
+        ASSERT_TRUE(TTraiteurFichier::SauveAvecEtat(complete, *source, false, "", "", nullptr, {}, false));
+    }
 
     auto cible = testsupport::CreeLigueQuatreEquipes();
     cible->Arbitres().Ajoute(std::make_unique<TPersonnelStat>("Arbitre", "Paul", 70, -1));

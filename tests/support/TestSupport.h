@@ -15,6 +15,7 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
+    operator const std::filesystem::path&() const { return path_; }
     // The folder as text, ending with "/".
     std::string str() const { return path_.string() + "/"; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
@@ -26,4 +27,4 @@ private:
 std::string ReadWholeFile(const std::filesystem::path& file);
 void WriteWholeFile(const std::filesystem::path& file, const std::string& bytes);
 
-}  // namespace testsupport
+} // namespace testsupport
