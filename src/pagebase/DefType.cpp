@@ -1,8 +1,10 @@
 #include "pagebase/DefType.h"
 
+#include "base/ServiceMessage.h"
 #include "base/Texte.h"
 #include "base/oTraducteur.h"
 #include "controls/BoutonCoche.h"
+#include "controls/ColorStringGrid.h"
 #include "controls/Dessin.h"
 #include "controls/ImageFond.h"
 #include "model/Championnat.h"
@@ -23,6 +25,18 @@
 TFootForm::TFootForm(QWidget* parent) : QWidget(parent) {}
 
 TFootForm::~TFootForm() = default;
+
+void TFootForm::Imprime()
+{
+    if (FGrillePage)
+        FGrillePage->Imprime();
+}
+
+void TFootForm::ExporteHtml(const std::string& NomFichier)
+{
+    if (FGrillePage && !FGrillePage->ExporteHtml(NomFichier, true))
+        SignaleEchecEcriture(NomFichier);
+}
 
 void TFootForm::Modifie()
 {
@@ -324,29 +338,73 @@ TDonneesChampionnat* ChampionnatParametre(const TLignesParam& Params, TSaison* S
 }
 
 namespace {
-TFicheJoueur& FicheJoueur()
+template <class F> F& Fiche()
 {
-    static TFicheJoueur fiche;
+    static F fiche;
     return fiche;
+}
+
+// The card may run another modal form that registers again: the registration
+// is copied so that it stays alive while it runs.
+template <class F, class... A> bool OuvreFiche(bool* change, A&&... args)
+{
+    if (change)
+        *change = false;
+    const F fiche = Fiche<F>();
+    return fiche && fiche(std::forward<A>(args)..., change);
 }
 } // namespace
 
 void EnregistreFicheJoueur(TFicheJoueur fiche)
 {
-    FicheJoueur() = std::move(fiche);
+    Fiche<TFicheJoueur>() = std::move(fiche);
+}
+
+void EnregistreFicheArbitre(TFicheArbitre fiche)
+{
+    Fiche<TFicheArbitre>() = std::move(fiche);
+}
+
+void EnregistreFicheStade(TFicheStade fiche)
+{
+    Fiche<TFicheStade>() = std::move(fiche);
+}
+
+void EnregistreFicheEntraineur(TFicheEntraineur fiche)
+{
+    Fiche<TFicheEntraineur>() = std::move(fiche);
+}
+
+bool OuvreFicheJoueur(TSaison& saison, int numChampionnat, TJoueur*& joueur, int mode, bool* change)
+{
+    return OuvreFiche<TFicheJoueur>(change, saison, numChampionnat, joueur, mode);
+}
+
+bool OuvreFicheArbitre(TSaison& saison, int numChampionnat, TPersonnelStat*& arbitre, bool* change)
+{
+    return OuvreFiche<TFicheArbitre>(change, saison, numChampionnat, arbitre);
+}
+
+bool OuvreFicheStade(TSaison& saison, TStade*& stade, bool* change)
+{
+    return OuvreFiche<TFicheStade>(change, saison, stade);
+}
+
+bool OuvreFicheEntraineur(TSaison& saison, TEntraineur*& entraineur, bool* change)
+{
+    return OuvreFiche<TFicheEntraineur>(change, saison, entraineur);
 }
 
 TJoueur* AfficheFicheJoueur(int Id, TSaison* Saison)
 {
-    if (Id < 1 || !Saison || !FicheJoueur())
+    if (Id < 1 || !Saison)
         return nullptr;
     TJoueur* joueur = Saison->Joueurs().ChercheId(Id);
     if (!joueur)
         return nullptr;
     const int mode = 0x30000 + (joueur->GetEquipe() & 0xFFFF);
-    // The card may run another modal form: keep the registration alive while it runs.
-    const TFicheJoueur fiche = FicheJoueur();
-    return fiche(*Saison, Saison->GetNumChampCourant(), *joueur, mode) ? joueur : nullptr;
+    TJoueur* entree = joueur;
+    return OuvreFicheJoueur(*Saison, Saison->GetNumChampCourant(), entree, mode) ? joueur : nullptr;
 }
 
 namespace {

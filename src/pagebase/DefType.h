@@ -16,19 +16,27 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
+#include <type_traits>
 #include <typeindex>
 #include <vector>
 
 class TBarreEtat;
 class TBoutonCopie;
 class TCarreCoche;
+class TColorStringGrid;
 class TFondCopie;
 class TDonneesChampionnat;
+struct TEtatMenu;
 class TFootForm;
+class TEntraineur;
 class TJoueur;
+class TPersonnelStat;
 class TSaison;
+class TStade;
 class TStats;
 
 // How the main window makes a page: the page's class, to know whether the
@@ -61,6 +69,12 @@ public:
     virtual TFootForm* AfficheFenetre(const TClassePage& classe) = 0;
     // Opens a season file through the window's open road; false when it failed.
     virtual bool OuvreFichier(const std::string& nom) = 0;
+    virtual const std::string& GetDossierAide() const = 0; // the help pages of the language
+    virtual const TEtatMenu& GetEtatMenu() const = 0;      // favourites, shown commands, menu kinds
+    // The remembered selections of the team-statistics (0), general-information
+    // (1) and history (2) pages: -1 for none, and for any other family.
+    virtual int Selection(int famille) const = 0;
+    virtual void SetSelection(int famille, int valeur) = 0; // other families: nothing
 };
 
 // Template keyword parameters: "name=value" lines are parameters, lines
@@ -86,10 +100,13 @@ public:
     std::function<void()> OnModification;
     std::function<void(int code, int param, int param2)> OnNavigation;
 
-    // Printing and HTML export: nothing by default, pages that print override them.
-    virtual void Imprime() {}
-    virtual void ExporteHtml(const std::string& /*NomFichier*/) {}
-    virtual bool Imprimable() const { return false; }
+    // Printing and HTML export: a grid page names its grid (SetGrillePage) and
+    // the grid is printed and exported as a whole HTML page; other pages that
+    // print override them. Nothing by default.
+    virtual void Imprime();
+    virtual void ExporteHtml(const std::string& NomFichier);
+    virtual bool Imprimable() const { return FGrillePage != nullptr; }
+    void SetGrillePage(TColorStringGrid* grille) { FGrillePage = grille; }
     // Commits an entry the user has half typed, before the page is left.
     virtual void ValideSaisieEnCours() {}
 
@@ -106,12 +123,84 @@ public:
     // The keyword "ecrire": words of Liste when given, else of Params.
     static void Ecrire(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                        const TLignesParam* Liste, const std::string& Args, TSaison* Saison);
+
+private:
+    TColorStringGrid* FGrillePage = nullptr; // a child of the page
+};
+
+// What a page command answers: whether it showed a view (a cancelled chooser
+// shows none: the history and the tree selection stay as they were) and,
+// when it showed something else than the parameters it was given (the team or
+// day chosen), those parameters: they are what the history records and what
+// back and forward replay.
+struct TReponsePage {
+    bool Montre = true;
+    std::optional<int> Param;
+    std::optional<int> Param2;
+
+    static TReponsePage Aucun() { return TReponsePage{false, std::nullopt, std::nullopt}; }
+    static TReponsePage Avec(int param) { return TReponsePage{true, param, std::nullopt}; }
 };
 
 // Page factories by command code: the command table reaches the pages through it.
-using TCommandePage = std::function<void(TPrincipale& principale, int code, int param, int param2)>;
+using TCommandePage = std::function<TReponsePage(TPrincipale& principale, int code, int param, int param2)>;
 void EnregistreCommandePage(int code, TCommandePage f); // the last registration wins
 const TCommandePage* CommandePage(int code);            // nullptr when no page for that code
+
+// A command's own answer as a TReponsePage: nothing (shown), a bool (shown or
+// not) or a TReponsePage.
+template <class F, class... A> TReponsePage ReponseCommande(F& f, A&&... args)
+{
+    using R = std::invoke_result_t<F&, A...>;
+    if constexpr (std::is_void_v<R>) {
+        f(std::forward<A>(args)...);
+        return {};
+    } else if constexpr (std::is_same_v<R, bool>) {
+        return f(std::forward<A>(args)...) ? TReponsePage{} : TReponsePage::Aucun();
+    } else {
+        return f(std::forward<A>(args)...);
+    }
+}
+
+// Commands that answer nothing or a bool.
+template <class F>
+requires(!std::is_same_v<std::invoke_result_t<F&, TPrincipale&, int, int, int>,
+                         TReponsePage>) void EnregistreCommandePage(int code, F f)
+{
+    EnregistreCommandePage(
+        code, TCommandePage([f = std::move(f)](TPrincipale& principale, int code, int param, int param2) mutable {
+            return ReponseCommande(f, principale, code, param, param2);
+        }));
+}
+
+// The page of class P for a command: with Reutilise the shown page when it
+// already is a P, else a new one; nullptr when none could be shown.
+template <class P> P* PageCommande(TPrincipale& principale, bool reutilise = false)
+{
+    if (reutilise)
+        if (auto* page = dynamic_cast<P*>(principale.GetPageCourante()))
+            return page;
+    return dynamic_cast<P*>(principale.AfficheFenetre(ClassePage<P>()));
+}
+
+// Registers page class P for the codes in one line: the page is found as
+// PageCommande does, then Affiche(page, principale, code) or
+// Affiche(page, principale, code, param) shows the command on it and answers
+// as ReponseCommande reads it.
+template <class P, class F> void EnregistrePage(std::initializer_list<int> codes, F affiche, bool reutilise = false)
+{
+    for (int code : codes)
+        EnregistreCommandePage(code, TCommandePage([affiche, reutilise](TPrincipale& principale, int code, int param,
+                                                                        int /*param2*/) mutable {
+                                   P* page = PageCommande<P>(principale, reutilise);
+                                   if (page == nullptr)
+                                       return TReponsePage::Aucun();
+                                   if constexpr (std::is_invocable_v<F&, P&, TPrincipale&, int, int>)
+                                       return ReponseCommande(affiche, *page, principale, code, param);
+                                   else
+                                       return ReponseCommande(affiche, *page, principale, code);
+                               }));
+}
 
 // Keyword groups.
 namespace CodeFonction {
@@ -158,12 +247,39 @@ void LitParametreListe(const std::string& Nom, const TLignesParam& Params, TArra
 // current one when it is missing or empty; nullptr when there is none.
 TDonneesChampionnat* ChampionnatParametre(const TLignesParam& Params, TSaison* Saison);
 
-// The player card, registered by its unit: runs the card modally on the
-// player and returns true when it closed with OK.
-using TFicheJoueur = std::function<bool(TSaison& saison, int numChampionnat, TJoueur& joueur, int mode)>;
-void EnregistreFicheJoueur(TFicheJoueur fiche);
+// The cards of people and places. Each card's unit registers its card here
+// and pages open them through the openers below, never through the card's
+// unit. A card runs modally on the entry (nullptr: a new one); it answers
+// true when it closed with OK, hands the entry back (the one it created, or
+// nullptr when it made none) and sets *Change when it changed the season.
+// Without a registered card an opener shows nothing and answers false.
+using TFicheJoueur = std::function<bool(TSaison& saison, int numChampionnat, TJoueur*& joueur, int mode, bool* change)>;
+using TFicheArbitre = std::function<bool(TSaison& saison, int numChampionnat, TPersonnelStat*& arbitre, bool* change)>;
+using TFicheStade = std::function<bool(TSaison& saison, TStade*& stade, bool* change)>;
+using TFicheEntraineur = std::function<bool(TSaison& saison, TEntraineur*& entraineur, bool* change)>;
+void EnregistreFicheJoueur(TFicheJoueur fiche); // nullptr: none
+void EnregistreFicheArbitre(TFicheArbitre fiche);
+void EnregistreFicheStade(TFicheStade fiche);
+void EnregistreFicheEntraineur(TFicheEntraineur fiche);
+bool OuvreFicheJoueur(TSaison& saison, int numChampionnat, TJoueur*& joueur, int mode, bool* change = nullptr);
+bool OuvreFicheArbitre(TSaison& saison, int numChampionnat, TPersonnelStat*& arbitre, bool* change = nullptr);
+bool OuvreFicheStade(TSaison& saison, TStade*& stade, bool* change = nullptr);
+bool OuvreFicheEntraineur(TSaison& saison, TEntraineur*& entraineur, bool* change = nullptr);
 // Opens the card on the player of that id; the player when accepted, else nullptr.
 TJoueur* AfficheFicheJoueur(int Id, TSaison* Saison);
+
+// Runs a card form modally, the way the cards answer: true on OK, the form's
+// entry (Entree of the form) then handed back, and *Change set when the form
+// reports a change (its Tag at 1).
+template <class Forme, class E> bool ExecuteFiche(Forme& fiche, E* Forme::*entreeFiche, E*& entree, bool* change)
+{
+    const bool ok = Dialogues().ExecuteModal(fiche) == ResultatModal::Ok;
+    if (ok)
+        entree = fiche.*entreeFiche;
+    if (change)
+        *change = ok && fiche.Tag == 1;
+    return ok;
+}
 
 // Makes a page a borderless child filling the panel, and shows it.
 void IncrusteFiche(QWidget* Fiche, QWidget* Parent);

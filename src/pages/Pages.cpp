@@ -1,13 +1,17 @@
 #include "pages/Pages.h"
 
 #include "pages/fiches/w_FicheArbitre.h"
+#include "pages/fiches/w_FicheEntraineur.h"
 #include "pages/fiches/w_FicheJoueur.h"
+#include "pages/fiches/w_FicheStade.h"
 #include "pages/options/w_CreationSaison.h"
 #include "pages/options/w_OptionsSauve.h"
 #include "pages/reglages/w_Penalite.h"
+#include "pages/saisie/w_RechercheMatch.h"
 #include "pages/saisie/w_Resultats.h"
+#include "pages/vues/w_ClassJoueur.h"
 #include "pages/vues/w_Classement.h"
-#include "shell/w_Favoris.h"
+#include "pages/vues/w_recap.h"
 
 void EnregistrePages()
 {
@@ -16,13 +20,17 @@ void EnregistrePages()
     if (enregistre)
         return;
     enregistre = true;
-    // One line per page unit: EnregistrePagesXxx();
+    // One line per page unit: each registers its own pages, cards and keywords.
     EnregistrePagesSaisie();
-    EnregistreCommandesMenu();
+    EnregistrePagesRechercheMatch();
     EnregistrePagesVues();
+    EnregistrePagesClassJoueur();
+    EnregistrePagesRecap();
     EnregistrePagesOptions();
     EnregistrePagesComposeur();
     EnregistrePagesReglages();
     EnregistrePagesFiches();
     EnregistrePagesFichesAutres();
+    EnregistrePagesFicheStade();
+    EnregistrePagesFicheEntraineur();
 }

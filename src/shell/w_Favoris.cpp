@@ -468,17 +468,3 @@ bool OuvreFavoris(int code, const TListeMenu& liste, TFichierIni& ini, TEtatMenu
         SignaleEchecReglages(ini.GetNomFichier());
     return true;
 }
-
-void EnregistreCommandesMenu()
-{
-    for (int code : {CodeMenu::Personnalisation, CodeMenu::Favoris})
-        EnregistreCommandePage(code, [](TPrincipale& principale, int code, int, int) {
-            auto* fenetre = dynamic_cast<Tf_Principale*>(&principale);
-            if (fenetre == nullptr)
-                return;
-            TFichierIni ini(fenetre->GetFichierIni());
-            TEtatMenu etat = fenetre->GetEtatMenu();
-            if (OuvreFavoris(code, fenetre->GetListeMenu(), ini, etat, fenetre))
-                fenetre->ConstruitMenus();
-        });
-}

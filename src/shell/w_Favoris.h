@@ -123,7 +123,3 @@ private:
 // keys Favoris, FavorisEx, MenuHaut and MenuGauche are written. True on OK
 // (the caller then rebuilds its menus).
 bool OuvreFavoris(int code, const TListeMenu& liste, TFichierIni& ini, TEtatMenu& etat, QWidget* parent = nullptr);
-
-// Registers commands 177 and 215 with the main window's command table: each
-// opens its dialog and, on OK, has the window rebuild its menus.
-void EnregistreCommandesMenu();

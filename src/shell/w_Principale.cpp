@@ -12,6 +12,7 @@
 #include "files/Stats.h"
 #include "model/LectureParametre.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/Commande.h"
 #include "pages/Pages.h"
 #include "platform/Couleurs.h"
 #include "platform/Dialogues.h"
@@ -20,6 +21,7 @@
 #include "shell/w_About.h"
 #include "shell/w_AstuceJour.h"
 #include "shell/w_ChoixLangue.h"
+#include "shell/w_Favoris.h"
 #include "shell/w_Ouverture.h"
 
 #include <QApplication>
@@ -665,6 +667,17 @@ bool Tf_Principale::ExecuteCommande(int code, int param, int param2)
     return ExecuteCommande("", code, nullptr, param, true, param2);
 }
 
+int Tf_Principale::Selection(int famille) const
+{
+    return famille >= 0 && famille < static_cast<int>(FSelections.size()) ? FSelections[famille] : -1;
+}
+
+void Tf_Principale::SetSelection(int famille, int valeur)
+{
+    if (famille >= 0 && famille < static_cast<int>(FSelections.size()))
+        FSelections[famille] = valeur;
+}
+
 void Tf_Principale::ReinitSelections(int code)
 {
     for (int famille = 0; famille < 3; ++famille)
@@ -710,7 +723,13 @@ bool Tf_Principale::ExecuteCommande(const std::string& libelle, int code, QTreeW
         if (const TCommandePage* page = CommandePage(code)) {
             // The page shown is left: its half-typed entry goes into the season first.
             ValideSaisieEnCours();
-            (*page)(*this, code, param, param2);
+            // A copy: the command may register pages again while it runs.
+            const TCommandePage commande = *page;
+            const TReponsePage reponse = commande(*this, code, param, param2);
+            if (!reponse.Montre)
+                return false;
+            param = reponse.Param.value_or(param);
+            param2 = reponse.Param2.value_or(param2);
         } else if (CodePage(code)) {
             // A page not built into this program: nothing at all.
             return false;
@@ -741,29 +760,37 @@ bool Tf_Principale::ExecuteCommande(const std::string& libelle, int code, QTreeW
 bool Tf_Principale::ExecuteCommandeShell(int code, int /*param*/, bool& enregistrable)
 {
     switch (code) {
-    case 6:
+    case Commande::Ouvrir:
         OuvreFichier("");
         break;
-    case 7:
+    case Commande::Enregistrer:
         ValideSaisieEnCours();
         SauveSaison();
         break;
-    case 8:
+    case Commande::EnregistrerSous:
         ValideSaisieEnCours();
         SauveSaisonSous();
         break;
-    case 9:
+    case Commande::Fermer:
         FermeFichier();
         break;
-    case 11:
+    case Commande::MiseAJour:
         VerifieMiseAJour();
         break;
-    case 12:
+    case Commande::Quitter:
         close();
         break;
-    case 179:
+    case Commande::Langue:
         OuvreLangue();
         break;
+    case CodeMenu::Personnalisation:
+    case CodeMenu::Favoris: {
+        ValideSaisieEnCours();
+        TFichierIni ini(GetFichierIni());
+        if (OuvreFavoris(code, FListeMenu, ini, FEtatMenu, this))
+            ConstruitMenus();
+        break;
+    }
     case CodeMenu::Imprimer:
         ImprimePage();
         break;
@@ -773,22 +800,22 @@ bool Tf_Principale::ExecuteCommandeShell(int code, int /*param*/, bool& enregist
     case 188:
         ImporteChampionnats(true);
         break;
-    case 189:
+    case Commande::ExporteChampionnat:
         ValideSaisieEnCours();
         ExporteChampionnat();
         break;
-    case 190:
+    case Commande::ExporteSaison:
         ValideSaisieEnCours();
         ExporteSaison();
         break;
-    case 192:
+    case Commande::ArchiveDivision:
         ValideSaisieEnCours();
         CreeHistoriqueDivision();
         break;
-    case 197:
+    case Commande::APropos:
         OuvreAPropos();
         break;
-    case 198:
+    case Commande::Aide:
         OuvreAide();
         break;
     default:

@@ -97,12 +97,12 @@ public:
     const std::string& GetLangue() const { return FLangue; }
     const std::string& GetSite() const { return FSite; }
     // The folder of the help pages of the language.
-    const std::string& GetDossierAide() const { return FDossierAide; }
+    const std::string& GetDossierAide() const override { return FDossierAide; }
     const std::string& GetVersion() const { return FVersion; }
     const std::vector<std::string>& GetFichiersRecents() const { return FFichiersRecents; }
     std::vector<std::string>& FichiersRecents() { return FFichiersRecents; }
     const TListeMenu& GetListeMenu() const { return FListeMenu; }
-    const TEtatMenu& GetEtatMenu() const { return FEtatMenu; }
+    const TEtatMenu& GetEtatMenu() const override { return FEtatMenu; }
     // Shows or hides the status bar and the title bands.
     void AfficheBandeaux(bool statutVisible, bool titreVisible);
 
@@ -142,9 +142,8 @@ public:
     const std::deque<THistorique>& GetSuivants() const { return FSuivants; }
     int GetCommandeCourante() const { return FCommandeCourante; }
     int GetCommandeRejouee() const { return FCommandeRejouee; }
-    // The remembered selections of the team-statistics (0), general-information
-    // (1) and history (2) pages; -1 none.
-    int& Selection(int famille) { return FSelections[famille]; }
+    int Selection(int famille) const override;
+    void SetSelection(int famille, int valeur) override;
     int NbPagesGardees() const;
     bool EtatFichierA() const { return FEtatMenu.EtatA; }
     // Puts Saison in place of the open one (nullptr: none). The page, the pages

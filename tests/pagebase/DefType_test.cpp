@@ -5,12 +5,14 @@
 #include "controls/BoutonCoche.h"
 #include "controls/ImageFond.h"
 #include "model/Championnat.h"
+#include "model/ClubStade.h"
 #include "pages/Pages.h"
 #include "support/SaisonExemple.h"
 #include "support/TestSupport.h"
 #include "support_ui/DialoguesScriptes.h"
 #include "support_ui/FaussePrincipale.h"
 
+#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -220,6 +222,111 @@ TEST(CommandePage, LaDerniereInscriptionGagne)
     EXPECT_EQ(CommandePage(-12345), nullptr);
 }
 
+TEST(CommandePage, ReponsesDesCommandes)
+{
+    testsupport::TFaussePrincipale principale;
+    const auto lance = [&](auto f, int param = 5) {
+        EnregistreCommandePage(-12345, f);
+        const TReponsePage a = (*CommandePage(-12345))(principale, -12345, param, 9);
+        EnregistreCommandePage(-12345, nullptr);
+        return a;
+    };
+    // Nothing answered: shown, with the parameters given.
+    TReponsePage a = lance([](TPrincipale&, int, int, int) {});
+    EXPECT_TRUE(a.Montre);
+    EXPECT_FALSE(a.Param || a.Param2);
+    EXPECT_FALSE(lance([](TPrincipale&, int, int, int) { return false; }).Montre);
+    EXPECT_TRUE(lance([](TPrincipale&, int, int, int) { return true; }).Montre);
+    a = lance([](TPrincipale&, int, int param, int) { return TReponsePage::Avec(param * 2); });
+    EXPECT_TRUE(a.Montre);
+    EXPECT_EQ(a.Param, 10);
+    EXPECT_FALSE(a.Param2);
+}
+
+class TPageCompte : public TFootForm {
+public:
+    using TFootForm::TFootForm;
+    std::vector<int> Codes;
+};
+
+TEST(CommandePage, UneLignePourUnePageNeuveOuReutilisee)
+{
+    testsupport::TFaussePrincipale principale;
+    EnregistrePage<TPageCompte>({-12345, -12346},
+                                [](TPageCompte& page, TPrincipale&, int code) { page.Codes.push_back(code); });
+    (*CommandePage(-12345))(principale, -12345, -1, 0);
+    auto* premiere = dynamic_cast<TPageCompte*>(principale.GetPageCourante());
+    ASSERT_NE(premiere, nullptr);
+    QPointer<TFootForm> garde = premiere;
+    (*CommandePage(-12346))(principale, -12346, -1, 0);
+    auto* seconde = dynamic_cast<TPageCompte*>(principale.GetPageCourante());
+    ASSERT_NE(seconde, nullptr);
+    EXPECT_EQ(seconde->Codes, std::vector<int>{-12346}) << "a new page each time";
+
+    // Reused: the shown page of the class gets the command; the parameter
+    // reaches the commands that take it, and their answer is theirs.
+    EnregistrePage<TPageCompte>(
+        {-12345},
+        [](TPageCompte& page, TPrincipale&, int, int param) {
+            page.Codes.push_back(param);
+            return param > 0 ? TReponsePage::Avec(param + 1) : TReponsePage::Aucun();
+        },
+        true);
+    TReponsePage a = (*CommandePage(-12345))(principale, -12345, 4, 0);
+    EXPECT_EQ(principale.GetPageCourante(), seconde);
+    EXPECT_EQ(seconde->Codes, (std::vector<int>{-12346, 4}));
+    EXPECT_EQ(a.Param, 5);
+    EXPECT_FALSE((*CommandePage(-12345))(principale, -12345, 0, 0).Montre);
+    EnregistreCommandePage(-12345, nullptr);
+    EnregistreCommandePage(-12346, nullptr);
+}
+
+// ------------------------------------------------------------ cards
+
+TEST(OuvreFiche, ChaqueCarteParSonOuvreur)
+{
+    auto saison = testsupport::CreeSaisonComplete();
+    EnregistreFicheStade(nullptr);
+    EnregistreFicheEntraineur(nullptr);
+    EnregistreFicheArbitre(nullptr);
+    EnregistreFicheJoueur(nullptr);
+    bool change = true;
+    TStade* stade = nullptr;
+    // No card registered: nothing opened, nothing changed.
+    EXPECT_FALSE(OuvreFicheStade(*saison, stade, &change));
+    EXPECT_FALSE(change);
+    TEntraineur* entraineur = nullptr;
+    EXPECT_FALSE(OuvreFicheEntraineur(*saison, entraineur));
+    TPersonnelStat* arbitre = nullptr;
+    EXPECT_FALSE(OuvreFicheArbitre(*saison, 1, arbitre));
+    TJoueur* joueur = nullptr;
+    EXPECT_FALSE(OuvreFicheJoueur(*saison, 1, joueur, 0));
+
+    // A card hands back the entry it made, and its change; each opener
+    // reaches its own card only.
+    TStade cree;
+    int appels = 0;
+    EnregistreFicheStade([&](TSaison&, TStade*& s, bool* c) {
+        ++appels;
+        s = &cree;
+        if (c) {
+            EXPECT_FALSE(*c) << "reset before the card runs";
+            *c = true;
+        }
+        return true;
+    });
+    change = true;
+    EXPECT_FALSE(OuvreFicheEntraineur(*saison, entraineur, &change));
+    EXPECT_FALSE(change);
+    EXPECT_TRUE(OuvreFicheStade(*saison, stade, &change));
+    EXPECT_EQ(stade, &cree);
+    EXPECT_TRUE(change);
+    // Without a change output the card still runs.
+    EXPECT_TRUE(OuvreFicheStade(*saison, stade));
+    EXPECT_EQ(appels, 2);
+    EnregistreFicheStade(nullptr);
+}
+
 // ------------------------------------------------------- pages in a window
 
 TEST(TFootForm, IncrusteeRemplitLePanneauEtPrevientLaFenetre)
@@ -283,7 +390,7 @@ TEST(AfficheFicheJoueur, OuvreLaFicheEnregistree)
     EnregistreFicheJoueur(nullptr);
     EXPECT_EQ(AfficheFicheJoueur(3, saison.get()), nullptr); // no card yet
 
-    EnregistreFicheJoueur([&](TSaison&, int n, TJoueur&, int m) {
+    EnregistreFicheJoueur([&](TSaison&, int n, TJoueur*&, int m, bool*) {
         ++appels;
         numChamp = n;
         mode = m;

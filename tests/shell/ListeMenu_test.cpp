@@ -3,6 +3,7 @@
 #include "base/FichierIni.h"
 #include "base/oTraducteur.h"
 #include "model/Championnat.h"
+#include "pagebase/Commande.h"
 #include "support/SaisonExemple.h"
 #include "support/TestSupport.h"
 
@@ -44,6 +45,20 @@ protected:
     TEtatMenu Etat;
     std::unique_ptr<TSaisonFootball> Saison;
 };
+
+// The named codes are exactly the table's commands, plus the print command
+// the window adds itself.
+TEST_F(ListeMenuTest, ChaqueCommandeDeLaTableANom)
+{
+    std::set<int> table{Commande::Imprimer};
+    for (const auto& e : Liste)
+        if (e->Code >= CodeMenu::PremiereCommande)
+            table.insert(e->Code);
+    const std::set<int> noms(Commande::Toutes.begin(), Commande::Toutes.end());
+    EXPECT_EQ(noms.size(), Commande::Toutes.size()) << "a code named twice";
+    EXPECT_EQ(noms, table);
+    EXPECT_TRUE(std::is_sorted(Commande::Toutes.begin(), Commande::Toutes.end()));
+}
 
 // The tree as lines: one blank per depth, then the caption.
 void Aplatit(const std::vector<std::unique_ptr<TNoeudMenu>>& noeuds, std::vector<std::string>& lignes,

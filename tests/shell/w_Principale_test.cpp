@@ -10,6 +10,7 @@
 #include "files/Blasons.h"
 #include "files/ImageManager.h"
 #include "model/LectureParametre.h"
+#include "pagebase/Commande.h"
 #include "platform/Ecran.h"
 #include "shell/w_AstuceJour.h"
 #include "shell/w_ChoixLangue.h"
@@ -30,6 +31,7 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -450,7 +452,7 @@ TEST_F(PrincipaleTest, FermerLeFichierVideLHistoriqueEtLesPagesGardees)
     f.ExecuteCommande(41, -1);
     f.ExecuteCommande(42, -1);
     f.sb_BackClick();
-    f.Selection(0) = 3;
+    f.SetSelection(0, 3);
     ASSERT_GE(f.NbPagesGardees(), 1);
     QPointer<TFootForm> gardee = f.GetPageCourante();
     ASSERT_TRUE(f.FermeFichier());
@@ -629,7 +631,7 @@ TEST_F(PrincipaleTest, UneCommandeAPointsDeSuiteOuDEquipeNEntreNiNeSeRejoue)
 
     // A team-statistics view depends on the team chosen: after a switch of
     // championship nothing is shown again.
-    f.Selection(0) = 4;
+    f.SetSelection(0, 4);
     EXPECT_TRUE(f.ExecuteCommande(121, 4));
     EXPECT_EQ(f.Selection(0), 4);
     EXPECT_EQ(f.GetCommandeRejouee(), 0);
@@ -639,6 +641,99 @@ TEST_F(PrincipaleTest, UneCommandeAPointsDeSuiteOuDEquipeNEntreNiNeSeRejoue)
     // A view of another family forgets the team.
     f.ExecuteCommande(40, -1);
     EXPECT_EQ(f.Selection(0), -1);
+}
+
+} // namespace
+
+namespace {
+
+// A team-statistics page the way such pages answer: the team chooser first,
+// preselected on the remembered team; nothing shown when it is cancelled,
+// else the team chosen handed back for the history.
+struct TPageEquipe : TPageTest {
+    using TPageTest::TPageTest;
+    int Equipe = -1;
+};
+
+// The parameters the command was run with.
+std::shared_ptr<std::vector<int>> EnregistrePageEquipe()
+{
+    auto demandes = std::make_shared<std::vector<int>>();
+    EnregistreCommandePage(Commande::StatEquipe, [demandes](TPrincipale& p, int, int param, int) {
+        demandes->push_back(param);
+        int equipe = param >= 0 ? param : std::max(p.Selection(0), 0);
+        if (param < 0 && !Tf_ChoixEquipe::Choisir(p.GetSaison(), "Equipe", 0, equipe))
+            return TReponsePage::Aucun();
+        p.SetSelection(0, equipe);
+        PageCommande<TPageEquipe>(p)->Equipe = equipe;
+        return TReponsePage::Avec(equipe);
+    });
+    return demandes;
+}
+
+TEST_F(PrincipaleTest, UnChoixAnnuleNeMontreRienEtLeParametreRenduSeRejoue)
+{
+    Tf_Principale& f = Demarre();
+    OuvreSaison();
+    EnregistrePagesTest();
+    const auto demandes = EnregistrePageEquipe();
+    f.tv_Menu->expandAll();
+    f.tv_Menu->setCurrentItem(ChercheNoeud(f.tv_Menu, Commande::ClassementGeneral));
+    TFootForm* classement = f.GetPageCourante();
+    ASSERT_NE(classement, nullptr);
+
+    // The chooser cancelled from the tree: no history, the selection and the
+    // page stay where they were.
+    Dialogues.RepondResultat(ResultatModal::Annuler);
+    QTreeWidgetItem* stat = ChercheNoeud(f.tv_Menu, Commande::StatEquipe);
+    ASSERT_NE(stat, nullptr);
+    f.tv_Menu->setCurrentItem(stat);
+    EXPECT_EQ(*demandes, std::vector<int>{-1});
+    EXPECT_EQ(DonneeNoeud(f.tv_Menu->currentItem()), Commande::ClassementGeneral);
+    EXPECT_EQ(f.GetCommandeCourante(), Commande::ClassementGeneral);
+    EXPECT_TRUE(f.GetPrecedents().empty());
+    EXPECT_EQ(f.GetPageCourante(), classement);
+    EXPECT_EQ(f.Selection(0), -1);
+
+    // Team 3 chosen: the history records 3, not the -1 of the menu.
+    Dialogues.Repond([](QDialog& d) {
+        auto& choix = dynamic_cast<Tf_ChoixEquipe&>(d);
+        choix.Cases[3]->SetChecked(true);
+        choix.BoutonValider->Click();
+    });
+    f.tv_Menu->setCurrentItem(stat);
+    EXPECT_EQ(DonneeNoeud(f.tv_Menu->currentItem()), Commande::StatEquipe);
+    EXPECT_EQ(f.Selection(0), 3);
+    f.ExecuteCommande(Commande::ClassementDomicile, -1);
+    ASSERT_EQ(f.GetPrecedents().size(), 2u);
+    EXPECT_EQ(f.GetPrecedents().front().Commande, Commande::StatEquipe);
+    EXPECT_EQ(f.GetPrecedents().front().Param, 3);
+
+    // Back replays team 3 without asking, forward leaves it as it was.
+    f.sb_BackClick();
+    auto* page = dynamic_cast<TPageEquipe*>(f.GetPageCourante());
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->Equipe, 3);
+    EXPECT_EQ(*demandes, (std::vector<int>{-1, -1, 3}));
+    f.sb_ForwardClick();
+    ASSERT_EQ(f.GetSuivants().size(), 0u);
+    EXPECT_EQ(f.GetPrecedents().front().Param, 3);
+    EXPECT_EQ(Dialogues.TitresFormes.size(), 2u) << "the replay asks nothing";
+}
+
+TEST_F(PrincipaleTest, LesSelectionsRetenuesSeLisentParLInterface)
+{
+    Tf_Principale& f = Demarre();
+    TPrincipale& p = f;
+    p.SetSelection(2, 7);
+    EXPECT_EQ(p.Selection(2), 7);
+    // Outside the three families: nothing kept, none read.
+    p.SetSelection(3, 5);
+    p.SetSelection(-1, 5);
+    EXPECT_EQ(p.Selection(3), -1);
+    EXPECT_EQ(p.Selection(-1), -1);
+    EXPECT_EQ(p.GetDossierAide(), f.GetDossierAide());
+    EXPECT_EQ(&p.GetEtatMenu(), &f.GetEtatMenu());
 }
 
 } // namespace

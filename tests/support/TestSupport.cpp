@@ -14,9 +14,9 @@ TempDir::TempDir()
     static std::atomic<unsigned> counter{0};
     std::random_device rd;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        auto candidate = std::filesystem::temp_directory_path() /
-                         ("brevalune-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" +
-                          std::to_string(rd() % 100000));
+        auto candidate =
+            std::filesystem::temp_directory_path() / ("brevalune-test-" + std::to_string(::getpid()) + "-" +
+                                                      std::to_string(counter++) + "-" + std::to_string(rd() % 100000));
         std::error_code ec;
         if (std::filesystem::create_directory(candidate, ec)) {
             path_ = candidate;
@@ -46,4 +46,4 @@ void WriteWholeFile(const std::filesystem::path& file, const std::string& bytes)
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-}  // namespace testsupport
+} // namespace testsupport

@@ -1,12 +1,13 @@
 #include "support_ui/FaussePrincipale.h"
 
 #include "model/SaisonFoot.h"
+#include "shell/ListeMenu.h"
 
 #include <typeinfo>
 
 namespace testsupport {
 
-TFaussePrincipale::TFaussePrincipale()
+TFaussePrincipale::TFaussePrincipale() : EtatMenu(std::make_unique<TEtatMenu>())
 {
     Fond.resize(800, 600);
 }
@@ -20,6 +21,17 @@ TFaussePrincipale::~TFaussePrincipale()
 {
     // The page goes before the season it shows.
     FPage.reset();
+}
+
+int TFaussePrincipale::Selection(int famille) const
+{
+    return famille >= 0 && famille < static_cast<int>(Selections.size()) ? Selections[famille] : -1;
+}
+
+void TFaussePrincipale::SetSelection(int famille, int valeur)
+{
+    if (famille >= 0 && famille < static_cast<int>(Selections.size()))
+        Selections[famille] = valeur;
 }
 
 void TFaussePrincipale::SetSaison(std::unique_ptr<TSaison> saison)

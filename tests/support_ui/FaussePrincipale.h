@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,10 +52,17 @@ public:
         FichiersOuverts.push_back(nom);
         return true;
     }
+    const std::string& GetDossierAide() const override { return DossierAide; }
+    const TEtatMenu& GetEtatMenu() const override { return *EtatMenu; }
+    int Selection(int famille) const override;
+    void SetSelection(int famille, int valeur) override;
 
     QWidget Fond; // the page area
     std::string FichierIni;
     std::string AppDir;
+    std::string DossierAide;
+    std::unique_ptr<TEtatMenu> EtatMenu;
+    std::array<int, 3> Selections{-1, -1, -1};
     TStats* Stats = nullptr;
     TBarreEtat* BarreEtat = nullptr;
 

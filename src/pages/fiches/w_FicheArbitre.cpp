@@ -371,22 +371,28 @@ void Tf_FicheArbitre::b_ValiderClick()
     SetModalResult(ResultatModal::Ok);
 }
 
-bool AfficheFicheArbitre(TSaison& saison, int numChampionnat, TPersonnelStat*& arbitre, QWidget* parent)
+namespace {
+bool ExecuteFicheArbitre(TSaison& saison, int numChampionnat, TPersonnelStat*& arbitre, bool* change,
+                         QWidget* parent = nullptr)
 {
     Tf_FicheArbitre fiche(parent ? parent->window() : nullptr);
     fiche.Saison = &saison;
     fiche.Arbitre = arbitre;
     fiche.NumChampionnat = numChampionnat;
-    if (Dialogues().ExecuteModal(fiche) != ResultatModal::Ok)
-        return false;
-    arbitre = fiche.Arbitre;
-    return fiche.Tag == 1;
+    return ExecuteFiche(fiche, &Tf_FicheArbitre::Arbitre, arbitre, change);
+}
+} // namespace
+
+bool AfficheFicheArbitre(TSaison& saison, int numChampionnat, TPersonnelStat*& arbitre, QWidget* parent)
+{
+    bool change = false;
+    ExecuteFicheArbitre(saison, numChampionnat, arbitre, &change, parent);
+    return change;
 }
 
 void EnregistrePagesFichesAutres()
 {
-    EnregistreFicheArbitre([](TSaison& saison, int numChampionnat, TPersonnel& personne) {
-        auto* arbitre = dynamic_cast<TPersonnelStat*>(&personne);
-        return arbitre != nullptr && AfficheFicheArbitre(saison, numChampionnat, arbitre);
+    EnregistreFicheArbitre([](TSaison& saison, int numChampionnat, TPersonnelStat*& arbitre, bool* change) {
+        return ExecuteFicheArbitre(saison, numChampionnat, arbitre, change);
     });
 }

@@ -7,6 +7,7 @@
 #include "controls/ImageFond.h"
 #include "model/Personnels.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/DefType.h"
 #include "pages/fiches/w_FicheArbitre.h"
 
 #include <QKeyEvent>
@@ -210,13 +211,26 @@ void Tf_FicheEntraineur::b_ValiderClick()
     SetModalResult(ResultatModal::Ok);
 }
 
-bool AfficheFicheEntraineur(TSaison& saison, TEntraineur*& entraineur, QWidget* parent)
+namespace {
+bool ExecuteFicheEntraineur(TSaison& saison, TEntraineur*& entraineur, bool* change, QWidget* parent = nullptr)
 {
     Tf_FicheEntraineur fiche(parent ? parent->window() : nullptr);
     fiche.Saison = &saison;
     fiche.Entraineur = entraineur;
-    if (Dialogues().ExecuteModal(fiche) != ResultatModal::Ok)
-        return false;
-    entraineur = fiche.Entraineur;
-    return fiche.Tag == 1;
+    return ExecuteFiche(fiche, &Tf_FicheEntraineur::Entraineur, entraineur, change);
+}
+} // namespace
+
+bool AfficheFicheEntraineur(TSaison& saison, TEntraineur*& entraineur, QWidget* parent)
+{
+    bool change = false;
+    ExecuteFicheEntraineur(saison, entraineur, &change, parent);
+    return change;
+}
+
+void EnregistrePagesFicheEntraineur()
+{
+    EnregistreFicheEntraineur([](TSaison& saison, TEntraineur*& entraineur, bool* change) {
+        return ExecuteFicheEntraineur(saison, entraineur, change);
+    });
 }

@@ -56,3 +56,6 @@ bool e_AgeKeyPress(std::string& texte, char32_t touche);
 // Runs the card modally on `entraineur` (nullptr creates one, handed back
 // there after OK); true when the season was changed.
 bool AfficheFicheEntraineur(TSaison& saison, TEntraineur*& entraineur, QWidget* parent = nullptr);
+
+// Hands the card to the page base's opener.
+void EnregistrePagesFicheEntraineur();

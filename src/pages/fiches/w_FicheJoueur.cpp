@@ -942,8 +942,7 @@ bool ExecuteFicheJoueur(TSaison& Saison, int NumChampionnat, TJoueur*& Joueur, i
 
 void EnregistrePagesFiches()
 {
-    EnregistreFicheJoueur([](TSaison& saison, int numChampionnat, TJoueur& joueur, int mode) {
-        TJoueur* j = &joueur;
-        return ExecuteFicheJoueur(saison, numChampionnat, j, mode);
+    EnregistreFicheJoueur([](TSaison& saison, int numChampionnat, TJoueur*& joueur, int mode, bool* change) {
+        return ExecuteFicheJoueur(saison, numChampionnat, joueur, mode, change);
     });
 }

@@ -11,6 +11,7 @@
 #include "model/Championnat.h"
 #include "model/ClubStade.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/DefType.h"
 #include "pagebase/w_ImageManager.h"
 #include "pages/fiches/w_FicheArbitre.h"
 
@@ -288,13 +289,25 @@ void Tf_FicheStade::b_ValiderClick()
     SetModalResult(ResultatModal::Ok);
 }
 
-bool AfficheFicheStade(TSaison& saison, TStade*& stade, QWidget* parent)
+namespace {
+bool ExecuteFicheStade(TSaison& saison, TStade*& stade, bool* change, QWidget* parent = nullptr)
 {
     Tf_FicheStade fiche(parent ? parent->window() : nullptr);
     fiche.Saison = &saison;
     fiche.Stade = stade;
-    if (Dialogues().ExecuteModal(fiche) != ResultatModal::Ok)
-        return false;
-    stade = fiche.Stade;
-    return fiche.Tag == 1;
+    return ExecuteFiche(fiche, &Tf_FicheStade::Stade, stade, change);
+}
+} // namespace
+
+bool AfficheFicheStade(TSaison& saison, TStade*& stade, QWidget* parent)
+{
+    bool change = false;
+    ExecuteFicheStade(saison, stade, &change, parent);
+    return change;
+}
+
+void EnregistrePagesFicheStade()
+{
+    EnregistreFicheStade(
+        [](TSaison& saison, TStade*& stade, bool* change) { return ExecuteFicheStade(saison, stade, change); });
 }

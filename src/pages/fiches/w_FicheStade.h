@@ -76,3 +76,6 @@ private:
 // Runs the card modally on `stade` (nullptr creates one, handed back there
 // after OK); true when the season was changed.
 bool AfficheFicheStade(TSaison& saison, TStade*& stade, QWidget* parent = nullptr);
+
+// Hands the card to the page base's opener.
+void EnregistrePagesFicheStade();

@@ -3,10 +3,10 @@
 #include "controls/BoutonCoche.h"
 #include "controls/ImageFond.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/Commande.h"
 #include "pagebase/DefType.h"
 #include "pagebase/w_blasons.h"
 #include "platform/Bureau.h"
-#include "shell/w_Principale.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -29,7 +29,6 @@ enum : int {
     TexteSauvegarde = 1050,
 };
 
-constexpr int CommandeOptionsSauve = 178;
 constexpr const char* SujetAide = "::/html/menuopt.htm";
 
 QString Texte(int id, const char* defaut)
@@ -160,8 +159,7 @@ bool AfficheOptionsSauve(TPrincipale& principale)
         return false;
     Tf_OptionSauve dialogue;
     dialogue.Saison = saison;
-    if (auto* fenetre = dynamic_cast<Tf_Principale*>(&principale))
-        dialogue.DossierAide = fenetre->GetDossierAide();
+    dialogue.DossierAide = principale.GetDossierAide();
     if (Dialogues().ExecuteModal(dialogue) != ResultatModal::Ok || dialogue.Tag != 1)
         return false;
     principale.SignaleModification();
@@ -171,6 +169,6 @@ bool AfficheOptionsSauve(TPrincipale& principale)
 
 void EnregistrePagesOptions()
 {
-    EnregistreCommandePage(CommandeOptionsSauve,
+    EnregistreCommandePage(Commande::OptionsSauvegarde,
                            [](TPrincipale& principale, int, int, int) { AfficheOptionsSauve(principale); });
 }

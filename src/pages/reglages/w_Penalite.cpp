@@ -4,6 +4,7 @@
 #include "controls/ColorStringGrid.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/Commande.h"
 #include "pagebase/w_blasons.h"
 #include "pages/vues/w_recap.h"
 #include "presentation/AjustementPoints.h"
@@ -22,8 +23,6 @@
 namespace {
 
 enum : int { TextePoints = 218, TexteAjouter = 932 };
-
-constexpr int CommandePenalites = 143;
 
 QString Texte(int Id, const char* Defaut)
 {
@@ -48,6 +47,7 @@ Tf_Penalite::Tf_Penalite(QWidget* parent) : TFootForm(parent)
     Contenu = new QWidget;
     sb_Tableau->setWidget(Contenu);
     sg_Penalite = new TColorStringGrid(Contenu);
+    SetGrillePage(sg_Penalite);
     sg_Penalite->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     sg_Penalite->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     sg_Penalite->SetAutoResize(false);
@@ -122,26 +122,11 @@ bool Tf_Penalite::eventFilter(QObject* objet, QEvent* event)
     return TFootForm::eventFilter(objet, event);
 }
 
-void Tf_Penalite::Imprime()
-{
-    sg_Penalite->Imprime();
-}
-
-void Tf_Penalite::ExporteHtml(const std::string& NomFichier)
-{
-    if (!sg_Penalite->ExporteHtml(NomFichier, true))
-        SignaleEchecEcriture(NomFichier);
-}
-
 void EnregistrePagesReglages()
 {
-    EnregistreCommandePage(CommandePenalites, [](TPrincipale& Principale, int, int, int) {
-        // A new page every time.
-        auto* Page = dynamic_cast<Tf_Penalite*>(Principale.AfficheFenetre(ClassePage<Tf_Penalite>()));
-        if (Page == nullptr)
-            return;
-        Page->Saison = Principale.GetSaison();
-        Page->FormShow();
+    // A new page every time.
+    EnregistrePage<Tf_Penalite>({Commande::Penalites}, [](Tf_Penalite& Page, TPrincipale& Principale, int) {
+        Page.Saison = Principale.GetSaison();
+        Page.FormShow();
     });
-    EnregistrePagesRecap();
 }

@@ -26,10 +26,6 @@ public:
     // Adds the number of the box to the chosen team's adjustment.
     void b_AjouterClick();
 
-    void Imprime() override;
-    void ExporteHtml(const std::string& NomFichier) override;
-    bool Imprimable() const override { return true; }
-
     QComboBox* cb_Equipe; // team names, the team id as item data
     QSpinBox* e_Point;    // the number box with its up-down (ud_Point)
     QLabel* Label1;

@@ -5,6 +5,8 @@
 #include "controls/ImageFond.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/Commande.h"
+#include "pagebase/DefType.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -116,4 +118,21 @@ void Tf_RechercheMatch::b_Voir1Click(TBoutonCopie* bouton)
 {
     Tag = bouton->Tag;
     SetModalResult(QDialog::Accepted);
+}
+
+void EnregistrePagesRechercheMatch()
+{
+    EnregistreCommandePage(Commande::RechercheMatch, [](TPrincipale& principale, int, int, int) {
+        TSaison* saison = principale.GetSaison();
+        TDonneesChampionnat* c = saison ? saison->GetChampCourant() : nullptr;
+        if (!c)
+            return false;
+        Tf_RechercheMatch dialogue;
+        dialogue.Saison = saison;
+        if (Dialogues().ExecuteModal(dialogue) != QDialog::Accepted || dialogue.Tag < 1 || dialogue.Tag > 255)
+            return false;
+        c->NbJournee = static_cast<uint8_t>(dialogue.Tag);
+        principale.Navigue(Commande::Resultats, 0, 0);
+        return true;
+    });
 }

@@ -39,3 +39,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
 };
+
+// Registers the match search: the dialog, then the results of the day found.
+void EnregistrePagesRechercheMatch();

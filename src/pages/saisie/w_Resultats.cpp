@@ -4,9 +4,9 @@
 #include "controls/Dessin.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/Commande.h"
 #include "pages/saisie/w_AjoutEquipeCoupe.h"
 #include "pages/saisie/w_Penaltys.h"
-#include "pages/saisie/w_RechercheMatch.h"
 #include "pages/saisie/w_Validation.h"
 #include "platform/Couleurs.h"
 #include "platform/Dialogues.h"
@@ -682,24 +682,9 @@ void Tf_Resultats::ScoreExit(int ligne, int cote)
 
 void EnregistrePagesSaisie()
 {
-    EnregistreCommandePage(13, [](TPrincipale& principale, int, int, int) {
-        auto* page = dynamic_cast<Tf_Resultats*>(principale.AfficheFenetre(ClassePage<Tf_Resultats>()));
-        if (!page)
-            return;
-        page->Initialiser(principale.GetSaison());
-        page->CreerLignes();
-        page->FondMatchresize();
-    });
-    EnregistreCommandePage(22, [](TPrincipale& principale, int, int, int) {
-        TSaison* saison = principale.GetSaison();
-        TDonneesChampionnat* c = saison ? saison->GetChampCourant() : nullptr;
-        if (!c)
-            return;
-        Tf_RechercheMatch dialogue;
-        dialogue.Saison = saison;
-        if (Dialogues().ExecuteModal(dialogue) != QDialog::Accepted || dialogue.Tag < 1 || dialogue.Tag > 255)
-            return;
-        c->NbJournee = static_cast<uint8_t>(dialogue.Tag);
-        principale.Navigue(13, 0, 0);
+    EnregistrePage<Tf_Resultats>({Commande::Resultats}, [](Tf_Resultats& page, TPrincipale& principale, int) {
+        page.Initialiser(principale.GetSaison());
+        page.CreerLignes();
+        page.FondMatchresize();
     });
 }

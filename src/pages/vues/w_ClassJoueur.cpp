@@ -7,6 +7,7 @@
 #include "engine/ClassJoueur.h"
 #include "model/Personnels.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/Commande.h"
 #include "presentation/VuesClassement.h"
 
 #include <QResizeEvent>
@@ -14,12 +15,6 @@
 #include <algorithm>
 
 namespace {
-
-TFicheArbitre& FicheArbitre()
-{
-    static TFicheArbitre Fiche;
-    return Fiche;
-}
 
 // The kind's ranking into the grid and, when given, the reports.
 void Remplit(TSaison& Saison, int Index, int Hauteur, int Largeur, TEditeur* ACote, TEditeur* Dessous,
@@ -36,14 +31,10 @@ void Remplit(TSaison& Saison, int Index, int Hauteur, int Largeur, TEditeur* ACo
 
 } // namespace
 
-void EnregistreFicheArbitre(TFicheArbitre fiche)
-{
-    FicheArbitre() = std::move(fiche);
-}
-
 Tf_ClassJoueur::Tf_ClassJoueur(QWidget* parent) : TFootForm(parent)
 {
     sg_Classjoueurs = new TColorStringGrid(this);
+    SetGrillePage(sg_Classjoueurs);
     // The ranking display sizes the grid to the rows that fit the page.
     sg_Classjoueurs->SetAutoResize(false);
     sg_Classjoueurs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -89,9 +80,9 @@ void Tf_ClassJoueur::sg_ClassjoueursDblClick()
     const int Id = StrToIntDef(sg_Classjoueurs->GetTexte(3, Ligne), 0);
     bool Change = false;
     if (VuesClassement::EstIndexArbitre(Index)) {
-        TPersonnel* Arbitre = Saison->Arbitres().ChercheId(Id);
-        if (Arbitre != nullptr && FicheArbitre())
-            Change = FicheArbitre()(*Saison, Saison->GetNumChampCourant(), *Arbitre);
+        auto* Arbitre = dynamic_cast<TPersonnelStat*>(Saison->Arbitres().ChercheId(Id));
+        if (Arbitre != nullptr)
+            OuvreFicheArbitre(*Saison, Saison->GetNumChampCourant(), Arbitre, &Change);
     } else {
         Change = AfficheFicheJoueur(Id, Saison) != nullptr;
     }
@@ -99,17 +90,6 @@ void Tf_ClassJoueur::sg_ClassjoueursDblClick()
         Modifie();
         AfficherClassement(Index);
     }
-}
-
-void Tf_ClassJoueur::Imprime()
-{
-    sg_Classjoueurs->Imprime();
-}
-
-void Tf_ClassJoueur::ExporteHtml(const std::string& NomFichier)
-{
-    if (!sg_Classjoueurs->ExporteHtml(NomFichier, true))
-        SignaleEchecEcriture(NomFichier);
 }
 
 void Tf_ClassJoueur::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
@@ -149,26 +129,19 @@ void Tf_ClassJoueur::ExecuteFonction(const std::string& Nom, const TLignesParam&
     Saison->SetNumChampCourant(Courant);
 }
 
-void AfficheClassJoueurCommande(TPrincipale& Principale, int Code)
+void AfficheClassJoueurCommande(Tf_ClassJoueur& Page, TPrincipale& Principale, int Code)
 {
-    const int Index = VuesClassement::IndexCommandeJoueur(Code);
-    if (Index < 0)
-        return;
-    auto* Page = dynamic_cast<Tf_ClassJoueur*>(Principale.GetPageCourante());
-    if (Page == nullptr)
-        Page = dynamic_cast<Tf_ClassJoueur*>(Principale.AfficheFenetre(ClassePage<Tf_ClassJoueur>()));
-    if (Page == nullptr)
-        return;
-    Page->Saison = Principale.GetSaison();
-    Page->AfficherClassement(Index);
+    Page.Saison = Principale.GetSaison();
+    Page.AfficherClassement(VuesClassement::IndexCommandeJoueur(Code));
 }
 
 void EnregistrePagesClassJoueur()
 {
-    for (int Code : {33, 66, 67, 68, 69, 70, 71, 72, 73, 116, 117, 118, 119})
-        EnregistreCommandePage(Code, [](TPrincipale& Principale, int Commande, int, int) {
-            AfficheClassJoueurCommande(Principale, Commande);
-        });
+    using namespace Commande;
+    EnregistrePage<Tf_ClassJoueur>({ClassButsContreSonCamp, ClassButeurs, ClassPasseurs, ClassJaunes, ClassRouges,
+                                    ClassTempsJeu, ClassPassesDecisives, ClassNotesJoueurs, ClassNotesGardiens,
+                                    ArbitresMatchs, ArbitresCartons, ArbitresExpulsions, ArbitresNotes},
+                                   AfficheClassJoueurCommande, true);
     static const bool MotsCles = [] {
         GestionFonction().Ajoute<Tf_ClassJoueur>("ClassementJoueur", CodeFonction::Championnat);
         GestionFonction().Ajoute<Tf_ClassJoueur>("ClassementArbitre", CodeFonction::Championnat);

@@ -28,10 +28,6 @@ public:
     void sg_ClassjoueursDblClick();
     int GetIndex() const { return Index; }
 
-    void Imprime() override;
-    void ExporteHtml(const std::string& NomFichier) override;
-    bool Imprimable() const override { return true; }
-
     // "ClassementJoueur" and "ClassementArbitre".
     static void ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                 const std::string& Args, TSaison* Saison);
@@ -47,11 +43,6 @@ private:
     int Index = -1;
 };
 
-// The referee card, registered by its unit: runs the card modally on the
-// referee and returns true when it changed something.
-using TFicheArbitre = std::function<bool(TSaison& saison, int numChampionnat, TPersonnel& arbitre)>;
-void EnregistreFicheArbitre(TFicheArbitre fiche);
-
-// What the rankings commands run: the shown rankings page is reused.
-void AfficheClassJoueurCommande(TPrincipale& Principale, int Code);
+// What the rankings commands show on the page (the shown one is reused).
+void AfficheClassJoueurCommande(Tf_ClassJoueur& Page, TPrincipale& Principale, int Code);
 void EnregistrePagesClassJoueur();

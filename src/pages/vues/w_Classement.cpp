@@ -9,6 +9,7 @@
 #include "files/TraiteurFichier.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/Commande.h"
 #include "pagebase/w_blasons.h"
 #include "pages/vues/w_ClassJoueur.h"
 
@@ -163,6 +164,7 @@ Tf_Classement::Tf_Classement(QWidget* parent) : TFootForm(parent)
     sg_titre = new TColorStringGrid(Contenu);
     sg_titre->hide();
     sg_Classement = new TColorStringGrid(Contenu);
+    SetGrillePage(sg_Classement);
     // Both grids are sized to their content; the box scrolls, not they.
     for (TColorStringGrid* Grille : {sg_titre, sg_Classement}) {
         Grille->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -369,17 +371,6 @@ bool Tf_Classement::eventFilter(QObject* objet, QEvent* event)
     return TFootForm::eventFilter(objet, event);
 }
 
-void Tf_Classement::Imprime()
-{
-    sg_Classement->Imprime();
-}
-
-void Tf_Classement::ExporteHtml(const std::string& NomFichier)
-{
-    if (!sg_Classement->ExporteHtml(NomFichier, true))
-        SignaleEchecEcriture(NomFichier);
-}
-
 void Tf_Classement::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                     const std::string& Args, TSaison* Saison)
 {
@@ -413,31 +404,25 @@ void Tf_Classement::ExecuteFonction(const std::string& Nom, const TLignesParam& 
 
 // --- Commands ----------------------------------------------------------------
 
-void AfficheClassementCommande(TPrincipale& Principale, int Code)
+void AfficheClassementCommande(Tf_ClassementEx& Page, TPrincipale& Principale, int Code)
 {
     const int Index = VuesClassement::IndexCommandeClassement(Code);
-    if (Index < 0)
-        return;
-    auto* Page = dynamic_cast<Tf_ClassementEx*>(Principale.GetPageCourante());
-    if (Page == nullptr)
-        Page = dynamic_cast<Tf_ClassementEx*>(Principale.AfficheFenetre(ClassePage<Tf_ClassementEx>()));
-    if (Page == nullptr)
-        return;
-    Page->Saison = Principale.GetSaison();
-    Page->BarreEtat = Principale.GetBarreEtat();
-    const TDonneesChampionnat* Champ = Page->Saison != nullptr ? Page->Saison->GetChampCourant() : nullptr;
+    Page.Saison = Principale.GetSaison();
+    Page.BarreEtat = Principale.GetBarreEtat();
+    const TDonneesChampionnat* Champ = Page.Saison != nullptr ? Page.Saison->GetChampCourant() : nullptr;
     const bool Ligue = Champ != nullptr && (Champ->Genre & TDonneesChampionnat::TypeChamp) != 0;
-    Page->Tag = Ligue ? Index : Index - 6;
-    Page->AfficheClassement(Index);
+    Page.Tag = Ligue ? Index : Index - 6;
+    Page.AfficheClassement(Index);
 }
 
 void EnregistrePagesVues()
 {
-    for (int Code : {40, 41, 42, 43, 44, 45, 62, 63, 64, 65, 137, 138, 139, 140, 141, 142})
-        EnregistreCommandePage(Code, [](TPrincipale& Principale, int Commande, int, int) {
-            AfficheClassementCommande(Principale, Commande);
-        });
-    EnregistrePagesClassJoueur();
+    using namespace Commande;
+    EnregistrePage<Tf_ClassementEx>({ClassementGeneral, ClassementDomicile, ClassementExterieur, ClassementAnglais,
+                                     MeilleureAttaque, MeilleureDefense, ClassementDiscipline, ClassementSpectateurs,
+                                     PenaltysMarques, PenaltysConcedes, MarqueEnPremier, EncaisseEnPremier, MeneMiTemps,
+                                     EgaliteMiTemps, MeneeMiTemps, AgeEquipes},
+                                    AfficheClassementCommande, true);
     static const bool MotsCles = [] {
         GestionFonction().Ajoute<Tf_ClassementEx>("ClassementEquipe", CodeFonction::Championnat);
         GestionFonction().Ajoute<Tf_ClassementEx>("AgeEquipe", CodeFonction::Championnat);

@@ -41,10 +41,6 @@ public:
     void tc_ClassementChange();
     void FondScroll4resize();
 
-    void Imprime() override;
-    void ExporteHtml(const std::string& NomFichier) override;
-    bool Imprimable() const override { return true; }
-
     // "ClassementEquipe" and "AgeEquipe".
     static void ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                 const std::string& Args, TSaison* Saison);
@@ -98,10 +94,10 @@ public:
     using Tf_Classement::Tf_Classement;
 };
 
-// Registers the standings and rankings commands and keywords (once).
+// Registers the standings commands and keywords (once).
 void EnregistrePagesVues();
-// What the standings commands run: the shown standings page is reused.
-void AfficheClassementCommande(TPrincipale& Principale, int Code);
+// What the standings commands show on the page (the shown one is reused).
+void AfficheClassementCommande(Tf_ClassementEx& Page, TPrincipale& Principale, int Code);
 
 // The day-range dialog: from and to days of the current championship; on
 // Valider the range is in Tag (last day + first day shl 8) and the result is

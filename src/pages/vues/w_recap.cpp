@@ -5,6 +5,7 @@
 #include "controls/ColorStringGrid.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/Commande.h"
 #include "platform/Couleurs.h"
 #include "presentation/Recapitulatif.h"
 
@@ -17,7 +18,6 @@
 namespace {
 
 constexpr TColor CouleurFond = 0x6F3000;
-constexpr int CommandeRecap = 170;
 constexpr int MargeTableau = 10;
 
 } // namespace
@@ -35,6 +35,7 @@ Tf_recap::Tf_recap(QWidget* parent) : TFootForm(parent)
     Contenu->setAutoFillBackground(true);
     sb_Fond->setWidget(Contenu);
     sg_recap = new TColorStringGrid(Contenu);
+    SetGrillePage(sg_recap);
     sg_recap->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     sg_recap->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     sb_Fond->viewport()->installEventFilter(this);
@@ -84,17 +85,6 @@ bool Tf_recap::eventFilter(QObject* objet, QEvent* event)
     return TFootForm::eventFilter(objet, event);
 }
 
-void Tf_recap::Imprime()
-{
-    sg_recap->Imprime();
-}
-
-void Tf_recap::ExporteHtml(const std::string& NomFichier)
-{
-    if (!sg_recap->ExporteHtml(NomFichier, true))
-        SignaleEchecEcriture(NomFichier);
-}
-
 void Tf_recap::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                const std::string& Args, TSaison* Saison)
 {
@@ -115,12 +105,9 @@ void Tf_recap::ExecuteFonction(const std::string& Nom, const TLignesParam& Param
 
 void EnregistrePagesRecap()
 {
-    EnregistreCommandePage(CommandeRecap, [](TPrincipale& Principale, int, int, int) {
-        auto* Page = dynamic_cast<Tf_recap*>(Principale.AfficheFenetre(ClassePage<Tf_recap>()));
-        if (Page == nullptr)
-            return;
-        Page->Saison = Principale.GetSaison();
-        Page->Affiche();
+    EnregistrePage<Tf_recap>({Commande::Recapitulatif}, [](Tf_recap& Page, TPrincipale& Principale, int) {
+        Page.Saison = Principale.GetSaison();
+        Page.Affiche();
     });
     static const bool MotCle = [] {
         GestionFonction().Ajoute<Tf_recap>("Recapitulatif", CodeFonction::Championnat);

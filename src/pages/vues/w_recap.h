@@ -23,10 +23,6 @@ public:
     void Affiche();
     static void RemplitTableau(const TContexteSaison& Saison, const TDonneesChampionnat& Champ, TModeleGrille& Grille);
 
-    void Imprime() override;
-    void ExporteHtml(const std::string& NomFichier) override;
-    bool Imprimable() const override { return true; }
-
     // "Recapitulatif".
     static void ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                 const std::string& Args, TSaison* Saison);

@@ -139,8 +139,8 @@ TEST_F(ClassJoueurTest, FicheModifieeMarqueLeDocument)
     int Ouvert = -1;
     int Mode = 0;
     bool Reponse = false;
-    EnregistreFicheJoueur([&](TSaison&, int, TJoueur& Joueur, int M) {
-        Ouvert = Joueur.Numero;
+    EnregistreFicheJoueur([&](TSaison&, int, TJoueur*& Joueur, int M, bool*) {
+        Ouvert = Joueur->Numero;
         Mode = M;
         return Reponse;
     });
@@ -160,9 +160,10 @@ TEST_F(ClassJoueurTest, FicheModifieeMarqueLeDocument)
     EXPECT_EQ(Textes(*Page->sg_Classjoueurs), Attendu(0, *Page)) << "shown again";
 
     int Arbitre = -1;
-    EnregistreFicheArbitre([&](TSaison&, int Numero, TPersonnel& A) {
-        Arbitre = A.Numero;
+    EnregistreFicheArbitre([&](TSaison&, int Numero, TPersonnelStat*& A, bool* Change) {
+        Arbitre = A->Numero;
         EXPECT_EQ(Numero, Saison().GetNumChampCourant());
+        *Change = true;
         return true;
     });
     Page = Commande(119);
