@@ -32,7 +32,7 @@ for dossier in "${!permis[@]}"; do
         reste="${ligne#*:}"
         numero="${reste%%:*}"
         cible="${reste#*:}"
-        cible="$(sed -E 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*//' <<<"$cible")"
+        [[ "$cible" =~ ^[[:space:]]*#[[:space:]]*include[[:space:]]*(.*)$ ]] && cible="${BASH_REMATCH[1]}"
         case "$cible" in
         \<Q* | \<q[t/]*)
             if [[ "$sansQt" == *" $dossier "* ]]; then

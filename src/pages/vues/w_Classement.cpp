@@ -278,9 +278,9 @@ void Tf_Classement::ClicCellule(int ACol, int ARow)
     if (Position < 0)
         return;
     if (Genre == TCalculClassement::Affluence)
-        Navigue(128, Position);
+        Navigue(Commande::StatEquipeJoueurs, Position);
     else
-        Navigue(130, Position + (VuesClassement::CodeLieu(Lieu()) << 24));
+        Navigue(Commande::StatEquipeSituations, Position + (VuesClassement::CodeLieu(Lieu()) << 24));
 }
 
 void Tf_Classement::mi_ExterieurClick(QAction* Item)
