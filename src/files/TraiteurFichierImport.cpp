@@ -16,24 +16,6 @@ namespace {
 
 constexpr uint16_t Aucun = 65535;
 
-// Every event list of one day of the championship, whatever its sport.
-std::vector<TListeDonnees*> ListesJour(const TDonneesChampionnat& champ, int n)
-{
-    std::vector<TListeDonnees*> listes{champ.GetButeursJournee(n), champ.GetCartonsJournee(n)};
-    if (auto* f = dynamic_cast<const TDonneesChampionnatFootball*>(&champ))
-        listes.push_back(f->GetPasseursJournee(n));
-    if (auto* r = dynamic_cast<const TDonneesChampionnatRugby*>(&champ)) {
-        listes.push_back(r->GetTransfosJournee(n));
-        listes.push_back(r->GetPenalitesJournee(n));
-        listes.push_back(r->GetDropsJournee(n));
-    }
-    if (auto* b = dynamic_cast<const TDonneesChampionnatBasket*>(&champ))
-        for (int k = 0; k < TDonneesChampionnatBasket::NbStats; ++k)
-            listes.push_back(b->GetStatJournee(n, k));
-    std::erase(listes, nullptr);
-    return listes;
-}
-
 // Team ids of one season to those of another; an id not in the map is none.
 class TCarteEquipes {
 public:
@@ -71,10 +53,7 @@ void RemappeEquipesChampionnat(TDonneesChampionnat& champ, const TCarteEquipes& 
     champ.VideGroupes();
     for (auto& g : groupes)
         champ.AjouteGroupe(std::move(g));
-    const std::vector<int> suivants = champ.GetMatchsSuiv();
-    champ.VideMatchsSuiv();
-    for (int e : suivants)
-        champ.AjouteMatchSuiv((e & 0xFF) << 1, carte(e >> 8), Aucun);
+    champ.RenumeroteMatchsSuiv(carte);
 }
 
 // The captain word follows the merges of players like the other line-up words.
@@ -136,7 +115,7 @@ void RenumeroteChampionnat(TDonneesChampionnat& champ, const TCarteEquipes& equi
                         if (const uint16_t mot = m->GetCompoCote(cote, k); mot != 0)
                             m->SetCompoCote(cote, k, static_cast<uint16_t>(mot + decalage));
             }
-        for (TListeDonnees* liste : ListesJour(champ, n))
+        for (TListeDonnees* liste : champ.GetListesJournee(n))
             for (int i = 0; i < liste->Nombre(); ++i) {
                 TDonneesEvt* e = liste->Get(i);
                 if (e->GetJoueur() > 0 && e->GetJoueur() != Aucun)

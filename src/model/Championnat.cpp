@@ -453,6 +453,15 @@ void TDonneesChampionnat::AjoutePenaltysRecord(int n, const TPenaltys& p)
         Penaltys[n - 1].push_back(std::make_unique<TPenaltys>(p));
 }
 
+std::vector<TListeDonnees*> TDonneesChampionnat::GetListesJournee(int n) const
+{
+    std::vector<TListeDonnees*> listes;
+    for (TListeDonnees* l : {GetButeursJournee(n), GetCartonsJournee(n)})
+        if (l)
+            listes.push_back(l);
+    return listes;
+}
+
 TPenaltys* TDonneesChampionnat::CherchePenaltys(int n, uint16_t id1, uint16_t id2) const
 {
     if (n < 1 || n > NbJour)
@@ -552,6 +561,14 @@ void TDonneesChampionnat::AjouteMatchSuiv(int index, uint16_t dom, uint16_t ext)
         MatchsSuiv.push_back(slot | (dom << 8));
     else if (ext != TInfoComp::Aucun)
         MatchsSuiv.push_back(slot | (ext << 8));
+}
+
+void TDonneesChampionnat::RenumeroteMatchsSuiv(const std::function<uint16_t(uint16_t)>& Carte)
+{
+    const std::vector<int> suivants = std::move(MatchsSuiv);
+    MatchsSuiv.clear();
+    for (int e : suivants)
+        AjouteMatchSuiv((e & 0xFF) << 1, Carte(static_cast<uint16_t>(e >> 8)), TInfoComp::Aucun);
 }
 
 int TDonneesChampionnat::GetMatchSuiv(int slot) const

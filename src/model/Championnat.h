@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -147,6 +148,9 @@ public:
     // --- Per-day lists ---
     TListeDonnees* GetButeursJournee(int n) const { return Buteurs.Get(n); }
     TListeDonnees* GetCartonsJournee(int n) const { return Cartons.Get(n); }
+    // Every event list of day n that the championship's sport keeps (none out
+    // of range): what a change of teams or a forfeit must go through.
+    virtual std::vector<TListeDonnees*> GetListesJournee(int n) const;
     void AjoutePenaltys(int n, uint16_t id1, uint16_t id2, uint8_t buts1, uint8_t buts2);
     void AjoutePenaltysRecord(int n, const TPenaltys& p);
     TPenaltys* CherchePenaltys(int n, uint16_t id1, uint16_t id2) const;
@@ -191,6 +195,9 @@ public:
     int GetMatchSuiv(int slot) const;
     const std::vector<int>& GetMatchsSuiv() const { return MatchsSuiv; }
     void VideMatchsSuiv() { MatchsSuiv.clear(); }
+    // Gives each bye the id Carte makes of its team; a bye whose team
+    // becomes none is dropped.
+    void RenumeroteMatchsSuiv(const std::function<uint16_t(uint16_t)>& Carte);
 
     // --- Checks, renumbering, copies ---
     void ConvertitPositionsJournee(int n);
@@ -284,6 +291,7 @@ public:
     void ConvertitJoueurs(const TListeRenumerotation& paires) override;
     void CopieResultats(const TDonneesChampionnat& source) override;
     TListeDonnees* GetPasseursJournee(int n) const { return Passeurs.Get(n); }
+    std::vector<TListeDonnees*> GetListesJournee(int n) const override;
 
 protected:
     void CompteButsEquipes(int n, std::vector<int>& buts, std::vector<uint8_t>& minutes) const override;
@@ -305,6 +313,7 @@ public:
     TListeDonnees* GetTransfosJournee(int n) const { return Transfos.Get(n); }
     TListeDonnees* GetPenalitesJournee(int n) const { return PenalitesButs.Get(n); }
     TListeDonnees* GetDropsJournee(int n) const { return Drops.Get(n); }
+    std::vector<TListeDonnees*> GetListesJournee(int n) const override;
 
 protected:
     void CompteButsEquipes(int n, std::vector<int>& buts, std::vector<uint8_t>& minutes) const override;
@@ -334,6 +343,7 @@ public:
     void CopieResultats(const TDonneesChampionnat& source) override;
 
     TListeDonnees* GetStatJournee(int n, int k) const { return k >= 0 && k < NbStats ? Stats[k].Get(n) : nullptr; }
+    std::vector<TListeDonnees*> GetListesJournee(int n) const override;
     // Entries 1..11.
     uint8_t GetOptionSaisie(int i) const { return i >= 1 && i <= NbOptionsSaisie ? OptionsSaisie[i - 1] : 0; }
     void SetOptionSaisie(int i, uint8_t b)

@@ -70,6 +70,14 @@ void TDonneesChampionnatFootball::CopieResultats(const TDonneesChampionnat& sour
             CopieEvenements(source, s->GetPasseursJournee(n), GetPasseursJournee(n));
 }
 
+std::vector<TListeDonnees*> TDonneesChampionnatFootball::GetListesJournee(int n) const
+{
+    std::vector<TListeDonnees*> listes = TDonneesChampionnat::GetListesJournee(n);
+    if (TListeDonnees* l = GetPasseursJournee(n))
+        listes.push_back(l);
+    return listes;
+}
+
 void TDonneesChampionnatFootball::CompteButsEquipes(int n, std::vector<int>& buts, std::vector<uint8_t>& minutes) const
 {
     CompteEvenements(*this, GetButeursJournee(n), 1, true, buts, minutes);
@@ -94,6 +102,15 @@ bool TDonneesChampionnatFootball::LitEvenementSportXml(TXmlReader& xml, int genr
 TDonneesChampionnatRugby::TDonneesChampionnatRugby(TContexteSaison* saison, uint8_t sport, uint8_t genre)
     : TDonneesChampionnat(saison, sport, genre)
 {
+}
+
+std::vector<TListeDonnees*> TDonneesChampionnatRugby::GetListesJournee(int n) const
+{
+    std::vector<TListeDonnees*> listes = TDonneesChampionnat::GetListesJournee(n);
+    for (TListeDonnees* l : {GetTransfosJournee(n), GetPenalitesJournee(n), GetDropsJournee(n)})
+        if (l)
+            listes.push_back(l);
+    return listes;
 }
 
 void TDonneesChampionnatRugby::SetSaison(TContexteSaison* saison)
@@ -175,6 +192,15 @@ TDonneesChampionnatBasket::TDonneesChampionnatBasket(TContexteSaison* saison, ui
     : TDonneesChampionnat(saison, sport, genre)
 {
     OptionsSaisie.fill(1);
+}
+
+std::vector<TListeDonnees*> TDonneesChampionnatBasket::GetListesJournee(int n) const
+{
+    std::vector<TListeDonnees*> listes = TDonneesChampionnat::GetListesJournee(n);
+    for (int k = 0; k < NbStats; ++k)
+        if (TListeDonnees* l = GetStatJournee(n, k))
+            listes.push_back(l);
+    return listes;
 }
 
 void TDonneesChampionnatBasket::SetSaison(TContexteSaison* saison)

@@ -6,6 +6,7 @@
 #include "model/ComparaisonNoms.h"
 #include "model/ContexteSaison.h"
 #include "model/LectureFeuilles.h"
+#include "model/Numerotation.h"
 
 // --- TStade ---
 
@@ -113,8 +114,7 @@ void TStades::NoteCode(int code)
 {
     // 65535 means "no code yet": taking it as the highest would make the next
     // stadium's code wrap round to 0.
-    if (code < 65535 && code > m_MaxCode)
-        m_MaxCode = code;
+    NoteId(m_MaxCode, code, LimiteCodes);
 }
 
 int TStades::Ajoute(std::unique_ptr<TStade> stade, bool fusion)
@@ -122,7 +122,8 @@ int TStades::Ajoute(std::unique_ptr<TStade> stade, bool fusion)
     if (!stade)
         return -1;
     if (stade->Code == 65535)
-        stade->Code = static_cast<uint16_t>(++m_MaxCode);
+        stade->Code =
+            static_cast<uint16_t>(NouvelId(m_MaxCode, LimiteCodes, 0, m_Liste, [](const auto& s) { return s->Code; }));
     else
         NoteCode(stade->Code);
     auto it = std::lower_bound(m_Liste.begin(), m_Liste.end(), stade.get(),
@@ -358,8 +359,12 @@ TRensClub* TRensClubs::ChercheEquipe(int club) const
 
 void TRensClubs::NoteCode(int code)
 {
-    if (code < 65535 && code > m_MaxCode)
-        m_MaxCode = code;
+    NoteId(m_MaxCode, code, LimiteCodes);
+}
+
+int TRensClubs::NouveauCode()
+{
+    return NouvelId(m_MaxCode, LimiteCodes, 0, m_Liste, [](const auto& r) { return r->Code; });
 }
 
 int TRensClubs::Ajoute(std::unique_ptr<TRensClub> rens)
@@ -367,7 +372,7 @@ int TRensClubs::Ajoute(std::unique_ptr<TRensClub> rens)
     if (!rens)
         return -1;
     if (rens->Code == 65535)
-        rens->Code = static_cast<uint16_t>(++m_MaxCode);
+        rens->Code = static_cast<uint16_t>(NouveauCode());
     else
         NoteCode(rens->Code);
     auto it = std::lower_bound(m_Liste.begin(), m_Liste.end(), rens->Club,
@@ -381,7 +386,7 @@ int TRensClubs::Ajoute(std::unique_ptr<TRensClub> rens)
 TRensClub* TRensClubs::Cree(int club)
 {
     auto rens = std::make_unique<TRensClub>(club);
-    rens->Code = static_cast<uint16_t>(++m_MaxCode);
+    rens->Code = static_cast<uint16_t>(NouveauCode());
     return Get(Ajoute(std::move(rens)));
 }
 

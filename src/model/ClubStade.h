@@ -133,6 +133,7 @@ public:
     void LoadFromXml(TXmlReader& lecteur, const TContexteSaison* saison);
 
 private:
+    int NouveauCode();
     void NoteCode(int code);
 
     std::vector<std::unique_ptr<TRensClub>> m_Liste;

@@ -9,6 +9,7 @@
 #include "model/ComparaisonNoms.h"
 #include "model/ContexteSaison.h"
 #include "model/LectureFeuilles.h"
+#include "model/Numerotation.h"
 
 namespace {
 
@@ -642,10 +643,10 @@ TJoueur* TJoueurs::Ajoute(std::unique_ptr<TJoueur> joueur, TListeRenumerotation*
 {
     if (!joueur)
         return nullptr;
-    if (joueur->Numero == 0 || joueur->Numero == -1)
-        joueur->Numero = ++m_MaxId;
-    else if (joueur->Numero > m_MaxId)
-        m_MaxId = joueur->Numero;
+    if (joueur->Numero == 0 || joueur->Numero == -1 || joueur->Numero >= LimiteIds)
+        joueur->Numero = NouvelId(m_MaxId, LimiteIds, 1, m_Liste, [](const auto& j) { return j->Numero; });
+    else
+        NoteId(m_MaxId, joueur->Numero, LimiteIds);
 
     const uint16_t equipe = joueur->GetEquipe();
     auto premier = std::lower_bound(m_Liste.begin(), m_Liste.end(), joueur.get(),

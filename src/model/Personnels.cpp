@@ -6,6 +6,7 @@
 #include "model/ComparaisonNoms.h"
 #include "model/ContexteSaison.h"
 #include "model/LectureFeuilles.h"
+#include "model/Numerotation.h"
 
 // --- TPersonnel ---
 
@@ -364,10 +365,10 @@ int TPersonnels::Ajoute(std::unique_ptr<TPersonnel> personne, TListeRenumerotati
             renum->push_back({personne->Numero, (*it)->Numero});
         return static_cast<int>(it - m_Liste.begin());
     }
-    if (personne->Numero == -1)
-        personne->Numero = ++m_MaxId;
-    else if (personne->Numero > m_MaxId)
-        m_MaxId = personne->Numero;
+    if (personne->Numero == -1 || personne->Numero >= LimiteIds)
+        personne->Numero = NouvelId(m_MaxId, LimiteIds, 1, m_Liste, [](const auto& p) { return p->Numero; });
+    else
+        NoteId(m_MaxId, personne->Numero, LimiteIds);
     it = std::upper_bound(
         m_Liste.begin(), m_Liste.end(), personne.get(),
         [](const TPersonnel* n, const std::unique_ptr<TPersonnel>& p) { return AvantPersonne(*n, *p); });

@@ -91,23 +91,6 @@ void Incremente(TPersonnelStat& p, uint16_t k, int i)
     p.SetStat(k, i, p.GetStat(k, i) + 1);
 }
 
-// Every event list of a day, the sport's own included.
-std::vector<TListeDonnees*> ListesJour(const TDonneesChampionnat& champ, int jour)
-{
-    std::vector<TListeDonnees*> listes{champ.GetButeursJournee(jour), champ.GetCartonsJournee(jour)};
-    if (auto* f = dynamic_cast<const TDonneesChampionnatFootball*>(&champ))
-        listes.push_back(f->GetPasseursJournee(jour));
-    if (auto* r = dynamic_cast<const TDonneesChampionnatRugby*>(&champ)) {
-        listes.push_back(r->GetTransfosJournee(jour));
-        listes.push_back(r->GetPenalitesJournee(jour));
-        listes.push_back(r->GetDropsJournee(jour));
-    }
-    if (auto* b = dynamic_cast<const TDonneesChampionnatBasket*>(&champ))
-        for (int k = 0; k < TDonneesChampionnatBasket::NbStats; ++k)
-            listes.push_back(b->GetStatJournee(jour, k));
-    std::erase(listes, nullptr);
-    return listes;
-}
 } // namespace
 
 // --- TProgression ---
@@ -479,7 +462,7 @@ void TSaison::RenumeroteEquipesChamp(int n)
                 for (int cote = 0; cote < 2; ++cote)
                     m->SetEquipe(cote, static_cast<uint16_t>(convertit(m->GetEquipe(cote))));
             }
-        for (TListeDonnees* liste : ListesJour(*champ, jour))
+        for (TListeDonnees* liste : champ->GetListesJournee(jour))
             for (int i = 0; i < liste->Nombre(); ++i)
                 liste->Get(i)->SetEquipe(static_cast<uint16_t>(convertit(liste->Get(i)->GetEquipe())));
     }
@@ -501,6 +484,7 @@ void TSaison::RenumeroteEquipesChamp(int n)
     champ->VideGroupes();
     for (auto& g : groupes)
         champ->AjouteGroupe(std::move(g));
+    champ->RenumeroteMatchsSuiv([&](uint16_t id) { return static_cast<uint16_t>(convertit(id)); });
     for (int p = 0; p < nb; ++p)
         champ->SetEquipe(p, static_cast<uint16_t>(p));
 

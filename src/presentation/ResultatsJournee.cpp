@@ -59,30 +59,6 @@ int QualifieBrut(const TInfoComp& m)
     return 2;
 }
 
-// The day lists of events of one match day, every sport.
-std::vector<TListeDonnees*> ListesEvenements(const TDonneesChampionnat& c, int jour, bool basket)
-{
-    std::vector<TListeDonnees*> listes;
-    if (basket) {
-        if (auto* b = dynamic_cast<const TDonneesChampionnatBasket*>(&c))
-            for (int k = 0; k < TDonneesChampionnatBasket::NbStats; ++k)
-                listes.push_back(b->GetStatJournee(jour, k));
-        return listes;
-    }
-    if (!c.GetButeursJournee(jour))
-        return listes;
-    listes.push_back(c.GetButeursJournee(jour));
-    listes.push_back(c.GetCartonsJournee(jour));
-    if (auto* f = dynamic_cast<const TDonneesChampionnatFootball*>(&c))
-        listes.push_back(f->GetPasseursJournee(jour));
-    if (auto* r = dynamic_cast<const TDonneesChampionnatRugby*>(&c)) {
-        listes.push_back(r->GetTransfosJournee(jour));
-        listes.push_back(r->GetPenalitesJournee(jour));
-        listes.push_back(r->GetDropsJournee(jour));
-    }
-    return listes;
-}
-
 void SupprimeEquipes(const std::vector<TListeDonnees*>& listes, uint16_t id)
 {
     for (TListeDonnees* l : listes)
@@ -342,7 +318,7 @@ void TResultatsJournee::RetirerEvenementsEquipe(int id, bool avecCompo, std::vec
         return;
     if (p < static_cast<int>(retires.size()) && !retires[p]) {
         retires[p] = 1;
-        SupprimeEquipes(ListesEvenements(*Champ, Jour, Champ->EstBasket()), static_cast<uint16_t>(id));
+        SupprimeEquipes(Champ->GetListesJournee(Jour), static_cast<uint16_t>(id));
     }
     if (avecCompo)
         Champ->VideCompos(Jour, {p});
@@ -810,7 +786,7 @@ void TResultatsJournee::RetireEvenementsMatch(uint16_t id1, uint16_t id2)
     TDonneesChampionnat* c = ChampionnatValide();
     if (!c)
         return;
-    const std::vector<TListeDonnees*> listes = ListesEvenements(*c, Jour, false);
+    const std::vector<TListeDonnees*> listes = c->GetListesJournee(Jour);
     SupprimeEquipes(listes, id1);
     SupprimeEquipes(listes, id2);
     // The match of these two teams, wherever its row stands in the day.

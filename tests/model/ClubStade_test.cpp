@@ -39,6 +39,26 @@ TEST(TStades, CodesOrderAndMerge)
     EXPECT_EQ(stades.Liste().size(), 4u);
 }
 
+// Codes are 16-bit and 65535 is "none": the code after 65534 must not be it.
+TEST(TStades, CodesNeverReachNoneOrWrapRound)
+{
+    TStades stades;
+    auto lu = std::make_unique<TStade>("Parc des Princes", 47929, "Paris");
+    lu->Code = 65534;
+    stades.Ajoute(std::move(lu), false);
+    stades.Ajoute(std::make_unique<TStade>("Roazhon Park", 29778, "Rennes"), false);
+    stades.Ajoute(std::make_unique<TStade>("Allianz Riviera", 36178, "Nice"), false);
+    EXPECT_EQ(stades.ChercheNomVille("Roazhon Park", "")->Code, 0);
+    EXPECT_EQ(stades.ChercheNomVille("Allianz Riviera", "")->Code, 1);
+
+    TRensClubs clubs;
+    auto rens = std::make_unique<TRensClub>(4);
+    rens->Code = 65534;
+    clubs.Ajoute(std::move(rens));
+    EXPECT_EQ(clubs.Cree(2)->Code, 0);
+    EXPECT_EQ(clubs.Cree(3)->Code, 1);
+}
+
 TEST(TStade, XmlInBothStyles)
 {
     TFauxContexte saison;

@@ -3,6 +3,8 @@
 #include "FauxContexte.h"
 #include "base/oTraducteur.h"
 
+#include <limits>
+
 namespace {
 
 class JoueursTest : public ::testing::Test {
@@ -39,6 +41,19 @@ TEST_F(JoueursTest, IdsAreAssignedBeforeTheDuplicateTest)
     EXPECT_EQ(joueurs.AjouteSimple(Joueur("D", "d", 5, 1))->Numero, 5);
     EXPECT_EQ(joueurs.AjouteSimple(Joueur("E", "e", -1, 1))->Numero, 21);
     EXPECT_EQ(joueurs.Ajoute(nullptr, nullptr), nullptr);
+}
+
+// A file may hold any id: the numbering must never step past the largest int.
+TEST_F(JoueursTest, IdsBeyondTheNumberingAreRenumberedAndNeverOverflow)
+{
+    const int plusGrand = std::numeric_limits<int>::max();
+    EXPECT_EQ(joueurs.Ajoute(Joueur("A", "a", plusGrand, 1), nullptr)->Numero, 1);
+    EXPECT_EQ(joueurs.GetMaxId(), 1);
+    EXPECT_EQ(joueurs.Ajoute(Joueur("B", "b", plusGrand - 1, 1), nullptr)->Numero, plusGrand - 1);
+    // No id above the highest is left: the lowest free one is taken.
+    EXPECT_EQ(joueurs.Ajoute(Joueur("C", "c", 0, 1), nullptr)->Numero, 2);
+    EXPECT_EQ(joueurs.Ajoute(Joueur("D", "d", plusGrand, 1), nullptr)->Numero, 3);
+    EXPECT_EQ(joueurs.GetMaxId(), plusGrand - 1);
 }
 
 TEST_F(JoueursTest, DuplicatesMergeAndNamesakesSortByTeam)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "FauxContexte.h"
 
 namespace {
@@ -89,6 +91,18 @@ TEST(TPersonnels, IdsOrderAndDuplicates)
     ASSERT_TRUE(retire);
     EXPECT_EQ(staff.Nombre(), 3);
     EXPECT_EQ(staff.Retire(retire.get()), nullptr);
+}
+
+TEST(TPersonnels, IdsBeyondTheNumberingAreRenumberedAndNeverOverflow)
+{
+    const int plusGrand = std::numeric_limits<int>::max();
+    TPersonnels staff;
+    staff.Ajoute(Arbitre("Martin", "Paul", plusGrand));
+    EXPECT_EQ(staff.ChercheId(1)->Nom, "Martin");
+    staff.Ajoute(Arbitre("Bernard", "Luc", plusGrand - 1));
+    staff.Ajoute(Arbitre("Zidane", "Ali")); // nothing above: the lowest free id
+    EXPECT_EQ(staff.ChercheId(2)->Nom, "Zidane");
+    EXPECT_EQ(staff.GetMaxId(), plusGrand - 1);
 }
 
 TEST(TPersonnels, NamesakesOrderedDeterministically)

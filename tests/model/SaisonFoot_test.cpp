@@ -335,6 +335,26 @@ TEST(TSaison, RenumberingSwapsTwoTeamsWithoutMergingThem)
     EXPECT_EQ(c.GetPenalites().Get(0)->Equipe1, 1);
 }
 
+TEST(TSaison, RenumberingACupMovesItsByesWithTheirTeams)
+{
+    TSaisonFootball s;
+    for (const char* nom : {"Zero", "Un", "Deux", "Trois"})
+        s.AjouteEquipe(nom);
+    auto cup = Ligue(s, 1, 101, {2, 0, 3, 1});
+    cup->Genre = TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational;
+    cup->AjouteMatchSuiv(0, 2, TInfoComp::Aucun); // slot 0: Deux goes through
+    cup->AjouteMatchSuiv(2, TInfoComp::Aucun, 1); // slot 1: Un
+    s.AjouteChampionnat(std::move(cup));
+
+    s.RenumeroteEquipesChamp(1);
+    const TDonneesChampionnat& c = *s.GetChampionnat(1);
+    ASSERT_EQ(s.GetNomEquipe(0), "Deux");
+    ASSERT_EQ(s.GetNomEquipe(3), "Un");
+    EXPECT_EQ(c.GetMatchSuiv(0), 0);
+    EXPECT_EQ(c.GetMatchSuiv(1), 3);
+    EXPECT_EQ(c.GetMatchsSuiv().size(), 2u);
+}
+
 TEST(TSaison, RemovingAChampionshipKeepsTeamsPlayingElsewhere)
 {
     TSaisonFootball s;

@@ -25,11 +25,13 @@ struct TSaisonJournee {
     int Notices = 0;
 
     explicit TSaisonJournee(uint8_t genre = TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational,
-                            int nbJour = 3)
+                            int nbJour = 3, bool basket = false)
     {
         for (const char* nom : {"Arles", "Brest", "Caen", "Dijon"})
             Saison->AjouteEquipe(nom);
-        auto c = Saison->CreeChampionnat(genre);
+        std::unique_ptr<TDonneesChampionnat> c =
+            basket ? std::make_unique<TDonneesChampionnatBasket>(Saison.get(), 2, genre)
+                   : Saison->CreeChampionnat(genre);
         c->SetNbEquipe(4);
         for (int p = 0; p < 4; ++p)
             c->SetEquipe(p, static_cast<uint16_t>(p));
@@ -328,6 +330,37 @@ TEST(ResultatsJournee, ForfeitClearsTheMatchOfItsTwoTeams)
     EXPECT_EQ(jour1[0]->Valeur1, 3);
     EXPECT_EQ(jour1[0]->Valeur2, 0);
     EXPECT_EQ(jour1[0]->Type, TPenalite::ResultatManuel);
+}
+
+TEST(ResultatsJournee, ForfeitClearsTheBoxScoresOfABasketballMatch)
+{
+    TSaisonJournee s(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational, 3, true);
+    auto* basket = dynamic_cast<TDonneesChampionnatBasket*>(s.Champ);
+    ASSERT_NE(basket, nullptr);
+    s.Champ->AjouteMatch(1, 0, 1, -1, 80, 75);
+    s.Champ->AjouteMatch(1, 2, 3, -1, 60, 70);
+    auto lignes = [&](int k, uint16_t equipe) {
+        const TListeDonnees* l = basket->GetStatJournee(1, k);
+        int n = 0;
+        for (int i = 0; i < l->Nombre(); ++i)
+            n += l->Get(i)->GetEquipe() == equipe;
+        return n;
+    };
+    for (int k = 0; k < TDonneesChampionnatBasket::NbStats; ++k)
+        for (uint16_t equipe : {0, 1, 2})
+            basket->GetStatJournee(1, k)->Ajoute(std::make_unique<TDonneesEvt>(10 + equipe, equipe, 20));
+    auto page = s.Ouvre();
+    int ligne = 0;
+    while (page->GetLigne(ligne) && page->GetLigne(ligne)->Equipe[0] != "Arles")
+        ++ligne;
+    ASSERT_NE(page->GetLigne(ligne), nullptr);
+
+    page->Forfait(ligne);
+    for (int k = 0; k < TDonneesChampionnatBasket::NbStats; ++k) {
+        EXPECT_EQ(lignes(k, 0), 0) << "box score " << k;
+        EXPECT_EQ(lignes(k, 1), 0) << "box score " << k;
+        EXPECT_EQ(lignes(k, 2), 1) << "another match keeps box score " << k;
+    }
 }
 
 TEST(ResultatsJournee, PlayedLeagueDayIsReorderedByTheStandingsOnOpen)
