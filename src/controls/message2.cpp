@@ -6,6 +6,7 @@
 #include "platform/Couleurs.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 
 #include <vector>
@@ -34,6 +35,8 @@ void Arme(TBoutonCopie* bouton, int texte, int resultat)
 {
     bouton->SetCaption(Traduit(texte));
     bouton->Tag = resultat;
+    // Enter answers Yes or OK; Escape answers Cancel, or closes the box.
+    bouton->SetDefault(resultat == ReponseMessage::Oui || resultat == ReponseMessage::Ok);
     bouton->SetCancel(resultat == ReponseMessage::Annuler);
 }
 
@@ -66,6 +69,16 @@ Tf_MessageUtil::Tf_MessageUtil(QWidget* parent) : TDialogue(parent)
     if (Dessin() != nullptr)
         Fond->SetModele(Dessin()->FondToutBleu);
     resize(LargeurDessinee, 100);
+}
+
+void Tf_MessageUtil::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        reject();
+        return;
+    }
+    TDialogue::keyPressEvent(event);
 }
 
 void Tf_MessageUtil::BoutonCopie1Click(TBoutonCopie* bouton)

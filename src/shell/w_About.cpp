@@ -20,6 +20,7 @@ constexpr const char* NomProduit = "Brevalune";
 constexpr const char* Credit = "Brevalune - suivi des championnats de football.";
 constexpr const char* Contact1 = "Brevalune";
 constexpr const char* Contact2 = "https://brevalune.example.org/";
+constexpr const char* LigneCopyright = "Copyright \u00A9 2026 Brevalune";
 
 QLabel* Ligne(QWidget* parent, bool gras = false)
 {
@@ -43,7 +44,7 @@ Tf_AboutBox::Tf_AboutBox(QWidget* parent) : TDialogue(parent)
     ProductName = Ligne(this, true);
     VersionLabel = Ligne(this);
     Copyright = Ligne(this);
-    Copyright->setText(QStringLiteral("Copyright"));
+    Copyright->setText(QString::fromUtf8(LigneCopyright));
     Comments = Ligne(this);
     Comments->setText(QString::fromStdString(Traduit(TexteCommentaire) + "\n" + Credit));
     Label1 = Ligne(this);
@@ -66,7 +67,7 @@ Tf_AboutBox::Tf_AboutBox(QWidget* parent) : TDialogue(parent)
 
 void Tf_AboutBox::FormActivate()
 {
-    VersionLabel->setText(QString::fromStdString(Traduit(TexteVersion)));
+    VersionLabel->setText(QString::fromStdString(Traduit(TexteVersion) + " " + Version));
     ProductName->setText(QString::fromStdString(std::string(NomProduit) + " " + Version));
     Label1->setText(QString::fromUtf8(Contact1));
     Label2->setText(QString::fromUtf8(Contact2));

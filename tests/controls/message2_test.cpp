@@ -148,14 +148,21 @@ TEST_F(MessageUtilTest, UnLongTexteElargitEtAgranditLaBoite)
     testsupport::RendPng(court, "message_ok");
 }
 
-TEST_F(MessageUtilTest, EchapPresseAnnulerQuandIlEstDemande)
+// Enter answers Yes or OK; Escape answers Cancel, or closes the box (which
+// gives Cancel too) when no Cancel button is there.
+TEST_F(MessageUtilTest, EntreeEtEchapRepondentALaBoite)
 {
-    FDialogues.Repond([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
+    auto Touche = [this](Qt::Key touche) { FDialogues.Repond([touche](QDialog& d) { QTest::keyClick(&d, touche); }); };
+    Touche(Qt::Key_Escape);
     EXPECT_EQ(MessageUtil("?", 11), 2);
-    FDialogues.Repond([](QDialog& d) {
-        QTest::keyClick(&d, Qt::Key_Escape);
-        EXPECT_TRUE(d.isVisible());
-        d.close();
-    });
+    Touche(Qt::Key_Escape);
     EXPECT_EQ(MessageUtil("?", 3), 2);
+    Touche(Qt::Key_Escape);
+    EXPECT_EQ(MessageUtil("!", 4), 2);
+    Touche(Qt::Key_Return);
+    EXPECT_EQ(MessageUtil("?", 11), 6);
+    Touche(Qt::Key_Enter);
+    EXPECT_EQ(MessageUtil("?", 3), 6);
+    Touche(Qt::Key_Return);
+    EXPECT_EQ(MessageUtil("!", 4), 1);
 }

@@ -174,7 +174,9 @@ TEST_F(PetitsDialoguesTest, LaBoiteAProposMontreLeProduitEtLaVersion)
     Dialogues.Repond([&](QDialog&) { forme.BoutonCopie1->Click(); });
     EXPECT_EQ(::Dialogues().ExecuteModal(forme), ResultatModal::Ok);
     EXPECT_EQ(forme.ProductName->text().toStdString(), "Brevalune 7.56");
-    EXPECT_EQ(forme.VersionLabel->text().toStdString(), Traduit(254));
+    // Each label shows its value, not its bare name.
+    EXPECT_EQ(forme.VersionLabel->text().toStdString(), Traduit(254) + " 7.56");
+    EXPECT_TRUE(forme.Copyright->text().startsWith("Copyright \u00A9 2"));
     EXPECT_EQ(forme.windowTitle().toStdString(), Traduit(735));
     EXPECT_EQ(forme.BoutonCopie1->Caption(), Traduit(27));
 }

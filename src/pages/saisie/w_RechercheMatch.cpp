@@ -38,7 +38,7 @@ Tf_RechercheMatch::Tf_RechercheMatch(QWidget* parent) : TDialogue(parent)
     BoutonCopie2->SetCaption(Traduit(125));
     BoutonCopie1->SetDefault(true);
     BoutonCopie2->SetCancel(true);
-    BoutonCopie2->SetModalResult(QDialog::Rejected);
+    BoutonCopie2->SetModalResult(ResultatModal::Annuler);
     BoutonCopie1->OnClick = [this] { BoutonCopie1Click(); };
     Label3 = new QLabel(QString::fromStdString(Traduit(967)), this);
     Label3->setGeometry(16, 108, 180, 18);

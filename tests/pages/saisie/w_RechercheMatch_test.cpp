@@ -80,6 +80,24 @@ TEST_F(DialoguesJournee, MatchSearchListsAPairingsDaysByHalf)
     EXPECT_EQ(dialogue.result(), QDialog::Accepted);
 }
 
+// Enter searches (the default button), Escape cancels and closes.
+TEST_F(DialoguesJournee, MatchSearchAnswersEnterAndEscape)
+{
+    auto saison = Ligue38();
+    Tf_RechercheMatch dialogue;
+    dialogue.Saison = saison.get();
+    dialogue.setModal(true);
+    dialogue.show();
+    dialogue.ComboBox1->setCurrentIndex(3);
+    dialogue.ComboBox2->setCurrentIndex(7);
+    QTest::keyClick(dialogue.ComboBox2, Qt::Key_Return);
+    EXPECT_EQ(dialogue.Label5->text().toStdString(), "Journée 5 : E3 - E7");
+    EXPECT_TRUE(dialogue.isVisible());
+    QTest::keyClick(dialogue.ComboBox1, Qt::Key_Escape);
+    EXPECT_FALSE(dialogue.isVisible());
+    EXPECT_EQ(dialogue.result(), ResultatModal::Annuler);
+}
+
 TEST_F(DialoguesJournee, Command22OpensTheResultsPageOnTheDayFound)
 {
     EnregistrePages();
