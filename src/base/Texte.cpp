@@ -1,5 +1,6 @@
 #include "base/Texte.h"
 
+#include <array>
 #include <climits>
 #include <cstdint>
 #include <cstring>
@@ -488,12 +489,56 @@ int OctetWindows1252(char32_t C)
     return -1;
 }
 
+namespace {
+
+// The UTF-8 form of each byte above 0x7F: length, then up to three bytes.
+struct TTable1252 {
+    std::array<std::array<char, 4>, 128> Formes{};
+    constexpr TTable1252()
+    {
+        for (int I = 0; I < 128; ++I) {
+            const char32_t C = I < 32 ? Windows1252Haut[I] : static_cast<char32_t>(0x80 + I);
+            auto& F = Formes[I];
+            if (C < 0x800) {
+                F = {2, static_cast<char>(0xC0 | (C >> 6)), static_cast<char>(0x80 | (C & 0x3F)), 0};
+            } else {
+                F = {3, static_cast<char>(0xE0 | (C >> 12)), static_cast<char>(0x80 | ((C >> 6) & 0x3F)),
+                     static_cast<char>(0x80 | (C & 0x3F))};
+            }
+        }
+    }
+};
+constexpr TTable1252 Table1252;
+
+} // namespace
+
 std::string DecodeWindows1252(std::string_view Octets)
 {
-    std::string Resultat;
-    Resultat.reserve(Octets.size() + Octets.size() / 8);
-    for (char O : Octets)
-        AjouteCaractere(Resultat, CaractereWindows1252(static_cast<uint8_t>(O)));
+    // Sized for the worst case once, then trimmed: no growth in the loop.
+    std::string Resultat(Octets.size() * 3, '\0');
+    char* Sortie = Resultat.data();
+    const char* P = Octets.data();
+    const char* const Fin = P + Octets.size();
+    while (P < Fin) {
+        // Runs of ASCII are copied eight bytes at a time.
+        uint64_t Huit;
+        while (Fin - P >= 8 && (std::memcpy(&Huit, P, 8), (Huit & 0x8080808080808080ull) == 0)) {
+            std::memcpy(Sortie, P, 8);
+            P += 8;
+            Sortie += 8;
+        }
+        if (P >= Fin)
+            break;
+        const auto O = static_cast<unsigned char>(*P++);
+        if (O < 0x80) {
+            *Sortie++ = static_cast<char>(O);
+            continue;
+        }
+        const auto& F = Table1252.Formes[O - 0x80];
+        std::memcpy(Sortie, &F[1], 3);
+        Sortie += F[0];
+    }
+    Resultat.resize(static_cast<size_t>(Sortie - Resultat.data()));
     return Resultat;
 }
 

@@ -317,74 +317,62 @@ TXmlReader::TXmlReader(const std::string& NomFichier)
     std::FILE* F = std::fopen(NomFichier.c_str(), "rb");
     if (!F)
         return;
-    std::string Octets;
     char Tampon[65536];
     size_t Lu;
     while ((Lu = std::fread(Tampon, 1, sizeof Tampon, F)) > 0)
-        Octets.append(Tampon, Lu);
+        Possede.append(Tampon, Lu);
     const bool Ok = !std::ferror(F);
     std::fclose(F);
-    if (!Ok)
+    if (!Ok) {
+        Possede.clear();
         return;
-    ChargeDonnees(Octets, false);
+    }
+    ChargeDonnees(Possede, false);
 }
 
 TXmlReader::~TXmlReader() = default;
 
 void TXmlReader::ChargeDonnees(std::string_view Octets, bool LignesCrLf)
 {
-    std::string Decode;
     if (!EstUtf8Valide(Octets)) {
-        Decode = DecodeWindows1252(Octets);
-        Octets = Decode;
+        std::string Decode = DecodeWindows1252(Octets);
+        Possede = std::move(Decode);
+        Octets = Possede;
     } else if (Octets.substr(0, 3) == "\xEF\xBB\xBF") {
         Octets.remove_prefix(3);
     }
-    // Lines are joined with single blanks, once, here: the parser then works
-    // on one buffer and never copies it again.
-    Donnees.clear();
-    Donnees.reserve(Octets.size());
-    const char* P = Octets.data();
-    const size_t N = Octets.size();
-    if (LignesCrLf) {
-        size_t I = 0;
-        while (I < N) {
-            const void* Cr = std::memchr(P + I, '\r', N - I);
-            size_t J = Cr ? static_cast<size_t>(static_cast<const char*>(Cr) - P) : N;
-            Donnees.append(P + I, J - I);
-            if (J >= N)
-                break;
-            if (J + 1 < N && P[J + 1] == '\n') {
-                Donnees += ' ';
-                I = J + 2;
-            } else {
-                Donnees += '\r';
-                I = J + 1;
-            }
-        }
-    } else {
-        for (size_t I = 0; I < N; ++I) {
-            char C = P[I];
-            if (C == '\r') {
-                if (I + 1 < N && P[I + 1] == '\n')
-                    ++I;
-                C = ' ';
-            } else if (C == '\n') {
-                C = ' ';
-            }
-            Donnees += C;
-        }
-    }
+    Donnees = Octets;
+    CrLfSeul = LignesCrLf;
     Pos = 0;
     FermantConnu = std::string::npos;
     Termine = false;
     Ouvert = true;
 }
 
+// Markup treats every line end as a blank already; values get theirs here.
+std::string TXmlReader::JoindLignes(std::string_view Brut) const
+{
+    std::string Joint;
+    Joint.reserve(Brut.size());
+    const size_t N = Brut.size();
+    for (size_t I = 0; I < N; ++I) {
+        char C = Brut[I];
+        if (C == '\r' && I + 1 < N && Brut[I + 1] == '\n') {
+            ++I;
+            C = ' ';
+        } else if (!CrLfSeul && (C == '\r' || C == '\n')) {
+            C = ' ';
+        }
+        Joint += C;
+    }
+    return Joint;
+}
+
 int TXmlReader::Fin()
 {
     Termine = true;
     Nom.clear();
+    NomVue = {};
     Texte = {};
     Attributs.clear();
     return XML_FIN;
@@ -424,21 +412,24 @@ int TXmlReader::LitNoeud()
 
     if (!Balise.empty() && Balise[0] == '/') {
         Nom.clear();
+        NomVue = {};
         return XML_FERMANT;
     }
     if (!Balise.empty() && Balise[0] == '?') {
-        Nom = "xml";
+        Nom = NomVue = "xml";
         return XML_COMPLET;
     }
     if (!Balise.empty() && Balise[0] == '!') {
         Nom.clear();
+        NomVue = {};
         size_t K = Balise.find("DOCTYPE");
         if (K != std::string_view::npos) {
             std::string_view Reste = SansBlancsDevant(Balise.substr(K + 7));
             size_t Fin = 0;
             while (Fin < Reste.size() && !EstBlanc(Reste[Fin]))
                 ++Fin;
-            Nom.assign(Reste.substr(0, Fin));
+            NomVue = Reste.substr(0, Fin);
+            Nom.assign(NomVue);
         }
         return XML_COMPLET;
     }
@@ -446,7 +437,8 @@ int TXmlReader::LitNoeud()
     size_t FinNom = 0;
     while (FinNom < Balise.size() && !EstBlanc(Balise[FinNom]) && Balise[FinNom] != '/')
         ++FinNom;
-    Nom.assign(Balise.substr(0, FinNom));
+    NomVue = Balise.substr(0, FinNom);
+    Nom.assign(NomVue);
     // A self-closing tag is whole by itself, whatever follows it.
     const std::string_view Reste = LitAttributs(SansBlancs(Balise.substr(FinNom)));
     if (!Reste.empty() && Reste[0] == '/')
@@ -508,9 +500,21 @@ std::string_view TXmlReader::LitAttributs(std::string_view Reste)
     }
 }
 
+namespace {
+
+bool ALignes(std::string_view Brut)
+{
+    for (char C : Brut)
+        if (C == '\r' || C == '\n')
+            return true;
+    return false;
+}
+
+} // namespace
+
 std::string TXmlReader::GetTexte() const
 {
-    return DecodeXml(Texte);
+    return ALignes(Texte) ? DecodeXml(JoindLignes(Texte)) : DecodeXml(Texte);
 }
 
 int TXmlReader::GetTexteInt() const
@@ -529,13 +533,17 @@ const std::string_view* TXmlReader::ChercheAttribut(std::string_view NomAttribut
 std::string TXmlReader::GetAttribut(std::string_view NomAttribut) const
 {
     const std::string_view* V = ChercheAttribut(NomAttribut);
-    return V ? DecodeXml(*V) : std::string();
+    if (!V)
+        return {};
+    return ALignes(*V) ? DecodeXml(JoindLignes(*V)) : DecodeXml(*V);
 }
 
 std::string TXmlReader::GetAttributBrut(std::string_view NomAttribut) const
 {
     const std::string_view* V = ChercheAttribut(NomAttribut);
-    return V ? std::string(*V) : std::string();
+    if (!V)
+        return {};
+    return ALignes(*V) ? JoindLignes(*V) : std::string(*V);
 }
 
 void TXmlReader::SauteElement(int Genre)

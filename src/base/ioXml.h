@@ -44,7 +44,8 @@
 //
 // Readers take the whole document at once; a document that is not valid UTF-8
 // is decoded as Windows-1252. The reader is one pass over the bytes and never
-// fails on malformed input: it reports XML_FIN and keeps reporting it.
+// fails on malformed input: it reports XML_FIN and keeps reporting it. A line
+// end inside a text or an attribute value reads as one blank.
 
 #include <cstdio>
 #include <string>
@@ -145,6 +146,9 @@ public:
     int LitNoeud();
     // "xml" for the declaration, the declared name for a DOCTYPE, empty after an end tag.
     const std::string& GetNom() const { return Nom; }
+    // The same, pointing into the document: it stays as it is while the
+    // element's children are read.
+    std::string_view GetNomVue() const { return NomVue; }
     std::string GetTexte() const;
     // The raw text as an integer, 0 when it is not one.
     int GetTexteInt() const;
@@ -157,29 +161,40 @@ public:
 
 protected:
     TXmlReader() = default;
-    // Takes the document's bytes; with LignesCrLf only CR LF ends a line (a
+    // Takes the document's bytes, which must outlive the reader unless they
+    // are the reader's own (Possede); with LignesCrLf only CR LF ends a line (a
     // lone LF stays in the text), else CR LF, LF and CR all do.
     void ChargeDonnees(std::string_view Octets, bool LignesCrLf);
+    std::string Possede; // the document's bytes when the reader holds them
 
 private:
     int Fin();
     size_t ChercheFermant(size_t Depuis);
     std::string_view LitAttributs(std::string_view Reste);
     const std::string_view* ChercheAttribut(std::string_view NomAttribut) const;
+    std::string JoindLignes(std::string_view Brut) const;
 
-    std::string Donnees; // the document, line breaks already turned into blanks
+    // The document, read where it stands: decoding and joining lines happen
+    // only for the values asked for, so loading never copies the whole text.
+    std::string_view Donnees;
+    bool CrLfSeul = true;
     size_t Pos = 0;
     size_t FermantConnu = std::string::npos; // the first ">" at or after FermantDepuis (size() when none)
     size_t FermantDepuis = 0;
     bool Termine = false;
     bool Ouvert = false;
     std::string Nom;
+    std::string_view NomVue;
     std::string_view Texte;
     std::vector<std::pair<std::string_view, std::string_view>> Attributs;
 };
 
-// Reads a document held in memory (an archive entry).
+// Reads a document held in memory (an archive entry), without copying it: the
+// bytes must outlive the reader.
 class TXmlStreamReader : public TXmlReader {
 public:
     explicit TXmlStreamReader(std::string_view Flux);
+    explicit TXmlStreamReader(const char* Flux) : TXmlStreamReader(std::string_view(Flux)) {}
+    // A temporary would be gone before the first node is read.
+    explicit TXmlStreamReader(std::string&&) = delete;
 };

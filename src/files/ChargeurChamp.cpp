@@ -85,14 +85,22 @@ int TChargeurData::LitCorps(int mode, TListeRenumerotation* entraineurs, TListeR
                 champ.SetNbJour(nbTours);
             jours = LitOctet();
             if (champ.Genre & TDonneesChampionnat::TypeChamp) {
+                const int nbMatch = LitOctet();
+                // In a championship file every match of every day takes six
+                // bytes further on: days the rest of the file cannot hold are
+                // damage, not days to make room for.
+                if (mode == 0 && !Tient(static_cast<int64_t>(jours) * nbMatch, 6))
+                    return 0;
                 champ.SetNbJour(jours);
-                champ.SetNbMatch(LitOctet());
+                champ.SetNbMatch(nbMatch);
             } else {
                 LitOctet();
             }
         } else {
             champ.Genre = TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational;
             jours = JoursImplicites(nbEquipe);
+            if (mode == 0 && !Tient(static_cast<int64_t>(jours) * (nbEquipe / 2), 4))
+                return 0;
             champ.SetNbJour(jours);
             champ.SetNbMatch(nbEquipe / 2);
         }

@@ -256,10 +256,10 @@ void TDonneesChampionnat::LitEvenementXml(TXmlReader& xml, int genre, TListeDonn
     int joueur = 0, minute = 0;
     if (genre == XML_OUVRANT)
         for (int g = xml.LitNoeud(); !Fin(g); g = xml.LitNoeud()) {
-            if (xml.GetNom() == "Joueur") {
+            if (xml.GetNomVue() == "Joueur") {
                 joueur = xml.GetTexteInt();
                 avecJoueur = true;
-            } else if (xml.GetNom() == "Minute") {
+            } else if (xml.GetNomVue() == "Minute") {
                 minute = xml.GetTexteInt();
             } else {
                 xml.SauteElement(g);
@@ -277,7 +277,7 @@ void TDonneesChampionnat::LitCompoXml(TXmlReader& xml, TInfoComp& m, int genre)
         return;
     int titulaire = 0, remplacant = 0;
     for (int g = xml.LitNoeud(); !Fin(g); g = xml.LitNoeud()) {
-        const std::string& nom = xml.GetNom();
+        const std::string_view nom = xml.GetNomVue();
         if (nom == "Tit") {
             ++titulaire;
             const std::string note = xml.GetAttribut("Note");
@@ -322,7 +322,7 @@ void TDonneesChampionnat::LitMatchXml(TXmlReader& xml, int n)
     int e1 = -1, index = -1, arbitres = 0, notes = 0, qualifie = 0;
     TInfoComp* m = nullptr;
     for (int g = xml.LitNoeud(); !Fin(g); g = xml.LitNoeud()) {
-        const std::string& nom = xml.GetNom();
+        const std::string_view nom = xml.GetNomVue();
         if (nom == "e1") {
             e1 = xml.GetTexteInt();
             continue;

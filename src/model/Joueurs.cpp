@@ -256,7 +256,7 @@ void TJoueur::SaveToXml(TXmlWriter& ecrivain, int id, const TContexteSaison* sai
 
 bool TJoueur::LitEnfantXml(TXmlReader& lecteur, int genre, const TContexteSaison* saison)
 {
-    const std::string nom = lecteur.GetNom();
+    const std::string_view nom = lecteur.GetNomVue();
     if (nom == "Poste") {
         const int code = CodePosteXml(LitFeuilleTexte(lecteur, genre));
         if (code >= 0)
@@ -308,7 +308,7 @@ void TJoueur::LitStatCarriereXml(TXmlReader& lecteur)
         const int genre = lecteur.LitNoeud();
         if (genre == 1 || genre == 3)
             break;
-        const std::string& nom = lecteur.GetNom();
+        const std::string_view nom = lecteur.GetNomVue();
         if (nom == "StatChamp")
             code = LitFeuilleEntier(lecteur, genre);
         else if (nom == "StatMatch")
@@ -336,7 +336,7 @@ void TJoueur::LitStatHistoriquesXml(TXmlReader& lecteur)
             const int g = lecteur.LitNoeud();
             if (g == 1 || g == 3)
                 break;
-            const std::string& nom = lecteur.GetNom();
+            const std::string_view nom = lecteur.GetNomVue();
             int* champ = nom == "StatAnnee"        ? &h.StatAnnee
                          : nom == "Division"       ? &h.Division
                          : nom == "Equipe"         ? &h.Equipe
@@ -634,6 +634,11 @@ std::vector<TJoueur*>* TJoueurs::ListePour(int equipe)
 
 void TJoueurs::InsereDansListe(std::vector<TJoueur*>& liste, TJoueur* joueur)
 {
+    // A file lists the players in this order: most go at the end.
+    if (liste.empty() || !AvantJoueur(*joueur, *liste.back())) {
+        liste.push_back(joueur);
+        return;
+    }
     auto it = std::upper_bound(liste.begin(), liste.end(), joueur,
                                [](const TJoueur* n, const TJoueur* p) { return AvantJoueur(*n, *p); });
     liste.insert(it, joueur);
@@ -649,6 +654,14 @@ TJoueur* TJoueurs::Ajoute(std::unique_ptr<TJoueur> joueur, TListeRenumerotation*
         NoteId(m_MaxId, joueur->Numero, LimiteIds);
 
     const uint16_t equipe = joueur->GetEquipe();
+    // A file lists the players in this order: past the last key, the player is
+    // new and goes at the end.
+    if (m_Liste.empty() || CompareCle(*m_Liste.back(), joueur->Nom, joueur->Prenom, equipe) < 0) {
+        TJoueur* ajoute = joueur.get();
+        m_Liste.push_back(std::move(joueur));
+        AjouteAuxListes(ajoute);
+        return ajoute;
+    }
     auto premier = std::lower_bound(m_Liste.begin(), m_Liste.end(), joueur.get(),
                                     [equipe](const std::unique_ptr<TJoueur>& p, const TJoueur* n) {
                                         return CompareCle(*p, n->Nom, n->Prenom, equipe) < 0;
@@ -663,12 +676,17 @@ TJoueur* TJoueurs::Ajoute(std::unique_ptr<TJoueur> joueur, TListeRenumerotation*
     auto it = std::upper_bound(m_Liste.begin(), m_Liste.end(), ajoute,
                                [](const TJoueur* n, const std::unique_ptr<TJoueur>& p) { return AvantJoueur(*n, *p); });
     m_Liste.insert(it, std::move(joueur));
-    if (auto* liste = ListePour(ajoute->EquipeClub))
-        InsereDansListe(*liste, ajoute);
-    if (ajoute->EquipeNationale < 65535 && ajoute->EquipeNationale != ajoute->EquipeClub)
-        if (auto* liste = ListePour(ajoute->EquipeNationale))
-            InsereDansListe(*liste, ajoute);
+    AjouteAuxListes(ajoute);
     return ajoute;
+}
+
+void TJoueurs::AjouteAuxListes(TJoueur* joueur)
+{
+    if (auto* liste = ListePour(joueur->EquipeClub))
+        InsereDansListe(*liste, joueur);
+    if (joueur->EquipeNationale < 65535 && joueur->EquipeNationale != joueur->EquipeClub)
+        if (auto* liste = ListePour(joueur->EquipeNationale))
+            InsereDansListe(*liste, joueur);
 }
 
 void TJoueurs::RetireDesListes(const TJoueur* joueur)
@@ -831,7 +849,7 @@ TListeRenumerotation TJoueurs::LoadFromXml(TXmlReader& lecteur, const TContexteS
         const int genre = lecteur.LitNoeud();
         if (genre == 1 || genre == 3)
             break;
-        if (lecteur.GetNom() != "Joueur" || genre != 0) {
+        if (lecteur.GetNomVue() != "Joueur" || genre != 0) {
             lecteur.SauteElement(genre);
             continue;
         }

@@ -261,6 +261,7 @@ private:
 
     std::vector<TJoueur*>* ListePour(int equipe);
     void InsereDansListe(std::vector<TJoueur*>& liste, TJoueur* joueur);
+    void AjouteAuxListes(TJoueur* joueur);
     void RetireDesListes(const TJoueur* joueur);
     std::unique_ptr<TJoueur> CreeJoueur() const;
 

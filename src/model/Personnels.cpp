@@ -98,7 +98,7 @@ void TPersonnel::LitEnfantsXml(TXmlReader& lecteur, const TContexteSaison* saiso
 
 bool TPersonnel::LitEnfantXml(TXmlReader& lecteur, int genre, const TContexteSaison* saison)
 {
-    const std::string& nom = lecteur.GetNom();
+    const std::string_view nom = lecteur.GetNomVue();
     if (nom == "Nom")
         Nom = LitFeuilleTexte(lecteur, genre);
     else if (nom == "Prenom")
@@ -298,7 +298,7 @@ void TEntraineur::SaveToXml(TXmlWriter& ecrivain, int id, const TContexteSaison*
 
 bool TEntraineur::LitEnfantXml(TXmlReader& lecteur, int genre, const TContexteSaison* saison)
 {
-    const std::string& nom = lecteur.GetNom();
+    const std::string_view nom = lecteur.GetNomVue();
     if (nom == "ClubActuel")
         ClubActuel = static_cast<uint16_t>(LitFeuilleEntier(lecteur, genre));
     else if (nom == "ClubActuel2") {

@@ -129,3 +129,22 @@ TEST(Texte, DecodesStoredTextAsUtf8OrWindows1252)
     DecodeTexteStockeEnPlace(EnPlace);
     EXPECT_EQ(EnPlace, "cœur");
 }
+
+TEST(Texte, Windows1252DocumentDecodesLikeOneCharacterAtATime)
+{
+    // Every byte value, at every offset against the eight-byte ASCII runs.
+    std::string Octets;
+    for (int O = 0; O < 256; ++O) {
+        Octets += static_cast<char>(O);
+        Octets.append(static_cast<size_t>(O % 11), 'a' + O % 26);
+    }
+    for (size_t Debut = 0; Debut < 9; ++Debut) {
+        const std::string_view Morceau = std::string_view(Octets).substr(Debut);
+        std::string Attendu;
+        for (char O : Morceau)
+            AjouteCaractere(Attendu, CaractereWindows1252(static_cast<uint8_t>(O)));
+        EXPECT_EQ(DecodeWindows1252(Morceau), Attendu) << Debut;
+    }
+    EXPECT_EQ(DecodeWindows1252(""), "");
+    EXPECT_EQ(DecodeWindows1252("\x9C"), "œ");
+}

@@ -299,6 +299,24 @@ TEST(XmlReader, Windows1252Input)
     EXPECT_EQ(U.GetTexte(), "\u00C9quipe");
 }
 
+TEST(XmlReader, StreamReaderJoinsOnlyCrLfInValuesAndKeepsTheNameOfTheParent)
+{
+    const std::string Doc =
+        "<Parent v=\"a\r\nb\">\r\n  <EnfantAuNomTresLong>x\r\ny\nz\r</EnfantAuNomTresLong>\r\n</Parent>";
+    TXmlStreamReader R(Doc);
+    ASSERT_EQ(R.LitNoeud(), XML_OUVRANT);
+    EXPECT_EQ(R.GetAttribut("v"), "a b");
+    EXPECT_EQ(R.GetAttributBrut("v"), "a b");
+    const std::string_view Parent = R.GetNomVue();
+    ASSERT_EQ(R.LitNoeud(), XML_COMPLET);
+    EXPECT_EQ(R.GetNomVue(), "EnfantAuNomTresLong");
+    EXPECT_EQ(R.GetTexte(), "x y\nz\r");
+    // The parent's name is still readable once a longer name was read.
+    EXPECT_EQ(Parent, "Parent");
+    EXPECT_EQ(R.LitNoeud(), XML_FERMANT);
+    EXPECT_EQ(R.GetNomVue(), "");
+}
+
 TEST(XmlReader, FileReaderJoinsLinesOfEveryKind)
 {
     testsupport::TempDir Dir;
