@@ -118,6 +118,30 @@ TEST_F(CoupePrincipale, AByeThatWouldMeetItselfIsNotPairedAndTheUserIsTold)
     EXPECT_EQ(Journee(2), (Paires{{Lens, Brest}}));
 }
 
+TEST_F(CoupePrincipale, TheFinalsDayPairsNobodyEvenWithADayRecordAfterIt)
+{
+    DemarreSurArchive();
+    ASSERT_FALSE(HasFatalFailure());
+    TDonneesChampionnat& c = *Fenetre->GetSaison()->GetChampionnatId(2);
+    // A day record after the final, belonging to no round of the cup.
+    TTourCoupeJour apres;
+    apres.nTour = 3, apres.NbMatch = 1, apres.TypeMatch = 1;
+    c.AjouteTourCoupe(apres);
+    c.SetNbJour(3);
+    c.AjouteMatch(2, Paris, Metz, -1, 65535, 65535); // the third-place match
+    c.NbJournee = 2;
+    Fenetre->SelectionneChampionnat(2, nullptr, true, false);
+    ASSERT_TRUE(Fenetre->ExecuteCommande(13));
+    auto* page = dynamic_cast<Tf_Resultats*>(Fenetre->GetPageCourante());
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->NbLignes(), 2);
+
+    Saisit(*page, 0, "2", "1");
+    Saisit(*page, 1, "0", "1");
+    EXPECT_TRUE(Journee(3).empty());
+    EXPECT_EQ(Journee(2), (Paires{{Lens, Brest}, {Paris, Metz}}));
+}
+
 TEST_F(CoupePrincipale, TheShootOutIsAskedOnceThoughTheEditLosesTheFocusToIt)
 {
     Tf_Resultats* page = OuvreCoupe();
