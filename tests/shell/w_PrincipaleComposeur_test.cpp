@@ -52,8 +52,8 @@ TEST_F(PrincipaleComposeur, LaNouvelleSaisonDeBoutEnBout)
     testsupport::CatalogueInstalle catalogue;
     for (auto [nom, division, prefixe] : {std::tuple{"FranceL1.xmd", 101, "A"}, std::tuple{"FranceL2.xmd", 102, "B"}}) {
         auto s = Ligue(division, 1, prefixe);
-        ASSERT_TRUE(TTraiteurFichier::ExtraitChampionnat((Dossier / "Data" / nom).string(), *s, false, "", "", nullptr,
-                                                         {}));
+        ASSERT_TRUE(
+            TTraiteurFichier::ExtraitChampionnat((Dossier / "Data" / nom).string(), *s, false, "", "", nullptr, {}));
     }
     const std::string personnel = (Dossier / "sauvegarde" / "personnel.xmc").string();
     fs::remove(personnel);
