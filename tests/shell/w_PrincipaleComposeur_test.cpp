@@ -28,17 +28,6 @@ namespace {
 
 using PrincipaleComposeur = testsupport::FenetreSurArchive;
 
-// The four-team league as a championship of that division and code.
-std::unique_ptr<TSaisonFootball> Ligue(int division, int code, const std::string& prefixe)
-{
-    auto s = testsupport::CreeLigueQuatreEquipes();
-    for (int i = 0; i < 4; ++i)
-        s->SetNomEquipe(i, prefixe + std::to_string(i));
-    s->GetChampionnat(1)->SetCode(division);
-    s->GetChampionnat(1)->CodeChamp = code;
-    return s;
-}
-
 int NbChampionnatsArbre(const TNoeudComposeur& n)
 {
     int nombre = n.Niveau == 3;
@@ -51,7 +40,7 @@ TEST_F(PrincipaleComposeur, LaNouvelleSaisonDeBoutEnBout)
 {
     testsupport::CatalogueInstalle catalogue;
     for (auto [nom, division, prefixe] : {std::tuple{"FranceL1.xmd", 101, "A"}, std::tuple{"FranceL2.xmd", 102, "B"}}) {
-        auto s = Ligue(division, 1, prefixe);
+        auto s = testsupport::CreeLigueDivision(division, 1, prefixe);
         ASSERT_TRUE(
             TTraiteurFichier::ExtraitChampionnat((Dossier / "Data" / nom).string(), *s, false, "", "", nullptr, {}));
     }
@@ -118,8 +107,8 @@ TEST_F(PrincipaleComposeur, LaNouvelleSaisonDeBoutEnBout)
 TEST_F(PrincipaleComposeur, UnFichierDePlusieursChampionnatsSansArbreEstConverti)
 {
     testsupport::CatalogueInstalle catalogue;
-    auto saison = Ligue(101, 0, "A");
-    auto seconde = Ligue(102, 0, "B");
+    auto saison = testsupport::CreeLigueDivision(101, 0, "A");
+    auto seconde = testsupport::CreeLigueDivision(102, 0, "B");
     const std::string l2 = Dossier.str() + "l2.xmd";
     ASSERT_TRUE(TTraiteurFichier::ExtraitChampionnat(l2, *seconde, false, "", "", nullptr, {}));
     ASSERT_NE(TTraiteurFichier::ImporteFichier(*saison, l2, ""), nullptr);

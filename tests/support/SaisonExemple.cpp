@@ -217,4 +217,14 @@ std::unique_ptr<TSaison> ChargeParDispatcheur(const std::string& fichier)
     return saison;
 }
 
+std::unique_ptr<TSaisonFootball> CreeLigueDivision(int division, int code, const std::string& prefixe)
+{
+    auto s = CreeLigueQuatreEquipes();
+    for (int i = 0; i < 4; ++i)
+        s->SetNomEquipe(i, prefixe + std::to_string(i));
+    s->GetChampionnat(1)->SetCode(division);
+    s->GetChampionnat(1)->CodeChamp = code;
+    return s;
+}
+
 } // namespace testsupport

@@ -31,6 +31,10 @@ std::unique_ptr<TSaisonFootball> CreeSaisonComplete();
 // pairings and no score, dated 7 and 14 September 2024.
 std::unique_ptr<TSaisonFootball> CreeLigueQuatreEquipes();
 
+// The four-team league as a championship of that division and code, its teams
+// named prefix + 0..3.
+std::unique_ptr<TSaisonFootball> CreeLigueDivision(int division, int code, const std::string& prefixe);
+
 // A file read into a new season through the file dispatcher, as the program
 // opens it; null when the load fails.
 std::unique_ptr<TSaison> ChargeParDispatcheur(const std::string& fichier);

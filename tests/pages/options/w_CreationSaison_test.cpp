@@ -29,17 +29,6 @@ namespace {
 
 using testsupport::TempDir;
 
-// The four-team league as a championship of that division and code.
-std::unique_ptr<TSaisonFootball> Ligue(int division, int code, const std::string& prefixe)
-{
-    auto s = testsupport::CreeLigueQuatreEquipes();
-    for (int i = 0; i < 4; ++i)
-        s->SetNomEquipe(i, prefixe + std::to_string(i));
-    s->GetChampionnat(1)->SetCode(division);
-    s->GetChampionnat(1)->CodeChamp = code;
-    return s;
-}
-
 class ComposeurTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -54,7 +43,7 @@ protected:
     // A data file of the division in the program folder's Data/.
     std::string Donnees(const std::string& nom, int division, const std::string& prefixe)
     {
-        auto s = Ligue(division, 1, prefixe);
+        auto s = testsupport::CreeLigueDivision(division, 1, prefixe);
         s->SetNumChampCourant(1);
         const std::string chemin = Dossier.str() + "Data/" + nom;
         EXPECT_TRUE(TTraiteurFichier::ExtraitChampionnat(chemin, *s, false, "", "", nullptr, {}));
@@ -120,8 +109,8 @@ TEST_F(ComposeurTest, LeChoixDUnNoeudRendLIdDeLaLigne)
 
 TEST_F(ComposeurTest, LaCommandeSurUneSaisonAjouteUnFichierPlaceParDoubleClic)
 {
-    auto saison = Ligue(101, 1, "A");
-    auto seconde = Ligue(102, 2, "B");
+    auto saison = testsupport::CreeLigueDivision(101, 1, "A");
+    auto seconde = testsupport::CreeLigueDivision(102, 2, "B");
     seconde->SetNumChampCourant(1);
     const std::string l2 = Dossier.str() + "l2.xmd";
     ASSERT_TRUE(TTraiteurFichier::ExtraitChampionnat(l2, *seconde, false, "", "", nullptr, {}));
@@ -198,7 +187,7 @@ TEST_F(ComposeurTest, LaCommandeSansSaisonConstruitEnregistreEtOuvreLaNouvelleSa
 
 TEST_F(ComposeurTest, LeRetraitListeLesChampionnatsEtRendLesCoches)
 {
-    auto saison = Ligue(101, 1, "A");
+    auto saison = testsupport::CreeLigueDivision(101, 1, "A");
     Tf_RetirerChamp f;
     f.RemplitListe(*saison, {1, 9});
     ASSERT_EQ(f.lb_Championnats->count(), 1);
