@@ -398,13 +398,19 @@ std::unique_ptr<TImage> DecodeGif(const uint8_t* Octets, size_t Taille)
     const ColorMapObject* Palette = Cadre.ColorMap != nullptr ? Cadre.ColorMap : Gif->SColorMap;
     if (Palette == nullptr || Palette->Colors == nullptr || !TImage::TailleAdmise(Cadre.Width, Cadre.Height))
         return nullptr;
+    // Each LZW code takes at least 3 bits and gives at most 4096 pixels, so a
+    // file can never hold more pixels than this: a frame claiming more is
+    // damaged, and is refused before a picture of its size is made.
+    const int64_t PixelsPossibles = static_cast<int64_t>(Taille) * 8 / 3 * 4096;
+    if (int64_t{Cadre.Width} * Cadre.Height > PixelsPossibles)
+        return nullptr;
 
     // The frame goes on the logical screen when it fits there; a frame lying
     // outside its screen is shown alone.
     int Gauche = Cadre.Left, Haut = Cadre.Top;
     int64_t Largeur = Gif->SWidth, Hauteur = Gif->SHeight;
     if (Gauche < 0 || Haut < 0 || Gauche + int64_t{Cadre.Width} > Largeur || Haut + int64_t{Cadre.Height} > Hauteur ||
-        !TImage::TailleAdmise(Largeur, Hauteur)) {
+        !TImage::TailleAdmise(Largeur, Hauteur) || Largeur * Hauteur > PixelsPossibles) {
         Gauche = Haut = 0;
         Largeur = Cadre.Width;
         Hauteur = Cadre.Height;

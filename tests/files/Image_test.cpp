@@ -270,6 +270,25 @@ TEST(Image, GifHorsEcranTronqueOuDemesure)
         Enorme[I + 1] = static_cast<char>(60000 >> 8);
     }
     EXPECT_EQ(DecodeGif(Octets(Enorme), Enorme.size()), nullptr);
+
+    // A frame of 4000 x 4000 is allowed in size, but these few bytes cannot
+    // hold its pixels: refused before a picture that large is made.
+    std::string Grand = Gif(4, 4, {{0, 0, 4, 4, -1, 1}});
+    for (size_t I : {size_t{30}, size_t{32}}) {
+        Grand[I] = static_cast<char>(4000 & 0xFF);
+        Grand[I + 1] = static_cast<char>(4000 >> 8);
+    }
+    EXPECT_EQ(DecodeGif(Octets(Grand), Grand.size()), nullptr);
+    // A screen far larger than its data shows the frame alone.
+    std::string Ecran = Gif(4, 4, {{0, 0, 4, 4, -1, 1}});
+    for (size_t I : {size_t{6}, size_t{8}}) {
+        Ecran[I] = static_cast<char>(6000 & 0xFF);
+        Ecran[I + 1] = static_cast<char>(6000 >> 8);
+    }
+    const auto Cadre = DecodeGif(Octets(Ecran), Ecran.size());
+    ASSERT_NE(Cadre, nullptr);
+    EXPECT_EQ(Cadre->Largeur(), 4);
+    EXPECT_EQ(Cadre->Hauteur(), 4);
 }
 
 TEST(Image, BmpDesProfondeursCourantes)
