@@ -1,6 +1,8 @@
 #include "files/Fichiers.h"
 
 #include "base/Disque.h"
+#include "base/ServiceMessage.h"
+#include "base/oTraducteur.h"
 
 #include <filesystem>
 #include <fstream>
@@ -42,4 +44,15 @@ bool EcritFichierRemplace(const std::string& Fichier, const std::string& Octets)
     if (Chemin.has_parent_path())
         fs::create_directories(Chemin.parent_path(), Erreur);
     return RemplaceFichier(Fichier, Octets);
+}
+
+bool CreeDossierSignale(const std::string& Dossier)
+{
+    constexpr int TexteDossierImpossible = 2343;
+    std::error_code Erreur;
+    std::filesystem::create_directories(std::filesystem::u8path(Dossier), Erreur);
+    if (!Erreur)
+        return true;
+    MessageUtil(TraduitFmt(TexteDossierImpossible, {Dossier}), BoutonsMessage::Ok);
+    return false;
 }

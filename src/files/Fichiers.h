@@ -14,3 +14,7 @@ bool LitFichierBorne(const std::string& Fichier, uintmax_t MaxOctets, std::strin
 // failed write leaves any previous file whole. The folder is created when
 // missing.
 bool EcritFichierRemplace(const std::string& Fichier, const std::string& Octets);
+
+// Makes Dossier with its parents; when it cannot be made the user is told,
+// with the folder's name, and the answer is false.
+bool CreeDossierSignale(const std::string& Dossier);

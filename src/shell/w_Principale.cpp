@@ -794,10 +794,10 @@ bool Tf_Principale::ExecuteCommandeShell(int code, int /*param*/, bool& enregist
     case CodeMenu::Imprimer:
         ImprimePage();
         break;
-    case 187:
+    case Commande::ImporteChampionnat:
         ImporteChampionnats(false);
         break;
-    case 188:
+    case Commande::FusionneSaison:
         ImporteChampionnats(true);
         break;
     case Commande::ExporteChampionnat:

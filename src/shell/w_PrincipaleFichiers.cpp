@@ -4,6 +4,7 @@
 
 #include "base/ServiceMessage.h"
 #include "base/oTraducteur.h"
+#include "files/Fichiers.h"
 #include "files/Stats.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
@@ -31,7 +32,6 @@ constexpr int TexteImporterChampionnat = 720;
 constexpr int TexteFusionnerSaison = 721;
 constexpr int TexteChampionnatsAjoutes = 2340;
 constexpr int TexteHistoriqueImpossible = 2342;
-constexpr int TexteDossierImpossible = 2343;
 
 std::string SansDossier(const std::string& nomFichier)
 {
@@ -48,17 +48,6 @@ bool EstArchiveSaison(const std::string& nomFichier)
     std::transform(ext.begin(), ext.end(), ext.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return ext == ".xmc";
-}
-
-// Makes the folder with its parents; says so when it cannot be made.
-bool CreeDossier(const std::string& dossier)
-{
-    std::error_code erreur;
-    std::filesystem::create_directories(std::filesystem::u8path(dossier), erreur);
-    if (!erreur)
-        return true;
-    MessageUtil(TraduitFmt(TexteDossierImpossible, {dossier}), BoutonsMessage::Ok);
-    return false;
 }
 
 } // namespace
@@ -173,7 +162,7 @@ bool Tf_Principale::OuvreFichier(const std::string& nom)
     if (!FSaison)
         return false;
     // The season is open all the same; only its pictures have nowhere to go.
-    CreeDossier(DossierImagesFichier(FAppDir, FichierCourant));
+    CreeDossierSignale(DossierImagesFichier(FAppDir, FichierCourant));
     return true;
 }
 
@@ -435,7 +424,7 @@ void Tf_Principale::CreeHistoriqueDivision()
         if (MessageUtil("Le fichier historique pour cette division n'existe pas, voulez-vous le créer",
                         BoutonsMessage::Oui | BoutonsMessage::Non) != ReponseMessage::Oui)
             return;
-        if (!CreeDossier(dossier))
+        if (!CreeDossierSignale(dossier))
             return;
         stat = FStats->Ajoute(dossier, championnat->GetCode());
     }

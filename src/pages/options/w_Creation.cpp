@@ -4,6 +4,7 @@
 #include "base/oTraducteur.h"
 #include "controls/BoutonCoche.h"
 #include "controls/ImageFond.h"
+#include "files/Fichiers.h"
 #include "files/TraiteurFichier.h"
 #include "model/Championnat.h"
 #include "model/LectureParametre.h"
@@ -24,7 +25,6 @@ enum : int {
     TexteValider = 29,
     TexteAnnuler = 125,
     TexteEchecSauvegarde = 529,
-    TexteDossierImpossible = 2343,
     TexteFenetre = 781,
 };
 
@@ -206,11 +206,8 @@ bool SauveFichierDivision(TSaison& saison, const std::string& appDir, TBarreEtat
             return true;
         }
     } else {
-        fs::create_directories(cible.parent_path(), erreur);
-        if (erreur) {
-            MessageUtil(TraduitFmt(TexteDossierImpossible, {cible.parent_path().string()}), BoutonsMessage::Ok);
+        if (!CreeDossierSignale(cible.parent_path().string()))
             return true;
-        }
     }
     TTraiteurFichier::ExtraitChampionnat(dialogue.NomFichier, saison, false, appDir + "Dll/", "", barreEtat, {});
     return true;
