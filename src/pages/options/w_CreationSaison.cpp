@@ -176,6 +176,14 @@ void Tf_CreationSaison::FormShow()
     const bool construit = (Tag & TComposeurSaison::ModeConstruit) == TComposeurSaison::ModeConstruit;
     Label1->setVisible(construit);
     e_RepSauve->setVisible(construit);
+    if (!construit) {
+        // Without the file name the rest of the form closes up over its place.
+        constexpr int Bande = 52;
+        for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (w != Label1 && w != e_RepSauve)
+                w->move(w->x(), w->y() - Bande);
+        setFixedSize(width(), height() - Bande);
+    }
     FComposeur->Initialise();
     AfficheListe();
     AfficheArbre(nullptr);
