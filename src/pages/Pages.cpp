@@ -11,6 +11,7 @@
 #include "pages/saisie/w_Resultats.h"
 #include "pages/vues/w_ClassJoueur.h"
 #include "pages/vues/w_Classement.h"
+#include "pages/vues/w_Statistique.h"
 #include "pages/vues/w_recap.h"
 
 void EnregistrePages()
@@ -26,6 +27,7 @@ void EnregistrePages()
     EnregistrePagesVues();
     EnregistrePagesClassJoueur();
     EnregistrePagesRecap();
+    EnregistrePagesStatistique();
     EnregistrePagesOptions();
     EnregistrePagesComposeur();
     EnregistrePagesReglages();
