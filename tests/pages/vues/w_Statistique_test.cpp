@@ -44,16 +44,7 @@ protected:
         InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Textefr.txt"));
         EnregistrePages();
         auto Saison = testsupport::CreeSaisonVues(6);
-        // A second championship, not the current one: id 8, three clubs.
-        auto Coupe = std::make_unique<TDonneesChampionnatFootball>(Saison.get());
-        Coupe->CodeChamp = 8;
-        for (uint16_t id : {3, 4, 5})
-            Coupe->AjouteEquipe(id);
-        Coupe->SetNbJour(2);
-        Coupe->SetNbMatch(1);
-        Coupe->AjouteMatch(1, 5, 3, -1, 4, 1);
-        Coupe->JourneeJouee = 1;
-        Saison->AjouteChampionnat(std::move(Coupe));
+        testsupport::AjouteCoupeTroisClubs(*Saison);
         Principale.SetSaison(std::move(Saison));
     }
     void TearDown() override { InstalleTraducteur(nullptr); }
@@ -173,8 +164,9 @@ TEST_F(StatistiqueTest, ARightClickOffersTheFullRanking)
     EXPECT_EQ(Dialogues.TitresFormes.back(), Traduit(207));
     // A real right click opens the popup on that table.
     const QPoint Centre = Page->sg_Part[4]->viewport()->rect().center();
-    QMouseEvent Clic(QEvent::MouseButtonPress, QPointF(Centre), Page->sg_Part[4]->viewport()->mapToGlobal(QPointF(Centre)),
-                     Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QMouseEvent Clic(QEvent::MouseButtonPress, QPointF(Centre),
+                     Page->sg_Part[4]->viewport()->mapToGlobal(QPointF(Centre)), Qt::RightButton, Qt::RightButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(Page->sg_Part[4]->viewport(), &Clic);
     EXPECT_EQ(Page->GetTagPopup(), 25);
     EXPECT_TRUE(Page->PopupParticule->isVisible());
@@ -189,8 +181,8 @@ TEST_F(StatistiqueTest, HtmlExportWritesTheLeftColumnThenTheRight)
     const std::string Html = (Dossier / "stat.htm").string();
     testsupport::VerifieEchecEcritureSignale([&](const std::string& f) { Page->ExporteHtml(f); }, Dossier, Html);
     const std::string Texte = testsupport::ReadWholeFile(Html);
-    EXPECT_EQ(Texte.rfind("<HTML>\r\n  <HEAD>\r\n    <TITLE></TITLE>\r\n  </HEAD>\r\n  <BODY BGCOLOR = #80CCFE>\r\n", 0),
-              0u);
+    EXPECT_EQ(
+        Texte.rfind("<HTML>\r\n  <HEAD>\r\n    <TITLE></TITLE>\r\n  </HEAD>\r\n  <BODY BGCOLOR = #80CCFE>\r\n", 0), 0u);
     std::vector<size_t> Places;
     for (int n : {1, 3, 5, 7, 2, 4, 6, 8})
         Places.push_back(Texte.find(">" + EchappeHtml(Traduit(TitresAttendus(n))) + "<"));
