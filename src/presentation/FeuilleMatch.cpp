@@ -246,7 +246,7 @@ bool TFeuilleMatch::ChangeMatch(int sens)
             n = nb;
         if (n > nb)
             n = 1;
-        if (c->GetValeurMatch(jour, 4 * n - 3) != Aucun && c->GetValeurMatch(jour, 4 * n - 1) != Aucun) {
+        if (MatchQualifie(jour, n)) {
             Enregistre(true);
             EtatFeuilles().MatchCourant = n;
             Affiche();
@@ -254,6 +254,12 @@ bool TFeuilleMatch::ChangeMatch(int sens)
         }
     }
     return false;
+}
+
+bool TFeuilleMatch::MatchQualifie(int jour, int n) const
+{
+    const TDonneesChampionnat* c = GetChampionnat();
+    return c && c->GetValeurMatch(jour, 4 * n - 3) != Aucun && c->GetValeurMatch(jour, 4 * n - 1) != Aucun;
 }
 
 std::vector<std::pair<std::string, int>> TFeuilleMatch::ListeMatchs() const

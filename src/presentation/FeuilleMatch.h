@@ -170,6 +170,8 @@ public:
     std::function<void()> SurAffichage;
 
 protected:
+    // Whether the up-down control stops on match n of the day: both teams set.
+    virtual bool MatchQualifie(int jour, int n) const;
     // Reads the current match: false (page emptied) when the day has no
     // match with both teams.
     bool ChargeMatch();
