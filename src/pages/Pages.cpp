@@ -8,6 +8,8 @@
 #include "pages/options/w_OptionsSauve.h"
 #include "pages/reglages/w_Penalite.h"
 #include "pages/saisie/w_Buteurs.h"
+#include "pages/saisie/w_Composition.h"
+#include "pages/saisie/w_Notes.h"
 #include "pages/saisie/w_Passeurs.h"
 #include "pages/saisie/w_RechercheMatch.h"
 #include "pages/saisie/w_Resultats.h"
@@ -26,6 +28,8 @@ void EnregistrePages()
     EnregistrePagesSaisie();
     EnregistrePagesButeurs();
     EnregistrePagesPasseurs();
+    EnregistrePagesComposition();
+    EnregistrePagesNotes();
     EnregistrePagesRechercheMatch();
     EnregistrePagesVues();
     EnregistrePagesClassJoueur();

@@ -42,6 +42,12 @@ void TCarton::mousePressEvent(QMouseEvent* event)
     TCadreDrop::mousePressEvent(event);
 }
 
+void TCarton::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && OnDblClick)
+        OnDblClick();
+}
+
 void TCarton::dragEnterEvent(QDragEnterEvent* event)
 {
     Repond(event, OnAccepte);

@@ -27,11 +27,13 @@ public:
     // What a drop from Source would do, and doing it (false: refused).
     std::function<bool(QObject* source)> OnAccepte;
     std::function<bool(QObject* source)> OnDepot;
-    // A right click on a tag with a goal-kind menu.
+    // A right click on a tag with a menu.
     std::function<void(TCarton* carton, QPoint global)> OnMenu;
+    std::function<void()> OnDblClick;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;

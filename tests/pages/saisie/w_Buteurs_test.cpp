@@ -10,6 +10,8 @@
 #include "model/Joueurs.h"
 #include "model/SaisonFoot.h"
 #include "pages/Pages.h"
+#include "pages/saisie/w_Composition.h"
+#include "pages/saisie/w_Notes.h"
 #include "pages/saisie/w_Passeurs.h"
 #include "shell/w_Principale.h"
 #include "support/SaisonExemple.h"
@@ -192,6 +194,73 @@ TEST_F(FeuillesPrincipale, CardsOpenedThroughThePageBaseInCreateMode)
     page->mi_AjouterArbitreClick();
     ASSERT_EQ(page->cb_Arbitre->count(), 2);
     EXPECT_EQ(page->cb_Arbitre->currentData().toInt(), 9);
+}
+
+TEST_F(FeuillesPrincipale, LineUpThenRatingsThroughTheMainWindow)
+{
+    DemarreSurArchive();
+    if (HasFatalFailure())
+        return;
+    auto* page = Commande<Tf_Composition>(15);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->c_EqDomicile->Text(), "Arles");
+    EXPECT_EQ(page->l_EquipeDomicile->Nb(), 2);
+    ASSERT_NE(page->Cadre(2, 11), nullptr);
+    EXPECT_TRUE(page->Cadre(1, 1)->Text().empty());
+    page->l_EquipeDomicile->SetItemIndex(0);
+    page->ListeDblClickEquipe(1);
+    EXPECT_EQ(page->Cadre(1, 1)->Text(), "Martin");
+    EXPECT_EQ(page->l_EquipeDomicile->Nb(), 1) << "a placed player leaves the squad box";
+
+    auto* notes = Commande<Tf_Notes>(18);
+    ASSERT_NE(notes, nullptr);
+    EXPECT_EQ(notes->c_EqDomicile->Text(), "Arles");
+    ASSERT_TRUE(notes->Nom(1, 1)->isVisibleTo(notes));
+    EXPECT_EQ(notes->Nom(1, 1)->Text(), "Jean Martin");
+    EXPECT_FALSE(notes->Nom(1, 2)->isVisibleTo(notes));
+    QTest::keyClicks(notes->Note(1, 1), "8");
+
+    Fenetre->ExecuteCommande(7);
+    EXPECT_EQ(CompteurModification, 0);
+    ASSERT_TRUE(Fenetre->OuvreFichier(Fichier));
+    const TDonneesChampionnat* c = Fenetre->GetSaison()->GetChampionnat(1);
+    EXPECT_EQ(c->GetCompoMatch(1, 0, 1), 11);
+    EXPECT_TRUE(c->CompoSaisie(1, 0));
+    EXPECT_FALSE(c->CompoSaisie(1, 1)) << "no player in Brest's line-up";
+    EXPECT_EQ(c->GetNoteJoueurMatch(1, 0, 1), 8);
+}
+
+TEST_F(FeuillesPrincipale, LineUpAndRatingsLayoutAt800AndRenders)
+{
+    EnregistrePages();
+    InstalleTraducteur(std::make_unique<TTraducteur>((Dossier / "texte" / "Textefr.txt").string()));
+    auto saison = SaisonArchivee();
+    TDonneesChampionnat* c = saison->GetChampionnat(1);
+    for (int s = 1; s <= 2; ++s) {
+        c->SetCompoMatch(1, 0, s, static_cast<uint16_t>(10 + s));
+        c->SetCompoMatch(1, 1, s, static_cast<uint16_t>(12 + s));
+    }
+    c->SetCompoMatch(1, 0, 21, 11);
+    testsupport::TFaussePrincipale principale(std::move(saison));
+    principale.Fond.resize(800, 500);
+    (*CommandePage(15))(principale, 15, 0, 0);
+    auto* page = dynamic_cast<Tf_Composition*>(principale.GetPageCourante());
+    ASSERT_NE(page, nullptr);
+    page->fc_InfoMatchResize();
+    EXPECT_EQ(page->FondEquipeExterieur->x(), 405);
+    EXPECT_LT(page->FondEquipeExterieur->geometry().right(), page->l_EquipeExterieur->x());
+    EXPECT_GT(page->FondRemp1->y(), page->FondEquipeDomicile->geometry().bottom());
+    EXPECT_LE(page->FondRemp1->geometry().bottom(), page->height());
+    EXPECT_EQ(page->Cadre(1, 1)->Text(), "Martin (cap.)");
+    testsupport::RendPng(*page, "feuille_compositions");
+
+    (*CommandePage(18))(principale, 18, 0, 0);
+    auto* notes = dynamic_cast<Tf_Notes*>(principale.GetPageCourante());
+    ASSERT_NE(notes, nullptr);
+    notes->fc_NotesResize();
+    EXPECT_EQ(notes->c_EqDomicile->x(), 214);
+    testsupport::RendPng(*notes, "feuille_notes");
+    InstalleTraducteur(nullptr);
 }
 
 } // namespace
