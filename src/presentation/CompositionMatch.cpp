@@ -171,6 +171,7 @@ void TCompositionMatch::SetMinute(int cote, int k, const std::string& texte)
         return;
     const bool paireVide = Places[cote - 1][10 + 2 * k - 1].Vide() && Places[cote - 1][11 + 2 * k - 1].Vide();
     Minutes[cote - 1][k - 1] = paireVide ? "0" : texte;
+    Touche();
 }
 
 // ---------------------------------------------------------------- placing

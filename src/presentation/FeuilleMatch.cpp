@@ -165,6 +165,8 @@ void TFeuilleMatch::Quitte()
 
 void TFeuilleMatch::Rafraichit()
 {
+    if (!Quittee)
+        return;
     Quittee = false;
     Affiche();
 }
@@ -431,7 +433,7 @@ void TFeuilleMatch::SetMinute(int liste, int ligne, const std::string& texte)
         return;
     c->Minute = texte;
     EtatFeuilles().Modifie = true;
-    Quittee = false;
+    Touche();
 }
 
 // ---------------------------------------------------------------- scorers and cards

@@ -112,7 +112,8 @@ public:
     void ValideSaisieEnCours();
     // The page goes: it writes unless it was left since it last showed.
     void Quitte();
-    // Shown again after being kept hidden: what it shows may be old.
+    // Shown again after being kept hidden: what it shows may be old. A page
+    // that was not left keeps what the user typed.
     void Rafraichit();
 
     // --- What is shown ---
@@ -179,6 +180,8 @@ protected:
     void LibereListes();
     void Modifie();
     void Montre();
+    // The user typed something the season does not hold yet.
+    void Touche() { Quittee = false; }
     // After a change of a tag's text: packing, modified flag, notice.
     void Change(int liste);
     TListeDonnees* ListeButs() const;
@@ -250,6 +253,11 @@ public:
     void AfficheMatch();
 
     std::string Commentaire;
+    void SetCommentaire(const std::string& texte)
+    {
+        Commentaire = texte;
+        Touche();
+    }
     bool DoubleClicEquipe(int cote, uint16_t joueur, const std::string& nom);
 
 private:

@@ -23,6 +23,14 @@ TNotesMatch::TNote* TNotesMatch::GetNote(int cote, int s)
     return (cote == 1 || cote == 2) && s >= 1 && s <= 14 ? &Notes[cote - 1][s - 1] : nullptr;
 }
 
+void TNotesMatch::SetNote(int cote, int s, const std::string& texte)
+{
+    if (TNote* n = GetNote(cote, s)) {
+        n->Note = texte;
+        Touche();
+    }
+}
+
 bool TNotesMatch::MatchQualifie(int jour, int n) const
 {
     const TDonneesChampionnat* c = GetChampionnat();

@@ -26,6 +26,7 @@ public:
 
     // Side 1 or 2, slot 1..14; null outside.
     TNote* GetNote(int cote, int s);
+    void SetNote(int cote, int s, const std::string& texte);
 
 protected:
     // Only played matches.

@@ -193,7 +193,7 @@ TEST_F(CompositionTest, Ratings)
     Champ->SetScoreMatch(1, 0, 1, 0);
     Champ->VideNotes(1, {0, 1});
     Champ->SetNoteJoueurMatch(1, 0, 14, 6);
-    EtatFeuilles().MatchCourant = 1;
+    EtatFeuilles().MatchCourant = 1; // the match a sheet page showed last
     TNotesMatch f(&Saison);
     f.OnModification = [this] { ++Notices; };
     f.Affiche();

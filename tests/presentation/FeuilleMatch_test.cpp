@@ -416,4 +416,17 @@ TEST_F(FeuilleMatchTest, KeptPageWritesNothingWhenDestroyed)
     EXPECT_TRUE(Evenements(Champ->GetButeursJournee(1)).empty());
 }
 
+TEST_F(FeuilleMatchTest, ShownAgainReloadsOnlyAPageThatWasLeft)
+{
+    Score(1, 1, 1, 0);
+    auto f = Ouvre<TFeuillePasseurs>();
+    f->SetCommentaire("Tapé");
+    f->Rafraichit(); // the window shown again, the page never left
+    EXPECT_EQ(f->Commentaire, "Tapé");
+    f->ValideSaisieEnCours();
+    Champ->SetCommentaireMatch(1, 0, 1, "Changé ailleurs");
+    f->Rafraichit();
+    EXPECT_EQ(f->Commentaire, "Changé ailleurs");
+}
+
 } // namespace

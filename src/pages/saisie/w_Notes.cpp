@@ -86,8 +86,7 @@ void Tf_Notes::Initialiser(TPrincipale* principale)
             note->SetModele(ModeleFeuille("PetitRondCreuxBleu"));
             note->OnChange = [this, cote, s, note] {
                 if (!FEnAffichage && FNotes)
-                    if (TNotesMatch::TNote* n = FNotes->GetNote(cote, s))
-                        n->Note = note->Text();
+                    FNotes->SetNote(cote, s, note->Text());
             };
             FNoms[cote - 1][s - 1] = nom;
             FBoites[cote - 1][s - 1] = note;

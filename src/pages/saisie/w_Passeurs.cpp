@@ -31,7 +31,7 @@ Tf_Passeurs::Tf_Passeurs(QWidget* parent) : Tf_InfoMatchCadre(parent)
     m_Commentaire = new QPlainTextEdit(this);
     connect(m_Commentaire, &QPlainTextEdit::textChanged, this, [this] {
         if (!FEnAffichage)
-            Passeurs()->Commentaire = m_Commentaire->toPlainText().toStdString();
+            Passeurs()->SetCommentaire(m_Commentaire->toPlainText().toStdString());
     });
     fc_InfoMatchResize();
 }
