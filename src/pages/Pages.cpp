@@ -12,6 +12,7 @@
 #include "pages/saisie/w_Resultats.h"
 #include "pages/vues/w_ClassJoueur.h"
 #include "pages/vues/w_Classement.h"
+#include "pages/vues/w_Comparaison.h"
 #include "pages/vues/w_recap.h"
 
 void EnregistrePages()
@@ -28,6 +29,7 @@ void EnregistrePages()
     EnregistrePagesVues();
     EnregistrePagesClassJoueur();
     EnregistrePagesRecap();
+    EnregistrePagesComparaison();
     EnregistrePagesOptions();
     EnregistrePagesComposeur();
     EnregistrePagesReglages();

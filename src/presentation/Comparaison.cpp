@@ -143,7 +143,8 @@ void RemplirTableau(TModeleGrille& grille, const TContexteSaison& saison, const 
     grille.SetColCount(static_cast<int>(colonnes.size()));
     grille.SetRowCount(1 + nbJours);
     grille.SetFixedCols(0);
-    grille.SetFixedRows(colonnes.empty() ? 0 : 1);
+    // The names' row keeps its own colour: it is not a fixed row.
+    grille.SetFixedRows(0);
     for (int c = 0; c < static_cast<int>(colonnes.size()); ++c) {
         grille.SetLargeurColonne(c, LargeurColonne);
         const uint16_t id = static_cast<uint16_t>(champ.GetEquipe(colonnes[c]));
