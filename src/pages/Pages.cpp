@@ -17,6 +17,7 @@
 #include "pages/vues/w_ClassJoueur.h"
 #include "pages/vues/w_Classement.h"
 #include "pages/vues/w_Statistique.h"
+#include "pages/vues/w_Comparaison.h"
 #include "pages/vues/w_recap.h"
 
 void EnregistrePages()
@@ -38,6 +39,7 @@ void EnregistrePages()
     EnregistrePagesClassJoueur();
     EnregistrePagesRecap();
     EnregistrePagesStatistique();
+    EnregistrePagesComparaison();
     EnregistrePagesOptions();
     EnregistrePagesComposeur();
     EnregistrePagesReglages();
