@@ -9,12 +9,14 @@
 #include "pages/reglages/w_Penalite.h"
 #include "pages/saisie/w_Buteurs.h"
 #include "pages/saisie/w_Composition.h"
+#include "pages/saisie/w_Minute.h"
 #include "pages/saisie/w_Notes.h"
 #include "pages/saisie/w_Passeurs.h"
 #include "pages/saisie/w_RechercheMatch.h"
 #include "pages/saisie/w_Resultats.h"
 #include "pages/vues/w_ClassJoueur.h"
 #include "pages/vues/w_Classement.h"
+#include "pages/vues/w_Statistique.h"
 #include "pages/vues/w_recap.h"
 
 void EnregistrePages()
@@ -31,9 +33,11 @@ void EnregistrePages()
     EnregistrePagesComposition();
     EnregistrePagesNotes();
     EnregistrePagesRechercheMatch();
+    EnregistrePagesMinute();
     EnregistrePagesVues();
     EnregistrePagesClassJoueur();
     EnregistrePagesRecap();
+    EnregistrePagesStatistique();
     EnregistrePagesOptions();
     EnregistrePagesComposeur();
     EnregistrePagesReglages();
