@@ -72,6 +72,20 @@ TEST_F(CompositionTest, LineUpProposedFromTheLatestEnteredDayAndFlaggedOnlyWithP
     EXPECT_FALSE(Champ->CompoSaisie(2, 1));
 }
 
+TEST_F(CompositionTest, DayCheckSeesLineUpsEnteredOnlyOnceBothHavePlayers)
+{
+    Champ->SetScoreMatch(1, 0, 0, 0);
+    Champ->SetScoreMatch(1, 0, 1, 0);
+    auto f = Ouvre(1);
+    f->DoubleClicEquipe(1, 101);
+    f->Enregistre(false);
+    int nombre = 0;
+    EXPECT_EQ(Champ->ControleJournee(1, nombre)[3], 0);
+    f->DoubleClicEquipe(2, 201);
+    f->Enregistre(false);
+    EXPECT_EQ(Champ->ControleJournee(1, nombre)[3], 1);
+}
+
 TEST_F(CompositionTest, EachCaptainFromHisTeamsOwnDay)
 {
     Compo(3, 0, 103);
