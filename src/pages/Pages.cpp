@@ -1,9 +1,11 @@
 #include "pages/Pages.h"
 
+#include "pages/fiches/w_Arbitres.h"
 #include "pages/fiches/w_FicheArbitre.h"
 #include "pages/fiches/w_FicheEntraineur.h"
 #include "pages/fiches/w_FicheJoueur.h"
 #include "pages/fiches/w_FicheStade.h"
+#include "pages/fiches/w_Stades.h"
 #include "pages/options/w_CreationSaison.h"
 #include "pages/options/w_OptionsSauve.h"
 #include "pages/reglages/w_Penalite.h"
@@ -47,4 +49,6 @@ void EnregistrePages()
     EnregistrePagesFichesAutres();
     EnregistrePagesFicheStade();
     EnregistrePagesFicheEntraineur();
+    EnregistrePagesArbitres();
+    EnregistrePagesStades();
 }

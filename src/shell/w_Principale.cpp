@@ -368,6 +368,7 @@ void Tf_Principale::FormCreate()
 
     // 8. The help pages of the language.
     FDossierAide = FAppDir + "aide/" + (FLangue == "en" ? "en" : "fr") + "/";
+    SetDossierAideFiches(FDossierAide);
 
     // 9. The menus.
     EnregistrePages();
