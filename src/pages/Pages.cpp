@@ -5,6 +5,7 @@
 #include "pages/fiches/w_FicheJoueur.h"
 #include "pages/fiches/w_FicheStade.h"
 #include "pages/options/w_CreationSaison.h"
+#include "pages/options/w_Options.h"
 #include "pages/options/w_OptionsSauve.h"
 #include "pages/reglages/w_Penalite.h"
 #include "pages/saisie/w_RechercheMatch.h"
@@ -27,6 +28,7 @@ void EnregistrePages()
     EnregistrePagesClassJoueur();
     EnregistrePagesRecap();
     EnregistrePagesOptions();
+    EnregistrePagesOptionsChampionnat();
     EnregistrePagesComposeur();
     EnregistrePagesReglages();
     EnregistrePagesFiches();
