@@ -7,6 +7,7 @@
 #include "pages/fiches/w_FicheStade.h"
 #include "pages/fiches/w_Stades.h"
 #include "pages/options/w_CreationSaison.h"
+#include "pages/options/w_Options.h"
 #include "pages/options/w_OptionsSauve.h"
 #include "pages/reglages/w_Penalite.h"
 #include "pages/saisie/w_Buteurs.h"
@@ -43,6 +44,7 @@ void EnregistrePages()
     EnregistrePagesStatistique();
     EnregistrePagesComparaison();
     EnregistrePagesOptions();
+    EnregistrePagesOptionsChampionnat();
     EnregistrePagesComposeur();
     EnregistrePagesReglages();
     EnregistrePagesFiches();

@@ -663,6 +663,13 @@ void Tf_Principale::AfficheCommandeImprimer()
 
 // --------------------------------------------------------------- dispatcher
 
+void Tf_Principale::ReafficheCommande()
+{
+    // Not a new step of the history: the same view, refilled.
+    if (FCommandeCourante >= CodeMenu::PremiereCommande && CommandePage(FCommandeCourante))
+        ExecuteCommande("", FCommandeCourante, nullptr, FParamCourant, false, FParam2Courant);
+}
+
 bool Tf_Principale::ExecuteCommande(int code, int param, int param2)
 {
     return ExecuteCommande("", code, nullptr, param, true, param2);
