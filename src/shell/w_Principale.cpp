@@ -18,6 +18,7 @@
 #include "platform/Dialogues.h"
 #include "platform/Ecran.h"
 #include "platform/Imprimante.h"
+#include "platform/Langue.h"
 #include "shell/w_About.h"
 #include "shell/w_AstuceJour.h"
 #include "shell/w_ChoixLangue.h"
@@ -284,6 +285,23 @@ void Tf_Principale::CreeComposants()
     Suivant->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
     addAction(Precedent);
     addAction(Suivant);
+    // The keys of the usual file commands; each does what its menu command does, when it offers it.
+    const auto raccourci = [this](QKeySequence touches, std::function<void()> action) {
+        auto* a = new QAction(this);
+        a->setShortcut(touches);
+        addAction(a);
+        connect(a, &QAction::triggered, this, std::move(action));
+        return a;
+    };
+    ToucheOuvrir = raccourci(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { ExecuteCommande(Commande::Ouvrir, -1); });
+    ToucheEnregistrer = raccourci(QKeySequence(Qt::CTRL | Qt::Key_S), [this] {
+        if (FSaison)
+            ExecuteCommande(Commande::Enregistrer, -1);
+    });
+    ToucheImprimer = raccourci(QKeySequence(Qt::CTRL | Qt::Key_P), [this] {
+        if (FPageCourante && FPageCourante->Imprimable())
+            ExecuteCommande(CodeMenu::Imprimer, -1);
+    });
     connect(Precedent, &QAction::triggered, this, [this] { sb_BackClick(); });
     connect(Suivant, &QAction::triggered, this, [this] { sb_ForwardClick(); });
     connect(sb_Back, &QToolButton::clicked, this, [this] { sb_BackClick(); });
@@ -339,8 +357,9 @@ void Tf_Principale::FormCreate()
     if (fs::is_directory(FAppDir + "sauvegarde", err))
         fs::current_path(FAppDir + "sauvegarde", err);
 
-    // 4. The settings.
+    // 4. The settings, and Qt's own dialogs in the language chosen.
     LitReglages();
+    ChargeTraductionsQt(FLangue);
 
     // 5. The translator.
     const std::string fichierTexte = FAppDir + "texte/Texte" + FLangue + ".txt";

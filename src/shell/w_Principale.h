@@ -206,6 +206,10 @@ public:
     QLabel* Label1;
     QAction* Suivant;
     QAction* Precedent;
+    // Ctrl+O, Ctrl+S, Ctrl+P.
+    QAction* ToucheOuvrir;
+    QAction* ToucheEnregistrer;
+    QAction* ToucheImprimer;
 
 protected:
     void showEvent(QShowEvent* event) override;
