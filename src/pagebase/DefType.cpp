@@ -570,6 +570,7 @@ void Tf_ChoixEquipe::Prepare(TSaison& Saison, const std::string& Titre, int Excl
     BoutonValider->SetCouleur(0);
     BoutonValider->SetCouleurOver(0xFF8000);
     BoutonValider->SetModalResult(ResultatModal::Ok);
+    BoutonValider->SetDefault(true);
     BoutonValider->setGeometry(196, (n - 1) / 3 * PasLigne + 30, 80, 25);
     BoutonValider->raise();
 }

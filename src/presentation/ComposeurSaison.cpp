@@ -718,7 +718,7 @@ TComposeurSaison::TResultat TComposeurSaison::ValideConstruction(const TLignesCo
     std::filesystem::create_directories(std::filesystem::path(nom).parent_path(), ec);
     if (!TTraiteurFichier::SauveAvecEtat(nom, *saison, false, FAppDir + "Dll/", FFichierIni, BarreEtat, FichierRecent,
                                          false)) {
-        MessageUtil(Traduit(529), BoutonsMessage::Ok);
+        SignaleEchecSauvegarde(nom, TTraiteurFichier::DerniereErreur());
         // The composer stays open: its play-off definitions come back to it.
         while (saison->NbBarrage() > 0)
             FBarrages.push_back(saison->DetacheBarrage(0));
