@@ -11,6 +11,7 @@
 #include "pages/saisie/w_Resultats.h"
 #include "pages/vues/w_ClassJoueur.h"
 #include "pages/vues/w_Classement.h"
+#include "pages/vues/w_InfoGeneral.h"
 #include "pages/vues/w_Statistique.h"
 #include "pages/vues/w_recap.h"
 
@@ -28,6 +29,7 @@ void EnregistrePages()
     EnregistrePagesClassJoueur();
     EnregistrePagesRecap();
     EnregistrePagesStatistique();
+    EnregistrePagesInfoGeneral();
     EnregistrePagesOptions();
     EnregistrePagesComposeur();
     EnregistrePagesReglages();
