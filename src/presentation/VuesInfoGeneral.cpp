@@ -195,6 +195,8 @@ void RemplitAffluences(TModeleGrille& Grille, const TContexteSaison& Saison, con
         Lignes = std::min(Lignes, std::max(MaxLignes, 0));
         Hauteur = 21;
     }
+    // The rows keep the heights the table is laid out with.
+    Grille.SetAutoResize(false);
     Grille.SetFixedRows(0);
     Grille.SetFixedCols(0);
     Grille.SetColCount(8);
@@ -251,15 +253,15 @@ int HauteurAffluences(const TModeleGrille& Grille)
 
 std::vector<std::string> LignesHtmlInfo(const InfoGeneral::TTextes& T)
 {
-    std::vector<std::string> L{"<html>", "  <head>", "    <title></title>", "  </head>", "  <body bgcolor=\"#80CCFE\">"};
-    const std::pair<int, const std::string*> Totaux[] = {{800, &T.Matchs},       {801, &T.Nuls},
-                                                         {802, &T.AffluenceMoyenne}, {803, &T.Buts},
-                                                         {804, &T.ButsParMatch}, {805, &T.Meilleur},
-                                                         {806, &T.Pire}};
+    std::vector<std::string> L{"<html>", "  <head>", "    <title></title>", "  </head>",
+                               "  <body bgcolor=\"#80CCFE\">"};
+    const std::pair<int, const std::string*> Totaux[] = {
+        {800, &T.Matchs},   {801, &T.Nuls}, {802, &T.AffluenceMoyenne}, {803, &T.Buts}, {804, &T.ButsParMatch},
+        {805, &T.Meilleur}, {806, &T.Pire}};
     for (const auto& [Id, Valeur] : Totaux)
         L.push_back(Traduit(Id) + " : " + *Valeur + ((Id == 802 || Id == 806) ? "<BR><BR>" : "<BR>"));
-    L.push_back("      <table> <tr> <td width=\"250\">" + Traduit(TexteJaunes) + "</td><td align=\"right\" width=\"40\">" +
-                T.Jaunes + "</td></tr>");
+    L.push_back("      <table> <tr> <td width=\"250\">" + Traduit(TexteJaunes) +
+                "</td><td align=\"right\" width=\"40\">" + T.Jaunes + "</td></tr>");
     L.push_back("      <tr> <td> " + Traduit(TexteMoyenne) + "</td> <td align=\"right\"> " + T.JaunesParMatch +
                 "</td></tr>");
     L.push_back("      <tr> <td> " + Traduit(TexteRouges) + "</td> <td align=\"right\"> " + T.Rouges + "</td></tr>");

@@ -93,12 +93,12 @@ TEST_F(InfoGeneralTest, MinutesPositionsOwnGoalsAndMissedPenalties)
 {
     L.Saison.AjouteJoueur(7, "Gardien", "G", TLigueTest<>::Id(0), 1);
     L.Saison.AjouteJoueur(8, "Avant", "A", TLigueTest<>::Id(0), 4);
-    TLigueTest<>::Evenement(Buteurs(1), 0, 12, 7);                    // goalkeeper, slice 2
-    TLigueTest<>::Evenement(Buteurs(1), 0, 97, 8);                    // forward, slice 19
-    TLigueTest<>::Evenement(Buteurs(1), 0, 110, 8);                   // no slice
-    TLigueTest<>::Evenement(Buteurs(1), 1, Evt::ContreCamp | 44, 8);  // own goal, slice 8
+    TLigueTest<>::Evenement(Buteurs(1), 0, 12, 7);                      // goalkeeper, slice 2
+    TLigueTest<>::Evenement(Buteurs(1), 0, 97, 8);                      // forward, slice 19
+    TLigueTest<>::Evenement(Buteurs(1), 0, 110, 8);                     // no slice
+    TLigueTest<>::Evenement(Buteurs(1), 1, Evt::ContreCamp | 44, 8);    // own goal, slice 8
     TLigueTest<>::Evenement(Buteurs(2), 1, Evt::PenaltyManque | 30, 8); // counts nowhere
-    TLigueTest<>::Evenement(Buteurs(2), 1, 50, 99);                   // unknown player, slice 10
+    TLigueTest<>::Evenement(Buteurs(2), 1, 50, 99);                     // unknown player, slice 10
     const TInfo I = CalculeInfo(L.Saison, L.Championnat, 0);
     EXPECT_EQ(I.Postes, (std::array<int, 4>{1, 0, 0, 2}));
     EXPECT_EQ(I.ContreSonCamp, 1);

@@ -19,6 +19,7 @@
 #include "presentation/ModeleGrille.h"
 #include "presentation/VuesInfoGeneral.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QImage>
 #include <QLabel>
@@ -39,9 +40,12 @@ enum : int {
     TexteCartonsJour = 343,
 };
 
-constexpr TColor FondPage = 0x6F3400;    // #00346F
+constexpr TColor FondPage = 0x6F3400;        // #00346F
 constexpr TColor FondRepartition = 0x6F3000; // #00306F
 constexpr int LargeurIndice = 110;
+constexpr TColor CouleurAxes = 0xFFFF00; // #00FFFF
+// Below this width the boxes' texts do not fit side by side.
+constexpr int LargeurLarge = 720;
 
 QString Q(const std::string& S)
 {
@@ -60,6 +64,9 @@ TFondCopie* Boite(QWidget* Parent)
     auto* F = new TFondCopie(Parent);
     if (Dessin() != nullptr)
         F->SetModele(Dessin()->FondCarrebleu);
+    QFont Police = F->font();
+    Police.setPixelSize(11);
+    F->setFont(Police);
     return F;
 }
 
@@ -69,8 +76,8 @@ void RemplitBoite(TFondCopie* Fond, const std::array<std::pair<int, const char*>
                   std::array<QLabel*, N>& Valeurs, QLabel* Titre = nullptr, std::vector<QLabel*>* Legendes = nullptr)
 {
     auto* G = new QGridLayout(Fond);
-    G->setContentsMargins(8, 6, 8, 6);
-    G->setVerticalSpacing(1);
+    G->setContentsMargins(8, 4, 8, 4);
+    G->setVerticalSpacing(0);
     int Ligne = 0;
     if (Titre != nullptr)
         G->addWidget(Titre, Ligne++, 0, 1, 2);
@@ -137,6 +144,12 @@ Tf_InfoGeneral::Tf_InfoGeneral(QWidget* parent) : TFootForm(parent)
     tab9->addTab(ts_Repartition, "  Répartition des buts  ");
     tab9->addTab(ts_Affluence, "  Meilleurs affluences  ");
     tab9->addTab(ts_Evolution, "  Evolution  ");
+    // Each sheet lays itself out when the page control has given it its size.
+    for (QWidget* Feuille : {ts_Info, ts_Repartition, ts_Affluence, ts_Evolution}) {
+        Feuille->setAutoFillBackground(true);
+        Feuille->setPalette(Palette);
+        Feuille->installEventFilter(this);
+    }
 
     // Information sheet.
     FondCopie27 = Boite(ts_Info);
@@ -217,6 +230,12 @@ Tf_InfoGeneral::Tf_InfoGeneral(QWidget* parent) : TFootForm(parent)
     };
     for (TGraphe* G : std::initializer_list<TGraphe*>{GraphBarre3, gb_But, gl_Carton, gb_Affluence})
         G->OnMouseMove = [this, G](int X, int Y) { SurvolGraphe(G, X, Y); };
+    // Axes and legends light on the page's dark blue.
+    for (TGraphe* G :
+         std::initializer_list<TGraphe*>{GraphBarre3, GraphBarre4, GraphBarre5, gb_But, gl_Carton, gb_Affluence}) {
+        G->Modele().SetCouleurContours(CouleurAxes);
+        G->Modele().SetEcritureContours(CouleurAxes);
+    }
     connect(tab9, &QTabWidget::currentChanged, this, [this](int Index) { OngletChange(Index); });
 }
 
@@ -226,6 +245,14 @@ void Tf_InfoGeneral::resizeEvent(QResizeEvent* event)
 {
     TFootForm::resizeEvent(event);
     Dispose();
+}
+
+bool Tf_InfoGeneral::eventFilter(QObject* Objet, QEvent* Event)
+{
+    if (Event->type() == QEvent::Resize &&
+        (Objet == ts_Info || Objet == ts_Repartition || Objet == ts_Affluence || Objet == ts_Evolution))
+        Dispose();
+    return TFootForm::eventFilter(Objet, Event);
 }
 
 void Tf_InfoGeneral::showEvent(QShowEvent* event)
@@ -240,21 +267,38 @@ void Tf_InfoGeneral::Dispose()
     tab9->setGeometry(0, 0, width(), height());
     const int W = std::max(ts_Info->width(), 100);
     const int H = std::max(ts_Info->height(), 100);
-    // Information sheet: the chart above the three boxes.
-    const int Bas = FondCopie24->sizeHint().height() + Label12->sizeHint().height() + 16;
-    const int HautGraphe = FondCopie27->isHidden() ? 0 : std::max(H - Bas, 80);
+    // Information sheet: the chart above the three boxes; the totals box
+    // left of the other two, or above them side by side when the sheet is too
+    // narrow for their texts.
+    const bool Etroit = W < LargeurLarge;
+    const int HTitre = Label12->sizeHint().height();
+    const int H24 = FondCopie24->sizeHint().height();
+    const int H25 = FondCopie25->isHidden() ? 0 : FondCopie25->sizeHint().height();
+    const int H26 = FondCopie26->sizeHint().height();
+    const int HBoites = Etroit ? H24 + 4 + std::max(H25, H26) : std::max(H24, H25 + (H25 > 0 ? 4 : 0) + H26);
+    const int HautGraphe = FondCopie27->isHidden() ? 0 : std::max(H - HBoites - HTitre - 16, 80);
     FondCopie27->setGeometry(0, 0, W, HautGraphe);
     GraphBarre3->setGeometry(0, 0, std::max(W - LargeurIndice, 50), HautGraphe);
     Labelequipe->setGeometry(W - LargeurIndice + 4, 8, LargeurIndice - 8, std::max(HautGraphe - 16, 20));
     FondCopie23->setGeometry(0, HautGraphe, W, H - HautGraphe);
-    Label12->setGeometry(8, 4, W - 16, Label12->sizeHint().height());
-    const int Gauche = (W - 18) * 5 / 9;
-    const int Haut = Label12->sizeHint().height() + 8;
-    FondCopie24->setGeometry(8, Haut, Gauche - 16, FondCopie24->sizeHint().height());
-    const int Haut25 = FondCopie25->isHidden() ? 0 : FondCopie25->sizeHint().height();
-    FondCopie25->setGeometry(Gauche, Haut, W - Gauche - 8, Haut25);
-    FondCopie26->setGeometry(Gauche, Haut + Haut25 + (Haut25 > 0 ? 4 : 0), W - Gauche - 8,
-                             FondCopie26->sizeHint().height());
+    Label12->setGeometry(8, 4, W - 16, HTitre);
+    const int Haut = HTitre + 8;
+    if (Etroit) {
+        FondCopie24->setGeometry(8, Haut, W - 16, H24);
+        const int Demi = (W - 20) / 2;
+        const int Haut2 = Haut + H24 + 4;
+        if (H25 > 0) {
+            FondCopie25->setGeometry(8, Haut2, Demi, H25);
+            FondCopie26->setGeometry(12 + Demi, Haut2, W - 20 - Demi, H26);
+        } else {
+            FondCopie26->setGeometry(8, Haut2, W - 16, H26);
+        }
+    } else {
+        const int Gauche = (W - 18) * 5 / 9;
+        FondCopie24->setGeometry(8, Haut, Gauche - 16, H24);
+        FondCopie25->setGeometry(Gauche, Haut, W - Gauche - 8, H25);
+        FondCopie26->setGeometry(Gauche, Haut + H25 + (H25 > 0 ? 4 : 0), W - Gauche - 8, H26);
+    }
 
     // Distribution: two charts one above the other.
     const int HR = ts_Repartition->height();
@@ -274,8 +318,43 @@ void Tf_InfoGeneral::Dispose()
     }
 }
 
+void Tf_InfoGeneral::RemplitAffluences()
+{
+    FMaxLignes = (tab9->height() - 10) / 20;
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ != nullptr)
+        VuesInfoGeneral::RemplitAffluences(*sg_Affluence, *Saison, *Champ, FMaxLignes);
+    else
+        sg_Affluence->SetRowCount(0);
+    PlaceAffluences();
+}
+
 void Tf_InfoGeneral::PlaceAffluences()
 {
+    // The rows that fit follow the page's height.
+    if (FMaxLignes >= 0 && (tab9->height() - 10) / 20 != FMaxLignes) {
+        RemplitAffluences();
+        return;
+    }
+    // A sheet narrower than the table takes the excess from the two name
+    // columns, as long as their names still fit.
+    const int Disponible = ts_Affluence->width() - 8;
+    int Total = 0;
+    for (int C = 0; C < sg_Affluence->GetColCount(); ++C)
+        Total += sg_Affluence->GetLargeurColonne(C) + 1;
+    if (Total > Disponible && sg_Affluence->GetColCount() == 8) {
+        int Noms = 40;
+        for (int R = 0; R < sg_Affluence->GetRowCount(); ++R)
+            for (int C : {1, 5})
+                Noms =
+                    std::max(Noms, sg_Affluence->fontMetrics().horizontalAdvance(Q(sg_Affluence->GetTexte(C, R))) + 8);
+        for (int C : {1, 5}) {
+            const int Largeur = sg_Affluence->GetLargeurColonne(C);
+            const int Moins = std::min((Total - Disponible + 1) / 2, Largeur - Noms);
+            if (Moins > 0)
+                sg_Affluence->SetLargeurColonne(C, Largeur - Moins);
+        }
+    }
     const int HG = VuesInfoGeneral::HauteurAffluences(*sg_Affluence);
     const int HF = ts_Affluence->height();
     const int Haut = HG < HF - 20 ? (HF - HG - 20) / 2 : 2;
@@ -288,7 +367,8 @@ void Tf_InfoGeneral::FormShow()
     const int Option = Champ != nullptr ? Champ->GetOption(11) : 0;
     FondCopie25->setVisible((Option & 2) == 0);
     const bool ParDate = (Option & 8) != 0;
-    for (QWidget* W : std::initializer_list<QWidget*>{FondCopie27, Label16, Label17, ValeursTotaux[4], ValeursTotaux[5]})
+    for (QWidget* W :
+         std::initializer_list<QWidget*>{FondCopie27, Label16, Label17, ValeursTotaux[4], ValeursTotaux[5]})
         W->setVisible(!ParDate);
     Dispose();
 }
@@ -323,10 +403,9 @@ void Tf_InfoGeneral::CalculeInfo(int Mode, int Jour)
     VuesInfoGeneral::RemplitGrapheJours(*gb_Affluence, Affluences, Impair, Pair);
     Label12->setText(Q(InfoGeneral::Titre(*Champ, LectureParam(), Jour)));
     const InfoGeneral::TTextes T = InfoGeneral::Textes(I);
-    const std::array<const std::string*, 11> Totaux{&T.Matchs,   &T.Nuls,           &T.AffluenceMoyenne,
-                                                    &T.Buts,     &T.ButsParMatch,   &T.Meilleur,
-                                                    &T.Pire,     &T.Jaunes,         &T.JaunesParMatch,
-                                                    &T.Rouges,   &T.RougesParMatch};
+    const std::array<const std::string*, 11> Totaux{
+        &T.Matchs, &T.Nuls,   &T.AffluenceMoyenne, &T.Buts,   &T.ButsParMatch,  &T.Meilleur,
+        &T.Pire,   &T.Jaunes, &T.JaunesParMatch,   &T.Rouges, &T.RougesParMatch};
     for (size_t i = 0; i < Totaux.size(); ++i)
         ValeursTotaux[i]->setText(Q(*Totaux[i]));
     const std::array<const std::string*, 5> Domicile{&T.VictoiresDomicile, &T.NulsDomicile, &T.DefaitesDomicile,
@@ -347,6 +426,7 @@ void Tf_InfoGeneral::CalculeInfo(int Mode, int Jour)
 void Tf_InfoGeneral::AfficheChampionnat(int Page)
 {
     RepartitionJournee = false;
+    tab9->setGeometry(0, 0, width(), height());
     const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
     const int NbJour = Champ != nullptr ? Champ->GetNbJour() : 0;
     for (TGraphe* G : std::initializer_list<TGraphe*>{GraphBarre3, gb_But, gl_Carton, gb_Affluence}) {
@@ -359,10 +439,7 @@ void Tf_InfoGeneral::AfficheChampionnat(int Page)
     if (Champ != nullptr)
         R = InfoGeneral::CompteRepartition(*Champ, 0);
     VuesInfoGeneral::AfficheGrapheRepartition(R, *GraphBarre4, *GraphBarre5, {}, {}, Traduit(IdTexteButs(2)));
-    if (Champ != nullptr)
-        VuesInfoGeneral::RemplitAffluences(*sg_Affluence, *Saison, *Champ, (tab9->height() - 10) / 20);
-    else
-        sg_Affluence->SetRowCount(0);
+    RemplitAffluences();
     FormShow();
     AffichePage(Page);
 }
@@ -580,10 +657,10 @@ void Tf_InfoGeneral::ExecuteFonction(const std::string& Nom, const TLignesParam&
     }
     const std::string Barre1 = LitParametre("CouleurBarre1", Params, "#E00090");
     const std::string Barre2 = LitParametre("CouleurBarre2", Params, "#8000E0");
-    const TCouleurs Couleur1 = CouleursPointEx(HtmlVersCouleur(LitParametre("CouleurBarre1Ex", Params, Barre1)),
-                                               HtmlVersCouleur(Barre1));
-    const TCouleurs Couleur2 = CouleursPointEx(HtmlVersCouleur(LitParametre("CouleurBarre2Ex", Params, Barre2)),
-                                               HtmlVersCouleur(Barre2));
+    const TCouleurs Couleur1 =
+        CouleursPointEx(HtmlVersCouleur(LitParametre("CouleurBarre1Ex", Params, Barre1)), HtmlVersCouleur(Barre1));
+    const TCouleurs Couleur2 =
+        CouleursPointEx(HtmlVersCouleur(LitParametre("CouleurBarre2Ex", Params, Barre2)), HtmlVersCouleur(Barre2));
     std::string NomImage;
     std::unique_ptr<TGraphe> Graphe;
     if (Cle == "cartonschampionnat") {
@@ -641,8 +718,7 @@ void EnregistrePagesInfoGeneral()
     static const bool MotsCles = [] {
         GestionFonction().Ajoute<Tf_InfoGeneralEx>("JourneeRepartition", CodeFonction::Journee);
         for (const char* Mot : {"AffluenceChampionnat", "RepartitionChampionnat", "ButsChampionnat",
-                                "EssaisChampionnat", "CartonsChampionnat", "SpectateursChampionnat",
-                                "StatChampionnat"})
+                                "EssaisChampionnat", "CartonsChampionnat", "SpectateursChampionnat", "StatChampionnat"})
             GestionFonction().Ajoute<Tf_InfoGeneralEx>(Mot, CodeFonction::Championnat);
         return true;
     }();

@@ -104,13 +104,16 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* Objet, QEvent* Event) override;
 
 private:
     void Dispose();
+    void RemplitAffluences();
     void PlaceAffluences();
     void OngletChange(int Index);
 
     int FPageCourante = PageInfo;
+    int FMaxLignes = -1; // the rows the attendance table was filled for, -1 before
 };
 
 // The football page the main window makes.
