@@ -392,7 +392,8 @@ std::string FormatChiffres(double Valeur, int Significatifs, int Decimales)
     // form is never written.
     if (!EstNul(C))
         Arrondit(C, std::max(std::max(Significatifs, 1), C.Exposant + 1));
-    const double Arrondie = std::strtod((C.D.substr(0, 1) + "." + C.D.substr(1) + "e" + std::to_string(C.Exposant)).c_str(), nullptr);
+    const double Arrondie =
+        std::strtod((C.D.substr(0, 1) + "." + C.D.substr(1) + "e" + std::to_string(C.Exposant)).c_str(), nullptr);
     return FormatReel(Valeur < 0 ? -Arrondie : Arrondie, Decimales);
 }
 

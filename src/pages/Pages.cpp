@@ -7,6 +7,7 @@
 #include "pages/options/w_CreationSaison.h"
 #include "pages/options/w_OptionsSauve.h"
 #include "pages/reglages/w_Penalite.h"
+#include "pages/saisie/w_Minute.h"
 #include "pages/saisie/w_RechercheMatch.h"
 #include "pages/saisie/w_Resultats.h"
 #include "pages/vues/w_ClassJoueur.h"
@@ -25,6 +26,7 @@ void EnregistrePages()
     // One line per page unit: each registers its own pages, cards and keywords.
     EnregistrePagesSaisie();
     EnregistrePagesRechercheMatch();
+    EnregistrePagesMinute();
     EnregistrePagesVues();
     EnregistrePagesClassJoueur();
     EnregistrePagesRecap();

@@ -104,9 +104,10 @@ void Tf_ClassJoueur::ExecuteFonction(const std::string& Nom, const TLignesParam&
     const TGardeChampionnat Garde(Params, Saison);
     if (Garde.Get() == nullptr)
         return;
-    const int Index = Cle == "classementjoueur" ? VuesClassement::GenreMotCleJoueur(LitParametre("Type", Params, ""),
-                                                                                     LitParametre("StatMatch", Params, ""))
-                                                : VuesClassement::GenreMotCleArbitre(LitParametre("Type", Params, ""));
+    const int Index =
+        Cle == "classementjoueur"
+            ? VuesClassement::GenreMotCleJoueur(LitParametre("Type", Params, ""), LitParametre("StatMatch", Params, ""))
+            : VuesClassement::GenreMotCleArbitre(LitParametre("Type", Params, ""));
     TModeleGrille Grille;
     Grille.SetFixedCols(0);
     if (Cle == "classementjoueur")

@@ -56,10 +56,9 @@ void RemplitTables(const TSaison& Saison, const TDonneesChampionnat& Champ, int 
     if (Mode == VuesSeries::ModeParticularites)
         VuesSeries::AfficheParticularites(Saison, Champ, Lieu, VuesSeries::Toutes, E);
     else
-        VuesSeries::AfficheSeries(Saison, Champ, Lieu, VuesSeries::Toutes,
-                                  Mode == VuesSeries::ModeEnCours ? VuesSeries::SeriesEnCours
-                                                                  : VuesSeries::SeriesMeilleures,
-                                  E);
+        VuesSeries::AfficheSeries(
+            Saison, Champ, Lieu, VuesSeries::Toutes,
+            Mode == VuesSeries::ModeEnCours ? VuesSeries::SeriesEnCours : VuesSeries::SeriesMeilleures, E);
 }
 
 } // namespace
@@ -226,8 +225,7 @@ void Tf_Statistique::Classementcomplet1Click()
     else
         VuesSeries::AfficheSeries(*Saison, *Champ, Lieu(), Table,
                                   TagPopup < 20 ? VuesSeries::SeriesEnCours : VuesSeries::SeriesMeilleures, Cible);
-    Agrandissement.setWindowTitle(
-        QString::fromStdString(Traduit(VuesSeries::TexteAgrandissement(TagPopup))));
+    Agrandissement.setWindowTitle(QString::fromStdString(Traduit(VuesSeries::TexteAgrandissement(TagPopup))));
     Agrandissement.resize(Grille->LargeurContenu() + 4, Champ->GetNbEquipe() * 20 + 40);
     Dialogues().ExecuteModal(Agrandissement);
 }
