@@ -12,6 +12,7 @@
 #include "pages/saisie/w_Resultats.h"
 #include "pages/vues/w_ClassJoueur.h"
 #include "pages/vues/w_Classement.h"
+#include "pages/vues/w_DiversStat.h"
 #include "pages/vues/w_InfoGeneral.h"
 #include "pages/vues/w_Statistique.h"
 #include "pages/vues/w_recap.h"
@@ -32,6 +33,7 @@ void EnregistrePages()
     EnregistrePagesRecap();
     EnregistrePagesStatistique();
     EnregistrePagesInfoGeneral();
+    EnregistrePagesDiversStat();
     EnregistrePagesOptions();
     EnregistrePagesComposeur();
     EnregistrePagesReglages();
