@@ -19,10 +19,10 @@
 #include "pages/saisie/w_Resultats.h"
 #include "pages/vues/w_ClassJoueur.h"
 #include "pages/vues/w_Classement.h"
+#include "pages/vues/w_Comparaison.h"
 #include "pages/vues/w_DiversStat.h"
 #include "pages/vues/w_InfoGeneral.h"
 #include "pages/vues/w_Statistique.h"
-#include "pages/vues/w_Comparaison.h"
 #include "pages/vues/w_recap.h"
 
 void EnregistrePages()
