@@ -456,7 +456,11 @@ TEST_F(FicheJoueurTest, PhotoDuJoueur)
 TEST_F(FicheJoueurTest, AideEtHauteurDesOnglets)
 {
     testsupport::TBureauEnregistre Bureau;
-    SetDossierAideFiches("/aide/fr/");
+    // The help page must exist: a missing one is said in a message, not opened.
+    testsupport::TempDir Aide;
+    std::filesystem::create_directories(Aide / "html");
+    testsupport::WriteWholeFile(Aide / "html/menueff.htm", "<html></html>");
+    SetDossierAideFiches(Aide.str());
     TJoueur* J = Joueur(1);
     Ouvre(J, 0x30000, [](Tf_FicheJoueur& F) {
         EXPECT_EQ(F.b_aide->text().toStdString(), Traduit(787));
@@ -470,7 +474,7 @@ TEST_F(FicheJoueurTest, AideEtHauteurDesOnglets)
     });
     SetDossierAideFiches("");
     ASSERT_EQ(Bureau.Urls.size(), 1u);
-    EXPECT_NE(Bureau.Urls[0].find("/aide/fr/html/menueff.htm"), std::string::npos) << Bureau.Urls[0];
+    EXPECT_NE(Bureau.Urls[0].find("html/menueff.htm"), std::string::npos) << Bureau.Urls[0];
 }
 
 TEST_F(FicheJoueurTest, DateDeNaissanceAQuatreChiffres)
