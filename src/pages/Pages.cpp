@@ -13,6 +13,7 @@
 #include "pages/vues/w_ClassJoueur.h"
 #include "pages/vues/w_Classement.h"
 #include "pages/vues/w_Comparaison.h"
+#include "pages/vues/w_Statistique.h"
 #include "pages/vues/w_recap.h"
 
 void EnregistrePages()
@@ -30,6 +31,7 @@ void EnregistrePages()
     EnregistrePagesClassJoueur();
     EnregistrePagesRecap();
     EnregistrePagesComparaison();
+    EnregistrePagesStatistique();
     EnregistrePagesOptions();
     EnregistrePagesComposeur();
     EnregistrePagesReglages();
