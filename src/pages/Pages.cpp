@@ -47,6 +47,8 @@ void EnregistrePages()
     EnregistrePagesComparaison();
     EnregistrePagesInfoGeneral();
     EnregistrePagesDiversStat();
+    EnregistrePagesComparaison();
+    EnregistrePagesStatistique();
     EnregistrePagesOptions();
     EnregistrePagesOptionsChampionnat();
     EnregistrePagesComposeur();

@@ -31,6 +31,11 @@ std::unique_ptr<TSaisonFootball> CreeSaisonComplete();
 // pairings and no score, dated 7 and 14 September 2024.
 std::unique_ptr<TSaisonFootball> CreeLigueQuatreEquipes();
 
+// Teams A, B, C and D (ids and positions 0-3) in a league of `nbJour` days of
+// two matches at 3/1/0 points, with nothing scheduled: the season's current
+// championship.
+std::unique_ptr<TSaisonFootball> CreeLigueABCD(int nbJour);
+
 // The four-team league as a championship of that division and code, its teams
 // named prefix + 0..3.
 std::unique_ptr<TSaisonFootball> CreeLigueDivision(int division, int code, const std::string& prefixe);
