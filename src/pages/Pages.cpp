@@ -16,6 +16,7 @@
 #include "pages/saisie/w_Resultats.h"
 #include "pages/vues/w_ClassJoueur.h"
 #include "pages/vues/w_Classement.h"
+#include "pages/vues/w_StatEquipe.h"
 #include "pages/vues/w_Statistique.h"
 #include "pages/vues/w_recap.h"
 
@@ -38,6 +39,7 @@ void EnregistrePages()
     EnregistrePagesClassJoueur();
     EnregistrePagesRecap();
     EnregistrePagesStatistique();
+    EnregistrePagesStatEquipe();
     EnregistrePagesOptions();
     EnregistrePagesComposeur();
     EnregistrePagesReglages();
