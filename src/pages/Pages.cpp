@@ -22,6 +22,7 @@
 #include "pages/vues/w_Comparaison.h"
 #include "pages/vues/w_DiversStat.h"
 #include "pages/vues/w_InfoGeneral.h"
+#include "pages/vues/w_StatEquipe.h"
 #include "pages/vues/w_Statistique.h"
 #include "pages/vues/w_recap.h"
 
@@ -49,6 +50,7 @@ void EnregistrePages()
     EnregistrePagesDiversStat();
     EnregistrePagesComparaison();
     EnregistrePagesStatistique();
+    EnregistrePagesStatEquipe();
     EnregistrePagesOptions();
     EnregistrePagesOptionsChampionnat();
     EnregistrePagesComposeur();

@@ -1,0 +1,122 @@
+#pragma once
+
+// What the team statistics page shows of one team of a championship,
+// computed without any widget so that the page, its HTML rendering and the
+// tests share one road: the route walk (match lines, the four charts, points
+// per opponent, attendance, biggest scores), the standings figures with the
+// series report, the goals by time and the score-evolution texts.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TDonneesChampionnat;
+class TContexteSaison;
+
+namespace StatEquipe {
+
+using TColor = uint32_t; // $00BBGGRR
+
+// Result check boxes: a result whose box is unchecked gets no line and no bar.
+struct TFiltreResultats {
+    bool Victoires = true;
+    bool Nuls = true;
+    bool Defaites = true;
+};
+
+// A clickable match line: Tag = match + 1 + (day shl 8), the navigation
+// parameter of the scorers sheet.
+struct TLigneMatch {
+    std::string Texte;
+    int Tag = 0;
+    TColor Couleur = 0;
+};
+
+// A chart point with the colours of its bar (both 0: the series' colour).
+struct TPointGraphe {
+    int X = 0;
+    int Y = 0;
+    TColor Couleur1 = 0;
+    TColor Couleur2 = 0;
+};
+
+// A biggest-score record: own and opponent goals, -1 while never set.
+struct TRecordScore {
+    int Pour = -1;
+    int Contre = -1;
+    int Jour = 0;
+    uint16_t Equipe = 65535;
+    uint16_t Adversaire = 65535;
+    bool Fixe() const { return Pour >= 0; }
+};
+
+enum : int { RecordDomPour = 0, RecordDomContre = 1, RecordExtPour = 2, RecordExtContre = 3 };
+
+struct TParcours {
+    bool SansLieu = false; // neutral grounds: everything is "home"
+    std::vector<TLigneMatch> Domicile, Exterieur;
+
+    // Point counts of the charts (form and result, score, attendance).
+    int NbPointsForme = 0;
+    int NbPointsScore = 0;
+    int NbPointsSpect = 0;
+    std::vector<TPointGraphe> Forme;    // X, form value (point 0 at 40)
+    std::vector<TPointGraphe> Resultat; // bars at 3 win, 2 draw, 1 defeat
+    std::vector<TPointGraphe> Score;    // 3X-3 gap, 3X-2 own goals, 3X-1 opponent goals
+    std::vector<TPointGraphe> SpectDomicile, SpectExterieur, SpectAdversaire;
+
+    // Per opponent position.
+    std::vector<int> PointsPris;
+    std::vector<int> MatchsContre;
+
+    int SommeSpect = 0, NbSpect = 0, MaxSpect = 0, MinSpect = 999999;
+    std::array<TRecordScore, 4> Records{};
+};
+
+// The route walk of team position `equipe`. Points per opponent, records and
+// attendance figures count every played match whatever the filter.
+TParcours CalculeParcours(const TDonneesChampionnat& Champ, const TContexteSaison& Saison, int Equipe,
+                          const TFiltreResultats& Filtre = {});
+
+// The attendance labels: average, maximum, minimum ("-" when none), total.
+struct TTextesSpect {
+    std::string Moyenne, Maximum, Minimum, Total;
+};
+TTextesSpect TextesSpectateurs(const TParcours& P);
+
+// A record's label: "key ( own-opponent : a - b )", "-" when never set.
+std::string TexteRecord(const TRecordScore& R, bool Marque, const TContexteSaison& Saison);
+
+// "points/maximum" against each opponent, in team order, the team itself left out:
+// (position, text) pairs.
+std::vector<std::pair<int, std::string>> PointsParAdversaire(const TDonneesChampionnat& Champ, const TParcours& P,
+                                                             int Equipe);
+
+// --- Standings tab ---
+struct TBoiteClassement {
+    std::string Place; // text 166 for the leader, else text 139 with the position
+    int Position = 0;
+    int Victoires = 0, Nuls = 0, Defaites = 0, Pour = 0, Contre = 0;
+    int RangAttaque = 0, RangDefense = 0;
+};
+struct TClassementEquipe {
+    std::array<TBoiteClassement, 3> Boites{}; // general, home, away
+    std::vector<std::string> Series;          // the series report's lines
+};
+TClassementEquipe RemplitClassement(const TDonneesChampionnat& Champ, const TContexteSaison& Saison, int Equipe);
+
+// --- Goals by time ---
+using TTranches = std::array<int, 22>; // slice i: minutes 5i to 5i+4
+TTranches CompteButsMarques(const TDonneesChampionnat& Champ, uint16_t Id);
+TTranches CompteButsEncaisses(const TDonneesChampionnat& Champ, uint16_t Id);
+// Band i (1 to 7): quarters of an hour, slices 3i-3 to 3i-1 added.
+int QuartHeure(const TTranches& T, int Bande);
+
+// --- Score evolution (venue 1 all, 2 home, 3 away) ---
+std::array<std::string, 26> RemplitEvolutionScore(const TDonneesChampionnat& Champ, const TContexteSaison& Saison,
+                                                  uint16_t Id, int Lieu);
+// count x 100 / total at 3 significant digits and 2 decimals, with "%".
+std::string Pourcentage(int Nombre, int Total);
+
+} // namespace StatEquipe

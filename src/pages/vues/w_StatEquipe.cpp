@@ -1,0 +1,678 @@
+#include "pages/vues/w_StatEquipe.h"
+
+#include "base/ServiceMessage.h"
+#include "base/oTraducteur.h"
+#include "controls/BoutonCoche.h"
+#include "controls/CanevasQt.h"
+#include "controls/ColorStringGrid.h"
+#include "controls/Graphe.h"
+#include "controls/HotLabel.h"
+#include "controls/ImageFond.h"
+#include "controls/OwnerPageControl.h"
+#include "files/TraiteurFichier.h"
+#include "model/Championnat.h"
+#include "model/SaisonFoot.h"
+#include "pagebase/Commande.h"
+
+#include <QContextMenuEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace SE = StatEquipe;
+
+namespace {
+
+QString Q(const std::string& S)
+{
+    return QString::fromStdString(S);
+}
+
+std::string TexteOu(int Id, const char* Defaut)
+{
+    std::string T = Traduit(Id);
+    return T.empty() ? std::string(Defaut) : T;
+}
+
+QColor Couleur(TColor C)
+{
+    return QColor(static_cast<int>(C & 0xFF), static_cast<int>((C >> 8) & 0xFF), static_cast<int>((C >> 16) & 0xFF));
+}
+
+QLabel* NouveauLabel(QWidget* Parent, const std::string& Texte = {})
+{
+    auto* L = new QLabel(Q(Texte), Parent);
+    L->setWordWrap(true);
+    return L;
+}
+
+constexpr std::array<int, 9> TextesOnglets{683, 684, 685, 686, 687, 688, 961, 979, 1007};
+constexpr std::array<const char*, 9> DefautsOnglets{
+    "Parcours", "Statistiques", "Détail des buts", "Joueurs", "Affluence", "Composition", "", "", ""};
+
+// The match lines' panel: a dark ground under the coloured lines.
+QWidget* PanneauListe(QWidget* Parent, QWidget*& Contenu, const std::string& Titre)
+{
+    auto* Boite = new QWidget(Parent);
+    auto* V = new QVBoxLayout(Boite);
+    V->setContentsMargins(0, 0, 0, 0);
+    auto* T = NouveauLabel(Boite, Titre);
+    T->setStyleSheet("font-weight: bold");
+    V->addWidget(T);
+    auto* Defile = new QScrollArea(Boite);
+    Contenu = new QWidget;
+    Contenu->setAutoFillBackground(true);
+    QPalette P = Contenu->palette();
+    P.setColor(QPalette::Window, QColor(0x20, 0x30, 0x60));
+    Contenu->setPalette(P);
+    Defile->setWidget(Contenu);
+    Defile->setWidgetResizable(false);
+    V->addWidget(Defile, 1);
+    return Boite;
+}
+
+void PrepareBarres(TGraphBarre& G, int NbX, double Echelle, int Graduation)
+{
+    G.SetNbCourbes(1);
+    G.VideCourbes();
+    G.SetNbPointX(NbX);
+    G.SetEchelleX(Echelle);
+    G.SetEspaceGraduerX(Graduation);
+    G.SetAutoGraduationX(false);
+    G.SetGrille(false);
+}
+
+} // namespace
+
+Tf_StatEquipe::Tf_StatEquipe(QWidget* parent) : TFootForm(parent)
+{
+    setToolTip(Q(Traduit(1302)));
+    auto* Principal = new QVBoxLayout(this);
+    Principal->setContentsMargins(4, 4, 4, 4);
+    auto* Entete = new QHBoxLayout;
+    Logo = new TLogo(this);
+    Logo->setFixedSize(48, 48);
+    Label14 = new QLabel(this);
+    QFont F = Label14->font();
+    F.setPointSize(16);
+    F.setBold(true);
+    Label14->setFont(F);
+    Entete->addWidget(Logo);
+    Entete->addWidget(Label14, 1);
+    Principal->addLayout(Entete);
+
+    tab4 = new TOwnerPageControl(this);
+    Principal->addWidget(tab4, 1);
+    for (size_t N = 0; N < Onglets.size(); ++N) {
+        Onglets[N] = new QWidget;
+        tab4->addTab(Onglets[N], Q(TexteOu(TextesOnglets[N], DefautsOnglets[N])));
+    }
+    connect(tab4, &QTabWidget::currentChanged, this, [this](int I) {
+        Onglet = I + 1;
+        if (Onglet == 3)
+            Status(Traduit(b_ChangeBut->property("Tag").toInt() == 1 ? 135 : 136));
+        else if (Saison != nullptr)
+            Status(TraduitFmt(134, {Saison->GetNomEquipeChamp(Equipe)}));
+        if (Principale != nullptr)
+            Principale->AfficheCommandeImprimer();
+    });
+
+    // Route tab: result boxes, the two match lists and the biggest scores.
+    {
+        auto* G = new QGridLayout(Onglets[0]);
+        auto* Cases = new QHBoxLayout;
+        CCVict = new TCarreCoche(Onglets[0]);
+        CCNul = new TCarreCoche(Onglets[0]);
+        CCDef = new TCarreCoche(Onglets[0]);
+        const std::array<std::pair<TCarreCoche*, int>, 3> Boites{{{CCVict, 852}, {CCNul, 853}, {CCDef, 854}}};
+        for (auto [Case, Texte] : Boites) {
+            Case->SetCaption(TexteOu(Texte, ""));
+            Case->SetChecked(true);
+            Case->setMinimumHeight(20);
+            Case->setMinimumWidth(110);
+            Case->OnClick = [this] { GraphParcours(); };
+            Cases->addWidget(Case);
+        }
+        Cases->addStretch(1);
+        G->addLayout(Cases, 0, 0, 1, 2);
+        G->addWidget(PanneauListe(Onglets[0], mdomicile, Traduit(64)), 1, 0);
+        pexterieur = PanneauListe(Onglets[0], mexterieur, Traduit(65));
+        G->addWidget(pexterieur, 1, 1);
+        G->setRowStretch(1, 1);
+        for (int I = 0; I < 4; ++I) {
+            auto* Titre = NouveauLabel(Onglets[0], Traduit(I % 2 == 0 ? 610 : 611));
+            LabelsRecord[static_cast<size_t>(I)] = NouveauLabel(Onglets[0], "-");
+            auto* Ligne = new QHBoxLayout;
+            Ligne->addWidget(Titre);
+            Ligne->addWidget(LabelsRecord[static_cast<size_t>(I)], 1);
+            G->addLayout(Ligne, 2 + I % 2, I / 2);
+        }
+    }
+
+    // Standings tab: three boxes, the series report and three charts.
+    {
+        auto* G = new QGridLayout(Onglets[1]);
+        const std::array<std::pair<int, int>, 3> Liens{{{855, 40}, {759, 41}, {763, 42}}};
+        for (size_t I = 0; I < 3; ++I) {
+            auto* Lien = new THotLabel(Q(Traduit(Liens[I].first)), Onglets[1]);
+            const std::string Mot = I == 0 ? std::string() : Traduit(I == 1 ? 164 : 165);
+            Lien->setToolTip(Q(TraduitFmt(1304, {Mot})));
+            const int Code = Liens[I].second;
+            Lien->OnClick = [this, Code] { Navigue(Code, 0); };
+            LiensClassement[I] = Lien;
+            BoitesClassement[I] = NouveauLabel(Onglets[1]);
+            auto* Boite = new QVBoxLayout;
+            Boite->addWidget(Lien);
+            Boite->addWidget(BoitesClassement[I], 1);
+            G->addLayout(Boite, static_cast<int>(I), 0);
+        }
+        Editserie = NouveauLabel(Onglets[1]);
+        Editserie->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+        G->addWidget(Editserie, 3, 0);
+        Graph2 = new TGraphLigne(Onglets[1]);
+        Graph3 = new TGraphBarre(Onglets[1]);
+        Graph4 = new TGraphBarre(Onglets[1]);
+        Graph3->LegendeRemplaceY().SetLegende(1, "D");
+        Graph3->LegendeRemplaceY().SetLegende(2, "N");
+        Graph3->LegendeRemplaceY().SetLegende(3, "V");
+        G->addWidget(Graph2, 0, 1);
+        G->addWidget(Graph3, 1, 1);
+        G->addWidget(Graph4, 2, 1, 2, 1);
+        G->setColumnStretch(0, 2);
+        G->setColumnStretch(1, 3);
+    }
+
+    // Goals by time.
+    {
+        auto* V = new QVBoxLayout(Onglets[2]);
+        b_ChangeBut = new TBouton(Onglets[2]);
+        b_ChangeBut->setFixedSize(160, 24);
+        b_ChangeBut->OnClick = [this] { b_ChangeButClick(); };
+        V->addWidget(b_ChangeBut, 0, Qt::AlignRight);
+        GraphBarre1 = new TGraphBarre(Onglets[2]);
+        GraphBarre2 = new TGraphBarre(Onglets[2]);
+        for (TGraphBarre* B : {GraphBarre1, GraphBarre2}) {
+            B->SetLegendeX(TexteOu(92, "Minute"));
+            B->SetLegendeY(TexteOu(818, "Nombre de buts"));
+            V->addWidget(B, 1);
+        }
+    }
+
+    // Attendance.
+    {
+        auto* G = new QGridLayout(Onglets[4]);
+        GraphSpect = new TGraphLigne(Onglets[4]);
+        GraphSpect->SetLegendeY(Traduit(860));
+        G->addWidget(GraphSpect, 0, 0, 1, 8);
+        G->setRowStretch(0, 1);
+        const std::array<int, 4> Titres{606, 608, 607, 609};
+        for (size_t I = 0; I < 4; ++I) {
+            G->addWidget(NouveauLabel(Onglets[4], Traduit(Titres[I])), 1, static_cast<int>(2 * I));
+            LabelsSpect[I] = NouveauLabel(Onglets[4], "-");
+            G->addWidget(LabelsSpect[I], 1, static_cast<int>(2 * I + 1));
+        }
+    }
+
+    // Score evolution.
+    {
+        auto* V = new QVBoxLayout(Onglets[6]);
+        auto* Lieux = new QHBoxLayout;
+        rc_General = new TRondCoche(Onglets[6]);
+        rc_Domicile = new TRondCoche(Onglets[6]);
+        rc_Exterieur = new TRondCoche(Onglets[6]);
+        const std::array<std::pair<TRondCoche*, int>, 3> Ronds{
+            {{rc_General, 213}, {rc_Domicile, 164}, {rc_Exterieur, 165}}};
+        for (auto [Rond, Texte] : Ronds) {
+            Rond->SetCaption(Traduit(Texte));
+            Rond->setMinimumSize(130, 20);
+            Rond->OnClick = [this] { RemplitEvolution(); };
+            Lieux->addWidget(Rond);
+        }
+        Lieux->addStretch(1);
+        rc_General->SetChecked(true);
+        V->addLayout(Lieux);
+        auto* Grille = new QGridLayout;
+        for (size_t E = 0; E < LabelsEvolution.size(); ++E) {
+            if (E >= 12 && E < 16)
+                continue;
+            auto* L = NouveauLabel(Onglets[6]);
+            const size_t Bloc = E < 12 ? E / 4 : (E < 24 ? 3 + (E - 16) / 4 : 5);
+            const bool Titre = (E < 24 && E % 4 == 0) || E >= 24;
+            if (Titre)
+                L->setStyleSheet("font-weight: bold");
+            LabelsEvolution[E] = L;
+            Grille->addWidget(L, static_cast<int>(E < 24 ? E % 4 : E - 24) + static_cast<int>(Bloc / 2) * 5,
+                              static_cast<int>(Bloc % 2));
+        }
+        V->addLayout(Grille);
+        V->addStretch(1);
+    }
+
+    // Points per opponent.
+    {
+        auto* V = new QVBoxLayout(Onglets[7]);
+        sg_PointPris = new TColorStringGrid(Onglets[7]);
+        sg_PointPris->SetColCount(2);
+        sg_PointPris->SetFixedCols(0);
+        sg_PointPris->SetLargeurColonne(0, 200);
+        sg_PointPris->SetLargeurColonne(1, 60);
+        V->addWidget(sg_PointPris, 1);
+    }
+
+    PopupMenu1 = new QMenu(this);
+    connect(PopupMenu1->addAction(Q(TexteOu(861, "Changer d'équipe"))), &QAction::triggered, this,
+            [this] { Changerdequipe1Click(); });
+}
+
+Tf_StatEquipe::~Tf_StatEquipe() = default;
+
+void Tf_StatEquipe::Status(const std::string& Texte)
+{
+    if (Principale != nullptr)
+        if (TBarreEtat* Barre = Principale->GetBarreEtat())
+            Barre->SetTextePanneau(1, Texte);
+}
+
+void Tf_StatEquipe::SetEquipe(int Position)
+{
+    Equipe = Position;
+    if (Saison == nullptr)
+        return;
+    Label14->setText(Q(Saison->GetNomEquipeChamp(Position)));
+    const TDonneesChampionnat* Champ = Saison->GetChampCourant();
+    ChargeLogo(Champ != nullptr ? Saison->GetLogoEquipe(Champ->GetEquipe(Position)) : 0);
+}
+
+void Tf_StatEquipe::ChargeLogo(int Numero)
+{
+    if (Numero < 1) {
+        Logo->SetImage(nullptr);
+        return;
+    }
+    Logo->ChargeFichier(AppDir + "blasons/" + std::to_string(Numero) + ".png");
+}
+
+void Tf_StatEquipe::AfficheOnglet(int N)
+{
+    if (N < 1 || N > NbOnglets)
+        return;
+    tab4->setCurrentIndex(N - 1);
+    Onglet = N;
+}
+
+int Tf_StatEquipe::Lieu() const
+{
+    if (rc_General->Checked())
+        return 1;
+    return rc_Domicile->Checked() ? 2 : 3;
+}
+
+void Tf_StatEquipe::SetLieu(int Lieu)
+{
+    TRondCoche* Rond = Lieu == 2 ? rc_Domicile : (Lieu == 3 ? rc_Exterieur : rc_General);
+    for (TRondCoche* R : {rc_General, rc_Domicile, rc_Exterieur})
+        R->SetChecked(R == Rond);
+}
+
+void Tf_StatEquipe::Rafraichir()
+{
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ == nullptr || Equipe < 0 || Equipe >= Champ->GetNbEquipe())
+        return;
+    Onglets[1]->setEnabled(!Champ->EstCoupe());
+    SansLieu = (Champ->GetOption(11) & 2) != 0;
+    pexterieur->setVisible(!SansLieu);
+    for (size_t I = 1; I < 3; ++I) {
+        LiensClassement[I]->setVisible(!SansLieu);
+        BoitesClassement[I]->setVisible(!SansLieu);
+    }
+    for (TRondCoche* R : {rc_General, rc_Domicile, rc_Exterieur})
+        R->setVisible(!SansLieu);
+    if (Onglet != 3)
+        Status(TraduitFmt(134, {Saison->GetNomEquipeChamp(Equipe)}));
+    GraphParcours();
+    RemplitClassement();
+    RemplitEvolution();
+    AfficheButsMarques();
+}
+
+void Tf_StatEquipe::GraphParcours()
+{
+    for (THotLabel* L : LignesMatch)
+        delete L;
+    LignesMatch.clear();
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ == nullptr || Equipe < 0 || Equipe >= Champ->GetNbEquipe())
+        return;
+    const SE::TParcours P =
+        SE::CalculeParcours(*Champ, *Saison, Equipe, {CCVict->Checked(), CCNul->Checked(), CCDef->Checked()});
+
+    for (auto [Liste, Lignes] : {std::pair{mdomicile, &P.Domicile}, std::pair{mexterieur, &P.Exterieur}}) {
+        int Largeur = 100;
+        int N = 0;
+        for (const SE::TLigneMatch& Ligne : *Lignes) {
+            auto* L = new THotLabel(Q(Ligne.Texte), Liste);
+            L->setProperty("Tag", Ligne.Tag);
+            QFont F = L->font();
+            F.setBold(true);
+            L->setFont(F);
+            QPalette Pal = L->palette();
+            Pal.setColor(QPalette::WindowText, Couleur(Ligne.Couleur));
+            L->setPalette(Pal);
+            L->adjustSize();
+            L->move(10, 20 * N + 10);
+            const int Tag = Ligne.Tag;
+            L->OnClick = [this, Tag] { Navigue(Commande::Buteurs, Tag); };
+            L->show();
+            Largeur = std::max(Largeur, L->width() + 20);
+            LignesMatch.push_back(L);
+            ++N;
+        }
+        Liste->resize(Largeur, 20 * N + 20);
+    }
+
+    const SE::TTextesSpect S = SE::TextesSpectateurs(P);
+    for (int I = 0; I < 4; ++I)
+        LabelsRecord[static_cast<size_t>(I)]->setText(
+            Q(SE::TexteRecord(P.Records[static_cast<size_t>(I)], I % 2 == 0, *Saison)));
+
+    // Form, result and score charts.
+    Graph2->SetNbCourbes(1);
+    Graph2->VideCourbes();
+    Graph2->SetNbPointY(80);
+    Graph2->SetCouleurCourbe(0, 0xFFFF00);
+    Graph2->SetNbPointX(P.NbPointsForme);
+    for (const SE::TPointGraphe& Pt : P.Forme)
+        Graph2->SetPoint(0, Pt.X, Pt.Y);
+    PrepareBarres(*Graph3, P.NbPointsForme, 1.0, 1);
+    Graph3->SetNbPointY(3);
+    for (const SE::TPointGraphe& Pt : P.Resultat)
+        Graph3->SetPoint(0, Pt.X, Pt.Y), Graph3->SetCouleursPoint(0, Pt.X, {Pt.Couleur1, Pt.Couleur2});
+    PrepareBarres(*Graph4, P.NbPointsScore, 3.0, 3);
+    for (const SE::TPointGraphe& Pt : P.Score)
+        if (Pt.Couleur1 != 0)
+            Graph4->SetPoint(0, Pt.X, Pt.Y), Graph4->SetCouleursPoint(0, Pt.X, {Pt.Couleur1, Pt.Couleur2});
+        else
+            Graph4->SetPoint(0, Pt.X, Pt.Y);
+
+    // Attendance chart: home, away and the opponents (never drawn).
+    GraphSpect->SetNbCourbes(3);
+    GraphSpect->VideCourbes();
+    GraphSpect->SetNbPointY(10);
+    GraphSpect->SetNbPointX(P.NbPointsSpect);
+    GraphSpect->SetCouleurCourbe(0, 0xFF);
+    GraphSpect->SetCouleurCourbe(1, 0xFFFF00);
+    GraphSpect->SetCourbeVisible(1, !SansLieu);
+    GraphSpect->SetCourbeVisible(2, false);
+    for (const SE::TPointGraphe& Pt : P.SpectDomicile)
+        GraphSpect->SetPoint(0, Pt.X, Pt.Y);
+    for (const SE::TPointGraphe& Pt : P.SpectExterieur)
+        GraphSpect->SetPoint(1, Pt.X, Pt.Y);
+    for (const SE::TPointGraphe& Pt : P.SpectAdversaire)
+        GraphSpect->SetPoint(2, Pt.X, Pt.Y);
+    LabelsSpect[0]->setText(Q(S.Moyenne));
+    LabelsSpect[1]->setText(Q(S.Maximum));
+    LabelsSpect[2]->setText(Q(S.Minimum));
+    LabelsSpect[3]->setText(Q(S.Total));
+
+    // Points per opponent.
+    const auto Points = SE::PointsParAdversaire(*Champ, P, Equipe);
+    sg_PointPris->SetRowCount(static_cast<int>(Points.size()) + 1);
+    sg_PointPris->SetFixedRows(1);
+    sg_PointPris->SetTexte(0, 0, Traduit(176));
+    sg_PointPris->SetTexte(1, 0, Traduit(219));
+    for (int C = 0; C < 2; ++C) {
+        sg_PointPris->SetCouleurFond(C, 0, 0xB4FF64);
+        sg_PointPris->SetCouleurTexte(C, 0, 0);
+    }
+    int Ligne = 1;
+    for (const auto& [Adversaire, Texte] : Points) {
+        TColor Fond = 0xFFFFFF;
+        CouleurLigne(Ligne, Fond);
+        sg_PointPris->SetTexte(0, Ligne, Saison->GetNomEquipeChamp(Adversaire));
+        sg_PointPris->SetTexte(1, Ligne, Texte);
+        sg_PointPris->SetAlignementH(1, Ligne, 2);
+        sg_PointPris->SetCouleurLigne(Ligne, Fond);
+        ++Ligne;
+    }
+    sg_PointPris->update();
+}
+
+void Tf_StatEquipe::RemplitClassement()
+{
+    const TDonneesChampionnat* Champ = Saison->GetChampCourant();
+    const SE::TClassementEquipe C = SE::RemplitClassement(*Champ, *Saison, Equipe);
+    for (size_t I = 0; I < 3; ++I) {
+        const SE::TBoiteClassement& B = C.Boites[I];
+        const std::string Texte = Traduit(856) + " : " + B.Place + "\n" + Traduit(852) + " : " +
+                                  std::to_string(B.Victoires) + "\n" + Traduit(853) + " : " + std::to_string(B.Nuls) +
+                                  "\n" + Traduit(854) + " : " + std::to_string(B.Defaites) + "\n" +
+                                  Traduit(I == 0 ? 1108 : 857) + " : " + std::to_string(B.Pour) + " (" +
+                                  std::to_string(B.RangAttaque) + ")\n" + Traduit(I == 0 ? 1109 : 858) + " : " +
+                                  std::to_string(B.Contre) + " (" + std::to_string(B.RangDefense) + ")";
+        BoitesClassement[I]->setText(Q(Texte));
+    }
+    std::string Series;
+    for (const std::string& L : C.Series)
+        Series += L + "\n";
+    Editserie->setText(Q(Series));
+}
+
+void Tf_StatEquipe::RemplitEvolution()
+{
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ == nullptr || Equipe < 0 || Equipe >= Champ->GetNbEquipe())
+        return;
+    AfficheEvolutionScore(
+        SE::RemplitEvolutionScore(*Champ, *Saison, static_cast<uint16_t>(Champ->GetEquipe(Equipe)), Lieu()));
+}
+
+void Tf_StatEquipe::AfficheEvolutionScore(const std::array<std::string, 26>& Textes)
+{
+    for (size_t E = 0; E < Textes.size(); ++E)
+        if (LabelsEvolution[E] != nullptr)
+            LabelsEvolution[E]->setText(Q(Textes[E]));
+}
+
+void Tf_StatEquipe::AfficheGrapheRepartition(TGraphBarre& Quart, TGraphBarre& Tranches, const SE::TTranches& T)
+{
+    const TCouleurs Defaut{0x80FFFF, 0x1C8DFF};
+    PrepareBarres(Quart, 7, 1.0 / 15, 15);
+    for (int I = 1; I <= 7; ++I)
+        Quart.SetPoint(0, I, SE::QuartHeure(T, I)), Quart.SetCouleursPoint(0, I, Defaut);
+    PrepareBarres(Tranches, 19, 1.0 / 5, 5);
+    for (int I = 1; I <= 19; ++I)
+        Tranches.SetPoint(0, I, T[static_cast<size_t>(I - 1)]), Tranches.SetCouleursPoint(0, I, Defaut);
+}
+
+void Tf_StatEquipe::AfficheButsMarques()
+{
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ == nullptr)
+        return;
+    AfficheGrapheRepartition(*GraphBarre1, *GraphBarre2,
+                             SE::CompteButsMarques(*Champ, static_cast<uint16_t>(Champ->GetEquipe(Equipe))));
+    Status(Traduit(135));
+    b_ChangeBut->SetCaption(Traduit(49));
+    b_ChangeBut->setProperty("Tag", 1);
+}
+
+void Tf_StatEquipe::AfficheButsEncaisses()
+{
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ == nullptr)
+        return;
+    AfficheGrapheRepartition(*GraphBarre1, *GraphBarre2,
+                             SE::CompteButsEncaisses(*Champ, static_cast<uint16_t>(Champ->GetEquipe(Equipe))));
+    Status(Traduit(136));
+    b_ChangeBut->SetCaption(Traduit(48));
+    b_ChangeBut->setProperty("Tag", 2);
+}
+
+void Tf_StatEquipe::b_ChangeButClick()
+{
+    if (b_ChangeBut->property("Tag").toInt() == 1)
+        AfficheButsEncaisses();
+    else
+        AfficheButsMarques();
+}
+
+void Tf_StatEquipe::Changerdequipe1Click()
+{
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ == nullptr)
+        return;
+    int Choix = Champ->GetOption(10);
+    if (!Tf_ChoixEquipe::Choisir(Saison, Traduit(17), 0, Choix, this))
+        return;
+    SetEquipe(Choix);
+    Status(TraduitFmt(134, {Saison->GetNomEquipeChamp(Equipe)}));
+    GraphParcours();
+    RemplitClassement();
+    RemplitEvolution();
+    AfficheButsMarques();
+    if (Principale != nullptr)
+        Principale->SetSelection(0, Equipe);
+}
+
+void Tf_StatEquipe::contextMenuEvent(QContextMenuEvent* event)
+{
+    PopupMenu1->popup(event->globalPos());
+}
+
+void Tf_StatEquipe::resizeEvent(QResizeEvent* event)
+{
+    TFootForm::resizeEvent(event);
+}
+
+bool Tf_StatEquipe::Imprimable() const
+{
+    const int N = tab4->currentIndex() + 1;
+    return N == 1 || N == 2 || N == 3 || N == 5 || N == 8;
+}
+
+void Tf_StatEquipe::Imprime()
+{
+    const int N = tab4->currentIndex() + 1;
+    if (N == 8) {
+        sg_PointPris->Imprime();
+        return;
+    }
+    ImprimeUnePage(N == 2, [this, N](QPainter& P, const QRect& Page, int /*Dpi*/) {
+        QFont F = font();
+        F.setPointSize(14);
+        P.setFont(F);
+        P.setPen(QPen(Qt::black, 1));
+        if (N == 1) {
+            const int Ligne = P.fontMetrics().height() * 3 / 2;
+            int Largeur = 0;
+            for (THotLabel* L : LignesMatch)
+                Largeur = std::max(Largeur, P.fontMetrics().horizontalAdvance(L->text()));
+            Largeur = Largeur * 11 / 10;
+            int Colonne = 0;
+            for (QWidget* Liste : {mdomicile, mexterieur}) {
+                if (Liste == mexterieur && SansLieu)
+                    break;
+                std::vector<THotLabel*> Lignes;
+                for (THotLabel* L : LignesMatch)
+                    if (L->parentWidget() == Liste)
+                        Lignes.push_back(L);
+                const int X = Page.left() + Colonne * (Largeur + 10);
+                P.drawRect(X, Page.top(), Largeur, static_cast<int>(Lignes.size() + 1) * Ligne);
+                P.drawText(X + 10, Page.top() + Ligne / 9 + P.fontMetrics().ascent(),
+                           Q(Traduit(Liste == mdomicile ? 64 : 65)));
+                P.drawLine(X, Page.top() + Ligne, X + Largeur, Page.top() + Ligne);
+                int Y = Page.top() + Ligne;
+                for (THotLabel* L : Lignes) {
+                    P.drawText(X + 10, Y + P.fontMetrics().ascent(), L->text());
+                    Y += Ligne;
+                }
+                ++Colonne;
+            }
+        } else if (N == 2) {
+            P.drawText(QRect(Page.left(), Page.top(), Page.width(), Page.height() / 12), Qt::AlignCenter,
+                       Label14->text());
+            const int Haut = Page.top() + Page.height() / 12;
+            const int H = (Page.bottom() - Haut) / 3;
+            for (int I = 0; I < 3; ++I)
+                if (!BoitesClassement[static_cast<size_t>(I)]->isHidden())
+                    P.drawText(QRect(Page.left(), Haut + I * H, Page.width() / 2, H), Qt::AlignLeft | Qt::AlignTop,
+                               BoitesClassement[static_cast<size_t>(I)]->text());
+            const int Q4 = Page.height() / 4;
+            const int X = Page.left() + Page.width() / 2;
+            Graph2->Imprime(QRect(X, Page.top(), Page.width() / 2, Q4), P);
+            Graph3->Imprime(QRect(X, Page.top() + Q4, Page.width() / 2, Q4), P);
+            P.drawText(QRect(X, Page.top() + 2 * Q4, Page.width() / 2, Q4), Qt::AlignLeft | Qt::AlignTop,
+                       Editserie->text());
+            Graph4->Imprime(QRect(X, Page.top() + 3 * Q4, Page.width() / 2, Q4), P);
+        } else if (N == 3) {
+            GraphBarre1->Imprime(QRect(Page.left(), Page.top(), Page.width(), Page.height() / 2), P);
+            GraphBarre2->Imprime(QRect(Page.left(), Page.top() + Page.height() / 2, Page.width(), Page.height() / 2),
+                                 P);
+        } else if (N == 5) {
+            GraphSpect->Imprime(QRect(Page.left(), Page.top(), Page.width(), Page.height() / 2), P);
+        }
+    });
+}
+
+void EnregistrePagesStatEquipe()
+{
+    using namespace Commande;
+    static const std::array<std::pair<int, int>, 9> Onglets{{{Commande::StatEquipe, 1},
+                                                             {StatEquipeStatistiques, 2},
+                                                             {StatEquipeResultats, 3},
+                                                             {StatEquipeButeurs, 4},
+                                                             {StatEquipeJoueurs, 5},
+                                                             {StatEquipeSeries, 6},
+                                                             {StatEquipeSituations, 7},
+                                                             {EvolutionClassement, 8},
+                                                             {StatEquipeAdversaires, 9}}};
+    for (auto [Code, Onglet] : Onglets)
+        EnregistreCommandePage(
+            Code, TCommandePage([Onglet](TPrincipale& Principale, int, int Param, int) -> TReponsePage {
+                TSaison* Saison = Principale.GetSaison();
+                const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+                if (Champ == nullptr)
+                    return TReponsePage::Aucun();
+                if (Champ->GetNbEquipe() == 0) {
+                    MessageUtil(Traduit(294), 4);
+                    return TReponsePage::Aucun();
+                }
+                int Equipe = Param < 0 ? -1 : (Param & 0xFFFFFF);
+                const int Lieu = Param < 0 ? 0 : (Param >> 24) & 0xFF;
+                if (Equipe >= Champ->GetNbEquipe())
+                    Equipe = -1;
+                auto* Montree = dynamic_cast<Tf_StatEquipe*>(Principale.GetPageCourante());
+                if (Montree == nullptr && Equipe < 0) {
+                    int Choix = Champ->GetOption(10);
+                    if (!Tf_ChoixEquipe::Choisir(Saison, Traduit(17), 0, Choix))
+                        return TReponsePage::Aucun();
+                    Equipe = Choix;
+                }
+                Tf_StatEquipe* Page = Montree;
+                if (Page == nullptr) {
+                    Page = dynamic_cast<Tf_StatEquipe*>(Principale.AfficheFenetre(ClassePage<Tf_StatEquipeEx>()));
+                    if (Page == nullptr)
+                        return TReponsePage::Aucun();
+                    Page->Saison = Saison;
+                    Page->Principale = &Principale;
+                    if (Lieu >= 1 && Lieu <= 3)
+                        Page->SetLieu(Lieu);
+                    Page->SetEquipe(Equipe);
+                    Page->Rafraichir();
+                } else if (Equipe >= 0 && Equipe != Page->GetEquipe()) {
+                    Page->SetEquipe(Equipe);
+                    Page->Rafraichir();
+                }
+                Page->AfficheOnglet(Onglet);
+                Principale.SetSelection(0, Page->GetEquipe());
+                Principale.AfficheCommandeImprimer();
+                return TReponsePage::Avec(Page->GetEquipe());
+            }));
+}

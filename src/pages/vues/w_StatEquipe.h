@@ -1,0 +1,116 @@
+#pragma once
+
+// The team statistics page: one team of the current championship on nine
+// tabs (route, standings figures and charts, goals by time, players,
+// attendance, line-ups, score evolution, points per opponent, club). What
+// the tabs show is computed by the engine's StatEquipe unit; this form only
+// lays it out.
+
+#include "engine/StatEquipe.h"
+#include "pagebase/DefType.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QMenu;
+class QScrollArea;
+class TBouton;
+class TCarreCoche;
+class TColorStringGrid;
+class TGraphBarre;
+class TGraphLigne;
+class THotLabel;
+class TLogo;
+class TOwnerPageControl;
+class TRondCoche;
+
+class Tf_StatEquipe : public TFootForm {
+    Q_OBJECT
+public:
+    enum : int { NbOnglets = 9 };
+
+    explicit Tf_StatEquipe(QWidget* parent = nullptr);
+    ~Tf_StatEquipe() override;
+
+    // The shown team (0-based position in the current championship).
+    void SetEquipe(int Position);
+    int GetEquipe() const { return Equipe; }
+    void ChargeLogo(int Numero);
+    void Rafraichir();
+    virtual void AfficheOnglet(int N);
+    int GetOnglet() const { return Onglet; }
+
+    // Goals by time.
+    virtual void AfficheButsMarques();
+    virtual void AfficheButsEncaisses();
+    void b_ChangeButClick();
+    static void AfficheGrapheRepartition(TGraphBarre& Quart, TGraphBarre& Tranches, const StatEquipe::TTranches& T);
+
+    // Score evolution: the venue of the checked box (1 all, 2 home, 3 away).
+    int Lieu() const;
+    void SetLieu(int Lieu);
+    void AfficheEvolutionScore(const std::array<std::string, 26>& Textes);
+
+    // "Changer d'équipe": the chooser, then the team's refill.
+    void Changerdequipe1Click();
+
+    void Imprime() override;
+    bool Imprimable() const override;
+
+    TOwnerPageControl* tab4;
+    std::array<QWidget*, NbOnglets> Onglets{};
+    QLabel* Label14;
+    TLogo* Logo;
+    TCarreCoche* CCVict;
+    TCarreCoche* CCNul;
+    TCarreCoche* CCDef;
+    QWidget* mdomicile;
+    QWidget* mexterieur;
+    QWidget* pexterieur;
+    std::vector<THotLabel*> LignesMatch;   // home list first, then away
+    std::array<QLabel*, 4> LabelsRecord{}; // Label65, Label67, Label69, Label71
+    std::array<QLabel*, 3> BoitesClassement{};
+    TGraphLigne* Graph2;
+    TGraphBarre* Graph3;
+    TGraphBarre* Graph4;
+    QLabel* Editserie;
+    TGraphBarre* GraphBarre1;
+    TGraphBarre* GraphBarre2;
+    TBouton* b_ChangeBut;
+    TGraphLigne* GraphSpect;
+    std::array<QLabel*, 4> LabelsSpect{}; // Label16, Label54, Label58, Label63
+    TRondCoche* rc_General;
+    TRondCoche* rc_Domicile;
+    TRondCoche* rc_Exterieur;
+    std::array<QLabel*, 26> LabelsEvolution{}; // entries 12-15 stay empty
+    TColorStringGrid* sg_PointPris;
+    QMenu* PopupMenu1;
+    // Label84, Label83, Label33: the standings pages 40, 41, 42.
+    std::array<THotLabel*, 3> LiensClassement{};
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void GraphParcours();
+    void RemplitClassement();
+    void RemplitEvolution();
+    void Status(const std::string& Texte);
+    void Dispose();
+
+    int Equipe = -1;
+    int Onglet = -1;
+    bool SansLieu = false;
+};
+
+// What the main window creates.
+class Tf_StatEquipeEx : public Tf_StatEquipe {
+    Q_OBJECT
+public:
+    using Tf_StatEquipe::Tf_StatEquipe;
+};
+
+void EnregistrePagesStatEquipe();

@@ -1,0 +1,105 @@
+// The team statistics page from the main window: the team chooser, the page
+// kept for another team, the history, the match lines' navigation, printing.
+
+#include "pages/vues/w_StatEquipe.h"
+
+#include "base/oTraducteur.h"
+#include "controls/BoutonCoche.h"
+#include "controls/HotLabel.h"
+#include "model/Championnat.h"
+#include "model/SaisonFoot.h"
+#include "model/infocomp.h"
+#include "platform/Dialogues.h"
+#include "shell/w_Principale.h"
+#include "support_ui/FenetreSurArchive.h"
+#include "support_ui/RenduPng.h"
+
+#include <QAction>
+#include <QLabel>
+#include <gtest/gtest.h>
+
+namespace {
+
+using StatEquipeRoute = testsupport::FenetreSurArchive;
+using testsupport::RendPng;
+using testsupport::TDialoguesScriptes;
+
+// Answers the team chooser with position `equipe`.
+void ChoisitEquipe(TDialoguesScriptes& Dialogues, int equipe)
+{
+    Dialogues.Repond([equipe](QDialog& d) {
+        auto& choix = dynamic_cast<Tf_ChoixEquipe&>(d);
+        for (size_t i = 0; i < choix.Cases.size(); ++i)
+            choix.Cases[i]->SetChecked(static_cast<int>(i) == equipe);
+        d.done(ResultatModal::Ok);
+    });
+}
+
+} // namespace
+
+TEST_F(StatEquipeRoute, ChooserKeptPageHistoryAndLinks)
+{
+    DemarreSurArchive();
+    if (HasFatalFailure())
+        return;
+    TSaison* Saison = Fenetre->GetSaison();
+    // The first day played: 2 - 1 in its first match.
+    TDonneesChampionnat* Champ = Saison->GetChampCourant();
+    Champ->GetMatch(1, 1)->SetScore(0, 2);
+    Champ->GetMatch(1, 1)->SetScore(1, 1);
+    Champ->JourneeJouee = 1;
+    const size_t Historique = Fenetre->GetPrecedents().size();
+
+    // Cancel in the chooser shows nothing and records nothing.
+    Dialogues.RepondResultat(ResultatModal::Annuler);
+    Fenetre->ExecuteCommande(121, -1);
+    EXPECT_EQ(dynamic_cast<Tf_StatEquipe*>(Fenetre->GetPageCourante()), nullptr);
+    EXPECT_EQ(Fenetre->GetPrecedents().size(), Historique);
+
+    ChoisitEquipe(Dialogues, 0);
+    ASSERT_TRUE(Fenetre->ExecuteCommande(121, -1));
+    auto* Page = dynamic_cast<Tf_StatEquipe*>(Fenetre->GetPageCourante());
+    ASSERT_NE(Page, nullptr);
+    EXPECT_EQ(Page->GetOnglet(), 1);
+    EXPECT_EQ(Page->GetEquipe(), 0);
+    EXPECT_EQ(Page->Label14->text().toStdString(), Saison->GetNomEquipeChamp(0));
+    ASSERT_FALSE(Page->LignesMatch.empty());
+    EXPECT_TRUE(Page->Imprimable());
+
+    // A match line asks for the scorers sheet with its tag.
+    int Code = 0, Param = 0;
+    Page->OnNavigation = [&](int c, int p, int) { Code = c, Param = p; };
+    THotLabel* Ligne = Page->LignesMatch.front();
+    Ligne->OnClick();
+    EXPECT_EQ(Code, 14);
+    EXPECT_EQ(Param, Ligne->property("Tag").toInt());
+
+    RendPng(*Page, "StatEquipe-parcours");
+    Page->AfficheOnglet(2);
+    RendPng(*Page, "StatEquipe-classement");
+
+    // Another team while the page is shown: the same page object, refreshed.
+    ASSERT_TRUE(Fenetre->ExecuteCommande(128, 1));
+    EXPECT_EQ(Fenetre->GetPageCourante(), Page);
+    EXPECT_EQ(Page->GetEquipe(), 1);
+    EXPECT_EQ(Page->GetOnglet(), 5);
+
+    // Back then forward: the same team without asking.
+    Fenetre->Precedent->trigger();
+    Fenetre->Suivant->trigger();
+    auto* Revue = dynamic_cast<Tf_StatEquipe*>(Fenetre->GetPageCourante());
+    ASSERT_NE(Revue, nullptr);
+    EXPECT_EQ(Revue->GetEquipe(), 1);
+}
+
+TEST_F(StatEquipeRoute, AChampionshipWithoutTeamsSaysSo)
+{
+    DemarreSurArchive();
+    if (HasFatalFailure())
+        return;
+    Fenetre->GetSaison()->GetChampCourant()->SetNbEquipe(0);
+    Fenetre->ExecuteCommande(121, -1);
+    ASSERT_EQ(Messages.Messages.size(), 1u);
+    EXPECT_EQ(Messages.Messages[0].Texte, Traduit(294));
+    EXPECT_EQ(dynamic_cast<Tf_StatEquipe*>(Fenetre->GetPageCourante()), nullptr);
+}
