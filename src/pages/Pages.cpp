@@ -16,6 +16,7 @@
 #include "pages/saisie/w_Resultats.h"
 #include "pages/vues/w_ClassJoueur.h"
 #include "pages/vues/w_Classement.h"
+#include "pages/vues/w_Historique.h"
 #include "pages/vues/w_Statistique.h"
 #include "pages/vues/w_recap.h"
 
@@ -45,4 +46,5 @@ void EnregistrePages()
     EnregistrePagesFichesAutres();
     EnregistrePagesFicheStade();
     EnregistrePagesFicheEntraineur();
+    EnregistrePagesHistorique();
 }
