@@ -36,9 +36,7 @@ Tf_ChoixHistorique::Tf_ChoixHistorique(QWidget* parent) : TDialogue(parent)
     bc_Choisir = CreeBouton(this, TexteChoisir, "Choisir");
     bc_Choisir->SetDefault(true);
     bc_Choisir->OnClick = [this] { bc_ChoisirClick(); };
-    bc_Annuler = CreeBouton(this, TexteAnnuler, "Annuler");
-    bc_Annuler->SetModalResult(ResultatModal::Annuler);
-    bc_Annuler->SetCancel(true);
+    bc_Annuler = CreeBoutonAnnuler(this, TexteAnnuler, "Annuler");
     for (TBoutonCopie* b : {bc_Choisir, bc_Annuler})
         b->setFixedSize(90, 25);
     bc_Choisir->move(8, 236);

@@ -45,12 +45,8 @@ Tf_EquipeHistorique::Tf_EquipeHistorique(QWidget* parent) : TDialogue(parent)
     m_Equipe->setAcceptDrops(true);
     m_Equipe->viewport()->installEventFilter(this);
     connect(m_Equipe, &QPlainTextEdit::textChanged, this, [this] { m_EquipeChange(); });
-    b_Valider = CreeBouton(this, TexteValider, "Valider");
-    b_Valider->SetModalResult(ResultatModal::Ok);
-    b_Valider->SetDefault(true);
-    b_Annuler = CreeBouton(this, TexteAnnuler, "Annuler");
-    b_Annuler->SetModalResult(ResultatModal::Annuler);
-    b_Annuler->SetCancel(true);
+    b_Valider = CreeBoutonValider(this, TexteValider, "Valider");
+    b_Annuler = CreeBoutonAnnuler(this, TexteAnnuler, "Annuler");
     b_Valider->move(75, 316);
     b_Annuler->move(215, 316);
     setFixedSize(410, 350);
