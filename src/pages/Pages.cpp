@@ -23,6 +23,7 @@
 #include "pages/vues/w_DiversStat.h"
 #include "pages/vues/w_InfoGeneral.h"
 #include "pages/vues/w_StatEquipe.h"
+#include "pages/vues/w_Historique.h"
 #include "pages/vues/w_Statistique.h"
 #include "pages/vues/w_recap.h"
 
@@ -61,4 +62,5 @@ void EnregistrePages()
     EnregistrePagesFicheEntraineur();
     EnregistrePagesArbitres();
     EnregistrePagesStades();
+    EnregistrePagesHistorique();
 }
