@@ -12,9 +12,13 @@
 #include "model/SaisonFoot.h"
 #include "pagebase/Commande.h"
 #include "pagebase/w_blasons.h"
+#include "pages/saisie/w_ChoixJournee.h"
+#include "pages/vues/w_ChoixDate.h"
 #include "presentation/DiversStat.h"
 
 #include <QCalendarWidget>
+#include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QResizeEvent>
 #include <QScrollArea>
@@ -65,6 +69,9 @@ Tf_DiversStat::Tf_DiversStat(QWidget* parent) : TFootForm(parent)
     connect(bc_Calendrier, &QCalendarWidget::activated, this, [this] { AfficherCalendrier(); });
     bc_Calendrier->setSelectedDate(Aujourdhui());
 
+    Label1 = new QLabel(Contenu);
+    Label1->hide();
+
     pm_ChangeJour = new QMenu(this);
     mi_ChangeJour =
         pm_ChangeJour->addAction(QString::fromStdString(TexteOuDefaut(TexteChangeJour, "Changer de journée")));
@@ -77,6 +84,7 @@ void Tf_DiversStat::Montre(int Genre)
     FGenre = Genre;
     sb_Fond->setProperty("Tag", Genre);
     fc_Calendrier->setVisible(Genre == DiversStat::GenreCalendrier);
+    Label1->setVisible(Genre == DiversStat::GenreJourneeSpectateur);
     sg_Stats->setVisible(Genre != DiversStat::GenreJourneeDetail);
     sg_Stats->ReinitColonnes();
     sg_Stats->TriCol = false;
@@ -117,6 +125,72 @@ void Tf_DiversStat::AfficherListeMatchs()
     Dispose();
 }
 
+void Tf_DiversStat::AfficherJourneeSimple(int Jour)
+{
+    FJour = Jour;
+    FVueJour = DiversStat::VueResultats;
+    Montre(DiversStat::GenreJourneeSimple);
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ != nullptr)
+        DiversStat::AfficherJourneeSimple(*sg_Stats, *Saison, *Champ, Jour);
+    else
+        sg_Stats->SetRowCount(0);
+    Dispose();
+}
+
+void Tf_DiversStat::AfficherJourneeSpectateur(int Jour)
+{
+    FJour = Jour;
+    FVueJour = DiversStat::VueSpectateurs;
+    Montre(DiversStat::GenreJourneeSpectateur);
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    Label1->clear();
+    if (Champ != nullptr)
+        Label1->setText(
+            QString::fromStdString(DiversStat::AfficherJourneeSpectateur(*sg_Stats, *Saison, *Champ, Jour)));
+    else
+        sg_Stats->SetRowCount(0);
+    Dispose();
+}
+
+int Tf_DiversStat::ChoisirJournee(TSaison* Saison)
+{
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ == nullptr)
+        return -1;
+    if ((Champ->GetOption(11) & 8) != 0) {
+        Tf_ChoixDate Choix;
+        if (Dialogues().ExecuteModal(Choix) != ResultatModal::Ok)
+            return -1;
+        return Champ->GetJournees().NumeroJourneeDate(
+            EncodeDateMatch(Choix.Date.Jour, Choix.Date.Mois, Choix.Date.Annee));
+    }
+    Tf_ChoixJournee Choix;
+    Choix.Saison = Saison;
+    Choix.Tag = Champ->NbJournee;
+    if (Dialogues().ExecuteModal(Choix) != ResultatModal::Ok)
+        return -1;
+    return Choix.Tag;
+}
+
+void Tf_DiversStat::mi_ChangeJourClick()
+{
+    const int Jour = ChoisirJournee(Saison);
+    // A cancelled choice keeps the day and the view shown.
+    if (Jour < 0)
+        return;
+    if (FVueJour == DiversStat::VueResultats)
+        AfficherJourneeSimple(Jour);
+    else if (FVueJour == DiversStat::VueSpectateurs)
+        AfficherJourneeSpectateur(Jour);
+}
+
+void Tf_DiversStat::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (FVueJour != 0)
+        pm_ChangeJour->popup(event->globalPos());
+}
+
 void Tf_DiversStat::resizeEvent(QResizeEvent* event)
 {
     TFootForm::resizeEvent(event);
@@ -143,6 +217,14 @@ void Tf_DiversStat::Dispose()
         sb_Fond->widget()->resize(Largeur + 12, fc_Calendrier->geometry().bottom() + 6);
         return;
     }
+    if (FGenre == DiversStat::GenreJourneeSpectateur) {
+        // The summary 15 pixels under the rows.
+        Hauteur = (sg_Stats->GetDefaultRowHeight() + 1) * sg_Stats->GetRowCount() + 2;
+        sg_Stats->setGeometry(6, 6, Largeur, Hauteur);
+        Label1->setGeometry(6, Hauteur + 21, Largeur, Label1->sizeHint().height());
+        sb_Fond->widget()->resize(Largeur + 12, Label1->geometry().bottom() + 6);
+        return;
+    }
     sg_Stats->setGeometry(6, 6, Largeur, Hauteur);
     sb_Fond->widget()->resize(Largeur + 12, Hauteur + 12);
 }
@@ -165,6 +247,21 @@ void Tf_DiversStat::sg_StatsLien(int ACol, int ARow)
         if (Autre)
             Saison->SetNumChampCourant(Numero);
         Navigue(Code, Param, Autre ? 1 : 0);
+        return;
+    }
+    if (FGenre == DiversStat::GenreJourneeSimple) {
+        const int Donnee = sg_Stats->GetDonnee(ACol, ARow);
+        const TDonneesChampionnat* Champ = Saison->GetChampCourant();
+        if (Champ == nullptr)
+            return;
+        if (ACol == 1) {
+            Navigue(Commande::Buteurs, (FJour << 8) + Donnee);
+        } else if (Donnee >= 65536) {
+            if (AfficheFicheJoueur(Donnee >> 16, Saison) != nullptr)
+                Modifie();
+        } else if (const int Position = Champ->IndexEquipe(Donnee); Position >= 0) {
+            Navigue(Commande::StatEquipeStatistiques, Position);
+        }
     }
 }
 
@@ -203,6 +300,25 @@ void Tf_DiversStat::ExporteHtml(const std::string& NomFichier)
 void EnregistrePagesDiversStat()
 {
     using namespace Commande;
+    // The day views share the remembered day of the general information.
+    for (const int Code : {JourneeResultats, JourneeSpectateurs})
+        EnregistreCommandePage(Code, [](TPrincipale& Principale, int Code, int Param, int) {
+            int Jour = Param >= 0 ? Param : Principale.Selection(1);
+            if (Jour < 0)
+                Jour = Tf_DiversStat::ChoisirJournee(Principale.GetSaison());
+            if (Jour < 0)
+                return TReponsePage::Aucun();
+            Principale.SetSelection(1, Jour);
+            auto* Page = PageCommande<Tf_DiversStat>(Principale, true);
+            if (Page == nullptr)
+                return TReponsePage::Aucun();
+            Page->Saison = Principale.GetSaison();
+            if (Code == JourneeResultats)
+                Page->AfficherJourneeSimple(Jour);
+            else
+                Page->AfficherJourneeSpectateur(Jour);
+            return Param >= 0 ? TReponsePage{} : TReponsePage::Avec(Jour);
+        });
     EnregistrePage<Tf_DiversStat>(
         {Calendrier},
         [](Tf_DiversStat& Page, TPrincipale& Principale, int) {

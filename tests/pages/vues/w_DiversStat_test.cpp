@@ -10,13 +10,17 @@
 #include "model/Joueurs.h"
 #include "model/SaisonFoot.h"
 #include "pages/Pages.h"
+#include "pages/saisie/w_ChoixJournee.h"
 #include "pages/vues/SaisonVues.h"
 #include "platform/Imprimante.h"
 #include "support/TestSupport.h"
+#include "support_ui/DialoguesScriptes.h"
 #include "support_ui/FaussePrincipale.h"
 #include "support_ui/RenduPng.h"
 
 #include <QCalendarWidget>
+#include <QLabel>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -135,6 +139,50 @@ TEST_F(DiversStatPage, OutstandingMatchesAndIncompletePlayersOnNewPages)
         Joueurs->Imprime();
     }
     EXPECT_EQ(testsupport::ReadWholeFile(Pdf).substr(0, 4), "%PDF");
+}
+
+TEST_F(DiversStatPage, DayViewsOnTheRememberedDay)
+{
+    testsupport::TDialoguesScriptes Dialogues;
+    // Cancelled: nothing shown.
+    const TCommandePage* f = CommandePage(27);
+    ASSERT_NE(f, nullptr);
+    EXPECT_FALSE((*f)(Principale, 27, -1, 0).Montre);
+    EXPECT_EQ(Principale.GetPageCourante(), nullptr);
+    Dialogues.Repond([](QDialog& d) {
+        auto* Choix = dynamic_cast<Tf_ChoixJournee*>(&d);
+        ASSERT_NE(Choix, nullptr);
+        Choix->ScrollBar1->setValue(3);
+        Choix->BoutonCopie1Click();
+        Choix->SetModalResult(ResultatModal::Ok);
+    });
+    const TReponsePage Reponse = (*f)(Principale, 27, -1, 0);
+    EXPECT_TRUE(Reponse.Montre);
+    EXPECT_EQ(Reponse.Param, std::optional<int>(3));
+    auto* Page = dynamic_cast<Tf_DiversStat*>(Principale.GetPageCourante());
+    ASSERT_NE(Page, nullptr);
+    EXPECT_EQ(Page->GetGenre(), 5);
+    EXPECT_EQ(Page->sg_Stats->GetTexte(1, 1), "0-0"); // Lyon - Angers, day 3: (0 + 3) % 3 goals
+    // Attendances on the remembered day without asking again.
+    const TReponsePage Spectateurs = (*CommandePage(28))(Principale, 28, -1, 0);
+    EXPECT_EQ(Spectateurs.Param, std::optional<int>(3));
+    EXPECT_EQ(Principale.GetPageCourante(), Page);
+    EXPECT_EQ(Page->GetGenre(), 8);
+    EXPECT_EQ(Page->Label1->text().toStdString(), TraduitFmt(341, {15000, 3000}));
+    // A cancelled change of day keeps the view.
+    Page->mi_ChangeJourClick();
+    EXPECT_EQ(Page->GetGenre(), 8);
+    EXPECT_EQ(Page->sg_Stats->GetRowCount(), 6);
+    // A team link asks for the team statistics with its position.
+    (*f)(Principale, 27, 3, 0);
+    std::vector<std::tuple<int, int, int>> Demandes;
+    Page->OnNavigation = [&](int c, int p, int p2) { Demandes.emplace_back(c, p, p2); };
+    Page->sg_StatsLien(2, 1);
+    Page->sg_StatsLien(1, 1);
+    ASSERT_EQ(Demandes.size(), 2u);
+    EXPECT_EQ(Demandes[0], std::make_tuple(123, 9, 0));
+    EXPECT_EQ(Demandes[1], std::make_tuple(14, (3 << 8) + 1, 0));
+    testsupport::RendPng(*Page, "diversstat_resultats");
 }
 
 } // namespace
