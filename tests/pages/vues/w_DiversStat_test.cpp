@@ -11,6 +11,7 @@
 #include "model/SaisonFoot.h"
 #include "pages/Pages.h"
 #include "pages/saisie/w_ChoixJournee.h"
+#include "pages/vues/PageVues.h"
 #include "pages/vues/SaisonVues.h"
 #include "platform/Imprimante.h"
 #include "support/TestSupport.h"
@@ -28,15 +29,13 @@ namespace {
 
 using testsupport::TFaussePrincipale;
 
-class DiversStatPage : public ::testing::Test {
+class DiversStatPage : public testsupport::TPageVuesTest<Tf_DiversStat> {
 protected:
     void SetUp() override
     {
-        InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Textefr.txt"));
+        TPageVuesTest::SetUp();
         AncienneHorloge = InstalleHorloge(std::make_shared<THorlogeFixe>(TDateHeure{2024, 9, 21}));
-        EnregistrePages();
-        auto Saison = testsupport::CreeSaisonVues(6);
-        testsupport::AjouteCoupeTroisClubs(*Saison);
+        TSaison* Saison = Principale.GetSaison();
         // The cup (id 8) dates its matches: its day-2 match on 21/09/2024, unplayed.
         TDonneesChampionnat* Coupe = Saison->GetChampionnatId(8);
         Coupe->SetOption(11, 4);
@@ -45,35 +44,17 @@ protected:
         TDonneesChampionnat* Ligue = Saison->GetChampCourant();
         Ligue->SetScoreMatch(6, 1, 0, TInfoComp::Aucun);
         Ligue->SetScoreMatch(6, 1, 1, TInfoComp::Aucun);
-        auto J = Saison->CreeJoueur("Sansprenom", "", 5, 2);
-        Saison->Joueurs().AjouteSimple(std::move(J));
-        Principale.SetSaison(std::move(Saison));
+        Saison->Joueurs().AjouteSimple(Saison->CreeJoueur("Sansprenom", "", 5, 2));
     }
     void TearDown() override
     {
         InstalleHorloge(AncienneHorloge);
-        InstalleTraducteur(nullptr);
         EnregistreFicheJoueur(nullptr);
-    }
-
-    Tf_DiversStat* Commande(int Code)
-    {
-        const TCommandePage* f = CommandePage(Code);
-        EXPECT_NE(f, nullptr);
-        if (f != nullptr)
-            (*f)(Principale, Code, 0, 0);
-        auto* Page = dynamic_cast<Tf_DiversStat*>(Principale.GetPageCourante());
-        if (Page != nullptr && !Page->isVisible()) {
-            Page->resize(640, 560);
-            Page->show();
-        }
-        return Page;
+        TPageVuesTest::TearDown();
     }
 
     std::shared_ptr<THorloge> AncienneHorloge;
-    TFaussePrincipale Principale;
 };
-
 TEST_F(DiversStatPage, TheCalendarOfTodayAndItsLinks)
 {
     Tf_DiversStat* Page = Commande(21);
