@@ -14,6 +14,7 @@
 #include "pagebase/w_blasons.h"
 #include "pages/saisie/w_ChoixJournee.h"
 #include "pages/vues/w_ChoixDate.h"
+#include "pages/vues/w_InfoGeneral.h"
 #include "presentation/DiversStat.h"
 
 #include <QCalendarWidget>
@@ -300,6 +301,18 @@ void Tf_DiversStat::ExporteHtml(const std::string& NomFichier)
 void EnregistrePagesDiversStat()
 {
     using namespace Commande;
+    // One day's goal distribution on a new championship information page.
+    EnregistreCommandePage(JourneeMeilleursJoueurs, [](TPrincipale& Principale, int, int Param, int) {
+        const int Jour = Param >= 0 ? Param : Tf_DiversStat::ChoisirJournee(Principale.GetSaison());
+        if (Jour < 0)
+            return TReponsePage::Aucun();
+        auto* Page = PageCommande<Tf_InfoGeneralEx>(Principale);
+        if (Page == nullptr)
+            return TReponsePage::Aucun();
+        Page->Saison = Principale.GetSaison();
+        Page->AfficheRepartition(Jour);
+        return Param >= 0 ? TReponsePage{} : TReponsePage::Avec(Jour);
+    });
     // The day views share the remembered day of the general information.
     for (const int Code : {JourneeResultats, JourneeSpectateurs})
         EnregistreCommandePage(Code, [](TPrincipale& Principale, int Code, int Param, int) {

@@ -6,6 +6,7 @@
 #include "controls/BoutonCoche.h"
 #include "controls/ColorStringGrid.h"
 #include "controls/ImageFond.h"
+#include "controls/OwnerPageControl.h"
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
 #include "model/SaisonFoot.h"
@@ -13,6 +14,7 @@
 #include "pages/saisie/w_ChoixJournee.h"
 #include "pages/vues/PageVues.h"
 #include "pages/vues/SaisonVues.h"
+#include "pages/vues/w_InfoGeneral.h"
 #include "platform/Imprimante.h"
 #include "support/TestSupport.h"
 #include "support_ui/DialoguesScriptes.h"
@@ -164,6 +166,23 @@ TEST_F(DiversStatPage, DayViewsOnTheRememberedDay)
     EXPECT_EQ(Demandes[0], std::make_tuple(123, 9, 0));
     EXPECT_EQ(Demandes[1], std::make_tuple(14, (3 << 8) + 1, 0));
     testsupport::RendPng(*Page, "diversstat_resultats");
+}
+
+TEST_F(DiversStatPage, OneDaysGoalDistributionOnANewInformationPage)
+{
+    testsupport::TDialoguesScriptes Dialogues;
+    const TCommandePage* f = CommandePage(34);
+    ASSERT_NE(f, nullptr);
+    EXPECT_FALSE((*f)(Principale, 34, -1, 0).Montre);
+    const TReponsePage Reponse = (*f)(Principale, 34, 2, 0);
+    EXPECT_TRUE(Reponse.Montre);
+    auto* Page = dynamic_cast<Tf_InfoGeneralEx*>(Principale.GetPageCourante());
+    ASSERT_NE(Page, nullptr);
+    EXPECT_TRUE(Page->RepartitionJournee);
+    EXPECT_EQ(Page->tab9->currentIndex(), 1);
+    // The whole championship's information next: a fresh page.
+    (*CommandePage(172))(Principale, 172, 0, 0);
+    EXPECT_NE(Principale.GetPageCourante(), Page);
 }
 
 } // namespace
