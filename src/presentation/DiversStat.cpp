@@ -33,7 +33,12 @@ enum : int {
     TexteSpectateurs = 51,
     TexteSpectateursJournee = 972,
     TexteResume = 341,
+    TexteAucun = 108,
+    TexteEquipeJour = 176,
 };
+
+// The players column's header by event kind 1..8.
+constexpr int TitresJoueurs[8] = {498, 974, 975, 918, 488, 484, 485, 486};
 
 constexpr TColor Vert = 0x008000;
 constexpr TColor Blanc = 0xFFFFFF;
@@ -323,6 +328,111 @@ void AfficherJourneeSimple(TModeleGrille& Grille, const TSaison& Saison, const T
                                   "(" + std::to_string(MiTemps[0]) + "-" + std::to_string(MiTemps[1]) + ")");
             Grille.SetCouleurLigne(Ligne, Marine);
         }
+    }
+}
+
+namespace {
+
+// The day's list of an event kind, and whether an event of it is listed.
+const TListeDonnees* ListeGenre(const TDonneesChampionnat& Champ, int Jour, int Genre)
+{
+    switch (Genre) {
+    case 1:
+    case 5:
+        return Champ.GetButeursJournee(Jour);
+    case 2:
+    case 3:
+        return Champ.GetCartonsJournee(Jour);
+    case 4:
+        if (const auto* Foot = dynamic_cast<const TDonneesChampionnatFootball*>(&Champ))
+            return Foot->GetPasseursJournee(Jour);
+        return nullptr;
+    default:
+        if (const auto* Rugby = dynamic_cast<const TDonneesChampionnatRugby*>(&Champ))
+            return Genre == 6 ? Rugby->GetTransfosJournee(Jour)
+                              : (Genre == 7 ? Rugby->GetPenalitesJournee(Jour) : Rugby->GetDropsJournee(Jour));
+        return nullptr;
+    }
+}
+
+bool EvenementListe(const TDonneesEvt& E, int Genre)
+{
+    switch (Genre) {
+    case 1:
+    case 5:
+        return (E.GetMot() & Evt::PenaltyManque) == 0;
+    case 2:
+        return (E.GetMot() & Evt::ContreCamp) == 0;
+    case 3:
+        return (E.GetMot() & Evt::ContreCamp) != 0;
+    default:
+        return true;
+    }
+}
+
+} // namespace
+
+void AfficherJourneeJoueurs(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ, int Jour,
+                            int Genre)
+{
+    Genre = std::clamp(Genre, 1, 8);
+    Entete(Grille, {{TexteEquipeJour, 150}, {TitresJoueurs[Genre - 1], 100}}, FondTitreCalendrier);
+    Grille.SetFixedRows(1);
+    Grille.SetCouleurLigne(0, Marine);
+    if (Jour < 1 || Jour > Champ.GetNbJour())
+        return;
+    // The teams of the day, by name.
+    std::vector<std::pair<std::string, uint16_t>> Equipes;
+    for (int K = 0; K < Champ.GetNbMatchJournee(Jour); ++K) {
+        const uint16_t Dom = Champ.GetValeurMatch(Jour, 4 * K + 1);
+        const uint16_t Ext = Champ.GetValeurMatch(Jour, 4 * K + 3);
+        if (Dom == TInfoComp::Aucun || Ext == TInfoComp::Aucun)
+            continue;
+        Equipes.emplace_back(Saison.GetNomEquipe(Dom), Dom);
+        Equipes.emplace_back(Saison.GetNomEquipe(Ext), Ext);
+    }
+    std::stable_sort(Equipes.begin(), Equipes.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    const TListeDonnees* Liste = ListeGenre(Champ, Jour, Genre);
+    const TListeResultat ParMinute = Liste != nullptr ? Liste->ListeParMinute() : TListeResultat();
+    for (size_t Rang = 0; Rang < Equipes.size(); ++Rang) {
+        const uint16_t Equipe = Equipes[Rang].second;
+        TColor Fond = 0;
+        CouleurLigne(static_cast<int>(Rang) + 1, Fond);
+        auto Ligne = [&](bool Premiere) {
+            const int R = AjouteLigne(Grille);
+            Grille.SetCellule(0, R, nullptr, false, Fond, Marine, 1, 0, Premiere ? Equipes[Rang].first : "");
+            if (Premiere)
+                AfficheBlason(Grille, 0, R, Saison.GetLogoEquipe(Equipe));
+            Grille.SetCellule(1, R, nullptr, false, Fond, Marine, 1, 0, "");
+            Grille.SetTraitLigne(R, false);
+            return R;
+        };
+        int Derniere = -1;
+        for (int I = 0; I < ParMinute.Nombre(); ++I) {
+            const TDonneesEvt& E = *ParMinute.Get(I);
+            if (E.GetEquipe() != Equipe || !EvenementListe(E, Genre))
+                continue;
+            Derniere = Ligne(Derniere < 0);
+            const TJoueur* J = Saison.Joueurs().ChercheId(E.GetJoueur(), E.GetEquipe());
+            std::string Texte = J != nullptr ? J->Nom : LibelleTypeBut(E.GetMot());
+            if (E.GetMinute() != 0) {
+                Texte += " (" + std::to_string(E.GetMinute()) + "\xC2\xB0";
+                if (const std::string Court = LibelleGenreCourt(E.GetGenre()); Genre == 1 && !Court.empty())
+                    Texte += " " + Court;
+                Texte += ")";
+            }
+            Grille.SetTexte(1, Derniere, Texte);
+            if (J != nullptr) {
+                Grille.SetLien(1, Derniere);
+                Grille.SetDonnee(1, Derniere, E.GetJoueur());
+            }
+        }
+        if (Derniere < 0) {
+            Derniere = Ligne(true);
+            Grille.SetTexte(1, Derniere, Traduit(TexteAucun));
+        }
+        Grille.SetTraitLigne(Derniere, true);
+        Grille.SetCouleurLigne(Derniere, Marine);
     }
 }
 

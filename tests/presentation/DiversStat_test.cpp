@@ -187,6 +187,35 @@ TEST_F(DiversStatTest, ResultsOfADayWithScorersSideBySide)
     EXPECT_EQ(G.GetRowCount(), 1);
 }
 
+TEST_F(DiversStatTest, PlayersOfADayByTeamName)
+{
+    TDonneesChampionnat& C = Championnat(1, 2);
+    C.AjouteMatch(1, 3, 0, -1, 2, 1), C.AjouteMatch(1, 2, 1, -1, 0, 0);
+    Saison.Joueurs().AjouteSimple(Saison.CreeJoueur("Dubois", "Jean", 7, 3));
+    TListeDonnees* B = C.GetButeursJournee(1);
+    B->Ajoute(std::make_unique<TDonneesEvt>(7, 3, 70));
+    B->Ajoute(std::make_unique<TDonneesEvt>(7, 3, Evt::Penalty | 12));
+    B->Ajoute(std::make_unique<TDonneesEvt>(7, 3, Evt::PenaltyManque | 50));
+    B->Ajoute(std::make_unique<TDonneesEvt>(65535, 0, 33));
+    TListeDonnees* Cartons = C.GetCartonsJournee(1);
+    Cartons->Ajoute(std::make_unique<TDonneesEvt>(7, 3, Evt::ContreCamp | 80));
+    TModeleGrille G;
+    AfficherJourneeJoueurs(G, Saison, C, 1, 1);
+    EXPECT_EQ(G.GetTexte(1, 0), Traduit(498));
+    EXPECT_EQ(Colonne(G, 0), (std::vector<std::string>{"A", "B", "C", "D", ""}));
+    EXPECT_EQ(Colonne(G, 1),
+              (std::vector<std::string>{" (33\xC2\xB0)", Traduit(108), Traduit(108),
+                                        "Dubois (12\xC2\xB0 " + Traduit(314) + ")", "Dubois (70\xC2\xB0)"}));
+    EXPECT_EQ(G.GetDonnee(1, 4), 7);
+    EXPECT_FALSE(G.GetLien(1, 1));
+    AfficherJourneeJoueurs(G, Saison, C, 1, 3);
+    EXPECT_EQ(G.GetTexte(1, 0), Traduit(975));
+    EXPECT_EQ(Colonne(G, 1),
+              (std::vector<std::string>{Traduit(108), Traduit(108), Traduit(108), "Dubois (80\xC2\xB0)"}));
+    AfficherJourneeJoueurs(G, Saison, C, 1, 2);
+    EXPECT_EQ(Colonne(G, 1), (std::vector<std::string>(4, Traduit(108))));
+}
+
 TEST_F(DiversStatTest, AttendancesOfADayAndTheirSummary)
 {
     TDonneesChampionnat& C = Championnat(1, 2);

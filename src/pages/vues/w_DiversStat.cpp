@@ -37,6 +37,21 @@ QDate Aujourdhui()
     return QDate(D.Annee, D.Mois, D.Jour);
 }
 
+// The player card on the player of that id: the player when the card closed
+// with OK (nullptr else, or for an unknown id), Change when it changed him.
+TJoueur* OuvreJoueur(TSaison& Saison, int Id, bool& Change)
+{
+    Change = false;
+    TJoueur* Joueur = Saison.Joueurs().ChercheId(Id);
+    if (Joueur == nullptr)
+        return nullptr;
+    TJoueur* Entree = Joueur;
+    return OuvreFicheJoueur(Saison, Saison.GetNumChampCourant(), Entree, 0x30000 + (Joueur->GetEquipe() & 0xFFFF),
+                            &Change)
+               ? Joueur
+               : nullptr;
+}
+
 } // namespace
 
 Tf_DiversStat::Tf_DiversStat(QWidget* parent) : TFootForm(parent)
@@ -154,6 +169,19 @@ void Tf_DiversStat::AfficherJourneeSpectateur(int Jour)
     Dispose();
 }
 
+void Tf_DiversStat::AfficherJourneeJoueurs(int Jour, int Genre)
+{
+    FJour = Jour;
+    FVueJour = Genre + 2;
+    Montre(DiversStat::GenreJourneeJoueurs);
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ != nullptr)
+        DiversStat::AfficherJourneeJoueurs(*sg_Stats, *Saison, *Champ, Jour, Genre);
+    else
+        sg_Stats->SetRowCount(0);
+    Dispose();
+}
+
 int Tf_DiversStat::ChoisirJournee(TSaison* Saison)
 {
     const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
@@ -184,6 +212,8 @@ void Tf_DiversStat::mi_ChangeJourClick()
         AfficherJourneeSimple(Jour);
     else if (FVueJour == DiversStat::VueSpectateurs)
         AfficherJourneeSpectateur(Jour);
+    else if (FVueJour >= 3 && FVueJour <= 6)
+        AfficherJourneeJoueurs(Jour, FVueJour - 2);
 }
 
 void Tf_DiversStat::contextMenuEvent(QContextMenuEvent* event)
@@ -250,6 +280,20 @@ void Tf_DiversStat::sg_StatsLien(int ACol, int ARow)
         Navigue(Code, Param, Autre ? 1 : 0);
         return;
     }
+    if (FGenre == DiversStat::GenreJourneeJoueurs) {
+        bool Change = false;
+        const TJoueur* Joueur = ACol == 1 ? OuvreJoueur(*Saison, sg_Stats->GetDonnee(ACol, ARow), Change) : nullptr;
+        if (Joueur == nullptr)
+            return;
+        if (Change)
+            Modifie();
+        // The player's name as it stands now, before his minutes.
+        const std::string Ancien = sg_Stats->GetTexte(ACol, ARow);
+        const size_t Parenthese = Ancien.find(" (");
+        sg_Stats->SetTexte(ACol, ARow,
+                           Joueur->Nom + (Parenthese == std::string::npos ? std::string() : Ancien.substr(Parenthese)));
+        return;
+    }
     if (FGenre == DiversStat::GenreJourneeSimple) {
         const int Donnee = sg_Stats->GetDonnee(ACol, ARow);
         const TDonneesChampionnat* Champ = Saison->GetChampCourant();
@@ -258,7 +302,8 @@ void Tf_DiversStat::sg_StatsLien(int ACol, int ARow)
         if (ACol == 1) {
             Navigue(Commande::Buteurs, (FJour << 8) + Donnee);
         } else if (Donnee >= 65536) {
-            if (AfficheFicheJoueur(Donnee >> 16, Saison) != nullptr)
+            bool Change = false;
+            if (OuvreJoueur(*Saison, Donnee >> 16, Change) != nullptr && Change)
                 Modifie();
         } else if (const int Position = Champ->IndexEquipe(Donnee); Position >= 0) {
             Navigue(Commande::StatEquipeStatistiques, Position);
@@ -274,13 +319,8 @@ void Tf_DiversStat::sg_StatsDblClick()
     if (Ligne < 1 || Ligne >= sg_Stats->GetRowCount())
         return;
     const int Id = StrToIntDef(sg_Stats->GetTexte(4, Ligne), -1);
-    TJoueur* Joueur = Saison->Joueurs().ChercheId(Id);
-    if (Joueur == nullptr)
-        return;
-    TJoueur* Entree = Joueur;
     bool Change = false;
-    if (!OuvreFicheJoueur(*Saison, Saison->GetNumChampCourant(), Entree, 0x30000 + (Joueur->GetEquipe() & 0xFFFF),
-                          &Change))
+    if (OuvreJoueur(*Saison, Id, Change) == nullptr)
         return;
     DiversStat::RemplitLigneJoueur(*sg_Stats, Ligne, *Saison, Id);
     if (Change)
@@ -314,7 +354,8 @@ void EnregistrePagesDiversStat()
         return Param >= 0 ? TReponsePage{} : TReponsePage::Avec(Jour);
     });
     // The day views share the remembered day of the general information.
-    for (const int Code : {JourneeResultats, JourneeSpectateurs})
+    for (const int Code :
+         {JourneeResultats, JourneeSpectateurs, JourneeButeurs, JourneeJaunes, JourneeRouges, JourneePasseurs})
         EnregistreCommandePage(Code, [](TPrincipale& Principale, int Code, int Param, int) {
             int Jour = Param >= 0 ? Param : Principale.Selection(1);
             if (Jour < 0)
@@ -328,8 +369,10 @@ void EnregistrePagesDiversStat()
             Page->Saison = Principale.GetSaison();
             if (Code == JourneeResultats)
                 Page->AfficherJourneeSimple(Jour);
-            else
+            else if (Code == JourneeSpectateurs)
                 Page->AfficherJourneeSpectateur(Jour);
+            else
+                Page->AfficherJourneeJoueurs(Jour, Code - JourneeButeurs + 1);
             return Param >= 0 ? TReponsePage{} : TReponsePage::Avec(Jour);
         });
     EnregistrePage<Tf_DiversStat>(

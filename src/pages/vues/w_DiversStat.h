@@ -31,6 +31,8 @@ public:
     // The day views; day -1 records the view and the day and shows nothing.
     void AfficherJourneeSimple(int Jour);
     void AfficherJourneeSpectateur(int Jour);
+    // Genre: 1 scorers, 2 booked, 3 sent off, 4 assists (5 to 8 rugby).
+    void AfficherJourneeJoueurs(int Jour, int Genre);
     // The day view shown again on another day (a cancelled choice keeps it).
     void mi_ChangeJourClick();
 

@@ -9,6 +9,7 @@
 #include "controls/OwnerPageControl.h"
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
+#include "model/ListeDonnees.h"
 #include "model/SaisonFoot.h"
 #include "pages/Pages.h"
 #include "pages/saisie/w_ChoixJournee.h"
@@ -166,6 +167,45 @@ TEST_F(DiversStatPage, DayViewsOnTheRememberedDay)
     EXPECT_EQ(Demandes[0], std::make_tuple(123, 9, 0));
     EXPECT_EQ(Demandes[1], std::make_tuple(14, (3 << 8) + 1, 0));
     testsupport::RendPng(*Page, "diversstat_resultats");
+}
+
+TEST_F(DiversStatPage, PlayersOfADayAndTheirCards)
+{
+    TSaison* Saison = Principale.GetSaison();
+    Saison->Joueurs().AjouteSimple(Saison->CreeJoueur("Buteur", "Jean", 9, 0));
+    Saison->GetChampCourant()->GetButeursJournee(2)->Ajoute(std::make_unique<TDonneesEvt>(9, 0, 23));
+    const TCommandePage* f = CommandePage(29);
+    ASSERT_NE(f, nullptr);
+    (*f)(Principale, 29, 2, 0);
+    auto* Page = dynamic_cast<Tf_DiversStat*>(Principale.GetPageCourante());
+    ASSERT_NE(Page, nullptr);
+    EXPECT_EQ(Page->GetGenre(), 7);
+    int Ligne = -1;
+    for (int r = 1; r < Page->sg_Stats->GetRowCount(); ++r)
+        if (Page->sg_Stats->GetDonnee(1, r) == 9)
+            Ligne = r;
+    ASSERT_GT(Ligne, 0);
+    EXPECT_EQ(Page->sg_Stats->GetTexte(1, Ligne), "Buteur (23\xC2\xB0)");
+    int Modifications = 0;
+    Page->OnModification = [&] { ++Modifications; };
+    Page->OnNavigation = [](int, int, int) {};
+    // An untouched OK: no notice; a change: the notice and the new name.
+    EnregistreFicheJoueur([](TSaison&, int, TJoueur*&, int, bool* Change) {
+        if (Change)
+            *Change = false;
+        return true;
+    });
+    Page->sg_StatsLien(1, Ligne);
+    EXPECT_EQ(Modifications, 0);
+    EnregistreFicheJoueur([](TSaison&, int, TJoueur*& Joueur, int, bool* Change) {
+        Joueur->Nom = "Renomme";
+        if (Change)
+            *Change = true;
+        return true;
+    });
+    Page->sg_StatsLien(1, Ligne);
+    EXPECT_EQ(Modifications, 1);
+    EXPECT_EQ(Page->sg_Stats->GetTexte(1, Ligne), "Renomme (23\xC2\xB0)");
 }
 
 TEST_F(DiversStatPage, OneDaysGoalDistributionOnANewInformationPage)
