@@ -21,9 +21,9 @@
 #include "pages/vues/w_Classement.h"
 #include "pages/vues/w_Comparaison.h"
 #include "pages/vues/w_DiversStat.h"
+#include "pages/vues/w_Historique.h"
 #include "pages/vues/w_InfoGeneral.h"
 #include "pages/vues/w_StatEquipe.h"
-#include "pages/vues/w_Historique.h"
 #include "pages/vues/w_Statistique.h"
 #include "pages/vues/w_recap.h"
 
