@@ -75,6 +75,8 @@ public:
     // (1) and history (2) pages: -1 for none, and for any other family.
     virtual int Selection(int famille) const = 0;
     virtual void SetSelection(int famille, int valeur) = 0; // other families: nothing
+    // Shows the current command's page again, refilled from the season.
+    virtual void ReafficheFenetre() {}
 };
 
 // Template keyword parameters: "name=value" lines are parameters, lines

@@ -5,6 +5,7 @@
 #include "pages/fiches/w_FicheEntraineur.h"
 #include "pages/fiches/w_FicheJoueur.h"
 #include "pages/fiches/w_FicheStade.h"
+#include "pages/fiches/w_ModifierEquipe.h"
 #include "pages/fiches/w_Stades.h"
 #include "pages/options/w_CreationSaison.h"
 #include "pages/options/w_OptionsSauve.h"
@@ -37,4 +38,5 @@ void EnregistrePages()
     EnregistrePagesFicheEntraineur();
     EnregistrePagesArbitres();
     EnregistrePagesStades();
+    EnregistrePagesEditeurs();
 }

@@ -827,6 +827,13 @@ bool Tf_Principale::ExecuteCommandeShell(int code, int /*param*/, bool& enregist
     return true;
 }
 
+void Tf_Principale::ReafficheFenetre()
+{
+    // Not recorded: the history already holds this page.
+    if (FCommandeCourante >= CodeMenu::PremiereCommande)
+        ExecuteCommande("", FCommandeCourante, nullptr, FParamCourant, false, FParam2Courant);
+}
+
 bool Tf_Principale::ExecuteCommandeSupplementaire(int /*code*/, bool& /*rejoue*/, int /*param*/)
 {
     return false;

@@ -85,6 +85,7 @@ public:
     TBarreEtat* GetBarreEtat() override;
     TFootForm* GetPageCourante() override { return FPageCourante; }
     TFootForm* AfficheFenetre(const TClassePage& classe) override;
+    void ReafficheFenetre() override;
 
     // --- Start-up ---
     void FormCreate();
