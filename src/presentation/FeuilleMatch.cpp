@@ -66,9 +66,9 @@ int LitMinuteBut(const std::string& texte)
 
 // ---------------------------------------------------------------- tags
 
-TCarton& TListeCartons::Ajoute(int genre, const std::string& minute, const TJoueur* joueur)
+TEtatCarton& TListeCartons::Ajoute(int genre, const std::string& minute, const TJoueur* joueur)
 {
-    TCarton c;
+    TEtatCarton c;
     const int ligne = Nombre() + 1;
     if (joueur) {
         c.Texte = joueur->Nom;
@@ -94,7 +94,7 @@ void TListeCartons::Tasse()
 {
     if (!AutoGrow)
         return;
-    std::erase_if(Lignes, [](const TCarton& c) { return c.Vide(); });
+    std::erase_if(Lignes, [](const TEtatCarton& c) { return c.Vide(); });
     for (int i = 0; i < Nombre(); ++i)
         Lignes[i].Tag = static_cast<uint32_t>(Colonne) + (static_cast<uint32_t>(i + 1) << 16);
     Ajoute(0, "0", nullptr);
@@ -165,6 +165,8 @@ void TFeuilleMatch::Quitte()
 
 void TFeuilleMatch::Rafraichit()
 {
+    if (!Quittee)
+        return;
     Quittee = false;
     Affiche();
 }
@@ -246,7 +248,7 @@ bool TFeuilleMatch::ChangeMatch(int sens)
             n = nb;
         if (n > nb)
             n = 1;
-        if (c->GetValeurMatch(jour, 4 * n - 3) != Aucun && c->GetValeurMatch(jour, 4 * n - 1) != Aucun) {
+        if (MatchQualifie(jour, n)) {
             Enregistre(true);
             EtatFeuilles().MatchCourant = n;
             Affiche();
@@ -254,6 +256,12 @@ bool TFeuilleMatch::ChangeMatch(int sens)
         }
     }
     return false;
+}
+
+bool TFeuilleMatch::MatchQualifie(int jour, int n) const
+{
+    const TDonneesChampionnat* c = GetChampionnat();
+    return c && c->GetValeurMatch(jour, 4 * n - 3) != Aucun && c->GetValeurMatch(jour, 4 * n - 1) != Aucun;
 }
 
 std::vector<std::pair<std::string, int>> TFeuilleMatch::ListeMatchs() const
@@ -326,7 +334,7 @@ const TListeCartons* TFeuilleMatch::GetListe(int n) const
     return n >= 1 && n <= NbListes() ? &Listes[n - 1] : nullptr;
 }
 
-TCarton* TFeuilleMatch::GetCarton(int liste, int ligne)
+TEtatCarton* TFeuilleMatch::GetCarton(int liste, int ligne)
 {
     TListeCartons* l = GetListe(liste);
     return l ? l->Get(ligne) : nullptr;
@@ -345,7 +353,7 @@ bool TFeuilleMatch::AccepteDepot(int liste, int ligne, const TSourceGlisse& sour
     const TListeCartons* cible = GetListe(liste);
     if (!cible || !cible->Get(ligne) || !MatchAffiche())
         return false;
-    const TCarton* carton = nullptr;
+    const TEtatCarton* carton = nullptr;
     int colonne = source.Cote;
     if (source.Liste != 0) {
         const TListeCartons* l = GetListe(source.Liste);
@@ -368,10 +376,10 @@ bool TFeuilleMatch::Depose(int liste, int ligne, const TSourceGlisse& source)
 {
     if (!AccepteDepot(liste, ligne, source))
         return false;
-    TCarton& cible = *GetCarton(liste, ligne);
+    TEtatCarton& cible = *GetCarton(liste, ligne);
     if (source.Liste != 0) {
         // Two tags swap their players; the source's list packs first.
-        TCarton& autre = *GetCarton(source.Liste, source.Ligne);
+        TEtatCarton& autre = *GetCarton(source.Liste, source.Ligne);
         std::swap(cible.Texte, autre.Texte);
         std::swap(cible.Joueur, autre.Joueur);
         cible.Tag &= GenreCarton::SansGenre;
@@ -399,7 +407,7 @@ bool TFeuilleMatch::Depose(int liste, int ligne, const TSourceGlisse& source)
 bool TFeuilleMatch::AccepteRetour(int cote, int liste, int ligne) const
 {
     const TListeCartons* l = GetListe(liste);
-    const TCarton* c = l ? l->Get(ligne) : nullptr;
+    const TEtatCarton* c = l ? l->Get(ligne) : nullptr;
     return c && !c->Vide() && l->Colonne == cote;
 }
 
@@ -408,7 +416,7 @@ bool TFeuilleMatch::RendCarton(int cote, int liste, int ligne)
     if (!AccepteRetour(cote, liste, ligne))
         return false;
     TListeCartons& l = *GetListe(liste);
-    TCarton& c = l.Lignes[ligne];
+    TEtatCarton& c = l.Lignes[ligne];
     c.Texte.clear();
     c.Joueur = 0;
     // An own goal's tag belongs to its list's side again.
@@ -420,12 +428,12 @@ bool TFeuilleMatch::RendCarton(int cote, int liste, int ligne)
 
 void TFeuilleMatch::SetMinute(int liste, int ligne, const std::string& texte)
 {
-    TCarton* c = GetCarton(liste, ligne);
+    TEtatCarton* c = GetCarton(liste, ligne);
     if (!c || c->Minute == texte)
         return;
     c->Minute = texte;
     EtatFeuilles().Modifie = true;
-    Quittee = false;
+    Touche();
 }
 
 // ---------------------------------------------------------------- scorers and cards
@@ -522,7 +530,7 @@ void TFeuilleButeurs::ChargeButs()
             if (const TDonneesEvt* e = vues[cote].Get(i)) {
                 const bool contreCamp = (e->GetMot() & Evt::ContreCamp) != 0;
                 const TJoueur* j = ChercheJoueur(Saison, e->GetJoueur(), contreCamp ? adverse : equipe);
-                TCarton& t = l.Ajoute(e->GetGenre(), std::to_string(e->GetMinute()), j);
+                TEtatCarton& t = l.Ajoute(e->GetGenre(), std::to_string(e->GetMinute()), j);
                 if (!j)
                     t.Joueur = static_cast<uint16_t>(e->GetJoueur());
             } else {
@@ -543,7 +551,7 @@ void TFeuilleButeurs::ChargeCartons()
             for (int i = 0; i < vues[v].Nombre(); ++i) {
                 const TDonneesEvt* e = vues[v].Get(i);
                 const TJoueur* j = ChercheJoueur(Saison, e->GetJoueur(), equipe);
-                TCarton& t = l.Ajoute(0, std::to_string(e->GetMinute()), j);
+                TEtatCarton& t = l.Ajoute(0, std::to_string(e->GetMinute()), j);
                 if (!j)
                     t.Joueur = static_cast<uint16_t>(e->GetJoueur());
             }
@@ -573,7 +581,7 @@ void TFeuilleButeurs::Enregistre(bool libereListes)
         TListeDonnees* cible = l.Numero <= 2 ? buts : cartons;
         if (!cible)
             continue;
-        for (const TCarton& t : l.Lignes) {
+        for (const TEtatCarton& t : l.Lignes) {
             if (t.Vide())
                 continue;
             uint16_t mot = static_cast<uint16_t>(LitMinuteBut(t.Minute));
@@ -601,6 +609,8 @@ void TFeuilleButeurs::Enregistre(bool libereListes)
         c->SetStadeMatch(jour, Match, static_cast<uint16_t>(Stades[StadeChoisi].second));
     else
         c->SetStadeMatch(jour, Match, Aucun);
+    // The rows are what the season holds now: a second commit writes nothing.
+    EtatFeuilles().Modifie = false;
     Modifie();
 }
 
@@ -611,7 +621,7 @@ bool TFeuilleButeurs::DoubleClicEquipe(int cote, uint16_t joueur, const std::str
     for (int n : {cote, cote + 2, cote + 4}) {
         TListeCartons& l = Listes[n - 1];
         if (n > 2 && std::any_of(l.Lignes.begin(), l.Lignes.end(),
-                                 [joueur](const TCarton& t) { return !t.Vide() && t.Joueur == joueur; }))
+                                 [joueur](const TEtatCarton& t) { return !t.Vide() && t.Joueur == joueur; }))
             continue;
         for (int i = 0; i < l.Nombre(); ++i) {
             if (!l.Lignes[i].Vide())
@@ -631,7 +641,7 @@ bool TFeuilleButeurs::DoubleClicEquipe(int cote, uint16_t joueur, const std::str
 int TFeuilleButeurs::GenreCoche(int liste, int ligne) const
 {
     const TListeCartons* l = GetListe(liste);
-    const TCarton* t = l ? l->Get(ligne) : nullptr;
+    const TEtatCarton* t = l ? l->Get(ligne) : nullptr;
     if (!t)
         return 0;
     return (t->Tag & GenreCarton::Penalty) ? 1 : (t->Tag & GenreCarton::CoupFranc) ? 2 : 0;
@@ -639,7 +649,7 @@ int TFeuilleButeurs::GenreCoche(int liste, int ligne) const
 
 void TFeuilleButeurs::ChoisitGenre(int liste, int ligne, int genre)
 {
-    TCarton* t = GetCarton(liste, ligne);
+    TEtatCarton* t = GetCarton(liste, ligne);
     if (!t || !t->MenuGenre)
         return;
     EtatFeuilles().Modifie = true;
@@ -793,7 +803,7 @@ void TFeuillePasseurs::AfficheMatch()
             for (int i = 0; i < vues[cote].Nombre(); ++i) {
                 const TDonneesEvt* e = vues[cote].Get(i);
                 const TJoueur* j = ChercheJoueur(Saison, e->GetJoueur(), GetIdEquipe(cote + 1));
-                TCarton& t = Listes[cote].Ajoute(0, "", j);
+                TEtatCarton& t = Listes[cote].Ajoute(0, "", j);
                 if (!j)
                     t.Joueur = static_cast<uint16_t>(e->GetJoueur());
             }
@@ -807,7 +817,7 @@ void TFeuillePasseurs::AfficheMatch()
             if (cote == 0)
                 continue;
             const TJoueur* j = ChercheJoueur(Saison, e->GetJoueur(), e->GetEquipe());
-            TCarton& t = Listes[cote + 1].Ajoute(0, "", j);
+            TEtatCarton& t = Listes[cote + 1].Ajoute(0, "", j);
             if (!j)
                 t.Joueur = static_cast<uint16_t>(e->GetJoueur());
         }
@@ -844,11 +854,12 @@ void TFeuillePasseurs::Enregistre(bool libereListes)
             TListeDonnees* cible = l.Numero <= 2 ? passes : buts;
             if (!cible)
                 continue;
-            for (const TCarton& t : l.Lignes)
+            for (const TEtatCarton& t : l.Lignes)
                 if (!t.Vide())
                     cible->Ajoute(std::make_unique<TDonneesEvt>(t.Joueur, l.Colonne == 1 ? d : e,
                                                                 l.Numero <= 2 ? 0 : Evt::PenaltyManque));
         }
+        EtatFeuilles().Modifie = false;
         change = true;
     }
     if (change)
@@ -860,7 +871,7 @@ bool TFeuillePasseurs::DoubleClicEquipe(int cote, uint16_t joueur, const std::st
     TListeCartons* l = MatchAffiche() ? GetListe(cote) : nullptr;
     if (!l)
         return false;
-    for (TCarton& t : l->Lignes)
+    for (TEtatCarton& t : l->Lignes)
         if (t.Vide()) {
             t.Texte = nom;
             t.Joueur = joueur;

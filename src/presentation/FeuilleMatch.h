@@ -44,7 +44,7 @@ constexpr uint32_t SansGenre = 0xFFFFFF;
 } // namespace GenreCarton
 
 // One row of a list of events: a player tag with its minute box.
-struct TCarton {
+struct TEtatCarton {
     std::string Texte;
     uint16_t Joueur = 0;
     uint32_t Tag = 0; // row shl 16 + kind flags + column
@@ -67,13 +67,13 @@ struct TListeCartons {
     bool AutoGrow = false;  // exactly one empty row at the end
     bool AvecMinute = true; // rows carry a minute box
     int Look = 0;           // 0 blue, 1 yellow, 2 red
-    std::vector<TCarton> Lignes;
+    std::vector<TEtatCarton> Lignes;
 
     int Nombre() const { return static_cast<int>(Lignes.size()); }
-    TCarton* Get(int i) { return i >= 0 && i < Nombre() ? &Lignes[i] : nullptr; }
-    const TCarton* Get(int i) const { return i >= 0 && i < Nombre() ? &Lignes[i] : nullptr; }
+    TEtatCarton* Get(int i) { return i >= 0 && i < Nombre() ? &Lignes[i] : nullptr; }
+    const TEtatCarton* Get(int i) const { return i >= 0 && i < Nombre() ? &Lignes[i] : nullptr; }
     // Appends a row: genre 0 (no goal kind) or a goal kind 1..5; nullptr: empty.
-    TCarton& Ajoute(int genre, const std::string& minute, const TJoueur* joueur);
+    TEtatCarton& Ajoute(int genre, const std::string& minute, const TJoueur* joueur);
     // An auto-grow list keeps its filled rows packed and numbered from 1, and
     // one empty row at the end.
     void Tasse();
@@ -112,7 +112,8 @@ public:
     void ValideSaisieEnCours();
     // The page goes: it writes unless it was left since it last showed.
     void Quitte();
-    // Shown again after being kept hidden: what it shows may be old.
+    // Shown again after being kept hidden: what it shows may be old. A page
+    // that was not left keeps what the user typed.
     void Rafraichit();
 
     // --- What is shown ---
@@ -153,7 +154,7 @@ public:
     // List number n (1..); null outside.
     TListeCartons* GetListe(int n);
     const TListeCartons* GetListe(int n) const;
-    TCarton* GetCarton(int liste, int ligne);
+    TEtatCarton* GetCarton(int liste, int ligne);
     // A drop onto a tag: whether it would be taken, and taking it (false:
     // refused, nothing changed).
     bool AccepteDepot(int liste, int ligne, const TSourceGlisse& source) const;
@@ -170,6 +171,8 @@ public:
     std::function<void()> SurAffichage;
 
 protected:
+    // Whether the up-down control stops on match n of the day: both teams set.
+    virtual bool MatchQualifie(int jour, int n) const;
     // Reads the current match: false (page emptied) when the day has no
     // match with both teams.
     bool ChargeMatch();
@@ -177,6 +180,8 @@ protected:
     void LibereListes();
     void Modifie();
     void Montre();
+    // The user typed something the season does not hold yet.
+    void Touche() { Quittee = false; }
     // After a change of a tag's text: packing, modified flag, notice.
     void Change(int liste);
     TListeDonnees* ListeButs() const;
@@ -248,6 +253,11 @@ public:
     void AfficheMatch();
 
     std::string Commentaire;
+    void SetCommentaire(const std::string& texte)
+    {
+        Commentaire = texte;
+        Touche();
+    }
     bool DoubleClicEquipe(int cote, uint16_t joueur, const std::string& nom);
 
 private:

@@ -184,7 +184,7 @@ TEST_F(FeuilleMatchTest, OwnGoalDropAndTheDragRules)
     const TSourceGlisse martin = TSourceGlisse::Equipe(1, 11, "Martin");
     EXPECT_FALSE(f->AccepteDepot(4, 0, martin)) << "a home player on an away card row";
     ASSERT_TRUE(f->Depose(2, 0, martin));
-    const TCarton& csc = *f->GetCarton(2, 0);
+    const TEtatCarton& csc = *f->GetCarton(2, 0);
     EXPECT_EQ(csc.Texte, "Martin(csc)");
     EXPECT_EQ(csc.Tag & GenreCarton::ContreCamp, GenreCarton::ContreCamp);
     EXPECT_EQ(csc.Colonne(), 1);
@@ -414,6 +414,19 @@ TEST_F(FeuilleMatchTest, KeptPageWritesNothingWhenDestroyed)
     EtatFeuilles().Modifie = true;
     f->Quitte();
     EXPECT_TRUE(Evenements(Champ->GetButeursJournee(1)).empty());
+}
+
+TEST_F(FeuilleMatchTest, ShownAgainReloadsOnlyAPageThatWasLeft)
+{
+    Score(1, 1, 1, 0);
+    auto f = Ouvre<TFeuillePasseurs>();
+    f->SetCommentaire("Tapé");
+    f->Rafraichit(); // the window shown again, the page never left
+    EXPECT_EQ(f->Commentaire, "Tapé");
+    f->ValideSaisieEnCours();
+    Champ->SetCommentaireMatch(1, 0, 1, "Changé ailleurs");
+    f->Rafraichit();
+    EXPECT_EQ(f->Commentaire, "Changé ailleurs");
 }
 
 } // namespace
