@@ -5,6 +5,7 @@
 #include "pages/fiches/w_FicheEntraineur.h"
 #include "pages/fiches/w_FicheJoueur.h"
 #include "pages/fiches/w_FicheStade.h"
+#include "pages/fiches/w_ModifierEquipe.h"
 #include "pages/fiches/w_Stades.h"
 #include "pages/options/w_CreationSaison.h"
 #include "pages/options/w_Options.h"
@@ -63,4 +64,5 @@ void EnregistrePages()
     EnregistrePagesArbitres();
     EnregistrePagesStades();
     EnregistrePagesHistorique();
+    EnregistrePagesEditeurs();
 }
