@@ -383,6 +383,20 @@ std::string FormatReel(double Valeur, int Decimales)
     return Fixe(Valeur, std::max(0, std::min(Decimales, 18)), false);
 }
 
+std::string FormatChiffres(double Valeur, int Significatifs, int Decimales)
+{
+    if (!std::isfinite(Valeur))
+        return NonFini(Valeur);
+    TChiffres C = Chiffres(std::fabs(Valeur));
+    // A value with more integer digits than asked for keeps them: the exponent
+    // form is never written.
+    if (!EstNul(C))
+        Arrondit(C, std::max(std::max(Significatifs, 1), C.Exposant + 1));
+    const double Arrondie =
+        std::strtod((C.D.substr(0, 1) + "." + C.D.substr(1) + "e" + std::to_string(C.Exposant)).c_str(), nullptr);
+    return FormatReel(Valeur < 0 ? -Arrondie : Arrondie, Decimales);
+}
+
 std::string FloatToStr(double Valeur)
 {
     return General(Valeur, Precision, 0);

@@ -65,5 +65,10 @@ void ChoisitLangueNombres(std::string_view Langue);
 // A number with Decimales digits after the separator, rounded half away from
 // zero on its 15-digit decimal form (2.675 gives "2,68").
 std::string FormatReel(double Valeur, int Decimales);
+// A number rounded to Chiffres significant digits (half away from zero) and
+// written with Decimales digits after the separator; integer digits beyond
+// Chiffres are kept, never turned into an exponent (100 with 2 digits and
+// 2 decimals gives "100,00", 200/3 with 3 and 2 gives "66,70").
+std::string FormatChiffres(double Valeur, int Chiffres, int Decimales);
 // Pascal's FloatToStr: up to 15 significant digits, no trailing zeros.
 std::string FloatToStr(double Valeur);

@@ -1,5 +1,7 @@
 #include "engine/Statistique.h"
 
+#include "base/TriEchange.h"
+
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -79,10 +81,7 @@ void TStatistique::FrequenceScores(const TDonneesChampionnat& championnat, int& 
     }
     for (int c = 0; c < 64; ++c)
         table[c] = {matrice[c / 8][c % 8], static_cast<uint16_t>(c)};
-    for (int i = 0; i < 63; ++i)
-        for (int j = i + 1; j < 64; ++j)
-            if (table[i].Frequence < table[j].Frequence)
-                std::swap(table[i], table[j]);
+    TriEchange(table, [](const auto& a, const auto& b) { return a.Frequence > b.Frequence; });
 }
 
 void TStatistique::CalculEquipe(const TDonneesChampionnat& championnat, uint16_t equipe, TTableSituation& table,

@@ -337,6 +337,37 @@ TDonneesChampionnat* ChampionnatParametre(const TLignesParam& Params, TSaison* S
     return Saison->GetChampionnatId(StrToIntDef(division, 1));
 }
 
+TGardeChampionnat::TGardeChampionnat(const TLignesParam& Params, TSaison* Saison) : Saison_(Saison)
+{
+    if (Saison_ == nullptr)
+        return;
+    Precedent_ = Saison_->GetNumChampCourant();
+    const std::string Division = Trim(LitParametre("Division", Params, ""));
+    if (Division.empty())
+        return;
+    const int Numero = Saison_->GetNumChampionnatId(StrToIntDef(Division, 1));
+    if (Numero >= 1)
+        Saison_->SetNumChampCourant(Numero);
+}
+
+TGardeChampionnat::~TGardeChampionnat()
+{
+    if (Saison_ != nullptr)
+        Saison_->SetNumChampCourant(Precedent_);
+}
+
+TDonneesChampionnat* TGardeChampionnat::Get() const
+{
+    return Saison_ != nullptr ? Saison_->GetChampCourant() : nullptr;
+}
+
+std::vector<std::string> CouleursTableParam(const TLignesParam& Params)
+{
+    return {LitParametre("CouleurTitre", Params, "#000080"), LitParametre("CouleurLigne1", Params, "#C0C0C0"),
+            LitParametre("CouleurLigne2", Params, "#FFFFFF"), LitParametre("FonteTitre", Params, "#F0E020"),
+            LitParametre("FonteLigne", Params, "#000000")};
+}
+
 namespace {
 template <class F> F& Fiche()
 {

@@ -249,6 +249,31 @@ void LitParametreListe(const std::string& Nom, const TLignesParam& Params, TArra
 // current one when it is missing or empty; nullptr when there is none.
 TDonneesChampionnat* ChampionnatParametre(const TLignesParam& Params, TSaison* Saison);
 
+// The championship of a keyword call, made current for the call: "Division"
+// empty or missing means the current one, a value that is not a number id 1,
+// an id naming no championship leaves the current one. The championship that
+// was current before is current again when the guard goes, whatever the path
+// out of the keyword.
+class TGardeChampionnat {
+public:
+    TGardeChampionnat(const TLignesParam& Params, TSaison* Saison);
+    ~TGardeChampionnat();
+    TGardeChampionnat(const TGardeChampionnat&) = delete;
+    TGardeChampionnat& operator=(const TGardeChampionnat&) = delete;
+
+    // The championship of the call, nullptr when there is none.
+    TDonneesChampionnat* Get() const;
+
+private:
+    TSaison* Saison_;
+    int Precedent_ = 0;
+};
+
+// The five colours of a keyword's table ("CouleurTitre", "CouleurLigne1",
+// "CouleurLigne2", "FonteTitre", "FonteLigne"), with their defaults, in the
+// order the grid's HTML takes them.
+std::vector<std::string> CouleursTableParam(const TLignesParam& Params);
+
 // The cards of people and places. Each card's unit registers its card here
 // and pages open them through the openers below, never through the card's
 // unit. A card runs modally on the entry (nullptr: a new one); it answers

@@ -8,10 +8,16 @@
 #include "pages/options/w_Options.h"
 #include "pages/options/w_OptionsSauve.h"
 #include "pages/reglages/w_Penalite.h"
+#include "pages/saisie/w_Buteurs.h"
+#include "pages/saisie/w_Composition.h"
+#include "pages/saisie/w_Minute.h"
+#include "pages/saisie/w_Notes.h"
+#include "pages/saisie/w_Passeurs.h"
 #include "pages/saisie/w_RechercheMatch.h"
 #include "pages/saisie/w_Resultats.h"
 #include "pages/vues/w_ClassJoueur.h"
 #include "pages/vues/w_Classement.h"
+#include "pages/vues/w_Statistique.h"
 #include "pages/vues/w_recap.h"
 
 void EnregistrePages()
@@ -23,10 +29,16 @@ void EnregistrePages()
     enregistre = true;
     // One line per page unit: each registers its own pages, cards and keywords.
     EnregistrePagesSaisie();
+    EnregistrePagesButeurs();
+    EnregistrePagesPasseurs();
+    EnregistrePagesComposition();
+    EnregistrePagesNotes();
     EnregistrePagesRechercheMatch();
+    EnregistrePagesMinute();
     EnregistrePagesVues();
     EnregistrePagesClassJoueur();
     EnregistrePagesRecap();
+    EnregistrePagesStatistique();
     EnregistrePagesOptions();
     EnregistrePagesOptionsChampionnat();
     EnregistrePagesComposeur();

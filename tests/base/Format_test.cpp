@@ -62,6 +62,26 @@ TEST_F(FormatTest, FloatsUseTheProgramSeparatorAndRoundHalfUp)
     EXPECT_EQ(FloatToStr(-42), "-42");
 }
 
+TEST_F(FormatTest, SignificantDigitsThenDecimalsNeverAnExponent)
+{
+    EXPECT_EQ(FormatChiffres(100.0 / 3, 5, 2), "33,33");
+    EXPECT_EQ(FormatChiffres(200.0 / 3, 3, 2), "66,70");
+    EXPECT_EQ(FormatChiffres(100.0 / 7, 3, 2), "14,30");
+    EXPECT_EQ(FormatChiffres(12.345, 2, 2), "12,00");
+    EXPECT_EQ(FormatChiffres(3.456, 2, 2), "3,50");
+    EXPECT_EQ(FormatChiffres(45.68, 2, 0), "46");
+    EXPECT_EQ(FormatChiffres(100, 2, 2), "100,00");
+    EXPECT_EQ(FormatChiffres(100, 2, 0), "100");
+    EXPECT_EQ(FormatChiffres(123.4, 2, 1), "123,0");
+    EXPECT_EQ(FormatChiffres(2.25, 2, 2), "2,30"); // half away from zero on the decimal form
+    EXPECT_EQ(FormatChiffres(-2.25, 2, 2), "-2,30");
+    EXPECT_EQ(FormatChiffres(0, 5, 2), "0,00");
+    EXPECT_EQ(FormatChiffres(0.012345, 2, 3), "0,012");
+    EXPECT_EQ(FormatChiffres(99.96, 3, 2), "100,00");
+    ChoisitLangueNombres("en");
+    EXPECT_EQ(FormatChiffres(200.0 / 3, 3, 2), "66.70");
+}
+
 TEST_F(FormatTest, MismatchesAreReportedNotThrown)
 {
     const std::vector<std::string> Mauvais = {"%d", "%s %s", "%", "%5", "%.", "%q", "%9999999d", "%-:s", "%*d"};

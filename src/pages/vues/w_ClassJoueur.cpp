@@ -101,32 +101,20 @@ void Tf_ClassJoueur::ExecuteFonction(const std::string& Nom, const TLignesParam&
         return;
     }
     Resultat.clear();
-    if (Saison == nullptr)
+    const TGardeChampionnat Garde(Params, Saison);
+    if (Garde.Get() == nullptr)
         return;
-    const int Courant = Saison->GetNumChampCourant();
-    const std::string Division = LitParametre("Division", Params, "");
-    if (!Division.empty()) {
-        const int Numero = Saison->GetNumChampionnatId(StrToIntDef(Trim(Division), 1));
-        if (Numero >= 1)
-            Saison->SetNumChampCourant(Numero);
-    }
-    if (Saison->GetChampCourant() != nullptr) {
-        const int Index = Cle == "classementjoueur"
-                              ? VuesClassement::GenreMotCleJoueur(LitParametre("Type", Params, ""),
-                                                                  LitParametre("StatMatch", Params, ""))
-                              : VuesClassement::GenreMotCleArbitre(LitParametre("Type", Params, ""));
-        TModeleGrille Grille;
-        Grille.SetFixedCols(0);
-        if (Cle == "classementjoueur")
-            TClassJoueur::Affiche(*Saison, Index, 700, 300, nullptr, nullptr, Grille);
-        else
-            TClassArbitre::Affiche(*Saison, Index, 700, 300, nullptr, nullptr, Grille);
-        Resultat = Grille.GetTableHtml(
-            {LitParametre("CouleurTitre", Params, "#000080"), LitParametre("CouleurLigne1", Params, "#C0C0C0"),
-             LitParametre("CouleurLigne2", Params, "#FFFFFF"), LitParametre("FonteTitre", Params, "#F0E020"),
-             LitParametre("FonteLigne", Params, "#000000")});
-    }
-    Saison->SetNumChampCourant(Courant);
+    const int Index =
+        Cle == "classementjoueur"
+            ? VuesClassement::GenreMotCleJoueur(LitParametre("Type", Params, ""), LitParametre("StatMatch", Params, ""))
+            : VuesClassement::GenreMotCleArbitre(LitParametre("Type", Params, ""));
+    TModeleGrille Grille;
+    Grille.SetFixedCols(0);
+    if (Cle == "classementjoueur")
+        TClassJoueur::Affiche(*Saison, Index, 700, 300, nullptr, nullptr, Grille);
+    else
+        TClassArbitre::Affiche(*Saison, Index, 700, 300, nullptr, nullptr, Grille);
+    Resultat = Grille.GetTableHtml(CouleursTableParam(Params));
 }
 
 void AfficheClassJoueurCommande(Tf_ClassJoueur& Page, TPrincipale& Principale, int Code)

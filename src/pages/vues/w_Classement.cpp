@@ -112,14 +112,6 @@ std::vector<int> FiltreGroupe(const TDonneesChampionnat& Champ, const TGroupeEqu
     return Filtre;
 }
 
-// The five colours of a keyword's table, from its parameters.
-std::vector<std::string> CouleursTable(const TLignesParam& Params)
-{
-    return {LitParametre("CouleurTitre", Params, "#000080"), LitParametre("CouleurLigne1", Params, "#C0C0C0"),
-            LitParametre("CouleurLigne2", Params, "#FFFFFF"), LitParametre("FonteTitre", Params, "#F0E020"),
-            LitParametre("FonteLigne", Params, "#000000")};
-}
-
 } // namespace
 
 // --- Tf_Classement -----------------------------------------------------------
@@ -399,7 +391,7 @@ void Tf_Classement::ExecuteFonction(const std::string& Nom, const TLignesParam& 
     Grille.SetFixedCols(0);
     TCalculClassement Calcul(Champ, Saison);
     Calcul.Affiche(Genre, Grille, AvecFiltre ? &Filtre : nullptr, nullptr, false, Champ->JourneeJouee, 1, nullptr);
-    Resultat = Grille.GetTableHtml(CouleursTable(Params));
+    Resultat = Grille.GetTableHtml(CouleursTableParam(Params));
 }
 
 // --- Commands ----------------------------------------------------------------

@@ -96,11 +96,7 @@ void Tf_recap::ExecuteFonction(const std::string& Nom, const TLignesParam& Param
     const TDonneesChampionnat* Champ = ChampionnatParametre(Params, Saison);
     if (Champ == nullptr)
         return;
-    const std::vector<std::string> Couleurs{
-        LitParametre("CouleurTitre", Params, "#000080"), LitParametre("CouleurLigne1", Params, "#C0C0C0"),
-        LitParametre("CouleurLigne2", Params, "#FFFFFF"), LitParametre("FonteTitre", Params, "#F0E020"),
-        LitParametre("FonteLigne", Params, "#000000")};
-    Resultat = Recapitulatif::TableHtml(*Saison, *Champ, Couleurs);
+    Resultat = Recapitulatif::TableHtml(*Saison, *Champ, CouleursTableParam(Params));
 }
 
 void EnregistrePagesRecap()

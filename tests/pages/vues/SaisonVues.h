@@ -48,4 +48,19 @@ inline std::unique_ptr<TSaisonFootball> CreeSaisonVues(int jouees = 6)
     return s;
 }
 
+// Adds a second championship to the season, not the current one: id 8, the
+// clubs 3, 4 and 5 over two days, day 1 played (5 - 3, 4 goals to 1).
+inline void AjouteCoupeTroisClubs(TSaisonFootball& s)
+{
+    auto Coupe = std::make_unique<TDonneesChampionnatFootball>(&s);
+    Coupe->CodeChamp = 8;
+    for (uint16_t id : {3, 4, 5})
+        Coupe->AjouteEquipe(id);
+    Coupe->SetNbJour(2);
+    Coupe->SetNbMatch(1);
+    Coupe->AjouteMatch(1, 5, 3, -1, 4, 1);
+    Coupe->JourneeJouee = 1;
+    s.AjouteChampionnat(std::move(Coupe));
+}
+
 } // namespace testsupport

@@ -26,16 +26,7 @@ protected:
         InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Textefr.txt"));
         EnregistrePages();
         auto Saison = testsupport::CreeSaisonVues(2);
-        // A second championship of three clubs, not the current one: id 8.
-        auto Coupe = std::make_unique<TDonneesChampionnatFootball>(Saison.get());
-        Coupe->CodeChamp = 8;
-        for (uint16_t id : {3, 4, 5})
-            Coupe->AjouteEquipe(id);
-        Coupe->SetNbJour(2);
-        Coupe->SetNbMatch(1);
-        Coupe->AjouteMatch(1, 5, 3, -1, 4, 1);
-        Coupe->JourneeJouee = 1;
-        Saison->AjouteChampionnat(std::move(Coupe));
+        testsupport::AjouteCoupeTroisClubs(*Saison);
         Principale.SetSaison(std::move(Saison));
     }
     void TearDown() override { InstalleTraducteur(nullptr); }

@@ -1,0 +1,266 @@
+// The scorers and assists sheets through the real main window, on a season
+// archive: what command 14 shows, a scorer entered with his minute, the
+// assists page on the same match, a save and the archive read again.
+
+#include "pages/saisie/w_Buteurs.h"
+
+#include "base/oTraducteur.h"
+#include "controls/Afficheur.h"
+#include "model/Championnat.h"
+#include "model/Joueurs.h"
+#include "model/SaisonFoot.h"
+#include "pages/Pages.h"
+#include "pages/saisie/w_Composition.h"
+#include "pages/saisie/w_Notes.h"
+#include "pages/saisie/w_Passeurs.h"
+#include "shell/w_Principale.h"
+#include "support/SaisonExemple.h"
+#include "support_ui/FaussePrincipale.h"
+#include "support_ui/FenetreSurArchive.h"
+#include "support_ui/RenduPng.h"
+
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The four-team league with Arles 2-1 Brest on day 1, two players each and a referee.
+class FeuillesPrincipale : public testsupport::FenetreSurArchive {
+protected:
+    std::unique_ptr<TSaisonFootball> SaisonArchivee() const override
+    {
+        auto s = testsupport::CreeLigueQuatreEquipes();
+        TDonneesChampionnat* c = s->GetChampionnat(1);
+        c->SetScoreMatch(1, 0, 0, 2);
+        c->SetScoreMatch(1, 0, 1, 1);
+        int id = 11;
+        for (uint16_t equipe : {0, 1})
+            for (const char* nom : {"Martin", "Petit"})
+                s->Joueurs().AjouteSimple(s->CreeJoueur(nom, "Jean", id++, equipe));
+        s->Arbitres().Ajoute(std::make_unique<TPersonnelStat>("Collina", "Pierluigi", 0, 4));
+        return s;
+    }
+    void SetUp() override
+    {
+        FenetreSurArchive::SetUp();
+        EtatFeuilles() = TEtatFeuilles{};
+    }
+    void TearDown() override
+    {
+        EnregistreFicheJoueur(nullptr);
+        EnregistreFicheArbitre(nullptr);
+        FenetreSurArchive::TearDown();
+    }
+    template <class P> P* Commande(int code, int param = 0)
+    {
+        EXPECT_TRUE(Fenetre->ExecuteCommande(code, param));
+        return dynamic_cast<P*>(Fenetre->GetPageCourante());
+    }
+};
+
+TEST_F(FeuillesPrincipale, ScorerEnteredThenAssistsThenSavedAndReadAgain)
+{
+    DemarreSurArchive();
+    if (HasFatalFailure())
+        return;
+    auto* page = Commande<Tf_Buteurs>(14);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->c_EqDomicile->Text(), "Arles");
+    EXPECT_EQ(page->c_ScDomicile->Text(), "2");
+    EXPECT_EQ(page->c_ScExterieur->Text(), "1");
+    EXPECT_EQ(page->c_EqExterieur->Text(), "Brest");
+    EXPECT_EQ(page->Panel1->x(), (page->width() - page->Panel1->width()) / 2);
+    EXPECT_LT(page->l_EquipeDomicile->x(), 10);
+    EXPECT_EQ(page->l_EquipeExterieur->geometry().right(), page->width() - 5);
+    EXPECT_EQ(page->l_EquipeDomicile->Nb(), 2);
+    ASSERT_NE(page->Carton(1, 1), nullptr);
+    EXPECT_EQ(page->Carton(1, 2), nullptr) << "one goal row per goal";
+    ASSERT_NE(page->Carton(2, 0), nullptr);
+    for (int liste = 3; liste <= 6; ++liste) {
+        ASSERT_NE(page->Carton(liste, 0), nullptr);
+        EXPECT_TRUE(page->Carton(liste, 0)->Text().empty());
+    }
+    EXPECT_EQ(page->cb_Arbitre->count(), 1);
+    EXPECT_EQ(CompteurModification, 0) << "showing is no change";
+
+    page->l_EquipeDomicile->SetItemIndex(0);
+    page->LB1DblClick(1);
+    EXPECT_EQ(page->Carton(1, 0)->Text(), "Martin");
+    ASSERT_NE(page->Minute(1, 0), nullptr);
+    EXPECT_TRUE(page->Minute(1, 0)->hasFocus() || !page->isActiveWindow());
+    QTest::keyClicks(page->Minute(1, 0), "23");
+
+    // The assists page commits the scorers page and opens on the same match.
+    auto* passes = Commande<Tf_Passeurs>(16);
+    ASSERT_NE(passes, nullptr);
+    EXPECT_EQ(passes->c_EqDomicile->Text(), "Arles");
+    passes->l_EquipeDomicile->SetItemIndex(1);
+    passes->LB1DblClick(1);
+    EXPECT_EQ(passes->Carton(1, 0)->Text(), "Petit");
+    passes->m_Commentaire->setPlainText("Beau match");
+
+    Fenetre->ExecuteCommande(7);
+    EXPECT_EQ(CompteurModification, 0);
+    ASSERT_TRUE(Fenetre->OuvreFichier(Fichier));
+    const auto* c = dynamic_cast<const TDonneesChampionnatFootball*>(Fenetre->GetSaison()->GetChampionnat(1));
+    ASSERT_NE(c, nullptr);
+    const TListeDonnees* buts = c->GetButeursJournee(1);
+    ASSERT_EQ(buts->Nombre(), 1);
+    EXPECT_EQ(buts->Get(0)->GetJoueur(), 11);
+    EXPECT_EQ(buts->Get(0)->GetMot(), 23);
+    ASSERT_EQ(c->GetPasseursJournee(1)->Nombre(), 1);
+    EXPECT_EQ(c->GetPasseursJournee(1)->Get(0)->GetJoueur(), 12);
+    EXPECT_EQ(c->GetCommentaireMatch(1, 0, 1), "Beau match");
+}
+
+TEST_F(FeuillesPrincipale, MatchSentByAnotherPage)
+{
+    DemarreSurArchive();
+    if (HasFatalFailure())
+        return;
+    auto* page = Commande<Tf_Buteurs>(14, (2 << 8) + 2);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(Fenetre->GetSaison()->GetChampCourant()->NbJournee, 2);
+    EXPECT_EQ(page->c_EqDomicile->Text(), "Brest");
+}
+
+TEST_F(FeuillesPrincipale, LayoutAt800AndRenders)
+{
+    EnregistrePages();
+    InstalleTraducteur(std::make_unique<TTraducteur>((Dossier / "texte" / "Textefr.txt").string()));
+    testsupport::TFaussePrincipale principale(SaisonArchivee());
+    principale.Fond.resize(800, 500);
+    for (int code : {14, 16}) {
+        (*CommandePage(code))(principale, code, 0, 0);
+        auto* page = dynamic_cast<Tf_InfoMatchCadre*>(principale.GetPageCourante());
+        ASSERT_NE(page, nullptr);
+        ASSERT_EQ(page->width(), 800);
+        page->fc_InfoMatchResize();
+        EXPECT_EQ(page->l_EquipeExterieur->x(), 671);
+        if (auto* buteurs = dynamic_cast<Tf_Buteurs*>(page)) {
+            EXPECT_EQ(buteurs->FondBut2->x(), 402);
+            EXPECT_LT(buteurs->FondBut1->geometry().right(), buteurs->FondBut2->x());
+            EXPECT_LT(buteurs->FondBut2->geometry().right(), page->l_EquipeExterieur->x());
+            buteurs->l_EquipeDomicile->SetItemIndex(0);
+            buteurs->LB1DblClick(1);
+            buteurs->l_EquipeDomicile->SetItemIndex(1);
+            buteurs->LB1DblClick(1);
+            buteurs->LB1DblClick(1);
+        } else if (auto* passes = dynamic_cast<Tf_Passeurs*>(page)) {
+            EXPECT_LT(passes->FondPasseur2->geometry().right(), page->l_EquipeExterieur->x());
+            passes->l_EquipeExterieur->SetItemIndex(0);
+            passes->LB1DblClick(2);
+        }
+        testsupport::RendPng(*page, code == 14 ? "feuille_buteurs" : "feuille_passeurs");
+    }
+    InstalleTraducteur(nullptr);
+}
+
+TEST_F(FeuillesPrincipale, CardsOpenedThroughThePageBaseInCreateMode)
+{
+    DemarreSurArchive();
+    if (HasFatalFailure())
+        return;
+    int mode = 0;
+    bool accepte = true;
+    EnregistreFicheJoueur([&](TSaison& saison, int, TJoueur*& joueur, int m, bool* change) {
+        mode = m;
+        if (!accepte)
+            return false;
+        joueur = saison.Joueurs().AjouteSimple(saison.CreeJoueur("Abidal", "Eric", 30, 1));
+        if (change)
+            *change = true;
+        return true;
+    });
+    auto* page = Commande<Tf_Buteurs>(14);
+    ASSERT_NE(page, nullptr);
+    accepte = false;
+    page->AjouteJoueur(2);
+    EXPECT_EQ(page->l_EquipeExterieur->Nb(), 2);
+    EXPECT_EQ(mode, 0xB0000 + 1);
+    accepte = true;
+    page->AjouteJoueur(2);
+    ASSERT_EQ(page->l_EquipeExterieur->Nb(), 3);
+    EXPECT_EQ(IdElementJoueur(page->l_EquipeExterieur->Texte(0)), 30) << "at his sorted place";
+    EXPECT_EQ(CompteurModification, 1);
+
+    EnregistreFicheArbitre([](TSaison& saison, int, TPersonnelStat*& arbitre, bool*) {
+        saison.Arbitres().Ajoute(std::make_unique<TPersonnelStat>("Webb", "Howard", 0, 9));
+        arbitre = static_cast<TPersonnelStat*>(saison.Arbitres().ChercheId(9));
+        return true;
+    });
+    page->mi_AjouterArbitreClick();
+    ASSERT_EQ(page->cb_Arbitre->count(), 2);
+    EXPECT_EQ(page->cb_Arbitre->currentData().toInt(), 9);
+}
+
+TEST_F(FeuillesPrincipale, LineUpThenRatingsThroughTheMainWindow)
+{
+    DemarreSurArchive();
+    if (HasFatalFailure())
+        return;
+    auto* page = Commande<Tf_Composition>(15);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->c_EqDomicile->Text(), "Arles");
+    EXPECT_EQ(page->l_EquipeDomicile->Nb(), 2);
+    ASSERT_NE(page->Cadre(2, 11), nullptr);
+    EXPECT_TRUE(page->Cadre(1, 1)->Text().empty());
+    page->l_EquipeDomicile->SetItemIndex(0);
+    page->ListeDblClickEquipe(1);
+    EXPECT_EQ(page->Cadre(1, 1)->Text(), "Martin");
+    EXPECT_EQ(page->l_EquipeDomicile->Nb(), 1) << "a placed player leaves the squad box";
+
+    auto* notes = Commande<Tf_Notes>(18);
+    ASSERT_NE(notes, nullptr);
+    EXPECT_EQ(notes->c_EqDomicile->Text(), "Arles");
+    ASSERT_TRUE(notes->Nom(1, 1)->isVisibleTo(notes));
+    EXPECT_EQ(notes->Nom(1, 1)->Text(), "Jean Martin");
+    EXPECT_FALSE(notes->Nom(1, 2)->isVisibleTo(notes));
+    QTest::keyClicks(notes->Note(1, 1), "8");
+
+    Fenetre->ExecuteCommande(7);
+    EXPECT_EQ(CompteurModification, 0);
+    ASSERT_TRUE(Fenetre->OuvreFichier(Fichier));
+    const TDonneesChampionnat* c = Fenetre->GetSaison()->GetChampionnat(1);
+    EXPECT_EQ(c->GetCompoMatch(1, 0, 1), 11);
+    EXPECT_TRUE(c->CompoSaisie(1, 0));
+    EXPECT_FALSE(c->CompoSaisie(1, 1)) << "no player in Brest's line-up";
+    EXPECT_EQ(c->GetNoteJoueurMatch(1, 0, 1), 8);
+}
+
+TEST_F(FeuillesPrincipale, LineUpAndRatingsLayoutAt800AndRenders)
+{
+    EnregistrePages();
+    InstalleTraducteur(std::make_unique<TTraducteur>((Dossier / "texte" / "Textefr.txt").string()));
+    auto saison = SaisonArchivee();
+    TDonneesChampionnat* c = saison->GetChampionnat(1);
+    for (int s = 1; s <= 2; ++s) {
+        c->SetCompoMatch(1, 0, s, static_cast<uint16_t>(10 + s));
+        c->SetCompoMatch(1, 1, s, static_cast<uint16_t>(12 + s));
+    }
+    c->SetCompoMatch(1, 0, 21, 11);
+    testsupport::TFaussePrincipale principale(std::move(saison));
+    principale.Fond.resize(800, 500);
+    (*CommandePage(15))(principale, 15, 0, 0);
+    auto* page = dynamic_cast<Tf_Composition*>(principale.GetPageCourante());
+    ASSERT_NE(page, nullptr);
+    page->fc_InfoMatchResize();
+    EXPECT_EQ(page->FondEquipeExterieur->x(), 405);
+    EXPECT_LT(page->FondEquipeExterieur->geometry().right(), page->l_EquipeExterieur->x());
+    EXPECT_GT(page->FondRemp1->y(), page->FondEquipeDomicile->geometry().bottom());
+    EXPECT_LE(page->FondRemp1->geometry().bottom(), page->height());
+    EXPECT_EQ(page->Cadre(1, 1)->Text(), "Martin (cap.)");
+    testsupport::RendPng(*page, "feuille_compositions");
+
+    (*CommandePage(18))(principale, 18, 0, 0);
+    auto* notes = dynamic_cast<Tf_Notes*>(principale.GetPageCourante());
+    ASSERT_NE(notes, nullptr);
+    notes->fc_NotesResize();
+    EXPECT_EQ(notes->c_EqDomicile->x(), 214);
+    testsupport::RendPng(*notes, "feuille_notes");
+    InstalleTraducteur(nullptr);
+}
+
+} // namespace
