@@ -10,6 +10,7 @@
 #include "model/SaisonFoot.h"
 #include "pages/options/w_CreationCoupe.h"
 #include "pages/vues/w_Classement.h"
+#include "support/SaisonExemple.h"
 #include "support_ui/FenetreSurArchive.h"
 #include "support_ui/RenduPng.h"
 
@@ -44,30 +45,15 @@ class BarrageFenetre : public testsupport::FenetreSurArchive {
 protected:
     std::unique_ptr<TSaisonFootball> SaisonArchivee() const override
     {
-        auto s = std::make_unique<TSaisonFootball>();
-        for (int i = 0; i < 8; ++i)
-            s->AjouteEquipe("Equipe " + std::to_string(i));
+        auto s = testsupport::CreeDeuxDivisions(1);
         for (int n = 0; n < 2; ++n) {
-            auto c = s->CreeChampionnat(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational);
-            c->SetCode(101 + n);
-            c->CodeChamp = n + 1;
-            c->SetNbEquipe(4);
-            for (int p = 0; p < 4; ++p)
-                c->SetEquipe(p, static_cast<uint16_t>(4 * n + p));
-            c->SetNbMatch(2);
-            c->SetNbJour(1);
+            TDonneesChampionnat* c = s->GetChampionnat(n + 1);
             // The last team of the array wins, the first loses.
             c->AjouteMatch(1, 4 * n + 3, 4 * n, -1, 2, 0);
             c->AjouteMatch(1, 4 * n + 2, 4 * n + 1, -1, 1, 0);
             c->JourneeJouee = 1;
-            s->AjouteChampionnat(std::move(c));
         }
-        s->AjouteDesc("#1", 1, 0);
-        s->AjouteDesc("#101", 2, 0);
-        s->AjouteDesc("#101", 3, 1);
-        s->AjouteDesc("#32769#Barrage", 2, 0);
-        s->AjouteDesc("#102", 2, 0);
-        s->AjouteDesc("#102", 3, 2);
+        s->InsereDesc("#32769#Barrage", 2, 0, 2);
         auto b = std::make_unique<TDonneesBarrage>();
         b->Code = 1;
         b->TypeGroupe = 1;
