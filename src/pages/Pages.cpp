@@ -10,6 +10,7 @@
 #include "pages/options/w_CreationSaison.h"
 #include "pages/options/w_Options.h"
 #include "pages/options/w_OptionsSauve.h"
+#include "pages/reglages/w_CreationBarrage.h"
 #include "pages/reglages/w_Penalite.h"
 #include "pages/saisie/w_Buteurs.h"
 #include "pages/saisie/w_Composition.h"
@@ -57,6 +58,7 @@ void EnregistrePages()
     EnregistrePagesOptionsChampionnat();
     EnregistrePagesComposeur();
     EnregistrePagesReglages();
+    EnregistrePagesCreationBarrage();
     EnregistrePagesFiches();
     EnregistrePagesFichesAutres();
     EnregistrePagesFicheStade();

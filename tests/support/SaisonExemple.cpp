@@ -234,6 +234,30 @@ std::unique_ptr<TSaisonFootball> CreeLigueABCD(int nbJour)
     return saison;
 }
 
+std::unique_ptr<TSaisonFootball> CreeDeuxDivisions(int jours)
+{
+    auto s = std::make_unique<TSaisonFootball>();
+    for (int i = 0; i < 8; ++i)
+        s->AjouteEquipe("Equipe " + std::to_string(i));
+    for (int n = 0; n < 2; ++n) {
+        auto c = s->CreeChampionnat(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational);
+        c->SetCode(101 + n);
+        c->CodeChamp = n + 1;
+        c->SetNbEquipe(4);
+        for (int p = 0; p < 4; ++p)
+            c->SetEquipe(p, static_cast<uint16_t>(4 * n + p));
+        c->SetNbMatch(2);
+        c->SetNbJour(jours);
+        s->AjouteChampionnat(std::move(c));
+    }
+    s->AjouteDesc("#1", 1, 0);
+    s->AjouteDesc("#101", 2, 0);
+    s->AjouteDesc("#101", 3, 1);
+    s->AjouteDesc("#102", 2, 0);
+    s->AjouteDesc("#102", 3, 2);
+    return s;
+}
+
 std::unique_ptr<TSaison> ChargeParDispatcheur(const std::string& fichier)
 {
     auto saison = std::make_unique<TSaisonFootball>();

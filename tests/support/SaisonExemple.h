@@ -40,6 +40,11 @@ std::unique_ptr<TSaisonFootball> CreeLigueABCD(int nbJour);
 // named prefix + 0..3.
 std::unique_ptr<TSaisonFootball> CreeLigueDivision(int division, int code, const std::string& prefixe);
 
+// "Equipe 0" to "Equipe 7" in two four-team leagues of one section: codes 1
+// and 2, divisions 101 and 102, `jours` days of two matches, no score; with
+// their description lines.
+std::unique_ptr<TSaisonFootball> CreeDeuxDivisions(int jours);
+
 // A file read into a new season through the file dispatcher, as the program
 // opens it; null when the load fails.
 std::unique_ptr<TSaison> ChargeParDispatcheur(const std::string& fichier);
