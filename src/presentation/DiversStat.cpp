@@ -1,5 +1,6 @@
 #include "presentation/DiversStat.h"
 
+#include "base/Texte.h"
 #include "base/oTraducteur.h"
 #include "engine/CalculClassement.h"
 #include "files/Image.h"
@@ -434,6 +435,17 @@ void AfficherJourneeJoueurs(TModeleGrille& Grille, const TSaison& Saison, const 
         Grille.SetTraitLigne(Derniere, true);
         Grille.SetCouleurLigne(Derniere, Marine);
     }
+}
+
+int GenreMotCleJoueurs(const std::string& Type)
+{
+    static const char* const Mots[] = {"buteur", "averti",         "exclus",   "passeur",
+                                       "essai",  "transformation", "penalite", "drop"};
+    const std::string Mot = MinusculesAscii(Type);
+    for (int i = 0; i < 8; ++i)
+        if (Mot == Mots[i])
+            return i + 1;
+    return 1;
 }
 
 std::string AfficherJourneeSpectateur(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ,

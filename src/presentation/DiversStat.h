@@ -8,6 +8,7 @@
 #include "model/infocomp.h"
 
 #include <cstdint>
+#include <string>
 
 class TDonneesChampionnat;
 class TModeleGrille;
@@ -79,5 +80,9 @@ void AfficherJourneeJoueurs(TModeleGrille& Grille, const TSaison& Saison, const 
 // The attendances of a day and the summary line under them.
 std::string AfficherJourneeSpectateur(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ,
                                       int Jour);
+
+// The event kind of the "JourneeJoueurs" keyword's "Type" word (case
+// ignored); anything else gives the scorers.
+int GenreMotCleJoueurs(const std::string& Type);
 
 } // namespace DiversStat

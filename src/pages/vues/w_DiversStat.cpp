@@ -338,6 +338,36 @@ void Tf_DiversStat::ExporteHtml(const std::string& NomFichier)
         SignaleEchecEcriture(NomFichier);
 }
 
+void Tf_DiversStat::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
+                                    const std::string& Args, TSaison* Saison)
+{
+    const std::string Cle = MinusculesAscii(Nom);
+    if (Cle != "journeesimple" && Cle != "journeespectateur" && Cle != "journeejoueurs") {
+        TFootForm::ExecuteFonction(Nom, Params, Resultat, Args, Saison);
+        return;
+    }
+    Resultat.clear();
+    const TGardeChampionnat Garde(Params, Saison);
+    const TDonneesChampionnat* Champ = Garde.Get();
+    if (Champ == nullptr)
+        return;
+    const int Jour = StrToIntDef(Trim(LitParametre("Journee", Params, "1")), Champ->NbJournee);
+    TModeleGrille Grille;
+    const std::vector<std::string> Couleurs = CouleursTableParam(Params);
+    if (Cle == "journeesimple") {
+        DiversStat::AfficherJourneeSimple(Grille, *Saison, *Champ, Jour);
+        Resultat = Grille.GetTableHtmlColonnes(Couleurs);
+    } else if (Cle == "journeespectateur") {
+        DiversStat::AfficherJourneeSpectateur(Grille, *Saison, *Champ, Jour);
+        Resultat = Grille.GetTableHtml(Couleurs);
+    } else {
+        DiversStat::AfficherJourneeJoueurs(Grille, *Saison, *Champ, Jour,
+                                           DiversStat::GenreMotCleJoueurs(LitParametre("Type", Params, "")));
+        Grille.SetLargeurColonne(1, 150);
+        Resultat = Grille.GetTableHtmlColonnes(Couleurs);
+    }
+}
+
 void EnregistrePagesDiversStat()
 {
     using namespace Commande;
@@ -386,6 +416,12 @@ void EnregistrePagesDiversStat()
         Page.Saison = Principale.GetSaison();
         Page.AfficherListeMatchs();
     });
+    static const bool MotsCles = [] {
+        for (const char* Mot : {"JourneeSimple", "JourneeSpectateur", "JourneeJoueurs"})
+            GestionFonction().Ajoute<Tf_DiversStat>(Mot, CodeFonction::Journee);
+        return true;
+    }();
+    (void)MotsCles;
     EnregistrePage<Tf_DiversStat>({ListeJoueurs}, [](Tf_DiversStat& Page, TPrincipale& Principale, int) {
         Page.Saison = Principale.GetSaison();
         Page.AfficherListeJoueurs();

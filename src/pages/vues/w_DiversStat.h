@@ -50,6 +50,11 @@ public:
     void sg_StatsDblClick();
     void Dispose();
 
+    // The day-view keywords "JourneeSimple", "JourneeSpectateur" and
+    // "JourneeJoueurs".
+    static void ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
+                                const std::string& Args, TSaison* Saison);
+
     void Imprime() override;
     void ExporteHtml(const std::string& NomFichier) override;
     bool Imprimable() const override { return true; }

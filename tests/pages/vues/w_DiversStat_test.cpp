@@ -208,6 +208,32 @@ TEST_F(DiversStatPage, PlayersOfADayAndTheirCards)
     EXPECT_EQ(Page->sg_Stats->GetTexte(1, Ligne), "Renomme (23\xC2\xB0)");
 }
 
+TEST_F(DiversStatPage, DayViewKeywordsThroughTheGuard)
+{
+    TSaison* Saison = Principale.GetSaison();
+    for (const char* Mot : {"JourneeSimple", "JourneeSpectateur", "JourneeJoueurs"}) {
+        const TGestionFonction::TEntree* E = GestionFonction().Cherche(Mot);
+        ASSERT_NE(E, nullptr) << Mot;
+        EXPECT_EQ(E->Code, CodeFonction::Journee);
+    }
+    std::string Resultat;
+    Tf_DiversStat::ExecuteFonction("JourneeSimple", {"Journee=2"}, Resultat, "", Saison);
+    EXPECT_NE(Resultat.find("Lyon (1)"), std::string::npos);
+    EXPECT_NE(Resultat.find(">2-0<"), std::string::npos); // Lyon - Angers, day 2
+    // A day that is not a number: the current day.
+    Saison->GetChampCourant()->NbJournee = 2;
+    Tf_DiversStat::ExecuteFonction("JourneeSpectateur", {"Journee=abc"}, Resultat, "", Saison);
+    EXPECT_NE(Resultat.find("5000"), std::string::npos);
+    Tf_DiversStat::ExecuteFonction("JourneeJoueurs", {"Journee=1", "Type=EXCLUS"}, Resultat, "", Saison);
+    EXPECT_NE(Resultat.find(EchappeHtml(Traduit(975))), std::string::npos);
+    // The cup's day 1 through "Division", the league current again afterwards.
+    Tf_DiversStat::ExecuteFonction("JourneeSimple", {"Division=8", "Journee=1"}, Resultat, "", Saison);
+    EXPECT_NE(Resultat.find(">4-1<"), std::string::npos);
+    EXPECT_EQ(Saison->GetNumChampCourant(), 1);
+    Tf_DiversStat::ExecuteFonction("JourneeSimple", {}, Resultat, "", nullptr);
+    EXPECT_EQ(Resultat, "");
+}
+
 TEST_F(DiversStatPage, OneDaysGoalDistributionOnANewInformationPage)
 {
     testsupport::TDialoguesScriptes Dialogues;
