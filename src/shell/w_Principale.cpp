@@ -454,6 +454,7 @@ void Tf_Principale::FormCreate()
 
     // 8. The help pages of the language.
     FDossierAide = FAppDir + "aide/" + (FLangue == "en" ? "en" : "fr") + "/";
+    SetDossierAideFiches(FDossierAide);
 
     // 9. The menus.
     EnregistrePages();
@@ -755,6 +756,13 @@ void Tf_Principale::AfficheCommandeImprimer()
 }
 
 // --------------------------------------------------------------- dispatcher
+
+void Tf_Principale::ReafficheCommande()
+{
+    // Not a new step of the history: the same view, refilled.
+    if (FCommandeCourante >= CodeMenu::PremiereCommande && CommandePage(FCommandeCourante))
+        ExecuteCommande("", FCommandeCourante, nullptr, FParamCourant, false, FParam2Courant);
+}
 
 bool Tf_Principale::ExecuteCommande(int code, int param, int param2)
 {

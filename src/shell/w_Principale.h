@@ -83,6 +83,7 @@ public:
     TSaison* GetSaison() override { return FSaison.get(); }
     std::string GetFichierIni() const override { return FAppDir + "brevalune.ini"; }
     void SignaleModification() override;
+    void ReafficheCommande() override;
     void RemplitChampionnats() override;
     void Navigue(int code, int param, int param2) override;
     TStats* GetStats() override { return FStats.get(); }
