@@ -9,12 +9,16 @@
 #include "files/Stats.h"
 #include "pagebase/Commande.h"
 #include "pages/vues/w_ChoixHistorique.h"
+#include "pages/vues/w_EquipeHistorique.h"
 #include "support_ui/FenetreSurArchive.h"
 #include "support_ui/RenduPng.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSpinBox>
 
 #include <filesystem>
 
@@ -149,6 +153,41 @@ TEST_F(HistoriquePage, UnChoixAnnuleNeMontreRienEtLaSaisieOffreLaCreation)
     EXPECT_EQ(Messages.Messages[0].Texte,
               TraduitFmt(2620, {(Dossier / "absent" / "stat9001.txt").string(), Traduit(2624)}));
     EXPECT_EQ(page->csg_Saisie->GetTexte(3, 1), "12");
+    EXPECT_EQ(testsupport::ReadWholeFile(Dossier / "stats" / "stat9001.txt"), avant);
+}
+
+TEST_F(HistoriquePage, UneNouvelleSaisonDesNomsDuMemo)
+{
+    Montre();
+    Tf_Principale& f = *Fenetre;
+    ChoisitPremiere();
+    ASSERT_TRUE(f.ExecuteCommande(Commande::HistoriqueSaisie, -1));
+    Tf_Historique* page = Page();
+    ASSERT_NE(page, nullptr);
+    Dialogues.Repond([](QDialog& d) {
+        auto& equipes = dynamic_cast<Tf_EquipeHistorique&>(d);
+        EXPECT_EQ(equipes.lb_Equipe->count(), 3);
+        EXPECT_EQ(equipes.ud_Annee->value(), 2003);
+        equipes.ud_Annee->setValue(2024);
+        equipes.lb_Equipe->setCurrentRow(1);
+        equipes.lb_EquipeDblClick();
+        equipes.m_Equipe->appendPlainText("Delta\n\nAlpha\n");
+        // A trailing empty line is no team.
+        EXPECT_EQ(equipes.Label1->text().toStdString(), TraduitFmt(640, {4}));
+        equipes.b_Valider->Click();
+    });
+    page->bc_AjouterClick();
+    ASSERT_EQ(page->GetArchive()->NbSaisons(), 3);
+    const TSaisonStat* nouvelle = page->GetArchive()->GetSaison(0);
+    EXPECT_EQ(nouvelle->GetAnnee(), 124);
+    EXPECT_EQ(nouvelle->NbEquipes(), 3) << "the blank line between the names is skipped";
+    EXPECT_EQ(page->cb_Saison3->currentIndex(), 0);
+    EXPECT_EQ(page->csg_Saisie->GetTexte(0, 1), "Beta");
+
+    // Removal takes it out; the file changes only at the next "Enregistrer".
+    const std::string avant = testsupport::ReadWholeFile(Dossier / "stats" / "stat9001.txt");
+    page->bc_RetirerClick();
+    EXPECT_EQ(page->GetArchive()->NbSaisons(), 2);
     EXPECT_EQ(testsupport::ReadWholeFile(Dossier / "stats" / "stat9001.txt"), avant);
 }
 
