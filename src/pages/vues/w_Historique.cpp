@@ -209,8 +209,14 @@ Tf_Historique::Tf_Historique(QWidget* parent) : TFootForm(parent)
     bc_Ajouter->OnClick = [this] { bc_AjouterClick(); };
     bc_Retirer->OnClick = [this] { bc_RetirerClick(); };
     connect(cb_Saison3, &QComboBox::currentIndexChanged, this, [this](int i) {
-        if (!FRemplit)
+        if (!FRemplit) {
+            ValideSaisieEnCours();
             RemplitSaisie(i);
+        }
+    });
+    connect(cb_Type, &QComboBox::currentIndexChanged, this, [this] {
+        if (!FRemplit)
+            FSaisieModifiee = true;
     });
     pc_Historique->addWidget(ts_Saisie);
     for (QComboBox* c : {cb_Domicile, cb_Exterieur, cb_Saison, cb_Saison2, cb_Saison3, cb_Type})
@@ -319,6 +325,7 @@ void Tf_Historique::RemplitClassement(int Saison)
 void Tf_Historique::RemplitSaisie(int Saison)
 {
     FSaisie = FArchive != nullptr ? FArchive->GetSaison(Saison) : nullptr;
+    FSaisieModifiee = false;
     if (FArchive == nullptr) {
         csg_Saisie->hide();
         FCurseur.reset();
@@ -327,15 +334,26 @@ void Tf_Historique::RemplitSaisie(int Saison)
     Historique::RemplitSaisie(*FArchive, FSaisie, *csg_Saisie);
     FCurseur = FSaisie != nullptr ? std::make_unique<Historique::TSaisie>(FSaisie->NbEquipes()) : nullptr;
     if (FSaisie != nullptr) {
+        FRemplit = true;
         cb_Type->setCurrentIndex(FSaisie->GetSystemePoints());
+        FRemplit = false;
         csg_Saisie->SelectionneCellule(FCurseur->Col(), FCurseur->Row());
     }
 }
 
 void Tf_Historique::csg_SaisieKeyPress(char32_t Caractere)
 {
-    if (FCurseur != nullptr)
+    if (FCurseur != nullptr) {
         FCurseur->Touche(Caractere, *csg_Saisie);
+        FSaisieModifiee = true;
+    }
+}
+
+void Tf_Historique::ValideSaisieEnCours()
+{
+    // A failed write says so and keeps the flag: the typed scores stay on the grid.
+    if (FSaisieModifiee)
+        bc_EnregistrerClick();
 }
 
 bool Tf_Historique::bc_EnregistrerClick()
@@ -352,6 +370,7 @@ bool Tf_Historique::bc_EnregistrerClick()
         SignaleEchecSauvegarde(FArchive->GetNomFichier(), 0);
         return false;
     }
+    FSaisieModifiee = false;
     return true;
 }
 

@@ -41,6 +41,8 @@ public:
     void bc_RetirerClick();
     // Typed text reaches the entry grid through here.
     void csg_SaisieKeyPress(char32_t Caractere);
+    // Leaving the page (or the program) writes what was typed since the last "Enregistrer".
+    void ValideSaisieEnCours() override;
 
     TStat* GetArchive() const { return FArchive; }
     int VueCourante() const;
@@ -90,6 +92,7 @@ private:
     TSaisonStat* FSaisie = nullptr;
     std::unique_ptr<Historique::TSaisie> FCurseur;
     bool FRemplit = false;
+    bool FSaisieModifiee = false; // typed since the grid was filled or written
 };
 
 // Registers commands 199 to 202.

@@ -156,6 +156,34 @@ TEST_F(HistoriquePage, UnChoixAnnuleNeMontreRienEtLaSaisieOffreLaCreation)
     EXPECT_EQ(testsupport::ReadWholeFile(Dossier / "stats" / "stat9001.txt"), avant);
 }
 
+TEST_F(HistoriquePage, CeQuiEstTapeEstEcritEnQuittantLaPage)
+{
+    Montre();
+    Tf_Principale& f = *Fenetre;
+    ChoisitPremiere();
+    ASSERT_TRUE(f.ExecuteCommande(Commande::HistoriqueSaisie, -1));
+    Tf_Historique* page = Page();
+    ASSERT_NE(page, nullptr);
+    for (char32_t c : {U'*', U'1', U'2', U'3'})
+        page->csg_SaisieKeyPress(c);
+
+    // Another page: the typed score reaches the archive file without "Enregistrer".
+    ASSERT_TRUE(f.ExecuteCommande(Commande::ClassementGeneral, -1));
+    TStat relue;
+    ASSERT_TRUE(relue.Charge((Dossier / "stats" / "stat9001.txt").string()));
+    uint8_t a = 0, b = 0;
+    relue.GetSaison(0)->GetScore(0, 1, a, b);
+    EXPECT_EQ(a, 12);
+    EXPECT_EQ(b, 3);
+
+    // Nothing typed since: leaving again writes nothing.
+    ChoisitPremiere();
+    ASSERT_TRUE(f.ExecuteCommande(Commande::HistoriqueSaisie, -1));
+    const auto avant = std::filesystem::last_write_time(Dossier / "stats" / "stat9001.txt");
+    ASSERT_TRUE(f.ExecuteCommande(Commande::ClassementGeneral, -1));
+    EXPECT_EQ(std::filesystem::last_write_time(Dossier / "stats" / "stat9001.txt"), avant);
+}
+
 TEST_F(HistoriquePage, UneNouvelleSaisonDesNomsDuMemo)
 {
     Montre();
