@@ -386,6 +386,8 @@ void Tf_StatEquipe::GraphParcours()
     Graph2->SetNbCourbes(1);
     Graph2->VideCourbes();
     Graph2->SetNbPointY(80);
+    Graph2->SetAutoGraduationY(false);
+    Graph2->SetEspaceGraduerY(10);
     Graph2->SetCouleurCourbe(0, 0xFFFF00);
     Graph2->SetNbPointX(P.NbPointsForme);
     for (const SE::TPointGraphe& Pt : P.Forme)
@@ -437,7 +439,7 @@ void Tf_StatEquipe::GraphParcours()
         CouleurLigne(Ligne, Fond);
         sg_PointPris->SetTexte(0, Ligne, Saison->GetNomEquipeChamp(Adversaire));
         sg_PointPris->SetTexte(1, Ligne, Texte);
-        sg_PointPris->SetAlignementH(1, Ligne, 2);
+        sg_PointPris->SetAlignementH(1, Ligne, 1);
         sg_PointPris->SetCouleurLigne(Ligne, Fond);
         ++Ligne;
     }
