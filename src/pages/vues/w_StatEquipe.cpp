@@ -495,26 +495,25 @@ void Tf_StatEquipe::AfficheGrapheRepartition(TGraphBarre& Quart, TGraphBarre& Tr
 
 void Tf_StatEquipe::AfficheButsMarques()
 {
-    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
-    if (Champ == nullptr)
-        return;
-    AfficheGrapheRepartition(*GraphBarre1, *GraphBarre2,
-                             SE::CompteButsMarques(*Champ, static_cast<uint16_t>(Champ->GetEquipe(Equipe))));
-    Status(Traduit(135));
-    b_ChangeBut->SetCaption(Traduit(49));
-    b_ChangeBut->setProperty("Tag", 1);
+    AfficheButs(false);
 }
 
 void Tf_StatEquipe::AfficheButsEncaisses()
 {
+    AfficheButs(true);
+}
+
+void Tf_StatEquipe::AfficheButs(bool Encaisses)
+{
     const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
     if (Champ == nullptr)
         return;
+    const auto Id = static_cast<uint16_t>(Champ->GetEquipe(Equipe));
     AfficheGrapheRepartition(*GraphBarre1, *GraphBarre2,
-                             SE::CompteButsEncaisses(*Champ, static_cast<uint16_t>(Champ->GetEquipe(Equipe))));
-    Status(Traduit(136));
-    b_ChangeBut->SetCaption(Traduit(48));
-    b_ChangeBut->setProperty("Tag", 2);
+                             Encaisses ? SE::CompteButsEncaisses(*Champ, Id) : SE::CompteButsMarques(*Champ, Id));
+    Status(Traduit(Encaisses ? 136 : 135));
+    b_ChangeBut->SetCaption(Traduit(Encaisses ? 48 : 49));
+    b_ChangeBut->setProperty("Tag", Encaisses ? 2 : 1);
 }
 
 void Tf_StatEquipe::b_ChangeButClick()

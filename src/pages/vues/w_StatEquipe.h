@@ -99,6 +99,8 @@ private:
     void RemplitClassement();
     void RemplitEvolution();
     void Status(const std::string& Texte);
+    // The goal charts, the status text and the button for one side.
+    void AfficheButs(bool Encaisses);
     void Dispose();
 
     int Equipe = -1;
