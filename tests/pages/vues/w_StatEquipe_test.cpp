@@ -13,16 +13,31 @@
 #include "model/SaisonFoot.h"
 #include "model/infocomp.h"
 #include "platform/Dialogues.h"
+#include "platform/Imprimante.h"
 #include "shell/w_Principale.h"
+#include "support/TestSupport.h"
 #include "support_ui/FenetreSurArchive.h"
 #include "support_ui/RenduPng.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace {
+
+// Width and height of the first page of a PDF file, from its MediaBox.
+std::pair<double, double> TaillePagePdf(const std::string& Fichier)
+{
+    const std::string Texte = testsupport::ReadWholeFile(Fichier);
+    const size_t P = Texte.find("/MediaBox");
+    if (P == std::string::npos)
+        return {0, 0};
+    double X0 = 0, Y0 = 0, X1 = 0, Y1 = 0;
+    std::sscanf(Texte.c_str() + Texte.find('[', P) + 1, "%lf %lf %lf %lf", &X0, &Y0, &X1, &Y1);
+    return {X1 - X0, Y1 - Y0};
+}
 
 using StatEquipeRoute = testsupport::FenetreSurArchive;
 using testsupport::RendPng;
@@ -116,6 +131,21 @@ TEST_F(StatEquipeRoute, ChooserKeptPageHistoryAndLinks)
         QCoreApplication::processEvents();
         RendPng(Seule, "StatEquipe-onglet" + std::to_string(Onglet));
     }
+
+    // The route prints on a portrait page, the standings figures on a landscape one.
+    for (int Onglet : {1, 2}) {
+        Seule.AfficheOnglet(Onglet);
+        const std::string Pdf = Fichier + std::to_string(Onglet) + ".pdf";
+        {
+            TImprimantePdf Imprimante(Pdf);
+            Seule.Imprime();
+        }
+        const auto [Largeur, Hauteur] = TaillePagePdf(Pdf);
+        ASSERT_GT(Largeur, 0);
+        EXPECT_EQ(Largeur < Hauteur, Onglet == 1) << Onglet;
+    }
+    Seule.AfficheOnglet(7);
+    EXPECT_FALSE(Seule.Imprimable());
 }
 
 TEST_F(StatEquipeRoute, AChampionshipWithoutTeamsSaysSo)
