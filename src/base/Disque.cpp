@@ -57,6 +57,14 @@ std::shared_ptr<TDisque>& Installe()
     return D;
 }
 
+// Removes a temporary file after a failure without losing the failure's cause.
+void Nettoie(TDisque& D, const std::string& Nom)
+{
+    const int Cause = errno;
+    D.Supprime(Nom);
+    errno = Cause;
+}
+
 std::string Dossier(const std::string& Nom)
 {
     const std::size_t Barre = Nom.find_last_of('/');
@@ -102,7 +110,7 @@ std::string EcritProvisoire(TDisque& D, const std::string& Nom, std::string_view
     Ok = Ok && D.Synchronise(Fd) == 0;
     Ok = D.Ferme(Fd) == 0 && Ok;
     if (!Ok) {
-        D.Supprime(Provisoire);
+        Nettoie(D, Provisoire);
         return {};
     }
     return Provisoire;
@@ -143,7 +151,7 @@ bool Sauvegarde(TDisque& D, const std::string& Nom, const std::string& Sauvegard
             return false;
     }
     if (D.Renomme(Provisoire, Sauvegarde) != 0) {
-        D.Supprime(Provisoire);
+        Nettoie(D, Provisoire);
         return false;
     }
     return true;
@@ -177,15 +185,16 @@ std::shared_ptr<TDisque> InstalleDisque(std::shared_ptr<TDisque> Nouveau)
 bool RemplaceFichier(const std::string& Nom, std::string_view Octets, const std::string& NomSauvegarde)
 {
     TDisque& D = Disque();
+    errno = 0;
     const std::string Provisoire = EcritProvisoire(D, Nom, Octets);
     if (Provisoire.empty())
         return false;
     if (!NomSauvegarde.empty() && !Sauvegarde(D, Nom, NomSauvegarde)) {
-        D.Supprime(Provisoire);
+        Nettoie(D, Provisoire);
         return false;
     }
     if (D.Renomme(Provisoire, Nom) != 0) {
-        D.Supprime(Provisoire);
+        Nettoie(D, Provisoire);
         return false;
     }
     // Without this the rename itself may be lost in a crash, and with it the

@@ -37,5 +37,6 @@ std::shared_ptr<TDisque> InstalleDisque(std::shared_ptr<TDisque> Nouveau);
 // older backup being replaced only once the new one is whole. False on any
 // failure: the previous file then still stands under Nom, unless only the
 // final flush of the folder failed, when Nom holds the new bytes, not known to
-// be on the disk yet. No temporary file is left behind.
+// be on the disk yet. No temporary file is left behind, and errno is left as
+// the failing call set it, for the user to be told why.
 bool RemplaceFichier(const std::string& Nom, std::string_view Octets, const std::string& Sauvegarde = {});

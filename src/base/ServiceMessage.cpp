@@ -2,6 +2,10 @@
 
 #include "base/oTraducteur.h"
 
+#include <cerrno>
+#include <cstring>
+#include <type_traits>
+
 namespace {
 
 TServiceMessage* ServiceInstalle = nullptr;
@@ -30,7 +34,57 @@ uint16_t MessageUtil(const std::string& texte, uint16_t flags)
 void SignaleEchecEcriture(const std::string& nomFichier)
 {
     constexpr int TexteEchecEcriture = 529;
-    MessageUtil(Traduit(TexteEchecEcriture) + "\n" + nomFichier, BoutonsMessage::Ok);
+    MessageUtil(Traduit(TexteEchecEcriture) + "\n" + nomFichier, BoutonsMessage::Ok | BoutonsMessage::Avertissement);
+}
+
+std::string TexteErreurSysteme(int erreur)
+{
+    enum : int {
+        TexteDisquePlein = 2621,
+        TexteInterdit = 2622,
+        TexteLectureSeule = 2623,
+        TexteDossierAbsent = 2624,
+        TexteErreurDisque = 2625,
+        TexteNomTropLong = 2626,
+        TexteCauseInconnue = 2627,
+    };
+    switch (erreur) {
+    case 0:
+        return Traduit(TexteCauseInconnue);
+    case ENOSPC:
+    case EDQUOT:
+        return Traduit(TexteDisquePlein);
+    case EACCES:
+    case EPERM:
+        return Traduit(TexteInterdit);
+    case EROFS:
+        return Traduit(TexteLectureSeule);
+    case ENOENT:
+    case ENOTDIR:
+        return Traduit(TexteDossierAbsent);
+    case EIO:
+        return Traduit(TexteErreurDisque);
+    case ENAMETOOLONG:
+        return Traduit(TexteNomTropLong);
+    default: {
+        char tampon[256] = {};
+        // The GNU strerror_r may answer with its own text instead of filling the buffer.
+        auto texte = strerror_r(erreur, tampon, sizeof tampon);
+        if constexpr (std::is_same_v<decltype(texte), char*>) {
+            return texte != nullptr ? std::string(texte) : std::string(tampon);
+        } else {
+            (void)texte;
+            return std::string(tampon);
+        }
+    }
+    }
+}
+
+void SignaleEchecSauvegarde(const std::string& nomFichier, int erreur)
+{
+    constexpr int TexteEchecSauvegarde = 2620;
+    MessageUtil(TraduitFmt(TexteEchecSauvegarde, {nomFichier, TexteErreurSysteme(erreur)}),
+                BoutonsMessage::Ok | BoutonsMessage::Avertissement);
 }
 
 void SignaleEchecReglages(const std::string& fichierIni)

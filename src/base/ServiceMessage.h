@@ -9,6 +9,10 @@ constexpr uint16_t Oui = 1;
 constexpr uint16_t Non = 2;
 constexpr uint16_t Ok = 4;
 constexpr uint16_t Annuler = 8;
+// Not a button: the box tells of a failure, under a warning title.
+constexpr uint16_t Avertissement = 16;
+// The buttons of a set of flags, without the kind of box.
+constexpr uint16_t Boutons = Oui | Non | Ok | Annuler;
 } // namespace BoutonsMessage
 
 // Answers of the message box: the modal results 6 Yes, 7 No, 1 OK, 2 Cancel.
@@ -38,6 +42,14 @@ uint16_t MessageUtil(const std::string& texte, uint16_t flags);
 
 // Text 529 followed by the file's name: a file that could not be written.
 void SignaleEchecEcriture(const std::string& nomFichier);
+
+// What the system's error number Erreur means, in the user's language for the
+// causes a user can act on (a full disk, a read-only folder...), in the
+// system's words for the others; 0 is an unknown cause.
+std::string TexteErreurSysteme(int erreur);
+
+// A save that failed: the file's name and the system's reason, under a warning.
+void SignaleEchecSauvegarde(const std::string& nomFichier, int erreur);
 
 // The settings file could not be written: what was chosen would silently be
 // back to its former value at the next start.

@@ -85,11 +85,16 @@ TGraphBarre::TGraphBarre(QWidget* Parent) : TGraphe(Parent) {}
 
 bool SauveGraphePng(TGraphe& Graphe, const std::string& Nom, TColor Fond)
 {
+    return SauveImagePng(Graphe.Image(Fond), Nom);
+}
+
+bool SauveImagePng(const QImage& Image, const std::string& Nom)
+{
     std::filesystem::path Dossier = std::filesystem::path(AppDir()) / "Temp";
     std::error_code Erreur;
     std::filesystem::create_directories(Dossier, Erreur);
     if (Erreur)
         return false;
     std::string Fichier = (Dossier / (Nom + ".png")).string();
-    return Graphe.Image(Fond).save(QString::fromStdString(Fichier), "PNG");
+    return Image.save(QString::fromStdString(Fichier), "PNG");
 }

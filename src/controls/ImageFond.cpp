@@ -1306,6 +1306,12 @@ bool TBoutonModele::TraiteToucheDialogue(QWidget* fenetre, int touche)
             return true;
         }
     }
+    // A form without a Cancel button is closed as its title bar closes it,
+    // whichever of its controls would have kept the key.
+    if (auto* dialogue = qobject_cast<QDialog*>(fenetre); echap && dialogue != nullptr && dialogue->isVisible()) {
+        dialogue->reject();
+        return true;
+    }
     return false;
 }
 

@@ -416,7 +416,8 @@ public:
     std::function<void(QPainter&)> OnPaint;
 
     // Enter or Escape in Fenetre: clicks its Default or Cancel button that can
-    // take the focus; true when one did.
+    // take the focus; Escape in a form without a Cancel button closes it as its
+    // title bar does. True when the key was used.
     static bool TraiteToucheDialogue(QWidget* fenetre, int touche);
 
 protected:

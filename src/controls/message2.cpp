@@ -6,7 +6,6 @@
 #include "platform/Couleurs.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 
 #include <vector>
@@ -25,6 +24,7 @@ constexpr int TexteOk = 123;
 constexpr int TexteInformation = 124;
 constexpr int TexteAnnuler = 125;
 constexpr int TexteNon = 126;
+constexpr int TexteAvertissement = 2628;
 
 bool EstDuTableau(uint16_t flags)
 {
@@ -71,16 +71,6 @@ Tf_MessageUtil::Tf_MessageUtil(QWidget* parent) : TDialogue(parent)
     resize(LargeurDessinee, 100);
 }
 
-void Tf_MessageUtil::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        event->accept();
-        reject();
-        return;
-    }
-    TDialogue::keyPressEvent(event);
-}
-
 void Tf_MessageUtil::BoutonCopie1Click(TBoutonCopie* bouton)
 {
     SetModalResult(bouton->Tag);
@@ -98,6 +88,8 @@ void Tf_MessageUtil::Prepare(const std::string& texte, uint16_t flags)
     }
     Label1->setFixedHeight(Label1->heightForWidth(Label1->width()));
     setFixedSize(width(), Label1->height() + 44 + 6);
+    const bool avertissement = (flags & BoutonsMessage::Avertissement) != 0;
+    flags &= BoutonsMessage::Boutons;
     if (flags == 0)
         flags = BoutonsMessage::Ok; // a box without buttons could only be closed from its title bar
     FDisposition = EstDuTableau(flags) ? TDisposition::Tableau : TDisposition::Autre;
@@ -105,6 +97,8 @@ void Tf_MessageUtil::Prepare(const std::string& texte, uint16_t flags)
         PrepareTableau(flags);
     else
         PrepareAutre(flags);
+    if (avertissement)
+        setWindowTitle(QString::fromStdString(Traduit(TexteAvertissement)));
     PlaceBoutons();
 }
 

@@ -33,8 +33,6 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    // Escape with no Cancel button closes the box, as its title bar does.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void PrepareTableau(uint16_t flags);

@@ -2,6 +2,7 @@
 
 #include <zip.h>
 
+#include <cerrno>
 #include <ctime>
 #include <memory>
 
@@ -249,14 +250,17 @@ bool TChargeurXmp::ChargeSaison(TSaison& saison, const TRappelProgression& rappe
 bool TChargeurXmp::SauveSaison(const TSaison& saison, const TRappelProgression& rappel)
 {
     TProgression progression(rappel);
+    m_Erreur = 0;
     const std::string document = EcritDocument(saison, progression);
     std::string archive;
     if (!CreeArchive(document, archive))
         return false;
 
     const std::string sauvegarde = saison.GetOptionSauvegarde(1) != 0 ? NomSauvegarde(m_NomFichier) : std::string();
-    if (!RemplaceFichier(m_NomFichier, archive, sauvegarde))
+    if (!RemplaceFichier(m_NomFichier, archive, sauvegarde)) {
+        m_Erreur = errno;
         return false;
+    }
     progression.Fixe(100);
     return true;
 }

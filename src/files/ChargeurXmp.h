@@ -33,6 +33,9 @@ public:
     // failure at any point leaves the previous file as it was. With save
     // option 1 the previous file is kept under the backup name.
     bool SauveSaison(const TSaison& saison, const TRappelProgression& progression = {});
+    // After a failed save: the system's error number of the call that failed,
+    // 0 when the system gave none.
+    int GetErreur() const { return m_Erreur; }
     // The root's Division attribute; -1 when missing, not a number, or when
     // the archive is not a season archive.
     int ImporteChampionnat() const;
@@ -57,4 +60,5 @@ public:
 private:
     std::string m_DossierMoteur;
     std::string m_NomFichier;
+    int m_Erreur = 0;
 };

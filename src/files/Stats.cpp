@@ -5,6 +5,7 @@
 #include "files/ioFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -330,7 +331,7 @@ void TStat::Sauve() const
     Ecrit(Redacteur);
     Redacteur.Ferme();
     if (!RemplaceFichier(NomFichier_, Octets))
-        throw EErreurFichier("cannot write \"" + NomFichier_ + "\"");
+        throw EErreurEcriture("cannot write \"" + NomFichier_ + "\"", errno);
 }
 
 int TStat::ChercheNumeroEquipe(const std::string& Nom) const

@@ -14,6 +14,7 @@
 
 int CompteurModification = 0;
 std::atomic<bool> TTraiteurFichier::s_EnCours{false};
+int TTraiteurFichier::s_DerniereErreur = 0;
 
 namespace {
 
@@ -146,23 +147,28 @@ bool TTraiteurFichier::SauveAvecEtat(const std::string& nomFichier, const TSaiso
                                      const TRappelFichier& onFichierRecent, bool avecMessages)
 {
     bool ok = false;
+    int erreur = 0;
     {
         TGardeEnCours garde(s_EnCours);
         if (!garde.Pris()) {
             ok = false;
         } else if (g_ServiceEtatSauve) {
             ok = g_ServiceEtatSauve->Sauve(nomFichier, dllDir, saison);
+            erreur = ok ? 0 : g_ServiceEtatSauve->DerniereErreur();
         } else {
+            TChargeurXmp chargeur(nomFichier, dllDir);
             try {
-                ok = TChargeurXmp(nomFichier, dllDir).SauveSaison(saison);
+                ok = chargeur.SauveSaison(saison);
             } catch (...) {
                 ok = false;
             }
+            erreur = chargeur.GetErreur();
         }
     }
+    s_DerniereErreur = erreur;
     if (!ok) {
         if (avecMessages)
-            MessageUtil(Traduit(529), BoutonsMessage::Ok);
+            SignaleEchecSauvegarde(nomFichier, erreur);
         return false;
     }
     if (remetAZero) {

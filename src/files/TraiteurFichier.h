@@ -41,6 +41,8 @@ public:
     virtual std::unique_ptr<TSaison> Charge(const std::string& nomFichier, const std::string& dllDir) = 0;
     // True when the archive was written; the season is left as it was either way.
     virtual bool Sauve(const std::string& nomFichier, const std::string& dllDir, const TSaison& saison) = 0;
+    // After a failed save: the system's error number that made it fail, 0 when unknown.
+    virtual int DerniereErreur() const { return 0; }
 };
 // Installs a service (nullptr: run on the calling thread) and returns the former one.
 TServiceEtatSauve* InstalleServiceEtatSauve(TServiceEtatSauve* service);
@@ -91,11 +93,13 @@ public:
                                                    const TRappelFichier& onFichierRecent);
     // Saves with the progress form. Success: with `remetAZero` the counter
     // becomes 0 and status panel 1 is emptied; text 253 with `avecMessages`;
-    // an ".xmc" is remembered. Failure: text 529 with `avecMessages`, the
-    // counter stays.
+    // an ".xmc" is remembered. Failure: with `avecMessages` a warning naming
+    // the file and the system's reason, the counter stays.
     static bool SauveAvecEtat(const std::string& nomFichier, const TSaison& saison, bool remetAZero,
                               const std::string& dllDir, const std::string& fichierIni, TBarreEtat* barreEtat,
                               const TRappelFichier& onFichierRecent, bool avecMessages);
+    // Why the last save that failed failed: the system's error number, 0 when unknown.
+    static int DerniereErreur() { return s_DerniereErreur; }
     // Only for ".xmc" (case ignored): the settings key [General] LastFile (when
     // an ini file is named), then the callback. A settings file that cannot be
     // written does not matter.
@@ -153,4 +157,5 @@ public:
 
 private:
     static std::atomic<bool> s_EnCours;
+    static int s_DerniereErreur;
 };

@@ -18,6 +18,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A file that could not be written, with the system's error number that says
+// why (0 when the system gave none).
+class EErreurEcriture : public EErreurFichier {
+public:
+    EErreurEcriture(const std::string& Message, int Cause) : EErreurFichier(Message), Erreur(Cause) {}
+    int Erreur;
+};
+
 // A read past the last byte: the file is shorter than its content claims.
 // Readers of a format catch it (or its base) and report a failed load.
 class EFinFichier : public EErreurFichier {

@@ -75,6 +75,20 @@ int TTourCoupe::AjouteMatch(uint16_t premier, uint16_t second, uint16_t valeur3,
     return ++Remplis;
 }
 
+std::unique_ptr<TDonneesBarrage> TDonneesBarrage::Copie() const
+{
+    auto copie = std::make_unique<TDonneesBarrage>();
+    copie->TypeGroupe = TypeGroupe;
+    copie->Code = Code;
+    copie->MoitiePoint = MoitiePoint;
+    copie->CodePerso = CodePerso;
+    std::copy(std::begin(Options), std::end(Options), std::begin(copie->Options));
+    copie->Divisions = Divisions;
+    for (const auto& t : Tours)
+        copie->Tours.push_back(std::make_unique<TTourCoupe>(*t));
+    return copie;
+}
+
 void TDonneesBarrage::AjouteDivision(std::vector<TPlaces> places, int code)
 {
     Divisions.push_back({code, std::move(places)});

@@ -101,12 +101,17 @@ public:
     struct TPlaces {
         int Min = 0;
         int Max = 0;
+        bool operator==(const TPlaces&) const = default;
     };
     struct TDivision {
         int Code = 0;
         std::vector<TPlaces> Places;
     };
     static constexpr int NbOptions = 19;
+
+    TDonneesBarrage() = default;
+    // A copy with its own rounds, for an editor that may still be cancelled.
+    std::unique_ptr<TDonneesBarrage> Copie() const;
 
     uint8_t GetOption(int i) const { return i >= 0 && i < NbOptions ? Options[i] : 0; }
     void SetOption(int i, uint8_t b)

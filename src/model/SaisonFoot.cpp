@@ -263,9 +263,11 @@ int TSaison::ChercheClubPrec(const std::string& nom, bool ajoute)
     // Index 0 is a real former club: an empty name must not be taken for it.
     if (nom.empty())
         return Aucune;
-    const std::string cle = Majuscules(nom);
+    // Folded on both sides: the cards store names folded, the name match the
+    // team name as it is, and "Évian" and "EVIAN" must be one club.
+    const std::string cle = NormaliseNom(nom);
     for (int i = 0; i < NbClubPrec(); ++i)
-        if (Majuscules(m_ClubPrec[i]) == cle)
+        if (NormaliseNom(m_ClubPrec[i]) == cle)
             return i;
     return ajoute ? AjouteClubPrec(nom) : -1;
 }

@@ -90,8 +90,9 @@ public:
     // --- Countries and former clubs ---
     int AjoutePays(const std::string& nom) { return m_Pays.Ajoute(nom); }
     int AjouteClubPrec(const std::string& nom);
-    // 65535 for an empty name; the first name equal ignoring case; when absent,
-    // appended with `ajoute`, else -1.
+    // 65535 for an empty name; the first name equal once both are folded
+    // (case and accents ignored); when absent, appended as given with
+    // `ajoute`, else -1.
     int ChercheClubPrec(const std::string& nom, bool ajoute);
     std::string GetClubPrec(int index) const;
     void SetClubPrec(int index, const std::string& nom);

@@ -426,8 +426,10 @@ bool OuvreFicheEntraineur(TSaison& saison, TEntraineur*& entraineur, bool* chang
     return OuvreFiche<TFicheEntraineur>(change, saison, entraineur);
 }
 
-TJoueur* AfficheFicheJoueur(int Id, TSaison* Saison)
+TJoueur* AfficheFicheJoueur(int Id, TSaison* Saison, bool* Change)
 {
+    if (Change)
+        *Change = false;
     if (Id < 1 || !Saison)
         return nullptr;
     TJoueur* joueur = Saison->Joueurs().ChercheId(Id);
@@ -435,7 +437,28 @@ TJoueur* AfficheFicheJoueur(int Id, TSaison* Saison)
         return nullptr;
     const int mode = 0x30000 + (joueur->GetEquipe() & 0xFFFF);
     TJoueur* entree = joueur;
-    return OuvreFicheJoueur(*Saison, Saison->GetNumChampCourant(), entree, mode) ? joueur : nullptr;
+    // The card may move him in the registry: what it hands back is the player.
+    if (!OuvreFicheJoueur(*Saison, Saison->GetNumChampCourant(), entree, mode, Change))
+        return nullptr;
+    return entree ? entree : joueur;
+}
+
+namespace {
+std::string& DossierAide()
+{
+    static std::string dossier;
+    return dossier;
+}
+} // namespace
+
+const std::string& DossierAideFiches()
+{
+    return DossierAide();
+}
+
+void SetDossierAideFiches(const std::string& dossier)
+{
+    DossierAide() = dossier;
 }
 
 namespace {
@@ -547,6 +570,7 @@ void Tf_ChoixEquipe::Prepare(TSaison& Saison, const std::string& Titre, int Excl
     BoutonValider->SetCouleur(0);
     BoutonValider->SetCouleurOver(0xFF8000);
     BoutonValider->SetModalResult(ResultatModal::Ok);
+    BoutonValider->SetDefault(true);
     BoutonValider->setGeometry(196, (n - 1) / 3 * PasLigne + 30, 80, 25);
     BoutonValider->raise();
 }

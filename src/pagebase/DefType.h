@@ -75,6 +75,8 @@ public:
     // (1) and history (2) pages: -1 for none, and for any other family.
     virtual int Selection(int famille) const = 0;
     virtual void SetSelection(int famille, int valeur) = 0; // other families: nothing
+    // Shows the current command's page again, refilled from the season.
+    virtual void ReafficheCommande() {}
 };
 
 // Template keyword parameters: "name=value" lines are parameters, lines
@@ -290,8 +292,15 @@ bool OuvreFicheJoueur(TSaison& saison, int numChampionnat, TJoueur*& joueur, int
 bool OuvreFicheArbitre(TSaison& saison, int numChampionnat, TPersonnelStat*& arbitre, bool* change = nullptr);
 bool OuvreFicheStade(TSaison& saison, TStade*& stade, bool* change = nullptr);
 bool OuvreFicheEntraineur(TSaison& saison, TEntraineur*& entraineur, bool* change = nullptr);
-// Opens the card on the player of that id; the player when accepted, else nullptr.
-TJoueur* AfficheFicheJoueur(int Id, TSaison* Saison);
+// Opens the card on the player of that id; the player when accepted, else
+// nullptr. *Change tells whether the card changed the season (an untouched OK
+// changes nothing).
+TJoueur* AfficheFicheJoueur(int Id, TSaison* Saison, bool* Change = nullptr);
+
+// The help pages of the user's language, for the cards: their openers reach
+// them without the main window, which sets this when it learns its language.
+const std::string& DossierAideFiches();
+void SetDossierAideFiches(const std::string& dossier);
 
 // Runs a card form modally, the way the cards answer: true on OK, the form's
 // entry (Entree of the form) then handed back, and *Change set when the form

@@ -1,10 +1,13 @@
 #include "pages/Pages.h"
 
+#include "pages/fiches/w_Arbitres.h"
 #include "pages/fiches/w_FicheArbitre.h"
 #include "pages/fiches/w_FicheEntraineur.h"
 #include "pages/fiches/w_FicheJoueur.h"
 #include "pages/fiches/w_FicheStade.h"
+#include "pages/fiches/w_Stades.h"
 #include "pages/options/w_CreationSaison.h"
+#include "pages/options/w_Options.h"
 #include "pages/options/w_OptionsSauve.h"
 #include "pages/reglages/w_Penalite.h"
 #include "pages/saisie/w_Buteurs.h"
@@ -16,6 +19,9 @@
 #include "pages/saisie/w_Resultats.h"
 #include "pages/vues/w_ClassJoueur.h"
 #include "pages/vues/w_Classement.h"
+#include "pages/vues/w_Comparaison.h"
+#include "pages/vues/w_DiversStat.h"
+#include "pages/vues/w_InfoGeneral.h"
 #include "pages/vues/w_StatEquipe.h"
 #include "pages/vues/w_Statistique.h"
 #include "pages/vues/w_recap.h"
@@ -39,12 +45,18 @@ void EnregistrePages()
     EnregistrePagesClassJoueur();
     EnregistrePagesRecap();
     EnregistrePagesStatistique();
+    EnregistrePagesComparaison();
+    EnregistrePagesInfoGeneral();
+    EnregistrePagesDiversStat();
     EnregistrePagesStatEquipe();
     EnregistrePagesOptions();
+    EnregistrePagesOptionsChampionnat();
     EnregistrePagesComposeur();
     EnregistrePagesReglages();
     EnregistrePagesFiches();
     EnregistrePagesFichesAutres();
     EnregistrePagesFicheStade();
     EnregistrePagesFicheEntraineur();
+    EnregistrePagesArbitres();
+    EnregistrePagesStades();
 }

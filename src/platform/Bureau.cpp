@@ -1,11 +1,30 @@
 #include "platform/Bureau.h"
 
+#include "base/ServiceMessage.h"
+#include "base/oTraducteur.h"
+
 #include <QDesktopServices>
 #include <QUrl>
 
+#include <filesystem>
+
 namespace {
 
+enum : int {
+    TexteAideIntrouvable = 2629,
+    TexteAucunNavigateur = 2630,
+};
+
 TServiceBureau* ServiceInstalle = nullptr;
+
+// The user is left with what to open by hand.
+bool OuvreOuSignale(const std::string& url, const std::string& montre)
+{
+    if (Bureau().OuvreUrl(url))
+        return true;
+    MessageUtil(TraduitFmt(TexteAucunNavigateur, {montre}), BoutonsMessage::Ok | BoutonsMessage::Avertissement);
+    return false;
+}
 
 } // namespace
 
@@ -31,14 +50,19 @@ bool OuvrePageWeb(const std::string& url)
 {
     if (url.empty())
         return false;
-    return Bureau().OuvreUrl(url);
+    return OuvreOuSignale(url, url);
 }
 
 bool OuvreFichierLocal(const std::string& chemin)
 {
     if (chemin.empty())
         return false;
-    return Bureau().OuvreUrl(QUrl::fromLocalFile(QString::fromStdString(chemin)).toString().toStdString());
+    std::error_code erreur;
+    if (!std::filesystem::is_regular_file(chemin, erreur)) {
+        MessageUtil(TraduitFmt(TexteAideIntrouvable, {chemin}), BoutonsMessage::Ok | BoutonsMessage::Avertissement);
+        return false;
+    }
+    return OuvreOuSignale(QUrl::fromLocalFile(QString::fromStdString(chemin)).toString().toStdString(), chemin);
 }
 
 bool OuvreSujetAide(const std::string& dossierAide, const std::string& sujet)

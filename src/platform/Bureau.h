@@ -21,10 +21,12 @@ TServiceBureau& Bureau();
 // Installs a service (nullptr: the desktop's again) and returns the former one.
 TServiceBureau* InstalleBureau(TServiceBureau* service);
 
-// A web page of the site (update message).
+// A web page of the site (update message). When the desktop cannot open it,
+// a message gives the link for the user to open by hand.
 bool OuvrePageWeb(const std::string& url);
 
-// A local file (an HTML help page) in the browser.
+// A local file (an HTML help page) in the browser. A missing file, or one the
+// desktop cannot open, is said in a message that gives its path.
 bool OuvreFichierLocal(const std::string& chemin);
 
 // A help topic: the help of a language is a folder of HTML pages; a topic is

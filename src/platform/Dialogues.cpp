@@ -1,7 +1,6 @@
 #include "platform/Dialogues.h"
 
 #include <QFileDialog>
-#include <QKeyEvent>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -18,16 +17,6 @@ void TDialogue::SetModalResult(int resultat)
 void TDialogue::reject()
 {
     done(ResultatModal::Annuler);
-}
-
-void TDialogue::keyPressEvent(QKeyEvent* event)
-{
-    // QDialog would reject on Escape; here only a Cancel button may answer it.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 namespace {
@@ -61,13 +50,8 @@ QString Qs(const std::string& texte)
 QStringList FiltresQt(const std::vector<TFiltreFichier>& filtres)
 {
     QStringList liste;
-    for (const auto& filtre : filtres) {
-        QStringList motifs;
-        for (const auto& motif : filtre.Motifs)
-            motifs << Qs(motif);
-        // Qt reads the patterns out of the last parenthesised group.
-        liste << Qs(filtre.Description) + " (" + motifs.join(' ') + ")";
-    }
+    for (const std::string& filtre : FiltresPourQt(filtres))
+        liste << Qs(filtre);
     return liste;
 }
 
@@ -132,6 +116,27 @@ std::vector<TFiltreFichier> LitFiltres(const std::string& filtre)
         filtres.push_back(std::move(f));
     }
     return filtres;
+}
+
+std::vector<std::string> FiltresPourQt(const std::vector<TFiltreFichier>& filtres)
+{
+    std::vector<std::string> liste;
+    for (const auto& filtre : filtres) {
+        // The descriptions show their patterns already ("Saison (*.sai; *.xmc)"):
+        // Qt reads the patterns out of the last parenthesised group, separated
+        // by blanks, so that group is written again in its form.
+        std::string description = Rogne(filtre.Description);
+        if (!description.empty() && description.back() == ')') {
+            const auto ouvrante = description.rfind('(');
+            if (ouvrante != std::string::npos)
+                description = Rogne(description.substr(0, ouvrante));
+        }
+        std::string motifs;
+        for (const auto& motif : filtre.Motifs)
+            motifs += (motifs.empty() ? "" : " ") + motif;
+        liste.push_back((description.empty() ? std::string() : description + " ") + "(" + motifs + ")");
+    }
+    return liste;
 }
 
 std::string AjouteExtensionDefaut(const std::string& nomFichier, const std::string& extension)

@@ -18,8 +18,8 @@ constexpr int Non = 7;
 
 // Base of the program's modal forms. A form ends with the result handed to
 // SetModalResult (0 keeps it open, like a button without a result); closing it
-// from the title bar gives Cancel (2), and Escape does nothing by itself: only
-// a skinned Cancel button answers it.
+// from the title bar gives Cancel (2). Escape clicks the form's Cancel button,
+// and closes a form that has none as the title bar does.
 class TDialogue : public QDialog {
     Q_OBJECT
 public:
@@ -29,9 +29,6 @@ public:
     int ModalResult() const { return result(); }
 
     void reject() override;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // One filter of a file dialog, out of the "description|pattern;pattern|..." text.
@@ -59,6 +56,10 @@ struct TReponseFichier {
     std::string NomFichier;
     int IndexFiltre = 1; // filter chosen by the user, 1-based
 };
+
+// The filters as Qt's file dialogs read them: "description (pattern pattern)",
+// the description's own parenthesised list of patterns replaced by that one.
+std::vector<std::string> FiltresPourQt(const std::vector<TFiltreFichier>& filtres);
 
 // A typed name without extension gets the default one ("saison" -> "saison.xmc");
 // a name that has one, or an empty default, is left alone.

@@ -19,6 +19,10 @@ enum : int {
     TexteArbreVide = 128,
     TexteRemplacer = 256,
     TexteSeparateur = 262,
+    TexteBarrage = 263,
+    TexteUnGroupe = 264,
+    TexteGroupes = 265,
+    TexteCoupe = 266,
     TexteNonImportes = 2440,
     TexteFichierExiste = 2441,
     TexteNonAjoutes = 2442,
@@ -357,6 +361,7 @@ void TComposeurSaison::Rend(TNoeudComposeur& noeud)
     if (noeud.EstBarrage()) {
         const int code = noeud.Donnee & ~TNoeudComposeur::BitBarrage;
         std::erase_if(FBarrages, [&](const auto& b) { return (b->Code & 0x7FFF) == code; });
+        std::erase_if(FModifies, [&](const auto& b) { return (b->Code & 0x7FFF) == code; });
     }
     for (auto& enfant : noeud.Enfants)
         Rend(*enfant);
@@ -457,10 +462,149 @@ TNoeudComposeur* TComposeurSaison::InsereDivisionBarrage(TNoeudComposeur& sectio
 
 TDonneesBarrage* TComposeurSaison::ChercheBarrage(int code) const
 {
-    for (const auto& b : FBarrages)
-        if ((b->Code & 0x7FFF) == code)
-            return b.get();
+    for (const auto* liste : {&FBarrages, &FModifies})
+        for (const auto& b : *liste)
+            if ((b->Code & 0x7FFF) == code)
+                return b.get();
     return FSaison ? FSaison->GetBarrageCode(code) : nullptr;
+}
+
+bool TComposeurSaison::PeutCreerBarrage(const TNoeudComposeur& noeud)
+{
+    return noeud.Niveau == 2 && noeud.Donnee != TNoeudComposeur::Separateur && noeud.Parent;
+}
+
+void TComposeurSaison::AjouteCandidats(const TNoeudComposeur& division, int role,
+                                       std::vector<TCandidatBarrage>& lignes) const
+{
+    if (!division.EstBarrage()) {
+        for (const auto& c : division.Enfants)
+            if (c->Entree)
+                lignes.push_back({c->Texte, (c->Entree->CodeChamp << 4) + role});
+        return;
+    }
+    // A play-off division is a source by the code its championships will take:
+    // 32768 + its code, and the group number shl 16 when it is played in groups.
+    const int code = division.Donnee & ~TNoeudComposeur::BitBarrage;
+    const TDonneesBarrage* b = ChercheBarrage(code);
+    const int groupes = b ? b->TypeGroupe : 0;
+    if (groupes < 2) {
+        lignes.push_back({division.Texte, (division.Donnee << 4) + role});
+        return;
+    }
+    for (int k = 1; k <= groupes; ++k)
+        lignes.push_back({division.Texte + " - " + std::to_string(k), (division.Donnee << 4) + role + (k << 20)});
+}
+
+std::vector<TCandidatBarrage> TComposeurSaison::CandidatsBarrage(const TNoeudComposeur& division) const
+{
+    std::vector<TCandidatBarrage> lignes;
+    if (!PeutCreerBarrage(division))
+        return lignes;
+    const auto& freres = division.Parent->Enfants;
+    const int i = division.Index();
+    const int nombre = static_cast<int>(freres.size());
+    // The play-off divisions next to it, then the first ordinary division.
+    auto voisins = [&](int debut, int pas, int role) {
+        for (int j = debut; j >= 0 && j < nombre; j += pas) {
+            const TNoeudComposeur& d = *freres[j];
+            if (d.Donnee == TNoeudComposeur::Separateur)
+                continue;
+            AjouteCandidats(d, role, lignes);
+            if (!d.EstBarrage())
+                break;
+        }
+    };
+    voisins(i - 1, -1, 1);
+    AjouteCandidats(division, 2, lignes);
+    voisins(i + 1, 1, 3);
+    return lignes;
+}
+
+std::string TComposeurSaison::NomDivisionBarrage(int nbGroupes)
+{
+    const std::string genre = nbGroupes <= 0   ? Traduit(TexteCoupe)
+                              : nbGroupes == 1 ? Traduit(TexteUnGroupe)
+                                               : TraduitFmt(TexteGroupes, {nbGroupes});
+    return Traduit(TexteBarrage) + " (" + genre + ")";
+}
+
+TNoeudComposeur* TComposeurSaison::CreeBarrage(TNoeudComposeur& division, std::unique_ptr<TDonneesBarrage> barrage,
+                                               bool promotion)
+{
+    if (!PeutCreerBarrage(division) || !barrage)
+        return nullptr;
+    TNoeudComposeur& section = *division.Parent;
+    int position = division.Index();
+    if (!promotion) {
+        position = static_cast<int>(section.Enfants.size());
+        for (int j = division.Index() + 1; j < static_cast<int>(section.Enfants.size()); ++j)
+            if (!section.Enfants[j]->EstBarrage()) {
+                position = j;
+                break;
+            }
+    }
+    const std::string nom = NomDivisionBarrage(barrage->TypeGroupe);
+    const int code = AjouteBarrage(std::move(barrage));
+    return InsereDivisionBarrage(section, position, code, nom);
+}
+
+std::unique_ptr<TDonneesBarrage> TComposeurSaison::CopieBarrage(int code) const
+{
+    const TDonneesBarrage* b = ChercheBarrage(code);
+    return b ? b->Copie() : nullptr;
+}
+
+void TComposeurSaison::RemplaceBarrage(std::unique_ptr<TDonneesBarrage> copie)
+{
+    if (!copie)
+        return;
+    const int code = copie->Code & 0x7FFF;
+    for (auto* liste : {&FBarrages, &FModifies})
+        for (auto& b : *liste)
+            if ((b->Code & 0x7FFF) == code) {
+                b = std::move(copie);
+                return;
+            }
+    if (FSaison && FSaison->GetBarrageCode(code))
+        FModifies.push_back(std::move(copie));
+}
+
+const TNoeudComposeur* TComposeurSaison::ChercheNoeud(const std::function<bool(const TNoeudComposeur&)>& test) const
+{
+    std::function<const TNoeudComposeur*(const TNoeudComposeur&)> cherche =
+        [&](const TNoeudComposeur& n) -> const TNoeudComposeur* {
+        if (test(n))
+            return &n;
+        for (const auto& e : n.Enfants)
+            if (const TNoeudComposeur* trouve = cherche(*e))
+                return trouve;
+        return nullptr;
+    };
+    return cherche(*FRacine);
+}
+
+std::string TComposeurSaison::NomSource(int code) const
+{
+    const bool barrage = (code & TNoeudComposeur::BitBarrage) != 0;
+    const int groupe = barrage ? (code >> 16) & 0xFF : 0;
+    const int donnee = code & 0xFFFF;
+    const TNoeudComposeur* n = ChercheNoeud([&](const TNoeudComposeur& x) {
+        return barrage ? x.EstBarrage() && x.Donnee == donnee
+                       : x.Niveau == 3 && x.Entree && x.Entree->CodeChamp == code;
+    });
+    std::string nom;
+    if (n) {
+        nom = n->Texte;
+    } else if (FSaison) {
+        if (barrage)
+            FSaison->GetTexteDescCode(donnee & 0x7FFF, nom);
+        else
+            nom = FSaison->GetNomChampDesc(code);
+    }
+    if (barrage && groupe > 0)
+        nom += " - " + std::to_string(groupe);
+    return nom;
 }
 
 // --- Validation ---
@@ -525,6 +669,10 @@ TComposeurSaison::TResultat TComposeurSaison::ValideModification(const TLignesCo
     std::string barrages;
     std::vector<std::string> echecs;
     TTraiteurFichier::ImporteListe(*FSaison, lignes, FAppDir + "Dll/", barrages, &echecs);
+    for (auto& copie : FModifies)
+        if (TDonneesBarrage* b = FSaison->GetBarrageCode(copie->Code & 0x7FFF))
+            *b = std::move(*copie);
+    FModifies.clear();
     for (auto& b : FBarrages)
         FSaison->AjouteBarrage(std::move(b));
     FBarrages.clear();
@@ -570,7 +718,7 @@ TComposeurSaison::TResultat TComposeurSaison::ValideConstruction(const TLignesCo
     std::filesystem::create_directories(std::filesystem::path(nom).parent_path(), ec);
     if (!TTraiteurFichier::SauveAvecEtat(nom, *saison, false, FAppDir + "Dll/", FFichierIni, BarreEtat, FichierRecent,
                                          false)) {
-        MessageUtil(Traduit(529), BoutonsMessage::Ok);
+        SignaleEchecSauvegarde(nom, TTraiteurFichier::DerniereErreur());
         // The composer stays open: its play-off definitions come back to it.
         while (saison->NbBarrage() > 0)
             FBarrages.push_back(saison->DetacheBarrage(0));

@@ -8,6 +8,7 @@
 // it shows the tree and the list and calls the operations below.
 
 #include "files/TraiteurFichier.h"
+#include "presentation/ParametreBarrage.h"
 
 #include <functional>
 #include <memory>
@@ -126,8 +127,27 @@ public:
     // among the section's children (clamped).
     TNoeudComposeur* InsereDivisionBarrage(TNoeudComposeur& section, int position, int code, const std::string& texte);
     const std::vector<std::unique_ptr<TDonneesBarrage>>& NouveauxBarrages() const { return FBarrages; }
-    // A definition by code, among the season's and the new ones; null when none.
+    // A definition by code, among the new ones, the edited copies and the
+    // season's; null when none.
     TDonneesBarrage* ChercheBarrage(int code) const;
+    // A play-off may be set up on any division but a separator.
+    static bool PeutCreerBarrage(const TNoeudComposeur& noeud);
+    // The sources a play-off on that division may draw from: the divisions
+    // around it and itself, each line's object = source code shl 4 + role.
+    std::vector<TCandidatBarrage> CandidatsBarrage(const TNoeudComposeur& division) const;
+    // Takes the definition made on that division and places its play-off
+    // division: before it for a promotion, else before the next ordinary
+    // division below or at the end of the section. The new node.
+    TNoeudComposeur* CreeBarrage(TNoeudComposeur& division, std::unique_ptr<TDonneesBarrage> barrage, bool promotion);
+    // The name a new play-off division gets for that number of groups.
+    static std::string NomDivisionBarrage(int nbGroupes);
+    // A copy of the definition of that code to edit; null when none.
+    std::unique_ptr<TDonneesBarrage> CopieBarrage(int code) const;
+    // An edited copy takes the place of its definition: at once for one made
+    // here, on Validate for one of the season.
+    void RemplaceBarrage(std::unique_ptr<TDonneesBarrage> copie);
+    // A source's name for the definition dialog: the tree's, else the season description's.
+    std::string NomSource(int code) const;
 
     // --- Validation ---
     TLignesComposeur Aplatit() const;
@@ -147,6 +167,8 @@ private:
     TNoeudComposeur* PlaceDansDivision(TNoeudComposeur& division, int index);
     TNoeudComposeur* SectionLibre();
     TNoeudComposeur* SectionGroupe(int groupe);
+    const TNoeudComposeur* ChercheNoeud(const std::function<bool(const TNoeudComposeur&)>& test) const;
+    void AjouteCandidats(const TNoeudComposeur& division, int role, std::vector<TCandidatBarrage>& lignes) const;
     // Every championship of the subtree back to the list; definitions of
     // play-off nodes made here are dropped.
     void Rend(TNoeudComposeur& noeud);
@@ -160,6 +182,7 @@ private:
     std::vector<std::unique_ptr<TEntreeComposeur>> FDisponibles;
     std::vector<std::unique_ptr<TEntreeComposeur>> FOfferts;
     std::vector<std::unique_ptr<TDonneesBarrage>> FBarrages;
+    std::vector<std::unique_ptr<TDonneesBarrage>> FModifies; // copies of the season's, edited
     int FCodeProvisoire = 0;
     int FCodeBarrage = 0;
     std::string FFichierIni;

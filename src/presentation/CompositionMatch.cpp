@@ -117,10 +117,8 @@ void TCompositionMatch::AfficheMatch()
 
 void TCompositionMatch::Enregistre(bool libereListes)
 {
-    if (libereListes)
-        LibereListes();
-    TDonneesChampionnat* c = GetChampionnat();
-    if (!MatchAffiche() || !c)
+    TDonneesChampionnat* c = DebutEnregistre(libereListes);
+    if (!c)
         return;
     const int jour = c->NbJournee;
     bool change = false;

@@ -187,6 +187,13 @@ void TFeuilleMatch::LibereListes()
     ListeExterieur.reset();
 }
 
+TDonneesChampionnat* TFeuilleMatch::DebutEnregistre(bool libereListes)
+{
+    if (libereListes)
+        LibereListes();
+    return MatchAffiche() ? GetChampionnat() : nullptr;
+}
+
 void TFeuilleMatch::Vide()
 {
     Match = 0;
@@ -563,10 +570,8 @@ void TFeuilleButeurs::ChargeCartons()
 
 void TFeuilleButeurs::Enregistre(bool libereListes)
 {
-    if (libereListes)
-        LibereListes();
-    TDonneesChampionnat* c = GetChampionnat();
-    if (!MatchAffiche() || !c || !EtatFeuilles().Modifie)
+    TDonneesChampionnat* c = DebutEnregistre(libereListes);
+    if (!c || !EtatFeuilles().Modifie)
         return;
     const int jour = c->NbJournee;
     const uint16_t d = IdDomicile, e = IdExterieur;
@@ -831,10 +836,8 @@ void TFeuillePasseurs::AfficheMatch()
 
 void TFeuillePasseurs::Enregistre(bool libereListes)
 {
-    if (libereListes)
-        LibereListes();
-    TDonneesChampionnat* c = GetChampionnat();
-    if (!MatchAffiche() || !c)
+    TDonneesChampionnat* c = DebutEnregistre(libereListes);
+    if (!c)
         return;
     const int jour = c->NbJournee;
     const uint16_t d = IdDomicile, e = IdExterieur;

@@ -178,6 +178,9 @@ protected:
     bool ChargeMatch();
     void Vide();
     void LibereListes();
+    // The start of every write: the squads freed when asked, then the
+    // championship of the shown match (nullptr when none is shown).
+    TDonneesChampionnat* DebutEnregistre(bool libereListes);
     void Modifie();
     void Montre();
     // The user typed something the season does not hold yet.

@@ -71,10 +71,8 @@ void TNotesMatch::AfficherMatch()
 
 void TNotesMatch::Enregistre(bool libereListes)
 {
-    if (libereListes)
-        LibereListes();
-    TDonneesChampionnat* c = GetChampionnat();
-    if (!MatchAffiche() || !c)
+    TDonneesChampionnat* c = DebutEnregistre(libereListes);
+    if (!c)
         return;
     const int jour = c->NbJournee;
     for (int cote = 1; cote <= 2; ++cote) {

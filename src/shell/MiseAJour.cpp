@@ -33,12 +33,20 @@ std::string TexteMiseAJour(const std::string& reponse)
 
 void VerifieMiseAJour(const std::string& site, const TAfficheMessageMaj& affiche)
 {
+    // A check the user asked for says when the site could not be reached,
+    // rather than leave them waiting for an answer that will not come.
+    const auto injoignable = [&] {
+        MessageUtil(TraduitFmt(1990, {site}), BoutonsMessage::Ok | BoutonsMessage::Avertissement);
+    };
     try {
-        const std::string texte = TexteMiseAJour(HttpGetTexte(UrlMiseAJour(site)));
-        if (!texte.empty() && affiche)
+        const std::string reponse = HttpGetTexte(UrlMiseAJour(site));
+        const std::string texte = TexteMiseAJour(reponse);
+        if (texte.empty())
+            injoignable();
+        else if (affiche)
             affiche(texte);
     } catch (...) {
-        MessageUtil(TraduitFmt(1990, {site}), BoutonsMessage::Ok);
+        injoignable();
     }
 }
 

@@ -7,6 +7,7 @@
 #include "controls/Dessin.h"
 #include "controls/ImageFond.h"
 #include "pagebase/w_blasons.h"
+#include "platform/Langue.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -46,6 +47,7 @@ QPixmap Drapeau(bool anglais)
 Tf_ChoixLangue::Tf_ChoixLangue(QWidget* parent) : TDialogue(parent)
 {
     setWindowTitle(QStringLiteral("Langue / Language"));
+    LangueDuSysteme = LangueSysteme();
     FondCopie1 = new TFondCopie(this);
     if (Dessin() != nullptr)
         FondCopie1->SetModele(Dessin()->FondCarrebleu);
@@ -86,8 +88,9 @@ Tf_ChoixLangue::Tf_ChoixLangue(QWidget* parent) : TDialogue(parent)
 void Tf_ChoixLangue::FormShow()
 {
     Langue = TFichierIni(FichierIni).ReadString("General", "Langue", "");
-    rc_Francais->SetChecked(Langue == "fr");
-    rc_Anglais->SetChecked(Langue == "en");
+    const std::string coche = Langue.empty() ? LangueDuSysteme : Langue;
+    rc_Francais->SetChecked(coche == "fr");
+    rc_Anglais->SetChecked(coche == "en");
 }
 
 void Tf_ChoixLangue::showEvent(QShowEvent* event)

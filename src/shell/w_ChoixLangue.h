@@ -23,6 +23,8 @@ public:
 
     // The language set when the form was shown ("" when none was).
     std::string Langue;
+    // Checked when none is set yet: the desktop's, when it is French or English.
+    std::string LangueDuSysteme;
     std::string FichierIni;
 
     TFondCopie* FondCopie1;

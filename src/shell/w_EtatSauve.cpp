@@ -84,7 +84,9 @@ TSauveThread::TSauveThread(std::string nomFichier, std::string dllDir, Tf_EtatSa
 bool TSauveThread::Execute()
 {
     TChargeurXmp chargeur(m_NomFichier, m_DllDir);
-    return chargeur.SauveSaison(m_Saison, [this](int valeur) { Progression(valeur); });
+    const bool ok = chargeur.SauveSaison(m_Saison, [this](int valeur) { Progression(valeur); });
+    m_Erreur = chargeur.GetErreur();
+    return ok;
 }
 
 // --- Tf_EtatSauve ------------------------------------------------------------
@@ -201,6 +203,7 @@ void Tf_EtatSauve::FinThread()
         return;
     m_Fil->Attend();
     const bool ok = m_Fil->Reussi();
+    m_Erreur = ok ? 0 : m_Fil->Erreur();
     m_IdFilTravail = m_Fil->IdFil();
     m_Fil.reset();
     if (!ok)
@@ -237,6 +240,7 @@ int TEtatSauveQt::Execute(Tf_EtatSauve& forme)
     const int resultat = forme.Execute();
     m_Positions = forme.Positions();
     m_AutreFil = forme.IdFilTravail() != std::thread::id() && forme.IdFilTravail() != std::this_thread::get_id();
+    m_Erreur = resultat == ResultatModal::Ok ? 0 : forme.Erreur();
     return resultat;
 }
 

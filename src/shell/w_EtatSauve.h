@@ -44,6 +44,8 @@ public:
     void Progression(int valeur);
     // True when the load or save succeeded (read once the thread ended).
     bool Reussi() const { return m_Reussi; }
+    // After a failure: the system's error number, 0 when unknown (read once the thread ended).
+    int Erreur() const { return m_Erreur; }
     std::thread::id IdFil() const { return m_IdFil; }
 
 protected:
@@ -52,6 +54,7 @@ protected:
 
     std::string m_NomFichier;
     std::string m_DllDir;
+    int m_Erreur = 0;
 
 private:
     void MajProgression(int valeur);
@@ -113,6 +116,8 @@ public:
     const std::vector<int>& Positions() const { return m_Positions; }
     // The id of the thread the last worker ran on.
     std::thread::id IdFilTravail() const { return m_IdFilTravail; }
+    // Why the last worker failed: the system's error number, 0 when unknown.
+    int Erreur() const { return m_Erreur; }
 
     QLabel* Label2 = nullptr;
     QProgressBar* pb_Progression = nullptr;
@@ -137,6 +142,7 @@ private:
     std::unique_ptr<TIOThread> m_Fil;
     std::vector<int> m_Positions;
     std::thread::id m_IdFilTravail;
+    int m_Erreur = 0;
 };
 
 // The progress form as the file dispatcher's service: installed for its
@@ -151,6 +157,7 @@ public:
 
     std::unique_ptr<TSaison> Charge(const std::string& nomFichier, const std::string& dllDir) override;
     bool Sauve(const std::string& nomFichier, const std::string& dllDir, const TSaison& saison) override;
+    int DerniereErreur() const override { return m_Erreur; }
 
     // The bar positions of the last load or save, in order.
     const std::vector<int>& DernieresPositions() const { return m_Positions; }
@@ -163,4 +170,5 @@ private:
     TServiceEtatSauve* m_Ancien;
     std::vector<int> m_Positions;
     bool m_AutreFil = false;
+    int m_Erreur = 0;
 };

@@ -18,6 +18,7 @@
 #include "platform/Dialogues.h"
 #include "platform/Ecran.h"
 #include "platform/Imprimante.h"
+#include "platform/Langue.h"
 #include "shell/w_About.h"
 #include "shell/w_AstuceJour.h"
 #include "shell/w_ChoixLangue.h"
@@ -31,15 +32,18 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 
 namespace fs = std::filesystem;
 
@@ -124,6 +128,34 @@ std::string SansDossier(const std::string& nom)
     return pos == std::string::npos ? nom : nom.substr(pos + 1);
 }
 
+// A node's place in the tree, by the captions from the top: it outlives the
+// rebuilding of the tree, where the node itself does not.
+QStringList Chemin(const QTreeWidgetItem* noeud)
+{
+    QStringList chemin;
+    for (; noeud != nullptr; noeud = noeud->parent())
+        chemin.prepend(noeud->text(0));
+    return chemin;
+}
+
+std::set<QStringList> NoeudsOuverts(QTreeWidget* arbre)
+{
+    std::set<QStringList> ouverts;
+    for (QTreeWidgetItemIterator it(arbre); *it != nullptr; ++it)
+        if ((*it)->isExpanded())
+            ouverts.insert(Chemin(*it));
+    return ouverts;
+}
+
+void OuvreNoeuds(QTreeWidget* arbre, const std::set<QStringList>& ouverts)
+{
+    if (ouverts.empty())
+        return;
+    for (QTreeWidgetItemIterator it(arbre); *it != nullptr; ++it)
+        if (ouverts.count(Chemin(*it)) != 0)
+            (*it)->setExpanded(true);
+}
+
 TFondCopie* Panneau(QWidget* parent, TFond* modele)
 {
     auto* panneau = new TFondCopie(parent);
@@ -149,6 +181,13 @@ TStatutPrincipal::TStatutPrincipal(QWidget* parent) : QStatusBar(parent)
 }
 
 void TStatutPrincipal::SetTextePanneau(int panneau, const std::string& texte)
+{
+    if (panneau == 2)
+        ++FNbTextesPage;
+    SetTexteFenetre(panneau, texte);
+}
+
+void TStatutPrincipal::SetTexteFenetre(int panneau, const std::string& texte)
 {
     if (panneau >= 0 && panneau < NbPanneaux)
         FPanneaux[panneau]->setText(Qs(texte));
@@ -284,6 +323,23 @@ void Tf_Principale::CreeComposants()
     Suivant->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
     addAction(Precedent);
     addAction(Suivant);
+    // The keys of the usual file commands; each does what its menu command does, when it offers it.
+    const auto raccourci = [this](QKeySequence touches, std::function<void()> action) {
+        auto* a = new QAction(this);
+        a->setShortcut(touches);
+        addAction(a);
+        connect(a, &QAction::triggered, this, std::move(action));
+        return a;
+    };
+    ToucheOuvrir = raccourci(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { ExecuteCommande(Commande::Ouvrir, -1); });
+    ToucheEnregistrer = raccourci(QKeySequence(Qt::CTRL | Qt::Key_S), [this] {
+        if (FSaison)
+            ExecuteCommande(Commande::Enregistrer, -1);
+    });
+    ToucheImprimer = raccourci(QKeySequence(Qt::CTRL | Qt::Key_P), [this] {
+        if (FPageCourante && FPageCourante->Imprimable())
+            ExecuteCommande(CodeMenu::Imprimer, -1);
+    });
     connect(Precedent, &QAction::triggered, this, [this] { sb_BackClick(); });
     connect(Suivant, &QAction::triggered, this, [this] { sb_ForwardClick(); });
     connect(sb_Back, &QToolButton::clicked, this, [this] { sb_BackClick(); });
@@ -339,8 +395,9 @@ void Tf_Principale::FormCreate()
     if (fs::is_directory(FAppDir + "sauvegarde", err))
         fs::current_path(FAppDir + "sauvegarde", err);
 
-    // 4. The settings.
+    // 4. The settings, and Qt's own dialogs in the language chosen.
     LitReglages();
+    ChargeTraductionsQt(FLangue);
 
     // 5. The translator.
     const std::string fichierTexte = FAppDir + "texte/Texte" + FLangue + ".txt";
@@ -368,6 +425,7 @@ void Tf_Principale::FormCreate()
 
     // 8. The help pages of the language.
     FDossierAide = FAppDir + "aide/" + (FLangue == "en" ? "en" : "fr") + "/";
+    SetDossierAideFiches(FDossierAide);
 
     // 9. The menus.
     EnregistrePages();
@@ -592,9 +650,17 @@ void Tf_Principale::ConstruitMenus()
     FEtatMenu.Saison = FSaison.get();
     FEtatMenu.FichiersRecents = FFichiersRecents;
     LitReglagesMenu(TFichierIni(GetFichierIni()), FEtatMenu);
+    // The headings the user opened stay open in the new tree.
+    const std::set<QStringList> ouverts = NoeudsOuverts(tv_Menu);
+    const int defilement = tv_Menu->verticalScrollBar()->value();
     ::ConstruitMenus(FListeMenu, FEtatMenu, FEtatMenu.MenuGauche ? tv_Menu : nullptr,
                      FEtatMenu.MenuHaut ? mm_Menu : nullptr,
                      [this](int code, int param, const std::string& libelle) { OnMenuBarre(code, param, libelle); });
+    if (FEtatMenu.MenuGauche) {
+        OuvreNoeuds(tv_Menu, ouverts);
+        tv_Menu->verticalScrollBar()->setValue(defilement);
+        SelectionneNoeudCourant();
+    }
     if (!FEtatMenu.MenuGauche)
         tv_Menu->clear();
     if (!FEtatMenu.MenuHaut)
@@ -662,6 +728,13 @@ void Tf_Principale::AfficheCommandeImprimer()
 
 // --------------------------------------------------------------- dispatcher
 
+void Tf_Principale::ReafficheCommande()
+{
+    // Not a new step of the history: the same view, refilled.
+    if (FCommandeCourante >= CodeMenu::PremiereCommande && CommandePage(FCommandeCourante))
+        ExecuteCommande("", FCommandeCourante, nullptr, FParamCourant, false, FParam2Courant);
+}
+
 bool Tf_Principale::ExecuteCommande(int code, int param, int param2)
 {
     return ExecuteCommande("", code, nullptr, param, true, param2);
@@ -718,6 +791,7 @@ bool Tf_Principale::ExecuteCommande(const std::string& libelle, int code, QTreeW
     if (!rejoue)
         FCommandeRejouee = 0;
 
+    const int nbTextesAvant = Statut->NbTextesPage();
     bool gere = ExecuteCommandeShell(code, param, enregistrable);
     if (!gere) {
         if (const TCommandePage* page = CommandePage(code)) {
@@ -753,6 +827,10 @@ bool Tf_Principale::ExecuteCommande(const std::string& libelle, int code, QTreeW
         FParamCourant = param;
         FParam2Courant = param2;
         FChampCourant = IdChampCourant();
+        // However the command came (tree, menu bar, favourite key, a page,
+        // the history), the tree and the status bar show the page it left on screen.
+        SelectionneNoeud(code);
+        MajTexteStatut(code, nbTextesAvant);
     }
     return enregistrable;
 }
@@ -905,7 +983,7 @@ TFootForm* Tf_Principale::AfficheFenetre(const TClassePage* classe, bool panneau
 {
     if (videNomFichier)
         FichierCourant.clear();
-    Statut->SetTextePanneau(2, FichierCourant.empty() ? std::string() : TraduitFmt(TexteFichier, {FichierCourant}));
+    Statut->SetTexteFenetre(2, FichierCourant.empty() ? std::string() : TraduitFmt(TexteFichier, {FichierCourant}));
 
     LiberePagesGardees(false);
     if (FPageCourante) {
@@ -995,10 +1073,47 @@ void Tf_Principale::SelectionneNoeud(int donnee)
 {
     const bool reconstruit = FReconstruit;
     FReconstruit = true;
-    if (QTreeWidgetItem* noeud = ChercheNoeud(tv_Menu, donnee))
+    QTreeWidgetItem* noeud = tv_Menu->currentItem();
+    // A favourite's node already shows the command: it stays.
+    if (donnee == 0)
+        noeud = nullptr;
+    else if (DonneeNoeud(noeud) != donnee)
+        noeud = ChercheNoeud(tv_Menu, donnee);
+    if (noeud != nullptr) {
+        for (QTreeWidgetItem* parent = noeud->parent(); parent != nullptr; parent = parent->parent())
+            parent->setExpanded(true);
         tv_Menu->setCurrentItem(noeud);
+        tv_Menu->scrollToItem(noeud);
+    } else {
+        tv_Menu->setCurrentItem(nullptr);
+        tv_Menu->clearSelection();
+    }
     tv_Menu->viewport()->update();
     FReconstruit = reconstruit;
+}
+
+void Tf_Principale::SelectionneNoeudCourant()
+{
+    if (FPageCourante && FCommandeCourante >= CodeMenu::PremiereCommande)
+        SelectionneNoeud(FCommandeCourante);
+    else
+        SelectionneNoeud(IdChampCourant() != 0 ? IdChampCourant() << 8 : 0);
+}
+
+void Tf_Principale::MajTexteStatut(int code, int nbTextesAvant)
+{
+    if (!FPageCourante || Statut->NbTextesPage() != nbTextesAvant)
+        return;
+    std::string libelle;
+    for (const auto& entree : FListeMenu)
+        if (entree->Code == code && !entree->Libelle.empty()) {
+            libelle = entree->Libelle;
+            break;
+        }
+    // A caption that opens a dialog ends with "...", which the status text has no use for.
+    if (const auto points = libelle.find("..."); points != std::string::npos)
+        libelle.erase(points);
+    Statut->SetTexteFenetre(2, libelle);
 }
 
 bool Tf_Principale::AllerA(int code, int param, bool enregistre, bool champChange, int param2)
@@ -1013,7 +1128,6 @@ bool Tf_Principale::AllerA(int code, int param, bool enregistre, bool champChang
             }
     }
     ExecuteCommande("", code, nullptr, param, enregistre, param2);
-    SelectionneNoeud(code);
     FGardePages = false;
     return true;
 }

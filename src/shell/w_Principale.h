@@ -43,11 +43,17 @@ public:
 
     explicit TStatutPrincipal(QWidget* parent = nullptr);
 
+    // What a page or the dispatcher writes; panel 2 then holds the page's own text.
     void SetTextePanneau(int panneau, const std::string& texte) override;
+    // What the main window writes itself: the file's name, the command's caption.
+    void SetTexteFenetre(int panneau, const std::string& texte);
     std::string TextePanneau(int panneau) const;
+    // Counts the texts pages wrote into panel 2, to tell whether the page shown gave one.
+    int NbTextesPage() const { return FNbTextesPage; }
 
 private:
     std::array<QLabel*, NbPanneaux> FPanneaux{};
+    int FNbTextesPage = 0;
 };
 
 // One step of the history: the command shown, its parameters and the
@@ -77,6 +83,7 @@ public:
     TSaison* GetSaison() override { return FSaison.get(); }
     std::string GetFichierIni() const override { return FAppDir + "brevalune.ini"; }
     void SignaleModification() override;
+    void ReafficheCommande() override;
     void RemplitChampionnats() override;
     void Navigue(int code, int param, int param2) override;
     TStats* GetStats() override { return FStats.get(); }
@@ -206,6 +213,10 @@ public:
     QLabel* Label1;
     QAction* Suivant;
     QAction* Precedent;
+    // Ctrl+O, Ctrl+S, Ctrl+P.
+    QAction* ToucheOuvrir;
+    QAction* ToucheEnregistrer;
+    QAction* ToucheImprimer;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -227,7 +238,14 @@ private:
     void LiberePagesGardees(bool toutes);
     void LiberePage(TFootForm* page);
     int IdChampCourant() const;
+    // Shows the command's node current in the tree (its headings opened); with
+    // no node for it, the tree keeps no selection.
     void SelectionneNoeud(int donnee);
+    // The node of what is on screen: the page's command, else the current championship.
+    void SelectionneNoeudCourant();
+    // Panel 2 after a command that showed a page: the page's own text, or the
+    // caption of its command.
+    void MajTexteStatut(int code, int nbTextesAvant);
     void PlaceUpDown(int position);
     void MajBoutonsHistorique();
     void ReinitSelections(int code);

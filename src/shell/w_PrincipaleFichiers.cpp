@@ -6,6 +6,7 @@
 #include "base/oTraducteur.h"
 #include "files/Fichiers.h"
 #include "files/Stats.h"
+#include "files/ioFile.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "model/infocomp.h"
@@ -432,8 +433,10 @@ void Tf_Principale::CreeHistoriqueDivision()
         return;
     try {
         stat->Sauve();
+    } catch (const EErreurEcriture& e) {
+        SignaleEchecSauvegarde(stat->GetNomFichier(), e.Erreur);
     } catch (const std::exception&) {
-        MessageUtil(Traduit(529), BoutonsMessage::Ok);
+        SignaleEchecSauvegarde(stat->GetNomFichier(), 0);
     }
 }
 

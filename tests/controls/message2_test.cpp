@@ -89,6 +89,12 @@ TEST_F(MessageUtilTest, LesCinqDispositionsEtLeursReponses)
     EXPECT_EQ(Montre(12, "Annuler", vue), 2);
     EXPECT_EQ(vue.Boutons, (std::vector<std::string>{"OK", "Annuler"}));
     EXPECT_EQ(vue.Titre, "Information");
+
+    // A failure keeps the OK layout under a warning title.
+    vue = {};
+    EXPECT_EQ(Montre(BoutonsMessage::Ok | BoutonsMessage::Avertissement, "OK", vue), 1);
+    EXPECT_EQ(vue.Boutons, (std::vector<std::string>{"OK"}));
+    EXPECT_EQ(vue.Titre, "Avertissement");
 }
 
 TEST_F(MessageUtilTest, FermerLaBoiteDonneAnnuler)

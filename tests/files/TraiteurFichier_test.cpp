@@ -1,12 +1,14 @@
 #include "files/TraiteurFichier.h"
 
 #include "base/FichierIni.h"
+#include "base/ServiceMessage.h"
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
 #include "files/ChargeurChamp.h"
 #include "files/ChargeurSaison.h"
 #include "files/ChargeurXmp.h"
 #include "model/SaisonFoot.h"
+#include "support/FaultyIo.h"
 #include "support/FichiersAnciens.h"
 #include "support/MessagesScriptes.h"
 #include "support/SaisonExemple.h"
@@ -14,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <map>
 
@@ -100,7 +103,7 @@ TEST(TraiteurFichier, SauveEtRechargeEnMemorisantSeulementLesArchivesDeSaison)
     EXPECT_EQ(TTraiteurFichier::ImporteDivision(xmc, ""), TChargeurXmp(xmc).ImporteChampionnat());
 }
 
-TEST(TraiteurFichier, SauvegardeRateeGardeLeCompteurEtAfficheLeTexte529)
+TEST(TraiteurFichier, SauvegardeRateeGardeLeCompteurEtDitPourquoi)
 {
     TextesFrancais textes;
     TMessagesScriptes messages;
@@ -115,9 +118,42 @@ TEST(TraiteurFichier, SauvegardeRateeGardeLeCompteurEtAfficheLeTexte529)
     EXPECT_EQ(barre.Panneaux[1], "Modifié");
     EXPECT_FALSE(rappel);
     ASSERT_EQ(messages.Messages.size(), 1u);
-    EXPECT_EQ(messages.Messages[0].Texte, Traduit(529));
-    EXPECT_FALSE(Traduit(529).empty());
+    EXPECT_EQ(messages.Messages[0].Texte, TraduitFmt(2620, {"/nonexistent/dir/s.xmc", Traduit(2624)}));
+    EXPECT_EQ(messages.Messages[0].Flags, BoutonsMessage::Ok | BoutonsMessage::Avertissement);
+    EXPECT_EQ(TTraiteurFichier::DerniereErreur(), ENOENT);
     EXPECT_EQ(saison->NbChampionnat(), 2);
+
+    // A disk that fills up while the archive is written: the reason says so,
+    // and the file already there is left whole.
+    TempDir dir;
+    const std::string fichier = dir.str() + "s.xmc";
+    testsupport::WriteWholeFile(fichier, "ancienne");
+    auto disque = std::make_shared<testsupport::FaultyDisk>(1);
+    disque->error = ENOSPC;
+    {
+        testsupport::DiskInstalled installe(disque);
+        EXPECT_FALSE(TTraiteurFichier::SauveAvecEtat(fichier, *saison, true, "", "", &barre, {}, true));
+    }
+    EXPECT_EQ(disque->FailedCall(), "write");
+    ASSERT_EQ(messages.Messages.size(), 2u);
+    EXPECT_EQ(messages.Messages[1].Texte, TraduitFmt(2620, {fichier, Traduit(2621)}));
+    EXPECT_EQ(testsupport::ReadWholeFile(fichier), "ancienne");
+    EXPECT_EQ(CompteurModification, 1);
+}
+
+TEST(TraiteurFichier, LaCauseDUnEchecDansLaLangueOuDansLesMotsDuSysteme)
+{
+    TextesFrancais textes;
+    EXPECT_EQ(TexteErreurSysteme(0), Traduit(2627));
+    EXPECT_EQ(TexteErreurSysteme(EDQUOT), Traduit(2621));
+    EXPECT_EQ(TexteErreurSysteme(EPERM), Traduit(2622));
+    EXPECT_EQ(TexteErreurSysteme(EROFS), Traduit(2623));
+    EXPECT_EQ(TexteErreurSysteme(ENOTDIR), Traduit(2624));
+    EXPECT_EQ(TexteErreurSysteme(EIO), Traduit(2625));
+    EXPECT_EQ(TexteErreurSysteme(ENAMETOOLONG), Traduit(2626));
+    // A cause the user can do little about is given in the system's words.
+    EXPECT_FALSE(TexteErreurSysteme(EMFILE).empty());
+    EXPECT_NE(TexteErreurSysteme(EMFILE), Traduit(2627));
 }
 
 // A progress service that tries a second load and save while its own runs.

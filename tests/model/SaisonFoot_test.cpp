@@ -70,10 +70,16 @@ TEST(TSaison, FormerClubs)
     EXPECT_EQ(s.ChercheClubPrec("AJAX", false), 0);
     EXPECT_EQ(s.ChercheClubPrec("Benfica", false), -1);
     EXPECT_EQ(s.ChercheClubPrec("Benfica", true), 1);
+    // The cards store names folded: a club first given with its accent is the same club.
+    EXPECT_EQ(s.AjouteClubPrec("Évian"), 2);
+    EXPECT_EQ(s.ChercheClubPrec("EVIAN", true), 2);
+    EXPECT_EQ(s.ChercheClubPrec("évian", false), 2);
+    EXPECT_EQ(s.NbClubPrec(), 3);
+    EXPECT_EQ(s.GetClubPrec(2), "Évian") << "the list keeps its first spelling";
     s.SetClubPrec(5, "x");
     s.SetClubPrec(1, "Porto");
     EXPECT_EQ(s.GetClubPrec(1), "Porto");
-    EXPECT_EQ(s.GetClubPrec(2), "");
+    EXPECT_EQ(s.GetClubPrec(3), "");
 }
 
 TEST(TSaison, Championships)

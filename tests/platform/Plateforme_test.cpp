@@ -1,8 +1,12 @@
+#include "base/Utilities.h"
+#include "base/oTraducteur.h"
 #include "platform/Bureau.h"
 #include "platform/Dialogues.h"
 #include "platform/Ecran.h"
 #include "platform/FilUI.h"
 #include "platform/Imprimante.h"
+#include "platform/Langue.h"
+#include "support/MessagesScriptes.h"
 #include "support/TestSupport.h"
 #include "support_ui/DialoguesScriptes.h"
 
@@ -29,6 +33,36 @@ TEST(Dialogues, FiltresEnDescriptionEtMotifs)
     EXPECT_TRUE(LitFiltres("").empty());
 }
 
+TEST(Dialogues, FiltresALaFormeQueQtLit)
+{
+    // A description that shows its patterns keeps one list of them, blank-separated.
+    EXPECT_EQ(FiltresPourQt(LitFiltres("Saison (*.sai; *.xmc)|*.sai;*.xmc|Brevalune|*.chp;*.xmc|Tous|")),
+              (std::vector<std::string>{"Saison (*.sai *.xmc)", "Brevalune (*.chp *.xmc)", "Tous (*)"}));
+    EXPECT_EQ(FiltresPourQt(LitFiltres("(*.xmc)|*.xmc")), std::vector<std::string>{"(*.xmc)"});
+}
+
+TEST(Langue, LangueProposeeSelonLeSysteme)
+{
+    EXPECT_EQ(LangueProposee("fr_CA.UTF-8"), "fr");
+    EXPECT_EQ(LangueProposee("en-GB"), "en");
+    EXPECT_EQ(LangueProposee("en"), "en");
+    EXPECT_EQ(LangueProposee("de_DE"), "fr");
+    EXPECT_EQ(LangueProposee("C"), "fr");
+    EXPECT_EQ(LangueProposee(""), "fr");
+    const std::string systeme = LangueSysteme();
+    EXPECT_TRUE(systeme == "fr" || systeme == "en");
+}
+
+TEST(Langue, LesDialoguesDeQtParlentLaLangueChoisie)
+{
+    if (!ChargeTraductionsQt("fr"))
+        GTEST_SKIP() << "Qt's translations are not installed (qt6-translations-l10n)";
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("&Ouvrir"));
+    // Back to English: the French ones are removed.
+    ChargeTraductionsQt("en");
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("&Open"));
+}
+
 TEST(Dialogues, ExtensionParDefautSeulementSansExtension)
 {
     EXPECT_EQ(AjouteExtensionDefaut("/tmp/saison", "xmc"), "/tmp/saison.xmc");
@@ -42,12 +76,14 @@ TEST(Dialogues, FermerOuEchapSansBoutonAnnuler)
     TDialoguesScriptes dialogues;
     TDialogue forme;
     forme.setWindowTitle("Choix");
+    dialogues.Repond([](QDialog& d) { d.close(); });
+    EXPECT_EQ(Dialogues().ExecuteModal(forme), ResultatModal::Annuler);
     dialogues.Repond([](QDialog& d) {
         QTest::keyClick(&d, Qt::Key_Escape);
-        EXPECT_TRUE(d.isVisible()) << "Escape alone must not close the form";
-        d.close();
+        EXPECT_FALSE(d.isVisible()) << "Escape closes a form without a Cancel button, as its title bar does";
     });
     EXPECT_EQ(Dialogues().ExecuteModal(forme), ResultatModal::Annuler);
+    dialogues.TitresFormes.pop_back();
     EXPECT_EQ(dialogues.TitresFormes, (std::vector<std::string>{"Choix"}));
 
     dialogues.Repond([](QDialog& d) { static_cast<TDialogue&>(d).SetModalResult(ResultatModal::Aucun); });
@@ -114,14 +150,37 @@ TEST(Imprimante, ChoixAnnuleNImprimeRien)
 
 TEST(Bureau, SujetsAideEtPagesWeb)
 {
+    testsupport::TempDir dossier;
+    std::filesystem::create_directories(dossier.path() / "aide" / "fr" / "html");
+    testsupport::WriteWholeFile(dossier.path() / "aide" / "fr" / "html" / "menueff.htm", "<html></html>");
+    testsupport::WriteWholeFile(dossier.path() / "aide" / "fr" / "index.htm", "<html></html>");
+    const std::string aide = dossier.str() + "aide/fr";
+    InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Textefr.txt"));
     testsupport::TBureauEnregistre bureau;
-    EXPECT_TRUE(OuvreSujetAide("/opt/b/aide/fr", "::/html/menueff.htm"));
-    EXPECT_TRUE(OuvreSujetAide("/opt/b/aide/fr/", ""));
+    testsupport::TMessagesScriptes messages;
+    EXPECT_TRUE(OuvreSujetAide(aide, "::/html/menueff.htm"));
+    EXPECT_TRUE(OuvreSujetAide(aide + "/", ""));
     EXPECT_TRUE(OuvrePageWeb("http://exemple.test/redir.php"));
     EXPECT_FALSE(OuvrePageWeb(""));
     EXPECT_EQ(bureau.Urls,
-              (std::vector<std::string>{"file:///opt/b/aide/fr/html/menueff.htm", "file:///opt/b/aide/fr/index.htm",
+              (std::vector<std::string>{"file://" + aide + "/html/menueff.htm", "file://" + aide + "/index.htm",
                                         "http://exemple.test/redir.php"}));
+    EXPECT_TRUE(messages.Messages.empty());
+
+    // A page that is not there, or that nothing opens: the user is given its path or its link.
+    bureau.Urls.clear();
+    EXPECT_FALSE(OuvreSujetAide(aide, "::/html/absente.htm"));
+    EXPECT_TRUE(bureau.Urls.empty());
+    bureau.Reussit = false;
+    EXPECT_FALSE(OuvreSujetAide(aide, ""));
+    EXPECT_FALSE(OuvrePageWeb("http://exemple.test/redir.php"));
+    ASSERT_EQ(messages.Messages.size(), 3u);
+    EXPECT_NE(messages.Messages[0].Texte.find(aide + "/html/absente.htm"), std::string::npos);
+    EXPECT_NE(messages.Messages[1].Texte.find(aide + "/index.htm"), std::string::npos);
+    EXPECT_NE(messages.Messages[2].Texte.find("http://exemple.test/redir.php"), std::string::npos);
+    for (const auto& m : messages.Messages)
+        EXPECT_EQ(m.Flags, BoutonsMessage::Ok | BoutonsMessage::Avertissement);
+    InstalleTraducteur(nullptr);
 }
 
 TEST(FilUI, TravailPosteDepuisUnAutreFilTourneSurLeFilUI)

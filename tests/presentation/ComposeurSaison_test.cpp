@@ -424,6 +424,126 @@ TEST_F(Composeur, AplatissementEtDefinitionsDeBarrage)
     EXPECT_EQ(messages.Messages[0].Texte, TraduitFmt(2440, {"l2.xmd"}));
 }
 
+// Three divisions of one section, read from the season's description.
+class ComposeurBarrage : public Composeur {
+protected:
+    void SetUp() override
+    {
+        Composeur::SetUp();
+        s = Saison({{1, 101, {0, 1}}, {2, 102, {2, 3}}, {3, 171, {4, 5}}}, {{"#1", 1},
+                                                                            {"#101", 2},
+                                                                            {"#101", 3, 0, 1},
+                                                                            {"#102", 2},
+                                                                            {"#102", 3, 0, 2},
+                                                                            {"#170", 2},
+                                                                            {"#171", 3, 0, 3}});
+        c = std::make_unique<TComposeurSaison>(s.get());
+        c->Mode = TComposeurSaison::ModeDescription | TComposeurSaison::ModeAjout;
+        c->InitNomFichier("", dir.str());
+        c->Initialise();
+    }
+    TNoeudComposeur& Section() { return *c->Racine().Enfants[0]; }
+    TNoeudComposeur& Division(int i) { return *Section().Enfants[i]; }
+    static std::vector<std::pair<std::string, int>> Lignes(const std::vector<TCandidatBarrage>& v)
+    {
+        std::vector<std::pair<std::string, int>> r;
+        for (const auto& x : v)
+            r.emplace_back(x.Texte, x.Objet);
+        return r;
+    }
+    static std::unique_ptr<TDonneesBarrage> Groupes(int n)
+    {
+        auto b = std::make_unique<TDonneesBarrage>();
+        b->TypeGroupe = n;
+        return b;
+    }
+
+    std::unique_ptr<TSaisonFootball> s;
+    std::unique_ptr<TComposeurSaison> c;
+};
+
+TEST_F(ComposeurBarrage, CandidatsEtPlacementDesDivisionsDeBarrage)
+{
+    using V = std::vector<std::pair<std::string, int>>;
+    EXPECT_EQ(Lignes(c->CandidatsBarrage(Division(1))),
+              (V{{"Ligue 1", (1 << 4) + 1}, {"Ligue 2", (2 << 4) + 2}, {"National 2 A", (3 << 4) + 3}}));
+    EXPECT_TRUE(TComposeurSaison::PeutCreerBarrage(Division(1)));
+    EXPECT_FALSE(TComposeurSaison::PeutCreerBarrage(Section()));
+    EXPECT_FALSE(TComposeurSaison::PeutCreerBarrage(*Division(1).Enfants[0]));
+
+    // A promotion play-off sits directly before its division.
+    TNoeudComposeur* montee = c->CreeBarrage(Division(1), Groupes(2), true);
+    ASSERT_NE(montee, nullptr);
+    EXPECT_EQ(montee->Index(), 1);
+    EXPECT_EQ(montee->Donnee, 32768 + 1);
+    EXPECT_EQ(montee->Texte, Traduit(263) + " (" + TraduitFmt(265, {2}) + ")");
+    EXPECT_EQ(TComposeurSaison::NomDivisionBarrage(0), Traduit(263) + " (" + Traduit(266) + ")");
+    EXPECT_EQ(TComposeurSaison::NomDivisionBarrage(1), Traduit(263) + " (" + Traduit(264) + ")");
+
+    // The play-off in 2 groups is a source by group, with k shl 20.
+    const int barrage = (32768 + 1) << 4;
+    EXPECT_EQ(Lignes(c->CandidatsBarrage(Division(2))), (V{{montee->Texte + " - 1", barrage + 1 + (1 << 20)},
+                                                           {montee->Texte + " - 2", barrage + 1 + (2 << 20)},
+                                                           {"Ligue 1", (1 << 4) + 1},
+                                                           {"Ligue 2", (2 << 4) + 2},
+                                                           {"National 2 A", (3 << 4) + 3}}));
+    EXPECT_EQ(Lignes(c->CandidatsBarrage(*montee)), (V{{"Ligue 1", (1 << 4) + 1},
+                                                       {montee->Texte + " - 1", barrage + 2 + (1 << 20)},
+                                                       {montee->Texte + " - 2", barrage + 2 + (2 << 20)},
+                                                       {"Ligue 2", (2 << 4) + 3}}));
+
+    // A relegation play-off goes before the next ordinary division, or ends the section.
+    TNoeudComposeur* descente = c->CreeBarrage(Division(0), Groupes(0), false);
+    ASSERT_NE(descente, nullptr);
+    EXPECT_EQ(descente->Index(), 2);
+    EXPECT_EQ(Division(3).Donnee, 102);
+    TNoeudComposeur* fin = c->CreeBarrage(Division(4), Groupes(1), false);
+    ASSERT_NE(fin, nullptr);
+    EXPECT_EQ(fin->Index(), static_cast<int>(Section().Enfants.size()) - 1);
+    EXPECT_EQ(fin->Donnee, 32768 + 3);
+    EXPECT_EQ(c->NouveauxBarrages().size(), 3u);
+
+    // Validated: the definitions join the season with their description lines.
+    EXPECT_EQ(c->Valide(), TComposeurSaison::TResultat::Ok);
+    ASSERT_EQ(s->NbBarrage(), 3);
+    std::string nom;
+    EXPECT_GE(s->GetTexteDescCode(3, nom), 0);
+    EXPECT_EQ(nom, fin->Texte);
+}
+
+TEST_F(ComposeurBarrage, LEditionPorteSurUneCopieRemplaceeALaValidation)
+{
+    auto b = std::make_unique<TDonneesBarrage>();
+    b->Code = 1;
+    b->AjouteDivision({{16, 16}}, 1);
+    b->AjouteDivision({{3, 3}}, 2);
+    s->AjouteBarrage(std::move(b));
+    s->InsereDesc("#32769#Barrage L1", 2, 0, 2);
+    c = std::make_unique<TComposeurSaison>(s.get());
+    c->Mode = TComposeurSaison::ModeDescription | TComposeurSaison::ModeAjout;
+    c->InitNomFichier("", dir.str());
+    c->Initialise();
+    ASSERT_TRUE(Division(1).EstBarrage());
+
+    // Sources named through the tree.
+    EXPECT_EQ(c->NomSource(1), "Ligue 1");
+    EXPECT_EQ(c->NomSource(32769), "Barrage L1");
+    EXPECT_EQ(c->NomSource(32769 + (2 << 16)), "Barrage L1 - 2");
+
+    auto copie = c->CopieBarrage(1);
+    ASSERT_NE(copie, nullptr);
+    copie->GetDivision(0)->Places = {{17, 18}};
+    // Not applied yet: a cancelled composer leaves the season's as it was.
+    c->RemplaceBarrage(std::move(copie));
+    EXPECT_EQ(s->GetBarrage(0)->GetDivision(0)->Places[0].Min, 16);
+    EXPECT_EQ(c->ChercheBarrage(1)->GetDivision(0)->Places[0].Min, 17);
+
+    EXPECT_EQ(c->Valide(), TComposeurSaison::TResultat::Ok);
+    ASSERT_EQ(s->NbBarrage(), 1);
+    EXPECT_EQ(s->GetBarrage(0)->GetDivision(0)->Places[0].Min, 17);
+    EXPECT_EQ(s->GetBarrage(0)->GetDivision(1)->Places[0].Min, 3);
+}
+
 TEST_F(Composeur, RetirerLaSeuleDivisionRetireLaSection)
 {
     TComposeurSaison c(nullptr);

@@ -7,14 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "SaisonFeuilles.h"
 #include "base/oTraducteur.h"
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
 #include "model/SaisonFoot.h"
 
 namespace {
-
-constexpr uint16_t X = TInfoComp::Aucun;
 
 // Teams 0 A and 1 B meet on days 1 to 4 (with C-D beside them); A has
 // players 101-115 wearing 1-15, B players 201-215 wearing 1-15.
@@ -24,20 +23,7 @@ protected:
     {
         InstalleTraducteur(std::make_unique<TTraducteur>("texte/Textefr.txt"));
         EtatFeuilles() = TEtatFeuilles{};
-        for (const char* nom : {"A", "B", "C", "D"})
-            Saison.AjouteEquipe(nom);
-        auto c = Saison.CreeChampionnat(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational);
-        c->SetNbEquipe(4);
-        for (int p = 0; p < 4; ++p)
-            c->SetEquipe(p, static_cast<uint16_t>(p));
-        c->SetNbMatch(2);
-        c->SetNbJour(4);
-        Saison.AjouteChampionnat(std::move(c));
-        Champ = Saison.GetChampionnat(1);
-        for (int n = 1; n <= 4; ++n) {
-            Champ->AjouteMatch(n, 0, 1, -1, X, X);
-            Champ->AjouteMatch(n, 2, 3, -1, X, X);
-        }
+        Champ = testsupport::CreeLigueFeuilles(Saison, {"A", "B", "C", "D"}, 4, 4);
         for (int e = 0; e < 2; ++e)
             for (int i = 1; i <= 15; ++i)
                 Saison.Joueurs().AjouteSimple(Saison.CreeJoueurComplet("Joueur" + std::to_string(100 * (e + 1) + i),
@@ -84,6 +70,20 @@ TEST_F(CompositionTest, LineUpProposedFromTheLatestEnteredDayAndFlaggedOnlyWithP
     for (int i = 1; i <= 21; ++i)
         EXPECT_EQ(Mot(2, 1, i), 0) << i;
     EXPECT_FALSE(Champ->CompoSaisie(2, 1));
+}
+
+TEST_F(CompositionTest, DayCheckSeesLineUpsEnteredOnlyOnceBothHavePlayers)
+{
+    Champ->SetScoreMatch(1, 0, 0, 0);
+    Champ->SetScoreMatch(1, 0, 1, 0);
+    auto f = Ouvre(1);
+    f->DoubleClicEquipe(1, 101);
+    f->Enregistre(false);
+    int nombre = 0;
+    EXPECT_EQ(Champ->ControleJournee(1, nombre)[3], 0);
+    f->DoubleClicEquipe(2, 201);
+    f->Enregistre(false);
+    EXPECT_EQ(Champ->ControleJournee(1, nombre)[3], 1);
 }
 
 TEST_F(CompositionTest, EachCaptainFromHisTeamsOwnDay)

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "SaisonFeuilles.h"
 #include "base/oTraducteur.h"
 #include "model/Championnat.h"
 #include "model/ClubStade.h"
@@ -40,18 +41,7 @@ protected:
     {
         InstalleTraducteur(std::make_unique<TTraducteur>("texte/Textefr.txt"));
         EtatFeuilles() = TEtatFeuilles{};
-        for (const char* nom : {"Arles", "Brest", "Caen", "Dijon"})
-            Saison.AjouteEquipe(nom);
-        auto c = Saison.CreeChampionnat(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational);
-        c->SetNbEquipe(4);
-        for (int p = 0; p < 4; ++p)
-            c->SetEquipe(p, static_cast<uint16_t>(p));
-        c->SetNbMatch(2);
-        c->SetNbJour(10);
-        Saison.AjouteChampionnat(std::move(c));
-        Champ = Saison.GetChampionnat(1);
-        Champ->AjouteMatch(1, 0, 1, -1, X, X);
-        Champ->AjouteMatch(1, 2, 3, -1, X, X);
+        Champ = testsupport::CreeLigueFeuilles(Saison, {"Arles", "Brest", "Caen", "Dijon"}, 10, 1);
         Joueur(11, "Martin", 0);
         Joueur(12, "Petit", 0);
         Joueur(13, "Durand", 0);

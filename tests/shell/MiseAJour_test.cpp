@@ -77,10 +77,23 @@ TEST_F(MiseAJour, PasDeMiseAJourPuisServeurArrete)
         ASSERT_EQ(Affiche.size(), 1u);
         EXPECT_EQ(Affiche[0], Traduit(985));
     }
-    // Nothing listens: nothing is shown, neither the form nor a message.
-    VerifieMiseAJour("http://127.0.0.1:" + std::to_string(testsupport::PortLibre()), static_cast<QWidget*>(nullptr));
+    // Nothing listens: no update form, and a message names the site that could not be reached.
+    const std::string site = "http://127.0.0.1:" + std::to_string(testsupport::PortLibre());
+    VerifieMiseAJour(site, static_cast<QWidget*>(nullptr));
     EXPECT_EQ(dialogues.TitresFormes.size(), 1u);
-    EXPECT_TRUE(messages.Messages.empty());
+    ASSERT_EQ(messages.Messages.size(), 1u);
+    EXPECT_EQ(messages.Messages[0].Texte, TraduitFmt(1990, {site}));
+}
+
+TEST_F(MiseAJour, UnLienQueLeBureauNOuvrePasEstDonneALUtilisateur)
+{
+    ServeurHttp serveur("ok\r\n#maj\r\nLa version 7.60 est disponible");
+    bureau.Reussit = false;
+    LitLeMessage(true);
+    VerifieMiseAJour(serveur.Adresse() + "/", static_cast<QWidget*>(nullptr));
+    ASSERT_EQ(messages.Messages.size(), 1u);
+    EXPECT_EQ(messages.Messages[0].Texte, TraduitFmt(2630, {serveur.Adresse() + "/redir.php"}));
+    EXPECT_EQ(messages.Messages[0].Flags, BoutonsMessage::Ok | BoutonsMessage::Avertissement);
 }
 
 } // namespace

@@ -92,8 +92,9 @@ TEST_F(EtatSauve, SauvegardeAtteintCentOuEchoueDansUnDossierInterdit)
     EXPECT_FALSE(ecrit);
     EXPECT_EQ(CompteurModification, 1);
     EXPECT_EQ(saison->NbChampionnat(), 2);
+    // The reason found on the worker thread reaches the message.
     ASSERT_EQ(messages.Messages.size(), 1u);
-    EXPECT_EQ(messages.Messages[0].Texte, Traduit(529));
+    EXPECT_EQ(messages.Messages[0].Texte, TraduitFmt(2620, {dir.str() + "ferme/s.xmc", Traduit(2624)}));
 }
 
 TEST_F(EtatSauve, LaFormeAnnonceSonModeEtRefuseDEtreFermeeEnCours)

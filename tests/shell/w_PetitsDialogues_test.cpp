@@ -59,6 +59,30 @@ TEST_F(PetitsDialoguesTest, LangueChoisieLaPremiereFoisEstEcriteSansMessage)
     EXPECT_TRUE(Messages.Messages.empty());
 }
 
+TEST_F(PetitsDialoguesTest, PremierChoixDeLangueProposeCelleDuSysteme)
+{
+    for (const std::string systeme : {"en", "fr"}) {
+        Tf_ChoixLangue forme;
+        forme.FichierIni = Ini();
+        forme.LangueDuSysteme = systeme;
+        Dialogues.Repond([&](QDialog&) {
+            EXPECT_EQ(forme.rc_Anglais->Checked(), systeme == "en");
+            EXPECT_EQ(forme.rc_Francais->Checked(), systeme == "fr");
+            forme.b_Valider->Click();
+        });
+        ::Dialogues().ExecuteModal(forme);
+        EXPECT_EQ(TFichierIni(Ini()).ReadString("General", "Langue", ""), systeme);
+        EcritIni("");
+    }
+    // A language set wins over the system's.
+    EcritIni("[General]\nLangue=fr\n");
+    Tf_ChoixLangue forme;
+    forme.FichierIni = Ini();
+    forme.LangueDuSysteme = "en";
+    Dialogues.Repond([&](QDialog&) { EXPECT_TRUE(forme.rc_Francais->Checked()); });
+    ::Dialogues().ExecuteModal(forme);
+}
+
 TEST_F(PetitsDialoguesTest, ChangerDeLangueAnnonceLeRedemarrage)
 {
     EcritIni("[General]\nLangue=fr\n");

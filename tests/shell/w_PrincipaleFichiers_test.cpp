@@ -260,7 +260,9 @@ TEST_F(FichiersFenetre, SauvegardeRateeCommeAnnuler)
 
     Messages.Repond(ReponseMessage::Oui);
     EXPECT_FALSE(f.FermeFichier());
-    EXPECT_EQ(Textes(), (std::vector<std::string>{TraduitFmt(2, {"essai"}), Traduit(529)}));
+    const std::string pourquoi = Traduit(2624);
+    EXPECT_EQ(Textes(),
+              (std::vector<std::string>{TraduitFmt(2, {"essai"}), TraduitFmt(2620, {f.FichierCourant, pourquoi})}));
     EXPECT_NE(f.GetSaison(), nullptr);
     EXPECT_EQ(CompteurModification, 1);
     EXPECT_EQ(Panneau(1), Traduit(18));
@@ -276,7 +278,8 @@ TEST_F(FichiersFenetre, SauvegardeRateeCommeAnnuler)
     EXPECT_FALSE(f.SauveSaisonSous());
     EXPECT_EQ(f.FichierCourant, ancien);
     EXPECT_EQ(CompteurModification, 1);
-    EXPECT_EQ(Textes(), std::vector<std::string>{Traduit(529)});
+    EXPECT_EQ(Messages.Messages.back().Flags, BoutonsMessage::Ok | BoutonsMessage::Avertissement);
+    EXPECT_EQ(Textes(), std::vector<std::string>{TraduitFmt(2620, {Dossier.str() + "bloque/autre.xmc", pourquoi})});
 
     // Save As to a good name: saved, renamed, pictures copied.
     testsupport::WriteWholeFile(Dossier / "pict" / "essai.xmc" / "joueur1.jpg", "photo");

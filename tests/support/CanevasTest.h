@@ -12,6 +12,10 @@ namespace testsupport {
 // layout and drawing without a screen.
 class TCanevasTest : public TCanevas {
 public:
+    TCanevasTest() = default;
+    // Other fixed measures: every character Largeur wide (LargeurGras in bold), every text Hauteur high.
+    TCanevasTest(int Largeur, int Hauteur, int LargeurGras) : Mesure_{Largeur, Hauteur, LargeurGras} {}
+
     enum class TGenre { Ligne, Contour, Remplit, Texte, Image, Decoupe };
     struct TTrace {
         TGenre Genre;

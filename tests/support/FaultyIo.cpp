@@ -52,7 +52,7 @@ bool FaultyDisk::Fails(std::string call)
         beforeEach();
     if (calls.size() - 1 != failAt_)
         return false;
-    errno = EIO;
+    errno = error;
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "base/Disque.h"
 #include "files/ioFile.h"
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -72,6 +73,8 @@ public:
 
     std::vector<std::string> calls;
     std::function<void()> beforeEach;
+    // The system's error number the failing call leaves.
+    int error = EIO;
     // Whether the failure was injected (the run reached call `failAt`).
     bool Failed() const { return calls.size() > failAt_; }
     const std::string& FailedCall() const { return calls[failAt_]; }

@@ -91,7 +91,7 @@ TBureauEnregistre::~TBureauEnregistre()
 bool TBureauEnregistre::OuvreUrl(const std::string& url)
 {
     Urls.push_back(url);
-    return true;
+    return Reussit;
 }
 
 } // namespace testsupport

@@ -67,6 +67,8 @@ public:
     bool OuvreUrl(const std::string& url) override;
 
     std::vector<std::string> Urls;
+    // False: the desktop has nothing that opens an address.
+    bool Reussit = true;
 
 private:
     TServiceBureau* FAncien;

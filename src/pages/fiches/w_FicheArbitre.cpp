@@ -1,6 +1,7 @@
 #include "pages/fiches/w_FicheArbitre.h"
 
 #include "base/Format.h"
+#include "base/Texte.h"
 #include "base/oTraducteur.h"
 #include "controls/ColorStringGrid.h"
 #include "controls/ComboBox.h"
@@ -174,6 +175,9 @@ void Tf_FicheArbitre::showEvent(QShowEvent* event)
 
 void Tf_FicheArbitre::FormShow()
 {
+    // Figures as the matches stand now, whoever opened the card.
+    if (Saison != nullptr && Arbitre != nullptr)
+        Saison->RecalculeArbitres();
     Entete(*sg_Match, {{85, 40}, {309, 200}, {310, 65}, {311, 65}, {302, 65}});
     b_RetourFicheClick();
     RemplitFiche();
@@ -328,6 +332,11 @@ void Tf_FicheArbitre::b_ValiderClick()
 {
     if (Saison == nullptr)
         return;
+    // A new referee needs a surname: a nameless one would head the sorted registry.
+    if (Arbitre == nullptr && Trim(e_Nom->text().toStdString()).empty()) {
+        SetModalResult(ResultatModal::Ok);
+        return;
+    }
     std::unique_ptr<TPersonnel> nouveau;
     TPersonnelStat* arbitre = Arbitre;
     if (arbitre == nullptr) {

@@ -170,6 +170,11 @@ void Tf_FicheEntraineur::b_ValiderClick()
 {
     if (Saison == nullptr)
         return;
+    // A new coach needs a surname: a nameless one would head the sorted registry.
+    if (Entraineur == nullptr && Trim(e_Nom->text().toStdString()).empty()) {
+        SetModalResult(ResultatModal::Ok);
+        return;
+    }
     uint8_t age = 0;
     if (!AgeSaisi(e_Age->text().toStdString(), age)) {
         MessageUtil(Traduit(1029), BoutonsMessage::Ok);

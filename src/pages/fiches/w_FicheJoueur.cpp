@@ -5,11 +5,14 @@
 #include "base/Texte.h"
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
+#include "controls/ImageFond.h"
+#include "controls/ImageQt.h"
 #include "files/ImageManager.h"
 #include "model/LectureParametre.h"
 #include "model/SaisonFoot.h"
 #include "pagebase/DefType.h"
 #include "pagebase/w_ImageManager.h"
+#include "platform/Bureau.h"
 #include "platform/Couleurs.h"
 #include "presentation/ModeleGrille.h"
 
@@ -76,17 +79,28 @@ std::string TexteDate(int numero)
     return buf;
 }
 
-// 0 for an empty or invalid date.
+// The number of a run of one to `max` digits, -1 for anything else.
+int Chiffres(const std::string& texte, std::size_t min, std::size_t max)
+{
+    const std::string t = Trim(texte);
+    if (t.size() < min || t.size() > max || t.find_first_not_of("0123456789") != std::string::npos)
+        return -1;
+    return std::stoi(t);
+}
+
+// "dd/mm/yyyy"; 0 for an empty or invalid date. Only a four-digit year is a
+// year: "07/03/95" would otherwise be stored as the year 95.
 int LitDate(const std::string& texte)
 {
     const std::string t = Trim(texte);
-    if (t.find_first_not_of("/ _") == std::string::npos)
+    const auto barre1 = t.find('/');
+    const auto barre2 = barre1 == std::string::npos ? barre1 : t.find('/', barre1 + 1);
+    if (barre2 == std::string::npos)
         return 0;
-    int j = 0, m = 0, a = 0;
-    char fin = 0;
-    if (std::sscanf(t.c_str(), "%d/%d/%d%c", &j, &m, &a, &fin) != 3)
-        return 0;
-    if (a < 1 || a > 9999 || m < 1 || m > 12 || j < 1)
+    const int j = Chiffres(t.substr(0, barre1), 1, 2);
+    const int m = Chiffres(t.substr(barre1 + 1, barre2 - barre1 - 1), 1, 2);
+    const int a = Chiffres(t.substr(barre2 + 1), 4, 4);
+    if (a < 1000 || m < 1 || m > 12 || j < 1)
         return 0;
     static const int jours[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool bissextile = (a % 4 == 0 && a % 100 != 0) || a % 400 == 0;
@@ -254,7 +268,8 @@ Tf_FicheJoueur::Tf_FicheJoueur(QWidget* parent) : TDialogue(parent)
     e_Taille = edit(ts_additionnal);
     e_Poids = edit(ts_additionnal);
     e_DateComplete = edit(ts_additionnal);
-    e_DateComplete->setPlaceholderText("dd/mm/yyyy");
+    // Day and month of two digits, a year of four; blanks show as "  /  /    ".
+    e_DateComplete->setInputMask("00/00/9999; ");
     e_SelectionNat = edit(ts_additionnal);
     ud_nSelection = new QSpinBox(ts_additionnal);
     ud_nSelection->setRange(0, 1000);
@@ -263,10 +278,8 @@ Tf_FicheJoueur::Tf_FicheJoueur(QWidget* parent) : TDialogue(parent)
     AjouteChamp(ts_additionnal, 2, 0, 1063, e_DateComplete);
     AjouteChamp(ts_additionnal, 3, 0, 1064, e_SelectionNat);
     AjouteChamp(ts_additionnal, 4, 0, 1065, ud_nSelection);
-    LogoJoueur = new QLabel(ts_additionnal);
+    LogoJoueur = new TLogo(ts_additionnal);
     LogoJoueur->setFixedSize(100, 120);
-    LogoJoueur->setAlignment(Qt::AlignCenter);
-    LogoJoueur->setFrameShape(QFrame::Box);
     b_AddPicture = new QPushButton("...", ts_additionnal);
     b_DelPicture = new QPushButton("X", ts_additionnal);
     auto* grilleAdd = static_cast<QGridLayout*>(ts_additionnal->layout());
@@ -313,7 +326,9 @@ Tf_FicheJoueur::Tf_FicheJoueur(QWidget* parent) : TDialogue(parent)
     b_Valider = new QPushButton(this);
     b_Valider->setDefault(true);
     b_Annuler = new QPushButton(this);
+    b_aide = new QPushButton(this);
     auto* boutons = new QHBoxLayout;
+    boutons->addWidget(b_aide);
     boutons->addWidget(b_RetourFiche);
     boutons->addStretch();
     boutons->addWidget(b_Valider);
@@ -331,9 +346,11 @@ Tf_FicheJoueur::Tf_FicheJoueur(QWidget* parent) : TDialogue(parent)
     connect(bc_Ajouter, &QPushButton::clicked, this, [this] { bc_AjouterClick(); });
     connect(bc_Effacer, &QPushButton::clicked, this, [this] { bc_EffacerClick(); });
     connect(pc_FicheJoueur, &QTabWidget::currentChanged, this, [this] { pc_FicheJoueurChange(); });
+    connect(b_aide, &QPushButton::clicked, this, [this] { b_aideClick(); });
     for (QLineEdit* e : {e_Age, e_Anciennete, e_NumMaillot, e_Taille, e_Poids, e_Duree})
         e->installEventFilter(this);
     Traduit();
+    pc_FicheJoueurChange();
 }
 
 Tf_FicheJoueur::~Tf_FicheJoueur() = default;
@@ -354,6 +371,7 @@ void Tf_FicheJoueur::Traduit()
     b_RetourFiche->setText(Q(::Traduit(786)));
     b_Valider->setText(Q(::Traduit(29)));
     b_Annuler->setText(Q(::Traduit(125)));
+    b_aide->setText(Q(::Traduit(787)));
     pc_FicheJoueur->setTabText(0, Q(::Traduit(1066)));
     pc_FicheJoueur->setTabText(1, Q(::Traduit(1067)));
     pc_FicheJoueur->setTabText(2, Q(::Traduit(69)));
@@ -382,6 +400,7 @@ void Tf_FicheJoueur::FormShow()
     FChargement = true;
     FHistoriqueModifie = false;
     FNomModifie = false;
+    FJoueurDeplace = false;
     FTrouve = nullptr;
     b_RetourFicheClick();
 
@@ -422,6 +441,7 @@ void Tf_FicheJoueur::FormShow()
         FLibelleEquipe->setText(Q(Saison->GetNomEquipe(EquipeCarte())));
     }
     pc_FicheJoueur->setCurrentIndex(0);
+    pc_FicheJoueurChange();
     e_Nom->setFocus();
     FChargement = false;
 }
@@ -529,16 +549,32 @@ const TStatHistorique* Tf_FicheJoueur::HistoriqueLigne(int Ligne) const
 
 void Tf_FicheJoueur::AfficheImage()
 {
-    LogoJoueur->clear();
-    TImageManager* images = ImageManager();
-    if (FImage > 0 && images)
-        LogoJoueur->setText(Q(images->NomDe(TImageManager::Joueur, FImage)));
+    // A missing or undecodable photograph leaves the frame empty; the id stays.
+    const TImageManager* images = ImageManager();
+    if (FImage > 0 && images) {
+        const auto photo = images->ChargeImage(TImageManager::Joueur, FImage);
+        LogoJoueur->SetImage(VersGraphique(photo.get(), TGraphique::TGenre::Jpeg));
+    } else
+        LogoJoueur->SetImage(nullptr);
+}
+
+void Tf_FicheJoueur::b_aideClick()
+{
+    OuvreSujetAide(DossierAide, "::/html/menueff.htm");
+}
+
+void Tf_FicheJoueur::reject()
+{
+    if (FJoueurDeplace)
+        b_ValiderClick();
+    else
+        TDialogue::reject();
 }
 
 void Tf_FicheJoueur::b_RetourFicheClick()
 {
     b_Valider->show();
-    b_Annuler->show();
+    b_Annuler->setVisible(!FJoueurDeplace);
     b_RetourFiche->hide();
     setWindowTitle(Q(FTitre));
 }
@@ -654,6 +690,7 @@ void Tf_FicheJoueur::e_NomChange()
         return;
     if (International()) {
         registre.SetEquipeNationale(trouve, EquipeCarte());
+        FJoueurDeplace = true;
         b_Annuler->hide();
         Joueur = trouve;
         AfficheJoueur(*trouve);
@@ -674,6 +711,7 @@ void Tf_FicheJoueur::e_NomChange()
         TListeRenumerotation renum;
         TJoueur* remis = registre.Ajoute(std::move(pris), &renum);
         Saison->AppliqueRenumJoueurs(renum);
+        FJoueurDeplace = true;
         b_Annuler->hide();
         Joueur = remis;
         AfficheJoueur(*remis);
@@ -691,7 +729,8 @@ void Tf_FicheJoueur::b_ValiderClick()
     if (!Saison)
         return;
     TJoueurs& registre = Saison->Joueurs();
-    bool change = false;
+    // A player moved here by the name match is already a change to the season.
+    bool change = FJoueurDeplace;
     std::unique_ptr<TJoueur> nouveau;
     TJoueur* J = Joueur;
     const std::string nom = S(e_Nom->text());
@@ -931,6 +970,7 @@ bool ExecuteFicheJoueur(TSaison& Saison, int NumChampionnat, TJoueur*& Joueur, i
     fiche.Tag = Mode;
     fiche.Joueur = Joueur;
     fiche.PosteDefaut = PosteDefaut;
+    fiche.DossierAide = DossierAideFiches();
     fiche.FormShow();
     const bool ok = Dialogues().ExecuteModal(fiche) == ResultatModal::Ok;
     if (ok)

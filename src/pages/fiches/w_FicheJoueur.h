@@ -23,6 +23,7 @@ class QSpinBox;
 class QTabWidget;
 class QTableWidget;
 class QWidget;
+class TLogo;
 class TSaison;
 
 // A past career line typed by the user, before it is added to the grid.
@@ -65,6 +66,7 @@ public:
     int Tag = 0;
     TJoueur* Joueur = nullptr; // not owned: the registry's
     int PosteDefaut = 2;
+    std::string DossierAide; // the help pages of the user's language
 
     // Fills the controls from the season and the player (done when shown).
     void FormShow();
@@ -83,6 +85,11 @@ public:
     void bc_AjouterClick();
     void bc_EffacerClick();
     void pc_FicheJoueurChange();
+    void b_aideClick();
+
+    // While a player found by name has already been moved to this team, the
+    // title-bar close keeps the move and reports it, as OK does.
+    void reject() override;
 
     // The record held by a career row, nullptr for the header or an empty row.
     const TStatHistorique* HistoriqueLigne(int Ligne) const;
@@ -112,7 +119,7 @@ public:
     QSpinBox* ud_nSelection;
     QLineEdit* e_Match;
     QLineEdit* e_Buts;
-    QLabel* LogoJoueur;
+    TLogo* LogoJoueur;
     QPushButton* b_AddPicture;
     QPushButton* b_DelPicture;
     QTableWidget* sg_Historique;
@@ -121,6 +128,7 @@ public:
     QPushButton* b_RetourFiche;
     QPushButton* b_Valider;
     QPushButton* b_Annuler;
+    QPushButton* b_aide;
 
 protected:
     bool eventFilter(QObject* objet, QEvent* event) override;
@@ -141,6 +149,7 @@ private:
     bool FChargement = false;
     bool FHistoriqueModifie = false;
     bool FNomModifie = false;
+    bool FJoueurDeplace = false; // a name match moved a player: no way back
     TJoueur* FTrouve = nullptr;
     std::string FTitre;
     std::string FLibelleClubs;

@@ -3,6 +3,7 @@
 #include "model/LectureParametre.h"
 #include "pagebase/w_blasons.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 
@@ -25,6 +26,19 @@ Tf_ChoixNoeud::Tf_ChoixNoeud(QWidget* parent) : TDialogue(parent)
     lb_Texte->setGeometry(8, 32, 314, 340);
     connect(lb_Texte, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { lb_TexteDblClick(lb_Texte->row(item)); });
+    lb_Texte->installEventFilter(this);
+}
+
+bool Tf_ChoixNoeud::eventFilter(QObject* objet, QEvent* event)
+{
+    if (objet == lb_Texte && event->type() == QEvent::KeyPress) {
+        const int touche = static_cast<QKeyEvent*>(event)->key();
+        if ((touche == Qt::Key_Return || touche == Qt::Key_Enter) && lb_Texte->currentRow() >= 0) {
+            lb_TexteDblClick(lb_Texte->currentRow());
+            return true;
+        }
+    }
+    return TDialogue::eventFilter(objet, event);
 }
 
 void Tf_ChoixNoeud::RemplitListe(bool divisions)

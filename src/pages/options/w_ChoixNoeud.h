@@ -1,7 +1,7 @@
 #pragma once
 
 // The node chooser: one line per configuration of the championship catalogue
-// (or per "configuration : division"); a double click chooses.
+// (or per "configuration : division"); a double click, or Enter on a line, chooses.
 
 #include "platform/Dialogues.h"
 
@@ -27,6 +27,9 @@ public:
 
     QLabel* Label1;
     QListWidget* lb_Texte;
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
     bool FReinitialise = false;

@@ -8,6 +8,7 @@
 #include "model/SaisonFoot.h"
 #include "pagebase/DefType.h"
 #include "pagebase/w_blasons.h"
+#include "pages/options/w_Barrage.h"
 #include "pages/options/w_ChoixNoeud.h"
 #include "pages/options/w_RetirerChamp.h"
 #include "presentation/ComposeurSaison.h"
@@ -119,8 +120,6 @@ Tf_CreationSaison::Tf_CreationSaison(TSaison* saison, QWidget* parent)
     bc_Separateur->move(8, 420);
     bc_Barrage->setFixedWidth(160);
     bc_Barrage->move(178, 420);
-    // Play-off divisions are defined elsewhere for now: the button stays hidden.
-    bc_Barrage->hide();
     bc_AjouteFichier->setFixedWidth(258);
     bc_AjouteFichier->move(374, 388);
     b_Valider->setFixedWidth(115);
@@ -131,6 +130,8 @@ Tf_CreationSaison::Tf_CreationSaison(TSaison* saison, QWidget* parent)
     bc_AjoutElement->OnClick = [this] { bc_AjoutElementClick(); };
     bc_RetirerElement->OnClick = [this] { bc_RetirerElementClick(); };
     bc_Separateur->OnClick = [this] { bc_SeparateurClick(); };
+    bc_Barrage->OnClick = [this] { bc_BarrageClick(); };
+    connect(tv_Saison, &QTreeWidget::itemDoubleClicked, this, [this] { tv_SaisonDblClick(); });
     bc_AjouteFichier->OnClick = [this] { bc_AjouteFichierClick(); };
     b_Valider->OnClick = [this] { b_ValiderClick(); };
     connect(sb_Up, &QToolButton::clicked, this, [this] { sb_UpClick(); });
@@ -263,6 +264,7 @@ void Tf_CreationSaison::MajBoutons()
     const TNoeudComposeur* n = Selection();
     bc_RetirerElement->setEnabled(n && n->Niveau >= 1);
     bc_Separateur->setVisible(n && n->Niveau == 1);
+    bc_Barrage->setVisible(n && TComposeurSaison::PeutCreerBarrage(*n));
     sb_Up->setEnabled(n && FComposeur->PeutMonter(*n));
     sb_Down->setEnabled(n && FComposeur->PeutDescendre(*n));
 }
@@ -342,6 +344,37 @@ void Tf_CreationSaison::bc_SeparateurClick()
     if (TNoeudComposeur* n = Selection())
         if (TNoeudComposeur* separateur = FComposeur->AjouteSeparateur(*n))
             AfficheArbre(separateur);
+}
+
+void Tf_CreationSaison::bc_BarrageClick()
+{
+    TNoeudComposeur* n = Selection();
+    if (!n || !TComposeurSaison::PeutCreerBarrage(*n))
+        return;
+    Tf_Barrage dialogue(this);
+    dialogue.Nouveau(FComposeur->CandidatsBarrage(*n));
+    if (Dialogues().ExecuteModal(dialogue) != ResultatModal::Ok)
+        return;
+    TNoeudComposeur* barrage = FComposeur->CreeBarrage(*n, dialogue.PrendResultat(), dialogue.Promotion());
+    if (!barrage)
+        return;
+    AfficheArbre(barrage);
+    tv_Saison->editItem(Item(barrage), 0);
+}
+
+void Tf_CreationSaison::tv_SaisonDblClick()
+{
+    TNoeudComposeur* n = Selection();
+    if (!n || !n->EstBarrage())
+        return;
+    // The dialog works on a copy: Cancel here, or in the composer, keeps the definition.
+    std::unique_ptr<TDonneesBarrage> copie = FComposeur->CopieBarrage(n->Donnee & ~TNoeudComposeur::BitBarrage);
+    if (!copie)
+        return;
+    Tf_Barrage dialogue(this);
+    dialogue.Edite(*copie, [this](int code) { return FComposeur->NomSource(code); });
+    if (Dialogues().ExecuteModal(dialogue) == ResultatModal::Ok)
+        FComposeur->RemplaceBarrage(std::move(copie));
 }
 
 void Tf_CreationSaison::bc_RetirerElementClick()

@@ -43,6 +43,10 @@ public:
     void DeposeSur(QTreeWidgetItem* item, int index);
     void bc_AjoutElementClick();
     void bc_SeparateurClick();
+    // A play-off set up on the selected division.
+    void bc_BarrageClick();
+    // On a play-off division: its definition edited.
+    void tv_SaisonDblClick();
     void bc_RetirerElementClick();
     void sb_UpClick();
     void sb_DownClick();

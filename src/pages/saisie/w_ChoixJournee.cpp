@@ -32,9 +32,10 @@ Tf_ChoixJournee::Tf_ChoixJournee(QWidget* parent) : TDialogue(parent)
     BoutonCopie2->move(150, 84);
     BoutonCopie1->SetCaption(Traduit(29));
     BoutonCopie2->SetCaption(Traduit(125));
-    BoutonCopie1->SetModalResult(QDialog::Accepted);
+    BoutonCopie1->SetModalResult(ResultatModal::Ok);
     BoutonCopie1->SetDefault(true);
-    BoutonCopie2->SetModalResult(QDialog::Rejected);
+    // A result of 0 would leave the form open.
+    BoutonCopie2->SetModalResult(ResultatModal::Annuler);
     BoutonCopie2->SetCancel(true);
     BoutonCopie1->OnClick = [this] { BoutonCopie1Click(); };
     setWindowTitle(QString::fromStdString(Traduit(755)));

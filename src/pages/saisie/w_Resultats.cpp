@@ -1,6 +1,9 @@
 #include "pages/saisie/w_Resultats.h"
 
+#include "base/ServiceMessage.h"
+#include "base/Texte.h"
 #include "base/oTraducteur.h"
+#include "controls/CanevasQt.h"
 #include "controls/Dessin.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
@@ -10,6 +13,9 @@
 #include "pages/saisie/w_Validation.h"
 #include "platform/Couleurs.h"
 #include "platform/Dialogues.h"
+#include "platform/Imprimante.h"
+#include "presentation/ModeleGrille.h"
+#include "presentation/RapportJournee.h"
 #include "presentation/ResultatsCoupe.h"
 
 #include <QActionGroup>
@@ -21,6 +27,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSlider>
+
+#include <algorithm>
 
 namespace {
 
@@ -680,8 +688,99 @@ void Tf_Resultats::ScoreExit(int ligne, int cote)
 
 // ---------------------------------------------------------------- commands
 
+// ---------------------------------------------------------------- printing and HTML
+
+void Tf_Resultats::Imprime()
+{
+    ValideSaisieEnCours();
+    const TDonneesChampionnat* champ = FJournee->GetChampionnat();
+    if (Saison == nullptr || champ == nullptr)
+        return;
+    TImprimante& imprimante = ::Imprimante();
+    imprimante.SetOrientation(TImprimante::TOrientation::Portrait);
+    if (!imprimante.BeginDoc())
+        return;
+    {
+        // The canvas lets go of the printer's painter before the document ends.
+        const double echelle = imprimante.Resolution() > 0 ? imprimante.Resolution() / 96.0 : 1.0;
+        QFont police = font();
+        police.setPixelSize(PixelsDePoints(14));
+        TCanevasQt canevas(*imprimante.Canvas(), police, echelle);
+        RapportJournee::Dessine(canevas, *Saison, *champ, FJournee->GetJournee(),
+                                static_cast<int>(imprimante.PageHeight() / echelle),
+                                [&imprimante] { imprimante.NewPage(); });
+    }
+    imprimante.EndDoc();
+}
+
+void Tf_Resultats::ExporteHtml(const std::string& NomFichier)
+{
+    ValideSaisieEnCours();
+    const TDonneesChampionnat* champ = FJournee->GetChampionnat();
+    if (Saison == nullptr || champ == nullptr)
+        return;
+    if (!EcritHtml(NomFichier, RapportJournee::PageHtml(*Saison, *champ, FJournee->GetJournee()), true))
+        SignaleEchecEcriture(NomFichier);
+}
+
+void Tf_Resultats::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
+                                   const std::string& Args, TSaison* Saison)
+{
+    const std::string nom = MinusculesAscii(Nom);
+    if (nom != "score" && nom != "rapportmatch") {
+        TFootForm::ExecuteFonction(Nom, Params, Resultat, Args, Saison);
+        return;
+    }
+    Resultat.clear();
+    const TDonneesChampionnat* champ = ChampionnatParametre(Params, Saison);
+    if (champ == nullptr)
+        return;
+    const int jour = LitParametreEntier("Journee", Params, champ->NbJournee);
+    auto drapeau = [&Params](const char* mot) {
+        return std::any_of(Params.begin(), Params.end(),
+                           [mot](const std::string& l) { return MinusculesAscii(l) == MinusculesAscii(mot); });
+    };
+    if (nom == "score") {
+        RapportJournee::TParamScore p;
+        p.Journee = jour;
+        p.NbColonne = LitParametre("NbColonne", Params, p.NbColonne);
+        p.CouleurTitre = LitParametre("CouleurTitre", Params, p.CouleurTitre);
+        p.FonteTitre = LitParametre("FonteTitre", Params, p.FonteTitre);
+        p.CouleurLigne1 = LitParametre("CouleurLigne1", Params, p.CouleurLigne1);
+        p.CouleurLigne2 = LitParametre("CouleurLigne2", Params, p.CouleurLigne2);
+        p.FonteLigne = LitParametre("FonteLigne", Params, p.FonteLigne);
+        p.FormatLigne = LitParametre("FormatLigne", Params, "");
+        p.FicheDetail = LitParametre("FicheDetail", Params, "");
+        p.ParametreLien = LitParametre("ParametreLien", Params, "");
+        p.ExtraExt = LitParametre("#ExtraExt", Params, "");
+        Resultat = RapportJournee::Score(*Saison, *champ, p);
+        return;
+    }
+    RapportJournee::TParamRapport p;
+    p.Journee = jour;
+    p.Match = LitParametreEntier("Match", Params, 1);
+    p.CouleurTitre = LitParametre("CouleurTitre", Params, p.CouleurTitre);
+    p.FonteTitre = LitParametre("FonteTitre", Params, p.FonteTitre);
+    p.CouleurLigne1 = LitParametre("CouleurLigne1", Params, p.CouleurLigne1);
+    p.CouleurLigne2 = LitParametre("CouleurLigne2", Params, p.CouleurLigne2);
+    p.FonteLigne = LitParametre("FonteLigne", Params, p.FonteLigne);
+    p.Affluence = drapeau("MontreAffluence");
+    p.Arbitre = drapeau("MontreArbitre");
+    p.Stade = drapeau("MontreStade");
+    p.Buteur = drapeau("MontreButeur");
+    p.Carton = drapeau("MontreCarton");
+    p.Effectif = drapeau("MontreEffectif");
+    Resultat = RapportJournee::RapportMatch(*Saison, *champ, p);
+}
+
 void EnregistrePagesSaisie()
 {
+    static const bool motsCles = [] {
+        GestionFonction().Ajoute<Tf_Resultats>("Score", CodeFonction::Journee);
+        GestionFonction().Ajoute<Tf_Resultats>("RapportMatch", CodeFonction::Match);
+        return true;
+    }();
+    (void)motsCles;
     EnregistrePage<Tf_Resultats>({Commande::Resultats}, [](Tf_Resultats& page, TPrincipale& principale, int) {
         page.Initialiser(principale.GetSaison());
         page.CreerLignes();

@@ -66,6 +66,14 @@ public:
     static std::string GetTitreJournee(const TSaison& saison);
     void ValideSaisieEnCours() override;
 
+    // The day printed, and written as a small HTML page.
+    void Imprime() override;
+    void ExporteHtml(const std::string& NomFichier) override;
+    bool Imprimable() const override { return true; }
+    // "Score" and "RapportMatch"; other keywords go to the page base.
+    static void ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
+                                const std::string& Args, TSaison* Saison);
+
     TResultatsJournee* Journee() const { return FJournee.get(); }
 
     // The controls of one row; the page owns them.

@@ -84,7 +84,7 @@ void Tf_ClassJoueur::sg_ClassjoueursDblClick()
         if (Arbitre != nullptr)
             OuvreFicheArbitre(*Saison, Saison->GetNumChampCourant(), Arbitre, &Change);
     } else {
-        Change = AfficheFicheJoueur(Id, Saison) != nullptr;
+        AfficheFicheJoueur(Id, Saison, &Change);
     }
     if (Change) {
         Modifie();

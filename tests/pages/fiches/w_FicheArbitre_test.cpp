@@ -7,6 +7,7 @@
 #include "controls/ImageFond.h"
 #include "model/Championnat.h"
 #include "model/Personnels.h"
+#include "pagebase/DefType.h"
 #include "support/SaisonExemple.h"
 #include "support_ui/DialoguesScriptes.h"
 
@@ -46,6 +47,15 @@ protected:
     TPersonnelStat* Paul = nullptr;
     TDialoguesScriptes Dialogues;
 };
+
+// Through the page base's opener, as the pages open the card: OK and the change.
+bool OuvreFicheArbitreTest(TSaison& saison, TPersonnelStat*& arbitre, bool& change)
+{
+    EnregistrePagesFichesAutres();
+    const bool ok = OuvreFicheArbitre(saison, 1, arbitre, &change);
+    EnregistreFicheArbitre(nullptr);
+    return ok;
+}
 
 TEST_F(FicheArbitreTest, ShowsTheRefereeAndTheMatchesHeRefereedThenCancelChangesNothing)
 {
@@ -102,18 +112,22 @@ TEST_F(FicheArbitreTest, AveragesOverTheSeasonOrAgainstTheCardsChampionship)
         return matchs + " " + cj + " " + cr;
     };
     const std::string sep(1, SeparateurDecimal());
-    Paul->VideStats(true);
-    Paul->SetMatchs(1, 4);
-    Paul->SetAvertissements(1, 12);
-    Paul->SetMatchs(2, 6);
-    Paul->SetAvertissements(2, 13);
-    Paul->SetExpulsions(2, 3);
-    EXPECT_EQ(figures(1), "4(10) 3" + sep + "0(2" + sep + "5) 0" + sep + "0(0" + sep + "3)");
+    // The card counts his figures from the matches: three league matches
+    // (2 cautions and a sending-off among their teams) and both cup semi-finals.
+    TDonneesChampionnat* ligue = Saison->GetChampionnat(1);
+    TDonneesChampionnat* coupe = Saison->GetChampionnat(2);
+    for (auto [jour, match] : {std::pair{1, 1}, {1, 2}, {2, 1}})
+        ligue->SetArbitre(jour, match, 1, Paul->Numero);
+    coupe->SetArbitre(1, 1, 1, Paul->Numero);
+    coupe->SetArbitre(1, 2, 1, Paul->Numero);
+    Paul->VideStats(true); // stale figures are not what the card shows
+    EXPECT_EQ(figures(1), "3(5) 0" + sep + "7(0" + sep + "4) 0" + sep + "3(0" + sep + "2)");
     // No championship given: the totals only.
-    EXPECT_EQ(figures(-1), "10 2" + sep + "50 0" + sep + "30");
+    EXPECT_EQ(figures(-1), "5 0" + sep + "40 0" + sep + "20");
     Saison->DetacheChampionnat(2);
-    EXPECT_EQ(figures(1), "10 2" + sep + "50 0" + sep + "30");
-    Paul->VideStats(true);
+    EXPECT_EQ(figures(1), "3 0" + sep + "67 0" + sep + "33");
+    for (auto [jour, match] : {std::pair{1, 1}, {1, 2}, {2, 1}})
+        ligue->SetArbitre(jour, match, 1, -1);
     EXPECT_EQ(figures(1), "0 0 0");
 }
 
@@ -209,3 +223,19 @@ TEST_F(FicheArbitreTest, TheMatchListCountsOnlyMatchesWhereHeIsOneOfTheOfficials
 }
 
 } // namespace
+
+TEST_F(FicheArbitreTest, ANewRefereeWithoutSurnameIsNotCreated)
+{
+    Dialogues.Repond([](QDialog& d) {
+        auto& f = static_cast<Tf_FicheArbitre&>(d);
+        f.e_Prenom->setText("Luc");
+        f.cb_Pays->setEditText("France");
+        f.b_Valider->Click();
+    });
+    TPersonnelStat* arbitre = nullptr;
+    bool change = true;
+    EXPECT_TRUE(OuvreFicheArbitreTest(*Saison, arbitre, change));
+    EXPECT_FALSE(change);
+    EXPECT_EQ(arbitre, nullptr);
+    EXPECT_EQ(Saison->Arbitres().Nombre(), 1);
+}

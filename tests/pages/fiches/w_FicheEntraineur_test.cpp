@@ -5,6 +5,7 @@
 #include "controls/ImageFond.h"
 #include "model/ClubStade.h"
 #include "model/Personnels.h"
+#include "pagebase/DefType.h"
 #include "support/MessagesScriptes.h"
 #include "support/SaisonExemple.h"
 #include "support_ui/DialoguesScriptes.h"
@@ -170,3 +171,21 @@ TEST_F(FicheEntraineurTest, ACoachRenamedAfterAnotherMergesAndTheClubFollows)
 }
 
 } // namespace
+
+TEST_F(FicheEntraineurTest, ANewCoachWithoutSurnameIsNotCreated)
+{
+    Dialogues.Repond([](QDialog& d) {
+        auto& f = static_cast<Tf_FicheEntraineur&>(d);
+        f.cb_Pays->setEditText("France");
+        f.b_Valider->Click();
+    });
+    EnregistrePagesFicheEntraineur();
+    TEntraineur* e = nullptr;
+    bool change = true;
+    EXPECT_TRUE(OuvreFicheEntraineur(*Saison, e, &change));
+    EnregistreFicheEntraineur(nullptr);
+    EXPECT_FALSE(change);
+    EXPECT_EQ(e, nullptr);
+    EXPECT_EQ(Saison->Entraineurs().Nombre(), 1);
+    EXPECT_EQ(Saison->NbClubPrec(), 2);
+}

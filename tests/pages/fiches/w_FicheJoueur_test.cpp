@@ -2,6 +2,8 @@
 
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
+#include "controls/ImageFond.h"
+#include "files/ImageManager.h"
 #include "model/SaisonFoot.h"
 #include "pagebase/DefType.h"
 #include "support/MessagesScriptes.h"
@@ -16,7 +18,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
+
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -342,10 +347,15 @@ TEST_F(FicheJoueurTest, OuverteParLaBaseDesPages)
         F.e_Poids->setText("75");
         F.b_ValiderClick();
     });
-    TJoueur* J = AfficheFicheJoueur(5, Saison.get());
+    bool Change = false;
+    TJoueur* J = AfficheFicheJoueur(5, Saison.get(), &Change);
     ASSERT_EQ(J, Joueur(5));
     EXPECT_EQ(J->Poids, 75);
-    EXPECT_EQ(Dialogues.TitresFormes.size(), 1u);
+    EXPECT_TRUE(Change);
+    Dialogues.Repond([](QDialog& d) { Valide(dynamic_cast<Tf_FicheJoueur&>(d)); });
+    EXPECT_EQ(AfficheFicheJoueur(5, Saison.get(), &Change), Joueur(5));
+    EXPECT_FALSE(Change) << "an untouched OK";
+    EXPECT_EQ(Dialogues.TitresFormes.size(), 2u);
     Dialogues.RepondResultat(ResultatModal::Annuler);
     EXPECT_EQ(AfficheFicheJoueur(5, Saison.get()), nullptr);
 }
@@ -382,4 +392,164 @@ TEST_F(FicheJoueurTest, ToucheFiltreesDesChampsNumeriques)
     F.e_Taille->clear();
     Tape(F.e_Taille, "18a05");
     EXPECT_EQ(T(F.e_Taille->text()), "1805");
+}
+
+namespace {
+
+// A grey JPEG saved as the next player photograph of the library.
+int AjoutePhoto(TImageManager& Images)
+{
+    TImage Photo(20, 24);
+    for (int y = 0; y < Photo.Hauteur(); ++y)
+        for (int x = 0; x < Photo.Largeur(); ++x) {
+            uint8_t* p = Photo.Ligne(y) + 4 * x;
+            p[0] = p[1] = p[2] = 128;
+            p[3] = 255;
+        }
+    return Images.Ajoute(TImageManager::Joueur, Photo, "Alpha");
+}
+
+class PhotoInstallee {
+public:
+    explicit PhotoInstallee(const std::string& Dossier)
+    {
+        InstalleImageManager(std::make_unique<TImageManager>(Dossier));
+    }
+    ~PhotoInstallee() { InstalleImageManager(nullptr); }
+};
+
+} // namespace
+
+TEST_F(FicheJoueurTest, PhotoDuJoueur)
+{
+    testsupport::TempDir Dossier;
+    PhotoInstallee Installe(Dossier.path().string());
+    const int Id = AjoutePhoto(*ImageManager());
+    ASSERT_GT(Id, 0);
+    TJoueur* J = Joueur(1);
+    J->Image = static_cast<uint16_t>(Id);
+    Ouvre(J, 0x30000, [](Tf_FicheJoueur& F) {
+        ASSERT_NE(F.LogoJoueur->Image(), nullptr) << "the photograph is shown";
+        F.SetModalResult(ResultatModal::Annuler);
+    });
+
+    // A file gone from the folder: an empty frame, and the id is kept.
+    std::filesystem::remove(ImageManager()->NomFichier(TImageManager::Joueur, Id));
+    bool Change = true;
+    Ouvre(
+        J, 0x30000,
+        [](Tf_FicheJoueur& F) {
+            EXPECT_EQ(F.LogoJoueur->Image(), nullptr);
+            F.b_ValiderClick();
+        },
+        &Change);
+    EXPECT_EQ(J->Image, Id);
+    EXPECT_FALSE(Change);
+
+    Ouvre(J, 0x30000, [](Tf_FicheJoueur& F) {
+        F.b_DelPictureClick();
+        F.b_ValiderClick();
+    });
+    EXPECT_EQ(J->Image, 0);
+}
+
+TEST_F(FicheJoueurTest, AideEtHauteurDesOnglets)
+{
+    testsupport::TBureauEnregistre Bureau;
+    // The help page must exist: a missing one is said in a message, not opened.
+    testsupport::TempDir Aide;
+    std::filesystem::create_directories(Aide / "html");
+    testsupport::WriteWholeFile(Aide / "html/menueff.htm", "<html></html>");
+    SetDossierAideFiches(Aide.str());
+    TJoueur* J = Joueur(1);
+    Ouvre(J, 0x30000, [](Tf_FicheJoueur& F) {
+        EXPECT_EQ(F.b_aide->text().toStdString(), Traduit(787));
+        EXPECT_EQ(F.pc_FicheJoueur->height(), 215) << "from the first showing";
+        F.pc_FicheJoueur->setCurrentWidget(F.ts_Carriere);
+        EXPECT_EQ(F.pc_FicheJoueur->height(), 401);
+        F.pc_FicheJoueur->setCurrentWidget(F.ts_Generale);
+        EXPECT_EQ(F.pc_FicheJoueur->height(), 215);
+        F.b_aide->click();
+        F.SetModalResult(ResultatModal::Annuler);
+    });
+    SetDossierAideFiches("");
+    ASSERT_EQ(Bureau.Urls.size(), 1u);
+    EXPECT_NE(Bureau.Urls[0].find("html/menueff.htm"), std::string::npos) << Bureau.Urls[0];
+}
+
+TEST_F(FicheJoueurTest, DateDeNaissanceAQuatreChiffres)
+{
+    TJoueur* J = Joueur(2);
+    auto Tape = [&](const QString& Texte) {
+        Ouvre(J, 0x30000, [&](Tf_FicheJoueur& F) {
+            F.e_DateComplete->setText(Texte);
+            F.b_ValiderClick();
+        });
+        return J->DateNaissance;
+    };
+    EXPECT_EQ(Tape("07/03/1995"), NumeroJour(1995, 3, 7));
+    Ouvre(J, 0x30000, [](Tf_FicheJoueur& F) {
+        EXPECT_EQ(T(F.e_DateComplete->text()), "07/03/1995") << "shown back as typed";
+        F.SetModalResult(ResultatModal::Annuler);
+    });
+    EXPECT_EQ(Tape("07/03/95"), 0) << "a two-digit year is no year";
+    J->DateNaissance = NumeroJour(1995, 3, 7);
+    EXPECT_EQ(Tape("31/02/1990"), 0);
+    J->DateNaissance = NumeroJour(1995, 3, 7);
+    EXPECT_EQ(Tape(""), 0);
+    Ouvre(J, 0x30000, [](Tf_FicheJoueur& F) {
+        EXPECT_EQ(F.e_DateComplete->displayText().toStdString(), "  /  /    ");
+        F.SetModalResult(ResultatModal::Annuler);
+    });
+}
+
+TEST_F(FicheJoueurTest, FermerApresUnDeplacementVautValider)
+{
+    // Yes moves Delta (Nice) to Brest; the title-bar close keeps and reports it.
+    Messages.Repond(ReponseMessage::Oui);
+    TJoueur* J = nullptr;
+    bool Change = false;
+    const bool Ok = Ouvre(
+        J, 0x10000 + 4,
+        [](Tf_FicheJoueur& F) {
+            F.e_Nom->setText("Delta");
+            F.e_Prenom->setText("Dan");
+            F.close();
+        },
+        &Change);
+    EXPECT_TRUE(Ok);
+    EXPECT_TRUE(Change);
+    ASSERT_NE(J, nullptr);
+    EXPECT_EQ(J->EquipeClub, 4);
+
+    // Without a match, closing is still Cancel.
+    J = nullptr;
+    const bool Ferme = Ouvre(J, 0x10000 + 4, [](Tf_FicheJoueur& F) {
+        F.e_Nom->setText("Inconnu");
+        F.close();
+    });
+    EXPECT_FALSE(Ferme);
+    EXPECT_EQ(Saison->Joueurs().ChercheNom("INCONNU", ""), nullptr);
+}
+
+TEST_F(FicheJoueurTest, ClubQuitteAvecAccentNestAjouteQuUneFois)
+{
+    Saison->SetNomEquipe(1, "Évian"); // Charlie and Delta's team
+    const int Clubs = Saison->NbClubPrec();
+    Messages.Repond(ReponseMessage::Oui);
+    TJoueur* J = nullptr;
+    Ouvre(J, 0x10000 + 2, [](Tf_FicheJoueur& F) {
+        F.e_Nom->setText("Charlie");
+        F.e_Prenom->setText("Carl");
+        F.b_ValiderClick();
+    });
+    ASSERT_NE(J, nullptr);
+    EXPECT_EQ(Saison->NbClubPrec(), Clubs + 1);
+    EXPECT_EQ(Saison->GetClubPrec(J->ClubPrec), "Évian");
+
+    bool Change = true;
+    Ouvre(J, 0x30002, Valide, &Change);
+    EXPECT_FALSE(Change) << "an untouched OK";
+    EXPECT_EQ(Saison->NbClubPrec(), Clubs + 1);
+    EXPECT_EQ(Saison->GetClubPrec(J->ClubPrec), "Évian");
 }

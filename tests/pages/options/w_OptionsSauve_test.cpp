@@ -1,5 +1,6 @@
 #include "pages/options/w_OptionsSauve.h"
 
+#include "base/Utilities.h"
 #include "controls/BoutonCoche.h"
 #include "controls/ImageFond.h"
 #include "model/SaisonFoot.h"
@@ -158,7 +159,7 @@ TEST_F(OptionsSauveTest, AideSurLesOptions)
 {
     testsupport::TBureauEnregistre bureau;
     Tf_OptionSauve f;
-    f.DossierAide = "/aide/fr/";
+    f.DossierAide = AppDir() + "aide/fr/";
     f.b_Aide->Click();
     ASSERT_EQ(bureau.Urls.size(), 1u);
     EXPECT_NE(bureau.Urls[0].find("/aide/fr/html/menuopt.htm"), std::string::npos);

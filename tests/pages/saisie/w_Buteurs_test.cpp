@@ -10,6 +10,7 @@
 #include "model/Joueurs.h"
 #include "model/SaisonFoot.h"
 #include "pages/Pages.h"
+#include "pages/saisie/w_ChoixJournee.h"
 #include "pages/saisie/w_Composition.h"
 #include "pages/saisie/w_Notes.h"
 #include "pages/saisie/w_Passeurs.h"
@@ -19,8 +20,11 @@
 #include "support_ui/FenetreSurArchive.h"
 #include "support_ui/RenduPng.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -261,6 +265,42 @@ TEST_F(FeuillesPrincipale, LineUpAndRatingsLayoutAt800AndRenders)
     EXPECT_EQ(notes->c_EqDomicile->x(), 214);
     testsupport::RendPng(*notes, "feuille_notes");
     InstalleTraducteur(nullptr);
+}
+
+TEST_F(FeuillesPrincipale, MatchMenuAndDayChooser)
+{
+    DemarreSurArchive();
+    if (HasFatalFailure())
+        return;
+    auto* page = Commande<Tf_Buteurs>(14);
+    ASSERT_NE(page, nullptr);
+    page->pm_ListeMatchPopup();
+    const QList<QAction*> items = page->pm_ListeMatch->actions();
+    ASSERT_EQ(items.size(), 4);
+    EXPECT_EQ(items[0]->text(), "Arles-Brest");
+    EXPECT_EQ(items[1]->text(), "Caen-Dijon");
+    EXPECT_TRUE(items[2]->isSeparator());
+    EXPECT_EQ(items[3]->text().toStdString(), "Changer de journée");
+    page->MenuMatchClick(items[1]);
+    EXPECT_EQ(page->c_EqDomicile->Text(), "Caen");
+
+    auto repond = [this](int jour) {
+        Dialogues.Repond([jour](QDialog& d) {
+            auto& choix = dynamic_cast<Tf_ChoixJournee&>(d);
+            choix.ScrollBar1->setValue(jour);
+            choix.BoutonCopie1Click();
+            d.done(QDialog::Accepted);
+        });
+    };
+    repond(1);
+    page->pm_ListeMatchPopup();
+    page->MenuMatchClick(page->mi_ChangeJournee);
+    EXPECT_EQ(page->c_EqDomicile->Text(), "Caen") << "the same day keeps the match";
+    repond(2);
+    page->pm_ListeMatchPopup();
+    page->MenuMatchClick(page->mi_ChangeJournee);
+    EXPECT_EQ(Fenetre->GetSaison()->GetChampCourant()->NbJournee, 2);
+    EXPECT_EQ(page->c_EqDomicile->Text(), "Dijon") << "another day opens on its first match";
 }
 
 } // namespace

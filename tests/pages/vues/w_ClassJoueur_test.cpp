@@ -139,9 +139,12 @@ TEST_F(ClassJoueurTest, FicheModifieeMarqueLeDocument)
     int Ouvert = -1;
     int Mode = 0;
     bool Reponse = false;
-    EnregistreFicheJoueur([&](TSaison&, int, TJoueur*& Joueur, int M, bool*) {
+    bool Changee = false;
+    EnregistreFicheJoueur([&](TSaison&, int, TJoueur*& Joueur, int M, bool* Change) {
         Ouvert = Joueur->Numero;
         Mode = M;
+        if (Change)
+            *Change = Reponse && Changee;
         return Reponse;
     });
     Tf_ClassJoueur* Page = Commande(66);
@@ -154,6 +157,10 @@ TEST_F(ClassJoueurTest, FicheModifieeMarqueLeDocument)
     EXPECT_EQ(Principale.NbModifications, 0) << "a card closed without change";
 
     Reponse = true;
+    Page->sg_ClassjoueursDblClick();
+    EXPECT_EQ(Principale.NbModifications, 0) << "OK without a change";
+
+    Changee = true;
     Page->sg_ClassjoueursDblClick();
     EXPECT_EQ(Principale.NbModifications, 1);
     EXPECT_EQ(Page->GetIndex(), 0);

@@ -4,10 +4,13 @@
 #include <memory>
 #include <string>
 
+#include "engine/InfoGeneral.h"
 #include "engine/Series.h"
 #include "model/Championnat.h"
+#include "model/ListeDonnees.h"
 #include "model/SaisonFoot.h"
 #include "presentation/ModeleGrille.h"
+#include "presentation/VuesInfoGeneral.h"
 #include "presentation/VuesSeries.h"
 
 namespace {
@@ -16,7 +19,7 @@ constexpr int NbEquipes = 20;
 constexpr int NbJours = 2 * (NbEquipes - 1);
 
 // A double round robin (circle method) of 20 clubs, every match played with
-// scores spread by a fixed rule.
+// scores, a scorer and an attendance spread by a fixed rule.
 std::unique_ptr<TSaisonFootball> SaisonComplete()
 {
     auto Saison = std::make_unique<TSaisonFootball>();
@@ -36,8 +39,11 @@ std::unique_ptr<TSaisonFootball> SaisonComplete()
             if (d >= NbEquipes - 1)
                 std::swap(a, b);
             Graine = Graine * 1103515245 + 12345;
-            Champ->AjouteMatch(d + 1, a, b, -1, static_cast<uint16_t>((Graine >> 16) % 4),
-                               static_cast<uint16_t>((Graine >> 20) % 3));
+            const int Index = Champ->AjouteMatch(d + 1, a, b, -1, static_cast<uint16_t>((Graine >> 16) % 4),
+                                                 static_cast<uint16_t>((Graine >> 20) % 3));
+            Champ->SetAffluence(d + 1, Index + 1, static_cast<int>((Graine >> 8) % 40000));
+            Champ->GetButeursJournee(d + 1)->Ajoute(
+                std::make_unique<TDonneesEvt>(1, static_cast<uint16_t>(a), static_cast<uint16_t>((Graine >> 4) % 95)));
         }
     Champ->JourneeJouee = NbJours;
     Saison->AjouteChampionnat(std::move(Champ));
@@ -71,6 +77,23 @@ void BM_HuitTables(benchmark::State& State)
     }
 }
 BENCHMARK(BM_HuitTables)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+void BM_CalculeInfo(benchmark::State& State)
+{
+    auto Saison = SaisonComplete();
+    for (auto _ : State)
+        benchmark::DoNotOptimize(InfoGeneral::CalculeInfo(*Saison, *Saison->GetChampCourant(), 0));
+}
+BENCHMARK(BM_CalculeInfo)->Unit(benchmark::kMillisecond);
+
+void BM_MeilleuresAffluences(benchmark::State& State)
+{
+    auto Saison = SaisonComplete();
+    TModeleGrille Grille;
+    for (auto _ : State)
+        VuesInfoGeneral::RemplitAffluences(Grille, *Saison, *Saison->GetChampCourant(), 20);
+}
+BENCHMARK(BM_MeilleuresAffluences)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

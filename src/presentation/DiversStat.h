@@ -1,0 +1,65 @@
+#pragma once
+
+// What the miscellaneous statistics page lists, without any widget: the
+// calendar of a date, the players whose record is incomplete and the matches
+// still outstanding. The page fills its grid here and decodes the calendar's
+// links with the same rule.
+
+#include "model/infocomp.h"
+
+#include <cstdint>
+
+class TDonneesChampionnat;
+class TModeleGrille;
+class TSaison;
+
+namespace DiversStat {
+
+// Page kinds (the Tag of the page's background).
+enum : int {
+    GenreListeJoueurs = 0,
+    GenreFormeEquipe = 1,
+    GenreComportementDomicile = 2,
+    GenrePlaceOccupee = 3,
+    GenreStatParJournee = 4,
+    GenreJourneeSimple = 5,
+    GenreScoresFrequents = 6,
+    GenreJourneeJoueurs = 7,
+    GenreJourneeSpectateur = 8,
+    GenreJourneeDetail = 10,
+    GenreListeMatchs = 11,
+    GenreFourchetteClass = 12,
+    GenreCalendrier = 13,
+};
+
+// The matches dated Date of the championships with round or match dates:
+// every championship with Tous, else the current one; one empty row between
+// championships. Each match cell is a link (see LienCalendrier).
+void AfficherCalendrier(TModeleGrille& Grille, const TSaison& Saison, TDateMatch Date, bool Tous);
+// What a calendar link carries: championship id shl 16, 256 when played,
+// the match's index in its date's list.
+struct TLienCalendrier {
+    int IdChampionnat = 0;
+    bool Joue = false;
+    int Index = 0;
+};
+TLienCalendrier LienCalendrier(int32_t Donnee);
+// The page a calendar link opens: the scorers sheet (14) with day shl 8 + the
+// match's 1-based number when the match is played, else the pre-match sheet
+// (19) with day shl 8 + its 0-based index; the match is found in the date's
+// list, whatever day the date's round is. False when the championship or the
+// match is gone.
+bool CibleCalendrier(const TSaison& Saison, TDateMatch Date, const TLienCalendrier& Lien, int& Code, int& Param);
+
+// The players with a team and without first name, age or id; the last
+// (hidden) column holds the player's id.
+void AfficherListeJoueurs(TModeleGrille& Grille, const TSaison& Saison);
+// Rewrites a row of that list from the player of that id; false when the
+// season has no such player.
+bool RemplitLigneJoueur(TModeleGrille& Grille, int Ligne, const TSaison& Saison, int Id);
+
+// The matches not yet played of days 1 to the last played day; a day with
+// more than two thirds of its matches outstanding is left out.
+void AfficherListeMatchs(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ);
+
+} // namespace DiversStat

@@ -1,0 +1,143 @@
+#include "presentation/DiversStat.h"
+
+#include "base/Utilities.h"
+#include "base/oTraducteur.h"
+#include "model/Championnat.h"
+#include "model/Joueurs.h"
+#include "model/SaisonFoot.h"
+#include "presentation/ModeleGrille.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace DiversStat;
+
+struct DiversStatTest : ::testing::Test {
+    TSaisonFootball Saison;
+
+    DiversStatTest()
+    {
+        InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Textefr.txt"));
+        for (int i = 0; i < 6; ++i)
+            Saison.AjouteEquipe(std::string(1, static_cast<char>('A' + i)), i);
+    }
+    ~DiversStatTest() override { InstalleTraducteur(nullptr); }
+
+    // A championship of clubs 0..5 (id Code), three matches a day over Jours days.
+    TDonneesChampionnat& Championnat(int Code, int Jours)
+    {
+        auto c = std::make_unique<TDonneesChampionnatFootball>(&Saison);
+        c->CodeChamp = Code;
+        for (uint16_t id = 0; id < 6; ++id)
+            c->AjouteEquipe(id);
+        c->SetNbJour(Jours);
+        c->SetNbMatch(3);
+        TDonneesChampionnat& r = *c;
+        Saison.AjouteChampionnat(std::move(c));
+        Saison.SetNumChampCourant(1);
+        return r;
+    }
+
+    static std::vector<std::string> Colonne(const TModeleGrille& G, int c)
+    {
+        std::vector<std::string> t;
+        for (int r = 1; r < G.GetRowCount(); ++r)
+            t.push_back(G.GetTexte(c, r));
+        return t;
+    }
+};
+
+TEST_F(DiversStatTest, OutstandingMatchesLeaveOutDaysMostlyUnplayed)
+{
+    TDonneesChampionnat& C = Championnat(1, 4);
+    const uint16_t X = TInfoComp::Aucun;
+    // Day 1 all played; day 2 one postponed; day 3 two of three outstanding;
+    // day 4 nothing played.
+    C.AjouteMatch(1, 0, 1, -1, 1, 0), C.AjouteMatch(1, 2, 3, -1, 1, 0), C.AjouteMatch(1, 4, 5, -1, 1, 0);
+    C.AjouteMatch(2, 0, 2, -1, 1, 0), C.AjouteMatch(2, 1, 4, -1, X, X), C.AjouteMatch(2, 3, 5, -1, 2, 2);
+    C.AjouteMatch(3, 0, 3, -1, X, X), C.AjouteMatch(3, 1, 5, -1, X, X), C.AjouteMatch(3, 2, 4, -1, 0, 0);
+    C.AjouteMatch(4, 0, 4, -1, X, X), C.AjouteMatch(4, 1, 3, -1, X, X), C.AjouteMatch(4, 2, 5, -1, X, X);
+    C.JourneeJouee = 4;
+    TModeleGrille G;
+    AfficherListeMatchs(G, Saison, C);
+    EXPECT_EQ(G.GetTexte(0, 0), Traduit(85));
+    EXPECT_EQ(Colonne(G, 0), (std::vector<std::string>{"2", "3", "-"}));
+    EXPECT_EQ(Colonne(G, 1), (std::vector<std::string>{"B - E", "A - D", "B - F"}));
+    EXPECT_EQ(G.GetCouleurTexte(1, 1), TColor(0x800000));
+}
+
+TEST_F(DiversStatTest, IncompletePlayersWithATeam)
+{
+    auto Ajoute = [&](const char* Nom, const char* Prenom, int Id, uint8_t Age, uint16_t Equipe) {
+        auto J = Saison.CreeJoueur(Nom, Prenom, Id, Equipe);
+        J->Age = Age;
+        Saison.Joueurs().AjouteSimple(std::move(J));
+    };
+    Ajoute("Complet", "Jean", 1, 90, 0);
+    Ajoute("SansPrenom", "", 2, 91, 1);
+    Ajoute("SansAge", "Paul", 3, 0, 2);
+    Ajoute("SansClub", "", 4, 0, 65535);
+    TModeleGrille G;
+    AfficherListeJoueurs(G, Saison);
+    // In the registry's order (by name).
+    EXPECT_EQ(Colonne(G, 0), (std::vector<std::string>{"SansAge", "SansPrenom"}));
+    EXPECT_EQ(Colonne(G, 2), (std::vector<std::string>{"-", "91"}));
+    EXPECT_EQ(Colonne(G, 3), (std::vector<std::string>{"C", "B"}));
+    EXPECT_EQ(Colonne(G, 4), (std::vector<std::string>{"3", "2"}));
+    EXPECT_EQ(G.GetLargeurColonne(4), 0);
+    // A player moved to no team is shown without club; an unknown id writes nothing.
+    Saison.Joueurs().ChercheId(3)->SetEquipe(65535);
+    EXPECT_TRUE(RemplitLigneJoueur(G, 1, Saison, 3));
+    EXPECT_EQ(G.GetTexte(3, 1), Traduit(82));
+    EXPECT_FALSE(RemplitLigneJoueur(G, 2, Saison, 99));
+}
+
+TEST_F(DiversStatTest, TheCalendarOfADateAndWhereItsLinksLead)
+{
+    const TDateMatch Samedi = EncodeDateMatch(21, 9, 2024);
+    TDonneesChampionnat& Ligue = Championnat(10, 3);
+    Ligue.SetOption(11, 4); // match dates
+    // Day 2's match and day 3's match both on Saturday.
+    Ligue.AjouteMatchDate(1, 0, 1, EncodeDateMatch(14, 9, 2024), -1, 1, 0);
+    Ligue.AjouteMatchDate(2, 2, 3, Samedi, -1, 2, 1);
+    Ligue.AjouteMatchDate(3, 4, 5, Samedi, -1, TInfoComp::Aucun, TInfoComp::Aucun);
+    TDonneesChampionnat& Coupe = Championnat(20, 1);
+    Coupe.SetOption(11, 1);
+    Coupe.AjouteMatchDate(1, 1, 2, Samedi, -1, 0, 0);
+    TDonneesChampionnat& SansDate = Championnat(30, 1);
+    SansDate.AjouteMatchDate(1, 3, 4, Samedi, -1, 0, 0);
+
+    TModeleGrille G;
+    AfficherCalendrier(G, Saison, Samedi, false);
+    EXPECT_EQ(Colonne(G, 1), (std::vector<std::string>{"C - D : 2 - 1", "E - F"}));
+    EXPECT_EQ(G.GetTexte(0, 1), "21/09/2024");
+    AfficherCalendrier(G, Saison, Samedi, true);
+    EXPECT_EQ(Colonne(G, 1), (std::vector<std::string>{"C - D : 2 - 1", "E - F", "", "B - C : 0 - 0"}));
+    EXPECT_TRUE(G.GetLien(1, 1));
+
+    // The unplayed Saturday match is day 3's first: the pre-match sheet of day 3.
+    TLienCalendrier Lien = LienCalendrier(G.GetDonnee(1, 2));
+    EXPECT_EQ(Lien.IdChampionnat, 10);
+    EXPECT_FALSE(Lien.Joue);
+    int Code = 0, Param = 0;
+    ASSERT_TRUE(CibleCalendrier(Saison, Samedi, Lien, Code, Param));
+    EXPECT_EQ(Code, 19);
+    EXPECT_EQ(Param, (3 << 8) + 0);
+    Lien = LienCalendrier(G.GetDonnee(1, 1));
+    EXPECT_TRUE(Lien.Joue);
+    ASSERT_TRUE(CibleCalendrier(Saison, Samedi, Lien, Code, Param));
+    EXPECT_EQ(Code, 14);
+    EXPECT_EQ(Param, (2 << 8) + 1);
+    Lien = LienCalendrier(G.GetDonnee(1, 4));
+    EXPECT_EQ(Lien.IdChampionnat, 20);
+    EXPECT_FALSE(CibleCalendrier(Saison, EncodeDateMatch(1, 1, 2024), Lien, Code, Param));
+
+    // The current championship without a dated match: one empty row.
+    Saison.SetNumChampCourant(3);
+    AfficherCalendrier(G, Saison, Samedi, false);
+    EXPECT_EQ(G.GetRowCount(), 2);
+    EXPECT_EQ(G.GetTexte(1, 1), "");
+}
+
+} // namespace
