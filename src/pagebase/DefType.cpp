@@ -529,7 +529,8 @@ Tf_ChoixEquipe::Tf_ChoixEquipe(QWidget* parent) : TDialogue(parent)
     Fond = new TFondCopie(this);
     if (Dessin() != nullptr)
         Fond->SetModele(Dessin()->FondToutBleu);
-    BoutonValider = new TBoutonCopie(this);
+    // The boxes and the button stand on the background, not beside it.
+    BoutonValider = new TBoutonCopie(Fond);
     if (Dessin() != nullptr)
         BoutonValider->SetModele(Dessin()->BoutonOrange);
 }
@@ -549,7 +550,7 @@ void Tf_ChoixEquipe::Prepare(TSaison& Saison, const std::string& Titre, int Excl
         delete c;
     Cases.clear();
     for (int i = 0; i < n; ++i) {
-        auto* c = new TCarreCoche(this);
+        auto* c = new TCarreCoche(Fond);
         QPalette palette = c->palette();
         palette.setColor(QPalette::WindowText, Qt::white);
         c->setPalette(palette);
