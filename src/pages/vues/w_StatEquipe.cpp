@@ -209,6 +209,11 @@ Tf_StatEquipe::Tf_StatEquipe(QWidget* parent) : TFootForm(parent)
         auto* G = new QGridLayout(Onglets[4]);
         GraphSpect = new TGraphLigne(Onglets[4]);
         GraphSpect->SetLegendeY(Traduit(860));
+        GraphSpect->setMouseTracking(true);
+        GraphSpect->OnMouseMove = [this](int X, int Y) { SurvolSpectateurs(X, Y); };
+        FondCopie21 = new QLabel(GraphSpect);
+        FondCopie21->setStyleSheet("background: #FFFFE0; border: 1px solid black; padding: 2px");
+        FondCopie21->hide();
         G->addWidget(GraphSpect, 0, 0, 1, 8);
         G->setRowStretch(0, 1);
         const std::array<int, 4> Titres{606, 608, 607, 609};
@@ -444,6 +449,27 @@ void Tf_StatEquipe::GraphParcours()
         ++Ligne;
     }
     sg_PointPris->update();
+}
+
+void Tf_StatEquipe::SurvolSpectateurs(int X, int Y)
+{
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    int Serie = -1;
+    const TPointCourbe* Point = GraphSpect->PointA(X, Y, Serie);
+    if (Champ == nullptr || Point == nullptr || Serie < 0 || Serie > 1 || Point->X < 1 ||
+        Point->X > Champ->JourneeJouee) {
+        FondCopie21->hide();
+        return;
+    }
+    const std::string Propre = Saison->GetNomEquipeChamp(Equipe);
+    const std::string Adversaire = Saison->GetNomEquipe(static_cast<uint16_t>(GraphSpect->GetPoint(2, Point->X)));
+    const std::string Match = Serie == 0 ? Propre + " - " + Adversaire : Adversaire + " - " + Propre;
+    FondCopie21->setText(Q(Match + "\n" + std::to_string(Point->Y)));
+    FondCopie21->adjustSize();
+    FondCopie21->move(std::min(X + 10, std::max(GraphSpect->width() - FondCopie21->width(), 0)),
+                      std::max(Y - FondCopie21->height() - 5, 0));
+    FondCopie21->show();
+    FondCopie21->raise();
 }
 
 void Tf_StatEquipe::RemplitClassement()
