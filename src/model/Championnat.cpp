@@ -162,9 +162,13 @@ bool TDonneesChampionnat::AjouteEquipe(uint16_t id)
 
 void TDonneesChampionnat::TrieEquipes(const TContexteSaison& saison)
 {
+    // Option byte 10 names the followed team by its position: it must follow the team.
+    const int suivie = GetOption(10) < Equipes.size() ? Equipes[GetOption(10)] : -1;
     std::stable_sort(Equipes.begin(), Equipes.end(), [&saison](uint16_t a, uint16_t b) {
         return AnsiCompareText(saison.GetNomEquipe(a), saison.GetNomEquipe(b)) < 0;
     });
+    if (suivie >= 0)
+        SetOption(10, static_cast<uint8_t>(IndexEquipe(suivie)));
 }
 
 // --- Days and matches ---

@@ -145,10 +145,11 @@ constexpr int SaisonPrecedente = 195;
 constexpr int SaisonSuivante = 196;
 constexpr int APropos = 197;
 constexpr int Aide = 198;
-constexpr int HistoriqueClassement = 199;
-constexpr int HistoriqueEquipes = 200;
-constexpr int Records = 201;
-constexpr int Palmares = 202;
+// The history of past seasons: head-to-head, results table, standings, entry.
+constexpr int HistoriqueConfrontations = 199;
+constexpr int HistoriqueTableau = 200;
+constexpr int HistoriqueClassement = 201;
+constexpr int HistoriqueSaisie = 202;
 
 // Every code above, in increasing order.
 inline constexpr std::array Toutes{Nouveau,
@@ -271,10 +272,10 @@ inline constexpr std::array Toutes{Nouveau,
                                    SaisonSuivante,
                                    APropos,
                                    Aide,
+                                   HistoriqueConfrontations,
+                                   HistoriqueTableau,
                                    HistoriqueClassement,
-                                   HistoriqueEquipes,
-                                   Records,
-                                   Palmares,
+                                   HistoriqueSaisie,
                                    Favoris,
                                    InfoSerieEnCours,
                                    InfoRecords};

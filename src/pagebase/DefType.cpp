@@ -529,7 +529,7 @@ Tf_ChoixEquipe::Tf_ChoixEquipe(QWidget* parent) : TDialogue(parent)
     Fond = new TFondCopie(this);
     if (Dessin() != nullptr)
         Fond->SetModele(Dessin()->FondToutBleu);
-    // The boxes and the button stand on the background, not beside it.
+    // The boxes and the button lie on the background, not beside it.
     BoutonValider = new TBoutonCopie(Fond);
     if (Dessin() != nullptr)
         BoutonValider->SetModele(Dessin()->BoutonOrange);

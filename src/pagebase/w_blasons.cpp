@@ -74,6 +74,22 @@ TBoutonCopie* CreeBouton(QWidget* Parent, int Texte, const char* Defaut)
     return Bouton;
 }
 
+TBoutonCopie* CreeBoutonValider(QWidget* Parent, int Texte, const char* Defaut)
+{
+    TBoutonCopie* Bouton = CreeBouton(Parent, Texte, Defaut);
+    Bouton->SetModalResult(ResultatModal::Ok);
+    Bouton->SetDefault(true);
+    return Bouton;
+}
+
+TBoutonCopie* CreeBoutonAnnuler(QWidget* Parent, int Texte, const char* Defaut)
+{
+    TBoutonCopie* Bouton = CreeBouton(Parent, Texte, Defaut);
+    Bouton->SetModalResult(ResultatModal::Annuler);
+    Bouton->SetCancel(true);
+    return Bouton;
+}
+
 Tf_Blasons::Tf_Blasons(TBlasons& Blasons, QWidget* parent) : TDialogue(parent), FBlasons(Blasons)
 {
     setWindowTitle(QString::fromStdString(TexteOuDefaut(TexteFenetre, "Blasons")));

@@ -68,3 +68,7 @@ std::string TexteOuDefaut(int Id, const char* Defaut);
 std::unique_ptr<TImage> DemandeImage(const std::string& Dossier, std::string* NomFichier = nullptr);
 // A skinned button with its caption.
 TBoutonCopie* CreeBouton(QWidget* Parent, int Texte, const char* Defaut);
+// A form's pair of buttons: one that ends it with OK and answers Enter, one
+// that ends it with Cancel and answers Escape.
+TBoutonCopie* CreeBoutonValider(QWidget* Parent, int Texte, const char* Defaut);
+TBoutonCopie* CreeBoutonAnnuler(QWidget* Parent, int Texte, const char* Defaut);

@@ -5,10 +5,12 @@
 #include "pages/fiches/w_FicheEntraineur.h"
 #include "pages/fiches/w_FicheJoueur.h"
 #include "pages/fiches/w_FicheStade.h"
+#include "pages/fiches/w_ModifierEquipe.h"
 #include "pages/fiches/w_Stades.h"
 #include "pages/options/w_CreationSaison.h"
 #include "pages/options/w_Options.h"
 #include "pages/options/w_OptionsSauve.h"
+#include "pages/reglages/w_CreationBarrage.h"
 #include "pages/reglages/w_Penalite.h"
 #include "pages/saisie/w_Buteurs.h"
 #include "pages/saisie/w_Composition.h"
@@ -21,6 +23,7 @@
 #include "pages/vues/w_Classement.h"
 #include "pages/vues/w_Comparaison.h"
 #include "pages/vues/w_DiversStat.h"
+#include "pages/vues/w_Historique.h"
 #include "pages/vues/w_InfoGeneral.h"
 #include "pages/vues/w_StatEquipe.h"
 #include "pages/vues/w_Statistique.h"
@@ -48,15 +51,20 @@ void EnregistrePages()
     EnregistrePagesComparaison();
     EnregistrePagesInfoGeneral();
     EnregistrePagesDiversStat();
+    EnregistrePagesComparaison();
+    EnregistrePagesStatistique();
     EnregistrePagesStatEquipe();
     EnregistrePagesOptions();
     EnregistrePagesOptionsChampionnat();
     EnregistrePagesComposeur();
     EnregistrePagesReglages();
+    EnregistrePagesCreationBarrage();
     EnregistrePagesFiches();
     EnregistrePagesFichesAutres();
     EnregistrePagesFicheStade();
     EnregistrePagesFicheEntraineur();
     EnregistrePagesArbitres();
     EnregistrePagesStades();
+    EnregistrePagesHistorique();
+    EnregistrePagesEditeurs();
 }

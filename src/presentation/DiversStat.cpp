@@ -1,9 +1,12 @@
 #include "presentation/DiversStat.h"
 
+#include "base/Texte.h"
 #include "base/oTraducteur.h"
+#include "engine/CalculClassement.h"
 #include "files/Image.h"
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
+#include "model/ListeDonnees.h"
 #include "model/SaisonFoot.h"
 #include "presentation/ModeleGrille.h"
 
@@ -23,7 +26,23 @@ enum : int {
     TexteDivision = 604,
     TexteDate = 605,
     TexteMatch = 977,
+    TexteDomicile = 222,
+    TexteScore = 223,
+    TexteExterieur = 224,
+    TexteContreSonCamp = 225,
+    TextePenaltyManque = 301,
+    TexteSpectateurs = 51,
+    TexteSpectateursJournee = 972,
+    TexteResume = 341,
+    TexteAucun = 108,
+    TexteEquipeJour = 176,
 };
+
+// The players column's header by event kind 1..8.
+constexpr int TitresJoueurs[8] = {498, 974, 975, 918, 488, 484, 485, 486};
+
+constexpr TColor Vert = 0x008000;
+constexpr TColor Blanc = 0xFFFFFF;
 
 constexpr TColor FondTitreCalendrier = 0x401060;
 constexpr TColor FondTitreJoueurs = 0xB4FF64;
@@ -187,6 +206,273 @@ void AfficherListeMatchs(TModeleGrille& Grille, const TSaison& Saison, const TDo
         if (2 * NbMatch < 3 * (Grille.GetRowCount() - Avant))
             Grille.SetRowCount(Avant);
     }
+}
+
+namespace {
+
+// A scorer of a side: name, then the minute, own goal or missed penalty.
+std::string TexteButeur(const TSaison& Saison, const TDonneesEvt& E, bool Domicile)
+{
+    const TJoueur* J = Saison.Joueurs().ChercheId(E.GetJoueur(), E.GetEquipe());
+    std::string Nom = J != nullptr ? J->Nom : LibelleTypeBut(E.GetMot());
+    std::string Quand;
+    if ((E.GetMot() & Evt::PenaltyManque) != 0)
+        Quand = Traduit(TextePenaltyManque);
+    else if ((E.GetMot() & Evt::ContreCamp) != 0)
+        Quand = Traduit(TexteContreSonCamp) + " " + std::to_string(E.GetMinute());
+    else
+        Quand = std::to_string(E.GetMinute());
+    return Domicile ? "   " + Nom + " (" + Quand + ")" : Nom + " (" + Quand + ")   ";
+}
+
+// A side's goals and missed penalties, by minute.
+std::vector<const TDonneesEvt*> Buteurs(const TListeDonnees* Liste, uint16_t Dom, uint16_t Ext, int Cote)
+{
+    std::vector<const TDonneesEvt*> V;
+    if (Liste == nullptr)
+        return V;
+    for (bool Manques : {false, true}) {
+        const std::vector<TListeResultat> Parts = Liste->ResultatsEquipeParType(Dom, Ext, false, Manques);
+        if (static_cast<int>(Parts.size()) > Cote)
+            for (int i = 0; i < Parts[static_cast<size_t>(Cote)].Nombre(); ++i)
+                V.push_back(Parts[static_cast<size_t>(Cote)].Get(i));
+    }
+    std::stable_sort(V.begin(), V.end(),
+                     [](const TDonneesEvt* a, const TDonneesEvt* b) { return a->GetMinute() < b->GetMinute(); });
+    return V;
+}
+
+// A team cell of the results: name and rank, its crest, a link to the team.
+void CelluleEquipe(TModeleGrille& Grille, int C, int R, const TSaison& Saison, uint16_t Id, int Rang, uint8_t Align)
+{
+    const bool Connue = Id != TInfoComp::Aucun;
+    Grille.SetCellule(C, R, nullptr, false, Blanc, Marine, 1, Align,
+                      Connue ? Saison.GetNomEquipe(Id) + " (" + std::to_string(Rang) + ")" : std::string());
+    if (!Connue)
+        return;
+    Grille.SetLien(C, R);
+    Grille.SetDonnee(C, R, Id);
+    AfficheBlason(Grille, C, R, Saison.GetLogoEquipe(Id));
+}
+
+} // namespace
+
+void AfficherJourneeSimple(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ, int Jour)
+{
+    Entete(Grille, {{TexteDomicile, 150}, {TexteScore, 50}, {TexteExterieur, 150}, {TexteSpectateurs, 60}},
+           FondTitreCalendrier);
+    Grille.SetFixedRows(1);
+    Grille.SetCouleurLigne(0, Marine);
+    if (Jour < 1 || Jour > Champ.GetNbJour())
+        return;
+    // Ranks after the last played day.
+    const int L = std::clamp<int>(Champ.JourneeJouee, 0, Champ.GetNbJour());
+    TCalculClassement Calcul(&Champ, &Saison);
+    std::vector<int> Rangs(static_cast<size_t>(std::max(Champ.GetNbEquipe(), 0)), 0);
+    if (L >= 1) {
+        Calcul.Calcule(TCalculClassement::General, 1, nullptr, L);
+        for (int R = 0; R < Calcul.GetNbEquipe(); ++R)
+            if (const int E = Calcul.GetClassement(R, 1); E >= 0 && E < static_cast<int>(Rangs.size()))
+                Rangs[static_cast<size_t>(E)] = R + 1;
+    }
+    auto Rang = [&](uint16_t Id) {
+        const int E = Champ.IndexEquipe(Id);
+        return E >= 0 && E < static_cast<int>(Rangs.size()) ? Rangs[static_cast<size_t>(E)] : 0;
+    };
+    const TListeDonnees* Liste = Champ.GetButeursJournee(Jour);
+    for (int K = 0; K < Champ.GetNbMatchJournee(Jour); ++K) {
+        const uint16_t Dom = Champ.GetValeurMatch(Jour, 4 * K + 1);
+        const uint16_t Ext = Champ.GetValeurMatch(Jour, 4 * K + 3);
+        const uint16_t S1 = Champ.GetValeurMatch(Jour, 4 * K + 2);
+        const uint16_t S2 = Champ.GetValeurMatch(Jour, 4 * K + 4);
+        const int R = AjouteLigne(Grille);
+        CelluleEquipe(Grille, 0, R, Saison, Dom, Rang(Dom), 0);
+        CelluleEquipe(Grille, 2, R, Saison, Ext, Rang(Ext), 2);
+        Grille.SetCellule(1, R, nullptr, false, Blanc, Marine, 1, 1, "");
+        Grille.SetCellule(3, R, nullptr, false, Blanc, Vert, 1, 1, "");
+        Grille.SetCouleurLigne(R, Marine);
+        if (S1 == TInfoComp::Aucun || S2 == TInfoComp::Aucun)
+            continue;
+        if (S1 != S2)
+            Grille.SetGras(S1 > S2 ? 0 : 2, R, true);
+        Grille.SetTexte(1, R, std::to_string(S1) + "-" + std::to_string(S2));
+        Grille.SetLien(1, R);
+        Grille.SetDonnee(1, R, K + 1);
+        const int Affluence = Champ.GetAffluence(Jour, K + 1);
+        Grille.SetTexte(3, R, Affluence < 1 ? "-" : std::to_string(Affluence));
+
+        const std::vector<const TDonneesEvt*> Cotes[2] = {Buteurs(Liste, Dom, Ext, 0), Buteurs(Liste, Dom, Ext, 1)};
+        const size_t NbLignes = std::max(Cotes[0].size(), Cotes[1].size());
+        // The first-half score: goals with a minute up to 45.
+        int MiTemps[2] = {0, 0};
+        for (int C = 0; C < 2; ++C)
+            for (const TDonneesEvt* E : Cotes[C])
+                if ((E->GetMot() & Evt::PenaltyManque) == 0 && E->GetMinute() >= 1 && E->GetMinute() <= 45)
+                    ++MiTemps[C];
+        for (size_t I = 0; I < NbLignes; ++I) {
+            const int Ligne = AjouteLigne(Grille);
+            Grille.SetTraitLigne(Ligne - 1, false);
+            for (int C = 0; C < 2; ++C) {
+                const int Col = C == 0 ? 0 : 2;
+                Grille.SetCellule(Col, Ligne, nullptr, false, Blanc, Marine, 1, C == 0 ? 0 : 2, "");
+                if (I >= Cotes[C].size())
+                    continue;
+                const TDonneesEvt& E = *Cotes[C][I];
+                Grille.SetTexte(Col, Ligne, TexteButeur(Saison, E, C == 0));
+                if (Saison.Joueurs().ChercheId(E.GetJoueur(), E.GetEquipe()) != nullptr) {
+                    Grille.SetLien(Col, Ligne);
+                    Grille.SetDonnee(Col, Ligne, E.GetJoueur() << 16);
+                }
+            }
+            if (I == 0 && (MiTemps[0] > 0 || MiTemps[1] > 0))
+                Grille.SetCellule(1, Ligne, nullptr, false, Blanc, Marine, 1, 1,
+                                  "(" + std::to_string(MiTemps[0]) + "-" + std::to_string(MiTemps[1]) + ")");
+            Grille.SetCouleurLigne(Ligne, Marine);
+        }
+    }
+}
+
+namespace {
+
+// The day's list of an event kind, and whether an event of it is listed.
+const TListeDonnees* ListeGenre(const TDonneesChampionnat& Champ, int Jour, int Genre)
+{
+    switch (Genre) {
+    case 1:
+    case 5:
+        return Champ.GetButeursJournee(Jour);
+    case 2:
+    case 3:
+        return Champ.GetCartonsJournee(Jour);
+    case 4:
+        if (const auto* Foot = dynamic_cast<const TDonneesChampionnatFootball*>(&Champ))
+            return Foot->GetPasseursJournee(Jour);
+        return nullptr;
+    default:
+        if (const auto* Rugby = dynamic_cast<const TDonneesChampionnatRugby*>(&Champ))
+            return Genre == 6 ? Rugby->GetTransfosJournee(Jour)
+                              : (Genre == 7 ? Rugby->GetPenalitesJournee(Jour) : Rugby->GetDropsJournee(Jour));
+        return nullptr;
+    }
+}
+
+bool EvenementListe(const TDonneesEvt& E, int Genre)
+{
+    switch (Genre) {
+    case 1:
+    case 5:
+        return (E.GetMot() & Evt::PenaltyManque) == 0;
+    case 2:
+        return (E.GetMot() & Evt::ContreCamp) == 0;
+    case 3:
+        return (E.GetMot() & Evt::ContreCamp) != 0;
+    default:
+        return true;
+    }
+}
+
+} // namespace
+
+void AfficherJourneeJoueurs(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ, int Jour,
+                            int Genre)
+{
+    Genre = std::clamp(Genre, 1, 8);
+    Entete(Grille, {{TexteEquipeJour, 150}, {TitresJoueurs[Genre - 1], 100}}, FondTitreCalendrier);
+    Grille.SetFixedRows(1);
+    Grille.SetCouleurLigne(0, Marine);
+    if (Jour < 1 || Jour > Champ.GetNbJour())
+        return;
+    // The teams of the day, by name.
+    std::vector<std::pair<std::string, uint16_t>> Equipes;
+    for (int K = 0; K < Champ.GetNbMatchJournee(Jour); ++K) {
+        const uint16_t Dom = Champ.GetValeurMatch(Jour, 4 * K + 1);
+        const uint16_t Ext = Champ.GetValeurMatch(Jour, 4 * K + 3);
+        if (Dom == TInfoComp::Aucun || Ext == TInfoComp::Aucun)
+            continue;
+        Equipes.emplace_back(Saison.GetNomEquipe(Dom), Dom);
+        Equipes.emplace_back(Saison.GetNomEquipe(Ext), Ext);
+    }
+    std::stable_sort(Equipes.begin(), Equipes.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    const TListeDonnees* Liste = ListeGenre(Champ, Jour, Genre);
+    const TListeResultat ParMinute = Liste != nullptr ? Liste->ListeParMinute() : TListeResultat();
+    for (size_t Rang = 0; Rang < Equipes.size(); ++Rang) {
+        const uint16_t Equipe = Equipes[Rang].second;
+        TColor Fond = 0;
+        CouleurLigne(static_cast<int>(Rang) + 1, Fond);
+        auto Ligne = [&](bool Premiere) {
+            const int R = AjouteLigne(Grille);
+            Grille.SetCellule(0, R, nullptr, false, Fond, Marine, 1, 0, Premiere ? Equipes[Rang].first : "");
+            if (Premiere)
+                AfficheBlason(Grille, 0, R, Saison.GetLogoEquipe(Equipe));
+            Grille.SetCellule(1, R, nullptr, false, Fond, Marine, 1, 0, "");
+            Grille.SetTraitLigne(R, false);
+            return R;
+        };
+        int Derniere = -1;
+        for (int I = 0; I < ParMinute.Nombre(); ++I) {
+            const TDonneesEvt& E = *ParMinute.Get(I);
+            if (E.GetEquipe() != Equipe || !EvenementListe(E, Genre))
+                continue;
+            Derniere = Ligne(Derniere < 0);
+            const TJoueur* J = Saison.Joueurs().ChercheId(E.GetJoueur(), E.GetEquipe());
+            std::string Texte = J != nullptr ? J->Nom : LibelleTypeBut(E.GetMot());
+            if (E.GetMinute() != 0) {
+                Texte += " (" + std::to_string(E.GetMinute()) + "\xC2\xB0";
+                if (const std::string Court = LibelleGenreCourt(E.GetGenre()); Genre == 1 && !Court.empty())
+                    Texte += " " + Court;
+                Texte += ")";
+            }
+            Grille.SetTexte(1, Derniere, Texte);
+            if (J != nullptr) {
+                Grille.SetLien(1, Derniere);
+                Grille.SetDonnee(1, Derniere, E.GetJoueur());
+            }
+        }
+        if (Derniere < 0) {
+            Derniere = Ligne(true);
+            Grille.SetTexte(1, Derniere, Traduit(TexteAucun));
+        }
+        Grille.SetTraitLigne(Derniere, true);
+        Grille.SetCouleurLigne(Derniere, Marine);
+    }
+}
+
+int GenreMotCleJoueurs(const std::string& Type)
+{
+    static const char* const Mots[] = {"buteur", "averti",         "exclus",   "passeur",
+                                       "essai",  "transformation", "penalite", "drop"};
+    const std::string Mot = MinusculesAscii(Type);
+    for (int i = 0; i < 8; ++i)
+        if (Mot == Mots[i])
+            return i + 1;
+    return 1;
+}
+
+std::string AfficherJourneeSpectateur(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ,
+                                      int Jour)
+{
+    Entete(Grille, {{TexteMatch, 200}, {TexteSpectateursJournee, 100}}, FondTitreCalendrier);
+    Grille.SetFixedRows(1);
+    Grille.SetCouleursBarre(1, 0x80FFFF, 0x1C8DFF);
+    int64_t Total = 0;
+    int Nombre = 0;
+    if (Jour >= 1 && Jour <= Champ.GetNbJour())
+        for (int K = 0; K < Champ.GetNbMatchJournee(Jour); ++K) {
+            const int Affluence = Champ.GetAffluence(Jour, K + 1);
+            if (Affluence <= 0)
+                continue;
+            const int R = AjouteLigne(Grille);
+            TColor Fond = 0;
+            CouleurLigne(R, Fond);
+            Grille.SetCellule(0, R, nullptr, false, Fond, Marine, 1, 0,
+                              Saison.GetNomEquipe(Champ.GetValeurMatch(Jour, 4 * K + 1)) + " - " +
+                                  Saison.GetNomEquipe(Champ.GetValeurMatch(Jour, 4 * K + 3)));
+            Grille.SetCellule(1, R, nullptr, false, Fond, Marine, 1, 1, std::to_string(Affluence));
+            Total += Affluence;
+            ++Nombre;
+        }
+    return TraduitFmt(TexteResume,
+                      {static_cast<long long>(Total), static_cast<long long>(Total / std::max(Nombre, 1))});
 }
 
 } // namespace DiversStat

@@ -8,6 +8,7 @@
 #include "model/infocomp.h"
 
 #include <cstdint>
+#include <string>
 
 class TDonneesChampionnat;
 class TModeleGrille;
@@ -61,5 +62,27 @@ bool RemplitLigneJoueur(TModeleGrille& Grille, int Ligne, const TSaison& Saison,
 // The matches not yet played of days 1 to the last played day; a day with
 // more than two thirds of its matches outstanding is left out.
 void AfficherListeMatchs(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ);
+
+// Day views.
+enum : int { VueResultats = 1, VueSpectateurs = 2, VueDetail = 7 };
+
+// The results of a day: per match a row with the teams' names and ranks
+// (links to the team), the score (a link to the match sheet, carrying the
+// 1-based match number), the attendance; then the scorers side by side, the
+// first row with the first-half score. Nothing for a day outside the calendar.
+void AfficherJourneeSimple(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ, int Jour);
+// The players of a day for one event kind (1 scorers, 2 booked, 3 sent off,
+// 4 assists, 5 tries, 6 conversions, 7 penalty goals, 8 drop goals): per
+// team of the day, by name, its players by minute (links carrying their id),
+// text 108 for a team without any.
+void AfficherJourneeJoueurs(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ, int Jour,
+                            int Genre);
+// The attendances of a day and the summary line under them.
+std::string AfficherJourneeSpectateur(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ,
+                                      int Jour);
+
+// The event kind of the "JourneeJoueurs" keyword's "Type" word (case
+// ignored); anything else gives the scorers.
+int GenreMotCleJoueurs(const std::string& Type);
 
 } // namespace DiversStat

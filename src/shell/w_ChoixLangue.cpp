@@ -56,7 +56,7 @@ Tf_ChoixLangue::Tf_ChoixLangue(QWidget* parent) : TDialogue(parent)
     rc_Anglais = new TRondCoche(FondCopie1);
     rc_Anglais->SetCaption("English");
     for (TRondCoche* option : {rc_Francais, rc_Anglais}) {
-        option->SetCouleurCoche(CouleursTheme::TexteSurFond);
+        option->SetCouleurCoche(CouleursTheme::Fond); // the panels' yellow would vanish on the white face
         TexteClair(option);
         option->setMinimumSize(140, 20);
     }

@@ -181,12 +181,8 @@ Tf_Favoris::Tf_Favoris(QWidget* parent) : TDialogue(parent)
     sb_Up = CreeFleche(FondCopie6, Qt::UpArrow, "");
     sb_Down = CreeFleche(FondCopie6, Qt::DownArrow, "");
     Label19 = new QLabel(QString::fromStdString(TexteOuDefaut(TexteMenu::Favoris, "Favoris")), FondCopie6);
-    b_Valider = CreeBouton(this, TexteValider, "Valider");
-    b_Valider->SetModalResult(ResultatModal::Ok);
-    b_Valider->SetDefault(true);
-    b_Annuler = CreeBouton(this, TexteAnnuler, "Annuler");
-    b_Annuler->SetModalResult(ResultatModal::Annuler);
-    b_Annuler->SetCancel(true);
+    b_Valider = CreeBoutonValider(this, TexteValider, "Valider");
+    b_Annuler = CreeBoutonAnnuler(this, TexteAnnuler, "Annuler");
 
     auto* milieu = new QVBoxLayout;
     milieu->addStretch();
@@ -317,9 +313,7 @@ Tf_FavorisEx::Tf_FavorisEx(QWidget* parent) : TDialogue(parent)
     cb_MenuGauche->setMinimumSize(260, 20);
     b_Valider = CreeBouton(this, TexteValider, "Valider");
     b_Valider->SetDefault(true);
-    b_Annuler = CreeBouton(this, TexteAnnuler, "Annuler");
-    b_Annuler->SetModalResult(ResultatModal::Annuler);
-    b_Annuler->SetCancel(true);
+    b_Annuler = CreeBoutonAnnuler(this, TexteAnnuler, "Annuler");
 
     auto* grille = new QGridLayout(FondCopie6);
     grille->addWidget(Label1, 0, 0);

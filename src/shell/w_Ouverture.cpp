@@ -20,7 +20,7 @@ enum : int {
 TRondCoche* Option(QWidget* parent, int texte, const char* defaut)
 {
     auto* option = new TRondCoche(parent);
-    option->SetCouleurCoche(CouleursTheme::TexteSurFond);
+    option->SetCouleurCoche(CouleursTheme::Fond); // the panels' yellow would vanish on the white face
     TexteClair(option);
     option->SetCaption(TexteOuDefaut(texte, defaut));
     option->setMinimumSize(300, 20);

@@ -128,6 +128,35 @@ std::string SansDossier(const std::string& nom)
     return pos == std::string::npos ? nom : nom.substr(pos + 1);
 }
 
+// The tree and the menu bar in the colours of the panels around them, their
+// scroll bars and drop-down menus included.
+QString StyleArbre()
+{
+    return QStringLiteral("QTreeWidget { background-color: #2B4C9B; color: #FFFFFF; }"
+                          "QTreeWidget::item:selected { background-color: #182C5E; color: #FFE666; }"
+                          "QScrollBar:vertical { background: #182C5E; width: 12px; margin: 0; }"
+                          "QScrollBar:horizontal { background: #182C5E; height: 12px; margin: 0; }"
+                          "QScrollBar::handle { background: #4F74C8; border: 1px solid #6F94E8; border-radius: 4px; }"
+                          "QScrollBar::handle:vertical { min-height: 24px; }"
+                          "QScrollBar::handle:horizontal { min-width: 24px; }"
+                          "QScrollBar::handle:hover { background: #6F94E8; }"
+                          "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }"
+                          "QScrollBar::add-page, QScrollBar::sub-page { background: none; }");
+}
+
+QString StyleBarreMenu()
+{
+    return QStringLiteral("QMenuBar { background-color: #2B4C9B; color: #FFFFFF; }"
+                          "QMenuBar::item { background: transparent; padding: 3px 8px; }"
+                          "QMenuBar::item:selected { background-color: #4F74C8; }"
+                          "QMenuBar::item:pressed { background-color: #182C5E; color: #FFE666; }"
+                          "QMenu { background-color: #2B4C9B; color: #FFFFFF; border: 1px solid #182C5E; }"
+                          "QMenu::item { padding: 3px 20px 3px 16px; }"
+                          "QMenu::item:selected { background-color: #182C5E; color: #FFE666; }"
+                          "QMenu::item:disabled { color: #9FB0D8; }"
+                          "QMenu::separator { height: 1px; background: #4F74C8; margin: 3px 6px; }");
+}
+
 // A node's place in the tree, by the captions from the top: it outlives the
 // rebuilding of the tree, where the node itself does not.
 QStringList Chemin(const QTreeWidgetItem* noeud)
@@ -232,6 +261,7 @@ void Tf_Principale::CreeComposants()
     Statut = new TStatutPrincipal(this);
     setStatusBar(Statut);
     mm_Menu = new QMenuBar(this);
+    mm_Menu->setStyleSheet(StyleBarreMenu());
     setMenuBar(mm_Menu);
     t_AutoSave = new QTimer(this);
     connect(t_AutoSave, &QTimer::timeout, this, [this] { OnAutoSave(); });
@@ -274,8 +304,7 @@ void Tf_Principale::CreeComposants()
     tv_Menu = new QTreeWidget(fc_Menu);
     tv_Menu->setHeaderHidden(true);
     tv_Menu->setFrameShape(QFrame::NoFrame);
-    tv_Menu->setStyleSheet(QStringLiteral("QTreeWidget { background-color: #2B4C9B; color: #FFFFFF; }"
-                                          "QTreeWidget::item:selected { background-color: #5E2C18; }"));
+    tv_Menu->setStyleSheet(StyleArbre());
     colonneMenu->addWidget(tv_Menu, 1);
     ligne->addWidget(fc_Menu);
 

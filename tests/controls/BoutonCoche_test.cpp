@@ -76,6 +76,9 @@ TEST(BoutonCoche, DessinDesBoitesEtTailleAuto)
     EXPECT_EQ(image.pixelColor(boite + QPoint(10, 10)), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(boite + QPoint(3, 5)), QColor(Qt::black)) << "first stroke of the tick";
     EXPECT_EQ(image.pixelColor(120 + 100 - 13 + 3, boite.y() + 5), QColor(Qt::red)) << "box at the right, red tick";
+    // The option box's dot fills half the box, not a few pixels of it.
+    for (const QPoint p : {QPoint(4, 6), QPoint(7, 6), QPoint(6, 4), QPoint(6, 7), QPoint(5, 5)})
+        EXPECT_EQ(image.pixelColor(QPoint(5, 35 + 3) + p), QColor(Qt::black)) << p.x() << "," << p.y();
     // The disabled option box: grey dot on its grey face.
     EXPECT_EQ(image.pixelColor(120 + 5, 35 + 3 + 5), VersQColor(0x808080));
     EXPECT_EQ(rond->ImageActive().pixelColor(5, 5), QColor(Qt::white));

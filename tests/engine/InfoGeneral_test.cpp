@@ -21,14 +21,7 @@ struct InfoGeneralTest : ::testing::Test {
     {
         InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Textefr.txt"));
         ChoisitLangueNombres("fr");
-        L.Match(1, 0, 1, 2, 1);
-        L.Match(1, 2, 3, 1, 1);
-        L.Match(2, 0, 2, 0, 0);
-        L.Match(2, 1, 3, 3, 0);
-        L.Championnat.SetAffluence(1, 1, 1000);
-        L.Championnat.SetAffluence(1, 2, 500);
-        L.Championnat.SetAffluence(2, 1, 800);
-        L.Championnat.JourneeJouee = 2;
+        JoueDeuxJournees(L);
     }
     ~InfoGeneralTest() override { InstalleTraducteur(nullptr); }
 

@@ -84,3 +84,17 @@ inline std::vector<int> Colonne(const TCalculClassement& c, int colonne)
         v.push_back(c.GetClassement(r, colonne));
     return v;
 }
+
+// Two days of a four-team league: day 1 A-B 2-1 (attendance 1000) and C-D 1-1
+// (500), day 2 A-C 0-0 (800) and B-D 3-0 (no attendance).
+inline void JoueDeuxJournees(TLigueTest<>& L)
+{
+    L.Match(1, 0, 1, 2, 1);
+    L.Match(1, 2, 3, 1, 1);
+    L.Match(2, 0, 2, 0, 0);
+    L.Match(2, 1, 3, 3, 0);
+    L.Championnat.SetAffluence(1, 1, 1000);
+    L.Championnat.SetAffluence(1, 2, 500);
+    L.Championnat.SetAffluence(2, 1, 800);
+    L.Championnat.JourneeJouee = 2;
+}

@@ -151,6 +151,26 @@ TEST(TChargeurXmp, RoundTripWritesTheSameDocument)
     EXPECT_EQ(relue.GetChampionnat(2)->GetQualifie(1, 2, 3), 1);
 }
 
+TEST(TChargeurXmp, TwoSavesUnderOneClockGiveTheSameBytes)
+{
+    TempDir dossier;
+    const std::string a = (dossier / "a.xmc").string();
+    const std::string b = (dossier / "b.xmc").string();
+    auto saison = testsupport::CreeSaisonComplete();
+    {
+        HorlogeInstallee horloge({2026, 5, 1, 8, 30, 0});
+        ASSERT_TRUE(TChargeurXmp(a).SauveSaison(*saison));
+        // The system's clock moves on between the saves; the program's does not.
+        sleep(1);
+        ASSERT_TRUE(TChargeurXmp(b).SauveSaison(*saison));
+    }
+    EXPECT_EQ(ReadWholeFile(a), ReadWholeFile(b));
+    // Another moment of the program's clock stamps the entry and the document differently.
+    HorlogeInstallee autre({2026, 5, 1, 8, 31, 0});
+    ASSERT_TRUE(TChargeurXmp(b).SauveSaison(*saison));
+    EXPECT_NE(ReadWholeFile(a), ReadWholeFile(b));
+}
+
 TEST(TChargeurXmp, HandWrittenArchiveLoads)
 {
     TempDir dossier;

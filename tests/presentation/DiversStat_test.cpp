@@ -4,6 +4,7 @@
 #include "base/oTraducteur.h"
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
+#include "model/ListeDonnees.h"
 #include "model/SaisonFoot.h"
 #include "presentation/ModeleGrille.h"
 
@@ -138,6 +139,94 @@ TEST_F(DiversStatTest, TheCalendarOfADateAndWhereItsLinksLead)
     AfficherCalendrier(G, Saison, Samedi, false);
     EXPECT_EQ(G.GetRowCount(), 2);
     EXPECT_EQ(G.GetTexte(1, 1), "");
+}
+
+TEST_F(DiversStatTest, ResultsOfADayWithScorersSideBySide)
+{
+    TDonneesChampionnat& C = Championnat(1, 2);
+    C.SetOption(4, 3);
+    C.AjouteMatch(1, 0, 1, -1, 2, 1), C.AjouteMatch(1, 2, 3, -1, 0, 0), C.AjouteMatch(1, 4, 5, -1, 1, 0);
+    C.SetAffluence(1, 1, 1200);
+    C.AjouteMatch(2, 0, 2, -1, TInfoComp::Aucun, TInfoComp::Aucun);
+    C.JourneeJouee = 1;
+    auto J = Saison.CreeJoueur("Buteur", "Jean", 7, 0);
+    Saison.Joueurs().AjouteSimple(std::move(J));
+    TListeDonnees* L = C.GetButeursJournee(1);
+    L->Ajoute(std::make_unique<TDonneesEvt>(7, 0, 23));
+    L->Ajoute(std::make_unique<TDonneesEvt>(7, 0, 60));
+    L->Ajoute(std::make_unique<TDonneesEvt>(7, 0, Evt::ContreCamp | 30));
+    L->Ajoute(std::make_unique<TDonneesEvt>(7, 0, Evt::PenaltyManque | 10));
+    TModeleGrille G;
+    AfficherJourneeSimple(G, Saison, C, 1);
+    EXPECT_EQ(G.GetTexte(0, 1), "A (1)");
+    EXPECT_TRUE(G.GetGras(0, 1));
+    EXPECT_FALSE(G.GetGras(2, 1));
+    EXPECT_EQ(G.GetTexte(1, 1), "2-1");
+    EXPECT_EQ(G.GetDonnee(1, 1), 1);
+    EXPECT_EQ(G.GetDonnee(0, 1), 0); // the team id
+    EXPECT_EQ(G.GetTexte(3, 1), "1200");
+    // Scorer rows under the match; the first-half score leaves the missed penalty out.
+    // The own goal is in the list of the side of its team's event.
+    EXPECT_EQ(G.GetTexte(1, 2), "(2-0)");
+    std::string Tout;
+    for (int r = 2; r <= 5; ++r)
+        Tout += G.GetTexte(0, r) + "|" + G.GetTexte(2, r) + "|";
+    EXPECT_NE(Tout.find("   Buteur (23)"), std::string::npos);
+    EXPECT_NE(Tout.find("   Buteur (60)"), std::string::npos);
+    EXPECT_NE(Tout.find("Buteur (" + Traduit(225) + " 30)"), std::string::npos);
+    EXPECT_NE(Tout.find("Buteur (" + Traduit(301) + ")"), std::string::npos);
+    EXPECT_EQ(G.GetDonnee(0, 2), 7 << 16);
+    // Day 2: not played, an empty score cell and no attendance.
+    AfficherJourneeSimple(G, Saison, C, 2);
+    // Every match slot of the day gives a row, teams unknown or not.
+    ASSERT_EQ(G.GetRowCount(), 4);
+    EXPECT_EQ(G.GetTexte(0, 1), "A (1)");
+    EXPECT_EQ(G.GetTexte(1, 1), "");
+    EXPECT_EQ(G.GetTexte(0, 2), "");
+    AfficherJourneeSimple(G, Saison, C, 9);
+    EXPECT_EQ(G.GetRowCount(), 1);
+}
+
+TEST_F(DiversStatTest, PlayersOfADayByTeamName)
+{
+    TDonneesChampionnat& C = Championnat(1, 2);
+    C.AjouteMatch(1, 3, 0, -1, 2, 1), C.AjouteMatch(1, 2, 1, -1, 0, 0);
+    Saison.Joueurs().AjouteSimple(Saison.CreeJoueur("Dubois", "Jean", 7, 3));
+    TListeDonnees* B = C.GetButeursJournee(1);
+    B->Ajoute(std::make_unique<TDonneesEvt>(7, 3, 70));
+    B->Ajoute(std::make_unique<TDonneesEvt>(7, 3, Evt::Penalty | 12));
+    B->Ajoute(std::make_unique<TDonneesEvt>(7, 3, Evt::PenaltyManque | 50));
+    B->Ajoute(std::make_unique<TDonneesEvt>(65535, 0, 33));
+    TListeDonnees* Cartons = C.GetCartonsJournee(1);
+    Cartons->Ajoute(std::make_unique<TDonneesEvt>(7, 3, Evt::ContreCamp | 80));
+    TModeleGrille G;
+    AfficherJourneeJoueurs(G, Saison, C, 1, 1);
+    EXPECT_EQ(G.GetTexte(1, 0), Traduit(498));
+    EXPECT_EQ(Colonne(G, 0), (std::vector<std::string>{"A", "B", "C", "D", ""}));
+    EXPECT_EQ(Colonne(G, 1),
+              (std::vector<std::string>{" (33\xC2\xB0)", Traduit(108), Traduit(108),
+                                        "Dubois (12\xC2\xB0 " + Traduit(314) + ")", "Dubois (70\xC2\xB0)"}));
+    EXPECT_EQ(G.GetDonnee(1, 4), 7);
+    EXPECT_FALSE(G.GetLien(1, 1));
+    AfficherJourneeJoueurs(G, Saison, C, 1, 3);
+    EXPECT_EQ(G.GetTexte(1, 0), Traduit(975));
+    EXPECT_EQ(Colonne(G, 1),
+              (std::vector<std::string>{Traduit(108), Traduit(108), Traduit(108), "Dubois (80\xC2\xB0)"}));
+    AfficherJourneeJoueurs(G, Saison, C, 1, 2);
+    EXPECT_EQ(Colonne(G, 1), (std::vector<std::string>(4, Traduit(108))));
+}
+
+TEST_F(DiversStatTest, AttendancesOfADayAndTheirSummary)
+{
+    TDonneesChampionnat& C = Championnat(1, 2);
+    C.AjouteMatch(1, 0, 1, -1, 2, 1), C.AjouteMatch(1, 2, 3, -1, 0, 0), C.AjouteMatch(1, 4, 5, -1, 1, 0);
+    C.SetAffluence(1, 1, 1000);
+    C.SetAffluence(1, 3, 500);
+    TModeleGrille G;
+    EXPECT_EQ(AfficherJourneeSpectateur(G, Saison, C, 1), TraduitFmt(341, {1500, 750}));
+    EXPECT_EQ(Colonne(G, 0), (std::vector<std::string>{"A - B", "E - F"}));
+    EXPECT_EQ(AfficherJourneeSpectateur(G, Saison, C, 2), TraduitFmt(341, {0, 0}));
+    EXPECT_EQ(G.GetRowCount(), 1);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "model/SaisonFoot.h"
 #include "model/infocomp.h"
 #include "support/CanevasTest.h"
+#include "support/SaisonExemple.h"
 
 #include <gtest/gtest.h>
 
@@ -26,31 +27,22 @@ protected:
     void SetUp() override
     {
         InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Textefr.txt"));
-        for (const char* nom : {"A", "B", "C", "D"})
-            Saison.AjouteEquipe(nom);
-        auto c = Saison.CreeChampionnat(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational);
-        c->SetNbEquipe(4);
-        for (int p = 0; p < 4; ++p)
-            c->SetEquipe(p, static_cast<uint16_t>(p));
-        c->SetNbMatch(2);
-        c->SetNbJour(5);
+        TDonneesChampionnat* c = Saison->GetChampCourant();
         c->AjouteMatch(1, 0, 1, -1, 2, 1);
         c->AjouteMatch(1, 2, 3, -1, X, X);
         c->SetDateJournee(1, EncodeDateMatch(5, 10, 2002));
         c->NbJournee = 1;
-        Saison.AjouteChampionnat(std::move(c));
-        Saison.SetNumChampCourant(1);
     }
     void TearDown() override { InstalleTraducteur(nullptr); }
-    TDonneesChampionnat& Champ() { return *Saison.GetChampCourant(); }
+    TDonneesChampionnat& Champ() { return *Saison->GetChampCourant(); }
     TInfoComp& Match1() { return *Champ().GetMatch(1, 1); }
     TJoueur* Joueur(int id, const std::string& nom, uint16_t equipe)
     {
-        return Saison.Joueurs().AjouteSimple(
-            std::make_unique<TJoueurFootball>(&Saison, nom, "", id, 0, 'M', 0, equipe));
+        return Saison->Joueurs().AjouteSimple(
+            std::make_unique<TJoueurFootball>(Saison.get(), nom, "", id, 0, 'M', 0, equipe));
     }
 
-    TSaisonFootball Saison;
+    std::unique_ptr<TSaisonFootball> Saison = testsupport::CreeLigueABCD(5);
 };
 
 // ------------------------------------------------------------------ printing
@@ -62,7 +54,7 @@ TEST_F(RapportJourneeTest, PrintedDayStandsWhereTheLayoutPutsIt)
     Champ().SetDateJournee(5, EncodeDateMatch(5, 10, 2002));
     Champ().SetOption(11, 1);
     TCanevasTest c(10, 20, 10);
-    RapportJournee::Dessine(c, Saison, Champ(), 5, 1000, nullptr);
+    RapportJournee::Dessine(c, *Saison, Champ(), 5, 1000, nullptr);
     const auto textes = c.DuGenre(TCanevasTest::TGenre::Texte);
     ASSERT_FALSE(textes.empty());
     EXPECT_EQ(textes[0].Texte, Traduit(85) + " 5 (05/10/2002)");
@@ -85,7 +77,7 @@ TEST_F(RapportJourneeTest, PrintedDayStandsWhereTheLayoutPutsIt)
 
     Champ().SetOption(11, 4);
     TCanevasTest d(10, 20, 10);
-    RapportJournee::Dessine(d, Saison, Champ(), 5, 1000, nullptr);
+    RapportJournee::Dessine(d, *Saison, Champ(), 5, 1000, nullptr);
     const auto t2 = d.DuGenre(TCanevasTest::TGenre::Texte);
     EXPECT_EQ(t2[0].Texte, Traduit(85) + " 5");
     EXPECT_EQ(t2[1].R.Left, 10);       // the match's date
@@ -98,7 +90,7 @@ TEST_F(RapportJourneeTest, ALongDayGoesOnOverANewPage)
     int pages = 0;
     std::vector<int> hautsApres;
     // Room for the header and one line only.
-    RapportJournee::Dessine(c, Saison, Champ(), 1, 100, [&] {
+    RapportJournee::Dessine(c, *Saison, Champ(), 1, 100, [&] {
         ++pages;
         hautsApres.push_back(static_cast<int>(c.Traces.size()));
     });
@@ -113,8 +105,8 @@ TEST_F(RapportJourneeTest, ALongDayGoesOnOverANewPage)
 
 TEST_F(RapportJourneeTest, HtmlPageIsWellFormed)
 {
-    Saison.SetNomEquipe(0, "A & B");
-    const std::string html = RapportJournee::PageHtml(Saison, Champ(), 1);
+    Saison->SetNomEquipe(0, "A & B");
+    const std::string html = RapportJournee::PageHtml(*Saison, Champ(), 1);
     EXPECT_NE(html.find("\r\n  <body bgcolor=\"#80CCFE\">\r\n"), std::string::npos);
     EXPECT_NE(html.find("\r\n    \t<tr>\r\n"), std::string::npos);
     EXPECT_NE(html.find("<Font Color=#F0E020> " + Traduit(85) + "1</B>"), std::string::npos);
@@ -133,15 +125,15 @@ TEST_F(RapportJourneeTest, ReportWithoutFlagsIsTheTitleAlone)
 {
     RapportJournee::TParamRapport p;
     p.Journee = 1;
-    const std::string r = RapportJournee::RapportMatch(Saison, Champ(), p);
+    const std::string r = RapportJournee::RapportMatch(*Saison, Champ(), p);
     EXPECT_EQ(r, "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\r\n"
                  "<tr bgcolor=\"#000080\"><td align=center colspan=4><b><font color=#F0E020> " +
                      Traduit(700) + " A-B (2 - 1)</font></b></td>\r\n</tr>\r\n</table>");
     p.Match = 3;
-    EXPECT_EQ(RapportJournee::RapportMatch(Saison, Champ(), p), "");
+    EXPECT_EQ(RapportJournee::RapportMatch(*Saison, Champ(), p), "");
     p.Match = 1;
     p.Journee = 9;
-    EXPECT_EQ(RapportJournee::RapportMatch(Saison, Champ(), p), "");
+    EXPECT_EQ(RapportJournee::RapportMatch(*Saison, Champ(), p), "");
 }
 
 TEST_F(RapportJourneeTest, FullReportShowsEverySectionInOrder)
@@ -151,12 +143,12 @@ TEST_F(RapportJourneeTest, FullReportShowsEverySectionInOrder)
         auto a = std::make_unique<TPersonnelStat>();
         a->Nom = "Arbitre" + std::to_string(i);
         a->Numero = 10 + i;
-        Saison.Arbitres().Ajoute(std::move(a));
+        Saison->Arbitres().Ajoute(std::move(a));
         Match1().SetArbitre(i, 10 + i);
     }
     auto stade = std::make_unique<TStade>("Gerland");
     TStade* s = stade.get();
-    Saison.Stades().Ajoute(std::move(stade), false);
+    Saison->Stades().Ajoute(std::move(stade), false);
     Match1().SetStade(static_cast<uint16_t>(s->Code));
     Joueur(1, "Dom1", 0)->Maillot = 9;
     Joueur(2, "Dom2", 0);
@@ -173,7 +165,7 @@ TEST_F(RapportJourneeTest, FullReportShowsEverySectionInOrder)
     RapportJournee::TParamRapport p;
     p.Journee = 1;
     p.Affluence = p.Arbitre = p.Stade = p.Buteur = p.Carton = p.Effectif = true;
-    const std::string r = RapportJournee::RapportMatch(Saison, Champ(), p);
+    const std::string r = RapportJournee::RapportMatch(*Saison, Champ(), p);
     const std::vector<std::string> ordre{"15000",
                                          "Arbitre1",
                                          "Arbitre2",
@@ -198,7 +190,7 @@ TEST_F(RapportJourneeTest, FullReportShowsEverySectionInOrder)
     EXPECT_EQ(r.substr(r.size() - 8), "</table>");
 
     Match1().SetAffluence(0);
-    EXPECT_EQ(RapportJournee::RapportMatch(Saison, Champ(), p).find("15000"), std::string::npos);
+    EXPECT_EQ(RapportJournee::RapportMatch(*Saison, Champ(), p).find("15000"), std::string::npos);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "model/SaisonFoot.h"
 #include "model/infocomp.h"
 #include "presentation/ModeleGrille.h"
+#include "support/SaisonExemple.h"
 
 #include <gtest/gtest.h>
 
@@ -20,30 +21,18 @@ class ScoresDirectTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        for (const char* nom : {"A", "B", "C", "D"})
-            Saison.AjouteEquipe(nom);
-        auto c = Saison.CreeChampionnat(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational);
-        c->SetNbEquipe(4);
-        for (int p = 0; p < 4; ++p)
-            c->SetEquipe(p, static_cast<uint16_t>(p));
-        c->SetNbMatch(2);
-        c->SetNbJour(3);
-        c->SetOption(4, 3);
-        c->SetOption(5, 1);
-        c->SetOption(6, 0);
+        TDonneesChampionnat* c = Saison->GetChampCourant();
         c->AjouteMatch(1, 0, 1, -1, 1, 0);
         c->AjouteMatch(1, 2, 3, -1, 0, 0);
         c->AjouteMatch(2, 0, 2, -1, X, X);
         c->AjouteMatch(2, 1, 3, -1, X, X);
         c->JourneeJouee = 1;
         c->NbJournee = 2;
-        Saison.AjouteChampionnat(std::move(c));
-        Saison.SetNumChampCourant(1);
         Direct.OnModification = [this] { ++Modifications; };
         Direct.Remplit();
     }
 
-    TDonneesChampionnat& Champ() { return *Saison.GetChampCourant(); }
+    TDonneesChampionnat& Champ() { return *Saison->GetChampCourant(); }
     uint16_t Score(int match, int cote) { return Champ().GetMatch(2, match)->GetScore(cote); }
     // Points by team name of the live standings.
     std::map<std::string, std::string> Points()
@@ -63,8 +52,8 @@ protected:
         return p;
     }
 
-    TSaisonFootball Saison;
-    TScoresDirect Direct{&Saison};
+    std::unique_ptr<TSaisonFootball> Saison = testsupport::CreeLigueABCD(3);
+    TScoresDirect Direct{Saison.get()};
     int Modifications = 0;
 };
 

@@ -104,14 +104,7 @@ TEST_F(VuesInfoGeneralTest, DistributionChartsGatherTheirSlices)
 TEST_F(VuesInfoGeneralTest, TheInformationSheetAsHtmlLines)
 {
     TLigueTest<> L({"A", "B", "C", "D"}, 3, 2);
-    L.Match(1, 0, 1, 2, 1);
-    L.Match(1, 2, 3, 1, 1);
-    L.Match(2, 0, 2, 0, 0);
-    L.Match(2, 1, 3, 3, 0);
-    L.Championnat.SetAffluence(1, 1, 1000);
-    L.Championnat.SetAffluence(1, 2, 500);
-    L.Championnat.SetAffluence(2, 1, 800);
-    L.Championnat.JourneeJouee = 2;
+    JoueDeuxJournees(L);
     const InfoGeneral::TInfo I = InfoGeneral::CalculeInfo(L.Saison, L.Championnat, 0);
     const std::vector<std::string> Attendues{
         "<html>",

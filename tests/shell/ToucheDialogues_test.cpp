@@ -24,7 +24,9 @@
 #include "pages/saisie/w_Validation.h"
 #include "pages/vues/w_Agrandissement.h"
 #include "pages/vues/w_ChoixDate.h"
+#include "pages/vues/w_ChoixHistorique.h"
 #include "pages/vues/w_Classement.h"
+#include "pages/vues/w_EquipeHistorique.h"
 #include "shell/w_About.h"
 #include "shell/w_AstuceJour.h"
 #include "shell/w_ChoixLangue.h"
@@ -146,6 +148,8 @@ TEST_F(ToucheDialogues, ChaqueFormeAUnBoutonPourEntreeEtFinitSurEchap)
         {"Tf_ChoixJournee", [&] { return std::make_unique<Tf_ChoixJournee>(parent); }},
         {"Tf_ChoixDate", [&] { return std::make_unique<Tf_ChoixDate>(parent); }},
         {"Tf_Choixclass", [&] { return std::make_unique<Tf_Choixclass>(saison, parent); }},
+        {"Tf_ChoixHistorique", [&] { return std::make_unique<Tf_ChoixHistorique>(parent); }},
+        {"Tf_EquipeHistorique", [&] { return std::make_unique<Tf_EquipeHistorique>(parent); }},
         // A table shown larger, closed by any click: nothing to confirm.
         {"Tf_Agrandissement", [&] { return std::make_unique<Tf_Agrandissement>(parent); }, true},
         {"Tf_ajouthist", [&] { return std::make_unique<Tf_ajouthist>(parent); }},

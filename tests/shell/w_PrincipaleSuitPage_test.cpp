@@ -3,12 +3,18 @@
 
 #include "base/FichierIni.h"
 #include "base/oTraducteur.h"
+#include "controls/BoutonCoche.h"
 #include "files/TraiteurFichier.h"
 #include "pagebase/Commande.h"
+#include "shell/w_Ouverture.h"
 #include "support/SaisonExemple.h"
 #include "support_ui/FenetreSurArchive.h"
+#include "support_ui/RenduPng.h"
 
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 #include <filesystem>
@@ -129,6 +135,38 @@ TEST_F(ArbreSuitPage, LArbreGardeCeQuiEstOuvertEtMontreLaPageAffichee)
     const TDonneesChampionnat* champ = f.GetSaison()->GetChampCourant();
     ASSERT_NE(champ, nullptr);
     EXPECT_EQ(Courant(), champ->CodeChamp << 8);
+}
+
+// The menu bar, the tree with its scroll bar and the option boxes, in the
+// skin's colours: rendered to be looked at.
+TEST_F(SuitPage, MenusEtOptionsDessinesDansLHabillage)
+{
+    TFichierIni((Dossier / "brevalune.ini").string()).WriteString("General", "MenuHaut", "1");
+    DemarreSurArchive();
+    Tf_Principale& f = *Fenetre;
+    f.resize(800, 600);
+    f.show();
+    f.tv_Menu->expandAll();
+    QApplication::processEvents();
+    EXPECT_TRUE(f.mm_Menu->isVisible());
+    EXPECT_TRUE(f.tv_Menu->verticalScrollBar()->isVisible());
+    testsupport::RendPng(f, "fenetre_menus_habilles");
+    QMenu* menu = ChercheMenu(f.mm_Menu, 1);
+    ASSERT_NE(menu, nullptr);
+    menu->popup(QPoint(0, 0));
+    QApplication::processEvents();
+    testsupport::RendPng(*menu, "menu_deroulant_habille");
+    menu->hide();
+
+    Tf_Ouverture ouverture(&f);
+    ouverture.rb_Ouvrir->SetChecked(true);
+    ouverture.show();
+    QApplication::processEvents();
+    const QImage image = testsupport::RendPng(ouverture, "ouverture_coche");
+    // The dot of the checked option stands out from the white face.
+    const QPoint centre =
+        ouverture.rb_Ouvrir->mapTo(&ouverture, QPoint(6, (ouverture.rb_Ouvrir->height() - 13) / 2 + 6));
+    EXPECT_NE(image.pixelColor(centre), QColor(Qt::white));
 }
 
 } // namespace

@@ -3,6 +3,9 @@
 #include "base/Utilities.h"
 #include "files/TraiteurFichier.h"
 
+#include <array>
+#include <functional>
+
 namespace testsupport {
 
 CatalogueInstalle::CatalogueInstalle()
@@ -184,29 +187,75 @@ std::unique_ptr<TSaisonFootball> CreeSaisonComplete()
     return s;
 }
 
-std::unique_ptr<TSaisonFootball> CreeLigueQuatreEquipes()
+namespace {
+
+// Four teams (ids and positions 0-3) in a league of `nbJour` days of two
+// matches at 3/1/0 points; `preparer` schedules it before it joins the season.
+std::unique_ptr<TSaisonFootball> LigueQuatre(const std::array<const char*, 4>& noms, int nbJour,
+                                             const std::function<void(TDonneesChampionnat&)>& preparer)
 {
-    constexpr uint16_t X = TInfoComp::Aucun;
     auto saison = std::make_unique<TSaisonFootball>();
-    for (const char* nom : {"Arles", "Brest", "Caen", "Dijon"})
+    for (const char* nom : noms)
         saison->AjouteEquipe(nom);
     auto c = saison->CreeChampionnat(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational);
     c->SetNbEquipe(4);
     for (int p = 0; p < 4; ++p)
         c->SetEquipe(p, static_cast<uint16_t>(p));
     c->SetNbMatch(2);
-    c->SetNbJour(2);
+    c->SetNbJour(nbJour);
     c->SetOption(4, 3);
     c->SetOption(5, 1);
     c->SetOption(6, 0);
-    c->AjouteMatch(1, 0, 1, -1, X, X);
-    c->AjouteMatch(1, 2, 3, -1, X, X);
-    c->AjouteMatch(2, 3, 0, -1, X, X);
-    c->AjouteMatch(2, 1, 2, -1, X, X);
-    for (int n = 1; n <= 2; ++n)
-        c->SetDateJournee(n, EncodeDateMatch(7 * n, 9, 2024));
+    if (preparer)
+        preparer(*c);
     saison->AjouteChampionnat(std::move(c));
     return saison;
+}
+
+} // namespace
+
+std::unique_ptr<TSaisonFootball> CreeLigueQuatreEquipes()
+{
+    constexpr uint16_t X = TInfoComp::Aucun;
+    return LigueQuatre({"Arles", "Brest", "Caen", "Dijon"}, 2, [](TDonneesChampionnat& c) {
+        c.AjouteMatch(1, 0, 1, -1, X, X);
+        c.AjouteMatch(1, 2, 3, -1, X, X);
+        c.AjouteMatch(2, 3, 0, -1, X, X);
+        c.AjouteMatch(2, 1, 2, -1, X, X);
+        for (int n = 1; n <= 2; ++n)
+            c.SetDateJournee(n, EncodeDateMatch(7 * n, 9, 2024));
+    });
+}
+
+std::unique_ptr<TSaisonFootball> CreeLigueABCD(int nbJour)
+{
+    auto saison = LigueQuatre({"A", "B", "C", "D"}, nbJour, nullptr);
+    saison->SetNumChampCourant(1);
+    return saison;
+}
+
+std::unique_ptr<TSaisonFootball> CreeDeuxDivisions(int jours)
+{
+    auto s = std::make_unique<TSaisonFootball>();
+    for (int i = 0; i < 8; ++i)
+        s->AjouteEquipe("Equipe " + std::to_string(i));
+    for (int n = 0; n < 2; ++n) {
+        auto c = s->CreeChampionnat(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational);
+        c->SetCode(101 + n);
+        c->CodeChamp = n + 1;
+        c->SetNbEquipe(4);
+        for (int p = 0; p < 4; ++p)
+            c->SetEquipe(p, static_cast<uint16_t>(4 * n + p));
+        c->SetNbMatch(2);
+        c->SetNbJour(jours);
+        s->AjouteChampionnat(std::move(c));
+    }
+    s->AjouteDesc("#1", 1, 0);
+    s->AjouteDesc("#101", 2, 0);
+    s->AjouteDesc("#101", 3, 1);
+    s->AjouteDesc("#102", 2, 0);
+    s->AjouteDesc("#102", 3, 2);
+    return s;
 }
 
 std::unique_ptr<TSaison> ChargeParDispatcheur(const std::string& fichier)

@@ -31,9 +31,19 @@ std::unique_ptr<TSaisonFootball> CreeSaisonComplete();
 // pairings and no score, dated 7 and 14 September 2024.
 std::unique_ptr<TSaisonFootball> CreeLigueQuatreEquipes();
 
+// Teams A, B, C and D (ids and positions 0-3) in a league of `nbJour` days of
+// two matches at 3/1/0 points, with nothing scheduled: the season's current
+// championship.
+std::unique_ptr<TSaisonFootball> CreeLigueABCD(int nbJour);
+
 // The four-team league as a championship of that division and code, its teams
 // named prefix + 0..3.
 std::unique_ptr<TSaisonFootball> CreeLigueDivision(int division, int code, const std::string& prefixe);
+
+// "Equipe 0" to "Equipe 7" in two four-team leagues of one section: codes 1
+// and 2, divisions 101 and 102, `jours` days of two matches, no score; with
+// their description lines.
+std::unique_ptr<TSaisonFootball> CreeDeuxDivisions(int jours);
 
 // A file read into a new season through the file dispatcher, as the program
 // opens it; null when the load fails.

@@ -173,13 +173,15 @@ void Tf_Buteurs::fc_InfoMatchResize()
     AffichageScore->move(xEtiquette, y1);
     Label3->move(std::max(moitie + 2, AffichageScore->geometry().right() + 11), y1 + 4);
     const int xStade = Label3->geometry().right() + 7;
-    cb_Stade->setGeometry(xStade, y1, std::max(80, droite - xStade), 24);
+    cb_Stade->setGeometry(xStade, y1, std::clamp(droite - xStade, 80, 360), 24);
+    // The referee and the two ratings follow one another on the second row.
     Label1->move(4, y2 + 4);
-    e_NoteMatch->move(droite - e_NoteMatch->width(), y2);
-    Label5->move(e_NoteMatch->x() - 7 - Label5->width(), y2 + 4);
-    e_NoteArbitre->move(Label5->x() - 13 - e_NoteArbitre->width(), y2);
-    Label4->move(e_NoteArbitre->x() - 7 - Label4->width(), y2 + 4);
-    cb_Arbitre->setGeometry(xEtiquette, y2, std::max(80, Label4->x() - 13 - xEtiquette), 24);
+    const int notes = Label4->width() + 7 + e_NoteArbitre->width() + 13 + Label5->width() + 7 + e_NoteMatch->width();
+    cb_Arbitre->setGeometry(xEtiquette, y2, std::clamp(droite - xEtiquette - notes - 13, 80, 320), 24);
+    Label4->move(cb_Arbitre->geometry().right() + 14, y2 + 4);
+    e_NoteArbitre->move(Label4->geometry().right() + 8, y2);
+    Label5->move(e_NoteArbitre->geometry().right() + 14, y2 + 4);
+    e_NoteMatch->move(Label5->geometry().right() + 8, y2);
     PlaceCartons();
 }
 

@@ -12,9 +12,14 @@
 #include "model/SaisonFoot.h"
 #include "pagebase/Commande.h"
 #include "pagebase/w_blasons.h"
+#include "pages/saisie/w_ChoixJournee.h"
+#include "pages/vues/w_ChoixDate.h"
+#include "pages/vues/w_InfoGeneral.h"
 #include "presentation/DiversStat.h"
 
 #include <QCalendarWidget>
+#include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QResizeEvent>
 #include <QScrollArea>
@@ -30,6 +35,21 @@ QDate Aujourdhui()
 {
     const TDateHeure D = Horloge().Aujourdhui();
     return QDate(D.Annee, D.Mois, D.Jour);
+}
+
+// The player card on the player of that id: the player when the card closed
+// with OK (nullptr else, or for an unknown id), Change when it changed him.
+TJoueur* OuvreJoueur(TSaison& Saison, int Id, bool& Change)
+{
+    Change = false;
+    TJoueur* Joueur = Saison.Joueurs().ChercheId(Id);
+    if (Joueur == nullptr)
+        return nullptr;
+    TJoueur* Entree = Joueur;
+    return OuvreFicheJoueur(Saison, Saison.GetNumChampCourant(), Entree, 0x30000 + (Joueur->GetEquipe() & 0xFFFF),
+                            &Change)
+               ? Joueur
+               : nullptr;
 }
 
 } // namespace
@@ -65,6 +85,9 @@ Tf_DiversStat::Tf_DiversStat(QWidget* parent) : TFootForm(parent)
     connect(bc_Calendrier, &QCalendarWidget::activated, this, [this] { AfficherCalendrier(); });
     bc_Calendrier->setSelectedDate(Aujourdhui());
 
+    Label1 = new QLabel(Contenu);
+    Label1->hide();
+
     pm_ChangeJour = new QMenu(this);
     mi_ChangeJour =
         pm_ChangeJour->addAction(QString::fromStdString(TexteOuDefaut(TexteChangeJour, "Changer de journée")));
@@ -77,6 +100,7 @@ void Tf_DiversStat::Montre(int Genre)
     FGenre = Genre;
     sb_Fond->setProperty("Tag", Genre);
     fc_Calendrier->setVisible(Genre == DiversStat::GenreCalendrier);
+    Label1->setVisible(Genre == DiversStat::GenreJourneeSpectateur);
     sg_Stats->setVisible(Genre != DiversStat::GenreJourneeDetail);
     sg_Stats->ReinitColonnes();
     sg_Stats->TriCol = false;
@@ -117,6 +141,87 @@ void Tf_DiversStat::AfficherListeMatchs()
     Dispose();
 }
 
+void Tf_DiversStat::AfficherJourneeSimple(int Jour)
+{
+    FJour = Jour;
+    FVueJour = DiversStat::VueResultats;
+    Montre(DiversStat::GenreJourneeSimple);
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ != nullptr)
+        DiversStat::AfficherJourneeSimple(*sg_Stats, *Saison, *Champ, Jour);
+    else
+        sg_Stats->SetRowCount(0);
+    Dispose();
+}
+
+void Tf_DiversStat::AfficherJourneeSpectateur(int Jour)
+{
+    FJour = Jour;
+    FVueJour = DiversStat::VueSpectateurs;
+    Montre(DiversStat::GenreJourneeSpectateur);
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    Label1->clear();
+    if (Champ != nullptr)
+        Label1->setText(
+            QString::fromStdString(DiversStat::AfficherJourneeSpectateur(*sg_Stats, *Saison, *Champ, Jour)));
+    else
+        sg_Stats->SetRowCount(0);
+    Dispose();
+}
+
+void Tf_DiversStat::AfficherJourneeJoueurs(int Jour, int Genre)
+{
+    FJour = Jour;
+    FVueJour = Genre + 2;
+    Montre(DiversStat::GenreJourneeJoueurs);
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ != nullptr)
+        DiversStat::AfficherJourneeJoueurs(*sg_Stats, *Saison, *Champ, Jour, Genre);
+    else
+        sg_Stats->SetRowCount(0);
+    Dispose();
+}
+
+int Tf_DiversStat::ChoisirJournee(TSaison* Saison)
+{
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ == nullptr)
+        return -1;
+    if ((Champ->GetOption(11) & 8) != 0) {
+        Tf_ChoixDate Choix;
+        if (Dialogues().ExecuteModal(Choix) != ResultatModal::Ok)
+            return -1;
+        return Champ->GetJournees().NumeroJourneeDate(
+            EncodeDateMatch(Choix.Date.Jour, Choix.Date.Mois, Choix.Date.Annee));
+    }
+    Tf_ChoixJournee Choix;
+    Choix.Saison = Saison;
+    Choix.Tag = Champ->NbJournee;
+    if (Dialogues().ExecuteModal(Choix) != ResultatModal::Ok)
+        return -1;
+    return Choix.Tag;
+}
+
+void Tf_DiversStat::mi_ChangeJourClick()
+{
+    const int Jour = ChoisirJournee(Saison);
+    // A cancelled choice keeps the day and the view shown.
+    if (Jour < 0)
+        return;
+    if (FVueJour == DiversStat::VueResultats)
+        AfficherJourneeSimple(Jour);
+    else if (FVueJour == DiversStat::VueSpectateurs)
+        AfficherJourneeSpectateur(Jour);
+    else if (FVueJour >= 3 && FVueJour <= 6)
+        AfficherJourneeJoueurs(Jour, FVueJour - 2);
+}
+
+void Tf_DiversStat::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (FVueJour != 0)
+        pm_ChangeJour->popup(event->globalPos());
+}
+
 void Tf_DiversStat::resizeEvent(QResizeEvent* event)
 {
     TFootForm::resizeEvent(event);
@@ -143,6 +248,14 @@ void Tf_DiversStat::Dispose()
         sb_Fond->widget()->resize(Largeur + 12, fc_Calendrier->geometry().bottom() + 6);
         return;
     }
+    if (FGenre == DiversStat::GenreJourneeSpectateur) {
+        // The summary 15 pixels under the rows.
+        Hauteur = (sg_Stats->GetDefaultRowHeight() + 1) * sg_Stats->GetRowCount() + 2;
+        sg_Stats->setGeometry(6, 6, Largeur, Hauteur);
+        Label1->setGeometry(6, Hauteur + 21, Largeur, Label1->sizeHint().height());
+        sb_Fond->widget()->resize(Largeur + 12, Label1->geometry().bottom() + 6);
+        return;
+    }
     sg_Stats->setGeometry(6, 6, Largeur, Hauteur);
     sb_Fond->widget()->resize(Largeur + 12, Hauteur + 12);
 }
@@ -165,6 +278,36 @@ void Tf_DiversStat::sg_StatsLien(int ACol, int ARow)
         if (Autre)
             Saison->SetNumChampCourant(Numero);
         Navigue(Code, Param, Autre ? 1 : 0);
+        return;
+    }
+    if (FGenre == DiversStat::GenreJourneeJoueurs) {
+        bool Change = false;
+        const TJoueur* Joueur = ACol == 1 ? OuvreJoueur(*Saison, sg_Stats->GetDonnee(ACol, ARow), Change) : nullptr;
+        if (Joueur == nullptr)
+            return;
+        if (Change)
+            Modifie();
+        // The player's name as it stands now, before his minutes.
+        const std::string Ancien = sg_Stats->GetTexte(ACol, ARow);
+        const size_t Parenthese = Ancien.find(" (");
+        sg_Stats->SetTexte(ACol, ARow,
+                           Joueur->Nom + (Parenthese == std::string::npos ? std::string() : Ancien.substr(Parenthese)));
+        return;
+    }
+    if (FGenre == DiversStat::GenreJourneeSimple) {
+        const int Donnee = sg_Stats->GetDonnee(ACol, ARow);
+        const TDonneesChampionnat* Champ = Saison->GetChampCourant();
+        if (Champ == nullptr)
+            return;
+        if (ACol == 1) {
+            Navigue(Commande::Buteurs, (FJour << 8) + Donnee);
+        } else if (Donnee >= 65536) {
+            bool Change = false;
+            if (OuvreJoueur(*Saison, Donnee >> 16, Change) != nullptr && Change)
+                Modifie();
+        } else if (const int Position = Champ->IndexEquipe(Donnee); Position >= 0) {
+            Navigue(Commande::StatEquipeStatistiques, Position);
+        }
     }
 }
 
@@ -176,13 +319,8 @@ void Tf_DiversStat::sg_StatsDblClick()
     if (Ligne < 1 || Ligne >= sg_Stats->GetRowCount())
         return;
     const int Id = StrToIntDef(sg_Stats->GetTexte(4, Ligne), -1);
-    TJoueur* Joueur = Saison->Joueurs().ChercheId(Id);
-    if (Joueur == nullptr)
-        return;
-    TJoueur* Entree = Joueur;
     bool Change = false;
-    if (!OuvreFicheJoueur(*Saison, Saison->GetNumChampCourant(), Entree, 0x30000 + (Joueur->GetEquipe() & 0xFFFF),
-                          &Change))
+    if (OuvreJoueur(*Saison, Id, Change) == nullptr)
         return;
     DiversStat::RemplitLigneJoueur(*sg_Stats, Ligne, *Saison, Id);
     if (Change)
@@ -200,9 +338,73 @@ void Tf_DiversStat::ExporteHtml(const std::string& NomFichier)
         SignaleEchecEcriture(NomFichier);
 }
 
+void Tf_DiversStat::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
+                                    const std::string& Args, TSaison* Saison)
+{
+    const std::string Cle = MinusculesAscii(Nom);
+    if (Cle != "journeesimple" && Cle != "journeespectateur" && Cle != "journeejoueurs") {
+        TFootForm::ExecuteFonction(Nom, Params, Resultat, Args, Saison);
+        return;
+    }
+    Resultat.clear();
+    const TGardeChampionnat Garde(Params, Saison);
+    const TDonneesChampionnat* Champ = Garde.Get();
+    if (Champ == nullptr)
+        return;
+    const int Jour = StrToIntDef(Trim(LitParametre("Journee", Params, "1")), Champ->NbJournee);
+    TModeleGrille Grille;
+    const std::vector<std::string> Couleurs = CouleursTableParam(Params);
+    if (Cle == "journeesimple") {
+        DiversStat::AfficherJourneeSimple(Grille, *Saison, *Champ, Jour);
+        Resultat = Grille.GetTableHtmlColonnes(Couleurs);
+    } else if (Cle == "journeespectateur") {
+        DiversStat::AfficherJourneeSpectateur(Grille, *Saison, *Champ, Jour);
+        Resultat = Grille.GetTableHtml(Couleurs);
+    } else {
+        DiversStat::AfficherJourneeJoueurs(Grille, *Saison, *Champ, Jour,
+                                           DiversStat::GenreMotCleJoueurs(LitParametre("Type", Params, "")));
+        Grille.SetLargeurColonne(1, 150);
+        Resultat = Grille.GetTableHtmlColonnes(Couleurs);
+    }
+}
+
 void EnregistrePagesDiversStat()
 {
     using namespace Commande;
+    // One day's goal distribution on a new championship information page.
+    EnregistreCommandePage(JourneeMeilleursJoueurs, [](TPrincipale& Principale, int, int Param, int) {
+        const int Jour = Param >= 0 ? Param : Tf_DiversStat::ChoisirJournee(Principale.GetSaison());
+        if (Jour < 0)
+            return TReponsePage::Aucun();
+        auto* Page = PageCommande<Tf_InfoGeneralEx>(Principale);
+        if (Page == nullptr)
+            return TReponsePage::Aucun();
+        Page->Saison = Principale.GetSaison();
+        Page->AfficheRepartition(Jour);
+        return Param >= 0 ? TReponsePage{} : TReponsePage::Avec(Jour);
+    });
+    // The day views share the remembered day of the general information.
+    for (const int Code :
+         {JourneeResultats, JourneeSpectateurs, JourneeButeurs, JourneeJaunes, JourneeRouges, JourneePasseurs})
+        EnregistreCommandePage(Code, [](TPrincipale& Principale, int Code, int Param, int) {
+            int Jour = Param >= 0 ? Param : Principale.Selection(1);
+            if (Jour < 0)
+                Jour = Tf_DiversStat::ChoisirJournee(Principale.GetSaison());
+            if (Jour < 0)
+                return TReponsePage::Aucun();
+            Principale.SetSelection(1, Jour);
+            auto* Page = PageCommande<Tf_DiversStat>(Principale, true);
+            if (Page == nullptr)
+                return TReponsePage::Aucun();
+            Page->Saison = Principale.GetSaison();
+            if (Code == JourneeResultats)
+                Page->AfficherJourneeSimple(Jour);
+            else if (Code == JourneeSpectateurs)
+                Page->AfficherJourneeSpectateur(Jour);
+            else
+                Page->AfficherJourneeJoueurs(Jour, Code - JourneeButeurs + 1);
+            return Param >= 0 ? TReponsePage{} : TReponsePage::Avec(Jour);
+        });
     EnregistrePage<Tf_DiversStat>(
         {Calendrier},
         [](Tf_DiversStat& Page, TPrincipale& Principale, int) {
@@ -214,6 +416,12 @@ void EnregistrePagesDiversStat()
         Page.Saison = Principale.GetSaison();
         Page.AfficherListeMatchs();
     });
+    static const bool MotsCles = [] {
+        for (const char* Mot : {"JourneeSimple", "JourneeSpectateur", "JourneeJoueurs"})
+            GestionFonction().Ajoute<Tf_DiversStat>(Mot, CodeFonction::Journee);
+        return true;
+    }();
+    (void)MotsCles;
     EnregistrePage<Tf_DiversStat>({ListeJoueurs}, [](Tf_DiversStat& Page, TPrincipale& Principale, int) {
         Page.Saison = Principale.GetSaison();
         Page.AfficherListeJoueurs();

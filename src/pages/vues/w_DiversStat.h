@@ -10,6 +10,7 @@
 #include <string>
 
 class QCalendarWidget;
+class QLabel;
 class QMenu;
 class QAction;
 class QScrollArea;
@@ -27,6 +28,18 @@ public:
     void AfficherCalendrier();
     void AfficherListeJoueurs();
     void AfficherListeMatchs();
+    // The day views; day -1 records the view and the day and shows nothing.
+    void AfficherJourneeSimple(int Jour);
+    void AfficherJourneeSpectateur(int Jour);
+    // Genre: 1 scorers, 2 booked, 3 sent off, 4 assists (5 to 8 rugby).
+    void AfficherJourneeJoueurs(int Jour, int Genre);
+    // The day view shown again on another day (a cancelled choice keeps it).
+    void mi_ChangeJourClick();
+
+    // A match day of the current championship: a date for a championship
+    // kept by date, else a day number; -1 when cancelled or when there is no
+    // championship.
+    static int ChoisirJournee(TSaison* Saison);
 
     // The page kind shown (the Tag of sb_Fond).
     int GetGenre() const { return FGenre; }
@@ -37,6 +50,11 @@ public:
     void sg_StatsDblClick();
     void Dispose();
 
+    // The day-view keywords "JourneeSimple", "JourneeSpectateur" and
+    // "JourneeJoueurs".
+    static void ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
+                                const std::string& Args, TSaison* Saison);
+
     void Imprime() override;
     void ExporteHtml(const std::string& NomFichier) override;
     bool Imprimable() const override { return true; }
@@ -46,17 +64,21 @@ public:
     TFondCopie* fc_Calendrier;
     TCarreCoche* cc_SaisieDateJour;
     QCalendarWidget* bc_Calendrier;
+    QLabel* Label1; // summary under the attendance view
     QMenu* pm_ChangeJour;
     QAction* mi_ChangeJour;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     // The common frame of every view: the controls of the kind, no bars.
     void Montre(int Genre);
 
     int FGenre = -1;
+    int FJour = -1;
+    int FVueJour = 0; // 1 results, 2 attendances, 3 to 6 players, 7 detail
 };
 
 void EnregistrePagesDiversStat();

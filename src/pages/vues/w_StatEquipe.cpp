@@ -400,11 +400,13 @@ void Tf_StatEquipe::GraphParcours()
     PrepareBarres(*Graph3, P.NbPointsForme, 1.0, 1);
     Graph3->SetNbPointY(3);
     for (const SE::TPointGraphe& Pt : P.Resultat)
-        Graph3->SetPoint(0, Pt.X, Pt.Y), Graph3->SetCouleursPoint(0, Pt.X, {Pt.Couleur1, Pt.Couleur2});
+        Graph3->SetPoint(0, Pt.X, Pt.Y),
+            Graph3->SetCouleursPoint(0, Pt.X, {static_cast<TColor>(Pt.Couleur1), static_cast<TColor>(Pt.Couleur2)});
     PrepareBarres(*Graph4, P.NbPointsScore, 3.0, 3);
     for (const SE::TPointGraphe& Pt : P.Score)
         if (Pt.Couleur1 != 0)
-            Graph4->SetPoint(0, Pt.X, Pt.Y), Graph4->SetCouleursPoint(0, Pt.X, {Pt.Couleur1, Pt.Couleur2});
+            Graph4->SetPoint(0, Pt.X, Pt.Y),
+                Graph4->SetCouleursPoint(0, Pt.X, {static_cast<TColor>(Pt.Couleur1), static_cast<TColor>(Pt.Couleur2)});
         else
             Graph4->SetPoint(0, Pt.X, Pt.Y);
 

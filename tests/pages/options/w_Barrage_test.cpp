@@ -11,6 +11,7 @@
 #include "model/SaisonFoot.h"
 #include "pages/options/w_CreationSaison.h"
 #include "presentation/ComposeurSaison.h"
+#include "support/SaisonExemple.h"
 #include "support_ui/FenetreSurArchive.h"
 #include "support_ui/RenduPng.h"
 
@@ -74,29 +75,7 @@ TEST_F(DialogueBarrage, LignesComptesEtValidation)
 // Two leagues of one section, with their description.
 class ComposeurBarrageFenetre : public testsupport::FenetreSurArchive {
 protected:
-    std::unique_ptr<TSaisonFootball> SaisonArchivee() const override
-    {
-        auto s = std::make_unique<TSaisonFootball>();
-        for (int i = 0; i < 8; ++i)
-            s->AjouteEquipe("Equipe " + std::to_string(i));
-        for (int n = 0; n < 2; ++n) {
-            auto c = s->CreeChampionnat(TDonneesChampionnat::TypeChamp);
-            c->SetCode(101 + n);
-            c->CodeChamp = n + 1;
-            c->SetNbEquipe(4);
-            for (int p = 0; p < 4; ++p)
-                c->SetEquipe(p, static_cast<uint16_t>(4 * n + p));
-            c->SetNbMatch(2);
-            c->SetNbJour(6);
-            s->AjouteChampionnat(std::move(c));
-        }
-        s->AjouteDesc("#1", 1, 0);
-        s->AjouteDesc("#101", 2, 0);
-        s->AjouteDesc("#101", 3, 1);
-        s->AjouteDesc("#102", 2, 0);
-        s->AjouteDesc("#102", 3, 2);
-        return s;
-    }
+    std::unique_ptr<TSaisonFootball> SaisonArchivee() const override { return testsupport::CreeDeuxDivisions(6); }
 
     // Command 193 with the composer handled by `reponse`.
     void Composeur(std::function<void(Tf_CreationSaison&)> reponse)

@@ -13,6 +13,7 @@
 #include "model/infocomp.h"
 #include "pages/saisie/w_Resultats.h"
 #include "platform/Imprimante.h"
+#include "support/SaisonExemple.h"
 #include "support/TestSupport.h"
 #include "support_ui/FenetreSurArchive.h"
 #include "support_ui/RenduPng.h"
@@ -34,25 +35,14 @@ class MinutePrincipale : public testsupport::FenetreSurArchive {
 protected:
     std::unique_ptr<TSaisonFootball> SaisonArchivee() const override
     {
-        auto s = std::make_unique<TSaisonFootball>();
-        for (const char* nom : {"A", "B", "C", "D"})
-            s->AjouteEquipe(nom);
-        auto c = s->CreeChampionnat(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational);
-        c->SetNbEquipe(4);
-        for (int p = 0; p < 4; ++p)
-            c->SetEquipe(p, static_cast<uint16_t>(p));
-        c->SetNbMatch(2);
-        c->SetNbJour(2);
-        c->SetOption(4, 3);
-        c->SetOption(5, 1);
+        auto s = testsupport::CreeLigueABCD(2);
+        TDonneesChampionnat* c = s->GetChampCourant();
         c->AjouteMatch(1, 0, 1, -1, 1, 0);
         c->AjouteMatch(1, 2, 3, -1, 0, 0);
         c->AjouteMatch(2, 0, 2, -1, X, X);
         c->AjouteMatch(2, 1, 3, -1, X, X);
         c->JourneeJouee = 1;
         c->NbJournee = 2;
-        s->AjouteChampionnat(std::move(c));
-        s->SetNumChampCourant(1);
         return s;
     }
 

@@ -12,6 +12,7 @@
 #include "pages/Pages.h"
 #include "platform/Imprimante.h"
 #include "presentation/RapportJournee.h"
+#include "support/SaisonExemple.h"
 #include "support/TestSupport.h"
 #include "support_ui/FenetreSurArchive.h"
 
@@ -30,32 +31,23 @@ protected:
     {
         InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Textefr.txt"));
         EnregistrePages();
-        for (const char* nom : {"A", "B", "C", "D"})
-            Saison.AjouteEquipe(nom);
-        auto c = Saison.CreeChampionnat(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational);
-        c->SetNbEquipe(4);
-        for (int p = 0; p < 4; ++p)
-            c->SetEquipe(p, static_cast<uint16_t>(p));
-        c->SetNbMatch(2);
-        c->SetNbJour(2);
+        TDonneesChampionnat* c = Saison->GetChampCourant();
         c->SetCode(101);
         c->AjouteMatch(1, 0, 1, -1, 2, 1);
         c->AjouteMatch(1, 2, 3, -1, X, X);
         c->SetDateJournee(1, EncodeDateMatch(5, 10, 2002));
         c->NbJournee = 2;
-        Saison.AjouteChampionnat(std::move(c));
-        Saison.SetNumChampCourant(1);
     }
     void TearDown() override { InstalleTraducteur(nullptr); }
 
     std::string Lance(const std::string& nom, const TLignesParam& params)
     {
         std::string r = "avant";
-        Tf_Resultats::ExecuteFonction(nom, params, r, "", &Saison);
+        Tf_Resultats::ExecuteFonction(nom, params, r, "", Saison.get());
         return r;
     }
 
-    TSaisonFootball Saison;
+    std::unique_ptr<TSaisonFootball> Saison = testsupport::CreeLigueABCD(2);
 };
 
 TEST_F(MotsClesResultats, ScoreFollowsItsTemplateAndLinks)
@@ -89,11 +81,11 @@ TEST_F(MotsClesResultats, ScoreFollowsItsTemplateAndLinks)
 
 TEST_F(MotsClesResultats, ScoreTitleAndDefaultRow)
 {
-    Saison.GetChampCourant()->SetOption(11, 8);
+    Saison->GetChampCourant()->SetOption(11, 8);
     const std::string parDate = Lance("Score", {"Journee=1"});
     EXPECT_NE(parDate.find("> " + Traduit(85) + " du 05/10/2002</B>"), std::string::npos);
 
-    Saison.GetChampCourant()->SetOption(11, 0);
+    Saison->GetChampCourant()->SetOption(11, 0);
     const std::string r = Lance("Score", {"Journee=1"});
     EXPECT_NE(r.find("width=\"40%\"><font color=\"#000000\">A</font>"), std::string::npos);
     EXPECT_NE(r.find("width=\"20%\"><font color=\"#000000\">2 - 1</font>"), std::string::npos);
@@ -113,7 +105,7 @@ TEST_F(MotsClesResultats, RapportMatchAndTheRegistry)
     p.Journee = 1;
     p.Buteur = true;
     EXPECT_EQ(Lance("RapportMatch", {"Journee=1", "Match=1", "MontreButeur"}),
-              RapportJournee::RapportMatch(Saison, *Saison.GetChampCourant(), p));
+              RapportJournee::RapportMatch(*Saison, *Saison->GetChampCourant(), p));
     EXPECT_EQ(Lance("RapportMatch", {"Journee=1", "Match=5"}), "");
 
     const TGestionFonction::TEntree* score = GestionFonction().Cherche("Score");
@@ -125,8 +117,8 @@ TEST_F(MotsClesResultats, RapportMatchAndTheRegistry)
     EXPECT_EQ(rapport->Code, 4);
     // Another keyword goes to the page base.
     std::string attendu = "x", obtenu = "x";
-    TFootForm::ExecuteFonction("ecrire", {"mot"}, attendu, "", &Saison);
-    Tf_Resultats::ExecuteFonction("ecrire", {"mot"}, obtenu, "", &Saison);
+    TFootForm::ExecuteFonction("ecrire", {"mot"}, attendu, "", Saison.get());
+    Tf_Resultats::ExecuteFonction("ecrire", {"mot"}, obtenu, "", Saison.get());
     EXPECT_EQ(obtenu, attendu);
 }
 

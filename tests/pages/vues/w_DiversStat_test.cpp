@@ -6,17 +6,25 @@
 #include "controls/BoutonCoche.h"
 #include "controls/ColorStringGrid.h"
 #include "controls/ImageFond.h"
+#include "controls/OwnerPageControl.h"
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
+#include "model/ListeDonnees.h"
 #include "model/SaisonFoot.h"
 #include "pages/Pages.h"
+#include "pages/saisie/w_ChoixJournee.h"
+#include "pages/vues/PageVues.h"
 #include "pages/vues/SaisonVues.h"
+#include "pages/vues/w_InfoGeneral.h"
 #include "platform/Imprimante.h"
 #include "support/TestSupport.h"
+#include "support_ui/DialoguesScriptes.h"
 #include "support_ui/FaussePrincipale.h"
 #include "support_ui/RenduPng.h"
 
 #include <QCalendarWidget>
+#include <QLabel>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -24,15 +32,13 @@ namespace {
 
 using testsupport::TFaussePrincipale;
 
-class DiversStatPage : public ::testing::Test {
+class DiversStatPage : public testsupport::TPageVuesTest<Tf_DiversStat> {
 protected:
     void SetUp() override
     {
-        InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Textefr.txt"));
+        TPageVuesTest::SetUp();
         AncienneHorloge = InstalleHorloge(std::make_shared<THorlogeFixe>(TDateHeure{2024, 9, 21}));
-        EnregistrePages();
-        auto Saison = testsupport::CreeSaisonVues(6);
-        testsupport::AjouteCoupeTroisClubs(*Saison);
+        TSaison* Saison = Principale.GetSaison();
         // The cup (id 8) dates its matches: its day-2 match on 21/09/2024, unplayed.
         TDonneesChampionnat* Coupe = Saison->GetChampionnatId(8);
         Coupe->SetOption(11, 4);
@@ -41,35 +47,17 @@ protected:
         TDonneesChampionnat* Ligue = Saison->GetChampCourant();
         Ligue->SetScoreMatch(6, 1, 0, TInfoComp::Aucun);
         Ligue->SetScoreMatch(6, 1, 1, TInfoComp::Aucun);
-        auto J = Saison->CreeJoueur("Sansprenom", "", 5, 2);
-        Saison->Joueurs().AjouteSimple(std::move(J));
-        Principale.SetSaison(std::move(Saison));
+        Saison->Joueurs().AjouteSimple(Saison->CreeJoueur("Sansprenom", "", 5, 2));
     }
     void TearDown() override
     {
         InstalleHorloge(AncienneHorloge);
-        InstalleTraducteur(nullptr);
         EnregistreFicheJoueur(nullptr);
-    }
-
-    Tf_DiversStat* Commande(int Code)
-    {
-        const TCommandePage* f = CommandePage(Code);
-        EXPECT_NE(f, nullptr);
-        if (f != nullptr)
-            (*f)(Principale, Code, 0, 0);
-        auto* Page = dynamic_cast<Tf_DiversStat*>(Principale.GetPageCourante());
-        if (Page != nullptr && !Page->isVisible()) {
-            Page->resize(640, 560);
-            Page->show();
-        }
-        return Page;
+        TPageVuesTest::TearDown();
     }
 
     std::shared_ptr<THorloge> AncienneHorloge;
-    TFaussePrincipale Principale;
 };
-
 TEST_F(DiversStatPage, TheCalendarOfTodayAndItsLinks)
 {
     Tf_DiversStat* Page = Commande(21);
@@ -135,6 +123,132 @@ TEST_F(DiversStatPage, OutstandingMatchesAndIncompletePlayersOnNewPages)
         Joueurs->Imprime();
     }
     EXPECT_EQ(testsupport::ReadWholeFile(Pdf).substr(0, 4), "%PDF");
+}
+
+TEST_F(DiversStatPage, DayViewsOnTheRememberedDay)
+{
+    testsupport::TDialoguesScriptes Dialogues;
+    // Cancelled: nothing shown.
+    const TCommandePage* f = CommandePage(27);
+    ASSERT_NE(f, nullptr);
+    EXPECT_FALSE((*f)(Principale, 27, -1, 0).Montre);
+    EXPECT_EQ(Principale.GetPageCourante(), nullptr);
+    Dialogues.Repond([](QDialog& d) {
+        auto* Choix = dynamic_cast<Tf_ChoixJournee*>(&d);
+        ASSERT_NE(Choix, nullptr);
+        Choix->ScrollBar1->setValue(3);
+        Choix->BoutonCopie1Click();
+        Choix->SetModalResult(ResultatModal::Ok);
+    });
+    const TReponsePage Reponse = (*f)(Principale, 27, -1, 0);
+    EXPECT_TRUE(Reponse.Montre);
+    EXPECT_EQ(Reponse.Param, std::optional<int>(3));
+    auto* Page = dynamic_cast<Tf_DiversStat*>(Principale.GetPageCourante());
+    ASSERT_NE(Page, nullptr);
+    EXPECT_EQ(Page->GetGenre(), 5);
+    EXPECT_EQ(Page->sg_Stats->GetTexte(1, 1), "0-0"); // Lyon - Angers, day 3: (0 + 3) % 3 goals
+    // Attendances on the remembered day without asking again.
+    const TReponsePage Spectateurs = (*CommandePage(28))(Principale, 28, -1, 0);
+    EXPECT_EQ(Spectateurs.Param, std::optional<int>(3));
+    EXPECT_EQ(Principale.GetPageCourante(), Page);
+    EXPECT_EQ(Page->GetGenre(), 8);
+    EXPECT_EQ(Page->Label1->text().toStdString(), TraduitFmt(341, {15000, 3000}));
+    // A cancelled change of day keeps the view.
+    Page->mi_ChangeJourClick();
+    EXPECT_EQ(Page->GetGenre(), 8);
+    EXPECT_EQ(Page->sg_Stats->GetRowCount(), 6);
+    // A team link asks for the team statistics with its position.
+    (*f)(Principale, 27, 3, 0);
+    std::vector<std::tuple<int, int, int>> Demandes;
+    Page->OnNavigation = [&](int c, int p, int p2) { Demandes.emplace_back(c, p, p2); };
+    Page->sg_StatsLien(2, 1);
+    Page->sg_StatsLien(1, 1);
+    ASSERT_EQ(Demandes.size(), 2u);
+    EXPECT_EQ(Demandes[0], std::make_tuple(123, 9, 0));
+    EXPECT_EQ(Demandes[1], std::make_tuple(14, (3 << 8) + 1, 0));
+    testsupport::RendPng(*Page, "diversstat_resultats");
+}
+
+TEST_F(DiversStatPage, PlayersOfADayAndTheirCards)
+{
+    TSaison* Saison = Principale.GetSaison();
+    Saison->Joueurs().AjouteSimple(Saison->CreeJoueur("Buteur", "Jean", 9, 0));
+    Saison->GetChampCourant()->GetButeursJournee(2)->Ajoute(std::make_unique<TDonneesEvt>(9, 0, 23));
+    const TCommandePage* f = CommandePage(29);
+    ASSERT_NE(f, nullptr);
+    (*f)(Principale, 29, 2, 0);
+    auto* Page = dynamic_cast<Tf_DiversStat*>(Principale.GetPageCourante());
+    ASSERT_NE(Page, nullptr);
+    EXPECT_EQ(Page->GetGenre(), 7);
+    int Ligne = -1;
+    for (int r = 1; r < Page->sg_Stats->GetRowCount(); ++r)
+        if (Page->sg_Stats->GetDonnee(1, r) == 9)
+            Ligne = r;
+    ASSERT_GT(Ligne, 0);
+    EXPECT_EQ(Page->sg_Stats->GetTexte(1, Ligne), "Buteur (23\xC2\xB0)");
+    int Modifications = 0;
+    Page->OnModification = [&] { ++Modifications; };
+    Page->OnNavigation = [](int, int, int) {};
+    // An untouched OK: no notice; a change: the notice and the new name.
+    EnregistreFicheJoueur([](TSaison&, int, TJoueur*&, int, bool* Change) {
+        if (Change)
+            *Change = false;
+        return true;
+    });
+    Page->sg_StatsLien(1, Ligne);
+    EXPECT_EQ(Modifications, 0);
+    EnregistreFicheJoueur([](TSaison&, int, TJoueur*& Joueur, int, bool* Change) {
+        Joueur->Nom = "Renomme";
+        if (Change)
+            *Change = true;
+        return true;
+    });
+    Page->sg_StatsLien(1, Ligne);
+    EXPECT_EQ(Modifications, 1);
+    EXPECT_EQ(Page->sg_Stats->GetTexte(1, Ligne), "Renomme (23\xC2\xB0)");
+}
+
+TEST_F(DiversStatPage, DayViewKeywordsThroughTheGuard)
+{
+    TSaison* Saison = Principale.GetSaison();
+    for (const char* Mot : {"JourneeSimple", "JourneeSpectateur", "JourneeJoueurs"}) {
+        const TGestionFonction::TEntree* E = GestionFonction().Cherche(Mot);
+        ASSERT_NE(E, nullptr) << Mot;
+        EXPECT_EQ(E->Code, CodeFonction::Journee);
+    }
+    std::string Resultat;
+    Tf_DiversStat::ExecuteFonction("JourneeSimple", {"Journee=2"}, Resultat, "", Saison);
+    EXPECT_NE(Resultat.find("Lyon (1)"), std::string::npos);
+    EXPECT_NE(Resultat.find(">2-0<"), std::string::npos); // Lyon - Angers, day 2
+    // A day that is not a number: the current day.
+    Saison->GetChampCourant()->NbJournee = 2;
+    Tf_DiversStat::ExecuteFonction("JourneeSpectateur", {"Journee=abc"}, Resultat, "", Saison);
+    EXPECT_NE(Resultat.find("5000"), std::string::npos);
+    Tf_DiversStat::ExecuteFonction("JourneeJoueurs", {"Journee=1", "Type=EXCLUS"}, Resultat, "", Saison);
+    EXPECT_NE(Resultat.find(EchappeHtml(Traduit(975))), std::string::npos);
+    // The cup's day 1 through "Division", the league current again afterwards.
+    Tf_DiversStat::ExecuteFonction("JourneeSimple", {"Division=8", "Journee=1"}, Resultat, "", Saison);
+    EXPECT_NE(Resultat.find(">4-1<"), std::string::npos);
+    EXPECT_EQ(Saison->GetNumChampCourant(), 1);
+    Tf_DiversStat::ExecuteFonction("JourneeSimple", {}, Resultat, "", nullptr);
+    EXPECT_EQ(Resultat, "");
+}
+
+TEST_F(DiversStatPage, OneDaysGoalDistributionOnANewInformationPage)
+{
+    testsupport::TDialoguesScriptes Dialogues;
+    const TCommandePage* f = CommandePage(34);
+    ASSERT_NE(f, nullptr);
+    EXPECT_FALSE((*f)(Principale, 34, -1, 0).Montre);
+    const TReponsePage Reponse = (*f)(Principale, 34, 2, 0);
+    EXPECT_TRUE(Reponse.Montre);
+    auto* Page = dynamic_cast<Tf_InfoGeneralEx*>(Principale.GetPageCourante());
+    ASSERT_NE(Page, nullptr);
+    EXPECT_TRUE(Page->RepartitionJournee);
+    EXPECT_EQ(Page->tab9->currentIndex(), 1);
+    // The whole championship's information next: a fresh page.
+    (*CommandePage(172))(Principale, 172, 0, 0);
+    EXPECT_NE(Principale.GetPageCourante(), Page);
 }
 
 } // namespace

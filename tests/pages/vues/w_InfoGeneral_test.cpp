@@ -9,6 +9,7 @@
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "pages/Pages.h"
+#include "pages/vues/PageVues.h"
 #include "pages/vues/SaisonVues.h"
 #include "platform/Imprimante.h"
 #include "support/MessagesScriptes.h"
@@ -28,32 +29,8 @@ namespace {
 
 using testsupport::TFaussePrincipale;
 
-class InfoGeneraleTest : public ::testing::Test {
+class InfoGeneraleTest : public testsupport::TPageVuesTest<Tf_InfoGeneralEx> {
 protected:
-    void SetUp() override
-    {
-        InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Textefr.txt"));
-        EnregistrePages();
-        auto Saison = testsupport::CreeSaisonVues(6);
-        testsupport::AjouteCoupeTroisClubs(*Saison);
-        Principale.SetSaison(std::move(Saison));
-    }
-    void TearDown() override { InstalleTraducteur(nullptr); }
-
-    Tf_InfoGeneralEx* Commande(int Code)
-    {
-        const TCommandePage* f = CommandePage(Code);
-        EXPECT_NE(f, nullptr);
-        if (f != nullptr)
-            (*f)(Principale, Code, 0, 0);
-        auto* Page = dynamic_cast<Tf_InfoGeneralEx*>(Principale.GetPageCourante());
-        if (Page != nullptr && !Page->isVisible()) {
-            Page->resize(640, 560);
-            Page->show();
-        }
-        return Page;
-    }
-
     TDonneesChampionnat& Champ() { return *Principale.GetSaison()->GetChampCourant(); }
 
     // A point of the chart over the bar of day Jour, or (-1, -1).
@@ -66,8 +43,6 @@ protected:
                     return {X, Y};
         return {-1, -1};
     }
-
-    TFaussePrincipale Principale;
 };
 
 TEST_F(InfoGeneraleTest, TheFourCommandsShowTheirSheetOnOnePage)

@@ -9,6 +9,7 @@
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "pages/Pages.h"
+#include "pages/vues/PageVues.h"
 #include "pages/vues/SaisonVues.h"
 #include "pages/vues/w_Agrandissement.h"
 #include "pages/vues/w_ClassJoueur.h"
@@ -37,34 +38,7 @@ int TitresAttendus(int n)
     return Titres[static_cast<size_t>(n - 1)];
 }
 
-class StatistiqueTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Textefr.txt"));
-        EnregistrePages();
-        auto Saison = testsupport::CreeSaisonVues(6);
-        testsupport::AjouteCoupeTroisClubs(*Saison);
-        Principale.SetSaison(std::move(Saison));
-    }
-    void TearDown() override { InstalleTraducteur(nullptr); }
-
-    Tf_Statistique* Commande(int Code)
-    {
-        const TCommandePage* f = CommandePage(Code);
-        EXPECT_NE(f, nullptr);
-        if (f != nullptr)
-            (*f)(Principale, Code, 0, 0);
-        auto* Page = dynamic_cast<Tf_Statistique*>(Principale.GetPageCourante());
-        if (Page != nullptr && !Page->isVisible()) {
-            Page->resize(800, 600);
-            Page->show();
-        }
-        return Page;
-    }
-
-    TFaussePrincipale Principale;
-};
+using StatistiqueTest = testsupport::TPageVuesTest<Tf_Statistique>;
 
 TEST_F(StatistiqueTest, TheThreeCommandsShowTheirModeOnOnePage)
 {
