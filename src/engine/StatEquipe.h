@@ -6,6 +6,8 @@
 // per opponent, attendance, biggest scores), the standings figures with the
 // series report, the goals by time and the score-evolution texts.
 
+#include "base/Utilities.h" // TColor ($00BBGGRR)
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -15,8 +17,6 @@ class TDonneesChampionnat;
 class TContexteSaison;
 
 namespace StatEquipe {
-
-using TColor = uint32_t; // $00BBGGRR
 
 // Result check boxes: a result whose box is unchecked gets no line and no bar.
 struct TFiltreResultats {

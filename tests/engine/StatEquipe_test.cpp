@@ -49,9 +49,9 @@ TEST_F(StatEquipeTest, RouteWalkLinesRecordsAndAttendance)
     ASSERT_EQ(P.Exterieur.size(), 1u);
     EXPECT_EQ(P.Domicile[0].Texte, "Arles - Blois : 3 - 0");
     EXPECT_EQ(P.Domicile[0].Tag, 1 + (1 << 8));
-    EXPECT_EQ(P.Domicile[0].Couleur, 0x00FFFFu);
-    EXPECT_EQ(P.Exterieur[0].Couleur, 0xFFFF00u);
-    EXPECT_EQ(P.Domicile[2].Couleur, 0x0000FFu);
+    EXPECT_EQ(P.Domicile[0].Couleur, 0x00FFFF);
+    EXPECT_EQ(P.Exterieur[0].Couleur, 0xFFFF00);
+    EXPECT_EQ(P.Domicile[2].Couleur, 0x0000FF);
     // Equal biggest own scores keep the earlier day.
     EXPECT_EQ(P.Records[RecordDomPour].Jour, 1);
     EXPECT_EQ(TexteRecord(P.Records[RecordDomPour], true, L.Saison), "3 ( ARLES-blois : 3 - 0 )");

@@ -209,6 +209,11 @@ Tf_StatEquipe::Tf_StatEquipe(QWidget* parent) : TFootForm(parent)
         auto* G = new QGridLayout(Onglets[4]);
         GraphSpect = new TGraphLigne(Onglets[4]);
         GraphSpect->SetLegendeY(Traduit(860));
+        GraphSpect->setMouseTracking(true);
+        GraphSpect->OnMouseMove = [this](int X, int Y) { SurvolSpectateurs(X, Y); };
+        FondCopie21 = new QLabel(GraphSpect);
+        FondCopie21->setStyleSheet("background: #FFFFE0; border: 1px solid black; padding: 2px");
+        FondCopie21->hide();
         G->addWidget(GraphSpect, 0, 0, 1, 8);
         G->setRowStretch(0, 1);
         const std::array<int, 4> Titres{606, 608, 607, 609};
@@ -386,6 +391,8 @@ void Tf_StatEquipe::GraphParcours()
     Graph2->SetNbCourbes(1);
     Graph2->VideCourbes();
     Graph2->SetNbPointY(80);
+    Graph2->SetAutoGraduationY(false);
+    Graph2->SetEspaceGraduerY(10);
     Graph2->SetCouleurCourbe(0, 0xFFFF00);
     Graph2->SetNbPointX(P.NbPointsForme);
     for (const SE::TPointGraphe& Pt : P.Forme)
@@ -439,11 +446,32 @@ void Tf_StatEquipe::GraphParcours()
         CouleurLigne(Ligne, Fond);
         sg_PointPris->SetTexte(0, Ligne, Saison->GetNomEquipeChamp(Adversaire));
         sg_PointPris->SetTexte(1, Ligne, Texte);
-        sg_PointPris->SetAlignementH(1, Ligne, 2);
+        sg_PointPris->SetAlignementH(1, Ligne, 1);
         sg_PointPris->SetCouleurLigne(Ligne, Fond);
         ++Ligne;
     }
     sg_PointPris->update();
+}
+
+void Tf_StatEquipe::SurvolSpectateurs(int X, int Y)
+{
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    int Serie = -1;
+    const TPointCourbe* Point = GraphSpect->PointA(X, Y, Serie);
+    if (Champ == nullptr || Point == nullptr || Serie < 0 || Serie > 1 || Point->X < 1 ||
+        Point->X > Champ->JourneeJouee) {
+        FondCopie21->hide();
+        return;
+    }
+    const std::string Propre = Saison->GetNomEquipeChamp(Equipe);
+    const std::string Adversaire = Saison->GetNomEquipe(static_cast<uint16_t>(GraphSpect->GetPoint(2, Point->X)));
+    const std::string Match = Serie == 0 ? Propre + " - " + Adversaire : Adversaire + " - " + Propre;
+    FondCopie21->setText(Q(Match + "\n" + std::to_string(Point->Y)));
+    FondCopie21->adjustSize();
+    FondCopie21->move(std::min(X + 10, std::max(GraphSpect->width() - FondCopie21->width(), 0)),
+                      std::max(Y - FondCopie21->height() - 5, 0));
+    FondCopie21->show();
+    FondCopie21->raise();
 }
 
 void Tf_StatEquipe::RemplitClassement()
@@ -495,26 +523,25 @@ void Tf_StatEquipe::AfficheGrapheRepartition(TGraphBarre& Quart, TGraphBarre& Tr
 
 void Tf_StatEquipe::AfficheButsMarques()
 {
-    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
-    if (Champ == nullptr)
-        return;
-    AfficheGrapheRepartition(*GraphBarre1, *GraphBarre2,
-                             SE::CompteButsMarques(*Champ, static_cast<uint16_t>(Champ->GetEquipe(Equipe))));
-    Status(Traduit(135));
-    b_ChangeBut->SetCaption(Traduit(49));
-    b_ChangeBut->setProperty("Tag", 1);
+    AfficheButs(false);
 }
 
 void Tf_StatEquipe::AfficheButsEncaisses()
 {
+    AfficheButs(true);
+}
+
+void Tf_StatEquipe::AfficheButs(bool Encaisses)
+{
     const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
     if (Champ == nullptr)
         return;
+    const auto Id = static_cast<uint16_t>(Champ->GetEquipe(Equipe));
     AfficheGrapheRepartition(*GraphBarre1, *GraphBarre2,
-                             SE::CompteButsEncaisses(*Champ, static_cast<uint16_t>(Champ->GetEquipe(Equipe))));
-    Status(Traduit(136));
-    b_ChangeBut->SetCaption(Traduit(48));
-    b_ChangeBut->setProperty("Tag", 2);
+                             Encaisses ? SE::CompteButsEncaisses(*Champ, Id) : SE::CompteButsMarques(*Champ, Id));
+    Status(Traduit(Encaisses ? 136 : 135));
+    b_ChangeBut->SetCaption(Traduit(Encaisses ? 48 : 49));
+    b_ChangeBut->setProperty("Tag", Encaisses ? 2 : 1);
 }
 
 void Tf_StatEquipe::b_ChangeButClick()

@@ -80,6 +80,7 @@ public:
     TGraphBarre* GraphBarre2;
     TBouton* b_ChangeBut;
     TGraphLigne* GraphSpect;
+    QLabel* FondCopie21;                  // the hovered attendance: the match and its figure
     std::array<QLabel*, 4> LabelsSpect{}; // Label16, Label54, Label58, Label63
     TRondCoche* rc_General;
     TRondCoche* rc_Domicile;
@@ -99,6 +100,9 @@ private:
     void RemplitClassement();
     void RemplitEvolution();
     void Status(const std::string& Texte);
+    void SurvolSpectateurs(int X, int Y);
+    // The goal charts, the status text and the button for one side.
+    void AfficheButs(bool Encaisses);
     void Dispose();
 
     int Equipe = -1;

@@ -5,20 +5,39 @@
 
 #include "base/oTraducteur.h"
 #include "controls/BoutonCoche.h"
+#include "controls/Graphe.h"
 #include "controls/HotLabel.h"
+#include "controls/ImageFond.h"
 #include "model/Championnat.h"
+#include "model/ListeDonnees.h"
 #include "model/SaisonFoot.h"
 #include "model/infocomp.h"
 #include "platform/Dialogues.h"
+#include "platform/Imprimante.h"
 #include "shell/w_Principale.h"
+#include "support/TestSupport.h"
 #include "support_ui/FenetreSurArchive.h"
 #include "support_ui/RenduPng.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace {
+
+// Width and height of the first page of a PDF file, from its MediaBox.
+std::pair<double, double> TaillePagePdf(const std::string& Fichier)
+{
+    const std::string Texte = testsupport::ReadWholeFile(Fichier);
+    const size_t P = Texte.find("/MediaBox");
+    if (P == std::string::npos)
+        return {0, 0};
+    double X0 = 0, Y0 = 0, X1 = 0, Y1 = 0;
+    std::sscanf(Texte.c_str() + Texte.find('[', P) + 1, "%lf %lf %lf %lf", &X0, &Y0, &X1, &Y1);
+    return {X1 - X0, Y1 - Y0};
+}
 
 using StatEquipeRoute = testsupport::FenetreSurArchive;
 using testsupport::RendPng;
@@ -74,10 +93,6 @@ TEST_F(StatEquipeRoute, ChooserKeptPageHistoryAndLinks)
     EXPECT_EQ(Code, 14);
     EXPECT_EQ(Param, Ligne->property("Tag").toInt());
 
-    RendPng(*Page, "StatEquipe-parcours");
-    Page->AfficheOnglet(2);
-    RendPng(*Page, "StatEquipe-classement");
-
     // Another team while the page is shown: the same page object, refreshed.
     ASSERT_TRUE(Fenetre->ExecuteCommande(128, 1));
     EXPECT_EQ(Fenetre->GetPageCourante(), Page);
@@ -90,6 +105,47 @@ TEST_F(StatEquipeRoute, ChooserKeptPageHistoryAndLinks)
     auto* Revue = dynamic_cast<Tf_StatEquipe*>(Fenetre->GetPageCourante());
     ASSERT_NE(Revue, nullptr);
     EXPECT_EQ(Revue->GetEquipe(), 1);
+
+    // The tabs at 800 x 600, on a page of their own.
+    Champ->GetButeursJournee(1)->Ajoute(
+        std::make_unique<TDonneesEvt>(1, static_cast<uint16_t>(Champ->GetEquipe(0)), uint16_t{50}));
+    Tf_StatEquipeEx Seule;
+    Seule.Saison = Saison;
+    Seule.AppDir = Page->AppDir;
+    Seule.SetEquipe(0);
+    Seule.Rafraichir();
+    // A goal at minute 50: band 4, slice 11; clicking twice shows the goals scored again.
+    EXPECT_EQ(Seule.GraphBarre1->GetPoint(0, 4), 1);
+    EXPECT_EQ(Seule.GraphBarre2->GetPoint(0, 11), 1);
+    Seule.b_ChangeButClick();
+    EXPECT_EQ(Seule.GraphBarre1->GetPoint(0, 4), 0);
+    EXPECT_EQ(Seule.b_ChangeBut->property("Tag").toInt(), 2);
+    Seule.b_ChangeButClick();
+    EXPECT_EQ(Seule.b_ChangeBut->property("Tag").toInt(), 1);
+    EXPECT_EQ(Seule.b_ChangeBut->Caption(), Traduit(49));
+    Seule.resize(800, 600);
+    Seule.show();
+    QCoreApplication::processEvents();
+    for (int Onglet : {1, 2, 3, 5, 7, 8}) {
+        Seule.AfficheOnglet(Onglet);
+        QCoreApplication::processEvents();
+        RendPng(Seule, "StatEquipe-onglet" + std::to_string(Onglet));
+    }
+
+    // The route prints on a portrait page, the standings figures on a landscape one.
+    for (int Onglet : {1, 2}) {
+        Seule.AfficheOnglet(Onglet);
+        const std::string Pdf = Fichier + std::to_string(Onglet) + ".pdf";
+        {
+            TImprimantePdf Imprimante(Pdf);
+            Seule.Imprime();
+        }
+        const auto [Largeur, Hauteur] = TaillePagePdf(Pdf);
+        ASSERT_GT(Largeur, 0);
+        EXPECT_EQ(Largeur < Hauteur, Onglet == 1) << Onglet;
+    }
+    Seule.AfficheOnglet(7);
+    EXPECT_FALSE(Seule.Imprimable());
 }
 
 TEST_F(StatEquipeRoute, AChampionshipWithoutTeamsSaysSo)
