@@ -51,8 +51,6 @@ void EnregistrePages()
     EnregistrePagesComparaison();
     EnregistrePagesInfoGeneral();
     EnregistrePagesDiversStat();
-    EnregistrePagesComparaison();
-    EnregistrePagesStatistique();
     EnregistrePagesStatEquipe();
     EnregistrePagesOptions();
     EnregistrePagesOptionsChampionnat();
