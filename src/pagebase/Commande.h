@@ -72,14 +72,14 @@ constexpr int ArbitresExpulsions = 118;
 constexpr int ArbitresNotes = 119;
 // Team statistics
 constexpr int StatEquipe = 121;
-constexpr int EvolutionClassement = 122;
+constexpr int StatEquipePointsPris = 122;
 constexpr int StatEquipeStatistiques = 123;
-constexpr int StatEquipeResultats = 124;
-constexpr int StatEquipeButeurs = 125;
-constexpr int StatEquipeJoueurs = 128;
-constexpr int StatEquipeSeries = 129;
+constexpr int StatEquipeButs = 124;
+constexpr int StatEquipeJoueurs = 125;
+constexpr int StatEquipeAffluence = 128;
+constexpr int StatEquipeComposition = 129;
 constexpr int StatEquipeSituations = 130;
-constexpr int StatEquipeAdversaires = 131;
+constexpr int StatEquipeClub = 131;
 // Team information
 constexpr int InfoButeurs = 132;
 constexpr int InfoAffluenceMoyenne = 134;
@@ -204,14 +204,14 @@ inline constexpr std::array Toutes{Nouveau,
                                    ArbitresExpulsions,
                                    ArbitresNotes,
                                    StatEquipe,
-                                   EvolutionClassement,
+                                   StatEquipePointsPris,
                                    StatEquipeStatistiques,
-                                   StatEquipeResultats,
-                                   StatEquipeButeurs,
+                                   StatEquipeButs,
                                    StatEquipeJoueurs,
-                                   StatEquipeSeries,
+                                   StatEquipeAffluence,
+                                   StatEquipeComposition,
                                    StatEquipeSituations,
-                                   StatEquipeAdversaires,
+                                   StatEquipeClub,
                                    InfoButeurs,
                                    InfoAffluenceMoyenne,
                                    InfoStades,

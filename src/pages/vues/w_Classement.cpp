@@ -270,7 +270,7 @@ void Tf_Classement::ClicCellule(int ACol, int ARow)
     if (Position < 0)
         return;
     if (Genre == TCalculClassement::Affluence)
-        Navigue(Commande::StatEquipeJoueurs, Position);
+        Navigue(Commande::StatEquipeAffluence, Position);
     else
         Navigue(Commande::StatEquipeSituations, Position + (VuesClassement::CodeLieu(Lieu()) << 24));
 }

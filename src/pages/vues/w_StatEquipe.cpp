@@ -655,13 +655,13 @@ void EnregistrePagesStatEquipe()
     using namespace Commande;
     static const std::array<std::pair<int, int>, 9> Onglets{{{Commande::StatEquipe, 1},
                                                              {StatEquipeStatistiques, 2},
-                                                             {StatEquipeResultats, 3},
-                                                             {StatEquipeButeurs, 4},
-                                                             {StatEquipeJoueurs, 5},
-                                                             {StatEquipeSeries, 6},
+                                                             {StatEquipeButs, 3},
+                                                             {StatEquipeJoueurs, 4},
+                                                             {StatEquipeAffluence, 5},
+                                                             {StatEquipeComposition, 6},
                                                              {StatEquipeSituations, 7},
-                                                             {EvolutionClassement, 8},
-                                                             {StatEquipeAdversaires, 9}}};
+                                                             {StatEquipePointsPris, 8},
+                                                             {StatEquipeClub, 9}}};
     for (auto [Code, Onglet] : Onglets)
         EnregistreCommandePage(
             Code, TCommandePage([Onglet](TPrincipale& Principale, int, int Param, int) -> TReponsePage {
