@@ -6,6 +6,7 @@
 
 #include "engine/InfoGeneral.h"
 #include "engine/Series.h"
+#include "engine/StatEquipe.h"
 #include "model/Championnat.h"
 #include "model/ListeDonnees.h"
 #include "model/SaisonFoot.h"
@@ -94,6 +95,23 @@ void BM_MeilleuresAffluences(benchmark::State& State)
         VuesInfoGeneral::RemplitAffluences(Grille, *Saison, *Saison->GetChampCourant(), 20);
 }
 BENCHMARK(BM_MeilleuresAffluences)->Unit(benchmark::kMillisecond);
+
+// Everything the team statistics page computes for one team when it opens:
+// the route walk, the standings tab, the goals by time and the score evolution.
+void BM_StatEquipe(benchmark::State& State)
+{
+    auto Saison = SaisonComplete();
+    const TDonneesChampionnat& Champ = *Saison->GetChampCourant();
+    const auto Id = static_cast<uint16_t>(Champ.GetEquipe(0));
+    for (auto _ : State) {
+        benchmark::DoNotOptimize(StatEquipe::CalculeParcours(Champ, *Saison, 0));
+        benchmark::DoNotOptimize(StatEquipe::RemplitClassement(Champ, *Saison, 0));
+        benchmark::DoNotOptimize(StatEquipe::CompteButsMarques(Champ, Id));
+        benchmark::DoNotOptimize(StatEquipe::CompteButsEncaisses(Champ, Id));
+        benchmark::DoNotOptimize(StatEquipe::RemplitEvolutionScore(Champ, *Saison, Id, 1));
+    }
+}
+BENCHMARK(BM_StatEquipe)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
