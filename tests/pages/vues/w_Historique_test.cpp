@@ -62,6 +62,23 @@ protected:
     }
 
     Tf_Historique* Page() const { return dynamic_cast<Tf_Historique*>(Fenetre->GetPageCourante()); }
+    fs::path Fichier() const { return Dossier / "stats" / "stat9001.txt"; }
+    // "*123" on the entry grid: 12 - 3 in the first cell pair.
+    static void Tape123(Tf_Historique& page)
+    {
+        for (char32_t c : {U'*', U'1', U'2', U'3'})
+            page.csg_SaisieKeyPress(c);
+    }
+    // The first pairing's score as the archive file holds it.
+    std::pair<int, int> ScoreEcrit() const
+    {
+        TStat relue;
+        EXPECT_TRUE(relue.Charge(Fichier().string()));
+        uint8_t a = 0, b = 0;
+        if (relue.GetSaison(0) != nullptr)
+            relue.GetSaison(0)->GetScore(0, 1, a, b);
+        return {a, b};
+    }
     // The window shown first: its first activation empties the page area.
     void Montre()
     {
@@ -133,15 +150,9 @@ TEST_F(HistoriquePage, UnChoixAnnuleNeMontreRienEtLaSaisieOffreLaCreation)
     EXPECT_EQ(page->VueCourante(), 3);
 
     // Typed scores reach the archive file at "Enregistrer".
-    for (char32_t c : {U'*', U'1', U'2', U'3'})
-        page->csg_SaisieKeyPress(c);
+    Tape123(*page);
     ASSERT_TRUE(page->bc_EnregistrerClick());
-    TStat relue;
-    ASSERT_TRUE(relue.Charge((Dossier / "stats" / "stat9001.txt").string()));
-    uint8_t a = 0, b = 0;
-    relue.GetSaison(0)->GetScore(0, 1, a, b);
-    EXPECT_EQ(a, 12);
-    EXPECT_EQ(b, 3);
+    EXPECT_EQ(ScoreEcrit(), std::make_pair(12, 3));
     Rend("historique_saisie");
 
     // A file that cannot be written: said, and what was typed stays.
@@ -164,24 +175,18 @@ TEST_F(HistoriquePage, CeQuiEstTapeEstEcritEnQuittantLaPage)
     ASSERT_TRUE(f.ExecuteCommande(Commande::HistoriqueSaisie, -1));
     Tf_Historique* page = Page();
     ASSERT_NE(page, nullptr);
-    for (char32_t c : {U'*', U'1', U'2', U'3'})
-        page->csg_SaisieKeyPress(c);
+    Tape123(*page);
 
     // Another page: the typed score reaches the archive file without "Enregistrer".
     ASSERT_TRUE(f.ExecuteCommande(Commande::ClassementGeneral, -1));
-    TStat relue;
-    ASSERT_TRUE(relue.Charge((Dossier / "stats" / "stat9001.txt").string()));
-    uint8_t a = 0, b = 0;
-    relue.GetSaison(0)->GetScore(0, 1, a, b);
-    EXPECT_EQ(a, 12);
-    EXPECT_EQ(b, 3);
+    EXPECT_EQ(ScoreEcrit(), std::make_pair(12, 3));
 
     // Nothing typed since: leaving again writes nothing.
     ChoisitPremiere();
     ASSERT_TRUE(f.ExecuteCommande(Commande::HistoriqueSaisie, -1));
-    const auto avant = std::filesystem::last_write_time(Dossier / "stats" / "stat9001.txt");
+    const auto avant = fs::last_write_time(Fichier());
     ASSERT_TRUE(f.ExecuteCommande(Commande::ClassementGeneral, -1));
-    EXPECT_EQ(std::filesystem::last_write_time(Dossier / "stats" / "stat9001.txt"), avant);
+    EXPECT_EQ(fs::last_write_time(Fichier()), avant);
 }
 
 TEST_F(HistoriquePage, UneNouvelleSaisonDesNomsDuMemo)
