@@ -24,6 +24,8 @@ std::string LangueSysteme()
 
 bool ChargeTraductionsQt(const std::string& langue)
 {
+    // Qt's own widgets (the calendar's month and day names) speak the chosen language too.
+    QLocale::setDefault(QLocale(langue == "en" ? QLocale::English : QLocale::French));
     static std::unique_ptr<QTranslator> installe;
     if (installe) {
         QCoreApplication::removeTranslator(installe.get());

@@ -11,6 +11,7 @@
 #include "support_ui/DialoguesScriptes.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -61,6 +62,14 @@ TEST(Langue, LesDialoguesDeQtParlentLaLangueChoisie)
     // Back to English: the French ones are removed.
     ChargeTraductionsQt("en");
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("&Open"));
+}
+
+TEST(Langue, LeCalendrierDeQtParleLaLangueChoisie)
+{
+    ChargeTraductionsQt("fr");
+    EXPECT_EQ(QLocale().monthName(12), QStringLiteral("décembre"));
+    ChargeTraductionsQt("en");
+    EXPECT_EQ(QLocale().monthName(12), QStringLiteral("December"));
 }
 
 TEST(Dialogues, ExtensionParDefautSeulementSansExtension)
