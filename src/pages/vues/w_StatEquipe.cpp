@@ -380,6 +380,8 @@ void Tf_StatEquipe::GraphParcours()
             ++N;
         }
         Liste->resize(Largeur, 20 * N + 20);
+        // A venue without a match line shows no empty band.
+        Liste->setVisible(N > 0);
     }
 
     const SE::TTextesSpect S = SE::TextesSpectateurs(P);
