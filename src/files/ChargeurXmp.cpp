@@ -169,19 +169,13 @@ private:
 // The season's XML sent to the archive piece by piece.
 class TXmlVersArchive : public TXmlWriter {
 public:
-    explicit TXmlVersArchive(TEntreeDeflate& entree) : Entree(entree)
+    explicit TXmlVersArchive(TEntreeDeflate& entree) : TXmlWriter(Tampon), Entree(entree)
     {
         Tampon.reserve(TailleTampon + 4096);
         EcritDeclaration();
     }
     ~TXmlVersArchive() override { FermeJusqua(0); }
 
-    void EcritLigne(std::string_view ligne) override
-    {
-        Tampon.append(ligne).append("\r\n", 2);
-        if (Tampon.size() >= TailleTampon)
-            Vide();
-    }
     bool Ferme() override
     {
         FermeJusqua(0);
@@ -189,16 +183,24 @@ public:
         return Ok;
     }
 
+protected:
+    void LigneTerminee() override
+    {
+        if (Tampon.size() >= TailleTampon)
+            Vide();
+    }
+
 private:
-    static constexpr std::size_t TailleTampon = std::size_t(128) << 10;
+    static constexpr std::size_t TailleTampon = std::size_t(32) << 10;
     void Vide()
     {
         Ok = Entree.Ajoute(Tampon) && Ok;
         Tampon.clear();
     }
 
-    TEntreeDeflate& Entree;
+    // The base keeps only its address until this body has built it.
     std::string Tampon;
+    TEntreeDeflate& Entree;
     bool Ok = true;
 };
 
