@@ -13,6 +13,7 @@
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "pagebase/Commande.h"
+#include "presentation/VuesStatEquipe.h"
 
 #include <QContextMenuEvent>
 #include <QGridLayout>
@@ -21,6 +22,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -270,6 +272,23 @@ Tf_StatEquipe::Tf_StatEquipe(QWidget* parent) : TFootForm(parent)
         V->addWidget(sg_PointPris, 1);
     }
 
+    // Line-ups: the playing-time grid in a box of its own.
+    {
+        auto* V = new QVBoxLayout(Onglets[5]);
+        V->setContentsMargins(0, 0, 0, 0);
+        sb_Composition = new QScrollArea(Onglets[5]);
+        sb_Composition->setWidgetResizable(false);
+        sb_Composition->setAlignment(Qt::AlignCenter);
+        sg_Composition = new TColorStringGrid;
+        sg_Composition->SetFixedCols(0);
+        sg_Composition->SetAutoResize(false);
+        sg_Composition->SetDefaultRowHeight(20);
+        sg_Composition->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        sg_Composition->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        sb_Composition->setWidget(sg_Composition);
+        V->addWidget(sb_Composition, 1);
+    }
+
     PopupMenu1 = new QMenu(this);
     connect(PopupMenu1->addAction(Q(TexteOu(861, "Changer d'équipe"))), &QAction::triggered, this,
             [this] { Changerdequipe1Click(); });
@@ -345,6 +364,23 @@ void Tf_StatEquipe::Rafraichir()
     RemplitClassement();
     RemplitEvolution();
     AfficheButsMarques();
+    AfficheTempsJeu();
+}
+
+void Tf_StatEquipe::AfficheTempsJeu()
+{
+    if (Saison == nullptr)
+        return;
+    sg_Composition->setVisible(VuesStatEquipe::AfficheTempsJeu(*Saison, Equipe, *sg_Composition));
+    sb_CompositionResize();
+    sg_Composition->update();
+}
+
+void Tf_StatEquipe::sb_CompositionResize()
+{
+    sb_Composition->horizontalScrollBar()->setValue(0);
+    sb_Composition->verticalScrollBar()->setValue(0);
+    sg_Composition->resize(710, 20 * sg_Composition->GetRowCount() + 50);
 }
 
 void Tf_StatEquipe::GraphParcours()
@@ -563,11 +599,7 @@ void Tf_StatEquipe::Changerdequipe1Click()
     if (!Tf_ChoixEquipe::Choisir(Saison, Traduit(17), 0, Choix, this))
         return;
     SetEquipe(Choix);
-    Status(TraduitFmt(134, {Saison->GetNomEquipeChamp(Equipe)}));
-    GraphParcours();
-    RemplitClassement();
-    RemplitEvolution();
-    AfficheButsMarques();
+    Rafraichir();
     if (Principale != nullptr)
         Principale->SetSelection(0, Equipe);
 }
@@ -585,14 +617,14 @@ void Tf_StatEquipe::resizeEvent(QResizeEvent* event)
 bool Tf_StatEquipe::Imprimable() const
 {
     const int N = tab4->currentIndex() + 1;
-    return N == 1 || N == 2 || N == 3 || N == 5 || N == 8;
+    return N == 1 || N == 2 || N == 3 || N == 5 || N == 6 || N == 8;
 }
 
 void Tf_StatEquipe::Imprime()
 {
     const int N = tab4->currentIndex() + 1;
-    if (N == 8) {
-        sg_PointPris->Imprime();
+    if (N == 8 || N == 6) {
+        (N == 8 ? sg_PointPris : sg_Composition)->Imprime();
         return;
     }
     ImprimeUnePage(N == 2, [this, N](QPainter& P, const QRect& Page, int /*Dpi*/) {

@@ -53,6 +53,10 @@ public:
     void SetLieu(int Lieu);
     void AfficheEvolutionScore(const std::array<std::string, 26>& Textes);
 
+    // Line-ups: the playing-time grid of the shown team, hidden when the team
+    // has no player.
+    virtual void AfficheTempsJeu();
+
     // "Changer d'équipe": the chooser, then the team's refill.
     void Changerdequipe1Click();
 
@@ -87,6 +91,8 @@ public:
     TRondCoche* rc_Exterieur;
     std::array<QLabel*, 26> LabelsEvolution{}; // entries 12-15 stay empty
     TColorStringGrid* sg_PointPris;
+    QScrollArea* sb_Composition;
+    TColorStringGrid* sg_Composition;
     QMenu* PopupMenu1;
     // Label84, Label83, Label33: the standings pages 40, 41, 42.
     std::array<THotLabel*, 3> LiensClassement{};
@@ -104,6 +110,7 @@ private:
     // The goal charts, the status text and the button for one side.
     void AfficheButs(bool Encaisses);
     void Dispose();
+    void sb_CompositionResize();
 
     int Equipe = -1;
     int Onglet = -1;
