@@ -9,7 +9,8 @@
 //   13 at 60, 13 sent off at 75; player 99 (not Lyon's) among the starters
 //   in place of 11, and Auxerre's player 1 sent off at 10;
 // - day 3: starters 1-11 but the line-up not marked as entered.
-// Auxerre has no player.
+// Goals: 9 on days 1 and 3, 10 on day 1, 8's assist on day 1, 5 warned on
+// day 1. Auxerre has no player.
 
 #include "model/Championnat.h"
 #include "model/ListeDonnees.h"
@@ -65,6 +66,12 @@ struct SaisonTempsJeu : TSaisonFootball {
         Remplacement(2, 3, 7, 13, 60);
         Expulsion(2, Lyon, 13, 75);
         Expulsion(2, Auxerre, 1, 10);
+        Champ->GetButeursJournee(1)->Ajoute(std::make_unique<TDonneesEvt>(9, Lyon, uint16_t{10}));
+        Champ->GetButeursJournee(1)->Ajoute(std::make_unique<TDonneesEvt>(10, Lyon, uint16_t{70}));
+        Champ->GetButeursJournee(3)->Ajoute(std::make_unique<TDonneesEvt>(9, Lyon, uint16_t{50}));
+        static_cast<TDonneesChampionnatFootball*>(Champ)->GetPasseursJournee(1)->Ajoute(
+            std::make_unique<TDonneesEvt>(8, Lyon, uint16_t{10}));
+        Champ->GetCartonsJournee(1)->Ajoute(std::make_unique<TDonneesEvt>(5, Lyon, uint16_t{20}));
         for (int jour = 1; jour <= 2; ++jour)
             Champ->SetCompoMatch(jour, 0, 20, static_cast<uint16_t>(Champ->GetCompoMatch(jour, 0, 20) | 0xFF00));
     }
