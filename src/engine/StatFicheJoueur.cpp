@@ -351,16 +351,20 @@ void AfficheStatistiques(const TSaison& Saison, const TJoueur& J, int Genre, int
     }
 }
 
+bool AFigures(const TJoueur& J, int NumChampionnat)
+{
+    const auto f = Figures(J, Cle(NumChampionnat));
+    return std::any_of(f.begin(), f.end(), [](int v) { return v != 0; });
+}
+
 std::vector<TLigneDetail> DetailChampionnats(const TSaison& Saison, const TJoueur& J, int Genre)
 {
     std::vector<TLigneDetail> lignes;
     int zebre = 0;
     const TFournisseurListe fournisseur = FournisseurSaison(Saison);
-    for (int n = 1; n <= Saison.NbChampionnat(); ++n) {
-        const auto f = Figures(J, Cle(n));
-        if (std::any_of(f.begin(), f.end(), [](int v) { return v != 0; }))
+    for (int n = 1; n <= Saison.NbChampionnat(); ++n)
+        if (AFigures(J, n))
             AfficheStatistiques(Saison, J, Genre, n, lignes, zebre, fournisseur);
-    }
     return lignes;
 }
 

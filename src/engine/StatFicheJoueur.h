@@ -100,6 +100,8 @@ TFournisseurListe FournisseurSaison(const TSaison& Saison);
 // Appends the rows of championship NumChampionnat for list kind Genre.
 void AfficheStatistiques(const TSaison& Saison, const TJoueur& J, int Genre, int NumChampionnat,
                          std::vector<TLigneDetail>& Lignes, int& Zebre, const TFournisseurListe& Fournisseur);
+// Whether the player has any matches, goals, cards or assists in championship n.
+bool AFigures(const TJoueur& J, int NumChampionnat);
 // The rows of every championship where the player has any figure.
 std::vector<TLigneDetail> DetailChampionnats(const TSaison& Saison, const TJoueur& J, int Genre);
 // Whether the current championship lists its matches by calendar date, which
