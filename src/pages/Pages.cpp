@@ -23,6 +23,7 @@
 #include "pages/vues/w_Classement.h"
 #include "pages/vues/w_Comparaison.h"
 #include "pages/vues/w_DiversStat.h"
+#include "pages/vues/w_FicheMatch.h"
 #include "pages/vues/w_Historique.h"
 #include "pages/vues/w_InfoGeneral.h"
 #include "pages/vues/w_StatEquipe.h"
@@ -65,4 +66,5 @@ void EnregistrePages()
     EnregistrePagesStades();
     EnregistrePagesHistorique();
     EnregistrePagesEditeurs();
+    EnregistrePagesFicheMatch();
 }
