@@ -26,6 +26,7 @@
 #include "pages/vues/w_FicheMatch.h"
 #include "pages/vues/w_Historique.h"
 #include "pages/vues/w_InfoGeneral.h"
+#include "pages/vues/w_Prevision.h"
 #include "pages/vues/w_StatEquipe.h"
 #include "pages/vues/w_Statistique.h"
 #include "pages/vues/w_recap.h"
@@ -67,4 +68,5 @@ void EnregistrePages()
     EnregistrePagesHistorique();
     EnregistrePagesEditeurs();
     EnregistrePagesFicheMatch();
+    EnregistrePagesPrevision();
 }

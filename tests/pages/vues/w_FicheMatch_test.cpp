@@ -161,7 +161,7 @@ TEST_F(FicheMatchPrincipale, OneTeamOpensNothing)
     if (HasFatalFailure())
         return;
     Champ()->SetNbEquipe(1);
-    for (int Code : {Commande::FicheMatch, Commande::FicheMatchComparaison}) {
+    for (int Code : {Commande::FicheMatch, Commande::FicheMatchComparaison, Commande::Prevision}) {
         Messages.Messages.clear();
         EXPECT_FALSE(Fenetre->ExecuteCommande(Code));
         EXPECT_EQ(Fenetre->GetPageCourante(), nullptr);
