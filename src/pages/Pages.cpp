@@ -23,8 +23,10 @@
 #include "pages/vues/w_Classement.h"
 #include "pages/vues/w_Comparaison.h"
 #include "pages/vues/w_DiversStat.h"
+#include "pages/vues/w_FicheMatch.h"
 #include "pages/vues/w_Historique.h"
 #include "pages/vues/w_InfoGeneral.h"
+#include "pages/vues/w_Prevision.h"
 #include "pages/vues/w_StatEquipe.h"
 #include "pages/vues/w_Statistique.h"
 #include "pages/vues/w_recap.h"
@@ -65,4 +67,6 @@ void EnregistrePages()
     EnregistrePagesStades();
     EnregistrePagesHistorique();
     EnregistrePagesEditeurs();
+    EnregistrePagesFicheMatch();
+    EnregistrePagesPrevision();
 }
