@@ -24,6 +24,7 @@
 #include "pages/vues/w_Comparaison.h"
 #include "pages/vues/w_DiversStat.h"
 #include "pages/vues/w_Historique.h"
+#include "pages/vues/w_InfoEquipes.h"
 #include "pages/vues/w_InfoGeneral.h"
 #include "pages/vues/w_StatEquipe.h"
 #include "pages/vues/w_Statistique.h"
@@ -51,6 +52,7 @@ void EnregistrePages()
     EnregistrePagesComparaison();
     EnregistrePagesInfoGeneral();
     EnregistrePagesDiversStat();
+    EnregistrePagesInfoEquipes();
     EnregistrePagesStatEquipe();
     EnregistrePagesOptions();
     EnregistrePagesOptionsChampionnat();
