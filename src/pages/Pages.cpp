@@ -25,6 +25,7 @@
 #include "pages/vues/w_DiversStat.h"
 #include "pages/vues/w_FicheMatch.h"
 #include "pages/vues/w_Historique.h"
+#include "pages/vues/w_InfoEquipes.h"
 #include "pages/vues/w_InfoGeneral.h"
 #include "pages/vues/w_Prevision.h"
 #include "pages/vues/w_StatEquipe.h"
@@ -53,6 +54,7 @@ void EnregistrePages()
     EnregistrePagesComparaison();
     EnregistrePagesInfoGeneral();
     EnregistrePagesDiversStat();
+    EnregistrePagesInfoEquipes();
     EnregistrePagesStatEquipe();
     EnregistrePagesOptions();
     EnregistrePagesOptionsChampionnat();
