@@ -8,6 +8,8 @@
 #include "model/ListeDonnees.h"
 #include "model/SaisonFoot.h"
 
+#include "SaisonBanc.h"
+
 namespace {
 
 constexpr int NbEquipes = 20;
@@ -42,11 +44,7 @@ std::unique_ptr<TSaisonFootball> SaisonComplete()
     champ->SetNbMatch(NbEquipes / 2);
     for (int d = 0; d < NbJours; ++d)
         for (int m = 0; m < NbEquipes / 2; ++m) {
-            const int tour = d % (NbEquipes - 1);
-            int a = m == 0 ? NbEquipes - 1 : (tour + m) % (NbEquipes - 1);
-            int b = (tour + NbEquipes - 1 - m) % (NbEquipes - 1);
-            if (d >= NbEquipes - 1)
-                std::swap(a, b);
+            const auto [a, b] = RencontreAllerRetour(NbEquipes, d, m);
             const int index = champ->AjouteMatch(d + 1, a, b, -1, 2, 1);
             TInfoComp* match = champ->GetMatch(d + 1, index + 1);
             for (int cote = 0; cote < 2; ++cote) {
