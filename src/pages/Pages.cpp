@@ -6,6 +6,7 @@
 #include "pages/fiches/w_FicheJoueur.h"
 #include "pages/fiches/w_FicheStade.h"
 #include "pages/fiches/w_ModifierEquipe.h"
+#include "pages/fiches/w_Recherche.h"
 #include "pages/fiches/w_Stades.h"
 #include "pages/options/w_CreationSaison.h"
 #include "pages/options/w_Options.h"
@@ -67,6 +68,7 @@ void EnregistrePages()
     EnregistrePagesFicheEntraineur();
     EnregistrePagesArbitres();
     EnregistrePagesStades();
+    EnregistrePagesRecherche();
     EnregistrePagesHistorique();
     EnregistrePagesEditeurs();
     EnregistrePagesFicheMatch();
