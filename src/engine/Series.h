@@ -18,6 +18,7 @@
 // Series lengths stop at 63, run lengths at 127.
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class TDonneesChampionnat;
@@ -100,7 +101,12 @@ private:
     std::vector<uint8_t> Octets_;
 };
 
-// Walks the played matches newest first (by days from the last played day
-// down, or by calendar dates backwards when the championship dates its days
-// or keeps its calendar by date) and builds the table.
+// Calls Match (day, 0-based index in the day) for every match newest first:
+// by days from the last played day down, or by calendar dates backwards when
+// the championship dates its days or keeps its calendar by date (a dated
+// match outside every day is skipped). Played or not: the caller decides.
+void ParcourtMatchsRecents(const TDonneesChampionnat& championnat, const std::function<void(int, int)>& Match);
+
+// Walks the played matches newest first (ParcourtMatchsRecents) and builds
+// the table.
 TTableSeries CalculeSeries(const TDonneesChampionnat& championnat);
