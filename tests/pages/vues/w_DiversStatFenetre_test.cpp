@@ -11,6 +11,7 @@
 #include "platform/Imprimante.h"
 #include "support_ui/FenetreSurArchive.h"
 #include "support_ui/RenduPng.h"
+#include "support_ui/VerifieDisposition.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -126,8 +127,26 @@ TEST_F(DiversStatFenetre, TheTeamViewsOnOneKeptPage)
         QApplication::processEvents();
         testsupport::RendPng(*Fenetre, "diversstat_equipes_" + std::to_string(Code));
     }
+    // Every view whole in a small window as well, the day views included.
+    Fenetre->resize(800, 600);
+    for (const int Code : {157, 161, 162, 163, 164, 165, 171, 26, 27, 28, 29}) {
+        ASSERT_TRUE(Fenetre->ExecuteCommande(Code, Code >= 26 && Code <= 29 ? 3 : -1)) << Code;
+        QApplication::processEvents();
+        for (const std::string& Defaut : testsupport::VerifieDisposition(*Fenetre))
+            ADD_FAILURE() << Code << ": " << Defaut;
+    }
+    testsupport::RendPng(*Fenetre, "diversstat_joueurs_800");
 
     // "Place occupée": position 1 and the leader, then the last place typed.
+    // A home behaviour team link asks for the team's statistics by position.
+    ASSERT_TRUE(Fenetre->ExecuteCommande(162, -1));
+    std::vector<std::pair<int, int>> Equipes;
+    Vue->OnNavigation = [&](int c, int p, int) { Equipes.emplace_back(c, p); };
+    Vue->sg_StatsLien(0, 1);
+    ASSERT_EQ(Equipes.size(), 1u);
+    EXPECT_EQ(Equipes[0], std::make_pair(121, Vue->sg_Stats->GetDonnee(0, 1)));
+    EXPECT_EQ(Vue->sg_Stats->GetTexte(0, 1), Fenetre->GetSaison()->GetNomEquipeChamp(Vue->sg_Stats->GetDonnee(0, 1)));
+
     ASSERT_TRUE(Fenetre->ExecuteCommande(163, -1));
     EXPECT_FALSE(Vue->Edit4->isHidden());
     EXPECT_EQ(Vue->Edit4->text(), "1");
