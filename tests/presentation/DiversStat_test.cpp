@@ -321,6 +321,18 @@ TEST_F(DiversStatRapport, TopScorerOfEachTeamOfABasketDay)
     EXPECT_EQ(Colonne(G, 0), (std::vector<std::string>{"A", "B", "C", "D"}));
     EXPECT_EQ(Colonne(G, 1), (std::vector<std::string>{"Bob Petit", Traduit(108), "Cyd Vif", Traduit(108)}));
     EXPECT_EQ(Colonne(G, 2), (std::vector<std::string>{"31", "", "8", ""}));
+    // The detailed report of a basketball day: the shooting lines.
+    TModeleEditeur E;
+    AfficherJourneeDetail(E, Saison, C, 1, false);
+    std::vector<std::string> Lignes;
+    for (int n = 1; n <= E.GetNbLigne(); ++n)
+        Lignes.push_back(E.GetLigne(n)->Texte);
+    const auto Titre = std::find(Lignes.begin(), Lignes.end(), TraduitFmt(647, {"A", 75}));
+    ASSERT_NE(Titre, Lignes.end());
+    ASSERT_LT(Titre + 2, Lignes.end());
+    // The players by name.
+    EXPECT_EQ(Titre[1].rfind("  Ali Grand 12 " + Traduit(50) + " (", 0), 0u) << Titre[1];
+    EXPECT_EQ(Titre[2].rfind("  Bob Petit 31 ", 0), 0u) << Titre[2];
     // Another sport lists no entries.
     TDonneesChampionnat& Foot = Championnat(5, 1);
     Foot.AjouteMatch(1, 0, 1, -1, 1, 0);

@@ -339,7 +339,10 @@ void Tf_DiversStat::mi_ChangeJourClick()
 
 void Tf_DiversStat::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (FVueJour != 0)
+    // Only a day view changes its day.
+    const bool VueJour = FGenre == DiversStat::GenreJourneeSimple || FGenre == DiversStat::GenreJourneeJoueurs ||
+                         FGenre == DiversStat::GenreJourneeSpectateur || FGenre == DiversStat::GenreJourneeDetail;
+    if (FVueJour != 0 && VueJour)
         pm_ChangeJour->popup(event->globalPos());
 }
 
