@@ -139,7 +139,8 @@ void CompteMatch(const TDonneesChampionnat& Champ, TMarcheSeries& Marche, int Jo
 
 } // namespace
 
-void ParcourtMatchsRecents(const TDonneesChampionnat& championnat, const std::function<void(int, int)>& Match)
+void ParcourtMatchsRecents(const TDonneesChampionnat& championnat,
+                           const std::function<void(int Jour, int Index)>& Match)
 {
     if ((championnat.GetOption(11) & (1 | 8)) == 0) {
         for (int Jour = std::min<int>(championnat.JourneeJouee, championnat.GetNbJour()); Jour >= 1; --Jour)

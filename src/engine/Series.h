@@ -101,12 +101,15 @@ private:
     std::vector<uint8_t> Octets_;
 };
 
-// Calls Match (day, 0-based index in the day) for every match newest first:
-// by days from the last played day down, or by calendar dates backwards when
-// the championship dates its days or keeps its calendar by date (a dated
-// match outside every day is skipped). Played or not: the caller decides.
-void ParcourtMatchsRecents(const TDonneesChampionnat& championnat, const std::function<void(int, int)>& Match);
+// Calls Match(day, 0-based index in the day) for every match of the
+// championship's past, newest first: by days from the last played day down,
+// each day's matches in order, or by calendar dates backwards, each date's
+// matches on their day, when the championship dates its days or keeps its
+// calendar by date. Unplayed matches are handed over too.
+void ParcourtMatchsRecents(const TDonneesChampionnat& championnat,
+                           const std::function<void(int Jour, int Index)>& Match);
 
-// Walks the played matches newest first (ParcourtMatchsRecents) and builds
-// the table.
+// Walks the played matches newest first (by days from the last played day
+// down, or by calendar dates backwards when the championship dates its days
+// or keeps its calendar by date) and builds the table.
 TTableSeries CalculeSeries(const TDonneesChampionnat& championnat);
