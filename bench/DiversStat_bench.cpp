@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "SaisonBanc.h"
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
 #include "model/ListeDonnees.h"
@@ -41,11 +42,7 @@ std::unique_ptr<TSaisonFootball> SaisonDivers()
     int Numero = 0;
     for (int d = 0; d < NbJours; ++d)
         for (int m = 0; m < NbEquipes / 2; ++m) {
-            const int Tour = d % (NbEquipes - 1);
-            int a = m == 0 ? NbEquipes - 1 : (Tour + m) % (NbEquipes - 1);
-            int b = (Tour + NbEquipes - 1 - m) % (NbEquipes - 1);
-            if (d >= NbEquipes - 1)
-                std::swap(a, b);
+            const auto [a, b] = PaireAllerRetour(NbEquipes, d, m);
             Graine = Graine * 1103515245 + 12345;
             const bool Joue = ++Numero % 7 != 0;
             Champ->AjouteMatch(d + 1, a, b, -1, Joue ? static_cast<uint16_t>((Graine >> 16) % 4) : TInfoComp::Aucun,
