@@ -1,8 +1,11 @@
 #include "presentation/DiversStat.h"
 
+#include "base/Format.h"
 #include "base/Texte.h"
 #include "base/oTraducteur.h"
 #include "engine/CalculClassement.h"
+#include "engine/Series.h"
+#include "engine/Statistique.h"
 #include "files/Image.h"
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
@@ -705,6 +708,357 @@ void AfficherJourneeRealisateur(TModeleGrille& Grille, const TSaison& Saison, co
         Grille.SetCellule(1, R, nullptr, false, Fond, Marine, 1, 0, Joueur);
         Grille.SetCellule(2, R, nullptr, false, Fond, Marine, 1, 1, Valeur);
     }
+}
+
+// --- Team views ---------------------------------------------------------------------
+
+namespace {
+
+enum : int {
+    TexteNomEquipe = 212,
+    TexteGeneral = 213,
+    TexteMatchsDomicile = 64,
+    TexteMatchsExterieur = 65,
+    TexteVictoire = 612,
+    TexteNul = 613,
+    TexteDefaite = 614,
+    TextePointsPris = 219,
+    TextePointsPossibles = 220,
+    TextePointsPerdus = 221,
+    TextePlaceLeader = 214,
+    TextePlace = 215,
+    TexteEcartDessus = 216,
+    TexteEcartDessous = 217,
+    TexteUnitePoints = 218,
+    TexteMeilleurePlace = 987,
+    TextePirePlace = 988,
+    TexteNombre = 326,
+    TexteAutresScores = 328,
+    TextePourcentage = 178,
+    TexteTotal = 609,
+};
+
+constexpr TColor FondTitreEquipes = 0xDFCF20;
+constexpr TColor FondZebre = 0xF8CD87;
+constexpr TColor FondSansCompte = 0xF0E0F0;
+constexpr TColor Rouge = 0x0000FF;
+constexpr TColor BarreDebut = 0x80FFFF;
+constexpr TColor BarreFin = 0x1C8DFF;
+constexpr char Degre[] = "\xC2\xB0";
+
+int DerniereJouee(const TDonneesChampionnat& Champ)
+{
+    return std::clamp<int>(Champ.JourneeJouee, 0, Champ.GetNbJour());
+}
+
+// The team at position Index: its name and crest.
+void CelluleEquipeIndex(TModeleGrille& Grille, int C, int R, const TSaison& Saison, const TDonneesChampionnat& Champ,
+                        int Index, TColor Fond, TColor Texte)
+{
+    const int Id = Champ.GetEquipe(Index);
+    Grille.SetCellule(C, R, nullptr, false, Fond, Texte, 1, 0, Saison.GetNomEquipe(static_cast<uint16_t>(Id)));
+    AfficheBlason(Grille, C, R, Saison.GetLogoEquipe(Id));
+}
+
+// The followed team's row highlighted, the others striped.
+void CouleursSuivi(const TDonneesChampionnat& Champ, int Ligne, int Index, TColor& Fond, TColor& Texte)
+{
+    CouleurLigneSelection(Ligne, Fond, Texte, Champ.GetOption(10) != 255 && Champ.GetOption(10) == Index);
+}
+
+} // namespace
+
+void AfficherFormeEquipe(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ)
+{
+    const bool Lieux = (Champ.GetOption(11) & 2) == 0;
+    if (Lieux)
+        Entete(Grille,
+               {{TexteNomEquipe, 150}, {TexteGeneral, 160}, {TexteMatchsDomicile, 90}, {TexteMatchsExterieur, 90}},
+               FondTitreEquipes, 0);
+    else
+        Entete(Grille, {{TexteNomEquipe, 150}, {TexteGeneral, 160}}, FondTitreEquipes, 0);
+    Grille.SetFixedRows(1);
+    const int N = Champ.GetNbEquipe();
+    for (int I = 0; I < N; ++I) {
+        const int R = AjouteLigne(Grille);
+        TColor Fond = 0;
+        CouleurLigne(R, Fond);
+        CelluleEquipeIndex(Grille, 0, R, Saison, Champ, I, Fond, 0);
+        for (int C = 1; C < Grille.GetColCount(); ++C)
+            Grille.SetCellule(C, R, nullptr, false, Fond, Vert, 1, 0, "");
+    }
+    const std::string Lettres[3] = {Traduit(TexteVictoire), Traduit(TexteNul), Traduit(TexteDefaite)};
+    // Newest first, each letter in front: the cells read oldest to newest and
+    // keep the most recent results that fit.
+    auto Note = [&](int Index, int Resultat, bool Domicile) {
+        if (Index < 0 || Index >= N)
+            return;
+        const std::string Lettre = Lieux && Domicile ? Majuscules(Lettres[Resultat]) : Lettres[Resultat];
+        auto Devant = [&](int C, size_t Max) {
+            const std::string Texte = Grille.GetTexte(C, Index + 1);
+            if (LongueurCaracteres(Texte) < Max)
+                Grille.SetTexte(C, Index + 1, Lettre + Texte);
+        };
+        Devant(1, 18);
+        if (Lieux)
+            Devant(Domicile ? 2 : 3, 10);
+    };
+    ParcourtMatchsRecents(Champ, [&](int Jour, int K) {
+        const uint16_t S1 = Champ.GetValeurMatch(Jour, 4 * K + 2);
+        const uint16_t S2 = Champ.GetValeurMatch(Jour, 4 * K + 4);
+        if (S1 == TInfoComp::Aucun || S2 == TInfoComp::Aucun)
+            return;
+        const int Dom = Champ.IndexEquipe(Champ.GetValeurMatch(Jour, 4 * K + 1));
+        const int Ext = Champ.IndexEquipe(Champ.GetValeurMatch(Jour, 4 * K + 3));
+        const int Resultat = S1 > S2 ? 0 : (S1 == S2 ? 1 : 2);
+        Note(Dom, Resultat, true);
+        Note(Ext, 2 - Resultat, false);
+    });
+}
+
+void AfficherComportementDomicile(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ)
+{
+    Entete(Grille, {{TexteNomEquipe, 140}, {TextePointsPris, 70}, {TextePointsPossibles, 70}, {TextePointsPerdus, 140}},
+           FondTitreEquipes, 0);
+    Grille.SetFixedRows(1);
+    Grille.SetCouleursBarre(1, BarreDebut, BarreFin);
+    Grille.SetCouleursBarre(3, BarreDebut, BarreFin);
+    TCalculClassement Calcul(&Champ, &Saison);
+    Calcul.Calcule(TCalculClassement::PointsPerdusDomicile, 1, nullptr, DerniereJouee(Champ));
+    const int N = Calcul.GetNbEquipe();
+    // The engine puts the largest share dropped first.
+    for (int I = 1; I <= N; ++I) {
+        const int T = Calcul.GetClassement(N - I, 1);
+        const int R = AjouteLigne(Grille);
+        TColor Fond = 0, Texte = 0;
+        CouleursSuivi(Champ, R, T, Fond, Texte);
+        CelluleEquipeIndex(Grille, 0, R, Saison, Champ, T, Fond, Texte);
+        Grille.SetLien(0, R);
+        Grille.SetDonnee(0, R, T);
+        Grille.SetCellule(1, R, nullptr, false, Fond, Texte, 1, 1, std::to_string(Calcul.GetTotal(T, 1)));
+        Grille.SetCellule(2, R, nullptr, false, Fond, Texte, 1, 1, std::to_string(Calcul.GetTotal(T, 2)));
+        Grille.SetCellule(3, R, nullptr, false, Fond, Texte, 1, 1, std::to_string(Calcul.GetTotal(T, 6)) + " %");
+    }
+}
+
+void AfficherPlaceOccupee(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ, int Position)
+{
+    const int N = Champ.GetNbEquipe();
+    enum { Tete, Milieu, Dernier } Mode = Position == 1 ? Tete : (Position == N ? Dernier : Milieu);
+    const int Titre = Mode == Tete ? TextePlaceLeader : TextePlace;
+    if (Mode == Milieu)
+        Entete(Grille,
+               {{TexteJournee, 50}, {0, 160}, {TextePoints, 50}, {TexteEcartDessous, 70}, {TexteEcartDessus, 70}},
+               FondTitreEquipes, 0);
+    else
+        Entete(Grille,
+               {{TexteJournee, 50},
+                {0, 160},
+                {TextePoints, 50},
+                {Mode == Tete ? TexteEcartDessous : TexteEcartDessus, 70}},
+               FondTitreEquipes, 0);
+    Grille.SetFixedRows(1);
+    Grille.SetTexte(1, 0, TraduitFmt(Titre, {static_cast<long long>(Position)}));
+    // A position outside the table holds no team.
+    if (Position < 1 || Position > N)
+        return;
+    const int L = DerniereJouee(Champ);
+    TCalculClassement Calcul(&Champ, &Saison);
+    TColor Fond = Blanc;
+    int Precedente = -1;
+    auto Ecart = [&](const char* Signe, int Points, int Ligne) {
+        return std::string(Signe) + std::to_string(std::abs(Points - Calcul.GetClassement(Ligne, 2))) + " " +
+               Traduit(TexteUnitePoints);
+    };
+    for (int D = 1; D <= L; ++D) {
+        // Day by day on one engine: the standings after day D.
+        Calcul.Calcule(TCalculClassement::General, D, nullptr, D);
+        const int T = Calcul.GetClassement(Position - 1, 1);
+        const int Points = Calcul.GetClassement(Position - 1, 2);
+        if (D == 1)
+            Fond = FondZebre;
+        else if (T != Precedente)
+            Fond = Fond == FondZebre ? Blanc : FondZebre;
+        Precedente = T;
+        const int R = AjouteLigne(Grille);
+        for (int C = 0; C < Grille.GetColCount(); ++C)
+            Grille.SetCellule(C, R, nullptr, false, Fond, 0, 1, C == 1 ? 0 : 1, "");
+        Grille.SetTexte(0, R, std::to_string(D));
+        CelluleEquipeIndex(Grille, 1, R, Saison, Champ, T, Fond, 0);
+        Grille.SetTexte(2, R, std::to_string(Points));
+        if (Mode != Dernier && Position < N)
+            Grille.SetTexte(3, R, Ecart("- ", Points, Position));
+        if (Mode != Tete && Position > 1)
+            Grille.SetTexte(Mode == Milieu ? 4 : 3, R, Ecart("+ ", Points, Position - 2));
+    }
+    if (Grille.GetRowCount() < 2)
+        AjouteLigne(Grille);
+}
+
+void AfficherFourchetteClass(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ)
+{
+    Entete(Grille, {{TexteEquipeJour, 200}, {TexteMeilleurePlace, 120}, {TextePirePlace, 120}}, FondTitreCalendrier);
+    Grille.SetFixedRows(1);
+    const int N = Champ.GetNbEquipe();
+    std::vector<std::pair<int, int>> Places(static_cast<size_t>(std::max(N, 0)), {0, 0});
+    TCalculClassement Calcul(&Champ, &Saison);
+    for (int D = 1; D <= DerniereJouee(Champ); ++D) {
+        Calcul.Calcule(TCalculClassement::General, D, nullptr, D);
+        for (int R = 0; R < Calcul.GetNbEquipe(); ++R) {
+            const int T = Calcul.GetClassement(R, 1);
+            if (T < 0 || T >= N)
+                continue;
+            auto& [Meilleure, Pire] = Places[static_cast<size_t>(T)];
+            if (Meilleure == 0 || R + 1 < Meilleure)
+                Meilleure = R + 1;
+            if (Pire == 0 || R + 1 > Pire)
+                Pire = R + 1;
+        }
+    }
+    for (int I = 0; I < N; ++I) {
+        const int R = AjouteLigne(Grille);
+        TColor Fond = 0, Texte = 0;
+        CouleursSuivi(Champ, R, I, Fond, Texte);
+        CelluleEquipeIndex(Grille, 0, R, Saison, Champ, I, Fond, Texte);
+        const auto [Meilleure, Pire] = Places[static_cast<size_t>(I)];
+        // No played day yet: no place either.
+        Grille.SetCellule(1, R, nullptr, false, Fond, Texte, 1, 1,
+                          Meilleure > 0 ? std::to_string(Meilleure) + Degre : std::string());
+        Grille.SetCellule(2, R, nullptr, false, Fond, Texte, 1, 1,
+                          Pire > 0 ? std::to_string(Pire) + Degre : std::string());
+    }
+}
+
+void AfficherScoresFrequents(TModeleGrille& Grille, const TSaison&, const TDonneesChampionnat& Champ)
+{
+    Entete(Grille, {{TexteScore, 100}, {TexteNombre, 100}, {TextePourcentage, 100}}, FondTitreEquipes, 0);
+    Grille.SetFixedRows(1);
+    Grille.SetCouleursBarre(2, BarreDebut, BarreFin);
+    int Total = 0;
+    TFrequencesScores Table{};
+    TStatistique::FrequenceScores(Champ, Total, Table);
+    auto Part = [&](int Nombre) { return Total > 0 ? FormatChiffres(Nombre * 100.0 / Total, 2, 2) : std::string("-"); };
+    int Listes = 0;
+    for (int I = 0; I < 20; ++I) {
+        const TFrequenceScore& F = Table[static_cast<size_t>(I)];
+        if (F.Frequence == 0)
+            continue;
+        const int R = AjouteLigne(Grille);
+        TColor Fond = 0;
+        CouleurLigne(I + 1, Fond);
+        Grille.SetCellule(0, R, nullptr, false, Fond, 0, 1, 1,
+                          std::to_string(F.Score >> 3) + " - " + std::to_string(F.Score & 7));
+        Grille.SetCellule(1, R, nullptr, false, Fond, 0, 1, 1, std::to_string(F.Frequence));
+        Grille.SetCellule(2, R, nullptr, false, Fond, 0, 1, 1, Part(F.Frequence));
+        Listes += F.Frequence;
+    }
+    const int R = AjouteLigne(Grille);
+    TColor Fond = 0;
+    CouleurLigne(R, Fond);
+    Grille.SetCellule(0, R, nullptr, false, Fond, 0, 1, 1, Traduit(TexteAutresScores));
+    Grille.SetCellule(1, R, nullptr, false, Fond, 0, 1, 1, std::to_string(Total - Listes));
+    Grille.SetCellule(2, R, nullptr, false, Fond, 0, 1, 1, Part(Total - Listes));
+}
+
+namespace {
+
+// What kind Genre counts for each team on day Jour.
+void CompteJour(const TDonneesChampionnat& Champ, int Jour, int Genre, std::vector<int>& Compte)
+{
+    auto Ajoute = [&](uint16_t Id, int Nombre) {
+        const int T = Champ.IndexEquipe(Id);
+        if (T >= 0 && T < static_cast<int>(Compte.size()))
+            Compte[static_cast<size_t>(T)] += Nombre;
+    };
+    if (Genre == 2) {
+        // Every side of the day's matches: its id, then its score.
+        for (int J = 1; J <= Champ.GetNbEquipe(); ++J)
+            if (const uint16_t Score = Champ.GetValeurMatch(Jour, 2 * J); Score != TInfoComp::Aucun)
+                Ajoute(Champ.GetValeurMatch(Jour, 2 * J - 1), Score & 0x7FFF);
+        return;
+    }
+    const auto* Rugby = dynamic_cast<const TDonneesChampionnatRugby*>(&Champ);
+    const TListeDonnees* Liste = Genre == 1         ? Champ.GetCartonsJournee(Jour)
+                                 : Genre == 3       ? Champ.GetButeursJournee(Jour)
+                                 : Rugby == nullptr ? nullptr
+                                 : Genre == 4       ? Rugby->GetPenalitesJournee(Jour)
+                                                    : Rugby->GetDropsJournee(Jour);
+    if (Liste == nullptr)
+        return;
+    for (int I = 0; I < Liste->Nombre(); ++I) {
+        const TDonneesEvt& E = *Liste->Get(I);
+        // Red cards only; a missed penalty scores nothing.
+        if ((Genre == 1 && (E.GetMot() & Evt::ContreCamp) == 0) ||
+            (Genre == 3 && (E.GetMot() & Evt::PenaltyManque) != 0))
+            continue;
+        Ajoute(E.GetEquipe(), 1);
+    }
+}
+
+} // namespace
+
+void AfficherStatParJournee(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ, int Genre,
+                            bool PourHtml)
+{
+    const int L = DerniereJouee(Champ);
+    const int N = Champ.GetNbEquipe();
+    const int Colonnes = L + 2 + (L > 20 ? 1 : 0);
+    const bool Repete = Colonnes > 24;
+    Entete(Grille, {{TexteJournee, 120}}, FondTitreEquipes, 0);
+    Grille.SetColCount(Colonnes);
+    Grille.SetFixedRows(1);
+    for (int C = 1; C < Colonnes; ++C) {
+        const bool Totaux = C == L + 1;
+        const bool Noms = Repete && C == Colonnes - 1;
+        Grille.SetLargeurColonne(C, Noms ? 120 : (Totaux ? 40 : 20));
+        Grille.SetCellule(C, 0, nullptr, true, FondTitreEquipes, 0, 1, 1,
+                          C <= L ? std::to_string(C)
+                                 : (Totaux ? Traduit(TexteTotal) : (Noms ? Traduit(TexteJournee) : "")));
+    }
+    std::vector<std::vector<int>> Comptes(static_cast<size_t>(L + 1),
+                                          std::vector<int>(static_cast<size_t>(std::max(N, 0)), 0));
+    for (int D = 1; D <= L; ++D)
+        CompteJour(Champ, D, Genre, Comptes[static_cast<size_t>(D)]);
+    const bool Exclus = Genre == 1;
+    for (int T = 0; T < N; ++T) {
+        const int R = AjouteLigne(Grille);
+        TColor Fond = 0;
+        CouleurLigne(R, Fond);
+        CelluleEquipeIndex(Grille, 0, R, Saison, Champ, T, Fond, 0);
+        Grille.SetLien(0, R);
+        Grille.SetDonnee(0, R, T);
+        int Somme = 0;
+        for (int D = 1; D <= L; ++D) {
+            const int C = Comptes[static_cast<size_t>(D)][static_cast<size_t>(T)];
+            Somme += C;
+            if (C <= 0 || C >= 1000)
+                Grille.SetCellule(D, R, nullptr, false, FondSansCompte, 0, 1, 1, "");
+            else if (C == 1 && Exclus && !PourHtml)
+                Grille.SetCellule(D, R, nullptr, false, Rouge, Blanc, 1, 1, "");
+            else if (C == 1)
+                Grille.SetCellule(D, R, nullptr, false, Blanc, 0, 1, 1, "1");
+            else
+                Grille.SetCellule(D, R, nullptr, false, Exclus ? Rouge : Blanc, Exclus ? Blanc : 0, 1, 1,
+                                  std::to_string(C));
+        }
+        Grille.SetCellule(L + 1, R, nullptr, false, Blanc, Marine, 1, 1, std::to_string(Somme));
+        if (Repete)
+            CelluleEquipeIndex(Grille, Colonnes - 1, R, Saison, Champ, T, Fond, 0);
+    }
+}
+
+int GenreMotCleStatParJournee(const std::string& Type)
+{
+    const std::string Mot = MinusculesAscii(Type);
+    if (Mot == "rouge")
+        return 1;
+    if (Mot == "essai")
+        return 3;
+    if (Mot == "penalite")
+        return 4;
+    if (Mot == "drop")
+        return 5;
+    return 2;
 }
 
 } // namespace DiversStat

@@ -102,6 +102,33 @@ void AfficherJourneeDetail(TModeleEditeur& Editeur, const TSaison& Saison, const
 void AfficherJourneeRealisateur(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ,
                                 int Jour);
 
+// --- Team views: the teams of the championship over its played days ---
+
+// Each team's latest results as letters (texts 612, 613, 614), oldest to
+// newest: 18 in the overall cell and, unless the grounds are neutral, 10 in
+// the home and away cells, the home team's letter upper-cased there.
+void AfficherFormeEquipe(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ);
+// Home points, the most possible and the share dropped, the smallest share
+// first; the team cells link to the team (their position).
+void AfficherComportementDomicile(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ);
+// The team holding position Position after each played day, with its points
+// and its gaps to the neighbours; only the header for a position outside the
+// table.
+void AfficherPlaceOccupee(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ, int Position);
+// Each team's best and worst position after days 1 to the last played day.
+void AfficherFourchetteClass(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ);
+// The 20 most frequent scores of the played matches and the remainder.
+void AfficherScoresFrequents(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ);
+// A count per team and played day: 1 players sent off, 2 goals, 3 scoring
+// events (tries), 4 penalty goals, 5 drop goals; the team cells link to the
+// team (their position). On screen a single sending-off is an empty red cell,
+// in the HTML form a "1".
+void AfficherStatParJournee(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ, int Genre,
+                            bool PourHtml);
+// The count of the "StatParJournee" keyword's "Type" word (case ignored);
+// anything else gives the goals.
+int GenreMotCleStatParJournee(const std::string& Type);
+
 // The event kind of the "JourneeJoueurs" keyword's "Type" word (case
 // ignored); anything else gives the scorers.
 int GenreMotCleJoueurs(const std::string& Type);

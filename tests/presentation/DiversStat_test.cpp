@@ -1,5 +1,6 @@
 #include "presentation/DiversStat.h"
 
+#include "base/Texte.h"
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
 #include "model/Championnat.h"
@@ -320,11 +321,245 @@ TEST_F(DiversStatRapport, TopScorerOfEachTeamOfABasketDay)
     EXPECT_EQ(Colonne(G, 0), (std::vector<std::string>{"A", "B", "C", "D"}));
     EXPECT_EQ(Colonne(G, 1), (std::vector<std::string>{"Bob Petit", Traduit(108), "Cyd Vif", Traduit(108)}));
     EXPECT_EQ(Colonne(G, 2), (std::vector<std::string>{"31", "", "8", ""}));
+    // The detailed report of a basketball day: the shooting lines.
+    TModeleEditeur E;
+    AfficherJourneeDetail(E, Saison, C, 1, false);
+    std::vector<std::string> Lignes;
+    for (int n = 1; n <= E.GetNbLigne(); ++n)
+        Lignes.push_back(E.GetLigne(n)->Texte);
+    const auto Titre = std::find(Lignes.begin(), Lignes.end(), TraduitFmt(647, {"A", 75}));
+    ASSERT_NE(Titre, Lignes.end());
+    ASSERT_LT(Titre + 2, Lignes.end());
+    // The players by name.
+    EXPECT_EQ(Titre[1].rfind("  Ali Grand 12 " + Traduit(50) + " (", 0), 0u) << Titre[1];
+    EXPECT_EQ(Titre[2].rfind("  Bob Petit 31 ", 0), 0u) << Titre[2];
     // Another sport lists no entries.
     TDonneesChampionnat& Foot = Championnat(5, 1);
     Foot.AjouteMatch(1, 0, 1, -1, 1, 0);
     AfficherJourneeRealisateur(G, Saison, Foot, 1);
     EXPECT_EQ(Colonne(G, 1), (std::vector<std::string>{Traduit(108), Traduit(108)}));
+}
+
+} // namespace
+
+namespace {
+
+struct DiversStatEquipes : DiversStatTest {
+    // Days 1 to 3 of a league of A..F, each result telling the standings:
+    // after day 1 A, C, E, F, D, B; after day 2 C, E, A, F, D, B; after day 3
+    // C, A, E, B, F, D.
+    TDonneesChampionnat& TroisJournees()
+    {
+        TDonneesChampionnat& C = Championnat(1, 4);
+        C.SetOption(4, 3), C.SetOption(5, 1);
+        C.AjouteMatch(1, 0, 1, -1, 3, 0), C.AjouteMatch(1, 2, 3, -1, 2, 0), C.AjouteMatch(1, 4, 5, -1, 1, 0);
+        C.AjouteMatch(2, 0, 2, -1, 0, 3), C.AjouteMatch(2, 1, 4, -1, 0, 0), C.AjouteMatch(2, 3, 5, -1, 0, 0);
+        C.AjouteMatch(3, 2, 4, -1, 0, 0), C.AjouteMatch(3, 0, 3, -1, 1, 0), C.AjouteMatch(3, 1, 5, -1, 1, 0);
+        C.JourneeJouee = 3;
+        return C;
+    }
+    static std::string Repete(const std::string& t, int n)
+    {
+        std::string r;
+        for (int i = 0; i < n; ++i)
+            r += t;
+        return r;
+    }
+};
+
+TEST_F(DiversStatEquipes, TeamFormKeepsTheLatestResultsThatFit)
+{
+    // A at home on odd days wins them, away on even days loses them.
+    TDonneesChampionnat& C = Championnat(1, 20);
+    for (int d = 1; d <= 20; ++d) {
+        if (d % 2 == 1)
+            C.AjouteMatch(d, 0, 1, -1, 1, 0);
+        else
+            C.AjouteMatch(d, 1, 0, -1, 1, 0);
+        C.AjouteMatch(d, 2, 3, -1, 2, 2);
+    }
+    C.JourneeJouee = 20;
+    const std::string V = Traduit(612), N = Traduit(613), D = Traduit(614);
+    TModeleGrille G;
+    AfficherFormeEquipe(G, Saison, C);
+    ASSERT_EQ(G.GetColCount(), 4);
+    EXPECT_EQ(G.GetRowCount(), 7);
+    EXPECT_EQ(G.GetTexte(0, 1), "A");
+    // Days 3 to 20, oldest first; the home letters upper-cased.
+    EXPECT_EQ(G.GetTexte(1, 1), Repete(Majuscules(V) + D, 9));
+    EXPECT_EQ(G.GetTexte(2, 1), Repete(Majuscules(V), 10));
+    EXPECT_EQ(G.GetTexte(3, 1), Repete(D, 10));
+    EXPECT_EQ(G.GetTexte(1, 2), Repete(D + Majuscules(V), 9));
+    // C always at home, D always away.
+    EXPECT_EQ(G.GetTexte(1, 3), Repete(Majuscules(N), 18));
+    EXPECT_EQ(G.GetTexte(1, 4), Repete(N, 18));
+    EXPECT_EQ(G.GetTexte(1, 5), "");
+    EXPECT_EQ(G.GetCouleurTexte(1, 1), TColor(0x008000));
+    // Neutral grounds: two columns, no upper case.
+    C.SetOption(11, 2);
+    AfficherFormeEquipe(G, Saison, C);
+    ASSERT_EQ(G.GetColCount(), 2);
+    EXPECT_EQ(G.GetTexte(1, 1), Repete(V + D, 9));
+    // Dates per day, day 1 the latest: the letters follow the dates.
+    C.SetOption(11, 1);
+    for (int d = 1; d <= 20; ++d)
+        C.GetJournees().SetDateJournee(d, EncodeDateMatch(static_cast<uint8_t>(30 - d), 3, 2025));
+    AfficherFormeEquipe(G, Saison, C);
+    EXPECT_EQ(G.GetTexte(1, 1), Repete(D + Majuscules(V), 9));
+}
+
+TEST_F(DiversStatEquipes, HomeBehaviourSmallestShareDroppedFirst)
+{
+    TDonneesChampionnat& C = TroisJournees();
+    C.SetOption(10, 4);
+    TModeleGrille G;
+    AfficherComportementDomicile(G, Saison, C);
+    ASSERT_EQ(G.GetRowCount(), 7);
+    EXPECT_EQ(G.GetTexte(3, 0), Traduit(221));
+    // At home A won, lost and won; B and C took 4 of 6; D drew its only one;
+    // E won its only one; F never played at home.
+    std::vector<std::string> Lignes;
+    for (int r = 1; r < 7; ++r)
+        Lignes.push_back(G.GetTexte(0, r) + " " + G.GetTexte(1, r) + "/" + G.GetTexte(2, r) + " " + G.GetTexte(3, r));
+    EXPECT_EQ(Lignes[5], "D 1/3 67 %");
+    for (const char* Ligne : {"A 6/9 34 %", "B 4/6 34 %", "C 4/6 34 %"})
+        EXPECT_NE(std::find(Lignes.begin(), Lignes.end(), Ligne), Lignes.end()) << Ligne;
+    EXPECT_TRUE(Lignes[0] == "E 3/3 0 %" || Lignes[0] == "F 0/0 0 %") << Lignes[0];
+    for (int r = 1; r < 7; ++r) {
+        ASSERT_TRUE(G.GetLien(0, r));
+        EXPECT_EQ(G.GetTexte(0, r), std::string(1, static_cast<char>('A' + G.GetDonnee(0, r))));
+        // The followed team (position 4, E) highlighted.
+        EXPECT_EQ(G.GetCouleurFond(1, r) == TColor(0x800000), G.GetDonnee(0, r) == 4);
+    }
+}
+
+TEST_F(DiversStatEquipes, PositionHeldLeaderMiddleAndLast)
+{
+    TDonneesChampionnat& C = TroisJournees();
+    TModeleGrille G;
+    AfficherPlaceOccupee(G, Saison, C, 1);
+    ASSERT_EQ(G.GetColCount(), 4);
+    EXPECT_EQ(G.GetTexte(1, 0), TraduitFmt(214, {1}));
+    EXPECT_EQ(G.GetTexte(3, 0), Traduit(217));
+    EXPECT_EQ(Colonne(G, 1), (std::vector<std::string>{"A", "C", "C"}));
+    EXPECT_EQ(Colonne(G, 2), (std::vector<std::string>{"3", "6", "7"}));
+    const std::string Pts = " " + Traduit(218);
+    EXPECT_EQ(Colonne(G, 3), (std::vector<std::string>{"- 0" + Pts, "- 2" + Pts, "- 1" + Pts}));
+    // A change of team changes the colour; the first day on $F8CD87.
+    EXPECT_EQ(G.GetCouleurFond(0, 1), TColor(0xF8CD87));
+    EXPECT_EQ(G.GetCouleurFond(0, 2), TColor(0xFFFFFF));
+    EXPECT_EQ(G.GetCouleurFond(0, 3), TColor(0xFFFFFF));
+
+    AfficherPlaceOccupee(G, Saison, C, 3);
+    ASSERT_EQ(G.GetColCount(), 5);
+    EXPECT_EQ(G.GetTexte(1, 0), TraduitFmt(215, {3}));
+    EXPECT_EQ(G.GetTexte(4, 0), Traduit(216));
+    EXPECT_EQ(Colonne(G, 1), (std::vector<std::string>{"E", "A", "E"}));
+    EXPECT_EQ(G.GetTexte(3, 2), "- 2" + Pts); // A 3, F 1
+    EXPECT_EQ(G.GetTexte(4, 2), "+ 1" + Pts); // E 4
+
+    AfficherPlaceOccupee(G, Saison, C, 6);
+    ASSERT_EQ(G.GetColCount(), 4);
+    EXPECT_EQ(G.GetTexte(3, 0), Traduit(216));
+    EXPECT_EQ(Colonne(G, 1), (std::vector<std::string>{"B", "B", "D"}));
+    EXPECT_EQ(G.GetTexte(3, 1), "+ 0" + Pts);
+
+    // Outside the table: the header only.
+    for (int P : {0, 7}) {
+        AfficherPlaceOccupee(G, Saison, C, P);
+        EXPECT_EQ(G.GetRowCount(), 1) << P;
+    }
+}
+
+TEST_F(DiversStatEquipes, BestAndWorstPositionAfterEachDay)
+{
+    TDonneesChampionnat& C = TroisJournees();
+    TModeleGrille G;
+    AfficherFourchetteClass(G, Saison, C);
+    EXPECT_EQ(G.GetTexte(1, 0), Traduit(987));
+    EXPECT_EQ(Colonne(G, 0), (std::vector<std::string>{"A", "B", "C", "D", "E", "F"}));
+    const std::string o = "\xC2\xB0";
+    EXPECT_EQ(Colonne(G, 1), (std::vector<std::string>{"1" + o, "4" + o, "1" + o, "5" + o, "2" + o, "4" + o}));
+    EXPECT_EQ(Colonne(G, 2), (std::vector<std::string>{"3" + o, "6" + o, "2" + o, "6" + o, "3" + o, "5" + o}));
+    // No played day: no place.
+    C.JourneeJouee = 0;
+    AfficherFourchetteClass(G, Saison, C);
+    EXPECT_EQ(Colonne(G, 1), std::vector<std::string>(6, ""));
+}
+
+TEST_F(DiversStatEquipes, FrequentScoresAndTheRemainder)
+{
+    TDonneesChampionnat& C = TroisJournees();
+    TModeleGrille G;
+    AfficherScoresFrequents(G, Saison, C);
+    // Nine matches: 1-0 three times, 0-0 three times, 3-0, 2-0 and 0-3.
+    ASSERT_EQ(G.GetRowCount(), 7);
+    EXPECT_EQ(G.GetTexte(1, 0), Traduit(326));
+    std::vector<std::string> Lignes;
+    for (int r = 1; r < 6; ++r)
+        Lignes.push_back(G.GetTexte(0, r) + "|" + G.GetTexte(1, r) + "|" + G.GetTexte(2, r));
+    EXPECT_NE(std::find(Lignes.begin(), Lignes.end(), "1 - 0|3|33,00"), Lignes.end());
+    EXPECT_NE(std::find(Lignes.begin(), Lignes.end(), "0 - 3|1|11,00"), Lignes.end());
+    EXPECT_EQ(G.GetTexte(0, 6), Traduit(328));
+    EXPECT_EQ(G.GetTexte(1, 6), "0");
+    EXPECT_EQ(G.GetTexte(2, 6), "0,00");
+    // Nothing played: the remainder row alone.
+    TDonneesChampionnat& Vide = Championnat(2, 2);
+    AfficherScoresFrequents(G, Saison, Vide);
+    ASSERT_EQ(G.GetRowCount(), 2);
+    EXPECT_EQ(G.GetTexte(1, 1), "0");
+    EXPECT_EQ(G.GetTexte(2, 1), "-");
+}
+
+TEST_F(DiversStatEquipes, StatisticsPerDay)
+{
+    TDonneesChampionnat& C = TroisJournees();
+    C.GetCartonsJournee(2)->Ajoute(std::make_unique<TDonneesEvt>(65535, 0, Evt::ContreCamp | 70));
+    C.GetCartonsJournee(3)->Ajoute(std::make_unique<TDonneesEvt>(65535, 0, Evt::ContreCamp | 20));
+    C.GetCartonsJournee(3)->Ajoute(std::make_unique<TDonneesEvt>(65535, 0, Evt::ContreCamp | 80));
+    C.GetCartonsJournee(3)->Ajoute(std::make_unique<TDonneesEvt>(65535, 1, 80));
+    TModeleGrille G;
+    AfficherStatParJournee(G, Saison, C, 2, false);
+    ASSERT_EQ(G.GetColCount(), 5);
+    EXPECT_EQ(G.GetTexte(2, 0), "2");
+    // A: 3, 0, 1 goals.
+    EXPECT_EQ(G.GetTexte(1, 1), "3");
+    EXPECT_EQ(G.GetTexte(2, 1), "");
+    EXPECT_EQ(G.GetCouleurFond(2, 1), TColor(0xF0E0F0));
+    EXPECT_EQ(G.GetTexte(3, 1), "1");
+    EXPECT_EQ(G.GetTexte(4, 1), "4");
+    EXPECT_EQ(G.GetCouleurTexte(4, 1), TColor(0x800000));
+    EXPECT_EQ(Colonne(G, 4), (std::vector<std::string>{"4", "1", "5", "0", "1", "0"}));
+    EXPECT_EQ(G.GetDonnee(0, 3), 2);
+    EXPECT_TRUE(G.GetLien(0, 3));
+    // Sent off: one on day 2, two on day 3; the yellow card left out.
+    AfficherStatParJournee(G, Saison, C, 1, false);
+    EXPECT_EQ(G.GetTexte(2, 1), "");
+    EXPECT_EQ(G.GetCouleurFond(2, 1), TColor(0x0000FF));
+    EXPECT_EQ(G.GetTexte(3, 1), "2");
+    EXPECT_EQ(G.GetCouleurFond(3, 1), TColor(0x0000FF));
+    EXPECT_EQ(G.GetTexte(4, 1), "3");
+    EXPECT_EQ(G.GetTexte(4, 2), "0");
+    AfficherStatParJournee(G, Saison, C, 1, true);
+    EXPECT_EQ(G.GetTexte(2, 1), "1");
+
+    // 21 days: one empty column more; 22: the teams again in the last one.
+    TDonneesChampionnat& Longue = Championnat(3, 22);
+    for (int d = 1; d <= 22; ++d)
+        Longue.AjouteMatch(d, 0, 1, -1, 1, 0);
+    Longue.JourneeJouee = 21;
+    AfficherStatParJournee(G, Saison, Longue, 2, false);
+    ASSERT_EQ(G.GetColCount(), 24);
+    EXPECT_EQ(G.GetTexte(23, 1), "");
+    Longue.JourneeJouee = 22;
+    AfficherStatParJournee(G, Saison, Longue, 2, false);
+    ASSERT_EQ(G.GetColCount(), 25);
+    EXPECT_EQ(G.GetTexte(24, 1), "A");
+    EXPECT_EQ(G.GetTexte(23, 1), "22");
+    EXPECT_EQ(GenreMotCleStatParJournee("ROUGE"), 1);
+    EXPECT_EQ(GenreMotCleStatParJournee("drop"), 5);
+    EXPECT_EQ(GenreMotCleStatParJournee("point"), 2);
+    EXPECT_EQ(GenreMotCleStatParJournee("autre"), 2);
 }
 
 } // namespace

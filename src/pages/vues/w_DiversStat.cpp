@@ -22,16 +22,18 @@
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QResizeEvent>
 #include <QScrollArea>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
 
-enum : int { TexteChangeJour = 152 };
+enum : int { TexteChangeJour = 152, TextePlaceOccupee = 785 };
 
 QDate Aujourdhui()
 {
@@ -89,6 +91,20 @@ Tf_DiversStat::Tf_DiversStat(QWidget* parent) : TFootForm(parent)
 
     Label1 = new QLabel(Contenu);
     Label1->hide();
+    Label142 = new QLabel(QString::fromStdString(TexteOuDefaut(TextePlaceOccupee, "Place occupée")), Contenu);
+    Edit4 = new QLineEdit("20", Contenu);
+    UpDown3 = new QWidget(Contenu);
+    UpDown3Haut = new QToolButton(UpDown3);
+    UpDown3Bas = new QToolButton(UpDown3);
+    UpDown3Haut->setArrowType(Qt::UpArrow);
+    UpDown3Bas->setArrowType(Qt::DownArrow);
+    UpDown3Haut->setGeometry(0, 0, 16, 11);
+    UpDown3Bas->setGeometry(0, 11, 16, 11);
+    connect(UpDown3Haut, &QToolButton::clicked, this, [this] { UpDown3Click(1); });
+    connect(UpDown3Bas, &QToolButton::clicked, this, [this] { UpDown3Click(-1); });
+    connect(Edit4, &QLineEdit::textChanged, this, [this] { Edit4Change(); });
+    for (QWidget* w : std::initializer_list<QWidget*>{Label142, Edit4, UpDown3})
+        w->hide();
     e_Detail = new TEditeur(Contenu);
     e_Detail->JustifyDoc = false;
     // Yellow titles and white lines: a dark ground.
@@ -111,6 +127,8 @@ void Tf_DiversStat::Montre(int Genre)
     Label1->setVisible(Genre == DiversStat::GenreJourneeSpectateur);
     sg_Stats->setVisible(Genre != DiversStat::GenreJourneeDetail);
     e_Detail->setVisible(Genre == DiversStat::GenreJourneeDetail);
+    for (QWidget* w : std::initializer_list<QWidget*>{Label142, Edit4, UpDown3})
+        w->setVisible(Genre == DiversStat::GenrePlaceOccupee);
     sg_Stats->ReinitColonnes();
     sg_Stats->TriCol = false;
     sg_Stats->SetSelectionVisible(Genre == DiversStat::GenreListeJoueurs);
@@ -204,6 +222,85 @@ void Tf_DiversStat::AfficherJourneeDetail(int Jour)
     Dispose();
 }
 
+template <class F> void Tf_DiversStat::AfficheEquipes(int Genre, F Remplit)
+{
+    Montre(Genre);
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ != nullptr)
+        Remplit(*Champ);
+    else
+        sg_Stats->SetRowCount(0);
+    Dispose();
+}
+
+void Tf_DiversStat::AfficherFormeEquipe()
+{
+    AfficheEquipes(DiversStat::GenreFormeEquipe, [this](const TDonneesChampionnat& Champ) {
+        DiversStat::AfficherFormeEquipe(*sg_Stats, *Saison, Champ);
+    });
+}
+
+void Tf_DiversStat::AfficherComportementDomicile()
+{
+    AfficheEquipes(DiversStat::GenreComportementDomicile, [this](const TDonneesChampionnat& Champ) {
+        DiversStat::AfficherComportementDomicile(*sg_Stats, *Saison, Champ);
+        // Sortable by name, shown sorted on the share dropped.
+        sg_Stats->TriCol = true;
+        sg_Stats->SetTypeTri(0, 1);
+        sg_Stats->SetEtatTri(3, 2);
+    });
+}
+
+void Tf_DiversStat::AfficherPlaceOccupee()
+{
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    FMaxPosition = Champ != nullptr ? std::max(Champ->GetNbEquipe(), 1) : 1;
+    Montre(DiversStat::GenrePlaceOccupee);
+    // Through "2" so that the change to "1" is always seen.
+    Edit4->setText("2");
+    Edit4->setText("1");
+}
+
+void Tf_DiversStat::Edit4Change()
+{
+    if (FGenre != DiversStat::GenrePlaceOccupee)
+        return;
+    const int Position = StrToIntDef(Trim(Edit4->text().toStdString()), 0);
+    AfficheEquipes(DiversStat::GenrePlaceOccupee, [this, Position](const TDonneesChampionnat& Champ) {
+        DiversStat::AfficherPlaceOccupee(*sg_Stats, *Saison, Champ, Position);
+    });
+}
+
+void Tf_DiversStat::UpDown3Click(int Sens)
+{
+    const int Position = StrToIntDef(Trim(Edit4->text().toStdString()), 0) + Sens;
+    Edit4->setText(QString::number(std::clamp(Position, 1, FMaxPosition)));
+}
+
+void Tf_DiversStat::AfficherStatParJournee(int Genre)
+{
+    AfficheEquipes(DiversStat::GenreStatParJournee, [this, Genre](const TDonneesChampionnat& Champ) {
+        DiversStat::AfficherStatParJournee(*sg_Stats, *Saison, Champ, Genre, false);
+    });
+}
+
+void Tf_DiversStat::AfficherScoresFrequents()
+{
+    AfficheEquipes(DiversStat::GenreScoresFrequents, [this](const TDonneesChampionnat& Champ) {
+        DiversStat::AfficherScoresFrequents(*sg_Stats, *Saison, Champ);
+    });
+}
+
+void Tf_DiversStat::AfficherFourchetteClass()
+{
+    AfficheEquipes(DiversStat::GenreFourchetteClass, [this](const TDonneesChampionnat& Champ) {
+        DiversStat::AfficherFourchetteClass(*sg_Stats, *Saison, Champ);
+        sg_Stats->TriCol = true;
+        sg_Stats->SetTypeTri(0, 1);
+        sg_Stats->SetEtatTri(0, 2);
+    });
+}
+
 int Tf_DiversStat::ChoisirJournee(TSaison* Saison)
 {
     const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
@@ -242,7 +339,10 @@ void Tf_DiversStat::mi_ChangeJourClick()
 
 void Tf_DiversStat::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (FVueJour != 0)
+    // Only a day view changes its day.
+    const bool VueJour = FGenre == DiversStat::GenreJourneeSimple || FGenre == DiversStat::GenreJourneeJoueurs ||
+                         FGenre == DiversStat::GenreJourneeSpectateur || FGenre == DiversStat::GenreJourneeDetail;
+    if (FVueJour != 0 && VueJour)
         pm_ChangeJour->popup(event->globalPos());
 }
 
@@ -259,7 +359,9 @@ void Tf_DiversStat::Dispose()
     sb_Fond->setGeometry(0, 0, width(), height());
     // The box's client area, known before the box has laid its viewport out.
     const int Client = width() - 2 * sb_Fond->frameWidth();
-    const int Largeur = std::max(Client - 24, 50);
+    // Never narrower than its columns: the box scrolls across instead.
+    const int Contenu = sg_Stats->LargeurContenu() + 2;
+    const int Largeur = std::max({Client - 24, 50, Contenu});
     int Hauteur = std::max(height() - 2 * sb_Fond->frameWidth() - 12, 50);
     if (21 * sg_Stats->GetRowCount() + 14 > sb_Fond->height())
         Hauteur = 21 * sg_Stats->GetRowCount() + 1;
@@ -278,6 +380,28 @@ void Tf_DiversStat::Dispose()
         sg_Stats->setGeometry(6, 6, Largeur, Hauteur);
         Label1->setGeometry(6, Hauteur + 21, Largeur, Label1->sizeHint().height());
         sb_Fond->widget()->resize(Largeur + 12, Label1->geometry().bottom() + 6);
+        return;
+    }
+    if (FGenre == DiversStat::GenrePlaceOccupee) {
+        // The position field right of the grid.
+        const int Grille = std::max({Client - 100, 50, Contenu});
+        sg_Stats->setGeometry(6, 6, Grille, Hauteur);
+        const int X = std::max(Client, Grille + 100);
+        Label142->setGeometry(X - 90, 6, 86, Label142->sizeHint().height());
+        Edit4->setGeometry(X - 66, 28, 24, 22);
+        UpDown3->setGeometry(X - 42, 28, 16, 22);
+        sb_Fond->widget()->resize(X, Hauteur + 12);
+        return;
+    }
+    if (FGenre == DiversStat::GenreStatParJournee) {
+        // One narrow column a day: scrolled across rather than squeezed.
+        const int Jours =
+            Saison != nullptr && Saison->GetChampCourant() != nullptr
+                ? std::clamp<int>(Saison->GetChampCourant()->JourneeJouee, 0, Saison->GetChampCourant()->GetNbJour())
+                : 0;
+        const int LargeurJours = Client < 20 * Jours + 145 ? 20 * Jours + 121 : Client - 28;
+        sg_Stats->setGeometry(6, 6, std::max({LargeurJours, Contenu, 50}), Hauteur);
+        sb_Fond->widget()->resize(sg_Stats->geometry().right() + 7, Hauteur + 12);
         return;
     }
     if (FGenre == DiversStat::GenreJourneeDetail) {
@@ -329,6 +453,13 @@ void Tf_DiversStat::sg_StatsLien(int ACol, int ARow)
         const size_t Parenthese = Ancien.find(" (");
         sg_Stats->SetTexte(ACol, ARow,
                            Joueur->Nom + (Parenthese == std::string::npos ? std::string() : Ancien.substr(Parenthese)));
+        return;
+    }
+    if (FGenre == DiversStat::GenreComportementDomicile || FGenre == DiversStat::GenreStatParJournee) {
+        if (ACol == 0 && sg_Stats->GetLien(ACol, ARow))
+            Navigue(FGenre == DiversStat::GenreComportementDomicile ? Commande::StatEquipe
+                                                                    : Commande::StatEquipeJoueurs,
+                    sg_Stats->GetDonnee(ACol, ARow));
         return;
     }
     if (FGenre == DiversStat::GenreJourneeSimple) {
@@ -384,8 +515,11 @@ void Tf_DiversStat::ExecuteFonction(const std::string& Nom, const TLignesParam& 
                                     const std::string& Args, TSaison* Saison)
 {
     const std::string Cle = MinusculesAscii(Nom);
-    if (Cle != "journeesimple" && Cle != "journeespectateur" && Cle != "journeejoueurs" && Cle != "journeedetail" &&
-        Cle != "journeerealisateur") {
+    static const char* const Equipes[] = {"formeequipe", "comportementdomicile", "scoresfrequents", "fourchetteclass",
+                                          "statparjournee"};
+    const bool VueEquipes = std::find(std::begin(Equipes), std::end(Equipes), Cle) != std::end(Equipes);
+    if (!VueEquipes && Cle != "journeesimple" && Cle != "journeespectateur" && Cle != "journeejoueurs" &&
+        Cle != "journeedetail" && Cle != "journeerealisateur") {
         TFootForm::ExecuteFonction(Nom, Params, Resultat, Args, Saison);
         return;
     }
@@ -394,6 +528,22 @@ void Tf_DiversStat::ExecuteFonction(const std::string& Nom, const TLignesParam& 
     const TDonneesChampionnat* Champ = Garde.Get();
     if (Champ == nullptr)
         return;
+    if (VueEquipes) {
+        TModeleGrille Grille;
+        if (Cle == "formeequipe")
+            DiversStat::AfficherFormeEquipe(Grille, *Saison, *Champ);
+        else if (Cle == "comportementdomicile")
+            DiversStat::AfficherComportementDomicile(Grille, *Saison, *Champ);
+        else if (Cle == "scoresfrequents")
+            DiversStat::AfficherScoresFrequents(Grille, *Saison, *Champ);
+        else if (Cle == "fourchetteclass")
+            DiversStat::AfficherFourchetteClass(Grille, *Saison, *Champ);
+        else
+            DiversStat::AfficherStatParJournee(
+                Grille, *Saison, *Champ, DiversStat::GenreMotCleStatParJournee(LitParametre("Type", Params, "")), true);
+        Resultat = Grille.GetTableHtml(CouleursTableParam(Params));
+        return;
+    }
     const int Jour = StrToIntDef(Trim(LitParametre("Journee", Params, "1")), Champ->NbJournee);
     if (Cle == "journeedetail") {
         auto Couleur = [&](const char* Param, const std::string& Defaut) {
@@ -476,6 +626,34 @@ void EnregistrePagesDiversStat()
             Page.AfficherCalendrier();
         },
         true);
+    // The team views on the page kept on screen.
+    EnregistrePage<Tf_DiversStat>(
+        {FormeEquipe, FourchetteClassement, ComportementDomicile, PlacesOccupees, StatParJournee, ButsParJournee,
+         ScoresFrequents},
+        [](Tf_DiversStat& Page, TPrincipale& Principale, int Code) {
+            Page.Saison = Principale.GetSaison();
+            switch (Code) {
+            case FormeEquipe:
+                Page.AfficherFormeEquipe();
+                break;
+            case FourchetteClassement:
+                Page.AfficherFourchetteClass();
+                break;
+            case ComportementDomicile:
+                Page.AfficherComportementDomicile();
+                break;
+            case PlacesOccupees:
+                Page.AfficherPlaceOccupee();
+                break;
+            case ScoresFrequents:
+                Page.AfficherScoresFrequents();
+                break;
+            default:
+                Page.AfficherStatParJournee(Code == StatParJournee ? 1 : 2);
+                break;
+            }
+        },
+        true);
     EnregistrePage<Tf_DiversStat>({ListeMatchs}, [](Tf_DiversStat& Page, TPrincipale& Principale, int) {
         Page.Saison = Principale.GetSaison();
         Page.AfficherListeMatchs();
@@ -483,7 +661,9 @@ void EnregistrePagesDiversStat()
     static const bool MotsCles = [] {
         for (const char* Mot : {"JourneeDetail", "JourneeSimple", "JourneeSpectateur", "JourneeJoueurs"})
             GestionFonction().Ajoute<Tf_DiversStat>(Mot, CodeFonction::Journee);
-        GestionFonction().Ajoute<Tf_DiversStat>("JourneeRealisateur", CodeFonction::Championnat);
+        for (const char* Mot : {"JourneeRealisateur", "FormeEquipe", "ComportementDomicile", "ScoresFrequents",
+                                "FourchetteClass", "StatParJournee"})
+            GestionFonction().Ajoute<Tf_DiversStat>(Mot, CodeFonction::Championnat);
         return true;
     }();
     (void)MotsCles;

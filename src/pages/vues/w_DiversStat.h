@@ -11,6 +11,8 @@
 
 class QCalendarWidget;
 class QLabel;
+class QLineEdit;
+class QToolButton;
 class QMenu;
 class QAction;
 class QScrollArea;
@@ -35,6 +37,18 @@ public:
     // Genre: 1 scorers, 2 booked, 3 sent off, 4 assists (5 to 8 rugby).
     void AfficherJourneeJoueurs(int Jour, int Genre);
     void AfficherJourneeDetail(int Jour);
+    // The team views of the current championship.
+    void AfficherFormeEquipe();
+    void AfficherComportementDomicile();
+    // Prepares the position field (1 to the team count) and shows position 1.
+    void AfficherPlaceOccupee();
+    // The teams at the position typed in Edit4 (header only for a position
+    // outside the table).
+    void Edit4Change();
+    // Genre: 1 players sent off, 2 goals, 3 tries, 4 penalty goals, 5 drop goals.
+    void AfficherStatParJournee(int Genre);
+    void AfficherScoresFrequents();
+    void AfficherFourchetteClass();
     // The day view shown again on another day (a cancelled choice keeps it).
     void mi_ChangeJourClick();
 
@@ -52,8 +66,10 @@ public:
     void sg_StatsDblClick();
     void Dispose();
 
-    // The day-view keywords ("JourneeDetail", "JourneeSimple",
-    // "JourneeSpectateur", "JourneeJoueurs", "JourneeRealisateur").
+    // The keywords of the day views ("JourneeDetail", "JourneeSimple",
+    // "JourneeSpectateur", "JourneeJoueurs", "JourneeRealisateur") and of the
+    // team views ("FormeEquipe", "ComportementDomicile", "ScoresFrequents",
+    // "FourchetteClass", "StatParJournee").
     static void ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                 const std::string& Args, TSaison* Saison);
 
@@ -68,6 +84,11 @@ public:
     QCalendarWidget* bc_Calendrier;
     TEditeur* e_Detail; // the detailed report of a day
     QLabel* Label1;     // summary under the attendance view
+    QLabel* Label142;   // caption of the position field
+    QLineEdit* Edit4;   // the position of "Place occupée"
+    QWidget* UpDown3;   // its arrows
+    QToolButton* UpDown3Haut;
+    QToolButton* UpDown3Bas;
     QMenu* pm_ChangeJour;
     QAction* mi_ChangeJour;
 
@@ -78,10 +99,14 @@ protected:
 private:
     // The common frame of every view: the controls of the kind, no bars.
     void Montre(int Genre);
+    // A grid view of the current championship filled by Remplit.
+    template <class F> void AfficheEquipes(int Genre, F Remplit);
+    void UpDown3Click(int Sens);
 
     int FGenre = -1;
     int FJour = -1;
     int FVueJour = 0; // 1 results, 2 attendances, 3 to 6 players, 7 detail
+    int FMaxPosition = 1;
 };
 
 void EnregistrePagesDiversStat();

@@ -11,11 +11,15 @@
 #include "platform/Imprimante.h"
 #include "support_ui/FenetreSurArchive.h"
 #include "support_ui/RenduPng.h"
+#include "support_ui/VerifieDisposition.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
 
 namespace {
 
@@ -103,6 +107,79 @@ TEST_F(DiversStatFenetre, TheDetailedReportOfTheRememberedDayPrintsItself)
     const std::string Html = (Dossier / "detail.htm").string();
     Page()->ExporteHtml(Html);
     EXPECT_NE(testsupport::ReadWholeFile(Html).find("Lyon - Angers : 0 - 0"), std::string::npos);
+}
+
+TEST_F(DiversStatFenetre, TheTeamViewsOnOneKeptPage)
+{
+    DemarreSurArchive();
+    if (HasFatalFailure())
+        return;
+    Fenetre->resize(1000, 700);
+    ASSERT_TRUE(Fenetre->ExecuteCommande(157, -1));
+    Tf_DiversStat* Vue = Page();
+    ASSERT_NE(Vue, nullptr);
+    const std::pair<int, int> Genres[] = {{157, 1}, {161, 12}, {162, 2}, {163, 3}, {164, 4}, {165, 4}, {171, 6}};
+    for (const auto& [Code, Genre] : Genres) {
+        ASSERT_TRUE(Fenetre->ExecuteCommande(Code, -1)) << Code;
+        EXPECT_EQ(Page(), Vue) << Code;
+        EXPECT_EQ(Vue->GetGenre(), Genre) << Code;
+        EXPECT_GT(Vue->sg_Stats->GetRowCount(), 1) << Code;
+        QApplication::processEvents();
+        testsupport::RendPng(*Fenetre, "diversstat_equipes_" + std::to_string(Code));
+    }
+    // Every view whole in a small window as well, the day views included.
+    Fenetre->resize(800, 600);
+    for (const int Code : {157, 161, 162, 163, 164, 165, 171, 26, 27, 28, 29}) {
+        ASSERT_TRUE(Fenetre->ExecuteCommande(Code, Code >= 26 && Code <= 29 ? 3 : -1)) << Code;
+        QApplication::processEvents();
+        for (const std::string& Defaut : testsupport::VerifieDisposition(*Fenetre))
+            ADD_FAILURE() << Code << ": " << Defaut;
+    }
+    testsupport::RendPng(*Fenetre, "diversstat_joueurs_800");
+
+    // "Place occupée": position 1 and the leader, then the last place typed.
+    // A home behaviour team link asks for the team's statistics by position.
+    ASSERT_TRUE(Fenetre->ExecuteCommande(162, -1));
+    std::vector<std::pair<int, int>> Equipes;
+    Vue->OnNavigation = [&](int c, int p, int) { Equipes.emplace_back(c, p); };
+    Vue->sg_StatsLien(0, 1);
+    ASSERT_EQ(Equipes.size(), 1u);
+    EXPECT_EQ(Equipes[0], std::make_pair(121, Vue->sg_Stats->GetDonnee(0, 1)));
+    EXPECT_EQ(Vue->sg_Stats->GetTexte(0, 1), Fenetre->GetSaison()->GetNomEquipeChamp(Vue->sg_Stats->GetDonnee(0, 1)));
+
+    ASSERT_TRUE(Fenetre->ExecuteCommande(163, -1));
+    EXPECT_FALSE(Vue->Edit4->isHidden());
+    EXPECT_EQ(Vue->Edit4->text(), "1");
+    EXPECT_EQ(Vue->sg_Stats->GetTexte(1, 0), TraduitFmt(214, {1}));
+    EXPECT_EQ(Vue->sg_Stats->GetColCount(), 4);
+    EXPECT_EQ(Vue->sg_Stats->GetRowCount(), 7);
+    Vue->Edit4->selectAll();
+    QTest::keyClicks(Vue->Edit4, "10");
+    EXPECT_EQ(Vue->sg_Stats->GetTexte(3, 0), Traduit(216));
+    EXPECT_EQ(Vue->sg_Stats->GetColCount(), 4);
+    Vue->Edit4->setText("abc");
+    EXPECT_EQ(Vue->sg_Stats->GetRowCount(), 1);
+    Vue->UpDown3Haut->click();
+    EXPECT_EQ(Vue->Edit4->text(), "1");
+
+    // Sent off per day: Lyon's one red card of day 3 is an empty red cell.
+    ASSERT_TRUE(Fenetre->ExecuteCommande(164, -1));
+    EXPECT_EQ(Vue->sg_Stats->GetTexte(3, 1), "");
+    EXPECT_EQ(Vue->sg_Stats->GetCouleurFond(3, 1), TColor(0x0000FF));
+    EXPECT_EQ(Vue->sg_Stats->GetCouleurFond(2, 1), TColor(0xF0E0F0));
+    // A team link asks for the team's players with its position.
+    std::vector<std::pair<int, int>> Demandes;
+    Vue->OnNavigation = [&](int c, int p, int) { Demandes.emplace_back(c, p); };
+    Vue->sg_StatsLien(0, 3);
+    ASSERT_EQ(Demandes.size(), 1u);
+    EXPECT_EQ(Demandes[0], std::make_pair(125, 2));
+    testsupport::TempDir Dossier;
+    const std::string Pdf = (Dossier / "jours.pdf").string();
+    {
+        TImprimantePdf Imprimante(Pdf);
+        Vue->Imprime();
+    }
+    EXPECT_EQ(testsupport::ReadWholeFile(Pdf).substr(0, 4), "%PDF");
 }
 
 } // namespace

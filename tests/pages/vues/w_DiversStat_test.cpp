@@ -1,6 +1,7 @@
 #include "pages/vues/w_DiversStat.h"
 
 #include "base/Horloge.h"
+#include "base/Texte.h"
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
 #include "controls/BoutonCoche.h"
@@ -247,6 +248,36 @@ TEST_F(DiversStatPage, DayViewKeywordsThroughTheGuard)
     for (const char* Mot : {"JourneeDetail", "JourneeRealisateur"})
         EXPECT_NE(GestionFonction().Cherche(Mot), nullptr) << Mot;
     EXPECT_EQ(GestionFonction().Cherche("JourneeRealisateur")->Code, CodeFonction::Championnat);
+}
+
+TEST_F(DiversStatPage, TeamViewKeywordsThroughTheGuard)
+{
+    TSaison* Saison = Principale.GetSaison();
+    Saison->GetChampCourant()->GetCartonsJournee(2)->Ajoute(
+        std::make_unique<TDonneesEvt>(65535, 0, Evt::ContreCamp | 9));
+    for (const char* Mot :
+         {"FormeEquipe", "ComportementDomicile", "ScoresFrequents", "FourchetteClass", "StatParJournee"}) {
+        const TGestionFonction::TEntree* E = GestionFonction().Cherche(Mot);
+        ASSERT_NE(E, nullptr) << Mot;
+        EXPECT_EQ(E->Code, CodeFonction::Championnat);
+        std::string Resultat;
+        Tf_DiversStat::ExecuteFonction(Mot, {}, Resultat, "", Saison);
+        // One table in the default colours, the league's teams in it.
+        EXPECT_NE(Resultat.find("#000080"), std::string::npos) << Mot;
+        EXPECT_NE(Resultat.find(Mot == std::string("ScoresFrequents") ? EchappeHtml(Traduit(328)) : "Angers"),
+                  std::string::npos)
+            << Mot;
+    }
+    std::string Resultat;
+    Tf_DiversStat::ExecuteFonction("FormeEquipe", {}, Resultat, "", Saison);
+    EXPECT_NE(Resultat.find(">" + Majuscules(Traduit(612)) + Majuscules(Traduit(612))), std::string::npos);
+    // A single sending-off is written "1"; the cup through "Division", the
+    // league current again afterwards.
+    Tf_DiversStat::ExecuteFonction("StatParJournee", {"Type=Rouge"}, Resultat, "", Saison);
+    EXPECT_NE(Resultat.find(">1<"), std::string::npos);
+    Tf_DiversStat::ExecuteFonction("StatParJournee", {"Type=Rouge", "Division=8"}, Resultat, "", Saison);
+    EXPECT_EQ(Resultat.find("Angers"), std::string::npos);
+    EXPECT_EQ(Saison->GetNumChampCourant(), 1);
 }
 
 TEST_F(DiversStatPage, OneDaysGoalDistributionOnANewInformationPage)
