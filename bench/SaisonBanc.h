@@ -4,8 +4,12 @@
 #include <memory>
 #include <string>
 
+#include "model/Championnat.h"
 #include "model/ContexteSaison.h"
 #include "model/Joueurs.h"
+#include "model/SaisonFoot.h"
+
+#include <utility>
 
 // Team names only: the standings read nothing else of the season.
 class TSaisonBanc : public TContexteSaison {
@@ -29,3 +33,29 @@ public:
         return nullptr;
     }
 };
+
+// Home and away clubs of match m (0-based) of day d (0-based) of a double
+// round robin of N clubs (circle method; the second half returns the visits).
+inline std::pair<int, int> AppariementAllerRetour(int N, int d, int m)
+{
+    const int Tour = d % (N - 1);
+    int a = m == 0 ? N - 1 : (Tour + m) % (N - 1);
+    int b = (Tour + N - 1 - m) % (N - 1);
+    if (d >= N - 1)
+        std::swap(a, b);
+    return {a, b};
+}
+
+// Clubs "Club 0" to "Club N-1" (ids 0..N-1) added to the season, and an empty
+// championship of them over the 2(N-1) days of a double round robin.
+inline std::unique_ptr<TDonneesChampionnatFootball> ChampionnatAllerRetour(TSaisonFootball& Saison, int N)
+{
+    for (int i = 0; i < N; ++i)
+        Saison.AjouteEquipe("Club " + std::to_string(i), i);
+    auto Champ = std::make_unique<TDonneesChampionnatFootball>(&Saison);
+    for (int id = 0; id < N; ++id)
+        Champ->AjouteEquipe(static_cast<uint16_t>(id));
+    Champ->SetNbJour(2 * (N - 1));
+    Champ->SetNbMatch(N / 2);
+    return Champ;
+}
