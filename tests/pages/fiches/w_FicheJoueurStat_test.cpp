@@ -161,6 +161,9 @@ TEST_F(FicheJoueurStatTest, PanneauListesEtGraphe)
         EXPECT_EQ(T(F.LabelsButs[0]->text()), "2(3)");
         EXPECT_EQ(F.Shapes[0]->width(), 60);
         testsupport::RendPng(F, "FicheJoueur_saison");
+        F.pc_FicheJoueur->setCurrentWidget(F.ts_Carriere);
+        QApplication::processEvents();
+        testsupport::RendPng(F, "FicheJoueur_carriere");
 
         F.s1Click(StatFicheJoueur::ListeMatchs);
         EXPECT_TRUE(F.fs_Match->isVisibleTo(&F));
