@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "SaisonBanc.h"
 #include "engine/StatFicheJoueur.h"
 #include "model/Championnat.h"
 #include "model/ListeDonnees.h"
@@ -25,18 +26,13 @@ int IdJoueur(int Equipe, int k)
 std::unique_ptr<TSaisonFootball> SaisonComplete()
 {
     auto Saison = std::make_unique<TSaisonFootball>();
+    auto Champ = ChampionnatAllerRetour(*Saison, NbEquipes);
     for (int i = 0; i < NbEquipes; ++i) {
-        Saison->AjouteEquipe("Club " + std::to_string(i), i);
         for (int k = 0; k < NbJoueursEquipe; ++k)
             Saison->Joueurs().AjouteSimple(Saison->CreeJoueurComplet("Joueur" + std::to_string(IdJoueur(i, k)), "X",
                                                                      IdJoueur(i, k), 95, 'M', 0,
                                                                      static_cast<uint16_t>(i), 65535, 0, 120, 3));
     }
-    auto Champ = std::make_unique<TDonneesChampionnatFootball>(Saison.get());
-    for (uint16_t id = 0; id < NbEquipes; ++id)
-        Champ->AjouteEquipe(id);
-    Champ->SetNbJour(NbJours);
-    Champ->SetNbMatch(NbEquipes / 2);
     unsigned Graine = 12345;
     auto Hasard = [&Graine](unsigned n) {
         Graine = Graine * 1103515245 + 12345;
@@ -44,11 +40,7 @@ std::unique_ptr<TSaisonFootball> SaisonComplete()
     };
     for (int d = 1; d <= NbJours; ++d)
         for (int m = 0; m < NbEquipes / 2; ++m) {
-            const int Tour = (d - 1) % (NbEquipes - 1);
-            int a = m == 0 ? NbEquipes - 1 : (Tour + m) % (NbEquipes - 1);
-            int b = (Tour + NbEquipes - 1 - m) % (NbEquipes - 1);
-            if (d > NbEquipes - 1)
-                std::swap(a, b);
+            const auto [a, b] = RencontreAllerRetour(NbEquipes, d - 1, m);
             Champ->AjouteMatch(d, a, b, -1, static_cast<uint16_t>(Hasard(4)), static_cast<uint16_t>(Hasard(3)));
             for (int e : {a, b}) {
                 const int p = Champ->IndexEquipe(e);

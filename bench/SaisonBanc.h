@@ -5,8 +5,10 @@
 #include <string>
 #include <utility>
 
+#include "model/Championnat.h"
 #include "model/ContexteSaison.h"
 #include "model/Joueurs.h"
+#include "model/SaisonFoot.h"
 
 // Team names only: the standings read nothing else of the season.
 class TSaisonBanc : public TContexteSaison {
@@ -42,4 +44,18 @@ inline std::pair<int, int> RencontreAllerRetour(int n, int d, int m)
     if (d >= n - 1)
         std::swap(a, b);
     return {a, b};
+}
+
+// Clubs "Club 0" to "Club N-1" (ids 0..N-1) added to the season, and an empty
+// championship of them over the 2(N-1) days of a double round robin.
+inline std::unique_ptr<TDonneesChampionnatFootball> ChampionnatAllerRetour(TSaisonFootball& Saison, int N)
+{
+    for (int i = 0; i < N; ++i)
+        Saison.AjouteEquipe("Club " + std::to_string(i), i);
+    auto Champ = std::make_unique<TDonneesChampionnatFootball>(&Saison);
+    for (int id = 0; id < N; ++id)
+        Champ->AjouteEquipe(static_cast<uint16_t>(id));
+    Champ->SetNbJour(2 * (N - 1));
+    Champ->SetNbMatch(N / 2);
+    return Champ;
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "SaisonBanc.h"
 #include "engine/InfoGeneral.h"
 #include "engine/Series.h"
 #include "engine/StatEquipe.h"
@@ -26,13 +27,7 @@ constexpr int NbJours = 2 * (NbEquipes - 1);
 std::unique_ptr<TSaisonFootball> SaisonComplete()
 {
     auto Saison = std::make_unique<TSaisonFootball>();
-    for (int i = 0; i < NbEquipes; ++i)
-        Saison->AjouteEquipe("Club " + std::to_string(i), i);
-    auto Champ = std::make_unique<TDonneesChampionnatFootball>(Saison.get());
-    for (uint16_t id = 0; id < NbEquipes; ++id)
-        Champ->AjouteEquipe(id);
-    Champ->SetNbJour(NbJours);
-    Champ->SetNbMatch(NbEquipes / 2);
+    auto Champ = ChampionnatAllerRetour(*Saison, NbEquipes);
     unsigned Graine = 12345;
     for (int d = 0; d < NbJours; ++d)
         for (int m = 0; m < NbEquipes / 2; ++m) {

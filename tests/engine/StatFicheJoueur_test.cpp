@@ -4,6 +4,7 @@
 #include "base/oTraducteur.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
+#include "support/SaisonExemple.h"
 
 #include <gtest/gtest.h>
 
@@ -31,22 +32,7 @@ struct SaisonTest {
     }
     TDonneesChampionnatFootball& Ajoute(int Code, int NbJour, const std::string& Nom)
     {
-        auto c = std::make_unique<TDonneesChampionnatFootball>(S.get());
-        c->CodeChamp = S->NbChampionnat() + 1;
-        c->SetCode(Code);
-        c->SetNbEquipe(4);
-        for (int p = 0; p < 4; ++p)
-            c->SetEquipe(p, static_cast<uint16_t>(p));
-        c->SetNbMatch(2);
-        c->SetNbJour(NbJour);
-        for (int d = 1; d <= NbJour; ++d) {
-            c->AjouteMatch(d, d % 2 ? 0 : 1, d % 2 ? 1 : 0, -1, 1, 0);
-            c->AjouteMatch(d, 2, 3, -1, 0, 0);
-        }
-        S->AjouteDesc(Nom, 3, c->CodeChamp);
-        auto& r = *c;
-        S->AjouteChampionnat(std::move(c));
-        return r;
+        return testsupport::AjouteChampionnatQuatre(*S, Code, NbJour, Nom);
     }
     static void Evt(TListeDonnees* L, int Joueur, uint16_t Equipe, uint16_t Mot)
     {

@@ -214,6 +214,27 @@ std::unique_ptr<TSaisonFootball> LigueQuatre(const std::array<const char*, 4>& n
 
 } // namespace
 
+TDonneesChampionnatFootball& AjouteChampionnatQuatre(TSaisonFootball& Saison, int Code, int NbJour,
+                                                     const std::string& Nom)
+{
+    auto c = std::make_unique<TDonneesChampionnatFootball>(&Saison);
+    c->CodeChamp = Saison.NbChampionnat() + 1;
+    c->SetCode(Code);
+    c->SetNbEquipe(4);
+    for (int p = 0; p < 4; ++p)
+        c->SetEquipe(p, static_cast<uint16_t>(p));
+    c->SetNbMatch(2);
+    c->SetNbJour(NbJour);
+    for (int d = 1; d <= NbJour; ++d) {
+        c->AjouteMatch(d, d % 2 ? 0 : 1, d % 2 ? 1 : 0, -1, 1, 0);
+        c->AjouteMatch(d, 2, 3, -1, 0, 0);
+    }
+    Saison.AjouteDesc(Nom, 3, c->CodeChamp);
+    auto& r = *c;
+    Saison.AjouteChampionnat(std::move(c));
+    return r;
+}
+
 std::unique_ptr<TSaisonFootball> CreeLigueQuatreEquipes()
 {
     constexpr uint16_t X = TInfoComp::Aucun;

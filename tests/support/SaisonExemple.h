@@ -45,6 +45,12 @@ std::unique_ptr<TSaisonFootball> CreeLigueDivision(int division, int code, const
 // their description lines.
 std::unique_ptr<TSaisonFootball> CreeDeuxDivisions(int jours);
 
+// Adds to the season (which holds teams 0-3) a football championship of that
+// code and NbJour days where 0 - 1 (0 at home on odd days) and 2 - 3 play every
+// day, 1 - 0 and 0 - 0; numbered after the others and named Nom in the tree.
+TDonneesChampionnatFootball& AjouteChampionnatQuatre(TSaisonFootball& Saison, int Code, int NbJour,
+                                                     const std::string& Nom);
+
 // A file read into a new season through the file dispatcher, as the program
 // opens it; null when the load fails.
 std::unique_ptr<TSaison> ChargeParDispatcheur(const std::string& fichier);

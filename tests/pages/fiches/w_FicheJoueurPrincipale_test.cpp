@@ -44,17 +44,25 @@ protected:
         }
         return 0;
     }
+
+    // The window on the archive, showing the scorers' ranking; null when it fails.
+    Tf_ClassJoueur* OuvreClassement()
+    {
+        DemarreSurArchive();
+        if (HasFatalFailure())
+            return nullptr;
+        // The ranking shows as many rows as its page has room for.
+        Fenetre->resize(800, 600);
+        Fenetre->show();
+        if (!Fenetre->ExecuteCommande(66))
+            return nullptr;
+        return dynamic_cast<Tf_ClassJoueur*>(Fenetre->GetPageCourante());
+    }
 };
 
 TEST_F(FicheJoueurPrincipale, LaFicheDuClassementMarqueSeulementUnChangement)
 {
-    DemarreSurArchive();
-    ASSERT_FALSE(HasFatalFailure());
-    // The ranking shows as many rows as its page has room for.
-    Fenetre->resize(800, 600);
-    Fenetre->show();
-    ASSERT_TRUE(Fenetre->ExecuteCommande(66));
-    auto* Page = dynamic_cast<Tf_ClassJoueur*>(Fenetre->GetPageCourante());
+    Tf_ClassJoueur* Page = OuvreClassement();
     ASSERT_NE(Page, nullptr);
     ASSERT_GT(Page->sg_Classjoueurs->GetRowCount(), 1);
 
@@ -89,12 +97,7 @@ TEST_F(FicheJoueurPrincipale, LaFicheDuClassementMarqueSeulementUnChangement)
 
 TEST_F(FicheJoueurPrincipale, LesStatistiquesDeLaFicheOuverteDuClassement)
 {
-    DemarreSurArchive();
-    ASSERT_FALSE(HasFatalFailure());
-    Fenetre->resize(800, 600);
-    Fenetre->show();
-    ASSERT_TRUE(Fenetre->ExecuteCommande(66));
-    auto* Page = dynamic_cast<Tf_ClassJoueur*>(Fenetre->GetPageCourante());
+    Tf_ClassJoueur* Page = OuvreClassement();
     ASSERT_NE(Page, nullptr);
 
     bool Vu = false;

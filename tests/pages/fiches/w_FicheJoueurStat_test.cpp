@@ -66,22 +66,7 @@ protected:
 
     TDonneesChampionnatFootball& Championnat(int Code, int NbJour, const std::string& Nom)
     {
-        auto c = std::make_unique<TDonneesChampionnatFootball>(S.get());
-        c->CodeChamp = S->NbChampionnat() + 1;
-        c->SetCode(Code);
-        c->SetNbEquipe(4);
-        for (int p = 0; p < 4; ++p)
-            c->SetEquipe(p, static_cast<uint16_t>(p));
-        c->SetNbMatch(2);
-        c->SetNbJour(NbJour);
-        for (int d = 1; d <= NbJour; ++d) {
-            c->AjouteMatch(d, d % 2 ? 0 : 1, d % 2 ? 1 : 0, -1, 2, 1);
-            c->AjouteMatch(d, 2, 3, -1, 0, 0);
-        }
-        S->AjouteDesc(Nom, 3, c->CodeChamp);
-        auto& r = *c;
-        S->AjouteChampionnat(std::move(c));
-        return r;
+        return testsupport::AjouteChampionnatQuatre(*S, Code, NbJour, Nom);
     }
     static void Evt(TListeDonnees* L, uint16_t Mot) { L->Ajoute(std::make_unique<TDonneesEvt>(Id, 0, Mot)); }
 
@@ -176,6 +161,9 @@ TEST_F(FicheJoueurStatTest, PanneauListesEtGraphe)
         EXPECT_EQ(T(F.LabelsButs[0]->text()), "2(3)");
         EXPECT_EQ(F.Shapes[0]->width(), 60);
         testsupport::RendPng(F, "FicheJoueur_saison");
+        F.pc_FicheJoueur->setCurrentWidget(F.ts_Carriere);
+        QApplication::processEvents();
+        testsupport::RendPng(F, "FicheJoueur_carriere");
 
         F.s1Click(StatFicheJoueur::ListeMatchs);
         EXPECT_TRUE(F.fs_Match->isVisibleTo(&F));
