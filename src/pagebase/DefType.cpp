@@ -411,6 +411,12 @@ bool OuvreFicheJoueur(TSaison& saison, int numChampionnat, TJoueur*& joueur, int
     return OuvreFiche<TFicheJoueur>(change, saison, numChampionnat, joueur, mode);
 }
 
+bool OuvreFicheJoueur(TSaison& saison, int numChampionnat, TJoueur*& joueur, int mode, bool* change, int posteDefaut)
+{
+    const int poste = posteDefaut >= 0 && posteDefaut < 15 ? posteDefaut + 1 : 0;
+    return OuvreFicheJoueur(saison, numChampionnat, joueur, mode | (poste << DecalagePosteDefaut), change);
+}
+
 bool OuvreFicheArbitre(TSaison& saison, int numChampionnat, TPersonnelStat*& arbitre, bool* change)
 {
     return OuvreFiche<TFicheArbitre>(change, saison, numChampionnat, arbitre);

@@ -289,6 +289,10 @@ void EnregistreFicheArbitre(TFicheArbitre fiche);
 void EnregistreFicheStade(TFicheStade fiche);
 void EnregistreFicheEntraineur(TFicheEntraineur fiche);
 bool OuvreFicheJoueur(TSaison& saison, int numChampionnat, TJoueur*& joueur, int mode, bool* change = nullptr);
+// The same for a new player who starts at that position (an index of the
+// card's position list); the position travels in the mode's bits 20 to 23.
+bool OuvreFicheJoueur(TSaison& saison, int numChampionnat, TJoueur*& joueur, int mode, bool* change, int posteDefaut);
+constexpr int DecalagePosteDefaut = 20;
 bool OuvreFicheArbitre(TSaison& saison, int numChampionnat, TPersonnelStat*& arbitre, bool* change = nullptr);
 bool OuvreFicheStade(TSaison& saison, TStade*& stade, bool* change = nullptr);
 bool OuvreFicheEntraineur(TSaison& saison, TEntraineur*& entraineur, bool* change = nullptr);

@@ -1,6 +1,7 @@
 #include "pages/Pages.h"
 
 #include "pages/fiches/w_Arbitres.h"
+#include "pages/fiches/w_Effectifs.h"
 #include "pages/fiches/w_FicheArbitre.h"
 #include "pages/fiches/w_FicheEntraineur.h"
 #include "pages/fiches/w_FicheJoueur.h"
@@ -67,6 +68,7 @@ void EnregistrePages()
     EnregistrePagesFicheStade();
     EnregistrePagesFicheEntraineur();
     EnregistrePagesArbitres();
+    EnregistrePagesEffectifs();
     EnregistrePagesStades();
     EnregistrePagesRecherche();
     EnregistrePagesHistorique();

@@ -1314,6 +1314,11 @@ bool ExecuteFicheJoueur(TSaison& Saison, int NumChampionnat, TJoueur*& Joueur, i
 void EnregistrePagesFiches()
 {
     EnregistreFicheJoueur([](TSaison& saison, int numChampionnat, TJoueur*& joueur, int mode, bool* change) {
+        // An opener may ask for a new player's position in the mode's high bits.
+        const int poste = (mode >> DecalagePosteDefaut) & 0xF;
+        mode &= (1 << DecalagePosteDefaut) - 1;
+        if (poste > 0)
+            return ExecuteFicheJoueur(saison, numChampionnat, joueur, mode, change, poste - 1);
         return ExecuteFicheJoueur(saison, numChampionnat, joueur, mode, change);
     });
 }
