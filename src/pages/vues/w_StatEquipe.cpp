@@ -652,25 +652,7 @@ void Tf_StatEquipe::GraphParcours()
     LabelsSpect[3]->setText(Q(S.Total));
 
     // Points per opponent.
-    const auto Points = SE::PointsParAdversaire(*Champ, P, Equipe);
-    sg_PointPris->SetRowCount(static_cast<int>(Points.size()) + 1);
-    sg_PointPris->SetFixedRows(1);
-    sg_PointPris->SetTexte(0, 0, Traduit(176));
-    sg_PointPris->SetTexte(1, 0, Traduit(219));
-    for (int C = 0; C < 2; ++C) {
-        sg_PointPris->SetCouleurFond(C, 0, 0xB4FF64);
-        sg_PointPris->SetCouleurTexte(C, 0, 0);
-    }
-    int Ligne = 1;
-    for (const auto& [Adversaire, Texte] : Points) {
-        TColor Fond = 0xFFFFFF;
-        CouleurLigne(Ligne, Fond);
-        sg_PointPris->SetTexte(0, Ligne, Saison->GetNomEquipeChamp(Adversaire));
-        sg_PointPris->SetTexte(1, Ligne, Texte);
-        sg_PointPris->SetAlignementH(1, Ligne, 1);
-        sg_PointPris->SetCouleurLigne(Ligne, Fond);
-        ++Ligne;
-    }
+    VuesStatEquipe::RemplitPointsPris(*sg_PointPris, *Champ, *Saison, Equipe, P);
     sg_PointPris->update();
 }
 
@@ -731,15 +713,15 @@ void Tf_StatEquipe::AfficheEvolutionScore(const std::array<std::string, 26>& Tex
             LabelsEvolution[E]->setText(Q(Textes[E]));
 }
 
-void Tf_StatEquipe::AfficheGrapheRepartition(TGraphBarre& Quart, TGraphBarre& Tranches, const SE::TTranches& T)
+void Tf_StatEquipe::AfficheGrapheRepartition(TGraphBarre& Quart, TGraphBarre& Tranches, const SE::TTranches& T,
+                                             TCouleurs CouleurQuart, TCouleurs CouleurTranche)
 {
-    const TCouleurs Defaut{0x80FFFF, 0x1C8DFF};
     PrepareBarres(Quart, 7, 1.0 / 15, 15);
     for (int I = 1; I <= 7; ++I)
-        Quart.SetPoint(0, I, SE::QuartHeure(T, I)), Quart.SetCouleursPoint(0, I, Defaut);
+        Quart.SetPoint(0, I, SE::QuartHeure(T, I)), Quart.SetCouleursPoint(0, I, CouleurQuart);
     PrepareBarres(Tranches, 19, 1.0 / 5, 5);
     for (int I = 1; I <= 19; ++I)
-        Tranches.SetPoint(0, I, T[static_cast<size_t>(I - 1)]), Tranches.SetCouleursPoint(0, I, Defaut);
+        Tranches.SetPoint(0, I, T[static_cast<size_t>(I - 1)]), Tranches.SetCouleursPoint(0, I, CouleurTranche);
 }
 
 void Tf_StatEquipe::AfficheButsMarques()
@@ -1041,6 +1023,247 @@ void Tf_StatEquipe::ImprimeJoueurs(QPainter& P, const QRect& Page, int Dpi)
     }
 }
 
+// --- HTML -------------------------------------------------------------------------
+
+namespace {
+
+// Two charts one above the other on one picture, saved as Temp/<Nom>.png.
+bool SauveDeuxGraphes(TGraphe& Haut, TGraphe& Bas, TColor Fond, const std::string& Nom)
+{
+    const QImage Image1 = Haut.Image(Fond);
+    const QImage Image2 = Bas.Image(Fond);
+    QImage Image(std::max(1, Image1.width()), std::max(1, Image1.height() + Image2.height()), QImage::Format_RGB32);
+    Image.fill(Couleur(Fond));
+    QPainter P(&Image);
+    P.drawImage(0, 0, Image1);
+    P.drawImage(0, Image1.height(), Image2);
+    P.end();
+    return SauveImagePng(Image, Nom);
+}
+
+std::string ReponseGraphe(const std::string& Nom)
+{
+    return "#" + Nom + ".png#<img src=\"" + Nom + ".png\">";
+}
+
+// The chart keywords: the route's charts, the attendance and the goals by time.
+void ExecuteGraphe(const std::string& Cle, const TLignesParam& Params, std::string& Resultat, TSaison& Saison,
+                   const TDonneesChampionnat& Champ, int Equipe)
+{
+    const std::string Type = MinusculesAscii(Trim(LitParametre("Type", Params, "")));
+    const bool Forme = Cle == "graphclassementequipe" && Type == "evolution";
+    const bool Barres = (Cle == "graphclassementequipe" && !Forme) || Cle == "detailbutequipe";
+    const int Hauteur = std::clamp(LitParametreEntier("Hauteur", Params, Barres ? 180 : 400), 1, 2000);
+    const int Largeur = std::clamp(LitParametreEntier("Largeur", Params, Barres ? 450 : 400), 1, 2000);
+    const TColor Fond = HtmlVersCouleur(LitParametre("CouleurFond", Params, "#00306F"));
+    const auto Lit = [&](const char* Nom, const std::string& Defaut) {
+        return HtmlVersCouleur(LitParametre(Nom, Params, Defaut));
+    };
+    auto Prepare = [&](TGraphe& G, int H) {
+        G.resize(Largeur, std::max(1, H));
+        G.Modele().SetCouleurContours(Lit("CouleurContours", "#00FFFF"));
+        G.Modele().SetEcritureContours(Lit("EcritureContours", "#00FFFF"));
+    };
+    const uint16_t Id = static_cast<uint16_t>(Champ.GetEquipe(Equipe));
+    if (Cle == "detailbutequipe") {
+        TGraphBarre Quart;
+        TGraphBarre Tranches;
+        for (TGraphBarre* G : {&Quart, &Tranches}) {
+            Prepare(*G, Hauteur / 2);
+            G->SetLegendeX(Traduit(92));
+            G->SetLegendeY(Traduit(818));
+        }
+        Tf_StatEquipe::AfficheGrapheRepartition(Quart, Tranches, SE::CompteButsMarques(Champ, Id),
+                                                CouleursPoint(Lit("Couleur10Min", "#8080FF")),
+                                                CouleursPoint(Lit("Couleur5Min", "#B080FF")));
+        if (SauveDeuxGraphes(Quart, Tranches, Fond, "repartequipe"))
+            Resultat = ReponseGraphe("repartequipe");
+        return;
+    }
+    const SE::TParcours P = SE::CalculeParcours(Champ, Saison, Equipe);
+    if (Cle == "affluenceequipe") {
+        TGraphLigne G;
+        Prepare(G, Hauteur);
+        G.SetNbCourbes(2);
+        G.VideCourbes();
+        G.SetNbPointY(10);
+        G.SetNbPointX(P.NbPointsSpect);
+        G.SetCouleurCourbe(0, Lit("CouleurDomicile", "#0000FF"));
+        G.SetCouleurCourbe(1, Lit("CouleurExterieur", "#FFFF00"));
+        G.SetCourbeVisible(1, !P.SansLieu);
+        G.SetLegendeY(Traduit(860));
+        for (const SE::TPointGraphe& Pt : P.SpectDomicile)
+            G.SetPoint(0, Pt.X, Pt.Y);
+        for (const SE::TPointGraphe& Pt : P.SpectExterieur)
+            G.SetPoint(1, Pt.X, Pt.Y);
+        if (SauveGraphePng(G, "spect", Fond))
+            Resultat = ReponseGraphe("spect");
+        return;
+    }
+    if (Forme) {
+        TGraphLigne G;
+        Prepare(G, Hauteur);
+        G.SetNbCourbes(1);
+        G.VideCourbes();
+        G.SetNbPointY(80);
+        G.SetAutoGraduationY(false);
+        G.SetEspaceGraduerY(10);
+        G.SetEcrireY(false);
+        G.SetCouleurCourbe(0, Lit("CouleurCourbe", "#0000FF"));
+        G.SetLegendeY("Points");
+        G.SetLegendeX(Traduit(85));
+        G.SetNbPointX(P.NbPointsForme);
+        for (const SE::TPointGraphe& Pt : P.Forme)
+            G.SetPoint(0, Pt.X, Pt.Y);
+        if (SauveGraphePng(G, "statequipe1", Fond))
+            Resultat = ReponseGraphe("statequipe1");
+        return;
+    }
+    TGraphBarre G;
+    Prepare(G, Hauteur);
+    std::string Image;
+    if (Type == "but" || Type == "point") {
+        const std::string PointPour = LitParametre("CouleurPointPour", Params, "#0000FF");
+        const std::string PointContre = LitParametre("CouleurPointContre", Params, "#0000FF");
+        const TColor Pour = Lit("CouleurButPour", PointPour);
+        const TColor Contre = Lit("CouleurButContre", PointContre);
+        PrepareBarres(G, P.NbPointsScore, 3.0, 3);
+        G.SetLegendeY(Traduit(68));
+        for (const SE::TPointGraphe& Pt : P.Score) {
+            G.SetPoint(0, Pt.X, Pt.Y);
+            if (Pt.X % 3 != 0)
+                G.SetCouleursPoint(0, Pt.X, CouleursPoint(Pt.X % 3 == 1 ? Pour : Contre));
+        }
+        Image = "statequipe3";
+    } else {
+        const std::array<TColor, 3> Couleurs{Lit("CouleurDefaite", "#0000FF"), Lit("CouleurNul", "#0000FF"),
+                                             Lit("CouleurVictoire", "#0000FF")};
+        PrepareBarres(G, P.NbPointsForme, 1.0, 1);
+        G.SetNbPointY(3);
+        G.LegendeRemplaceY().SetLegende(1, "D");
+        G.LegendeRemplaceY().SetLegende(2, "N");
+        G.LegendeRemplaceY().SetLegende(3, "V");
+        for (const SE::TPointGraphe& Pt : P.Resultat) {
+            G.SetPoint(0, Pt.X, Pt.Y);
+            if (Pt.Y >= 1 && Pt.Y <= 3)
+                G.SetCouleursPoint(0, Pt.X, CouleursPoint(Couleurs[static_cast<size_t>(Pt.Y - 1)]));
+        }
+        Image = "statequipe2";
+    }
+    if (SauveGraphePng(G, Image, Fond))
+        Resultat = ReponseGraphe(Image);
+}
+
+} // namespace
+
+bool Tf_StatEquipe::HtmlJoueurs(const std::string& NomFichier)
+{
+    const std::vector<std::string> Couleurs{"#000080", "#C0C0C0", "#FFFFFF", "#F0E020", "#000000"};
+    std::string Html = "<HTML>\r\n<TITLE></TITLE>\r\n<BODY bgcolor=\"#80CCFE\">\r\n";
+    const std::array<std::pair<const char*, TColorStringGrid*>, 4> Grilles{
+        {{"Buteurs", sg_Buteur}, {"Passeurs", sg_Passeur}, {"Avertis", sg_Averti}, {"Exclus", sg_Exclus}}};
+    for (size_t I = 0; I < Grilles.size(); ++I)
+        Html += std::string(I == 0 ? "" : "<BR><BR>\r\n") + "<H2>" + Grilles[I].first + "</H2>\r\n" +
+                Grilles[I].second->GetTableHtml(Couleurs);
+    return EcritHtml(NomFichier, Html + "</BODY>\r\n</HTML>\r\n", true);
+}
+
+void Tf_StatEquipe::ExporteHtml(const std::string& NomFichier)
+{
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ == nullptr || IdEquipe() == 65535)
+        return;
+    bool Ok = true;
+    switch (tab4->currentIndex() + 1) {
+    case 1:
+        Ok = EcritHtml(NomFichier, VuesStatEquipe::HtmlParcours(SE::CalculeParcours(*Champ, *Saison, Equipe)), true);
+        break;
+    case 3:
+        Ok = SauveDeuxGraphes(*GraphBarre1, *GraphBarre2, 0x6F3000, "repartequipe");
+        break;
+    case 4:
+        Ok = HtmlJoueurs(NomFichier);
+        break;
+    case 5:
+        Ok = SauveGraphePng(*GraphSpect, "spect", 0x6F3000);
+        break;
+    case 6:
+        Ok = sg_Composition->ExporteHtml(NomFichier, true);
+        break;
+    case 8:
+        Ok = sg_PointPris->ExporteHtml(NomFichier, true);
+        break;
+    default:
+        return;
+    }
+    if (!Ok)
+        SignaleEchecEcriture(NomFichier);
+}
+
+void Tf_StatEquipe::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
+                                    const std::string& Args, TSaison* Saison)
+{
+    static const char* const Mots[] = {
+        "resultatequipe",         "affluenceequipe", "statclassementequipe", "graphclassementequipe", "tempsjeuequipe",
+        "classementjoueurequipe", "pointprisequipe", "evolutionscoreequipe", "detailbutequipe",       "adminequipe"};
+    const std::string Cle = MinusculesAscii(Nom);
+    if (std::find(std::begin(Mots), std::end(Mots), Cle) == std::end(Mots)) {
+        TFootForm::ExecuteFonction(Nom, Params, Resultat, Args, Saison);
+        return;
+    }
+    Resultat.clear();
+    const TGardeChampionnat Garde(Params, Saison);
+    const TDonneesChampionnat* Champ = Garde.Get();
+    if (Champ == nullptr)
+        return;
+    const std::string NomEquipe = LitParametre("Equipe", Params, "");
+    const int Id = Saison->ChercheEquipe(NomEquipe);
+    const int Equipe = Id >= 0 ? Champ->IndexEquipe(static_cast<uint16_t>(Id)) : -1;
+    if (Equipe < 0) {
+        Resultat = "Equipe \"" + EchappeHtml(NomEquipe) + "\" inconnue<br/>";
+        return;
+    }
+    const auto Minuscule = [&](const char* Parametre) {
+        return MinusculesAscii(Trim(LitParametre(Parametre, Params, "")));
+    };
+    const std::vector<std::string> Couleurs = CouleursTableParam(Params);
+    if (Cle == "resultatequipe") {
+        Resultat = VuesStatEquipe::ResultatEquipe(*Champ, *Saison, Equipe, LitParametreEntier("TypeResult", Params, 7),
+                                                  Trim(LitParametre("Separe", Params, "")) != "0",
+                                                  LitParametre("FonteMatchDom", Params, "#000000"),
+                                                  LitParametre("FonteMatchExt", Params, "#000000"));
+    } else if (Cle == "adminequipe") {
+        Resultat = VuesStatEquipe::AdminEquipe(*Saison, static_cast<uint16_t>(Id), Couleurs);
+    } else if (Cle == "statclassementequipe") {
+        const std::string Lieu = Minuscule("Lieu");
+        Resultat = VuesStatEquipe::StatClassementEquipe(
+            *Champ, *Saison, Equipe, Lieu == "domicile" ? 2 : (Lieu == "exterieur" ? 3 : 1), Couleurs);
+    } else if (Cle == "evolutionscoreequipe") {
+        const std::string Lieu = Minuscule("Lieu");
+        const auto Textes = SE::RemplitEvolutionScore(*Champ, *Saison, static_cast<uint16_t>(Id),
+                                                      Lieu == "domicile" ? 2 : (Lieu == "exterieur" ? 3 : 1));
+        Resultat = VuesStatEquipe::EvolutionScoreEquipe(Textes, LitParametre("TypeEvol", Params, ""),
+                                                        LitParametre("CouleurEcriture", Params, "#000080"));
+    } else if (Cle == "tempsjeuequipe" || Cle == "classementjoueurequipe") {
+        TModeleGrille Grille;
+        Grille.SetFixedCols(0);
+        if (Cle == "tempsjeuequipe")
+            VuesStatEquipe::AfficheTempsJeu(*Saison, Equipe, Grille);
+        else
+            TClassJoueur::AfficheEquipe(*Saison, static_cast<uint16_t>(Id), false, Grille,
+                                        VuesStatEquipe::GenreTypeJoueur(LitParametre("Type", Params, "")));
+        Resultat = Grille.GetTableHtml(Couleurs);
+    } else if (Cle == "pointprisequipe") {
+        TModeleGrille Grille;
+        Grille.SetFixedCols(0);
+        VuesStatEquipe::RemplitPointsPris(Grille, *Champ, *Saison, Equipe,
+                                          SE::CalculeParcours(*Champ, *Saison, Equipe));
+        Resultat = Grille.GetTableHtml(Couleurs);
+    } else {
+        ExecuteGraphe(Cle, Params, Resultat, *Saison, *Champ, Equipe);
+    }
+}
+
 void EnregistrePagesStatEquipe()
 {
     using namespace Commande;
@@ -1053,6 +1276,14 @@ void EnregistrePagesStatEquipe()
                                                              {StatEquipeSituations, 7},
                                                              {StatEquipePointsPris, 8},
                                                              {StatEquipeClub, 9}}};
+    static const bool MotsCles = [] {
+        for (const char* Mot :
+             {"ResultatEquipe", "AffluenceEquipe", "StatClassementEquipe", "GraphClassementEquipe", "TempsJeuEquipe",
+              "ClassementJoueurEquipe", "PointPrisEquipe", "EvolutionScoreEquipe", "DetailButEquipe", "AdminEquipe"})
+            GestionFonction().Ajoute<Tf_StatEquipeEx>(Mot, CodeFonction::Equipe);
+        return true;
+    }();
+    (void)MotsCles;
     for (auto [Code, Onglet] : Onglets)
         EnregistreCommandePage(
             Code, TCommandePage([Onglet](TPrincipale& Principale, int, int Param, int) -> TReponsePage {

@@ -50,7 +50,9 @@ public:
     virtual void AfficheButsMarques();
     virtual void AfficheButsEncaisses();
     void b_ChangeButClick();
-    static void AfficheGrapheRepartition(TGraphBarre& Quart, TGraphBarre& Tranches, const StatEquipe::TTranches& T);
+    static void AfficheGrapheRepartition(TGraphBarre& Quart, TGraphBarre& Tranches, const StatEquipe::TTranches& T,
+                                         TCouleurs CouleurQuart = {0x80FFFF, 0x1C8DFF},
+                                         TCouleurs CouleurTranche = {0x80FFFF, 0x1C8DFF});
 
     // Score evolution: the venue of the checked box (1 all, 2 home, 3 away).
     int Lieu() const;
@@ -84,6 +86,14 @@ public:
 
     void Imprime() override;
     bool Imprimable() const override;
+    // The active tab as an HTML page (or a chart picture).
+    void ExporteHtml(const std::string& NomFichier) override;
+    // The four rankings of the players tab as one HTML page.
+    virtual bool HtmlJoueurs(const std::string& NomFichier);
+
+    // The ten team keywords, answered without a page.
+    static void ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
+                                const std::string& Args, TSaison* Saison);
 
     TOwnerPageControl* tab4;
     std::array<QWidget*, NbOnglets> Onglets{};
