@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "model/ContexteSaison.h"
 #include "model/Joueurs.h"
@@ -29,3 +30,13 @@ public:
         return nullptr;
     }
 };
+
+// Match m of day d (both from 0) of a double round robin of n clubs by the
+// circle method: the home and the away club; the return half swaps them.
+inline std::pair<int, int> RencontreRobin(int n, int d, int m)
+{
+    const int Tour = d % (n - 1);
+    const int a = m == 0 ? n - 1 : (Tour + m) % (n - 1);
+    const int b = (Tour + n - 1 - m) % (n - 1);
+    return d >= n - 1 ? std::pair{b, a} : std::pair{a, b};
+}
