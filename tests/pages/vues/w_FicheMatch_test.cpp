@@ -6,6 +6,7 @@
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
 #include "controls/BoutonCoche.h"
+#include "controls/ColorStringGrid.h"
 #include "controls/Editeur.h"
 #include "controls/ImageFond.h"
 #include "files/Stats.h"
@@ -13,6 +14,7 @@
 #include "model/SaisonFoot.h"
 #include "pagebase/Commande.h"
 #include "pages/Pages.h"
+#include "pages/vues/w_Agrandissement.h"
 #include "support/SaisonExemple.h"
 #include "support_ui/FaussePrincipale.h"
 #include "support_ui/FenetreSurArchive.h"
@@ -100,6 +102,16 @@ TEST_F(FicheMatchPrincipale, FixtureOfTheNavigationAndTheArrows)
     EXPECT_EQ(P->lf[1]->text().toStdString(), TraduitFmt(236, {0, ""}));
     testsupport::RendPng(*Fenetre, "fichematch_principale");
 
+    // The meetings list: the two played ones, newest first.
+    std::vector<std::string> Annees;
+    Dialogues.Repond([&](QDialog& D) {
+        const TColorStringGrid& G = *dynamic_cast<Tf_Agrandissement&>(D).sg_TabPart;
+        for (int R = 1; R < G.GetRowCount(); ++R)
+            Annees.push_back(G.GetTexte(0, R) + " " + G.GetTexte(1, R) + " " + G.GetTexte(2, R));
+    });
+    P->bc_ModifierClick();
+    EXPECT_EQ(Annees, (std::vector<std::string>{"2023 Brest 1-0", "2021 Match Nul 2-2"}));
+
     // The standings link follows the kind shown.
     std::vector<int> Codes;
     P->OnNavigation = [&](int Code, int, int) { Codes.push_back(Code); };
@@ -109,6 +121,14 @@ TEST_F(FicheMatchPrincipale, FixtureOfTheNavigationAndTheArrows)
     P->Lf1Click(3);
     EXPECT_EQ(Codes, (std::vector<int>{Commande::ClassementGeneral, Commande::ClassementDomicile,
                                        Commande::ClassementExterieur}));
+    // On neutral grounds both sides are shown overall, the link still by venue.
+    Champ()->SetOption(11, 2);
+    P->cb_TypeStatChange();
+    EXPECT_EQ(P->lf[1]->text().toStdString(), TraduitFmt(236, {0, ""}));
+    EXPECT_EQ(P->lf[7]->text().toStdString(), TraduitFmt(236, {0, ""}));
+    P->Lf1Click(2);
+    EXPECT_EQ(Codes.back(), Commande::ClassementDomicile);
+    Champ()->SetOption(11, 0);
 
     // The arrows go round the day's two fixtures.
     P->UpDown1Haut->click();
