@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "SaisonBanc.h"
 #include "engine/InfoEquipes.h"
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
@@ -43,11 +44,7 @@ std::unique_ptr<TSaisonFootball> SaisonComplete()
     unsigned Graine = 12345;
     for (int d = 0; d < NbJours; ++d)
         for (int m = 0; m < NbEquipes / 2; ++m) {
-            const int Tour = d % (NbEquipes - 1);
-            int a = m == 0 ? NbEquipes - 1 : (Tour + m) % (NbEquipes - 1);
-            int b = (Tour + NbEquipes - 1 - m) % (NbEquipes - 1);
-            if (d >= NbEquipes - 1)
-                std::swap(a, b);
+            const auto [a, b] = RencontreCercle(NbEquipes, d, m);
             Graine = Graine * 1103515245 + 12345;
             const std::array<int, 2> Buts{static_cast<int>((Graine >> 16) % 4), static_cast<int>((Graine >> 20) % 3)};
             const std::array<int, 2> Equipes{a, b};

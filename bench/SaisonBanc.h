@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "model/ContexteSaison.h"
 #include "model/Joueurs.h"
@@ -29,3 +30,15 @@ public:
         return nullptr;
     }
 };
+
+// The home and away clubs of match m of day d (0-based) of a double round
+// robin of n clubs (n even) by the circle method; the return legs swap sides.
+inline std::pair<int, int> RencontreCercle(int n, int d, int m)
+{
+    const int Tour = d % (n - 1);
+    int a = m == 0 ? n - 1 : (Tour + m) % (n - 1);
+    int b = (Tour + n - 1 - m) % (n - 1);
+    if (d >= n - 1)
+        std::swap(a, b);
+    return {a, b};
+}
