@@ -24,8 +24,11 @@
 #include "pages/vues/w_Classement.h"
 #include "pages/vues/w_Comparaison.h"
 #include "pages/vues/w_DiversStat.h"
+#include "pages/vues/w_FicheMatch.h"
 #include "pages/vues/w_Historique.h"
+#include "pages/vues/w_InfoEquipes.h"
 #include "pages/vues/w_InfoGeneral.h"
+#include "pages/vues/w_Prevision.h"
 #include "pages/vues/w_StatEquipe.h"
 #include "pages/vues/w_Statistique.h"
 #include "pages/vues/w_recap.h"
@@ -52,6 +55,7 @@ void EnregistrePages()
     EnregistrePagesComparaison();
     EnregistrePagesInfoGeneral();
     EnregistrePagesDiversStat();
+    EnregistrePagesInfoEquipes();
     EnregistrePagesStatEquipe();
     EnregistrePagesOptions();
     EnregistrePagesOptionsChampionnat();
@@ -67,4 +71,6 @@ void EnregistrePages()
     EnregistrePagesRecherche();
     EnregistrePagesHistorique();
     EnregistrePagesEditeurs();
+    EnregistrePagesFicheMatch();
+    EnregistrePagesPrevision();
 }
