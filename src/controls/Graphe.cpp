@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -86,6 +87,18 @@ TGraphBarre::TGraphBarre(QWidget* Parent) : TGraphe(Parent) {}
 bool SauveGraphePng(TGraphe& Graphe, const std::string& Nom, TColor Fond)
 {
     return SauveImagePng(Graphe.Image(Fond), Nom);
+}
+
+QImage ImageDeuxGraphes(TGraphe& Haut, TGraphe& Bas, TColor Fond)
+{
+    const QImage Image1 = Haut.Image(Fond);
+    const QImage Image2 = Bas.Image(Fond);
+    QImage Image(std::max(1, Image1.width()), std::max(1, Image1.height() + Image2.height()), QImage::Format_RGB32);
+    Image.fill(QColor(Fond & 0xFF, (Fond >> 8) & 0xFF, (Fond >> 16) & 0xFF));
+    QPainter P(&Image);
+    P.drawImage(0, 0, Image1);
+    P.drawImage(0, Image1.height(), Image2);
+    return Image;
 }
 
 bool SauveImagePng(const QImage& Image, const std::string& Nom)

@@ -73,5 +73,7 @@ protected:
 // the program folder's Temp/<Nom>.png (the folder made when missing; an
 // existing file replaced). False when the folder or the file cannot be written.
 bool SauveGraphePng(TGraphe& Graphe, const std::string& Nom, TColor Fond);
+// Two charts on one picture filled with Fond, the second under the first.
+QImage ImageDeuxGraphes(TGraphe& Haut, TGraphe& Bas, TColor Fond);
 // Saves a chart picture the same way, as Temp/<Nom>.png.
 bool SauveImagePng(const QImage& Image, const std::string& Nom);

@@ -10,14 +10,19 @@
 namespace {
 
 // Takes the player out of the registry, lets `change` alter his teams and puts
-// him back, so the team lists and the name order follow.
+// him back, so the team lists and the name order follow. A namesake of his new
+// team absorbs him: his match data then name the namesake, or the next recount
+// would drop them as events of nobody.
 template <class F> TJoueur* Reclasse(TSaison& saison, TJoueur& joueur, F change)
 {
     std::unique_ptr<TJoueur> retire = saison.Joueurs().Retire(&joueur);
     if (!retire)
         return nullptr;
     change(*retire);
-    return saison.Joueurs().AjouteSimple(std::move(retire));
+    TListeRenumerotation renum;
+    TJoueur* garde = saison.Joueurs().Ajoute(std::move(retire), &renum);
+    saison.AppliqueRenumJoueurs(renum);
+    return garde;
 }
 
 int IndexClub(TSaison& saison, int equipe)
@@ -67,8 +72,10 @@ TJoueur* TransfereJoueur(TSaison& saison, TJoueur& joueur, int ancienneEquipe, i
     joueur.Contrat = 99;
     joueur.Maillot = 0;
     joueur.Duree = static_cast<uint8_t>(annee);
-    joueur.ClubPrec = static_cast<uint16_t>(club);
-    AjouteLignesJoueur(annee, club, saison, joueur);
+    // A player without a team keeps the former club he had.
+    if (club != 65535)
+        joueur.ClubPrec = static_cast<uint16_t>(club);
+    AjouteLignesJoueur(annee, joueur.ClubPrec, saison, joueur);
     return Reclasse(saison, joueur, [&](TJoueur& j) { j.SetEquipe(static_cast<uint16_t>(nouvelleEquipe)); });
 }
 

@@ -22,9 +22,10 @@ void AjouteLignesJoueur(int annee, int clubPrec, TSaison& saison, TJoueur& joueu
 // Moves the player from `ancienneEquipe` to `nouvelleEquipe` (club or national
 // team by the season's current championship) as a transfer: his season is
 // archived first, then contract 99 (unknown), club shirt 0, arrival the
-// season's first year and former club the old team's name. Returns the player
-// as the registry now holds him (a namesake already in the new team absorbs
-// him); null when the registry does not hold him.
+// season's first year and former club the old team's name (a player without a
+// team keeps his). Returns the player as the registry now holds him (a
+// namesake already in the new team absorbs him and his match data); null when
+// the registry does not hold him.
 TJoueur* TransfereJoueur(TSaison& saison, TJoueur& joueur, int ancienneEquipe, int nouvelleEquipe);
 
 // Releases the player from `equipe`: he stays in the season with no team,

@@ -19,12 +19,6 @@ constexpr uint8_t DatesParJournee = 1;
 constexpr uint8_t TerrainNeutre = 2;
 constexpr uint8_t CalendrierParDate = 8;
 
-std::string NomPosition(const TContexteSaison& Saison, const TDonneesChampionnat& Champ, int Position)
-{
-    const int Id = Champ.GetEquipe(Position);
-    return Id < 0 ? std::string() : Saison.GetNomEquipe(static_cast<uint16_t>(Id));
-}
-
 // 1 + the standings row of the team, 0 when it is not in the table.
 int PositionDans(const TCalculClassement& Calcul, int Equipe, int NbEquipe)
 {
@@ -94,6 +88,12 @@ std::vector<TMatchFiche> Derniers(const TDonneesChampionnat& Champ, const TCoteF
 
 } // namespace
 
+std::string NomEquipe(const TContexteSaison& Saison, const TDonneesChampionnat& Champ, int Position)
+{
+    const int Id = Champ.GetEquipe(Position);
+    return Id < 0 ? std::string() : Saison.GetNomEquipe(static_cast<uint16_t>(Id));
+}
+
 std::vector<TRencontre> Rencontres(const TStat& Archive, const std::string& NomDomicile,
                                    const std::string& NomExterieur, int N)
 {
@@ -121,7 +121,7 @@ TBilan CompterConfrontations(const TContexteSaison& Saison, const TDonneesChampi
     if (Archive == nullptr)
         return Bilan;
     for (const TRencontre& R :
-         Rencontres(*Archive, NomPosition(Saison, Champ, Domicile), NomPosition(Saison, Champ, Exterieur), N)) {
+         Rencontres(*Archive, NomEquipe(Saison, Champ, Domicile), NomEquipe(Saison, Champ, Exterieur), N)) {
         if (R.ButsDomicile > R.ButsExterieur)
             ++Bilan.Victoires;
         else if (R.ButsDomicile < R.ButsExterieur)

@@ -27,6 +27,9 @@ struct TRencontre {
     int ButsExterieur = 0;
 };
 
+// The name of the team at a position of the championship, empty outside.
+std::string NomEquipe(const TContexteSaison& Saison, const TDonneesChampionnat& Champ, int Position);
+
 // The played meetings of NomDomicile at home against NomExterieur, newest
 // season first, at most N of them. A name missing from the archive's name
 // table (case ignored) matches nothing.

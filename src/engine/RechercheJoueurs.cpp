@@ -7,6 +7,7 @@
 #include "base/Horloge.h"
 #include "base/Texte.h"
 #include "base/Utilities.h"
+#include "engine/EffectifsEquipe.h"
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
 #include "model/ListeDonnees.h"
@@ -105,12 +106,6 @@ bool CompoNomme(const TInfoComp& M, int Id)
 }
 
 } // namespace
-
-int AnneeSaison(const TSaison& Saison)
-{
-    const TDonneesChampionnat* c = Saison.GetChampCourant();
-    return c ? c->GetOption(8) : 0;
-}
 
 bool NomCorrespond(const std::string& Motif, const std::string& Nom)
 {

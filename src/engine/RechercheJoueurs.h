@@ -32,9 +32,6 @@ struct TCriteres {
     std::string Annee;
 };
 
-// The season's first year minus 1900, from the current championship; 0 without one.
-int AnneeSaison(const TSaison& Saison);
-
 // Whether a surname fits the pattern: folded, the whole name, or its first
 // characters when the pattern ends with "*".
 bool NomCorrespond(const std::string& Motif, const std::string& Nom);

@@ -36,12 +36,6 @@ constexpr TColor FondTitre = 0xDFCF20;
 constexpr uint8_t CouleurImpaire = 11;
 constexpr uint8_t CouleurPaire = 15;
 
-std::string NomEquipe(const TContexteSaison& Saison, const TDonneesChampionnat& Champ, int Position)
-{
-    const int Id = Champ.GetEquipe(Position);
-    return Id < 0 ? std::string() : Saison.GetNomEquipe(static_cast<uint16_t>(Id));
-}
-
 std::string Nombre(int Plurielle, int Singuliere, int Valeur, const std::string& Mot)
 {
     return TraduitFmt(Valeur > 1 ? Plurielle : Singuliere, {Valeur, Mot});
@@ -71,7 +65,7 @@ std::string TableLignes(const std::vector<std::string>& Lignes, const TOptionsHt
 
 std::string TitreCadre(const TContexteSaison& Saison, const TDonneesChampionnat& Champ, const TCoteFiche& C)
 {
-    return NomEquipe(Saison, Champ, C.Equipe) + " (" + std::to_string(C.PositionGenerale) + ")";
+    return FicheMatch::NomEquipe(Saison, Champ, C.Equipe) + " (" + std::to_string(C.PositionGenerale) + ")";
 }
 
 std::string MotLieu(int Cote, bool General)
@@ -190,8 +184,8 @@ std::string FicheHtml(const TContexteSaison& Saison, const TDonneesChampionnat& 
     std::string Html =
         "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" bgcolor=\"#ffffef\"><tr><td bgcolor=\"" +
         O.CouleurTitre + "\" align=\"center\"><Font Color=" + O.FonteTitre + ">Fiche du match " +
-        EchappeHtml(NomEquipe(Saison, Champ, Domicile)) + " - " + EchappeHtml(NomEquipe(Saison, Champ, Exterieur)) +
-        "\r\n</font></td></tr><tr><td>";
+        EchappeHtml(FicheMatch::NomEquipe(Saison, Champ, Domicile)) + " - " +
+        EchappeHtml(FicheMatch::NomEquipe(Saison, Champ, Exterieur)) + "\r\n</font></td></tr><tr><td>";
     if (O.Classement) {
         Html += "<table width=\"100%\">\r\n  <tr>\r\n";
         for (int I = 0; I < 2; ++I) {

@@ -2,6 +2,7 @@
 
 #include "base/Format.h"
 #include "base/oTraducteur.h"
+#include "engine/FicheMatch.h"
 #include "files/Image.h"
 #include "model/Championnat.h"
 #include "model/ContexteSaison.h"
@@ -20,12 +21,6 @@ constexpr TColor Blanc = 0xFFFFFF;
 void Cellule(TModeleGrille& Grille, int Col, int Ligne, TColor Fond, const std::string& Texte)
 {
     Grille.SetCellule(Col, Ligne, nullptr, false, Fond, 0, 1, 1, Texte);
-}
-
-std::string NomPosition(const TContexteSaison& Saison, const TDonneesChampionnat& Champ, int Equipe)
-{
-    const int Id = Champ.GetEquipe(Equipe);
-    return Id < 0 ? std::string() : Saison.GetNomEquipe(static_cast<uint16_t>(Id));
 }
 
 } // namespace
@@ -62,8 +57,8 @@ void RemplitPrevision(TModeleGrille& Grille, const TContexteSaison& Saison, cons
         ++Ligne;
         TColor Fond = Blanc;
         CouleurLigne(P.Index, Fond);
-        const std::string Domicile = NomPosition(Saison, Champ, P.Domicile);
-        const std::string Exterieur = NomPosition(Saison, Champ, P.Exterieur);
+        const std::string Domicile = FicheMatch::NomEquipe(Saison, Champ, P.Domicile);
+        const std::string Exterieur = FicheMatch::NomEquipe(Saison, Champ, P.Exterieur);
         Cellule(Grille, 0, Ligne, Fond, std::to_string(P.Index + 1));
         Cellule(Grille, 1, Ligne, Fond, Domicile + " (" + std::to_string(P.PositionDomicile) + ")");
         Cellule(Grille, 2, Ligne, Fond, Exterieur + " (" + std::to_string(P.PositionExterieur) + ")");

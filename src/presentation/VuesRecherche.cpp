@@ -4,6 +4,7 @@
 #include "base/Texte.h"
 #include "base/oTraducteur.h"
 #include "engine/CalculClassement.h" // AfficheBlason
+#include "engine/EffectifsEquipe.h"
 #include "files/Image.h"
 #include "model/Joueurs.h"
 #include "model/SaisonFoot.h"
@@ -192,6 +193,17 @@ bool TControleurRecherche::Supprime(int Ligne)
         MessageUtil(Traduit(298), BoutonsMessage::Ok);
         return false;
     }
+    Refait();
+    return true;
+}
+
+bool TControleurRecherche::Transfere(int Ligne, const std::string& NomEquipe)
+{
+    TJoueur* j = JoueurLigne(Ligne);
+    const int equipe = FSaison.ChercheEquipe(NomEquipe);
+    if (!j || equipe < 0 || equipe == j->GetEquipe())
+        return false;
+    TransfereJoueur(FSaison, *j, j->GetEquipe(), equipe);
     Refait();
     return true;
 }

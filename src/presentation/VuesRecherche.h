@@ -54,6 +54,9 @@ public:
     // Deletes the row's player for good; a player match data still name is
     // kept and the user told so (text 298). True when the season changed.
     bool Supprime(int Ligne);
+    // Moves the row's player to the team of that name, as a transfer; true
+    // when the season changed (not for an unknown team or his own).
+    bool Transfere(int Ligne, const std::string& NomEquipe);
     // The player of row Source dropped on that of row Cible: asked (text 297),
     // then merged into the latter, whose card OuvreFiche is given to show.
     // True when the season changed.

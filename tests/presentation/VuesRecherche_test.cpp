@@ -208,3 +208,56 @@ TEST_F(VuesRechercheTest, LaFusionDemandeConfirmationPuisOuvreLaFicheDuJoueurGar
     ASSERT_EQ(Grille.GetRowCount(), 2) << "the search was redone";
     EXPECT_EQ(Grille.GetTexte(6, 1), "1") << "with B's goal";
 }
+
+TEST_F(VuesRechercheTest, UnTransfertArchiveLaSaisonEtChangeDeClub)
+{
+    Champ().SetOption(8, 103);
+    Saison.AjouteClubPrec("Ancien");
+    TJoueur* dupont = Ajoute(1, "Dupont", "Jean", 0);
+    dupont->Maillot = 9;
+    dupont->Contrat = 3;
+    Ajoute(2, "Libre", "Leo", 65535)->ClubPrec = 0;
+    Champ().GetButeursJournee(1)->Ajoute(std::make_unique<TDonneesEvt>(1, 0, 10));
+    Champ().SetCompoMatch(1, 0, 1, 1);
+    Controleur.Prepare();
+    Controleur.Cherche(Criteres);
+
+    EXPECT_FALSE(Controleur.Transfere(Ligne(1), "Lens")) << "his own team";
+    EXPECT_FALSE(Controleur.Transfere(Ligne(1), "Inconnu"));
+    EXPECT_EQ(dupont->Contrat, 3);
+
+    ASSERT_TRUE(Controleur.Transfere(Ligne(1), "metz"));
+    const TJoueur* j = Saison.Joueurs().ChercheId(1);
+    ASSERT_NE(j, nullptr);
+    EXPECT_EQ(j->GetEquipe(), 1);
+    EXPECT_EQ(j->Contrat, 99);
+    EXPECT_EQ(j->Maillot, 0);
+    EXPECT_EQ(j->Duree, 103);
+    EXPECT_EQ(Saison.GetClubPrec(j->ClubPrec), "Lens");
+    ASSERT_EQ(j->NbHistorique(), 1);
+    EXPECT_EQ(j->GetHistorique(0)->StatAnnee, 2003);
+    EXPECT_EQ(j->GetHistorique(0)->Equipe, j->ClubPrec);
+    EXPECT_EQ(j->GetHistorique(0)->StatMatch, 1);
+    EXPECT_EQ(j->GetHistorique(0)->StatBut, 1);
+    EXPECT_EQ(Grille.GetTexte(4, Ligne(1)), "Metz") << "the search was redone";
+
+    // A player without a team keeps the former club he had.
+    ASSERT_TRUE(Controleur.Transfere(Ligne(2), "Lens"));
+    EXPECT_EQ(Saison.GetClubPrec(Saison.Joueurs().ChercheId(2)->ClubPrec), "Ancien");
+}
+
+TEST_F(VuesRechercheTest, UnTransfertVersUnHomonymeLuiLaisseLesButsDuJoueurAbsorbe)
+{
+    Ajoute(1, "Dupont", "Jean", 0);
+    Ajoute(2, "Dupont", "Jean", 1);
+    Champ().GetButeursJournee(1)->Ajoute(std::make_unique<TDonneesEvt>(1, 0, 10));
+    Champ().SetCompoMatch(1, 0, 21, 1);
+    Controleur.Prepare();
+    Controleur.Cherche(Criteres);
+    ASSERT_TRUE(Controleur.Transfere(Ligne(1), "Metz"));
+    EXPECT_EQ(Saison.Joueurs().Nombre(), 1);
+    EXPECT_EQ(Champ().GetButeursJournee(1)->Get(0)->GetJoueur(), 2);
+    EXPECT_EQ(Champ().GetCompoMatch(1, 0, 21), 2);
+    Saison.RecalculeJoueurs();
+    EXPECT_EQ(Champ().GetButeursJournee(1)->Nombre(), 1) << "the goal still names somebody";
+}

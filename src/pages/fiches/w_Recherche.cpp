@@ -308,7 +308,19 @@ void Tf_Recherche::mi_EffacerClick()
     Modifie();
 }
 
-void Tf_Recherche::mi_TransfererClick() {}
+void Tf_Recherche::mi_TransfererClick()
+{
+    const int ligne = sg_Recherche->GetRow();
+    if (!FControleur || !FControleur->JoueurLigne(ligne))
+        return;
+    Tf_TransJoueur dialogue(this);
+    dialogue.Saison = Saison;
+    if (Dialogues().ExecuteModal(dialogue) != ResultatModal::Ok ||
+        !FControleur->Transfere(ligne, dialogue.cb_Club->currentText().toStdString()))
+        return;
+    PlaceGrille();
+    Modifie();
+}
 
 void Tf_Recherche::sg_RechercheDragDrop(int Ligne)
 {

@@ -101,7 +101,8 @@ TFondScroll* PanneauResultats(QWidget* Parent)
     auto* F = new TFondScroll(Parent);
     F->SetModele(Modele("FondToutBleu"));
     F->SetModeleScroll(Modele("FondToutBleu"));
-    F->setMinimumSize(220, 5 * HauteurResultat + 16);
+    // Five rows and the scroll bar that long names bring.
+    F->setMinimumSize(220, 5 * HauteurResultat + 40);
     return F;
 }
 
@@ -109,24 +110,8 @@ TFondScroll* PanneauResultats(QWidget* Parent)
 
 Tf_FicheMatch::Tf_FicheMatch(QWidget* parent) : TFootForm(parent)
 {
-    QPalette Palette = palette();
-    Palette.setColor(QPalette::Window, VersQColor(FondPage));
-    setPalette(Palette);
-    setAutoFillBackground(true);
-    auto* Defile = new QScrollArea(this);
-    Defile->setFrameShape(QFrame::NoFrame);
-    Defile->setWidgetResizable(true);
-    Defile->setPalette(Palette);
-    auto* Contenu = new QWidget;
-    Contenu->setPalette(Palette);
-    Contenu->setAutoFillBackground(true);
-    Defile->setWidget(Contenu);
-    auto* Boite = new QVBoxLayout(this);
-    Boite->setContentsMargins(0, 0, 0, 0);
-    Boite->addWidget(Defile);
-    auto* Page = new QVBoxLayout(Contenu);
-    Page->setContentsMargins(8, 8, 8, 8);
-    Page->setSpacing(6);
+    QVBoxLayout* Page = PageDefilante(*this);
+    QWidget* Contenu = Page->parentWidget();
 
     // The two teams, the arrows between them and the kind of statistics.
     Panel1 = new QWidget(Contenu);
@@ -176,11 +161,7 @@ Tf_FicheMatch::Tf_FicheMatch(QWidget* parent) : TFootForm(parent)
     ud_nbrenc->setRange(1, 200);
     ud_nbrenc->setValue(10);
     connect(ud_nbrenc, &QSpinBox::valueChanged, this, [this] { Edit1Change(); });
-    bc_Modifier = new TBoutonCopie(FondCopie1);
-    bc_Modifier->SetModele(Dessin() ? Dessin()->Bouton("BoutonOrange") : nullptr);
-    bc_Modifier->SetCaption(Traduit(TexteChercher));
-    bc_Modifier->setMinimumSize(
-        std::max(90, QFontMetrics(bc_Modifier->font()).horizontalAdvance(Q(Traduit(TexteChercher))) + 16), 25);
+    bc_Modifier = BoutonTexte(FondCopie1, TexteChercher);
     bc_Modifier->OnClick = [this] { bc_ModifierClick(); };
     auto* Compte = new QHBoxLayout;
     Compte->addWidget(Label1);
@@ -271,6 +252,38 @@ Tf_FicheMatch::Tf_FicheMatch(QWidget* parent) : TFootForm(parent)
 
 Tf_FicheMatch::~Tf_FicheMatch() = default;
 
+QVBoxLayout* PageDefilante(QWidget& Page)
+{
+    QPalette Palette = Page.palette();
+    Palette.setColor(QPalette::Window, VersQColor(FondPage));
+    Page.setPalette(Palette);
+    Page.setAutoFillBackground(true);
+    auto* Defile = new QScrollArea(&Page);
+    Defile->setFrameShape(QFrame::NoFrame);
+    Defile->setWidgetResizable(true);
+    Defile->setPalette(Palette);
+    auto* Contenu = new QWidget;
+    Contenu->setPalette(Palette);
+    Contenu->setAutoFillBackground(true);
+    Defile->setWidget(Contenu);
+    auto* Boite = new QVBoxLayout(&Page);
+    Boite->setContentsMargins(0, 0, 0, 0);
+    Boite->addWidget(Defile);
+    auto* Colonne = new QVBoxLayout(Contenu);
+    Colonne->setContentsMargins(8, 8, 8, 8);
+    Colonne->setSpacing(6);
+    return Colonne;
+}
+
+TBoutonCopie* BoutonTexte(QWidget* Parent, int Texte)
+{
+    auto* B = new TBoutonCopie(Parent);
+    B->SetModele(Dessin() ? Dessin()->Bouton("BoutonOrange") : nullptr);
+    B->SetCaption(Traduit(Texte));
+    B->setMinimumSize(std::max(80, QFontMetrics(B->font()).horizontalAdvance(Q(Traduit(Texte))) + 16), 25);
+    return B;
+}
+
 int Tf_FicheMatch::NumeroMatch()
 {
     return NumeroMatchFiche;
@@ -324,9 +337,8 @@ void Tf_FicheMatch::AfficherConfrontations(int Domicile, int Exterieur)
         return;
     const FicheMatch::TBilan Bilan =
         FicheMatch::CompterConfrontations(*Saison, *Champ, Domicile, Exterieur, ud_nbrenc->value(), FArchive);
-    const auto Lignes =
-        VuesFicheMatch::LignesBilan(Bilan, Saison->GetNomEquipe(static_cast<uint16_t>(Champ->GetEquipe(Domicile))),
-                                    Saison->GetNomEquipe(static_cast<uint16_t>(Champ->GetEquipe(Exterieur))));
+    const auto Lignes = VuesFicheMatch::LignesBilan(Bilan, FicheMatch::NomEquipe(*Saison, *Champ, Domicile),
+                                                    FicheMatch::NomEquipe(*Saison, *Champ, Exterieur));
     l_Vict->setText(Q(Lignes[0]));
     l_Nul->setText(Q(Lignes[1]));
     l_Def->setText(Q(Lignes[2]));
@@ -470,9 +482,8 @@ void Tf_FicheMatch::bc_ModifierClick()
         return;
     Tf_Agrandissement Agrandissement(this);
     VuesFicheMatch::RemplitRencontres(*Agrandissement.sg_TabPart, *FArchive,
-                                      Saison->GetNomEquipe(static_cast<uint16_t>(Champ->GetEquipe(FEquipes[0]))),
-                                      Saison->GetNomEquipe(static_cast<uint16_t>(Champ->GetEquipe(FEquipes[1]))),
-                                      ud_nbrenc->value());
+                                      FicheMatch::NomEquipe(*Saison, *Champ, FEquipes[0]),
+                                      FicheMatch::NomEquipe(*Saison, *Champ, FEquipes[1]), ud_nbrenc->value());
     Agrandissement.resize(252, 21 * Agrandissement.sg_TabPart->GetRowCount());
     Dialogues().ExecuteModal(Agrandissement);
 }

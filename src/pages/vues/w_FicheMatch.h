@@ -18,6 +18,7 @@ class QLabel;
 class QMenu;
 class QSpinBox;
 class QToolButton;
+class QVBoxLayout;
 class TBoutonCopie;
 class TCadre;
 class TEditeur;
@@ -121,6 +122,13 @@ private:
 // nullptr returned), and its archive of past seasons (nullptr when none).
 TDonneesChampionnat* ChampionnatFicheMatch(TPrincipale& Principale);
 TStat* ArchiveChampionnat(TPrincipale& Principale, const TDonneesChampionnat& Champ);
+
+// What the sheet and the forecast share of their look: the page on the
+// dark ground, its panels in a column that scrolls when the page is too
+// small for them (returns the column's layout, its widget the panels'
+// parent); and an orange button sized to its caption (a text id).
+QVBoxLayout* PageDefilante(QWidget& Page);
+TBoutonCopie* BoutonTexte(QWidget* Parent, int Texte);
 
 // Commands 19 and 156 and the keyword.
 void EnregistrePagesFicheMatch();

@@ -103,16 +103,7 @@ TGraphBarre* Barres(QWidget* Parent, int LegendeY)
 // The two distribution charts in one picture, the second under the first.
 bool SauveRepartitionPng(TGraphe& Graphe1, TGraphe& Graphe2, TColor Fond, const std::string& Fichier)
 {
-    const QImage Haut = Graphe1.Image(Fond);
-    const QImage Bas = Graphe2.Image(Fond);
-    QImage Image(Haut.width(), Haut.height() + Bas.height(), QImage::Format_RGB32);
-    Image.fill(QColor(Fond & 0xFF, (Fond >> 8) & 0xFF, (Fond >> 16) & 0xFF));
-    {
-        QPainter P(&Image);
-        P.drawImage(0, 0, Haut);
-        P.drawImage(0, Haut.height(), Bas);
-    }
-    return Image.save(Q(Fichier), "PNG");
+    return ImageDeuxGraphes(Graphe1, Graphe2, Fond).save(Q(Fichier), "PNG");
 }
 
 std::string DossierTemp()

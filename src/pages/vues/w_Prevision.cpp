@@ -20,7 +20,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScrollArea>
 #include <QSlider>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -43,7 +42,6 @@ enum : int {
     TexteVoir = 1060,
 };
 
-constexpr TColor FondPage = 0x6F3000;
 constexpr const char* Section = "General";
 
 // The settings: key, default and range, in the file's order.
@@ -72,37 +70,12 @@ QLabel* Etiquette(QWidget* Parent, int Texte)
     return L;
 }
 
-TBoutonCopie* Bouton(QWidget* Parent, int Texte)
-{
-    auto* B = new TBoutonCopie(Parent);
-    B->SetModele(Dessin() ? Dessin()->Bouton("BoutonOrange") : nullptr);
-    B->SetCaption(Traduit(Texte));
-    B->setMinimumSize(std::max(80, QFontMetrics(B->font()).horizontalAdvance(Q(Traduit(Texte))) + 16), 25);
-    return B;
-}
-
 } // namespace
 
 Tf_Prevision::Tf_Prevision(QWidget* parent) : TFootForm(parent)
 {
-    QPalette Palette = palette();
-    Palette.setColor(QPalette::Window, VersQColor(FondPage));
-    setPalette(Palette);
-    setAutoFillBackground(true);
-    auto* Defile = new QScrollArea(this);
-    Defile->setFrameShape(QFrame::NoFrame);
-    Defile->setWidgetResizable(true);
-    Defile->setPalette(Palette);
-    auto* Contenu = new QWidget;
-    Contenu->setPalette(Palette);
-    Contenu->setAutoFillBackground(true);
-    Defile->setWidget(Contenu);
-    auto* Boite = new QVBoxLayout(this);
-    Boite->setContentsMargins(0, 0, 0, 0);
-    Boite->addWidget(Defile);
-    auto* Page = new QVBoxLayout(Contenu);
-    Page->setContentsMargins(8, 8, 8, 8);
-    Page->setSpacing(6);
+    QVBoxLayout* Page = PageDefilante(*this);
+    QWidget* Contenu = Page->parentWidget();
 
     // The day.
     auto* Jour = new QHBoxLayout;
@@ -130,7 +103,7 @@ Tf_Prevision::Tf_Prevision(QWidget* parent) : TFootForm(parent)
     Label9 = Etiquette(Contenu, TexteVoirFiche);
     cb_Matchs = new QComboBox(Contenu);
     cb_Matchs->setMinimumContentsLength(14);
-    bc_Voir = Bouton(Contenu, TexteVoir);
+    bc_Voir = BoutonTexte(Contenu, TexteVoir);
     bc_Voir->OnClick = [this] { bc_VoirClick(); };
     Fiche->addWidget(Label9);
     Fiche->addWidget(cb_Matchs, 1);
@@ -169,7 +142,7 @@ Tf_Prevision::Tf_Prevision(QWidget* parent) : TFootForm(parent)
         for (int C = 0; C < 4; ++C)
             Reglages->addWidget(Lignes[static_cast<size_t>(R)][static_cast<size_t>(C)], R + 1, C);
     Reglages->setColumnStretch(4, 1);
-    bc_Visualiser = Bouton(FondCopie1, TexteVisualiser);
+    bc_Visualiser = BoutonTexte(FondCopie1, TexteVisualiser);
     bc_Visualiser->OnClick = [this] { bc_VisualiserClick(); };
     Reglages->addWidget(bc_Visualiser, 4, 0, 1, 5, Qt::AlignRight);
     Page->addWidget(FondCopie1);

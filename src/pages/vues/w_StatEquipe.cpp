@@ -1027,20 +1027,6 @@ void Tf_StatEquipe::ImprimeJoueurs(QPainter& P, const QRect& Page, int Dpi)
 
 namespace {
 
-// Two charts one above the other on one picture, saved as Temp/<Nom>.png.
-bool SauveDeuxGraphes(TGraphe& Haut, TGraphe& Bas, TColor Fond, const std::string& Nom)
-{
-    const QImage Image1 = Haut.Image(Fond);
-    const QImage Image2 = Bas.Image(Fond);
-    QImage Image(std::max(1, Image1.width()), std::max(1, Image1.height() + Image2.height()), QImage::Format_RGB32);
-    Image.fill(Couleur(Fond));
-    QPainter P(&Image);
-    P.drawImage(0, 0, Image1);
-    P.drawImage(0, Image1.height(), Image2);
-    P.end();
-    return SauveImagePng(Image, Nom);
-}
-
 std::string ReponseGraphe(const std::string& Nom)
 {
     return "#" + Nom + ".png#<img src=\"" + Nom + ".png\">";
@@ -1076,7 +1062,7 @@ void ExecuteGraphe(const std::string& Cle, const TLignesParam& Params, std::stri
         Tf_StatEquipe::AfficheGrapheRepartition(Quart, Tranches, SE::CompteButsMarques(Champ, Id),
                                                 CouleursPoint(Lit("Couleur10Min", "#8080FF")),
                                                 CouleursPoint(Lit("Couleur5Min", "#B080FF")));
-        if (SauveDeuxGraphes(Quart, Tranches, Fond, "repartequipe"))
+        if (SauveImagePng(ImageDeuxGraphes(Quart, Tranches, Fond), "repartequipe"))
             Resultat = ReponseGraphe("repartequipe");
         return;
     }
@@ -1179,7 +1165,7 @@ void Tf_StatEquipe::ExporteHtml(const std::string& NomFichier)
         Ok = EcritHtml(NomFichier, VuesStatEquipe::HtmlParcours(SE::CalculeParcours(*Champ, *Saison, Equipe)), true);
         break;
     case 3:
-        Ok = SauveDeuxGraphes(*GraphBarre1, *GraphBarre2, 0x6F3000, "repartequipe");
+        Ok = SauveImagePng(ImageDeuxGraphes(*GraphBarre1, *GraphBarre2, 0x6F3000), "repartequipe");
         break;
     case 4:
         Ok = HtmlJoueurs(NomFichier);

@@ -8,6 +8,7 @@
 #include "base/oTraducteur.h"
 #include "controls/BoutonCoche.h"
 #include "controls/ColorStringGrid.h"
+#include "controls/ImageFond.h"
 #include "files/TraiteurFichier.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
@@ -17,8 +18,10 @@
 #include "support/TestSupport.h"
 #include "support_ui/FenetreSurArchive.h"
 #include "support_ui/RenduPng.h"
+#include "support_ui/VerifieDisposition.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -157,6 +160,39 @@ TEST_F(RecherchePrincipale, EffacerEtFusionnerDepuisLaListe)
     EXPECT_EQ(fiche, 1);
     EXPECT_EQ(Fenetre->GetSaison()->Joueurs().ChercheId(8), nullptr);
     EXPECT_EQ(page->sg_Recherche->GetRowCount(), 8);
+}
+
+TEST_F(RecherchePrincipale, LeTransfertChoisitLeClubParmiToutesLesEquipes)
+{
+    Tf_Recherche* page = Ouvre();
+    ASSERT_NE(page, nullptr);
+    page->b_RechercherClick();
+    page->sg_Recherche->SelectionneCellule(1, Ligne(*page, 5)); // Echo, of Paris
+
+    // Cancelled: nothing moves.
+    page->mi_TransfererClick();
+    EXPECT_EQ(Fenetre->GetSaison()->Joueurs().ChercheId(5)->GetEquipe(), 2);
+    EXPECT_EQ(CompteurModification, 0);
+
+    QStringList clubs;
+    Dialogues.Repond([&](QDialog& d) {
+        auto& f = dynamic_cast<Tf_TransJoueur&>(d);
+        for (int i = 0; i < f.cb_Club->count(); ++i)
+            clubs << f.cb_Club->itemText(i);
+        for (const std::string& defaut : testsupport::VerifieDisposition(d))
+            ADD_FAILURE() << defaut;
+        testsupport::RendPng(d, "transfert_joueur");
+        f.cb_Club->setCurrentText("Brest");
+        f.b_Valider->Click();
+    });
+    page->mi_TransfererClick();
+    EXPECT_EQ(clubs, (QStringList{"Brest", "Lens", "Lyon", "Metz", "Nice", "Paris"}));
+    const TJoueur* echo = Fenetre->GetSaison()->Joueurs().ChercheId(5);
+    ASSERT_NE(echo, nullptr);
+    EXPECT_EQ(Fenetre->GetSaison()->GetNomEquipe(echo->GetEquipe()), "Brest");
+    EXPECT_EQ(Fenetre->GetSaison()->GetClubPrec(echo->ClubPrec), "Paris");
+    EXPECT_EQ(page->sg_Recherche->GetTexte(4, Ligne(*page, 5)), "Brest");
+    EXPECT_EQ(CompteurModification, 1);
 }
 
 } // namespace

@@ -3,15 +3,20 @@
 
 #include "pages/vues/w_FicheMatch.h"
 
+#include "base/Utilities.h"
 #include "base/oTraducteur.h"
 #include "controls/BoutonCoche.h"
+#include "controls/ColorStringGrid.h"
 #include "controls/Editeur.h"
 #include "controls/ImageFond.h"
 #include "files/Stats.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "pagebase/Commande.h"
+#include "pages/Pages.h"
+#include "pages/vues/w_Agrandissement.h"
 #include "support/SaisonExemple.h"
+#include "support_ui/FaussePrincipale.h"
 #include "support_ui/FenetreSurArchive.h"
 #include "support_ui/RenduPng.h"
 
@@ -97,6 +102,16 @@ TEST_F(FicheMatchPrincipale, FixtureOfTheNavigationAndTheArrows)
     EXPECT_EQ(P->lf[1]->text().toStdString(), TraduitFmt(236, {0, ""}));
     testsupport::RendPng(*Fenetre, "fichematch_principale");
 
+    // The meetings list: the two played ones, newest first.
+    std::vector<std::string> Annees;
+    Dialogues.Repond([&](QDialog& D) {
+        const TColorStringGrid& G = *dynamic_cast<Tf_Agrandissement&>(D).sg_TabPart;
+        for (int R = 1; R < G.GetRowCount(); ++R)
+            Annees.push_back(G.GetTexte(0, R) + " " + G.GetTexte(1, R) + " " + G.GetTexte(2, R));
+    });
+    P->bc_ModifierClick();
+    EXPECT_EQ(Annees, (std::vector<std::string>{"2023 Brest 1-0", "2021 Match Nul 2-2"}));
+
     // The standings link follows the kind shown.
     std::vector<int> Codes;
     P->OnNavigation = [&](int Code, int, int) { Codes.push_back(Code); };
@@ -106,6 +121,14 @@ TEST_F(FicheMatchPrincipale, FixtureOfTheNavigationAndTheArrows)
     P->Lf1Click(3);
     EXPECT_EQ(Codes, (std::vector<int>{Commande::ClassementGeneral, Commande::ClassementDomicile,
                                        Commande::ClassementExterieur}));
+    // On neutral grounds both sides are shown overall, the link still by venue.
+    Champ()->SetOption(11, 2);
+    P->cb_TypeStatChange();
+    EXPECT_EQ(P->lf[1]->text().toStdString(), TraduitFmt(236, {0, ""}));
+    EXPECT_EQ(P->lf[7]->text().toStdString(), TraduitFmt(236, {0, ""}));
+    P->Lf1Click(2);
+    EXPECT_EQ(Codes.back(), Commande::ClassementDomicile);
+    Champ()->SetOption(11, 0);
 
     // The arrows go round the day's two fixtures.
     P->UpDown1Haut->click();
@@ -168,6 +191,61 @@ TEST_F(FicheMatchPrincipale, OneTeamOpensNothing)
         ASSERT_EQ(Messages.Messages.size(), 1u) << Code;
         EXPECT_EQ(Messages.Messages[0].Texte, TraduitFmt(294, {2}));
     }
+}
+
+} // namespace
+
+namespace {
+
+// The shipped sample season (the two French divisions with their real
+// results), as far as day 20, with an archive of three past seasons of its
+// first division: both pages drawn to be looked at.
+TEST(FicheMatchSaisonReelle, SheetAndForecastOfARealDay)
+{
+    InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Textefr.txt"));
+    EnregistrePages();
+    std::unique_ptr<TSaison> Saison = testsupport::ChargeParDispatcheur(AppDir() + "sauvegarde/exemple.xmc");
+    ASSERT_NE(Saison, nullptr);
+    Saison->SetNumChampCourant(1);
+    TDonneesChampionnat* Champ = Saison->GetChampCourant();
+    ASSERT_NE(Champ, nullptr);
+    Champ->JourneeJouee = 20;
+    Champ->NbJournee = 21;
+    TStats Stats;
+    TStat* Archive = Stats.Ajoute((testsupport::TempDir().path() / "").string(), Champ->GetCode());
+    for (int I = 0; I < Champ->GetNbEquipe(); ++I)
+        Archive->NumeroEquipe(Saison->GetNomEquipe(static_cast<uint16_t>(Champ->GetEquipe(I))));
+    for (int S = 0; S < 3; ++S) {
+        auto Passee = std::make_unique<TSaisonStat>(Champ->GetNbEquipe(), 120 + S);
+        for (int I = 0; I < Champ->GetNbEquipe(); ++I)
+            Passee->AjouteEquipe(I);
+        for (int I = 0; I < Champ->GetNbEquipe(); ++I)
+            for (int J = 0; J < Champ->GetNbEquipe(); ++J)
+                if (I != J && (I + J + S) % 3 != 0)
+                    Passee->SetScore(I, J, static_cast<uint8_t>((I + S) % 4), static_cast<uint8_t>((J + S) % 3));
+        Archive->AjouteSaison(std::move(Passee));
+    }
+    testsupport::TFaussePrincipale Principale;
+    Principale.SetSaisonExterne(Saison.get());
+    Principale.Stats = &Stats;
+    Principale.Fond.resize(640, 600);
+    Principale.Fond.show();
+    ASSERT_TRUE((*CommandePage(Commande::FicheMatch))(Principale, Commande::FicheMatch, (21 << 8) + 3, 0).Montre);
+    auto* Page = dynamic_cast<Tf_FicheMatch*>(Principale.GetPageCourante());
+    ASSERT_NE(Page, nullptr);
+    QApplication::processEvents();
+    EXPECT_FALSE(Page->FondCopie1->isHidden());
+    EXPECT_EQ(Page->TextesResultats(1).size(), 5u);
+    testsupport::RendPng(Principale.Fond, "fichematch_saison_reelle");
+    Page->cb_TypeStat->setCurrentIndex(1);
+    QApplication::processEvents();
+    testsupport::RendPng(Principale.Fond, "fichematch_saison_reelle_generale");
+    ASSERT_TRUE((*CommandePage(Commande::Prevision))(Principale, Commande::Prevision, 0, 0).Montre);
+    QApplication::processEvents();
+    testsupport::RendPng(Principale.Fond, "prevision_saison_reelle");
+    Principale.SetSaisonExterne(nullptr);
+    Principale.AfficheFenetre(TClassePage{std::type_index(typeid(void)), nullptr});
+    InstalleTraducteur(nullptr);
 }
 
 } // namespace
