@@ -214,9 +214,8 @@ void BM_SauveSaison(benchmark::State& state)
         },
         [&] {
             TProgression progression;
-            const std::string document = TChargeurXmp::EcritDocument(*d.Saison, progression);
             std::string archive;
-            if (!TChargeurXmp::CreeArchive(document, archive))
+            if (!TChargeurXmp::EcritArchive(*d.Saison, archive, progression))
                 state.SkipWithError("archive failed");
             std::FILE* f = std::fopen(fichier.c_str(), "wb");
             if (!f || std::fwrite(archive.data(), 1, archive.size(), f) != archive.size())

@@ -137,21 +137,29 @@ std::string DecodeXml(std::string_view Texte)
 
 // --- Writer -----------------------------------------------------------------
 
-TXmlWriter::TXmlWriter() = default;
+namespace {
+// A file's lines are gathered and written out in blocks of about this size.
+constexpr size_t BlocFichier = size_t(64) << 10;
+} // namespace
 
-TXmlWriter::TXmlWriter(const std::string& NomFichier)
+TXmlWriter::TXmlWriter(std::string& Destination) : Sortie(&Destination) {}
+
+TXmlWriter::TXmlWriter(const std::string& NomFichier) : Sortie(&TamponFichier)
 {
     Fichier = std::fopen(NomFichier.c_str(), "wb");
-    if (Fichier)
+    if (Fichier) {
+        TamponFichier.reserve(BlocFichier + 4096);
         EcritDeclaration();
-    else
+    } else {
         Erreur = true;
+    }
 }
 
 TXmlWriter::~TXmlWriter()
 {
     if (Fichier) {
         FermeJusqua(0);
+        VideFichier();
         std::fclose(Fichier);
     }
 }
@@ -161,20 +169,37 @@ void TXmlWriter::EcritDeclaration()
     EcritLigne("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
 }
 
-void TXmlWriter::EcritLigne(std::string_view Ligne)
+void TXmlWriter::LigneTerminee()
+{
+    if (TamponFichier.size() >= BlocFichier)
+        VideFichier();
+}
+
+void TXmlWriter::VideFichier()
 {
     if (!Fichier) {
-        Erreur = true;
+        // Nowhere to go: the failure is already known, the text is dropped.
+        if (!TamponFichier.empty())
+            Erreur = true;
+        TamponFichier.clear();
         return;
     }
-    if (std::fwrite(Ligne.data(), 1, Ligne.size(), Fichier) != Ligne.size() || std::fwrite("\r\n", 1, 2, Fichier) != 2)
+    if (std::fwrite(TamponFichier.data(), 1, TamponFichier.size(), Fichier) != TamponFichier.size())
         Erreur = true;
+    TamponFichier.clear();
+}
+
+void TXmlWriter::EcritLigne(std::string_view Ligne)
+{
+    Sortie->append(Ligne).append("\r\n", 2);
+    LigneTerminee();
 }
 
 bool TXmlWriter::Ferme()
 {
     if (Fichier) {
         FermeJusqua(0);
+        VideFichier();
         if (std::fflush(Fichier) != 0 || std::ferror(Fichier))
             Erreur = true;
         if (std::fclose(Fichier) != 0)
@@ -225,8 +250,8 @@ void TXmlWriter::TermineBalise()
     if (!BaliseEnAttente)
         return;
     const TElementOuvert& E = Pile[NbOuverts - 1];
-    LigneCourante.assign(E.Balise).append(">").append(E.Texte);
-    EcritLigne(LigneCourante);
+    Sortie->append(E.Balise).append(">").append(E.Texte).append("\r\n", 2);
+    LigneTerminee();
     BaliseEnAttente = false;
     Indentation.append("  ");
 }
@@ -236,24 +261,26 @@ void TXmlWriter::EcritElement(std::string_view Nom, std::string_view Valeur, boo
     if (Valeur.empty() && !Force)
         return;
     TermineBalise();
-    LigneCourante.assign(Indentation).append("<").append(Nom);
+    std::string& L = *Sortie;
+    L.append(Indentation).append("<").append(Nom);
     if (Valeur.empty()) {
-        LigneCourante.append(" />");
+        L.append(" />\r\n");
     } else {
-        LigneCourante.append(">");
-        AjouteEncode(LigneCourante, Valeur, false);
-        LigneCourante.append("</").append(Nom).append(">");
+        L.append(">");
+        AjouteEncode(L, Valeur, false);
+        L.append("</").append(Nom).append(">\r\n");
     }
-    EcritLigne(LigneCourante);
+    LigneTerminee();
 }
 
 void TXmlWriter::EcritElementInt(std::string_view Nom, long long N)
 {
     TermineBalise();
-    LigneCourante.assign(Indentation).append("<").append(Nom).append(">");
-    AjouteEntier(LigneCourante, N);
-    LigneCourante.append("</").append(Nom).append(">");
-    EcritLigne(LigneCourante);
+    std::string& L = *Sortie;
+    L.append(Indentation).append("<").append(Nom).append(">");
+    AjouteEntier(L, N);
+    L.append("</").append(Nom).append(">\r\n");
+    LigneTerminee();
 }
 
 void TXmlWriter::EcritElementBool(std::string_view Nom, bool B)
@@ -282,12 +309,12 @@ void TXmlWriter::FermeJusqua(size_t Niveau)
     while (NbOuverts > Niveau) {
         Indentation.resize(Indentation.size() >= 2 ? Indentation.size() - 2 : 0);
         --NbOuverts;
-        LigneCourante.assign(Indentation).append("</").append(Pile[NbOuverts].Nom).append(">");
-        EcritLigne(LigneCourante);
+        Sortie->append(Indentation).append("</").append(Pile[NbOuverts].Nom).append(">\r\n", 3);
+        LigneTerminee();
     }
 }
 
-TXmlMemoryStreamWriter::TXmlMemoryStreamWriter(std::string& Flux, bool Declaration) : Sortie(Flux)
+TXmlMemoryStreamWriter::TXmlMemoryStreamWriter(std::string& Flux, bool Declaration) : TXmlWriter(Flux)
 {
     if (Declaration)
         EcritDeclaration();
@@ -296,12 +323,6 @@ TXmlMemoryStreamWriter::TXmlMemoryStreamWriter(std::string& Flux, bool Declarati
 TXmlMemoryStreamWriter::~TXmlMemoryStreamWriter()
 {
     FermeJusqua(0);
-}
-
-void TXmlMemoryStreamWriter::EcritLigne(std::string_view Ligne)
-{
-    Sortie.append(Ligne);
-    Sortie.append("\r\n", 2);
 }
 
 bool TXmlMemoryStreamWriter::Ferme()

@@ -78,7 +78,7 @@ public:
     bool EstOuvert() const { return Fichier != nullptr; }
 
     // Writes one line as it stands, followed by CR LF (used for the DOCTYPE line).
-    virtual void EcritLigne(std::string_view Ligne);
+    void EcritLigne(std::string_view Ligne);
 
     void OuvreElement(std::string_view Nom, std::string_view Texte = {});
     void AjouteAttribut(std::string_view Nom, std::string_view Valeur, bool Force = false);
@@ -98,9 +98,12 @@ public:
     virtual bool Ferme();
 
 protected:
-    // For writers that send their lines elsewhere than to a file.
-    TXmlWriter();
+    // For writers that send their lines elsewhere than to a file: each line
+    // is built straight at the end of `Destination`, then LigneTerminee runs.
+    explicit TXmlWriter(std::string& Destination);
     void EcritDeclaration();
+    // Called after each whole line; a file's writer writes its block out here.
+    virtual void LigneTerminee();
 
 private:
     struct TElementOuvert {
@@ -109,13 +112,16 @@ private:
         std::string Texte; // already escaped
     };
 
+    void VideFichier();
+
     std::FILE* Fichier = nullptr;
+    std::string TamponFichier;
+    std::string* Sortie;
     bool Erreur = false;
     std::string Indentation;
     std::vector<TElementOuvert> Pile; // entries beyond NbOuverts are kept for reuse
     size_t NbOuverts = 0;
     bool BaliseEnAttente = false;
-    std::string LigneCourante;
 };
 
 // Writes into a byte string given by the caller (which may presize it); the
@@ -125,11 +131,7 @@ public:
     TXmlMemoryStreamWriter(std::string& Flux, bool Declaration);
     ~TXmlMemoryStreamWriter() override;
 
-    void EcritLigne(std::string_view Ligne) override;
     bool Ferme() override;
-
-private:
-    std::string& Sortie;
 };
 
 class TXmlReader {

@@ -139,25 +139,31 @@ void CompteMatch(const TDonneesChampionnat& Champ, TMarcheSeries& Marche, int Jo
 
 } // namespace
 
+void ParcourtMatchsRecents(const TDonneesChampionnat& championnat,
+                           const std::function<void(int Jour, int Index)>& Match)
+{
+    if ((championnat.GetOption(11) & (1 | 8)) == 0) {
+        for (int Jour = std::min<int>(championnat.JourneeJouee, championnat.GetNbJour()); Jour >= 1; --Jour)
+            for (int M = 0; M < championnat.GetNbMatchJournee(Jour); ++M)
+                Match(Jour, M);
+        return;
+    }
+    const TJournees& Calendrier = championnat.GetJournees();
+    for (int D = Calendrier.NbDates() - 1; D >= 0; --D) {
+        const TInfoCompJour* Date = Calendrier.GetDate(D);
+        for (int M = 0; M < Date->NbMatch(); ++M) {
+            const auto [Jour, Index] = Calendrier.ChercheMatch(Date->GetMatch(M));
+            if (Jour >= 1)
+                Match(Jour, Index);
+        }
+    }
+}
+
 TTableSeries CalculeSeries(const TDonneesChampionnat& championnat)
 {
     TTableSeries Table(championnat.GetNbEquipe());
     TMarcheSeries Marche(Table);
-    if ((championnat.GetOption(11) & (1 | 8)) == 0) {
-        for (int Jour = std::min<int>(championnat.JourneeJouee, championnat.GetNbJour()); Jour >= 1; --Jour)
-            for (int M = 0; M < championnat.GetNbMatchJournee(Jour); ++M)
-                CompteMatch(championnat, Marche, Jour, M);
-    } else {
-        const TJournees& Calendrier = championnat.GetJournees();
-        for (int D = Calendrier.NbDates() - 1; D >= 0; --D) {
-            const TInfoCompJour* Date = Calendrier.GetDate(D);
-            for (int M = 0; M < Date->NbMatch(); ++M) {
-                const auto [Jour, Index] = Calendrier.ChercheMatch(Date->GetMatch(M));
-                if (Jour >= 1)
-                    CompteMatch(championnat, Marche, Jour, Index);
-            }
-        }
-    }
+    ParcourtMatchsRecents(championnat, [&](int Jour, int Index) { CompteMatch(championnat, Marche, Jour, Index); });
     Marche.Ferme();
     return Table;
 }

@@ -18,6 +18,7 @@
 // Series lengths stop at 63, run lengths at 127.
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class TDonneesChampionnat;
@@ -99,6 +100,14 @@ private:
     int NbEquipe_ = 0;
     std::vector<uint8_t> Octets_;
 };
+
+// Calls Match(day, 0-based index in the day) for every match of the
+// championship's past, newest first: by days from the last played day down,
+// each day's matches in order, or by calendar dates backwards, each date's
+// matches on their day, when the championship dates its days or keeps its
+// calendar by date. Unplayed matches are handed over too.
+void ParcourtMatchsRecents(const TDonneesChampionnat& championnat,
+                           const std::function<void(int Jour, int Index)>& Match);
 
 // Walks the played matches newest first (by days from the last played day
 // down, or by calendar dates backwards when the championship dates its days

@@ -8,7 +8,9 @@
 #include "engine/Statistique.h"
 #include "model/Championnat.h"
 #include "model/ContexteSaison.h"
+#include "model/Joueurs.h"
 #include "model/ListeDonnees.h"
+#include "model/SaisonFoot.h"
 #include "model/infocomp.h"
 
 #include <algorithm>
@@ -388,6 +390,66 @@ std::array<std::string, 26> RemplitEvolutionScore(const TDonneesChampionnat& Cha
     Textes[24] = TraduitFmt(337, {Remontees, Pourcentage(Remontees, Joues)});
     Textes[25] = TraduitFmt(338, {Chutes, Pourcentage(Chutes, Joues)});
     return Textes;
+}
+
+// --- Playing time ---
+
+void CompteTempsJeu(const TDonneesChampionnat& Champ, int Equipe, TListeTemps& Liste)
+{
+    if (Equipe < 0 || Equipe >= Champ.GetNbEquipe())
+        return;
+    const auto Id = static_cast<uint16_t>(Champ.GetEquipe(Equipe));
+    for (int Jour = 1; Jour <= DernierJour(Champ); ++Jour) {
+        if (!Champ.CompoSaisie(Jour, Equipe))
+            continue;
+        Liste.VideEntrees();
+        for (int Mot = 1; Mot <= 11; ++Mot)
+            if (TTempsJoueur* T = Liste.ChercheNumero(Champ.GetCompoMatch(Jour, Equipe, Mot))) {
+                ++T->Matchs;
+                T->Minutes += 90;
+            }
+        for (int K = 1; K <= 3; ++K) {
+            const uint16_t Sortant = Champ.GetCompoMatch(Jour, Equipe, 2 * K + 10);
+            if (Sortant == 0)
+                continue;
+            const uint16_t Entrant = Champ.GetCompoMatch(Jour, Equipe, 2 * K + 11);
+            const int Minute = Champ.GetCompoMatch(Jour, Equipe, K + 17) & 0xFF;
+            const int Temps = Minute >= 1 && Minute <= 90 ? 90 - Minute : 0;
+            if (TTempsJoueur* T = Liste.ChercheNumero(Sortant)) {
+                T->Minutes -= Temps;
+                ++T->Sorties;
+            }
+            if (TTempsJoueur* T = Liste.ChercheNumero(Entrant)) {
+                T->Minutes += Temps;
+                T->MinuteEntree = Temps;
+                ++T->Entrees;
+                ++T->Matchs;
+            }
+        }
+        if (const TListeDonnees* Cartons = Champ.GetCartonsJournee(Jour))
+            for (int I = 0; I < Cartons->Nombre(); ++I) {
+                const TDonneesEvt* E = Cartons->Get(I);
+                if (E == nullptr || E->GetEquipe() != Id || (E->GetMot() & Evt::ContreCamp) == 0)
+                    continue;
+                if (TTempsJoueur* T = Liste.ChercheNumero(E->GetJoueur()))
+                    T->Minutes -= std::max(0, 90 - E->GetMinute());
+            }
+    }
+}
+
+std::unique_ptr<TListeTemps> CalculeTempsJeu(TSaison& Saison, int Equipe)
+{
+    Saison.RecalculeJoueurs();
+    auto Liste = std::make_unique<TListeTemps>();
+    const TDonneesChampionnat* Champ = Saison.GetChampCourant();
+    if (Champ == nullptr || Equipe < 0 || Equipe >= Champ->GetNbEquipe())
+        return Liste;
+    if (const std::vector<TJoueur*>* Joueurs = Saison.Joueurs().GetListeEquipe(Champ->GetEquipe(Equipe)))
+        for (const TJoueur* J : *Joueurs)
+            Liste->Ajoute(std::make_unique<TTempsJoueur>(J->Numero));
+    if (Liste->Nombre() > 0)
+        CompteTempsJeu(*Champ, Equipe, *Liste);
+    return Liste;
 }
 
 } // namespace StatEquipe

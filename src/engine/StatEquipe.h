@@ -10,11 +10,14 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 class TDonneesChampionnat;
 class TContexteSaison;
+class TListeTemps;
+class TSaison;
 
 namespace StatEquipe {
 
@@ -118,5 +121,19 @@ std::array<std::string, 26> RemplitEvolutionScore(const TDonneesChampionnat& Cha
                                                   uint16_t Id, int Lieu);
 // count x 100 / total at 3 significant digits and 2 decimals, with "%".
 std::string Pourcentage(int Nombre, int Total);
+
+// --- Playing time ---
+// Adds to the records of Liste what the recorded line-ups of team position
+// `Equipe` give over days 1 to the last played one: starters play 90
+// minutes, a substitution at minute m (1 to 90) moves 90 - m minutes from the
+// player taken off to the one who came on, a sending-off at minute m takes
+// 90 - m minutes off. Days whose line-up was not entered and players without
+// a record are passed over.
+void CompteTempsJeu(const TDonneesChampionnat& Champ, int Equipe, TListeTemps& Liste);
+// The playing time of the players of team position `Equipe` of the current
+// championship, one record per player of the team's list in list order; the
+// season's player statistics are recounted first. Empty when the team has no
+// player (or there is no current championship).
+std::unique_ptr<TListeTemps> CalculeTempsJeu(TSaison& Saison, int Equipe);
 
 } // namespace StatEquipe

@@ -1,8 +1,11 @@
 #include "files/ChargeurXmp.h"
 
 #include <zip.h>
+#include <zlib.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <ctime>
 #include <memory>
 
@@ -25,20 +28,198 @@ struct LibereSource {
 using TArchive = std::unique_ptr<zip_t, FermeArchive>;
 
 // The entry is stamped with the program's clock, not the system's: a fixed
-// clock then gives the same archive bytes at every run. The ZIP time is a
-// local time, so the clock's local fields go through mktime unchanged.
-std::time_t DateEntree()
+// clock then gives the same archive bytes at every run. The ZIP time is the
+// local time's fields, taken as the clock gives them.
+void DateEntreeDos(std::uint16_t& heure, std::uint16_t& date)
 {
-    const TDateHeure maintenant = Horloge().Maintenant();
-    std::tm tm{};
-    tm.tm_year = maintenant.Annee - 1900;
-    tm.tm_mon = maintenant.Mois - 1;
-    tm.tm_mday = maintenant.Jour;
-    tm.tm_hour = maintenant.Heure;
-    tm.tm_min = maintenant.Minute;
-    tm.tm_sec = maintenant.Seconde;
-    tm.tm_isdst = -1;
-    return std::mktime(&tm);
+    const TDateHeure m = Horloge().Maintenant();
+    if (m.Annee < 1980 || m.Annee > 2107) {
+        heure = 0;
+        date = (1 << 5) | 1; // 1 January 1980, the format's first day
+        return;
+    }
+    heure = static_cast<std::uint16_t>((m.Heure << 11) | (m.Minute << 5) | (m.Seconde / 2));
+    date = static_cast<std::uint16_t>(((m.Annee - 1980) << 9) | (m.Mois << 5) | m.Jour);
+}
+
+void Ecrit16(std::string& s, std::uint32_t v)
+{
+    s.push_back(static_cast<char>(v & 0xFF));
+    s.push_back(static_cast<char>((v >> 8) & 0xFF));
+}
+
+void Ecrit32(std::string& s, std::uint32_t v)
+{
+    Ecrit16(s, v & 0xFFFF);
+    Ecrit16(s, v >> 16);
+}
+
+// The one deflated entry of an archive built in memory. The text comes in
+// pieces, so that saving never holds the season's whole document: its pages
+// are never touched, and the pieces stay in the cache while they are packed.
+class TEntreeDeflate {
+public:
+    explicit TEntreeDeflate(std::string& archive) : Archive(archive)
+    {
+        Archive.clear();
+        // The local header is written last, once the sizes and the check sum are known.
+        Archive.resize(TailleEnTete());
+        Pret = deflateInit2(&Flux, 6, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) == Z_OK;
+    }
+    ~TEntreeDeflate()
+    {
+        if (Pret)
+            deflateEnd(&Flux);
+    }
+    TEntreeDeflate(const TEntreeDeflate&) = delete;
+    TEntreeDeflate& operator=(const TEntreeDeflate&) = delete;
+
+    bool Ajoute(std::string_view texte) { return Deflate(texte, Z_NO_FLUSH); }
+
+    // Ends the stream and writes the headers; false when the text could not
+    // be packed or is beyond what a ZIP archive without extensions holds.
+    bool Termine()
+    {
+        if (!Deflate({}, Z_FINISH))
+            return false;
+        const std::uint64_t taillePaquet = Archive.size() - TailleEnTete();
+        if (Taille > 0xFFFFFFFFu || taillePaquet > 0xFFFFFFFFu)
+            return false;
+        std::uint16_t heure = 0, date = 0;
+        DateEntreeDos(heure, date);
+        const auto champs = [&](std::string& s) {
+            Ecrit16(s, 20); // version needed: deflate
+            Ecrit16(s, 0);  // flags
+            Ecrit16(s, 8);  // deflate
+            Ecrit16(s, heure);
+            Ecrit16(s, date);
+            Ecrit32(s, static_cast<std::uint32_t>(Crc));
+            Ecrit32(s, static_cast<std::uint32_t>(taillePaquet));
+            Ecrit32(s, static_cast<std::uint32_t>(Taille));
+            Ecrit16(s, static_cast<std::uint32_t>(Nom().size()));
+            Ecrit16(s, 0); // no extra field
+        };
+        std::string entete;
+        Ecrit32(entete, 0x04034b50);
+        champs(entete);
+        entete.append(Nom());
+        Archive.replace(0, entete.size(), entete);
+
+        const std::size_t debutRepertoire = Archive.size();
+        if (debutRepertoire > 0xFFFFFFFFu)
+            return false;
+        Ecrit32(Archive, 0x02014b50);
+        Ecrit16(Archive, 20); // made by: version 2.0
+        champs(Archive);
+        Ecrit16(Archive, 0); // no comment
+        Ecrit16(Archive, 0); // disk 0
+        Ecrit16(Archive, 0); // internal attributes
+        Ecrit32(Archive, 0); // external attributes
+        Ecrit32(Archive, 0); // the local header's offset
+        Archive.append(Nom());
+        const std::size_t tailleRepertoire = Archive.size() - debutRepertoire;
+
+        Ecrit32(Archive, 0x06054b50);
+        Ecrit16(Archive, 0);
+        Ecrit16(Archive, 0);
+        Ecrit16(Archive, 1);
+        Ecrit16(Archive, 1);
+        Ecrit32(Archive, static_cast<std::uint32_t>(tailleRepertoire));
+        Ecrit32(Archive, static_cast<std::uint32_t>(debutRepertoire));
+        Ecrit16(Archive, 0); // no comment
+        return true;
+    }
+
+private:
+    static std::string_view Nom() { return TChargeurXmp::NomEntree; }
+    static std::size_t TailleEnTete() { return 30 + Nom().size(); }
+
+    bool Deflate(std::string_view texte, int vidage)
+    {
+        if (!Pret)
+            return false;
+        Taille += texte.size();
+        // A null buffer would restart the check sum.
+        if (!texte.empty())
+            Crc = crc32_z(Crc, reinterpret_cast<const Bytef*>(texte.data()), texte.size());
+        Flux.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(texte.data()));
+        Flux.avail_in = static_cast<uInt>(texte.size());
+        for (;;) {
+            Flux.next_out = Sortie;
+            Flux.avail_out = sizeof Sortie;
+            const int r = deflate(&Flux, vidage);
+            if (r == Z_STREAM_ERROR) {
+                Pret = false;
+                return false;
+            }
+            Archive.append(reinterpret_cast<const char*>(Sortie), sizeof Sortie - Flux.avail_out);
+            if (vidage == Z_FINISH ? r == Z_STREAM_END : (Flux.avail_in == 0 && Flux.avail_out != 0))
+                return true;
+        }
+    }
+
+    std::string& Archive;
+    z_stream Flux{};
+    bool Pret = false;
+    uLong Crc = crc32_z(0, nullptr, 0);
+    std::uint64_t Taille = 0;
+    Bytef Sortie[1 << 16];
+};
+
+// The season's XML sent to the archive piece by piece.
+class TXmlVersArchive : public TXmlWriter {
+public:
+    explicit TXmlVersArchive(TEntreeDeflate& entree) : TXmlWriter(Tampon), Entree(entree)
+    {
+        Tampon.reserve(TailleTampon + 4096);
+        EcritDeclaration();
+    }
+    ~TXmlVersArchive() override { FermeJusqua(0); }
+
+    bool Ferme() override
+    {
+        FermeJusqua(0);
+        Vide();
+        return Ok;
+    }
+
+protected:
+    void LigneTerminee() override
+    {
+        if (Tampon.size() >= TailleTampon)
+            Vide();
+    }
+
+private:
+    static constexpr std::size_t TailleTampon = std::size_t(32) << 10;
+    void Vide()
+    {
+        Ok = Entree.Ajoute(Tampon) && Ok;
+        Tampon.clear();
+    }
+
+    // The base keeps only its address until this body has built it.
+    std::string Tampon;
+    TEntreeDeflate& Entree;
+    bool Ok = true;
+};
+
+void EcritDocumentXml(const TSaison& saison, TXmlWriter& xml, TProgression& progression)
+{
+    xml.EcritLigne("<!DOCTYPE Brevalune>");
+    xml.OuvreElement("Brevalune");
+    if (saison.EstSaisonMulti()) {
+        xml.AjouteAttribut("Type", "Saison");
+    } else {
+        xml.AjouteAttribut("Type", "Simple");
+        if (const TDonneesChampionnat* c = saison.GetChampionnat(1))
+            xml.AjouteAttributInt("Division", c->Division);
+    }
+    progression.Fixe(2);
+    progression.Fixe(5);
+    saison.EcritSaisonDataXml(xml, progression);
+    saison.EcritChampionnatsXml(xml, progression);
+    xml.FermeElement("Brevalune");
 }
 
 // The named entry, read whole; its size is checked while reading, so a
@@ -132,47 +313,8 @@ bool TChargeurXmp::LitEntreeFichier(const std::string& nomFichier, std::string& 
 
 bool TChargeurXmp::CreeArchive(std::string_view contenu, std::string& archive)
 {
-    zip_error_t erreur;
-    zip_error_init(&erreur);
-    std::unique_ptr<zip_source_t, LibereSource> memoire(zip_source_buffer_create(nullptr, 0, 0, &erreur));
-    zip_error_fini(&erreur);
-    if (!memoire)
-        return false;
-    // Kept alive past zip_close, which writes the archive into it.
-    zip_source_keep(memoire.get());
-    zip_error_init(&erreur);
-    zip_t* z = zip_open_from_source(memoire.get(), ZIP_TRUNCATE, &erreur);
-    zip_error_fini(&erreur);
-    if (!z) {
-        zip_source_free(memoire.get());
-        return false;
-    }
-    zip_source_t* entree = zip_source_buffer(z, contenu.data(), contenu.size(), 0);
-    const zip_int64_t index =
-        entree ? zip_file_add(z, NomEntree, entree, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8) : zip_int64_t(-1);
-    if (index < 0) {
-        if (entree)
-            zip_source_free(entree);
-        zip_discard(z);
-        return false;
-    }
-    zip_set_file_compression(z, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 6);
-    if (const std::time_t date = DateEntree(); date != static_cast<std::time_t>(-1))
-        zip_file_set_mtime(z, static_cast<zip_uint64_t>(index), date, 0);
-    if (zip_close(z) != 0) {
-        zip_discard(z);
-        return false;
-    }
-
-    zip_stat_t stat;
-    zip_stat_init(&stat);
-    if (zip_source_stat(memoire.get(), &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE) ||
-        zip_source_open(memoire.get()) != 0)
-        return false;
-    archive.resize(static_cast<std::size_t>(stat.size));
-    const zip_int64_t lus = zip_source_read(memoire.get(), archive.data(), stat.size);
-    zip_source_close(memoire.get());
-    return lus == static_cast<zip_int64_t>(stat.size);
+    TEntreeDeflate entree(archive);
+    return entree.Ajoute(contenu) && entree.Termine();
 }
 
 std::string TChargeurXmp::EcritDocument(const TSaison& saison, TProgression& progression)
@@ -190,24 +332,22 @@ std::string TChargeurXmp::EcritDocument(const TSaison& saison, TProgression& pro
     document.reserve(taille);
     {
         TXmlMemoryStreamWriter xml(document, true);
-        xml.EcritLigne("<!DOCTYPE Brevalune>");
-        xml.OuvreElement("Brevalune");
-        if (saison.EstSaisonMulti()) {
-            xml.AjouteAttribut("Type", "Saison");
-        } else {
-            xml.AjouteAttribut("Type", "Simple");
-            if (const TDonneesChampionnat* c = saison.GetChampionnat(1))
-                xml.AjouteAttributInt("Division", c->Division);
-        }
-        progression.Fixe(2);
-        progression.Fixe(5);
-        saison.EcritSaisonDataXml(xml, progression);
-        saison.EcritChampionnatsXml(xml, progression);
-        xml.FermeElement("Brevalune");
+        EcritDocumentXml(saison, xml, progression);
         xml.Ferme();
     }
     progression.Fixe(90);
     return document;
+}
+
+bool TChargeurXmp::EcritArchive(const TSaison& saison, std::string& archive, TProgression& progression)
+{
+    TEntreeDeflate entree(archive);
+    TXmlVersArchive xml(entree);
+    EcritDocumentXml(saison, xml, progression);
+    if (!xml.Ferme() || !entree.Termine())
+        return false;
+    progression.Fixe(90);
+    return true;
 }
 
 bool TChargeurXmp::LitDocument(TSaison& saison, std::string_view document, TProgression& progression)
@@ -251,9 +391,8 @@ bool TChargeurXmp::SauveSaison(const TSaison& saison, const TRappelProgression& 
 {
     TProgression progression(rappel);
     m_Erreur = 0;
-    const std::string document = EcritDocument(saison, progression);
     std::string archive;
-    if (!CreeArchive(document, archive))
+    if (!EcritArchive(saison, archive, progression))
         return false;
 
     const std::string sauvegarde = saison.GetOptionSauvegarde(1) != 0 ? NomSauvegarde(m_NomFichier) : std::string();

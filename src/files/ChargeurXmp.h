@@ -55,6 +55,8 @@ public:
     static bool CreeArchive(std::string_view contenu, std::string& archive);
     // The season document as written into the archive.
     static std::string EcritDocument(const TSaison& saison, TProgression& progression);
+    // The archive of the season, its document packed as it is written.
+    static bool EcritArchive(const TSaison& saison, std::string& archive, TProgression& progression);
     static bool LitDocument(TSaison& saison, std::string_view document, TProgression& progression);
 
 private:

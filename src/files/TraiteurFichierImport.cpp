@@ -56,23 +56,6 @@ void RemappeEquipesChampionnat(TDonneesChampionnat& champ, const TCarteEquipes& 
     champ.RenumeroteMatchsSuiv(carte);
 }
 
-// The captain word follows the merges of players like the other line-up words.
-void ConvertitCapitaines(TDonneesChampionnat& champ, const TListeRenumerotation& paires)
-{
-    for (int n = 1; n <= champ.GetNbJour(); ++n)
-        if (const TInfoCompJour* j = champ.GetJournee(n))
-            for (int i = 0; i < j->NbMatch(); ++i)
-                for (int cote = 0; cote < 2; ++cote) {
-                    TInfoComp* m = j->GetMatch(i);
-                    const uint16_t capitaine = m->GetCompoCote(cote, 21);
-                    for (const TRenumerotation& p : paires)
-                        if (capitaine != 0 && capitaine == p.Ancien) {
-                            m->SetCompoCote(cote, 21, static_cast<uint16_t>(p.Nouveau));
-                            break;
-                        }
-                }
-}
-
 uint16_t DecaleStade(uint16_t code, int decalage)
 {
     return code == Aucun ? Aucun : static_cast<uint16_t>(code + decalage);
@@ -126,7 +109,6 @@ void RenumeroteChampionnat(TDonneesChampionnat& champ, const TCarteEquipes& equi
     RemappeEquipesChampionnat(champ, equipes);
 
     champ.ConvertitJoueurs(pairesJoueurs);
-    ConvertitCapitaines(champ, pairesJoueurs);
     champ.ConvertitArbitres(pairesArbitres);
 }
 
@@ -593,7 +575,6 @@ bool TTraiteurFichier::ExtraitChampionnat(const std::string& nomFichier, TSaison
             }
         }
         d.ConvertitJoueurs(pairesJoueurs);
-        ConvertitCapitaines(d, pairesJoueurs);
         d.ConvertitArbitres(pairesArbitres);
     }
     return SauveAvecEtat(nomFichier, *nouvelle, false, dllDir, fichierIni, barreEtat, onFichierRecent, true);

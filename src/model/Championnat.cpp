@@ -656,10 +656,13 @@ void TDonneesChampionnat::ConvertitJoueurs(const TListeRenumerotation& paires)
 {
     Buteurs.ConvertitJoueurs(paires);
     Cartons.ConvertitJoueurs(paires);
+    // Every word naming a player: the starters, the substitution pairs and
+    // the captain, so no line-up keeps an id its player gave up.
+    static constexpr int MotsJoueurs[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 21};
     for (const auto& [ancien, nouveau] : paires)
         for (int n = 1; n <= NbJour; ++n)
             for (int p = 0; p < NbEquipe; ++p)
-                for (int i = 1; i <= 17; ++i)
+                for (int i : MotsJoueurs)
                     if (GetCompoMatch(n, p, i) == ancien && ancien != 0)
                         SetCompoMatch(n, p, i, static_cast<uint16_t>(nouveau));
 }

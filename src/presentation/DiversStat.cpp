@@ -8,6 +8,7 @@
 #include "model/Joueurs.h"
 #include "model/ListeDonnees.h"
 #include "model/SaisonFoot.h"
+#include "presentation/ModeleEditeur.h"
 #include "presentation/ModeleGrille.h"
 
 #include <algorithm>
@@ -36,6 +37,12 @@ enum : int {
     TexteResume = 341,
     TexteAucun = 108,
     TexteEquipeJour = 176,
+    TexteJoueur = 107,
+    TextePoints = 50,
+    TexteMinute = 92,
+    TexteArbitre = 920,
+    TexteCompteCote = 340,
+    TexteTirs = 647,
 };
 
 // The players column's header by event kind 1..8.
@@ -356,6 +363,23 @@ const TListeDonnees* ListeGenre(const TDonneesChampionnat& Champ, int Jour, int 
     }
 }
 
+// The teams of both sides of every match of the day with two teams, by name.
+std::vector<std::pair<std::string, uint16_t>> EquipesJour(const TSaison& Saison, const TDonneesChampionnat& Champ,
+                                                          int Jour)
+{
+    std::vector<std::pair<std::string, uint16_t>> Equipes;
+    for (int K = 0; K < Champ.GetNbMatchJournee(Jour); ++K) {
+        const uint16_t Dom = Champ.GetValeurMatch(Jour, 4 * K + 1);
+        const uint16_t Ext = Champ.GetValeurMatch(Jour, 4 * K + 3);
+        if (Dom == TInfoComp::Aucun || Ext == TInfoComp::Aucun)
+            continue;
+        Equipes.emplace_back(Saison.GetNomEquipe(Dom), Dom);
+        Equipes.emplace_back(Saison.GetNomEquipe(Ext), Ext);
+    }
+    std::stable_sort(Equipes.begin(), Equipes.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    return Equipes;
+}
+
 bool EvenementListe(const TDonneesEvt& E, int Genre)
 {
     switch (Genre) {
@@ -382,17 +406,7 @@ void AfficherJourneeJoueurs(TModeleGrille& Grille, const TSaison& Saison, const 
     Grille.SetCouleurLigne(0, Marine);
     if (Jour < 1 || Jour > Champ.GetNbJour())
         return;
-    // The teams of the day, by name.
-    std::vector<std::pair<std::string, uint16_t>> Equipes;
-    for (int K = 0; K < Champ.GetNbMatchJournee(Jour); ++K) {
-        const uint16_t Dom = Champ.GetValeurMatch(Jour, 4 * K + 1);
-        const uint16_t Ext = Champ.GetValeurMatch(Jour, 4 * K + 3);
-        if (Dom == TInfoComp::Aucun || Ext == TInfoComp::Aucun)
-            continue;
-        Equipes.emplace_back(Saison.GetNomEquipe(Dom), Dom);
-        Equipes.emplace_back(Saison.GetNomEquipe(Ext), Ext);
-    }
-    std::stable_sort(Equipes.begin(), Equipes.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    const std::vector<std::pair<std::string, uint16_t>> Equipes = EquipesJour(Saison, Champ, Jour);
     const TListeDonnees* Liste = ListeGenre(Champ, Jour, Genre);
     const TListeResultat ParMinute = Liste != nullptr ? Liste->ListeParMinute() : TListeResultat();
     for (size_t Rang = 0; Rang < Equipes.size(); ++Rang) {
@@ -473,6 +487,224 @@ std::string AfficherJourneeSpectateur(TModeleGrille& Grille, const TSaison& Sais
         }
     return TraduitFmt(TexteResume,
                       {static_cast<long long>(Total), static_cast<long long>(Total / std::max(Nombre, 1))});
+}
+
+namespace {
+
+// Appends a line in one colour and returns its number.
+int LigneRapport(TModeleEditeur& Editeur, const std::string& Texte, uint8_t Couleur)
+{
+    const int N = Editeur.GetNbLigne() + 1;
+    Editeur.SetNbLigne(N);
+    Editeur.SetLigne(N, Texte, true, false, Couleur);
+    return N;
+}
+
+// "Name (12°, 56° pen.), Other (80°)": each player once, his minutes in the
+// order of the events; a player the season does not know goes by the label of
+// his goal's kind.
+std::string JoueursMinutes(const TSaison& Saison, const std::vector<const TDonneesEvt*>& Evenements, bool Buts)
+{
+    std::vector<std::pair<std::string, std::vector<std::string>>> Joueurs;
+    std::vector<std::pair<int, std::string>> Cles;
+    for (const TDonneesEvt* E : Evenements) {
+        const TJoueur* J = Saison.Joueurs().ChercheId(E->GetJoueur(), E->GetEquipe());
+        const std::pair<int, std::string> Cle{J != nullptr ? E->GetJoueur() : -1,
+                                              J != nullptr ? std::string() : LibelleTypeBut(E->GetMot())};
+        const auto Trouve = std::find(Cles.begin(), Cles.end(), Cle);
+        const size_t I = static_cast<size_t>(Trouve - Cles.begin());
+        if (Trouve == Cles.end()) {
+            Cles.push_back(Cle);
+            Joueurs.emplace_back(J != nullptr ? J->Nom : Cle.second, std::vector<std::string>());
+        }
+        if (E->GetMinute() == 0)
+            continue;
+        std::string Minute = std::to_string(E->GetMinute()) + "\xC2\xB0";
+        if (const std::string Court = Buts ? LibelleGenreCourt(E->GetGenre()) : std::string(); !Court.empty())
+            Minute += " " + Court;
+        Joueurs[I].second.push_back(std::move(Minute));
+    }
+    std::string Texte;
+    for (const auto& [Nom, Minutes] : Joueurs) {
+        if (!Texte.empty())
+            Texte += ", ";
+        Texte += Nom;
+        if (Minutes.empty())
+            continue;
+        Texte += " (";
+        for (size_t M = 0; M < Minutes.size(); ++M)
+            Texte += (M > 0 ? ", " : "") + Minutes[M];
+        Texte += ")";
+    }
+    return Texte;
+}
+
+// One side's line of a list: its kind, the players, the side's count.
+void LigneCote(TModeleEditeur& Editeur, const TSaison& Saison, int Titre, uint16_t Equipe,
+               const std::vector<const TDonneesEvt*>& Evenements, bool Buts, uint8_t Couleur)
+{
+    if (Evenements.empty())
+        return;
+    LigneRapport(
+        Editeur,
+        "  " + Traduit(Titre) + " : " + JoueursMinutes(Saison, Evenements, Buts) +
+            TraduitFmt(TexteCompteCote, {Saison.GetNomEquipe(Equipe), static_cast<long long>(Evenements.size())}),
+        Couleur);
+}
+
+std::vector<const TDonneesEvt*> Evenements(const TListeResultat& Liste)
+{
+    std::vector<const TDonneesEvt*> V;
+    for (int I = 0; I < Liste.Nombre(); ++I)
+        V.push_back(Liste.Get(I));
+    return V;
+}
+
+// The shooting lines of a basketball match: per side a title, then each
+// player's points and shots.
+void LignesTirs(TModeleEditeur& Editeur, const TSaison& Saison, const TDonneesChampionnatBasket& Basket, int Jour,
+                uint16_t Equipe, uint16_t Score, uint8_t Couleur)
+{
+    TListeStatTir Tirs(&Saison);
+    Tirs.Calcule(Equipe, Basket, Jour, 2);
+    if (Tirs.Nombre() == 0)
+        return;
+    LigneRapport(Editeur, TraduitFmt(TexteTirs, {Saison.GetNomEquipe(Equipe), static_cast<long long>(Score)}), Couleur);
+    for (int I = 0; I < Tirs.Nombre(); ++I) {
+        const TStatTir& T = *Tirs.Get(I);
+        const TJoueur* J = Saison.Joueurs().ChercheId(T.Joueur, Equipe);
+        const auto& V = T.Valeurs;
+        LigneRapport(Editeur,
+                     "  " + (J != nullptr ? J->GetPrenomNom() : std::string("?")) + " " + std::to_string(V[1]) + " " +
+                         Traduit(TextePoints) + " (" + std::to_string(V[2]) + "/" + std::to_string(V[3]) + ", " +
+                         std::to_string(V[4]) + "/" + std::to_string(V[5]) + ", " + std::to_string(V[6]) + "/" +
+                         std::to_string(V[7]) + ", " + std::to_string(V[0]) + " " + Traduit(TexteMinute) + ")",
+                     Couleur);
+    }
+}
+
+} // namespace
+
+void AfficherJourneeDetail(TModeleEditeur& Editeur, const TSaison& Saison, const TDonneesChampionnat& Champ, int Jour,
+                           bool PourHtml, const TCouleursDetail& Couleurs)
+{
+    Editeur.SetNbLigne(0);
+    if (Jour < 1 || Jour > Champ.GetNbJour())
+        return;
+    const auto* Rugby = dynamic_cast<const TDonneesChampionnatRugby*>(&Champ);
+    const auto* Basket = dynamic_cast<const TDonneesChampionnatBasket*>(&Champ);
+    for (int K = 0; K < Champ.GetNbMatchJournee(Jour); ++K) {
+        const uint16_t Dom = Champ.GetValeurMatch(Jour, 4 * K + 1);
+        const uint16_t Ext = Champ.GetValeurMatch(Jour, 4 * K + 3);
+        const uint16_t S1 = Champ.GetValeurMatch(Jour, 4 * K + 2);
+        const uint16_t S2 = Champ.GetValeurMatch(Jour, 4 * K + 4);
+        if (PourHtml && K > 0) {
+            Editeur.SetNbLigne(Editeur.GetNbLigne() + 1);
+            Editeur.AjouteBalise(Editeur.GetNbLigne(), "<hr/>");
+        }
+        std::string Titre = Saison.GetNomEquipe(Dom) + " - " + Saison.GetNomEquipe(Ext);
+        const bool Joue = S1 != TInfoComp::Aucun && S2 != TInfoComp::Aucun;
+        if (Joue)
+            Titre += " : " + std::to_string(S1) + " - " + std::to_string(S2);
+        if (PourHtml) {
+            const int N = Editeur.GetNbLigne() + 1;
+            Editeur.SetNbLigne(N);
+            Editeur.AjouteBalise(N, "<b>");
+            Editeur.SetLigne(N, Titre, true, true, Couleurs.Titre);
+            Editeur.AjouteBalise(N, "</b>");
+        } else {
+            LigneRapport(Editeur, Titre, Couleurs.Titre);
+        }
+
+        std::string Arbitres;
+        for (int I = 1; I <= 3; ++I) {
+            const int Id = Champ.GetArbitre(Jour, K + 1, I);
+            const TPersonnel* A = Id > 0 && Id != TInfoComp::Aucun ? Saison.Arbitres().ChercheId(Id) : nullptr;
+            if (A == nullptr)
+                continue;
+            Arbitres += (Arbitres.empty() ? Traduit(TexteArbitre) + " : " : std::string(" - ")) + A->GetPrenomNom();
+        }
+        if (!Arbitres.empty())
+            LigneRapport(Editeur, Arbitres, Couleurs.Info);
+        if (const int Affluence = Champ.GetAffluence(Jour, K + 1); Affluence > 0)
+            LigneRapport(Editeur, Traduit(TexteSpectateurs) + " : " + std::to_string(Affluence), Couleurs.Info);
+        if (Dom == TInfoComp::Aucun || Ext == TInfoComp::Aucun)
+            continue;
+
+        if (Basket != nullptr) {
+            LignesTirs(Editeur, Saison, *Basket, Jour, Dom, S1, Couleurs.Buteur);
+            LignesTirs(Editeur, Saison, *Basket, Jour, Ext, S2, Couleurs.Buteur);
+        } else {
+            std::vector<std::pair<const TListeDonnees*, int>> Listes{
+                {Champ.GetButeursJournee(Jour), Rugby != nullptr ? TitresJoueurs[4] : TitresJoueurs[0]}};
+            if (Rugby != nullptr) {
+                Listes.emplace_back(Rugby->GetTransfosJournee(Jour), TitresJoueurs[5]);
+                Listes.emplace_back(Rugby->GetPenalitesJournee(Jour), TitresJoueurs[6]);
+                Listes.emplace_back(Rugby->GetDropsJournee(Jour), TitresJoueurs[7]);
+            }
+            for (int Cote = 0; Cote < 2; ++Cote)
+                for (const auto& [Liste, TitreListe] : Listes) {
+                    if (Liste == nullptr)
+                        continue;
+                    const std::vector<TListeResultat> Parts = Liste->ResultatsEquipeParType(Dom, Ext, false, false);
+                    if (static_cast<int>(Parts.size()) > Cote)
+                        LigneCote(Editeur, Saison, TitreListe, Cote == 0 ? Dom : Ext,
+                                  Evenements(Parts[static_cast<size_t>(Cote)]), true, Couleurs.Buteur);
+                }
+        }
+
+        if (const TListeDonnees* Cartons = Champ.GetCartonsJournee(Jour))
+            for (const bool Rouge : {false, true})
+                for (const uint16_t Equipe : {Dom, Ext}) {
+                    const TListeResultat Liste = Cartons->ResultatsEquipe(Equipe, Rouge ? 3 : 2);
+                    std::vector<const TDonneesEvt*> V = Evenements(Liste);
+                    std::stable_sort(V.begin(), V.end(), [](const TDonneesEvt* a, const TDonneesEvt* b) {
+                        return a->GetMinute() < b->GetMinute();
+                    });
+                    LigneCote(Editeur, Saison, Rouge ? TitresJoueurs[2] : TitresJoueurs[1], Equipe, V, false,
+                              Rouge ? Couleurs.Exclus : Couleurs.Averti);
+                }
+
+        for (const uint16_t Equipe : {Dom, Ext})
+            if (const std::string Compo = Champ.GetTexteCompo(Jour, Equipe); !Compo.empty())
+                LigneRapport(Editeur, Saison.GetNomEquipe(Equipe) + " : " + Compo, Couleurs.Effectif);
+    }
+}
+
+void AfficherJourneeRealisateur(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ,
+                                int Jour)
+{
+    Entete(Grille, {{TexteEquipeJour, 150}, {TexteJoueur, 140}, {TextePoints, 50}}, FondTitreCalendrier);
+    Grille.SetFixedRows(1);
+    if (Jour < 1 || Jour > Champ.GetNbJour())
+        return;
+    const auto* Basket = dynamic_cast<const TDonneesChampionnatBasket*>(&Champ);
+    const TListeDonnees* Points = Basket != nullptr ? Basket->GetStatJournee(Jour, 1) : nullptr;
+    const TListeResultat Liste = Points != nullptr ? Points->ListeParMinute() : TListeResultat();
+    const std::vector<std::pair<std::string, uint16_t>> Equipes = EquipesJour(Saison, Champ, Jour);
+    for (size_t Rang = 0; Rang < Equipes.size(); ++Rang) {
+        const uint16_t Equipe = Equipes[Rang].second;
+        // The team's largest value; the later entry of two equal ones.
+        const TDonneesEvt* Meilleur = nullptr;
+        for (int I = 0; I < Liste.Nombre(); ++I)
+            if (const TDonneesEvt* E = Liste.Get(I);
+                E->GetEquipe() == Equipe && (Meilleur == nullptr || E->GetMot() >= Meilleur->GetMot()))
+                Meilleur = E;
+        TColor Fond = 0;
+        CouleurLigne(static_cast<int>(Rang) + 1, Fond);
+        const int R = AjouteLigne(Grille);
+        Grille.SetCellule(0, R, nullptr, false, Fond, Marine, 1, 0, Equipes[Rang].first);
+        AfficheBlason(Grille, 0, R, Saison.GetLogoEquipe(Equipe));
+        std::string Joueur = Traduit(TexteAucun);
+        std::string Valeur;
+        if (Meilleur != nullptr) {
+            const TJoueur* J = Saison.Joueurs().ChercheId(Meilleur->GetJoueur(), Equipe);
+            Joueur = J != nullptr ? J->GetPrenomNom() : std::string("?");
+            Valeur = std::to_string(Meilleur->GetMot());
+        }
+        Grille.SetCellule(1, R, nullptr, false, Fond, Marine, 1, 0, Joueur);
+        Grille.SetCellule(2, R, nullptr, false, Fond, Marine, 1, 1, Valeur);
+    }
 }
 
 } // namespace DiversStat

@@ -11,6 +11,7 @@
 #include <string>
 
 class TDonneesChampionnat;
+class TModeleEditeur;
 class TModeleGrille;
 class TSaison;
 
@@ -80,6 +81,26 @@ void AfficherJourneeJoueurs(TModeleGrille& Grille, const TSaison& Saison, const 
 // The attendances of a day and the summary line under them.
 std::string AfficherJourneeSpectateur(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ,
                                       int Jour);
+
+// Colour indices (report codes) of each kind of line of the detailed report.
+struct TCouleursDetail {
+    uint8_t Titre = 14;
+    uint8_t Info = 15;
+    uint8_t Buteur = 15;
+    uint8_t Averti = 15;
+    uint8_t Exclus = 15;
+    uint8_t Effectif = 15;
+};
+// The detailed report of a day: per match its title, referees, attendance,
+// scoring, cards and line-ups. The HTML form sets the matches apart with a
+// rule and the titles in bold, as markup around the escaped texts.
+void AfficherJourneeDetail(TModeleEditeur& Editeur, const TSaison& Saison, const TDonneesChampionnat& Champ, int Jour,
+                           bool PourHtml, const TCouleursDetail& Couleurs = {});
+
+// The top scorer of each team of a basketball day (points of the box score);
+// text 108 for a team without entry, and for every team of another sport.
+void AfficherJourneeRealisateur(TModeleGrille& Grille, const TSaison& Saison, const TDonneesChampionnat& Champ,
+                                int Jour);
 
 // The event kind of the "JourneeJoueurs" keyword's "Type" word (case
 // ignored); anything else gives the scorers.

@@ -69,8 +69,10 @@ uint8_t TModeleEditeur::SetLigne(int N, std::string_view Texte, bool SansControl
         if (Largeur > GetLargeur())
             return 1;
     }
-    if (!Ajoute)
+    if (!Ajoute) {
         L->Couleurs.clear();
+        L->Balises.clear();
+    }
     L->Couleurs.insert(L->Couleurs.end(), LongueurCaracteres(Texte), Couleur);
     L->Texte = std::move(Nouveau);
     Repeint();
@@ -82,7 +84,14 @@ void TModeleEditeur::EffaceLigne(int N)
     if (TLigneEditeur* L = GetLigne(N)) {
         L->Texte.clear();
         L->Couleurs.clear();
+        L->Balises.clear();
     }
+}
+
+void TModeleEditeur::AjouteBalise(int N, std::string_view Balise)
+{
+    if (TLigneEditeur* L = GetLigne(N))
+        L->Balises.emplace_back(LongueurCaracteres(L->Texte), std::string(Balise));
 }
 
 // --- HTML --------------------------------------------------------------------------
@@ -100,8 +109,20 @@ std::string TModeleEditeur::GetTexteHtml() const
             Run.clear();
             if (Ouvert)
                 Html += "</FONT>";
+            Ouvert = false;
+            Courante = -1;
+        };
+        // Markup stands between coloured runs, so that it nests with them.
+        size_t Balise = 0;
+        auto Balises = [&](size_t Position) {
+            if (Balise >= L->Balises.size() || L->Balises[Balise].first > Position)
+                return;
+            Ferme();
+            for (; Balise < L->Balises.size() && L->Balises[Balise].first <= Position; ++Balise)
+                Html += L->Balises[Balise].second;
         };
         for (size_t I = 0; I < Caracteres.size(); ++I) {
+            Balises(I);
             TColor Couleur = CouleurCodeEditeur(I < L->Couleurs.size() ? L->Couleurs[I] : 0);
             if (Couleur != Courante) {
                 Ferme();
@@ -112,6 +133,7 @@ std::string TModeleEditeur::GetTexteHtml() const
             AjouteCaractere(Run, Caracteres[I]);
         }
         Ferme();
+        Balises(Caracteres.size());
         Html += "<BR>";
     }
     return Html;

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The sixteen colours of the codes ($00BBGGRR); any other code is $800000.
@@ -23,6 +24,9 @@ struct TLigneEditeur {
     bool Fixe = false;      // fixed pitch, 8 pixels a character
     uint8_t Alignement = 0; // 0 left, 1 centre, 2 right
     uint16_t Decalage = 0;  // extra left offset in pixels
+    // Markup of the HTML form, each before the character of its index (the
+    // line's length: at its end); never drawn, never escaped.
+    std::vector<std::pair<size_t, std::string>> Balises;
 };
 
 class TModeleEditeur {
@@ -44,6 +48,9 @@ public:
     // 1..NbLigne; 0 when the line was written.
     uint8_t SetLigne(int N, std::string_view Texte, bool SansControle, bool Ajoute, uint8_t Couleur);
     void EffaceLigne(int N);
+    // Appends markup to the end of line N, for the HTML form only: the line's
+    // text stays escaped around it and the screen does not show it.
+    void AjouteBalise(int N, std::string_view Balise);
 
     // The lines as HTML: one coloured run per change of colour, "<BR>" after each line.
     std::string GetTexteHtml() const;

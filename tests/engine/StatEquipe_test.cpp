@@ -6,6 +6,7 @@
 #include "base/oTraducteur.h"
 #include "model/ListeDonnees.h"
 #include "model/infocomp.h"
+#include "support/SaisonTempsJeu.h"
 
 #include <gtest/gtest.h>
 
@@ -240,3 +241,41 @@ TEST_F(StatEquipeTest, ScoreEvolutionByVenue)
 }
 
 } // namespace
+
+namespace {
+
+struct TAttenduTemps {
+    int Joueur, Minutes, Matchs, Entrees, Sorties;
+};
+
+} // namespace
+
+TEST(TempsJeu, StartersSubstitutionsAndSendingsOff)
+{
+    testsupport::SaisonTempsJeu S;
+    const std::unique_ptr<TListeTemps> Liste = CalculeTempsJeu(S, 0);
+    ASSERT_EQ(Liste->Nombre(), 15);
+    // 2 off at 60; 12 on at 60, off at 80 and on at 91; 13 on at 80, then on
+    // at 60 and sent off at 75; 14 on at 0 (the pair without a player off on
+    // day 1 ignored); 3 sent off at 30, 4 at 95; 11 replaced by a player of
+    // another team on day 2, Auxerre's sending-off of an id 1 not counted.
+    const TAttenduTemps Attendus[] = {
+        {1, 180, 2, 0, 0}, {2, 150, 2, 0, 1}, {3, 120, 2, 0, 0}, {4, 180, 2, 0, 0},
+        {5, 180, 2, 0, 1}, {6, 180, 2, 0, 1}, {7, 150, 2, 0, 1}, {11, 90, 1, 0, 0},
+        {12, 20, 2, 2, 1}, {13, 25, 2, 2, 0}, {14, 0, 1, 1, 0},  {15, 0, 0, 0, 0},
+    };
+    for (const TAttenduTemps& A : Attendus) {
+        SCOPED_TRACE(A.Joueur);
+        const TTempsJoueur* T = Liste->ChercheNumero(A.Joueur);
+        ASSERT_NE(T, nullptr);
+        EXPECT_EQ(T->Minutes, A.Minutes);
+        EXPECT_EQ(T->Matchs, A.Matchs);
+        EXPECT_EQ(T->Entrees, A.Entrees);
+        EXPECT_EQ(T->Sorties, A.Sorties);
+    }
+    EXPECT_EQ(Liste->ChercheNumero(99), nullptr);
+
+    // A team without players: an empty table.
+    EXPECT_EQ(CalculeTempsJeu(S, 1)->Nombre(), 0);
+    EXPECT_EQ(CalculeTempsJeu(S, 7)->Nombre(), 0);
+}

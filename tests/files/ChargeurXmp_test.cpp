@@ -171,6 +171,45 @@ TEST(TChargeurXmp, TwoSavesUnderOneClockGiveTheSameBytes)
     EXPECT_NE(ReadWholeFile(a), ReadWholeFile(b));
 }
 
+// Saving packs the document while it is written, a piece at a time: a season
+// whose document spans many pieces must come back byte for byte, and the
+// archive must carry the check sum and sizes any ZIP reader verifies.
+TEST(TChargeurXmp, ASeasonPackedPieceByPieceReadsBackWhole)
+{
+    HorlogeInstallee horloge({2026, 5, 1, 8, 30, 0});
+    auto saison = testsupport::CreeSaisonComplete();
+    for (int i = 0; i < 3000; ++i) {
+        auto j =
+            saison->CreeJoueurComplet("Nom" + std::to_string(i), "Prénom " + std::to_string(i * 7919), 100 + i, 95, 'M',
+                                      static_cast<uint8_t>(i % 30), static_cast<uint16_t>(i % 6), 65535, 0, 120, 3);
+        saison->Joueurs().AjouteSimple(std::move(j));
+    }
+    TProgression progression;
+    const std::string document = TChargeurXmp::EcritDocument(*saison, progression);
+    ASSERT_GT(document.size(), std::size_t(1) << 20) << "spans several pieces";
+
+    std::string archive;
+    ASSERT_TRUE(TChargeurXmp::EcritArchive(*saison, archive, progression));
+    std::string relu;
+    ASSERT_TRUE(TChargeurXmp::LitEntree(archive, relu));
+    EXPECT_EQ(relu, document);
+
+    std::string direct;
+    ASSERT_TRUE(TChargeurXmp::CreeArchive(document, direct));
+    EXPECT_EQ(direct, archive) << "both roads give the same bytes";
+
+    // A damaged byte of the packed data is caught by the check sum.
+    std::string abime = archive;
+    abime[abime.size() / 2] ^= 0x40;
+    std::string contenu;
+    EXPECT_FALSE(TChargeurXmp::LitEntree(abime, contenu));
+
+    // An empty document still makes a valid archive.
+    ASSERT_TRUE(TChargeurXmp::CreeArchive("", direct));
+    EXPECT_TRUE(TChargeurXmp::LitEntree(direct, contenu));
+    EXPECT_TRUE(contenu.empty());
+}
+
 TEST(TChargeurXmp, HandWrittenArchiveLoads)
 {
     TempDir dossier;

@@ -265,6 +265,7 @@ TEST(Championnat, RenumberingReachesEveryDay)
         c->GetButeursJournee(n)->Ajoute(std::make_unique<TDonneesEvt>(5, 10, 10));
         c->GetPasseursJournee(n)->Ajoute(std::make_unique<TDonneesEvt>(5, 10, 0));
         c->SetCompoMatch(n, 0, 3, 5);
+        c->SetCompoMatch(n, 1, 21, 5); // the away captain
         c->SetArbitre(n, 1, 2, 40);
     }
     c->NbJournee = 1;
@@ -274,6 +275,7 @@ TEST(Championnat, RenumberingReachesEveryDay)
         EXPECT_EQ(c->GetButeursJournee(n)->Get(0)->GetJoueur(), 6);
         EXPECT_EQ(c->GetPasseursJournee(n)->Get(0)->GetJoueur(), 6);
         EXPECT_EQ(c->GetCompoMatch(n, 0, 3), 6);
+        EXPECT_EQ(c->GetCompoMatch(n, 1, 21), 6) << "the captaincy follows the player";
         EXPECT_EQ(c->GetArbitre(n, 1, 2), 41) << "day " << n;
     }
 }

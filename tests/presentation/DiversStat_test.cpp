@@ -5,7 +5,9 @@
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
 #include "model/ListeDonnees.h"
+#include "model/Personnels.h"
 #include "model/SaisonFoot.h"
+#include "presentation/ModeleEditeur.h"
 #include "presentation/ModeleGrille.h"
 
 #include <gtest/gtest.h>
@@ -227,6 +229,102 @@ TEST_F(DiversStatTest, AttendancesOfADayAndTheirSummary)
     EXPECT_EQ(Colonne(G, 0), (std::vector<std::string>{"A - B", "E - F"}));
     EXPECT_EQ(AfficherJourneeSpectateur(G, Saison, C, 2), TraduitFmt(341, {0, 0}));
     EXPECT_EQ(G.GetRowCount(), 1);
+}
+
+} // namespace
+
+namespace {
+
+struct DiversStatRapport : DiversStatTest {
+    // The lines of the report, and their first colour.
+    static std::vector<std::pair<std::string, int>> Lignes(const TModeleEditeur& E)
+    {
+        std::vector<std::pair<std::string, int>> V;
+        for (int n = 1; n <= E.GetNbLigne(); ++n) {
+            const TLigneEditeur* L = E.GetLigne(n);
+            V.emplace_back(L->Texte, L->Couleurs.empty() ? -1 : L->Couleurs[0]);
+        }
+        return V;
+    }
+};
+
+TEST_F(DiversStatRapport, DetailedReportOnScreenAndInHtml)
+{
+    TDonneesChampionnat& C = Championnat(1, 2);
+    C.AjouteMatch(1, 0, 1, -1, 2, 1), C.AjouteMatch(1, 2, 3, -1, 0, 0), C.AjouteMatch(1, 4, 5, -1, 0, 0);
+    C.SetAffluence(1, 1, 1200);
+    Saison.Arbitres().Ajoute(std::make_unique<TPersonnel>("Sifflet", "Paul", 40, 3));
+    C.SetArbitre(1, 1, 1, 3);
+    Saison.Joueurs().AjouteSimple(Saison.CreeJoueur("Dubois", "Jean", 7, 0));
+    Saison.Joueurs().AjouteSimple(Saison.CreeJoueur("Martin", "Luc", 8, 1));
+    TListeDonnees* B = C.GetButeursJournee(1);
+    B->Ajoute(std::make_unique<TDonneesEvt>(7, 0, 12));
+    B->Ajoute(std::make_unique<TDonneesEvt>(7, 0, Evt::Penalty | 56));
+    B->Ajoute(std::make_unique<TDonneesEvt>(8, 1, 80));
+    C.GetCartonsJournee(1)->Ajoute(std::make_unique<TDonneesEvt>(8, 1, Evt::ContreCamp | 85));
+    C.GetCartonsJournee(1)->Ajoute(std::make_unique<TDonneesEvt>(7, 0, 30));
+    TCouleursDetail Couleurs;
+    Couleurs = {1, 2, 3, 4, 5, 6};
+    TModeleEditeur E;
+    AfficherJourneeDetail(E, Saison, C, 1, false, Couleurs);
+    const auto L = Lignes(E);
+    ASSERT_GE(L.size(), 7u);
+    EXPECT_EQ(L[0], std::make_pair(std::string("A - B : 2 - 1"), 1));
+    EXPECT_EQ(L[1], std::make_pair(Traduit(920) + " : Paul Sifflet", 2));
+    EXPECT_EQ(L[2], std::make_pair(Traduit(51) + " : 1200", 2));
+    EXPECT_EQ(L[3].first, "  " + Traduit(498) + " : Dubois (12\xC2\xB0, 56\xC2\xB0 " + Traduit(314) + ")" +
+                              TraduitFmt(340, {"A", 2}));
+    EXPECT_EQ(L[3].second, 3);
+    EXPECT_EQ(L[4].first, "  " + Traduit(498) + " : Martin (80\xC2\xB0)" + TraduitFmt(340, {"B", 1}));
+    EXPECT_EQ(L[5], std::make_pair("  " + Traduit(974) + " : Dubois (30\xC2\xB0)" + TraduitFmt(340, {"A", 1}), 4));
+    EXPECT_EQ(L[6], std::make_pair("  " + Traduit(975) + " : Martin (85\xC2\xB0)" + TraduitFmt(340, {"B", 1}), 5));
+    EXPECT_EQ(L[7].first, "C - D : 0 - 0");
+    EXPECT_EQ(E.GetTexteHtml().find("<hr/>"), std::string::npos);
+
+    // The HTML form: a rule before every match but the first, bold titles,
+    // the season's texts escaped around them.
+    Saison.SetNomEquipe(0, "A<&>");
+    AfficherJourneeDetail(E, Saison, C, 1, true, Couleurs);
+    const std::string Html = E.GetTexteHtml();
+    EXPECT_EQ(Html.rfind("<b><FONT COLOR=#000080>A&lt;&amp;&gt; - B : 2 - 1</FONT></b><BR>", 0), 0u);
+    const size_t Regle = Html.find("<hr/><BR><b><FONT COLOR=#000080>C - D : 0 - 0</FONT></b>");
+    EXPECT_NE(Regle, std::string::npos);
+    EXPECT_NE(Html.find("<hr/><BR><b><FONT COLOR=#000080>E - F"), std::string::npos);
+    EXPECT_EQ(Html.find("<hr/>"), Regle);
+    // A day outside the calendar: an empty report.
+    AfficherJourneeDetail(E, Saison, C, 5, true, Couleurs);
+    EXPECT_EQ(E.GetNbLigne(), 0);
+}
+
+TEST_F(DiversStatRapport, TopScorerOfEachTeamOfABasketDay)
+{
+    auto c = std::make_unique<TDonneesChampionnatBasket>(&Saison);
+    c->CodeChamp = 4;
+    for (uint16_t id = 0; id < 4; ++id)
+        c->AjouteEquipe(id);
+    c->SetNbJour(2);
+    c->SetNbMatch(2);
+    TDonneesChampionnatBasket& C = *c;
+    Saison.AjouteChampionnat(std::move(c));
+    C.AjouteMatch(1, 1, 0, -1, 80, 75), C.AjouteMatch(1, 2, 3, -1, 90, 60);
+    Saison.Joueurs().AjouteSimple(Saison.CreeJoueur("Grand", "Ali", 7, 0));
+    Saison.Joueurs().AjouteSimple(Saison.CreeJoueur("Petit", "Bob", 8, 0));
+    Saison.Joueurs().AjouteSimple(Saison.CreeJoueur("Vif", "Cyd", 9, 2));
+    TListeDonnees* Points = C.GetStatJournee(1, 1);
+    Points->Ajoute(std::make_unique<TDonneesEvt>(7, 0, 12));
+    Points->Ajoute(std::make_unique<TDonneesEvt>(8, 0, 31));
+    Points->Ajoute(std::make_unique<TDonneesEvt>(9, 2, 8));
+    TModeleGrille G;
+    AfficherJourneeRealisateur(G, Saison, C, 1);
+    EXPECT_EQ(G.GetTexte(1, 0), Traduit(107));
+    EXPECT_EQ(Colonne(G, 0), (std::vector<std::string>{"A", "B", "C", "D"}));
+    EXPECT_EQ(Colonne(G, 1), (std::vector<std::string>{"Bob Petit", Traduit(108), "Cyd Vif", Traduit(108)}));
+    EXPECT_EQ(Colonne(G, 2), (std::vector<std::string>{"31", "", "8", ""}));
+    // Another sport lists no entries.
+    TDonneesChampionnat& Foot = Championnat(5, 1);
+    Foot.AjouteMatch(1, 0, 1, -1, 1, 0);
+    AfficherJourneeRealisateur(G, Saison, Foot, 1);
+    EXPECT_EQ(Colonne(G, 1), (std::vector<std::string>{Traduit(108), Traduit(108)}));
 }
 
 } // namespace

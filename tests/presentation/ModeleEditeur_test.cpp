@@ -141,3 +141,28 @@ TEST(ModeleEditeur, ColoursOnScreenBlackOnPaperAndAutoHeight)
     for (const auto& P : Papier.DuGenre(TCanevasTest::TGenre::Texte))
         EXPECT_EQ(P.Couleur, 0);
 }
+
+TEST(ModeleEditeur, MarkupReachesTheHtmlFormOnlyAndUnescaped)
+{
+    TModeleEditeur E;
+    E.SetNbLigne(3);
+    E.AjouteBalise(1, "<hr/>");
+    E.AjouteBalise(2, "<b>");
+    E.SetLigne(2, "A<B", true, true, 4);
+    E.SetLigne(2, " & C", true, true, 9);
+    E.AjouteBalise(2, "</b>");
+    E.AjouteBalise(3, "<i>");
+    E.SetLigne(3, "x", true, true, 4);
+    E.AjouteBalise(3, "</i>");
+    E.SetLigne(3, "y", true, true, 4);
+    EXPECT_EQ(E.GetLigne(2)->Texte, "A<B & C");
+    EXPECT_EQ(E.GetTexteHtml(), "<hr/><BR>"
+                                "<b><FONT COLOR=#FF0000>A&lt;B</FONT><FONT COLOR=#0000FF> &amp; C</FONT></b><BR>"
+                                "<i><FONT COLOR=#FF0000>x</FONT></i><FONT COLOR=#FF0000>y</FONT><BR>");
+    // Rewriting a line drops its markup.
+    E.SetLigne(2, "z", true, false, 4);
+    EXPECT_EQ(E.GetLigne(2)->Balises.size(), 0u);
+    // Markup is not drawn.
+    TCanevasTest C;
+    EXPECT_EQ(Caracteres(E, C).size(), 3u);
+}

@@ -5,6 +5,8 @@
 #include "base/Texte.h"
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
+#include "controls/ColorStringGrid.h"
+#include "controls/GraphHorizontal.h"
 #include "controls/ImageFond.h"
 #include "controls/ImageQt.h"
 #include "files/ImageManager.h"
@@ -12,8 +14,10 @@
 #include "model/SaisonFoot.h"
 #include "pagebase/DefType.h"
 #include "pagebase/w_ImageManager.h"
+#include "pages/options/w_ChoixNoeud.h"
 #include "platform/Bureau.h"
 #include "platform/Couleurs.h"
+#include "presentation/DetailFicheJoueur.h"
 #include "presentation/ModeleGrille.h"
 
 #include <QCheckBox>
@@ -25,9 +29,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -107,6 +113,27 @@ int LitDate(const std::string& texte)
     if (j > jours[m - 1] + (m == 2 && bissextile ? 1 : 0))
         return 0;
     return NumeroJour(a, m, j);
+}
+
+// A small up-down beside a numeric field, within 0..max.
+QWidget* HautBas(QWidget* parent, QLineEdit* edit, int max)
+{
+    auto* cadre = new QWidget(parent);
+    auto* boutons = new QVBoxLayout(cadre);
+    boutons->setContentsMargins(0, 0, 0, 0);
+    boutons->setSpacing(0);
+    for (int sens : {1, -1}) {
+        auto* b = new QToolButton(cadre);
+        b->setArrowType(sens > 0 ? Qt::UpArrow : Qt::DownArrow);
+        b->setFixedSize(16, 11);
+        b->setAutoRepeat(true);
+        boutons->addWidget(b);
+        QObject::connect(b, &QToolButton::clicked, edit, [edit, sens, max] {
+            const int v = std::clamp(StrToIntDef(Trim(S(edit->text())), 0) + sens, 0, max);
+            edit->setText(QString::number(v));
+        });
+    }
+    return cadre;
 }
 
 int PremiereAnnee(const TSaison* saison)
@@ -290,6 +317,7 @@ Tf_FicheJoueur::Tf_FicheJoueur(QWidget* parent) : TDialogue(parent)
     grilleAdd->addLayout(boutonsImage, 4, 2);
 
     auto* carriere = new QVBoxLayout(ts_Carriere);
+    ConstruitTotauxCarriere(ts_Carriere);
     sg_Historique = new QTableWidget(1, 7, ts_Carriere);
     sg_Historique->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sg_Historique->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -308,20 +336,40 @@ Tf_FicheJoueur::Tf_FicheJoueur(QWidget* parent) : TDialogue(parent)
     carriere->addLayout(boutonsCarriere);
     FLignes.resize(1);
 
-    FondCopie3 = new QWidget(this);
-    auto* saison = new QGridLayout(FondCopie3);
-    Label20 = new QLabel(FondCopie3);
-    FLabels.push_back({Label20, 80});
-    saison->addWidget(Label20, 0, 0, 1, 4);
-    e_Match = new QLineEdit(FondCopie3);
-    e_Buts = new QLineEdit(FondCopie3);
-    for (QLineEdit* e : {e_Match, e_Buts})
-        e->setReadOnly(true);
-    AjouteChamp(FondCopie3, 1, 0, 67, e_Match);
-    AjouteChamp(FondCopie3, 1, 2, 68, e_Buts);
+    ConstruitPanneauSaison();
+
+    // The detail views take the place of the season panel and the tabs.
+    fs_Match = new QScrollArea(this);
+    sg_Match = new TColorStringGrid;
+    sg_Match->SetAutoResize(false);
+    sg_Match->SetSelectionVisible(false);
+    sg_Match->setFrameShape(QFrame::NoFrame);
+    sg_Match->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sg_Match->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fs_Match->setWidgetResizable(true);
+    auto* cadreMatch = new QWidget;
+    auto* margeMatch = new QVBoxLayout(cadreMatch);
+    margeMatch->addWidget(sg_Match, 0, Qt::AlignHCenter);
+    margeMatch->addStretch();
+    fs_Match->setWidget(cadreMatch);
+    fs_DetailJoueur = new QScrollArea(this);
+    fs_DetailJoueur->setWidgetResizable(true);
+    auto* cadreGraphe = new QWidget;
+    auto* margeGraphe = new QVBoxLayout(cadreGraphe);
+    margeGraphe->setContentsMargins(10, 10, 10, 10);
+    Graphe = new TGraphHorizontal(cadreGraphe);
+    margeGraphe->addWidget(Graphe);
+    margeGraphe->addStretch();
+    fs_DetailJoueur->setWidget(cadreGraphe);
+    for (QScrollArea* vue : {fs_Match, fs_DetailJoueur}) {
+        vue->setMinimumHeight(380);
+        vue->hide();
+    }
 
     principal->addWidget(FondCopie3);
     principal->addWidget(pc_FicheJoueur);
+    principal->addWidget(fs_Match);
+    principal->addWidget(fs_DetailJoueur);
     b_RetourFiche = new QPushButton(this);
     b_Valider = new QPushButton(this);
     b_Valider->setDefault(true);
@@ -346,6 +394,11 @@ Tf_FicheJoueur::Tf_FicheJoueur(QWidget* parent) : TDialogue(parent)
     connect(bc_Ajouter, &QPushButton::clicked, this, [this] { bc_AjouterClick(); });
     connect(bc_Effacer, &QPushButton::clicked, this, [this] { bc_EffacerClick(); });
     connect(pc_FicheJoueur, &QTabWidget::currentChanged, this, [this] { pc_FicheJoueurChange(); });
+    connect(cb_ChoixChampStat, &QComboBox::currentIndexChanged, this, [this] { cb_ChoixChampStatChange(); });
+    connect(b_ChoixChampStat, &QPushButton::clicked, this, [this] { b_ChoixChampStatClick(); });
+    for (int k = 0; k < StatFicheJoueur::NbFigures; ++k)
+        connect(BoutonsSaison[k], &QPushButton::clicked, this, [this, k] { s1Click(k + 1); });
+    connect(sb_Detail, &QPushButton::clicked, this, [this] { sb_DetailClick(); });
     connect(b_aide, &QPushButton::clicked, this, [this] { b_aideClick(); });
     for (QLineEdit* e : {e_Age, e_Anciennete, e_NumMaillot, e_Taille, e_Poids, e_Duree})
         e->installEventFilter(this);
@@ -372,6 +425,7 @@ void Tf_FicheJoueur::Traduit()
     b_Valider->setText(Q(::Traduit(29)));
     b_Annuler->setText(Q(::Traduit(125)));
     b_aide->setText(Q(::Traduit(787)));
+    sb_Detail->setText(Q(::Traduit(2740)));
     pc_FicheJoueur->setTabText(0, Q(::Traduit(1066)));
     pc_FicheJoueur->setTabText(1, Q(::Traduit(1067)));
     pc_FicheJoueur->setTabText(2, Q(::Traduit(69)));
@@ -403,6 +457,7 @@ void Tf_FicheJoueur::FormShow()
     FJoueurDeplace = false;
     FTrouve = nullptr;
     b_RetourFicheClick();
+    PrepareGrilleDetail(*sg_Match, StatFicheJoueur::ColonneDates(*Saison), StatFicheJoueur::ListeMatchs);
 
     RemplitClubsPrec();
     cb_Nationalite->clear();
@@ -423,13 +478,13 @@ void Tf_FicheJoueur::FormShow()
         Saison->RecalculeJoueurs();
         AfficheJoueur(*Joueur);
     } else {
+        FAffiche = nullptr;
         FTitre = ::Traduit(88);
         setWindowTitle(Q(FTitre));
         e_Nom->clear();
         e_Prenom->clear();
         e_Age->setText(Q(::Traduit(84)));
-        e_Match->setText("0");
-        e_Buts->setText("0");
+        AfficheSaisonVide();
         e_NumMaillot->setText("-");
         e_Anciennete->setText((Tag & 0x80000) ? Q(::Traduit(84)) : QString::number(PremiereAnnee(Saison) + 1900));
         e_Duree->setText(Q(::Traduit(84)));
@@ -457,6 +512,7 @@ void Tf_FicheJoueur::AfficheJoueur(TJoueur& J)
 {
     const bool chargement = FChargement;
     FChargement = true;
+    FAffiche = &J;
     FLibelleClubs = J.GetLibelleClubs();
     FTitre = TraduitFmt(83, {J.Prenom, J.Nom, FLibelleClubs});
     setWindowTitle(Q(FTitre));
@@ -500,10 +556,6 @@ void Tf_FicheJoueur::AfficheJoueur(TJoueur& J)
     e_DateComplete->setText(Q(TexteDate(J.DateNaissance)));
     e_SelectionNat->setText(Q(J.SelectionNationale));
     ud_nSelection->setValue(J.nSelectionNationale);
-    const uint16_t cle = NumChampionnat > 0 ? static_cast<uint16_t>(NumChampionnat) : 0;
-    e_Match->setText(QString::number(cle ? J.GetMatchs(cle) : 0));
-    e_Buts->setText(QString::number(cle ? J.GetStat(cle, 1) : 0));
-
     FLignes.clear();
     const int n = J.NbHistorique();
     sg_Historique->setRowCount(std::max(n, 1));
@@ -558,6 +610,165 @@ void Tf_FicheJoueur::AfficheImage()
         LogoJoueur->SetImage(nullptr);
 }
 
+void Tf_FicheJoueur::ConstruitPanneauSaison()
+{
+    using namespace StatFicheJoueur;
+    FondCopie3 = new QWidget(this);
+    auto* panneau = new QHBoxLayout(FondCopie3);
+    auto* saison = new QGridLayout;
+    auto titre = [this](int id) {
+        auto* label = new QLabel(FondCopie3);
+        QFont gras = label->font();
+        gras.setBold(true);
+        label->setFont(gras);
+        FLabels.push_back({label, id});
+        return label;
+    };
+    Label20 = titre(80);
+    saison->addWidget(Label20, 0, 0, 1, 3);
+    // Label6 to Label9 and Label22: matches, goals, cautions, sendings-off, assists.
+    const int textes[NbFigures] = {67, 68, 103, 104, 299};
+    for (int k = 0; k < NbFigures; ++k) {
+        auto* legende = new QLabel(FondCopie3);
+        FLabels.push_back({legende, textes[k]});
+        LabelsSaison[k] = new QLabel("0", FondCopie3);
+        BoutonsSaison[k] = new QPushButton("...", FondCopie3);
+        BoutonsSaison[k]->setFixedWidth(28);
+        saison->addWidget(legende, k + 1, 0);
+        saison->addWidget(LabelsSaison[k], k + 1, 1);
+        saison->addWidget(BoutonsSaison[k], k + 1, 2);
+    }
+    sb_Detail = new QPushButton(FondCopie3);
+    saison->addWidget(sb_Detail, NbFigures + 1, 0, 1, 3);
+    saison->setRowStretch(NbFigures + 2, 1);
+
+    auto* buts = new QGridLayout;
+    buts->setVerticalSpacing(2);
+    buts->addWidget(titre(1185), 0, 0, 1, 3);
+    // First half, second half, home, away, hat-tricks, own goals, penalties
+    // scored and missed, best match.
+    const int legendes[NbLignesButs] = {1181, 1182, 671, 672, 1183, 816, 981, 301, 1184};
+    for (int i = 0; i < NbLignesButs; ++i) {
+        auto* legende = new QLabel(FondCopie3);
+        FLabels.push_back({legende, legendes[i]});
+        auto* place = new QWidget(FondCopie3);
+        place->setFixedWidth(62);
+        auto* dans = new QHBoxLayout(place);
+        dans->setContentsMargins(0, 0, 0, 0);
+        Shapes[i] = new QWidget(place);
+        Shapes[i]->setAutoFillBackground(true);
+        QPalette palette = Shapes[i]->palette();
+        palette.setColor(QPalette::Window, VersQColor(static_cast<TColor>(CouleurLigneButs(i))));
+        Shapes[i]->setPalette(palette);
+        Shapes[i]->setFixedSize(0, 12);
+        dans->addWidget(Shapes[i]);
+        dans->addStretch();
+        LabelsButs[i] = new QLabel("0", FondCopie3);
+        buts->addWidget(legende, i + 1, 0);
+        buts->addWidget(place, i + 1, 1);
+        buts->addWidget(LabelsButs[i], i + 1, 2);
+    }
+    buts->setRowStretch(NbLignesButs + 1, 1);
+    panneau->addLayout(saison);
+    panneau->addSpacing(24);
+    panneau->addLayout(buts);
+    panneau->addStretch();
+}
+
+void Tf_FicheJoueur::ConstruitTotauxCarriere(QWidget* page)
+{
+    auto* ligne = new QHBoxLayout;
+    cb_ChoixChampStat = new QComboBox(page);
+    cb_ChoixChampStat->setMinimumWidth(200);
+    e_Match = new QLineEdit(page);
+    e_Buts = new QLineEdit(page);
+    for (QLineEdit* e : {e_Match, e_Buts})
+        e->setFixedWidth(50);
+    UpDown1 = HautBas(page, e_Match, 5000);
+    UpDown2 = HautBas(page, e_Buts, 1000);
+    b_ChoixChampStat = new QPushButton("+", page);
+    b_ChoixChampStat->setFixedWidth(28);
+    auto legende = [this, page](int id) {
+        auto* label = new QLabel(page);
+        FLabels.push_back({label, id});
+        return label;
+    };
+    ligne->addWidget(cb_ChoixChampStat);
+    ligne->addWidget(legende(67)); // Label4
+    ligne->addWidget(e_Match);
+    ligne->addWidget(UpDown1);
+    ligne->addWidget(legende(68)); // Label5
+    ligne->addWidget(e_Buts);
+    ligne->addWidget(UpDown2);
+    ligne->addWidget(b_ChoixChampStat);
+    ligne->addStretch();
+    static_cast<QVBoxLayout*>(page->layout())->addLayout(ligne);
+}
+
+void Tf_FicheJoueur::AfficheSaisonVide()
+{
+    for (QLabel* l : LabelsSaison)
+        l->setText("0");
+    for (QPushButton* b : BoutonsSaison)
+        b->hide();
+    sb_Detail->hide();
+    for (int i = 0; i < StatFicheJoueur::NbLignesButs; ++i) {
+        LabelsButs[i]->setText("0");
+        Shapes[i]->setFixedWidth(0);
+    }
+    const QSignalBlocker bloque(cb_ChoixChampStat);
+    cb_ChoixChampStat->clear();
+    e_Match->setText("0");
+    e_Buts->setText("0");
+}
+
+void Tf_FicheJoueur::AfficheVueDetail(QWidget* vue)
+{
+    b_Valider->hide();
+    b_Annuler->hide();
+    b_RetourFiche->show();
+    FondCopie3->hide();
+    pc_FicheJoueur->hide();
+    fs_Match->setVisible(vue == fs_Match);
+    fs_DetailJoueur->setVisible(vue == fs_DetailJoueur);
+}
+
+void Tf_FicheJoueur::cb_ChoixChampStatChange()
+{
+    const int i = cb_ChoixChampStat->currentIndex();
+    if (i >= 0)
+        ChangeChampionnatStat(i);
+}
+
+void Tf_FicheJoueur::s1Click(int Genre)
+{
+    if (!Saison || !FAffiche)
+        return;
+    AfficheVueDetail(fs_Match);
+    std::string titre;
+    AfficheStatChampionnats(Genre, titre);
+    setWindowTitle(Q(titre));
+}
+
+void Tf_FicheJoueur::sb_DetailClick()
+{
+    const TDonneesChampionnat* champ = Saison ? Saison->GetChampCourant() : nullptr;
+    if (!champ || !FAffiche)
+        return;
+    AfficheVueDetail(fs_DetailJoueur);
+    Graphe->Remplit(*Saison, *champ, FAffiche->GetEquipe(), FAffiche->Numero);
+}
+
+void Tf_FicheJoueur::AfficheStatistiques(int Genre, int NumChamp, int& Ligne, int& Zebre,
+                                         const StatFicheJoueur::TFournisseurListe& Fournisseur)
+{
+    if (!Saison || !FAffiche)
+        return;
+    std::vector<StatFicheJoueur::TLigneDetail> lignes;
+    StatFicheJoueur::AfficheStatistiques(*Saison, *FAffiche, Genre, NumChamp, lignes, Zebre, Fournisseur);
+    AjouteLignesDetail(*sg_Match, Ligne, lignes);
+}
+
 void Tf_FicheJoueur::b_aideClick()
 {
     OuvreSujetAide(DossierAide, "::/html/menueff.htm");
@@ -573,6 +784,10 @@ void Tf_FicheJoueur::reject()
 
 void Tf_FicheJoueur::b_RetourFicheClick()
 {
+    fs_Match->hide();
+    fs_DetailJoueur->hide();
+    FondCopie3->setVisible((Tag & 0x10000) != 0);
+    pc_FicheJoueur->show();
     b_Valider->show();
     b_Annuler->setVisible(!FJoueurDeplace);
     b_RetourFiche->hide();
@@ -796,7 +1011,8 @@ void Tf_FicheJoueur::b_ValiderClick()
     else
         ecrit(J->Maillot, maillot);
 
-    change = EnregistreStatistiques() || change;
+    cb_ChoixChampStatChange();
+    change = EnregistreStatistiques(*J) || change;
 
     // Arrival year: a four-digit year is stored from 1900; a year the byte
     // cannot hold is unknown.
@@ -957,6 +1173,121 @@ void Tf_FicheJoueur::b_DelPictureClick()
 {
     FImage = 0;
     AfficheImage();
+}
+
+// ---------------------------------------------------------------------------
+
+// ---------------------------------------------------------------------------
+// The card's statistics
+
+void Tf_FicheJoueurEx::AfficheJoueur(TJoueur& J)
+{
+    Tf_FicheJoueur::AfficheJoueur(J);
+    if (!Saison)
+        return;
+    FEntrees = StatFicheJoueur::EntreesCarriere(*Saison, J);
+    {
+        const QSignalBlocker bloque(cb_ChoixChampStat);
+        cb_ChoixChampStat->clear();
+        for (const auto& e : FEntrees)
+            cb_ChoixChampStat->addItem(Q(e.Nom.empty() ? std::to_string(e.Id) : e.Nom));
+        cb_ChoixChampStat->setCurrentIndex(FEntrees.empty() ? -1 : 0);
+    }
+    FPrecedent = -1;
+    e_Match->setText("0");
+    e_Buts->setText("0");
+    if (!FEntrees.empty())
+        ChangeChampionnatStat(0);
+
+    const auto panneau = StatFicheJoueur::CalculePanneau(*Saison, J, NumChampionnat);
+    for (int k = 0; k < StatFicheJoueur::NbFigures; ++k) {
+        LabelsSaison[k]->setText(Q(panneau.Textes[k]));
+        BoutonsSaison[k]->setVisible(panneau.Boutons[k]);
+    }
+    sb_Detail->setVisible(panneau.Detail);
+    const auto buts = StatFicheJoueur::CalculeButs(*Saison, J, NumChampionnat);
+    for (int i = 0; i < StatFicheJoueur::NbLignesButs; ++i) {
+        Shapes[i]->setFixedWidth(buts.Largeurs[i]);
+        LabelsButs[i]->setText(Q(buts.Libelles[i]));
+    }
+}
+
+void Tf_FicheJoueurEx::ChangeChampionnatStat(int Nouveau)
+{
+    const int nombre = static_cast<int>(FEntrees.size());
+    if (FPrecedent >= 0 && FPrecedent < nombre) {
+        FEntrees[FPrecedent].Matchs = Nombre(S(e_Match->text()));
+        FEntrees[FPrecedent].Buts = Nombre(S(e_Buts->text()));
+    }
+    if (Nouveau < 0 || Nouveau >= nombre)
+        return;
+    e_Match->setText(QString::number(FEntrees[Nouveau].Matchs));
+    e_Buts->setText(QString::number(FEntrees[Nouveau].Buts));
+    FPrecedent = Nouveau;
+}
+
+bool Tf_FicheJoueurEx::EnregistreStatistiques(TJoueur& J)
+{
+    return Saison && StatFicheJoueur::EnregistreCarriere(*Saison, J, FEntrees);
+}
+
+void Tf_FicheJoueurEx::AjouteEntree(const StatFicheJoueur::TEntreeCarriere& Entree)
+{
+    FEntrees.push_back(Entree);
+    const int dernier = static_cast<int>(FEntrees.size()) - 1;
+    {
+        const QSignalBlocker bloque(cb_ChoixChampStat);
+        cb_ChoixChampStat->addItem(Q(Entree.Nom.empty() ? std::to_string(Entree.Id) : Entree.Nom));
+    }
+    if (cb_ChoixChampStat->currentIndex() == dernier)
+        ChangeChampionnatStat(dernier);
+    else
+        cb_ChoixChampStat->setCurrentIndex(dernier);
+}
+
+void Tf_FicheJoueurEx::b_ChoixChampStatClick()
+{
+    if (!Saison)
+        return;
+    Tf_ChoixNoeud choix(this);
+    choix.RemplitListe(true);
+    choix.Reinitialise();
+    if (Dialogues().ExecuteModal(choix) != ResultatModal::Ok || choix.Choix < 0)
+        return;
+    const int id = Saison->GetIdStatChamp(choix.Choix);
+    if (id <= 0)
+        return;
+    // A competition already listed is shown rather than listed twice: two
+    // entries of one id would store over each other.
+    for (std::size_t i = 0; i < FEntrees.size(); ++i)
+        if (FEntrees[i].Id == id) {
+            cb_ChoixChampStat->setCurrentIndex(static_cast<int>(i));
+            return;
+        }
+    // A competition of the season shows its computed figures, so an untouched
+    // entry stores no correction.
+    AjouteEntree(FAffiche ? StatFicheJoueur::EntreeCarriere(*Saison, *FAffiche, id)
+                          : StatFicheJoueur::TEntreeCarriere{id, 0, 0, Saison->GetNomStatChamp(id)});
+}
+
+void Tf_FicheJoueurEx::AfficheStatChampionnats(int Genre, std::string& Titre)
+{
+    const TJoueur* J = FAffiche;
+    if (!Saison || !J)
+        return;
+    PrepareGrilleDetail(*sg_Match, StatFicheJoueur::ColonneDates(*Saison), Genre);
+    static const int titres[5] = {93, 94, 95, 96, 308};
+    Titre = TraduitFmt(titres[std::clamp(Genre, 1, 5) - 1], {J->Prenom, J->Nom, FLibelleClubs});
+    sg_Match->SetRowCount(1);
+    int ligne = 1, zebre = 0;
+    const auto fournisseur = StatFicheJoueur::FournisseurSaison(*Saison);
+    for (int n = 1; n <= Saison->NbChampionnat(); ++n)
+        if (StatFicheJoueur::AFigures(*J, n))
+            AfficheStatistiques(Genre, n, ligne, zebre, fournisseur);
+    int largeur = 6;
+    for (int c = 0; c < sg_Match->GetColCount(); ++c)
+        largeur += sg_Match->GetLargeurColonne(c);
+    sg_Match->setFixedSize(largeur, HauteurGrilleDetail(*sg_Match));
 }
 
 // ---------------------------------------------------------------------------

@@ -8,9 +8,11 @@
 // one, and run it modally. After OK the player is read back in Joueur and Tag
 // is 1 when the card changed anything, 0 otherwise.
 
+#include "engine/StatFicheJoueur.h"
 #include "model/Joueurs.h"
 #include "platform/Dialogues.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -19,10 +21,13 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QTabWidget;
 class QTableWidget;
 class QWidget;
+class TColorStringGrid;
+class TGraphHorizontal;
 class TLogo;
 class TSaison;
 
@@ -71,9 +76,16 @@ public:
     // Fills the controls from the season and the player (done when shown).
     void FormShow();
     virtual void AfficheJoueur(TJoueur& J);
-    virtual bool EnregistreStatistiques() = 0;
-    virtual void ChangeChampionnatStat() = 0;
-    virtual void AfficheStatChampionnats() = 0;
+    // Stores the hand-corrected career totals into J; true when one changed.
+    virtual bool EnregistreStatistiques(TJoueur& J) = 0;
+    // The career totals combo moved to entry Nouveau.
+    virtual void ChangeChampionnatStat(int Nouveau) = 0;
+    // Fills sg_Match with the detail list of kind Genre (1 matches, 2 goals,
+    // 3 cautions, 4 sendings-off, 5 assists) and gives the caption.
+    virtual void AfficheStatChampionnats(int Genre, std::string& Titre) = 0;
+    // Appends the rows of one championship to sg_Match from row Ligne on.
+    virtual void AfficheStatistiques(int Genre, int NumChamp, int& Ligne, int& Zebre,
+                                     const StatFicheJoueur::TFournisseurListe& Fournisseur);
     virtual void Traduit();
 
     void b_ValiderClick();
@@ -86,6 +98,11 @@ public:
     void bc_EffacerClick();
     void pc_FicheJoueurChange();
     void b_aideClick();
+    void cb_ChoixChampStatChange();
+    // s1 to s5: the detail list of that kind.
+    void s1Click(int Genre);
+    void sb_DetailClick();
+    virtual void b_ChoixChampStatClick() {}
 
     // While a player found by name has already been moved to this team, the
     // title-bar close keeps the move and reports it, as OK does.
@@ -117,8 +134,25 @@ public:
     QLineEdit* e_DateComplete;
     QLineEdit* e_SelectionNat;
     QSpinBox* ud_nSelection;
+    // Season panel: matches, goals, cautions, sendings-off, assists.
+    std::array<QLabel*, StatFicheJoueur::NbFigures> LabelsSaison{};       // Label13..16, Label23
+    std::array<QPushButton*, StatFicheJoueur::NbFigures> BoutonsSaison{}; // s1..s5
+    QPushButton* sb_Detail;
+    // Goal statistics: bars Shape1..Shape9 and their figures.
+    std::array<QWidget*, StatFicheJoueur::NbLignesButs> Shapes{};
+    std::array<QLabel*, StatFicheJoueur::NbLignesButs> LabelsButs{};
+    // Career totals.
+    QComboBox* cb_ChoixChampStat;
     QLineEdit* e_Match;
     QLineEdit* e_Buts;
+    QWidget* UpDown1;
+    QWidget* UpDown2;
+    QPushButton* b_ChoixChampStat;
+    // The detail views.
+    QScrollArea* fs_Match;
+    TColorStringGrid* sg_Match;
+    QScrollArea* fs_DetailJoueur;
+    TGraphHorizontal* Graphe;
     TLogo* LogoJoueur;
     QPushButton* b_AddPicture;
     QPushButton* b_DelPicture;
@@ -132,6 +166,10 @@ public:
 
 protected:
     bool eventFilter(QObject* objet, QEvent* event) override;
+    // The clubs label of the player shown, for the captions.
+    std::string FLibelleClubs;
+    // The player whose data the card shows: the one edited, or one found by name.
+    TJoueur* FAffiche = nullptr;
 
 private:
     struct TLabel {
@@ -145,6 +183,10 @@ private:
     uint16_t EquipeCarte() const { return static_cast<uint16_t>(Tag & 0xFFFF); }
     void AfficheImage();
     void RemplitClubsPrec();
+    void ConstruitPanneauSaison();
+    void ConstruitTotauxCarriere(QWidget* page);
+    void AfficheVueDetail(QWidget* vue);
+    void AfficheSaisonVide();
 
     bool FChargement = false;
     bool FHistoriqueModifie = false;
@@ -152,7 +194,6 @@ private:
     bool FJoueurDeplace = false; // a name match moved a player: no way back
     TJoueur* FTrouve = nullptr;
     std::string FTitre;
-    std::string FLibelleClubs;
     int FImage = 0;
     std::vector<TLabel> FLabels;
     std::vector<std::unique_ptr<TStatHistorique>> FLignes; // one per data row, null when empty
@@ -160,15 +201,25 @@ private:
     QLabel* FLibelleEquipe = nullptr;
 };
 
-// The card as it is made: the statistics of the player (kept apart) are not
-// shown, so its statistics operations have nothing to do.
+// The card as it is made: the base filling plus the player's statistics.
 class Tf_FicheJoueurEx : public Tf_FicheJoueur {
     Q_OBJECT
 public:
     using Tf_FicheJoueur::Tf_FicheJoueur;
-    bool EnregistreStatistiques() override { return false; }
-    void ChangeChampionnatStat() override {}
-    void AfficheStatChampionnats() override {}
+    void AfficheJoueur(TJoueur& J) override;
+    bool EnregistreStatistiques(TJoueur& J) override;
+    void ChangeChampionnatStat(int Nouveau) override;
+    void AfficheStatChampionnats(int Genre, std::string& Titre) override;
+    void b_ChoixChampStatClick() override;
+
+    // The career totals as the combo holds them.
+    const std::vector<StatFicheJoueur::TEntreeCarriere>& Entrees() const { return FEntrees; }
+
+private:
+    void AjouteEntree(const StatFicheJoueur::TEntreeCarriere& Entree);
+
+    std::vector<StatFicheJoueur::TEntreeCarriere> FEntrees; // one per combo entry
+    int FPrecedent = -1;                                    // the entry the fields show
 };
 
 // Runs the card on a player (nullptr creates one) through the dialog service.

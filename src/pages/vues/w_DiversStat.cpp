@@ -6,6 +6,7 @@
 #include "controls/BoutonCoche.h"
 #include "controls/ColorStringGrid.h"
 #include "controls/Dessin.h"
+#include "controls/Editeur.h"
 #include "controls/ImageFond.h"
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
@@ -19,6 +20,7 @@
 
 #include <QCalendarWidget>
 #include <QContextMenuEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QResizeEvent>
@@ -87,6 +89,12 @@ Tf_DiversStat::Tf_DiversStat(QWidget* parent) : TFootForm(parent)
 
     Label1 = new QLabel(Contenu);
     Label1->hide();
+    e_Detail = new TEditeur(Contenu);
+    e_Detail->JustifyDoc = false;
+    // Yellow titles and white lines: a dark ground.
+    e_Detail->SetCouleur(0x6F3000);
+    e_Detail->Marge = 6;
+    e_Detail->hide();
 
     pm_ChangeJour = new QMenu(this);
     mi_ChangeJour =
@@ -102,6 +110,7 @@ void Tf_DiversStat::Montre(int Genre)
     fc_Calendrier->setVisible(Genre == DiversStat::GenreCalendrier);
     Label1->setVisible(Genre == DiversStat::GenreJourneeSpectateur);
     sg_Stats->setVisible(Genre != DiversStat::GenreJourneeDetail);
+    e_Detail->setVisible(Genre == DiversStat::GenreJourneeDetail);
     sg_Stats->ReinitColonnes();
     sg_Stats->TriCol = false;
     sg_Stats->SetSelectionVisible(Genre == DiversStat::GenreListeJoueurs);
@@ -182,6 +191,19 @@ void Tf_DiversStat::AfficherJourneeJoueurs(int Jour, int Genre)
     Dispose();
 }
 
+void Tf_DiversStat::AfficherJourneeDetail(int Jour)
+{
+    FJour = Jour;
+    FVueJour = DiversStat::VueDetail;
+    Montre(DiversStat::GenreJourneeDetail);
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ != nullptr)
+        DiversStat::AfficherJourneeDetail(*e_Detail, *Saison, *Champ, Jour, false);
+    else
+        e_Detail->SetNbLigne(0);
+    Dispose();
+}
+
 int Tf_DiversStat::ChoisirJournee(TSaison* Saison)
 {
     const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
@@ -214,6 +236,8 @@ void Tf_DiversStat::mi_ChangeJourClick()
         AfficherJourneeSpectateur(Jour);
     else if (FVueJour >= 3 && FVueJour <= 6)
         AfficherJourneeJoueurs(Jour, FVueJour - 2);
+    else if (FVueJour == DiversStat::VueDetail)
+        AfficherJourneeDetail(Jour);
 }
 
 void Tf_DiversStat::contextMenuEvent(QContextMenuEvent* event)
@@ -254,6 +278,19 @@ void Tf_DiversStat::Dispose()
         sg_Stats->setGeometry(6, 6, Largeur, Hauteur);
         Label1->setGeometry(6, Hauteur + 21, Largeur, Label1->sizeHint().height());
         sb_Fond->widget()->resize(Largeur + 12, Label1->geometry().bottom() + 6);
+        return;
+    }
+    if (FGenre == DiversStat::GenreJourneeDetail) {
+        const int LargeurRapport = std::max(Client - 17, 100);
+        // As high as its lines once wrapped to that width.
+        const QFontMetrics Mesure(e_Detail->font());
+        int Rangees = 1;
+        for (int N = 1; N <= e_Detail->GetNbLigne(); ++N)
+            Rangees += std::max(1, (Mesure.horizontalAdvance(QString::fromStdString(e_Detail->GetLigne(N)->Texte)) +
+                                    LargeurRapport - 1) /
+                                       LargeurRapport);
+        e_Detail->setGeometry(6, 6, LargeurRapport, std::max(e_Detail->HauteurLigne * Rangees, 50));
+        sb_Fond->widget()->resize(LargeurRapport + 12, e_Detail->geometry().bottom() + 6);
         return;
     }
     sg_Stats->setGeometry(6, 6, Largeur, Hauteur);
@@ -329,12 +366,17 @@ void Tf_DiversStat::sg_StatsDblClick()
 
 void Tf_DiversStat::Imprime()
 {
-    sg_Stats->Imprime();
+    if (FGenre == DiversStat::GenreJourneeDetail)
+        e_Detail->Imprime();
+    else
+        sg_Stats->Imprime();
 }
 
 void Tf_DiversStat::ExporteHtml(const std::string& NomFichier)
 {
-    if (!sg_Stats->ExporteHtml(NomFichier, true))
+    const bool Ecrit = FGenre == DiversStat::GenreJourneeDetail ? e_Detail->ExporteHtml(NomFichier, true)
+                                                                : sg_Stats->ExporteHtml(NomFichier, true);
+    if (!Ecrit)
         SignaleEchecEcriture(NomFichier);
 }
 
@@ -342,7 +384,8 @@ void Tf_DiversStat::ExecuteFonction(const std::string& Nom, const TLignesParam& 
                                     const std::string& Args, TSaison* Saison)
 {
     const std::string Cle = MinusculesAscii(Nom);
-    if (Cle != "journeesimple" && Cle != "journeespectateur" && Cle != "journeejoueurs") {
+    if (Cle != "journeesimple" && Cle != "journeespectateur" && Cle != "journeejoueurs" && Cle != "journeedetail" &&
+        Cle != "journeerealisateur") {
         TFootForm::ExecuteFonction(Nom, Params, Resultat, Args, Saison);
         return;
     }
@@ -352,6 +395,22 @@ void Tf_DiversStat::ExecuteFonction(const std::string& Nom, const TLignesParam& 
     if (Champ == nullptr)
         return;
     const int Jour = StrToIntDef(Trim(LitParametre("Journee", Params, "1")), Champ->NbJournee);
+    if (Cle == "journeedetail") {
+        auto Couleur = [&](const char* Param, const std::string& Defaut) {
+            return static_cast<uint8_t>(std::clamp(StrToIntDef(Trim(LitParametre(Param, Params, Defaut)), 15), 0, 255));
+        };
+        DiversStat::TCouleursDetail Couleurs;
+        Couleurs.Titre = Couleur("CouleurMatch", "14");
+        Couleurs.Info = Couleur("CouleurInfo", "15");
+        Couleurs.Buteur = Couleur("CouleurButeur", std::to_string(Couleurs.Info));
+        Couleurs.Averti = Couleur("CouleurAverti", std::to_string(Couleur("CouleurEquipe", "15")));
+        Couleurs.Exclus = Couleur("CouleurExclus", "15");
+        Couleurs.Effectif = Couleur("CouleurEffectif", "15");
+        TModeleEditeur Rapport;
+        DiversStat::AfficherJourneeDetail(Rapport, *Saison, *Champ, Jour, true, Couleurs);
+        Resultat = Rapport.GetTexteHtml();
+        return;
+    }
     TModeleGrille Grille;
     const std::vector<std::string> Couleurs = CouleursTableParam(Params);
     if (Cle == "journeesimple") {
@@ -359,6 +418,9 @@ void Tf_DiversStat::ExecuteFonction(const std::string& Nom, const TLignesParam& 
         Resultat = Grille.GetTableHtmlColonnes(Couleurs);
     } else if (Cle == "journeespectateur") {
         DiversStat::AfficherJourneeSpectateur(Grille, *Saison, *Champ, Jour);
+        Resultat = Grille.GetTableHtml(Couleurs);
+    } else if (Cle == "journeerealisateur") {
+        DiversStat::AfficherJourneeRealisateur(Grille, *Saison, *Champ, Jour);
         Resultat = Grille.GetTableHtml(Couleurs);
     } else {
         DiversStat::AfficherJourneeJoueurs(Grille, *Saison, *Champ, Jour,
@@ -384,8 +446,8 @@ void EnregistrePagesDiversStat()
         return Param >= 0 ? TReponsePage{} : TReponsePage::Avec(Jour);
     });
     // The day views share the remembered day of the general information.
-    for (const int Code :
-         {JourneeResultats, JourneeSpectateurs, JourneeButeurs, JourneeJaunes, JourneeRouges, JourneePasseurs})
+    for (const int Code : {JourneeDetail, JourneeResultats, JourneeSpectateurs, JourneeButeurs, JourneeJaunes,
+                           JourneeRouges, JourneePasseurs})
         EnregistreCommandePage(Code, [](TPrincipale& Principale, int Code, int Param, int) {
             int Jour = Param >= 0 ? Param : Principale.Selection(1);
             if (Jour < 0)
@@ -397,7 +459,9 @@ void EnregistrePagesDiversStat()
             if (Page == nullptr)
                 return TReponsePage::Aucun();
             Page->Saison = Principale.GetSaison();
-            if (Code == JourneeResultats)
+            if (Code == JourneeDetail)
+                Page->AfficherJourneeDetail(Jour);
+            else if (Code == JourneeResultats)
                 Page->AfficherJourneeSimple(Jour);
             else if (Code == JourneeSpectateurs)
                 Page->AfficherJourneeSpectateur(Jour);
@@ -417,8 +481,9 @@ void EnregistrePagesDiversStat()
         Page.AfficherListeMatchs();
     });
     static const bool MotsCles = [] {
-        for (const char* Mot : {"JourneeSimple", "JourneeSpectateur", "JourneeJoueurs"})
+        for (const char* Mot : {"JourneeDetail", "JourneeSimple", "JourneeSpectateur", "JourneeJoueurs"})
             GestionFonction().Ajoute<Tf_DiversStat>(Mot, CodeFonction::Journee);
+        GestionFonction().Ajoute<Tf_DiversStat>("JourneeRealisateur", CodeFonction::Championnat);
         return true;
     }();
     (void)MotsCles;

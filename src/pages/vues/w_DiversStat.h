@@ -16,6 +16,7 @@ class QAction;
 class QScrollArea;
 class TCarreCoche;
 class TColorStringGrid;
+class TEditeur;
 class TFondCopie;
 
 class Tf_DiversStat : public TFootForm {
@@ -33,6 +34,7 @@ public:
     void AfficherJourneeSpectateur(int Jour);
     // Genre: 1 scorers, 2 booked, 3 sent off, 4 assists (5 to 8 rugby).
     void AfficherJourneeJoueurs(int Jour, int Genre);
+    void AfficherJourneeDetail(int Jour);
     // The day view shown again on another day (a cancelled choice keeps it).
     void mi_ChangeJourClick();
 
@@ -50,8 +52,8 @@ public:
     void sg_StatsDblClick();
     void Dispose();
 
-    // The day-view keywords "JourneeSimple", "JourneeSpectateur" and
-    // "JourneeJoueurs".
+    // The day-view keywords ("JourneeDetail", "JourneeSimple",
+    // "JourneeSpectateur", "JourneeJoueurs", "JourneeRealisateur").
     static void ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                 const std::string& Args, TSaison* Saison);
 
@@ -64,7 +66,8 @@ public:
     TFondCopie* fc_Calendrier;
     TCarreCoche* cc_SaisieDateJour;
     QCalendarWidget* bc_Calendrier;
-    QLabel* Label1; // summary under the attendance view
+    TEditeur* e_Detail; // the detailed report of a day
+    QLabel* Label1;     // summary under the attendance view
     QMenu* pm_ChangeJour;
     QAction* mi_ChangeJour;
 

@@ -1,6 +1,7 @@
 #include "pages/vues/w_StatEquipe.h"
 
 #include "base/ServiceMessage.h"
+#include "base/Texte.h"
 #include "base/oTraducteur.h"
 #include "controls/BoutonCoche.h"
 #include "controls/CanevasQt.h"
@@ -9,11 +10,14 @@
 #include "controls/HotLabel.h"
 #include "controls/ImageFond.h"
 #include "controls/OwnerPageControl.h"
+#include "engine/ClassJoueur.h"
 #include "files/TraiteurFichier.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "pagebase/Commande.h"
+#include "presentation/VuesStatEquipe.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,6 +25,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -75,6 +80,20 @@ QWidget* PanneauListe(QWidget* Parent, QWidget*& Contenu, const std::string& Tit
     Defile->setWidgetResizable(false);
     V->addWidget(Defile, 1);
     return Boite;
+}
+
+// The ranking kind and the full ranking's command of a players grid's tag.
+int GenreGrille(int Tag)
+{
+    constexpr std::array<int, 4> Genres{GenreClassement::Buteurs, GenreClassement::Passeurs, GenreClassement::Avertis,
+                                        GenreClassement::Exclus};
+    return Tag >= 1 && Tag <= 4 ? Genres[static_cast<size_t>(Tag - 1)] : GenreClassement::Buteurs;
+}
+int CommandeGrille(int Tag)
+{
+    constexpr std::array<int, 4> Codes{Commande::ClassButeurs, Commande::ClassPassesDecisives, Commande::ClassPasseurs,
+                                       Commande::ClassJaunes};
+    return Tag >= 1 && Tag <= 4 ? Codes[static_cast<size_t>(Tag - 1)] : 0;
 }
 
 void PrepareBarres(TGraphBarre& G, int NbX, double Echelle, int Graduation)
@@ -270,6 +289,47 @@ Tf_StatEquipe::Tf_StatEquipe(QWidget* parent) : TFootForm(parent)
         V->addWidget(sg_PointPris, 1);
     }
 
+    // Players: four rankings, each with its popup to the full ranking.
+    pm_VoirClassement = new QMenu(this);
+    mi_ClassementComplet = pm_VoirClassement->addAction(Q(TexteOu(2663, "Voir le classement complet")));
+    connect(mi_ClassementComplet, &QAction::triggered, this,
+            [this] { VoirClassementComplet(pm_VoirClassement->property("Tag").toInt()); });
+    {
+        int Tag = 0;
+        for (TColorStringGrid** G : {&sg_Buteur, &sg_Passeur, &sg_Averti, &sg_Exclus}) {
+            auto* Grille = new TColorStringGrid(Onglets[3]);
+            Grille->setProperty("Tag", ++Tag);
+            Grille->SetFixedCols(0);
+            Grille->SetAutoResize(false);
+            Grille->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            Grille->OnDblClick = [this, Grille] { sg_ButeurDblClick(Grille); };
+            Grille->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(Grille, &QWidget::customContextMenuRequested, this, [this, Grille, Tag](const QPoint& Point) {
+                pm_VoirClassement->setProperty("Tag", Tag);
+                pm_VoirClassement->popup(Grille->mapToGlobal(Point));
+            });
+            *G = Grille;
+        }
+        Onglets[3]->installEventFilter(this);
+    }
+
+    // Line-ups: the playing-time grid in a box of its own.
+    {
+        auto* V = new QVBoxLayout(Onglets[5]);
+        V->setContentsMargins(0, 0, 0, 0);
+        sb_Composition = new QScrollArea(Onglets[5]);
+        sb_Composition->setWidgetResizable(false);
+        sb_Composition->setAlignment(Qt::AlignCenter);
+        sg_Composition = new TColorStringGrid;
+        sg_Composition->SetFixedCols(0);
+        sg_Composition->SetAutoResize(false);
+        sg_Composition->SetDefaultRowHeight(20);
+        sg_Composition->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        sg_Composition->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        sb_Composition->setWidget(sg_Composition);
+        V->addWidget(sb_Composition, 1);
+    }
+
     PopupMenu1 = new QMenu(this);
     connect(PopupMenu1->addAction(Q(TexteOu(861, "Changer d'équipe"))), &QAction::triggered, this,
             [this] { Changerdequipe1Click(); });
@@ -345,6 +405,87 @@ void Tf_StatEquipe::Rafraichir()
     RemplitClassement();
     RemplitEvolution();
     AfficheButsMarques();
+    AfficheJoueurs();
+    AfficheTempsJeu();
+}
+
+void Tf_StatEquipe::RemplitGrilleJoueurs(TColorStringGrid& Grille)
+{
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ == nullptr || Equipe < 0 || Equipe >= Champ->GetNbEquipe())
+        return;
+    TClassJoueur::AfficheEquipe(*Saison, static_cast<uint16_t>(Champ->GetEquipe(Equipe)), false, Grille,
+                                GenreGrille(Grille.property("Tag").toInt()));
+    Grille.AjusteColonnesAuTexte();
+    Grille.update();
+}
+
+void Tf_StatEquipe::AfficheJoueurs()
+{
+    for (TColorStringGrid* G : {sg_Buteur, sg_Passeur, sg_Averti, sg_Exclus})
+        RemplitGrilleJoueurs(*G);
+    sb_InfoJoueurResize();
+}
+
+void Tf_StatEquipe::sb_InfoJoueurResize()
+{
+    const int Largeur = std::max(0, (Onglets[3]->width() - 35) / 2);
+    const int Hauteur = std::max(0, (Onglets[3]->height() - 35) / 2);
+    // A short ranking takes only its rows' height: the one below follows it.
+    auto Place = [&](TColorStringGrid* G, int X, int Y) {
+        const int Voulue = G->HauteurContenu() + 2 * G->frameWidth() + 2;
+        G->setVerticalScrollBarPolicy(Voulue <= Hauteur ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+        G->setGeometry(X, Y, Largeur, std::min(Hauteur, Voulue));
+        return Y + G->height() + 20;
+    };
+    const int X2 = 10 + Largeur + 8;
+    Place(sg_Passeur, 10, Place(sg_Buteur, 10, 10));
+    Place(sg_Exclus, X2, Place(sg_Averti, X2, 10));
+}
+
+bool Tf_StatEquipe::eventFilter(QObject* Objet, QEvent* Evenement)
+{
+    if (Objet == Onglets[3] && Evenement->type() == QEvent::Resize)
+        sb_InfoJoueurResize();
+    return TFootForm::eventFilter(Objet, Evenement);
+}
+
+void Tf_StatEquipe::sg_ButeurDblClick(TColorStringGrid* Grille)
+{
+    if (Saison == nullptr || Grille == nullptr)
+        return;
+    const int Ligne = Grille->GetRow();
+    if (Ligne < 1 || Ligne >= Grille->GetRowCount())
+        return;
+    bool Change = false;
+    AfficheFicheJoueur(StrToIntDef(Grille->GetTexte(3, Ligne), 0), Saison, &Change);
+    if (!Change)
+        return;
+    Modifie();
+    RemplitGrilleJoueurs(*Grille);
+    sb_InfoJoueurResize();
+}
+
+void Tf_StatEquipe::VoirClassementComplet(int TagGrille)
+{
+    if (const int Code = CommandeGrille(TagGrille); Code != 0)
+        Navigue(Code, 0);
+}
+
+void Tf_StatEquipe::AfficheTempsJeu()
+{
+    if (Saison == nullptr)
+        return;
+    sg_Composition->setVisible(VuesStatEquipe::AfficheTempsJeu(*Saison, Equipe, *sg_Composition));
+    sb_CompositionResize();
+    sg_Composition->update();
+}
+
+void Tf_StatEquipe::sb_CompositionResize()
+{
+    sb_Composition->horizontalScrollBar()->setValue(0);
+    sb_Composition->verticalScrollBar()->setValue(0);
+    sg_Composition->resize(710, 20 * sg_Composition->GetRowCount() + 50);
 }
 
 void Tf_StatEquipe::GraphParcours()
@@ -563,11 +704,7 @@ void Tf_StatEquipe::Changerdequipe1Click()
     if (!Tf_ChoixEquipe::Choisir(Saison, Traduit(17), 0, Choix, this))
         return;
     SetEquipe(Choix);
-    Status(TraduitFmt(134, {Saison->GetNomEquipeChamp(Equipe)}));
-    GraphParcours();
-    RemplitClassement();
-    RemplitEvolution();
-    AfficheButsMarques();
+    Rafraichir();
     if (Principale != nullptr)
         Principale->SetSelection(0, Equipe);
 }
@@ -585,14 +722,18 @@ void Tf_StatEquipe::resizeEvent(QResizeEvent* event)
 bool Tf_StatEquipe::Imprimable() const
 {
     const int N = tab4->currentIndex() + 1;
-    return N == 1 || N == 2 || N == 3 || N == 5 || N == 8;
+    return (N >= 1 && N <= 6) || N == 8;
 }
 
 void Tf_StatEquipe::Imprime()
 {
     const int N = tab4->currentIndex() + 1;
-    if (N == 8) {
-        sg_PointPris->Imprime();
+    if (N == 8 || N == 6) {
+        (N == 8 ? sg_PointPris : sg_Composition)->Imprime();
+        return;
+    }
+    if (N == 4) {
+        ImprimeUnePage(false, [this](QPainter& P, const QRect& Page, int Dpi) { ImprimeJoueurs(P, Page, Dpi); });
         return;
     }
     ImprimeUnePage(N == 2, [this, N](QPainter& P, const QRect& Page, int /*Dpi*/) {
@@ -650,6 +791,23 @@ void Tf_StatEquipe::Imprime()
             GraphSpect->Imprime(QRect(Page.left(), Page.top(), Page.width(), Page.height() / 2), P);
         }
     });
+}
+
+void Tf_StatEquipe::ImprimeJoueurs(QPainter& P, const QRect& Page, int Dpi)
+{
+    const int L = Page.width() / 2;
+    const int H = Page.height() * 2 / 3;
+    const std::array<std::pair<TColorStringGrid*, QRect>, 4> Zones{
+        {{sg_Buteur, QRect(Page.left(), Page.top(), L, H)},
+         {sg_Passeur, QRect(Page.left(), Page.top() + H, L, Page.height() - H)},
+         {sg_Averti, QRect(Page.left() + L, Page.top(), Page.width() - L, H)},
+         {sg_Exclus, QRect(Page.left() + L, Page.top() + H, Page.width() - L, Page.height() - H)}}};
+    for (const auto& [Grille, Zone] : Zones) {
+        P.save();
+        P.translate(Zone.topLeft());
+        Grille->ImprimeSur(P, QRect(0, 0, Zone.width() * 95 / 100, Zone.height() * 95 / 100), Dpi);
+        P.restore();
+    }
 }
 
 void EnregistrePagesStatEquipe()

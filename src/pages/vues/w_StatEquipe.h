@@ -53,6 +53,18 @@ public:
     void SetLieu(int Lieu);
     void AfficheEvolutionScore(const std::array<std::string, 26>& Textes);
 
+    // Players: the four rankings of the shown team (grid tags 1 scorers,
+    // 2 assists, 3 warned, 4 sent off).
+    virtual void AfficheJoueurs();
+    // The player card of the grid's selected row; a change refills the grid.
+    void sg_ButeurDblClick(TColorStringGrid* Grille);
+    // The popup's entry on the grid of that tag: the full ranking page.
+    void VoirClassementComplet(int TagGrille);
+
+    // Line-ups: the playing-time grid of the shown team, hidden when the team
+    // has no player.
+    virtual void AfficheTempsJeu();
+
     // "Changer d'équipe": the chooser, then the team's refill.
     void Changerdequipe1Click();
 
@@ -87,6 +99,14 @@ public:
     TRondCoche* rc_Exterieur;
     std::array<QLabel*, 26> LabelsEvolution{}; // entries 12-15 stay empty
     TColorStringGrid* sg_PointPris;
+    TColorStringGrid* sg_Buteur;
+    TColorStringGrid* sg_Passeur;
+    TColorStringGrid* sg_Averti;
+    TColorStringGrid* sg_Exclus;
+    QMenu* pm_VoirClassement;
+    QAction* mi_ClassementComplet;
+    QScrollArea* sb_Composition;
+    TColorStringGrid* sg_Composition;
     QMenu* PopupMenu1;
     // Label84, Label83, Label33: the standings pages 40, 41, 42.
     std::array<THotLabel*, 3> LiensClassement{};
@@ -94,6 +114,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* Objet, QEvent* Evenement) override;
 
 private:
     void GraphParcours();
@@ -104,6 +125,10 @@ private:
     // The goal charts, the status text and the button for one side.
     void AfficheButs(bool Encaisses);
     void Dispose();
+    void sb_CompositionResize();
+    void sb_InfoJoueurResize();
+    void RemplitGrilleJoueurs(TColorStringGrid& Grille);
+    void ImprimeJoueurs(QPainter& P, const QRect& Page, int Dpi);
 
     int Equipe = -1;
     int Onglet = -1;

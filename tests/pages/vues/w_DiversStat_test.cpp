@@ -232,6 +232,21 @@ TEST_F(DiversStatPage, DayViewKeywordsThroughTheGuard)
     EXPECT_EQ(Saison->GetNumChampCourant(), 1);
     Tf_DiversStat::ExecuteFonction("JourneeSimple", {}, Resultat, "", nullptr);
     EXPECT_EQ(Resultat, "");
+
+    // The detailed report: titles in bold, the colours of the parameters.
+    Saison->Joueurs().AjouteSimple(Saison->CreeJoueur("Buteur", "Jean", 9, 0));
+    Saison->GetChampCourant()->GetButeursJournee(2)->Ajoute(std::make_unique<TDonneesEvt>(9, 0, 23));
+    Tf_DiversStat::ExecuteFonction("JourneeDetail", {"Journee=2", "CouleurMatch=4", "CouleurInfo=9"}, Resultat, "",
+                                   Saison);
+    EXPECT_EQ(Resultat.rfind("<b><FONT COLOR=#FF0000>Lyon - Angers : 2 - 0</FONT></b><BR>", 0), 0u);
+    EXPECT_NE(Resultat.find("<FONT COLOR=#0000FF>  " + EchappeHtml(Traduit(498)) + " : Buteur (23"), std::string::npos);
+    EXPECT_NE(Resultat.find("<hr/><BR><b>"), std::string::npos);
+    // A football day: no box score, text 108 for every team.
+    Tf_DiversStat::ExecuteFonction("JourneeRealisateur", {"Journee=2"}, Resultat, "", Saison);
+    EXPECT_NE(Resultat.find(EchappeHtml(Traduit(108))), std::string::npos);
+    for (const char* Mot : {"JourneeDetail", "JourneeRealisateur"})
+        EXPECT_NE(GestionFonction().Cherche(Mot), nullptr) << Mot;
+    EXPECT_EQ(GestionFonction().Cherche("JourneeRealisateur")->Code, CodeFonction::Championnat);
 }
 
 TEST_F(DiversStatPage, OneDaysGoalDistributionOnANewInformationPage)
