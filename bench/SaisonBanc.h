@@ -3,9 +3,21 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "model/ContexteSaison.h"
 #include "model/Joueurs.h"
+
+// The circle method of a double round robin: the teams (0-based) of match m
+// of day d (0-based), the return leg swapping the venues.
+inline void AppariementCercle(int NbEquipes, int Jour, int Match, int& Domicile, int& Exterieur)
+{
+    const int Tour = Jour % (NbEquipes - 1);
+    Domicile = Match == 0 ? NbEquipes - 1 : (Tour + Match) % (NbEquipes - 1);
+    Exterieur = (Tour + NbEquipes - 1 - Match) % (NbEquipes - 1);
+    if (Jour >= NbEquipes - 1)
+        std::swap(Domicile, Exterieur);
+}
 
 // Team names only: the standings read nothing else of the season.
 class TSaisonBanc : public TContexteSaison {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "SaisonBanc.h"
 #include "engine/InfoGeneral.h"
 #include "engine/Series.h"
 #include "engine/StatEquipe.h"
@@ -34,11 +35,8 @@ std::unique_ptr<TSaisonFootball> SaisonComplete()
     unsigned Graine = 12345;
     for (int d = 0; d < NbJours; ++d)
         for (int m = 0; m < NbEquipes / 2; ++m) {
-            const int Tour = d % (NbEquipes - 1);
-            int a = m == 0 ? NbEquipes - 1 : (Tour + m) % (NbEquipes - 1);
-            int b = (Tour + NbEquipes - 1 - m) % (NbEquipes - 1);
-            if (d >= NbEquipes - 1)
-                std::swap(a, b);
+            int a = 0, b = 0;
+            AppariementCercle(NbEquipes, d, m, a, b);
             Graine = Graine * 1103515245 + 12345;
             const int Index = Champ->AjouteMatch(d + 1, a, b, -1, static_cast<uint16_t>((Graine >> 16) % 4),
                                                  static_cast<uint16_t>((Graine >> 20) % 3));
