@@ -57,6 +57,7 @@ protected:
     bool Accepte(QDropEvent* event) const
     {
         return event->mimeData()->hasFormat(TypeGlisseJoueur) &&
+               qobject_cast<const TColorStringGrid*>(event->source()) != nullptr &&
                FPage->l_EquipeDragOver(indexAt(event->position().toPoint()).row());
     }
     void dragEnterEvent(QDragEnterEvent* event) override
