@@ -46,8 +46,7 @@ std::unique_ptr<TSaisonFootball> SaisonComplete()
     Champ->SetNbMatch(NbEquipes / 2);
     for (int d = 0; d < NbJours; ++d)
         for (int m = 0; m < NbEquipes / 2; ++m) {
-            int a = 0, b = 0;
-            AppariementCercle(NbEquipes, d, m, a, b);
+            const auto [a, b] = RencontreAllerRetour(NbEquipes, d, m);
             Champ->AjouteMatch(d + 1, a, b, -1, 2, 1);
             for (int cote = 0; cote < 2; ++cote) {
                 const int e = cote == 0 ? a : b;

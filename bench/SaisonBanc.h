@@ -8,17 +8,6 @@
 #include "model/ContexteSaison.h"
 #include "model/Joueurs.h"
 
-// The circle method of a double round robin: the teams (0-based) of match m
-// of day d (0-based), the return leg swapping the venues.
-inline void AppariementCercle(int NbEquipes, int Jour, int Match, int& Domicile, int& Exterieur)
-{
-    const int Tour = Jour % (NbEquipes - 1);
-    Domicile = Match == 0 ? NbEquipes - 1 : (Tour + Match) % (NbEquipes - 1);
-    Exterieur = (Tour + NbEquipes - 1 - Match) % (NbEquipes - 1);
-    if (Jour >= NbEquipes - 1)
-        std::swap(Domicile, Exterieur);
-}
-
 // Team names only: the standings read nothing else of the season.
 class TSaisonBanc : public TContexteSaison {
 public:
@@ -41,3 +30,16 @@ public:
         return nullptr;
     }
 };
+
+// Match m (0-based) of day d (0-based) of a double round robin of n clubs
+// (n even) by the circle method: the home and away clubs, the return half
+// with the sides swapped.
+inline std::pair<int, int> RencontreAllerRetour(int n, int d, int m)
+{
+    const int tour = d % (n - 1);
+    int a = m == 0 ? n - 1 : (tour + m) % (n - 1);
+    int b = (tour + n - 1 - m) % (n - 1);
+    if (d >= n - 1)
+        std::swap(a, b);
+    return {a, b};
+}

@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 
-#include "SaisonBanc.h"
 #include "engine/InfoGeneral.h"
 #include "engine/Series.h"
 #include "engine/StatEquipe.h"
@@ -14,6 +13,8 @@
 #include "presentation/ModeleGrille.h"
 #include "presentation/VuesInfoGeneral.h"
 #include "presentation/VuesSeries.h"
+
+#include "SaisonBanc.h"
 
 namespace {
 
@@ -35,8 +36,7 @@ std::unique_ptr<TSaisonFootball> SaisonComplete()
     unsigned Graine = 12345;
     for (int d = 0; d < NbJours; ++d)
         for (int m = 0; m < NbEquipes / 2; ++m) {
-            int a = 0, b = 0;
-            AppariementCercle(NbEquipes, d, m, a, b);
+            const auto [a, b] = RencontreAllerRetour(NbEquipes, d, m);
             Graine = Graine * 1103515245 + 12345;
             const int Index = Champ->AjouteMatch(d + 1, a, b, -1, static_cast<uint16_t>((Graine >> 16) % 4),
                                                  static_cast<uint16_t>((Graine >> 20) % 3));

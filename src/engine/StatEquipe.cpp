@@ -1,15 +1,18 @@
 #include "engine/StatEquipe.h"
 
 #include "base/Format.h"
+#include "base/Texte.h"
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
 #include "engine/CalculClassement.h"
 #include "engine/Series.h"
 #include "engine/Statistique.h"
 #include "model/Championnat.h"
+#include "model/ClubStade.h"
 #include "model/ContexteSaison.h"
 #include "model/Joueurs.h"
 #include "model/ListeDonnees.h"
+#include "model/Personnels.h"
 #include "model/SaisonFoot.h"
 #include "model/infocomp.h"
 
@@ -450,6 +453,80 @@ std::unique_ptr<TListeTemps> CalculeTempsJeu(TSaison& Saison, int Equipe)
     if (Liste->Nombre() > 0)
         CompteTempsJeu(*Champ, Equipe, *Liste);
     return Liste;
+}
+
+// --- Club information ---
+
+std::vector<TEntreeListe> EntreesStades(const TSaison& Saison)
+{
+    std::vector<TEntreeListe> Entrees{{Traduit(108), 65535}};
+    const TStades& Stades = Saison.Stades();
+    for (int I = 0; I < Stades.Nombre(); ++I)
+        if (const TStade* S = Stades.Get(I))
+            Entrees.push_back({S->NomStade + " (" + S->Ville + ")", S->Code});
+    return Entrees;
+}
+
+std::vector<TEntreeListe> EntreesEntraineurs(const TSaison& Saison)
+{
+    std::vector<TEntreeListe> Entrees{{Traduit(108), 65535}};
+    const TPersonnels& Entraineurs = Saison.Entraineurs();
+    for (int I = 0; I < Entraineurs.Nombre(); ++I)
+        if (const TPersonnel* E = Entraineurs.Get(I))
+            Entrees.push_back({E->GetNomComplet(), E->Numero});
+    return Entrees;
+}
+
+TChampsClub LitClub(const TSaison& Saison, uint16_t Equipe)
+{
+    TChampsClub C;
+    const TRensClub* R = Saison.RensClubs().ChercheEquipe(Equipe);
+    if (R == nullptr) {
+        C.Budget = "0";
+        return C;
+    }
+    C.AvecFiche = true;
+    C.Creation = R->Creation;
+    C.CouleurMaillot = R->CouleurMaillot;
+    C.CouleurRechange = R->CouleurRechange;
+    C.Palmares = R->Palmares;
+    C.SiteInternet = R->SiteInternet;
+    C.Budget = std::to_string(R->Budget);
+    C.President = R->President;
+    C.Statut = R->Statut;
+    C.Remarque = R->Remarque;
+    const TStade* Stade = R->GetStade(&Saison.Stades());
+    C.Stade = Stade != nullptr ? Stade->Code : -1;
+    // The coach by his id: two coaches may share a name.
+    const TEntraineur* Entraineur = R->GetEntraineur(&Saison.Entraineurs());
+    C.Entraineur = Entraineur != nullptr ? Entraineur->Numero : -1;
+    return C;
+}
+
+TRensClub* EcritClub(TSaison& Saison, uint16_t Equipe, const TChampsClub& C)
+{
+    TRensClub* R = Saison.RensClubs().ChercheEquipe(Equipe);
+    if (R == nullptr)
+        R = Saison.RensClubs().Cree(Equipe);
+    if (R == nullptr)
+        return nullptr;
+    R->Creation = C.Creation;
+    R->CouleurMaillot = C.CouleurMaillot;
+    R->CouleurRechange = C.CouleurRechange;
+    R->Palmares = C.Palmares;
+    R->SiteInternet = C.SiteInternet;
+    R->Budget = StrToIntDef(C.Budget, 0);
+    R->President = C.President;
+    R->Statut = C.Statut;
+    R->Remarque = C.Remarque;
+    R->SetStade(C.Stade >= 0 && C.Stade != 65535 ? Saison.Stades().ChercheCode(C.Stade) : nullptr);
+    auto* Entraineur = C.Entraineur >= 0 && C.Entraineur != 65535
+                           ? dynamic_cast<TEntraineur*>(Saison.Entraineurs().ChercheId(C.Entraineur))
+                           : nullptr;
+    R->SetEntraineur(Entraineur);
+    if (Entraineur != nullptr)
+        Entraineur->ClubActuel = Equipe;
+    return R;
 }
 
 } // namespace StatEquipe

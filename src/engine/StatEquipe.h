@@ -17,6 +17,7 @@
 class TDonneesChampionnat;
 class TContexteSaison;
 class TListeTemps;
+class TRensClub;
 class TSaison;
 
 namespace StatEquipe {
@@ -135,5 +136,34 @@ void CompteTempsJeu(const TDonneesChampionnat& Champ, int Equipe, TListeTemps& L
 // season's player statistics are recounted first. Empty when the team has no
 // player (or there is no current championship).
 std::unique_ptr<TListeTemps> CalculeTempsJeu(TSaison& Saison, int Equipe);
+
+// --- Club information ---
+// A list entry of the club tab: its text and its object (a stadium code or a
+// coach id; 65535 for the first entry, "none").
+struct TEntreeListe {
+    std::string Texte;
+    int Objet = 65535;
+};
+// Text 108 first, then every stadium as "name (city)" with its code.
+std::vector<TEntreeListe> EntreesStades(const TSaison& Saison);
+// Text 108 first, then every coach's full name with his id.
+std::vector<TEntreeListe> EntreesEntraineurs(const TSaison& Saison);
+
+// What the club tab shows and edits of a team's club record. Stade and
+// Entraineur name the entry to select by its object; -1 selects none.
+struct TChampsClub {
+    std::string Creation, CouleurMaillot, CouleurRechange, Palmares, SiteInternet, Budget, President, Statut, Remarque;
+    int Stade = 65535;
+    int Entraineur = 65535;
+    bool AvecFiche = false; // the team has a club record
+};
+// The record's values; without a record empty texts, budget "0" and the
+// first entries. A stadium or coach not set or no longer held selects none.
+TChampsClub LitClub(const TSaison& Saison, uint16_t Equipe);
+// Writes the fields into the team's record, created with the next code when
+// it has none (a budget that is not a number stores 0). A stadium or coach
+// object naming none (65535, -1 or unknown) clears it; a coach set gets the
+// team as his club. The record written.
+TRensClub* EcritClub(TSaison& Saison, uint16_t Equipe, const TChampsClub& Champs);
 
 } // namespace StatEquipe

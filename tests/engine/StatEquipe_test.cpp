@@ -4,7 +4,9 @@
 #include "base/Format.h"
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
+#include "model/ClubStade.h"
 #include "model/ListeDonnees.h"
+#include "model/Personnels.h"
 #include "model/infocomp.h"
 #include "support/SaisonTempsJeu.h"
 
@@ -278,4 +280,59 @@ TEST(TempsJeu, StartersSubstitutionsAndSendingsOff)
     // A team without players: an empty table.
     EXPECT_EQ(CalculeTempsJeu(S, 1)->Nombre(), 0);
     EXPECT_EQ(CalculeTempsJeu(S, 7)->Nombre(), 0);
+}
+
+TEST(ClubEquipe, SavingCreatesTheRecordAndTheListsNameTheirEntries)
+{
+    testsupport::SaisonClub S;
+    const auto Stades = EntreesStades(S);
+    ASSERT_EQ(Stades.size(), 2u);
+    EXPECT_EQ(Stades[0].Objet, 65535);
+    EXPECT_EQ(Stades[1].Texte, "Gerland (Lyon)");
+    const auto Entraineurs = EntreesEntraineurs(S);
+    ASSERT_EQ(Entraineurs.size(), 3u);
+    EXPECT_EQ(Entraineurs[1].Texte, Entraineurs[2].Texte);
+
+    // No record: empty texts, budget "0", the first entries.
+    TChampsClub C = LitClub(S, S.Lyon);
+    EXPECT_FALSE(C.AvecFiche);
+    EXPECT_EQ(C.Budget, "0");
+    EXPECT_EQ(C.Stade, 65535);
+    EXPECT_EQ(C.Entraineur, 65535);
+
+    // The first save creates the record with the next code and all nine fields.
+    S.RensClubs().Cree(S.Auxerre);
+    const int CodeAuxerre = S.RensClubs().ChercheEquipe(S.Auxerre)->Code;
+    C = {"1950", "rouge", "blanc", "2 titres", "www.lyon.fr", "abc", "M. Dupont", "SASP", "rien", Stades[1].Objet, 2};
+    const TRensClub* R = EcritClub(S, S.Lyon, C);
+    ASSERT_NE(R, nullptr);
+    EXPECT_EQ(R, S.RensClubs().ChercheEquipe(S.Lyon));
+    EXPECT_EQ(R->Code, CodeAuxerre + 1);
+    EXPECT_EQ(R->Budget, 0) << "a budget that is not a number";
+    EXPECT_EQ(
+        (std::vector<std::string>{R->Creation, R->CouleurMaillot, R->CouleurRechange, R->Palmares, R->SiteInternet,
+                                  R->President, R->Statut, R->Remarque}),
+        (std::vector<std::string>{"1950", "rouge", "blanc", "2 titres", "www.lyon.fr", "M. Dupont", "SASP", "rien"}));
+    EXPECT_EQ(R->CodeStade, Stades[1].Objet);
+    EXPECT_EQ(R->NumeroEntraineur, 2);
+    EXPECT_EQ(dynamic_cast<TEntraineur*>(S.Entraineurs().ChercheId(2))->ClubActuel, S.Lyon);
+
+    // Read back: the record's own coach of the two alike, the budget as a number.
+    C.Budget = "1200000";
+    EcritClub(S, S.Lyon, C);
+    const TChampsClub Lu = LitClub(S, S.Lyon);
+    EXPECT_TRUE(Lu.AvecFiche);
+    EXPECT_EQ(Lu.Entraineur, 2);
+    EXPECT_EQ(Lu.Budget, "1200000");
+    EXPECT_EQ(Lu.Stade, Stades[1].Objet);
+
+    // The first entries clear the stadium and the coach; a record without them selects none.
+    C.Stade = 65535;
+    C.Entraineur = 65535;
+    EcritClub(S, S.Lyon, C);
+    EXPECT_EQ(R->CodeStade, 65535);
+    EXPECT_EQ(R->NumeroEntraineur, -1);
+    EXPECT_EQ(LitClub(S, S.Lyon).Stade, -1);
+    EXPECT_EQ(LitClub(S, S.Lyon).Entraineur, -1);
+    EXPECT_EQ(S.RensClubs().Nombre(), 2);
 }

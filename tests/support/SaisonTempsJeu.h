@@ -13,7 +13,9 @@
 // day 1. Auxerre has no player.
 
 #include "model/Championnat.h"
+#include "model/ClubStade.h"
 #include "model/ListeDonnees.h"
+#include "model/Personnels.h"
 #include "model/SaisonFoot.h"
 
 #include <cstdio>
@@ -86,6 +88,17 @@ struct SaisonTempsJeu : TSaisonFootball {
     {
         Champ->GetCartonsJournee(jour)->Ajoute(
             std::make_unique<TDonneesEvt>(joueur, equipe, static_cast<uint16_t>(Evt::ContreCamp | minute)));
+    }
+};
+
+// The same season with a stadium, Gerland (Lyon), and two coaches both shown
+// "Martin Paul": Paul Martin (id 1) and "Martin Paul" without a first name (id 2).
+struct SaisonClub : SaisonTempsJeu {
+    SaisonClub()
+    {
+        Stades().Ajoute(std::make_unique<TStade>("Gerland", 40000, "Lyon"), false);
+        Entraineurs().Ajoute(std::make_unique<TEntraineur>("Martin", "Paul", 60, 1));
+        Entraineurs().Ajoute(std::make_unique<TEntraineur>("Martin Paul", "", 60, 2));
     }
 };
 

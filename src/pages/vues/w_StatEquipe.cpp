@@ -11,19 +11,28 @@
 #include "controls/ImageFond.h"
 #include "controls/OwnerPageControl.h"
 #include "engine/ClassJoueur.h"
+#include "files/Blasons.h"
 #include "files/TraiteurFichier.h"
 #include "model/Championnat.h"
+#include "model/ClubStade.h"
+#include "model/Personnels.h"
 #include "model/SaisonFoot.h"
 #include "pagebase/Commande.h"
+#include "pagebase/w_blasons.h"
 #include "presentation/VuesStatEquipe.h"
 
 #include <QAction>
+#include <QBitmap>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QPixmap>
+#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -330,6 +339,66 @@ Tf_StatEquipe::Tf_StatEquipe(QWidget* parent) : TFootForm(parent)
         V->addWidget(sb_Composition, 1);
     }
 
+    // Club information: the record's fields, its stadium and coach, the crest.
+    {
+        auto* G = new QGridLayout(Onglets[8]);
+        auto Libelle = [&](int Texte, const char* Defaut, int Ligne, int Colonne) {
+            G->addWidget(NouveauLabel(Onglets[8], TexteOu(Texte, Defaut)), Ligne, Colonne);
+        };
+        auto Ligne = [&](QLineEdit*& Champ, int Texte, const char* Defaut, int Rang) {
+            Libelle(Texte, Defaut, Rang, 0);
+            Champ = new QLineEdit(Onglets[8]);
+            G->addWidget(Champ, Rang, 1, 1, 3);
+        };
+        Ligne(e_DateCreation, 1011, "Date de création", 0);
+        Ligne(e_CouleurMaillot, 1012, "Couleur Maillot", 1);
+        Ligne(e_CouleurRechange, 1013, "Couleur du maillot de rechange", 2);
+        Ligne(e_siteInternet, 1017, "Site internet", 3);
+        Ligne(e_Budget, 1018, "Budget", 4);
+        Ligne(e_President, 1016, "Président", 5);
+        Ligne(e_Statut, 1071, "Statut", 6);
+        auto Liste = [&](QComboBox*& Boite, TBoutonCopie*& Fiche, TBoutonCopie*& Cree, int Texte, const char* Defaut,
+                         int Rang) {
+            Libelle(Texte, Defaut, Rang, 0);
+            Boite = new QComboBox(Onglets[8]);
+            Boite->setMinimumWidth(160);
+            G->addWidget(Boite, Rang, 1);
+            Fiche = CreeBouton(Onglets[8], 1019, "Fiche");
+            Fiche->setFixedSize(80, 25);
+            Cree = CreeBouton(Onglets[8], 900, "Créer");
+            Cree->setFixedSize(80, 25);
+            G->addWidget(Fiche, Rang, 2);
+            G->addWidget(Cree, Rang, 3);
+        };
+        Liste(cb_Stade, bc_FicheStade, bc_CreeStade, 1010, "Stade", 7);
+        Liste(cb_Entraineur, b_FicheEntr, b_CreeEntr, 1015, "Entraineur", 8);
+        bc_FicheStade->OnClick = [this] { bc_FicheStadeClick(); };
+        bc_CreeStade->OnClick = [this] { bc_CreeStadeClick(); };
+        b_FicheEntr->OnClick = [this] { b_FicheEntrClick(); };
+        b_CreeEntr->OnClick = [this] { b_CreeEntrClick(); };
+        Libelle(1014, "Palmarès", 0, 4);
+        m_Palmares = new QPlainTextEdit(Onglets[8]);
+        G->addWidget(m_Palmares, 1, 4, 4, 2);
+        Libelle(2660, "Remarques", 5, 4);
+        m_Remarque = new QPlainTextEdit(Onglets[8]);
+        G->addWidget(m_Remarque, 6, 4, 3, 2);
+        bc_Modifier = CreeBouton(Onglets[8], 2661, "Modifier");
+        bc_Modifier->OnClick = [this] { bc_ModifierClick(); };
+        G->addWidget(bc_Modifier, 9, 1);
+        pb_Logo = new TLogo(Onglets[8]);
+        pb_Logo->setFixedSize(35, 35);
+        pb_Logo->SetCouleurFond(0xFFFFFF);
+        pb_Logo->OnPaint = [this](QPainter& P) { pb_LogoPaint(P); };
+        G->addWidget(pb_Logo, 9, 4, Qt::AlignRight);
+        bc_changeLogo = CreeBouton(Onglets[8], 2662, "Changer le logo");
+        bc_changeLogo->OnClick = [this] { bc_changeLogoClick(); };
+        G->addWidget(bc_changeLogo, 9, 5);
+        G->setRowStretch(10, 1);
+        G->setColumnStretch(1, 1);
+        G->setColumnStretch(4, 1);
+        G->setColumnStretch(5, 1);
+    }
+
     PopupMenu1 = new QMenu(this);
     connect(PopupMenu1->addAction(Q(TexteOu(861, "Changer d'équipe"))), &QAction::triggered, this,
             [this] { Changerdequipe1Click(); });
@@ -356,11 +425,19 @@ void Tf_StatEquipe::SetEquipe(int Position)
 
 void Tf_StatEquipe::ChargeLogo(int Numero)
 {
-    if (Numero < 1) {
+    if (Numero < 1)
         Logo->SetImage(nullptr);
-        return;
-    }
-    Logo->ChargeFichier(AppDir + "blasons/" + std::to_string(Numero) + ".png");
+    else
+        Logo->ChargeFichier(AppDir + "blasons/" + std::to_string(Numero) + ".png");
+    AjusteLogoClub();
+}
+
+uint16_t Tf_StatEquipe::IdEquipe() const
+{
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    if (Champ == nullptr || Equipe < 0 || Equipe >= Champ->GetNbEquipe())
+        return 65535;
+    return static_cast<uint16_t>(Champ->GetEquipe(Equipe));
 }
 
 void Tf_StatEquipe::AfficheOnglet(int N)
@@ -407,6 +484,7 @@ void Tf_StatEquipe::Rafraichir()
     AfficheButsMarques();
     AfficheJoueurs();
     AfficheTempsJeu();
+    RemplitInfoAdmin();
 }
 
 void Tf_StatEquipe::RemplitGrilleJoueurs(TColorStringGrid& Grille)
@@ -707,6 +785,159 @@ void Tf_StatEquipe::Changerdequipe1Click()
     Rafraichir();
     if (Principale != nullptr)
         Principale->SetSelection(0, Equipe);
+}
+
+// --- Club information -----------------------------------------------------------
+
+namespace {
+
+void RemplitListe(QComboBox& Boite, const std::vector<SE::TEntreeListe>& Entrees, int Objet)
+{
+    Boite.clear();
+    for (const SE::TEntreeListe& E : Entrees)
+        Boite.addItem(Q(E.Texte), E.Objet);
+    // The record's entry by its object; none for the first entry or one not found.
+    const int Index = Objet == 65535 ? 0 : Boite.findData(Objet);
+    Boite.setCurrentIndex(Index > 0 || Objet == 65535 ? Index : -1);
+}
+
+// The object of the selected entry after the first, 65535 otherwise.
+int ObjetChoisi(const QComboBox& Boite)
+{
+    return Boite.currentIndex() > 0 ? Boite.currentData().toInt() : 65535;
+}
+
+} // namespace
+
+void Tf_StatEquipe::RemplitInfoAdmin()
+{
+    if (Saison == nullptr || IdEquipe() == 65535)
+        return;
+    const SE::TChampsClub C = SE::LitClub(*Saison, IdEquipe());
+    AvecFicheClub = C.AvecFiche;
+    RemplitListe(*cb_Stade, SE::EntreesStades(*Saison), C.Stade);
+    RemplitListe(*cb_Entraineur, SE::EntreesEntraineurs(*Saison), C.Entraineur);
+    e_DateCreation->setText(Q(C.Creation));
+    e_CouleurMaillot->setText(Q(C.CouleurMaillot));
+    e_CouleurRechange->setText(Q(C.CouleurRechange));
+    m_Palmares->setPlainText(Q(C.Palmares));
+    e_siteInternet->setText(Q(C.SiteInternet));
+    e_Budget->setText(Q(C.Budget));
+    e_President->setText(Q(C.President));
+    e_Statut->setText(Q(C.Statut));
+    m_Remarque->setPlainText(Q(C.Remarque));
+}
+
+void Tf_StatEquipe::bc_ModifierClick()
+{
+    if (Saison == nullptr || IdEquipe() == 65535)
+        return;
+    SE::TChampsClub C;
+    C.Creation = e_DateCreation->text().toStdString();
+    C.CouleurMaillot = e_CouleurMaillot->text().toStdString();
+    C.CouleurRechange = e_CouleurRechange->text().toStdString();
+    C.Palmares = m_Palmares->toPlainText().toStdString();
+    C.SiteInternet = e_siteInternet->text().toStdString();
+    C.Budget = e_Budget->text().toStdString();
+    C.President = e_President->text().toStdString();
+    C.Statut = e_Statut->text().toStdString();
+    C.Remarque = m_Remarque->toPlainText().toStdString();
+    C.Stade = ObjetChoisi(*cb_Stade);
+    C.Entraineur = ObjetChoisi(*cb_Entraineur);
+    AvecFicheClub = SE::EcritClub(*Saison, IdEquipe(), C) != nullptr;
+    Modifie();
+}
+
+void Tf_StatEquipe::bc_FicheStadeClick()
+{
+    if (Saison == nullptr || !AvecFicheClub || cb_Stade->currentIndex() < 1)
+        return;
+    TStade* Stade = Saison->Stades().ChercheCode(cb_Stade->currentData().toInt());
+    if (Stade == nullptr)
+        return;
+    bool Change = false;
+    if (!OuvreFicheStade(*Saison, Stade, &Change) || !Change || Stade == nullptr)
+        return;
+    Modifie();
+    cb_Stade->setItemText(cb_Stade->currentIndex(), Q(Stade->NomStade));
+}
+
+void Tf_StatEquipe::bc_CreeStadeClick()
+{
+    if (Saison == nullptr)
+        return;
+    TStade* Stade = nullptr;
+    if (!OuvreFicheStade(*Saison, Stade) || Stade == nullptr)
+        return;
+    Modifie();
+    cb_Stade->addItem(Q(Stade->NomStade), Stade->Code);
+    cb_Stade->setCurrentIndex(cb_Stade->count() - 1);
+}
+
+void Tf_StatEquipe::b_FicheEntrClick()
+{
+    if (Saison == nullptr || !AvecFicheClub || cb_Entraineur->currentIndex() < 1)
+        return;
+    auto* Entraineur =
+        dynamic_cast<TEntraineur*>(Saison->Entraineurs().ChercheId(cb_Entraineur->currentData().toInt()));
+    if (Entraineur == nullptr)
+        return;
+    if (!OuvreFicheEntraineur(*Saison, Entraineur) || Entraineur == nullptr)
+        return;
+    Modifie();
+    cb_Entraineur->setItemText(cb_Entraineur->currentIndex(), Q(Entraineur->GetNomComplet()));
+}
+
+void Tf_StatEquipe::b_CreeEntrClick()
+{
+    if (Saison == nullptr)
+        return;
+    TEntraineur* Entraineur = nullptr;
+    if (!OuvreFicheEntraineur(*Saison, Entraineur) || Entraineur == nullptr)
+        return;
+    Modifie();
+    cb_Entraineur->addItem(Q(Entraineur->GetNomComplet()), Entraineur->Numero);
+    cb_Entraineur->setCurrentIndex(cb_Entraineur->count() - 1);
+}
+
+void Tf_StatEquipe::bc_changeLogoClick()
+{
+    const uint16_t Id = IdEquipe();
+    if (Saison == nullptr || Id == 65535 || Blasons() == nullptr)
+        return;
+    Tf_Blasons Choix(*Blasons(), this);
+    Choix.RemplitArbre(Saison->GetLogoEquipe(Id));
+    if (Dialogues().ExecuteModal(Choix) != ResultatModal::Ok || Choix.Choisi() <= 0)
+        return;
+    // The crest number is the season's: the change must reach the file.
+    if (Choix.Choisi() != Saison->GetLogoEquipe(Id)) {
+        Saison->SetLogoEquipe(Id, Choix.Choisi());
+        Modifie();
+    }
+    ChargeLogo(Choix.Choisi());
+}
+
+void Tf_StatEquipe::AjusteLogoClub()
+{
+    const TGraphique* Image = Logo->Image();
+    // A picture without width cannot be scaled: the box stays as it is.
+    if (Image == nullptr || Image->Image.width() <= 0) {
+        pb_Logo->update();
+        return;
+    }
+    pb_Logo->setFixedSize(35, Image->Image.height() * 35 / Image->Image.width());
+    pb_Logo->update();
+}
+
+void Tf_StatEquipe::pb_LogoPaint(QPainter& Canvas)
+{
+    const TGraphique* Image = Logo->Image();
+    if (Image == nullptr || Image->Image.width() <= 0)
+        return;
+    QPixmap Dessin = QPixmap::fromImage(Image->Image);
+    Dessin.setMask(Dessin.createMaskFromColor(Qt::white));
+    Canvas.fillRect(pb_Logo->rect(), palette().window());
+    Canvas.drawPixmap(pb_Logo->rect(), Dessin);
 }
 
 void Tf_StatEquipe::contextMenuEvent(QContextMenuEvent* event)

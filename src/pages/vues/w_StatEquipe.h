@@ -13,10 +13,14 @@
 #include <string>
 #include <vector>
 
+class QComboBox;
 class QLabel;
+class QLineEdit;
 class QMenu;
+class QPlainTextEdit;
 class QScrollArea;
 class TBouton;
+class TBoutonCopie;
 class TCarreCoche;
 class TColorStringGrid;
 class TGraphBarre;
@@ -65,6 +69,16 @@ public:
     // has no player.
     virtual void AfficheTempsJeu();
 
+    // Club information: the shown team's club record.
+    void RemplitInfoAdmin();
+    void bc_ModifierClick();
+    void bc_FicheStadeClick();
+    void bc_CreeStadeClick();
+    void b_FicheEntrClick();
+    void b_CreeEntrClick();
+    void bc_changeLogoClick();
+    void pb_LogoPaint(QPainter& Canvas);
+
     // "Changer d'équipe": the chooser, then the team's refill.
     void Changerdequipe1Click();
 
@@ -105,6 +119,24 @@ public:
     TColorStringGrid* sg_Exclus;
     QMenu* pm_VoirClassement;
     QAction* mi_ClassementComplet;
+    QLineEdit* e_DateCreation;
+    QLineEdit* e_CouleurMaillot;
+    QLineEdit* e_CouleurRechange;
+    QPlainTextEdit* m_Palmares;
+    QLineEdit* e_siteInternet;
+    QLineEdit* e_Budget;
+    QLineEdit* e_President;
+    QLineEdit* e_Statut;
+    QPlainTextEdit* m_Remarque;
+    QComboBox* cb_Stade;
+    QComboBox* cb_Entraineur;
+    TBoutonCopie* bc_FicheStade;
+    TBoutonCopie* bc_CreeStade;
+    TBoutonCopie* b_FicheEntr;
+    TBoutonCopie* b_CreeEntr;
+    TBoutonCopie* bc_Modifier;
+    TBoutonCopie* bc_changeLogo;
+    TLogo* pb_Logo;
     QScrollArea* sb_Composition;
     TColorStringGrid* sg_Composition;
     QMenu* PopupMenu1;
@@ -130,8 +162,14 @@ private:
     void RemplitGrilleJoueurs(TColorStringGrid& Grille);
     void ImprimeJoueurs(QPainter& P, const QRect& Page, int Dpi);
 
+    // The shown team's id, 65535 when none.
+    uint16_t IdEquipe() const;
+    // The crest box follows the crest picture's proportions.
+    void AjusteLogoClub();
+
     int Equipe = -1;
     int Onglet = -1;
+    bool AvecFicheClub = false;
     bool SansLieu = false;
 };
 

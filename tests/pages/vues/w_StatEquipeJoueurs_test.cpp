@@ -1,22 +1,33 @@
 // The players, line-ups and club tabs of the team statistics page, from the
 // main window on a season with line-ups.
 
+#include "base/oTraducteur.h"
 #include "controls/ColorStringGrid.h"
+#include "controls/ImageFond.h"
+#include "files/Blasons.h"
 #include "files/TraiteurFichier.h"
 #include "model/Championnat.h"
+#include "model/ClubStade.h"
 #include "model/Joueurs.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/w_blasons.h"
+#include "pages/fiches/w_FicheEntraineur.h"
+#include "pages/fiches/w_FicheStade.h"
 #include "pages/vues/w_StatEquipe.h"
 #include "platform/Imprimante.h"
 #include "shell/w_Principale.h"
+#include "support/ImagesTest.h"
 #include "support/SaisonTempsJeu.h"
 #include "support/TestSupport.h"
 #include "support_ui/FenetreSurArchive.h"
 #include "support_ui/RenduPng.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <gtest/gtest.h>
 #include <regex>
@@ -152,6 +163,149 @@ TEST_F(StatEquipeJoueurs, LineUpsTabShowsThePlayingTimeGrid)
     // A team without players hides the grid.
     ASSERT_EQ(Commande(129, 1), Page);
     EXPECT_TRUE(Page->sg_Composition->isHidden());
+}
+
+} // namespace
+
+namespace {
+
+struct StatEquipeClub : StatEquipeJoueurs {
+    std::unique_ptr<TSaisonFootball> SaisonArchivee() const override
+    {
+        return std::make_unique<testsupport::SaisonClub>();
+    }
+};
+
+TEST_F(StatEquipeClub, ClubTabSavesTheRecordAndOpensTheCards)
+{
+    // A crest catalogue of one team, its picture twice as high as wide.
+    std::filesystem::create_directory(Dossier / "blasons");
+    testsupport::WriteWholeFile(Dossier / "blasons" / "blasons.txt", "1-0-France#1002-1-Lyon#");
+    ASSERT_TRUE(TBlasons(Dossier.str()).EnregistreImage(1002, testsupport::ImageUnie(8, 16, 200, 0, 0)));
+    DemarreSurArchive();
+    if (HasFatalFailure())
+        return;
+    Tf_StatEquipe* Page = Commande(131, 0);
+    ASSERT_NE(Page, nullptr);
+    EXPECT_EQ(Page->GetOnglet(), 9);
+    TSaison& Saison = *Fenetre->GetSaison();
+    using S = testsupport::SaisonClub;
+    // No record yet: budget 0, the first entries; the lists "name (city)" and full names.
+    EXPECT_EQ(Page->e_Budget->text(), "0");
+    EXPECT_EQ(Page->cb_Stade->currentIndex(), 0);
+    EXPECT_EQ(Page->cb_Stade->itemText(0).toStdString(), Traduit(108));
+    EXPECT_EQ(Page->cb_Stade->itemText(1), "Gerland (Lyon)");
+    ASSERT_EQ(Page->cb_Entraineur->count(), 3);
+
+    // "Fiche" without a club record does nothing.
+    CompteurModification = 0;
+    Page->cb_Stade->setCurrentIndex(1);
+    Page->bc_FicheStadeClick();
+    Page->cb_Entraineur->setCurrentIndex(1);
+    Page->b_FicheEntrClick();
+    EXPECT_TRUE(Dialogues.TitresFormes.empty());
+
+    // The first save creates the record with every field.
+    Page->e_DateCreation->setText("1950");
+    Page->e_Budget->setText("abc");
+    Page->e_siteInternet->setText("www.ol.fr");
+    Page->m_Palmares->setPlainText("7 titres");
+    const int Homonyme = Page->cb_Entraineur->findData(2);
+    Page->cb_Entraineur->setCurrentIndex(Homonyme);
+    Page->bc_ModifierClick();
+    EXPECT_EQ(CompteurModification, 1);
+    const TRensClub* R = Saison.RensClubs().ChercheEquipe(S::Lyon);
+    ASSERT_NE(R, nullptr);
+    EXPECT_EQ(R->Budget, 0);
+    EXPECT_EQ(R->Creation, "1950");
+    EXPECT_EQ(R->Palmares, "7 titres");
+    EXPECT_EQ(R->NumeroEntraineur, 2);
+    EXPECT_EQ(R->CodeStade, Saison.Stades().Get(0)->Code);
+    // Of the two coaches named alike, the record's own is selected.
+    Page->RemplitInfoAdmin();
+    EXPECT_EQ(Page->cb_Entraineur->currentIndex(), Homonyme);
+
+    // "Fiche" on the first entry does nothing; on the stadium it opens its card.
+    Page->cb_Stade->setCurrentIndex(0);
+    Page->bc_FicheStadeClick();
+    EXPECT_TRUE(Dialogues.TitresFormes.empty());
+    Dialogues.Repond([](QDialog& D) {
+        auto& F = dynamic_cast<Tf_FicheStade&>(D);
+        F.e_NomStade->setText("Gerland II");
+        F.b_ValiderClick();
+    });
+    Page->cb_Stade->setCurrentIndex(1);
+    Page->bc_FicheStadeClick();
+    EXPECT_EQ(Page->cb_Stade->currentText(), "Gerland II");
+    EXPECT_EQ(CompteurModification, 1);
+
+    // A new stadium shows its name alone; the refilled list names its city.
+    CompteurModification = 0;
+    Dialogues.Repond([](QDialog& D) {
+        auto& F = dynamic_cast<Tf_FicheStade&>(D);
+        F.e_NomStade->setText("Velodrome");
+        F.e_Ville->setText("Marseille");
+        F.b_ValiderClick();
+    });
+    Page->bc_CreeStadeClick();
+    EXPECT_EQ(CompteurModification, 1);
+    EXPECT_EQ(Page->cb_Stade->currentText(), "Velodrome");
+    EXPECT_EQ(Page->cb_Stade->count(), 3);
+    // A cancelled card changes nothing.
+    CompteurModification = 0;
+    Dialogues.RepondResultat(ResultatModal::Annuler);
+    Page->b_CreeEntrClick();
+    EXPECT_EQ(CompteurModification, 0);
+    EXPECT_EQ(Page->cb_Entraineur->count(), 3);
+    Dialogues.Repond([](QDialog& D) {
+        auto& F = dynamic_cast<Tf_FicheEntraineur&>(D);
+        F.e_Nom->setText("Garcia");
+        F.e_Prenom->setText("Rudi");
+        F.b_ValiderClick();
+    });
+    Page->b_CreeEntrClick();
+    EXPECT_EQ(CompteurModification, 1);
+    EXPECT_EQ(Page->cb_Entraineur->currentText(), "Garcia Rudi");
+    Page->bc_ModifierClick();
+    Page->RemplitInfoAdmin();
+    EXPECT_EQ(Page->cb_Stade->currentText(), "Velodrome (Marseille)");
+    EXPECT_EQ(Page->cb_Entraineur->currentText(), "Garcia Rudi");
+
+    // The first entries clear the stadium and the coach.
+    Page->cb_Stade->setCurrentIndex(0);
+    Page->cb_Entraineur->setCurrentIndex(0);
+    Page->bc_ModifierClick();
+    R = Saison.RensClubs().ChercheEquipe(S::Lyon);
+    EXPECT_EQ(R->CodeStade, 65535);
+    EXPECT_EQ(R->NumeroEntraineur, -1);
+
+    // A crest change marks the document modified.
+    CompteurModification = 0;
+    Dialogues.Repond([](QDialog& D) {
+        auto& Choix = dynamic_cast<Tf_Blasons&>(D);
+        Choix.RemplitArbre(1002);
+        Choix.bc_ChoisirClick();
+    });
+    Page->bc_changeLogoClick();
+    EXPECT_EQ(Saison.GetLogoEquipe(S::Lyon), 1002);
+    EXPECT_EQ(CompteurModification, 1);
+    EXPECT_EQ(Page->pb_Logo->width(), 35);
+    EXPECT_EQ(Page->pb_Logo->height(), 70);
+    Fenetre->resize(1100, 800);
+    QCoreApplication::processEvents();
+    testsupport::RendPng(*Fenetre, "StatEquipe-club");
+
+    // Saved and opened again, the record holds the new values.
+    Page->e_President->setText("Aulas");
+    Page->bc_ModifierClick();
+    Fenetre->ExecuteCommande(7);
+    EXPECT_EQ(CompteurModification, 0);
+    ASSERT_TRUE(Fenetre->OuvreFichier(Fichier));
+    const TRensClub* Relu = Fenetre->GetSaison()->RensClubs().ChercheEquipe(S::Lyon);
+    ASSERT_NE(Relu, nullptr);
+    EXPECT_EQ(Relu->President, "Aulas");
+    EXPECT_EQ(Relu->Palmares, "7 titres");
+    EXPECT_EQ(Fenetre->GetSaison()->GetLogoEquipe(S::Lyon), 1002);
 }
 
 } // namespace
