@@ -16,7 +16,8 @@ const std::string& Document()
     static const std::string d = [] {
         std::string s;
         const char* const lignes[] = {"  <Nom>Saint-\xC9tienne</Nom>\r\n", "  <Prenom>J\xE9r\xF4me</Prenom>\r\n",
-                                      "  <Comment>Le c\x9Cur du match \x96 \x93bravo\x94</Comment>\r\n",
+                                      "  <Comment>Le c\x9Cur du match \x96 \x93"
+                                      "bravo\x94</Comment>\r\n",
                                       "  <e1>12</e1>\r\n  <s1>2</s1>\r\n"};
         for (int i = 0; s.size() < 85000; ++i)
             s += lignes[i % 4];
