@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "model/ContexteSaison.h"
 #include "model/Joueurs.h"
@@ -29,3 +30,16 @@ public:
         return nullptr;
     }
 };
+
+// Match m (0-based) of day d (0-based) of a double round robin of n clubs
+// (n even) by the circle method: the home and away clubs, the return half
+// with the sides swapped.
+inline std::pair<int, int> RencontreAllerRetour(int n, int d, int m)
+{
+    const int tour = d % (n - 1);
+    int a = m == 0 ? n - 1 : (tour + m) % (n - 1);
+    int b = (tour + n - 1 - m) % (n - 1);
+    if (d >= n - 1)
+        std::swap(a, b);
+    return {a, b};
+}

@@ -14,6 +14,8 @@
 #include "presentation/VuesInfoGeneral.h"
 #include "presentation/VuesSeries.h"
 
+#include "SaisonBanc.h"
+
 namespace {
 
 constexpr int NbEquipes = 20;
@@ -34,11 +36,7 @@ std::unique_ptr<TSaisonFootball> SaisonComplete()
     unsigned Graine = 12345;
     for (int d = 0; d < NbJours; ++d)
         for (int m = 0; m < NbEquipes / 2; ++m) {
-            const int Tour = d % (NbEquipes - 1);
-            int a = m == 0 ? NbEquipes - 1 : (Tour + m) % (NbEquipes - 1);
-            int b = (Tour + NbEquipes - 1 - m) % (NbEquipes - 1);
-            if (d >= NbEquipes - 1)
-                std::swap(a, b);
+            const auto [a, b] = RencontreAllerRetour(NbEquipes, d, m);
             Graine = Graine * 1103515245 + 12345;
             const int Index = Champ->AjouteMatch(d + 1, a, b, -1, static_cast<uint16_t>((Graine >> 16) % 4),
                                                  static_cast<uint16_t>((Graine >> 20) % 3));

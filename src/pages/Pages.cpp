@@ -6,6 +6,7 @@
 #include "pages/fiches/w_FicheJoueur.h"
 #include "pages/fiches/w_FicheStade.h"
 #include "pages/fiches/w_ModifierEquipe.h"
+#include "pages/fiches/w_Recherche.h"
 #include "pages/fiches/w_Stades.h"
 #include "pages/options/w_CreationSaison.h"
 #include "pages/options/w_Options.h"
@@ -23,8 +24,11 @@
 #include "pages/vues/w_Classement.h"
 #include "pages/vues/w_Comparaison.h"
 #include "pages/vues/w_DiversStat.h"
+#include "pages/vues/w_FicheMatch.h"
 #include "pages/vues/w_Historique.h"
+#include "pages/vues/w_InfoEquipes.h"
 #include "pages/vues/w_InfoGeneral.h"
+#include "pages/vues/w_Prevision.h"
 #include "pages/vues/w_StatEquipe.h"
 #include "pages/vues/w_Statistique.h"
 #include "pages/vues/w_recap.h"
@@ -51,6 +55,7 @@ void EnregistrePages()
     EnregistrePagesComparaison();
     EnregistrePagesInfoGeneral();
     EnregistrePagesDiversStat();
+    EnregistrePagesInfoEquipes();
     EnregistrePagesStatEquipe();
     EnregistrePagesOptions();
     EnregistrePagesOptionsChampionnat();
@@ -63,6 +68,9 @@ void EnregistrePages()
     EnregistrePagesFicheEntraineur();
     EnregistrePagesArbitres();
     EnregistrePagesStades();
+    EnregistrePagesRecherche();
     EnregistrePagesHistorique();
     EnregistrePagesEditeurs();
+    EnregistrePagesFicheMatch();
+    EnregistrePagesPrevision();
 }

@@ -36,14 +36,17 @@ enum : int {
 constexpr std::array<int, InfoEquipes::NbStatistiques> TitresValeur{499, 503, 40, 1139, 1140, 1141, 576, 1142};
 
 constexpr TColor FondTitreJoueurs = 0x401060;
+constexpr TColor FondTitre = 0xDFCF20; // the standings' headings
 constexpr TColor Blanc = 0xFFFFFF;
 constexpr TColor Marine = 0x800000;
 constexpr int SansEquipe = 255;
 
 // A grid made anew for a view: its columns and rows, none kept from the view
-// shown before; columns 0 and 1 sort as text.
-void Prepare(TModeleGrille& Grille, const std::vector<int>& Largeurs, int NbLignes, int LignesFixes)
+// shown before; columns 0 and 1 sort as text; the title row painted in Titre.
+void Prepare(TModeleGrille& Grille, const std::vector<int>& Largeurs, int NbLignes, int LignesFixes,
+             TColor Titre = FondTitre)
 {
+    Grille.FixedColor = Titre;
     Grille.SetRowCount(0);
     Grille.SetColCount(0);
     Grille.SetColCount(static_cast<int>(Largeurs.size()));
@@ -154,7 +157,7 @@ void AfficheMeilleursJoueurs(TModeleGrille& Grille, const TContexteSaison& Saiso
     std::vector<int> Largeurs{160, 150, 80, 80};
     if (Football)
         Largeurs.push_back(80);
-    Prepare(Grille, Largeurs, NbLignes, 1);
+    Prepare(Grille, Largeurs, NbLignes, 1, FondTitreJoueurs);
     const int TitreValeur = Football ? TexteButs : TitresValeur[static_cast<size_t>(Stat)];
     const std::array<int, 5> Titres{TexteEquipe, TexteNom, TitreValeur, TexteMatchs, TextePartButs};
     for (int C = 0; C < Grille.GetColCount(); ++C)

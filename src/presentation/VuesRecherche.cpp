@@ -87,10 +87,12 @@ void PrepareGrille(TModeleGrille& Grille)
     Grille.TriCol = true;
     Grille.TriConserveFond = true;
     Grille.SetDefaultRowHeight(HauteurLigne);
+    // The title is the fixed row: painted in the fixed colour.
+    Grille.FixedColor = FondTitre;
     for (int c = 0; c < NbColonnes; ++c) {
         const TColonne& col = Colonnes[c];
         Grille.SetLargeurColonne(c, col.Largeur);
-        Grille.SetCellule(c, 0, nullptr, false, FondTitre, Blanc, 1, c == 1 || c == 2 ? Gauche : Centre,
+        Grille.SetCellule(c, 0, nullptr, true, FondTitre, Blanc, 1, c == 1 || c == 2 ? Gauche : Centre,
                           col.Titre ? Traduit(col.Titre) : std::string());
         Grille.SetTypeTri(c, col.TypeTri);
         Grille.SetEtatTri(c, 0);
