@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "SaisonBanc.h"
 #include "model/Championnat.h"
 #include "model/ListeDonnees.h"
 #include "model/SaisonFoot.h"
@@ -45,11 +46,7 @@ std::unique_ptr<TSaisonFootball> SaisonComplete()
     Champ->SetNbMatch(NbEquipes / 2);
     for (int d = 0; d < NbJours; ++d)
         for (int m = 0; m < NbEquipes / 2; ++m) {
-            const int Tour = d % (NbEquipes - 1);
-            int a = m == 0 ? NbEquipes - 1 : (Tour + m) % (NbEquipes - 1);
-            int b = (Tour + NbEquipes - 1 - m) % (NbEquipes - 1);
-            if (d >= NbEquipes - 1)
-                std::swap(a, b);
+            const auto [a, b] = RencontreAllerRetour(NbEquipes, d, m);
             Champ->AjouteMatch(d + 1, a, b, -1, 2, 1);
             for (int cote = 0; cote < 2; ++cote) {
                 const int e = cote == 0 ? a : b;

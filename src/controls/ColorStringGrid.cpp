@@ -180,12 +180,34 @@ void TColorStringGrid::resizeEvent(QResizeEvent* Event)
     MetAJourDefilement();
 }
 
-void TColorStringGrid::AjusteColonnesAuTexte()
+void TColorStringGrid::AjusteColonnesAuTexte(bool Retrecit)
 {
     QFont Gras = font();
     Gras.setBold(true);
     TMesureQt Normale(font()), Grasse(Gras);
-    TModeleGrille::AjusteColonnesAuTexte(Normale, Grasse, 8);
+    TModeleGrille::AjusteColonnesAuTexte(Normale, Grasse, 8, Retrecit);
+}
+
+void TColorStringGrid::MontreCellule(int ACol, int ARow)
+{
+    if (ACol < 0 || ACol >= GetColCount() || ARow < 0 || ARow >= GetRowCount())
+        return;
+    MetAJourDefilement();
+    const QRect Q = RectCellule(ACol, ARow);
+    QScrollBar* H = horizontalScrollBar();
+    QScrollBar* V = verticalScrollBar();
+    if (ACol >= GetFixedCols()) {
+        if (Q.right() >= viewport()->width())
+            H->setValue(H->value() + Q.right() - viewport()->width() + 1);
+        else if (Q.left() < LargeurFixe())
+            H->setValue(H->value() - (LargeurFixe() - Q.left()));
+    }
+    if (ARow >= GetFixedRows()) {
+        if (Q.bottom() >= viewport()->height())
+            V->setValue(V->value() + Q.bottom() - viewport()->height() + 1);
+        else if (Q.top() < HauteurFixe())
+            V->setValue(V->value() - (HauteurFixe() - Q.top()));
+    }
 }
 
 // --- Mouse and keys ------------------------------------------------------------------------
@@ -282,11 +304,7 @@ void TColorStringGrid::keyPressEvent(QKeyEvent* Event)
     }
     if (C >= GetFixedCols() && C < GetColCount() && R >= GetFixedRows() && R < GetRowCount()) {
         Selectionne(C, R);
-        QRect Q = RectCellule(C, R);
-        if (Q.bottom() > viewport()->height())
-            verticalScrollBar()->setValue(verticalScrollBar()->value() + Q.bottom() - viewport()->height() + 1);
-        else if (Q.top() < HauteurFixe())
-            verticalScrollBar()->setValue(verticalScrollBar()->value() - (HauteurFixe() - Q.top()));
+        MontreCellule(GetCol(), GetRow());
     }
 }
 

@@ -33,8 +33,11 @@ public:
     // its resolution.
     void ImprimeSur(QPainter& Painter, const QRect& Page, int Dpi);
 
-    // Columns as wide as their texts in the grid's font.
-    void AjusteColonnesAuTexte();
+    // Columns as wide as their texts in the grid's font; with Retrecit the
+    // wider ones narrow to them too.
+    void AjusteColonnesAuTexte(bool Retrecit = false);
+    // Scrolls the cell into view, beside the fixed rows and columns.
+    void MontreCellule(int ACol, int ARow);
 
     // The cell under a point of the widget; false outside the cells.
     bool CelluleA(const QPoint& Point, int& ACol, int& ARow) const;

@@ -41,6 +41,12 @@ std::string NomEquipe(const TStat& Archive, const TSaisonStat& Saison, int i)
     return Archive.NomEquipe(Saison.GetEquipe(i));
 }
 
+// A team's column heading: the same in the results table and the entry grid.
+std::string TitreEquipe(const TStat& Archive, const TSaisonStat& Saison, int j)
+{
+    return PremiersCaracteres(NomEquipe(Archive, Saison, j), 3) + ".";
+}
+
 void Titre(TModeleGrille& Grille, int Col, const std::string& Texte, uint8_t Alignement = Centre)
 {
     Grille.SetCellule(Col, 0, nullptr, false, FondTitre, Noir, Milieu, Alignement, Texte);
@@ -168,7 +174,7 @@ void RemplitTableau(const TStat& Archive, const TSaisonStat* Saison, TModeleGril
     Titre(Grille, 0, "");
     for (int j = 0; j < N; ++j) {
         Grille.SetLargeurColonne(j + 1, 30);
-        Titre(Grille, j + 1, PremiersCaracteres(NomEquipe(Archive, *Saison, j), 3) + ".");
+        Titre(Grille, j + 1, TitreEquipe(Archive, *Saison, j));
     }
     for (int i = 0; i < N; ++i) {
         Grille.SetCellule(0, i + 1, nullptr, false, Blanc, Noir, Milieu, Gauche, NomEquipe(Archive, *Saison, i));
@@ -258,8 +264,8 @@ void RemplitSaisie(const TStat& Archive, const TSaisonStat* Saison, TModeleGrill
     for (int j = 0; j < N; ++j) {
         Grille.SetLargeurColonne(2 * j + 1, 12);
         Grille.SetLargeurColonne(2 * j + 2, 12);
-        const std::string Court = PremiersCaracteres(NomEquipe(Archive, *Saison, j), 2);
-        Titre(Grille, 2 * j + 1, Court);
+        // The heading stands over the home goals; the away goals' column is its pair.
+        Titre(Grille, 2 * j + 1, TitreEquipe(Archive, *Saison, j));
         Titre(Grille, 2 * j + 2, "");
     }
     for (int i = 0; i < N; ++i) {

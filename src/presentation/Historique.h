@@ -60,7 +60,8 @@ void RemplitTableau(const TStat& Archive, const TSaisonStat* Saison, TModeleGril
 void RemplitClassement(const TStat& Archive, const TSaisonStat* Saison, int Genre, TModeleGrille& Grille);
 
 // The entry grid: per home team, two narrow columns per away team (home and
-// away goals), empty when not played. Hidden without a season.
+// away goals, headed by the team as in the results table), empty when not
+// played. Hidden without a season.
 void RemplitSaisie(const TStat& Archive, const TSaisonStat* Saison, TModeleGrille& Grille);
 
 // Writes the entry grid into the season: every cell pair, the diagonal

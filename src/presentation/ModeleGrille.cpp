@@ -865,7 +865,7 @@ void TModeleGrille::CalculTaille(int Largeur, int Hauteur, int& H, int& W) const
     W = TailleEtiree(Colonnes_, RatioListe(Colonnes_, Largeur, MaxAgrandissement_));
 }
 
-void TModeleGrille::AjusteColonnesAuTexte(TMesureTexte& Normale, TMesureTexte& Grasse, int Marge)
+void TModeleGrille::AjusteColonnesAuTexte(TMesureTexte& Normale, TMesureTexte& Grasse, int Marge, bool Retrecit)
 {
     for (int C = 0; C < GetColCount(); ++C) {
         // A column of no width hides the data it carries.
@@ -882,7 +882,7 @@ void TModeleGrille::AjusteColonnesAuTexte(TMesureTexte& Normale, TMesureTexte& G
             Largeur = std::max(Largeur, L + Marge);
         }
         TLigneColonne& Col = Colonnes_[static_cast<size_t>(C)];
-        if (Largeur > Col.Taille)
+        if (Largeur > Col.Taille || (Retrecit && Largeur > 0))
             Col.Taille = Col.TailleCourante = Largeur;
     }
     Redimensionne();

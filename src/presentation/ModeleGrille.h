@@ -234,9 +234,9 @@ public:
     void CalculTaille(int Largeur, int Hauteur, int& H, int& W) const;
     int CalculEchelle(const std::vector<int>& Tailles, int Total, int Cible) const;
     // Widens each column to its widest text plus Marge (bold cells measured
-    // in bold, a cell's picture as wide as its row is high); none narrows,
-    // and a column of no width stays hidden.
-    void AjusteColonnesAuTexte(TMesureTexte& Normale, TMesureTexte& Grasse, int Marge);
+    // in bold, a cell's picture as wide as its row is high); none narrows
+    // unless Retrecit, and a column of no width stays hidden.
+    void AjusteColonnesAuTexte(TMesureTexte& Normale, TMesureTexte& Grasse, int Marge, bool Retrecit = false);
     // The extent of every row and column with their lines, unscrolled.
     int LargeurContenu() const;
     int HauteurContenu() const;

@@ -146,6 +146,14 @@ TEST_F(HistoriqueTest, SaisieDesScoresEtEnregistrement)
     TSaisonStat& s = Saison(2024);
     RemplitSaisie(Archive, &s, Grille);
     ASSERT_EQ(Grille.GetColCount(), 7);
+    // Each pair is headed by its team as the results table heads it.
+    TModeleGrille tableau;
+    RemplitTableau(Archive, &s, tableau);
+    for (int j = 1; j <= 3; ++j) {
+        EXPECT_EQ(Grille.GetTexte(2 * j - 1, 0), tableau.GetTexte(j, 0));
+        EXPECT_EQ(Grille.GetTexte(2 * j, 0), "");
+    }
+    EXPECT_EQ(Grille.GetTexte(3, 0), "Bet.");
     TSaisie saisie(3);
     EXPECT_EQ(saisie.Col(), 3);
     // "*", "1", "2" stores 12 and moves on; "3" alone stores 3; a letter is dropped.

@@ -57,6 +57,7 @@ protected:
     bool Accepte(QDropEvent* event) const
     {
         return event->mimeData()->hasFormat(TypeGlisseJoueur) &&
+               qobject_cast<const TColorStringGrid*>(event->source()) != nullptr &&
                FPage->l_EquipeDragOver(indexAt(event->position().toPoint()).row());
     }
     void dragEnterEvent(QDragEnterEvent* event) override
@@ -247,31 +248,34 @@ void Tf_Effectifs::ValideSaisieEnCours()
     sg_TableauEquipeExit();
 }
 
-void Tf_Effectifs::mi_EditerClick()
+void Tf_Effectifs::OpereLigne(const std::function<bool(int)>& Operation)
 {
     if (!FEffectifs)
         return;
     TermineSaisie();
-    FEffectifs->Edite(sg_TableauEquipe->GetRow(), Fiche());
-    AjusteGrille();
+    if (Operation(sg_TableauEquipe->GetRow()))
+        AjusteGrille();
+}
+
+void Tf_Effectifs::mi_EditerClick()
+{
+    OpereLigne([this](int Ligne) {
+        FEffectifs->Edite(Ligne, Fiche());
+        return true;
+    });
 }
 
 void Tf_Effectifs::mi_InsererClick()
 {
-    if (!FEffectifs)
-        return;
-    TermineSaisie();
-    FEffectifs->Insere(sg_TableauEquipe->GetRow(), Fiche());
-    AjusteGrille();
+    OpereLigne([this](int Ligne) {
+        FEffectifs->Insere(Ligne, Fiche());
+        return true;
+    });
 }
 
 void Tf_Effectifs::mi_EffacerClick()
 {
-    if (!FEffectifs)
-        return;
-    TermineSaisie();
-    if (FEffectifs->Libere(sg_TableauEquipe->GetRow()))
-        AjusteGrille();
+    OpereLigne([this](int Ligne) { return FEffectifs->Libere(Ligne); });
 }
 
 void Tf_Effectifs::mi_SaisieRapideClick()

@@ -8,6 +8,7 @@
 #include "pagebase/DefType.h"
 #include "presentation/Effectifs.h"
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -67,6 +68,9 @@ private:
     void RemplitListe();
     void AjusteGrille();
     Effectifs::TFiche Fiche();
+    // An operation on the current row, the cell editor closed first; the
+    // grid is sized again when it answers true.
+    void OpereLigne(const std::function<bool(int)>& Operation);
 
     std::unique_ptr<Effectifs::TEffectifs> FEffectifs;
     int FColSaisie = -1;

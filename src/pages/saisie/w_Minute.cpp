@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QScrollBar>
+#include <QStyle>
 #include <QToolButton>
 
 #include <algorithm>
@@ -19,6 +20,10 @@ namespace {
 constexpr int LargeurPanneau = 224;
 constexpr int Marge = 8;
 constexpr int HauteurBas = 84; // the two score rows under the list
+// Narrower, each name stands above its score and buttons: the panel can then
+// give the standings all but the room of a score and two buttons.
+constexpr int HauteurBasEtroit = 132;
+constexpr int LargeurEtroite = 2 * Marge + 25 + 3 + 28 + 4 + 28;
 
 TFondModele* Modele(const char* nom)
 {
@@ -114,7 +119,18 @@ void Tf_Minute::AfficheMatch()
 void Tf_Minute::AfficheClassement()
 {
     FDirect.AfficheClassement(*sg_Classement);
-    FondScroll2resize();
+    // Columns as wide as what they hold, so that the whole table fits beside the panel.
+    sg_Classement->AjusteColonnesAuTexte(true);
+    Place();
+}
+
+int Tf_Minute::LargeurClassement() const
+{
+    const int cadre = 2 * sg_Classement->frameWidth();
+    int largeur = sg_Classement->LargeurContenu() + cadre;
+    if (sg_Classement->HauteurContenu() + cadre > height() - 10)
+        largeur += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sg_Classement);
+    return largeur + 12;
 }
 
 void Tf_Minute::Listbox1Click()
@@ -165,21 +181,40 @@ void Tf_Minute::FondScroll2resize()
     sg_Classement->setGeometry(6, 5, std::max(boite.width() - 12, 0), std::max(boite.height() - 10, 0));
 }
 
+int Tf_Minute::LargeurPanneauVoulue() const
+{
+    const QFontMetrics mesure(Listbox1->font());
+    int match = 0;
+    for (int i = 0; i < Listbox1->Nb(); ++i)
+        match =
+            std::max(match, mesure.horizontalAdvance(QString::fromStdString(LitElementListe(Listbox1->Texte(i)).Nom)));
+    // The list's frame and a scroll bar beside the longest match.
+    const int liste = match + 2 * Listbox1->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    return std::max(LargeurPanneau, liste + 2 * Marge);
+}
+
 void Tf_Minute::Place()
 {
     const int h = height();
-    FondCopie17->setGeometry(std::max(width() - LargeurPanneau, 0), 0, LargeurPanneau, h);
-    ScrollBox1->setGeometry(0, 0, std::max(width() - LargeurPanneau, 0), h);
-    const int hListe = std::max(h - HauteurBas - 2 * Marge, 16);
-    Listbox1->setGeometry(Marge, Marge, LargeurPanneau - 2 * Marge, hListe);
+    // The standings are read whole first: the panel narrows for them, down to
+    // its narrow form, and widens into the room they leave for long matches.
+    const int panneau = std::clamp(width() - LargeurClassement(), LargeurEtroite, LargeurPanneauVoulue());
+    const bool etroit = panneau < LargeurPanneau;
+    FondCopie17->setGeometry(std::max(width() - panneau, 0), 0, panneau, h);
+    ScrollBox1->setGeometry(0, 0, std::max(width() - panneau, 0), h);
+    const int hListe = std::max(h - (etroit ? HauteurBasEtroit : HauteurBas) - 2 * Marge, 16);
+    Listbox1->setGeometry(Marge, Marge, panneau - 2 * Marge, hListe);
     const int y = Marge + hListe + 12;
     const std::array<std::array<QWidget*, 4>, 2> rangs{{{Cadre9, EditRond1, Bp1, Bm1}, {Cadre10, EditRond2, bp2, bm2}}};
     for (int r = 0; r < 2; ++r) {
-        const int yr = y + 34 * r;
-        rangs[r][0]->setGeometry(Marge, yr + 2, 116, 21);
-        rangs[r][1]->setGeometry(Marge + 120, yr, 25, 25);
-        rangs[r][2]->setGeometry(Marge + 148, yr, 28, 25);
-        rangs[r][3]->setGeometry(Marge + 180, yr, 28, 25);
+        // The score and its buttons end at the panel's right margin, under the name when narrow.
+        const int yr = y + (etroit ? 58 : 34) * r;
+        const int yBoutons = etroit ? yr + 26 : yr;
+        const int xMoins = panneau - Marge - 28;
+        rangs[r][0]->setGeometry(Marge, yr + 2, etroit ? panneau - 2 * Marge : xMoins - 64 - Marge, 21);
+        rangs[r][1]->setGeometry(xMoins - 60, yBoutons, 25, 25);
+        rangs[r][2]->setGeometry(xMoins - 32, yBoutons, 28, 25);
+        rangs[r][3]->setGeometry(xMoins, yBoutons, 28, 25);
     }
     FondScroll2resize();
 }

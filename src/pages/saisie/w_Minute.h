@@ -59,6 +59,10 @@ private:
     void AfficheListe();
     void AfficheMatch();
     void AfficheClassement();
+    // The width the standings need to show every column without scrolling sideways.
+    int LargeurClassement() const;
+    // The panel's width when the room allows: every followed match whole in the list.
+    int LargeurPanneauVoulue() const;
     void Place();
 
     TScoresDirect FDirect{nullptr};

@@ -22,6 +22,8 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -189,6 +191,9 @@ Tf_Historique::Tf_Historique(QWidget* parent) : TFootForm(parent)
     Haut->addStretch(1);
     Saisie->addLayout(Haut);
     csg_Saisie = new TColorStringGrid(ts_Saisie);
+    // A season of twenty teams is far wider than the page: the grid keeps the
+    // room the page gives it and scrolls to the cell being typed.
+    csg_Saisie->SetAutoResize(false);
     csg_Saisie->SetOptions(csg_Saisie->GetOptions() | goEditing);
     csg_Saisie->installEventFilter(this);
     csg_Saisie->OnSelectCell = [this](int Col, int Row) {
@@ -337,14 +342,33 @@ void Tf_Historique::RemplitSaisie(int Saison)
         FRemplit = true;
         cb_Type->setCurrentIndex(FSaisie->GetSystemePoints());
         FRemplit = false;
+        AjusteSaisie();
         csg_Saisie->SelectionneCellule(FCurseur->Col(), FCurseur->Row());
     }
+}
+
+void Tf_Historique::AjusteSaisie()
+{
+    // Every name and heading whole, and room for the two digits typed after "*".
+    csg_Saisie->AjusteColonnesAuTexte();
+    const int Score = QFontMetrics(csg_Saisie->font()).horizontalAdvance(QStringLiteral("88")) + 8;
+    for (int c = 1; c < csg_Saisie->GetColCount(); ++c)
+        csg_Saisie->SetLargeurColonne(c, std::max(csg_Saisie->GetLargeurColonne(c), Score));
+    // The fill sized the grid to its columns: the page's layout gives it back its
+    // room, and another season starts at its first cell.
+    if (QLayout* Disposition = csg_Saisie->parentWidget()->layout()) {
+        Disposition->invalidate();
+        Disposition->activate();
+    }
+    csg_Saisie->horizontalScrollBar()->setValue(0);
+    csg_Saisie->verticalScrollBar()->setValue(0);
 }
 
 void Tf_Historique::csg_SaisieKeyPress(char32_t Caractere)
 {
     if (FCurseur != nullptr) {
         FCurseur->Touche(Caractere, *csg_Saisie);
+        csg_Saisie->MontreCellule(FCurseur->Col(), FCurseur->Row());
         FSaisieModifiee = true;
     }
 }

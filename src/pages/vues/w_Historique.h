@@ -85,6 +85,7 @@ protected:
 
 private:
     void RemplitListeSaisons(QComboBox* Combo, int Saison);
+    void AjusteSaisie();
     TSaisonStat* SaisonChoisie(const QComboBox* Combo) const;
 
     TStat* FArchive = nullptr;

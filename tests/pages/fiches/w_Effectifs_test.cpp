@@ -18,6 +18,7 @@
 #include "support_ui/RenduPng.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -91,6 +92,31 @@ TEST_F(EffectifsPrincipale, LaPageDeLEquipeSuivieEtLaFiche)
     EXPECT_EQ(page->sg_TableauEquipe->GetTexte(1, Ligne(*page, "Alpha")), "42");
     QApplication::processEvents();
     testsupport::RendPng(*Fenetre, "effectifs");
+
+    // Insert: the real card creates a defender when opened on a defender's row.
+    int poste = -1;
+    Dialogues.Repond([&](QDialog& d) {
+        auto& f = dynamic_cast<Tf_FicheJoueur&>(d);
+        poste = f.cb_Poste->currentIndex();
+        f.e_Nom->setText("Hotel");
+        f.b_ValiderClick();
+    });
+    page->sg_TableauEquipe->SelectionneCellule(1, Ligne(*page, "Golf"));
+    page->sg_TableauEquipe->setFocus();
+    QTest::keyClick(page->sg_TableauEquipe, Qt::Key_Insert);
+    EXPECT_EQ(poste, 1);
+    const int hotel = Ligne(*page, "Hotel");
+    ASSERT_GE(hotel, 1);
+    EXPECT_EQ(page->sg_TableauEquipe->GetTexte(0, hotel), "D");
+    EXPECT_EQ(CompteurModification, 1);
+
+    // Delete releases him at once.
+    page->sg_TableauEquipe->SelectionneCellule(1, hotel);
+    QTest::keyClick(page->sg_TableauEquipe, Qt::Key_Delete);
+    EXPECT_EQ(Ligne(*page, "Hotel"), -1);
+    const TJoueur* libre = Fenetre->GetSaison()->Joueurs().ChercheNom("Hotel", "");
+    ASSERT_NE(libre, nullptr);
+    EXPECT_EQ(libre->EquipeClub, 65535);
 
     testsupport::TempDir dossier;
     const std::string pdf = (dossier / "effectifs.pdf").string();

@@ -17,10 +17,12 @@
 #include "support/TestSupport.h"
 #include "support_ui/FenetreSurArchive.h"
 #include "support_ui/RenduPng.h"
+#include "support_ui/VerifieDisposition.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -139,6 +141,97 @@ TEST_F(MinutePrincipale, PrintsAndExportsTheStandings)
     const std::string texte = testsupport::ReadWholeFile(html);
     EXPECT_NE(texte.find("<html>"), std::string::npos);
     EXPECT_NE(texte.find(">A<"), std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+// A first division of twenty clubs under way: day 1 saved, day 2 being played.
+class MinuteVingtEquipes : public MinutePrincipale {
+protected:
+    std::unique_ptr<TSaisonFootball> SaisonArchivee() const override
+    {
+        const char* noms[] = {"Olympique Lyonnais",
+                              "Paris Saint-Germain",
+                              "Olympique de Marseille",
+                              "AS Monaco",
+                              "Lille OSC",
+                              "Stade Rennais",
+                              "OGC Nice",
+                              "RC Lens",
+                              "Stade Brestois",
+                              "FC Nantes",
+                              "Montpellier HSC",
+                              "Toulouse FC",
+                              "Stade de Reims",
+                              "RC Strasbourg",
+                              "FC Lorient",
+                              "Clermont Foot",
+                              "Le Havre AC",
+                              "FC Metz",
+                              "AJ Auxerre",
+                              "Angers SCO"};
+        auto s = std::make_unique<TSaisonFootball>();
+        for (const char* nom : noms)
+            s->AjouteEquipe(nom);
+        auto c = s->CreeChampionnat(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational);
+        c->SetNbEquipe(20);
+        for (int p = 0; p < 20; ++p)
+            c->SetEquipe(p, static_cast<uint16_t>(p));
+        c->SetNbMatch(10);
+        c->SetNbJour(38);
+        c->SetOption(4, 3);
+        c->SetOption(5, 1);
+        for (int m = 0; m < 10; ++m) {
+            c->AjouteMatch(1, 2 * m, 2 * m + 1, -1, static_cast<uint16_t>(m % 4), static_cast<uint16_t>(m % 3));
+            c->AjouteMatch(2, 2 * m + 1, (2 * m + 2) % 20, -1, X, X);
+        }
+        c->JourneeJouee = 1;
+        c->NbJournee = 2;
+        s->AjouteChampionnat(std::move(c));
+        s->SetNumChampCourant(1);
+        return s;
+    }
+};
+
+TEST_F(MinuteVingtEquipes, LeClassementSeLitEntierSansDefilerDeCote)
+{
+    Tf_Minute* page = Ouvre();
+    ASSERT_NE(page, nullptr);
+    QApplication::processEvents();
+    const TColorStringGrid& g = *page->sg_Classement;
+    // Every column whole in the grid's width, every name and figure whole in its column.
+    EXPECT_LE(g.LargeurContenu(), g.viewport()->width());
+    EXPECT_EQ(g.horizontalScrollBar()->maximum(), 0);
+    EXPECT_GE(g.GetRowCount(), 21);
+    for (const std::string& d : testsupport::VerifieDisposition(*page))
+        ADD_FAILURE() << d;
+    // The panel gave up its room but keeps a score and its two buttons side by side.
+    EXPECT_LT(page->FondCopie17->width(), 224);
+    EXPECT_EQ(page->EditRond1->y(), page->Bm1->y());
+    EXPECT_GT(page->EditRond1->y(), page->Cadre9->geometry().bottom());
+    testsupport::RendPng(*Fenetre, "minute_vingt_800");
+
+    // A goal more changes the figures, not the fit.
+    QTest::mouseClick(page->Bp1, Qt::LeftButton);
+    EXPECT_EQ(g.horizontalScrollBar()->maximum(), 0);
+
+    // Wide, the panel shows every match whole on one line per side, and the standings fill the rest.
+    Fenetre->resize(1600, 1000);
+    QApplication::processEvents();
+    const int panneau = page->FondCopie17->width();
+    EXPECT_GT(panneau, 224);
+    const QFontMetrics mesure(page->Listbox1->font());
+    for (int i = 0; i < page->Listbox1->Nb(); ++i)
+        EXPECT_LE(mesure.horizontalAdvance(QString::fromStdString(page->Listbox1->Texte(i).substr(6))),
+                  page->Listbox1->viewport()->width());
+    EXPECT_EQ(page->EditRond1->y(), page->Cadre9->y() - 2);
+    EXPECT_EQ(g.width(), page->width() - panneau - 12);
+    EXPECT_EQ(g.horizontalScrollBar()->maximum(), 0);
+    for (const std::string& d : testsupport::VerifieDisposition(*page))
+        ADD_FAILURE() << d;
+    testsupport::RendPng(*Fenetre, "minute_vingt_1600");
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "pages/vues/w_EquipeHistorique.h"
 #include "support_ui/FenetreSurArchive.h"
 #include "support_ui/RenduPng.h"
+#include "support_ui/VerifieDisposition.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -222,6 +223,96 @@ TEST_F(HistoriquePage, UneNouvelleSaisonDesNomsDuMemo)
     page->bc_RetirerClick();
     EXPECT_EQ(page->GetArchive()->NbSaisons(), 2);
     EXPECT_EQ(testsupport::ReadWholeFile(Dossier / "stats" / "stat9001.txt"), avant);
+}
+
+} // namespace
+
+namespace {
+
+// A first division of twenty clubs with a season of two-digit scores here and
+// there, as an archive of real seasons holds them.
+class HistoriqueVingtEquipes : public HistoriquePage {
+protected:
+    void SetUp() override
+    {
+        FenetreSurArchive::SetUp();
+        fs::create_directories(Dossier / "stats");
+        TStat archive;
+        archive.SetId(9001);
+        archive.SetNomFichier((Dossier / "stats" / "stat9001.txt").string());
+        const char* noms[] = {"Olympique Lyonnais",
+                              "Paris Saint-Germain",
+                              "Olympique de Marseille",
+                              "AS Monaco",
+                              "Lille OSC",
+                              "Stade Rennais",
+                              "OGC Nice",
+                              "RC Lens",
+                              "Stade Brestois",
+                              "FC Nantes",
+                              "Montpellier HSC",
+                              "Toulouse FC",
+                              "Stade de Reims",
+                              "RC Strasbourg",
+                              "FC Lorient",
+                              "Clermont Foot",
+                              "Le Havre AC",
+                              "FC Metz",
+                              "AJ Auxerre",
+                              "Angers SCO"};
+        auto s = std::make_unique<TSaisonStat>(20, 123);
+        for (const char* nom : noms)
+            s->AjouteEquipe(archive.NumeroEquipe(nom));
+        for (int i = 0; i < 20; ++i)
+            for (int j = 0; j < 20; ++j)
+                if (i != j)
+                    s->SetScore(i, j, static_cast<uint8_t>((i * 7 + j) % 5), static_cast<uint8_t>((i + j * 3) % 4));
+        s->SetScore(1, 2, 10, 0);
+        s->SetScore(3, 4, 255, 255);
+        archive.AjouteSaison(std::move(s));
+        archive.Sauve();
+    }
+};
+
+TEST_F(HistoriqueVingtEquipes, LaGrilleDeSaisieSeLitEntiere)
+{
+    Montre();
+    ChoisitPremiere();
+    ASSERT_TRUE(Fenetre->ExecuteCommande(Commande::HistoriqueSaisie, -1));
+    Tf_Historique* page = Page();
+    ASSERT_NE(page, nullptr);
+    QApplication::processEvents();
+    TColorStringGrid& g = *page->csg_Saisie;
+    ASSERT_EQ(g.GetColCount(), 41);
+    // Each pair of columns is headed by its team as the results table heads it.
+    EXPECT_EQ(g.GetTexte(1, 0), "Oly.");
+    EXPECT_EQ(g.GetTexte(3, 0), "Par.");
+    EXPECT_EQ(g.GetTexte(39, 0), "Ang.");
+    EXPECT_EQ(g.GetTexte(5, 2), "10");
+    // Every name, heading and score whole; the grid stays within the page, above its buttons.
+    Rend("historique_saisie_800");
+    for (const std::string& d : testsupport::VerifieDisposition(*page))
+        ADD_FAILURE() << d;
+
+    // A two-digit score typed fits its column, and the cursor stays in sight
+    // to the end of the row and on the next.
+    for (char32_t c : {U'*', U'1', U'2'})
+        page->csg_SaisieKeyPress(c);
+    EXPECT_EQ(g.GetTexte(3, 1), "12");
+    for (int k = 0; k < 37; ++k)
+        page->csg_SaisieKeyPress(U'1');
+    EXPECT_EQ(g.GetRow(), 2);
+    for (int k = 0; k < 3; ++k)
+        page->csg_SaisieKeyPress(U'2');
+    EXPECT_EQ(g.GetCol(), 6);
+    EXPECT_TRUE(g.viewport()->rect().contains(g.RectCellule(g.GetCol(), g.GetRow())));
+    for (int k = 0; k < 34; ++k)
+        page->csg_SaisieKeyPress(U'2');
+    EXPECT_EQ(g.GetCol(), 40);
+    EXPECT_TRUE(g.viewport()->rect().contains(g.RectCellule(g.GetCol(), g.GetRow())));
+    for (const std::string& d : testsupport::VerifieDisposition(*page))
+        ADD_FAILURE() << d;
+    Rend("historique_saisie_800_fin");
 }
 
 } // namespace
