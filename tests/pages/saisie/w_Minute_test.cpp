@@ -11,6 +11,7 @@
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "model/infocomp.h"
+#include "pages/VingtClubs.h"
 #include "pages/saisie/w_Resultats.h"
 #include "platform/Imprimante.h"
 #include "support/SaisonExemple.h"
@@ -152,28 +153,8 @@ class MinuteVingtEquipes : public MinutePrincipale {
 protected:
     std::unique_ptr<TSaisonFootball> SaisonArchivee() const override
     {
-        const char* noms[] = {"Olympique Lyonnais",
-                              "Paris Saint-Germain",
-                              "Olympique de Marseille",
-                              "AS Monaco",
-                              "Lille OSC",
-                              "Stade Rennais",
-                              "OGC Nice",
-                              "RC Lens",
-                              "Stade Brestois",
-                              "FC Nantes",
-                              "Montpellier HSC",
-                              "Toulouse FC",
-                              "Stade de Reims",
-                              "RC Strasbourg",
-                              "FC Lorient",
-                              "Clermont Foot",
-                              "Le Havre AC",
-                              "FC Metz",
-                              "AJ Auxerre",
-                              "Angers SCO"};
         auto s = std::make_unique<TSaisonFootball>();
-        for (const char* nom : noms)
+        for (const char* nom : testsupport::VingtClubs)
             s->AjouteEquipe(nom);
         auto c = s->CreeChampionnat(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational);
         c->SetNbEquipe(20);

@@ -8,6 +8,7 @@
 #include "controls/ImageFond.h"
 #include "files/Stats.h"
 #include "pagebase/Commande.h"
+#include "pages/VingtClubs.h"
 #include "pages/vues/w_ChoixHistorique.h"
 #include "pages/vues/w_EquipeHistorique.h"
 #include "support_ui/FenetreSurArchive.h"
@@ -240,28 +241,8 @@ protected:
         TStat archive;
         archive.SetId(9001);
         archive.SetNomFichier((Dossier / "stats" / "stat9001.txt").string());
-        const char* noms[] = {"Olympique Lyonnais",
-                              "Paris Saint-Germain",
-                              "Olympique de Marseille",
-                              "AS Monaco",
-                              "Lille OSC",
-                              "Stade Rennais",
-                              "OGC Nice",
-                              "RC Lens",
-                              "Stade Brestois",
-                              "FC Nantes",
-                              "Montpellier HSC",
-                              "Toulouse FC",
-                              "Stade de Reims",
-                              "RC Strasbourg",
-                              "FC Lorient",
-                              "Clermont Foot",
-                              "Le Havre AC",
-                              "FC Metz",
-                              "AJ Auxerre",
-                              "Angers SCO"};
         auto s = std::make_unique<TSaisonStat>(20, 123);
-        for (const char* nom : noms)
+        for (const char* nom : testsupport::VingtClubs)
             s->AjouteEquipe(archive.NumeroEquipe(nom));
         for (int i = 0; i < 20; ++i)
             for (int j = 0; j < 20; ++j)
