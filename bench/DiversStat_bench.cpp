@@ -23,19 +23,13 @@ constexpr int NbJoueurs = 500;
 std::unique_ptr<TSaisonFootball> SaisonDivers()
 {
     auto Saison = std::make_unique<TSaisonFootball>();
-    for (int i = 0; i < NbEquipes; ++i)
-        Saison->AjouteEquipe("Club " + std::to_string(i), i);
+    auto Champ = ChampionnatAllerRetour(*Saison, NbEquipes);
     for (int j = 1; j <= NbJoueurs; ++j) {
         auto Joueur = Saison->CreeJoueur("Joueur " + std::to_string(j), j % 4 == 0 ? "" : "Prenom", j,
                                          static_cast<uint16_t>(j % NbEquipes));
         Joueur->Age = static_cast<uint8_t>(j % 7 == 0 ? 0 : 90);
         Saison->Joueurs().AjouteSimple(std::move(Joueur));
     }
-    auto Champ = std::make_unique<TDonneesChampionnatFootball>(Saison.get());
-    for (uint16_t id = 0; id < NbEquipes; ++id)
-        Champ->AjouteEquipe(id);
-    Champ->SetNbJour(NbJours);
-    Champ->SetNbMatch(NbEquipes / 2);
     Champ->SetOption(4, 3);
     Champ->SetOption(5, 1);
     unsigned Graine = 12345;

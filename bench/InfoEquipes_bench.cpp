@@ -30,17 +30,11 @@ int IdJoueur(int Equipe, int k)
 std::unique_ptr<TSaisonFootball> SaisonComplete()
 {
     auto Saison = std::make_unique<TSaisonFootball>();
-    for (int i = 0; i < NbEquipes; ++i)
-        Saison->AjouteEquipe("Club " + std::to_string(i), i);
+    auto Champ = ChampionnatAllerRetour(*Saison, NbEquipes);
     for (int i = 0; i < NbEquipes; ++i)
         for (int k = 0; k < JoueursParEquipe; ++k)
             Saison->Joueurs().AjouteSimple(Saison->CreeJoueur("Joueur" + std::to_string(IdJoueur(i, k)), "Jean",
                                                               IdJoueur(i, k), static_cast<uint16_t>(i)));
-    auto Champ = std::make_unique<TDonneesChampionnatFootball>(Saison.get());
-    for (uint16_t id = 0; id < NbEquipes; ++id)
-        Champ->AjouteEquipe(id);
-    Champ->SetNbJour(NbJours);
-    Champ->SetNbMatch(NbEquipes / 2);
     unsigned Graine = 12345;
     for (int d = 0; d < NbJours; ++d)
         for (int m = 0; m < NbEquipes / 2; ++m) {

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "SaisonBanc.h"
 #include "engine/ClassJoueur.h"
 #include "engine/StatEquipe.h"
 #include "model/Championnat.h"
@@ -24,18 +25,13 @@ constexpr int NbJoueurs = 22;
 std::unique_ptr<TSaisonFootball> SaisonComplete()
 {
     auto Saison = std::make_unique<TSaisonFootball>();
+    auto Champ = ChampionnatAllerRetour(*Saison, NbEquipes);
     for (int i = 0; i < NbEquipes; ++i) {
-        Saison->AjouteEquipe("Club " + std::to_string(i), i);
         for (int j = 0; j < NbJoueurs; ++j)
             Saison->Joueurs().AjouteSimple(
                 Saison->CreeJoueurComplet("Nom" + std::to_string(j), "Club" + std::to_string(i), 1 + i * NbJoueurs + j,
                                           0, 'M', 0, static_cast<uint16_t>(i), 65535, 0, 0, 0));
     }
-    auto Champ = std::make_unique<TDonneesChampionnatFootball>(Saison.get());
-    for (uint16_t id = 0; id < NbEquipes; ++id)
-        Champ->AjouteEquipe(id);
-    Champ->SetNbJour(NbJours);
-    Champ->SetNbMatch(NbEquipes / 2);
     Champ->SetOption(4, 3);
     Champ->SetOption(5, 1);
     TDonneesChampionnatFootball* C = Champ.get();

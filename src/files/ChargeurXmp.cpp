@@ -3,7 +3,6 @@
 #include <zip.h>
 #include <zlib.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <ctime>
