@@ -30,11 +30,16 @@ void TListesJour::SetSaison(const TContexteSaison* saison)
 
 void TListesJour::ConvertitJoueurs(const TListeRenumerotation& paires)
 {
-    for (const auto& [ancien, nouveau] : paires)
-        for (auto& l : Listes)
-            for (int i = 0; i < l->Nombre(); ++i)
-                if (l->Get(i)->GetJoueur() == ancien)
-                    l->Get(i)->SetJoueur(nouveau);
+    if (paires.empty())
+        return;
+    const TRenumeroteur renum(paires);
+    for (auto& l : Listes)
+        for (int i = 0; i < l->Nombre(); ++i) {
+            TDonneesEvt* e = l->Get(i);
+            const int nouveau = renum.Applique(e->GetJoueur());
+            if (nouveau != e->GetJoueur())
+                e->SetJoueur(nouveau);
+        }
 }
 
 // --- TDonneesChampionnat ---
@@ -659,23 +664,40 @@ void TDonneesChampionnat::ConvertitJoueurs(const TListeRenumerotation& paires)
     // Every word naming a player: the starters, the substitution pairs and
     // the captain, so no line-up keeps an id its player gave up.
     static constexpr int MotsJoueurs[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 21};
-    for (const auto& [ancien, nouveau] : paires)
-        for (int n = 1; n <= NbJour; ++n)
-            for (int p = 0; p < NbEquipe; ++p)
-                for (int i : MotsJoueurs)
-                    if (GetCompoMatch(n, p, i) == ancien && ancien != 0)
-                        SetCompoMatch(n, p, i, static_cast<uint16_t>(nouveau));
+    if (paires.empty())
+        return;
+    const TRenumeroteur renum(paires, false);
+    for (int n = 1; n <= NbJour; ++n)
+        for (int p = 0; p < NbEquipe; ++p) {
+            TInfoComp* m = GetMatchPosition(n, p);
+            if (!m)
+                continue;
+            const auto equipe = static_cast<uint16_t>(GetEquipe(p));
+            for (int i : MotsJoueurs) {
+                const uint16_t joueur = m->GetCompo(equipe, i);
+                if (joueur == 0)
+                    continue;
+                const int nouveau = renum.Applique(joueur);
+                if (nouveau != joueur)
+                    m->SetCompo(equipe, i, static_cast<uint16_t>(nouveau));
+            }
+        }
 }
 
 void TDonneesChampionnat::ConvertitArbitres(const TListeRenumerotation& paires)
 {
-    for (const auto& [ancien, nouveau] : paires)
-        for (int n = 1; n <= NbJour; ++n)
-            if (const TInfoCompJour* j = GetJournee(n))
-                for (int i = 0; i < j->NbMatch(); ++i)
-                    for (int a = 1; a <= 3; ++a)
-                        if (j->GetMatch(i)->GetArbitre(a) == ancien)
-                            j->GetMatch(i)->SetArbitre(a, nouveau);
+    if (paires.empty())
+        return;
+    const TRenumeroteur renum(paires);
+    for (int n = 1; n <= NbJour; ++n)
+        if (const TInfoCompJour* j = GetJournee(n))
+            for (int i = 0; i < j->NbMatch(); ++i)
+                for (int a = 1; a <= 3; ++a) {
+                    TInfoComp* m = j->GetMatch(i);
+                    const int nouveau = renum.Applique(m->GetArbitre(a));
+                    if (nouveau != m->GetArbitre(a))
+                        m->SetArbitre(a, nouveau);
+                }
 }
 
 void TDonneesChampionnat::CopieEvenements(const TDonneesChampionnat& source, const TListeDonnees* de,

@@ -1,12 +1,38 @@
 #include "model/Personnels.h"
 
 #include <algorithm>
+#include <map>
 
 #include "base/ioXml.h"
 #include "model/ComparaisonNoms.h"
 #include "model/ContexteSaison.h"
 #include "model/LectureFeuilles.h"
 #include "model/Numerotation.h"
+
+// --- TRenumeroteur ---
+
+TRenumeroteur::TRenumeroteur(const TListeRenumerotation& paires, bool zero)
+{
+    // From the last pair back: the pair (a, b) sends a wherever the pairs
+    // after it send b.
+    std::map<int, int> suite;
+    for (auto p = paires.rbegin(); p != paires.rend(); ++p) {
+        if (p->Ancien == 0 && !zero)
+            continue;
+        const auto apres = suite.find(p->Nouveau);
+        suite[p->Ancien] = apres != suite.end() ? apres->second : p->Nouveau;
+    }
+    Table.reserve(suite.size());
+    for (const auto& [ancien, nouveau] : suite)
+        Table.push_back({ancien, nouveau});
+}
+
+int TRenumeroteur::Applique(int id) const
+{
+    const auto p = std::lower_bound(Table.begin(), Table.end(), id,
+                                    [](const TRenumerotation& r, int v) { return r.Ancien < v; });
+    return p != Table.end() && p->Ancien == id ? p->Nouveau : id;
+}
 
 // --- TPersonnel ---
 

@@ -22,6 +22,18 @@ struct TRenumerotation {
 };
 using TListeRenumerotation = std::vector<TRenumerotation>;
 
+// The pairs applied one after the other, as one lookup: an id a later pair
+// renames again ends where the last pair sends it. Without `zero`, pairs from
+// id 0 (no person) are left out.
+class TRenumeroteur {
+public:
+    explicit TRenumeroteur(const TListeRenumerotation& paires, bool zero = true);
+    int Applique(int id) const;
+
+private:
+    std::vector<TRenumerotation> Table; // sorted by old id
+};
+
 // A person of the season: player, referee or coach.
 class TPersonnel {
 public:

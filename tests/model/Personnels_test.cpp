@@ -209,3 +209,31 @@ TEST(TPersonnels, XmlRoundTripMergesDuplicates)
     EXPECT_EQ(renum[0], (TRenumerotation{9, 5}));
     EXPECT_EQ(EcritXml([&](TXmlWriter& w) { relus.SaveToXml(w, "Arbitres", nullptr); }), xml);
 }
+
+TEST(Renumeroteur, AppliesThePairsInTheirOrder)
+{
+    // One after the other, as a loader hands them over: a chain ends at its
+    // last link, a swap undoes itself for the first id.
+    const TRenumeroteur chaine({{1, 2}, {2, 3}});
+    EXPECT_EQ(chaine.Applique(1), 3);
+    EXPECT_EQ(chaine.Applique(2), 3);
+    EXPECT_EQ(chaine.Applique(3), 3);
+    EXPECT_EQ(chaine.Applique(9), 9);
+
+    const TRenumeroteur inverse({{2, 3}, {1, 2}});
+    EXPECT_EQ(inverse.Applique(1), 2);
+    EXPECT_EQ(inverse.Applique(2), 3);
+
+    const TRenumeroteur echange({{1, 2}, {2, 1}});
+    EXPECT_EQ(echange.Applique(1), 1);
+    EXPECT_EQ(echange.Applique(2), 1);
+
+    const TRenumeroteur repete({{4, 5}, {4, 6}});
+    EXPECT_EQ(repete.Applique(4), 5) << "the second pair finds no 4 left";
+
+    // Id 0 is nobody: line-ups never turn an empty place into a player.
+    EXPECT_EQ(TRenumeroteur({{5, 0}, {0, 7}}).Applique(5), 7);
+    EXPECT_EQ(TRenumeroteur({{5, 0}, {0, 7}}, false).Applique(5), 0);
+    EXPECT_EQ(TRenumeroteur({{5, 0}, {0, 7}}, false).Applique(0), 0);
+    EXPECT_EQ(TRenumeroteur({}).Applique(8), 8);
+}
