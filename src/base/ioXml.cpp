@@ -142,9 +142,9 @@ namespace {
 constexpr size_t BlocFichier = size_t(64) << 10;
 } // namespace
 
-TXmlWriter::TXmlWriter(std::string& Destination) : Sortie(&Destination) {}
+TXmlWriter::TXmlWriter(std::string& Destination, size_t Bloc) : Sortie(&Destination), Bloc(Bloc) {}
 
-TXmlWriter::TXmlWriter(const std::string& NomFichier) : Sortie(&TamponFichier)
+TXmlWriter::TXmlWriter(const std::string& NomFichier) : Sortie(&TamponFichier), Bloc(BlocFichier)
 {
     Fichier = std::fopen(NomFichier.c_str(), "wb");
     if (Fichier) {
@@ -171,8 +171,7 @@ void TXmlWriter::EcritDeclaration()
 
 void TXmlWriter::LigneTerminee()
 {
-    if (TamponFichier.size() >= BlocFichier)
-        VideFichier();
+    VideFichier();
 }
 
 void TXmlWriter::VideFichier()
@@ -192,7 +191,7 @@ void TXmlWriter::VideFichier()
 void TXmlWriter::EcritLigne(std::string_view Ligne)
 {
     Sortie->append(Ligne).append("\r\n", 2);
-    LigneTerminee();
+    FinLigne();
 }
 
 bool TXmlWriter::Ferme()
@@ -240,9 +239,12 @@ void TXmlWriter::AjouteAttribut(std::string_view Nom, std::string_view Valeur, b
 
 void TXmlWriter::AjouteAttributInt(std::string_view Nom, long long N)
 {
+    if (!BaliseEnAttente)
+        return;
+    // Digits need neither escaping nor a choice of quotes.
     char Tampon[24];
     auto Res = std::to_chars(Tampon, Tampon + sizeof Tampon, N);
-    AjouteAttribut(Nom, std::string_view(Tampon, static_cast<size_t>(Res.ptr - Tampon)), true);
+    Pile[NbOuverts - 1].Balise.append(" ").append(Nom).append("=\"").append(Tampon, Res.ptr).append("\"");
 }
 
 void TXmlWriter::TermineBalise()
@@ -251,7 +253,7 @@ void TXmlWriter::TermineBalise()
         return;
     const TElementOuvert& E = Pile[NbOuverts - 1];
     Sortie->append(E.Balise).append(">").append(E.Texte).append("\r\n", 2);
-    LigneTerminee();
+    FinLigne();
     BaliseEnAttente = false;
     Indentation.append("  ");
 }
@@ -270,7 +272,7 @@ void TXmlWriter::EcritElement(std::string_view Nom, std::string_view Valeur, boo
         AjouteEncode(L, Valeur, false);
         L.append("</").append(Nom).append(">\r\n");
     }
-    LigneTerminee();
+    FinLigne();
 }
 
 void TXmlWriter::EcritElementInt(std::string_view Nom, long long N)
@@ -280,7 +282,7 @@ void TXmlWriter::EcritElementInt(std::string_view Nom, long long N)
     L.append(Indentation).append("<").append(Nom).append(">");
     AjouteEntier(L, N);
     L.append("</").append(Nom).append(">\r\n");
-    LigneTerminee();
+    FinLigne();
 }
 
 void TXmlWriter::EcritElementBool(std::string_view Nom, bool B)
@@ -310,7 +312,7 @@ void TXmlWriter::FermeJusqua(size_t Niveau)
         Indentation.resize(Indentation.size() >= 2 ? Indentation.size() - 2 : 0);
         --NbOuverts;
         Sortie->append(Indentation).append("</").append(Pile[NbOuverts].Nom).append(">\r\n", 3);
-        LigneTerminee();
+        FinLigne();
     }
 }
 

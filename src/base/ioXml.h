@@ -48,6 +48,7 @@
 // end inside a text or an attribute value reads as one blank.
 
 #include <cstdio>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -99,10 +100,11 @@ public:
 
 protected:
     // For writers that send their lines elsewhere than to a file: each line
-    // is built straight at the end of `Destination`, then LigneTerminee runs.
-    explicit TXmlWriter(std::string& Destination);
+    // is built straight at the end of `Destination`; once a whole line leaves
+    // it holding `Bloc` bytes or more, LigneTerminee runs.
+    explicit TXmlWriter(std::string& Destination, size_t Bloc = SIZE_MAX);
     void EcritDeclaration();
-    // Called after each whole line; a file's writer writes its block out here.
+    // A file's writer writes its block out here.
     virtual void LigneTerminee();
 
 private:
@@ -113,10 +115,16 @@ private:
     };
 
     void VideFichier();
+    void FinLigne()
+    {
+        if (Sortie->size() >= Bloc)
+            LigneTerminee();
+    }
 
     std::FILE* Fichier = nullptr;
     std::string TamponFichier;
     std::string* Sortie;
+    size_t Bloc;
     bool Erreur = false;
     std::string Indentation;
     std::vector<TElementOuvert> Pile; // entries beyond NbOuverts are kept for reuse

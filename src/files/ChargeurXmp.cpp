@@ -168,7 +168,7 @@ private:
 // The season's XML sent to the archive piece by piece.
 class TXmlVersArchive : public TXmlWriter {
 public:
-    explicit TXmlVersArchive(TEntreeDeflate& entree) : TXmlWriter(Tampon), Entree(entree)
+    explicit TXmlVersArchive(TEntreeDeflate& entree) : TXmlWriter(Tampon, TailleTampon), Entree(entree)
     {
         Tampon.reserve(TailleTampon + 4096);
         EcritDeclaration();
@@ -183,11 +183,7 @@ public:
     }
 
 protected:
-    void LigneTerminee() override
-    {
-        if (Tampon.size() >= TailleTampon)
-            Vide();
-    }
+    void LigneTerminee() override { Vide(); }
 
 private:
     static constexpr std::size_t TailleTampon = std::size_t(32) << 10;

@@ -627,17 +627,19 @@ std::unique_ptr<TImage> DecodeBmp(const uint8_t* Octets, size_t Taille)
     if (Pixels >= Fin)
         return nullptr;
 
+    const bool Rle = Compression == BmpRle8 || Compression == BmpRle4;
+    // Uncompressed rows are all in the file or the file is refused, before a
+    // picture of the size it claims is made.
+    const size_t TailleLigne = ((static_cast<size_t>(Largeur) * static_cast<size_t>(Bits) + 31) / 32) * 4;
+    if (!Rle && static_cast<size_t>(Fin - Pixels) / TailleLigne < static_cast<size_t>(Hauteur))
+        return nullptr;
     auto Image = NouvelleImage(Largeur, Hauteur);
     if (!Image)
         return nullptr;
-    if (Compression == BmpRle8 || Compression == BmpRle4) {
+    if (Rle) {
         DecodeRle(Pixels, Fin, Compression == BmpRle4, Palette, Descendant, *Image);
         return Image;
     }
-
-    const size_t TailleLigne = ((static_cast<size_t>(Largeur) * static_cast<size_t>(Bits) + 31) / 32) * 4;
-    if (static_cast<size_t>(Fin - Pixels) / TailleLigne < static_cast<size_t>(Hauteur))
-        return nullptr;
     for (int64_t Rang = 0; Rang < Hauteur; ++Rang) {
         const uint8_t* S = Pixels + static_cast<size_t>(Rang) * TailleLigne;
         uint8_t* D = Image->Ligne(static_cast<int>(Descendant ? Rang : Hauteur - 1 - Rang));

@@ -262,8 +262,9 @@ protected:
 private:
     void LitMatchXml(TXmlReader& xml, int n);
     void LitCompoXml(TXmlReader& xml, TInfoComp& m, int genre);
-    void EcritMatchXml(TXmlWriter& xml, int n, const TInfoComp& m) const;
-    void EcritCompoXml(TXmlWriter& xml, const TInfoComp& m, int cote) const;
+    // `joueurs`: which ids name a player; a line-up writes only those.
+    void EcritMatchXml(TXmlWriter& xml, int n, const TInfoComp& m, const std::vector<bool>& joueurs) const;
+    void EcritCompoXml(TXmlWriter& xml, const TInfoComp& m, int cote, const std::vector<bool>& joueurs) const;
 
     uint8_t NbEquipe = 0;
     uint8_t NbEquipePlacees = 0;

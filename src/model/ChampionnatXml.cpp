@@ -6,6 +6,7 @@
 #include "model/ChampionnatXml.h"
 #include "model/ClubStade.h"
 #include "model/ContexteSaison.h"
+#include "model/Joueurs.h"
 
 namespace {
 std::string TexteDate(TDateMatch d)
@@ -38,6 +39,23 @@ bool Fin(int genre)
 {
     return FinXml(genre);
 }
+// The ids that name a player of the season, found once per championship:
+// every place of every line-up asks.
+std::vector<bool> IdsJoueursConnus(const TContexteSaison* saison)
+{
+    std::vector<bool> ids;
+    if (const TJoueurs* joueurs = saison ? saison->GetJoueurs() : nullptr)
+        for (int i = 0; i < joueurs->Nombre(); ++i) {
+            const int id = joueurs->Get(i)->Numero;
+            if (id <= 0 || id > 65535)
+                continue;
+            if (ids.size() <= static_cast<std::size_t>(id))
+                ids.resize(static_cast<std::size_t>(id) + 1);
+            ids[static_cast<std::size_t>(id)] = true;
+        }
+    return ids;
+}
+
 } // namespace
 
 // --- Writing ---
@@ -62,9 +80,10 @@ void TDonneesChampionnat::EcritEvenementsXml(TXmlWriter& xml, const char* nom, c
         }
 }
 
-void TDonneesChampionnat::EcritCompoXml(TXmlWriter& xml, const TInfoComp& m, int cote) const
+void TDonneesChampionnat::EcritCompoXml(TXmlWriter& xml, const TInfoComp& m, int cote,
+                                        const std::vector<bool>& joueurs) const
 {
-    auto connu = [&](int id) { return id != 0 && ChercheJoueur(Saison, id, m.GetEquipe(cote)) != nullptr; };
+    auto connu = [&](uint16_t id) { return id != 0 && id < joueurs.size() && joueurs[id]; };
     xml.OuvreElement("Compo");
     xml.AjouteAttributInt("Equipe", cote + 1);
     for (int i = 1; i <= 11; ++i) {
@@ -94,7 +113,8 @@ void TDonneesChampionnat::EcritCompoXml(TXmlWriter& xml, const TInfoComp& m, int
     xml.FermeElement("Compo");
 }
 
-void TDonneesChampionnat::EcritMatchXml(TXmlWriter& xml, int n, const TInfoComp& m) const
+void TDonneesChampionnat::EcritMatchXml(TXmlWriter& xml, int n, const TInfoComp& m,
+                                        const std::vector<bool>& joueurs) const
 {
     const bool basket = EstBasket();
     xml.OuvreElement("Match");
@@ -147,7 +167,7 @@ void TDonneesChampionnat::EcritMatchXml(TXmlWriter& xml, int n, const TInfoComp&
         }
         for (int cote = 0; cote < 2; ++cote)
             if (m.GetCompoCote(cote, 20) >> 8)
-                EcritCompoXml(xml, m, cote);
+                EcritCompoXml(xml, m, cote, joueurs);
     }
     if (m.Joue() && EstCoupe())
         if (const TPenaltys* p = CherchePenaltys(n, m.GetEquipe(0), m.GetEquipe(1))) {
@@ -219,6 +239,7 @@ void TDonneesChampionnat::SaveToXml(TXmlWriter& xml) const
     xml.EcritElementInt("CodePerso", CodePerso);
     xml.EcritElement("OrdreClassement", OrdreClassement);
     EcritOptionsSaisieXml(xml);
+    const std::vector<bool> joueurs = IdsJoueursConnus(Saison);
     for (int n = 1; n <= NbJour; ++n) {
         xml.OuvreElement("Journee");
         xml.AjouteAttributInt("Numero", n);
@@ -228,7 +249,7 @@ void TDonneesChampionnat::SaveToXml(TXmlWriter& xml) const
             for (int i = 0; i < j->NbMatch(); ++i) {
                 const TInfoComp* m = j->GetMatch(i);
                 if (m->GetEquipe(0) != TInfoComp::Aucun && m->GetEquipe(1) != TInfoComp::Aucun)
-                    EcritMatchXml(xml, n, *m);
+                    EcritMatchXml(xml, n, *m, joueurs);
             }
         xml.FermeElement("Journee");
     }
