@@ -160,15 +160,17 @@ Donnees& Choisie(const benchmark::State& state)
 // Times libzip alone and the work measured in turns, and reports the best
 // time of each and their ratio: the machine's other work only ever adds. What
 // the work returns is freed outside the timing.
-template <class Reference, class Travail>
+// `prepare` runs untimed before each turn of the work.
+template <class Reference, class Travail, class Preparation = void (*)()>
 void EnAlternance(benchmark::State& state, const Donnees& d, Reference reference, Travail travail,
-                  const char* nomReference, const char* nomRatio)
+                  const char* nomReference, const char* nomRatio, Preparation prepare = [] {})
 {
     double meilleureReference = 1e30, meilleur = 1e30;
     for (auto _ : state) {
         double debut = TempsProcesseur();
         reference();
         meilleureReference = std::min(meilleureReference, TempsProcesseur() - debut);
+        prepare();
         debut = TempsProcesseur();
         auto resultat = travail();
         meilleur = std::min(meilleur, TempsProcesseur() - debut);
@@ -224,7 +226,10 @@ void BM_SauveSaison(benchmark::State& state)
                 std::fclose(f);
             return archive;
         },
-        "deflate_ms", "x_deflate");
+        "deflate_ms", "x_deflate",
+        // A save writes a new file and renames it, never rewriting one in place
+        // (which the file system would make cost more).
+        [&] { std::remove(fichier.c_str()); });
 }
 
 // The whole save as the program makes it, on the clock: the difference with

@@ -23,6 +23,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -340,9 +341,15 @@ void Tf_Recherche::PlaceGrille()
 {
     // Titles and names longer than their column in the user's language widen it.
     sg_Recherche->AjusteColonnesAuTexte();
-    const int largeur = sg_Recherche->LargeurContenu();
-    const int hauteur = HauteurGrille(*sg_Recherche);
-    FPanneau->setMinimumSize(largeur, hauteur);
+    // Wider than the page, the grid scrolls sideways by itself and the
+    // criteria above stay in view.
+    const int contenu = sg_Recherche->LargeurContenu();
+    const int largeur = std::min(contenu, std::max(FPanneau->width(), 1));
+    const bool defile = largeur < contenu;
+    sg_Recherche->setHorizontalScrollBarPolicy(defile ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    const int hauteur =
+        HauteurGrille(*sg_Recherche) + (defile ? sg_Recherche->horizontalScrollBar()->sizeHint().height() : 0);
+    FPanneau->setMinimumHeight(hauteur);
     const int gauche = std::max((FPanneau->width() - largeur) / 2, 0);
     sg_Recherche->setGeometry(gauche, 0, largeur, hauteur);
 }

@@ -92,7 +92,8 @@ protected:
     bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
-    // The grid as high as its rows, centred in its panel when narrower.
+    // The grid as high as its rows, centred in its panel when narrower,
+    // scrolling sideways when wider.
     void PlaceGrille();
     void ActiveChampsAge();
 
