@@ -103,6 +103,8 @@ Tf_Prevision::Tf_Prevision(QWidget* parent) : TFootForm(parent)
     Label9 = Etiquette(Contenu, TexteVoirFiche);
     cb_Matchs = new QComboBox(Contenu);
     cb_Matchs->setMinimumContentsLength(14);
+    // Long club names must not widen the page: the list drops down wider.
+    cb_Matchs->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     bc_Voir = BoutonTexte(Contenu, TexteVoir);
     bc_Voir->OnClick = [this] { bc_VoirClick(); };
     Fiche->addWidget(Label9);
@@ -141,6 +143,9 @@ Tf_Prevision::Tf_Prevision(QWidget* parent) : TFootForm(parent)
     for (int R = 0; R < 3; ++R)
         for (int C = 0; C < 4; ++C)
             Reglages->addWidget(Lignes[static_cast<size_t>(R)][static_cast<size_t>(C)], R + 1, C);
+    // The long ends of the lines wrap on a narrow page rather than widen the panel past it.
+    for (const auto& Ligne : Lignes)
+        static_cast<QLabel*>(Ligne[3])->setWordWrap(true);
     Reglages->setColumnStretch(4, 1);
     bc_Visualiser = BoutonTexte(FondCopie1, TexteVisualiser);
     bc_Visualiser->OnClick = [this] { bc_VisualiserClick(); };

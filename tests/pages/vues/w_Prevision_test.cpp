@@ -166,6 +166,10 @@ TEST_F(PrevisionPrincipale, GridOfTheNextDayAndItsPreMatchSheet)
     ASSERT_EQ(Page->cb_Matchs->count(), 2);
     EXPECT_EQ(Page->cb_Matchs->itemText(1).toStdString(), "Brest - Caen");
     testsupport::RendPng(*Fenetre, "prevision_principale");
+    // Nothing wider than the page at 800 pixels: the settings panel ends inside it.
+    QApplication::processEvents();
+    EXPECT_LE(Page->FondCopie1->mapTo(Page, Page->FondCopie1->rect().topRight()).x(), Page->width());
+    EXPECT_LE(Page->bc_Voir->mapTo(Page, Page->bc_Voir->rect().topRight()).x(), Page->width());
 
     Page->cb_Matchs->setCurrentIndex(1);
     Page->bc_VoirClick();
