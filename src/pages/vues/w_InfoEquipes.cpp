@@ -177,6 +177,9 @@ void Tf_InfoEquipes::Afficher(int n)
     } else if (EstPageSeries(n)) {
         AfficheSeries();
     } else {
+        // The players' figures are not kept in the file: counted from the
+        // match sheets, as every page that shows them does.
+        Saison->RecalculeJoueurs();
         AfficheMeilleursJoueurs(*Grille, *Saison, *Champ, FChampionnat, StatistiquePage(n));
     }
     Grille->show();
@@ -297,6 +300,7 @@ void Tf_InfoEquipes::ExecuteFonction(const std::string& Nom, const TLignesParam&
     TModeleGrille Grille;
     const std::vector<std::string> Couleurs = CouleursTableParam(Params);
     if (Mot->Page == PageButeurs) {
+        Saison->RecalculeJoueurs();
         AfficheMeilleursJoueurs(Grille, *Saison, *Champ, Saison->GetNumChampCourant(), Mot->Stat);
         Grille.SetFixedCols(0);
         Resultat = Mot->Stat <= 1 ? Grille.GetTableHtmlColonnes(Couleurs) : Grille.GetTableHtml(Couleurs);

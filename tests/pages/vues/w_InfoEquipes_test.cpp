@@ -25,18 +25,29 @@ namespace {
 
 using Textes = std::vector<std::string>;
 
-// Two scorers per club of the ten-club league, the first with (position + 1)
-// goals, the second with one; Lyon's two tied on one goal each.
-void AjouteButeurs(TSaison& S)
+// Two players per club of the ten-club league, ids 2 * club + 1 and + 2.
+void AjouteJoueurs(TSaison& S)
 {
     int Id = 1;
     for (uint16_t Equipe = 0; Equipe < 10; ++Equipe)
-        for (int k = 0; k < 2; ++k) {
-            TJoueur* J = S.Joueurs().AjouteSimple(
+        for (int k = 0; k < 2; ++k)
+            S.Joueurs().AjouteSimple(
                 S.CreeJoueur(std::string(k == 0 ? "Avant" : "Milieu") + std::to_string(Equipe), "Jean", Id++, Equipe));
-            J->SetStat(1, 0, 6);
-            J->SetStat(1, 1, k == 0 ? Equipe + 1 : 1);
-        }
+}
+
+// On the first day's sheet, the first player of each club scores (position
+// + 1) goals, the second one; Lyon's two tied on one goal each. The page
+// counts the players' figures from the sheets, never from what they held.
+void AjouteButeurs(TSaison& S)
+{
+    AjouteJoueurs(S);
+    TListeDonnees* Buteurs = S.GetChampionnat(1)->GetButeursJournee(1);
+    for (uint16_t Equipe = 0; Equipe < 10; ++Equipe) {
+        for (int But = 0; But <= Equipe; ++But)
+            Buteurs->Ajoute(std::make_unique<TDonneesEvt>(2 * Equipe + 1, Equipe, static_cast<uint16_t>(10 + But)));
+        Buteurs->Ajoute(std::make_unique<TDonneesEvt>(2 * Equipe + 2, Equipe, 70));
+        S.Joueurs().ChercheId(2 * Equipe + 2)->SetStat(1, 1, 40); // stale: the page counts again
+    }
 }
 
 // The goals of the league's six days under the first scorer of each home
@@ -279,7 +290,7 @@ protected:
     std::unique_ptr<TSaisonFootball> SaisonArchivee() const override
     {
         auto S = testsupport::CreeSaisonVues(6);
-        AjouteButeurs(*S);
+        AjouteJoueurs(*S);
         AjouteFeuilles(*S);
         return S;
     }
@@ -289,8 +300,7 @@ TEST_F(InfoEquipesRoute, TheMenuCommandsShowTheViewsOnOneKeptPage)
 {
     DemarreSurArchive();
     ASSERT_FALSE(HasFatalFailure());
-    // The players' statistics are counted from the archive's events.
-    Fenetre->GetSaison()->RecalculeJoueurs();
+    // The players' figures are not in the archive: the page counts them.
     ASSERT_TRUE(Fenetre->ExecuteCommande(132));
     auto* Page = dynamic_cast<Tf_InfoEquipes*>(Fenetre->GetPageCourante());
     ASSERT_NE(Page, nullptr);
