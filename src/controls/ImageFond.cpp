@@ -530,6 +530,39 @@ bool EstGlisseInterne(const QMimeData* donnees)
     return donnees != nullptr && donnees->hasFormat(TypeGlisse);
 }
 
+// Starts the drag once the mouse, pressed where a drag may begin, has moved
+// far enough; true when it did.
+bool SuiteGlisse(bool& possible, QPoint depart, const QMouseEvent* event, QWidget* source)
+{
+    if (!possible || !(event->buttons() & Qt::LeftButton) ||
+        (event->position().toPoint() - depart).manhattanLength() < QApplication::startDragDistance())
+        return false;
+    possible = false;
+    CommenceGlisse(source);
+    return true;
+}
+
+// A drag entering or moving over a frame or a list: ours, and from a source it takes.
+template <class Cible>
+void SurvolGlisse(const Cible& cible, QDropEvent* event)
+{
+    if (EstGlisseInterne(event->mimeData()) && cible.AccepteDepot(event->source()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+template <class Cible>
+void DeposeGlisse(Cible& cible, QDropEvent* event)
+{
+    if (!EstGlisseInterne(event->mimeData()) || !cible.AccepteDepot(event->source())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    cible.DragDrop(event->source());
+}
+
 } // namespace
 
 TEdition2::TEdition2(QWidget* parent) : TFondCopie(parent)
@@ -836,39 +869,23 @@ void TCadreDrop::mousePressEvent(QMouseEvent* event)
 
 void TCadreDrop::mouseMoveEvent(QMouseEvent* event)
 {
-    if (FGlissePossible && (event->buttons() & Qt::LeftButton) &&
-        (event->position().toPoint() - FDepartGlisse).manhattanLength() >= QApplication::startDragDistance()) {
-        FGlissePossible = false;
-        CommenceGlisse(this);
-        return;
-    }
-    TCadre::mouseMoveEvent(event);
+    if (!SuiteGlisse(FGlissePossible, FDepartGlisse, event, this))
+        TCadre::mouseMoveEvent(event);
 }
 
 void TCadreDrop::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (EstGlisseInterne(event->mimeData()) && AccepteDepot(event->source()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    SurvolGlisse(*this, event);
 }
 
 void TCadreDrop::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (EstGlisseInterne(event->mimeData()) && AccepteDepot(event->source()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    SurvolGlisse(*this, event);
 }
 
 void TCadreDrop::dropEvent(QDropEvent* event)
 {
-    if (!EstGlisseInterne(event->mimeData()) || !AccepteDepot(event->source())) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    DragDrop(event->source());
+    DeposeGlisse(*this, event);
 }
 
 // ---------------------------------------------------------------- TListe
@@ -1037,39 +1054,23 @@ void TListe::mousePressEvent(QMouseEvent* event)
 
 void TListe::mouseMoveEvent(QMouseEvent* event)
 {
-    if (FGlissePossible && (event->buttons() & Qt::LeftButton) &&
-        (event->position().toPoint() - FDepartGlisse).manhattanLength() >= QApplication::startDragDistance()) {
-        FGlissePossible = false;
-        CommenceGlisse(this);
-        return;
-    }
-    QListWidget::mouseMoveEvent(event);
+    if (!SuiteGlisse(FGlissePossible, FDepartGlisse, event, this))
+        QListWidget::mouseMoveEvent(event);
 }
 
 void TListe::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (EstGlisseInterne(event->mimeData()) && AccepteDepot(event->source()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    SurvolGlisse(*this, event);
 }
 
 void TListe::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (EstGlisseInterne(event->mimeData()) && AccepteDepot(event->source()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    SurvolGlisse(*this, event);
 }
 
 void TListe::dropEvent(QDropEvent* event)
 {
-    if (!EstGlisseInterne(event->mimeData()) || !AccepteDepot(event->source())) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    DragDrop(event->source());
+    DeposeGlisse(*this, event);
 }
 
 // ---------------------------------------------------------------- TBoutonModele
