@@ -162,8 +162,9 @@ Donnees& Choisie(const benchmark::State& state)
 // the work returns is freed outside the timing.
 // `prepare` runs untimed before each turn of the work.
 template <class Reference, class Travail, class Preparation = void (*)()>
-void EnAlternance(benchmark::State& state, const Donnees& d, Reference reference, Travail travail,
-                  const char* nomReference, const char* nomRatio, Preparation prepare = [] {})
+void EnAlternance(
+    benchmark::State& state, const Donnees& d, Reference reference, Travail travail, const char* nomReference,
+    const char* nomRatio, Preparation prepare = [] {})
 {
     double meilleureReference = 1e30, meilleur = 1e30;
     for (auto _ : state) {
@@ -256,7 +257,8 @@ void BM_SauveSaisonDurable(benchmark::State& state)
 
 // Argument 0: the small season; 1: the large one.
 BENCHMARK(BM_ChargeSaison)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SauveSaison)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+// The best of a few turns: one slow turn of the machine says nothing of the save.
+BENCHMARK(BM_SauveSaison)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_SauveSaisonDurable)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
