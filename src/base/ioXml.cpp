@@ -214,10 +214,12 @@ void TXmlWriter::OuvreElement(std::string_view Nom, std::string_view Texte)
     if (NbOuverts == Pile.size())
         Pile.emplace_back();
     TElementOuvert& E = Pile[NbOuverts++];
-    E.Balise.assign(Indentation).append("<").append(Nom);
     E.Nom.assign(Nom);
     E.Texte.clear();
     AjouteEncode(E.Texte, Texte, false);
+    // The start tag goes straight to the output, its attributes after it: a
+    // line is handed on only once whole, so an unfinished tag stays with us.
+    Sortie->append(Indentation).append("<").append(Nom);
     BaliseEnAttente = true;
 }
 
@@ -230,7 +232,7 @@ void TXmlWriter::AjouteAttribut(std::string_view Nom, std::string_view Valeur, b
     const bool Double = Valeur.find('"') != std::string_view::npos;
     const bool Simple = Valeur.find('\'') != std::string_view::npos;
     const char Guillemet = (Double && !Simple) ? '\'' : '"';
-    std::string& B = Pile[NbOuverts - 1].Balise;
+    std::string& B = *Sortie;
     B.append(" ").append(Nom).append("=");
     B += Guillemet;
     AjouteEncode(B, Valeur, Double && Simple);
@@ -244,7 +246,7 @@ void TXmlWriter::AjouteAttributInt(std::string_view Nom, long long N)
     // Digits need neither escaping nor a choice of quotes.
     char Tampon[24];
     auto Res = std::to_chars(Tampon, Tampon + sizeof Tampon, N);
-    Pile[NbOuverts - 1].Balise.append(" ").append(Nom).append("=\"").append(Tampon, Res.ptr).append("\"");
+    Sortie->append(" ").append(Nom).append("=\"").append(Tampon, Res.ptr).append("\"");
 }
 
 void TXmlWriter::TermineBalise()
@@ -252,7 +254,7 @@ void TXmlWriter::TermineBalise()
     if (!BaliseEnAttente)
         return;
     const TElementOuvert& E = Pile[NbOuverts - 1];
-    Sortie->append(E.Balise).append(">").append(E.Texte).append("\r\n", 2);
+    Sortie->append(">").append(E.Texte).append("\r\n", 2);
     FinLigne();
     BaliseEnAttente = false;
     Indentation.append("  ");

@@ -109,7 +109,6 @@ protected:
 
 private:
     struct TElementOuvert {
-        std::string Balise; // indentation, "<", name and attributes so far
         std::string Nom;
         std::string Texte; // already escaped
     };

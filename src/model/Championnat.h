@@ -215,6 +215,10 @@ public:
 
     // --- XML ---
     void SaveToXml(TXmlWriter& xml) const;
+    // `joueurs`: which ids name a player of the season (JoueursConnus), for a
+    // caller that writes several championships.
+    void SaveToXml(TXmlWriter& xml, const std::vector<bool>& joueurs) const;
+    static std::vector<bool> JoueursConnus(const TContexteSaison* saison);
     // Reads the children of the current "Championnat" element. False when the
     // file asks for impossible counts (teams, days); the caller then drops the
     // championship and fails the whole load.

@@ -39,23 +39,6 @@ bool Fin(int genre)
 {
     return FinXml(genre);
 }
-// The ids that name a player of the season, found once per championship:
-// every place of every line-up asks.
-std::vector<bool> IdsJoueursConnus(const TContexteSaison* saison)
-{
-    std::vector<bool> ids;
-    if (const TJoueurs* joueurs = saison ? saison->GetJoueurs() : nullptr)
-        for (int i = 0; i < joueurs->Nombre(); ++i) {
-            const int id = joueurs->Get(i)->Numero;
-            if (id <= 0 || id > 65535)
-                continue;
-            if (ids.size() <= static_cast<std::size_t>(id))
-                ids.resize(static_cast<std::size_t>(id) + 1);
-            ids[static_cast<std::size_t>(id)] = true;
-        }
-    return ids;
-}
-
 } // namespace
 
 // --- Writing ---
@@ -179,7 +162,27 @@ void TDonneesChampionnat::EcritMatchXml(TXmlWriter& xml, int n, const TInfoComp&
     xml.FermeElement("Match");
 }
 
+std::vector<bool> TDonneesChampionnat::JoueursConnus(const TContexteSaison* saison)
+{
+    std::vector<bool> ids;
+    if (const TJoueurs* joueurs = saison ? saison->GetJoueurs() : nullptr)
+        for (int i = 0; i < joueurs->Nombre(); ++i) {
+            const int id = joueurs->Get(i)->Numero;
+            if (id <= 0 || id > 65535)
+                continue;
+            if (ids.size() <= static_cast<std::size_t>(id))
+                ids.resize(static_cast<std::size_t>(id) + 1);
+            ids[static_cast<std::size_t>(id)] = true;
+        }
+    return ids;
+}
+
 void TDonneesChampionnat::SaveToXml(TXmlWriter& xml) const
+{
+    SaveToXml(xml, JoueursConnus(Saison));
+}
+
+void TDonneesChampionnat::SaveToXml(TXmlWriter& xml, const std::vector<bool>& joueurs) const
 {
     xml.OuvreElement("Championnat");
     xml.EcritElementInt("CodeChamp", CodeChamp);
@@ -239,7 +242,6 @@ void TDonneesChampionnat::SaveToXml(TXmlWriter& xml) const
     xml.EcritElementInt("CodePerso", CodePerso);
     xml.EcritElement("OrdreClassement", OrdreClassement);
     EcritOptionsSaisieXml(xml);
-    const std::vector<bool> joueurs = IdsJoueursConnus(Saison);
     for (int n = 1; n <= NbJour; ++n) {
         xml.OuvreElement("Journee");
         xml.AjouteAttributInt("Numero", n);

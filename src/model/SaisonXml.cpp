@@ -206,8 +206,10 @@ void TSaison::EcritChampionnatsXml(TXmlWriter& xml, TProgression& progression) c
         xml.FermeElement("DescSaison");
     }
     progression.Avance(2);
+    // Who is a player, looked up once for every line-up of every championship.
+    const std::vector<bool> joueurs = TDonneesChampionnat::JoueursConnus(this);
     for (const auto& c : m_Championnats) {
-        c->SaveToXml(xml);
+        c->SaveToXml(xml, joueurs);
         progression.AvancePartage(20, NbChampionnat());
     }
     for (const auto& b : m_Barrages)
