@@ -11,8 +11,7 @@
 #include <cstdint>
 #include <memory>
 
-template <class Chargeur>
-int ChargeAncien(const uint8_t* data, size_t size, const char* nom)
+template <class Chargeur> int ChargeAncien(const uint8_t* data, size_t size, const char* nom)
 {
     TSaisonFootball saison;
     std::unique_ptr<TDonneesChampionnat> champ;

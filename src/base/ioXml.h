@@ -47,8 +47,8 @@
 // fails on malformed input: it reports XML_FIN and keeps reporting it. A line
 // end inside a text or an attribute value reads as one blank.
 
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <utility>

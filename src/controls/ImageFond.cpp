@@ -543,8 +543,7 @@ bool SuiteGlisse(bool& possible, QPoint depart, const QMouseEvent* event, QWidge
 }
 
 // A drag entering or moving over a frame or a list: ours, and from a source it takes.
-template <class Cible>
-void SurvolGlisse(const Cible& cible, QDropEvent* event)
+template <class Cible> void SurvolGlisse(const Cible& cible, QDropEvent* event)
 {
     if (EstGlisseInterne(event->mimeData()) && cible.AccepteDepot(event->source()))
         event->acceptProposedAction();
@@ -552,8 +551,7 @@ void SurvolGlisse(const Cible& cible, QDropEvent* event)
         event->ignore();
 }
 
-template <class Cible>
-void DeposeGlisse(Cible& cible, QDropEvent* event)
+template <class Cible> void DeposeGlisse(Cible& cible, QDropEvent* event)
 {
     if (!EstGlisseInterne(event->mimeData()) || !cible.AccepteDepot(event->source())) {
         event->ignore();

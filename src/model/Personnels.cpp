@@ -29,8 +29,8 @@ TRenumeroteur::TRenumeroteur(const TListeRenumerotation& paires, bool zero)
 
 int TRenumeroteur::Applique(int id) const
 {
-    const auto p = std::lower_bound(Table.begin(), Table.end(), id,
-                                    [](const TRenumerotation& r, int v) { return r.Ancien < v; });
+    const auto p =
+        std::lower_bound(Table.begin(), Table.end(), id, [](const TRenumerotation& r, int v) { return r.Ancien < v; });
     return p != Table.end() && p->Ancien == id ? p->Nouveau : id;
 }
 
