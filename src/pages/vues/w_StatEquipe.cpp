@@ -194,7 +194,15 @@ Tf_StatEquipe::Tf_StatEquipe(QWidget* parent) : TFootForm(parent)
             const int Code = Liens[I].second;
             Lien->OnClick = [this, Code] { Navigue(Code, 0); };
             LiensClassement[I] = Lien;
-            BoitesClassement[I] = NouveauLabel(Onglets[1]);
+            BoitesClassement[I] = new TFondCopie(Onglets[1]);
+            auto* Lignes = new QVBoxLayout(BoitesClassement[I]);
+            Lignes->setContentsMargins(0, 0, 0, 0);
+            Lignes->setSpacing(0);
+            for (QLabel*& Ligne : LignesClassement[I]) {
+                Ligne = NouveauLabel(BoitesClassement[I]);
+                Lignes->addWidget(Ligne);
+            }
+            Lignes->addStretch(1);
             auto* Boite = new QVBoxLayout;
             Boite->addWidget(Lien);
             Boite->addWidget(BoitesClassement[I], 1);
@@ -683,13 +691,16 @@ void Tf_StatEquipe::RemplitClassement()
     const SE::TClassementEquipe C = SE::RemplitClassement(*Champ, *Saison, Equipe);
     for (size_t I = 0; I < 3; ++I) {
         const SE::TBoiteClassement& B = C.Boites[I];
-        const std::string Texte = Traduit(856) + " : " + B.Place + "\n" + Traduit(852) + " : " +
-                                  std::to_string(B.Victoires) + "\n" + Traduit(853) + " : " + std::to_string(B.Nuls) +
-                                  "\n" + Traduit(854) + " : " + std::to_string(B.Defaites) + "\n" +
-                                  Traduit(I == 0 ? 1108 : 857) + " : " + std::to_string(B.Pour) + " (" +
-                                  std::to_string(B.RangAttaque) + ")\n" + Traduit(I == 0 ? 1109 : 858) + " : " +
-                                  std::to_string(B.Contre) + " (" + std::to_string(B.RangDefense) + ")";
-        BoitesClassement[I]->setText(Q(Texte));
+        const std::array<std::string, 6> Lignes{Traduit(856) + " : " + B.Place,
+                                                Traduit(852) + " : " + std::to_string(B.Victoires),
+                                                Traduit(853) + " : " + std::to_string(B.Nuls),
+                                                Traduit(854) + " : " + std::to_string(B.Defaites),
+                                                Traduit(I == 0 ? 1108 : 857) + " : " + std::to_string(B.Pour) + " (" +
+                                                    std::to_string(B.RangAttaque) + ")",
+                                                Traduit(I == 0 ? 1109 : 858) + " : " + std::to_string(B.Contre) + " (" +
+                                                    std::to_string(B.RangDefense) + ")"};
+        for (size_t L = 0; L < Lignes.size(); ++L)
+            LignesClassement[I][L]->setText(Q(Lignes[L]));
     }
     std::string Series;
     for (const std::string& L : C.Series)
@@ -987,8 +998,8 @@ void Tf_StatEquipe::Imprime()
             const int H = (Page.bottom() - Haut) / 3;
             for (int I = 0; I < 3; ++I)
                 if (!BoitesClassement[static_cast<size_t>(I)]->isHidden())
-                    P.drawText(QRect(Page.left(), Haut + I * H, Page.width() / 2, H), Qt::AlignLeft | Qt::AlignTop,
-                               BoitesClassement[static_cast<size_t>(I)]->text());
+                    BoitesClassement[static_cast<size_t>(I)]->ImprimeLabels(
+                        P, QRect(Page.left(), Haut + I * H, Page.width() / 2 - 10, H - 10));
             const int Q4 = Page.height() / 4;
             const int X = Page.left() + Page.width() / 2;
             Graph2->Imprime(QRect(X, Page.top(), Page.width() / 2, Q4), P);

@@ -23,6 +23,7 @@ class TBouton;
 class TBoutonCopie;
 class TCarreCoche;
 class TColorStringGrid;
+class TFondCopie;
 class TGraphBarre;
 class TGraphLigne;
 class THotLabel;
@@ -107,7 +108,9 @@ public:
     QWidget* pexterieur;
     std::vector<THotLabel*> LignesMatch;   // home list first, then away
     std::array<QLabel*, 4> LabelsRecord{}; // Label65, Label67, Label69, Label71
-    std::array<QLabel*, 3> BoitesClassement{};
+    // The three standings boxes, a label per line, so that they print as laid out.
+    std::array<TFondCopie*, 3> BoitesClassement{};
+    std::array<std::array<QLabel*, 6>, 3> LignesClassement{};
     TGraphLigne* Graph2;
     TGraphBarre* Graph3;
     TGraphBarre* Graph4;

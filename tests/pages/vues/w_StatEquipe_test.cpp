@@ -21,7 +21,9 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <cstdio>
 #include <gtest/gtest.h>
 
@@ -131,6 +133,34 @@ TEST_F(StatEquipeRoute, ChooserKeptPageHistoryAndLinks)
         QCoreApplication::processEvents();
         RendPng(Seule, "StatEquipe-onglet" + std::to_string(Onglet));
     }
+
+    // The standings boxes print their lines where the page shows them: the
+    // first line in the box's top part, the last one lower down.
+    Seule.AfficheOnglet(2);
+    QCoreApplication::processEvents();
+    const auto& Lignes = Seule.LignesClassement[0];
+    EXPECT_EQ(Lignes[0]->text().toStdString().rfind(Traduit(856) + " : ", 0), 0u);
+    for (const QLabel* L : Lignes)
+        EXPECT_FALSE(L->text().isEmpty());
+    QImage Feuille(600, 600, QImage::Format_RGB32);
+    Feuille.fill(Qt::white);
+    {
+        QPainter P(&Feuille);
+        Seule.BoitesClassement[0]->ImprimeLabels(P, Feuille.rect());
+    }
+    const auto Encre = [&](int Y0, int Y1) {
+        int N = 0;
+        for (int Y = Y0; Y < Y1; ++Y)
+            for (int X = 10; X < Feuille.width() - 10; ++X)
+                N += qGray(Feuille.pixel(X, Y)) < 128;
+        return N;
+    };
+    const double Echelle = 600.0 / Seule.BoitesClassement[0]->height();
+    const int Haut = static_cast<int>(Lignes[0]->y() * Echelle) + 5;
+    const int Bas = static_cast<int>(Lignes[5]->y() * Echelle) + 5;
+    EXPECT_GT(Encre(Haut, Haut + 10), 0) << "the place line";
+    EXPECT_GT(Encre(Bas, std::min(Bas + 10, 590)), 0) << "the goals-against line";
+    RendPng(Seule, "StatEquipe-onglet2-boites");
 
     // The route prints on a portrait page, the standings figures on a landscape one.
     for (int Onglet : {1, 2}) {
