@@ -111,6 +111,7 @@ TEST_F(StatEquipeRoute, ChooserKeptPageHistoryAndLinks)
     // The tabs at 800 x 600, on a page of their own.
     Champ->GetButeursJournee(1)->Ajoute(
         std::make_unique<TDonneesEvt>(1, static_cast<uint16_t>(Champ->GetEquipe(0)), uint16_t{50}));
+    Champ->SetAffluence(1, 1, 12345);
     Tf_StatEquipeEx Seule;
     Seule.Saison = Saison;
     Seule.AppDir = Page->AppDir;
@@ -161,6 +162,29 @@ TEST_F(StatEquipeRoute, ChooserKeptPageHistoryAndLinks)
     EXPECT_GT(Encre(Haut, Haut + 10), 0) << "the place line";
     EXPECT_GT(Encre(Bas, std::min(Bas + 10, 590)), 0) << "the goals-against line";
     RendPng(Seule, "StatEquipe-onglet2-boites");
+
+    // The attendance chart's hover box: over a home point, the match and its
+    // figure, kept inside the chart; away from every point, hidden.
+    Seule.AfficheOnglet(5);
+    QCoreApplication::processEvents();
+    TGraphLigne& Spect = *Seule.GraphSpect;
+    QPoint Sur(-1, -1);
+    for (int Y = 0; Y < Spect.height() && Sur.x() < 0; ++Y)
+        for (int X = 0; X < Spect.width() && Sur.x() < 0; ++X) {
+            int Serie = 0;
+            if (const TPointCourbe* Pt = Spect.PointA(X, Y, Serie); Pt != nullptr && Pt->X == 1)
+                Sur = QPoint(X, Y);
+        }
+    ASSERT_GE(Sur.x(), 0) << "the first day's home attendance is drawn";
+    Spect.OnMouseMove(Sur.x(), Sur.y());
+    const std::string Survol = Seule.FondCopie21->text().toStdString();
+    EXPECT_TRUE(Seule.FondCopie21->isVisible());
+    EXPECT_EQ(Survol.rfind(Saison->GetNomEquipeChamp(0) + " - ", 0), 0u) << Survol;
+    EXPECT_NE(Survol.find("\n12345"), std::string::npos) << Survol;
+    EXPECT_LE(Seule.FondCopie21->geometry().right(), Spect.width());
+    RendPng(Seule, "StatEquipe-onglet5-survol");
+    Spect.OnMouseMove(0, 0);
+    EXPECT_FALSE(Seule.FondCopie21->isVisible());
 
     // The route prints on a portrait page, the standings figures on a landscape one.
     for (int Onglet : {1, 2}) {
