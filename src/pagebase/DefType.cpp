@@ -152,6 +152,18 @@ void AjouteSuffixeNomFichier(const TLignesParam& Params, std::string& Resultat, 
 
 } // namespace
 
+bool TFootForm::MotDeLaPage(std::initializer_list<const char*> Mots, const std::string& Nom, const TLignesParam& Params,
+                            std::string& Resultat, const std::string& Args, TSaison* Saison)
+{
+    for (const char* Mot : Mots)
+        if (EstNom(Nom, Mot)) {
+            Resultat.clear();
+            return true;
+        }
+    ExecuteFonction(Nom, Params, Resultat, Args, Saison);
+    return false;
+}
+
 void TFootForm::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                 const std::string& Args, TSaison* Saison)
 {

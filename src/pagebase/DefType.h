@@ -122,6 +122,11 @@ public:
     // falling back to this one. Args is "output file|template file".
     static void ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                 const std::string& Args, TSaison* Saison);
+    // How a page's ExecuteFonction begins: true, with Resultat cleared, when
+    // Nom is one of the page's keywords (any case); otherwise this base
+    // answers Nom and false is returned.
+    static bool MotDeLaPage(std::initializer_list<const char*> Mots, const std::string& Nom, const TLignesParam& Params,
+                            std::string& Resultat, const std::string& Args, TSaison* Saison);
     // The keyword "ecrire": words of Liste when given, else of Params.
     static void Ecrire(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                        const TLignesParam* Liste, const std::string& Args, TSaison* Saison);

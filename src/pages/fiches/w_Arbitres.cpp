@@ -150,10 +150,8 @@ bool Tf_Arbitres::eventFilter(QObject* objet, QEvent* event)
 void Tf_Arbitres::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                   const std::string& Args, TSaison* Saison)
 {
-    if (MinusculesAscii(Nom) != "effectifarbitre") {
-        TFootForm::ExecuteFonction(Nom, Params, Resultat, Args, Saison);
+    if (!MotDeLaPage({"effectifarbitre"}, Nom, Params, Resultat, Args, Saison))
         return;
-    }
     Resultat = Saison ? TableMotCle(TGenre::Arbitres, Params, *Saison) : std::string();
 }
 

@@ -390,10 +390,8 @@ bool Tf_Effectifs::eventFilter(QObject* objet, QEvent* event)
 void Tf_Effectifs::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                    const std::string& Args, TSaison* Saison)
 {
-    if (MinusculesAscii(Nom) != "effectifequipe") {
-        TFootForm::ExecuteFonction(Nom, Params, Resultat, Args, Saison);
+    if (!MotDeLaPage({"effectifequipe"}, Nom, Params, Resultat, Args, Saison))
         return;
-    }
     Resultat =
         Saison ? EffectifEquipe(*Saison, LitParametre("Equipe", Params), CouleursTableParam(Params)) : std::string();
 }

@@ -36,11 +36,8 @@ bool Tf_Stades::SupprimeEntree(int Entree)
 void Tf_Stades::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                 const std::string& Args, TSaison* Saison)
 {
-    const std::string cle = MinusculesAscii(Nom);
-    if (cle != "effectifstade" && cle != "listesalle") {
-        TFootForm::ExecuteFonction(Nom, Params, Resultat, Args, Saison);
+    if (!MotDeLaPage({"effectifstade", "listesalle"}, Nom, Params, Resultat, Args, Saison))
         return;
-    }
     Resultat = Saison ? TableMotCle(TGenre::Stades, Params, *Saison) : std::string();
 }
 

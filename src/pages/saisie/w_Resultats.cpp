@@ -726,12 +726,9 @@ void Tf_Resultats::ExporteHtml(const std::string& NomFichier)
 void Tf_Resultats::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                    const std::string& Args, TSaison* Saison)
 {
-    const std::string nom = MinusculesAscii(Nom);
-    if (nom != "score" && nom != "rapportmatch") {
-        TFootForm::ExecuteFonction(Nom, Params, Resultat, Args, Saison);
+    if (!MotDeLaPage({"score", "rapportmatch"}, Nom, Params, Resultat, Args, Saison))
         return;
-    }
-    Resultat.clear();
+    const std::string nom = MinusculesAscii(Nom);
     const TDonneesChampionnat* champ = ChampionnatParametre(Params, Saison);
     if (champ == nullptr)
         return;

@@ -95,12 +95,9 @@ void Tf_ClassJoueur::sg_ClassjoueursDblClick()
 void Tf_ClassJoueur::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                      const std::string& Args, TSaison* Saison)
 {
-    const std::string Cle = MinusculesAscii(Nom);
-    if (Cle != "classementjoueur" && Cle != "classementarbitre") {
-        TFootForm::ExecuteFonction(Nom, Params, Resultat, Args, Saison);
+    if (!MotDeLaPage({"classementjoueur", "classementarbitre"}, Nom, Params, Resultat, Args, Saison))
         return;
-    }
-    Resultat.clear();
+    const std::string Cle = MinusculesAscii(Nom);
     const TGardeChampionnat Garde(Params, Saison);
     if (Garde.Get() == nullptr)
         return;

@@ -366,12 +366,9 @@ bool Tf_Classement::eventFilter(QObject* objet, QEvent* event)
 void Tf_Classement::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                     const std::string& Args, TSaison* Saison)
 {
-    const std::string Cle = MinusculesAscii(Nom);
-    if (Cle != "classementequipe" && Cle != "ageequipe") {
-        TFootForm::ExecuteFonction(Nom, Params, Resultat, Args, Saison);
+    if (!MotDeLaPage({"classementequipe", "ageequipe"}, Nom, Params, Resultat, Args, Saison))
         return;
-    }
-    Resultat.clear();
+    const std::string Cle = MinusculesAscii(Nom);
     const TDonneesChampionnat* Champ = ChampionnatParametre(Params, Saison);
     if (Champ == nullptr)
         return;

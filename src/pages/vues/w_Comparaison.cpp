@@ -269,12 +269,9 @@ void Tf_Comparaison::ExporteHtml(const std::string& NomFichier)
 void Tf_Comparaison::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                      const std::string& Args, TSaison* Saison)
 {
-    const std::string nom = MinusculesAscii(Nom);
-    if (nom != "comparaisonequipe" && nom != "programmeequipe") {
-        TFootForm::ExecuteFonction(Nom, Params, Resultat, Args, Saison);
+    if (!MotDeLaPage({"comparaisonequipe", "programmeequipe"}, Nom, Params, Resultat, Args, Saison))
         return;
-    }
-    Resultat.clear();
+    const std::string nom = MinusculesAscii(Nom);
     const TDonneesChampionnat* champ = ChampionnatParametre(Params, Saison);
     if (champ == nullptr || champ->GetNbEquipe() == 0)
         return;

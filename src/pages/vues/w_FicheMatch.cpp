@@ -542,11 +542,8 @@ void Tf_FicheMatch::Label3Click()
 void Tf_FicheMatch::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                     const std::string& Args, TSaison* Saison)
 {
-    if (MinusculesAscii(Nom) != "fichematch") {
-        TFootForm::ExecuteFonction(Nom, Params, Resultat, Args, Saison);
+    if (!MotDeLaPage({"fichematch"}, Nom, Params, Resultat, Args, Saison))
         return;
-    }
-    Resultat.clear();
     TGardeChampionnat Garde(Params, Saison);
     const TDonneesChampionnat* Champ = Garde.Get();
     if (Champ == nullptr)

@@ -319,11 +319,8 @@ void Tf_Prevision::EcritReglages()
 void Tf_Prevision::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                    const std::string& Args, TSaison* Saison)
 {
-    if (MinusculesAscii(Nom) != "prevision") {
-        TFootForm::ExecuteFonction(Nom, Params, Resultat, Args, Saison);
+    if (!MotDeLaPage({"prevision"}, Nom, Params, Resultat, Args, Saison))
         return;
-    }
-    Resultat.clear();
     TGardeChampionnat Garde(Params, Saison);
     const TDonneesChampionnat* Champ = Garde.Get();
     if (Champ == nullptr)

@@ -269,12 +269,9 @@ void Tf_Statistique::ExporteHtml(const std::string& NomFichier)
 void Tf_Statistique::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                      const std::string& Args, TSaison* Saison)
 {
-    const std::string Cle = MinusculesAscii(Nom);
-    if (Cle != "particularite" && Cle != "serie") {
-        TFootForm::ExecuteFonction(Nom, Params, Resultat, Args, Saison);
+    if (!MotDeLaPage({"particularite", "serie"}, Nom, Params, Resultat, Args, Saison))
         return;
-    }
-    Resultat.clear();
+    const std::string Cle = MinusculesAscii(Nom);
     const TGardeChampionnat Garde(Params, Saison);
     const TDonneesChampionnat* Champ = Garde.Get();
     if (Champ == nullptr)

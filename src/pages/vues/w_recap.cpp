@@ -88,11 +88,8 @@ bool Tf_recap::eventFilter(QObject* objet, QEvent* event)
 void Tf_recap::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                const std::string& Args, TSaison* Saison)
 {
-    if (MinusculesAscii(Nom) != "recapitulatif") {
-        TFootForm::ExecuteFonction(Nom, Params, Resultat, Args, Saison);
+    if (!MotDeLaPage({"recapitulatif"}, Nom, Params, Resultat, Args, Saison))
         return;
-    }
-    Resultat.clear();
     const TDonneesChampionnat* Champ = ChampionnatParametre(Params, Saison);
     if (Champ == nullptr)
         return;
