@@ -128,6 +128,7 @@ TEST(SaisonCoupe, LesGroupesLaFinaleEtChaqueButTiennentDansLeModele)
     ASSERT_EQ(finale.GetNbJour(), 1);
     ASSERT_EQ(finale.GetNbTourCoupe(), 1);
     EXPECT_EQ(finale.GetTourCoupe(0)->NbMatch, 1);
+    EXPECT_EQ(finale.GetTourCoupe(0)->nTour, 1);
     const int argentine = saison->ChercheEquipe("Argentine");
     const TInfoComp* f = finale.GetMatch(1, 1);
     ASSERT_NE(f, nullptr);
@@ -332,6 +333,8 @@ TEST_F(CoupeLivree, ChaqueTourQualifieLesVraisVainqueurs)
     const int matchs[] = {8, 4, 2, 1};
     for (int jour = 1; jour <= 4; ++jour) {
         EXPECT_EQ(c.GetTourCoupe(jour - 1)->NbMatch, matchs[jour - 1]);
+        // Numbered back from the final: 4 the round of 16, 1 the final.
+        EXPECT_EQ(c.GetTourCoupe(jour - 1)->nTour, 5 - jour);
         EXPECT_EQ(c.GetTourCoupe(jour - 1)->TypeTour(), 1);
     }
     EXPECT_EQ(c.GetNbMatchJournee(4), 2);

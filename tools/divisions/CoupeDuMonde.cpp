@@ -462,9 +462,10 @@ private:
             c.SetEquipe(p++, Equipe[m->Equipe1].Id);
             c.SetEquipe(p++, Equipe[m->Equipe2].Id);
         }
+        // Rounds are numbered back from the final (1), the semi-finals (2)...
         std::vector<TTourCoupeJour> jours;
         for (size_t r = 0; r < tours.size(); ++r)
-            jours.push_back({static_cast<uint16_t>(r + 1), static_cast<uint16_t>(tours[r].size()), 1});
+            jours.push_back({static_cast<uint16_t>(tours.size() - r), static_cast<uint16_t>(tours[r].size()), 1});
         c.CreeToursCoupe(jours);
         c.PetiteFinale = !petiteFinale.empty();
         Saison->AjouteChampionnat(std::move(champ));
