@@ -96,6 +96,7 @@ TEST(SaisonCoupe, LesGroupesLaFinaleEtChaqueButTiennentDansLeModele)
     const TStade* lusail = saison->Stades().ChercheNomVille("Lusail Stadium", "Lusail");
     ASSERT_NE(lusail, nullptr);
     EXPECT_EQ(lusail->Capacite, 88966);
+    EXPECT_EQ(lusail->GetNomPays(&saison->Pays()), "Qatar");
     EXPECT_EQ(groupes.GetStadeMatch(1, 2), lusail->Code);
     EXPECT_NE(saison->Stades().ChercheNomVille("Stadium 974", "Doha"), nullptr);
 

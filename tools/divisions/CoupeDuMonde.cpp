@@ -27,6 +27,9 @@ constexpr int MaxButs = 99;
 constexpr int MaxMinute = 127;
 constexpr uint8_t DatesParMatch = 4;
 constexpr int ButsAvantLaPause = 45;
+// Every stadium of the tournament lies in the host country, which the
+// stadiums file does not name.
+constexpr const char* PaysHote = "Qatar";
 
 // Names the source spells two ways or misspells, with the one kept; short
 // names of players whose full name the source gives elsewhere or not at all.
@@ -325,8 +328,10 @@ private:
 
     bool Stades()
     {
+        const uint16_t hote = static_cast<uint16_t>(Saison->Pays().Cherche(PaysHote));
         for (const TStadeCoupe& s : Coupe.Stades) {
             auto stade = std::make_unique<TStade>(s.Nom, s.Capacite, Ville(s.Ville));
+            stade->CodePays = hote;
             TStades& stades = Saison->Stades();
             Stade[s.Nom] = stades.Get(stades.Ajoute(std::move(stade), false))->Code;
         }
