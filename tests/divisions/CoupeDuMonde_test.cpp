@@ -179,6 +179,8 @@ TEST(SaisonCoupe, UneEntreeFausseEstRefuseeEnNommantLeMatch)
         // A level shoot-out leaves the tie without a winner.
         {Matchs(R"("score": {"p": [3, 3], "ft": [0, 0]})"), finale + ": the shoot-out is level"},
         {Matchs(R"("score": {"ft": [0, 0]})"), finale + ": a knock-out tie level without a shoot-out"},
+        {Matchs(R"("score": {"p": [4, 2], "ft": [0, 1]}, "goals2": [{"name": "Olivier Giroud", "minute": 3}])"),
+         finale + ": a shoot-out after a tie that was not level"},
         // A team the groups do not hold.
         {Matchs(R"("score": {"ft": [1, 0]}, "goals1": [{"name": "Lionel Messi", "minute": 23}])", "Wales"),
          "match Wales - France of 2022-11-20: team Wales is not in the groups file"},

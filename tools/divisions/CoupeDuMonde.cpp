@@ -317,6 +317,8 @@ private:
                     return Refuse(m.Libelle() + ": the teams are not both of " + m.Groupe);
                 if (m.TirsAuBut)
                     return Refuse(m.Libelle() + ": a group match has no shoot-out");
+            } else if (m.TirsAuBut && m.Score[0] != m.Score[1]) {
+                return Refuse(m.Libelle() + ": a shoot-out after a tie that was not level");
             } else if (m.TirsAuBut && m.Tirs[0] == m.Tirs[1]) {
                 return Refuse(m.Libelle() + ": the shoot-out is level");
             } else if (Vainqueur(m) < 0) {
