@@ -210,10 +210,12 @@ TEST_F(DonneesGenerees, DesResultatsQuiNeCorrespondentPasAuCatalogueSontRefuses)
 
     testsupport::TempDir dossier;
     erreur.clear();
-    EXPECT_FALSE(GenereDonnees(AppDir() + "config/Championnat.fr", dossier.str(), dossier.str(), erreur));
+    EXPECT_FALSE(GenereDonnees(AppDir() + "config/Championnat.fr", dossier.str(), testsupport::DossierCoupe(),
+                               dossier.str(), erreur));
     EXPECT_NE(erreur.find("fr.1.json"), std::string::npos);
     erreur.clear();
-    EXPECT_FALSE(GenereDonnees(dossier.str() + "absent", testsupport::DossierResultats(), dossier.str(), erreur));
+    EXPECT_FALSE(GenereDonnees(dossier.str() + "absent", testsupport::DossierResultats(), testsupport::DossierCoupe(),
+                               dossier.str(), erreur));
     EXPECT_FALSE(erreur.empty());
 }
 
@@ -222,12 +224,14 @@ TEST_F(DonneesGenerees, LaGenerationDonneToujoursLesMemesOctets)
     auto horloge = InstalleHorloge(std::make_shared<THorlogeFixe>(TDateHeure{2030, 3, 4, 5, 6, 7}));
     testsupport::TempDir a, b;
     std::string erreur;
-    ASSERT_TRUE(GenereDonnees(AppDir() + "config/Championnat.fr", testsupport::DossierResultats(), a.str(), erreur))
+    ASSERT_TRUE(GenereDonnees(AppDir() + "config/Championnat.fr", testsupport::DossierResultats(),
+                              testsupport::DossierCoupe(), a.str(), erreur))
         << erreur;
     // The clock of the program is given back.
     EXPECT_EQ(Horloge().Maintenant().Annee, 2030);
     InstalleHorloge(horloge);
-    ASSERT_TRUE(GenereDonnees(AppDir() + "config/Championnat.fr", testsupport::DossierResultats(), b.str(), erreur))
+    ASSERT_TRUE(GenereDonnees(AppDir() + "config/Championnat.fr", testsupport::DossierResultats(),
+                              testsupport::DossierCoupe(), b.str(), erreur))
         << erreur;
 
     int nombre = 0;
@@ -241,8 +245,8 @@ TEST_F(DonneesGenerees, LaGenerationDonneToujoursLesMemesOctets)
         EXPECT_EQ(testsupport::ReadWholeFile(f.path()), testsupport::ReadWholeFile(AppDir() + relatif.string()))
             << relatif;
     }
-    // Ten divisions, the sample, the crest catalogue and five crests.
-    EXPECT_EQ(nombre, 10 + 1 + 1 + 5);
+    // Ten divisions, the two samples, the crest catalogue and five crests.
+    EXPECT_EQ(nombre, 10 + 2 + 1 + 5);
 }
 
 TEST_F(DonneesGenerees, ChaquePaysDuCatalogueAUnBlason)

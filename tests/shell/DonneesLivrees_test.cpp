@@ -11,8 +11,11 @@
 #include "files/TraiteurFichier.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/Commande.h"
 #include "pagebase/w_blasons.h"
+#include "pages/fiches/PageListe.h"
 #include "pages/saisie/w_Resultats.h"
+#include "pages/vues/w_ClassJoueur.h"
 #include "pages/vues/w_Classement.h"
 #include "shell/w_EtatSauve.h"
 #include "shell/w_Ouverture.h"
@@ -27,6 +30,7 @@
 
 #include "ResultatsReels.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <QTreeWidget>
@@ -136,5 +140,72 @@ TEST_F(DonneesLivrees, LeDialogueDesBlasonsMontreLesPaysDuCatalogue)
     testsupport::RendPng(forme, "blasons_livres");
     forme.bc_ChoisirClick();
     EXPECT_EQ(forme.Choisi(), 1);
+    InstalleTraducteur(nullptr);
+}
+
+TEST_F(DonneesLivrees, LaCoupeDuMondeRemplitLesVuesDeSesVraisChiffres)
+{
+    InstalleTraducteur(std::make_unique<TTraducteur>(Dossier.str() + "texte/Textefr.txt"));
+    Fenetre = std::make_unique<Tf_Principale>(Dossier.str());
+    Fenetre->resize(800, 600);
+    Dialogues.Repond([&](QDialog& d) {
+        QTest::mouseClick(dynamic_cast<Tf_Ouverture&>(d).rb_Ouvrir, Qt::LeftButton);
+        d.done(ResultatModal::Ok);
+    });
+    Dialogues.RepondFichier(Dossier.str() + "sauvegarde/coupe-du-monde-2022.xmc");
+    Fenetre->FormActivate();
+    fs::current_path(AncienDossier);
+    Fenetre->show();
+    QApplication::processEvents();
+    TSaison* saison = Fenetre->GetSaison();
+    ASSERT_NE(saison, nullptr);
+    ASSERT_EQ(saison->NbChampionnat(), 2);
+    auto rend = [&](int commande, int param, const std::string& nom) {
+        EXPECT_TRUE(Fenetre->ExecuteCommande(commande, param)) << nom;
+        QApplication::processEvents();
+        return testsupport::RendPng(*Fenetre, nom);
+    };
+    // The group stage: standings, scorers of the whole tournament, goals by
+    // time, match situations, team statistics and stadiums.
+    rend(Commande::ClassementGeneral, 0, "coupe_groupes_classement");
+    rend(Commande::ClassButeurs, 0, "coupe_buteurs");
+    auto* buteurs = dynamic_cast<Tf_ClassJoueur*>(Fenetre->GetPageCourante());
+    ASSERT_NE(buteurs, nullptr);
+    EXPECT_EQ(buteurs->sg_Classjoueurs->GetTexte(1, 1), "Kylian Mbappé (France)");
+    EXPECT_EQ(buteurs->sg_Classjoueurs->GetTexte(2, 1), "8 (2)");
+    EXPECT_EQ(buteurs->sg_Classjoueurs->GetTexte(1, 2), "Lionel Messi (Argentine)");
+    EXPECT_EQ(buteurs->sg_Classjoueurs->GetTexte(2, 2), "7 (4)");
+    rend(Commande::AffluenceChampionnat, 0, "coupe_repartition_buts");
+    rend(Commande::MeneMiTemps, 0, "coupe_mene_mi_temps");
+    rend(Commande::Particularites, 0, "coupe_particularites");
+    // France, the third team of group D.
+    const int france = saison->GetChampionnat(1)->IndexEquipe(saison->ChercheEquipe("France"));
+    ASSERT_EQ(france, 14);
+    for (const auto& [commande, nom] :
+         std::vector<std::pair<int, std::string>>{{Commande::StatEquipe, "parcours"},
+                                                  {Commande::StatEquipeStatistiques, "statistiques"},
+                                                  {Commande::StatEquipeButs, "buts"},
+                                                  {Commande::StatEquipeJoueurs, "joueurs"},
+                                                  {Commande::StatEquipeSituations, "situations"}})
+        rend(commande, france, "coupe_france_" + nom);
+    rend(Commande::Stades, 0, "coupe_stades");
+    auto* stades = dynamic_cast<TPageListe*>(Fenetre->GetPageCourante());
+    ASSERT_NE(stades, nullptr);
+    EXPECT_EQ(stades->sg_Tableau->GetTexte(0, 7), "Lusail Stadium");
+
+    // The knock-out: the final's results row and its match sheet.
+    ASSERT_TRUE(Fenetre->ud_ChampChangingEx(2));
+    QApplication::processEvents();
+    rend(Commande::Resultats, 0, "coupe_finale_resultats");
+    auto* resultats = dynamic_cast<Tf_Resultats*>(Fenetre->GetPageCourante());
+    ASSERT_NE(resultats, nullptr);
+    ASSERT_EQ(resultats->NbLignes(), 2);
+    EXPECT_EQ(resultats->Ligne(0).Cadre[0]->Text(), "Argentine");
+    EXPECT_EQ(resultats->Ligne(0).Score[0]->Text(), "3");
+    EXPECT_EQ(resultats->Ligne(0).Score[1]->Text(), "3");
+    EXPECT_EQ(resultats->Ligne(1).Cadre[0]->Text(), "Croatie");
+    rend(Commande::Buteurs, (4 << 8) + 1, "coupe_finale_buteurs");
+    rend(Commande::StatEquipeButs, 0, "coupe_phase_finale_buts");
+    EXPECT_EQ(CompteurModification, 0);
     InstalleTraducteur(nullptr);
 }

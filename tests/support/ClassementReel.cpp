@@ -14,6 +14,11 @@ std::string DossierResultats()
     return BREVALUNE_RESULTATS;
 }
 
+std::string DossierCoupe()
+{
+    return BREVALUNE_COUPE;
+}
+
 std::vector<TLigneReelle> ClassementReel(const std::string& fichier)
 {
     TResultatsReels resultats;

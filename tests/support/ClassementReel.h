@@ -17,6 +17,8 @@ struct TLigneReelle {
 
 // The folder of the results files the generator reads, ending with "/".
 std::string DossierResultats();
+// The folder of the tournament's files, ending with "/".
+std::string DossierCoupe();
 // The table of one of them ("fr.1.json"); fails the test when it cannot be read.
 std::vector<TLigneReelle> ClassementReel(const std::string& fichier);
 

@@ -1,5 +1,7 @@
 #include "Generateur.h"
 
+#include "CoupeDuMonde.h"
+
 #include "base/Horloge.h"
 #include "files/Blasons.h"
 #include "files/ChargeurChamp.h"
@@ -274,7 +276,7 @@ bool EcritBlasons(const std::string& dossierProgramme, const TLectureParam& cata
 }
 
 bool GenereDonnees(const std::string& fichierCatalogue, const std::string& dossierResultats,
-                   const std::string& dossierProgramme, std::string& erreur)
+                   const std::string& dossierCoupe, const std::string& dossierProgramme, std::string& erreur)
 {
     const TLectureParam catalogue(fichierCatalogue);
     if (catalogue.NbCfg() == 0) {
@@ -310,5 +312,6 @@ bool GenereDonnees(const std::string& fichierCatalogue, const std::string& dossi
     const std::unique_ptr<TSaison> saison = CreeSaisonExemple(exemple, catalogue, erreur);
     if (!saison || !Sauve(*saison, dossierProgramme + NomExemple, erreur))
         return false;
-    return EcritBlasons(dossierProgramme, catalogue, erreur);
+    // The tournament's teams take the crests of their countries.
+    return EcritBlasons(dossierProgramme, catalogue, erreur) && GenereCoupe(dossierCoupe, dossierProgramme, erreur);
 }

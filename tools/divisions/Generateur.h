@@ -46,8 +46,10 @@ std::unique_ptr<TSaison> CreeSaisonExemple(const std::vector<TDivisionExemple>& 
 // has divisions, each with a shield of its colours as its picture.
 bool EcritBlasons(const std::string& dossierProgramme, const TLectureParam& catalogue, std::string& erreur);
 
-// Everything above, from the catalogue file and the folder of results files,
-// into the program folder (ending with "/"). The archives are stamped with the
-// date of the last match read, so the files do not depend on the day of the build.
+// Everything above and the tournament season (CoupeDuMonde.h), from the
+// catalogue file, the folder of results files and the tournament's folder,
+// into the program folder (all folders ending with "/"). The archives are
+// stamped with the date of the last league match read, so the files do not
+// depend on the day of the build.
 bool GenereDonnees(const std::string& fichierCatalogue, const std::string& dossierResultats,
-                   const std::string& dossierProgramme, std::string& erreur);
+                   const std::string& dossierCoupe, const std::string& dossierProgramme, std::string& erreur);

@@ -1,7 +1,7 @@
 // Builds the program folder's generated data: the standard division files, the
-// sample season and the crest catalogue.
+// sample seasons and the crest catalogue.
 //
-//   brevalune_generateur <catalogue file> <results folder/> <program folder/>
+//   brevalune_generateur <catalogue file> <results folder/> <tournament folder/> <program folder/>
 
 #include "Generateur.h"
 
@@ -9,12 +9,13 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::cerr << "usage: " << argv[0] << " <catalogue file> <results folder/> <program folder/>\n";
+    if (argc != 5) {
+        std::cerr << "usage: " << argv[0]
+                  << " <catalogue file> <results folder/> <tournament folder/> <program folder/>\n";
         return 2;
     }
     std::string erreur;
-    if (!GenereDonnees(argv[1], argv[2], argv[3], erreur)) {
+    if (!GenereDonnees(argv[1], argv[2], argv[3], argv[4], erreur)) {
         std::cerr << argv[0] << ": " << erreur << "\n";
         return 1;
     }
