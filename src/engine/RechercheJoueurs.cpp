@@ -190,6 +190,8 @@ void FusionneJoueurs(TSaison& Saison, TJoueur& A, const TJoueur* B)
 {
     if (!B || B == &A)
         return;
+    // Both sides are signed corrections: B's lowered total must not pass for a
+    // large one and overwrite A's.
     for (int i = 0; i < B->NbStatHist(); ++i) {
         const TStatCarriere s = B->GetStatCarriere(i);
         if (A.GetNbMatchHist(s.Code, 1) < s.Buts)

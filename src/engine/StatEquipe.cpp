@@ -361,7 +361,10 @@ std::array<std::string, 26> RemplitEvolutionScore(const TDonneesChampionnat& Cha
     TTableSituation Table;
     int Joues = 0;
     TStatistique::CalculEquipe(Champ, Id, Table, Joues);
-    Joues = std::max(Joues, 1);
+    // Shares of the matches the table could classify: one typed without its
+    // scorers is in no situation and would only lower every share.
+    const int Classes =
+        std::max(Table.GetClasses(TTableSituation::Domicile) + Table.GetClasses(TTableSituation::Exterieur), 1);
     const int LieuMin = Lieu == 3 ? 2 : 1;
     const int LieuMax = Lieu == 2 ? 1 : 2;
     const auto Somme = [&](int Resultat, int Situation) {
@@ -381,7 +384,7 @@ std::array<std::string, 26> RemplitEvolutionScore(const TDonneesChampionnat& Cha
         const int Total = V + N + D;
         const auto Part = [&](int X) { return Total == 0 ? std::string("-") : Pourcentage(X, Total); };
         const auto E = static_cast<size_t>(Entrees[K]);
-        const std::string PartMatchs = Pourcentage(Total, Joues);
+        const std::string PartMatchs = Pourcentage(Total, Classes);
         Textes[E] = (K == 1 || K == 3) ? TraduitFmt(Titres[K], {Total, PartMatchs})
                                        : TraduitFmt(Titres[K], {Nom, Total, PartMatchs});
         Textes[E + 1] = TraduitFmt(330, {V, Part(V)});
@@ -390,8 +393,8 @@ std::array<std::string, 26> RemplitEvolutionScore(const TDonneesChampionnat& Cha
     }
     const int Remontees = Somme(TTableSituation::Victoire, TTableSituation::Renversement);
     const int Chutes = Somme(TTableSituation::Defaite, TTableSituation::Renversement);
-    Textes[24] = TraduitFmt(337, {Remontees, Pourcentage(Remontees, Joues)});
-    Textes[25] = TraduitFmt(338, {Chutes, Pourcentage(Chutes, Joues)});
+    Textes[24] = TraduitFmt(337, {Remontees, Pourcentage(Remontees, Classes)});
+    Textes[25] = TraduitFmt(338, {Chutes, Pourcentage(Chutes, Classes)});
     return Textes;
 }
 

@@ -84,12 +84,6 @@ uint16_t Cle(int NumChampionnat)
     return NumChampionnat >= 1 && NumChampionnat < 65536 ? static_cast<uint16_t>(NumChampionnat) : 0;
 }
 
-// A stored career value as the signed 16-bit correction it is.
-int Signe(int Valeur)
-{
-    return static_cast<int16_t>(static_cast<uint16_t>(Valeur));
-}
-
 std::string LibelleMatch(const TSaison& Saison, const TInfoComp& M)
 {
     return Saison.GetNomEquipe(M.GetEquipe(0)) + " - " + Saison.GetNomEquipe(M.GetEquipe(1));
@@ -129,17 +123,12 @@ int ValeurCalculee(const TSaison& Saison, const TJoueur& J, int Id, int Valeur)
     return n > 0 ? J.GetStat(Cle(n), Valeur) : 0;
 }
 
-int Correction(const TJoueur& J, int Id, int Valeur)
-{
-    return Signe(J.GetNbMatchHist(Id, Valeur));
-}
-
 TEntreeCarriere EntreeCarriere(const TSaison& Saison, const TJoueur& J, int Id)
 {
     TEntreeCarriere e;
     e.Id = Id;
-    e.Matchs = Correction(J, Id, 0) + ValeurCalculee(Saison, J, Id, 0);
-    e.Buts = Correction(J, Id, 1) + ValeurCalculee(Saison, J, Id, 1);
+    e.Matchs = J.GetNbMatchHist(Id, 0) + ValeurCalculee(Saison, J, Id, 0);
+    e.Buts = J.GetNbMatchHist(Id, 1) + ValeurCalculee(Saison, J, Id, 1);
     e.Nom = Saison.GetNomStatChamp(Id);
     return e;
 }
@@ -151,8 +140,8 @@ std::vector<TEntreeCarriere> EntreesCarriere(const TSaison& Saison, const TJoueu
         const TStatCarriere s = J.GetStatCarriere(i);
         TEntreeCarriere e;
         e.Id = s.Code;
-        e.Matchs = Signe(s.Matchs) + ValeurCalculee(Saison, J, s.Code, 0);
-        e.Buts = Signe(s.Buts) + ValeurCalculee(Saison, J, s.Code, 1);
+        e.Matchs = s.Matchs + ValeurCalculee(Saison, J, s.Code, 0);
+        e.Buts = s.Buts + ValeurCalculee(Saison, J, s.Code, 1);
         e.Nom = Saison.GetNomStatChamp(s.Code);
         r.push_back(std::move(e));
     }
@@ -166,7 +155,7 @@ bool EnregistreCarriere(const TSaison& Saison, TJoueur& J, const std::vector<TEn
         for (int v = 0; v < 2; ++v) {
             const int calcule = ValeurCalculee(Saison, J, e.Id, v);
             const int affiche = v == 0 ? e.Matchs : e.Buts;
-            if (Correction(J, e.Id, v) + calcule == affiche)
+            if (J.GetNbMatchHist(e.Id, v) + calcule == affiche)
                 continue;
             // What a 16-bit signed record can hold; a wild typed total is cut there.
             const int correction = std::clamp(affiche - calcule, int{std::numeric_limits<int16_t>::min()},

@@ -54,9 +54,6 @@ struct TEntreeCarriere {
 // The matches (Valeur 0) or goals (1) the season computes for statistics id
 // Id: those of the championship whose code is Id, 0 when none has it.
 int ValeurCalculee(const TSaison& Saison, const TJoueur& J, int Id, int Valeur);
-// The hand correction stored for Id. It is signed: a total typed below the
-// computed one is kept as a negative 16-bit value.
-int Correction(const TJoueur& J, int Id, int Valeur);
 // One entry per career statistics record of the player.
 std::vector<TEntreeCarriere> EntreesCarriere(const TSaison& Saison, const TJoueur& J);
 // An entry for the competition of statistics id Id: its stored and computed

@@ -59,6 +59,37 @@ bool PerdantAMene(int scoreGagnant, int scorePerdant, std::vector<TMoment> gagna
     return false;
 }
 
+// Whether each side's entries make up its whole score: goals one each in
+// football; in rugby the try, conversion, penalty-goal and drop-goal lists at
+// their points. Entries count for the side the lists credit them to, own goals
+// included; a missed penalty is no score.
+bool EntreesCompletes(const TDonneesChampionnat& championnat, int jour, uint16_t dom, uint16_t ext, int s1, int s2)
+{
+    int points[2] = {0, 0};
+    auto compte = [&](const TListeDonnees* liste, int valeur) {
+        if (!liste)
+            return;
+        for (int i = 0; i < liste->Nombre(); ++i) {
+            const TDonneesEvt* e = liste->Get(i);
+            if (e->GetMot() & Evt::PenaltyManque)
+                continue;
+            if (e->GetEquipe() == dom)
+                points[0] += valeur;
+            else if (e->GetEquipe() == ext)
+                points[1] += valeur;
+        }
+    };
+    if (const auto* rugby = dynamic_cast<const TDonneesChampionnatRugby*>(&championnat)) {
+        compte(rugby->GetButeursJournee(jour), 5);
+        compte(rugby->GetTransfosJournee(jour), 2);
+        compte(rugby->GetPenalitesJournee(jour), 3);
+        compte(rugby->GetDropsJournee(jour), 3);
+    } else {
+        compte(championnat.GetButeursJournee(jour), 1);
+    }
+    return points[0] == s1 && points[1] == s2;
+}
+
 } // namespace
 
 void TStatistique::FrequenceScores(const TDonneesChampionnat& championnat, int& nombre, TFrequencesScores& table)
@@ -107,6 +138,9 @@ void TStatistique::CalculEquipe(const TDonneesChampionnat& championnat, uint16_t
         if (s1 == Aucun || s2 == Aucun)
             continue;
         ++nombre;
+        // Missing entries would pass for a level half-time and no opening goal.
+        if (!EntreesCompletes(championnat, jour, dom, ext, s1, s2))
+            continue;
 
         std::vector<TMoment> listeDom, listeExt;
         if (const TListeDonnees* buteurs = championnat.GetButeursJournee(jour))
@@ -122,6 +156,7 @@ void TStatistique::CalculEquipe(const TDonneesChampionnat& championnat, uint16_t
 
         const bool aDomicile = dom == equipe;
         const int lieu = aDomicile ? TTableSituation::Domicile : TTableSituation::Exterieur;
+        table.AjouteClasse(lieu);
         const std::vector<TMoment>& propre = aDomicile ? listeDom : listeExt;
         const std::vector<TMoment>& autre = aDomicile ? listeExt : listeDom;
         const int scorePropre = aDomicile ? s1 : s2;

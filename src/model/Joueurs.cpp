@@ -167,11 +167,16 @@ const TStatHistorique* TJoueur::GetHistorique(int i) const
     return i >= 0 && i < NbHistorique() ? &m_Historique[i] : nullptr;
 }
 
+int TJoueur::Correction(const TListeStat& record, int i)
+{
+    return static_cast<int16_t>(static_cast<uint16_t>(record.GetValeur(i)));
+}
+
 int TJoueur::GetNbMatchHist(int code, int i) const
 {
     for (const auto& c : m_Carriere)
         if (c->Cle == code)
-            return c->GetValeur(i);
+            return Correction(*c, i);
     return 0;
 }
 
@@ -414,7 +419,7 @@ TStatCarriere TJoueurFootball::GetStatCarriere(int i) const
     if (i < 0 || i >= NbStatHist())
         return {};
     const TListeStat& c = *m_Carriere[i];
-    return {c.Cle, c.GetValeur(0), c.GetValeur(1)};
+    return {c.Cle, Correction(c, 0), Correction(c, 1)};
 }
 
 int TJoueurFootball::ChercheStatCarriere(int code, TStatCarriere* stat) const

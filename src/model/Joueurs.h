@@ -22,6 +22,8 @@ struct TStatHistorique {
 };
 
 // One career statistics record of the player card: competition code, matches, goals.
+// Matches and goals are hand corrections to the computed figures, negative when a
+// total was lowered below them.
 struct TStatCarriere {
     int Code = 0;
     int Matchs = 0;
@@ -78,7 +80,8 @@ public:
     void VideHistorique() { m_Historique.clear(); }
 
     // Career values by competition code (0 matches, 1 goals); a missing record
-    // reads 0 and is created on writing.
+    // reads 0 and is created on writing. Values read back signed: the 16-bit
+    // record holds a correction, which may be negative.
     int GetNbMatchHist(int code, int i) const;
     void SetStatHist(int code, int i, int valeur);
     void AjouteStatHist(int code, int matchs) { SetStatHist(code, 0, matchs); }
@@ -108,6 +111,9 @@ protected:
 
     void Reinitialise() override;
     bool LitEnfantXml(TXmlReader& lecteur, int genre, const TContexteSaison* saison) override;
+    // Every reader of a career record goes through here: files keep the 16-bit
+    // word, the pages and the merge read and compare the signed correction.
+    static int Correction(const TListeStat& record, int i);
 
     const TContexteSaison* m_Saison = nullptr;
     std::vector<std::unique_ptr<TListeStat>> m_Carriere;

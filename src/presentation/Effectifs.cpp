@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <limits>
 #include <memory>
 
 namespace Effectifs {
@@ -49,11 +50,18 @@ std::string Tiret(int Valeur)
 
 // A number cell as the player keeps it: "-", blank or not a number give 0, and
 // so does a value the byte cannot hold.
-int NombreCellule(const std::string& Texte, int Max = 255)
+int NombreCellule(const std::string& Texte, int Max = 255, int Min = 0)
 {
     const std::string t = Trim(Texte);
     const int v = t == "-" ? 0 : StrToIntDef(t, 0);
-    return v >= 0 && v <= Max ? v : 0;
+    return v >= Min && v <= Max ? v : 0;
+}
+
+// A career cell holds the signed correction the card stored: a negative one
+// shown on the row must come back as it was when the row is committed.
+int CorrectionCellule(const std::string& Texte)
+{
+    return NombreCellule(Texte, std::numeric_limits<int16_t>::max(), std::numeric_limits<int16_t>::min());
 }
 
 // The figure of one championship beside the season's total when they differ.
@@ -431,8 +439,8 @@ void TEffectifs::ValideLigne(int Ligne)
         }
         const int code = FGrille.GetDonnee(7, r) > 0 ? FGrille.GetDonnee(7, r) : FGrille.GetDonnee(7, 0);
         if (code > 0) {
-            const int matchs = NombreCellule(FGrille.GetTexte(7, r), 65535);
-            const int buts = NombreCellule(FGrille.GetTexte(8, r), 65535);
+            const int matchs = CorrectionCellule(FGrille.GetTexte(7, r));
+            const int buts = CorrectionCellule(FGrille.GetTexte(8, r));
             TStatCarriere stat;
             if (j->ChercheStatCarriere(code, &stat) == 65535)
                 stat = TStatCarriere{};

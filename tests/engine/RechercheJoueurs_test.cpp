@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Horloge.h"
+#include "engine/StatFicheJoueur.h"
 #include "model/Championnat.h"
 #include "model/ListeDonnees.h"
 #include "model/SaisonFoot.h"
@@ -241,4 +242,27 @@ TEST(RechercheJoueurs, LaFusionGardeLesMeilleursChiffresEtDonneAAToutCeQuiNommai
     EXPECT_EQ(s.Joueurs().ChercheId(2), nullptr);
     EXPECT_EQ(a->TotalBut(), 1) << "his season figures count B's goal";
     EXPECT_FALSE(JoueurUtilise(s, 2));
+}
+
+TEST(RechercheJoueurs, LaFusionCompareLesCorrectionsAvecLeurSigne)
+{
+    Saison s;
+    s.Champ()->SetCode(101);
+    TJoueur* a = s.Ajoute(1, "Dupont", "Jean", 0);
+    TJoueur* b = s.Ajoute(2, "Dupond", "Jean", 0);
+    a->SetStatHist(101, 0, 3);
+    a->SetStatHist(101, 1, 1);
+    a->SetStatHist(202, 0, -4);
+    b->SetStatHist(101, 0, -2); // B's total was lowered below what the season counts
+    b->SetStatHist(101, 1, -1);
+    b->SetStatHist(202, 0, -1);
+    s.Champ()->GetButeursJournee(1)->Ajoute(std::make_unique<TDonneesEvt>(2, 0, 10));
+
+    FusionneJoueurs(s, *a, b);
+    EXPECT_EQ(a->GetNbMatchHist(101, 0), 3) << "a lowered total of B is no higher one";
+    EXPECT_EQ(a->GetNbMatchHist(101, 1), 1);
+    EXPECT_EQ(a->GetNbMatchHist(202, 0), -1) << "the higher of two negative corrections";
+    const StatFicheJoueur::TEntreeCarriere e = StatFicheJoueur::EntreeCarriere(s, *a, 101);
+    EXPECT_EQ(e.Buts, 1 + a->GetStat(1, 1)) << "A's career total keeps its correction over B's goal";
+    EXPECT_EQ(a->GetStat(1, 1), 1);
 }

@@ -217,20 +217,25 @@ TEST_F(StatEquipeTest, Percentages)
 
 TEST_F(StatEquipeTest, ScoreEvolutionByVenue)
 {
-    // A scores first in its home win of day 1 and its away draw of day 2.
+    // A scores first in its home win of day 1 and its away draw of day 2, the
+    // two matches whose goals are all entered; days 3 and 4 have no scorers.
     Ligue L;
-    L.Evenement(L.Championnat.GetButeursJournee(1), A, 10);
+    for (int Minute : {10, 20, 30})
+        L.Evenement(L.Championnat.GetButeursJournee(1), A, static_cast<uint16_t>(Minute));
     L.Evenement(L.Championnat.GetButeursJournee(2), A, 10);
     L.Evenement(L.Championnat.GetButeursJournee(2), C, 80);
     const uint16_t Id = static_cast<uint16_t>(L.Championnat.GetEquipe(A));
     const auto Tous = RemplitEvolutionScore(L.Championnat, L.Saison, Id, 1);
     for (size_t E = 12; E < 16; ++E)
         EXPECT_TRUE(Tous[E].empty());
-    EXPECT_EQ(Tous[0], TraduitFmt(329, {"ARLES", 2, "50,00%"}));
+    // Shares of the two classified matches, not of the four played.
+    EXPECT_EQ(Tous[0], TraduitFmt(329, {"ARLES", 2, "100,00%"}));
     EXPECT_EQ(Tous[1], TraduitFmt(330, {1, "50,00%"}));
     EXPECT_EQ(Tous[2], TraduitFmt(331, {1, "50,00%"}));
+    EXPECT_EQ(Tous[8], TraduitFmt(334, {"ARLES", 2, "100,00%"})) << "ahead at half-time in both";
+    EXPECT_EQ(Tous[16], TraduitFmt(336, {0, "0,00%"})) << "days 3 and 4 are not level for want of scorers";
     const auto Ext = RemplitEvolutionScore(L.Championnat, L.Saison, Id, 3);
-    EXPECT_EQ(Ext[0], TraduitFmt(329, {"ARLES", 1, "25,00%"}));
+    EXPECT_EQ(Ext[0], TraduitFmt(329, {"ARLES", 1, "50,00%"}));
     EXPECT_EQ(Ext[1], TraduitFmt(330, {0, "0,00%"}));
     EXPECT_EQ(Ext[2], TraduitFmt(331, {1, "100,00%"}));
     EXPECT_EQ(Ext[5], TraduitFmt(330, {0, "-"}));

@@ -113,7 +113,7 @@ TEST_F(StatFicheJoueurTest, UneCorrectionSigneeRedonneLeTotalSaisi)
 
     entrees[0].Matchs = 8;
     EXPECT_TRUE(EnregistreCarriere(*T.S, *T.J, entrees));
-    EXPECT_EQ(Correction(*T.J, 101, 0), -2);
+    EXPECT_EQ(T.J->GetNbMatchHist(101, 0), -2);
     EXPECT_EQ(EntreesCarriere(*T.S, *T.J)[0].Matchs, 8) << "a total below the computed one";
     EXPECT_EQ(EntreesCarriere(*T.S, *T.J)[0].Buts, 2);
 

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "base/Utilities.h"
 #include "engine/LigueTest.h"
+#include "model/SaisonFoot.h"
+#include "support/SaisonExemple.h"
 
 namespace {
 
@@ -116,6 +119,114 @@ TEST(Statistique, StandingsByMatchSituation)
     c.Calcule(103, 1, nullptr, 5);
     EXPECT_EQ(Ordre(c), (Noms{"Rennes", "Dijon", "Brest", "Caen"}));
     EXPECT_EQ(Colonne(c, 2), (std::vector<int>{300, 300, 300, 0}));
+}
+
+TEST(Statistique, ResultsByMatchSituationCountOnlyMatchesWhoseGoalsAreAllEntered)
+{
+    LigueSituations l;
+    TTableSituation t;
+    int nombre = 0;
+    TStatistique::CalculEquipe(l.Championnat, l.Id(A), t, nombre);
+    EXPECT_EQ(t.GetClasses(TT::Domicile), 2);
+    EXPECT_EQ(t.GetClasses(TT::Exterieur), 2) << "the goalless draw is classified";
+
+    // Day 5: Rennes 2-0 Caen typed with one scorer: played, in no situation.
+    l.Match(5, A, C, 2, 0);
+    l.Buteur(5, A, 30);
+    // Day 6: 1-1 where Rennes's goal is a Caen own goal the list credits to
+    // Rennes: every goal is accounted for.
+    l.Championnat.SetNbJour(7);
+    l.Match(6, C, A, 1, 1);
+    l.Buteur(6, C, 20);
+    l.Buteur(6, A, Evt::ContreCamp | 40);
+    // Day 7: a 0-1 win at Dijon whose scorer is Dijon's, credited to Dijon.
+    l.Match(7, D, A, 0, 1);
+    l.Buteur(7, D, 15);
+    TStatistique::CalculEquipe(l.Championnat, l.Id(A), t, nombre);
+    EXPECT_EQ(nombre, 7);
+    EXPECT_EQ(t.GetClasses(TT::Domicile), 2);
+    EXPECT_EQ(t.GetClasses(TT::Exterieur), 3);
+    EXPECT_EQ(t.Get(TT::Victoire, TT::MarquePremier, TT::Domicile), 0);
+    EXPECT_EQ(t.Get(TT::Victoire, TT::MeneMiTemps, TT::Domicile), 0);
+    EXPECT_EQ(t.Get(TT::Victoire, TT::EgaliteMiTemps, TT::Domicile), 1) << "day 1 only";
+    EXPECT_EQ(t.Get(TT::Nul, TT::EncaissePremier, TT::Exterieur), 1);
+    EXPECT_EQ(t.Get(TT::Nul, TT::EgaliteMiTemps, TT::Exterieur), 2);
+    for (int s = 1; s <= 6; ++s)
+        EXPECT_EQ(t.Get(TT::Victoire, s, TT::Exterieur), 0) << "situation " << s;
+
+    // The standings by situation leave the same matches out.
+    TCalculClassement c(&l.Championnat, &l.Saison);
+    c.Calcule(110, 1, nullptr, 7); // level at half-time, at home
+    EXPECT_EQ(c.GetTotal(A, 5), 1);
+    c.Calcule(106, 1, nullptr, 7); // leading at half-time
+    EXPECT_EQ(c.GetTotal(A, 5), 1) << "day 3";
+    c.Calcule(100, 1, nullptr, 7); // scored first
+    EXPECT_EQ(c.GetTotal(A, 5), 2) << "days 3 and 4";
+}
+
+TEST(Statistique, RugbyMatchesAreClassifiedWhenTheirListsMakeUpTheScore)
+{
+    TLigueTest<TDonneesChampionnatRugby> l({"Agen", "Brive", "Castres"}, 2, 1);
+    // 10-3: a converted try and a drop against a penalty goal.
+    l.Match(1, A, B, 10, 3);
+    l.Evenement(l.Championnat.GetButeursJournee(1), A, 50);
+    l.Evenement(l.Championnat.GetTransfosJournee(1), A, 50);
+    l.Evenement(l.Championnat.GetDropsJournee(1), A, 30);
+    l.Evenement(l.Championnat.GetPenalitesJournee(1), B, 10);
+    // 15-0 with one try entered of three.
+    l.Match(2, B, A, 0, 15);
+    l.Evenement(l.Championnat.GetButeursJournee(2), A, 20);
+    TTableSituation t;
+    int nombre = 0;
+    TStatistique::CalculEquipe(l.Championnat, l.Id(A), t, nombre);
+    EXPECT_EQ(nombre, 2);
+    EXPECT_EQ(t.GetClasses(TT::Domicile), 1);
+    EXPECT_EQ(t.GetClasses(TT::Exterieur), 0);
+    EXPECT_EQ(t.Get(TT::Victoire, TT::EgaliteMiTemps, TT::Domicile), 1) << "tries alone weigh at half-time";
+    EXPECT_EQ(t.Get(TT::Victoire, TT::MarquePremier, TT::Exterieur), 0);
+}
+
+// Every result of the shipped sample was typed without its match sheet: only
+// its goalless draws, which need no scorer, can be put in a situation.
+TEST(Statistique, TheSampleSeasonClassifiesOnlyItsGoallessDraws)
+{
+    const std::unique_ptr<TSaison> saison = testsupport::ChargeParDispatcheur(AppDir() + "sauvegarde/exemple.xmc");
+    ASSERT_NE(saison, nullptr);
+    const TDonneesChampionnat& l1 = *saison->GetChampionnat(1);
+    TCalculClassement c(&l1, saison.get());
+    int tous = 0;
+    for (int p = 0; p < l1.GetNbEquipe(); ++p) {
+        const auto id = static_cast<uint16_t>(l1.GetEquipe(p));
+        SCOPED_TRACE(saison->GetNomEquipe(id));
+        int zeroZero[3] = {0, 0, 0};
+        for (int jour = 1; jour <= l1.GetNbJour(); ++jour)
+            for (int m = 0; m < l1.GetNbMatchJournee(jour); ++m)
+                for (int lieu = 1; lieu <= 2; ++lieu)
+                    if (l1.GetValeurMatch(jour, 4 * m + 2 * lieu - 1) == id &&
+                        l1.GetValeurMatch(jour, 4 * m + 2) == 0 && l1.GetValeurMatch(jour, 4 * m + 4) == 0)
+                        ++zeroZero[lieu];
+        TTableSituation t;
+        int nombre = 0;
+        TStatistique::CalculEquipe(l1, id, t, nombre);
+        EXPECT_GT(nombre, 30);
+        for (int v = 1; v <= 2; ++v) {
+            EXPECT_EQ(t.GetClasses(v), zeroZero[v]);
+            for (int r = 1; r <= 3; ++r)
+                for (int s = 1; s <= 6; ++s)
+                    EXPECT_EQ(t.Get(r, s, v), r == TT::Nul && s == TT::EgaliteMiTemps ? zeroZero[v] : 0)
+                        << r << " " << s << " " << v;
+        }
+        tous += zeroZero[1] + zeroZero[2];
+        for (int genre = 100; genre <= 114; ++genre) {
+            c.Calcule(genre, 1, nullptr, l1.GetNbJour());
+            const int attendu = genre == 109   ? zeroZero[1] + zeroZero[2]
+                                : genre == 110 ? zeroZero[1]
+                                : genre == 111 ? zeroZero[2]
+                                               : 0;
+            EXPECT_EQ(c.GetTotal(p, 5), attendu) << "kind " << genre;
+        }
+    }
+    EXPECT_GT(tous, 0) << "the sample has goalless draws";
 }
 
 TEST(Statistique, PenaltyAndScoringEventKindsLeaveMissedPenaltiesOut)

@@ -194,6 +194,28 @@ TEST(TJoueurFootball, PositionsAndCareer)
     EXPECT_EQ(j.GetHistorique(3), nullptr);
 }
 
+// A lowered total keeps its correction as the 16-bit word the files hold, and
+// every reader gets it back signed.
+TEST(TJoueurFootball, ANegativeCareerCorrectionIsWrittenAsItsWordAndReadSigned)
+{
+    TFauxContexte saison;
+    TJoueurFootball j(&saison, "Abel", "Paul", 1, 0, 'A');
+    j.AjouteStatCarriere(101, -2, 0);
+    j.SetStatHist(101, 1, -1);
+    EXPECT_EQ(j.GetStatCarriere(0), (TStatCarriere{101, -2, -1}));
+    EXPECT_EQ(j.GetNbMatchHist(101, 0), -2);
+    TStatCarriere s;
+    ASSERT_EQ(j.ChercheStatCarriere(101, &s), 0);
+    EXPECT_EQ(s.Buts, -1);
+
+    const std::string xml = EcritXml([&](TXmlWriter& w) { j.SaveToXml(w, 65535, nullptr); });
+    EXPECT_NE(xml.find("<StatMatch>65534</StatMatch>\r\n    <StatBut>65535</StatBut>"), std::string::npos) << xml;
+    TLecteurSur l(xml);
+    TJoueurFootball relu(&saison, "", "", -1);
+    relu.LoadFromXml(l.Lecteur, &saison);
+    EXPECT_EQ(relu.GetStatCarriere(0), (TStatCarriere{101, -2, -1}));
+}
+
 TEST(TJoueurFootball, XmlInBothStyles)
 {
     TFauxContexte saison;

@@ -2,6 +2,7 @@
 
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
+#include "engine/StatFicheJoueur.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "presentation/ModeleGrille.h"
@@ -181,6 +182,39 @@ TEST_F(EffectifsTest, SeasonFiguresBesideTheTotals)
     RemplitTableau(true, 0, 1, recalcul, Saison, Grille, 1);
     EXPECT_FALSE(recalcul);
     EXPECT_EQ(Grille.GetTexte(9, r), "0");
+}
+
+// The card keeps a total typed below the season's figures as a negative
+// correction; the career columns show that correction beside the season's
+// figures, so that the two add up to the card's total, and keep it on commit.
+TEST_F(EffectifsTest, ATotalLoweredOnTheCardKeepsItsSignOnThePage)
+{
+    Page->Remplit(1, false); // the page's one recount, before the season's figures are set
+    Attaquant->SetMatchs(1, 3);
+    Attaquant->SetStat(1, 1, 1);
+    Attaquant->AjouteStatCarriere(101, 0, 0);
+    std::vector<StatFicheJoueur::TEntreeCarriere> carte = StatFicheJoueur::EntreesCarriere(Saison, *Attaquant);
+    ASSERT_EQ(carte.size(), 1u);
+    carte[0].Matchs = 2;
+    carte[0].Buts = 0;
+    ASSERT_TRUE(StatFicheJoueur::EnregistreCarriere(Saison, *Attaquant, carte));
+
+    Page->Remplit(1, false);
+    const int r = LigneDe("Attaquant");
+    EXPECT_EQ(Grille.GetTexte(7, r), "-1");
+    EXPECT_EQ(Grille.GetTexte(8, r), "-1");
+    EXPECT_EQ(std::stoi(Grille.GetTexte(7, r)) + std::stoi(Grille.GetTexte(9, r)), 2) << "the card's total";
+    EXPECT_EQ(std::stoi(Grille.GetTexte(8, r)) + std::stoi(Grille.GetTexte(10, r)), 0);
+
+    Page->SetTexte(7, r, Grille.GetTexte(7, r));
+    Page->ValideLigne(r);
+    EXPECT_EQ(Modifications, 0) << "a row committed as shown changes nothing";
+    EXPECT_EQ(StatFicheJoueur::EntreesCarriere(Saison, *Attaquant)[0].Matchs, 2);
+    EXPECT_EQ(StatFicheJoueur::EntreesCarriere(Saison, *Attaquant)[0].Buts, 0);
+
+    const std::string table = EffectifEquipe(Saison, "Arles", {});
+    EXPECT_NE(table.find(">-1<"), std::string::npos);
+    EXPECT_EQ(table.find("65535"), std::string::npos);
 }
 
 TEST_F(EffectifsTest, TypingASurnameInTheEntryRowCreatesAPlayer)

@@ -17,6 +17,7 @@
 #include "pages/saisie/w_Resultats.h"
 #include "pages/vues/w_ClassJoueur.h"
 #include "pages/vues/w_Classement.h"
+#include "pages/vues/w_StatEquipe.h"
 #include "shell/w_EtatSauve.h"
 #include "shell/w_Ouverture.h"
 #include "shell/w_Principale.h"
@@ -46,6 +47,20 @@ namespace {
 // The real main window on a fresh copy of the program folder, whose settings
 // file names no last file.
 using DonneesLivrees = testsupport::FenetreSurArchive;
+
+// Opens the sample through the opening dialog, as a new user does.
+void OuvreExemple(std::unique_ptr<Tf_Principale>& Fenetre, testsupport::TDialoguesScriptes& Dialogues,
+                  const std::string& Dossier)
+{
+    Fenetre = std::make_unique<Tf_Principale>(Dossier);
+    Fenetre->resize(1000, 700);
+    Dialogues.Repond([](QDialog& d) {
+        QTest::mouseClick(dynamic_cast<Tf_Ouverture&>(d).rb_Ouvrir, Qt::LeftButton);
+        d.done(ResultatModal::Ok);
+    });
+    Dialogues.RepondFichier(Dossier + "sauvegarde/exemple.xmc");
+    Fenetre->FormActivate();
+}
 
 } // namespace
 
@@ -208,4 +223,46 @@ TEST_F(DonneesLivrees, LaCoupeDuMondeRemplitLesVuesDeSesVraisChiffres)
     rend(Commande::StatEquipeButs, 0, "coupe_phase_finale_buts");
     EXPECT_EQ(CompteurModification, 0);
     InstalleTraducteur(nullptr);
+}
+
+// The sample's results were typed without match sheets: of its matches only
+// the goalless draws, which need no scorer, are in a situation (level at
+// half-time), on the team statistics page and in the standings by situation.
+TEST_F(DonneesLivrees, LesSituationsDeMatchDeLExempleNeComptentPasLesMatchsSansButeurs)
+{
+    OuvreExemple(Fenetre, Dialogues, Dossier.str());
+    fs::current_path(AncienDossier);
+    const TSaison* saison = Fenetre->GetSaison();
+    ASSERT_NE(saison, nullptr);
+    const TDonneesChampionnat& l1 = *saison->GetChampCourant();
+    std::map<int, int> zeroZero;
+    for (int jour = 1; jour <= l1.GetNbJour(); ++jour)
+        for (int m = 0; m < l1.GetNbMatchJournee(jour); ++m)
+            if (l1.GetValeurMatch(jour, 4 * m + 2) == 0 && l1.GetValeurMatch(jour, 4 * m + 4) == 0)
+                for (int cote : {1, 3})
+                    ++zeroZero[l1.GetValeurMatch(jour, 4 * m + cote)];
+
+    ASSERT_TRUE(Fenetre->ExecuteCommande(130));
+    auto* equipe = dynamic_cast<Tf_StatEquipe*>(Fenetre->GetPageCourante());
+    ASSERT_NE(equipe, nullptr);
+    testsupport::RendPng(*Fenetre, "exemple_situations_equipe");
+    const int nuls = zeroZero[l1.GetEquipe(equipe->GetEquipe())];
+    EXPECT_EQ(equipe->LabelsEvolution[0]->text().toStdString(),
+              TraduitFmt(329, {saison->GetNomEquipe(l1.GetEquipe(equipe->GetEquipe())), 0, "0,00%"}));
+    EXPECT_EQ(equipe->LabelsEvolution[16]->text().toStdString(),
+              TraduitFmt(336, {nuls, nuls > 0 ? "100,00%" : "0,00%"}));
+    EXPECT_EQ(equipe->LabelsEvolution[17]->text().toStdString(), TraduitFmt(330, {0, nuls > 0 ? "0,00%" : "-"}));
+
+    ASSERT_TRUE(Fenetre->ExecuteCommande(140));
+    auto* classement = dynamic_cast<Tf_ClassementEx*>(Fenetre->GetPageCourante());
+    ASSERT_NE(classement, nullptr);
+    testsupport::RendPng(*Fenetre, "exemple_classement_egalite_mi_temps");
+    const TModeleGrille& grille = *classement->sg_Classement;
+    ASSERT_EQ(grille.GetRowCount(), 19);
+    for (int r = 1; r < grille.GetRowCount(); ++r) {
+        const int id = saison->ChercheEquipe(grille.GetTexte(1, r));
+        EXPECT_EQ(grille.GetTexte(2, r), std::to_string(zeroZero[id])) << grille.GetTexte(1, r);
+        EXPECT_EQ(grille.GetTexte(3, r), "0") << "no win level at half-time";
+    }
+    EXPECT_EQ(CompteurModification, 0);
 }

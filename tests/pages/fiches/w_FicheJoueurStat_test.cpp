@@ -108,7 +108,7 @@ TEST_F(FicheJoueurStatTest, LesTotauxSaisisSontStockesEnCorrectionsSignees)
         F.e_Match->setText("9");
         F.b_ValiderClick();
     }));
-    EXPECT_EQ(StatFicheJoueur::Correction(*J, 101, 0), -2);
+    EXPECT_EQ(J->GetNbMatchHist(101, 0), -2);
     Ouvre([](Tf_FicheJoueurEx& F) {
         EXPECT_EQ(T(F.e_Match->text()), "9");
         F.b_ValiderClick();
