@@ -379,13 +379,29 @@ void Tf_Principale::CreeComposants()
         const int reconstructions = FNbReconstructions;
         const bool vue = tv_MenuChange(noeud);
         // A command that rebuilt the menus (a file opened, a championship
-        // chosen) took both nodes with the old tree.
-        if (vue || ancien == nullptr || reconstructions != FNbReconstructions)
+        // chosen) took both nodes with the old tree; one that went on to
+        // another view (a match search to its results) put the tree on it.
+        if (vue || ancien == nullptr || reconstructions != FNbReconstructions || tv_Menu->currentItem() != noeud)
             return;
         // The command shows no view: the selection goes back where it was.
         FReconstruit = true;
         tv_Menu->setCurrentItem(ancien);
         FReconstruit = false;
+    });
+    // A mouse press selects the row under the mouse after the command of the
+    // press has run; when that command put the tree on another node (its view
+    // shown elsewhere, or none shown) the highlight stays on the current node.
+    connect(tv_Menu, &QTreeWidget::itemSelectionChanged, this, [this] {
+        QTreeWidgetItem* courant = tv_Menu->currentItem();
+        const QList<QTreeWidgetItem*> choisis = tv_Menu->selectedItems();
+        if (courant == nullptr || (choisis.size() == 1 && choisis.front() == courant))
+            return;
+        {
+            const QSignalBlocker silence(tv_Menu->selectionModel());
+            tv_Menu->selectionModel()->select(tv_Menu->currentIndex(),
+                                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        }
+        tv_Menu->viewport()->update();
     });
     connect(ud_Champ, &QSpinBox::valueChanged, this, [this](int valeur) {
         if (FMajUpDown)

@@ -132,7 +132,9 @@ void EnregistrePagesRechercheMatch()
         if (Dialogues().ExecuteModal(dialogue) != QDialog::Accepted || dialogue.Tag < 1 || dialogue.Tag > 255)
             return false;
         c->NbJournee = static_cast<uint8_t>(dialogue.Tag);
+        // The results page is the step the history keeps and the tree shows:
+        // the search itself is no view to come back to.
         principale.Navigue(Commande::Resultats, 0, 0);
-        return true;
+        return false;
     });
 }

@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QResizeEvent>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -84,10 +85,12 @@ Tf_DiversStat::Tf_DiversStat(QWidget* parent) : TFootForm(parent)
     Boite->addWidget(cc_SaisieDateJour);
     Boite->addWidget(bc_Calendrier);
     fc_Calendrier->hide();
-    cc_SaisieDateJour->OnClick = [this] { AfficherCalendrier(); };
-    connect(bc_Calendrier, &QCalendarWidget::clicked, this, [this] { AfficherCalendrier(); });
-    connect(bc_Calendrier, &QCalendarWidget::activated, this, [this] { AfficherCalendrier(); });
-    bc_Calendrier->setSelectedDate(Aujourdhui());
+    cc_SaisieDateJour->OnClick = [this] { MontreCalendrier(); };
+    // Every move of the date, by the mouse or the keys, shows the matches of
+    // the new date; Enter and a double-click show them again.
+    connect(bc_Calendrier, &QCalendarWidget::selectionChanged, this, [this] { MontreCalendrier(); });
+    connect(bc_Calendrier, &QCalendarWidget::activated, this, [this] { MontreCalendrier(); });
+    ChoisitAujourdhui();
 
     Label1 = new QLabel(Contenu);
     Label1->hide();
@@ -115,6 +118,7 @@ Tf_DiversStat::Tf_DiversStat(QWidget* parent) : TFootForm(parent)
     pm_ChangeJour = new QMenu(this);
     mi_ChangeJour =
         pm_ChangeJour->addAction(QString::fromStdString(TexteOuDefaut(TexteChangeJour, "Changer de journée")));
+    connect(mi_ChangeJour, &QAction::triggered, this, [this] { mi_ChangeJourClick(); });
 }
 
 Tf_DiversStat::~Tf_DiversStat() = default;
@@ -134,7 +138,20 @@ void Tf_DiversStat::Montre(int Genre)
     sg_Stats->SetSelectionVisible(Genre == DiversStat::GenreListeJoueurs);
 }
 
+void Tf_DiversStat::ChoisitAujourdhui()
+{
+    // The caller shows the date: not once more through the selection's signal.
+    const QSignalBlocker Silence(bc_Calendrier);
+    bc_Calendrier->setSelectedDate(Aujourdhui());
+}
+
 void Tf_DiversStat::AfficherCalendrier()
+{
+    ChoisitAujourdhui();
+    MontreCalendrier();
+}
+
+void Tf_DiversStat::MontreCalendrier()
 {
     Montre(DiversStat::GenreCalendrier);
     const QDate D = bc_Calendrier->selectedDate();

@@ -27,8 +27,10 @@ public:
     explicit Tf_DiversStat(QWidget* parent = nullptr);
     ~Tf_DiversStat() override;
 
-    // The calendar of the date of bc_Calendrier (today's at first).
+    // The calendar of today's date.
     void AfficherCalendrier();
+    // The calendar of the date chosen in bc_Calendrier.
+    void MontreCalendrier();
     void AfficherListeJoueurs();
     void AfficherListeMatchs();
     // The day views; day -1 records the view and the day and shows nothing.
@@ -102,6 +104,7 @@ private:
     // A grid view of the current championship filled by Remplit.
     template <class F> void AfficheEquipes(int Genre, F Remplit);
     void UpDown3Click(int Sens);
+    void ChoisitAujourdhui();
 
     int FGenre = -1;
     int FJour = -1;

@@ -114,7 +114,43 @@ std::string DossierTemp()
     return Dossier.string();
 }
 
+// The figures of the page in the order of its value labels: totals, home
+// and away, scorers.
+std::array<std::string*, 21> Figures(InfoGeneral::TTextes& T)
+{
+    return {&T.Matchs,
+            &T.Nuls,
+            &T.AffluenceMoyenne,
+            &T.Buts,
+            &T.ButsParMatch,
+            &T.Meilleur,
+            &T.Pire,
+            &T.Jaunes,
+            &T.JaunesParMatch,
+            &T.Rouges,
+            &T.RougesParMatch,
+            &T.VictoiresDomicile,
+            &T.NulsDomicile,
+            &T.DefaitesDomicile,
+            &T.ButsDomicile,
+            &T.ButsExterieur,
+            &T.Buteurs[0],
+            &T.Buteurs[1],
+            &T.Buteurs[2],
+            &T.Buteurs[3],
+            &T.Buteurs[4]};
+}
+
 } // namespace
+
+std::array<QLabel*, 21> Tf_InfoGeneral::LabelsFigures() const
+{
+    std::array<QLabel*, 21> Labels{};
+    auto Fin = std::copy(ValeursTotaux.begin(), ValeursTotaux.end(), Labels.begin());
+    Fin = std::copy(ValeursDomicile.begin(), ValeursDomicile.end(), Fin);
+    std::copy(ValeursButeurs.begin(), ValeursButeurs.end(), Fin);
+    return Labels;
+}
 
 // --- Tf_InfoGeneral ------------------------------------------------------------
 
@@ -393,18 +429,11 @@ void Tf_InfoGeneral::CalculeInfo(int Mode, int Jour)
                                           std::vector<int>(I.RougesJournee.begin(), I.RougesJournee.begin() + L));
     VuesInfoGeneral::RemplitGrapheJours(*gb_Affluence, Affluences, Impair, Pair);
     Label12->setText(Q(InfoGeneral::Titre(*Champ, LectureParam(), Jour)));
-    const InfoGeneral::TTextes T = InfoGeneral::Textes(I);
-    const std::array<const std::string*, 11> Totaux{
-        &T.Matchs, &T.Nuls,   &T.AffluenceMoyenne, &T.Buts,   &T.ButsParMatch,  &T.Meilleur,
-        &T.Pire,   &T.Jaunes, &T.JaunesParMatch,   &T.Rouges, &T.RougesParMatch};
-    for (size_t i = 0; i < Totaux.size(); ++i)
-        ValeursTotaux[i]->setText(Q(*Totaux[i]));
-    const std::array<const std::string*, 5> Domicile{&T.VictoiresDomicile, &T.NulsDomicile, &T.DefaitesDomicile,
-                                                     &T.ButsDomicile, &T.ButsExterieur};
-    for (size_t i = 0; i < Domicile.size(); ++i)
-        ValeursDomicile[i]->setText(Q(*Domicile[i]));
-    for (size_t i = 0; i < T.Buteurs.size(); ++i)
-        ValeursButeurs[i]->setText(Q(T.Buteurs[i]));
+    InfoGeneral::TTextes T = InfoGeneral::Textes(I);
+    const auto Valeurs = Figures(T);
+    const auto Labels = LabelsFigures();
+    for (size_t i = 0; i < Labels.size(); ++i)
+        Labels[i]->setText(Q(*Valeurs[i]));
     Labelequipe->clear();
     if (Mode == 1) {
         ButsJournee = I.ButsJournee;
@@ -557,8 +586,13 @@ void Tf_InfoGeneral::ExporteHtml(const std::string& NomFichier)
         const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
         if (Champ == nullptr)
             return;
+        // The figures shown, those of the day whose bar was clicked included.
+        InfoGeneral::TTextes Textes;
+        const auto Valeurs = Figures(Textes);
+        const auto Labels = LabelsFigures();
+        for (size_t i = 0; i < Labels.size(); ++i)
+            *Valeurs[i] = Labels[i]->text().toStdString();
         std::string Html;
-        const auto Textes = InfoGeneral::Textes(InfoGeneral::CalculeInfo(*Saison, *Champ, 0));
         for (const std::string& L : VuesInfoGeneral::LignesHtmlInfo(Textes))
             Html += L + "\r\n";
         Ok = EcritHtml(NomFichier, Html, true);

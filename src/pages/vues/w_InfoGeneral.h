@@ -111,6 +111,8 @@ private:
     void RemplitAffluences();
     void PlaceAffluences();
     void OngletChange(int Index);
+    // ValeursTotaux, ValeursDomicile and ValeursButeurs in one row.
+    std::array<QLabel*, 21> LabelsFigures() const;
 
     int FPageCourante = PageInfo;
     int FMaxLignes = -1; // the rows the attendance table was filled for, -1 before

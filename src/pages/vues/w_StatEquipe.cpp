@@ -574,6 +574,11 @@ void Tf_StatEquipe::sb_CompositionResize()
     sg_Composition->resize(710, 20 * sg_Composition->GetRowCount() + 50);
 }
 
+StatEquipe::TFiltreResultats Tf_StatEquipe::FiltreParcours() const
+{
+    return {CCVict->Checked(), CCNul->Checked(), CCDef->Checked()};
+}
+
 void Tf_StatEquipe::GraphParcours()
 {
     for (THotLabel* L : LignesMatch)
@@ -582,8 +587,7 @@ void Tf_StatEquipe::GraphParcours()
     const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
     if (Champ == nullptr || Equipe < 0 || Equipe >= Champ->GetNbEquipe())
         return;
-    const SE::TParcours P =
-        SE::CalculeParcours(*Champ, *Saison, Equipe, {CCVict->Checked(), CCNul->Checked(), CCDef->Checked()});
+    const SE::TParcours P = SE::CalculeParcours(*Champ, *Saison, Equipe, FiltreParcours());
 
     for (auto [Liste, Lignes] : {std::pair{mdomicile, &P.Domicile}, std::pair{mexterieur, &P.Exterieur}}) {
         int Largeur = 100;
@@ -1173,7 +1177,9 @@ void Tf_StatEquipe::ExporteHtml(const std::string& NomFichier)
     bool Ok = true;
     switch (tab4->currentIndex() + 1) {
     case 1:
-        Ok = EcritHtml(NomFichier, VuesStatEquipe::HtmlParcours(SE::CalculeParcours(*Champ, *Saison, Equipe)), true);
+        Ok = EcritHtml(NomFichier,
+                       VuesStatEquipe::HtmlParcours(SE::CalculeParcours(*Champ, *Saison, Equipe, FiltreParcours())),
+                       true);
         break;
     case 3:
         Ok = SauveImagePng(ImageDeuxGraphes(*GraphBarre1, *GraphBarre2, 0x6F3000), "repartequipe");

@@ -163,6 +163,8 @@ protected:
 
 private:
     void GraphParcours();
+    // The results the route tab's check boxes keep.
+    StatEquipe::TFiltreResultats FiltreParcours() const;
     void RemplitClassement();
     void RemplitEvolution();
     void Status(const std::string& Texte);

@@ -7,8 +7,12 @@
 #include "pages/Pages.h"
 #include "pages/saisie/w_AjoutEquipeCoupe.h"
 #include "pages/saisie/w_ChoixJournee.h"
+#include "pages/saisie/w_Resultats.h"
+#include "pages/vues/SaisonVues.h"
+#include "shell/ListeMenu.h"
 #include "support_ui/DialoguesScriptes.h"
 #include "support_ui/FaussePrincipale.h"
+#include "support_ui/FenetreSurArchive.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -16,6 +20,7 @@
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTest>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include "controls/ComboBox.h"
@@ -110,7 +115,8 @@ TEST_F(DialoguesJournee, Command22OpensTheResultsPageOnTheDayFound)
         recherche.BoutonCopie1->Click();
         recherche.b_Voir1->Click();
     });
-    (*CommandePage(22))(principale, 22, 0, 0);
+    // The results page is the view shown: the search is none.
+    EXPECT_FALSE((*CommandePage(22))(principale, 22, 0, 0).Montre);
     EXPECT_EQ(principale.GetSaison()->GetChampCourant()->NbJournee, 5);
     ASSERT_EQ(principale.Navigations.size(), 1u);
     EXPECT_EQ(principale.Navigations[0].Code, 13);
@@ -161,3 +167,81 @@ TEST_F(DialoguesJournee, CupTeamsChosenFromTheSeasonOrTyped)
     dialogue.b_Continuer->Click();
     EXPECT_EQ(dialogue.result(), QDialog::Accepted);
 }
+
+namespace {
+
+// The real main window on the ten-club league, where Lyon meets Angers on
+// days 1 to 6.
+class RechercheFenetre : public testsupport::FenetreSurArchive {
+protected:
+    std::unique_ptr<TSaisonFootball> SaisonArchivee() const override { return testsupport::CreeSaisonVues(6); }
+
+    void Clique(QTreeWidgetItem* noeud)
+    {
+        Fenetre->tv_Menu->scrollToItem(noeud);
+        QTest::mouseClick(Fenetre->tv_Menu->viewport(), Qt::LeftButton, {},
+                          Fenetre->tv_Menu->visualItemRect(noeud).center());
+    }
+    int NoeudChoisi() const
+    {
+        const QList<QTreeWidgetItem*> choisis = Fenetre->tv_Menu->selectedItems();
+        EXPECT_EQ(choisis.size(), 1);
+        // The highlighted node is the current one, not the row clicked.
+        EXPECT_EQ(choisis.value(0), Fenetre->tv_Menu->currentItem())
+            << "highlighted: " << DonneeNoeud(choisis.value(0));
+        return DonneeNoeud(Fenetre->tv_Menu->currentItem());
+    }
+};
+
+TEST_F(RechercheFenetre, ASearchIsOneStepOfTheHistoryOnTheResultsPage)
+{
+    DemarreSurArchive();
+    if (HasFatalFailure())
+        return;
+    Fenetre->resize(1000, 700);
+    Fenetre->show();
+    Fenetre->tv_Menu->expandAll();
+    QTreeWidgetItem* classement = ChercheNoeud(Fenetre->tv_Menu, 40);
+    QTreeWidgetItem* recherche = ChercheNoeud(Fenetre->tv_Menu, 22);
+    ASSERT_NE(classement, nullptr);
+    ASSERT_NE(recherche, nullptr);
+    Clique(classement);
+    ASSERT_EQ(Fenetre->GetCommandeCourante(), 40);
+
+    Dialogues.Repond([](QDialog& d) {
+        auto& dialogue = dynamic_cast<Tf_RechercheMatch&>(d);
+        dialogue.ComboBox1->setCurrentIndex(0);
+        dialogue.ComboBox2->setCurrentIndex(9);
+        dialogue.BoutonCopie1->Click();
+        dialogue.b_Voir1->Click();
+    });
+    Clique(recherche);
+    ASSERT_EQ(Dialogues.TitresFormes.size(), 1u);
+    EXPECT_NE(dynamic_cast<Tf_Resultats*>(Fenetre->GetPageCourante()), nullptr);
+    EXPECT_EQ(Fenetre->GetSaison()->GetChampCourant()->NbJournee, 6);
+    EXPECT_EQ(Fenetre->GetCommandeCourante(), 13);
+    EXPECT_EQ(NoeudChoisi(), 13);
+    ASSERT_EQ(Fenetre->GetPrecedents().size(), 1u);
+    EXPECT_EQ(Fenetre->GetPrecedents().front().Commande, 40);
+
+    // Back to the standings, forward to the results: the search is not asked again.
+    Fenetre->Precedent->trigger();
+    EXPECT_EQ(Fenetre->GetCommandeCourante(), 40);
+    EXPECT_EQ(NoeudChoisi(), 40);
+    EXPECT_FALSE(Fenetre->Precedent->isEnabled());
+    Fenetre->Suivant->trigger();
+    EXPECT_EQ(Fenetre->GetCommandeCourante(), 13);
+    EXPECT_NE(dynamic_cast<Tf_Resultats*>(Fenetre->GetPageCourante()), nullptr);
+    EXPECT_EQ(NoeudChoisi(), 13);
+    EXPECT_FALSE(Fenetre->Suivant->isEnabled());
+    EXPECT_EQ(Dialogues.TitresFormes.size(), 1u);
+
+    // A cancelled search leaves the results and the tree where they were.
+    Clique(recherche);
+    EXPECT_EQ(Dialogues.TitresFormes.size(), 2u);
+    EXPECT_EQ(Fenetre->GetCommandeCourante(), 13);
+    EXPECT_EQ(NoeudChoisi(), 13);
+    EXPECT_EQ(Fenetre->GetPrecedents().size(), 1u);
+}
+
+} // namespace

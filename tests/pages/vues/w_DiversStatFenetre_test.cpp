@@ -14,10 +14,14 @@
 #include "support_ui/VerifieDisposition.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
@@ -180,6 +184,102 @@ TEST_F(DiversStatFenetre, TheTeamViewsOnOneKeptPage)
         Vue->Imprime();
     }
     EXPECT_EQ(testsupport::ReadWholeFile(Pdf).substr(0, 4), "%PDF");
+}
+
+// The pop-up of a day view, opened and chosen from the keyboard, asks for
+// another day and shows the same view on it.
+TEST_F(DiversStatFenetre, ThePopUpEntryChangesTheDayOfTheView)
+{
+    DemarreSurArchive();
+    if (HasFatalFailure())
+        return;
+    Fenetre->resize(1000, 700);
+    Fenetre->show();
+    ASSERT_TRUE(Fenetre->ExecuteCommande(27, 3));
+    ASSERT_NE(Page(), nullptr);
+    EXPECT_EQ(Page()->sg_Stats->GetTexte(1, 1), "0-0"); // Lyon - Angers on day 3
+    const size_t Formes = Dialogues.TitresFormes.size();
+    ChoisitJour(5);
+    QContextMenuEvent Clic(QContextMenuEvent::Mouse, QPoint(20, 20), Page()->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(Page(), &Clic);
+    ASSERT_TRUE(Page()->pm_ChangeJour->isVisible());
+    QTest::keyClick(Page()->pm_ChangeJour, Qt::Key_Down);
+    QTest::keyClick(Page()->pm_ChangeJour, Qt::Key_Return);
+    EXPECT_EQ(Dialogues.TitresFormes.size(), Formes + 1);
+    EXPECT_EQ(Page()->GetGenre(), 5);
+    EXPECT_EQ(Page()->sg_Stats->GetTexte(1, 1), "2-0"); // day 5
+
+    // The detailed report follows too; a cancelled choice keeps the day shown.
+    ASSERT_TRUE(Fenetre->ExecuteCommande(26, 3));
+    ASSERT_GT(Page()->e_Detail->GetNbLigne(), 0);
+    EXPECT_EQ(Page()->e_Detail->GetLigne(1)->Texte, "Lyon - Angers : 0 - 0");
+    ChoisitJour(2);
+    Page()->mi_ChangeJour->trigger();
+    EXPECT_EQ(Page()->GetGenre(), 10);
+    ASSERT_GT(Page()->e_Detail->GetNbLigne(), 0);
+    EXPECT_EQ(Page()->e_Detail->GetLigne(1)->Texte, "Lyon - Angers : 2 - 0");
+    EXPECT_EQ(Dialogues.TitresFormes.size(), Formes + 2);
+    Page()->mi_ChangeJour->trigger();
+    EXPECT_EQ(Dialogues.TitresFormes.size(), Formes + 3);
+    ASSERT_GT(Page()->e_Detail->GetNbLigne(), 0);
+    EXPECT_EQ(Page()->e_Detail->GetLigne(1)->Texte, "Lyon - Angers : 2 - 0");
+}
+
+// The league dates its day-7 match, Lyon - Angers, on 21/09/2024, the day
+// after the fixture's today.
+class DiversStatCalendrier : public DiversStatFenetre {
+protected:
+    std::unique_ptr<TSaisonFootball> SaisonArchivee() const override
+    {
+        auto Saison = DiversStatFenetre::SaisonArchivee();
+        TDonneesChampionnat* Ligue = Saison->GetChampCourant();
+        Ligue->SetOption(11, 4);
+        Ligue->AjouteMatchDate(7, 0, 9, EncodeDateMatch(21, 9, 2024), -1, TInfoComp::Aucun, TInfoComp::Aucun);
+        return Saison;
+    }
+
+    QTableView* Jours() const { return Page()->bc_Calendrier->findChild<QTableView*>(); }
+};
+
+TEST_F(DiversStatCalendrier, TheKeysMoveTheDateAndCommand21ComesBackToToday)
+{
+    DemarreSurArchive();
+    if (HasFatalFailure())
+        return;
+    Fenetre->resize(1000, 700);
+    Fenetre->show();
+    ASSERT_TRUE(Fenetre->ExecuteCommande(21, -1));
+    ASSERT_NE(Page(), nullptr);
+    Tf_DiversStat* Calendrier = Page();
+    EXPECT_EQ(Calendrier->bc_Calendrier->selectedDate(), QDate(2024, 9, 20));
+    EXPECT_EQ(Calendrier->sg_Stats->GetTexte(1, 1), "");
+    ASSERT_NE(Jours(), nullptr);
+
+    // One day on with the arrow key: the match of the 21st.
+    QTest::keyClick(Jours(), Qt::Key_Right);
+    EXPECT_EQ(Calendrier->bc_Calendrier->selectedDate(), QDate(2024, 9, 21));
+    EXPECT_EQ(Calendrier->sg_Stats->GetTexte(0, 1), "21/09/2024");
+    EXPECT_EQ(Calendrier->sg_Stats->GetTexte(1, 1), "Lyon - Angers");
+    // A week on: nothing that day.
+    QTest::keyClick(Jours(), Qt::Key_Down);
+    EXPECT_EQ(Calendrier->bc_Calendrier->selectedDate(), QDate(2024, 9, 28));
+    EXPECT_EQ(Calendrier->sg_Stats->GetTexte(1, 1), "");
+    QTest::keyClick(Jours(), Qt::Key_Up);
+    EXPECT_EQ(Calendrier->sg_Stats->GetTexte(1, 1), "Lyon - Angers");
+
+    // The command again on the kept page: today once more.
+    ASSERT_TRUE(Fenetre->ExecuteCommande(21, -1));
+    EXPECT_EQ(Page(), Calendrier);
+    EXPECT_EQ(Calendrier->bc_Calendrier->selectedDate(), QDate(2024, 9, 20));
+    EXPECT_EQ(Calendrier->sg_Stats->GetTexte(1, 1), "");
+    // From another view of the same page as well.
+    QTest::keyClick(Jours(), Qt::Key_Right);
+    ASSERT_TRUE(Fenetre->ExecuteCommande(157, -1));
+    EXPECT_EQ(Page(), Calendrier);
+    ASSERT_TRUE(Fenetre->ExecuteCommande(21, -1));
+    EXPECT_EQ(Calendrier->GetGenre(), 13);
+    EXPECT_EQ(Calendrier->bc_Calendrier->selectedDate(), QDate(2024, 9, 20));
+    EXPECT_EQ(Calendrier->sg_Stats->GetTexte(1, 1), "");
 }
 
 } // namespace

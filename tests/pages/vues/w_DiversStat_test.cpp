@@ -155,7 +155,7 @@ TEST_F(DiversStatPage, DayViewsOnTheRememberedDay)
     EXPECT_EQ(Page->GetGenre(), 8);
     EXPECT_EQ(Page->Label1->text().toStdString(), TraduitFmt(341, {15000, 3000}));
     // A cancelled change of day keeps the view.
-    Page->mi_ChangeJourClick();
+    Page->mi_ChangeJour->trigger();
     EXPECT_EQ(Page->GetGenre(), 8);
     EXPECT_EQ(Page->sg_Stats->GetRowCount(), 6);
     // A team link asks for the team statistics with its position.

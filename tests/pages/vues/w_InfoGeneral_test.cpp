@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -137,6 +138,40 @@ TEST_F(InfoGeneraleTest, EachSheetPrintsAndExports)
     const std::string Affluences = (Dossier / "affl.htm").string();
     Page->ExporteHtml(Affluences);
     EXPECT_NE(testsupport::ReadWholeFile(Affluences).find("5000"), std::string::npos);
+}
+
+// After a click on a day bar the information sheet exports that day's
+// figures, as its labels show them.
+TEST_F(InfoGeneraleTest, TheInformationExportWritesTheFiguresShown)
+{
+    Tf_InfoGeneralEx* Page = Commande(172);
+    ASSERT_NE(Page, nullptr);
+    const QPoint P = PointBarre(*Page->GraphBarre3, 3);
+    ASSERT_GE(P.x(), 0);
+    QTest::mouseClick(Page->GraphBarre3, Qt::LeftButton, {}, P);
+    ASSERT_TRUE(Page->ModeJournee);
+    ASSERT_EQ(Page->ValeursTotaux[0]->text(), "5");
+    testsupport::TempDir Dossier;
+    const std::string Fichier = (Dossier / "jour.htm").string();
+    Page->ExporteHtml(Fichier);
+    const std::string Html = testsupport::ReadWholeFile(Fichier);
+    auto Ligne = [](int Texte, const QLabel* Valeur, const char* Fin) {
+        return Traduit(Texte) + " : " + Valeur->text().toStdString() + Fin;
+    };
+    EXPECT_NE(Html.find(Ligne(800, Page->ValeursTotaux[0], "<BR>\r\n")), std::string::npos) << Html;
+    EXPECT_NE(Html.find(Ligne(803, Page->ValeursTotaux[3], "<BR>\r\n")), std::string::npos);
+    EXPECT_NE(Html.find(Ligne(806, Page->ValeursTotaux[6], "<BR><BR>\r\n")), std::string::npos);
+    EXPECT_NE(Html.find("<td width=\"50\">" + Page->ValeursDomicile[0]->text().toStdString() + "</td>"),
+              std::string::npos);
+    EXPECT_NE(Html.find("<td align=\"right\">" + Page->ValeursButeurs[4]->text().toStdString() + "</td></tr>"),
+              std::string::npos);
+
+    // Outside the bars: the whole championship again, in the page and in the file.
+    QTest::mouseClick(Page->GraphBarre3, Qt::LeftButton, {}, QPoint(1, 1));
+    ASSERT_EQ(Page->ValeursTotaux[0]->text(), "30");
+    Page->ExporteHtml(Fichier);
+    EXPECT_NE(testsupport::ReadWholeFile(Fichier).find(Ligne(800, Page->ValeursTotaux[0], "<BR>\r\n")),
+              std::string::npos);
 }
 
 TEST_F(InfoGeneraleTest, TheEightKeywords)

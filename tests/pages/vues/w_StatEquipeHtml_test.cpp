@@ -3,6 +3,8 @@
 
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
+#include "controls/BoutonCoche.h"
+#include "controls/HotLabel.h"
 #include "model/Championnat.h"
 #include "model/ClubStade.h"
 #include "pagebase/DefType.h"
@@ -11,6 +13,7 @@
 #include "support/TestSupport.h"
 
 #include <QImage>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -173,6 +176,35 @@ TEST_F(MotsClesEquipe, RouteAndPlayersTabsAsHtml)
         Avant = P;
     }
     EXPECT_EQ(Compte(Html, "<table"), 4);
+}
+
+// The route export writes the match lines the result boxes leave on the tab.
+TEST_F(MotsClesEquipe, TheRouteExportKeepsTheResultsTicked)
+{
+    testsupport::TempDir Dossier;
+    Tf_StatEquipeEx Page;
+    Page.Saison = &Saison;
+    Page.resize(800, 600);
+    Page.show();
+    Page.SetEquipe(0);
+    Page.Rafraichir();
+    Page.AfficheOnglet(1);
+    ASSERT_EQ(Page.LignesMatch.size(), 4u);
+    // Draws and defeats off: Lyon's two wins, one at home and one away.
+    QTest::mouseClick(Page.CCNul, Qt::LeftButton);
+    QTest::mouseClick(Page.CCDef, Qt::LeftButton);
+    ASSERT_FALSE(Page.CCNul->Checked());
+    ASSERT_FALSE(Page.CCDef->Checked());
+    ASSERT_EQ(Page.LignesMatch.size(), 2u);
+    const std::string Route = Dossier.str() + "/route.html";
+    Page.ExporteHtml(Route);
+    const std::string Html = testsupport::ReadWholeFile(Route);
+    for (const THotLabel* Ligne : Page.LignesMatch)
+        EXPECT_NE(Html.find(EchappeHtml(Ligne->text().toStdString())), std::string::npos)
+            << Ligne->text().toStdString();
+    // The title row and one row holding both wins.
+    EXPECT_EQ(Compte(Html, "<tr"), 2) << Html;
+    EXPECT_EQ(Compte(Html, "&nbsp;"), 0);
 }
 
 } // namespace
