@@ -69,6 +69,9 @@ protected:
     void RelitEtResauve(const std::string& premiere)
     {
         ASSERT_TRUE(Fenetre->OuvreFichier(Fichier));
+        EXPECT_EQ(CompteurModification, 0) << "opening changes nothing";
+        // An unchanged season is not written again: the count makes it.
+        CompteurModification = 1;
         const std::string seconde = Sauve();
         EXPECT_EQ(seconde.size(), premiere.size());
         EXPECT_TRUE(seconde == premiere) << "a second save of the reopened season gives other bytes";
@@ -92,9 +95,12 @@ TEST_F(SauvegardeJournee, AScoreAboveAByteSurvivesADayChangeASaveAndAReopen)
     page->TrackBar1->setValue(1);
     EXPECT_EQ(page->Ligne(0).Score[0]->Text(), "300");
     EXPECT_EQ(page->Ligne(0).Score[1]->Text(), "1");
-    EXPECT_EQ(Champ().GetValeurMatch(1, 2), 300);
+    // Another row typed: the save writes every row of the day again.
+    QTest::keyClicks(page->Ligne(1).Score[0], "2");
+    QTest::keyClicks(page->Ligne(1).Score[1], "2");
 
     const std::string premiere = Sauve();
+    EXPECT_EQ(Champ().GetValeurMatch(1, 2), 300);
     RelitEtResauve(premiere);
     EXPECT_EQ(Champ().GetValeurMatch(1, 2), 300);
     EXPECT_EQ(Champ().GetValeurMatch(1, 4), 1);
