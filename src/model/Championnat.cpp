@@ -243,12 +243,14 @@ int TDonneesChampionnat::AjouteMatchDate(int n, int id1, int id2, TDateMatch dat
     int place = place1 < 0 || (place2 >= 0 && place2 < place1) ? place2 : place1;
     if (index >= 0)
         place = index;
-    auto m = std::make_unique<TInfoComp>(e1, e2);
-    m->SetDate(date);
-    m->SetScore(0, score1);
-    m->SetScore(1, score2);
     // A match without a date of its own must not take the day's date away.
     const TDateMatch dateJour = GetJournee(n) && GetDateJournee(n) != 0 ? GetDateJournee(n) : date;
+    auto m = std::make_unique<TInfoComp>(e1, e2);
+    // Nor stay undated in a dated day: the file gives it the day's date when
+    // read back, and a second save would differ from the first.
+    m->SetDate(date != 0 ? date : dateJour);
+    m->SetScore(0, score1);
+    m->SetScore(1, score2);
     int i = Calendrier.AjouteMatch(n, std::move(m), dateJour, -1);
     TInfoCompJour* j = GetJournee(n);
     if (place >= 0 && place < i) {

@@ -88,6 +88,23 @@ bool DateCorrespond(int jour, int mois, int annee, sys_days t)
 
 // --- TInfoComp ---
 
+std::string TInfoComp::TexteCommentaire(std::string texte)
+{
+    // The reader's blanks: every byte up to the space, line ends included.
+    const auto debut =
+        std::find_if(texte.begin(), texte.end(), [](char c) { return static_cast<unsigned char>(c) > ' '; });
+    texte.erase(texte.begin(), debut);
+    // The reader also reads a CR LF inside a value as one blank; a lone line feed stays.
+    for (size_t i = texte.find("\r\n"); i != std::string::npos; i = texte.find("\r\n", i + 1))
+        texte.replace(i, 2, " ");
+    return texte;
+}
+
+void TInfoComp::SetComment(std::string texte)
+{
+    Comment = TexteCommentaire(std::move(texte));
+}
+
 TInfoComp::TInfoComp(uint16_t equipe1, uint16_t equipe2) : Equipe{equipe1, equipe2}
 {
     for (auto& cote : Periode)

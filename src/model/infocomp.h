@@ -97,7 +97,11 @@ public:
     int GetAffluence() const { return Affluence; }
     void SetAffluence(int v) { Affluence = v; }
     const std::string& GetComment() const { return Comment; }
-    void SetComment(std::string texte) { Comment = std::move(texte); }
+    // Kept as a reopened file gives it back (TexteCommentaire).
+    void SetComment(std::string texte);
+    // A comment as the file reader gives it back: without the blanks before it
+    // and with each CR LF a blank, or a saved comment would come back different.
+    static std::string TexteCommentaire(std::string texte);
     // Stadium code in the season's registry, 65535 none.
     uint16_t GetStade() const { return Stade; }
     void SetStade(uint16_t code) { Stade = code; }

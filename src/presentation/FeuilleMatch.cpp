@@ -842,7 +842,8 @@ void TFeuillePasseurs::Enregistre(bool libereListes)
     const int jour = c->NbJournee;
     const uint16_t d = IdDomicile, e = IdExterieur;
     bool change = false;
-    if (c->GetCommentaireMatch(jour, d, e) != Commentaire) {
+    // Compared as it is kept, or a comment typed after blanks would be a change at every commit.
+    if (c->GetCommentaireMatch(jour, d, e) != TInfoComp::TexteCommentaire(Commentaire)) {
         c->SetCommentaireMatch(jour, d, e, Commentaire);
         change = true;
     }

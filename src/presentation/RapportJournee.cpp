@@ -121,7 +121,7 @@ void Dessine(TCanevas& canevas, const TSaison& saison, const TDonneesChampionnat
         canevas.Texte(x0 + (w - canevas.LargeurTexte(dom)) / 2, y, dom);
         canevas.Texte(x0 + w + 10, y, "-");
         canevas.Texte(x2 + (w - canevas.LargeurTexte(ext)) / 2, y, ext);
-        if (m.Score[0] < 255 && m.Score[1] != TInfoComp::Aucun) {
+        if (m.Joue()) {
             canevas.Texte(x2 + w + 10, y, ":");
             canevas.Texte(x2 + w + 30, y, std::to_string(m.Score[0]));
             canevas.Texte(x2 + w + 30 + canevas.LargeurTexte("00"), y, "-");

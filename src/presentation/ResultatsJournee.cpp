@@ -75,8 +75,9 @@ TDateMatch LitDateSaisie(const std::string& texte)
 
 int LitScoreSaisi(const std::string& texte)
 {
-    // A stored score keeps bit 15 for the qualified side.
-    return std::min(LitNombre(texte, 0, texte.size()), 0x7FFF);
+    // A stored score keeps bit 15 for the qualified side, and 32767 with that
+    // bit set would read as "not played".
+    return std::min(LitNombre(texte, 0, texte.size()), 0x7FFE);
 }
 
 void TLigneResultat::SetTirsAuBut(int buts1, int buts2)
@@ -274,9 +275,11 @@ void TResultatsJournee::AfficherJournee(bool depuisCompletion)
         const uint16_t id[2] = {c->GetValeurMatch(Jour, base + 1), c->GetValeurMatch(Jour, base + 3)};
         for (int cote = 0; cote < 2; ++cote) {
             l.Equipe[cote] = id[cote] != Aucun ? Saison->GetNomEquipe(id[cote]) : std::string();
+            // Every score the edit takes is shown back: an edit left empty would
+            // make the next save erase the match.
             const uint16_t s = c->GetValeurMatch(Jour, base + 2 + 2 * cote);
-            l.Score[cote] = s < 255 ? std::to_string(s) : std::string();
-            score = score || s < 255;
+            l.Score[cote] = s != Aucun ? std::to_string(s) : std::string();
+            score = score || s != Aucun;
         }
         l.Qualifie = static_cast<uint8_t>(c->GetQualifie(Jour, id[0], id[1]));
         // Only a record of this very day marks the row.
@@ -411,8 +414,11 @@ void TResultatsJournee::EnregistrerJournee()
             }
         }
 
-        const uint8_t v1 = static_cast<uint8_t>(m->GetScore(0) & 0xFF);
-        const uint8_t v2 = static_cast<uint8_t>(m->GetScore(1) & 0xFF);
+        // The record holds a byte per side and tells the loser by comparing
+        // them: a larger score stops at 255 rather than wrap past the other.
+        const auto octet = [](uint16_t score) { return static_cast<uint8_t>(std::min(score & 0x7FFF, 255)); };
+        const uint8_t v1 = octet(m->GetScore(0));
+        const uint8_t v2 = octet(m->GetScore(1));
         if (l.TypeResultat == TLigneResultat::TapisVert)
             c->GetPenalites().Ajoute(e1, e2, v1, v2, static_cast<uint8_t>(d), TPenalite::ResultatAttribue);
         else if (l.TypeResultat == TLigneResultat::Forfait)

@@ -214,5 +214,5 @@ private:
 
 // "dd/mm/yyyy": day (characters 1-2), month (4-5) and year (7-10), each 0 when not a number.
 TDateMatch LitDateSaisie(const std::string& texte);
-// A score edit's number, 0 when empty or not a number, at most 32767.
+// A score edit's number, 0 when empty or not a number, at most 32766.
 int LitScoreSaisi(const std::string& texte);

@@ -367,6 +367,35 @@ TEST(ChampionnatXml, UnplayedMatchesWriteNoEventsAndEmptyDaysKeepTheirDate)
     EXPECT_EQ(relu.JourneeJouee, 0);
 }
 
+// What the reader cannot give back is not kept either: the blanks before a
+// comment, a CR LF inside it, a dated day's match without the day's date.
+// Written, read and written again, the document stays the same.
+TEST(ChampionnatXml, CommentsAndMatchesAddedLaterReadBackAsTheyAreKept)
+{
+    FakeSaison saison;
+    TDonneesChampionnatFootball c(&saison);
+    c.AjouteEquipe(1);
+    c.AjouteEquipe(2);
+    c.SetNbJour(2);
+    c.SetDateJournee(2, EncodeDateMatch(9, 12, 2026));
+    c.AjouteMatch(1, 1, 2, -1, 3, 300);
+    c.AjouteMatch(2, 2, 1, -1, 65535, 65535);
+    EXPECT_EQ(c.GetMatch(2, 1)->GetDate(), EncodeDateMatch(9, 12, 2026));
+    EXPECT_EQ(c.GetMatch(1, 1)->GetDate(), 0u) << "an undated day adds undated matches";
+    c.SetCommentaireMatch(1, 1, 2, " \t\r\n  Match <tendu>\r\nà revoir\n  ");
+    EXPECT_EQ(c.GetCommentaireMatch(1, 1, 2), "Match <tendu> à revoir\n  ");
+    c.SetCommentaireMatch(2, 2, 1, "   ");
+    EXPECT_EQ(c.GetCommentaireMatch(2, 2, 1), "");
+
+    const std::string texte = Ecrit(c);
+    TDonneesChampionnatFootball relu(&saison);
+    ASSERT_TRUE(Lit(relu, texte));
+    EXPECT_EQ(relu.GetCommentaireMatch(1, 1, 2), c.GetCommentaireMatch(1, 1, 2));
+    EXPECT_EQ(relu.GetMatch(2, 1)->GetDate(), c.GetMatch(2, 1)->GetDate());
+    EXPECT_EQ(relu.GetValeurMatch(1, 4), 300);
+    EXPECT_EQ(Ecrit(relu), texte);
+}
+
 TEST(ChampionnatXml, ImpossibleCountsFailTheLoad)
 {
     FakeSaison saison;

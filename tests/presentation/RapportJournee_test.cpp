@@ -84,6 +84,18 @@ TEST_F(RapportJourneeTest, PrintedDayStandsWhereTheLayoutPutsIt)
     EXPECT_EQ(t2[2].R.Left, 120 + 85); // the home name centred from 120
 }
 
+TEST_F(RapportJourneeTest, AScoreAboveAByteIsPrinted)
+{
+    Match1().SetScore(0, 300);
+    TCanevasTest c(10, 20, 10);
+    RapportJournee::Dessine(c, *Saison, Champ(), 1, 1000, nullptr);
+    std::vector<std::string> ligne1;
+    for (const auto& t : c.DuGenre(TCanevasTest::TGenre::Texte))
+        if (t.R.Top == 50)
+            ligne1.push_back(t.Texte);
+    EXPECT_EQ(ligne1, (std::vector<std::string>{"A", "-", "B", ":", "300", "-", "1"}));
+}
+
 TEST_F(RapportJourneeTest, ALongDayGoesOnOverANewPage)
 {
     TCanevasTest c(10, 20, 10);

@@ -410,6 +410,57 @@ TEST(ResultatsJournee, ChangingDaySavesTheRowsFirst)
     EXPECT_EQ(s.Champ->JourneeJouee, 2);
 }
 
+// Whatever the three-digit edit takes comes back as typed: an edit shown
+// empty would make the next day change erase the match and its events.
+TEST(ResultatsJournee, ScoresAboveAByteComeBackAfterADayChange)
+{
+    TSaisonJournee s;
+    s.Champ->AjouteMatch(1, 0, 1, -1, X, X);
+    s.Champ->AjouteMatch(1, 2, 3, -1, 1, 0);
+    s.Champ->AjouteMatch(2, 1, 2, -1, X, X);
+    s.But(1, 2);
+    s.But(1, 0);
+    auto page = s.Ouvre();
+    // Arles and Dijon lead the played day's standings: its order stays.
+    Scores(*page, 0, "999", "1");
+    Scores(*page, 1, "255", "300");
+    page->ChangeJournee(2);
+    page->ChangeJournee(1);
+    ASSERT_EQ(page->GetLigne(0)->Equipe[0], "Arles");
+    EXPECT_EQ(page->GetLigne(0)->Score[0], "999");
+    EXPECT_EQ(page->GetLigne(0)->Score[1], "1");
+    EXPECT_EQ(page->GetLigne(1)->Score[0], "255");
+    EXPECT_EQ(page->GetLigne(1)->Score[1], "300");
+    // A second round trip through another day changes nothing more.
+    page->ChangeJournee(2);
+    page->ChangeJournee(1);
+    EXPECT_EQ(s.Valeur(1, 2), 999);
+    EXPECT_EQ(s.Valeur(1, 4), 1);
+    EXPECT_EQ(s.Valeur(1, 6), 255);
+    EXPECT_EQ(s.Valeur(1, 8), 300);
+    EXPECT_EQ(s.Buts(1, 0), 1);
+    EXPECT_EQ(s.Buts(1, 2), 1) << "a raised score keeps its scorers";
+    EXPECT_EQ(s.Champ->JourneeJouee, 1);
+}
+
+// A forfeit's record holds a byte per side and the standings find the loser by
+// comparing them: 256-1 must not come out as 0-1.
+TEST(ResultatsJournee, AForfeitAboveAByteKeepsItsWinner)
+{
+    TSaisonJournee s;
+    s.Champ->AjouteMatch(1, 0, 1, -1, X, X);
+    s.Champ->AjouteMatch(1, 2, 3, -1, X, X);
+    auto page = s.Ouvre();
+    page->Forfait(0);
+    Scores(*page, 0, "256", "1");
+    page->EnregistrerJournee();
+    EXPECT_EQ(s.Valeur(1, 2), 256);
+    const std::vector<TPenalite*> jour1 = s.Champ->GetPenalites().GetJournee(1);
+    ASSERT_EQ(jour1.size(), 1u);
+    EXPECT_EQ(jour1[0]->Valeur1, 255);
+    EXPECT_EQ(jour1[0]->Valeur2, 1);
+}
+
 TEST(ResultatsJournee, UneditedPageWritesNothingWhenItGoes)
 {
     TSaisonJournee s;
@@ -435,6 +486,9 @@ TEST(ResultatsJournee, DayDateAndMatchDatesGoIntoTheCalendar)
     s.Champ->SetOption(11, 1 | 4);
     s.Champ->AjouteMatch(1, 0, 1, -1, X, X);
     s.Champ->AjouteMatch(1, 2, 3, -1, X, X);
+    // As an older file may hold them.
+    s.Champ->DeplaceMatchDate(1, 1, 0);
+    s.Champ->DeplaceMatchDate(1, 2, 0);
     auto page = s.Ouvre();
     EXPECT_TRUE(page->DateJourVisible());
     ASSERT_TRUE(page->GetLigne(0)->AvecDate);
@@ -638,8 +692,10 @@ TEST(ResultatsJournee, ScoreTextsReadSafely)
     EXPECT_EQ(LitScoreSaisi(""), 0);
     EXPECT_EQ(LitScoreSaisi(" 3 "), 3);
     EXPECT_EQ(LitScoreSaisi("3a"), 0);
-    EXPECT_EQ(LitScoreSaisi("40000"), 0x7FFF);
-    EXPECT_EQ(LitScoreSaisi("99999999999999999999"), 0x7FFF);
+    EXPECT_EQ(LitScoreSaisi("999"), 999);
+    // The largest score that stays a score once the qualified side's bit is set.
+    EXPECT_EQ(LitScoreSaisi("40000"), 0x7FFE);
+    EXPECT_EQ(LitScoreSaisi("99999999999999999999"), 0x7FFE);
 }
 
 // A name typed in another case or without its accents still finds the team,
