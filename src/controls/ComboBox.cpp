@@ -4,6 +4,8 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 
 namespace {
 
@@ -134,4 +136,55 @@ void TComboBox98::Change(const std::string& texte)
     }
     if (OnChange)
         OnChange();
+}
+
+TComboAbrege::TComboAbrege(QWidget* parent) : QComboBox(parent)
+{
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { MetBulle(); });
+}
+
+QString TComboAbrege::TexteAffiche() const
+{
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QRect champ = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    // Qt keeps two pixels on each side of the text.
+    return fontMetrics().elidedText(currentText(), Qt::ElideRight, champ.width() - 4);
+}
+
+void TComboAbrege::MetBulle()
+{
+    setToolTip(TexteAffiche() != currentText() ? currentText() : QString());
+}
+
+void TComboAbrege::resizeEvent(QResizeEvent* event)
+{
+    QComboBox::resizeEvent(event);
+    MetBulle();
+}
+
+void TComboAbrege::showEvent(QShowEvent* event)
+{
+    QComboBox::showEvent(event);
+    MetBulle();
+}
+
+bool TComboAbrege::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip)
+        MetBulle();
+    return QComboBox::event(event);
+}
+
+void TComboAbrege::paintEvent(QPaintEvent*)
+{
+    MetBulle();
+    QStylePainter peintre(this);
+    peintre.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    peintre.drawComplexControl(QStyle::CC_ComboBox, option);
+    if (!isEditable())
+        option.currentText = TexteAffiche();
+    peintre.drawControl(QStyle::CE_ComboBoxLabel, option);
 }

@@ -48,3 +48,24 @@ private:
     int FIndexComplete = -1;
     bool FEnCompletion = false;
 };
+
+// A drop-down list that shows a choice too long for its box with an ellipsis,
+// the whole of it in its tooltip, rather than cut it mid-letter.
+class TComboAbrege : public QComboBox {
+    Q_OBJECT
+public:
+    explicit TComboAbrege(QWidget* parent = nullptr);
+    // The choice as drawn in the box.
+    QString TexteAffiche() const;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // A list filled with its signals blocked changes its choice unheard: the
+    // tooltip follows the choice wherever the box is looked at.
+    void MetBulle();
+};

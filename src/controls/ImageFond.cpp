@@ -601,6 +601,7 @@ void TEdition2::SetAutoSelect(bool valeur)
 void TEdition2::SetDecalX(int valeur)
 {
     FDecalX = valeur;
+    MetBulle();
     update();
 }
 
@@ -632,9 +633,42 @@ void TEdition2::ChangeTexte(const std::string& texte)
     FTexte = nouveau;
     if (!hasFocus() && !FEnFrappe)
         FRemplaceProchaineTouche = FAutoSelect;
+    MetBulle();
     update();
     if (OnChange)
         OnChange();
+}
+
+QString TEdition2::TexteAffiche() const
+{
+    // The skin's rim takes two pixels on each side, the offset as much again.
+    const int place = width() - 2 * (2 + std::abs(FDecalX));
+    return fontMetrics().elidedText(QString::fromStdString(FTexte), Qt::ElideRight, std::max(place, 0));
+}
+
+void TEdition2::MetBulle()
+{
+    const QString texte = QString::fromStdString(FTexte);
+    if (TexteAffiche() != texte) {
+        setToolTip(texte);
+        FBulleTexte = true;
+    } else if (FBulleTexte) {
+        setToolTip(QString());
+        FBulleTexte = false;
+    }
+}
+
+void TEdition2::resizeEvent(QResizeEvent* event)
+{
+    TFondCopie::resizeEvent(event);
+    MetBulle();
+}
+
+void TEdition2::changeEvent(QEvent* event)
+{
+    TFondCopie::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        MetBulle();
 }
 
 void TEdition2::paintEvent(QPaintEvent*)
@@ -643,8 +677,7 @@ void TEdition2::paintEvent(QPaintEvent*)
     Dessine(canvas);
     canvas.setFont(font());
     canvas.setPen(palette().color(QPalette::WindowText));
-    canvas.drawText(rect().translated(FDecalX, FDecalY), Qt::AlignCenter | Qt::TextDontClip,
-                    QString::fromStdString(FTexte));
+    canvas.drawText(rect().translated(FDecalX, FDecalY), Qt::AlignCenter | Qt::TextDontClip, TexteAffiche());
     if (OnPaint)
         OnPaint(canvas);
 }
@@ -738,6 +771,22 @@ void TEdition2::keyPressEvent(QKeyEvent* event)
     ChangeTexte(texte);
     FEnFrappe = false;
     FCaret = static_cast<int>(LongueurCaracteres(FTexte));
+}
+
+int LargeurTextes(const QWidget& controle, const std::vector<std::string>& textes)
+{
+    const QFontMetrics mesure(controle.font());
+    int largeur = 0;
+    for (const std::string& t : textes)
+        largeur = std::max(largeur, mesure.horizontalAdvance(QString::fromStdString(t)));
+    return largeur;
+}
+
+int LargeurCadrePour(const QWidget& controle, const std::vector<std::string>& textes, int minimum)
+{
+    // The skins' rims take up to four pixels a side; two more keep the text off them.
+    constexpr int Rebords = 2 * (4 + 2);
+    return std::max(minimum, LargeurTextes(controle, textes) + Rebords);
 }
 
 TCadre::TCadre(QWidget* parent) : TEdition2(parent)

@@ -197,6 +197,9 @@ public:
 
     const std::string& Text() const { return FTexte; }
     void SetText(const std::string& texte);
+    // The text as drawn: with an ellipsis when the frame is too narrow for it,
+    // the whole of it then in the frame's tooltip.
+    QString TexteAffiche() const;
     // Caret position in characters, at most the text's length.
     int Caret() const { return FCaret; }
 
@@ -213,6 +216,8 @@ public:
 protected:
     bool EstSelectionne() const override { return FSelectionne; }
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -224,6 +229,7 @@ protected:
 
 private:
     void ChangeTexte(const std::string& texte);
+    void MetBulle();
 
     std::string FTexte;
     bool FSelectionne = false;
@@ -238,7 +244,14 @@ private:
     int FDecalY = 0;
     bool FTabStop = false;
     int FCaret = 0;
+    bool FBulleTexte = false; // the tooltip is the frame's own whole text
 };
+
+// The widest of Textes in the control's own font, in pixels.
+int LargeurTextes(const QWidget& controle, const std::vector<std::string>& textes);
+// The least width, not under Minimum, at which a frame or a skinned button
+// shows each of Textes whole inside its rim.
+int LargeurCadrePour(const QWidget& controle, const std::vector<std::string>& textes, int minimum);
 
 // A framed display text, 120 x 21.
 class TCadre : public TEdition2 {

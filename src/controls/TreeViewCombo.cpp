@@ -1,5 +1,7 @@
 #include "controls/TreeViewCombo.h"
 
+#include "controls/ArbreRetour.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -41,6 +43,7 @@ TTreeViewCombo::TTreeViewCombo(QWidget* parent) : QTreeWidget(parent)
 {
     setHeaderHidden(true);
     setIconSize(QSize(TailleImage, TailleImage));
+    RetourALaLigne(*this);
     FImages = {QImage(), ImageCase(false, false), ImageCase(true, false), ImageCase(false, true),
                ImageCase(true, true)};
 }

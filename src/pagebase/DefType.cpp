@@ -558,28 +558,38 @@ void Tf_ChoixEquipe::Prepare(TSaison& Saison, const std::string& Titre, int Excl
     const TDonneesChampionnat* champ = Saison.GetChampCourant();
     const int n = champ ? champ->GetNbEquipe() : 0;
     setWindowTitle(QString::fromStdString(Titre));
-    const int hauteur = (n - 1) / 3 * PasLigne + 60;
-    setFixedSize(480, hauteur);
-    Fond->setGeometry(0, 0, 480, hauteur);
 
     if (Equipe + 1 == Exclue)
         Equipe = Exclue == 1 ? 1 : 0;
     for (TCarreCoche* c : Cases)
         delete c;
     Cases.clear();
+    std::vector<std::string> noms;
+    for (int i = 0; i < n; ++i)
+        noms.push_back(Saison.GetNomEquipeChamp(i));
     for (int i = 0; i < n; ++i) {
         auto* c = new TCarreCoche(Fond);
         QPalette palette = c->palette();
         palette.setColor(QPalette::WindowText, Qt::white);
         c->setPalette(palette);
         c->SetGroupe(0);
-        c->SetCaption(Saison.GetNomEquipeChamp(i));
-        c->setGeometry(i % 3 * PasColonne + 10, i / 3 * PasLigne + 5, LargeurCase, 17);
+        c->SetCaption(noms[i]);
         c->SetChecked(i == Equipe);
         c->setEnabled(i + 1 != Exclue);
-        c->show();
         Cases.push_back(c);
     }
+    // Three columns as wide as the longest name asks (the box takes 25 pixels
+    // before it), never narrower than 145; the dialog widens with them.
+    const int largeurCase = Cases.empty() ? LargeurCase : std::max(LargeurCase, LargeurTextes(*Cases[0], noms) + 27);
+    const int pas = largeurCase + PasColonne - LargeurCase;
+    const int largeur = std::max(480, 3 * pas + 2 * 10 - (PasColonne - LargeurCase));
+    for (int i = 0; i < n; ++i) {
+        Cases[i]->setGeometry(i % 3 * pas + 10, i / 3 * PasLigne + 5, largeurCase, 17);
+        Cases[i]->show();
+    }
+    const int hauteur = (n - 1) / 3 * PasLigne + 60;
+    setFixedSize(largeur, hauteur);
+    Fond->setGeometry(0, 0, largeur, hauteur);
 
     QFont gras = BoutonValider->font();
     gras.setBold(true);
@@ -590,7 +600,8 @@ void Tf_ChoixEquipe::Prepare(TSaison& Saison, const std::string& Titre, int Excl
     BoutonValider->SetCouleurOver(0xFF8000);
     BoutonValider->SetModalResult(ResultatModal::Ok);
     BoutonValider->SetDefault(true);
-    BoutonValider->setGeometry(196, (n - 1) / 3 * PasLigne + 30, 80, 25);
+    const int largeurBouton = LargeurCadrePour(*BoutonValider, {BoutonValider->Caption()}, 80);
+    BoutonValider->setGeometry((largeur - largeurBouton) / 2 - 4, (n - 1) / 3 * PasLigne + 30, largeurBouton, 25);
     BoutonValider->raise();
 }
 

@@ -38,7 +38,7 @@ TLigneMatch::TLigneMatch(std::string Libelle, bool Domicile, int Jour, int Fin, 
 {
 }
 
-TGeometrieLigne TLigneMatch::Geometrie(int W, int H) const
+TGeometrieLigne TLigneMatch::Geometrie(int W, int H, int Gauche) const
 {
     TGeometrieLigne G;
     G.Fond = Rect(0, 0, W, H);
@@ -48,26 +48,26 @@ TGeometrieLigne TLigneMatch::Geometrie(int W, int H) const
     G.CouleurLibelle = Domicile_ ? CouleurDomicile : CouleurExterieur;
     if (Jour_ == 1 || Jour_ % 5 == 0)
         G.Jour = std::to_string(Jour_);
-    G.XDroitJour = 98;
-    const int x = XMinute(W, Debut_);
-    G.Barre = Rect(x, 0, x + (W - 120) * std::max(0, Fin_ - Debut_) / 90, H);
+    G.XDroitJour = Gauche - 2;
+    const int x = XMinute(W, Debut_, Gauche);
+    G.Barre = Rect(x, 0, x + (W - Gauche - 20) * std::max(0, Fin_ - Debut_) / 90, H);
     const int rayon = 7 * H / 20;
     for (uint16_t mot : Valeurs_)
-        G.Cercles.push_back(
-            {XMinute(W, mot & Evt::MasqueMinute), H / 2, rayon, CouleurExterieur, (mot & Evt::Penalty) ? Rouge : Noir});
+        G.Cercles.push_back({XMinute(W, mot & Evt::MasqueMinute, Gauche), H / 2, rayon, CouleurExterieur,
+                             (mot & Evt::Penalty) ? Rouge : Noir});
     for (int m : Marques_) {
         const bool rouge = m > 1000;
-        const int xm = XMinute(W, rouge ? m - 1000 : m);
+        const int xm = XMinute(W, rouge ? m - 1000 : m, Gauche);
         G.Cartons.push_back({Rect(xm - rayon, 2, xm + rayon, H - 2), rouge ? Rouge : Jaune});
     }
-    G.XBas = 100;
+    G.XBas = Gauche;
     G.YBas = H - 1;
     return G;
 }
 
-void TLigneMatch::Dessine(TCanevas& Canevas, int X0, int Y0, int W, int H) const
+void TLigneMatch::Dessine(TCanevas& Canevas, int X0, int Y0, int W, int H, int Gauche) const
 {
-    const TGeometrieLigne G = Geometrie(W, H);
+    const TGeometrieLigne G = Geometrie(W, H, Gauche);
     auto decale = [X0, Y0](const TRect& R) { return Rect(R.Left + X0, R.Top + Y0, R.Right + X0, R.Bottom + Y0); };
     Canevas.Decoupe(decale(G.Fond));
     Canevas.Remplit(decale(G.Fond), CouleurFond);
@@ -121,23 +121,46 @@ void TModeleGraphHorizontal::Remplit(const TSaison& Saison, const TDonneesChampi
     }
 }
 
+int TModeleGraphHorizontal::Gauche(TCanevas& Canevas) const
+{
+    int nom = 0;
+    Canevas.SetPolice({0, true, false, 0});
+    for (const auto& l : Lignes_)
+        nom = std::max(nom, Canevas.LargeurTexte(l->GetLibelle()));
+    Canevas.SetPolice({0, false, false, 0});
+    const int jour = Canevas.LargeurTexte(std::to_string(std::max(NbLignes_, 1)));
+    // A space's worth between the name and the number, two pixels before the axis.
+    const int espace = Canevas.LargeurTexte(" ");
+    return std::max(TLigneMatch::GaucheMin, nom + espace + jour + 2);
+}
+
 void TModeleGraphHorizontal::Dessine(TCanevas& Canevas, int Largeur) const
 {
     const int bas = 20 * NbLignes_ + 20;
+    const int gauche = Gauche(Canevas);
     std::size_t suivante = 0;
     for (int r = 1; r <= NbLignes_ && suivante < Lignes_.size(); ++r)
         if (Lignes_[suivante]->GetJour() == r)
-            Lignes_[suivante++]->Dessine(Canevas, 0, 20 * r, Largeur - 20, 20);
+            Lignes_[suivante++]->Dessine(Canevas, 0, 20 * r, Largeur - 20, 20, gauche);
     Canevas.SetCrayon(Noir);
-    Canevas.Ligne(Largeur - 20, 20, 100, 20);
-    Canevas.Ligne(100, 20, 100, bas);
+    Canevas.Ligne(Largeur - 20, 20, gauche, 20);
+    Canevas.Ligne(gauche, 20, gauche, bas);
     Canevas.SetPolice({0, false, false, TLigneMatch::CouleurExterieur});
+    // Every mark is numbered where the figures stand a space apart; a narrow
+    // graph numbers one mark in two, three or six instead of running them together.
+    const int place = Canevas.LargeurTexte("95") + Canevas.LargeurTexte(" ");
+    int saut = 1;
+    for (int s : {2, 3, 6})
+        if ((Largeur - 40 - gauche) * 5 * saut / 90 < place)
+            saut = s;
     for (int i = 1; i <= 19; ++i) {
-        const int x = 100 + (Largeur - 140) * 5 * i / 90;
+        const int x = gauche + (Largeur - 40 - gauche) * 5 * i / 90;
+        Pointilles(Canevas, x, 20, bas, TLigneMatch::CouleurExterieur);
+        if (i % saut != 0)
+            continue;
         const std::string texte = std::to_string(5 * i);
         // The figure's baseline at y = 10, with the font's usual descent of a quarter.
         const int haut = std::max(0, 10 - Canevas.HauteurTexte(texte) * 3 / 4);
         Canevas.Texte(x - Canevas.LargeurTexte(texte) / 2, haut, texte);
-        Pointilles(Canevas, x, 20, bas, TLigneMatch::CouleurExterieur);
     }
 }

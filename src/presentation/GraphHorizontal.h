@@ -69,11 +69,13 @@ public:
     const std::vector<uint16_t>& GetValeurs() const { return Valeurs_; }
     const std::vector<int>& GetMarques() const { return Marques_; }
 
-    // The x of a minute on a line W wide.
-    static int XMinute(int W, int Minute) { return 100 + (W - 120) * Minute / 90; }
-    TGeometrieLigne Geometrie(int W, int H) const;
+    // The least width of the column of names and day numbers left of the bars.
+    static constexpr int GaucheMin = 100;
+    // The x of a minute on a line W wide whose bars start at Gauche.
+    static int XMinute(int W, int Minute, int Gauche = GaucheMin) { return Gauche + (W - Gauche - 20) * Minute / 90; }
+    TGeometrieLigne Geometrie(int W, int H, int Gauche = GaucheMin) const;
     // The line W by H with its top-left corner at (X0, Y0).
-    void Dessine(TCanevas& Canevas, int X0, int Y0, int W, int H) const;
+    void Dessine(TCanevas& Canevas, int X0, int Y0, int W, int H, int Gauche = GaucheMin) const;
 
 private:
     std::string Libelle_;
@@ -97,6 +99,9 @@ public:
     const TLigneMatch* GetLigne(int i) const;
     // The height the graph asks for.
     int HauteurGraphe() const { return 25 * NbLignes_ + 40; }
+    // Where the bars start: past the widest opponent's name and day number,
+    // so that neither is drawn over the other.
+    int Gauche(TCanevas& Canevas) const;
     // The graph on a surface Largeur pixels wide.
     void Dessine(TCanevas& Canevas, int Largeur) const;
 

@@ -4,6 +4,7 @@
 #include "base/ServiceMessage.h"
 #include "base/Version.h"
 #include "base/oTraducteur.h"
+#include "controls/ArbreRetour.h"
 #include "controls/BoutonCoche.h"
 #include "controls/Dessin.h"
 #include "controls/ImageFond.h"
@@ -305,6 +306,7 @@ void Tf_Principale::CreeComposants()
     tv_Menu->setHeaderHidden(true);
     tv_Menu->setFrameShape(QFrame::NoFrame);
     tv_Menu->setStyleSheet(StyleArbre());
+    RetourALaLigne(*tv_Menu);
     colonneMenu->addWidget(tv_Menu, 1);
     ligne->addWidget(fc_Menu);
 

@@ -1,6 +1,7 @@
 #include "controls/ComboBox.h"
 
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -77,4 +78,24 @@ TEST(ComboBox98, RefusLongueurMinimaleEtCompletionModifiee)
     edit->clear();
     QTest::keyClicks(edit, "ma");
     EXPECT_EQ(edit->text().toStdString(), "ma");
+}
+
+// A choice too long for the box is drawn with an ellipsis, and the tooltip
+// holds it whole even when the list was filled with its signals blocked.
+TEST(ComboAbrege, UnChoixTropLongEstAbregeAvecSaBulle)
+{
+    TComboAbrege boite;
+    boite.resize(90, 24);
+    {
+        const QSignalBlocker bloque(&boite);
+        boite.addItem("Nice");
+        boite.addItem("Stade de Gerland (Lyon)");
+        boite.setCurrentIndex(1);
+    }
+    boite.show();
+    EXPECT_TRUE(boite.TexteAffiche().endsWith(QChar(0x2026))) << boite.TexteAffiche().toStdString();
+    EXPECT_EQ(boite.toolTip().toStdString(), "Stade de Gerland (Lyon)");
+    boite.setCurrentIndex(0);
+    EXPECT_EQ(boite.TexteAffiche().toStdString(), "Nice");
+    EXPECT_TRUE(boite.toolTip().isEmpty());
 }

@@ -783,3 +783,28 @@ TEST(FondScroll, RenduAvecBarresEtLogo)
     EXPECT_FALSE(panneau.MyScrollh()->parentWidget()->isHidden());
     testsupport::RendPng(panneau, "panneau_defilant_et_logo");
 }
+
+namespace {
+
+// A frame too narrow for its text ends it with an ellipsis and carries the
+// whole of it in its tooltip; a page's own tooltip is left alone.
+TEST(Edition2, UnTexteTropLongEstAbregeAvecSaBulle)
+{
+    TCadre cadre;
+    cadre.resize(60, 25);
+    cadre.show();
+    cadre.SetText("Paris Saint-Germain FC");
+    EXPECT_TRUE(cadre.TexteAffiche().endsWith(QChar(0x2026))) << cadre.TexteAffiche().toStdString();
+    EXPECT_LE(cadre.fontMetrics().horizontalAdvance(cadre.TexteAffiche()), 60 - 4);
+    EXPECT_EQ(cadre.toolTip().toStdString(), "Paris Saint-Germain FC");
+    cadre.resize(300, 25);
+    EXPECT_EQ(cadre.TexteAffiche().toStdString(), "Paris Saint-Germain FC");
+    EXPECT_TRUE(cadre.toolTip().isEmpty()) << "whole again, no tooltip";
+
+    TCadre autre;
+    autre.setToolTip("Changer de match");
+    autre.SetText("Nice");
+    EXPECT_EQ(autre.toolTip().toStdString(), "Changer de match");
+}
+
+} // namespace

@@ -53,11 +53,11 @@ TEST(GraphHorizontal, LesLignesSurLeursJournees)
     EXPECT_EQ(G.GetLigne(1)->GetFin(), 0);
 
     TCanevasTest Canevas;
-    G.Dessine(Canevas, 400);
+    G.Dessine(Canevas, 600);
     const auto lignes = Canevas.DuGenre(TCanevasTest::TGenre::Decoupe);
     ASSERT_EQ(lignes.size(), 2u);
-    EXPECT_EQ(lignes[0].R, Rect(0, 20, 380, 40));
-    EXPECT_EQ(lignes[1].R, Rect(0, 60, 380, 80)) << "each line on the row of its day";
+    EXPECT_EQ(lignes[0].R, Rect(0, 20, 580, 40));
+    EXPECT_EQ(lignes[1].R, Rect(0, 60, 580, 80)) << "each line on the row of its day";
     // The axes, then nineteen minute marks.
     bool axe = false;
     for (const auto& t : Canevas.DuGenre(TCanevasTest::TGenre::Ligne))
@@ -67,6 +67,58 @@ TEST(GraphHorizontal, LesLignesSurLeursJournees)
     for (const auto& t : Canevas.DuGenre(TCanevasTest::TGenre::Texte))
         marques += t.Police.Couleur == TLigneMatch::CouleurExterieur && t.R.Top < 20;
     EXPECT_EQ(marques, 19);
+
+    // On a narrow graph the figures keep a space between them.
+    TCanevasTest Etroit;
+    G.Dessine(Etroit, 300);
+    std::vector<TRect> figures;
+    for (const auto& t : Etroit.DuGenre(TCanevasTest::TGenre::Texte))
+        if (t.Police.Couleur == TLigneMatch::CouleurExterieur && t.R.Top < 20)
+            figures.push_back(t.R);
+    ASSERT_GE(figures.size(), 3u);
+    for (size_t i = 1; i < figures.size(); ++i)
+        EXPECT_GE(figures[i].Left - figures[i - 1].Right, 7) << "figures " << i - 1 << " and " << i;
+}
+
+// A long opponent's name pushes the day numbers and the bars right, so that
+// the number never covers the name, and the minute scale follows the bars.
+TEST(GraphHorizontal, LesNumerosDeJourNeCouvrentPasLesNoms)
+{
+    auto Saison = testsupport::CreeLigueABCD(4);
+    TDonneesChampionnat& C = *Saison->GetChampionnat(1);
+    Saison->SetNomEquipe(C.GetEquipe(1), "Paris Saint-Germain FC");
+    C.AjouteMatch(1, 0, 1, -1, 1, 0);
+    C.SetCompoMatch(1, 0, 1, 5);
+    TModeleGraphHorizontal G;
+    G.Remplit(*Saison, C, 0, 5);
+    ASSERT_EQ(G.NbLignesMatch(), 1);
+
+    TCanevasTest Canevas(7, 13, 8);
+    G.Dessine(Canevas, 600);
+    const TCanevasTest::TTrace* nom = nullptr;
+    const TCanevasTest::TTrace* jour = nullptr;
+    const auto textes = Canevas.DuGenre(TCanevasTest::TGenre::Texte);
+    for (const auto& t : textes) {
+        if (t.Texte == "Paris Saint-Germain FC")
+            nom = &t;
+        if (t.Texte == "1" && t.R.Top > 20)
+            jour = &t;
+    }
+    ASSERT_NE(nom, nullptr);
+    ASSERT_NE(jour, nullptr);
+    EXPECT_GT(jour->R.Left, nom->R.Right) << "the day number over the name";
+    // The bar of the match and the vertical axis start past the number.
+    bool barre = false;
+    for (const auto& t : Canevas.DuGenre(TCanevasTest::TGenre::Remplit))
+        if (t.Couleur == 0xFFFFFF && t.R.Top == 20 && t.R.Width() > 0) {
+            barre = true;
+            EXPECT_GE(t.R.Left, jour->R.Right);
+        }
+    EXPECT_TRUE(barre);
+    bool axe = false;
+    for (const auto& t : Canevas.DuGenre(TCanevasTest::TGenre::Ligne))
+        axe = axe || (t.R.Left == t.R.Right && t.R.Top == 20 && t.R.Bottom == 20 * 4 + 20 && t.R.Left >= jour->R.Right);
+    EXPECT_TRUE(axe) << "the axis where the bars start";
 }
 
 } // namespace

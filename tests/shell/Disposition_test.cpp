@@ -102,7 +102,7 @@ TEST_F(DispositionTest, ChaquePageEtChaqueFormeMontreSesControlesEntiers)
     Fenetre->SetEtatFichier(true, true);
     Fenetre->ChangeChampionnat();
 
-    for (const QSize taille : {QSize(800, 600), QSize(1600, 1000)}) {
+    for (const QSize taille : {QSize(800, 600), QSize(1280, 800)}) {
         Affiche(taille.width(), taille.height());
         const std::string suffixe = "_" + std::to_string(taille.width());
         const TFootForm* vue = nullptr;
@@ -119,6 +119,39 @@ TEST_F(DispositionTest, ChaquePageEtChaqueFormeMontreSesControlesEntiers)
             Note(ou, *Fenetre);
             NoteBandes(ou);
             testsupport::RendPng(*Fenetre, "page_" + std::to_string(code) + suffixe);
+        }
+    }
+    for (const std::string& d : Defauts)
+        ADD_FAILURE() << d;
+}
+
+// The sample season holds the longest real names the program meets: every
+// page and form shows each of its texts whole, at the smallest window and at
+// a common laptop's screen.
+TEST_F(DispositionTest, LaSaisonExempleMontreChaqueTexteEntier)
+{
+    Fenetre = std::make_unique<Tf_Principale>(Dossier.str());
+    Fenetre->show();
+    QApplication::processEvents();
+    std::unique_ptr<TSaison> saison = testsupport::ChargeParDispatcheur(Dossier.str() + "sauvegarde/exemple.xmc");
+    ASSERT_NE(saison, nullptr);
+    Fenetre->RemplaceSaison(std::move(saison));
+    Fenetre->SetEtatFichier(true, false);
+    Fenetre->ChangeChampionnat();
+
+    for (const QSize taille : {QSize(800, 600), QSize(1280, 800)}) {
+        Affiche(taille.width(), taille.height());
+        const std::string suffixe = "_exemple_" + std::to_string(taille.width());
+        const TFootForm* vue = nullptr;
+        for (int code = CodeMenu::PremiereCommande; code <= 218; ++code) {
+            if (HorsVerification(code))
+                continue;
+            Fenetre->ExecuteCommande(code, -1);
+            QApplication::processEvents();
+            if (Fenetre->GetPageCourante() == nullptr || Fenetre->GetPageCourante() == vue)
+                continue;
+            vue = Fenetre->GetPageCourante();
+            Note("commande " + std::to_string(code) + suffixe, *Fenetre);
         }
     }
     for (const std::string& d : Defauts)

@@ -2,6 +2,7 @@
 
 #include "base/oTraducteur.h"
 #include "controls/Afficheur.h"
+#include "controls/ComboBox.h"
 #include "controls/Dessin.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
@@ -62,7 +63,7 @@ Tf_Buteurs::Tf_Buteurs(QWidget* parent) : Tf_InfoMatchCadre(parent)
             Buteurs()->SetAffluence(AffichageScore->Nombre());
     };
     Label1 = LabelJaune(this, "Arbitre");
-    cb_Arbitre = new QComboBox(this);
+    cb_Arbitre = new TComboAbrege(this);
     connect(cb_Arbitre, &QComboBox::currentIndexChanged, this, [this] { cb_ArbitreChange(); });
     pm_AjoutArbitre = new QMenu(this);
     mi_AjouterArbitre = pm_AjoutArbitre->addAction("Ajouter un arbitre");
@@ -71,7 +72,7 @@ Tf_Buteurs::Tf_Buteurs(QWidget* parent) : Tf_InfoMatchCadre(parent)
     connect(cb_Arbitre, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { pm_AjoutArbitre->popup(cb_Arbitre->mapToGlobal(p)); });
     Label3 = LabelJaune(this, "Stade");
-    cb_Stade = new QComboBox(this);
+    cb_Stade = new TComboAbrege(this);
     connect(cb_Stade, &QComboBox::currentIndexChanged, this, [this] { cb_StadeChange(); });
     Label4 = LabelJaune(this, "Note arbitre");
     e_NoteArbitre = new QLineEdit(this);

@@ -3,6 +3,7 @@
 #include "base/oTraducteur.h"
 #include "controls/Dessin.h"
 #include "controls/RemplitListeJoueurs.h"
+#include "model/Championnat.h"
 #include "model/Joueurs.h"
 #include "model/SaisonFoot.h"
 #include "pages/saisie/w_ChoixJournee.h"
@@ -187,12 +188,31 @@ void Tf_InfoMatchCadre::AfficheListe(int cote, bool seulsLibres)
         boite->SelectionneJoueur(choisi);
 }
 
+void Tf_InfoMatchCadre::DisposeEntete()
+{
+    // The team frames take the widest name of the championship, so that the
+    // header keeps its size from one match to the next.
+    std::vector<std::string> noms{c_EqDomicile->Text(), c_EqExterieur->Text()};
+    if (const TDonneesChampionnat* c = Saison ? Saison->GetChampCourant() : nullptr)
+        for (int p = 0; p < c->GetNbEquipe(); ++p)
+            noms.push_back(Saison->GetNomEquipeChamp(p));
+    const int cadre = LargeurCadrePour(*c_EqDomicile, noms, 120);
+    c_EqDomicile->setGeometry(5, 5, cadre, 25);
+    c_ScDomicile->move(cadre + 10, 5);
+    c_ScExterieur->move(cadre + 45, 5);
+    c_EqExterieur->setGeometry(cadre + 80, 5, cadre, 25);
+    UpDown1->move(2 * cadre + 85, 3);
+    Panel1->resize(2 * cadre + 105, HauteurPanneau);
+    fc_InfoMatchResize();
+}
+
 void Tf_InfoMatchCadre::MontreFeuille()
 {
     FEnAffichage = true;
     const TFeuilleMatch& f = *FFeuille;
     c_EqDomicile->SetText(f.GetNomEquipe(1));
     c_EqExterieur->SetText(f.GetNomEquipe(2));
+    DisposeEntete();
     c_ScDomicile->SetText(f.GetScore(1));
     c_ScExterieur->SetText(f.GetScore(2));
     AfficheListe(1, SeulsLibres());

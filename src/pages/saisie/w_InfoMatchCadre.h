@@ -73,6 +73,8 @@ protected:
     void SetFeuille(std::unique_ptr<TFeuilleMatch> feuille);
     // The model changed: names, scores, squads and tags are shown again.
     virtual void MontreFeuille();
+    // The header's frames as wide as the championship's names ask.
+    void DisposeEntete();
     // A squad double-clicked (or Enter) on side 1 or 2.
     virtual void ListeDblClick(int cote);
     virtual bool ListeAccepte(int cote, QObject* source);

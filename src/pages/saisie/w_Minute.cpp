@@ -4,6 +4,8 @@
 #include "controls/ColorStringGrid.h"
 #include "controls/Dessin.h"
 #include "controls/ImageFond.h"
+#include "model/Championnat.h"
+#include "model/SaisonFoot.h"
 #include "pagebase/Commande.h"
 
 #include <QAction>
@@ -190,7 +192,17 @@ int Tf_Minute::LargeurPanneauVoulue() const
             std::max(match, mesure.horizontalAdvance(QString::fromStdString(LitElementListe(Listbox1->Texte(i)).Nom)));
     // The list's frame and a scroll bar beside the longest match.
     const int liste = match + 2 * Listbox1->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
-    return std::max(LargeurPanneau, liste + 2 * Marge);
+    return std::max({LargeurPanneau, liste + 2 * Marge, LargeurRangee()});
+}
+
+int Tf_Minute::LargeurRangee() const
+{
+    // A team's frame beside its score and buttons, for the championship's longest name.
+    std::vector<std::string> noms{Cadre9->Text(), Cadre10->Text()};
+    if (const TDonneesChampionnat* c = Saison ? Saison->GetChampCourant() : nullptr)
+        for (int p = 0; p < c->GetNbEquipe(); ++p)
+            noms.push_back(Saison->GetNomEquipeChamp(p));
+    return LargeurCadrePour(*Cadre9, noms, 0) + 64 + 28 + 2 * Marge + Marge;
 }
 
 void Tf_Minute::Place()
@@ -199,7 +211,7 @@ void Tf_Minute::Place()
     // The standings are read whole first: the panel narrows for them, down to
     // its narrow form, and widens into the room they leave for long matches.
     const int panneau = std::clamp(width() - LargeurClassement(), LargeurEtroite, LargeurPanneauVoulue());
-    const bool etroit = panneau < LargeurPanneau;
+    const bool etroit = panneau < std::max(LargeurPanneau, LargeurRangee());
     FondCopie17->setGeometry(std::max(width() - panneau, 0), 0, panneau, h);
     ScrollBox1->setGeometry(0, 0, std::max(width() - panneau, 0), h);
     const int hListe = std::max(h - (etroit ? HauteurBasEtroit : HauteurBas) - 2 * Marge, 16);

@@ -63,6 +63,7 @@ private:
     int LargeurClassement() const;
     // The panel's width when the room allows: every followed match whole in the list.
     int LargeurPanneauVoulue() const;
+    int LargeurRangee() const;
     void Place();
 
     TScoresDirect FDirect{nullptr};

@@ -1,5 +1,7 @@
 #include "pages/saisie/w_Notes.h"
 
+#include "model/Championnat.h"
+#include "model/SaisonFoot.h"
 #include "pagebase/Commande.h"
 #include "pages/saisie/w_InfoMatchCadre.h"
 
@@ -142,6 +144,15 @@ void Tf_Notes::Montre()
     c_EqExterieur->SetText(f.GetNomEquipe(2));
     c_ScDomicile->SetText(f.GetScore(1));
     c_ScExterieur->SetText(f.GetScore(2));
+    // The team frames grow with the championship's longest name.
+    std::vector<std::string> noms{f.GetNomEquipe(1), f.GetNomEquipe(2)};
+    if (const TDonneesChampionnat* c = Saison ? Saison->GetChampCourant() : nullptr)
+        for (int p = 0; p < c->GetNbEquipe(); ++p)
+            noms.push_back(Saison->GetNomEquipeChamp(p));
+    const int largeur = LargeurCadrePour(*c_EqDomicile, noms, 136);
+    for (TCadre* c : {c_EqDomicile, c_EqExterieur})
+        c->resize(largeur, 25);
+    fc_NotesResize();
     for (int cote = 1; cote <= 2; ++cote)
         for (int s = 1; s <= 14; ++s) {
             const TNotesMatch::TNote* n = FNotes->GetNote(cote, s);
@@ -160,11 +171,12 @@ void Tf_Notes::Montre()
 void Tf_Notes::fc_NotesResize()
 {
     const int moitie = width() / 2;
-    c_EqDomicile->move(moitie - 186, 6);
+    const int cadre = c_EqDomicile->width();
+    c_EqDomicile->move(moitie - 50 - cadre, 6);
     c_ScDomicile->move(moitie - 31, 6);
     c_ScExterieur->move(moitie + 10, 6);
     c_EqExterieur->move(moitie + 46, 6);
-    UpDown1->move(moitie + 186, 4);
+    UpDown1->move(moitie + 50 + cadre, 4);
     const int largeur = std::max(40, moitie - 20);
     FondEquipeDomicile->setGeometry(10, 40, largeur, std::max(40, height() - 60));
     FondEquipeExterieur->setGeometry(moitie + 10, 40, largeur, std::max(40, height() - 60));

@@ -10,6 +10,10 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+#include <algorithm>
 
 Tf_RechercheMatch::Tf_RechercheMatch(QWidget* parent) : TDialogue(parent)
 {
@@ -74,13 +78,49 @@ void Tf_RechercheMatch::FormActivate()
     const TDonneesChampionnat* c = Saison ? Saison->GetChampCourant() : nullptr;
     if (!c)
         return;
+    std::vector<std::string> noms;
     for (int p = 0; p < c->GetNbEquipe(); ++p) {
-        const QString nom = QString::fromStdString(Saison->GetNomEquipeChamp(p));
+        noms.push_back(Saison->GetNomEquipeChamp(p));
+        const QString nom = QString::fromStdString(noms.back());
         ComboBox1->addItem(nom);
         ComboBox2->addItem(nom);
     }
     ComboBox1->setCurrentIndex(-1);
     ComboBox2->setCurrentIndex(-1);
+    Dispose(noms, c->GetNbJour());
+}
+
+void Tf_RechercheMatch::Dispose(const std::vector<std::string>& noms, int nbJour)
+{
+    // The found match reads "Day n : home - away": the labels take the longest
+    // such line (the two widest names on the last day), the lists the widest
+    // name, and the dialog widens with them.
+    std::vector<std::pair<int, std::string>> larges;
+    for (const std::string& nom : noms)
+        larges.emplace_back(LargeurTextes(*Label5, {nom}), nom);
+    std::sort(larges.begin(), larges.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    int largeurLabel = 260;
+    if (larges.size() >= 2) {
+        const std::string ligne = TraduitFmt(339, {nbJour, larges[0].second, larges[1].second});
+        largeurLabel = std::max(largeurLabel, LargeurTextes(*Label5, {ligne}) + 4);
+    }
+    QStyleOptionComboBox option;
+    option.initFrom(ComboBox1);
+    const QRect champ =
+        ComboBox1->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, ComboBox1);
+    const int largeurListe =
+        std::max(180, LargeurTextes(*ComboBox1, noms) + ComboBox1->width() - champ.width() + 2 * 2 + 2);
+    ComboBox1->resize(largeurListe, ComboBox1->height());
+    Label1->resize(largeurListe, Label1->height());
+    const int gaucheListe2 = 16 + largeurListe + 16;
+    ComboBox2->setGeometry(gaucheListe2, ComboBox2->y(), largeurListe, ComboBox2->height());
+    Label2->setGeometry(gaucheListe2, Label2->y(), largeurListe, Label2->height());
+    for (QLabel* l : {Label5, Label6})
+        l->resize(largeurLabel, l->height());
+    for (TBoutonCopie* b : {b_Voir1, b_Voir2})
+        b->move(Label5->x() + largeurLabel + 10, b->y());
+    const int largeur = std::max({410, b_Voir1->geometry().right() + 1 + 11, ComboBox2->geometry().right() + 1 + 18});
+    resize(largeur, height());
 }
 
 void Tf_RechercheMatch::BoutonCopie1Click()

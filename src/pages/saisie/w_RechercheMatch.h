@@ -5,6 +5,9 @@
 
 #include "platform/Dialogues.h"
 
+#include <string>
+#include <vector>
+
 class QComboBox;
 class QLabel;
 class TBoutonCopie;
@@ -38,6 +41,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    void Dispose(const std::vector<std::string>& noms, int nbJour);
 };
 
 // Registers the match search: the dialog, then the results of the day found.

@@ -27,6 +27,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOption>
 
 #include <algorithm>
 
@@ -319,6 +321,26 @@ void Tf_Resultats::LibererLignes()
     FLignes.clear();
 }
 
+std::vector<std::string> Tf_Resultats::NomsEquipes() const
+{
+    std::vector<std::string> noms;
+    const TDonneesChampionnat* c = FJournee ? FJournee->GetChampionnat() : nullptr;
+    if (Saison != nullptr && c != nullptr)
+        for (int p = 0; p < c->GetNbEquipe(); ++p)
+            noms.push_back(Saison->GetNomEquipeChamp(p));
+    return noms;
+}
+
+int Tf_Resultats::LargeurDate(const QLineEdit& edition)
+{
+    // The widest date the mask takes, inside the frame and Qt's two-pixel margins.
+    QStyleOptionFrame option;
+    option.initFrom(&edition);
+    const int cadre = edition.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edition);
+    const int texte = edition.fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000"));
+    return std::max(66, texte + 2 * (cadre + 2) + 4);
+}
+
 void Tf_Resultats::AjouteControlesLigne(int i)
 {
     const TLigneResultat* ligne = FJournee->GetLigne(i);
@@ -330,7 +352,7 @@ void Tf_Resultats::AjouteControlesLigne(int i)
     if (ligne->AvecDate) {
         l.Date = new QLineEdit(contenu);
         l.Date->setInputMask("00/00/0000; ");
-        l.Date->setFixedWidth(66);
+        l.Date->setFixedWidth(LargeurDate(*l.Date));
         connect(l.Date, &QLineEdit::textEdited, this, [this, i] {
             if (!FEnAffichage)
                 FJournee->SetDate(i, FLignes[i].Date->displayText().toStdString());
@@ -339,7 +361,7 @@ void Tf_Resultats::AjouteControlesLigne(int i)
     }
     for (int c = 0; c < 2; ++c) {
         auto* cadre = new TCadreResultat(contenu);
-        cadre->resize(120, 25);
+        cadre->resize(LargeurCadrePour(*cadre, NomsEquipes(), 120), 25);
         cadre->SetDrag(glisse);
         cadre->setAcceptDrops(glisse);
         cadre->OnDblClick = [this, i, c] { CadreDblClick(i, c); };
@@ -461,29 +483,31 @@ void Tf_Resultats::Place(bool creation)
     const int gap = h - 30 * r - 20 > 4 * r ? (h - 30 * r - 20) / r : 5;
     const int pas = gap + 30;
     const int y0 = gap / 2;
+    // Frames and date edits as wide as the real names and dates ask, never
+    // narrower than 120 and 66; the row keeps its gaps around them.
+    const int cadre = FLignes[0].Cadre[0]->width();
+    const int date = FLignes[0].Date ? FLignes[0].Date->width() : 0;
     int x;
     if (!FLignes[0].Date) {
-        x = w - 360;
+        x = w - (2 * cadre + 120);
         x = x <= 20 ? 10 : x / 2;
-    } else if (creation) {
-        x = w - 460;
-        x = x <= 220 ? 110 : x / 2;
     } else {
-        x = w - 460;
-        x = x <= 160 ? 80 : x / 2;
+        const int mini = date + (creation ? 44 : 14);
+        x = w - (2 * cadre + 220);
+        x = x <= 2 * mini ? mini : x / 2;
     }
     for (int i = 0; i < r; ++i) {
         const TControlesLigne& l = FLignes[i];
         const int t = pas * i + y0;
         if (l.Date)
-            l.Date->move(x - (creation ? 105 : 75), t - 5);
+            l.Date->move(x - date - (creation ? 39 : 9), t - 5);
         l.Cadre[0]->move(x, t - 5);
-        l.Cadre[1]->move(x + (creation ? 210 : 220), t - 5);
-        l.Score[0]->move(x + 135, t - 5);
-        l.Score[1]->move(x + 180, t - 5);
-        l.Separateur->move(x + 168, t);
+        l.Cadre[1]->move(x + cadre + (creation ? 90 : 100), t - 5);
+        l.Score[0]->move(x + cadre + 15, t - 5);
+        l.Score[1]->move(x + cadre + 60, t - 5);
+        l.Separateur->move(x + cadre + 48, t);
         if (l.Info)
-            l.Info->move(x + 120, t + (creation ? 22 : 28));
+            l.Info->move(x + cadre, t + (creation ? 22 : 28));
     }
     if (r == 2 && FJournee->FinalesVisibles()) {
         const QLabel* separateurs[2] = {FLignes[0].Separateur, FLignes[1].Separateur};

@@ -131,6 +131,8 @@ protected:
 
 private:
     void ConstruitLignes();
+    std::vector<std::string> NomsEquipes() const;
+    static int LargeurDate(const QLineEdit& edition);
     void AjouteControlesLigne(int i);
     void LibererLignes();
     void Affiche();

@@ -329,8 +329,10 @@ void Tf_Classement::FondScroll4resize()
         General && sg_titre->GetVisible() && sg_Classement->GetColCount() >= PremiereColonneBlocs + 2 * LargeurBloc;
     const int HauteurTitre = Titre ? sg_Classement->GetHauteurLigne(0) - 1 : 0;
     int Haut = (Boite.height() - Hauteur - HauteurTitre) / 2 + HauteurTitre;
-    if (Haut < 0)
-        Haut = General ? 23 : 2;
+    // The bands above the grid stay inside the page.
+    const int HautMin = Titre ? HauteurTitre + 1 : 0;
+    if (Haut < HautMin)
+        Haut = General ? std::max(23, HautMin) : 2;
     sg_Classement->move(Gauche, Haut);
     if (Titre) {
         // Each band spans its five columns exactly, lines included.

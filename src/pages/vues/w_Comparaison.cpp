@@ -21,7 +21,9 @@
 
 namespace {
 
+// The least width of the column of team frames, and what it keeps beside them.
 constexpr int LargeurCadres = 176;
+constexpr int LargeurCadre = 150;
 constexpr TColor FondPage = 0x6F3000;
 constexpr int TailleMaxImage = 2000;
 
@@ -112,6 +114,10 @@ void Tf_Comparaison::Afficher(int Mode)
         sb_Comparaison->hide();
         return;
     }
+    std::vector<std::string> noms;
+    for (int i = 0; i < champ->GetNbEquipe(); ++i)
+        noms.push_back(Saison->GetNomEquipe(static_cast<uint16_t>(champ->GetEquipe(i))));
+    int largeurCadre = LargeurCadre;
     for (int i = 0; i < champ->GetNbEquipe(); ++i) {
         auto* cadre = new TCadre;
         cadre->SetModele(Modele("BoutonCreuxBleu"));
@@ -119,10 +125,15 @@ void Tf_Comparaison::Afficher(int Mode)
         cadre->SetMulti(true);
         cadre->SetText(Saison->GetNomEquipe(static_cast<uint16_t>(champ->GetEquipe(i))));
         FondScroll5->InsereControle(cadre);
-        cadre->setGeometry(0, 28 * i, 150, 25);
+        if (i == 0)
+            largeurCadre = LargeurCadrePour(*cadre, noms, LargeurCadre);
+        cadre->setGeometry(0, 28 * i, largeurCadre, 25);
         cadre->OnClick = [this, i] { CadreClick(i); };
         Cadres.push_back(cadre);
     }
+    // The column grows with the longest name rather than cut it.
+    FLargeurColonne = largeurCadre + LargeurCadres - LargeurCadre;
+    Place();
     FondScroll5->MiseAJourScroll();
     const int suivie = champ->GetOption(10);
     const int preselection = suivie < champ->GetNbEquipe() ? suivie : 0;
@@ -191,8 +202,8 @@ void Tf_Comparaison::FormResize()
 
 void Tf_Comparaison::Place()
 {
-    FondScroll5->setGeometry(0, 0, LargeurCadres, height());
-    Panel1->setGeometry(LargeurCadres, 0, std::max(width() - LargeurCadres, 0), height());
+    FondScroll5->setGeometry(0, 0, FLargeurColonne, height());
+    Panel1->setGeometry(FLargeurColonne, 0, std::max(width() - FLargeurColonne, 0), height());
     Graph1->setGeometry(10, 10, std::max(Panel1->width() - 20, 0), std::max(Panel1->height() - 20, 0));
     sb_Comparaison->setGeometry(0, 0, Panel1->width(), Panel1->height());
     FormResize();

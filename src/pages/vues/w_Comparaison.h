@@ -77,6 +77,7 @@ private:
     TComparaison FChoix;
     std::vector<TCadre*> Cadres;
     const TDonneesChampionnat* FChampAffiche = nullptr;
+    int FLargeurColonne = 176;
 };
 
 // Commands 153 to 155 and the two keywords.

@@ -353,6 +353,10 @@ void Tf_FicheMatch::AfficherEquipe(int Equipe, int Cote)
     const FicheMatch::TCoteFiche C = FicheMatch::CalculeCote(*Saison, *Champ, Equipe, Cote, General, true);
     const bool Domicile = Cote == FicheMatch::CoteDomicile;
     (Domicile ? c_EqDomicile : c_EqExterieur)->SetText(VuesFicheMatch::TitreCadre(*Saison, *Champ, C));
+    // Both frames as wide as the longer title asks; the band scrolls with the page.
+    const int Largeur = LargeurCadrePour(*c_EqDomicile, {c_EqDomicile->Text(), c_EqExterieur->Text()}, 140);
+    for (TCadre* Cadre : {c_EqDomicile, c_EqExterieur})
+        Cadre->setMinimumWidth(Largeur);
     FEquipes[static_cast<size_t>(Cote - 1)] = Equipe;
 
     const size_t Base = Domicile ? 0 : 6;

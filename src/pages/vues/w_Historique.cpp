@@ -5,6 +5,7 @@
 #include "base/oTraducteur.h"
 #include "controls/BoutonCoche.h"
 #include "controls/ColorStringGrid.h"
+#include "controls/ComboBox.h"
 #include "controls/Dessin.h"
 #include "controls/ImageFond.h"
 #include "files/Stats.h"
@@ -182,7 +183,11 @@ Tf_Historique::Tf_Historique(QWidget* parent) : TFootForm(parent)
     auto* Saisie = new QVBoxLayout(ts_Saisie);
     auto* Haut = new QHBoxLayout;
     cb_Saison3 = new QComboBox(ts_Saisie);
-    cb_Type = new QComboBox(ts_Saisie);
+    // The kind of points gives way to the season in a narrow page: it shortens
+    // with an ellipsis and its tooltip.
+    auto* Type = new TComboAbrege(ts_Saisie);
+    Type->setMinimumContentsLength(8);
+    cb_Type = Type;
     cb_Type->addItems({QStringLiteral("Victoire à 3 points"), QStringLiteral("Victoire à 2 points"),
                        QStringLiteral("Bonus de 1 point pour 3 buts d'ecart")});
     Haut->addWidget(Libelle(ts_Saisie, TexteSaison, "Saison à consulter"));
@@ -226,6 +231,9 @@ Tf_Historique::Tf_Historique(QWidget* parent) : TFootForm(parent)
     pc_Historique->addWidget(ts_Saisie);
     for (QComboBox* c : {cb_Domicile, cb_Exterieur, cb_Saison, cb_Saison2, cb_Saison3, cb_Type})
         c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // A season is read whole: its list never gets less than its longest entry.
+    for (QComboBox* c : {cb_Saison, cb_Saison2, cb_Saison3})
+        c->setSizePolicy(QSizePolicy::Minimum, c->sizePolicy().verticalPolicy());
 }
 
 Tf_Historique::~Tf_Historique() = default;

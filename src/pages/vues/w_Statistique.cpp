@@ -142,6 +142,11 @@ void Tf_Statistique::FormShow()
     FondCopie22->setVisible(Champ == nullptr || !VuesClassement::TerrainNeutre(Champ->GetOption(11)));
 }
 
+int Tf_Statistique::LargeurValeur(const TColorStringGrid& G)
+{
+    return std::max(30, G.fontMetrics().horizontalAdvance(QString::fromStdString(G.GetTexte(1, 0))) + 8);
+}
+
 void Tf_Statistique::DisposeGrilles()
 {
     const int Panneau = FondCopie22->isHidden() ? 0 : LargeurPanneau;
@@ -150,7 +155,21 @@ void Tf_Statistique::DisposeGrilles()
     sb_tableau->horizontalScrollBar()->setValue(0);
     sb_tableau->verticalScrollBar()->setValue(0);
     const int Hauteur = std::max((sb_tableau->height() - 53) / 4, 120);
-    const int Largeur = std::clamp((sb_tableau->width() - 38) / 2, 181, 300);
+    // The grids are never narrower than their longest name and value ask;
+    // the area scrolls when they no longer fit.
+    int Besoin = 181;
+    for (const TColorStringGrid* G : sg_Part) {
+        QFont Gras = G->font();
+        Gras.setBold(true);
+        const QFontMetrics Normale(G->font()), Grasse(Gras);
+        int Nom = 0;
+        for (int r = 0; r < G->GetRowCount(); ++r) {
+            const QString Texte = QString::fromStdString(G->GetTexte(0, r));
+            Nom = std::max(Nom, (G->GetGras(0, r) ? Grasse : Normale).horizontalAdvance(Texte));
+        }
+        Besoin = std::max(Besoin, Nom + 4 + LargeurValeur(*G) + 4);
+    }
+    const int Largeur = std::clamp((sb_tableau->width() - 38) / 2, Besoin, std::max(300, Besoin));
     int Droite = 0;
     int Bas = 0;
     for (TColorStringGrid* G : sg_Part) {
@@ -165,8 +184,7 @@ void Tf_Statistique::DisposeGrilles()
             Gauche = 8;
         G->setGeometry(Gauche, Haut, Largeur, Hauteur);
         // The value column as wide as its heading, the name taking the rest.
-        const int Valeur =
-            std::max(30, G->fontMetrics().horizontalAdvance(QString::fromStdString(G->GetTexte(1, 0))) + 8);
+        const int Valeur = LargeurValeur(*G);
         G->SetLargeurColonne(1, Valeur);
         G->SetLargeurColonne(0, std::max(Largeur - Valeur - 4, 30));
         Droite = std::max(Droite, Gauche + Largeur);

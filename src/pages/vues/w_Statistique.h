@@ -38,6 +38,7 @@ public:
     // "Classement complet": the full ranking the popup's Tag names.
     void Classementcomplet1Click();
     // Places the grids for the scroll box's size.
+    static int LargeurValeur(const TColorStringGrid& G);
     void DisposeGrilles();
 
     void Imprime() override;

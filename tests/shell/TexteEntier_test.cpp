@@ -1,0 +1,216 @@
+// The real names of the sample season (the longest the program ships with)
+// shown whole where the user reads them most: the results page's teams and
+// dates, the match sheets' header, the team chooser, the match search, the
+// comparison's team column, the menu tree and the player card's chart; at
+// the smallest window and at a laptop's screen.
+
+#include "controls/GraphHorizontal.h"
+#include "controls/ImageFond.h"
+#include "model/Championnat.h"
+#include "model/Joueurs.h"
+#include "model/SaisonFoot.h"
+#include "pagebase/Commande.h"
+#include "pagebase/DefType.h"
+#include "pages/fiches/w_FicheJoueur.h"
+#include "pages/saisie/w_RechercheMatch.h"
+#include "pages/saisie/w_Resultats.h"
+#include "shell/w_Principale.h"
+#include "support/MessagesScriptes.h"
+#include "support/SaisonExemple.h"
+#include "support/TestSupport.h"
+#include "support_ui/DialoguesScriptes.h"
+#include "support_ui/DossierProgramme.h"
+#include "support_ui/RenduPng.h"
+#include "support_ui/VerifieDisposition.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const QSize Tailles[] = {QSize(800, 600), QSize(1280, 800)};
+
+class TexteEntier : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        AncienDossier = fs::current_path();
+        testsupport::CopieDossierProgramme(Dossier.path());
+        Fenetre = std::make_unique<Tf_Principale>(Dossier.str());
+        Fenetre->show();
+        QApplication::processEvents();
+        std::unique_ptr<TSaison> saison = testsupport::ChargeParDispatcheur(Dossier.str() + "sauvegarde/exemple.xmc");
+        ASSERT_NE(saison, nullptr);
+        Fenetre->RemplaceSaison(std::move(saison));
+        Fenetre->SetEtatFichier(true, false);
+        Fenetre->ChangeChampionnat();
+        fs::current_path(AncienDossier);
+    }
+    void TearDown() override
+    {
+        Fenetre.reset();
+        fs::current_path(AncienDossier);
+    }
+
+    TSaison& Saison() { return *Fenetre->GetSaison(); }
+
+    void Affiche(QSize taille)
+    {
+        Fenetre->resize(taille);
+        QApplication::processEvents();
+    }
+
+    // The page of a command at each size, checked and drawn.
+    void VerifiePage(int code, const std::string& nom)
+    {
+        for (const QSize taille : Tailles) {
+            Affiche(taille);
+            ASSERT_TRUE(Fenetre->ExecuteCommande(code, -1)) << code;
+            QApplication::processEvents();
+            const std::string ou = nom + "_" + std::to_string(taille.width());
+            Verifie(ou, *Fenetre);
+            VerifieSansAbreger(ou, *Fenetre);
+            testsupport::RendPng(*Fenetre, "texte_" + ou);
+        }
+    }
+
+    // The team frames grow with the names: none of them shortens its text.
+    static void VerifieSansAbreger(const std::string& ou, const QWidget& racine)
+    {
+        for (const TEdition2* e : racine.findChildren<TEdition2*>())
+            if (e->isVisible() && e->TexteAffiche() != QString::fromStdString(e->Text()))
+                ADD_FAILURE() << ou << ": \"" << e->Text() << "\" abrégé";
+    }
+
+    void Verifie(const std::string& ou, const QWidget& racine)
+    {
+        for (const std::string& d : testsupport::VerifieDisposition(racine))
+            ADD_FAILURE() << ou << ": " << d;
+    }
+
+    testsupport::TempDir Dossier;
+    testsupport::TDialoguesScriptes Dialogues;
+    testsupport::TBureauEnregistre Bureau;
+    testsupport::TMessagesScriptes Messages;
+    testsupport::TEcranFixe Ecran;
+    fs::path AncienDossier;
+    std::unique_ptr<Tf_Principale> Fenetre;
+};
+
+TEST_F(TexteEntier, LaPageDesResultatsMontreLesEquipesEtLesDates)
+{
+    VerifiePage(Commande::Resultats, "resultats");
+    const auto* page = dynamic_cast<const Tf_Resultats*>(Fenetre->GetPageCourante());
+    ASSERT_NE(page, nullptr);
+    ASSERT_GT(page->NbLignes(), 0);
+    bool psg = false;
+    for (int i = 0; i < page->NbLignes(); ++i)
+        for (const TCadreResultat* c : page->Ligne(i).Cadre)
+            psg = psg || c->Text() == "Paris Saint-Germain FC";
+    EXPECT_TRUE(psg) << "the longest name is on the day shown";
+}
+
+TEST_F(TexteEntier, LEnteteDesFeuillesDeMatchMontreLesDeuxEquipes)
+{
+    VerifiePage(Commande::Buteurs, "buteurs");
+    VerifiePage(Commande::Compositions, "compositions");
+}
+
+TEST_F(TexteEntier, LaComparaisonMontreChaqueEquipe)
+{
+    VerifiePage(Commande::ComparaisonTous, "comparaison");
+}
+
+TEST_F(TexteEntier, LeChoixDEquipeMontreChaqueNomEtSonBouton)
+{
+    for (const QSize taille : Tailles) {
+        Affiche(taille);
+        Tf_ChoixEquipe choix(Fenetre.get());
+        choix.Prepare(Saison(), "Choix", 0, 0);
+        choix.show();
+        QApplication::processEvents();
+        Verifie("choix_equipe", choix);
+        EXPECT_LE(choix.width(), taille.width()) << "the chooser fits the screen";
+        testsupport::RendPng(choix, "texte_choix_equipe_" + std::to_string(taille.width()));
+    }
+}
+
+TEST_F(TexteEntier, LaRechercheDeMatchMontreLesMatchsTrouves)
+{
+    Tf_RechercheMatch recherche(Fenetre.get());
+    recherche.Saison = &Saison();
+    recherche.show();
+    QApplication::processEvents();
+    // The two widest names of the list meet twice.
+    int premier = -1, second = -1;
+    const QFontMetrics mesure(recherche.Label5->font());
+    std::vector<std::pair<int, int>> largeurs;
+    for (int i = 0; i < recherche.ComboBox1->count(); ++i)
+        largeurs.emplace_back(mesure.horizontalAdvance(recherche.ComboBox1->itemText(i)), i);
+    std::sort(largeurs.rbegin(), largeurs.rend());
+    ASSERT_GE(largeurs.size(), 2u);
+    premier = largeurs[0].second;
+    second = largeurs[1].second;
+    recherche.ComboBox1->setCurrentIndex(premier);
+    recherche.ComboBox2->setCurrentIndex(second);
+    recherche.BoutonCopie1Click();
+    QApplication::processEvents();
+    ASSERT_FALSE(recherche.Label5->text().isEmpty());
+    ASSERT_FALSE(recherche.Label6->text().isEmpty());
+    Verifie("recherche_match", recherche);
+    testsupport::RendPng(recherche, "texte_recherche_match");
+}
+
+TEST_F(TexteEntier, LArbreDuMenuMontreChaqueEntree)
+{
+    auto* arbre = Fenetre->findChild<QTreeWidget*>();
+    ASSERT_NE(arbre, nullptr);
+    for (const QSize taille : Tailles) {
+        Affiche(taille);
+        arbre->expandAll();
+        QApplication::processEvents();
+        Verifie("menu_" + std::to_string(taille.width()), *arbre);
+    }
+}
+
+// The chart of the card of a player who played every day: no day number
+// drawn over an opponent's name.
+TEST_F(TexteEntier, LaFicheDUnJoueurMontreSonGraphe)
+{
+    TDonneesChampionnat* champ = Saison().GetChampCourant();
+    ASSERT_NE(champ, nullptr);
+    const auto equipe = static_cast<uint16_t>(champ->GetEquipe(0));
+    constexpr int Id = 9999;
+    auto& saison = dynamic_cast<TSaisonFootball&>(Saison());
+    saison.Joueurs().AjouteSimple(saison.CreeJoueurComplet("Dupont", "Jean", Id, 25, 'A', 9, equipe, 65535, 0, 120, 3));
+    for (int d = 1; d <= champ->GetNbJour(); ++d)
+        champ->SetCompoMatch(d, 0, 1, Id);
+    for (const QSize taille : Tailles) {
+        Dialogues.Repond([&](QDialog& d) {
+            auto& fiche = dynamic_cast<Tf_FicheJoueurEx&>(d);
+            fiche.resize(std::min(taille.width(), fiche.width()), std::min(taille.height(), fiche.height()));
+            fiche.show();
+            fiche.sb_DetailClick();
+            // The graph's height reaches its scrolling frame through two layout passes.
+            for (int i = 0; i < 3; ++i)
+                QApplication::processEvents();
+            EXPECT_GT(fiche.Graphe->NbLignesMatch(), 0);
+            Verifie("fiche_joueur", fiche);
+            testsupport::RendPng(fiche, "texte_fiche_joueur_" + std::to_string(taille.width()));
+            d.done(0);
+        });
+        TJoueur* j = saison.Joueurs().ChercheId(Id);
+        ASSERT_NE(j, nullptr);
+        ExecuteFicheJoueur(Saison(), Saison().GetNumChampCourant(), j, 0x30000 | equipe);
+    }
+}
+
+} // namespace
