@@ -130,7 +130,10 @@ protected:
     {
         if (point.isNull())
             point = controle.rect().center();
-        QTest::mouseClick(&controle, Qt::LeftButton, {}, point);
+        // Through the window, as the window system delivers a click: a window
+        // that a modal form blocks does not get it.
+        QWidget* fenetre = controle.window();
+        QTest::mouseClick(fenetre->windowHandle(), Qt::LeftButton, {}, controle.mapTo(fenetre, point));
     }
 
     // Ctrl+O, the path given to the desktop's open dialog, Enter.
