@@ -1,17 +1,58 @@
 #include "platform/Dialogues.h"
 
 #include <QFileDialog>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include <filesystem>
+#include <utility>
 
 TDialogue::TDialogue(QWidget* parent) : QDialog(parent) {}
 
 void TDialogue::SetModalResult(int resultat)
 {
+    if (resultat == ResultatModal::Aucun)
+        return;
+    // QDialog::exec() shows the form before it starts its loop: ended now, the
+    // hidden form would leave that loop waiting for ever.
+    if (FEnAffichage) {
+        FResultatEnAttente = resultat;
+        setResult(resultat);
+        return;
+    }
+    done(resultat);
+}
+
+int TDialogue::exec()
+{
+    const QPointer<TDialogue> garde(this);
+    FDansExec = true;
+    const int resultat = QDialog::exec();
+    if (garde)
+        FDansExec = false;
+    return resultat;
+}
+
+void TDialogue::setVisible(bool visible)
+{
+    if (!visible || !FDansExec || isVisible()) {
+        QDialog::setVisible(visible);
+        return;
+    }
+    const QPointer<TDialogue> garde(this);
+    FEnAffichage = true;
+    FResultatEnAttente = ResultatModal::Aucun;
+    QDialog::setVisible(true);
+    if (!garde)
+        return;
+    FEnAffichage = false;
+    const int resultat = std::exchange(FResultatEnAttente, ResultatModal::Aucun);
+    // Nothing runs between the showing and the loop: the first event the
+    // loop handles is this one.
     if (resultat != ResultatModal::Aucun)
-        done(resultat);
+        QMetaObject::invokeMethod(
+            this, [this, resultat] { done(resultat); }, Qt::QueuedConnection);
 }
 
 void TDialogue::reject()

@@ -19,7 +19,9 @@ constexpr int Non = 7;
 // Base of the program's modal forms. A form ends with the result handed to
 // SetModalResult (0 keeps it open, like a button without a result); closing it
 // from the title bar gives Cancel (2). Escape clicks the form's Cancel button,
-// and closes a form that has none as the title bar does.
+// and closes a form that has none as the title bar does. A result given while
+// exec() shows the form, before its loop runs (a form that closes itself as it
+// shows), ends the form as soon as the loop starts.
 class TDialogue : public QDialog {
     Q_OBJECT
 public:
@@ -28,7 +30,14 @@ public:
     void SetModalResult(int resultat);
     int ModalResult() const { return result(); }
 
+    int exec() override;
+    void setVisible(bool visible) override;
     void reject() override;
+
+private:
+    bool FDansExec = false;
+    bool FEnAffichage = false; // exec() is showing the form, its loop not yet running
+    int FResultatEnAttente = ResultatModal::Aucun;
 };
 
 // One filter of a file dialog, out of the "description|pattern;pattern|..." text.

@@ -244,9 +244,25 @@ int TEtatSauveQt::Execute(Tf_EtatSauve& forme)
     return resultat;
 }
 
+namespace {
+
+// The window the progress form is shown over: the top of the active window's
+// parents, the main window. A window of a page (the match sheet a forecast
+// opens in its own window) is freed with its page while a load runs, and
+// would free the form, which lives on the caller's stack, with it.
+QWidget* FenetreDeBase()
+{
+    QWidget* fenetre = QApplication::activeWindow();
+    while (fenetre != nullptr && fenetre->parentWidget() != nullptr)
+        fenetre = fenetre->parentWidget();
+    return fenetre;
+}
+
+} // namespace
+
 std::unique_ptr<TSaison> TEtatSauveQt::Charge(const std::string& nomFichier, const std::string& dllDir)
 {
-    Tf_EtatSauve forme(QApplication::activeWindow());
+    Tf_EtatSauve forme(FenetreDeBase());
     forme.PrepareChargement(nomFichier, dllDir);
     if (Execute(forme) != ResultatModal::Ok)
         return nullptr;
@@ -255,7 +271,7 @@ std::unique_ptr<TSaison> TEtatSauveQt::Charge(const std::string& nomFichier, con
 
 bool TEtatSauveQt::Sauve(const std::string& nomFichier, const std::string& dllDir, const TSaison& saison)
 {
-    Tf_EtatSauve forme(QApplication::activeWindow());
+    Tf_EtatSauve forme(FenetreDeBase());
     forme.PrepareSauvegarde(nomFichier, dllDir, saison);
     return Execute(forme) == ResultatModal::Ok;
 }
