@@ -29,6 +29,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -90,7 +91,7 @@ bool NonEnregistrable(int code)
 bool SansRejeu(int code)
 {
     return (code >= 26 && code <= 32) || code == 34 || code == 39 || (code >= 121 && code <= 131) || code == 156 ||
-           (code >= 199 && code <= 202);
+           code == 191 || (code >= 199 && code <= 202);
 }
 
 // The families of the remembered selections: team statistics, general
@@ -387,6 +388,19 @@ void Tf_Principale::CreeComposants()
         tv_Menu->setCurrentItem(ancien);
         FReconstruit = false;
     });
+    // The selection moves when the button goes down; the click comes when it is
+    // released. A click on the entry that was already current runs it again
+    // (a dialog cancelled, a page to show afresh), one that just made it current does not.
+    tv_Menu->viewport()->installEventFilter(this);
+    connect(tv_Menu, &QTreeWidget::itemPressed, this, [this](QTreeWidgetItem* noeud) {
+        FNoeudRejoue = noeud != nullptr && noeud == FNoeudAvantClic ? noeud : nullptr;
+    });
+    connect(tv_Menu, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* noeud) {
+        const bool rejoue = noeud != nullptr && noeud == FNoeudRejoue;
+        FNoeudRejoue = nullptr;
+        if (rejoue && !FReconstruit && tv_Menu->currentItem() == noeud)
+            tv_MenuChange(noeud);
+    });
     connect(ud_Champ, &QSpinBox::valueChanged, this, [this](int valeur) {
         if (FMajUpDown)
             return;
@@ -427,6 +441,10 @@ void Tf_Principale::FormCreate()
     // 4. The settings, and Qt's own dialogs in the language chosen.
     LitReglages();
     ChargeTraductionsQt(FLangue);
+    // The window and its panels were made before the language was known, in
+    // the desktop's locale, and the pages made in them take their locale from
+    // them (a calendar's month and day names): they follow the program's language.
+    setLocale(QLocale());
 
     // 5. The translator.
     const std::string fichierTexte = FAppDir + "texte/Texte" + FLangue + ".txt";
@@ -616,6 +634,13 @@ void Tf_Principale::AfficheBandeaux(bool statutVisible, bool titreVisible)
     Panel5->setVisible(titreVisible);
 }
 
+bool Tf_Principale::eventFilter(QObject* objet, QEvent* event)
+{
+    if (objet == tv_Menu->viewport() && event->type() == QEvent::MouseButtonPress)
+        FNoeudAvantClic = tv_Menu->currentItem();
+    return QMainWindow::eventFilter(objet, event);
+}
+
 void Tf_Principale::closeEvent(QCloseEvent* event)
 {
     if (FormClose())
@@ -676,6 +701,8 @@ void Tf_Principale::ConstruitMenus()
 {
     ++FNbReconstructions;
     FReconstruit = true;
+    FNoeudAvantClic = nullptr;
+    FNoeudRejoue = nullptr;
     FEtatMenu.Saison = FSaison.get();
     FEtatMenu.FichiersRecents = FFichiersRecents;
     LitReglagesMenu(TFichierIni(GetFichierIni()), FEtatMenu);
@@ -725,21 +752,21 @@ void Tf_Principale::AfficheCommandeImprimer()
     const bool reconstruit = FReconstruit;
     FReconstruit = true;
     // Whatever was offered goes first.
-    while (QTreeWidgetItem* noeud = ChercheNoeud(tv_Menu, CodeMenu::Imprimer)) {
-        delete noeud;
-        ++FNbReconstructions;
-    }
+    for (int code : {CodeMenu::Imprimer, CodeMenu::ExporteHtml})
+        while (QTreeWidgetItem* noeud = ChercheNoeud(tv_Menu, code)) {
+            delete noeud;
+            ++FNbReconstructions;
+        }
     for (QAction* action : mm_Menu->findChildren<QAction*>())
         if (action->property("CommandeImprimer").toBool())
             delete action;
-    const bool imprimable = FPageCourante && FPageCourante->Imprimable();
-    if (imprimable) {
-        const std::string libelle = Traduit(TexteMenu::Imprimer);
+    const auto offre = [this](int code, int texte) {
+        const std::string libelle = Traduit(texte);
         if (FEtatMenu.MenuGauche) {
             if (QTreeWidgetItem* titre = ChercheNoeud(tv_Menu, 3)) {
                 auto* noeud = new QTreeWidgetItem(titre);
                 noeud->setText(0, Qs(libelle));
-                noeud->setData(0, Qt::UserRole, CodeMenu::Imprimer);
+                noeud->setData(0, Qt::UserRole, code);
                 noeud->setForeground(0, VersQColor(CouleurMenu::Commande));
             }
         }
@@ -748,10 +775,14 @@ void Tf_Principale::AfficheCommandeImprimer()
                 QAction* action = menu->addAction(Qs(libelle));
                 action->setProperty("CommandeImprimer", true);
                 connect(action, &QAction::triggered, this,
-                        [this, libelle] { ExecuteCommande(libelle, CodeMenu::Imprimer, nullptr, -1, true); });
+                        [this, libelle, code] { ExecuteCommande(libelle, code, nullptr, -1, true); });
             }
         }
-    }
+    };
+    if (FPageCourante && FPageCourante->Imprimable())
+        offre(CodeMenu::Imprimer, TexteMenu::Imprimer);
+    if (FPageCourante && FPageCourante->ExportableHtml())
+        offre(CodeMenu::ExporteHtml, TexteMenu::ExporteHtml);
     FReconstruit = reconstruit;
 }
 
@@ -867,8 +898,14 @@ bool Tf_Principale::ExecuteCommande(const std::string& libelle, int code, QTreeW
 bool Tf_Principale::ExecuteCommandeShell(int code, int /*param*/, bool& enregistrable)
 {
     switch (code) {
+    case Commande::Nouveau:
+        NouvelleSaison();
+        break;
     case Commande::Ouvrir:
         OuvreFichier("");
+        break;
+    case Commande::ControleCalendrier:
+        VerifieCalendrier();
         break;
     case Commande::Enregistrer:
         ValideSaisieEnCours();
@@ -900,6 +937,9 @@ bool Tf_Principale::ExecuteCommandeShell(int code, int /*param*/, bool& enregist
     }
     case CodeMenu::Imprimer:
         ImprimePage();
+        break;
+    case CodeMenu::ExporteHtml:
+        ExportePageHtml();
         break;
     case Commande::ImporteChampionnat:
         ImporteChampionnats(false);
