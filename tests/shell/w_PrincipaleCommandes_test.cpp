@@ -510,6 +510,24 @@ TEST_F(Commandes, LaPageSExporteEnHtmlDansLeFichierChoisi)
     f.ExecuteCommande(Commande::ExportePageHtml, -1);
     EXPECT_TRUE(Messages.Messages.empty());
 
+    // A team's charts: the page and its picture beside it, under the name chosen.
+    for (int code : {Commande::StatEquipeButs, Commande::StatEquipeAffluence}) {
+        SCOPED_TRACE(code);
+        ASSERT_TRUE(f.ExecuteCommande(code, 0));
+        ASSERT_NE(ChercheNoeud(f.tv_Menu, Commande::ExportePageHtml), nullptr);
+        const fs::path chemin = Dossier / ("equipe" + std::to_string(code) + ".html");
+        Dialogues.RepondFichier(chemin.string());
+        Messages.Messages.clear();
+        f.ExecuteCommande(Commande::ExportePageHtml, -1);
+        EXPECT_TRUE(fs::exists(chemin));
+        int images = 0;
+        for (const auto& e : fs::directory_iterator(Dossier))
+            images += e.path().extension() == ".png" && e.path().stem().string().rfind(chemin.stem().string(), 0) == 0;
+        EXPECT_EQ(images, 1);
+        ASSERT_EQ(Messages.Messages.size(), 1u);
+        EXPECT_EQ(Messages.Messages[0].Texte, TraduitFmt(3002, {chemin.string()}));
+    }
+
     // A page with no HTML rendering is not offered the command.
     ASSERT_TRUE(f.ExecuteCommande(Commande::Buteurs, -1));
     EXPECT_EQ(ChercheNoeud(f.tv_Menu, Commande::ExportePageHtml), nullptr);
