@@ -887,6 +887,8 @@ bool Tf_Principale::ExecuteCommande(const std::string& libelle, int code, QTreeW
         FParamCourant = param;
         FParam2Courant = param2;
         FChampCourant = IdChampCourant();
+        // A page shown again with other content may print or export otherwise.
+        AfficheCommandeImprimer();
         // However the command came (tree, menu bar, favourite key, a page,
         // the history), the tree and the status bar show the page it left on screen.
         SelectionneNoeud(code);

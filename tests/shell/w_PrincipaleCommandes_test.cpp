@@ -528,6 +528,13 @@ TEST_F(Commandes, LaPageSExporteEnHtmlDansLeFichierChoisi)
         EXPECT_EQ(Messages.Messages[0].Texte, TraduitFmt(3002, {chemin.string()}));
     }
 
+    // A sheet of the same page without one: the offer follows the sheet shown.
+    ASSERT_TRUE(f.ExecuteCommande(Commande::InfoGenerale, -1));
+    EXPECT_NE(ChercheNoeud(f.tv_Menu, Commande::ExportePageHtml), nullptr);
+    ASSERT_TRUE(f.ExecuteCommande(Commande::RepartitionButs, -1));
+    EXPECT_EQ(ChercheNoeud(f.tv_Menu, Commande::ExportePageHtml), nullptr);
+    EXPECT_NE(ChercheNoeud(f.tv_Menu, Commande::Imprimer), nullptr);
+
     // A page with no HTML rendering is not offered the command.
     ASSERT_TRUE(f.ExecuteCommande(Commande::Buteurs, -1));
     EXPECT_EQ(ChercheNoeud(f.tv_Menu, Commande::ExportePageHtml), nullptr);

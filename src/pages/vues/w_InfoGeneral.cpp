@@ -466,6 +466,9 @@ void Tf_InfoGeneral::OngletChange(int Index)
         CalculeInfo(2, 0);
         ModeJournee = false;
     }
+    // Not every sheet exports: the window's offer follows the sheet.
+    if (Principale != nullptr)
+        Principale->AfficheCommandeImprimer();
 }
 
 void Tf_InfoGeneral::GraphBarre3MouseDown(int X, int Y)
