@@ -109,3 +109,12 @@ std::string TraduitFmt(int Id, std::initializer_list<TArgFormat> Args)
     const TTraducteur* T = Traducteur();
     return T ? T->TraduitFmt(Id, Args) : std::string();
 }
+
+int IdAccorde(int IdSingulier, int IdPluriel, long long N)
+{
+    const TTraducteur* T = Traducteur();
+    const std::string& Nom = T != nullptr ? T->GetNomFichier() : std::string();
+    const bool Anglais = Nom.size() >= 6 && Nom.compare(Nom.size() - 6, 6, "en.txt") == 0;
+    const bool Singulier = Anglais ? N == 1 : (N == 0 || N == 1);
+    return Singulier ? IdSingulier : IdPluriel;
+}

@@ -65,3 +65,7 @@ void InstalleTraducteur(std::unique_ptr<TTraducteur> Nouveau);
 // Shortcuts to the program's translator: the empty text while there is none.
 std::string Traduit(int Id);
 std::string TraduitFmt(int Id, std::initializer_list<TArgFormat> Args = {});
+// Of two texts that put a count before its noun, the one that agrees with N:
+// the singular for one, and for none as well in French ("0 match", but
+// "0 matches"). The English rule holds when the installed texts are English.
+int IdAccorde(int IdSingulier, int IdPluriel, long long N);

@@ -159,4 +159,19 @@ TVerification VerifieJournee(const TDonneesChampionnat& c, const TContexteSaison
     return v;
 }
 
+TVerification VerifieChampionnat(const TDonneesChampionnat& c, const TContexteSaison& saison)
+{
+    TVerification v;
+    int compteur = 1, bascule = 1;
+    for (int jour = 1; jour <= c.GetNbJour(); ++jour) {
+        const TVerification j = VerifieJournee(c, saison, jour);
+        v.NbControles += j.NbControles;
+        const std::string journe = TraduitFmt(151, {jour}) + " : ";
+        for (const TLigneVerification& l : j.Lignes)
+            AjouterLigneVerification(journe + l.Texte, compteur, bascule, v.Lignes);
+    }
+    v.Resume = TraduitFmt(v.NbControles <= 1 ? 159 : 160, {v.NbControles});
+    return v;
+}
+
 } // namespace ControleCalendrier

@@ -67,4 +67,8 @@ void AjouterLigneVerification(const std::string& texte, int& compteur, int& basc
 // the summary (text 159 for 0 or 1 match examined, else 160).
 TVerification VerifieJournee(const TDonneesChampionnat& c, const TContexteSaison& saison, int jour);
 
+// The same check over every day of the championship, each line led by its
+// day (text 151); the summary counts the matches examined on all days.
+TVerification VerifieChampionnat(const TDonneesChampionnat& c, const TContexteSaison& saison);
+
 } // namespace ControleCalendrier

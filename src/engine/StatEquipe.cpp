@@ -377,6 +377,7 @@ std::array<std::string, 26> RemplitEvolutionScore(const TDonneesChampionnat& Cha
     std::array<std::string, 26> Textes;
     static constexpr int Entrees[5] = {0, 4, 8, 16, 20};
     static constexpr int Titres[5] = {329, 333, 334, 336, 335};
+    static constexpr int TitresUnMatch[5] = {3006, 3007, 3008, 3010, 3009};
     for (int K = 0; K < 5; ++K) {
         const int V = Somme(TTableSituation::Victoire, K + 1);
         const int N = Somme(TTableSituation::Nul, K + 1);
@@ -385,8 +386,9 @@ std::array<std::string, 26> RemplitEvolutionScore(const TDonneesChampionnat& Cha
         const auto Part = [&](int X) { return Total == 0 ? std::string("-") : Pourcentage(X, Total); };
         const auto E = static_cast<size_t>(Entrees[K]);
         const std::string PartMatchs = Pourcentage(Total, Classes);
-        Textes[E] = (K == 1 || K == 3) ? TraduitFmt(Titres[K], {Total, PartMatchs})
-                                       : TraduitFmt(Titres[K], {Nom, Total, PartMatchs});
+        const int Titre = IdAccorde(TitresUnMatch[K], Titres[K], Total);
+        Textes[E] =
+            (K == 1 || K == 3) ? TraduitFmt(Titre, {Total, PartMatchs}) : TraduitFmt(Titre, {Nom, Total, PartMatchs});
         Textes[E + 1] = TraduitFmt(330, {V, Part(V)});
         Textes[E + 2] = TraduitFmt(331, {N, Part(N)});
         Textes[E + 3] = TraduitFmt(332, {D, Part(D)});

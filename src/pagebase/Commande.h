@@ -1,7 +1,8 @@
 #pragma once
 
 // The main window's command codes by name: every command of the menu table,
-// plus the print command the window adds while a page that prints is shown.
+// plus the print and HTML export commands the window adds while a page that
+// prints or exports is shown.
 // Pages register and navigate with these names, never with bare numbers.
 
 #include <array>
@@ -127,6 +128,7 @@ constexpr int OptionsSauvegarde = 178;
 constexpr int Langue = 179;
 constexpr int Affichage = 180;
 constexpr int Imprimer = 181;
+constexpr int ExportePageHtml = 182;
 constexpr int Favoris = 215;
 // Publishing and exchange
 constexpr int PublieDivision = 183;
@@ -257,6 +259,7 @@ inline constexpr std::array Toutes{Nouveau,
                                    Langue,
                                    Affichage,
                                    Imprimer,
+                                   ExportePageHtml,
                                    PublieDivision,
                                    PublieSaison,
                                    ReglagesPublication,

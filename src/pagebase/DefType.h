@@ -108,6 +108,9 @@ public:
     virtual void Imprime();
     virtual void ExporteHtml(const std::string& NomFichier);
     virtual bool Imprimable() const { return FGrillePage != nullptr; }
+    // Whether ExporteHtml writes something of what the page shows; a page
+    // that prints has an HTML rendering unless it says otherwise.
+    virtual bool ExportableHtml() const { return Imprimable(); }
     void SetGrillePage(TColorStringGrid* grille) { FGrillePage = grille; }
     // Commits an entry the user has half typed, before the page is left.
     virtual void ValideSaisieEnCours() {}

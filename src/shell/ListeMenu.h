@@ -58,6 +58,7 @@ constexpr int PremiereCommande = 5;
 constexpr int Personnalisation = 177;
 constexpr int Favoris = 215;
 constexpr int Imprimer = 181;
+constexpr int ExporteHtml = 182;
 constexpr int Recent = 255;      // low byte of a recent-file node: (n shl 8) + 255
 constexpr int NbRaccourcis = 10; // ctrl+1 .. ctrl+9, ctrl+0
 } // namespace CodeMenu
@@ -67,6 +68,7 @@ namespace TexteMenu {
 constexpr int Recents = 1297;
 constexpr int Favoris = 1187;
 constexpr int Imprimer = 714;
+constexpr int ExporteHtml = 949;
 } // namespace TexteMenu
 
 // Colours of the tree ($00BBGGRR).

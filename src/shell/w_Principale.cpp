@@ -30,6 +30,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -91,7 +92,7 @@ bool NonEnregistrable(int code)
 bool SansRejeu(int code)
 {
     return (code >= 26 && code <= 32) || code == 34 || code == 39 || (code >= 121 && code <= 131) || code == 156 ||
-           (code >= 199 && code <= 202);
+           code == 191 || (code >= 199 && code <= 202);
 }
 
 // The families of the remembered selections: team statistics, general
@@ -390,6 +391,7 @@ void Tf_Principale::CreeComposants()
         tv_Menu->setCurrentItem(ancien);
         FReconstruit = false;
     });
+<<<<<<< HEAD
     // A mouse press selects the row under the mouse after the command of the
     // press has run; when that command put the tree on another node (its view
     // shown elsewhere, or none shown) the highlight stays on the current node.
@@ -404,6 +406,20 @@ void Tf_Principale::CreeComposants()
                                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         }
         tv_Menu->viewport()->update();
+=======
+    // The selection moves when the button goes down; the click comes when it is
+    // released. A click on the entry that was already current runs it again
+    // (a dialog cancelled, a page to show afresh), one that just made it current does not.
+    tv_Menu->viewport()->installEventFilter(this);
+    connect(tv_Menu, &QTreeWidget::itemPressed, this, [this](QTreeWidgetItem* noeud) {
+        FNoeudRejoue = noeud != nullptr && noeud == FNoeudAvantClic ? noeud : nullptr;
+    });
+    connect(tv_Menu, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* noeud) {
+        const bool rejoue = noeud != nullptr && noeud == FNoeudRejoue;
+        FNoeudRejoue = nullptr;
+        if (rejoue && !FReconstruit && tv_Menu->currentItem() == noeud)
+            tv_MenuChange(noeud);
+>>>>>>> captions
     });
     connect(ud_Champ, &QSpinBox::valueChanged, this, [this](int valeur) {
         if (FMajUpDown)
@@ -445,6 +461,10 @@ void Tf_Principale::FormCreate()
     // 4. The settings, and Qt's own dialogs in the language chosen.
     LitReglages();
     ChargeTraductionsQt(FLangue);
+    // The window and its panels were made before the language was known, in
+    // the desktop's locale, and the pages made in them take their locale from
+    // them (a calendar's month and day names): they follow the program's language.
+    setLocale(QLocale());
 
     // 5. The translator.
     const std::string fichierTexte = FAppDir + "texte/Texte" + FLangue + ".txt";
@@ -634,6 +654,13 @@ void Tf_Principale::AfficheBandeaux(bool statutVisible, bool titreVisible)
     Panel5->setVisible(titreVisible);
 }
 
+bool Tf_Principale::eventFilter(QObject* objet, QEvent* event)
+{
+    if (objet == tv_Menu->viewport() && event->type() == QEvent::MouseButtonPress)
+        FNoeudAvantClic = tv_Menu->currentItem();
+    return QMainWindow::eventFilter(objet, event);
+}
+
 void Tf_Principale::closeEvent(QCloseEvent* event)
 {
     if (FormClose())
@@ -694,6 +721,8 @@ void Tf_Principale::ConstruitMenus()
 {
     ++FNbReconstructions;
     FReconstruit = true;
+    FNoeudAvantClic = nullptr;
+    FNoeudRejoue = nullptr;
     FEtatMenu.Saison = FSaison.get();
     FEtatMenu.FichiersRecents = FFichiersRecents;
     LitReglagesMenu(TFichierIni(GetFichierIni()), FEtatMenu);
@@ -743,21 +772,21 @@ void Tf_Principale::AfficheCommandeImprimer()
     const bool reconstruit = FReconstruit;
     FReconstruit = true;
     // Whatever was offered goes first.
-    while (QTreeWidgetItem* noeud = ChercheNoeud(tv_Menu, CodeMenu::Imprimer)) {
-        delete noeud;
-        ++FNbReconstructions;
-    }
+    for (int code : {CodeMenu::Imprimer, CodeMenu::ExporteHtml})
+        while (QTreeWidgetItem* noeud = ChercheNoeud(tv_Menu, code)) {
+            delete noeud;
+            ++FNbReconstructions;
+        }
     for (QAction* action : mm_Menu->findChildren<QAction*>())
         if (action->property("CommandeImprimer").toBool())
             delete action;
-    const bool imprimable = FPageCourante && FPageCourante->Imprimable();
-    if (imprimable) {
-        const std::string libelle = Traduit(TexteMenu::Imprimer);
+    const auto offre = [this](int code, int texte) {
+        const std::string libelle = Traduit(texte);
         if (FEtatMenu.MenuGauche) {
             if (QTreeWidgetItem* titre = ChercheNoeud(tv_Menu, 3)) {
                 auto* noeud = new QTreeWidgetItem(titre);
                 noeud->setText(0, Qs(libelle));
-                noeud->setData(0, Qt::UserRole, CodeMenu::Imprimer);
+                noeud->setData(0, Qt::UserRole, code);
                 noeud->setForeground(0, VersQColor(CouleurMenu::Commande));
             }
         }
@@ -766,10 +795,14 @@ void Tf_Principale::AfficheCommandeImprimer()
                 QAction* action = menu->addAction(Qs(libelle));
                 action->setProperty("CommandeImprimer", true);
                 connect(action, &QAction::triggered, this,
-                        [this, libelle] { ExecuteCommande(libelle, CodeMenu::Imprimer, nullptr, -1, true); });
+                        [this, libelle, code] { ExecuteCommande(libelle, code, nullptr, -1, true); });
             }
         }
-    }
+    };
+    if (FPageCourante && FPageCourante->Imprimable())
+        offre(CodeMenu::Imprimer, TexteMenu::Imprimer);
+    if (FPageCourante && FPageCourante->ExportableHtml())
+        offre(CodeMenu::ExporteHtml, TexteMenu::ExporteHtml);
     FReconstruit = reconstruit;
 }
 
@@ -874,6 +907,8 @@ bool Tf_Principale::ExecuteCommande(const std::string& libelle, int code, QTreeW
         FParamCourant = param;
         FParam2Courant = param2;
         FChampCourant = IdChampCourant();
+        // A page shown again with other content may print or export otherwise.
+        AfficheCommandeImprimer();
         // However the command came (tree, menu bar, favourite key, a page,
         // the history), the tree and the status bar show the page it left on screen.
         SelectionneNoeud(code);
@@ -885,8 +920,14 @@ bool Tf_Principale::ExecuteCommande(const std::string& libelle, int code, QTreeW
 bool Tf_Principale::ExecuteCommandeShell(int code, int /*param*/, bool& enregistrable)
 {
     switch (code) {
+    case Commande::Nouveau:
+        NouvelleSaison();
+        break;
     case Commande::Ouvrir:
         OuvreFichier("");
+        break;
+    case Commande::ControleCalendrier:
+        VerifieCalendrier();
         break;
     case Commande::Enregistrer:
         ValideSaisieEnCours();
@@ -918,6 +959,9 @@ bool Tf_Principale::ExecuteCommandeShell(int code, int /*param*/, bool& enregist
     }
     case CodeMenu::Imprimer:
         ImprimePage();
+        break;
+    case CodeMenu::ExporteHtml:
+        ExportePageHtml();
         break;
     case Commande::ImporteChampionnat:
         ImporteChampionnats(false);

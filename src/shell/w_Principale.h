@@ -190,6 +190,13 @@ public:
     void CreeHistoriqueDivision();
     void OuvreAide();
     void VerifieMiseAJour();
+    // File > New: the save question, then the composer of a new season, which
+    // is opened in place of the one on screen.
+    bool NouvelleSaison();
+    // Every day of the current championship checked, the problems listed.
+    void VerifieCalendrier();
+    // The page's HTML rendering written into a file the user picks; true when written.
+    bool ExportePageHtml();
     // --- end of file commands ---
 
     // Components, in the order of the form.
@@ -221,6 +228,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
     void CreeComposants();
@@ -292,4 +300,8 @@ private:
     bool FMajUpDown = false;
     int FPositionUpDown = 1;
     int FNbReconstructions = 0;
+    // The tree's current node when the mouse went down, and the node a click
+    // on it runs again.
+    QTreeWidgetItem* FNoeudAvantClic = nullptr;
+    QTreeWidgetItem* FNoeudRejoue = nullptr;
 };

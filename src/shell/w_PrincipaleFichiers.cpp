@@ -4,13 +4,16 @@
 
 #include "base/ServiceMessage.h"
 #include "base/oTraducteur.h"
+#include "engine/ControleCalendrier.h"
 #include "files/Fichiers.h"
 #include "files/Stats.h"
 #include "files/ioFile.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "model/infocomp.h"
+#include "pagebase/DefType.h"
 #include "pages/options/w_CreationSaison.h"
+#include "pages/saisie/w_Validation.h"
 #include "platform/Bureau.h"
 #include "platform/Dialogues.h"
 #include "shell/MiseAJour.h"
@@ -33,6 +36,33 @@ constexpr int TexteImporterChampionnat = 720;
 constexpr int TexteFusionnerSaison = 721;
 constexpr int TexteChampionnatsAjoutes = 2340;
 constexpr int TexteHistoriqueImpossible = 2342;
+constexpr int TexteExporteHtml = 949;
+constexpr int TextePageEcrite = 3002;
+constexpr int TexteRienAExporter = 3003;
+constexpr int TextePageHtml = 3004;
+constexpr int TexteCalendrierVide = 3005;
+constexpr int TexteVerificationCalendrier = 3011;
+
+// Passes every message on and counts them: what a command reports by itself
+// is not told a second time.
+class TCompteMessages : public TServiceMessage {
+public:
+    TCompteMessages() : FAncien(InstalleServiceMessage(this)) {}
+    ~TCompteMessages() override { InstalleServiceMessage(FAncien); }
+    TCompteMessages(const TCompteMessages&) = delete;
+    TCompteMessages& operator=(const TCompteMessages&) = delete;
+
+    uint16_t Affiche(const std::string& texte, uint16_t flags) override
+    {
+        ++Nombre;
+        return FAncien != nullptr ? FAncien->Affiche(texte, flags) : ReponseMessage::Annuler;
+    }
+
+    int Nombre = 0;
+
+private:
+    TServiceMessage* FAncien;
+};
 
 std::string SansDossier(const std::string& nomFichier)
 {
@@ -450,4 +480,62 @@ void Tf_Principale::OuvreAide()
 void Tf_Principale::VerifieMiseAJour()
 {
     ::VerifieMiseAJour(FSite, [this](const std::string& texte) { return AfficheMessageMaj(texte, FSite, this); });
+}
+
+// ------------------------------------------------------- new season, checks, HTML
+
+bool Tf_Principale::NouvelleSaison()
+{
+    if (!DemandeSauvegarde())
+        return false;
+    const std::string fichier = ComposeNouvelleSaison(GetFichierIni(), GetBarreEtat());
+    if (fichier.empty())
+        return false;
+    // The changes of the season on screen were saved or given up at the
+    // question: opening the new one must not ask again.
+    CompteurModification = 0;
+    return OuvreFichier(fichier);
+}
+
+void Tf_Principale::VerifieCalendrier()
+{
+    const TDonneesChampionnat* champ = FSaison ? FSaison->GetChampCourant() : nullptr;
+    if (champ == nullptr)
+        return;
+    ValideSaisieEnCours();
+    if (champ->GetNbJour() < 1) {
+        MessageUtil(Traduit(TexteCalendrierVide), BoutonsMessage::Ok);
+        return;
+    }
+    AfficheVerification(ControleCalendrier::VerifieChampionnat(*champ, *FSaison), this,
+                        Traduit(TexteVerificationCalendrier));
+}
+
+bool Tf_Principale::ExportePageHtml()
+{
+    if (!FPageCourante || !FPageCourante->ExportableHtml())
+        return false;
+    ValideSaisieEnCours();
+    TDemandeFichier demande;
+    demande.Titre = Traduit(TexteExporteHtml);
+    if (const size_t points = demande.Titre.find("..."); points != std::string::npos)
+        demande.Titre.erase(points);
+    demande.Filtre = Traduit(TextePageHtml) + " (*.html; *.htm)|*.html;*.htm";
+    demande.ExtensionDefaut = "html";
+    const TReponseFichier reponse = Dialogues().EnregistreFichier(demande);
+    if (!reponse.Ok || reponse.NomFichier.empty())
+        return false;
+    const std::string& nom = reponse.NomFichier;
+    namespace fs = std::filesystem;
+    std::error_code err;
+    const bool existait = fs::exists(nom, err);
+    const fs::file_time_type avant = existait ? fs::last_write_time(nom, err) : fs::file_time_type::min();
+    TCompteMessages messages;
+    FPageCourante->ExporteHtml(nom);
+    const bool ecrit = fs::exists(nom, err) && (!existait || fs::last_write_time(nom, err) != avant);
+    if (ecrit)
+        MessageUtil(TraduitFmt(TextePageEcrite, {nom}), BoutonsMessage::Ok);
+    else if (messages.Nombre == 0)
+        MessageUtil(TraduitFmt(TexteRienAExporter, {nom}), BoutonsMessage::Ok | BoutonsMessage::Avertissement);
+    return ecrit;
 }

@@ -140,3 +140,17 @@ TEST(Traducteur, LanguageFilesAreWellFormed)
     }
     EXPECT_EQ(Ids[0], Ids[1]) << "both languages hold the same ids";
 }
+
+// French puts none and one in the singular, English only one.
+TEST(Traducteur, ACountAgreesWithItsNounInTheLanguageOfTheTexts)
+{
+    InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Textefr.txt"));
+    EXPECT_EQ(IdAccorde(159, 160, 0), 159);
+    EXPECT_EQ(IdAccorde(159, 160, 1), 159);
+    EXPECT_EQ(IdAccorde(159, 160, 2), 160);
+    InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Texteen.txt"));
+    EXPECT_EQ(IdAccorde(159, 160, 0), 160);
+    EXPECT_EQ(IdAccorde(159, 160, 1), 159);
+    EXPECT_EQ(IdAccorde(159, 160, 12), 160);
+    InstalleTraducteur(nullptr);
+}

@@ -259,4 +259,29 @@ TEST_F(Calendrier, VerificationSummaryForOneOrNoMatch)
     EXPECT_EQ(VerifieJournee(l.Championnat, l.Saison, 2).Resume, "0 match vérifié");
 }
 
+// The calendar command checks every day: each line says its day, the colours
+// run on from one day to the next and the summary counts all days.
+TEST_F(Calendrier, VerificationOfTheWholeChampionshipLeadsEachLineWithItsDay)
+{
+    TLigueTest<> l(Noms(4), 3, 2);
+    l.Match(1, A, B, 0, 0);
+    l.Match(1, C, D, 65535, 65535);
+    l.Match(3, A, C, 0, 0);
+    l.Match(3, B, D, 0, 0);
+    TDonneesChampionnat& c = l.Championnat;
+    for (int p : {A, B, C, D})
+        c.SetCompoMatch(1, p, 20, 0x100), c.SetCompoMatch(3, p, 20, 0x100);
+    c.SetAffluence(3, 1, 900);
+
+    const TVerification v = VerifieChampionnat(c, l.Saison);
+    EXPECT_EQ(v.NbControles, 3);
+    ASSERT_EQ(v.Lignes.size(), 2u);
+    EXPECT_EQ(v.Lignes[0].Texte, "Journée n°1 : Club 1 - Club 2 : " + Traduit(153));
+    EXPECT_EQ(v.Lignes[1].Texte, "Journée n°3 : Club 2 - Club 4 : " + Traduit(153));
+    EXPECT_EQ(v.Lignes[0].Couleur, 0x80FF80u);
+    EXPECT_EQ(v.Lignes[1].Couleur, 0xFFFF00u);
+    EXPECT_EQ(v.Lignes[1].Haut, 19);
+    EXPECT_EQ(v.Resume, "3 matchs vérifiés");
+}
+
 } // namespace

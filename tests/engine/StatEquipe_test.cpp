@@ -233,9 +233,10 @@ TEST_F(StatEquipeTest, ScoreEvolutionByVenue)
     EXPECT_EQ(Tous[1], TraduitFmt(330, {1, "50,00%"}));
     EXPECT_EQ(Tous[2], TraduitFmt(331, {1, "50,00%"}));
     EXPECT_EQ(Tous[8], TraduitFmt(334, {"ARLES", 2, "100,00%"})) << "ahead at half-time in both";
-    EXPECT_EQ(Tous[16], TraduitFmt(336, {0, "0,00%"})) << "days 3 and 4 are not level for want of scorers";
+    EXPECT_EQ(Tous[16], TraduitFmt(3010, {0, "0,00%"})) << "days 3 and 4 are not level for want of scorers";
     const auto Ext = RemplitEvolutionScore(L.Championnat, L.Saison, Id, 3);
-    EXPECT_EQ(Ext[0], TraduitFmt(329, {"ARLES", 1, "50,00%"}));
+    // One match, and none, take the singular.
+    EXPECT_EQ(Ext[0], "ARLES a ouvert le score dans 1 match (50,00%)");
     EXPECT_EQ(Ext[1], TraduitFmt(330, {0, "0,00%"}));
     EXPECT_EQ(Ext[2], TraduitFmt(331, {1, "100,00%"}));
     EXPECT_EQ(Ext[5], TraduitFmt(330, {0, "-"}));
@@ -243,7 +244,7 @@ TEST_F(StatEquipeTest, ScoreEvolutionByVenue)
     // A team without a played match: shares of 0,00%.
     TLigueTest<> V({"A", "B"}, 1, 1);
     const auto Vide = RemplitEvolutionScore(V.Championnat, V.Saison, 1, 1);
-    EXPECT_EQ(Vide[0], TraduitFmt(329, {"A", 0, "0,00%"}));
+    EXPECT_EQ(Vide[0], "A a ouvert le score dans 0 match (0,00%)");
     EXPECT_EQ(Vide[1], TraduitFmt(330, {0, "-"}));
 }
 

@@ -50,7 +50,7 @@ protected:
 // the window adds itself.
 TEST_F(ListeMenuTest, ChaqueCommandeDeLaTableANom)
 {
-    std::set<int> table{Commande::Imprimer};
+    std::set<int> table{Commande::Imprimer, Commande::ExportePageHtml};
     for (const auto& e : Liste)
         if (e->Code >= CodeMenu::PremiereCommande)
             table.insert(e->Code);
@@ -137,7 +137,7 @@ TEST_F(ListeMenuTest, WithoutFileOnlyFileIndependentCommandsShow)
     Etat.MenuHaut = true;
     const TModeleMenus m = Modele();
     const std::vector<std::string> attendu = {"Fichier",
-                                              " Nouveau",
+                                              " Nouvelle saison...",
                                               " Ouvrir...",
                                               " Importer...",
                                               " Mise à jour",
@@ -227,7 +227,7 @@ TEST_F(ListeMenuTest, FavouritesAreNumberedByStoredPosition)
     EXPECT_EQ(favoris.Libelle, "Favoris");
     EXPECT_EQ(favoris.Donnee, CodeMenu::TitreGenere);
     EXPECT_EQ(Lignes(favoris.Enfants),
-              (std::vector<std::string>{"Résultats (ctrl+1)", "Discipline (ctrl+4)", "Nouveau (ctrl+5)",
+              (std::vector<std::string>{"Résultats (ctrl+1)", "Fair-play (ctrl+4)", "Nouvelle saison... (ctrl+5)",
                                         "Ouvrir... (ctrl+6)", "Enregistrer (ctrl+7)", "Enregistrer sous... (ctrl+8)",
                                         "Fermer (ctrl+9)", "Calendrier (ctrl+0)", "Quitter"}));
     EXPECT_EQ(favoris.Enfants[0]->Donnee, 13);
@@ -259,7 +259,7 @@ TEST_F(ListeMenuTest, MenuFilterHidesUnlistedCommandsButNeverLockedOnes)
     Etat.Filtre = {40, 13};
     const TModeleMenus m = Modele();
     EXPECT_EQ(Lignes(m.Arbre), (std::vector<std::string>{"Fichier",
-                                                         " Nouveau",
+                                                         " Nouvelle saison...",
                                                          " Ouvrir...",
                                                          " Enregistrer",
                                                          " Enregistrer sous...",
@@ -281,7 +281,7 @@ TEST_F(ListeMenuTest, MenuFilterHidesUnlistedCommandsButNeverLockedOnes)
                                                          " Aide de Brevalune"}));
     // Favourites are not filtered.
     Etat.Favoris = {62};
-    EXPECT_NE(Cherche(Modele().Arbre, "Discipline (ctrl+1)"), nullptr);
+    EXPECT_NE(Cherche(Modele().Arbre, "Fair-play (ctrl+1)"), nullptr);
 }
 
 TEST_F(ListeMenuTest, RecentFilesGoWhereTheAnchorStands)

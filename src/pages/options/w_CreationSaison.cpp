@@ -449,21 +449,34 @@ bool Tf_CreationSaison::eventFilter(QObject* objet, QEvent* event)
 
 // --- Openers ---
 
+std::string ComposeNouvelleSaison(const std::string& fichierIni, TBarreEtat* statut)
+{
+    Tf_CreationSaison dialogue(nullptr);
+    dialogue.Tag = ModeNouvelle;
+    dialogue.InitNomFichier(fichierIni, DossierDe(fichierIni), statut);
+    if (Dialogues().ExecuteModal(dialogue) != ResultatModal::Ok)
+        return std::string();
+    return dialogue.Composeur().FichierCree();
+}
+
 bool AfficheComposeurSaison(TPrincipale& principale)
 {
-    const std::string ini = principale.GetFichierIni();
     TSaison* saison = principale.GetSaison();
+    if (saison == nullptr) {
+        const std::string fichier = ComposeNouvelleSaison(principale.GetFichierIni(), principale.GetBarreEtat());
+        if (fichier.empty())
+            return false;
+        principale.OuvreFichier(fichier);
+        return true;
+    }
+    const std::string ini = principale.GetFichierIni();
     Tf_CreationSaison dialogue(saison);
-    dialogue.Tag = saison ? ModeModification : ModeNouvelle;
+    dialogue.Tag = ModeModification;
     dialogue.InitNomFichier(ini, DossierDe(ini), principale.GetBarreEtat());
     if (Dialogues().ExecuteModal(dialogue) != ResultatModal::Ok)
         return false;
-    if (saison) {
-        principale.SignaleModification();
-        principale.RemplitChampionnats();
-    } else {
-        principale.OuvreFichier(dialogue.Composeur().FichierCree());
-    }
+    principale.SignaleModification();
+    principale.RemplitChampionnats();
     return true;
 }
 

@@ -97,6 +97,9 @@ private:
 // modified and the championship list rebuilt); without one, a new season
 // built, saved and opened. True when the composer closed with OK.
 bool AfficheComposeurSaison(TPrincipale& principale);
+// The composer of a new season, whatever season is open: the name of the
+// file it created, empty when cancelled.
+std::string ComposeNouvelleSaison(const std::string& fichierIni, TBarreEtat* statut);
 
 // Offers the composer on a season of several championships and no tree, each
 // championship placed by its catalogue division. True when accepted.

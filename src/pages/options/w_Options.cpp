@@ -44,7 +44,7 @@ enum : int {
     TexteAnnee = 829,
     TexteDateJour = 832,
     TexteEquipeSuivie = 833,
-    TexteFenetre = 834,
+    TexteFenetre = 713, // the caption of the command that opens it
     TexteBarragistes = 873,
     TextePromotion = 874,
     TexteMatchJour = 876,
@@ -152,7 +152,7 @@ Tf_Option::Tf_Option(TSaison& saison, QWidget* parent)
     // Only the system menu among the border icons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(Texte(TexteFenetre, "Options"));
+    setWindowTitle(Texte(TexteFenetre, "Options du championnat"));
     setFixedSize(560, 450);
 
     PageControl = new QTabWidget(this);

@@ -20,6 +20,7 @@ public:
     void AfficheMatch();
     void Affiche() override;
     void ExporteHtml(const std::string& NomFichier) override;
+    bool ExportableHtml() const override { return false; }
     void fc_InfoMatchResize() override;
 
     TFeuilleButeurs* Buteurs() const { return static_cast<TFeuilleButeurs*>(Feuille()); }

@@ -23,18 +23,20 @@ Tf_Validation::Tf_Validation(QWidget* parent) : TDialogue(parent)
     setWindowTitle(QString::fromStdString(Traduit(869)));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
+    // The background holds the controls rather than lying under them.
     Fond = new TFondCopie(this);
+    Fond->setGeometry(0, 0, 480, 362);
     if (Dessin() != nullptr)
         Fond->SetModele(Dessin()->FondToutBleu);
-    Label1 = LabelJaune(QString(), this);
+    Label1 = LabelJaune(QString(), Fond);
     Label1->setGeometry(10, 8, 460, 18);
-    Label2 = LabelJaune(QString::fromStdString(Traduit(868)), this);
+    Label2 = LabelJaune(QString::fromStdString(Traduit(868)), Fond);
     Label2->setGeometry(10, 30, 460, 18);
-    FondScroll1 = new TFondScroll(this);
+    FondScroll1 = new TFondScroll(Fond);
     if (Dessin() != nullptr)
         FondScroll1->SetModele(Dessin()->FondCreuxBleu);
     FondScroll1->setGeometry(10, 52, 460, 260);
-    BoutonCopie2 = new TBoutonCopie(this);
+    BoutonCopie2 = new TBoutonCopie(Fond);
     BoutonCopie2->SetCaption(Traduit(27));
     BoutonCopie2->SetDefault(true);
     BoutonCopie2->SetModalResult(ResultatModal::Ok);
@@ -78,9 +80,12 @@ void Tf_Validation::resizeEvent(QResizeEvent* event)
     Fond->lower();
 }
 
-void AfficheVerification(const ControleCalendrier::TVerification& verification, QWidget* parent)
+void AfficheVerification(const ControleCalendrier::TVerification& verification, QWidget* parent,
+                         const std::string& titre)
 {
     Tf_Validation fenetre(parent ? parent->window() : nullptr);
+    if (!titre.empty())
+        fenetre.setWindowTitle(QString::fromStdString(titre));
     if (parent)
         fenetre.move(parent->window()->geometry().center() - fenetre.rect().center());
     fenetre.Remplit(verification);

@@ -6,6 +6,8 @@
 #include "engine/ControleCalendrier.h"
 #include "platform/Dialogues.h"
 
+#include <string>
+
 class QLabel;
 class TBoutonCopie;
 class TFondCopie;
@@ -32,5 +34,7 @@ protected:
 };
 
 // Shows the check of a day modally through the dialog service.
-// The window is centred on the window of `parent` when one is given.
-void AfficheVerification(const ControleCalendrier::TVerification& verification, QWidget* parent = nullptr);
+// The window is centred on the window of `parent` when one is given; a title
+// replaces the day check's own (the check of a whole calendar).
+void AfficheVerification(const ControleCalendrier::TVerification& verification, QWidget* parent = nullptr,
+                         const std::string& titre = {});

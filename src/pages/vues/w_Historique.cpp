@@ -452,6 +452,19 @@ bool Tf_Historique::eventFilter(QObject* objet, QEvent* event)
 void EnregistrePagesHistorique()
 {
     using namespace Commande;
+    // The seasons' history opens on the head-to-head of the current division's
+    // archive; a division without one is chosen as for the head-to-head.
+    EnregistreCommandePage(HistoriqueSaisons, [](TPrincipale& Principale, int, int Param, int Param2) -> TReponsePage {
+        const TStats* Stats = Principale.GetStats();
+        const TSaison* Saison = Principale.GetSaison();
+        const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+        if (Stats != nullptr && Champ != nullptr)
+            if (const TStat* Archive = Stats->ChercheId(Champ->GetCode()))
+                Principale.SetSelection(FamilleHistorique, Stats->IndexOf(Archive));
+        const TCommandePage* Confrontations = CommandePage(HistoriqueConfrontations);
+        return Confrontations != nullptr ? (*Confrontations)(Principale, HistoriqueConfrontations, Param, Param2)
+                                         : TReponsePage::Aucun();
+    });
     for (int Code : {HistoriqueConfrontations, HistoriqueTableau, HistoriqueClassement, HistoriqueSaisie})
         EnregistreCommandePage(Code, [](TPrincipale& Principale, int Code, int, int) -> TReponsePage {
             TStats* Stats = Principale.GetStats();

@@ -170,7 +170,7 @@ Tf_InfoGeneral::Tf_InfoGeneral(QWidget* parent) : TFootForm(parent)
     tab9->addTab(ts_Info, "  Informations générales  ");
     tab9->addTab(ts_Repartition, "  Répartition des buts  ");
     tab9->addTab(ts_Affluence, "  Meilleurs affluences  ");
-    tab9->addTab(ts_Evolution, "  Evolution  ");
+    tab9->addTab(ts_Evolution, "  Évolution  ");
     // Each sheet lays itself out when the page control has given it its size.
     for (QWidget* Feuille : {ts_Info, ts_Repartition, ts_Affluence, ts_Evolution}) {
         Feuille->setAutoFillBackground(true);
@@ -495,6 +495,9 @@ void Tf_InfoGeneral::OngletChange(int Index)
         CalculeInfo(2, 0);
         ModeJournee = false;
     }
+    // Not every sheet exports: the window's offer follows the sheet.
+    if (Principale != nullptr)
+        Principale->AfficheCommandeImprimer();
 }
 
 void Tf_InfoGeneral::GraphBarre3MouseDown(int X, int Y)

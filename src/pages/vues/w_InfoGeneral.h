@@ -58,6 +58,8 @@ public:
     void Imprime() override;
     void ExporteHtml(const std::string& NomFichier) override;
     bool Imprimable() const override { return true; }
+    // The evolution sheet's charts have no HTML rendering.
+    bool ExportableHtml() const override { return FPageCourante != PageEvolution; }
 
     // The eight championship keywords.
     static void ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,

@@ -38,6 +38,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace SE = StatEquipe;
 
@@ -1169,6 +1170,28 @@ bool Tf_StatEquipe::HtmlJoueurs(const std::string& NomFichier)
     return EcritHtml(NomFichier, Html + "</BODY>\r\n</HTML>\r\n", true);
 }
 
+namespace {
+
+// A chart's page: the picture beside the file, under the file's own name.
+bool PageImage(const std::string& NomFichier, const QImage& Image, const std::string& Suffixe)
+{
+    const std::filesystem::path Page(NomFichier);
+    const std::string Nom = Page.stem().string() + Suffixe + ".png";
+    return Image.save(QString::fromStdString((Page.parent_path() / Nom).string()), "PNG") &&
+           EcritHtml(NomFichier,
+                     "<html>\r\n  <body bgcolor=\"#80CCFE\">\r\n    <img src=\"" + EchappeHtml(Nom) +
+                         "\">\r\n  </body>\r\n</html>\r\n",
+                     true);
+}
+
+} // namespace
+
+bool Tf_StatEquipe::ExportableHtml() const
+{
+    const int N = tab4->currentIndex() + 1;
+    return N == 1 || (N >= 3 && N <= 6) || N == 8;
+}
+
 void Tf_StatEquipe::ExporteHtml(const std::string& NomFichier)
 {
     const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
@@ -1182,13 +1205,13 @@ void Tf_StatEquipe::ExporteHtml(const std::string& NomFichier)
                        true);
         break;
     case 3:
-        Ok = SauveImagePng(ImageDeuxGraphes(*GraphBarre1, *GraphBarre2, 0x6F3000), "repartequipe");
+        Ok = PageImage(NomFichier, ImageDeuxGraphes(*GraphBarre1, *GraphBarre2, 0x6F3000), "_repart");
         break;
     case 4:
         Ok = HtmlJoueurs(NomFichier);
         break;
     case 5:
-        Ok = SauveGraphePng(*GraphSpect, "spect", 0x6F3000);
+        Ok = PageImage(NomFichier, GraphSpect->Image(0x6F3000), "_spect");
         break;
     case 6:
         Ok = sg_Composition->ExporteHtml(NomFichier, true);

@@ -87,6 +87,7 @@ public:
 
     void Imprime() override;
     bool Imprimable() const override;
+    bool ExportableHtml() const override;
     // The active tab as an HTML page (or a chart picture).
     void ExporteHtml(const std::string& NomFichier) override;
     // The four rankings of the players tab as one HTML page.
