@@ -391,7 +391,6 @@ void Tf_Principale::CreeComposants()
         tv_Menu->setCurrentItem(ancien);
         FReconstruit = false;
     });
-<<<<<<< HEAD
     // A mouse press selects the row under the mouse after the command of the
     // press has run; when that command put the tree on another node (its view
     // shown elsewhere, or none shown) the highlight stays on the current node.
@@ -406,7 +405,7 @@ void Tf_Principale::CreeComposants()
                                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         }
         tv_Menu->viewport()->update();
-=======
+    });
     // The selection moves when the button goes down; the click comes when it is
     // released. A click on the entry that was already current runs it again
     // (a dialog cancelled, a page to show afresh), one that just made it current does not.
@@ -419,7 +418,6 @@ void Tf_Principale::CreeComposants()
         FNoeudRejoue = nullptr;
         if (rejoue && !FReconstruit && tv_Menu->currentItem() == noeud)
             tv_MenuChange(noeud);
->>>>>>> captions
     });
     connect(ud_Champ, &QSpinBox::valueChanged, this, [this](int valeur) {
         if (FMajUpDown)
