@@ -1,6 +1,10 @@
 #include "support_ui/FenetreSurArchive.h"
 
 #include "files/TraiteurFichier.h"
+#include "pages/fiches/w_FicheArbitre.h"
+#include "pages/fiches/w_FicheEntraineur.h"
+#include "pages/fiches/w_FicheJoueur.h"
+#include "pages/fiches/w_FicheStade.h"
 #include "support/SaisonExemple.h"
 
 namespace testsupport {
@@ -8,6 +12,12 @@ namespace testsupport {
 void FenetreSurArchive::SetUp()
 {
     AncienDossier = std::filesystem::current_path();
+    // The window registers its pages once per run, cards included, and card
+    // tests replace or clear those openers: the window opens the program's own.
+    EnregistrePagesFiches();
+    EnregistrePagesFichesAutres();
+    EnregistrePagesFicheStade();
+    EnregistrePagesFicheEntraineur();
     CopieDossierProgramme(Dossier.path());
     AncienneHorloge = InstalleHorloge(std::make_shared<THorlogeFixe>(TDateHeure{2024, 9, 20}));
     Fichier = (Dossier / "saison.xmc").string();

@@ -1,8 +1,8 @@
 #pragma once
-// The real main window started on a copy of the program folder, with a season
-// (the four-team league unless a fixture says otherwise) saved as
-// "saison.xmc" in it, scripted dialogs and messages, the progress form and
-// "today" fixed at 20 September 2024.
+// The real main window, with the program's own cards, started on a copy of the
+// program folder, with a season (the four-team league unless a fixture says
+// otherwise) saved as "saison.xmc" in it, scripted dialogs and messages, the
+// progress form and "today" fixed at 20 September 2024.
 
 #include "base/Horloge.h"
 #include "model/SaisonFoot.h"
