@@ -238,6 +238,31 @@ TEST_F(ResultatsEtroits, LaListeVideRecoitUneEquipe)
     EXPECT_EQ(VerifieLignes("800 placed again", *page), 0);
 }
 
+// The cup's last day at the smallest window: the final and the third-place
+// match, their titles over the rows, all inside the view.
+TEST_F(ResultatsEtroits, LaFinaleDeLaCoupe)
+{
+    std::unique_ptr<TSaison> coupe =
+        testsupport::ChargeParDispatcheur(Dossier.str() + "sauvegarde/coupe-du-monde-2022.xmc");
+    ASSERT_NE(coupe, nullptr);
+    Fenetre->RemplaceSaison(std::move(coupe));
+    Fenetre->SetEtatFichier(true, false);
+    Fenetre->ChangeChampionnat();
+    fs::current_path(AncienDossier);
+    ASSERT_TRUE(Fenetre->ud_ChampChangingEx(2));
+    Tf_Resultats* page = OuvrePage();
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->NbLignes(), 2);
+    EXPECT_EQ(VerifieLignes("coupe", *page), 0);
+    const QWidget* vue = page->FondMatch->Contenu()->parentWidget();
+    for (const QLabel* titre : {page->l_Finale, page->l_PetiteFinale}) {
+        EXPECT_TRUE(titre->isVisibleTo(page)) << titre->text().toStdString();
+        EXPECT_TRUE(vue->rect().contains(QRect(titre->mapTo(vue, QPoint(0, 0)), titre->size())))
+            << titre->text().toStdString();
+    }
+    testsupport::RendPng(*Fenetre, "texte_resultats_coupe_800");
+}
+
 TEST_F(TexteEntier, LEnteteDesFeuillesDeMatchMontreLesDeuxEquipes)
 {
     VerifiePage(Commande::Buteurs, "buteurs");
