@@ -28,6 +28,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSlider>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -171,6 +172,10 @@ TEST_F(ResultatsEtroits, UneLigneEntiereSansBarreHorizontale)
     EXPECT_EQ(VerifieLignes("800", *page), 0) << "the sample season's names fit at 800 x 600";
     EXPECT_EQ(page->l_Equipe->Nb(), 0);
     EXPECT_LT(page->l_Equipe->width(), 40) << "an empty team list leaves the room to the rows";
+    // Another day builds its rows again: they fit as well.
+    page->TrackBar1->setValue(1);
+    QApplication::processEvents();
+    EXPECT_EQ(VerifieLignes("800, day 1", *page), 0);
 
     // At a laptop's size the page keeps its list and its wide gaps.
     Affiche(QSize(1280, 800));
