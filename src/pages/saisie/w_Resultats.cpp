@@ -368,8 +368,11 @@ void Tf_Resultats::AjouteControlesLigne(int i)
     }
     for (int c = 0; c < 2; ++c) {
         auto* cadre = new TCadreResultat(contenu);
-        if (i == 0)
-            FLargeurCadre = LargeurCadrePour(*cadre, NomsEquipes(), 120);
+        // A row added later may bring a team added to the cup with a longer name.
+        if (c == 0) {
+            const int largeur = LargeurCadrePour(*cadre, NomsEquipes(), 120);
+            FLargeurCadre = i == 0 ? largeur : std::max(FLargeurCadre, largeur);
+        }
         cadre->resize(FLargeurCadre, 25);
         cadre->SetDrag(glisse);
         cadre->setAcceptDrops(glisse);
