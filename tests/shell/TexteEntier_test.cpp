@@ -27,6 +27,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QSlider>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -116,6 +118,154 @@ TEST_F(TexteEntier, LaPageDesResultatsMontreLesEquipesEtLesDates)
         for (const TCadreResultat* c : page->Ligne(i).Cadre)
             psg = psg || c->Text() == "Paris Saint-Germain FC";
     EXPECT_TRUE(psg) << "the longest name is on the day shown";
+}
+
+// At the smallest window the rows of the results page lie whole inside the
+// scrolling panel's view, with no horizontal bar; each team frame shows its
+// whole name or a shortened one with the whole in its tooltip.
+class ResultatsEtroits : public TexteEntier {
+protected:
+    Tf_Resultats* OuvrePage()
+    {
+        Affiche(QSize(800, 600));
+        EXPECT_TRUE(Fenetre->ExecuteCommande(Commande::Resultats, -1));
+        QApplication::processEvents();
+        return dynamic_cast<Tf_Resultats*>(Fenetre->GetPageCourante());
+    }
+
+    // What is left short of the whole: the shortened frames.
+    static int VerifieLignes(const std::string& ou, const Tf_Resultats& page)
+    {
+        const QWidget* vue = page.FondMatch->Contenu()->parentWidget();
+        EXPECT_FALSE(page.FondMatch->MyScrollh()->isVisibleTo(page.FondMatch)) << ou;
+        int abreges = 0;
+        for (int i = 0; i < page.NbLignes(); ++i) {
+            const Tf_Resultats::TControlesLigne& l = page.Ligne(i);
+            for (const QWidget* w : std::initializer_list<const QWidget*>{l.Date, l.Cadre[0], l.Cadre[1], l.Score[0],
+                                                                          l.Score[1], l.Separateur, l.Info})
+                if (w != nullptr && !w->isHidden()) {
+                    const QRect place(w->mapTo(vue, QPoint(0, 0)), w->size());
+                    EXPECT_TRUE(vue->rect().contains(place))
+                        << ou << ": row " << i << " " << w->metaObject()->className() << " at " << place.x() << ","
+                        << place.y() << " " << place.width() << "x" << place.height() << " outside the view "
+                        << vue->width() << "x" << vue->height();
+                }
+            for (const TCadreResultat* c : l.Cadre) {
+                const QString tout = QString::fromStdString(c->Text());
+                if (c->TexteAffiche() == tout)
+                    continue;
+                ++abreges;
+                EXPECT_TRUE(c->TexteAffiche().endsWith(QChar(0x2026))) << ou << ": " << c->Text();
+                EXPECT_EQ(c->toolTip(), tout) << ou;
+                EXPECT_GE(c->TexteAffiche().size(), 4) << ou << ": " << c->Text() << " shortened to nothing";
+            }
+        }
+        return abreges;
+    }
+};
+
+TEST_F(ResultatsEtroits, UneLigneEntiereSansBarreHorizontale)
+{
+    Tf_Resultats* page = OuvrePage();
+    ASSERT_NE(page, nullptr);
+    ASSERT_GT(page->NbLignes(), 0);
+    EXPECT_EQ(VerifieLignes("800", *page), 0) << "the sample season's names fit at 800 x 600";
+    EXPECT_EQ(page->l_Equipe->Nb(), 0);
+    EXPECT_LT(page->l_Equipe->width(), 40) << "an empty team list leaves the room to the rows";
+    // Another day builds its rows again: they fit as well.
+    page->TrackBar1->setValue(1);
+    QApplication::processEvents();
+    EXPECT_EQ(VerifieLignes("800, day 1", *page), 0);
+
+    // At a laptop's size the page keeps its list and its wide gaps.
+    Affiche(QSize(1280, 800));
+    EXPECT_EQ(page->l_Equipe->width(), 150);
+    EXPECT_EQ(VerifieLignes("1280", *page), 0);
+    const Tf_Resultats::TControlesLigne& l = page->Ligne(0);
+    EXPECT_GE(l.Score[0]->x() - l.Cadre[0]->geometry().right(), 15);
+}
+
+// A name too long for any frame: the frames shrink, that name is shortened
+// with its tooltip, and the row still fits.
+TEST_F(ResultatsEtroits, UnNomTropLongEstAbregeAvecSaBulle)
+{
+    auto& saison = dynamic_cast<TSaisonFootball&>(Saison());
+    const TDonneesChampionnat* champ = Saison().GetChampCourant();
+    ASSERT_NE(champ, nullptr);
+    const std::string longNom = "Association Sportive Olympique de la Ville de Saint-Étienne et du Forez";
+    saison.SetNomEquipe(champ->GetEquipe(0), longNom);
+    Tf_Resultats* page = OuvrePage();
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(VerifieLignes("800", *page), 1);
+    testsupport::RendPng(*Fenetre, "texte_resultats_nom_long_800");
+    bool trouve = false;
+    for (int i = 0; i < page->NbLignes(); ++i)
+        for (const TCadreResultat* c : page->Ligne(i).Cadre)
+            if (c->Text() == longNom) {
+                trouve = true;
+                EXPECT_NE(c->TexteAffiche(), QString::fromStdString(longNom));
+            }
+    EXPECT_TRUE(trouve);
+}
+
+// The emptied list stays a drop target: a team dropped on it goes back,
+// the list widens to show it, and the rows still fit.
+TEST_F(ResultatsEtroits, LaListeVideRecoitUneEquipe)
+{
+    Tf_Resultats* page = OuvrePage();
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->l_Equipe->Nb(), 0);
+    ASSERT_TRUE(page->l_Equipe->isVisible());
+    EXPECT_GE(page->l_Equipe->width(), 16);
+    EXPECT_TRUE(page->l_Equipe->viewport()->acceptDrops());
+    const QPoint milieu = page->l_Equipe->geometry().center();
+    const QWidget* touche = page->childAt(milieu);
+    EXPECT_TRUE(touche == page->l_Equipe || (touche && page->l_Equipe->isAncestorOf(touche)))
+        << "the list is not covered at " << milieu.x() << "," << milieu.y();
+
+    TCadreResultat* cadre = page->Ligne(0).Cadre[0];
+    const std::string nom = cadre->Text();
+    page->l_EquipeDragDrop(cadre);
+    QApplication::processEvents();
+    ASSERT_EQ(page->l_Equipe->Nb(), 1);
+    EXPECT_EQ(page->l_Equipe->Texte(0), nom);
+    EXPECT_TRUE(page->Ligne(0).Cadre[0]->Text().empty());
+    const int texte = page->l_Equipe->fontMetrics().horizontalAdvance(QString::fromStdString(nom));
+    EXPECT_GE(page->l_Equipe->viewport()->width(), texte) << "the list shows the name it got back";
+    VerifieLignes("800 with a team on the list", *page);
+
+    page->l_Equipe->SetItemIndex(0);
+    page->CadreDragDrop(0, 0, page->l_Equipe);
+    QApplication::processEvents();
+    EXPECT_EQ(page->Ligne(0).Cadre[0]->Text(), nom);
+    EXPECT_EQ(page->l_Equipe->Nb(), 0);
+    EXPECT_LT(page->l_Equipe->width(), 40);
+    EXPECT_EQ(VerifieLignes("800 placed again", *page), 0);
+}
+
+// The cup's last day at the smallest window: the final and the third-place
+// match, their titles over the rows, all inside the view.
+TEST_F(ResultatsEtroits, LaFinaleDeLaCoupe)
+{
+    std::unique_ptr<TSaison> coupe =
+        testsupport::ChargeParDispatcheur(Dossier.str() + "sauvegarde/coupe-du-monde-2022.xmc");
+    ASSERT_NE(coupe, nullptr);
+    Fenetre->RemplaceSaison(std::move(coupe));
+    Fenetre->SetEtatFichier(true, false);
+    Fenetre->ChangeChampionnat();
+    fs::current_path(AncienDossier);
+    ASSERT_TRUE(Fenetre->ud_ChampChangingEx(2));
+    Tf_Resultats* page = OuvrePage();
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->NbLignes(), 2);
+    EXPECT_EQ(VerifieLignes("coupe", *page), 0);
+    const QWidget* vue = page->FondMatch->Contenu()->parentWidget();
+    for (const QLabel* titre : {page->l_Finale, page->l_PetiteFinale}) {
+        EXPECT_TRUE(titre->isVisibleTo(page)) << titre->text().toStdString();
+        EXPECT_TRUE(vue->rect().contains(QRect(titre->mapTo(vue, QPoint(0, 0)), titre->size())))
+            << titre->text().toStdString();
+    }
+    testsupport::RendPng(*Fenetre, "texte_resultats_coupe_800");
 }
 
 TEST_F(TexteEntier, LEnteteDesFeuillesDeMatchMontreLesDeuxEquipes)

@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOption>
@@ -36,6 +37,12 @@ namespace {
 
 constexpr int HauteurBarre = 64;
 constexpr int LargeurListe = 150;
+// Left when every team is placed, wide enough to drop a team back on.
+constexpr int LargeurListeVide = 20;
+// Rows tightened for a narrow window: the space around and inside a row.
+constexpr int MargeSerree = 3, EcartSerre = 4, EcartLarge = 15;
+// The frames shrink no further; their names are then shortened.
+constexpr int LargeurCadreMini = 40;
 
 QDate VersQDate(TDateMatch d)
 {
@@ -361,7 +368,12 @@ void Tf_Resultats::AjouteControlesLigne(int i)
     }
     for (int c = 0; c < 2; ++c) {
         auto* cadre = new TCadreResultat(contenu);
-        cadre->resize(LargeurCadrePour(*cadre, NomsEquipes(), 120), 25);
+        // A row added later may bring a team added to the cup with a longer name.
+        if (c == 0) {
+            const int largeur = LargeurCadrePour(*cadre, NomsEquipes(), 120);
+            FLargeurCadre = i == 0 ? largeur : std::max(FLargeurCadre, largeur);
+        }
+        cadre->resize(FLargeurCadre, 25);
         cadre->SetDrag(glisse);
         cadre->setAcceptDrops(glisse);
         cadre->OnDblClick = [this, i, c] { CadreDblClick(i, c); };
@@ -384,6 +396,7 @@ void Tf_Resultats::AjouteControlesLigne(int i)
         l.Score[c] = score;
     }
     l.Separateur = LabelJaune(contenu, "-");
+    l.Separateur->adjustSize();
     if (ligne->AvecInfo) {
         l.Info = LabelJaune(contenu, "");
         l.Info->setMinimumWidth(150);
@@ -419,6 +432,8 @@ void Tf_Resultats::ConstruitLignes()
     const bool manuel = FJournee->PlacementManuel();
     l_Equipe->SetCanDrag(manuel);
     l_Equipe->setAcceptDrops(manuel);
+    // The team list's width follows what the new rows ask.
+    PlaceZones();
     Place(true);
 }
 
@@ -468,16 +483,68 @@ void Tf_Resultats::PlaceZones()
 
     // The page's own areas: the rows, the team list on the right, the bar below.
     const int haut = std::max(0, height() - hauteurBarre);
-    FondMatch->setGeometry(0, 0, std::max(0, width() - LargeurListe), haut);
-    l_Equipe->setGeometry(std::max(0, width() - LargeurListe), 0, LargeurListe, haut);
+    const int liste = LargeurListeEquipes(haut);
+    FondMatch->setGeometry(0, 0, std::max(0, width() - liste), haut);
+    l_Equipe->setGeometry(std::max(0, width() - liste), 0, liste, haut);
     FondCopie2->setGeometry(0, haut, width(), hauteurBarre);
+}
+
+int Tf_Resultats::LargeurLigne(bool creation) const
+{
+    if (FLignes.empty())
+        return 0;
+    // The rows as laid out below when the room is there: their left edge at
+    // five pixels at least, as much on the right.
+    const int date = FLignes[0].Date ? FLignes[0].Date->width() : 0;
+    const int milieu = creation ? 90 : 100;
+    if (!FLignes[0].Date)
+        return 10 + 2 * FLargeurCadre + milieu + 5;
+    return date + (creation ? 44 : 14) + 2 * FLargeurCadre + milieu + 5;
+}
+
+int Tf_Resultats::LargeurListeEquipes(int hauteur) const
+{
+    // The list keeps its width while the rows have room beside it; else it
+    // gives the rows what its teams do not need.
+    const int bords = 2 * FondMatch->ScrollLeft();
+    if (width() - LargeurListe >= LargeurLigne(false) + bords)
+        return LargeurListe;
+    if (l_Equipe->Nb() == 0)
+        return LargeurListeVide;
+    const QFontMetrics mesure(l_Equipe->font());
+    int texte = 0;
+    for (int i = 0; i < l_Equipe->Nb(); ++i)
+        texte = std::max(texte, mesure.horizontalAdvance(QString::fromStdString(l_Equipe->Texte(i))));
+    int largeur = texte + 2 * l_Equipe->frameWidth() + 8;
+    if (l_Equipe->Nb() * l_Equipe->ItemHeight() > hauteur - 2 * l_Equipe->frameWidth())
+        largeur += l_Equipe->verticalScrollBar()->sizeHint().width();
+    return std::clamp(largeur, LargeurListeVide, LargeurListe);
 }
 
 void Tf_Resultats::Place(bool creation)
 {
+    const int largeurVue = FondMatch->width() - 2 * FondMatch->ScrollLeft();
+    PlaceLignes(creation, largeurVue);
+    // Rows that reach below the view bring the vertical bar, which takes its width from them.
+    const int hauteurVue = FondMatch->height() - 2 * FondMatch->ScrollTop();
+    if (FondMatch->HauteurContenu() > hauteurVue && FondMatch->ScrollVertical())
+        PlaceLignes(creation, largeurVue - FondMatch->MyScrollv()->sizeHint().width());
+    FondMatch->MiseAJourScroll();
+}
+
+void Tf_Resultats::PlaceLignes(bool creation, int largeurVue)
+{
     const int r = NbLignes();
     if (r == 0 || !FJournee)
         return;
+    if (LargeurLigne(creation) > largeurVue) {
+        PlaceLignesSerrees(largeurVue);
+        PlaceTitresFinales();
+        return;
+    }
+    for (const TControlesLigne& l : FLignes)
+        for (TCadreResultat* c : l.Cadre)
+            c->resize(FLargeurCadre, c->height());
     const int h = FondMatch->height();
     const int w = FondMatch->width();
     const int gap = h - 30 * r - 20 > 4 * r ? (h - 30 * r - 20) / r : 5;
@@ -509,6 +576,57 @@ void Tf_Resultats::Place(bool creation)
         if (l.Info)
             l.Info->move(x + cadre, t + (creation ? 22 : 28));
     }
+    if (FJournee->FinalesVisibles() || creation)
+        PlaceTitresFinales();
+}
+
+void Tf_Resultats::PlaceLignesSerrees(int largeurVue)
+{
+    // Too narrow for the usual gaps: the row closes them, then its frames
+    // take what is left, their names shortened with the whole in the tooltip.
+    const int r = NbLignes();
+    const int h = FondMatch->height();
+    const int gap = h - 30 * r - 20 > 4 * r ? (h - 30 * r - 20) / r : 5;
+    const int pas = gap + 30;
+    const int y0 = gap / 2;
+    const TControlesLigne& l0 = FLignes[0];
+    const int date = l0.Date ? l0.Date->width() : 0;
+    const int rond = l0.Score[0]->width();
+    const int separateur = l0.Separateur->width();
+    // The gaps beside the date and the scores; the separator keeps its two pixels.
+    const int nbEcarts = l0.Date ? 3 : 2;
+    const int fixe = 2 * MargeSerree + date + 2 * rond + separateur + 4;
+    const int reste = largeurVue - fixe - nbEcarts * EcartSerre;
+    const int cadre = std::clamp(reste / 2, LargeurCadreMini, FLargeurCadre);
+    const int ecart = std::min(EcartLarge, EcartSerre + std::max(0, reste - 2 * cadre) / nbEcarts);
+    const int largeur = fixe - 2 * MargeSerree + nbEcarts * ecart + 2 * cadre;
+    const int x0 = std::max(MargeSerree, (largeurVue - largeur) / 2);
+    const int droite = x0 + largeur;
+    for (int i = 0; i < r; ++i) {
+        const TControlesLigne& l = FLignes[i];
+        const int t = pas * i + y0 - 5;
+        int x = x0;
+        if (l.Date) {
+            l.Date->move(x, t);
+            x += date + ecart;
+        }
+        l.Cadre[0]->setGeometry(x, t, cadre, l.Cadre[0]->height());
+        x += cadre + ecart;
+        l.Score[0]->move(x, t);
+        x += rond + 2;
+        l.Separateur->move(x, t + 5);
+        x += separateur + 2;
+        l.Score[1]->move(x, t);
+        x += rond + ecart;
+        l.Cadre[1]->setGeometry(x, t, cadre, l.Cadre[1]->height());
+        if (l.Info)
+            l.Info->move(std::max(x0, std::min(l.Cadre[0]->geometry().right() + 1, droite - l.Info->width())), t + 33);
+    }
+}
+
+void Tf_Resultats::PlaceTitresFinales()
+{
+    const int r = NbLignes();
     if (r == 2 && FJournee->FinalesVisibles()) {
         const QLabel* separateurs[2] = {FLignes[0].Separateur, FLignes[1].Separateur};
         QLabel* titres[2] = {l_Finale, l_PetiteFinale};
@@ -518,11 +636,10 @@ void Tf_Resultats::Place(bool creation)
             titres[k]->show();
             titres[k]->raise();
         }
-    } else if (creation) {
+    } else {
         l_Finale->hide();
         l_PetiteFinale->hide();
     }
-    FondMatch->MiseAJourScroll();
 }
 
 void Tf_Resultats::ColorerLigne(int i)

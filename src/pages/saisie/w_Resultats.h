@@ -139,6 +139,12 @@ private:
     void AfficheLigne(int i);
     void ColorerLigne(int i);
     void Place(bool creation);
+    void PlaceLignes(bool creation, int largeurVue);
+    void PlaceLignesSerrees(int largeurVue);
+    void PlaceTitresFinales();
+    // The width a row takes with its usual gaps and its frames whole.
+    int LargeurLigne(bool creation) const;
+    int LargeurListeEquipes(int hauteur) const;
     // The rows, the team list and the bar below, with the controls of the bar.
     void PlaceZones();
     QWidget* Contenu() const;
@@ -148,6 +154,8 @@ private:
     bool FEnAffichage = false;
     bool FMontree = false;
     int FLigneMenu = 0;
+    // The team frames' width for the championship's longest name.
+    int FLargeurCadre = 120;
 };
 
 // Command 13 (the results page) and 22 (the match search), for the main window.
