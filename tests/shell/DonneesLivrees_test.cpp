@@ -247,10 +247,11 @@ TEST_F(DonneesLivrees, LesSituationsDeMatchDeLExempleNeComptentPasLesMatchsSansB
     ASSERT_NE(equipe, nullptr);
     testsupport::RendPng(*Fenetre, "exemple_situations_equipe");
     const int nuls = zeroZero[l1.GetEquipe(equipe->GetEquipe())];
-    EXPECT_EQ(equipe->LabelsEvolution[0]->text().toStdString(),
-              TraduitFmt(329, {saison->GetNomEquipe(l1.GetEquipe(equipe->GetEquipe())), 0, "0,00%"}));
+    EXPECT_EQ(
+        equipe->LabelsEvolution[0]->text().toStdString(),
+        TraduitFmt(IdAccorde(3006, 329, 0), {saison->GetNomEquipe(l1.GetEquipe(equipe->GetEquipe())), 0, "0,00%"}));
     EXPECT_EQ(equipe->LabelsEvolution[16]->text().toStdString(),
-              TraduitFmt(336, {nuls, nuls > 0 ? "100,00%" : "0,00%"}));
+              TraduitFmt(IdAccorde(3010, 336, nuls), {nuls, nuls > 0 ? "100,00%" : "0,00%"}));
     EXPECT_EQ(equipe->LabelsEvolution[17]->text().toStdString(), TraduitFmt(330, {0, nuls > 0 ? "0,00%" : "-"}));
 
     ASSERT_TRUE(Fenetre->ExecuteCommande(140));

@@ -7,6 +7,8 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 namespace {
 
 QLabel* LabelJaune(const QString& texte, QWidget* parent)
@@ -43,8 +45,17 @@ Tf_Validation::Tf_Validation(QWidget* parent) : TDialogue(parent)
     BoutonCopie2->setFont(Label1->font());
     if (Dessin() != nullptr)
         BoutonCopie2->SetModele(Dessin()->BoutonOrange);
-    BoutonCopie2->setGeometry(183, 322, 113, 31);
-    setFixedSize(480, 362);
+    Dispose(480);
+}
+
+void Tf_Validation::Dispose(int largeur)
+{
+    Fond->setGeometry(0, 0, largeur, 362);
+    Label1->setGeometry(10, 8, largeur - 20, 18);
+    Label2->setGeometry(10, 30, largeur - 20, 18);
+    FondScroll1->setGeometry(10, 52, largeur - 20, 260);
+    BoutonCopie2->setGeometry((largeur - 113) / 2 - 1, 322, 113, 31);
+    setFixedSize(largeur, 362);
 }
 
 std::vector<QLabel*> Tf_Validation::Lignes() const
@@ -60,15 +71,22 @@ void Tf_Validation::Remplit(const ControleCalendrier::TVerification& verificatio
 {
     for (QLabel* label : Lignes())
         delete label;
+    int droite = 0;
     for (const ControleCalendrier::TLigneVerification& l : verification.Lignes) {
         QLabel* label = LabelJaune(QString::fromStdString(l.Texte), nullptr);
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, VersQColor(l.Couleur));
         label->setPalette(palette);
-        label->adjustSize();
         FondScroll1->InsereControle(label);
+        // Measured once inside the list, whose font it takes.
+        label->adjustSize();
         label->move(l.Gauche, l.Haut);
+        droite = std::max(droite, l.Gauche + label->width());
     }
+    // The window widens for the longest line (a whole calendar's lines name
+    // the day and both teams), up to what a small screen shows; past that
+    // the list scrolls sideways.
+    Dispose(std::clamp(droite + 20 + 20 + 16, 480, 1000));
     FondScroll1->MiseAJourScroll();
     Label1->setText(QString::fromStdString(verification.Resume));
 }

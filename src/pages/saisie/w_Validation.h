@@ -31,6 +31,9 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Dispose(int largeur);
 };
 
 // Shows the check of a day modally through the dialog service.
