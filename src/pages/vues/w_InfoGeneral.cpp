@@ -169,7 +169,7 @@ Tf_InfoGeneral::Tf_InfoGeneral(QWidget* parent) : TFootForm(parent)
     ts_Evolution = new QWidget;
     tab9->addTab(ts_Info, "  Informations générales  ");
     tab9->addTab(ts_Repartition, "  Répartition des buts  ");
-    tab9->addTab(ts_Affluence, "  Meilleurs affluences  ");
+    tab9->addTab(ts_Affluence, "  Meilleures affluences  ");
     tab9->addTab(ts_Evolution, "  Évolution  ");
     // Each sheet lays itself out when the page control has given it its size.
     for (QWidget* Feuille : {ts_Info, ts_Repartition, ts_Affluence, ts_Evolution}) {
