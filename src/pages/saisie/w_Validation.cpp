@@ -104,8 +104,9 @@ void AfficheVerification(const ControleCalendrier::TVerification& verification, 
     Tf_Validation fenetre(parent ? parent->window() : nullptr);
     if (!titre.empty())
         fenetre.setWindowTitle(QString::fromStdString(titre));
+    // Filled first: the longest line sets the width the window is centred with.
+    fenetre.Remplit(verification);
     if (parent)
         fenetre.move(parent->window()->geometry().center() - fenetre.rect().center());
-    fenetre.Remplit(verification);
     Dialogues().ExecuteModal(fenetre);
 }
