@@ -83,6 +83,35 @@ protected:
         QApplication::processEvents();
     }
 
+    // Every page of the menu at the smallest window and at a common laptop's
+    // screen, each checked once; with `rend` its bands are checked and it is drawn.
+    void ParcourtLesPages(const std::string& prefixe, bool rend)
+    {
+        for (const QSize taille : {QSize(800, 600), QSize(1280, 800)}) {
+            Affiche(taille.width(), taille.height());
+            const std::string suffixe = prefixe + "_" + std::to_string(taille.width());
+            const TFootForm* vue = nullptr;
+            for (int code = CodeMenu::PremiereCommande; code <= 218; ++code) {
+                if (HorsVerification(code))
+                    continue;
+                Fenetre->ExecuteCommande(code, -1);
+                QApplication::processEvents();
+                // A command without a page of its own leaves the former one.
+                if (Fenetre->GetPageCourante() == nullptr || Fenetre->GetPageCourante() == vue)
+                    continue;
+                vue = Fenetre->GetPageCourante();
+                const std::string ou = "commande " + std::to_string(code) + suffixe;
+                Note(ou, *Fenetre);
+                if (rend) {
+                    NoteBandes(ou);
+                    testsupport::RendPng(*Fenetre, "page_" + std::to_string(code) + suffixe);
+                }
+            }
+        }
+        for (const std::string& d : Defauts)
+            ADD_FAILURE() << d;
+    }
+
     testsupport::TempDir Dossier;
     testsupport::TDialoguesScriptes Dialogues;
     testsupport::TBureauEnregistre Bureau;
@@ -102,27 +131,7 @@ TEST_F(DispositionTest, ChaquePageEtChaqueFormeMontreSesControlesEntiers)
     Fenetre->SetEtatFichier(true, true);
     Fenetre->ChangeChampionnat();
 
-    for (const QSize taille : {QSize(800, 600), QSize(1280, 800)}) {
-        Affiche(taille.width(), taille.height());
-        const std::string suffixe = "_" + std::to_string(taille.width());
-        const TFootForm* vue = nullptr;
-        for (int code = CodeMenu::PremiereCommande; code <= 218; ++code) {
-            if (HorsVerification(code))
-                continue;
-            Fenetre->ExecuteCommande(code, -1);
-            QApplication::processEvents();
-            // A command without a page of its own leaves the former one.
-            if (Fenetre->GetPageCourante() == nullptr || Fenetre->GetPageCourante() == vue)
-                continue;
-            vue = Fenetre->GetPageCourante();
-            const std::string ou = "commande " + std::to_string(code) + suffixe;
-            Note(ou, *Fenetre);
-            NoteBandes(ou);
-            testsupport::RendPng(*Fenetre, "page_" + std::to_string(code) + suffixe);
-        }
-    }
-    for (const std::string& d : Defauts)
-        ADD_FAILURE() << d;
+    ParcourtLesPages("", true);
 }
 
 // The sample season holds the longest real names the program meets: every
@@ -139,23 +148,7 @@ TEST_F(DispositionTest, LaSaisonExempleMontreChaqueTexteEntier)
     Fenetre->SetEtatFichier(true, false);
     Fenetre->ChangeChampionnat();
 
-    for (const QSize taille : {QSize(800, 600), QSize(1280, 800)}) {
-        Affiche(taille.width(), taille.height());
-        const std::string suffixe = "_exemple_" + std::to_string(taille.width());
-        const TFootForm* vue = nullptr;
-        for (int code = CodeMenu::PremiereCommande; code <= 218; ++code) {
-            if (HorsVerification(code))
-                continue;
-            Fenetre->ExecuteCommande(code, -1);
-            QApplication::processEvents();
-            if (Fenetre->GetPageCourante() == nullptr || Fenetre->GetPageCourante() == vue)
-                continue;
-            vue = Fenetre->GetPageCourante();
-            Note("commande " + std::to_string(code) + suffixe, *Fenetre);
-        }
-    }
-    for (const std::string& d : Defauts)
-        ADD_FAILURE() << d;
+    ParcourtLesPages("_exemple", false);
 }
 
 // The forms of the start and of the help menu, which no page opens.
