@@ -639,11 +639,20 @@ void TEdition2::ChangeTexte(const std::string& texte)
         OnChange();
 }
 
-QString TEdition2::TexteAffiche() const
+int TEdition2::PlaceTexte() const
 {
     // The skin's rim takes two pixels on each side, the offset as much again.
-    const int place = width() - 2 * (2 + std::abs(FDecalX));
-    return fontMetrics().elidedText(QString::fromStdString(FTexte), Qt::ElideRight, std::max(place, 0));
+    return std::max(width() - 2 * (2 + std::abs(FDecalX)), 0);
+}
+
+QFont TEdition2::PoliceAffichee() const
+{
+    return font();
+}
+
+QString TEdition2::TexteAffiche() const
+{
+    return QFontMetrics(PoliceAffichee()).elidedText(QString::fromStdString(FTexte), Qt::ElideRight, PlaceTexte());
 }
 
 void TEdition2::MetBulle()
@@ -675,7 +684,7 @@ void TEdition2::paintEvent(QPaintEvent*)
 {
     QPainter canvas(this);
     Dessine(canvas);
-    canvas.setFont(font());
+    canvas.setFont(PoliceAffichee());
     canvas.setPen(palette().color(QPalette::WindowText));
     canvas.drawText(rect().translated(FDecalX, FDecalY), Qt::AlignCenter | Qt::TextDontClip, TexteAffiche());
     if (OnPaint)
@@ -799,6 +808,23 @@ TEditRond::TEditRond(QWidget* parent) : TEdition2(parent)
 {
     resize(25, 25);
     SetTabStop(true);
+}
+
+QFont TEditRond::PoliceAffichee() const
+{
+    // A round box is sized for two digits: a third one (a score of 100 or
+    // more) is drawn a little smaller rather than cut.
+    QFont police = font();
+    const QString texte = QString::fromStdString(Text());
+    const int place = PlaceTexte();
+    if (police.pointSizeF() > 0) {
+        while (QFontMetrics(police).horizontalAdvance(texte) > place && police.pointSizeF() > 6)
+            police.setPointSizeF(police.pointSizeF() - 0.5);
+    } else {
+        while (QFontMetrics(police).horizontalAdvance(texte) > place && police.pixelSize() > 8)
+            police.setPixelSize(police.pixelSize() - 1);
+    }
+    return police;
 }
 
 bool TEditRond::AccepteCaractere(char32_t c) const

@@ -226,6 +226,9 @@ protected:
     virtual bool AccepteCaractere(char32_t c) const;
     // Hook before a key is taken: the round box empties a lone "0" there.
     virtual void AvantFrappe() {}
+    // The font the text is drawn in, and the width it may take.
+    virtual QFont PoliceAffichee() const;
+    int PlaceTexte() const;
 
 private:
     void ChangeTexte(const std::string& texte);
@@ -311,6 +314,7 @@ protected:
     bool AccepteCaractere(char32_t c) const override;
     void AvantFrappe() override;
     void keyPressEvent(QKeyEvent* event) override;
+    QFont PoliceAffichee() const override;
 };
 
 // Palette of the list and report colour codes 0-15 ($00BBGGRR).

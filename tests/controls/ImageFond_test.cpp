@@ -807,4 +807,20 @@ TEST(Edition2, UnTexteTropLongEstAbregeAvecSaBulle)
     EXPECT_EQ(autre.toolTip().toStdString(), "Changer de match");
 }
 
+// A round score box takes three digits: a score of 300 is drawn whole, in a
+// smaller size, never shortened to "3…".
+TEST(Edition2, UnScoreDeTroisChiffresSeLitEntier)
+{
+    TEditRond rond;
+    QFont gras = rond.font();
+    gras.setBold(true);
+    rond.setFont(gras);
+    rond.show();
+    rond.SetText("300");
+    EXPECT_EQ(rond.TexteAffiche().toStdString(), "300");
+    EXPECT_TRUE(rond.toolTip().isEmpty());
+    rond.SetText("4");
+    EXPECT_EQ(rond.TexteAffiche().toStdString(), "4");
+}
+
 } // namespace
