@@ -142,11 +142,7 @@ TEST_F(DispositionTest, LaSaisonExempleMontreChaqueTexteEntier)
     Fenetre = std::make_unique<Tf_Principale>(Dossier.str());
     Fenetre->show();
     QApplication::processEvents();
-    std::unique_ptr<TSaison> saison = testsupport::ChargeParDispatcheur(Dossier.str() + "sauvegarde/exemple.xmc");
-    ASSERT_NE(saison, nullptr);
-    Fenetre->RemplaceSaison(std::move(saison));
-    Fenetre->SetEtatFichier(true, false);
-    Fenetre->ChangeChampionnat();
+    ASSERT_TRUE(testsupport::MetSaisonDansFenetre(*Fenetre, Dossier.str() + "sauvegarde/exemple.xmc"));
 
     ParcourtLesPages("_exemple", false);
 }

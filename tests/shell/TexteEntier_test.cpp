@@ -49,11 +49,7 @@ protected:
         Fenetre = std::make_unique<Tf_Principale>(Dossier.str());
         Fenetre->show();
         QApplication::processEvents();
-        std::unique_ptr<TSaison> saison = testsupport::ChargeParDispatcheur(Dossier.str() + "sauvegarde/exemple.xmc");
-        ASSERT_NE(saison, nullptr);
-        Fenetre->RemplaceSaison(std::move(saison));
-        Fenetre->SetEtatFichier(true, false);
-        Fenetre->ChangeChampionnat();
+        ASSERT_TRUE(testsupport::MetSaisonDansFenetre(*Fenetre, Dossier.str() + "sauvegarde/exemple.xmc"));
         fs::current_path(AncienDossier);
     }
     void TearDown() override
@@ -247,12 +243,7 @@ TEST_F(ResultatsEtroits, LaListeVideRecoitUneEquipe)
 // match, their titles over the rows, all inside the view.
 TEST_F(ResultatsEtroits, LaFinaleDeLaCoupe)
 {
-    std::unique_ptr<TSaison> coupe =
-        testsupport::ChargeParDispatcheur(Dossier.str() + "sauvegarde/coupe-du-monde-2022.xmc");
-    ASSERT_NE(coupe, nullptr);
-    Fenetre->RemplaceSaison(std::move(coupe));
-    Fenetre->SetEtatFichier(true, false);
-    Fenetre->ChangeChampionnat();
+    ASSERT_TRUE(testsupport::MetSaisonDansFenetre(*Fenetre, Dossier.str() + "sauvegarde/coupe-du-monde-2022.xmc"));
     fs::current_path(AncienDossier);
     ASSERT_TRUE(Fenetre->ud_ChampChangingEx(2));
     Tf_Resultats* page = OuvrePage();

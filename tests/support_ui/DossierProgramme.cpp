@@ -1,7 +1,12 @@
 #include "support_ui/DossierProgramme.h"
 
 #include "base/Utilities.h"
+#include "model/SaisonFoot.h"
+#include "shell/w_Principale.h"
+#include "support/SaisonExemple.h"
 #include "support/TestSupport.h"
+
+#include <memory>
 
 namespace fs = std::filesystem;
 
@@ -13,6 +18,17 @@ void CopieDossierProgramme(const fs::path& dossier)
         if (fs::exists(AppDir() + nom))
             fs::copy(AppDir() + nom, dossier / nom, fs::copy_options::recursive);
     WriteWholeFile(dossier / "brevalune.ini", "[General]\nLangue=fr\nShowAstuce=0\n");
+}
+
+bool MetSaisonDansFenetre(Tf_Principale& fenetre, const std::string& fichier)
+{
+    std::unique_ptr<TSaison> saison = ChargeParDispatcheur(fichier);
+    if (!saison)
+        return false;
+    fenetre.RemplaceSaison(std::move(saison));
+    fenetre.SetEtatFichier(true, false);
+    fenetre.ChangeChampionnat();
+    return true;
 }
 
 } // namespace testsupport

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <string>
 
+class Tf_Principale;
+
 namespace testsupport {
 
 // The display the start-up checks see, for the life of the object.
@@ -26,5 +28,10 @@ private:
 // Copies the folders of the program folder the main window reads into
 // `dossier` and writes a settings file in French that shows no tip of the day.
 void CopieDossierProgramme(const std::filesystem::path& dossier);
+
+// Reads a season file of the program folder straight through the file
+// dispatcher and puts it in the window, opened and unmodified, on its first
+// championship; false when the file cannot be read.
+bool MetSaisonDansFenetre(Tf_Principale& fenetre, const std::string& fichier);
 
 } // namespace testsupport

@@ -30,6 +30,12 @@ protected:
 
     // Starts the window and opens the archive in it.
     void DemarreSurArchive();
+    // Runs a command through the window and gives the page it shows, when of that class.
+    template <class P> P* PageDe(int code, int param = 0)
+    {
+        EXPECT_TRUE(Fenetre->ExecuteCommande(code, param));
+        return dynamic_cast<P*>(Fenetre->GetPageCourante());
+    }
 
     TempDir Dossier;
     TDialoguesScriptes Dialogues;

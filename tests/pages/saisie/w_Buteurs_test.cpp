@@ -57,11 +57,6 @@ protected:
         EnregistreFicheArbitre(nullptr);
         FenetreSurArchive::TearDown();
     }
-    template <class P> P* Commande(int code, int param = 0)
-    {
-        EXPECT_TRUE(Fenetre->ExecuteCommande(code, param));
-        return dynamic_cast<P*>(Fenetre->GetPageCourante());
-    }
 };
 
 TEST_F(FeuillesPrincipale, ScorerEnteredThenAssistsThenSavedAndReadAgain)
@@ -69,7 +64,7 @@ TEST_F(FeuillesPrincipale, ScorerEnteredThenAssistsThenSavedAndReadAgain)
     DemarreSurArchive();
     if (HasFatalFailure())
         return;
-    auto* page = Commande<Tf_Buteurs>(14);
+    auto* page = PageDe<Tf_Buteurs>(14);
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->c_EqDomicile->Text(), "Arles");
     EXPECT_EQ(page->c_ScDomicile->Text(), "2");
@@ -97,7 +92,7 @@ TEST_F(FeuillesPrincipale, ScorerEnteredThenAssistsThenSavedAndReadAgain)
     QTest::keyClicks(page->Minute(1, 0), "23");
 
     // The assists page commits the scorers page and opens on the same match.
-    auto* passes = Commande<Tf_Passeurs>(16);
+    auto* passes = PageDe<Tf_Passeurs>(16);
     ASSERT_NE(passes, nullptr);
     EXPECT_EQ(passes->c_EqDomicile->Text(), "Arles");
     passes->l_EquipeDomicile->SetItemIndex(1);
@@ -124,7 +119,7 @@ TEST_F(FeuillesPrincipale, MatchSentByAnotherPage)
     DemarreSurArchive();
     if (HasFatalFailure())
         return;
-    auto* page = Commande<Tf_Buteurs>(14, (2 << 8) + 2);
+    auto* page = PageDe<Tf_Buteurs>(14, (2 << 8) + 2);
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(Fenetre->GetSaison()->GetChampCourant()->NbJournee, 2);
     EXPECT_EQ(page->c_EqDomicile->Text(), "Brest");
@@ -178,7 +173,7 @@ TEST_F(FeuillesPrincipale, CardsOpenedThroughThePageBaseInCreateMode)
             *change = true;
         return true;
     });
-    auto* page = Commande<Tf_Buteurs>(14);
+    auto* page = PageDe<Tf_Buteurs>(14);
     ASSERT_NE(page, nullptr);
     accepte = false;
     page->AjouteJoueur(2);
@@ -205,7 +200,7 @@ TEST_F(FeuillesPrincipale, LineUpThenRatingsThroughTheMainWindow)
     DemarreSurArchive();
     if (HasFatalFailure())
         return;
-    auto* page = Commande<Tf_Composition>(15);
+    auto* page = PageDe<Tf_Composition>(15);
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->c_EqDomicile->Text(), "Arles");
     EXPECT_EQ(page->l_EquipeDomicile->Nb(), 2);
@@ -216,7 +211,7 @@ TEST_F(FeuillesPrincipale, LineUpThenRatingsThroughTheMainWindow)
     EXPECT_EQ(page->Cadre(1, 1)->Text(), "Martin");
     EXPECT_EQ(page->l_EquipeDomicile->Nb(), 1) << "a placed player leaves the squad box";
 
-    auto* notes = Commande<Tf_Notes>(18);
+    auto* notes = PageDe<Tf_Notes>(18);
     ASSERT_NE(notes, nullptr);
     EXPECT_EQ(notes->c_EqDomicile->Text(), "Arles");
     ASSERT_TRUE(notes->Nom(1, 1)->isVisibleTo(notes));
@@ -272,7 +267,7 @@ TEST_F(FeuillesPrincipale, MatchMenuAndDayChooser)
     DemarreSurArchive();
     if (HasFatalFailure())
         return;
-    auto* page = Commande<Tf_Buteurs>(14);
+    auto* page = PageDe<Tf_Buteurs>(14);
     ASSERT_NE(page, nullptr);
     page->pm_ListeMatchPopup();
     const QList<QAction*> items = page->pm_ListeMatch->actions();

@@ -47,17 +47,6 @@ protected:
         FenetreSurArchive::SetUp();
         EtatFeuilles() = TEtatFeuilles{};
     }
-    void TearDown() override
-    {
-        EnregistreFicheJoueur(nullptr);
-        EnregistreFicheArbitre(nullptr);
-        FenetreSurArchive::TearDown();
-    }
-    template <class P> P* Commande(int code, int param = 0)
-    {
-        EXPECT_TRUE(Fenetre->ExecuteCommande(code, param));
-        return dynamic_cast<P*>(Fenetre->GetPageCourante());
-    }
     // Saves the season the window holds into its file and gives the file's bytes.
     std::string Sauve()
     {
@@ -86,7 +75,7 @@ TEST_F(SauvegardeJournee, AScoreAboveAByteSurvivesADayChangeASaveAndAReopen)
     DemarreSurArchive();
     if (HasFatalFailure())
         return;
-    auto* page = Commande<Tf_Resultats>(13);
+    auto* page = PageDe<Tf_Resultats>(13);
     ASSERT_NE(page, nullptr);
     ASSERT_EQ(page->Ligne(0).Cadre[0]->Text(), "A");
     QTest::keyClicks(page->Ligne(0).Score[0], "300");
@@ -105,7 +94,7 @@ TEST_F(SauvegardeJournee, AScoreAboveAByteSurvivesADayChangeASaveAndAReopen)
     EXPECT_EQ(Champ().GetValeurMatch(1, 2), 300);
     EXPECT_EQ(Champ().GetValeurMatch(1, 4), 1);
     EXPECT_EQ(Champ().JourneeJouee, 1);
-    page = Commande<Tf_Resultats>(13);
+    page = PageDe<Tf_Resultats>(13);
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->Ligne(0).Score[0]->Text(), "300");
     EXPECT_EQ(page->Ligne(0).Score[1]->Text(), "1");
@@ -116,7 +105,7 @@ TEST_F(SauvegardeJournee, ACommentTypedAfterBlanksIsKeptAsTheFileGivesItBack)
     DemarreSurArchive();
     if (HasFatalFailure())
         return;
-    auto* passes = Commande<Tf_Passeurs>(16);
+    auto* passes = PageDe<Tf_Passeurs>(16);
     ASSERT_NE(passes, nullptr);
     passes->m_Commentaire->setPlainText("   Beau match\nsous la pluie  ");
 
@@ -134,7 +123,7 @@ TEST_F(SauvegardeJournee, MatchesTheCompletionAddsToADatedDayKeepTheirDate)
     DemarreSurArchive();
     if (HasFatalFailure())
         return;
-    auto* page = Commande<Tf_Resultats>(13);
+    auto* page = PageDe<Tf_Resultats>(13);
     ASSERT_NE(page, nullptr);
     Messages.Repond(ReponseMessage::Non);
     page->b_Completer->OnClick();
