@@ -327,7 +327,7 @@ private:
     {
         const uint16_t hote = static_cast<uint16_t>(Saison->Pays().Cherche(PaysHote));
         for (const TStadeCoupe& s : Coupe.Stades) {
-            // A match would be played in either of them.
+            // Listed twice, a match there would be in either of them.
             if (Stade.count(s.Nom)) {
                 const auto m = std::find_if(Coupe.Matchs.begin(), Coupe.Matchs.end(),
                                             [&](const TMatchCoupe& m) { return m.Stade == s.Nom; });
@@ -501,7 +501,8 @@ private:
 
     // The knock-out starts with the first two of each group: a team that two
     // others of its group passed on points, goal difference and goals is
-    // refused (the criteria after those are not kept, so a tie goes either way).
+    // refused. The criteria after those (the matches between the teams level,
+    // and beyond) are not counted, so a team level on all three passes.
     bool PremiersDesGroupes(const std::vector<const TMatchCoupe*>& tour)
     {
         std::map<std::string, std::array<int, 3>> table;
