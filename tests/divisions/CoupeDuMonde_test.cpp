@@ -7,7 +7,9 @@
 #include "base/Utilities.h"
 #include "engine/CalculClassement.h"
 #include "engine/ClassJoueur.h"
+#include "engine/Statistique.h"
 #include "files/Blasons.h"
+#include "files/ChargeurXmp.h"
 #include "model/ClubStade.h"
 #include "model/Joueurs.h"
 #include "model/SaisonFoot.h"
@@ -16,12 +18,14 @@
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <set>
+#include <tuple>
 
 namespace fs = std::filesystem;
 
@@ -56,12 +60,82 @@ std::string Matchs(const std::string& finale = R"("score": {"p": [4, 2], "et": [
            finale + "}]}";
 }
 
-std::unique_ptr<TSaison> Construit(const std::string& matchs, std::string& erreur)
+std::unique_ptr<TSaison> Construit(const std::string& matchs, std::string& erreur, const char* stades = Stades)
 {
     TCoupeReelle coupe;
-    if (!LitCoupeReelle(matchs, Groupes, Stades, coupe, erreur))
+    if (!LitCoupeReelle(matchs, Groupes, stades, coupe, erreur))
         return nullptr;
     return CreeSaisonCoupe(coupe, nullptr, erreur);
+}
+
+// The season as the program finds it: written to its file and opened again.
+std::unique_ptr<TSaison> Rouvre(const TSaison& saison)
+{
+    testsupport::TempDir dossier;
+    const std::string fichier = dossier.str() + "coupe.xmc";
+    EXPECT_TRUE(TChargeurXmp(fichier).SauveSaison(saison));
+    return testsupport::ChargeParDispatcheur(fichier);
+}
+
+std::string Remplace(std::string texte, const std::string& avant, const std::string& apres)
+{
+    const size_t p = texte.find(avant);
+    EXPECT_NE(p, std::string::npos) << avant;
+    return p == std::string::npos ? texte : texte.replace(p, avant.size(), apres);
+}
+
+// The match-situation table of a team in championship `championnat`.
+TTableSituation Situations(const TSaison& saison, int championnat, const char* equipe)
+{
+    TTableSituation table;
+    int nombre = 0;
+    TStatistique::CalculEquipe(*saison.GetChampionnat(championnat), static_cast<uint16_t>(saison.ChercheEquipe(equipe)),
+                               table, nombre);
+    return table;
+}
+
+// A match of made-up teams whose goals are scored in minutes 10, 11...
+TMatchCoupe Rencontre(const char* tour, const char* groupe, int mois, int jour, const char* equipe1,
+                      const char* equipe2, int buts1, int buts2)
+{
+    TMatchCoupe m;
+    m.Tour = tour;
+    m.Groupe = groupe;
+    m.Annee = 2022;
+    m.Mois = mois;
+    m.Jour = jour;
+    m.Equipe1 = equipe1;
+    m.Equipe2 = equipe2;
+    m.Stade = "Lusail Stadium";
+    m.Score[0] = m.TempsReglementaire[0] = buts1;
+    m.Score[1] = m.TempsReglementaire[1] = buts2;
+    for (int cote = 0; cote < 2; ++cote)
+        for (int i = 0; i < m.Score[cote]; ++i)
+            m.Buts[cote].push_back({std::string("Scorer of ") + (cote == 0 ? equipe1 : equipe2), 10 + i, false, false});
+    return m;
+}
+
+// Two groups of four, each team's first beating the three others 1-0 and
+// its second the last two; the semi-finals cross them.
+TCoupeReelle DeuxGroupesDeQuatre()
+{
+    TCoupeReelle coupe;
+    coupe.Groupes = {{"Group A", {"France", "Denmark", "Qatar", "Tunisia"}},
+                     {"Group B", {"Argentina", "Mexico", "Poland", "Saudi Arabia"}}};
+    coupe.Stades = {{"Lusail Stadium", "Lusail", 88966}};
+    for (const TGroupeCoupe& g : coupe.Groupes) {
+        const auto& e = g.Equipes;
+        const char* nom = g.Nom.c_str();
+        for (const auto& [jour, a, b, c, d] : {std::tuple{20, 0, 1, 2, 3}, {24, 0, 2, 1, 3}, {28, 0, 3, 1, 2}}) {
+            coupe.Matchs.push_back(Rencontre("Matchday", nom, 11, jour, e[a].c_str(), e[b].c_str(), 1, 0));
+            coupe.Matchs.push_back(Rencontre("Matchday", nom, 11, jour, e[c].c_str(), e[d].c_str(), c == 1 ? 1 : 0, 0));
+        }
+    }
+    coupe.Matchs.push_back(Rencontre("Semi-finals", "", 12, 13, "Argentina", "Denmark", 1, 0));
+    coupe.Matchs.push_back(Rencontre("Semi-finals", "", 12, 14, "France", "Mexico", 1, 0));
+    coupe.Matchs.push_back(Rencontre("Match for third place", "", 12, 17, "Mexico", "Denmark", 1, 0));
+    coupe.Matchs.push_back(Rencontre("Final", "", 12, 18, "Argentina", "France", 1, 0));
+    return coupe;
 }
 
 const TJoueur* JoueurEvt(const TSaison& saison, const TDonneesEvt* e)
@@ -74,8 +148,10 @@ const TJoueur* JoueurEvt(const TSaison& saison, const TDonneesEvt* e)
 TEST(SaisonCoupe, LesGroupesLaFinaleEtChaqueButTiennentDansLeModele)
 {
     std::string erreur;
-    const std::unique_ptr<TSaison> saison = Construit(Matchs(), erreur);
-    ASSERT_NE(saison, nullptr) << erreur;
+    const std::unique_ptr<TSaison> construite = Construit(Matchs(), erreur);
+    ASSERT_NE(construite, nullptr) << erreur;
+    const std::unique_ptr<TSaison> saison = Rouvre(*construite);
+    ASSERT_NE(saison, nullptr);
     ASSERT_EQ(saison->NbChampionnat(), 2);
     const TDonneesChampionnat& groupes = *saison->GetChampionnat(1);
     const TDonneesChampionnat& finale = *saison->GetChampionnat(2);
@@ -106,9 +182,10 @@ TEST(SaisonCoupe, LesGroupesLaFinaleEtChaqueButTiennentDansLeModele)
     ASSERT_NE(m, nullptr);
     EXPECT_EQ(m->GetLibelle(*saison), "Qatar - France : 1 - 2");
     EXPECT_EQ(m->GetDate(), EncodeDateMatch(20, 11, 2022));
-    // The minutes give the half-time score.
-    EXPECT_EQ(m->GetScorePeriode(0, 1), 1);
-    EXPECT_EQ(m->GetScorePeriode(1, 1), 1);
+    // The minutes give the half-time score: level, one goal each.
+    using T = TTableSituation;
+    EXPECT_EQ(Situations(*saison, 1, "Qatar").Get(T::Defaite, T::EgaliteMiTemps, T::Domicile), 1);
+    EXPECT_EQ(Situations(*saison, 1, "France").Get(T::Victoire, T::EgaliteMiTemps, T::Exterieur), 1);
     const TListeDonnees& buts = *groupes.GetButeursJournee(1);
     ASSERT_EQ(buts.Nombre(), 3);
     const int qatar = saison->ChercheEquipe("Qatar"), france = saison->ChercheEquipe("France");
@@ -139,15 +216,14 @@ TEST(SaisonCoupe, LesGroupesLaFinaleEtChaqueButTiennentDansLeModele)
     ASSERT_NE(tirs, nullptr);
     EXPECT_EQ(tirs->But1, 4);
     EXPECT_EQ(tirs->But2, 2);
-    EXPECT_EQ(f->GetScorePeriode(0, 1), 2);
-    EXPECT_EQ(f->GetScorePeriode(1, 1), 0);
+    EXPECT_EQ(Situations(*saison, 2, "Argentine").Get(T::Nul, T::MeneMiTemps, T::Domicile), 1);
     // Argentina - France, "ht": [2, 0], yet no goal before the pause: the
     // minutes tell, as they do on the match sheet.
     const std::unique_ptr<TSaison> autre = Construit(Matchs(R"("score": {"ft": [1, 0], "ht": [2, 0]},
         "goals1": [{"name": "Lionel Messi", "minute": 70}])"),
                                                      erreur);
     ASSERT_NE(autre, nullptr) << erreur;
-    EXPECT_EQ(autre->GetChampionnat(2)->GetMatch(1, 1)->GetScorePeriode(0, 1), 0);
+    EXPECT_EQ(Situations(*Rouvre(*autre), 2, "Argentine").Get(T::Victoire, T::EgaliteMiTemps, T::Domicile), 1);
     const TListeDonnees& butsFinale = *finale.GetButeursJournee(1);
     ASSERT_EQ(butsFinale.Nombre(), 6);
     EXPECT_EQ(butsFinale.Get(0)->GetMot(), Evt::Penalty | 23);
@@ -184,6 +260,24 @@ TEST(SaisonCoupe, UneEntreeFausseEstRefuseeEnNommantLeMatch)
         // A team the groups do not hold.
         {Matchs(R"("score": {"ft": [1, 0]}, "goals1": [{"name": "Lionel Messi", "minute": 23}])", "Wales"),
          "match Wales - France of 2022-11-20: team Wales is not in the groups file"},
+        {Remplace(Matchs(), "Stadium 974, Doha", "Al Bayt Stadium, Al Khor"),
+         "match Qatar - France of 2022-11-20: stadium Al Bayt Stadium is not in the stadiums file"},
+        // Extra time only follows a level full time, and adds goals.
+        {Matchs(R"("score": {"p": [4, 2], "et": [3, 3], "ft": [2, 1]},
+            "goals1": [{"name": "Lionel Messi", "minute": 23}, {"name": "Lionel Messi", "minute": 108},
+                       {"name": "Ángel Di María", "minute": 36}],
+            "goals2": [{"name": "Kylian Mbappé", "minute": 80}, {"name": "Kylian Mbappé", "minute": 81},
+                       {"name": "Kylian Mbappé", "minute": 118}])"),
+         finale + ": extra time after a full time that was not level"},
+        {Matchs(R"("score": {"et": [1, 2], "ft": [2, 2]},
+            "goals1": [{"name": "Lionel Messi", "minute": 23}],
+            "goals2": [{"name": "Kylian Mbappé", "minute": 80}, {"name": "Kylian Mbappé", "minute": 81}])"),
+         finale + ": the score after extra time is below the full time's"},
+        {Remplace(Matchs(), R"({"ft": [0, 0]})", R"({"ft": [0, 0], "et": [0, 0]})"),
+         "match Argentina - United States of 2022-11-21: a group match has no extra time"},
+        // Minute 93 is extra time: added time keeps minute 90.
+        {Matchs(R"("score": {"ft": [1, 0]}, "goals1": [{"name": "Lionel Messi", "minute": 93}])"),
+         finale + ": a goal in minute 93 without extra time"},
     };
     for (const TCas& c : cas) {
         SCOPED_TRACE(c.Attendu);
@@ -191,10 +285,17 @@ TEST(SaisonCoupe, UneEntreeFausseEstRefuseeEnNommantLeMatch)
         EXPECT_EQ(Construit(c.Matchs, erreur), nullptr);
         EXPECT_EQ(erreur, c.Attendu);
     }
+    // The source's two names of the Lusail stadium are one: listed under both,
+    // a match there could be in either.
+    std::string erreur;
+    const std::string deuxFois =
+        Remplace(Stades, "]}", R"j(, {"name": "Lusail Iconic Stadium", "city": "Lusail", "capacity": 80000}]})j");
+    EXPECT_EQ(Construit(Matchs(), erreur, deuxFois.c_str()), nullptr);
+    EXPECT_EQ(erreur,
+              "match Argentina - United States of 2022-11-21: stadium Lusail Stadium is twice in the stadiums file");
 
     // The winner of a tie must be the one playing the next round.
     TCoupeReelle coupe;
-    std::string erreur;
     ASSERT_TRUE(LitCoupeReelle(Matchs(), Groupes, Stades, coupe, erreur)) << erreur;
     TMatchCoupe demi = coupe.Matchs[1];
     demi.Groupe.clear();
@@ -217,6 +318,37 @@ TEST(SaisonCoupe, UneEntreeFausseEstRefuseeEnNommantLeMatch)
     EXPECT_EQ(erreur, "matches: match 1 is malformed");
     EXPECT_FALSE(LitCoupeReelle(Matchs(), "[", Stades, coupe, erreur));
     EXPECT_FALSE(LitCoupeReelle(Matchs(), Groupes, "{}", coupe, erreur));
+}
+
+TEST(SaisonCoupe, LeTableauFinalSuitLesGroupesEtLesDemiFinales)
+{
+    std::string erreur;
+    const std::unique_ptr<TSaison> saison = CreeSaisonCoupe(DeuxGroupesDeQuatre(), nullptr, erreur);
+    ASSERT_NE(saison, nullptr) << erreur;
+    EXPECT_TRUE(saison->GetChampionnat(2)->PetiteFinale);
+
+    // Qatar, third of group A, in Denmark's place.
+    TCoupeReelle coupe = DeuxGroupesDeQuatre();
+    for (TMatchCoupe& m : coupe.Matchs)
+        if (m.Groupe.empty())
+            for (std::string* e : {&m.Equipe1, &m.Equipe2})
+                if (*e == "Denmark")
+                    *e = "Qatar";
+    EXPECT_EQ(CreeSaisonCoupe(coupe, nullptr, erreur), nullptr);
+    EXPECT_EQ(erreur, "match Argentina - Qatar of 2022-12-13: Qatar is not among the first two of Group A");
+
+    // Level with the second on points, goal difference and goals, the third
+    // may have gone through on what follows those.
+    coupe.Matchs[1] = Rencontre("Matchday", "Group A", 11, 20, "Qatar", "Tunisia", 1, 0);
+    coupe.Matchs[5] = Rencontre("Matchday", "Group A", 11, 28, "Denmark", "Qatar", 0, 0);
+    EXPECT_NE(CreeSaisonCoupe(coupe, nullptr, erreur), nullptr) << erreur;
+
+    // The third-place match is the semi-finals' losers'.
+    coupe = DeuxGroupesDeQuatre();
+    coupe.Matchs[coupe.Matchs.size() - 2].Equipe2 = "Tunisia";
+    EXPECT_EQ(CreeSaisonCoupe(coupe, nullptr, erreur), nullptr);
+    EXPECT_EQ(erreur,
+              "match Mexico - Tunisia of 2022-12-17: the third-place match is not between the semi-finals' losers");
 }
 
 TEST(SaisonCoupe, UneEntreeRefuseeNeLaissePasDeSaison)
@@ -426,23 +558,86 @@ TEST_F(CoupeLivree, LesButeursEtLesButsDeLaProlongation)
     EXPECT_EQ(contreSonCamp, 2);
     EXPECT_EQ(penalties, 17);
     EXPECT_EQ(Saison->Stades().Nombre(), 8);
+}
 
-    // Half-time scores, as the goals' minutes give them to the views; the
-    // source's own is wrong for the first three.
-    auto miTemps = [&](int n, int jour, const char* e1, const char* e2) {
-        const TListeDonnees& l = *Saison->GetChampionnat(n)->GetButeursJournee(jour);
-        int b[2] = {0, 0};
-        for (int i = 0; i < l.Nombre(); ++i)
-            if (l.Get(i)->GetMinute() <= 45) {
-                b[0] += l.Get(i)->GetEquipe() == Id(e1);
-                b[1] += l.Get(i)->GetEquipe() == Id(e2);
-            }
-        return std::to_string(b[0]) + "-" + std::to_string(b[1]);
+namespace {
+
+// What the tournament's source says of a team's matches in one stage,
+// counted plainly: the goals of each side in the order of the clock (minute,
+// then added time), the half-time score from the goals up to minute 45.
+struct TSituationsSource {
+    int Mene = 0, Egalite = 0, Menee = 0;
+    // Won after trailing, lost after leading.
+    int Remontee = 0, Renverse = 0;
+};
+
+TSituationsSource SituationsSource(const nlohmann::json& matchs, const std::string& equipe, bool groupes)
+{
+    TSituationsSource s;
+    for (const nlohmann::json& m : matchs) {
+        if (m.contains("group") != groupes || (m["team1"] != equipe && m["team2"] != equipe))
+            continue;
+        const int cote = m["team1"] == equipe ? 0 : 1;
+        // (minute, added time, side)
+        std::vector<std::tuple<int, int, int>> buts;
+        for (int c = 0; c < 2; ++c)
+            for (const nlohmann::json& b : m.value(c == 0 ? "goals1" : "goals2", nlohmann::json::array()))
+                buts.emplace_back(b["minute"].get<int>(), b.value("offset", 0), c);
+        std::sort(buts.begin(), buts.end());
+        int miTemps[2] = {0, 0}, courant[2] = {0, 0};
+        bool aMene = false, aEteMene = false;
+        for (const auto& [minute, ajout, c] : buts) {
+            miTemps[c] += minute <= 45;
+            ++courant[c];
+            aMene |= courant[cote] > courant[1 - cote];
+            aEteMene |= courant[cote] < courant[1 - cote];
+        }
+        const int pour = courant[cote], contre = courant[1 - cote];
+        s.Mene += miTemps[cote] > miTemps[1 - cote];
+        s.Egalite += miTemps[cote] == miTemps[1 - cote];
+        s.Menee += miTemps[cote] < miTemps[1 - cote];
+        s.Remontee += pour > contre && aEteMene;
+        s.Renverse += pour < contre && aMene;
+    }
+    return s;
+}
+
+} // namespace
+
+TEST_F(CoupeLivree, LesSituationsDeMatchSontCellesDesButsDeLaSource)
+{
+    const nlohmann::json source =
+        nlohmann::json::parse(testsupport::ReadWholeFile(testsupport::DossierCoupe() + "worldcup.json"))["matches"];
+    // Japan came from behind twice in its group; Saudi Arabia and South
+    // Korea once, against Argentina and Portugal, who had led.
+    const std::pair<const char*, const char*> equipes[] = {
+        {"Japan", "Japon"},         {"Saudi Arabia", "Arabie saoudite"},
+        {"Argentina", "Argentine"}, {"South Korea", "Corée du Sud"},
+        {"Germany", "Allemagne"},   {"Croatia", "Croatie"},
+        {"Morocco", "Maroc"}};
+    using T = TTableSituation;
+    auto somme = [](const TTableSituation& t, int resultat, int situation) {
+        return t.Get(resultat, situation, T::Domicile) + t.Get(resultat, situation, T::Exterieur);
     };
-    EXPECT_EQ(miTemps(1, 3, "Japon", "Espagne"), "0-1");
-    EXPECT_EQ(miTemps(1, 3, "Serbie", "Suisse"), "2-2");
-    EXPECT_EQ(miTemps(2, 2, "Pays-Bas", "Argentine"), "0-1");
-    EXPECT_EQ(miTemps(2, 4, "Argentine", "France"), "2-0");
+    auto toutes = [&](const TTableSituation& t, int situation) {
+        return somme(t, T::Victoire, situation) + somme(t, T::Nul, situation) + somme(t, T::Defaite, situation);
+    };
+    for (const auto& [nom, pays] : equipes)
+        for (int championnat : {1, 2}) {
+            SCOPED_TRACE(std::string(nom) + (championnat == 1 ? " groups" : " knock-out"));
+            const TSituationsSource attendu = SituationsSource(source, nom, championnat == 1);
+            TTableSituation table;
+            int joues = 0;
+            TStatistique::CalculEquipe(*Saison->GetChampionnat(championnat), Id(pays), table, joues);
+            EXPECT_EQ(toutes(table, T::MeneMiTemps), attendu.Mene);
+            EXPECT_EQ(toutes(table, T::EgaliteMiTemps), attendu.Egalite);
+            EXPECT_EQ(toutes(table, T::MeneeMiTemps), attendu.Menee);
+            EXPECT_EQ(somme(table, T::Victoire, T::Renversement), attendu.Remontee);
+            EXPECT_EQ(somme(table, T::Defaite, T::Renversement), attendu.Renverse);
+        }
+    const TSituationsSource japon = SituationsSource(source, "Japan", true);
+    EXPECT_EQ(japon.Remontee, 2);
+    EXPECT_EQ(japon.Menee, 2);
 }
 
 TEST_F(CoupeLivree, LesEquipesOntLeBlasonDeLeurPays)

@@ -10,13 +10,17 @@
 #include "files/Blasons.h"
 #include "files/TraiteurFichier.h"
 #include "model/Championnat.h"
+#include "model/ClubStade.h"
 #include "model/SaisonFoot.h"
 #include "pagebase/Commande.h"
 #include "pagebase/w_blasons.h"
 #include "pages/fiches/PageListe.h"
+#include "pages/fiches/w_FicheStade.h"
+#include "pages/saisie/w_Buteurs.h"
 #include "pages/saisie/w_Resultats.h"
 #include "pages/vues/w_ClassJoueur.h"
 #include "pages/vues/w_Classement.h"
+#include "pages/vues/w_InfoGeneral.h"
 #include "pages/vues/w_StatEquipe.h"
 #include "shell/w_EtatSauve.h"
 #include "shell/w_Ouverture.h"
@@ -33,12 +37,17 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <filesystem>
 #include <map>
+#include <numeric>
+#include <set>
+#include <tuple>
 
 namespace fs = std::filesystem;
 
@@ -60,6 +69,36 @@ void OuvreExemple(std::unique_ptr<Tf_Principale>& Fenetre, testsupport::TDialogu
     });
     Dialogues.RepondFichier(Dossier + "sauvegarde/exemple.xmc");
     Fenetre->FormActivate();
+}
+
+// The World Cup's matches as its source file gives them.
+nlohmann::json MatchsCoupe()
+{
+    return nlohmann::json::parse(testsupport::ReadWholeFile(testsupport::DossierCoupe() + "worldcup.json"))["matches"];
+}
+
+// The goals of the group stage by quarter of an hour, counted on the source:
+// band b (1 to 7) holds minutes 15(b-1) to 15b - 1, and a goal of added time
+// the minute its period ended on (45 or 90). `garde` (match, side, goal)
+// chooses the goals.
+template <typename TGarde> std::array<int, 7> BandesSource(const nlohmann::json& matchs, TGarde garde)
+{
+    std::array<int, 7> bandes{};
+    for (const nlohmann::json& m : matchs)
+        if (m.contains("group"))
+            for (int cote = 0; cote < 2; ++cote)
+                for (const nlohmann::json& b : m.value(cote == 0 ? "goals1" : "goals2", nlohmann::json::array()))
+                    if (garde(m, cote, b))
+                        ++bandes[static_cast<size_t>(std::min(b["minute"].get<int>() / 15, 6))];
+    return bandes;
+}
+
+std::array<int, 7> BandesGraphe(const TModeleGraphe& graphe)
+{
+    std::array<int, 7> bandes{};
+    for (int x = 1; x <= 7; ++x)
+        bandes[static_cast<size_t>(x - 1)] = graphe.GetPoint(0, x);
+    return bandes;
 }
 
 } // namespace
@@ -190,7 +229,14 @@ TEST_F(DonneesLivrees, LaCoupeDuMondeRemplitLesVuesDeSesVraisChiffres)
     EXPECT_EQ(buteurs->sg_Classjoueurs->GetTexte(2, 1), "8 (2)");
     EXPECT_EQ(buteurs->sg_Classjoueurs->GetTexte(1, 2), "Lionel Messi (Argentine)");
     EXPECT_EQ(buteurs->sg_Classjoueurs->GetTexte(2, 2), "7 (4)");
+    const nlohmann::json source = MatchsCoupe();
     rend(Commande::AffluenceChampionnat, 0, "coupe_repartition_buts");
+    auto* repartition = dynamic_cast<Tf_InfoGeneral*>(Fenetre->GetPageCourante());
+    ASSERT_NE(repartition, nullptr);
+    const std::array<int, 7> groupes = BandesSource(source, [](auto&, int, auto&) { return true; });
+    EXPECT_EQ(BandesGraphe(*repartition->GraphBarre4), groupes);
+    // 120 goals in the 48 group matches.
+    EXPECT_EQ(std::accumulate(groupes.begin(), groupes.end(), 0), 120);
     rend(Commande::MeneMiTemps, 0, "coupe_mene_mi_temps");
     rend(Commande::Particularites, 0, "coupe_particularites");
     // France, the third team of group D.
@@ -203,10 +249,51 @@ TEST_F(DonneesLivrees, LaCoupeDuMondeRemplitLesVuesDeSesVraisChiffres)
                                                   {Commande::StatEquipeJoueurs, "joueurs"},
                                                   {Commande::StatEquipeSituations, "situations"}})
         rend(commande, france, "coupe_france_" + nom);
+    // France's goals by time, for and against: an own goal of France's
+    // opponent counts for France, one of France's players does not count
+    // against France (the opponent's scorer list holds it, flagged).
+    ASSERT_TRUE(Fenetre->ExecuteCommande(Commande::StatEquipeButs, france));
+    auto* equipe = dynamic_cast<Tf_StatEquipe*>(Fenetre->GetPageCourante());
+    ASSERT_NE(equipe, nullptr);
+    auto joue = [](const nlohmann::json& m, int cote) { return m[cote == 0 ? "team1" : "team2"] == "France"; };
+    const std::array<int, 7> pour = BandesSource(source, [&](auto& m, int cote, auto&) { return joue(m, cote); });
+    const std::array<int, 7> contre = BandesSource(
+        source, [&](auto& m, int cote, auto& b) { return joue(m, 1 - cote) && !b.value("owngoal", false); });
+    EXPECT_EQ(BandesGraphe(*equipe->GraphBarre1), pour);
+    EXPECT_EQ(std::accumulate(pour.begin(), pour.end(), 0), 6);
+    equipe->b_ChangeButClick();
+    EXPECT_EQ(BandesGraphe(*equipe->GraphBarre1), contre);
+    EXPECT_EQ(std::accumulate(contre.begin(), contre.end(), 0), 3);
     rend(Commande::Stades, 0, "coupe_stades");
     auto* stades = dynamic_cast<TPageListe*>(Fenetre->GetPageCourante());
     ASSERT_NE(stades, nullptr);
     EXPECT_EQ(stades->sg_Tableau->GetTexte(0, 7), "Lusail Stadium");
+    // The matches of each stadium on its card, against the source's grounds
+    // ("stadium, town"); the source names the Lusail stadium two ways.
+    std::map<std::string, int> parStade;
+    for (const nlohmann::json& m : source) {
+        const std::string terrain = m["ground"];
+        const std::string nom = terrain.substr(0, terrain.rfind(", "));
+        ++parStade[nom == "Lusail Iconic Stadium" ? "Lusail Stadium" : nom];
+    }
+    ASSERT_EQ(parStade.size(), 8u);
+    for (const auto& [nom, nombre] : parStade) {
+        SCOPED_TRACE(nom);
+        TStade* stade = nullptr;
+        for (TStade* s : saison->Stades().Liste())
+            if (s->NomStade == nom)
+                stade = s;
+        ASSERT_NE(stade, nullptr);
+        Tf_FicheStade fiche;
+        fiche.Saison = saison;
+        fiche.Stade = stade;
+        fiche.FormShow();
+        fiche.PageControl1->setCurrentWidget(fiche.ts_Matchs);
+        int matchs = 0;
+        for (int r = 1; r < fiche.sg_Match->GetRowCount(); ++r)
+            matchs += fiche.sg_Match->GetTexte(1, r).find(" - ") != std::string::npos;
+        EXPECT_EQ(matchs, nombre);
+    }
 
     // The knock-out: the final's results row and its match sheet.
     ASSERT_TRUE(Fenetre->ud_ChampChangingEx(2));
@@ -219,7 +306,39 @@ TEST_F(DonneesLivrees, LaCoupeDuMondeRemplitLesVuesDeSesVraisChiffres)
     EXPECT_EQ(resultats->Ligne(0).Score[0]->Text(), "3");
     EXPECT_EQ(resultats->Ligne(0).Score[1]->Text(), "3");
     EXPECT_EQ(resultats->Ligne(1).Cadre[0]->Text(), "Croatie");
+    // The shoot-out of the final: "p": [4, 2].
+    const nlohmann::json& finale = source.back();
+    ASSERT_EQ(finale["round"], "Final");
+    EXPECT_EQ(resultats->Journee()->GetLigne(0)->TirsAuBut,
+              (finale["score"]["p"][0].get<uint32_t>() << 16) + finale["score"]["p"][1].get<uint32_t>());
     rend(Commande::Buteurs, (4 << 8) + 1, "coupe_finale_buteurs");
+    // Its scorers, side by side: surname, minute and kind of each goal.
+    auto* feuille = dynamic_cast<Tf_Buteurs*>(Fenetre->GetPageCourante());
+    ASSERT_NE(feuille, nullptr);
+    using TBut = std::tuple<std::string, std::string, int>; // text, minute, kind: 1 penalty, 3 own goal
+    std::multiset<TBut> vus[2], attendus[2];
+    for (int cote = 0; cote < 2; ++cote)
+        for (const nlohmann::json& b : finale[cote == 0 ? "goals1" : "goals2"]) {
+            const std::string nom = b["name"];
+            const int genre = b.value("owngoal", false) ? 3 : b.value("penalty", false) ? 1 : 0;
+            attendus[cote].insert(TBut{nom.substr(nom.find(' ') + 1), std::to_string(b["minute"].get<int>()), genre});
+        }
+    const TFeuilleButeurs& feuilleButs = *feuille->Buteurs();
+    for (int n = 1; n <= feuilleButs.NbListes(); ++n) {
+        const TListeCartons& liste = *feuilleButs.GetListe(n);
+        if (!liste.ListeBut)
+            continue;
+        for (int i = 0; i < liste.Nombre(); ++i)
+            if (const TEtatCarton& c = *liste.Get(i); !c.Vide()) {
+                // The kind's label follows the surname.
+                const int genre = c.Tag & GenreCarton::ContreCamp ? 3 : c.Tag & GenreCarton::Penalty ? 1 : 0;
+                vus[liste.Colonne - 1].insert(
+                    TBut{genre == 0 ? c.Texte : c.Texte.substr(0, c.Texte.rfind(" (")), c.Minute, genre});
+            }
+    }
+    EXPECT_EQ(vus[0], attendus[0]);
+    EXPECT_EQ(vus[1], attendus[1]);
+    EXPECT_EQ(attendus[0].size() + attendus[1].size(), 6u);
     rend(Commande::StatEquipeButs, 0, "coupe_phase_finale_buts");
     EXPECT_EQ(CompteurModification, 0);
     InstalleTraducteur(nullptr);

@@ -1,6 +1,6 @@
 #include "CoupeDuMonde.h"
 
-#include "Json.h"
+#include "LectureJson.h"
 
 #include "base/Texte.h"
 #include "files/Blasons.h"
@@ -12,6 +12,7 @@
 #include "presentation/ResultatsJournee.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -26,7 +27,7 @@ constexpr int MaxButs = 99;
 // The minute word holds 1..127.
 constexpr int MaxMinute = 127;
 constexpr uint8_t DatesParMatch = 4;
-constexpr int ButsAvantLaPause = 45;
+constexpr int MinutesReglementaires = 90;
 // Every stadium of the tournament lies in the host country, which the
 // stadiums file does not name.
 constexpr const char* PaysHote = "Qatar";
@@ -102,105 +103,87 @@ const std::map<std::string, std::string>& Pays()
 constexpr const char* ToursElimination[] = {"Round of 32", "Round of 16", "Quarter-finals", "Semi-finals", "Final"};
 constexpr std::string_view PetiteFinale = "Match for third place";
 
-bool Texte(const TJson* v, std::string& texte)
-{
-    if (!v || v->Type != TJson::Texte)
-        return false;
-    texte = Trim(v->Chaine);
-    return !texte.empty() &&
-           std::none_of(texte.begin(), texte.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
-}
+using Json = nlohmann::json;
 
-bool Entier(const TJson* v, int min, int max, int& n)
+bool Vrai(const Json* v)
 {
-    if (!v || v->Type != TJson::Nombre || v->Valeur < min || v->Valeur > max ||
-        v->Valeur != static_cast<int>(v->Valeur))
-        return false;
-    n = static_cast<int>(v->Valeur);
-    return true;
-}
-
-bool Vrai(const TJson* v)
-{
-    return v && v->Type == TJson::Booleen && v->Valeur != 0;
+    return v && v->is_boolean() && v->get<bool>();
 }
 
 // Absent: true, `present` false.
-bool Paire(const TJson& score, std::string_view nom, int (&valeurs)[2], bool& present)
+bool Paire(const Json& score, const char* nom, int (&valeurs)[2], bool& present)
 {
-    const TJson* p = score.Membre(nom);
+    const Json* p = Membre(score, nom);
     present = p != nullptr;
     if (!p)
         return true;
-    return p->Type == TJson::Tableau && p->Elements.size() == 2 && Entier(&p->Elements[0], 0, MaxButs, valeurs[0]) &&
-           Entier(&p->Elements[1], 0, MaxButs, valeurs[1]);
+    return p->is_array() && p->size() == 2 && EntierJson(&(*p)[0], 0, MaxButs, valeurs[0]) &&
+           EntierJson(&(*p)[1], 0, MaxButs, valeurs[1]);
 }
 
-bool LitButs(const TJson* liste, std::vector<TButCoupe>& buts)
+bool LitButs(const Json* liste, std::vector<TButCoupe>& buts)
 {
     if (!liste)
         return true;
-    if (liste->Type != TJson::Tableau || liste->Elements.size() > MaxButs)
+    if (!liste->is_array() || liste->size() > MaxButs)
         return false;
-    for (const TJson& b : liste->Elements) {
+    for (const Json& b : *liste) {
         TButCoupe but;
-        if (b.Type != TJson::Objet || !Texte(b.Membre("name"), but.Joueur) ||
-            !Entier(b.Membre("minute"), 1, MaxMinute, but.Minute))
+        if (!b.is_object() || !TexteJson(Membre(b, "name"), but.Joueur) ||
+            !EntierJson(Membre(b, "minute"), 1, MaxMinute, but.Minute))
             return false;
-        if (const TJson* o = b.Membre("offset"); o && o->Type != TJson::Nombre)
+        if (const Json* o = Membre(b, "offset"); o && !o->is_number())
             return false;
         but.Joueur = NomCanonique(but.Joueur);
-        but.Penalty = Vrai(b.Membre("penalty"));
-        but.ContreSonCamp = Vrai(b.Membre("owngoal"));
+        but.Penalty = Vrai(Membre(b, "penalty"));
+        but.ContreSonCamp = Vrai(Membre(b, "owngoal"));
         buts.push_back(std::move(but));
     }
     return true;
 }
 
-bool LitMatch(const TJson& v, TMatchCoupe& m)
+bool LitMatch(const Json& v, TMatchCoupe& m)
 {
-    if (v.Type != TJson::Objet || !Texte(v.Membre("round"), m.Tour) || !Texte(v.Membre("team1"), m.Equipe1) ||
-        !Texte(v.Membre("team2"), m.Equipe2))
+    if (!TexteJson(Membre(v, "round"), m.Tour) || !TexteJson(Membre(v, "team1"), m.Equipe1) ||
+        !TexteJson(Membre(v, "team2"), m.Equipe2))
         return false;
     m.Equipe1 = NomCanonique(m.Equipe1);
     m.Equipe2 = NomCanonique(m.Equipe2);
     std::string date, terrain;
-    if (!Texte(v.Membre("date"), date) || !LitDateIso(date, m.Annee, m.Mois, m.Jour) || m.Equipe1 == m.Equipe2)
+    if (!TexteJson(Membre(v, "date"), date) || !LitDateIso(date, m.Annee, m.Mois, m.Jour) || m.Equipe1 == m.Equipe2)
         return false;
-    if (const TJson* g = v.Membre("group"); g && !Texte(g, m.Groupe))
+    if (const Json* g = Membre(v, "group"); g && !TexteJson(g, m.Groupe))
         return false;
     // "stadium, town": the town is the stadium list's business.
-    if (!Texte(v.Membre("ground"), terrain))
+    if (!TexteJson(Membre(v, "ground"), terrain))
         return false;
     m.Stade = NomCanonique(Trim(terrain.substr(0, terrain.rfind(','))));
-    const TJson* score = v.Membre("score");
+    const Json* score = Membre(v, "score");
     // The half-time score is the goals' minutes' business: the source's own is
     // missing for some matches and wrong for a few.
-    bool ft = false, ht = false, et = false;
+    bool ft = false, ht = false;
     int mitemps[2] = {0, 0};
-    if (!score || score->Type != TJson::Objet || !Paire(*score, "ft", m.Score, ft) || !ft ||
+    if (!score || !score->is_object() || !Paire(*score, "ft", m.TempsReglementaire, ft) || !ft ||
         !Paire(*score, "ht", mitemps, ht) || !Paire(*score, "p", m.Tirs, m.TirsAuBut))
         return false;
     int apres[2] = {0, 0};
-    if (!Paire(*score, "et", apres, et))
+    if (!Paire(*score, "et", apres, m.Prolongation))
         return false;
-    if (et) {
-        m.Prolongation = true;
-        m.Score[0] = apres[0];
-        m.Score[1] = apres[1];
-    }
-    return LitButs(v.Membre("goals1"), m.Buts[0]) && LitButs(v.Membre("goals2"), m.Buts[1]);
+    const int* fin = m.Prolongation ? apres : m.TempsReglementaire;
+    m.Score[0] = fin[0];
+    m.Score[1] = fin[1];
+    return LitButs(Membre(v, "goals1"), m.Buts[0]) && LitButs(Membre(v, "goals2"), m.Buts[1]);
 }
 
-bool LitDocument(std::string_view texte, const char* quoi, const char* liste, TJson& racine, const TJson*& elements,
+bool LitDocument(std::string_view texte, const char* quoi, const char* liste, Json& racine, const Json*& elements,
                  std::string& erreur)
 {
     if (!LitJson(texte, racine, erreur)) {
         erreur = std::string(quoi) + ": " + erreur;
         return false;
     }
-    elements = racine.Type == TJson::Objet ? racine.Membre(liste) : nullptr;
-    if (!elements || elements->Type != TJson::Tableau) {
+    elements = Membre(racine, liste);
+    if (!elements || !elements->is_array()) {
         erreur = std::string(quoi) + ": no \"" + liste + "\" list";
         return false;
     }
@@ -317,6 +300,13 @@ private:
                     return Refuse(m.Libelle() + ": the teams are not both of " + m.Groupe);
                 if (m.TirsAuBut)
                     return Refuse(m.Libelle() + ": a group match has no shoot-out");
+                if (m.Prolongation)
+                    return Refuse(m.Libelle() + ": a group match has no extra time");
+            } else if (m.Prolongation && m.TempsReglementaire[0] != m.TempsReglementaire[1]) {
+                return Refuse(m.Libelle() + ": extra time after a full time that was not level");
+            } else if (m.Prolongation &&
+                       (m.Score[0] < m.TempsReglementaire[0] || m.Score[1] < m.TempsReglementaire[1])) {
+                return Refuse(m.Libelle() + ": the score after extra time is below the full time's");
             } else if (m.TirsAuBut && m.Score[0] != m.Score[1]) {
                 return Refuse(m.Libelle() + ": a shoot-out after a tie that was not level");
             } else if (m.TirsAuBut && m.Tirs[0] == m.Tirs[1]) {
@@ -324,6 +314,11 @@ private:
             } else if (Vainqueur(m) < 0) {
                 return Refuse(m.Libelle() + ": a knock-out tie level without a shoot-out");
             }
+            for (const auto& buts : m.Buts)
+                for (const TButCoupe& b : buts)
+                    if (!m.Prolongation && b.Minute > MinutesReglementaires)
+                        return Refuse(m.Libelle() + ": a goal in minute " + std::to_string(b.Minute) +
+                                      " without extra time");
         }
         return true;
     }
@@ -332,6 +327,13 @@ private:
     {
         const uint16_t hote = static_cast<uint16_t>(Saison->Pays().Cherche(PaysHote));
         for (const TStadeCoupe& s : Coupe.Stades) {
+            // Listed twice, a match there would be in either of them.
+            if (Stade.count(s.Nom)) {
+                const auto m = std::find_if(Coupe.Matchs.begin(), Coupe.Matchs.end(),
+                                            [&](const TMatchCoupe& m) { return m.Stade == s.Nom; });
+                return Refuse((m != Coupe.Matchs.end() ? m->Libelle() + ": stadium " : "stadium ") + s.Nom +
+                              " is twice in the stadiums file");
+            }
             auto stade = std::make_unique<TStade>(s.Nom, s.Capacite, Ville(s.Ville));
             stade->CodePays = hote;
             TStades& stades = Saison->Stades();
@@ -458,6 +460,8 @@ private:
                 return Refuse(tours[r].front()->Libelle() + ": its round does not lead to the next one");
             tours[r] = std::move(ordre);
         }
+        if (!PremiersDesGroupes(tours.front()) || (!petiteFinale.empty() && !Perdants(tours, *petiteFinale.front())))
+            return false;
 
         std::unique_ptr<TDonneesChampionnat> champ =
             Saison->CreeChampionnat(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeInternational);
@@ -495,6 +499,50 @@ private:
         return true;
     }
 
+    // The knock-out starts with the first two of each group: a team that two
+    // others of its group passed on points, goal difference and goals is
+    // refused. The criteria after those (the matches between the teams level,
+    // and beyond) are not counted, so a team level on all three passes.
+    bool PremiersDesGroupes(const std::vector<const TMatchCoupe*>& tour)
+    {
+        std::map<std::string, std::array<int, 3>> table;
+        for (const TMatchCoupe& m : Coupe.Matchs) {
+            if (m.Groupe.empty())
+                continue;
+            const std::string* equipes[2] = {&m.Equipe1, &m.Equipe2};
+            for (int cote = 0; cote < 2; ++cote) {
+                const int pour = m.Score[cote], contre = m.Score[1 - cote];
+                std::array<int, 3>& ligne = table[*equipes[cote]];
+                ligne[0] += pour > contre ? 3 : pour == contre ? 1 : 0;
+                ligne[1] += pour - contre;
+                ligne[2] += pour;
+            }
+        }
+        if (table.empty())
+            return true;
+        for (const TMatchCoupe* m : tour)
+            for (const std::string* e : {&m->Equipe1, &m->Equipe2}) {
+                const TGroupeCoupe& groupe = Coupe.Groupes[Equipe[*e].Groupe];
+                const int devant =
+                    static_cast<int>(std::count_if(groupe.Equipes.begin(), groupe.Equipes.end(),
+                                                   [&](const std::string& autre) { return table[autre] > table[*e]; }));
+                if (devant >= 2)
+                    return Refuse(m->Libelle() + ": " + *e + " is not among the first two of " + groupe.Nom);
+            }
+        return true;
+    }
+
+    bool Perdants(const std::vector<std::vector<const TMatchCoupe*>>& tours, const TMatchCoupe& petiteFinale)
+    {
+        std::set<std::string> perdants;
+        if (tours.size() >= 2)
+            for (const TMatchCoupe* m : tours[tours.size() - 2])
+                perdants.insert(Vainqueur(*m) == 0 ? m->Equipe2 : m->Equipe1);
+        if (perdants != std::set<std::string>{petiteFinale.Equipe1, petiteFinale.Equipe2})
+            return Refuse(petiteFinale.Libelle() + ": the third-place match is not between the semi-finals' losers");
+        return true;
+    }
+
     int Annee() const
     {
         int annee = 0;
@@ -504,7 +552,7 @@ private:
         return std::clamp(annee, 1900, 1900 + 255);
     }
 
-    // The match with its score, stadium, half-time score and goals.
+    // The match with its score, stadium and goals.
     bool AjouteMatch(TDonneesChampionnat& c, int jour, int index, const TMatchCoupe& m)
     {
         const uint16_t id[2] = {Equipe[m.Equipe1].Id, Equipe[m.Equipe2].Id};
@@ -515,18 +563,13 @@ private:
             return Refuse(m.Libelle() + ": does not fit its day");
         match->SetStade(Stade[m.Stade]);
         TListeDonnees* buteurs = c.GetButeursJournee(jour);
-        for (int cote = 0; cote < 2; ++cote) {
-            int avantLaPause = 0;
+        for (int cote = 0; cote < 2; ++cote)
             for (const TButCoupe& b : m.Buts[cote]) {
-                if (b.Minute <= ButsAvantLaPause)
-                    ++avantLaPause;
                 const uint16_t mot = static_cast<uint16_t>(b.Minute | (b.Penalty ? Evt::Penalty : 0) |
                                                            (b.ContreSonCamp ? Evt::ContreCamp : 0));
                 buteurs->Ajoute(std::make_unique<TDonneesEvt>(Joueur(b.Joueur, id[b.ContreSonCamp ? 1 - cote : cote]),
                                                               id[cote], mot));
             }
-            match->SetScorePeriode(cote, 1, static_cast<uint8_t>(avantLaPause));
-        }
         return true;
     }
 
@@ -578,21 +621,21 @@ bool LitCoupeReelle(std::string_view matchs, std::string_view groupes, std::stri
                     std::string& erreur)
 {
     coupe = {};
-    TJson racine;
-    const TJson* liste = nullptr;
+    Json racine;
+    const Json* liste = nullptr;
     if (!LitDocument(groupes, "groups", "groups", racine, liste, erreur))
         return false;
-    for (size_t i = 0; i < liste->Elements.size(); ++i) {
-        const TJson& g = liste->Elements[i];
+    for (size_t i = 0; i < liste->size(); ++i) {
+        const Json& g = (*liste)[i];
         TGroupeCoupe groupe;
-        const TJson* equipes = g.Type == TJson::Objet ? g.Membre("teams") : nullptr;
-        if (!equipes || !Texte(g.Membre("name"), groupe.Nom) || equipes->Type != TJson::Tableau) {
+        const Json* equipes = Membre(g, "teams");
+        if (!equipes || !TexteJson(Membre(g, "name"), groupe.Nom) || !equipes->is_array()) {
             erreur = "groups: group " + std::to_string(i + 1) + " is malformed";
             return false;
         }
-        for (const TJson& e : equipes->Elements) {
+        for (const Json& e : *equipes) {
             std::string nom;
-            if (!Texte(&e, nom)) {
+            if (!TexteJson(&e, nom)) {
                 erreur = "groups: " + groupe.Nom + " is malformed";
                 return false;
             }
@@ -602,11 +645,11 @@ bool LitCoupeReelle(std::string_view matchs, std::string_view groupes, std::stri
     }
     if (!LitDocument(stades, "stadiums", "stadiums", racine, liste, erreur))
         return false;
-    for (size_t i = 0; i < liste->Elements.size(); ++i) {
-        const TJson& s = liste->Elements[i];
+    for (size_t i = 0; i < liste->size(); ++i) {
+        const Json& s = (*liste)[i];
         TStadeCoupe stade;
-        if (s.Type != TJson::Objet || !Texte(s.Membre("name"), stade.Nom) || !Texte(s.Membre("city"), stade.Ville) ||
-            (s.Membre("capacity") && !Entier(s.Membre("capacity"), 0, 1 << 30, stade.Capacite))) {
+        if (!TexteJson(Membre(s, "name"), stade.Nom) || !TexteJson(Membre(s, "city"), stade.Ville) ||
+            (Membre(s, "capacity") && !EntierJson(Membre(s, "capacity"), 0, 1 << 30, stade.Capacite))) {
             erreur = "stadiums: stadium " + std::to_string(i + 1) + " is malformed";
             return false;
         }
@@ -615,9 +658,9 @@ bool LitCoupeReelle(std::string_view matchs, std::string_view groupes, std::stri
     }
     if (!LitDocument(matchs, "matches", "matches", racine, liste, erreur))
         return false;
-    for (size_t i = 0; i < liste->Elements.size(); ++i) {
+    for (size_t i = 0; i < liste->size(); ++i) {
         TMatchCoupe m;
-        if (!LitMatch(liste->Elements[i], m)) {
+        if (!LitMatch((*liste)[i], m)) {
             erreur = "matches: match " + std::to_string(i + 1) + " is malformed";
             coupe = {};
             return false;

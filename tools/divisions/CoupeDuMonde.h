@@ -5,7 +5,7 @@
 // round robin, then a single-match knock-out with a third-place match), made
 // into a season with the program's own model: the group stage as one league
 // with its groups, the knock-out as a cup, every goal with its scorer and
-// minute, the half-time scores and the stadiums.
+// minute (the half-time score follows from them), and the stadiums.
 
 #include <memory>
 #include <string>
@@ -34,6 +34,8 @@ struct TMatchCoupe {
     std::string Stade;
     // After extra time when there was some.
     int Score[2] = {0, 0};
+    // After ninety minutes.
+    int TempsReglementaire[2] = {0, 0};
     bool Prolongation = false;
     bool TirsAuBut = false;
     int Tirs[2] = {0, 0};
@@ -84,10 +86,14 @@ bool LitCoupeReelle(std::string_view matchs, std::string_view groupes, std::stri
 // "worldcup.stadiums.json" of a folder (ending with "/").
 bool ChargeCoupeReelle(const std::string& dossier, TCoupeReelle& coupe, std::string& erreur);
 
-// The season, or null with a message naming the match for a goal list that
-// does not add up to the score, a knock-out tie that is level without a
-// winning shoot-out, a team not in the groups, a stadium not in the list or a
-// knock-out that does not follow from its rounds. `blasons` gives the teams
+// The season, or null with a message naming the match for what no tournament
+// holds: a goal list that does not add up to the score, a goal after minute 90
+// without extra time, extra time in a group match or after a full time that
+// was not level, a knock-out tie that is level without a winning shoot-out, a
+// team not in the groups, a stadium not in the list (or listed twice), a
+// knock-out that does not follow from its rounds, a first knock-out round
+// that is not played by the first two of the groups, a third-place match that
+// is not played by the semi-finals' losers. `blasons` gives the teams
 // whose country it holds their crest (none without it).
 std::unique_ptr<TSaison> CreeSaisonCoupe(const TCoupeReelle& coupe, const TBlasons* blasons, std::string& erreur);
 

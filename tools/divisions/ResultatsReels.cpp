@@ -1,6 +1,6 @@
 #include "ResultatsReels.h"
 
-#include "Json.h"
+#include "LectureJson.h"
 
 #include "base/Texte.h"
 #include "files/Fichiers.h"
@@ -38,53 +38,40 @@ bool LitDate(std::string_view texte, TMatchReel& m)
     return LitDateIso(texte, m.Annee, m.Mois, m.Jour);
 }
 
-bool NomEquipe(const TJson* v, std::string& nom)
+bool LitScore(const nlohmann::json* score, TMatchReel& m)
 {
-    if (!v || v->Type != TJson::Texte)
-        return false;
-    nom = Trim(v->Chaine);
-    return !nom.empty() &&
-           std::none_of(nom.begin(), nom.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
-}
-
-bool LitScore(const TJson* score, TMatchReel& m)
-{
-    const TJson* ft = score && score->Type == TJson::Objet ? score->Membre("ft") : nullptr;
+    const nlohmann::json* ft = score ? Membre(*score, "ft") : nullptr;
     if (!ft)
-        return score == nullptr || score->Type == TJson::Objet;
-    if (ft->Type != TJson::Tableau || ft->Elements.size() != 2)
+        return score == nullptr || score->is_object();
+    if (!ft->is_array() || ft->size() != 2)
         return false;
     int buts[2];
-    for (int i = 0; i < 2; ++i) {
-        const TJson& b = ft->Elements[i];
-        if (b.Type != TJson::Nombre || b.Valeur < 0 || b.Valeur > MaxButs || b.Valeur != static_cast<int>(b.Valeur))
+    for (size_t i = 0; i < 2; ++i)
+        if (!EntierJson(&(*ft)[i], 0, MaxButs, buts[i]))
             return false;
-        buts[i] = static_cast<int>(b.Valeur);
-    }
     m.Joue = true;
     m.But1 = buts[0];
     m.But2 = buts[1];
     return true;
 }
 
-bool LitMatch(const TJson& v, TMatchReel& m, bool& garde)
+bool LitMatch(const nlohmann::json& v, TMatchReel& m, bool& garde)
 {
     garde = false;
-    if (v.Type != TJson::Objet)
+    const nlohmann::json* tour = Membre(v, "round");
+    if (!tour || !tour->is_string())
         return false;
-    const TJson* tour = v.Membre("round");
-    if (!tour || tour->Type != TJson::Texte)
-        return false;
-    m.Journee = JourneeDuTour(tour->Chaine);
+    m.Journee = JourneeDuTour(tour->get_ref<const std::string&>());
     if (m.Journee == 0)
         return true;
-    const TJson* date = v.Membre("date");
-    if (!date || date->Type != TJson::Texte || !LitDate(date->Chaine, m))
+    const nlohmann::json* date = Membre(v, "date");
+    if (!date || !date->is_string() || !LitDate(date->get_ref<const std::string&>(), m))
         return false;
-    if (!NomEquipe(v.Membre("team1"), m.Equipe1) || !NomEquipe(v.Membre("team2"), m.Equipe2) || m.Equipe1 == m.Equipe2)
+    if (!TexteJson(Membre(v, "team1"), m.Equipe1) || !TexteJson(Membre(v, "team2"), m.Equipe2) ||
+        m.Equipe1 == m.Equipe2)
         return false;
     garde = true;
-    return LitScore(v.Membre("score"), m);
+    return LitScore(Membre(v, "score"), m);
 }
 
 } // namespace
@@ -122,20 +109,20 @@ int TResultatsReels::PremiereAnnee() const
 bool LitResultatsReels(std::string_view json, TResultatsReels& resultats, std::string& erreur)
 {
     resultats = {};
-    TJson racine;
+    nlohmann::json racine;
     if (!LitJson(json, racine, erreur))
         return false;
-    const TJson* matchs = racine.Type == TJson::Objet ? racine.Membre("matches") : nullptr;
-    if (!matchs || matchs->Type != TJson::Tableau) {
+    const nlohmann::json* matchs = Membre(racine, "matches");
+    if (!matchs || !matchs->is_array()) {
         erreur = "no \"matches\" list";
         return false;
     }
-    if (const TJson* nom = racine.Membre("name"); nom && nom->Type == TJson::Texte)
-        resultats.Nom = nom->Chaine;
-    for (size_t i = 0; i < matchs->Elements.size(); ++i) {
+    if (const nlohmann::json* nom = Membre(racine, "name"); nom && nom->is_string())
+        resultats.Nom = nom->get_ref<const std::string&>();
+    for (size_t i = 0; i < matchs->size(); ++i) {
         TMatchReel m;
         bool garde = false;
-        if (!LitMatch(matchs->Elements[i], m, garde)) {
+        if (!LitMatch((*matchs)[i], m, garde)) {
             erreur = "match " + std::to_string(i + 1) + " is malformed";
             resultats = {};
             return false;
