@@ -1,5 +1,6 @@
 #include "pages/reglages/w_CreationBarrage.h"
 
+#include "base/ServiceMessage.h"
 #include "controls/ImageFond.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
@@ -253,6 +254,11 @@ bool AfficheCreationBarrage(TPrincipale& principale)
     if (!saison)
         return false;
     Tf_CreeBarrage dialogue(*saison);
+    // The dialog would close at once: the user is told why and where to go instead.
+    if (dialogue.Creation().SansDefinition()) {
+        MessageUtil(TCreationBarrage::TexteSansDefinition(), BoutonsMessage::Ok);
+        return false;
+    }
     if (Dialogues().ExecuteModal(dialogue) != ResultatModal::Ok)
         return false;
     principale.RemplitChampionnats();
