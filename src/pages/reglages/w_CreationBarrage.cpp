@@ -254,12 +254,11 @@ bool AfficheCreationBarrage(TPrincipale& principale)
     if (!saison)
         return false;
     Tf_CreeBarrage dialogue(*saison);
-    // The dialog would close at once: the user is told why and where to go instead.
-    if (dialogue.Creation().SansDefinition()) {
+    const int resultat = Dialogues().ExecuteModal(dialogue);
+    // The dialog closed at once: the user is told why and where to go instead.
+    if (resultat == ResultatSansDefinition)
         MessageUtil(TCreationBarrage::TexteSansDefinition(), BoutonsMessage::Ok);
-        return false;
-    }
-    if (Dialogues().ExecuteModal(dialogue) != ResultatModal::Ok)
+    if (resultat != ResultatModal::Ok)
         return false;
     principale.RemplitChampionnats();
     principale.SignaleModification();

@@ -99,17 +99,18 @@ TEST_F(BarrageFenetre, LeBarrageRempliDevientUnChampionnatDeLaSaison)
     EXPECT_EQ(noms, (std::vector<std::string>{"Equipe 0", "Equipe 7"}));
 }
 
-// Without a definition there is nothing to fill: the command says so and
-// names the menu entry that makes one, instead of a dialog that closes at once.
-TEST_F(BarrageFenetre, SansDefinitionLaCommandeDitOuEnCreerUne)
+// Without a definition there is nothing to fill: the dialog closes at once,
+// and the command says why and names the menu entry that makes one.
+TEST_F(BarrageFenetre, SansDefinitionLaFenetreSeFermeEtDitOuEnCreerUne)
 {
     DemarreSurArchive();
     ASSERT_FALSE(HasFatalFailure());
     Fenetre->GetSaison()->SupprimeBarrage(0);
     CompteurModification = 0;
-    const size_t formes = Dialogues.TitresFormes.size();
+    int resultat = -1;
+    Dialogues.Repond([&](QDialog& d) { resultat = d.result(); });
     Fenetre->ExecuteCommande(194);
-    EXPECT_EQ(Dialogues.TitresFormes.size(), formes);
+    EXPECT_EQ(resultat, 5);
     ASSERT_EQ(Messages.Messages.size(), 1u);
     const std::string& texte = Messages.Messages[0].Texte;
     EXPECT_EQ(texte, TCreationBarrage::TexteSansDefinition());
@@ -117,10 +118,6 @@ TEST_F(BarrageFenetre, SansDefinitionLaCommandeDitOuEnCreerUne)
         EXPECT_NE(texte.find(Traduit(id)), std::string::npos) << id;
     EXPECT_EQ(Fenetre->GetSaison()->NbChampionnat(), 2);
     EXPECT_EQ(CompteurModification, 0);
-    // The dialog itself, shown all the same, still closes at once.
-    Tf_CreeBarrage dialogue(*Fenetre->GetSaison());
-    dialogue.FormShow();
-    EXPECT_EQ(dialogue.ModalResult(), 5);
 }
 
 } // namespace
