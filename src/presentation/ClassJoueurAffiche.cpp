@@ -168,16 +168,32 @@ void Cache(TModeleEditeur* editeur)
 }
 
 // The one row of an empty ranking.
-void AfficheVide(TModeleGrille& grille, int largeur, TModeleEditeur* cote, TModeleEditeur* bas)
+void AfficheVide(TModeleGrille& grille, int largeur, TModeleEditeur* cote, TModeleEditeur* bas, int idTexte = 108)
 {
     grille.SetCellule(0, 1, nullptr, false, FondVide, TexteVide, 1, 1, "");
-    grille.SetCellule(1, 1, nullptr, false, FondVide, TexteVide, 1, 0, Traduit(108));
+    grille.SetCellule(1, 1, nullptr, false, FondVide, TexteVide, 1, 0, Traduit(idTexte));
     grille.SetCellule(2, 1, nullptr, false, FondVide, TexteVide, 1, 1, "");
     grille.SetTexte(3, 1, "0");
     grille.SetSelectionVisible(false);
     grille.SetTailleControle(largeur, grille.GetDefaultRowHeight() * 2 + 15);
     Cache(cote);
     Cache(bas);
+}
+
+// Whether no referee has a match in the championships the rankings cover.
+bool SansArbitre(const TSaison& saison)
+{
+    for (int id : TClassJoueur::CreeListe(saison, true)) {
+        const int k = saison.GetNumChampionnatId(id);
+        if (k < 1 || k > 65535)
+            continue;
+        for (int i = 0; i < saison.Arbitres().Nombre(); ++i) {
+            const auto* a = dynamic_cast<const TPersonnelStat*>(saison.Arbitres().Get(i));
+            if (a && a->GetMatchs(static_cast<uint16_t>(k)) != 0)
+                return false;
+        }
+    }
+    return true;
 }
 
 // How many leading entries the grid shows: all when they fit; otherwise
@@ -594,7 +610,8 @@ void TClassArbitre::Affiche(TSaison& saison, int genre, int hauteur, int largeur
     saison.RecalculeArbitres();
     const std::vector<TLigneArbitre> liste = Calcule(saison, genre);
     if (liste.empty()) {
-        AfficheVide(grille, d.Largeur, editeurCote, editeurBas);
+        // Without any referee on the matches, the line says so rather than "None".
+        AfficheVide(grille, d.Largeur, editeurCote, editeurBas, SansArbitre(saison) ? 3266 : 108);
         return;
     }
     grille.SetSelectionVisible(true);

@@ -126,6 +126,12 @@ bool TCreationBarrage::SansDefinition() const
     return FSaison.NbBarrage() == 0;
 }
 
+std::string TCreationBarrage::TexteSansDefinition()
+{
+    enum : int { TexteSaison = 10, TexteComposer = 872, TexteBoutonBarrage = 883, TexteSansBarrage = 3260 };
+    return TraduitFmt(TexteSansBarrage, {Traduit(TexteSaison), Traduit(TexteComposer), Traduit(TexteBoutonBarrage)});
+}
+
 TDonneesBarrage* TCreationBarrage::Definition() const
 {
     return FSelection >= 0 && FSelection < static_cast<int>(FEntrees.size())

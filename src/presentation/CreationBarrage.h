@@ -49,6 +49,9 @@ public:
     explicit TCreationBarrage(TSaison& saison);
 
     bool SansDefinition() const;
+    // What the user is told when the season has no definition: that there is
+    // none, and the menu entry and button of the season composer that make one.
+    static std::string TexteSansDefinition();
     const std::vector<TEntree>& Entrees() const { return FEntrees; }
     // Builds the sources of entry i; -1 for none.
     void Selectionne(int i);

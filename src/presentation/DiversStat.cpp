@@ -1047,6 +1047,23 @@ void AfficherStatParJournee(TModeleGrille& Grille, const TSaison& Saison, const 
     }
 }
 
+std::string LigneVide(int Genre, int Stat, const TModeleGrille& Grille, const TDonneesChampionnat& Champ)
+{
+    enum : int { TexteSansExclusion = 3267, TexteSansRetard = 3268 };
+    if (Genre == GenreListeMatchs)
+        return Grille.GetRowCount() <= 1 ? Traduit(TexteSansRetard) : std::string();
+    if (Genre != GenreStatParJournee || Stat != 1)
+        return {};
+    for (int D = 1; D <= DerniereJouee(Champ); ++D) {
+        std::vector<int> Compte(static_cast<size_t>(std::max(Champ.GetNbEquipe(), 0)), 0);
+        CompteJour(Champ, D, 1, Compte);
+        for (const int C : Compte)
+            if (C > 0)
+                return {};
+    }
+    return Traduit(TexteSansExclusion);
+}
+
 int GenreMotCleStatParJournee(const std::string& Type)
 {
     const std::string Mot = MinusculesAscii(Type);

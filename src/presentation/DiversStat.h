@@ -133,4 +133,9 @@ int GenreMotCleStatParJournee(const std::string& Type);
 // ignored); anything else gives the scorers.
 int GenreMotCleJoueurs(const std::string& Type);
 
+// The line the page shows under a view that came out empty for want of data:
+// the outstanding matches when none is left, the players sent off per day
+// (Stat 1) when the championship has none. The empty text otherwise.
+std::string LigneVide(int Genre, int Stat, const TModeleGrille& Grille, const TDonneesChampionnat& Champ);
+
 } // namespace DiversStat

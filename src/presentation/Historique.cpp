@@ -4,6 +4,7 @@
 #include "base/oTraducteur.h"
 #include "files/Image.h"
 #include "files/Stats.h"
+#include "model/LectureParametre.h"
 #include "presentation/ModeleGrille.h"
 
 #include <algorithm>
@@ -77,6 +78,16 @@ uint8_t LitScore(const std::string& Texte)
 }
 
 } // namespace
+
+std::string TexteArchive(const TStat& Archive, int Annee)
+{
+    constexpr int TexteArchivee = 3269;
+    const TLectureParam* Catalogue = LectureParam();
+    std::string Division = Catalogue != nullptr ? Catalogue->GetNomComplet(Archive.GetId()) : std::string();
+    if (Division.empty())
+        Division = std::to_string(Archive.GetId());
+    return TraduitFmt(TexteArchivee, {Annee + 1900, Division, Archive.GetNomFichier()});
+}
 
 std::vector<std::string> ListeSaisons(const TStat& Archive)
 {

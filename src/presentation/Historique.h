@@ -21,6 +21,11 @@ constexpr int Exterieur = 3;
 constexpr int Attaque = 5;
 constexpr int Defense = 6;
 
+// What the user is told once a season has gone into a division's archive:
+// the season's year (as stored, counted from 1900) as the season lists show
+// it, the division by its catalogue name (else its code) and the archive's file.
+std::string TexteArchive(const TStat& Archive, int Annee);
+
 // The archived seasons as the season lists show them, newest first: "year (n teams)".
 std::vector<std::string> ListeSaisons(const TStat& Archive);
 

@@ -16,6 +16,7 @@
 #include "pages/saisie/w_Validation.h"
 #include "platform/Bureau.h"
 #include "platform/Dialogues.h"
+#include "presentation/Historique.h"
 #include "shell/MiseAJour.h"
 #include "shell/w_MessageMAJ.h"
 #include "shell/w_Principale.h"
@@ -36,6 +37,7 @@ constexpr int TexteImporterChampionnat = 720;
 constexpr int TexteFusionnerSaison = 721;
 constexpr int TexteChampionnatsAjoutes = 2340;
 constexpr int TexteHistoriqueImpossible = 2342;
+constexpr int TexteCreerHistorique = 3270;
 constexpr int TexteExporteHtml = 949;
 constexpr int TextePageEcrite = 3002;
 constexpr int TexteRienAExporter = 3003;
@@ -452,8 +454,8 @@ void Tf_Principale::CreeHistoriqueDivision()
     const std::string dossier = FAppDir + "stats/";
     TStat* stat = FStats->ChercheId(championnat->GetCode());
     if (!stat) {
-        if (MessageUtil("Le fichier historique pour cette division n'existe pas, voulez-vous le créer",
-                        BoutonsMessage::Oui | BoutonsMessage::Non) != ReponseMessage::Oui)
+        if (MessageUtil(Traduit(TexteCreerHistorique), BoutonsMessage::Oui | BoutonsMessage::Non) !=
+            ReponseMessage::Oui)
             return;
         if (!CreeDossierSignale(dossier))
             return;
@@ -465,9 +467,12 @@ void Tf_Principale::CreeHistoriqueDivision()
         stat->Sauve();
     } catch (const EErreurEcriture& e) {
         SignaleEchecSauvegarde(stat->GetNomFichier(), e.Erreur);
+        return;
     } catch (const std::exception&) {
         SignaleEchecSauvegarde(stat->GetNomFichier(), 0);
+        return;
     }
+    MessageUtil(Historique::TexteArchive(*stat, championnat->GetOption(8)), BoutonsMessage::Ok);
 }
 
 // ------------------------------------------------------------- help and update

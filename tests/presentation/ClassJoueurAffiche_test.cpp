@@ -443,6 +443,24 @@ TEST_F(AffichageJoueurs, RefereeRatiosKeepTheirTwoDecimals)
     EXPECT_FALSE(Cote.GetVisible());
 }
 
+// A championship whose matches name no referee says so in its empty ranking;
+// one with referees who gave nothing keeps the plain "None".
+TEST_F(AffichageJoueurs, AnEmptyRefereeRankingSaysWhetherAnyRefereeIsGiven)
+{
+    Saison s;
+    s.Arbitres().Ajoute(std::make_unique<TPersonnelStat>("Busacca", "Massimo", 0, 2));
+    s.Champ->AjouteMatch(1, Lyon, Brest, -1, 1, 0);
+    for (int genre = 0; genre <= 3; ++genre) {
+        TClassArbitre::Affiche(s, genre, 213, 800, &Cote, &Bas, Grille);
+        ASSERT_EQ(Grille.GetRowCount(), 2);
+        EXPECT_EQ(Grille.GetTexte(1, 1), Traduit(3266)) << genre;
+        EXPECT_FALSE(Cote.GetVisible());
+    }
+    s.Champ->SetArbitre(1, 1, 1, 2);
+    TClassArbitre::Affiche(s, 2, 213, 800, &Cote, &Bas, Grille);
+    EXPECT_EQ(Grille.GetTexte(1, 1), "Aucun");
+}
+
 TEST(ClassArbitre, MergedFiguresKeepTheRatioOrder)
 {
     std::vector<TLigneArbitre> l;

@@ -71,6 +71,40 @@ TEST_F(DiversStatTest, OutstandingMatchesLeaveOutDaysMostlyUnplayed)
     EXPECT_EQ(G.GetCouleurTexte(1, 1), TColor(0x800000));
 }
 
+// The outstanding matches and the players sent off per day say why they are
+// empty; a view with something to show has no such line.
+TEST_F(DiversStatTest, EmptyListsSayThereIsNothingOfTheirKind)
+{
+    TDonneesChampionnat& C = Championnat(1, 2);
+    const uint16_t X = TInfoComp::Aucun;
+    C.AjouteMatch(1, 0, 1, -1, 1, 0), C.AjouteMatch(1, 2, 3, -1, 1, 0), C.AjouteMatch(1, 4, 5, -1, 1, 0);
+    C.AjouteMatch(2, 0, 2, -1, 1, 0), C.AjouteMatch(2, 1, 4, -1, 0, 0), C.AjouteMatch(2, 3, 5, -1, 2, 2);
+    C.JourneeJouee = 2;
+    TModeleGrille G;
+    AfficherListeMatchs(G, Saison, C);
+    EXPECT_EQ(G.GetRowCount(), 1);
+    EXPECT_EQ(LigneVide(GenreListeMatchs, 0, G, C), Traduit(3268));
+    AfficherStatParJournee(G, Saison, C, 1, false);
+    EXPECT_EQ(LigneVide(GenreStatParJournee, 1, G, C), Traduit(3267));
+    // Goals per day are not a want of data.
+    AfficherStatParJournee(G, Saison, C, 2, false);
+    EXPECT_EQ(LigneVide(GenreStatParJournee, 2, G, C), "");
+
+    // A yellow card is no sending-off; a red card on a played day is.
+    C.GetCartonsJournee(2)->Ajoute(std::make_unique<TDonneesEvt>(7, 3, 60));
+    EXPECT_EQ(LigneVide(GenreStatParJournee, 1, G, C), Traduit(3267));
+    C.GetCartonsJournee(2)->Ajoute(std::make_unique<TDonneesEvt>(7, 3, Evt::ContreCamp | 80));
+    EXPECT_EQ(LigneVide(GenreStatParJournee, 1, G, C), "");
+
+    // One match postponed on a played day.
+    TDonneesChampionnat& D = Championnat(2, 2);
+    D.AjouteMatch(1, 0, 1, -1, 1, 0), D.AjouteMatch(1, 2, 3, -1, X, X), D.AjouteMatch(1, 4, 5, -1, 1, 0);
+    D.JourneeJouee = 1;
+    AfficherListeMatchs(G, Saison, D);
+    EXPECT_EQ(G.GetRowCount(), 2);
+    EXPECT_EQ(LigneVide(GenreListeMatchs, 0, G, D), "");
+}
+
 TEST_F(DiversStatTest, IncompletePlayersWithATeam)
 {
     auto Ajoute = [&](const char* Nom, const char* Prenom, int Id, uint8_t Age, uint16_t Equipe) {

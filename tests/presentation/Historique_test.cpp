@@ -6,6 +6,7 @@
 #include "base/oTraducteur.h"
 #include "files/Stats.h"
 #include "presentation/ModeleGrille.h"
+#include "support/SaisonExemple.h"
 #include "support/TestSupport.h"
 
 #include <memory>
@@ -203,6 +204,21 @@ TEST_F(HistoriqueTest, NouvelleSaisonDesLignesDuMemo)
     AjouteSaison(Archive, 2023, {"Gamma"});
     EXPECT_EQ(Archive.NbSaisons(), 2);
     EXPECT_EQ(Archive.GetSaison(1)->NbEquipes(), 1);
+}
+
+// Archiving a season tells which season went into which division's archive,
+// and where that archive is.
+TEST_F(HistoriqueTest, TheArchiveMessageNamesTheSeasonTheDivisionAndTheFile)
+{
+    Archive.SetId(101);
+    Archive.SetNomFichier("/prog/stats/stat101.sta");
+    const std::string SansCatalogue = TexteArchive(Archive, 124);
+    EXPECT_EQ(SansCatalogue, TraduitFmt(3269, {2024, "101", "/prog/stats/stat101.sta"}));
+    testsupport::CatalogueInstalle Catalogue;
+    const std::string Texte = TexteArchive(Archive, 124);
+    EXPECT_NE(Texte.find("2024"), std::string::npos);
+    EXPECT_NE(Texte.find("France : Ligue 1"), std::string::npos) << Texte;
+    EXPECT_NE(Texte.find("/prog/stats/stat101.sta"), std::string::npos);
 }
 
 } // namespace

@@ -206,7 +206,12 @@ TEST_F(BouclesModales, ChaqueCommandeDuMenuRendLaMainSurLaSaisonLivree)
     surveilles.Fermeture = TFermeture::CaseFermeture;
     ParcourtCommandes(surveilles, avecForme);
     surveilles.Fermeture = TFermeture::Aucune;
+    // The play-off creator ends by itself; the message that follows it, saying
+    // why, is answered.
+    surveilles.Traite({});
+    surveilles.Traite(testsupport::EnvoieEchap);
     ParcourtCommandes(surveilles, {194});
+    EXPECT_EQ(surveilles.Formes.back(), "Tf_MessageUtil");
     EXPECT_TRUE(surveilles.Blocages.empty());
 }
 

@@ -9,6 +9,7 @@
 #include "files/Stats.h"
 #include "model/SaisonFoot.h"
 #include "platform/Ecran.h"
+#include "presentation/Historique.h"
 #include "shell/w_EtatSauve.h"
 #include "shell/w_Principale.h"
 #include "support/MessagesScriptes.h"
@@ -467,6 +468,15 @@ TEST_F(FichiersFenetre, ExportsEtHistoriqueDeLaDivision)
     ASSERT_TRUE(relue.Charge(stat->GetNomFichier()));
     EXPECT_EQ(relue.NbSaisons(), 1);
     EXPECT_EQ(fs::path(stat->GetNomFichier()).parent_path(), (Dossier / "stats"));
+    // Asked in the program's language, and once written it says which season
+    // of which division went where.
+    const std::string ecrit = Historique::TexteArchive(*stat, 124);
+    EXPECT_EQ(Textes(), (std::vector<std::string>{Traduit(3270), Traduit(3270), ecrit}));
+    EXPECT_NE(ecrit.find("2024"), std::string::npos);
+    EXPECT_NE(ecrit.find(stat->GetNomFichier()), std::string::npos);
+    // The archive exists now: it is written again without a question.
+    f.CreeHistoriqueDivision();
+    EXPECT_EQ(Textes(), (std::vector<std::string>{ecrit}));
 }
 
 } // namespace

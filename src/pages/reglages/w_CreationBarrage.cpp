@@ -1,5 +1,6 @@
 #include "pages/reglages/w_CreationBarrage.h"
 
+#include "base/ServiceMessage.h"
 #include "controls/ImageFond.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
@@ -253,7 +254,11 @@ bool AfficheCreationBarrage(TPrincipale& principale)
     if (!saison)
         return false;
     Tf_CreeBarrage dialogue(*saison);
-    if (Dialogues().ExecuteModal(dialogue) != ResultatModal::Ok)
+    const int resultat = Dialogues().ExecuteModal(dialogue);
+    // The dialog closed at once: the user is told why and where to go instead.
+    if (resultat == ResultatSansDefinition)
+        MessageUtil(TCreationBarrage::TexteSansDefinition(), BoutonsMessage::Ok);
+    if (resultat != ResultatModal::Ok)
         return false;
     principale.RemplitChampionnats();
     principale.SignaleModification();

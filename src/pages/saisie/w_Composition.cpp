@@ -3,6 +3,7 @@
 #include "base/oTraducteur.h"
 #include "controls/Dessin.h"
 #include "pagebase/Commande.h"
+#include "presentation/SansDonnees.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -31,6 +32,9 @@ Tf_Composition::Tf_Composition(QWidget* parent) : Tf_InfoMatchCadre(parent)
         StyleTexteJaune(l);
         l->adjustSize();
     }
+    l_SansComposition = new QLabel(this);
+    StyleTexteJaune(l_SansComposition);
+    l_SansComposition->hide();
     pm_CapitaineEx = new QMenu(this);
     mi_Capitaine = pm_CapitaineEx->addAction("Capitaine");
     mi_AucunCap = pm_CapitaineEx->addAction("Aucun");
@@ -167,6 +171,12 @@ void Tf_Composition::AfficheMatch()
 void Tf_Composition::MontreFeuille()
 {
     Tf_InfoMatchCadre::MontreFeuille();
+    const std::string vide = Saison ? SansDonnees::LigneCompositions(*Saison) : std::string();
+    if (l_SansComposition->text().toStdString() != vide) {
+        l_SansComposition->setText(QString::fromStdString(vide));
+        l_SansComposition->setVisible(!vide.empty());
+        fc_InfoMatchResize();
+    }
     if (!FCadres[0][0])
         return;
     FEnAffichage = true;
@@ -328,12 +338,15 @@ void Tf_Composition::fc_InfoMatchResize()
     const int moitie = width() / 2;
     // The starters share the room between the squads; the substitutions run
     // across the page below them.
-    const int hEquipe = height() < 211 ? 60 : std::max(60, height() - 124 - 45);
+    // The line that says the season has no line-up takes a strip under them.
+    const int ligne = l_SansComposition->text().isEmpty() ? 0 : 20;
+    const int hEquipe = height() < 211 ? 60 : std::max(60, height() - 124 - 45 - ligne);
     for (TListeFeuille* equipe : {l_EquipeDomicile, l_EquipeExterieur})
         equipe->resize(equipe->width(), hEquipe);
     const int largeur = std::max(40, moitie - 137);
     FondEquipeDomicile->setGeometry(133, 43, largeur, hEquipe);
     FondEquipeExterieur->setGeometry(moitie + 5, 43, largeur, hEquipe);
+    l_SansComposition->setGeometry(4, 43 + hEquipe + 2, std::max(40, width() - 8), 18);
     Label3->move(4, height() - 124);
     Label7->move(moitie + 5, height() - 124);
     FondRemp1->setGeometry(4, height() - 106, std::max(40, moitie - 9), 102);

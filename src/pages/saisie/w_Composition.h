@@ -34,6 +34,7 @@ public:
     TFondScroll* FondRemp2;
     QLabel* Label3;
     QLabel* Label7;
+    QLabel* l_SansComposition; // under the starters while the season has no line-up
     QMenu* pm_CapitaineEx;
     QAction* mi_Capitaine;
     QAction* mi_AucunCap;

@@ -1,10 +1,13 @@
 #include "pages/saisie/w_Notes.h"
 
+#include "controls/Dessin.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "pagebase/Commande.h"
 #include "pages/saisie/w_InfoMatchCadre.h"
+#include "presentation/SansDonnees.h"
 
+#include <QLabel>
 #include <QToolButton>
 
 Tf_Notes::Tf_Notes(QWidget* parent) : TFootForm(parent)
@@ -43,6 +46,10 @@ Tf_Notes::Tf_Notes(QWidget* parent) : TFootForm(parent)
     }
     FondEquipeDomicile->OnResize = [this] { FondEquipeDomicileresize(); };
     FondEquipeExterieur->OnResize = [this] { FondEquipeExterieurresize(); };
+    l_SansNote = new QLabel(this);
+    StyleTexteJaune(l_SansNote);
+    l_SansNote->setWordWrap(true);
+    l_SansNote->hide();
     resize(640, 440);
 }
 
@@ -152,6 +159,9 @@ void Tf_Notes::Montre()
     const int largeur = LargeurCadrePour(*c_EqDomicile, noms, 136);
     for (TCadre* c : {c_EqDomicile, c_EqExterieur})
         c->resize(largeur, 25);
+    const std::string vide = Saison ? SansDonnees::LigneNotes(*Saison) : std::string();
+    l_SansNote->setText(QString::fromStdString(vide));
+    l_SansNote->setVisible(!vide.empty());
     fc_NotesResize();
     for (int cote = 1; cote <= 2; ++cote)
         for (int s = 1; s <= 14; ++s) {
@@ -178,8 +188,13 @@ void Tf_Notes::fc_NotesResize()
     c_EqExterieur->move(moitie + 46, 6);
     UpDown1->move(moitie + 50 + cadre, 4);
     const int largeur = std::max(40, moitie - 20);
-    FondEquipeDomicile->setGeometry(10, 40, largeur, std::max(40, height() - 60));
-    FondEquipeExterieur->setGeometry(moitie + 10, 40, largeur, std::max(40, height() - 60));
+    // The line that says the season has no rating takes a strip under them.
+    const int large = std::max(40, width() - 20);
+    const int ligne = l_SansNote->text().isEmpty() ? 0 : l_SansNote->heightForWidth(large) + 4;
+    const int hauteur = std::max(40, height() - 60 - ligne);
+    FondEquipeDomicile->setGeometry(10, 40, largeur, hauteur);
+    FondEquipeExterieur->setGeometry(moitie + 10, 40, largeur, hauteur);
+    l_SansNote->setGeometry(10, 40 + hauteur + 4, large, std::max(ligne - 4, 0));
     PlaceSlots(1);
     PlaceSlots(2);
 }

@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 
+class QLabel;
 class QToolButton;
 
 class Tf_Notes : public TFootForm {
@@ -38,6 +39,7 @@ public:
     QWidget* UpDown1;
     TFondScroll* FondEquipeDomicile;
     TFondScroll* FondEquipeExterieur;
+    QLabel* l_SansNote; // under the lists while the season has no rating
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -15,6 +15,12 @@
 
 #include <algorithm>
 
+namespace {
+
+constexpr int TexteVoir = 1060;
+
+} // namespace
+
 Tf_RechercheMatch::Tf_RechercheMatch(QWidget* parent) : TDialogue(parent)
 {
     setModal(true);
@@ -55,7 +61,7 @@ Tf_RechercheMatch::Tf_RechercheMatch(QWidget* parent) : TDialogue(parent)
     b_Voir1->move(286, 122);
     b_Voir2->move(286, 182);
     for (TBoutonCopie* b : {b_Voir1, b_Voir2}) {
-        b->SetCaption("Voir");
+        b->SetCaption(Traduit(TexteVoir));
         b->OnClick = [this, b] { b_Voir1Click(b); };
     }
     resize(410, 226);

@@ -34,7 +34,7 @@
 
 namespace {
 
-enum : int { TexteChangeJour = 152, TextePlaceOccupee = 785 };
+enum : int { TexteChangeJour = 152, TextePlaceOccupee = 785, TexteTousChampionnats = 3261 };
 
 QDate Aujourdhui()
 {
@@ -79,7 +79,7 @@ Tf_DiversStat::Tf_DiversStat(QWidget* parent) : TFootForm(parent)
     auto* Boite = new QVBoxLayout(fc_Calendrier);
     Boite->setContentsMargins(8, 8, 8, 8);
     cc_SaisieDateJour = new TCarreCoche(fc_Calendrier);
-    cc_SaisieDateJour->SetCaption("Tous les championnats");
+    cc_SaisieDateJour->SetCaption(TexteOuDefaut(TexteTousChampionnats, "Tous les championnats"));
     cc_SaisieDateJour->setMinimumHeight(20);
     bc_Calendrier = new QCalendarWidget(fc_Calendrier);
     Boite->addWidget(cc_SaisieDateJour);
@@ -94,6 +94,9 @@ Tf_DiversStat::Tf_DiversStat(QWidget* parent) : TFootForm(parent)
 
     Label1 = new QLabel(Contenu);
     Label1->hide();
+    l_Vide = new QLabel(Contenu);
+    l_Vide->setStyleSheet("color: #000080");
+    l_Vide->hide();
     Label142 = new QLabel(QString::fromStdString(TexteOuDefaut(TextePlaceOccupee, "Place occupée")), Contenu);
     Edit4 = new QLineEdit("20", Contenu);
     UpDown3 = new QWidget(Contenu);
@@ -133,6 +136,8 @@ void Tf_DiversStat::Montre(int Genre)
     e_Detail->setVisible(Genre == DiversStat::GenreJourneeDetail);
     for (QWidget* w : std::initializer_list<QWidget*>{Label142, Edit4, UpDown3})
         w->setVisible(Genre == DiversStat::GenrePlaceOccupee);
+    l_Vide->clear();
+    l_Vide->hide();
     sg_Stats->ReinitColonnes();
     sg_Stats->TriCol = false;
     sg_Stats->SetSelectionVisible(Genre == DiversStat::GenreListeJoueurs);
@@ -182,6 +187,7 @@ void Tf_DiversStat::AfficherListeMatchs()
         DiversStat::AfficherListeMatchs(*sg_Stats, *Saison, *Champ);
     else
         sg_Stats->SetRowCount(0);
+    MontreVide();
     Dispose();
 }
 
@@ -299,6 +305,16 @@ void Tf_DiversStat::AfficherStatParJournee(int Genre)
     AfficheEquipes(DiversStat::GenreStatParJournee, [this, Genre](const TDonneesChampionnat& Champ) {
         DiversStat::AfficherStatParJournee(*sg_Stats, *Saison, Champ, Genre, false);
     });
+    MontreVide(Genre);
+    Dispose();
+}
+
+void Tf_DiversStat::MontreVide(int Stat)
+{
+    const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
+    const std::string Ligne = Champ != nullptr ? DiversStat::LigneVide(FGenre, Stat, *sg_Stats, *Champ) : "";
+    l_Vide->setText(QString::fromStdString(Ligne));
+    l_Vide->setVisible(!Ligne.empty());
 }
 
 void Tf_DiversStat::AfficherScoresFrequents()
@@ -417,8 +433,14 @@ void Tf_DiversStat::Dispose()
                 ? std::clamp<int>(Saison->GetChampCourant()->JourneeJouee, 0, Saison->GetChampCourant()->GetNbJour())
                 : 0;
         const int LargeurJours = Client < 20 * Jours + 145 ? 20 * Jours + 121 : Client - 28;
-        sg_Stats->setGeometry(6, 6, std::max({LargeurJours, Contenu, 50}), Hauteur);
-        sb_Fond->widget()->resize(sg_Stats->geometry().right() + 7, Hauteur + 12);
+        // The line above the teams: they run past the foot of the page.
+        int Haut = 6;
+        if (!l_Vide->text().isEmpty()) {
+            l_Vide->setGeometry(6, 6, l_Vide->sizeHint().width(), l_Vide->sizeHint().height());
+            Haut = l_Vide->geometry().bottom() + 8;
+        }
+        sg_Stats->setGeometry(6, Haut, std::max({LargeurJours, Contenu, 50}), Hauteur);
+        sb_Fond->widget()->resize(sg_Stats->geometry().right() + 7, sg_Stats->geometry().bottom() + 7);
         return;
     }
     if (FGenre == DiversStat::GenreJourneeDetail) {
@@ -434,8 +456,17 @@ void Tf_DiversStat::Dispose()
         sb_Fond->widget()->resize(LargeurRapport + 12, e_Detail->geometry().bottom() + 6);
         return;
     }
+    int Droite = Largeur;
+    int Bas = 0;
+    if (!l_Vide->text().isEmpty()) {
+        // The line right under the rows, not at the foot of an empty grid.
+        Hauteur = sg_Stats->HauteurContenu() + 2;
+        l_Vide->setGeometry(6, Hauteur + 14, l_Vide->sizeHint().width(), l_Vide->sizeHint().height());
+        Droite = std::max(Droite, l_Vide->geometry().right());
+        Bas = l_Vide->geometry().bottom() + 6;
+    }
     sg_Stats->setGeometry(6, 6, Largeur, Hauteur);
-    sb_Fond->widget()->resize(Largeur + 12, Hauteur + 12);
+    sb_Fond->widget()->resize(Droite + 12, std::max(Hauteur + 12, Bas));
 }
 
 void Tf_DiversStat::sg_StatsLien(int ACol, int ARow)

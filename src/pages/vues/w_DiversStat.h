@@ -86,6 +86,7 @@ public:
     QCalendarWidget* bc_Calendrier;
     TEditeur* e_Detail; // the detailed report of a day
     QLabel* Label1;     // summary under the attendance view
+    QLabel* l_Vide;     // under a view left empty for want of data
     QLabel* Label142;   // caption of the position field
     QLineEdit* Edit4;   // the position of "Place occupée"
     QWidget* UpDown3;   // its arrows
@@ -105,6 +106,9 @@ private:
     template <class F> void AfficheEquipes(int Genre, F Remplit);
     void UpDown3Click(int Sens);
     void ChoisitAujourdhui();
+    // The line under the grid when the view came out empty (Stat: the count
+    // of the statistics per day).
+    void MontreVide(int Stat = 0);
 
     int FGenre = -1;
     int FJour = -1;

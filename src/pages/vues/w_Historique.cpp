@@ -32,6 +32,7 @@
 namespace {
 
 enum : int {
+    TexteChercher = 1206,
     TexteEnregistrer = 655,
     TexteAjouter = 932,
     TexteDomicile = 357,
@@ -102,7 +103,7 @@ Tf_Historique::Tf_Historique(QWidget* parent) : TFootForm(parent)
     cc_Retour->setMinimumSize(180, 20);
     TexteClair(cc_Retour);
     Match->addWidget(cc_Retour, 4, 0, 1, 2);
-    bc_Modifier = CreeBouton(ts_Match, 0, "Chercher");
+    bc_Modifier = CreeBouton(ts_Match, TexteChercher, "Chercher");
     bc_Modifier->setFixedSize(113, 28);
     bc_Modifier->OnClick = [this] { bc_ModifierClick(); };
     Match->addWidget(bc_Modifier, 5, 0);

@@ -11,8 +11,10 @@
 #include "model/SaisonFoot.h"
 #include "pagebase/Commande.h"
 #include "pagebase/w_blasons.h"
+#include "presentation/SansDonnees.h"
 #include "presentation/VuesInfoEquipes.h"
 
+#include <QLabel>
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -127,6 +129,8 @@ Tf_InfoEquipes::Tf_InfoEquipes(QWidget* parent) : TFootForm(parent)
     sg_Buteur->OnHotTrackClick = [this](int ACol, int ARow) { sg_ButeurHotTrackClick(ACol, ARow); };
     sg_Affluence = NouvelleGrille(Contenu);
     sg_Affluence->setObjectName("sg_Affluence");
+    l_Vide = new QLabel(Contenu);
+    l_Vide->hide();
 
     fc_Param = new TFondCopie(this);
     if (Dessin() != nullptr)
@@ -183,6 +187,10 @@ void Tf_InfoEquipes::Afficher(int n)
         AfficheMeilleursJoueurs(*Grille, *Saison, *Champ, FChampionnat, StatistiquePage(n));
     }
     Grille->show();
+    const std::string Vide =
+        n == PageAffluences && Champ != nullptr ? SansDonnees::LigneAffluences(*Champ) : std::string();
+    l_Vide->setText(QString::fromStdString(Vide));
+    l_Vide->setVisible(!Vide.empty());
     Dispose();
 }
 
@@ -268,6 +276,9 @@ void Tf_InfoEquipes::Dispose()
     const int Gauche = W < Largeur - Marge ? (Largeur - W) / 2 : 2;
     const int Haut = H < Hauteur - Marge ? (Hauteur - H) / 2 : 6;
     Grille->setGeometry(Gauche, Haut, W, H);
+    if (!l_Vide->text().isEmpty())
+        l_Vide->setGeometry(std::max((Largeur - l_Vide->sizeHint().width()) / 2, 2), Haut + H + 8,
+                            l_Vide->sizeHint().width(), l_Vide->sizeHint().height());
     ScrollBox1->widget()->resize(std::max(Largeur, Gauche + W + 2), std::max(Hauteur, Haut + H + 6));
     ScrollBox1->horizontalScrollBar()->setValue(0);
     ScrollBox1->verticalScrollBar()->setValue(0);

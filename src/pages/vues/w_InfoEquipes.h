@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+class QLabel;
 class QScrollArea;
 class TColorStringGrid;
 class TFondCopie;
@@ -46,6 +47,7 @@ public:
     QScrollArea* ScrollBox1;
     TColorStringGrid* sg_Buteur;
     TColorStringGrid* sg_Affluence;
+    QLabel* l_Vide; // under the attendance records when none is recorded
     TFondCopie* fc_Param;
     TRondCoche* rc_General;
     TRondCoche* rc_Domicile;

@@ -17,6 +17,7 @@
 #include "pagebase/w_blasons.h"
 #include "platform/Imprimante.h"
 #include "presentation/ModeleGrille.h"
+#include "presentation/SansDonnees.h"
 #include "presentation/VuesInfoGeneral.h"
 
 #include <QEvent>
@@ -38,7 +39,17 @@ enum : int {
     TexteNombreCartons = 990,
     TexteAffluenceJour = 342,
     TexteCartonsJour = 343,
+    TexteInformations = 709,
+    TexteRepartition = 947,
+    TexteMeilleuresAffluences = 3001,
+    TexteEvolution = 3262,
 };
+
+// A tab caption of the page control, set off by two spaces each side.
+QString Onglet(int Id, const char* Defaut)
+{
+    return QString::fromStdString("  " + TexteOuDefaut(Id, Defaut) + "  ");
+}
 
 constexpr TColor FondPage = 0x6F3400;        // #00346F
 constexpr TColor FondRepartition = 0x6F3000; // #00306F
@@ -167,10 +178,10 @@ Tf_InfoGeneral::Tf_InfoGeneral(QWidget* parent) : TFootForm(parent)
     ts_Repartition = new QWidget;
     ts_Affluence = new QWidget;
     ts_Evolution = new QWidget;
-    tab9->addTab(ts_Info, "  Informations générales  ");
-    tab9->addTab(ts_Repartition, "  Répartition des buts  ");
-    tab9->addTab(ts_Affluence, "  Meilleures affluences  ");
-    tab9->addTab(ts_Evolution, "  Évolution  ");
+    tab9->addTab(ts_Info, Onglet(TexteInformations, "Informations générales"));
+    tab9->addTab(ts_Repartition, Onglet(TexteRepartition, "Répartition des buts"));
+    tab9->addTab(ts_Affluence, Onglet(TexteMeilleuresAffluences, "Meilleures affluences"));
+    tab9->addTab(ts_Evolution, Onglet(TexteEvolution, "Évolution"));
     // Each sheet lays itself out when the page control has given it its size.
     for (QWidget* Feuille : {ts_Info, ts_Repartition, ts_Affluence, ts_Evolution}) {
         Feuille->setAutoFillBackground(true);
@@ -237,6 +248,9 @@ Tf_InfoGeneral::Tf_InfoGeneral(QWidget* parent) : TFootForm(parent)
     sg_Affluence->SetSelectionVisible(false);
     sg_Affluence->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     sg_Affluence->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    l_SansAffluence = Etiquette(ts_Affluence, "");
+    l_SansAffluence->setAlignment(Qt::AlignCenter);
+    l_SansAffluence->hide();
 
     // Evolution.
     gb_But = Barres(ts_Evolution, TexteNombreButs);
@@ -353,6 +367,9 @@ void Tf_InfoGeneral::RemplitAffluences()
         VuesInfoGeneral::RemplitAffluences(*sg_Affluence, *Saison, *Champ, FMaxLignes);
     else
         sg_Affluence->SetRowCount(0);
+    const std::string Vide = Champ != nullptr ? SansDonnees::LigneAffluences(*Champ) : std::string();
+    l_SansAffluence->setText(Q(Vide));
+    l_SansAffluence->setVisible(!Vide.empty());
     PlaceAffluences();
 }
 
@@ -386,6 +403,7 @@ void Tf_InfoGeneral::PlaceAffluences()
     const int HF = ts_Affluence->height();
     const int Haut = HG < HF - 20 ? (HF - HG - 20) / 2 : 2;
     sg_Affluence->setGeometry(2, Haut, std::max(ts_Affluence->width() - 4, 10), std::min(HG, std::max(HF - 4, 10)));
+    l_SansAffluence->setGeometry(2, std::max(HF / 2 - 20, 2), std::max(ts_Affluence->width() - 4, 10), 40);
 }
 
 void Tf_InfoGeneral::FormShow()

@@ -89,6 +89,7 @@ public:
     TGraphLigne* gl_Carton;
     TGraphBarre* gb_Affluence;
     TColorStringGrid* sg_Affluence;
+    QLabel* l_SansAffluence; // in place of the table when no attendance is recorded
     QLabel* Labelequipe;
     QLabel* Label9;
     QLabel* Label6;

@@ -99,7 +99,9 @@ TEST_F(BarrageFenetre, LeBarrageRempliDevientUnChampionnatDeLaSaison)
     EXPECT_EQ(noms, (std::vector<std::string>{"Equipe 0", "Equipe 7"}));
 }
 
-TEST_F(BarrageFenetre, SansDefinitionLaFenetreSeFermeAussitot)
+// Without a definition there is nothing to fill: the dialog closes at once,
+// and the command says why and names the menu entry that makes one.
+TEST_F(BarrageFenetre, SansDefinitionLaFenetreSeFermeEtDitOuEnCreerUne)
 {
     DemarreSurArchive();
     ASSERT_FALSE(HasFatalFailure());
@@ -109,6 +111,11 @@ TEST_F(BarrageFenetre, SansDefinitionLaFenetreSeFermeAussitot)
     Dialogues.Repond([&](QDialog& d) { resultat = d.result(); });
     Fenetre->ExecuteCommande(194);
     EXPECT_EQ(resultat, 5);
+    ASSERT_EQ(Messages.Messages.size(), 1u);
+    const std::string& texte = Messages.Messages[0].Texte;
+    EXPECT_EQ(texte, TCreationBarrage::TexteSansDefinition());
+    for (int id : {10, 872, 883})
+        EXPECT_NE(texte.find(Traduit(id)), std::string::npos) << id;
     EXPECT_EQ(Fenetre->GetSaison()->NbChampionnat(), 2);
     EXPECT_EQ(CompteurModification, 0);
 }
