@@ -7,6 +7,8 @@
 #include "base/FichierIni.h"
 #include "model/Championnat.h"
 #include "pagebase/Commande.h"
+#include "shell/ListeMenu.h"
+#include "shell/w_Favoris.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -55,48 +57,65 @@ protected:
         return champ != nullptr ? champ->CodeChamp : 0;
     }
 
+    // The window at 800 pixels, as it starts, puts the last titles of the cup
+    // season's bar behind the bar's extension button, whose menu runs a loop
+    // of its own: widened, as a user does, the bar shows every title.
+    void DemarreLarge()
+    {
+        Demarre();
+        ASSERT_FALSE(HasFatalFailure());
+        Fenetre->resize(1200, 800);
+        ASSERT_TRUE(Attend([this] { return Fenetre->width() == 1200; }));
+    }
+
     std::string Coupe;
 };
 
-TEST_F(BarreMenuReelle, ChaqueMenuDeLaBarreSOuvreEtSeQuitte)
+TEST_F(BarreMenuReelle, ChaqueMenuDeLaBarreSOuvreEtSeQuitteSurLesDeuxSaisons)
 {
-    Demarre();
-    Ouvre(Fichier);
-    ASSERT_TRUE(Fenetre->mm_Menu->isVisible());
-    int titres = 0;
-    int sousMenus = 0;
-    for (QAction* titre : Fenetre->mm_Menu->actions()) {
-        QMenu* menu = titre->menu();
-        if (menu == nullptr)
-            continue;
-        CliqueArticle(*Fenetre->mm_Menu, titre);
+    DemarreLarge();
+    for (const std::string& fichier : {Fichier, Coupe}) {
+        Ouvre(fichier);
         ASSERT_FALSE(HasFatalFailure());
-        ++titres;
-        for (QAction* article : menu->actions()) {
-            QMenu* sous = article->menu();
-            if (sous == nullptr)
+        ASSERT_TRUE(Fenetre->mm_Menu->isVisible());
+        int titres = 0;
+        int sousMenus = 0;
+        for (QAction* titre : Fenetre->mm_Menu->actions()) {
+            QMenu* menu = titre->menu();
+            if (menu == nullptr)
                 continue;
-            CliqueArticle(*menu, article);
+            CliqueArticle(*Fenetre->mm_Menu, titre);
             ASSERT_FALSE(HasFatalFailure());
-            ++sousMenus;
-            testsupport::EnvoieEchap(*sous);
-            ASSERT_TRUE(Attend([&] { return !sous->isVisible(); })) << article->text().toStdString();
-            EXPECT_TRUE(menu->isVisible()) << "Escape in a sub-menu closes its parent too";
+            ++titres;
+            for (QAction* article : menu->actions()) {
+                QMenu* sous = article->menu();
+                if (sous == nullptr)
+                    continue;
+                CliqueArticle(*menu, article);
+                ASSERT_FALSE(HasFatalFailure());
+                ++sousMenus;
+                testsupport::EnvoieEchap(*sous);
+                ASSERT_TRUE(Attend([&] { return !sous->isVisible(); })) << article->text().toStdString();
+                EXPECT_TRUE(menu->isVisible()) << "Escape in a sub-menu closes its parent too";
+            }
+            // Escape closes one menu at a time: the title's, then the extension's, if any.
+            while (QWidget* ouvert = QApplication::activePopupWidget()) {
+                testsupport::EnvoieEchap(*ouvert);
+                ASSERT_TRUE(Attend([ouvert] { return QApplication::activePopupWidget() != ouvert; }));
+            }
         }
-        testsupport::EnvoieEchap(*menu);
-        ASSERT_TRUE(Attend([&] { return !menu->isVisible(); })) << titre->text().toStdString();
+        EXPECT_GE(titres, 5) << fichier;
+        EXPECT_GE(sousMenus, 3) << fichier;
+        EXPECT_EQ(EtatDocument(), "");
+        EXPECT_NE(Fenetre->GetSaison(), nullptr);
     }
-    EXPECT_GE(titres, 5);
-    EXPECT_GE(sousMenus, 3);
-    EXPECT_EQ(EtatDocument(), "");
-    EXPECT_NE(Fenetre->GetSaison(), nullptr);
 }
 
 // The menu bar is rebuilt for the championship chosen in it, while the
 // item chosen is still being handled.
 TEST_F(BarreMenuReelle, LeChampionnatSeChoisitDansLaBarreVingtFoisDeSuiteSurLesDeuxSaisons)
 {
-    Demarre();
+    DemarreLarge();
     for (const std::string& fichier : {Fichier, Coupe}) {
         Ouvre(fichier);
         ASSERT_FALSE(HasFatalFailure());
@@ -122,7 +141,7 @@ TEST_F(BarreMenuReelle, LeChampionnatSeChoisitDansLaBarreVingtFoisDeSuiteSurLesD
 
 TEST_F(BarreMenuReelle, OuvrirUnFichierRecentEtFermerDepuisLaBarre)
 {
-    Demarre();
+    DemarreLarge();
     RepondOuverture(Fichier);
     ChoisitDansBarre(Commande::Ouvrir);
     ASSERT_FALSE(HasFatalFailure());
@@ -151,6 +170,42 @@ TEST_F(BarreMenuReelle, OuvrirUnFichierRecentEtFermerDepuisLaBarre)
     ASSERT_TRUE(Attend([this] { return Fenetre->GetSaison() == nullptr; }));
     EXPECT_TRUE(CheminBarre(40).empty());
     EXPECT_FALSE(CheminBarre(Commande::Ouvrir).empty());
+}
+
+// The two dialogs that shape the menus, confirmed from the bar and from the
+// tree: the menus are rebuilt from the handler of one of their own entries.
+TEST_F(BarreMenuReelle, PersonnaliserLeMenuEtLesFavorisValidesDepuisLaBarreEtLArbre)
+{
+    DemarreLarge();
+    Ouvre(Fichier);
+    const auto valide = [this](QWidget& modal) {
+        if (auto* favoris = qobject_cast<Tf_Favoris*>(&modal))
+            Clique(*favoris->b_Valider);
+        else if (auto* menus = qobject_cast<Tf_FavorisEx*>(&modal))
+            Clique(*menus->b_Valider);
+        else
+            ADD_FAILURE() << modal.metaObject()->className();
+    };
+    for (const int code : {CodeMenu::Personnalisation, CodeMenu::Favoris}) {
+        const std::size_t formes = Surveilles.Formes.size();
+        Surveilles.Traite(valide);
+        ChoisitDansBarre(code);
+        ASSERT_FALSE(HasFatalFailure());
+        ASSERT_TRUE(Attend([] { return QApplication::activeModalWidget() == nullptr; }));
+        Active();
+        EXPECT_EQ(Surveilles.Formes.size(), formes + 1);
+
+        Surveilles.Traite(valide);
+        ASSERT_TRUE(CliqueNoeud(code));
+        ASSERT_TRUE(Attend([] { return QApplication::activeModalWidget() == nullptr; }));
+        Active();
+        EXPECT_EQ(Surveilles.Formes.size(), formes + 2);
+    }
+    // Both views are still there, the season with them.
+    EXPECT_FALSE(CheminBarre(40).empty());
+    EXPECT_NE(Noeud(40), nullptr);
+    EXPECT_EQ(EtatDocument(), "");
+    EXPECT_TRUE(Surveilles.Blocages.empty());
 }
 
 } // namespace

@@ -196,11 +196,13 @@ protected:
     void CliqueArticle(QWidget& conteneur, QAction* article)
     {
         QRect zone;
-        if (auto* barre = qobject_cast<QMenuBar*>(&conteneur))
+        if (auto* barre = qobject_cast<QMenuBar*>(&conteneur)) {
             zone = barre->actionGeometry(article);
-        else if (auto* menu = qobject_cast<QMenu*>(&conteneur))
+        } else if (auto* menu = qobject_cast<QMenu*>(&conteneur)) {
             zone = menu->actionGeometry(article);
-        ASSERT_TRUE(zone.isValid()) << article->text().toStdString();
+        }
+        ASSERT_TRUE(zone.isValid() && conteneur.rect().contains(zone.center()))
+            << article->text().toStdString() << " is out of sight";
         // A command may rebuild the menus it was chosen in: nothing of the
         // item is read after the click that runs it.
         QMenu* sous = article->menu();
