@@ -5,6 +5,8 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <memory>
 
@@ -217,34 +219,54 @@ void EcritDocumentXml(const TSaison& saison, TXmlWriter& xml, TProgression& prog
     xml.FermeElement("Brevalune");
 }
 
+void Echoue(TEchecChargement* echec, TCauseChargement cause, int erreur = 0)
+{
+    if (echec != nullptr)
+        *echec = {cause, erreur};
+}
+
 // The named entry, read whole; its size is checked while reading, so a
 // central directory that lies about it cannot make us read or reserve more.
-bool LitEntreeArchive(zip_t* z, std::string& contenu)
+bool LitEntreeArchive(zip_t* z, std::string& contenu, TEchecChargement* echec = nullptr)
 {
     const zip_int64_t index = zip_name_locate(z, TChargeurXmp::NomEntree, 0);
-    if (index < 0)
+    if (index < 0) {
+        // Some other archive.
+        Echoue(echec, TCauseChargement::PasUneSaison);
         return false;
+    }
     zip_stat_t stat;
     zip_stat_init(&stat);
-    if (zip_stat_index(z, static_cast<zip_uint64_t>(index), 0, &stat) != 0)
+    if (zip_stat_index(z, static_cast<zip_uint64_t>(index), 0, &stat) != 0 ||
+        ((stat.valid & ZIP_STAT_SIZE) && stat.size > TChargeurXmp::TailleMaxEntree)) {
+        Echoue(echec, TCauseChargement::Endommage);
         return false;
-    if ((stat.valid & ZIP_STAT_SIZE) && stat.size > TChargeurXmp::TailleMaxEntree)
-        return false;
+    }
     std::unique_ptr<zip_file_t, FermeFichierZip> f(zip_fopen_index(z, static_cast<zip_uint64_t>(index), 0));
-    if (!f)
+    if (!f) {
+        Echoue(echec, TCauseChargement::Endommage);
         return false;
+    }
     contenu.clear();
     if (stat.valid & ZIP_STAT_SIZE)
         contenu.reserve(static_cast<std::size_t>(stat.size));
     char tampon[1 << 16];
     for (;;) {
         const zip_int64_t lus = zip_fread(f.get(), tampon, sizeof tampon);
-        if (lus < 0)
+        if (lus < 0) {
+            zip_error_t* erreur = zip_file_get_error(f.get());
+            if (zip_error_code_zip(erreur) == ZIP_ER_READ)
+                Echoue(echec, TCauseChargement::Illisible, zip_error_code_system(erreur));
+            else
+                Echoue(echec, TCauseChargement::Endommage);
             return false;
+        }
         if (lus == 0)
             break;
-        if (contenu.size() + static_cast<std::size_t>(lus) > TChargeurXmp::TailleMaxEntree)
+        if (contenu.size() + static_cast<std::size_t>(lus) > TChargeurXmp::TailleMaxEntree) {
+            Echoue(echec, TCauseChargement::Endommage);
             return false;
+        }
         contenu.append(tampon, static_cast<std::size_t>(lus));
     }
     return true;
@@ -262,6 +284,15 @@ bool OuvreRacine(TXmlReader& lecteur)
     if (lecteur.LitNoeud() != XML_COMPLET || lecteur.GetNom() != "Brevalune")
         return false;
     return lecteur.LitNoeud() == XML_OUVRANT && lecteur.GetNom() == "Brevalune";
+}
+
+// True when the document ends with the root's end tag: a document without it
+// was cut short, whatever the reader met first.
+bool FinRacine(std::string_view document)
+{
+    const std::size_t fin = document.find_last_not_of(" \t\r\n");
+    constexpr std::string_view Fermant = "</Brevalune>";
+    return fin != std::string_view::npos && document.substr(0, fin + 1).ends_with(Fermant);
 }
 
 } // namespace
@@ -306,6 +337,59 @@ bool TChargeurXmp::LitEntreeFichier(const std::string& nomFichier, std::string& 
     return z && LitEntreeArchive(z.get(), contenu);
 }
 
+bool TChargeurXmp::LitEntreeFichier(const std::string& nomFichier, std::string& contenu, TEchecChargement& echec)
+{
+    echec = {};
+    // The first bytes tell a file that is no archive at all from one whose end is missing.
+    {
+        std::FILE* f = std::fopen(nomFichier.c_str(), "rb");
+        if (f == nullptr) {
+            echec = {TCauseChargement::Illisible, errno};
+            return false;
+        }
+        char debut[4] = {};
+        errno = 0;
+        const std::size_t lus = std::fread(debut, 1, sizeof debut, f);
+        const int erreur = std::ferror(f) != 0 ? (errno != 0 ? errno : EIO) : 0;
+        std::fclose(f);
+        if (erreur != 0) {
+            echec = {TCauseChargement::Illisible, erreur};
+            return false;
+        }
+        if (lus < sizeof debut ||
+            (std::memcmp(debut, "PK\x03\x04", 4) != 0 && std::memcmp(debut, "PK\x05\x06", 4) != 0)) {
+            echec = {TCauseChargement::PasUneArchive, 0};
+            return false;
+        }
+    }
+    int code = 0;
+    TArchive z(zip_open(nomFichier.c_str(), ZIP_RDONLY, &code));
+    if (!z) {
+        switch (code) {
+        case ZIP_ER_NOZIP:
+        case ZIP_ER_EOF:
+            // It begins as an archive, and its directory, written last, is not there.
+            echec = {TCauseChargement::Tronque, 0};
+            break;
+        case ZIP_ER_NOENT:
+            echec = {TCauseChargement::Illisible, ENOENT};
+            break;
+        case ZIP_ER_OPEN:
+        case ZIP_ER_READ:
+        case ZIP_ER_SEEK:
+        case ZIP_ER_TELL:
+        case ZIP_ER_MEMORY:
+            echec = {TCauseChargement::Illisible, 0};
+            break;
+        default:
+            echec = {TCauseChargement::Endommage, 0};
+            break;
+        }
+        return false;
+    }
+    return LitEntreeArchive(z.get(), contenu, &echec);
+}
+
 bool TChargeurXmp::CreeArchive(std::string_view contenu, std::string& archive)
 {
     TEntreeDeflate entree(archive);
@@ -345,21 +429,31 @@ bool TChargeurXmp::EcritArchive(const TSaison& saison, std::string& archive, TPr
     return true;
 }
 
-bool TChargeurXmp::LitDocument(TSaison& saison, std::string_view document, TProgression& progression)
+bool TChargeurXmp::LitDocument(TSaison& saison, std::string_view document, TProgression& progression,
+                               TCauseChargement* cause)
 {
     TXmlStreamReader lecteur(document);
-    if (!OuvreRacine(lecteur))
+    if (!OuvreRacine(lecteur)) {
+        if (cause != nullptr)
+            *cause = TCauseChargement::PasUneSaison;
         return false;
+    }
     for (int genre = lecteur.LitNoeud(); genre != XML_FERMANT; genre = lecteur.LitNoeud()) {
         // Cut short before the root's end: loading half a season would let the
         // next save write it over the whole one.
-        if (genre == XML_FIN)
+        if (genre == XML_FIN) {
+            if (cause != nullptr)
+                *cause = TCauseChargement::Tronque;
             return false;
+        }
         if (lecteur.GetNom() == "SaisonData") {
             saison.LitSaisonDataXml(lecteur, genre, progression);
         } else if (lecteur.GetNom() == "Championnats") {
-            if (!saison.LitChampionnatsXml(lecteur, genre, progression))
+            if (!saison.LitChampionnatsXml(lecteur, genre, progression)) {
+                if (cause != nullptr)
+                    *cause = FinRacine(document) ? TCauseChargement::Endommage : TCauseChargement::Tronque;
                 return false;
+            }
         } else {
             lecteur.SauteElement(genre);
         }
@@ -373,11 +467,14 @@ bool TChargeurXmp::ChargeSaison(TSaison& saison, const TRappelProgression& rappe
     TProgression progression(rappel);
     progression.Fixe(0);
     std::string document;
-    if (!LitEntreeFichier(m_NomFichier, document))
+    if (!LitEntreeFichier(m_NomFichier, document, m_Echec))
         return false;
     progression.Fixe(10);
-    if (!LitDocument(saison, document, progression))
+    TCauseChargement cause = TCauseChargement::Endommage;
+    if (!LitDocument(saison, document, progression, &cause)) {
+        m_Echec = {cause, 0};
         return false;
+    }
     progression.Fixe(100);
     return true;
 }

@@ -3,6 +3,8 @@
 // Season and data archives: a ZIP archive holding the one entry
 // "brevalune.xml", the whole season as XML.
 
+#include "files/EchecChargement.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -29,6 +31,8 @@ public:
     // archive, a document that is not a season or that is cut short; the
     // season is then to be thrown away.
     bool ChargeSaison(TSaison& saison, const TRappelProgression& progression = {});
+    // After a failed load: why it failed.
+    const TEchecChargement& GetEchec() const { return m_Echec; }
     // Writes the archive through a temporary file in the same folder, so a
     // failure at any point leaves the previous file as it was. With save
     // option 1 the previous file is kept under the backup name.
@@ -51,16 +55,21 @@ public:
     // The entry of an archive held in memory; false when there is none.
     static bool LitEntree(std::string_view archive, std::string& contenu);
     static bool LitEntreeFichier(const std::string& nomFichier, std::string& contenu);
+    // The same, telling why the entry could not be read.
+    static bool LitEntreeFichier(const std::string& nomFichier, std::string& contenu, TEchecChargement& echec);
     // A whole archive holding `contenu` as its entry.
     static bool CreeArchive(std::string_view contenu, std::string& archive);
     // The season document as written into the archive.
     static std::string EcritDocument(const TSaison& saison, TProgression& progression);
     // The archive of the season, its document packed as it is written.
     static bool EcritArchive(const TSaison& saison, std::string& archive, TProgression& progression);
-    static bool LitDocument(TSaison& saison, std::string_view document, TProgression& progression);
+    // On failure `cause`, when given, says why: no season, cut short or damaged.
+    static bool LitDocument(TSaison& saison, std::string_view document, TProgression& progression,
+                            TCauseChargement* cause = nullptr);
 
 private:
     std::string m_DossierMoteur;
     std::string m_NomFichier;
     int m_Erreur = 0;
+    TEchecChargement m_Echec;
 };

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdio>
 
 int CompteurModification = 0;
 std::atomic<bool> TTraiteurFichier::s_EnCours{false};
@@ -91,6 +93,78 @@ std::unique_ptr<TChargeur> TTraiteurFichier::CreeChargeur(const std::string& nom
     return nullptr;
 }
 
+namespace {
+
+// Why a legacy reader gave nothing: a file the system would not read, or one
+// that holds no season this program knows.
+TEchecChargement CauseEchecAncien(const std::string& nomFichier)
+{
+    errno = 0;
+    std::FILE* f = std::fopen(nomFichier.c_str(), "rb");
+    if (f == nullptr)
+        return {TCauseChargement::Illisible, errno};
+    char octet = 0;
+    const bool illisible = std::fread(&octet, 1, 1, f) == 0 && std::ferror(f) != 0;
+    const int erreur = errno;
+    std::fclose(f);
+    if (illisible)
+        return {TCauseChargement::Illisible, erreur != 0 ? erreur : EIO};
+    return {TCauseChargement::PasUneSaison, 0};
+}
+
+enum : int {
+    TexteEchecOuverture = 3100,
+    TexteCausePasUneArchive = 3101,
+    TexteCauseTronque = 3102,
+    TexteCausePasUneSaison = 3103,
+    TexteCauseEndommage = 3104,
+    TexteCauseOccupe = 3105,
+    TexteCauseIllisible = 3106,
+    TexteCauseAbsent = 3107,
+    TexteCauseInterdit = 3108,
+    TexteCauseDossier = 3109,
+};
+
+std::string TexteCause(const TEchecChargement& echec)
+{
+    switch (echec.Cause) {
+    case TCauseChargement::PasUneArchive:
+        return Traduit(TexteCausePasUneArchive);
+    case TCauseChargement::Tronque:
+        return Traduit(TexteCauseTronque);
+    case TCauseChargement::PasUneSaison:
+        return Traduit(TexteCausePasUneSaison);
+    case TCauseChargement::Endommage:
+        return Traduit(TexteCauseEndommage);
+    case TCauseChargement::Occupe:
+        return Traduit(TexteCauseOccupe);
+    case TCauseChargement::Aucune:
+    case TCauseChargement::Illisible:
+        break;
+    }
+    switch (echec.Erreur) {
+    case 0:
+        return Traduit(TexteCauseIllisible);
+    case ENOENT:
+    case ENOTDIR:
+        return Traduit(TexteCauseAbsent);
+    case EACCES:
+    case EPERM:
+        return Traduit(TexteCauseInterdit);
+    case EISDIR:
+        return Traduit(TexteCauseDossier);
+    default:
+        return TexteErreurSysteme(echec.Erreur);
+    }
+}
+
+} // namespace
+
+std::string TTraiteurFichier::TexteEchecChargement(const std::string& nomFichier, const TEchecChargement& echec)
+{
+    return TraduitFmt(TexteEchecOuverture, {nomFichier, TexteCause(echec)});
+}
+
 bool TTraiteurFichier::ChargeAncien(const std::string& nomFichier, TSaison& saison,
                                     std::unique_ptr<TDonneesChampionnat>& championnat)
 {
@@ -102,41 +176,61 @@ bool TTraiteurFichier::ChargeAncien(const std::string& nomFichier, TSaison& sais
 }
 
 bool TTraiteurFichier::ChargeFichier(const std::string& nomFichier, TSaison& saison, const std::string& dllDir,
-                                     const TRappelProgression& progression)
+                                     const TRappelProgression& progression, TEchecChargement* echec)
 {
+    TEchecChargement cause;
+    bool ok = false;
     try {
         const std::string genre = GenreFichier(nomFichier);
-        if (genre == ".xm" || genre == ".df")
-            return ChargeXml(nomFichier, saison, dllDir, progression);
-        std::unique_ptr<TDonneesChampionnat> champ;
-        if (!ChargeAncien(nomFichier, saison, champ))
-            return false;
-        if (champ)
-            saison.AjouteChampionnat(std::move(champ));
-        saison.SetNumChampCourant(1);
-        return true;
+        if (genre == ".xm" || genre == ".df") {
+            TChargeurXmp chargeur(nomFichier, dllDir);
+            ok = chargeur.ChargeSaison(saison, progression);
+            cause = chargeur.GetEchec();
+        } else {
+            std::unique_ptr<TDonneesChampionnat> champ;
+            ok = ChargeAncien(nomFichier, saison, champ);
+            if (ok) {
+                if (champ)
+                    saison.AjouteChampionnat(std::move(champ));
+                saison.SetNumChampCourant(1);
+            } else {
+                cause = CauseEchecAncien(nomFichier);
+            }
+        }
     } catch (...) {
-        return false;
+        ok = false;
+        cause = {TCauseChargement::Endommage, 0};
     }
+    if (echec != nullptr)
+        *echec = ok ? TEchecChargement{} : cause;
+    return ok;
 }
 
 std::unique_ptr<TSaison> TTraiteurFichier::ChargeAvecEtat(const std::string& nomFichier, const std::string& dllDir,
                                                           const std::string& fichierIni,
-                                                          const TRappelFichier& onFichierRecent)
+                                                          const TRappelFichier& onFichierRecent,
+                                                          TEchecChargement* echec)
 {
     std::unique_ptr<TSaison> saison;
+    TEchecChargement cause;
     {
         TGardeEnCours garde(s_EnCours);
-        if (!garde.Pris())
-            return nullptr;
-        if (g_ServiceEtatSauve) {
+        if (!garde.Pris()) {
+            cause = {TCauseChargement::Occupe, 0};
+        } else if (g_ServiceEtatSauve) {
             saison = g_ServiceEtatSauve->Charge(nomFichier, dllDir);
+            if (!saison)
+                cause = g_ServiceEtatSauve->DernierEchecChargement();
         } else {
             saison = std::make_unique<TSaisonFootball>();
-            if (!ChargeFichier(nomFichier, *saison, dllDir))
+            if (!ChargeFichier(nomFichier, *saison, dllDir, {}, &cause))
                 saison.reset();
         }
     }
+    if (!saison && cause.Cause == TCauseChargement::Aucune)
+        cause = {TCauseChargement::Illisible, 0};
+    if (echec != nullptr)
+        *echec = saison ? TEchecChargement{} : cause;
     if (saison)
         MemoriseDernierFichier(nomFichier, fichierIni, onFichierRecent);
     return saison;

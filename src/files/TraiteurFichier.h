@@ -9,6 +9,8 @@
 // as the TServiceEtatSauve; without one (tests of the core, tools) they run on
 // the calling thread.
 
+#include "files/EchecChargement.h"
+
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -39,6 +41,8 @@ public:
     virtual ~TServiceEtatSauve() = default;
     // A new season read from the file; null when the load failed.
     virtual std::unique_ptr<TSaison> Charge(const std::string& nomFichier, const std::string& dllDir) = 0;
+    // After a failed load: why it failed (no cause: unknown).
+    virtual TEchecChargement DernierEchecChargement() const { return {}; }
     // True when the archive was written; the season is left as it was either way.
     virtual bool Sauve(const std::string& nomFichier, const std::string& dllDir, const TSaison& saison) = 0;
     // After a failed save: the system's error number that made it fail, 0 when unknown.
@@ -80,17 +84,19 @@ public:
     // The load itself, as the worker runs it: an archive (".xm", and ".df" on
     // this road) or a legacy file into `saison`. False for a file no reader
     // takes, a reader that fails or answers without a championship, or any
-    // error; the season is then to be thrown away.
+    // error; the season is then to be thrown away, and `echec` says why.
     static bool ChargeFichier(const std::string& nomFichier, TSaison& saison, const std::string& dllDir,
-                              const TRappelProgression& progression = {});
+                              const TRappelProgression& progression = {}, TEchecChargement* echec = nullptr);
     static bool ChargeXml(const std::string& nomFichier, TSaison& saison, const std::string& dllDir,
                           const TRappelProgression& progression = {});
 
-    // Loads with the progress form; null when the load failed (the caller shows
-    // text 296). A good load of an ".xmc" is remembered as the last file.
+    // Loads with the progress form; null when the load failed, and then
+    // `echec` says why. A good load of an ".xmc" is remembered as the last file.
     static std::unique_ptr<TSaison> ChargeAvecEtat(const std::string& nomFichier, const std::string& dllDir,
-                                                   const std::string& fichierIni,
-                                                   const TRappelFichier& onFichierRecent);
+                                                   const std::string& fichierIni, const TRappelFichier& onFichierRecent,
+                                                   TEchecChargement* echec = nullptr);
+    // What the user is told of a load that failed: the file and why.
+    static std::string TexteEchecChargement(const std::string& nomFichier, const TEchecChargement& echec);
     // Saves with the progress form. Success: with `remetAZero` the counter
     // becomes 0 and status panel 1 is emptied; text 253 with `avecMessages`;
     // an ".xmc" is remembered. Failure: with `avecMessages` a warning naming

@@ -548,6 +548,16 @@ void AjouteElementMenu(QMenu* menu, const TNoeudMenu& n, const TExecuteMenu& exe
 
 const char* const ProprieteMenu = "brevaluneMenu";
 
+// Nodes taken out of a tree, freed when the event loop gets control back.
+class TNoeudsALiberer : public QObject {
+public:
+    TNoeudsALiberer(QObject* parent, QList<QTreeWidgetItem*> noeuds) : QObject(parent), FNoeuds(std::move(noeuds)) {}
+    ~TNoeudsALiberer() override { qDeleteAll(FNoeuds); }
+
+private:
+    QList<QTreeWidgetItem*> FNoeuds;
+};
+
 QMenu* ChercheDansMenu(QMenu* menu, int donnee)
 {
     if (menu == nullptr)
@@ -575,12 +585,21 @@ QTreeWidgetItem* ChercheDansNoeud(QTreeWidgetItem* item, int donnee)
 
 } // namespace
 
+void LibereNoeudsPlusTard(QTreeWidget* arbre, QList<QTreeWidgetItem*> noeuds)
+{
+    if (noeuds.isEmpty())
+        return;
+    // Never at once: the tree is rebuilt by commands chosen in it, and Qt
+    // still uses the chosen node when the command returns.
+    (new TNoeudsALiberer(arbre, std::move(noeuds)))->deleteLater();
+}
+
 void RemplitArbreMenu(QTreeWidget* arbre, const std::vector<std::unique_ptr<TNoeudMenu>>& noeuds)
 {
     if (arbre == nullptr)
         return;
     const QSignalBlocker bloque(arbre);
-    arbre->clear();
+    LibereNoeudsPlusTard(arbre, arbre->invisibleRootItem()->takeChildren());
     for (const auto& n : noeuds)
         AjouteNoeudArbre(arbre, nullptr, *n);
 }
@@ -590,11 +609,19 @@ void RemplitBarreMenu(QMenuBar* barre, const std::vector<std::unique_ptr<TNoeudM
 {
     if (barre == nullptr)
         return;
-    // Every item built before goes, with its sub-menus.
+    // Every item built before goes, with its sub-menus, once the event loop
+    // has them back: the bar is rebuilt by commands chosen in it, and Qt still
+    // uses the chosen item and its menu when the command returns.
+    for (QAction* a : barre->actions()) {
+        barre->removeAction(a);
+        if (a->parent() == barre)
+            a->deleteLater();
+    }
     for (QMenu* m : barre->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
-        if (m->property(ProprieteMenu).toBool())
-            delete m;
-    barre->clear();
+        if (m->property(ProprieteMenu).toBool()) {
+            m->setProperty(ProprieteMenu, false);
+            m->deleteLater();
+        }
     for (const auto& n : noeuds) {
         if (n->Enfants.empty()) {
             auto* action = new QAction(TexteMenuQt(n->Libelle), barre);

@@ -9,6 +9,8 @@
 
 #include "base/Utilities.h"
 
+#include <QList>
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -168,13 +170,16 @@ std::vector<TEntreeListeMenu> GetListeMenu(const TListeMenu& liste);
 // menus) and the caption of the item.
 using TExecuteMenu = std::function<void(int code, int param, const std::string& libelle)>;
 
-// Rebuilds both views wholly. The tree (filled with its signals blocked) carries
-// Donnee in Qt::UserRole of column 0, its colours and hints; the tree's own
-// selection is for the window to handle (see DonneeNoeud). The menu bar is
-// emptied and refilled; clicking one of its commands calls execute. Either
-// widget may be nullptr.
+// Rebuilds both views wholly; what they showed before is freed once the event
+// loop has control back, so either may be rebuilt from one of its own handlers. The tree (filled with its signals
+// blocked) carries Donnee in Qt::UserRole of column 0, its colours and hints; the tree's own selection is for the
+// window to handle (see DonneeNoeud). The menu bar is emptied and refilled; clicking one of its commands calls execute.
+// Either widget may be nullptr.
 void ConstruitMenus(const TListeMenu& liste, const TEtatMenu& etat, QTreeWidget* arbre, QMenuBar* barre,
                     const TExecuteMenu& execute);
+// Nodes taken out of the tree are freed once the event loop has control back,
+// never while one of their own signals may still run.
+void LibereNoeudsPlusTard(QTreeWidget* arbre, QList<QTreeWidgetItem*> noeuds);
 void RemplitArbreMenu(QTreeWidget* arbre, const std::vector<std::unique_ptr<TNoeudMenu>>& noeuds);
 void RemplitBarreMenu(QMenuBar* barre, const std::vector<std::unique_ptr<TNoeudMenu>>& noeuds,
                       const TExecuteMenu& execute);

@@ -36,6 +36,7 @@ void TIOThread::Demarre()
             ok = Execute();
         } catch (...) {
             ok = false;
+            m_Echec = {TCauseChargement::Endommage, 0};
         }
         m_Reussi = ok;
         // The end is posted after every progress value, so the form sees them all first.
@@ -72,8 +73,8 @@ TChargeThread::TChargeThread(std::string nomFichier, std::string dllDir, Tf_Etat
 
 bool TChargeThread::Execute()
 {
-    return TTraiteurFichier::ChargeFichier(m_NomFichier, m_Saison, m_DllDir,
-                                           [this](int valeur) { Progression(valeur); });
+    return TTraiteurFichier::ChargeFichier(
+        m_NomFichier, m_Saison, m_DllDir, [this](int valeur) { Progression(valeur); }, &m_Echec);
 }
 
 TSauveThread::TSauveThread(std::string nomFichier, std::string dllDir, Tf_EtatSauve* forme, const TSaison& saison)
@@ -204,6 +205,7 @@ void Tf_EtatSauve::FinThread()
     m_Fil->Attend();
     const bool ok = m_Fil->Reussi();
     m_Erreur = ok ? 0 : m_Fil->Erreur();
+    m_Echec = ok ? TEchecChargement{} : m_Fil->Echec();
     m_IdFilTravail = m_Fil->IdFil();
     m_Fil.reset();
     if (!ok)
@@ -241,6 +243,7 @@ int TEtatSauveQt::Execute(Tf_EtatSauve& forme)
     m_Positions = forme.Positions();
     m_AutreFil = forme.IdFilTravail() != std::thread::id() && forme.IdFilTravail() != std::this_thread::get_id();
     m_Erreur = resultat == ResultatModal::Ok ? 0 : forme.Erreur();
+    m_Echec = resultat == ResultatModal::Ok ? TEchecChargement{} : forme.EchecChargement();
     return resultat;
 }
 

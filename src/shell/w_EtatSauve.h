@@ -46,6 +46,8 @@ public:
     bool Reussi() const { return m_Reussi; }
     // After a failure: the system's error number, 0 when unknown (read once the thread ended).
     int Erreur() const { return m_Erreur; }
+    // After a failed load: why (read once the thread ended).
+    const TEchecChargement& Echec() const { return m_Echec; }
     std::thread::id IdFil() const { return m_IdFil; }
 
 protected:
@@ -55,6 +57,7 @@ protected:
     std::string m_NomFichier;
     std::string m_DllDir;
     int m_Erreur = 0;
+    TEchecChargement m_Echec;
 
 private:
     void MajProgression(int valeur);
@@ -118,6 +121,8 @@ public:
     std::thread::id IdFilTravail() const { return m_IdFilTravail; }
     // Why the last worker failed: the system's error number, 0 when unknown.
     int Erreur() const { return m_Erreur; }
+    // Why the last load failed.
+    const TEchecChargement& EchecChargement() const { return m_Echec; }
 
     QLabel* Label2 = nullptr;
     QProgressBar* pb_Progression = nullptr;
@@ -143,6 +148,7 @@ private:
     std::vector<int> m_Positions;
     std::thread::id m_IdFilTravail;
     int m_Erreur = 0;
+    TEchecChargement m_Echec;
 };
 
 // The progress form as the file dispatcher's service: installed for its
@@ -158,6 +164,7 @@ public:
     std::unique_ptr<TSaison> Charge(const std::string& nomFichier, const std::string& dllDir) override;
     bool Sauve(const std::string& nomFichier, const std::string& dllDir, const TSaison& saison) override;
     int DerniereErreur() const override { return m_Erreur; }
+    TEchecChargement DernierEchecChargement() const override { return m_Echec; }
 
     // The bar positions of the last load or save, in order.
     const std::vector<int>& DernieresPositions() const { return m_Positions; }
@@ -171,4 +178,5 @@ private:
     std::vector<int> m_Positions;
     bool m_AutreFil = false;
     int m_Erreur = 0;
+    TEchecChargement m_Echec;
 };

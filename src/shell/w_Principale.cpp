@@ -29,6 +29,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -187,6 +188,24 @@ void OuvreNoeuds(QTreeWidget* arbre, const std::set<QStringList>& ouverts)
             (*it)->setExpanded(true);
 }
 
+// The menu tree, telling whether the node it moves to was chosen with the keyboard.
+class TArbreMenu : public QTreeWidget {
+public:
+    using QTreeWidget::QTreeWidget;
+    bool ParClavier() const { return FTouches > 0; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        ++FTouches;
+        QTreeWidget::keyPressEvent(event);
+        --FTouches;
+    }
+
+private:
+    int FTouches = 0;
+};
+
 TFondCopie* Panneau(QWidget* parent, TFond* modele)
 {
     auto* panneau = new TFondCopie(parent);
@@ -303,7 +322,7 @@ void Tf_Principale::CreeComposants()
     ligneHistorique->addWidget(Label1, 1);
     ligneHistorique->addWidget(sb_Forward);
     colonneMenu->addLayout(ligneHistorique);
-    tv_Menu = new QTreeWidget(fc_Menu);
+    tv_Menu = new TArbreMenu(fc_Menu);
     tv_Menu->setHeaderHidden(true);
     tv_Menu->setFrameShape(QFrame::NoFrame);
     tv_Menu->setStyleSheet(StyleArbre());
@@ -380,11 +399,22 @@ void Tf_Principale::CreeComposants()
         if (FReconstruit || noeud == nullptr)
             return;
         const int reconstructions = FNbReconstructions;
+        const int donnee = DonneeNoeud(noeud);
+        const bool clavier = static_cast<TArbreMenu*>(tv_Menu)->ParClavier();
         const bool vue = tv_MenuChange(noeud);
+        // Walking the tree with the arrow keys goes on from the entry just run:
+        // back on the one before, or on the view a championship replays, the
+        // next arrow would run this entry again.
+        const bool championnat = donnee > 255 && (donnee & 255) != 255;
+        if (clavier && championnat && reconstructions != FNbReconstructions) {
+            SelectionneNoeud(donnee);
+            return;
+        }
         // A command that rebuilt the menus (a file opened, a championship
         // chosen) took both nodes with the old tree; one that went on to
         // another view (a match search to its results) put the tree on it.
-        if (vue || ancien == nullptr || reconstructions != FNbReconstructions || tv_Menu->currentItem() != noeud)
+        if (vue || clavier || ancien == nullptr || reconstructions != FNbReconstructions ||
+            tv_Menu->currentItem() != noeud)
             return;
         // The command shows no view: the selection goes back where it was.
         FReconstruit = true;
@@ -736,9 +766,9 @@ void Tf_Principale::ConstruitMenus()
         SelectionneNoeudCourant();
     }
     if (!FEtatMenu.MenuGauche)
-        tv_Menu->clear();
+        RemplitArbreMenu(tv_Menu, {});
     if (!FEtatMenu.MenuHaut)
-        mm_Menu->clear();
+        RemplitBarreMenu(mm_Menu, {}, {});
     fc_Menu->setVisible(FEtatMenu.MenuGauche);
     mm_Menu->setVisible(FEtatMenu.MenuHaut);
     Shape1->setVisible(FEtatMenu.MenuHaut);
@@ -769,15 +799,23 @@ void Tf_Principale::AfficheCommandeImprimer()
 {
     const bool reconstruit = FReconstruit;
     FReconstruit = true;
-    // Whatever was offered goes first.
+    // Whatever was offered goes first; freed later, as the rebuilt menus are.
     for (int code : {CodeMenu::Imprimer, CodeMenu::ExporteHtml})
         while (QTreeWidgetItem* noeud = ChercheNoeud(tv_Menu, code)) {
-            delete noeud;
+            QTreeWidgetItem* parent = noeud->parent();
+            LibereNoeudsPlusTard(tv_Menu,
+                                 {parent != nullptr ? parent->takeChild(parent->indexOfChild(noeud))
+                                                    : tv_Menu->takeTopLevelItem(tv_Menu->indexOfTopLevelItem(noeud))});
             ++FNbReconstructions;
         }
     for (QAction* action : mm_Menu->findChildren<QAction*>())
-        if (action->property("CommandeImprimer").toBool())
-            delete action;
+        if (action->property("CommandeImprimer").toBool()) {
+            action->setProperty("CommandeImprimer", false);
+            for (QObject* o : action->associatedObjects())
+                if (auto* menu = qobject_cast<QWidget*>(o))
+                    menu->removeAction(action);
+            action->deleteLater();
+        }
     const auto offre = [this](int code, int texte) {
         const std::string libelle = Traduit(texte);
         if (FEtatMenu.MenuGauche) {
@@ -847,9 +885,10 @@ bool Tf_Principale::ExecuteCommande(const std::string& libelle, int code, QTreeW
         const uint32_t n = brut >> 8;
         if (n >= 1 && n <= FFichiersRecents.size()) {
             const std::string nom = FFichiersRecents[n - 1];
-            OuvreFichier(nom);
-            FCommandeCourante = 0;
-            FCommandeRejouee = 0;
+            if (OuvreFichier(nom)) {
+                FCommandeCourante = 0;
+                FCommandeRejouee = 0;
+            }
         }
         return false;
     }

@@ -232,6 +232,9 @@ protected:
 
 private:
     void CreeComposants();
+    // Loads the file and, once it has loaded, puts it in place of the open
+    // season without asking; a failure is told and changes nothing.
+    bool ChargeEnPlace(const std::string& fichier);
     void ArretDemarrage(const std::string& chemin);
     void LitReglages();
     void EcritFichiersRecents();

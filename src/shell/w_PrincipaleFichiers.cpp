@@ -182,18 +182,26 @@ bool Tf_Principale::OuvreFichier(const std::string& nom)
     }
     if (!DemandeSauvegarde())
         return false;
+    return ChargeEnPlace(fichier);
+}
 
-    RemplaceSaison(nullptr);
+bool Tf_Principale::ChargeEnPlace(const std::string& fichier)
+{
+    // The season on screen stays until the new one has loaded: a file that
+    // cannot be read leaves it open, with its page and its unsaved changes.
+    TEchecChargement echec;
+    std::unique_ptr<TSaison> saison = TTraiteurFichier::ChargeAvecEtat(
+        fichier, FAppDir + "Dll/", GetFichierIni(), [this](const std::string& f) { AjouteFichierRecent(f); }, &echec);
+    if (!saison) {
+        MessageUtil(TTraiteurFichier::TexteEchecChargement(fichier, echec),
+                    BoutonsMessage::Ok | BoutonsMessage::Avertissement);
+        return false;
+    }
+    RemplaceSaison(std::move(saison));
     CompteurModification = 0;
     Statut->SetTextePanneau(1, "");
-    InitAutoSave();
-
     FichierCourant = fichier;
-    RemplaceSaison(TTraiteurFichier::ChargeAvecEtat(fichier, FAppDir + "Dll/", GetFichierIni(),
-                                                    [this](const std::string& f) { AjouteFichierRecent(f); }));
     ApresOuverture();
-    if (!FSaison)
-        return false;
     // The season is open all the same; only its pictures have nowhere to go.
     CreeDossierSignale(DossierImagesFichier(FAppDir, FichierCourant));
     return true;
@@ -497,9 +505,9 @@ bool Tf_Principale::NouvelleSaison()
     if (fichier.empty())
         return false;
     // The changes of the season on screen were saved or given up at the
-    // question: opening the new one must not ask again.
-    CompteurModification = 0;
-    return OuvreFichier(fichier);
+    // question: opening the new one must not ask again. Should it not load,
+    // the season on screen stays as it is, changes and all.
+    return ChargeEnPlace(fichier);
 }
 
 void Tf_Principale::VerifieCalendrier()

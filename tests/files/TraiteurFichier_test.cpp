@@ -67,6 +67,57 @@ TEST(TraiteurFichier, RouteParExtensionSansSonDernierCaractere)
     EXPECT_EQ(TTraiteurFichier::ChargeAvecEtat((dir / "x.dfx").string(), "", "", {}), nullptr);
 }
 
+// A load that fails tells why, in words a user can act on, with the file's name.
+TEST(TraiteurFichier, UnChargementRateDitPourquoi)
+{
+    TextesFrancais textes;
+    TempDir dir;
+    const std::string bonne = (dir / "bonne.xmc").string();
+    ASSERT_TRUE(TChargeurXmp(bonne).SauveSaison(*testsupport::CreeSaisonComplete()));
+    const std::string archive = testsupport::ReadWholeFile(bonne);
+    std::string document;
+    ASSERT_TRUE(TChargeurXmp::LitEntreeFichier(bonne, document));
+
+    const auto ecrit = [&](const std::string& nom, const std::string& octets) {
+        testsupport::WriteWholeFile(dir / nom, octets);
+        return (dir / nom).string();
+    };
+    std::string autreArchive;
+    ASSERT_TRUE(TChargeurXmp::CreeArchive("<?xml version=\"1.0\"?><html></html>", autreArchive));
+    std::string documentCoupe;
+    ASSERT_TRUE(TChargeurXmp::CreeArchive(document.substr(0, document.size() / 2), documentCoupe));
+    const std::vector<std::pair<std::string, TEchecChargement>> cas = {
+        {ecrit("texte.xmc", "ceci est du texte"), {TCauseChargement::PasUneArchive, 0}},
+        {ecrit("vide.xmc", ""), {TCauseChargement::PasUneArchive, 0}},
+        {ecrit("coupee.xmc", archive.substr(0, archive.size() / 2)), {TCauseChargement::Tronque, 0}},
+        {ecrit("document-coupe.xmc", documentCoupe), {TCauseChargement::Tronque, 0}},
+        {ecrit("autre.xmc", autreArchive), {TCauseChargement::PasUneSaison, 0}},
+        {ecrit("notes.txt", "rien"), {TCauseChargement::PasUneSaison, 0}},
+        {ecrit("ancienne.sai", "rien"), {TCauseChargement::PasUneSaison, 0}},
+        {(dir / "absente.xmc").string(), {TCauseChargement::Illisible, ENOENT}},
+        {(dir / "absente.chp").string(), {TCauseChargement::Illisible, ENOENT}},
+        {dir.str(), {TCauseChargement::Illisible, EISDIR}},
+    };
+    for (const auto& [nom, attendu] : cas) {
+        TEchecChargement echec;
+        EXPECT_EQ(TTraiteurFichier::ChargeAvecEtat(nom, "", "", {}, &echec), nullptr) << nom;
+        EXPECT_EQ(echec, attendu) << nom << ": " << static_cast<int>(echec.Cause) << ", " << echec.Erreur;
+    }
+
+    // The message names the file and the cause.
+    EXPECT_EQ(TTraiteurFichier::TexteEchecChargement("/d/s.xmc", {TCauseChargement::Tronque, 0}),
+              "Le fichier /d/s.xmc n'a pas pu être ouvert : il est tronqué, sa fin manque.");
+    EXPECT_EQ(TTraiteurFichier::TexteEchecChargement("s.xmc", {TCauseChargement::Illisible, ENOENT}),
+              "Le fichier s.xmc n'a pas pu être ouvert : il n'existe pas.");
+    EXPECT_EQ(TTraiteurFichier::TexteEchecChargement("s.xmc", {TCauseChargement::Illisible, 0}),
+              "Le fichier s.xmc n'a pas pu être ouvert : il ne peut pas être lu.");
+
+    // A good load leaves no cause behind.
+    TEchecChargement echec{TCauseChargement::Tronque, 0};
+    EXPECT_NE(TTraiteurFichier::ChargeAvecEtat(bonne, "", "", {}, &echec), nullptr);
+    EXPECT_EQ(echec, TEchecChargement{});
+}
+
 TEST(TraiteurFichier, SauveEtRechargeEnMemorisantSeulementLesArchivesDeSaison)
 {
     TempDir dir;

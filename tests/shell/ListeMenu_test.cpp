@@ -8,8 +8,10 @@
 #include "support/TestSupport.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -433,6 +435,7 @@ TEST_F(ListeMenuTest, QtViewsAreRebuiltWholly)
     EXPECT_EQ(ChercheNoeud(&arbre, 40), nullptr);
     EXPECT_EQ(ChercheNoeud(&arbre, 1 << 8), nullptr);
     EXPECT_LT(barre.actions().size(), enSaison);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(barre.findChildren<QMenu*>(Qt::FindDirectChildrenOnly).size(), barre.actions().size());
     EXPECT_EQ(arbre.topLevelItemCount(), 4);
     for (QAction* a : barre.actions())
@@ -444,6 +447,46 @@ TEST_F(ListeMenuTest, QtViewsAreRebuiltWholly)
     ConstruitMenus(Liste, Etat, &arbre, &barre, execute);
     EXPECT_TRUE(barre.actions().isEmpty());
     EXPECT_EQ(arbre.topLevelItemCount(), 0);
+}
+
+// A command chosen in a view may rebuild that view: what it was chosen in
+// lives on until the event loop has it back.
+TEST_F(ListeMenuTest, AViewRebuiltFromOneOfItsOwnHandlersFreesItsItemsLater)
+{
+    QTreeWidget arbre;
+    QMenuBar barre;
+    OuvreSaison(false);
+    Etat.MenuHaut = true;
+    QPointer<QAction> choisie;
+    QPointer<QMenu> menu;
+    int reconstruites = 0;
+    TExecuteMenu execute;
+    execute = [&](int, int, const std::string&) {
+        ConstruitMenus(Liste, Etat, &arbre, &barre, execute);
+        ++reconstruites;
+        EXPECT_FALSE(choisie.isNull()) << "the item chosen is freed while its signal runs";
+        EXPECT_FALSE(menu.isNull()) << "the menu of the item chosen is freed while its signal runs";
+    };
+    ConstruitMenus(Liste, Etat, &arbre, &barre, execute);
+    menu = ChercheMenu(&barre, 3);
+    ASSERT_FALSE(menu.isNull());
+    choisie = menu->actions().front();
+    choisie->trigger();
+    EXPECT_EQ(reconstruites, 1);
+    EXPECT_EQ(barre.actions().indexOf(menu->menuAction()), -1) << "the old menu is still in the bar";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(choisie.isNull());
+    EXPECT_TRUE(menu.isNull());
+    EXPECT_NE(ChercheMenu(&barre, 3), nullptr);
+
+    // The nodes of the tree taken out by a rebuild stay readable until then.
+    QTreeWidgetItem* noeud = ChercheNoeud(&arbre, 40);
+    ASSERT_NE(noeud, nullptr);
+    ConstruitMenus(Liste, Etat, &arbre, &barre, execute);
+    EXPECT_EQ(noeud->treeWidget(), nullptr);
+    EXPECT_EQ(DonneeNoeud(noeud), 40);
+    EXPECT_NE(ChercheNoeud(&arbre, 40), noeud);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST(RaccourcisFavoris, TenShortcutsRunTheirFavourite)

@@ -234,20 +234,32 @@ TEST_F(FichiersFenetre, OuvertureParLeDialogueEtFichiersIllisibles)
     EXPECT_EQ(CompteurModification, 1);
     Textes();
 
-    // A damaged archive, then a kind no reader takes: text 296 and no season.
+    // A damaged archive, then a kind no reader takes, chosen over the modified
+    // season and its changes given up: the season stays open with its changes
+    // until another one has loaded, and the failure names the file and its cause.
     const std::string abimee = Dossier.str() + "abimee.xmc";
     testsupport::WriteWholeFile(abimee, "PK pas une archive");
     testsupport::WriteWholeFile(Dossier / "notes.txt", "rien");
-    for (const std::string& nom : {abimee, Dossier.str() + "notes.txt"}) {
+    TPageCompte* page = AffichePage();
+    for (const auto& [nom, cause] : {std::pair{abimee, TCauseChargement::PasUneArchive},
+                                     std::pair{Dossier.str() + "notes.txt", TCauseChargement::PasUneSaison}}) {
         Messages.Repond(ReponseMessage::Non);
         EXPECT_FALSE(f.OuvreFichier(nom));
-        EXPECT_EQ(f.GetSaison(), nullptr);
-        EXPECT_EQ(f.FichierCourant, "");
-        EXPECT_EQ(CompteurModification, 0);
-        EXPECT_FALSE(f.EtatFichierA());
-        EXPECT_FALSE(f.t_AutoSave->isActive());
-        EXPECT_EQ(Textes().back(), Traduit(296)) << nom;
+        EXPECT_EQ(f.GetSaison(), ouverte);
+        EXPECT_EQ(f.GetPageCourante(), page);
+        EXPECT_EQ(f.FichierCourant, Archive);
+        EXPECT_EQ(CompteurModification, 1);
+        EXPECT_EQ(Panneau(1), Traduit(18));
+        EXPECT_TRUE(f.EtatFichierA());
+        EXPECT_TRUE(f.t_AutoSave->isActive());
+        ASSERT_EQ(Messages.Messages.size(), 2u) << nom;
+        EXPECT_EQ(Messages.Messages[1].Texte, TTraiteurFichier::TexteEchecChargement(nom, {cause, 0}));
+        EXPECT_NE(Messages.Messages[1].Texte.find(nom), std::string::npos);
+        EXPECT_EQ(Messages.Messages[1].Flags, BoutonsMessage::Ok | BoutonsMessage::Avertissement);
+        Textes();
     }
+    EXPECT_EQ(page->NbValidations, 2) << "the page commits what it holds before each question";
+    EXPECT_EQ(f.GetFichiersRecents().front(), Archive);
 }
 
 TEST_F(FichiersFenetre, SauvegardeRateeCommeAnnuler)

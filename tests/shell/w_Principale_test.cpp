@@ -22,12 +22,15 @@
 #include "support_ui/DossierProgramme.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -603,6 +606,49 @@ TEST_F(PrincipaleTest, LArbreLanceSesCommandesEtNeSuitQueLesVues)
     // The standings are replayed for the cup.
     EXPECT_EQ(f.GetCommandeCourante(), 40);
     EXPECT_EQ(f.GetPrecedents().size(), 1u);
+}
+
+// The arrow keys go on from the entry they ran, a dialog's or a
+// championship's, instead of going back to the one before and running the
+// entry again at the next arrow.
+TEST_F(PrincipaleTest, LesFlechesDeLArbreDepassentUnDialogueEtUnChampionnat)
+{
+    Tf_Principale& f = Demarre();
+    OuvreSaison();
+    EnregistrePagesTest();
+    f.tv_Menu->expandAll();
+    f.tv_Menu->setCurrentItem(ChercheNoeud(f.tv_Menu, 40));
+    ASSERT_EQ(f.GetCommandeCourante(), 40);
+    QTreeWidgetItem* langue = ChercheNoeud(f.tv_Menu, 179);
+    ASSERT_NE(langue, nullptr);
+    ASSERT_NE(f.tv_Menu->itemAbove(langue), nullptr);
+    ASSERT_NE(f.tv_Menu->itemBelow(langue), nullptr);
+    {
+        const QSignalBlocker silence(f.tv_Menu);
+        f.tv_Menu->setCurrentItem(f.tv_Menu->itemAbove(langue));
+    }
+    QTest::keyClick(f.tv_Menu, Qt::Key_Down);
+    EXPECT_EQ(Dialogues.TitresFormes.size(), 1u);
+    EXPECT_EQ(f.tv_Menu->currentItem(), langue);
+    QTreeWidgetItem* suivant = f.tv_Menu->itemBelow(langue);
+    QTest::keyClick(f.tv_Menu, Qt::Key_Down);
+    EXPECT_EQ(Dialogues.TitresFormes.size(), 1u) << "the dialog runs again";
+    EXPECT_EQ(f.tv_Menu->currentItem(), suivant);
+
+    // A championship reached with the arrows stays highlighted, its view replayed.
+    f.tv_Menu->setCurrentItem(ChercheNoeud(f.tv_Menu, 40));
+    QTreeWidgetItem* coupe = ChercheNoeud(f.tv_Menu, 2 << 8);
+    ASSERT_NE(coupe, nullptr);
+    ASSERT_NE(f.tv_Menu->itemAbove(coupe), nullptr);
+    {
+        const QSignalBlocker silence(f.tv_Menu);
+        f.tv_Menu->setCurrentItem(f.tv_Menu->itemAbove(coupe));
+    }
+    QTest::keyClick(f.tv_Menu, Qt::Key_Down);
+    EXPECT_EQ(f.GetSaison()->GetChampCourant()->CodeChamp, 2);
+    EXPECT_EQ(f.GetCommandeCourante(), 40);
+    EXPECT_EQ(DonneeNoeud(f.tv_Menu->currentItem()), 2 << 8);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace
