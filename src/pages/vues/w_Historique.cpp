@@ -43,6 +43,10 @@ enum : int {
     TexteMatchs = 67,
     TexteAns = 840,
     TexteClassement = 669,
+    TexteEffacer = 1070,
+    TexteVictoireA3 = 3400,
+    TexteVictoireA2 = 3401,
+    TexteBonusEcart = 3402,
 };
 
 // The history family of the main window's remembered selections.
@@ -189,8 +193,9 @@ Tf_Historique::Tf_Historique(QWidget* parent) : TFootForm(parent)
     auto* Type = new TComboAbrege(ts_Saisie);
     Type->setMinimumContentsLength(8);
     cb_Type = Type;
-    cb_Type->addItems({QStringLiteral("Victoire à 3 points"), QStringLiteral("Victoire à 2 points"),
-                       QStringLiteral("Bonus de 1 point pour 3 buts d'ecart")});
+    cb_Type->addItems({QString::fromStdString(TexteOuDefaut(TexteVictoireA3, "Victoire à 3 points")),
+                       QString::fromStdString(TexteOuDefaut(TexteVictoireA2, "Victoire à 2 points")),
+                       QString::fromStdString(TexteOuDefaut(TexteBonusEcart, "Bonus de 1 point pour 3 buts d'ecart"))});
     Haut->addWidget(Libelle(ts_Saisie, TexteSaison, "Saison à consulter"));
     Haut->addWidget(cb_Saison3);
     Haut->addWidget(cb_Type);
@@ -209,7 +214,7 @@ Tf_Historique::Tf_Historique(QWidget* parent) : TFootForm(parent)
     auto* Bas = new QHBoxLayout;
     bc_Enregistrer = CreeBouton(ts_Saisie, TexteEnregistrer, "Enregistrer");
     bc_Ajouter = CreeBouton(ts_Saisie, TexteAjouter, "Ajouter");
-    bc_Retirer = CreeBouton(ts_Saisie, 0, "Effacer");
+    bc_Retirer = CreeBouton(ts_Saisie, TexteEffacer, "Effacer");
     for (TBoutonCopie* b : {bc_Enregistrer, bc_Ajouter, bc_Retirer}) {
         b->setFixedSize(113, 28);
         Bas->addWidget(b);

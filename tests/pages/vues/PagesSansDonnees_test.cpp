@@ -166,6 +166,10 @@ TEST(LibellesAnglais, LesPagesDisentEnAnglaisCeQuiEtaitResteEnFrancais)
         EXPECT_EQ(divers.cc_SaisieDateJour->Caption(), "All championships");
         Tf_Historique historique;
         EXPECT_EQ(historique.bc_Modifier->Caption(), "Search");
+        EXPECT_EQ(historique.bc_Retirer->Caption(), "Delete");
+        ASSERT_EQ(historique.cb_Type->count(), 3);
+        EXPECT_EQ(historique.cb_Type->itemText(0).toStdString(), "3 points for a win");
+        EXPECT_EQ(historique.cb_Type->itemText(2).toStdString(), "1 bonus point for a 3-goal margin");
         Tf_RechercheMatch recherche;
         EXPECT_EQ(recherche.b_Voir1->Caption(), "See");
         EXPECT_EQ(recherche.b_Voir2->Caption(), "See");
