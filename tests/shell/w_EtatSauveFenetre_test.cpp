@@ -4,6 +4,7 @@
 #include "controls/ImageFond.h"
 #include "pages/vues/w_FicheMatch.h"
 #include "pages/vues/w_Prevision.h"
+#include "shell/w_EtatSauve.h"
 #include "support_ui/FenetreSurArchive.h"
 
 #include <QApplication>
@@ -13,6 +14,23 @@
 namespace {
 
 class EtatSauveFenetre : public testsupport::FenetreSurArchive {};
+
+// Notes the window each progress form is shown over.
+class TParentsDesFormes : public QObject {
+public:
+    TParentsDesFormes() { qApp->installEventFilter(this); }
+    ~TParentsDesFormes() override { qApp->removeEventFilter(this); }
+
+    bool eventFilter(QObject* objet, QEvent* evenement) override
+    {
+        if (evenement->type() == QEvent::Show)
+            if (const auto* forme = qobject_cast<Tf_EtatSauve*>(objet))
+                Parents.push_back(forme->parentWidget());
+        return false;
+    }
+
+    std::vector<const QWidget*> Parents;
+};
 
 // Open the shipped season, show the forecast, "Voir" its first match in the
 // match sheet's own window, then open a file from there.
@@ -36,7 +54,11 @@ TEST_F(EtatSauveFenetre, OuvrirUnFichierDepuisLaFicheDUnePrevisionLaisseLaFormeD
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == fiche; }, 5000));
 
     Dialogues.RepondFichier(exemple);
+    TParentsDesFormes parents;
     Fenetre->ExecuteCommande(6, -1);
+    // Over the sheet's window, the form would be freed with it while the load
+    // runs: over the main window, it outlives the pages.
+    EXPECT_EQ(parents.Parents, std::vector<const QWidget*>{Fenetre.get()});
     ASSERT_NE(Fenetre->GetSaison(), nullptr);
     EXPECT_GT(Fenetre->GetSaison()->NbChampionnat(), 0);
     EXPECT_NE(Fenetre->GetPageCourante(), prevision);
