@@ -15,21 +15,28 @@ namespace {
 
 class EtatSauveFenetre : public testsupport::FenetreSurArchive {};
 
-// Notes the window each progress form is shown over.
-class TParentsDesFormes : public QObject {
+// Each progress form, as it shows, must be over the main window: over the
+// sheet's own window, it would be freed with it while the load runs. Told at
+// once, before the load goes on.
+class TFormesSurLaFenetre : public QObject {
 public:
-    TParentsDesFormes() { qApp->installEventFilter(this); }
-    ~TParentsDesFormes() override { qApp->removeEventFilter(this); }
+    explicit TFormesSurLaFenetre(const QWidget& fenetre) : FFenetre(fenetre) { qApp->installEventFilter(this); }
+    ~TFormesSurLaFenetre() override { qApp->removeEventFilter(this); }
 
     bool eventFilter(QObject* objet, QEvent* evenement) override
     {
         if (evenement->type() == QEvent::Show)
-            if (const auto* forme = qobject_cast<Tf_EtatSauve*>(objet))
-                Parents.push_back(forme->parentWidget());
+            if (const auto* forme = qobject_cast<Tf_EtatSauve*>(objet)) {
+                EXPECT_EQ(forme->parentWidget(), &FFenetre);
+                ++Nombre;
+            }
         return false;
     }
 
-    std::vector<const QWidget*> Parents;
+    int Nombre = 0;
+
+private:
+    const QWidget& FFenetre;
 };
 
 // Open the shipped season, show the forecast, "Voir" its first match in the
@@ -54,11 +61,9 @@ TEST_F(EtatSauveFenetre, OuvrirUnFichierDepuisLaFicheDUnePrevisionLaisseLaFormeD
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == fiche; }, 5000));
 
     Dialogues.RepondFichier(exemple);
-    TParentsDesFormes parents;
+    TFormesSurLaFenetre formes(*Fenetre);
     Fenetre->ExecuteCommande(6, -1);
-    // Over the sheet's window, the form would be freed with it while the load
-    // runs: over the main window, it outlives the pages.
-    EXPECT_EQ(parents.Parents, std::vector<const QWidget*>{Fenetre.get()});
+    EXPECT_EQ(formes.Nombre, 1);
     ASSERT_NE(Fenetre->GetSaison(), nullptr);
     EXPECT_GT(Fenetre->GetSaison()->NbChampionnat(), 0);
     EXPECT_NE(Fenetre->GetPageCourante(), prevision);
