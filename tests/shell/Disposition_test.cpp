@@ -24,6 +24,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <tuple>
@@ -52,14 +53,20 @@ protected:
         fs::current_path(AncienDossier);
     }
 
-    void Note(const std::string& ou, const std::string& defaut) { Defauts[defaut].push_back(ou); }
+    void Note(const std::string& ou, const std::string& defaut)
+    {
+        std::vector<std::string>& vues = Defauts[defaut];
+        if (std::find(vues.begin(), vues.end(), ou) == vues.end())
+            vues.push_back(ou);
+    }
 
-    // The layout of a page or form, and what our controls paint in it.
-    void NoteVue(const std::string& ou, QWidget& racine)
+    // The layout of a page or form, and what our controls paint in it or,
+    // with Partie, in that part of it.
+    void NoteVue(const std::string& ou, QWidget& racine, const QWidget* partie = nullptr)
     {
         for (const std::string& d : testsupport::VerifieDisposition(racine))
             Note(ou, d);
-        for (const std::string& d : testsupport::VerifieDessin(racine))
+        for (const std::string& d : testsupport::VerifieDessin(racine, partie))
             Note(ou, d);
     }
 
@@ -147,16 +154,19 @@ protected:
         for (int code = CodeMenu::PremiereCommande; code <= 218; ++code) {
             if (HorsVerification(code))
                 continue;
-            Fenetre->ExecuteCommande(code, -1);
+            const bool vue = Fenetre->ExecuteCommande(code, -1);
             QApplication::processEvents();
-            // A command without a view of its own leaves the former one as it was.
+            // A command without a view of its own, or a dialog, leaves the former one as it was.
             if (Fenetre->GetPageCourante() == nullptr ||
-                (Fenetre->GetPageCourante() == page && CommandePage(code) == nullptr))
+                (Fenetre->GetPageCourante() == page && (!vue || CommandePage(code) == nullptr)))
                 continue;
+            // The window around the pages is the same for all: what is painted
+            // there is checked with the first.
+            const TFootForm* partie = page != nullptr ? Fenetre->GetPageCourante() : nullptr;
             page = Fenetre->GetPageCourante();
             ++vues;
             const std::string ou = std::to_string(code) + suffixe;
-            NoteVue(ou, *Fenetre);
+            NoteVue(ou, *Fenetre, partie);
             NoteBandes(ou);
             if (rend)
                 testsupport::RendPng(*Fenetre, "page_" + ou);

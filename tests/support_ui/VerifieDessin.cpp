@@ -71,40 +71,51 @@ bool Defile(const QWidget& w)
     return false;
 }
 
-// The part of W that shows under Racine, in W's coordinates.
-QRect PartieMontree(const QWidget& w, const QWidget& racine)
-{
-    QRect r = w.rect();
-    for (const QWidget* c = &w; c != &racine && !c->isWindow();) {
-        c = c->parentWidget();
-        if (c == nullptr)
-            break;
-        r &= QRect(w.mapFrom(c, QPoint(0, 0)), c->size());
-    }
-    return r;
-}
+// Where a control may paint and what of it shows, in its coordinates.
+struct TPlace {
+    // Inside itself and the controls holding it, up to a panel that scrolls.
+    QRect Permise;
+    // A grid or a list paints on the view of its scrolling area, past which
+    // what it paints scrolls into view.
+    bool DefileX = false;
+    bool DefileY = false;
+    // The part of it that shows in the window.
+    QRect Montree;
+    QPoint Origine; // in the window
+};
 
-// Where W may paint, in W's coordinates: inside itself and the controls
-// holding it, up to a panel that scrolls, and inside its painter's clip. A
-// grid or a list paints on the view of its scrolling area, past which what
-// it paints scrolls into view; so does a panel's content.
-QRect PlacePermise(const QWidget& w, const QWidget& racine, const QRect& decoupe)
+TPlace Place(const QWidget& w, const QWidget& racine)
 {
-    constexpr int Loin = 1 << 20;
-    QRect r = w.rect() & decoupe;
-    for (const QWidget* c = &w; c != &racine && !c->isWindow() && !Defile(*c);) {
+    TPlace place;
+    place.Permise = place.Montree = w.rect();
+    place.Origine = w.mapTo(&racine, QPoint(0, 0));
+    bool defile = false;
+    for (const QWidget* c = &w; c != &racine && !c->isWindow();) {
+        defile = defile || Defile(*c);
         c = c->parentWidget();
         if (c == nullptr)
             break;
-        r &= QRect(w.mapFrom(c, QPoint(0, 0)), c->size());
+        const QRect r(w.mapFrom(c, QPoint(0, 0)), c->size());
+        place.Montree &= r;
+        if (!defile)
+            place.Permise &= r;
     }
     if (const auto* zone = qobject_cast<const QAbstractScrollArea*>(w.parentWidget());
         zone != nullptr && zone->viewport() == &w) {
-        if (zone->horizontalScrollBar()->maximum() > 0)
-            r.setCoords(-Loin, r.top(), Loin, r.bottom());
-        if (zone->verticalScrollBar()->maximum() > 0)
-            r.setCoords(r.left(), -Loin, r.right(), Loin);
+        place.DefileX = zone->horizontalScrollBar()->maximum() > 0;
+        place.DefileY = zone->verticalScrollBar()->maximum() > 0;
     }
+    return place;
+}
+
+QRect Permise(const TPlace& place, const QRect& decoupe)
+{
+    constexpr int Loin = 1 << 20;
+    QRect r = place.Permise & decoupe;
+    if (place.DefileX)
+        r.setCoords(-Loin, r.top(), Loin, r.bottom());
+    if (place.DefileY)
+        r.setCoords(r.left(), -Loin, r.right(), Loin);
     return r;
 }
 
@@ -118,15 +129,17 @@ bool Sous(const QWidget& w, const QWidget& racine)
 double FondSous(const QImage& image, const QRect& boite)
 {
     const QRect r = boite & image.rect();
+    if (r.isEmpty())
+        return -1;
+    // A few hundred pixels tell the ground as well as all of them.
+    const int pas = std::max(1, static_cast<int>(std::sqrt(r.width() * r.height() / 256)));
     std::vector<double> l;
-    l.reserve(static_cast<size_t>(std::max(0, r.width() * r.height())));
-    for (int y = r.top(); y <= r.bottom(); ++y) {
+    l.reserve(static_cast<size_t>(r.width() * r.height() / (pas * pas) + r.width() + r.height() + 1));
+    for (int y = r.top(); y <= r.bottom(); y += pas) {
         const auto* ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = r.left(); x <= r.right(); ++x)
+        for (int x = r.left(); x <= r.right(); x += pas)
             l.push_back(Luminance(qRed(ligne[x]), qGreen(ligne[x]), qBlue(ligne[x])));
     }
-    if (l.empty())
-        return -1;
     std::nth_element(l.begin(), l.begin() + static_cast<std::ptrdiff_t>(l.size() / 2), l.end());
     return l[l.size() / 2];
 }
@@ -219,12 +232,13 @@ std::vector<TTracePeint> ReleveDessin(QWidget& racine)
     return traces;
 }
 
-std::vector<std::string> VerifieDessin(QWidget& racine)
+std::vector<std::string> VerifieDessin(QWidget& racine, const QWidget* partie)
 {
     QImage fond(racine.size(), QImage::Format_RGB32);
     fond.fill(Qt::white);
     TReleveDessin releve(true);
-    racine.render(&fond, QPoint(), QRegion(), QWidget::DrawChildren);
+    const QRect zone = partie != nullptr ? QRect(partie->mapTo(&racine, QPoint(0, 0)), partie->size()) : racine.rect();
+    racine.render(&fond, zone.topLeft(), QRegion(zone), QWidget::DrawChildren);
 
     // One line per control and kind of fault, naming the first trace and how many more.
     struct TGroupe {
@@ -243,34 +257,36 @@ std::vector<std::string> VerifieDessin(QWidget& racine)
         ++it->second.Nombre;
     };
 
-    std::map<const QWidget*, QRect> montrees;
+    std::map<const QWidget*, TPlace> places;
     for (const TTracePeint& t : releve.Traces) {
         const QWidget& w = *t.Controle;
-        if (!Sous(w, racine) || !w.isVisible() || t.Boite.isEmpty())
+        if (t.Boite.isEmpty() || !Sous(w, racine) || !w.isVisible())
             continue;
-        const std::string quoi = t.Texte ? "texte \"" + t.Libelle.toStdString() + "\"" : "forme";
-        const QRect permise = PlacePermise(w, racine, t.Decoupe);
+        auto [it, nouvelle] = places.try_emplace(&w);
+        if (nouvelle)
+            it->second = Place(w, racine);
+        const TPlace& place = it->second;
+        const QRect permise = Permise(place, t.Decoupe);
         // A text's advance ends with a little space after its last letter.
         if (!permise.contains(t.Texte ? t.Boite.adjusted(0, 0, -1, 0) : t.Boite))
-            note(w, t.Texte ? "texte coupé" : "forme coupée", quoi + " " + Rect(t.Boite) + " hors de " + Rect(permise));
+            note(w, t.Texte ? "texte coupé" : "forme coupée",
+                 (t.Texte ? "texte \"" + t.Libelle.toStdString() + "\"" : "forme") + " " + Rect(t.Boite) + " hors de " +
+                     Rect(permise));
         if (!t.Texte)
             continue;
-        auto [it, nouvelle] = montrees.try_emplace(&w);
-        if (nouvelle)
-            it->second = PartieMontree(w, racine);
         // Only what shows is read: a text scrolled out of view is not.
-        const QRect montre = t.Boite & it->second & t.Decoupe;
+        const QRect montre = t.Boite & place.Montree & t.Decoupe;
         if (montre.isEmpty())
             continue;
-        const double sous = FondSous(fond, QRect(w.mapTo(&racine, montre.topLeft()), montre.size()));
+        const double sous = FondSous(fond, montre.translated(place.Origine));
         if (sous < 0)
             continue;
         const double contraste = Contraste(Luminance(t.Couleur), sous);
         if (contraste < ContrasteMinimal) {
             std::ostringstream detail;
             detail.precision(2);
-            detail << quoi << " " << Couleur(t.Couleur) << " sur un fond de luminance " << sous << ": contraste "
-                   << contraste;
+            detail << "texte \"" << t.Libelle.toStdString() << "\" " << Couleur(t.Couleur)
+                   << " sur un fond de luminance " << sous << ": contraste " << contraste;
             note(w, "texte illisible", detail.str());
         }
     }

@@ -53,8 +53,9 @@ private:
 // Relative luminance contrast of two colours, from 1 (same) to 21 (black on white).
 double Contraste(const QColor& a, const QColor& b);
 
-// Paints Racine and returns one line per fault in what its controls painted.
-std::vector<std::string> VerifieDessin(QWidget& racine);
+// Paints Racine, or only the part of it under Partie, and returns one line per
+// fault in what its controls painted there.
+std::vector<std::string> VerifieDessin(QWidget& racine, const QWidget* partie = nullptr);
 
 // Everything the controls under Racine paint when it is painted once.
 std::vector<TTracePeint> ReleveDessin(QWidget& racine);
