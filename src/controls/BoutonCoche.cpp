@@ -1,5 +1,6 @@
 #include "controls/BoutonCoche.h"
 
+#include "controls/CanevasQt.h"
 #include "platform/Couleurs.h"
 
 #include <QEvent>
@@ -140,7 +141,7 @@ void TBoutonCoche::Dessine(QPainter& canvas) const
     canvas.setFont(font());
     canvas.setPen(palette().color(QPalette::WindowText));
     const int x = FAlignement == TAlignement::taDroite ? 25 : 0;
-    canvas.drawText(QRect(x, 0, std::max(0, width() - x), height()), Qt::AlignLeft | Qt::AlignVCenter, FCaption);
+    DessineTexte(canvas, QRect(x, 0, std::max(0, width() - x), height()), Qt::AlignLeft | Qt::AlignVCenter, FCaption);
     canvas.restore();
     DessineBoite(canvas, PositionBoite());
 }

@@ -27,7 +27,24 @@ QFont EnPixels(const QFont& Police)
     return F;
 }
 
+QRectF BoiteDe(const TRect& R)
+{
+    return QRectF(R.Left, R.Top, R.Width(), R.Height());
+}
+
 } // namespace
+
+TTemoinDessin* TemoinDessin = nullptr;
+
+void DessineTexte(QPainter& P, const QRect& Boite, int Drapeaux, const QString& Texte)
+{
+    if (TemoinDessin != nullptr && !Texte.isEmpty()) {
+        TemoinDessin->Texte(P, P.boundingRect(QRectF(Boite), Drapeaux, Texte), P.pen().color(), Texte);
+        if (TemoinDessin->CacheTextes())
+            return;
+    }
+    P.drawText(Boite, Drapeaux, Texte);
+}
 
 int PixelsDePoints(double Points)
 {
@@ -81,6 +98,10 @@ void TCanevasQt::Ligne(int X1, int Y1, int X2, int Y2)
 {
     if (X1 == X2 && Y1 == Y2)
         return;
+    if (TemoinDessin != nullptr)
+        TemoinDessin->Forme(P_, QRectF(QPointF(std::min(X1, X2), std::min(Y1, Y2)),
+                                       QPointF(std::max(X1, X2) + (Y1 == Y2 ? 0 : Epaisseur_),
+                                               std::max(Y1, Y2) + (X1 == X2 ? 0 : Epaisseur_))));
     // The end point is not drawn, as the platform's LineTo.
     if (Y1 == Y2)
         P_.fillRect(QRect(std::min(X1, X2 < X1 ? X2 + 1 : X2), Y1, std::abs(X2 - X1), Epaisseur_), VersQColor(Crayon_));
@@ -94,6 +115,8 @@ void TCanevasQt::Contour(const TRect& R)
 {
     if (R.Width() <= 0 || R.Height() <= 0)
         return;
+    if (TemoinDessin != nullptr)
+        TemoinDessin->Forme(P_, BoiteDe(R));
     QColor C = VersQColor(Crayon_);
     P_.fillRect(QRect(R.Left, R.Top, R.Width(), 1), C);
     P_.fillRect(QRect(R.Left, R.Bottom - 1, R.Width(), 1), C);
@@ -103,8 +126,11 @@ void TCanevasQt::Contour(const TRect& R)
 
 void TCanevasQt::Remplit(const TRect& R, TColor Couleur)
 {
-    if (R.Width() > 0 && R.Height() > 0)
-        P_.fillRect(QRect(R.Left, R.Top, R.Width(), R.Height()), VersQColor(Couleur));
+    if (R.Width() <= 0 || R.Height() <= 0)
+        return;
+    if (TemoinDessin != nullptr)
+        TemoinDessin->Forme(P_, BoiteDe(R));
+    P_.fillRect(QRect(R.Left, R.Top, R.Width(), R.Height()), VersQColor(Couleur));
 }
 
 void TCanevasQt::SetPolice(const TPolice& Police)
@@ -121,6 +147,12 @@ void TCanevasQt::Texte(int X, int Y, std::string_view Texte)
     if (Texte.empty())
         return;
     QFontMetrics M(Police_Qt_, P_.device());
+    if (TemoinDessin != nullptr) {
+        TemoinDessin->Texte(P_, QRectF(X, Y, M.horizontalAdvance(Q(Texte)), M.height()), VersQColor(Police_.Couleur),
+                            Q(Texte));
+        if (TemoinDessin->CacheTextes())
+            return;
+    }
     QPen Ancien = P_.pen();
     P_.setPen(VersQColor(Police_.Couleur));
     P_.drawText(X, Y + M.ascent(), Q(Texte));
@@ -131,6 +163,8 @@ void TCanevasQt::Image(const TImage& Image, const TRect& Destination)
 {
     if (Destination.Width() <= 0 || Destination.Height() <= 0)
         return;
+    if (TemoinDessin != nullptr)
+        TemoinDessin->Forme(P_, BoiteDe(Destination));
     P_.save();
     P_.setRenderHint(QPainter::SmoothPixmapTransform);
     P_.drawImage(QRect(Destination.Left, Destination.Top, Destination.Width(), Destination.Height()),

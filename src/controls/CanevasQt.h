@@ -8,6 +8,7 @@
 #include "base/Canevas.h"
 
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 
 #include <functional>
@@ -46,6 +47,27 @@ private:
     int Epaisseur_ = 1;
     bool Decoupe_ = false;
 };
+
+// Told of every text and shape the controls paint, for the tests that check
+// what a user can read. Unset in the program, where painting pays one pointer
+// test for it. Boxes are in the painter's coordinates; its device is the
+// control painted (or a picture, or the printer).
+class TTemoinDessin {
+public:
+    virtual ~TTemoinDessin() = default;
+    virtual void Texte(const QPainter& P, const QRectF& Boite, const QColor& Couleur, const QString& Texte) = 0;
+    virtual void Forme(const QPainter& P, const QRectF& Boite) = 0;
+    // A skin's picture laid over Cible: stretched between its margins, or
+    // else copied whole, copy after copy.
+    virtual void Motif(const QPainter& P, const QImage& Image, bool Etire, QSize Cible) = 0;
+    // True: texts are told but not drawn, so that what lies under them shows.
+    virtual bool CacheTextes() const { return false; }
+};
+
+extern TTemoinDessin* TemoinDessin;
+
+// QPainter::drawText in a box, told to the witness.
+void DessineTexte(QPainter& P, const QRect& Boite, int Drapeaux, const QString& Texte);
 
 // Text measures of a control's font, for models that check lines against the
 // control (the text report).

@@ -1,6 +1,7 @@
 #include "controls/ImageFond.h"
 
 #include "base/Texte.h"
+#include "controls/CanevasQt.h"
 #include "platform/Couleurs.h"
 #include "platform/Imprimante.h"
 
@@ -174,6 +175,11 @@ void DessineMotif(QPainter& canvas, const QImage& bitmap, const TMarge& marge, Q
 {
     if (bitmap.isNull() || cible.isEmpty())
         return;
+    if (TemoinDessin != nullptr)
+        TemoinDessin->Motif(canvas, bitmap,
+                            !marge.Vide() && bitmap.width() > marge.Left() + marge.Right() &&
+                                bitmap.height() > marge.Top() + marge.Bottom(),
+                            cible);
     // The copies overlap where a band runs into the next one, and each must
     // replace what lies under it, transparent pixels included, as a plain
     // rectangle copy does: they are laid on a picture of their own first,
@@ -686,7 +692,7 @@ void TEdition2::paintEvent(QPaintEvent*)
     Dessine(canvas);
     canvas.setFont(PoliceAffichee());
     canvas.setPen(palette().color(QPalette::WindowText));
-    canvas.drawText(rect().translated(FDecalX, FDecalY), Qt::AlignCenter | Qt::TextDontClip, TexteAffiche());
+    DessineTexte(canvas, rect().translated(FDecalX, FDecalY), Qt::AlignCenter | Qt::TextDontClip, TexteAffiche());
     if (OnPaint)
         OnPaint(canvas);
 }
@@ -991,7 +997,7 @@ public:
         canvas->save();
         canvas->setFont(FListe->font());
         canvas->setPen(couleur);
-        canvas->drawText(option.rect, Qt::AlignHCenter | Qt::AlignTop, montre);
+        DessineTexte(*canvas, option.rect, Qt::AlignHCenter | Qt::AlignTop, montre);
         canvas->restore();
     }
 
@@ -1300,7 +1306,7 @@ void TBoutonModele::Dessine(QPainter& canvas) const
         --x;
         --y;
     }
-    canvas.drawText(QRect(x, y, largeur + 1, hauteur), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, FCaption);
+    DessineTexte(canvas, QRect(x, y, largeur + 1, hauteur), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, FCaption);
     canvas.restore();
 }
 

@@ -1,10 +1,12 @@
-// Every page the program registers, and every form it opens on the way, laid
-// out in the real main window at the smallest and at a large window size on a
-// season with played days: no control hidden, clipped or cut.
+// Every view of the menu, and every form it opens on the way, laid out in the
+// real main window at the smallest and at a large window size on seasons
+// with played days: no control hidden, clipped or cut, and what our own
+// controls paint inside them and readable.
 
 #include "shell/w_Principale.h"
 
 #include "controls/ColorStringGrid.h"
+#include "pagebase/DefType.h"
 #include "pages/vues/w_Classement.h"
 #include "shell/w_About.h"
 #include "shell/w_AstuceJour.h"
@@ -16,12 +18,16 @@
 #include "support_ui/DialoguesScriptes.h"
 #include "support_ui/DossierProgramme.h"
 #include "support_ui/RenduPng.h"
+#include "support_ui/VerifieDessin.h"
 #include "support_ui/VerifieDisposition.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
+#include <tuple>
 
 namespace fs = std::filesystem;
 
@@ -39,7 +45,7 @@ protected:
     {
         AncienDossier = fs::current_path();
         testsupport::CopieDossierProgramme(Dossier.path());
-        Dialogues.Inspecte = [this](QDialog& d) { Note("forme \"" + d.windowTitle().toStdString() + "\"", d); };
+        Dialogues.Inspecte = [this](QDialog& d) { NoteVue("forme \"" + d.windowTitle().toStdString() + "\"", d); };
     }
     void TearDown() override
     {
@@ -47,10 +53,33 @@ protected:
         fs::current_path(AncienDossier);
     }
 
-    void Note(const std::string& ou, const QWidget& racine)
+    void Note(const std::string& ou, const std::string& defaut)
+    {
+        std::vector<std::string>& vues = Defauts[defaut];
+        if (std::find(vues.begin(), vues.end(), ou) == vues.end())
+            vues.push_back(ou);
+    }
+
+    // The layout of a page or form, and what our controls paint in it or,
+    // with Partie, in that part of it.
+    void NoteVue(const std::string& ou, QWidget& racine, const QWidget* partie = nullptr)
     {
         for (const std::string& d : testsupport::VerifieDisposition(racine))
-            Defauts.push_back(ou + ": " + d);
+            Note(ou, d);
+        for (const std::string& d : testsupport::VerifieDessin(racine, partie))
+            Note(ou, d);
+    }
+
+    // A fault seen on several views is told once, with the views it is seen on.
+    void RapporteDefauts()
+    {
+        for (const auto& [defaut, vues] : Defauts) {
+            std::string ou;
+            for (const std::string& v : vues)
+                ou += (ou.empty() ? "" : ", ") + v;
+            ADD_FAILURE() << "vues " << ou << ": " << defaut;
+        }
+        Defauts.clear();
     }
 
     // The bands over the home and away blocks of the general standings
@@ -71,45 +100,16 @@ protected:
                             bandes.x() + bandes.GetLargeurColonne(0) + bandes.GetLargeurColonne(1) + 2};
         for (int i = 0; i < 3; ++i)
             if (vus[i] != attendus[i])
-                Defauts.push_back(ou + ": bande des blocs à " + std::to_string(vus[i]) + " au lieu de " +
-                                  std::to_string(attendus[i]));
+                Note(ou, "bande des blocs à " + std::to_string(vus[i]) + " au lieu de " + std::to_string(attendus[i]));
         if (bandes.geometry().bottom() + 1 != grille.y())
-            Defauts.push_back(ou + ": bandes séparées du tableau");
+            Note(ou, "bandes séparées du tableau");
     }
 
-    void Affiche(int largeur, int hauteur)
+    void Demarre()
     {
-        Fenetre->resize(largeur, hauteur);
-        QApplication::processEvents();
-    }
-
-    // Every page of the menu at the smallest window and at a common laptop's
-    // screen, each checked once; with `rend` its bands are checked and it is drawn.
-    void ParcourtLesPages(const std::string& prefixe, bool rend)
-    {
-        for (const QSize taille : {QSize(800, 600), QSize(1280, 800)}) {
-            Affiche(taille.width(), taille.height());
-            const std::string suffixe = prefixe + "_" + std::to_string(taille.width());
-            const TFootForm* vue = nullptr;
-            for (int code = CodeMenu::PremiereCommande; code <= 218; ++code) {
-                if (HorsVerification(code))
-                    continue;
-                Fenetre->ExecuteCommande(code, -1);
-                QApplication::processEvents();
-                // A command without a page of its own leaves the former one.
-                if (Fenetre->GetPageCourante() == nullptr || Fenetre->GetPageCourante() == vue)
-                    continue;
-                vue = Fenetre->GetPageCourante();
-                const std::string ou = "commande " + std::to_string(code) + suffixe;
-                Note(ou, *Fenetre);
-                if (rend) {
-                    NoteBandes(ou);
-                    testsupport::RendPng(*Fenetre, "page_" + std::to_string(code) + suffixe);
-                }
-            }
-        }
-        for (const std::string& d : Defauts)
-            ADD_FAILURE() << d;
+        Fenetre = std::make_unique<Tf_Principale>(Dossier.str());
+        Fenetre->show();
+        QApplication::processEvents(); // the first activation and its opening choice
     }
 
     testsupport::TempDir Dossier;
@@ -119,33 +119,87 @@ protected:
     testsupport::TEcranFixe Ecran;
     fs::path AncienDossier;
     std::unique_ptr<Tf_Principale> Fenetre;
-    std::vector<std::string> Defauts;
+    std::map<std::string, std::vector<std::string>> Defauts;
 };
 
-TEST_F(DispositionTest, ChaquePageEtChaqueFormeMontreSesControlesEntiers)
-{
-    Fenetre = std::make_unique<Tf_Principale>(Dossier.str());
-    Fenetre->show();
-    QApplication::processEvents(); // the first activation and its opening choice
-    Fenetre->RemplaceSaison(testsupport::CreeSaisonComplete());
-    Fenetre->SetEtatFichier(true, true);
-    Fenetre->ChangeChampionnat();
+// The seasons the views are walked on: one made up with every kind of data,
+// the sample season's two leagues of long real names, and the World Cup,
+// whose groups, knock-out rounds and match sheets fill the views the
+// results-only sample leaves empty.
+enum class TSaisonParcourue { Complete, Exemple, CoupeDuMonde };
 
-    ParcourtLesPages("", true);
-}
+using TParcours = std::tuple<TSaisonParcourue, int>; // season, window width
 
-// The sample season holds the longest real names the program meets: every
-// page and form shows each of its texts whole, at the smallest window and at
-// a common laptop's screen.
-TEST_F(DispositionTest, LaSaisonExempleMontreChaqueTexteEntier)
+class ParcoursDesVues : public DispositionTest, public ::testing::WithParamInterface<TParcours> {
+protected:
+    void OuvreSaison(TSaisonParcourue saison)
+    {
+        Demarre();
+        if (saison == TSaisonParcourue::Complete) {
+            Fenetre->RemplaceSaison(testsupport::CreeSaisonComplete());
+            Fenetre->SetEtatFichier(true, true);
+            Fenetre->ChangeChampionnat();
+            return;
+        }
+        const std::string fichier = saison == TSaisonParcourue::Exemple ? "exemple.xmc" : "coupe-du-monde-2022.xmc";
+        ASSERT_TRUE(testsupport::MetSaisonDansFenetre(*Fenetre, Dossier.str() + "sauvegarde/" + fichier));
+    }
+
+    // Every command of the menu, each view checked, a kept page once per
+    // view it is told to show; with `rend` each view is also drawn.
+    void ParcourtLesVues(const std::string& suffixe, bool rend)
+    {
+        int vues = 0;
+        const TFootForm* page = nullptr;
+        for (int code = CodeMenu::PremiereCommande; code <= 218; ++code) {
+            if (HorsVerification(code))
+                continue;
+            const bool vue = Fenetre->ExecuteCommande(code, -1);
+            QApplication::processEvents();
+            // A command without a view of its own, or a dialog, leaves the former one as it was.
+            if (Fenetre->GetPageCourante() == nullptr ||
+                (Fenetre->GetPageCourante() == page && (!vue || CommandePage(code) == nullptr)))
+                continue;
+            // The window around the pages is the same for all: what is painted
+            // there is checked with the first.
+            const TFootForm* partie = page != nullptr ? Fenetre->GetPageCourante() : nullptr;
+            page = Fenetre->GetPageCourante();
+            ++vues;
+            const std::string ou = std::to_string(code) + suffixe;
+            NoteVue(ou, *Fenetre, partie);
+            NoteBandes(ou);
+            if (rend)
+                testsupport::RendPng(*Fenetre, "page_" + ou);
+        }
+        RecordProperty("vues", vues);
+        RapporteDefauts();
+    }
+};
+
+TEST_P(ParcoursDesVues, ChaqueVueMontreSesControlesEtSesTextesEntiersEtLisibles)
 {
-    Fenetre = std::make_unique<Tf_Principale>(Dossier.str());
-    Fenetre->show();
+    const auto [saison, largeur] = GetParam();
+    OuvreSaison(saison);
+    if (HasFatalFailure())
+        return;
+    Fenetre->resize(largeur, largeur == 800 ? 600 : 800);
     QApplication::processEvents();
-    ASSERT_TRUE(testsupport::MetSaisonDansFenetre(*Fenetre, Dossier.str() + "sauvegarde/exemple.xmc"));
-
-    ParcourtLesPages("_exemple", false);
+    const char* noms[] = {"", "_exemple", "_coupe"};
+    ParcourtLesVues(std::string(noms[static_cast<int>(saison)]) + "_" + std::to_string(largeur),
+                    saison == TSaisonParcourue::Complete);
 }
+
+std::string NomParcours(const ::testing::TestParamInfo<TParcours>& info)
+{
+    const char* noms[] = {"Complete", "Exemple", "CoupeDuMonde"};
+    return std::string(noms[static_cast<int>(std::get<0>(info.param))]) + "_" + std::to_string(std::get<1>(info.param));
+}
+
+INSTANTIATE_TEST_SUITE_P(Saisons, ParcoursDesVues,
+                         ::testing::Combine(::testing::Values(TSaisonParcourue::Complete, TSaisonParcourue::Exemple,
+                                                              TSaisonParcourue::CoupeDuMonde),
+                                            ::testing::Values(800, 1280)),
+                         NomParcours);
 
 // The forms of the start and of the help menu, which no page opens.
 TEST_F(DispositionTest, LesFormesDuDemarrageMontrentLeursControlesEntiers)
@@ -160,12 +214,11 @@ TEST_F(DispositionTest, LesFormesDuDemarrageMontrentLeursControlesEntiers)
     for (QDialog* forme : std::initializer_list<QDialog*>{&apropos, &langue, &ouverture, &astuce}) {
         forme->show();
         QApplication::processEvents();
-        Note(forme->windowTitle().toStdString(), *forme);
+        NoteVue(forme->windowTitle().toStdString(), *forme);
         testsupport::RendPng(*forme, "forme_" + std::string(forme->metaObject()->className()));
         forme->hide();
     }
-    for (const std::string& d : Defauts)
-        ADD_FAILURE() << d;
+    RapporteDefauts();
 }
 
 } // namespace

@@ -21,6 +21,7 @@
 #include "support_ui/DialoguesScriptes.h"
 #include "support_ui/DossierProgramme.h"
 #include "support_ui/RenduPng.h"
+#include "support_ui/VerifieDessin.h"
 #include "support_ui/VerifieDisposition.h"
 
 #include <QApplication>
@@ -86,6 +87,21 @@ protected:
         for (const TEdition2* e : racine.findChildren<TEdition2*>())
             if (e->isVisible() && e->TexteAffiche() != QString::fromStdString(e->Text()))
                 ADD_FAILURE() << ou << ": \"" << e->Text() << "\" abrégé";
+    }
+
+    // No text the control paints lies over another one.
+    static void VerifieTextesSepares(QWidget& racine, const QWidget& controle)
+    {
+        std::vector<testsupport::TTracePeint> textes;
+        for (testsupport::TTracePeint& t : testsupport::ReleveDessin(racine))
+            if (t.Texte && t.Controle == &controle)
+                textes.push_back(std::move(t));
+        EXPECT_FALSE(textes.empty());
+        for (size_t i = 0; i < textes.size(); ++i)
+            for (size_t j = i + 1; j < textes.size(); ++j)
+                EXPECT_FALSE(textes[i].Boite.intersects(textes[j].Boite))
+                    << "\"" << textes[i].Libelle.toStdString() << "\" et \"" << textes[j].Libelle.toStdString()
+                    << "\" l'un sur l'autre";
     }
 
     void Verifie(const std::string& ou, const QWidget& racine)
@@ -345,6 +361,7 @@ TEST_F(TexteEntier, LaFicheDUnJoueurMontreSonGraphe)
                 QApplication::processEvents();
             EXPECT_GT(fiche.Graphe->NbLignesMatch(), 0);
             Verifie("fiche_joueur", fiche);
+            VerifieTextesSepares(fiche, *fiche.Graphe);
             testsupport::RendPng(fiche, "texte_fiche_joueur_" + std::to_string(taille.width()));
             d.done(0);
         });

@@ -577,11 +577,22 @@ TEST_F(Commandes, UnSecondClicSurLEntreeChoisieLaRelance)
     EXPECT_EQ(f.GetCommandeCourante(), Commande::ClassementGeneral);
 }
 
+// The default locale of the process, put back however the test ends.
+class TLocaleParDefaut {
+public:
+    explicit TLocaleParDefaut(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~TLocaleParDefaut() { QLocale::setDefault(FAncienne); }
+    TLocaleParDefaut(const TLocaleParDefaut&) = delete;
+    TLocaleParDefaut& operator=(const TLocaleParDefaut&) = delete;
+
+private:
+    QLocale FAncienne;
+};
+
 // The desktop speaks English; the program, French: the calendar too.
 TEST_F(Commandes, LeCalendrierParleLaLangueDuProgrammeEtNonCelleDuBureau)
 {
-    const QLocale ancienne;
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const TLocaleParDefaut bureau(QLocale(QLocale::English, QLocale::UnitedStates));
     DemarreSurArchive();
     Tf_Principale& f = *Fenetre;
     ASSERT_TRUE(f.ExecuteCommande(Commande::Calendrier, -1));
@@ -592,8 +603,6 @@ TEST_F(Commandes, LeCalendrierParleLaLangueDuProgrammeEtNonCelleDuBureau)
     EXPECT_EQ(page->bc_Calendrier->locale().dayName(1), QStringLiteral("lundi"));
     f.resize(1000, 700);
     testsupport::RendPng(f, "calendrier_bureau_anglais");
-    Fenetre.reset();
-    QLocale::setDefault(ancienne);
 }
 
 } // namespace

@@ -42,7 +42,9 @@ public:
     bool ChoisitImprimante(QPrinter& imprimante) override;
 
     TFermeture Fermeture = TFermeture::Echap;
-    std::chrono::milliseconds Delai{5000};
+    // Long enough for a form of the sanitizer build run beside other tests
+    // on a loaded machine, as for the real-window tier.
+    std::chrono::milliseconds Delai{10000};
     std::vector<std::string> Formes;   // class name of every modal widget run, in order
     std::vector<std::string> Blocages; // those whose exec() did not return in time
     int NbChoixImprimante = 0;

@@ -1,0 +1,302 @@
+#include "support_ui/VerifieDessin.h"
+
+#include "controls/ImageFond.h"
+#include "support_ui/VerifieDisposition.h"
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+#include <sstream>
+
+namespace testsupport {
+
+namespace {
+
+// The least contrast a text needs against what it is painted on.
+constexpr double ContrasteMinimal = 3.0;
+
+std::string Rect(const QRect& r)
+{
+    return "(" + std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) + "x" +
+           std::to_string(r.height()) + ")";
+}
+
+const std::array<double, 256>& Lineaire()
+{
+    static const std::array<double, 256> table = [] {
+        std::array<double, 256> t{};
+        for (int i = 0; i < 256; ++i) {
+            const double c = i / 255.0;
+            t[static_cast<size_t>(i)] = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        }
+        return t;
+    }();
+    return table;
+}
+
+double Luminance(int r, int g, int b)
+{
+    const auto& l = Lineaire();
+    return 0.2126 * l[static_cast<size_t>(r)] + 0.7152 * l[static_cast<size_t>(g)] + 0.0722 * l[static_cast<size_t>(b)];
+}
+
+double Luminance(const QColor& c)
+{
+    return Luminance(c.red(), c.green(), c.blue());
+}
+
+double Contraste(double l1, double l2)
+{
+    return (std::max(l1, l2) + 0.05) / (std::min(l1, l2) + 0.05);
+}
+
+// A panel that scrolls is the view's business: what runs past the view
+// scrolls into it.
+bool Defile(const QWidget& w)
+{
+    const QWidget* parent = w.parentWidget();
+    if (parent == nullptr)
+        return false;
+    if (const auto* zone = qobject_cast<const QAbstractScrollArea*>(parent->parentWidget()))
+        if (zone->viewport() == parent)
+            return true;
+    if (const auto* fond = qobject_cast<const TFondScroll*>(parent->parentWidget()))
+        return fond->Contenu() == &w;
+    return false;
+}
+
+// Where a control may paint and what of it shows, in its coordinates.
+struct TPlace {
+    // Inside itself and the controls holding it, up to a panel that scrolls.
+    QRect Permise;
+    // A grid or a list paints on the view of its scrolling area, past which
+    // what it paints scrolls into view.
+    bool DefileX = false;
+    bool DefileY = false;
+    // The part of it that shows in the window.
+    QRect Montree;
+    QPoint Origine; // in the window
+};
+
+TPlace Place(const QWidget& w, const QWidget& racine)
+{
+    TPlace place;
+    place.Permise = place.Montree = w.rect();
+    place.Origine = w.mapTo(&racine, QPoint(0, 0));
+    bool defile = false;
+    for (const QWidget* c = &w; c != &racine && !c->isWindow();) {
+        defile = defile || Defile(*c);
+        c = c->parentWidget();
+        if (c == nullptr)
+            break;
+        const QRect r(w.mapFrom(c, QPoint(0, 0)), c->size());
+        place.Montree &= r;
+        if (!defile)
+            place.Permise &= r;
+    }
+    if (const auto* zone = qobject_cast<const QAbstractScrollArea*>(w.parentWidget());
+        zone != nullptr && zone->viewport() == &w) {
+        place.DefileX = zone->horizontalScrollBar()->maximum() > 0;
+        place.DefileY = zone->verticalScrollBar()->maximum() > 0;
+    }
+    return place;
+}
+
+QRect Permise(const TPlace& place, const QRect& decoupe)
+{
+    constexpr int Loin = 1 << 20;
+    QRect r = place.Permise & decoupe;
+    if (place.DefileX)
+        r.setCoords(-Loin, r.top(), Loin, r.bottom());
+    if (place.DefileY)
+        r.setCoords(r.left(), -Loin, r.right(), Loin);
+    return r;
+}
+
+bool Sous(const QWidget& w, const QWidget& racine)
+{
+    return &w == &racine || racine.isAncestorOf(&w);
+}
+
+// What lies under a text: the middle luminance of the pixels of its box, so
+// that a grid line or a skin's rim through the box does not count.
+double FondSous(const QImage& image, const QRect& boite)
+{
+    const QRect r = boite & image.rect();
+    if (r.isEmpty())
+        return -1;
+    // A few hundred pixels tell the ground as well as all of them.
+    const int pas = std::max(1, static_cast<int>(std::sqrt(r.width() * r.height() / 256)));
+    std::vector<double> l;
+    l.reserve(static_cast<size_t>(r.width() * r.height() / (pas * pas) + r.width() + r.height() + 1));
+    for (int y = r.top(); y <= r.bottom(); y += pas) {
+        const auto* ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = r.left(); x <= r.right(); x += pas)
+            l.push_back(Luminance(qRed(ligne[x]), qGreen(ligne[x]), qBlue(ligne[x])));
+    }
+    std::nth_element(l.begin(), l.begin() + static_cast<std::ptrdiff_t>(l.size() / 2), l.end());
+    return l[l.size() / 2];
+}
+
+bool Transparente(const QImage& image)
+{
+    static std::map<qint64, bool> vues;
+    auto [it, nouvelle] = vues.try_emplace(image.cacheKey());
+    if (nouvelle) {
+        const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < argb.height() && !it->second; ++y) {
+            const auto* ligne = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+            for (int x = 0; x < argb.width() && !it->second; ++x)
+                it->second = qAlpha(ligne[x]) < 128;
+        }
+    }
+    return it->second;
+}
+
+std::string Couleur(const QColor& c)
+{
+    return c.name().toStdString();
+}
+
+} // namespace
+
+TReleveDessin::TReleveDessin(bool cacheTextes) : FCacheTextes(cacheTextes), FAncien(TemoinDessin)
+{
+    TemoinDessin = this;
+}
+
+TReleveDessin::~TReleveDessin()
+{
+    TemoinDessin = FAncien;
+}
+
+void TReleveDessin::Note(const QPainter& p, const QRectF& boite, bool texte, const QColor& couleur,
+                         const QString& libelle)
+{
+    const auto* controle = dynamic_cast<const QWidget*>(p.device());
+    if (controle == nullptr)
+        return; // a picture or the printer
+    TTracePeint t;
+    t.Controle = controle;
+    const QTransform& m = p.worldTransform();
+    t.Boite = m.mapRect(boite).toRect();
+    t.Decoupe = p.hasClipping() ? m.mapRect(p.clipBoundingRect()).toAlignedRect() : controle->rect();
+    t.Texte = texte;
+    t.Couleur = couleur;
+    t.Libelle = libelle;
+    Traces.push_back(std::move(t));
+}
+
+void TReleveDessin::Texte(const QPainter& p, const QRectF& boite, const QColor& couleur, const QString& texte)
+{
+    Note(p, boite, true, couleur, texte);
+}
+
+void TReleveDessin::Forme(const QPainter& p, const QRectF& boite)
+{
+    Note(p, boite, false, QColor(), QString());
+}
+
+void TReleveDessin::Motif(const QPainter& p, const QImage& image, bool etire, QSize cible)
+{
+    // A picture that does not stretch is laid whole, copy after copy. An
+    // opaque one is a wallpaper, cut where the control ends; one with
+    // transparent parts is a shape (a round box) whose every copy must show
+    // whole.
+    if (!etire && !image.isNull() && Transparente(image))
+        cible = QSize((cible.width() + image.width() - 1) / image.width() * image.width(),
+                      (cible.height() + image.height() - 1) / image.height() * image.height());
+    Note(p, QRectF(QPointF(0, 0), cible), false, QColor(), QString());
+}
+
+double Contraste(const QColor& a, const QColor& b)
+{
+    return Contraste(Luminance(a), Luminance(b));
+}
+
+std::vector<TTracePeint> ReleveDessin(QWidget& racine)
+{
+    TReleveDessin releve;
+    QImage image(racine.size(), QImage::Format_RGB32);
+    racine.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    std::vector<TTracePeint> traces;
+    for (TTracePeint& t : releve.Traces)
+        if (Sous(*t.Controle, racine))
+            traces.push_back(std::move(t));
+    return traces;
+}
+
+std::vector<std::string> VerifieDessin(QWidget& racine, const QWidget* partie)
+{
+    QImage fond(racine.size(), QImage::Format_RGB32);
+    fond.fill(Qt::white);
+    TReleveDessin releve(true);
+    const QRect zone = partie != nullptr ? QRect(partie->mapTo(&racine, QPoint(0, 0)), partie->size()) : racine.rect();
+    racine.render(&fond, zone.topLeft(), QRegion(zone), QWidget::DrawChildren);
+
+    // One line per control and kind of fault, naming the first trace and how many more.
+    struct TGroupe {
+        std::string Premier;
+        int Nombre = 0;
+    };
+    std::map<std::string, TGroupe> groupes;
+    std::vector<std::string> ordre;
+    auto note = [&](const QWidget& w, const std::string& quoi, const std::string& detail) {
+        const std::string cle = NomControle(w) + " " + quoi;
+        auto [it, nouveau] = groupes.try_emplace(cle);
+        if (nouveau) {
+            ordre.push_back(cle);
+            it->second.Premier = detail;
+        }
+        ++it->second.Nombre;
+    };
+
+    std::map<const QWidget*, TPlace> places;
+    for (const TTracePeint& t : releve.Traces) {
+        const QWidget& w = *t.Controle;
+        if (t.Boite.isEmpty() || !Sous(w, racine) || !w.isVisible())
+            continue;
+        auto [it, nouvelle] = places.try_emplace(&w);
+        if (nouvelle)
+            it->second = Place(w, racine);
+        const TPlace& place = it->second;
+        const QRect permise = Permise(place, t.Decoupe);
+        // A text's advance ends with a little space after its last letter.
+        if (!permise.contains(t.Texte ? t.Boite.adjusted(0, 0, -1, 0) : t.Boite))
+            note(w, t.Texte ? "texte coupé" : "forme coupée",
+                 (t.Texte ? "texte \"" + t.Libelle.toStdString() + "\"" : "forme") + " " + Rect(t.Boite) + " hors de " +
+                     Rect(permise));
+        if (!t.Texte)
+            continue;
+        // Only what shows is read: a text scrolled out of view is not.
+        const QRect montre = t.Boite & place.Montree & t.Decoupe;
+        if (montre.isEmpty())
+            continue;
+        const double sous = FondSous(fond, montre.translated(place.Origine));
+        if (sous < 0)
+            continue;
+        const double contraste = Contraste(Luminance(t.Couleur), sous);
+        if (contraste < ContrasteMinimal) {
+            std::ostringstream detail;
+            detail.precision(2);
+            detail << "texte \"" << t.Libelle.toStdString() << "\" " << Couleur(t.Couleur)
+                   << " sur un fond de luminance " << sous << ": contraste " << contraste;
+            note(w, "texte illisible", detail.str());
+        }
+    }
+    std::vector<std::string> defauts;
+    for (const std::string& cle : ordre) {
+        const TGroupe& g = groupes[cle];
+        defauts.push_back(cle + ": " + g.Premier +
+                          (g.Nombre > 1 ? " (et " + std::to_string(g.Nombre - 1) + " autres)" : ""));
+    }
+    return defauts;
+}
+
+} // namespace testsupport

@@ -1,0 +1,63 @@
+#pragma once
+// What a user would see as broken in what our own controls paint (grids,
+// text reports, charts, skinned buttons and frames, round boxes): a text or
+// a shape drawn past the part of its control that shows, a text too pale or
+// too dark for what it is drawn on.
+
+#include "controls/CanevasQt.h"
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// One text or shape, in the coordinates of the control it was painted on.
+struct TTracePeint {
+    const QWidget* Controle = nullptr;
+    QRect Boite;
+    // The part of the control the painter could reach: its clip, if any.
+    QRect Decoupe;
+    bool Texte = false;
+    QColor Couleur;
+    QString Libelle;
+};
+
+// While it lives, records what the controls paint on widgets; with
+// CacheTextes, their texts are recorded but not drawn.
+class TReleveDessin : public TTemoinDessin {
+public:
+    explicit TReleveDessin(bool cacheTextes = false);
+    ~TReleveDessin() override;
+    TReleveDessin(const TReleveDessin&) = delete;
+    TReleveDessin& operator=(const TReleveDessin&) = delete;
+
+    void Texte(const QPainter& p, const QRectF& boite, const QColor& couleur, const QString& texte) override;
+    void Forme(const QPainter& p, const QRectF& boite) override;
+    void Motif(const QPainter& p, const QImage& image, bool etire, QSize cible) override;
+    bool CacheTextes() const override { return FCacheTextes; }
+
+    std::vector<TTracePeint> Traces;
+
+private:
+    void Note(const QPainter& p, const QRectF& boite, bool texte, const QColor& couleur, const QString& libelle);
+
+    bool FCacheTextes;
+    TTemoinDessin* FAncien;
+};
+
+// Relative luminance contrast of two colours, from 1 (same) to 21 (black on white).
+double Contraste(const QColor& a, const QColor& b);
+
+// Paints Racine, or only the part of it under Partie, and returns one line per
+// fault in what its controls painted there.
+std::vector<std::string> VerifieDessin(QWidget& racine, const QWidget* partie = nullptr);
+
+// Everything the controls under Racine paint when it is painted once.
+std::vector<TTracePeint> ReleveDessin(QWidget& racine);
+
+} // namespace testsupport
