@@ -651,9 +651,28 @@ int TEdition2::PlaceTexte() const
     return std::max(width() - 2 * (2 + std::abs(FDecalX)), 0);
 }
 
+void TEdition2::SetReduitPourTenir(bool valeur)
+{
+    FReduitPourTenir = valeur;
+    MetBulle();
+    update();
+}
+
 QFont TEdition2::PoliceAffichee() const
 {
-    return font();
+    QFont police = font();
+    if (!FReduitPourTenir)
+        return police;
+    const QString texte = QString::fromStdString(FTexte);
+    const int place = PlaceTexte();
+    if (police.pointSizeF() > 0) {
+        while (QFontMetrics(police).horizontalAdvance(texte) > place && police.pointSizeF() > 6)
+            police.setPointSizeF(police.pointSizeF() - 0.5);
+    } else {
+        while (QFontMetrics(police).horizontalAdvance(texte) > place && police.pixelSize() > 8)
+            police.setPixelSize(police.pixelSize() - 1);
+    }
+    return police;
 }
 
 QString TEdition2::TexteAffiche() const
@@ -814,23 +833,9 @@ TEditRond::TEditRond(QWidget* parent) : TEdition2(parent)
 {
     resize(25, 25);
     SetTabStop(true);
-}
-
-QFont TEditRond::PoliceAffichee() const
-{
-    // A round box is sized for two digits: a third one (a score of 100 or
-    // more) is drawn a little smaller rather than cut.
-    QFont police = font();
-    const QString texte = QString::fromStdString(Text());
-    const int place = PlaceTexte();
-    if (police.pointSizeF() > 0) {
-        while (QFontMetrics(police).horizontalAdvance(texte) > place && police.pointSizeF() > 6)
-            police.setPointSizeF(police.pointSizeF() - 0.5);
-    } else {
-        while (QFontMetrics(police).horizontalAdvance(texte) > place && police.pixelSize() > 8)
-            police.setPixelSize(police.pixelSize() - 1);
-    }
-    return police;
+    // Sized for two digits: a third one (a score of 100 or more) is drawn a
+    // little smaller rather than cut.
+    SetReduitPourTenir(true);
 }
 
 bool TEditRond::AccepteCaractere(char32_t c) const

@@ -194,6 +194,10 @@ public:
     void SetDecalY(int valeur);
     bool TabStop() const { return FTabStop; }
     void SetTabStop(bool valeur);
+    // A text too wide for the frame is drawn a little smaller, down to a
+    // floor, before it is shortened (a round box and its third digit).
+    bool ReduitPourTenir() const { return FReduitPourTenir; }
+    void SetReduitPourTenir(bool valeur);
 
     const std::string& Text() const { return FTexte; }
     void SetText(const std::string& texte);
@@ -227,7 +231,7 @@ protected:
     // Hook before a key is taken: the round box empties a lone "0" there.
     virtual void AvantFrappe() {}
     // The font the text is drawn in, and the width it may take.
-    virtual QFont PoliceAffichee() const;
+    QFont PoliceAffichee() const;
     int PlaceTexte() const;
 
 private:
@@ -246,6 +250,7 @@ private:
     int FDecalX = 0;
     int FDecalY = 0;
     bool FTabStop = false;
+    bool FReduitPourTenir = false;
     int FCaret = 0;
     bool FBulleTexte = false; // the tooltip is the frame's own whole text
 };
@@ -314,7 +319,6 @@ protected:
     bool AccepteCaractere(char32_t c) const override;
     void AvantFrappe() override;
     void keyPressEvent(QKeyEvent* event) override;
-    QFont PoliceAffichee() const override;
 };
 
 // Palette of the list and report colour codes 0-15 ($00BBGGRR).

@@ -259,7 +259,8 @@ int TModeleEditeur::Dessine(TCanevas& Canevas, const TRect& R, bool Impression)
             Texte.pop_back();
             Couleurs.pop_back();
         }
-        TMiseEnPage Page(Canevas, L->Fixe, Largeur);
+        // The margins and the line's offset are room the text may not take.
+        TMiseEnPage Page(Canevas, L->Fixe, Largeur - 2 * Marge - L->Decalage);
         std::vector<TMorceau> Morceaux = Page.Coupe(std::move(Texte), std::move(Couleurs));
         for (size_t P = 0; P < Morceaux.size(); ++P) {
             const TMorceau& M = Morceaux[P];
@@ -277,6 +278,8 @@ int TModeleEditeur::Dessine(TCanevas& Canevas, const TRect& R, bool Impression)
             int Libre = Largeur - Lm - L->Decalage - 2 * Marge;
             int N = static_cast<int>(M.Texte.size());
             int Cumul = 0;
+            const int Depart = X;
+            int Etale = 0; // justification space laid so far
             for (int I = 0; I < N; ++I) {
                 std::string C = CaractereVersTexte(M.Texte[static_cast<size_t>(I)]);
                 if (L->Fixe && I > 0 && M.Texte[static_cast<size_t>(I - 1)] == U' ')
@@ -284,13 +287,18 @@ int TModeleEditeur::Dessine(TCanevas& Canevas, const TRect& R, bool Impression)
                 Police.Couleur = Impression ? 0 : CouleurCodeEditeur(M.Couleurs[static_cast<size_t>(I)]);
                 Canevas.SetPolice(Police);
                 Canevas.Texte(X, Y, C);
-                X += L->Fixe ? 8 : Canevas.LargeurTexte(C);
+                int Pas = 0;
                 if (Justifie && Libre > 0) {
                     // Spread the free space over the characters, carrying the remainder.
                     Cumul += Libre;
-                    X += Cumul / N;
+                    Pas = Cumul / N;
                     Cumul %= N;
                 }
+                Etale += Pas;
+                // Characters measured one by one add up wider than the text they
+                // make (rounding, kerning): each goes where the text before it ends.
+                X = L->Fixe ? X + 8 + Pas
+                            : Depart + Page.LargeurDe(std::u32string_view(M.Texte).substr(0, I + 1)) + Etale;
             }
         }
         Rangee += static_cast<int>(Morceaux.size());

@@ -5,10 +5,17 @@
 #include "controls/ImageFond.h"
 #include "pagebase/w_blasons.h"
 
+#include <QFontMetrics>
 #include <QPalette>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
+
+constexpr int LargeurOption = 300;
+// The round box and the room between it and the caption.
+constexpr int LargeurRond = 25;
 
 enum : int {
     TexteNouveau = 1197,
@@ -23,7 +30,7 @@ TRondCoche* Option(QWidget* parent, int texte, const char* defaut)
     option->SetCouleurCoche(CouleursTheme::Fond); // the panels' yellow would vanish on the white face
     TexteClair(option);
     option->SetCaption(TexteOuDefaut(texte, defaut));
-    option->setMinimumSize(300, 20);
+    option->setMinimumSize(LargeurOption, 20);
     return option;
 }
 
@@ -53,4 +60,16 @@ Tf_Ouverture::Tf_Ouverture(QWidget* parent) : TDialogue(parent)
     auto* fond = new QVBoxLayout(this);
     fond->setContentsMargins(0, 0, 0, 0);
     fond->addWidget(fc_Principale);
+}
+
+void Tf_Ouverture::showEvent(QShowEvent* event)
+{
+    // The main window adds the last file's name to its option once the dialog
+    // is made: each option as wide as its caption, and the dialog with them.
+    for (TRondCoche* option : {rb_Last, rb_Ouvrir, rb_Nouveau}) {
+        const int texte = QFontMetrics(option->font()).horizontalAdvance(QString::fromStdString(option->Caption()));
+        option->setMinimumWidth(std::max(LargeurOption, texte + LargeurRond + 2));
+    }
+    adjustSize();
+    TDialogue::showEvent(event);
 }

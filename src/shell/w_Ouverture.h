@@ -18,4 +18,7 @@ public:
     TRondCoche* rb_Ouvrir;
     TRondCoche* rb_Nouveau;
     TBoutonCopie* bc_Oui;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };

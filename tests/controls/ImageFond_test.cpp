@@ -824,3 +824,20 @@ TEST(Edition2, UnScoreDeTroisChiffresSeLitEntier)
 }
 
 } // namespace
+
+namespace {
+
+// A display frame the size of a round skin: a score of three digits fits once
+// drawn smaller, where a plain frame of that size shortens it.
+TEST(Edition2, UnCadreRondReduitSonTroisiemeChiffre)
+{
+    TCadre rond;
+    rond.resize(25, 25);
+    rond.SetText("100");
+    EXPECT_NE(rond.TexteAffiche().toStdString(), "100") << "bold digits are wider than a round box";
+    rond.SetReduitPourTenir(true);
+    EXPECT_EQ(rond.TexteAffiche().toStdString(), "100");
+    EXPECT_TRUE(rond.toolTip().isEmpty());
+}
+
+} // namespace

@@ -19,6 +19,7 @@ constexpr int TexteChangeJournee = 152;
 constexpr int LargeurEquipe = 125;
 constexpr int HautPanneau = 4;
 constexpr int HauteurPanneau = 35;
+constexpr int TailleScore = 25; // the round skin's side
 
 const char* const ModelesCarton[3] = {"BoutonCreuxBleu", "BoutonCreuxJaune", "BoutonCreuxRouge"};
 const char* const ModelesMinute[3] = {"RondCreuxBleu", "RondCreuxJaune", "RondCreuxRouge"};
@@ -28,6 +29,14 @@ const char* const ModelesMinute[3] = {"RondCreuxBleu", "RondCreuxJaune", "RondCr
 TFondModele* ModeleFeuille(const char* nom)
 {
     return Dessin() ? Dessin()->Fond(nom) : nullptr;
+}
+
+void PrepareScore(TCadre& score)
+{
+    TFondModele* rond = ModeleFeuille("RondCreuxBleu");
+    score.SetModele(rond);
+    score.resize(rond && !rond->Bitmap().isNull() ? rond->Bitmap().size() : QSize(TailleScore, TailleScore));
+    score.SetReduitPourTenir(true);
 }
 
 Tf_InfoMatchCadre::Tf_InfoMatchCadre(QWidget* parent) : TFootForm(parent)
@@ -59,13 +68,13 @@ Tf_InfoMatchCadre::Tf_InfoMatchCadre(QWidget* parent) : TFootForm(parent)
     c_ScExterieur = new TCadre(Panel1);
     c_EqExterieur = new TCadre(Panel1);
     c_EqDomicile->setGeometry(5, 5, 120, 25);
-    c_ScDomicile->setGeometry(130, 5, 30, 25);
-    c_ScExterieur->setGeometry(165, 5, 30, 25);
+    c_ScDomicile->move(133, 5);
+    c_ScExterieur->move(167, 5);
     c_EqExterieur->setGeometry(200, 5, 120, 25);
     for (TCadre* c : {c_EqDomicile, c_EqExterieur})
         c->SetModele(ModeleFeuille("BoutonCreuxBleu"));
     for (TCadre* c : {c_ScDomicile, c_ScExterieur})
-        c->SetModele(ModeleFeuille("RondCreuxBleu"));
+        PrepareScore(*c);
     UpDown1 = new QWidget(Panel1);
     UpDown1->setGeometry(325, 3, 16, 29);
     UpDown1->setToolTip("Changer de match");
@@ -198,8 +207,8 @@ void Tf_InfoMatchCadre::DisposeEntete()
             noms.push_back(Saison->GetNomEquipeChamp(p));
     const int cadre = LargeurCadrePour(*c_EqDomicile, noms, 120);
     c_EqDomicile->setGeometry(5, 5, cadre, 25);
-    c_ScDomicile->move(cadre + 10, 5);
-    c_ScExterieur->move(cadre + 45, 5);
+    c_ScDomicile->move(cadre + 13, 5);
+    c_ScExterieur->move(cadre + 47, 5);
     c_EqExterieur->setGeometry(cadre + 80, 5, cadre, 25);
     UpDown1->move(2 * cadre + 85, 3);
     Panel1->resize(2 * cadre + 105, HauteurPanneau);

@@ -109,3 +109,7 @@ private:
 
 // Skin models by name, nullptr without the skin form.
 TFondModele* ModeleFeuille(const char* nom);
+// A score of a sheet's header: the round skin laid once, whole (a round skin
+// tiles, so a wider box shows a piece of a second circle), and a third digit
+// drawn a little smaller to fit in it.
+void PrepareScore(TCadre& score);

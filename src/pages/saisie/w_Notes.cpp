@@ -24,10 +24,8 @@ Tf_Notes::Tf_Notes(QWidget* parent) : TFootForm(parent)
         c->resize(136, 25);
         c->SetModele(ModeleFeuille("BoutonCreuxBleu"));
     }
-    for (TCadre* c : {c_ScDomicile, c_ScExterieur}) {
-        c->resize(30, 25);
-        c->SetModele(ModeleFeuille("RondCreuxBleu"));
-    }
+    for (TCadre* c : {c_ScDomicile, c_ScExterieur})
+        PrepareScore(*c);
     UpDown1 = new QWidget(this);
     UpDown1->resize(16, 29);
     UpDown1->setToolTip("Changer de match");
@@ -183,8 +181,8 @@ void Tf_Notes::fc_NotesResize()
     const int moitie = width() / 2;
     const int cadre = c_EqDomicile->width();
     c_EqDomicile->move(moitie - 50 - cadre, 6);
-    c_ScDomicile->move(moitie - 31, 6);
-    c_ScExterieur->move(moitie + 10, 6);
+    c_ScDomicile->move(moitie - 35, 6);
+    c_ScExterieur->move(moitie + 6, 6);
     c_EqExterieur->move(moitie + 46, 6);
     UpDown1->move(moitie + 50 + cadre, 4);
     const int largeur = std::max(40, moitie - 20);

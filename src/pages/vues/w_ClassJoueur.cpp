@@ -41,8 +41,11 @@ Tf_ClassJoueur::Tf_ClassJoueur(QWidget* parent) : TFootForm(parent)
     sg_Classjoueurs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Editeur1 = new TEditeur(this);
     Editeur2 = new TEditeur(this);
-    Editeur1->hide();
-    Editeur2->hide();
+    // The places are yellow, the names white and the teams cyan: a dark ground.
+    for (TEditeur* e : {Editeur1, Editeur2}) {
+        e->SetCouleur(0x6F3000);
+        e->hide();
+    }
     sg_Classjoueurs->OnDblClick = [this] { sg_ClassjoueursDblClick(); };
 }
 

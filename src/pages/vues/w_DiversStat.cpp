@@ -27,6 +27,7 @@
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -420,6 +421,16 @@ void Tf_DiversStat::Dispose()
         const int Grille = std::max({Client - 100, 50, Contenu});
         sg_Stats->setGeometry(6, 6, Grille, Hauteur);
         const int X = std::max(Client, Grille + 100);
+        // The bar across, when the field pushes the content wider than the
+        // box, takes its height from the rows: content as high as the box
+        // would then bring a bar down the side too, laid over the grid's last
+        // column and its heading.
+        const int ClientHaut = height() - 2 * sb_Fond->frameWidth();
+        const int Barre = sb_Fond->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sb_Fond);
+        if (X > Client && Hauteur + 12 <= ClientHaut && Hauteur + 12 > ClientHaut - Barre) {
+            Hauteur = std::max(ClientHaut - Barre - 12, 50);
+            sg_Stats->setGeometry(6, 6, Grille, Hauteur);
+        }
         Label142->setGeometry(X - 90, 6, 86, Label142->sizeHint().height());
         Edit4->setGeometry(X - 66, 28, 24, 22);
         UpDown3->setGeometry(X - 42, 28, 16, 22);

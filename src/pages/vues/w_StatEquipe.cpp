@@ -572,7 +572,10 @@ void Tf_StatEquipe::sb_CompositionResize()
 {
     sb_Composition->horizontalScrollBar()->setValue(0);
     sb_Composition->verticalScrollBar()->setValue(0);
-    sg_Composition->resize(710, 20 * sg_Composition->GetRowCount() + 50);
+    // Columns as wide as their headings ("Minutes par match") and texts.
+    sg_Composition->AjusteColonnesAuTexte();
+    sg_Composition->resize(std::max(710, sg_Composition->LargeurContenu() + 2),
+                           20 * sg_Composition->GetRowCount() + 50);
 }
 
 StatEquipe::TFiltreResultats Tf_StatEquipe::FiltreParcours() const

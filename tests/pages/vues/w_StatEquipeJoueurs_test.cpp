@@ -1,6 +1,7 @@
 // The players, line-ups and club tabs of the team statistics page, from the
 // main window on a season with line-ups.
 
+#include "base/Utilities.h"
 #include "base/oTraducteur.h"
 #include "controls/ColorStringGrid.h"
 #include "controls/ImageFond.h"
@@ -25,6 +26,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -146,8 +148,26 @@ TEST_F(StatEquipeJoueurs, LineUpsTabShowsThePlayingTimeGrid)
     EXPECT_FALSE(Page->sg_Composition->isHidden());
     ASSERT_EQ(Page->sg_Composition->GetRowCount(), 15);
     EXPECT_EQ(Page->sg_Composition->GetTexte(1, 1), "J01");
-    EXPECT_EQ(Page->sg_Composition->width(), 710);
     EXPECT_EQ(Page->sg_Composition->height(), 20 * 15 + 50);
+    // Every heading whole in its column ("Minutes par match" was cut to its
+    // middle), the grid as wide as its columns; in English too.
+    auto VerifieTitres = [](const Tf_StatEquipe& P, const std::string& Langue) {
+        const TColorStringGrid& G = *P.sg_Composition;
+        const QFontMetrics Mesure(G.font());
+        for (int C = 0; C < G.GetColCount(); ++C)
+            EXPECT_LE(Mesure.horizontalAdvance(QString::fromStdString(G.GetTexte(C, 0))) + 4, G.GetLargeurColonne(C))
+                << Langue << " \"" << G.GetTexte(C, 0) << "\"";
+        EXPECT_GE(G.width(), G.LargeurContenu()) << Langue;
+        EXPECT_GE(G.width(), 710) << Langue;
+    };
+    VerifieTitres(*Page, "fr");
+    const std::string Francais = Traducteur()->GetNomFichier();
+    InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Texteen.txt"));
+    Page->AfficheTempsJeu();
+    EXPECT_EQ(Page->sg_Composition->GetTexte(8, 0), Traduit(174));
+    VerifieTitres(*Page, "en");
+    InstalleTraducteur(std::make_unique<TTraducteur>(Francais));
+    Page->AfficheTempsJeu();
     Fenetre->resize(1100, 800);
     QCoreApplication::processEvents();
     testsupport::RendPng(*Fenetre, "StatEquipe-composition");
