@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpressionValidator>
 
 namespace {
 
@@ -81,6 +82,8 @@ Tf_Buteurs::Tf_Buteurs(QWidget* parent) : Tf_InfoMatchCadre(parent)
     for (QLineEdit* e : {e_NoteArbitre, e_NoteMatch}) {
         e->setMaxLength(3);
         e->setFixedWidth(40);
+        // Digits only: a number beyond the rating's byte is refused by the sheet.
+        e->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), e));
     }
     connect(e_NoteArbitre, &QLineEdit::textChanged, this, [this](const QString& t) {
         if (!FEnAffichage)
