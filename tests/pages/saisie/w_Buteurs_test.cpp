@@ -22,6 +22,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -224,6 +225,26 @@ TEST_F(FeuillesPrincipale, LayoutAt800AndRenders)
         testsupport::RendPng(*page, code == 14 ? "feuille_buteurs" : "feuille_passeurs");
     }
     InstalleTraducteur(nullptr);
+}
+
+TEST_F(FeuillesPrincipale, NarrowPageKeepsEveryMinuteBoxInSight)
+{
+    EnregistrePages();
+    testsupport::TFaussePrincipale principale(SaisonArchivee());
+    principale.Fond.resize(520, 500);
+    (*CommandePage(14))(principale, 14, 0, 0);
+    auto* page = dynamic_cast<Tf_Buteurs*>(principale.GetPageCourante());
+    ASSERT_NE(page, nullptr);
+    page->fc_InfoMatchResize();
+    const std::pair<TFondScroll*, int> listes[] = {{page->FondBut1, 1}, {page->FondBut2, 2}, {page->FondCj1, 3}};
+    for (const auto& [fond, liste] : listes) {
+        TEditRond* minute = page->Minute(liste, 0);
+        ASSERT_NE(minute, nullptr) << liste;
+        const QRect boite(minute->mapTo(fond, QPoint(0, 0)), minute->size());
+        EXPECT_GE(boite.left(), 0) << liste;
+        EXPECT_LE(boite.right(), fond->width() - 16) << "list " << liste << " " << fond->width();
+        EXPECT_GT(page->Carton(liste, 0)->width(), 40);
+    }
 }
 
 TEST_F(FeuillesPrincipale, CardsOpenedThroughThePageBaseInCreateMode)
