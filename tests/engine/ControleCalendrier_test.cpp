@@ -8,7 +8,9 @@
 #include "base/oTraducteur.h"
 #include "engine/CoupeTest.h"
 #include "engine/LigueTest.h"
+#include "model/SaisonFoot.h"
 #include "support/MessagesScriptes.h"
+#include "support/SaisonExemple.h"
 
 namespace {
 
@@ -342,6 +344,25 @@ TEST_F(Calendrier, VerificationGivesExtraTimeOnlyToCupDaysThatCanGoToIt)
     EXPECT_TRUE(Tardives(VerifieJournee(t.Coupe, t.Saison, 2)).empty()) << "a second leg can go to extra time";
     EXPECT_EQ(Tardives(VerifieJournee(t.Coupe, t.Saison, 3)),
               (std::vector<std::string>{"E1 - E4 : But de ? à la minute 121, au-delà des 120 minutes du match"}));
+}
+
+// The shipped World Cup: goals of its extra time (the final's 108th and
+// 118th minutes) stay within the knockout matches' length.
+TEST_F(Calendrier, TheShippedWorldCupHasNoMinuteBeyondItsMatches)
+{
+    const std::unique_ptr<TSaison> saison =
+        testsupport::ChargeParDispatcheur(AppDir() + "sauvegarde/coupe-du-monde-2022.xmc");
+    ASSERT_NE(saison, nullptr);
+    ASSERT_EQ(saison->NbChampionnat(), 2);
+    int prolongations = 0;
+    for (int n = 1; n <= 2; ++n) {
+        const TDonneesChampionnat& c = *saison->GetChampionnat(n);
+        EXPECT_TRUE(Tardives(VerifieChampionnat(c, *saison)).empty()) << n;
+        for (int jour = 1; jour <= c.GetNbJour(); ++jour)
+            for (int i = 0; i < c.GetButeursJournee(jour)->Nombre(); ++i)
+                prolongations += c.GetButeursJournee(jour)->Get(i)->GetMinute() > 90;
+    }
+    EXPECT_GE(prolongations, 3);
 }
 
 TEST_F(Calendrier, MatchLengthsOfTheOtherSports)
