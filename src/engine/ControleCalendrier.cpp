@@ -5,6 +5,8 @@
 #include "engine/DecisionCoupe.h"
 #include "model/Championnat.h"
 #include "model/ContexteSaison.h"
+#include "model/Joueurs.h"
+#include "model/ListeDonnees.h"
 
 namespace ControleCalendrier {
 
@@ -38,7 +40,64 @@ bool TieOuvert(const TDonneesChampionnat& c, uint16_t a, uint16_t b, int premier
            DecisionCoupe::TIssue::Indecis;
 }
 
+constexpr int TexteButTardif = 3140;
+constexpr int TexteCartonTardif = 3141;
+
+// Whether a level score on a cup day leads to extra time: not on the days
+// that decide nothing nor on those after which a level tie plays again (a
+// replay, a deciding match). A day of unknown kind is given the benefit.
+bool Prolongation(const TDonneesChampionnat& c, int jour)
+{
+    if (!c.EstCoupe())
+        return false;
+    const int type = DecisionCoupe::TypeJour(c, jour);
+    return !DecisionCoupe::TypeSansDecision(type) && type != 0x43 && type != 0x84;
+}
+
+// One line per event of the two teams whose minute lies beyond the match.
+void MinutesTardives(const TDonneesChampionnat& c, const TContexteSaison& saison, int jour, const TInfoComp& m,
+                     const std::string& libelle, int& compteur, int& bascule, std::vector<TLigneVerification>& lignes)
+{
+    const int duree = DureeMatch(c, jour, m);
+    if (duree <= 0)
+        return;
+    std::vector<std::pair<const TListeDonnees*, int>> listes{{c.GetButeursJournee(jour), TexteButTardif},
+                                                             {c.GetCartonsJournee(jour), TexteCartonTardif}};
+    if (const auto* r = dynamic_cast<const TDonneesChampionnatRugby*>(&c))
+        for (const TListeDonnees* l :
+             {r->GetTransfosJournee(jour), r->GetPenalitesJournee(jour), r->GetDropsJournee(jour)})
+            listes.emplace_back(l, TexteButTardif);
+    const uint16_t equipes[2] = {m.GetEquipe(0), m.GetEquipe(1)};
+    for (const auto& [liste, texte] : listes)
+        for (int i = 0; liste && i < liste->Nombre(); ++i) {
+            const TDonneesEvt& e = *liste->Get(i);
+            if ((e.GetEquipe() != equipes[0] && e.GetEquipe() != equipes[1]) || e.GetMinute() <= duree)
+                continue;
+            // An own goal's player belongs to the other side.
+            const TJoueur* j = ChercheJoueur(&saison, e.GetJoueur(), 65535);
+            AjouterLigneVerification(libelle + TraduitFmt(texte, {j ? j->Nom : std::string("?"), e.GetMinute(), duree}),
+                                     compteur, bascule, lignes);
+        }
+}
+
 } // namespace
+
+int DureeMatch(const TDonneesChampionnat& c, int jour, const TInfoComp& m)
+{
+    if (dynamic_cast<const TDonneesChampionnatBasket*>(&c)) {
+        // Four quarters of twelve minutes, five more for each overtime played.
+        int duree = 48;
+        auto marque = [](uint8_t score) { return score != 255 && score > 0; };
+        for (int p = 5; p <= 6; ++p)
+            if (marque(m.GetScorePeriode(0, p)) || marque(m.GetScorePeriode(1, p)))
+                duree += 5;
+        return duree;
+    }
+    const bool prolongation = Prolongation(c, jour);
+    if (dynamic_cast<const TDonneesChampionnatRugby*>(&c))
+        return prolongation ? 100 : 80;
+    return prolongation ? 120 : 90;
+}
 
 bool CopierJourneeInversee(TDonneesChampionnat& c, int source, int cible)
 {
@@ -154,6 +213,8 @@ TVerification VerifieJournee(const TDonneesChampionnat& c, const TContexteSaison
         for (int j = 0; j <= 5; ++j)
             if (d[j] == 0)
                 AjouterLigneVerification(libelle + Traduit(153 + j), compteur, bascule, v.Lignes);
+        if (const TInfoComp* m = c.GetMatch(jour, i + 1))
+            MinutesTardives(c, saison, jour, *m, libelle, compteur, bascule, v.Lignes);
     }
     v.Resume = TraduitFmt(v.NbControles <= 1 ? 159 : 160, {v.NbControles});
     return v;

@@ -10,6 +10,7 @@
 
 class TContexteSaison;
 class TDonneesChampionnat;
+class TInfoComp;
 
 namespace ControleCalendrier {
 
@@ -63,7 +64,14 @@ constexpr uint32_t CouleurLignePaire = 0xFFFF00;
 void AjouterLigneVerification(const std::string& texte, int& compteur, int& bascule,
                               std::vector<TLigneVerification>& lignes);
 
-// The check of day `jour`: one line per problem of each examined match, and
+// The minutes of match `m` of day `jour`, added time left out (as the event
+// minutes are entered): football 90, rugby 80, and with extra time, on the
+// cup days where a level score leads to it, 120 and 100; basketball 48 and
+// five for each overtime period with a score.
+int DureeMatch(const TDonneesChampionnat& c, int jour, const TInfoComp& m);
+
+// The check of day `jour`: one line per problem of each examined match, then
+// one per goal or card of it whose minute lies beyond the match's length, and
 // the summary (text 159 for 0 or 1 match examined, else 160).
 TVerification VerifieJournee(const TDonneesChampionnat& c, const TContexteSaison& saison, int jour);
 

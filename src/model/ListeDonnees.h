@@ -41,10 +41,14 @@ public:
     uint16_t GetMot() const { return Mot; }
     void SetMot(uint16_t mot) { Mot = mot; }
     int GetMinute() const { return Mot & Evt::MasqueMinute; }
-    // Keeps the flag bits whatever the minute given.
-    void SetMinute(int minute)
+    // Keeps the flag bits. A minute outside the seven bits is refused (false,
+    // word unchanged): masked, it would stand for another minute.
+    bool SetMinute(int minute)
     {
-        Mot = static_cast<uint16_t>((Mot & ~Evt::MasqueMinute) | (minute & Evt::MasqueMinute));
+        if (minute < 0 || minute > Evt::MasqueMinute)
+            return false;
+        Mot = static_cast<uint16_t>((Mot & ~Evt::MasqueMinute) | minute);
+        return true;
     }
 
 private:

@@ -16,6 +16,9 @@ namespace {
 
 constexpr uint16_t Aucun = 65535;
 constexpr int TexteContreCamp = 225;
+constexpr int TexteMinuteHorsChamp = 3142;
+constexpr int TexteNoteHorsChamp = 3143;
+constexpr int TexteMatchNonEcrit = 3144;
 
 // Goal kind of an event (1 penalty, 2 free kick, 4 own goal) to the tag's flag.
 uint32_t DrapeauGenre(int genre)
@@ -58,10 +61,33 @@ int LitEntierSaisi(const std::string& texte)
     return EssaieStrToInt(t, valeur) ? valeur : 0;
 }
 
+int LitEntierBorne(const std::string& texte, int maximum)
+{
+    const std::string t = Trim(texte);
+    if (t.empty() || !std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return 0;
+    const std::size_t debut = std::min(t.find_first_not_of('0'), t.size());
+    int valeur = 0;
+    if (t.size() - debut > 9 || !EssaieStrToInt(t, valeur) || valeur > maximum)
+        return -1;
+    return valeur;
+}
+
 int LitMinuteBut(const std::string& texte)
 {
-    // The minute has seven bits of the event word: a larger one would wrap.
-    return std::min(LitEntierSaisi(texte), 127);
+    // The minute has seven bits of the event word: a larger one would reach
+    // the flags, and no other minute may stand for it.
+    return LitEntierBorne(texte, MinuteMax);
+}
+
+std::string TexteMinuteRefusee(const std::string& texte)
+{
+    return TraduitFmt(TexteMinuteHorsChamp, {Trim(texte), MinuteMax});
+}
+
+std::string TexteNoteRefusee(const std::string& texte)
+{
+    return TraduitFmt(TexteNoteHorsChamp, {Trim(texte), NoteMax});
 }
 
 // ---------------------------------------------------------------- tags
@@ -151,6 +177,10 @@ TListeDonnees* TFeuilleMatch::ListeCartons() const
 void TFeuilleMatch::ValideSaisieEnCours()
 {
     Enregistre(false);
+    // A refused value held the write back: the page keeps what was typed
+    // for its correction when it is shown again.
+    if (!SaisieRefusee().empty())
+        return;
     // Kept hidden for back and forward from now on: a later destruction must
     // not write these rows over what other pages changed since.
     Quittee = true;
@@ -212,6 +242,7 @@ bool TFeuilleMatch::ChargeMatch()
 {
     Vide();
     Quittee = false;
+    RefusAnnonce = false;
     TDonneesChampionnat* c = GetChampionnat();
     if (!c)
         return false;
@@ -244,7 +275,7 @@ bool TFeuilleMatch::ChargeMatch()
 bool TFeuilleMatch::ChangeMatch(int sens)
 {
     const TDonneesChampionnat* c = GetChampionnat();
-    if (!c || !MatchAffiche())
+    if (!c || !MatchAffiche() || !PeutQuitterMatch())
         return false;
     const int jour = c->NbJournee;
     const int nb = c->GetNbMatchJournee(jour);
@@ -289,6 +320,8 @@ std::vector<std::pair<std::string, int>> TFeuilleMatch::ListeMatchs() const
 
 void TFeuilleMatch::ChoisitMatch(int numero)
 {
+    if (!PeutQuitterMatch())
+        return;
     Enregistre(true);
     EtatFeuilles().MatchCourant = numero;
     Affiche();
@@ -296,6 +329,8 @@ void TFeuilleMatch::ChoisitMatch(int numero)
 
 void TFeuilleMatch::ChoisitJournee(int jour)
 {
+    if (!PeutQuitterMatch())
+        return;
     Enregistre(true);
     TDonneesChampionnat* c = GetChampionnat();
     if (c && jour >= 1 && jour <= c->GetNbJour() && jour != c->NbJournee) {
@@ -433,14 +468,49 @@ bool TFeuilleMatch::RendCarton(int cote, int liste, int ligne)
     return true;
 }
 
-void TFeuilleMatch::SetMinute(int liste, int ligne, const std::string& texte)
+bool TFeuilleMatch::SetMinute(int liste, int ligne, const std::string& texte)
 {
     TEtatCarton* c = GetCarton(liste, ligne);
     if (!c || c->Minute == texte)
-        return;
+        return true;
     c->Minute = texte;
     EtatFeuilles().Modifie = true;
     Touche();
+    Retape();
+    if (LitMinuteBut(texte) >= 0)
+        return true;
+    MessageUtil(TexteMinuteRefusee(texte), BoutonsMessage::Ok);
+    return false;
+}
+
+std::string TFeuilleMatch::SaisieRefusee() const
+{
+    // Only rows that are written count: an empty row's minute is dropped.
+    for (const TListeCartons& l : Listes)
+        for (const TEtatCarton& t : l.Lignes)
+            if (t.AvecMinute && !t.Vide() && LitMinuteBut(t.Minute) < 0)
+                return TexteMinuteRefusee(t.Minute);
+    return {};
+}
+
+bool TFeuilleMatch::PeutQuitterMatch()
+{
+    const std::string refus = SaisieRefusee();
+    if (refus.empty())
+        return true;
+    MessageUtil(refus, BoutonsMessage::Ok);
+    return false;
+}
+
+bool TFeuilleMatch::EcritureRefusee()
+{
+    const std::string refus = SaisieRefusee();
+    if (refus.empty())
+        return false;
+    if (!RefusAnnonce)
+        MessageUtil(refus + "\n" + Traduit(TexteMatchNonEcrit), BoutonsMessage::Ok);
+    RefusAnnonce = true;
+    return true;
 }
 
 // ---------------------------------------------------------------- scorers and cards
@@ -571,7 +641,7 @@ void TFeuilleButeurs::ChargeCartons()
 void TFeuilleButeurs::Enregistre(bool libereListes)
 {
     TDonneesChampionnat* c = DebutEnregistre(libereListes);
-    if (!c || !EtatFeuilles().Modifie)
+    if (!c || !EtatFeuilles().Modifie || EcritureRefusee())
         return;
     const int jour = c->NbJournee;
     const uint16_t d = IdDomicile, e = IdExterieur;
@@ -602,10 +672,10 @@ void TFeuilleButeurs::Enregistre(bool libereListes)
         }
     }
     c->SetAffluence(jour, Match, LitEntierSaisi(Affluence));
-    c->SetNoteMatch(jour, Match, static_cast<uint8_t>(std::min(LitEntierSaisi(NoteMatch), 255)));
+    c->SetNoteMatch(jour, Match, static_cast<uint8_t>(LitEntierBorne(NoteMatch, NoteMax)));
     if (ArbitreChoisi >= 0 && ArbitreChoisi < static_cast<int>(Arbitres.size())) {
         c->SetArbitrePrincipal(jour, Match, Arbitres[ArbitreChoisi].second);
-        c->SetNoteArbitrePrincipal(jour, Match, static_cast<uint8_t>(std::min(LitEntierSaisi(NoteArbitre), 255)));
+        c->SetNoteArbitrePrincipal(jour, Match, static_cast<uint8_t>(LitEntierBorne(NoteArbitre, NoteMax)));
     } else {
         c->SetArbitrePrincipal(jour, Match, -1);
         c->SetNoteArbitrePrincipal(jour, Match, 0);
@@ -684,16 +754,38 @@ void TFeuilleButeurs::SetAffluence(const std::string& texte)
     ChangeValeur();
 }
 
-void TFeuilleButeurs::SetNoteArbitre(const std::string& texte)
+bool TFeuilleButeurs::SetNoteArbitre(const std::string& texte)
 {
     NoteArbitre = texte;
-    ChangeValeur();
+    return ChangeNote(texte);
 }
 
-void TFeuilleButeurs::SetNoteMatch(const std::string& texte)
+bool TFeuilleButeurs::SetNoteMatch(const std::string& texte)
 {
     NoteMatch = texte;
+    return ChangeNote(texte);
+}
+
+bool TFeuilleButeurs::ChangeNote(const std::string& texte)
+{
     ChangeValeur();
+    Retape();
+    if (LitEntierBorne(texte, NoteMax) >= 0)
+        return true;
+    MessageUtil(TexteNoteRefusee(texte), BoutonsMessage::Ok);
+    return false;
+}
+
+std::string TFeuilleButeurs::SaisieRefusee() const
+{
+    std::string refus = TFeuilleMatch::SaisieRefusee();
+    // The referee's rating is written only with a referee.
+    const bool arbitre = ArbitreChoisi >= 0 && ArbitreChoisi < static_cast<int>(Arbitres.size());
+    if (refus.empty() && arbitre && LitEntierBorne(NoteArbitre, NoteMax) < 0)
+        refus = TexteNoteRefusee(NoteArbitre);
+    if (refus.empty() && LitEntierBorne(NoteMatch, NoteMax) < 0)
+        refus = TexteNoteRefusee(NoteMatch);
+    return refus;
 }
 
 void TFeuilleButeurs::ChoisitArbitre(int index)

@@ -162,8 +162,17 @@ public:
     // A tag dropped on the squad of side 1 or 2.
     bool AccepteRetour(int cote, int liste, int ligne) const;
     bool RendCarton(int cote, int liste, int ligne);
-    // The minute box of a tag (digits only; marks the sheet modified).
-    void SetMinute(int liste, int ligne, const std::string& texte);
+    // The minute box of a tag (digits only; marks the sheet modified). A
+    // minute the event word cannot hold is kept as typed, for correction, and
+    // refused with the range named: false.
+    bool SetMinute(int liste, int ligne, const std::string& texte);
+
+    // What keeps the shown match from being written: the message naming the
+    // first value typed beyond what the file holds, empty when none.
+    virtual std::string SaisieRefusee() const;
+    // Before another match or day is shown: false, with the message, while a
+    // typed value is refused (the page stays for its correction).
+    bool PeutQuitterMatch();
 
     // --- Hooks ---
     std::function<void()> OnModification;
@@ -187,6 +196,11 @@ protected:
     void Touche() { Quittee = false; }
     // After a change of a tag's text: packing, modified flag, notice.
     void Change(int liste);
+    // At a write: true when a typed value is refused, the match then left
+    // unwritten; the user hears of it once until he types again.
+    bool EcritureRefusee();
+    // The user typed a value: a refusal is told again at the next write.
+    void Retape() { RefusAnnonce = false; }
     TListeDonnees* ListeButs() const;
     TListeDonnees* ListeCartons() const;
     std::string Nom(uint16_t id) const;
@@ -200,6 +214,7 @@ protected:
     std::unique_ptr<TListeJoueur> ListeDomicile, ListeExterieur;
     std::vector<TListeCartons> Listes;
     bool Quittee = false;
+    bool RefusAnnonce = false;
 };
 
 // The scorers and cards page: lists 1-2 goals, 3-4 yellow cards, 5-6 red
@@ -229,8 +244,10 @@ public:
     // The kind the menu ticks: 1, 2 or 0.
     int GenreCoche(int liste, int ligne) const;
     void SetAffluence(const std::string& texte);
-    void SetNoteArbitre(const std::string& texte);
-    void SetNoteMatch(const std::string& texte);
+    // A rating beyond what its byte holds is kept as typed and refused with
+    // the range named: false.
+    bool SetNoteArbitre(const std::string& texte);
+    bool SetNoteMatch(const std::string& texte);
     // A choice in the referee or stadium box, with the referee warning.
     void ChoisitArbitre(int index);
     void ChoisitStade(int index);
@@ -238,12 +255,14 @@ public:
     void AjouteArbitre(const TPersonnelStat* arbitre);
     // The warning the referee choice gives, empty when none.
     std::string AvertissementArbitre() const;
+    std::string SaisieRefusee() const override;
 
 private:
     void RemplitArbitresStades();
     void ChargeButs();
     void ChargeCartons();
     void ChangeValeur();
+    bool ChangeNote(const std::string& texte);
 };
 
 // The assists page: lists 1-2 assists, 3-4 missed penalties, and the comment.
@@ -267,7 +286,17 @@ private:
     TListeDonnees* ListePasseurs() const;
 };
 
-// A minute typed in a scorers row: 0 when not a number, at most 127.
-int LitMinuteBut(const std::string& texte);
+// The largest minute the event word holds, and the largest match or referee rating.
+constexpr int MinuteMax = 127;
+constexpr int NoteMax = 255;
+
 // A number typed in a box: 0 when empty or not a number.
 int LitEntierSaisi(const std::string& texte);
+// The same within 0..maximum: -1 for a number beyond it, which no box may
+// store as another value.
+int LitEntierBorne(const std::string& texte, int maximum);
+// A minute typed in a scorers row: 0 when not a number, -1 beyond MinuteMax.
+int LitMinuteBut(const std::string& texte);
+// The message refusing a minute or a rating typed beyond its range.
+std::string TexteMinuteRefusee(const std::string& texte);
+std::string TexteNoteRefusee(const std::string& texte);

@@ -299,9 +299,10 @@ std::string TRapport::CellulesEvenement(const TDonneesEvt* e, bool avecGenre) co
         return "<td width=\"10%\"></td><td width=\"40%\"></td>";
     std::string nom = NomJoueur(e->GetJoueur(), e->GetEquipe());
     if (avecGenre) {
-        const std::string genre = LibelleGenreCourt(e->GetGenre());
+        // The penalty and free-kick labels carry their own brackets.
+        const std::string genre = LibelleGenre(e->GetGenre());
         if (!genre.empty())
-            nom += " (" + EchappeHtml(genre) + ")";
+            nom += " " + EchappeHtml(genre);
     }
     return "<td width=\"10%\">" + Police(std::to_string(e->GetMinute()) + "°") + "</td><td width=\"40%\">" +
            Police(nom) + "</td>";

@@ -8,7 +8,9 @@
 #include "base/oTraducteur.h"
 #include "engine/CoupeTest.h"
 #include "engine/LigueTest.h"
+#include "model/SaisonFoot.h"
 #include "support/MessagesScriptes.h"
+#include "support/SaisonExemple.h"
 
 namespace {
 
@@ -282,6 +284,112 @@ TEST_F(Calendrier, VerificationOfTheWholeChampionshipLeadsEachLineWithItsDay)
     EXPECT_EQ(v.Lignes[1].Couleur, 0xFFFF00u);
     EXPECT_EQ(v.Lignes[1].Haut, 19);
     EXPECT_EQ(v.Resume, "3 matchs vérifiés");
+}
+
+// The verification lines that name a minute beyond the match.
+std::vector<std::string> Tardives(const TVerification& v)
+{
+    std::vector<std::string> lignes;
+    for (const TLigneVerification& l : v.Lignes)
+        if (l.Texte.find("au-delà") != std::string::npos)
+            lignes.push_back(l.Texte);
+    return lignes;
+}
+
+TEST_F(Calendrier, VerificationFlagsLeagueMinutesBeyondNinety)
+{
+    TLigueTest<> l(Noms(4), 1, 2);
+    l.Match(1, A, B, 3, 1);
+    l.Match(1, C, D, 65535, 65535);
+    l.Saison.AjouteJoueur(7, "Martin", "Jean", l.Id(A));
+    l.Saison.AjouteJoueur(8, "Petit", "Paul", l.Id(B));
+    TDonneesChampionnat& c = l.Championnat;
+    l.Evenement(c.GetButeursJournee(1), A, 90, 7);
+    l.Evenement(c.GetButeursJournee(1), A, 127 | Evt::Penalty, 7);
+    l.Evenement(c.GetButeursJournee(1), A, 91 | Evt::ContreCamp, 8); // an own goal: the other side's player
+    l.Evenement(c.GetButeursJournee(1), B, 12, 8);
+    l.Evenement(c.GetCartonsJournee(1), B, 95 | Evt::ContreCamp, 8);
+    l.Evenement(c.GetCartonsJournee(1), C, 120, 9); // a match without a score is not checked
+
+    const TVerification v = VerifieJournee(c, l.Saison, 1);
+    const std::string match = "Club 1 - Club 2 : ";
+    EXPECT_EQ(Tardives(v), (std::vector<std::string>{
+                               match + "But de Martin à la minute 127, au-delà des 90 minutes du match",
+                               match + "But de Petit à la minute 91, au-delà des 90 minutes du match",
+                               match + "Carton de Petit à la minute 95, au-delà des 90 minutes du match",
+                           }));
+    // In the line style of the other problems, colours running on.
+    for (size_t i = 1; i < v.Lignes.size(); ++i)
+        EXPECT_NE(v.Lignes[i].Couleur, v.Lignes[i - 1].Couleur);
+    EXPECT_EQ(Tardives(VerifieChampionnat(c, l.Saison)).size(), 3u);
+}
+
+TEST_F(Calendrier, VerificationGivesExtraTimeOnlyToCupDaysThatCanGoToIt)
+{
+    // A two-legged round, then a one-match final.
+    TCoupeTest t(4, {Tour(2, 2, 2), Tour(1, 1, 1)});
+    t.Match(1, A, B, 1, 1), t.Match(1, C, D, 0, 0);
+    t.Match(2, B, A, 1, 1), t.Match(2, D, C, 2, 0);
+    t.Match(3, A, D, 2, 2);
+    for (int jour : {1, 2})
+        for (int equipe : {A, B, C, D})
+            t.Coupe.GetButeursJournee(jour)->Ajoute(std::make_unique<TDonneesEvt>(0, TCoupeTest::Id(equipe), 105));
+    t.Coupe.GetButeursJournee(3)->Ajoute(std::make_unique<TDonneesEvt>(0, TCoupeTest::Id(A), 120));
+    t.Coupe.GetButeursJournee(3)->Ajoute(std::make_unique<TDonneesEvt>(0, TCoupeTest::Id(D), 121));
+
+    const std::string premiere = "But de ? à la minute 105, au-delà des 90 minutes du match";
+    EXPECT_EQ(Tardives(VerifieJournee(t.Coupe, t.Saison, 1)),
+              (std::vector<std::string>{"E1 - E2 : " + premiere, "E1 - E2 : " + premiere, "E3 - E4 : " + premiere,
+                                        "E3 - E4 : " + premiere}));
+    EXPECT_TRUE(Tardives(VerifieJournee(t.Coupe, t.Saison, 2)).empty()) << "a second leg can go to extra time";
+    EXPECT_EQ(Tardives(VerifieJournee(t.Coupe, t.Saison, 3)),
+              (std::vector<std::string>{"E1 - E4 : But de ? à la minute 121, au-delà des 120 minutes du match"}));
+}
+
+// The shipped World Cup: goals of its extra time (the final's 108th and
+// 118th minutes) stay within the knockout matches' length.
+TEST_F(Calendrier, TheShippedWorldCupHasNoMinuteBeyondItsMatches)
+{
+    const std::unique_ptr<TSaison> saison =
+        testsupport::ChargeParDispatcheur(AppDir() + "sauvegarde/coupe-du-monde-2022.xmc");
+    ASSERT_NE(saison, nullptr);
+    ASSERT_EQ(saison->NbChampionnat(), 2);
+    int prolongations = 0;
+    for (int n = 1; n <= 2; ++n) {
+        const TDonneesChampionnat& c = *saison->GetChampionnat(n);
+        EXPECT_TRUE(Tardives(VerifieChampionnat(c, *saison)).empty()) << n;
+        for (int jour = 1; jour <= c.GetNbJour(); ++jour)
+            for (int i = 0; i < c.GetButeursJournee(jour)->Nombre(); ++i)
+                prolongations += c.GetButeursJournee(jour)->Get(i)->GetMinute() > 90;
+    }
+    EXPECT_GE(prolongations, 3);
+}
+
+TEST_F(Calendrier, MatchLengthsOfTheOtherSports)
+{
+    TLigueTest<TDonneesChampionnatRugby> rugby(Noms(2), 1, 1);
+    rugby.Match(1, A, B, 13, 0);
+    rugby.Evenement(rugby.Championnat.GetDropsJournee(1), A, 81);
+    rugby.Evenement(rugby.Championnat.GetTransfosJournee(1), A, 80);
+    EXPECT_EQ(Tardives(VerifieJournee(rugby.Championnat, rugby.Saison, 1)),
+              (std::vector<std::string>{"Club 1 - Club 2 : But de ? à la minute 81, au-delà des 80 minutes du match"}));
+
+    TCoupeTest finale(2, {Tour(1, 1, 1)});
+    TDonneesChampionnatRugby coupe(&finale.Saison, 1, TDonneesChampionnat::TypeCoupe);
+    coupe.SetNbEquipe(2);
+    coupe.SetEquipe(0, 1), coupe.SetEquipe(1, 2);
+    coupe.CreeToursCoupe({Tour(1, 1, 1)});
+    coupe.AjouteMatch(1, 1, 2, -1, 10, 10);
+    EXPECT_EQ(DureeMatch(coupe, 1, *coupe.GetMatch(1, 1)), 100);
+
+    // Basketball: the quarters, then five minutes for each overtime played.
+    TLigueTest<TDonneesChampionnatBasket> basket(Noms(2), 1, 1);
+    basket.Match(1, A, B, 90, 88);
+    TInfoComp& m = *basket.Championnat.GetMatch(1, 1);
+    EXPECT_EQ(DureeMatch(basket.Championnat, 1, m), 48);
+    m.SetScorePeriode(0, 5, 10);
+    m.SetScorePeriode(1, 5, 8);
+    EXPECT_EQ(DureeMatch(basket.Championnat, 1, m), 53);
 }
 
 } // namespace

@@ -2,8 +2,10 @@
 // entry of the menu tree run and left.
 
 #include "fenetre/FenetreReelle.h"
+#include "pages/saisie/w_Buteurs.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTreeWidgetItemIterator>
 #include <gtest/gtest.h>
 
@@ -104,6 +106,48 @@ TEST_F(FenetreReelle, ChaqueEntreeDuMenuSOuvreEtSeQuitteSansModifierLaSaison)
     }
     EXPECT_GT(Surveilles.Formes.size(), 20u);
     EXPECT_TRUE(Surveilles.Blocages.empty());
+}
+
+// On the World Cup's scorers page, a minute the file cannot hold typed into a
+// goal's box: the message box names the range, and once it is closed the
+// box has the focus back with the text as typed.
+TEST_F(FenetreReelle, UneMinuteHorsDuChampEstRefuseeDansSaBoite)
+{
+    Demarre();
+    const std::string coupe = (Dossier / "coupe.xmc").string();
+    fs::copy_file(Dossier / "sauvegarde" / "coupe-du-monde-2022.xmc", coupe);
+    Ouvre(coupe);
+    ASSERT_TRUE(CliqueNoeud(14));
+    auto* page = AttendPage<Tf_Buteurs>();
+    ASSERT_NE(page, nullptr);
+    // The first goal row of the match shown, home or away.
+    TEditRond* minute = page->Minute(1, 0) ? page->Minute(1, 0) : page->Minute(2, 0);
+    ASSERT_NE(minute, nullptr);
+    const std::string avant = minute->Text();
+    Clique(*minute);
+    ASSERT_TRUE(Attend([&] { return minute->hasFocus(); }));
+    for (int i = 0; i < 3; ++i)
+        Touche(Qt::Key_Backspace);
+    std::string message;
+    Surveilles.Traite([&](QWidget& modal) {
+        for (const QLabel* l : modal.findChildren<QLabel*>())
+            message += l->text().toStdString();
+        testsupport::EnvoieEchap(modal);
+    });
+    Tape("353");
+    ASSERT_TRUE(Attend([] { return QApplication::activeModalWidget() == nullptr; }));
+    EXPECT_NE(message.find("353"), std::string::npos) << message;
+    EXPECT_NE(message.find("de 0 à 127"), std::string::npos) << message;
+    Active();
+    EXPECT_EQ(minute->Text(), "353");
+    EXPECT_TRUE(Attend([&] { return minute->hasFocus(); }));
+
+    // Put back as it was, the season has nothing to save.
+    for (int i = 0; i < 3; ++i)
+        Touche(Qt::Key_Backspace);
+    Tape(avant);
+    Touche(Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(Attend([this] { return EtatDocument().empty(); }));
 }
 
 } // namespace

@@ -29,8 +29,12 @@ TEST(DonneesEvt, KindsAndMinuteKeepTheFlags)
     EXPECT_EQ(TDonneesEvt(1, 1, 12).GetGenre(), 3);
 
     TDonneesEvt e(1, 1, 0x100 | 20);
-    e.SetMinute(200); // beyond 127: masked, the penalty flag stays
-    EXPECT_EQ(e.GetMot(), 0x100 | (200 & 0x7F));
+    EXPECT_TRUE(e.SetMinute(127));
+    EXPECT_EQ(e.GetMot(), 0x100 | 127) << "the penalty flag stays";
+    // Beyond the seven bits no other minute stands for it: nothing changes.
+    for (int minute : {128, 200, 353, -1})
+        EXPECT_FALSE(e.SetMinute(minute)) << minute;
+    EXPECT_EQ(e.GetMot(), 0x100 | 127);
     EXPECT_EQ(e.GetGenre(), 1);
     auto vide = TDonneesEvt::CreateVide();
     EXPECT_EQ(vide->GetJoueur(), 0);

@@ -231,7 +231,7 @@ TEST_F(FeuilleMatchTest, GoalKindsAndMinutes)
     f->ChoisitGenre(1, 0, 1);
     EXPECT_EQ(f->GetCarton(1, 0)->Texte, "Martin (pen)");
     EXPECT_EQ(f->GenreCoche(1, 0), 1);
-    f->SetMinute(1, 1, "130");
+    f->SetMinute(1, 1, "127");
     f->ChoisitGenre(1, 1, 2);
     f->SetMinute(1, 2, "x");
     f->ChoisitGenre(1, 2, 0);
@@ -243,7 +243,92 @@ TEST_F(FeuilleMatchTest, GoalKindsAndMinutes)
     EXPECT_EQ(Evenements(Champ->GetButeursJournee(1)),
               (std::vector<TEvt>{{11, 0, 0x10A}, {12, 0, 0x200 + 127}, {13, 0, 0}}));
     EXPECT_EQ(Evenements(Champ->GetCartonsJournee(1)), (std::vector<TEvt>{{11, 0, 0}, {12, 0, 0x80 + 77}}));
+}
+
+TEST_F(FeuilleMatchTest, MinutesBeyondTheEventWordAreRefusedAndKeptAsTyped)
+{
+    Score(1, 1, 3, 0);
+    Champ->AjouteMatch(1, 2, 3, -1, X, X);
+    TListeDonnees* buts = Champ->GetButeursJournee(1);
+    buts->Ajoute(std::make_unique<TDonneesEvt>(11, 0, 5));
+    testsupport::TMessagesScriptes messages;
+    auto f = Ouvre<TFeuilleButeurs>();
+    f->DoubleClicEquipe(1, 12, "Petit");
+    f->DoubleClicEquipe(1, 13, "Durand");
+    const char* refusees[] = {"128", "255", "353"};
+    for (int i = 0; i < 3; ++i) {
+        messages.Messages.clear();
+        EXPECT_FALSE(f->SetMinute(1, i, refusees[i])) << refusees[i];
+        EXPECT_EQ(f->GetCarton(1, i)->Minute, refusees[i]) << "the text stays for correction";
+        ASSERT_EQ(messages.Messages.size(), 1u) << refusees[i];
+        EXPECT_NE(messages.Messages[0].Texte.find(refusees[i]), std::string::npos);
+        EXPECT_NE(messages.Messages[0].Texte.find("de 0 à 127"), std::string::npos) << messages.Messages[0].Texte;
+    }
+
+    // Nothing of the match is written while a minute is refused, and the
+    // page stays on it; the refusal at a write is told once.
+    messages.Messages.clear();
+    const int notices = Notices;
+    f->Enregistre(false);
+    f->Enregistre(false);
+    EXPECT_EQ(Evenements(buts), (std::vector<TEvt>{{11, 0, 5}}));
+    EXPECT_EQ(Notices, notices);
+    ASSERT_EQ(messages.Messages.size(), 1u);
+    EXPECT_NE(messages.Messages[0].Texte.find("pas enregistrées"), std::string::npos);
+    EXPECT_FALSE(f->ChangeMatch(1));
+    f->ChoisitMatch(2);
+    f->ChoisitJournee(2);
+    EXPECT_EQ(f->GetMatch(), 1);
+    EXPECT_EQ(Champ->NbJournee, 1);
+    EXPECT_EQ(f->GetCarton(1, 2)->Minute, "353");
+
+    // Corrected, every minute is written as typed, 127 the last that fits.
+    EXPECT_TRUE(f->SetMinute(1, 0, "127"));
+    EXPECT_TRUE(f->SetMinute(1, 1, "0"));
+    f->SetMinute(1, 2, "90");
+    // An empty row's minute is never written: it holds nothing back.
+    f->SetMinute(3, 0, "999");
+    messages.Messages.clear();
+    f->Enregistre(false);
+    EXPECT_TRUE(messages.Messages.empty());
+    EXPECT_EQ(Evenements(buts), (std::vector<TEvt>{{11, 0, 127}, {12, 0, 0}, {13, 0, 90}}));
+    EXPECT_TRUE(Evenements(Champ->GetCartonsJournee(1)).empty());
+}
+
+TEST_F(FeuilleMatchTest, RatingsBeyondTheirByteAreRefusedAndKeptAsTyped)
+{
+    Saison.Arbitres().Ajoute(std::make_unique<TPersonnelStat>("Collina", "Pierluigi", 0, 4));
+    testsupport::TMessagesScriptes messages;
+    auto f = Ouvre<TFeuilleButeurs>();
+    f->ChoisitArbitre(0);
+    EXPECT_FALSE(f->SetNoteMatch("256"));
+    EXPECT_FALSE(f->SetNoteArbitre("999"));
+    ASSERT_EQ(messages.Messages.size(), 2u);
+    for (const auto& m : messages.Messages)
+        EXPECT_NE(m.Texte.find("de 0 à 255"), std::string::npos) << m.Texte;
+    EXPECT_EQ(f->NoteMatch, "256");
+    f->Enregistre(false);
+    EXPECT_EQ(Champ->GetNoteMatch(1, 1), 0) << "not written as 255 nor as anything else";
+    EXPECT_EQ(Champ->GetArbitrePrincipal(1, 1), -1);
+
+    EXPECT_TRUE(f->SetNoteMatch("255"));
+    f->Enregistre(false);
+    EXPECT_EQ(Champ->GetNoteMatch(1, 1), 0) << "the referee's rating still holds the write";
+    EXPECT_TRUE(f->SetNoteArbitre("17"));
+    f->Enregistre(false);
+    EXPECT_EQ(Champ->GetNoteMatch(1, 1), 255);
+    EXPECT_EQ(Champ->GetArbitrePrincipal(1, 1), 4);
+    EXPECT_EQ(Champ->GetNoteArbitrePrincipal(1, 1), 17);
+}
+
+TEST_F(FeuilleMatchTest, NumbersReadWithinTheirRange)
+{
     EXPECT_EQ(LitMinuteBut("x"), 0);
+    EXPECT_EQ(LitMinuteBut(""), 0);
+    EXPECT_EQ(LitMinuteBut(" 0127"), 127);
+    EXPECT_EQ(LitMinuteBut("128"), -1);
+    EXPECT_EQ(LitEntierBorne("99999999999", 255), -1) << "too long for an int: beyond, not 0";
+    EXPECT_EQ(LitEntierBorne("000000000000255", 255), 255);
 }
 
 TEST_F(FeuilleMatchTest, DoubleClicksFillGoalThenYellowThenRedThenNothing)

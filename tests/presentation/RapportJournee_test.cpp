@@ -205,4 +205,22 @@ TEST_F(RapportJourneeTest, FullReportShowsEverySectionInOrder)
     EXPECT_EQ(RapportJournee::RapportMatch(*Saison, Champ(), p).find("15000"), std::string::npos);
 }
 
+TEST_F(RapportJourneeTest, GoalKindsKeepTheirOwnBrackets)
+{
+    Joueur(1, "Dom1", 0);
+    Joueur(3, "Ext1", 1);
+    TListeDonnees& buts = *Champ().GetButeursJournee(1);
+    buts.Ajoute(std::make_unique<TDonneesEvt>(1, 0, 12 | Evt::Penalty));
+    buts.Ajoute(std::make_unique<TDonneesEvt>(1, 0, 40 | Evt::CoupFranc));
+    buts.Ajoute(std::make_unique<TDonneesEvt>(3, 0, 70 | Evt::ContreCamp));
+    RapportJournee::TParamRapport p;
+    p.Journee = 1;
+    p.Buteur = true;
+    const std::string r = RapportJournee::RapportMatch(*Saison, Champ(), p);
+    for (const char* libelle : {"Dom1 (pen)", "Dom1 (cf)", "Ext1 (csc)"})
+        EXPECT_NE(r.find(libelle), std::string::npos) << libelle;
+    EXPECT_EQ(r.find("(("), std::string::npos);
+    EXPECT_EQ(r.find("))"), std::string::npos);
+}
+
 } // namespace

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpressionValidator>
 
 namespace {
 
@@ -81,6 +82,8 @@ Tf_Buteurs::Tf_Buteurs(QWidget* parent) : Tf_InfoMatchCadre(parent)
     for (QLineEdit* e : {e_NoteArbitre, e_NoteMatch}) {
         e->setMaxLength(3);
         e->setFixedWidth(40);
+        // Digits only: a number beyond the rating's byte is refused by the sheet.
+        e->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), e));
     }
     connect(e_NoteArbitre, &QLineEdit::textChanged, this, [this](const QString& t) {
         if (!FEnAffichage)
@@ -140,6 +143,24 @@ void Tf_Buteurs::MontreFeuille()
     SetTexte(e_NoteArbitre, f.NoteArbitre);
     SetTexte(e_NoteMatch, f.NoteMatch);
     FEnAffichage = false;
+    AjusteRangees();
+    PlaceCartons();
+}
+
+void Tf_Buteurs::AjusteRangees()
+{
+    for (int liste = 1; liste <= static_cast<int>(FondsListes.size()); ++liste) {
+        // The room of the list less its vertical bar, at most a full row.
+        const int largeur = std::clamp(FondsListes[liste - 1]->width() - 16, 70, 155);
+        for (int ligne = 0; TCarton* carton = Carton(liste, ligne); ++ligne) {
+            TEditRond* minute = Minute(liste, ligne);
+            if (!minute || !carton->parentWidget())
+                continue;
+            carton->parentWidget()->resize(largeur, carton->parentWidget()->height());
+            carton->resize(largeur - 40, carton->height());
+            minute->move(largeur - 37, minute->y());
+        }
+    }
 }
 
 void Tf_Buteurs::fc_InfoMatchResize()
@@ -163,6 +184,7 @@ void Tf_Buteurs::fc_InfoMatchResize()
         ext->setGeometry(moitie + 2, y, largeur, hauteur);
         y += hauteur + 2;
     }
+    AjusteRangees();
     // The squads end with the lists; below them, across the page, the
     // attendance and the stadium, then the referee and the two ratings.
     for (TListeFeuille* equipe : {l_EquipeDomicile, l_EquipeExterieur})

@@ -55,6 +55,11 @@ public:
 protected:
     void MontreFeuille() override;
     void ListeDblClick(int cote) override { LB1DblClick(cote); }
+
+private:
+    // Rows as wide as their list allows, so that the minute box stays in
+    // sight in a narrow window; the tag gives up the room.
+    void AjusteRangees();
 };
 
 // Command 14, for the main window; its parameter, when not 0, is day shl 8 + match.

@@ -402,7 +402,10 @@ void Tf_InfoMatchCadre::MenuMatchClick(QAction* action)
         FFeuille->ChoisitMatch(action->data().toInt());
         return;
     }
-    // The shown match is written before the chooser runs.
+    // The shown match is written before the chooser runs; a value refused
+    // there keeps the page on it.
+    if (!FFeuille->PeutQuitterMatch())
+        return;
     FFeuille->Enregistre(true);
     Tf_ChoixJournee choix(this);
     choix.Saison = Saison;

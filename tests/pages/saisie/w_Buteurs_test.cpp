@@ -22,6 +22,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -114,6 +115,75 @@ TEST_F(FeuillesPrincipale, ScorerEnteredThenAssistsThenSavedAndReadAgain)
     EXPECT_EQ(c->GetCommentaireMatch(1, 0, 1), "Beau match");
 }
 
+// Clears a round box as the user would, then types `texte` into it.
+void Retape(TEditRond* boite, const char* texte)
+{
+    while (!boite->Text().empty())
+        QTest::keyClick(boite, Qt::Key_Backspace);
+    QTest::keyClicks(boite, texte);
+}
+
+TEST_F(FeuillesPrincipale, MinutesBeyondTheFieldAreRefusedAsTypedAndTheSeasonKeepsWhatWasTyped)
+{
+    DemarreSurArchive();
+    if (HasFatalFailure())
+        return;
+    auto* page = PageDe<Tf_Buteurs>(14);
+    ASSERT_NE(page, nullptr);
+    for (int joueur : {0, 1, 0}) {
+        page->l_EquipeDomicile->SetItemIndex(joueur);
+        page->LB1DblClick(1); // two goal rows, then a yellow card
+    }
+    page->l_EquipeExterieur->SetItemIndex(0);
+    page->LB1DblClick(2);
+    TEditRond* minute = page->Minute(1, 0);
+    ASSERT_NE(minute, nullptr);
+    for (const char* refusee : {"128", "255", "353"}) {
+        Messages.Messages.clear();
+        Retape(minute, refusee);
+        EXPECT_EQ(minute->Text(), refusee) << "kept for correction";
+        ASSERT_EQ(Messages.Messages.size(), 1u) << refusee;
+        EXPECT_NE(Messages.Messages[0].Texte.find(std::string("Minute ") + refusee), std::string::npos);
+        EXPECT_NE(Messages.Messages[0].Texte.find("de 0 à 127"), std::string::npos) << Messages.Messages[0].Texte;
+    }
+    Retape(page->Minute(1, 1), "127");
+    Retape(page->Minute(2, 0), "1");
+    Retape(page->Minute(3, 0), "45");
+    Messages.Messages.clear();
+    QTest::keyClicks(page->e_NoteMatch, "300");
+    EXPECT_EQ(page->e_NoteMatch->text(), "300");
+    ASSERT_EQ(Messages.Messages.size(), 1u);
+    EXPECT_NE(Messages.Messages[0].Texte.find("de 0 à 255"), std::string::npos) << Messages.Messages[0].Texte;
+    QTest::keyClicks(page->e_NoteMatch, "x");
+    EXPECT_EQ(page->e_NoteMatch->text(), "300") << "digits only";
+
+    // Saved while values are refused: the match is not written, the user is told.
+    Messages.Messages.clear();
+    Fenetre->ExecuteCommande(7);
+    ASSERT_FALSE(Messages.Messages.empty());
+    EXPECT_NE(Messages.Messages[0].Texte.find("pas enregistrées"), std::string::npos);
+    const TDonneesChampionnat* avant = Fenetre->GetSaison()->GetChampionnat(1);
+    EXPECT_EQ(avant->GetButeursJournee(1)->Nombre(), 0);
+    EXPECT_EQ(avant->GetNoteMatch(1, 1), 0);
+    EXPECT_EQ(minute->Text(), "353");
+    EXPECT_EQ(page->e_NoteMatch->text(), "300");
+
+    Retape(minute, "90");
+    page->e_NoteMatch->setText("12");
+    Fenetre->ExecuteCommande(7);
+    ASSERT_TRUE(Fenetre->OuvreFichier(Fichier));
+    const TDonneesChampionnat* c = Fenetre->GetSaison()->GetChampionnat(1);
+    auto mots = [](const TListeDonnees* l) {
+        std::vector<std::pair<int, int>> v;
+        for (int i = 0; i < l->Nombre(); ++i)
+            v.emplace_back(l->Get(i)->GetJoueur(), l->Get(i)->GetMot());
+        return v;
+    };
+    EXPECT_EQ(mots(c->GetButeursJournee(1)), (std::vector<std::pair<int, int>>{{11, 90}, {12, 127}, {13, 1}}));
+    EXPECT_EQ(mots(c->GetCartonsJournee(1)), (std::vector<std::pair<int, int>>{{11, 45}}));
+    EXPECT_EQ(c->GetNoteMatch(1, 1), 12);
+}
+
 TEST_F(FeuillesPrincipale, MatchSentByAnotherPage)
 {
     DemarreSurArchive();
@@ -155,6 +225,26 @@ TEST_F(FeuillesPrincipale, LayoutAt800AndRenders)
         testsupport::RendPng(*page, code == 14 ? "feuille_buteurs" : "feuille_passeurs");
     }
     InstalleTraducteur(nullptr);
+}
+
+TEST_F(FeuillesPrincipale, NarrowPageKeepsEveryMinuteBoxInSight)
+{
+    EnregistrePages();
+    testsupport::TFaussePrincipale principale(SaisonArchivee());
+    principale.Fond.resize(520, 500);
+    (*CommandePage(14))(principale, 14, 0, 0);
+    auto* page = dynamic_cast<Tf_Buteurs*>(principale.GetPageCourante());
+    ASSERT_NE(page, nullptr);
+    page->fc_InfoMatchResize();
+    const std::pair<TFondScroll*, int> listes[] = {{page->FondBut1, 1}, {page->FondBut2, 2}, {page->FondCj1, 3}};
+    for (const auto& [fond, liste] : listes) {
+        TEditRond* minute = page->Minute(liste, 0);
+        ASSERT_NE(minute, nullptr) << liste;
+        const QRect boite(minute->mapTo(fond, QPoint(0, 0)), minute->size());
+        EXPECT_GE(boite.left(), 0) << liste;
+        EXPECT_LE(boite.right(), fond->width() - 16) << "list " << liste << " " << fond->width();
+        EXPECT_GT(page->Carton(liste, 0)->width(), 40);
+    }
 }
 
 TEST_F(FeuillesPrincipale, CardsOpenedThroughThePageBaseInCreateMode)
