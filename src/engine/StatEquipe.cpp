@@ -11,6 +11,7 @@
 #include "model/ClubStade.h"
 #include "model/ContexteSaison.h"
 #include "model/Joueurs.h"
+#include "model/LectureFeuilles.h"
 #include "model/ListeDonnees.h"
 #include "model/Personnels.h"
 #include "model/SaisonFoot.h"
@@ -515,15 +516,16 @@ TRensClub* EcritClub(TSaison& Saison, uint16_t Equipe, const TChampsClub& C)
         R = Saison.RensClubs().Cree(Equipe);
     if (R == nullptr)
         return nullptr;
-    R->Creation = C.Creation;
-    R->CouleurMaillot = C.CouleurMaillot;
-    R->CouleurRechange = C.CouleurRechange;
-    R->Palmares = C.Palmares;
-    R->SiteInternet = C.SiteInternet;
+    // The texts as a reopened season gives them back.
+    StockeTexte(R->Creation, C.Creation);
+    StockeTexte(R->CouleurMaillot, C.CouleurMaillot);
+    StockeTexte(R->CouleurRechange, C.CouleurRechange);
+    StockeTexte(R->Palmares, C.Palmares);
+    StockeTexte(R->SiteInternet, C.SiteInternet);
     R->Budget = StrToIntDef(C.Budget, 0);
-    R->President = C.President;
-    R->Statut = C.Statut;
-    R->Remarque = C.Remarque;
+    StockeTexte(R->President, C.President);
+    StockeTexte(R->Statut, C.Statut);
+    StockeTexte(R->Remarque, C.Remarque);
     R->SetStade(C.Stade >= 0 && C.Stade != 65535 ? Saison.Stades().ChercheCode(C.Stade) : nullptr);
     auto* Entraineur = C.Entraineur >= 0 && C.Entraineur != 65535
                            ? dynamic_cast<TEntraineur*>(Saison.Entraineurs().ChercheId(C.Entraineur))

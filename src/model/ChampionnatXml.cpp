@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 
 #include "model/ChampionnatXml.h"
 #include "model/ClubStade.h"
@@ -24,15 +25,34 @@ int Entier(std::string_view s)
     return r.ec == std::errc() ? v : 0;
 }
 
-// day/month/year; missing parts give 0.
-TDateMatch LitDate(const std::string& texte)
+// A whole number, blanks around it allowed.
+std::optional<int> EntierStrict(std::string_view s)
+{
+    while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ')
+        s.remove_suffix(1);
+    int v = 0;
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (s.empty() || r.ec != std::errc() || r.ptr != s.data() + s.size() || v < 0)
+        return std::nullopt;
+    return v;
+}
+
+// day/month/year as TexteDate writes it; nothing when the text is not three
+// numbers or has no day, which no date written here has.
+std::optional<TDateMatch> LitDate(std::string_view texte)
 {
     const std::size_t a = texte.find('/');
-    const std::size_t b = a == std::string::npos ? std::string::npos : texte.find('/', a + 1);
-    const int jour = Entier(std::string_view(texte).substr(0, a));
-    const int mois = a == std::string::npos ? 0 : Entier(std::string_view(texte).substr(a + 1, b - a - 1));
-    const int annee = b == std::string::npos ? 0 : Entier(std::string_view(texte).substr(b + 1));
-    return EncodeDateMatch(jour, mois, annee);
+    const std::size_t b = a == std::string_view::npos ? a : texte.find('/', a + 1);
+    if (b == std::string_view::npos)
+        return std::nullopt;
+    const auto jour = EntierStrict(texte.substr(0, a));
+    const auto mois = EntierStrict(texte.substr(a + 1, b - a - 1));
+    const auto annee = EntierStrict(texte.substr(b + 1));
+    if (!jour || !mois || !annee || *jour == 0 || *jour > 255 || *mois > 255)
+        return std::nullopt;
+    return EncodeDateMatch(*jour, *mois, *annee);
 }
 
 bool Fin(int genre)
@@ -394,7 +414,10 @@ void TDonneesChampionnat::LitMatchXml(TXmlReader& xml, int n)
             const TStades* stades = Saison ? Saison->GetStades() : nullptr;
             m->SetStade(stades && stades->ChercheCode(code) ? static_cast<uint16_t>(code) : TInfoComp::Aucun);
         } else if (nom == "DateMatch") {
-            Calendrier.DeplaceMatchDate(m, LitDate(xml.GetTexte()));
+            // A date that cannot be read leaves the match on its day's date,
+            // where the next reading of the saved file would put it anyway.
+            if (const auto date = LitDate(xml.GetTexte()))
+                Calendrier.DeplaceMatchDate(m, *date);
         } else if (nom == "Buteur") {
             LitEvenementXml(xml, g, GetButeursJournee(n), *m, 0);
         } else if (nom == "Averti") {
@@ -530,7 +553,7 @@ bool TDonneesChampionnat::LoadFromXml(TXmlReader& xml)
             if (n < 1 || n > MaxJours)
                 return false;
             const std::string date = xml.GetAttribut("Date");
-            SetDateJournee(n, date.empty() ? 0 : LitDate(date));
+            SetDateJournee(n, LitDate(date).value_or(0));
             if (g == XML_OUVRANT)
                 for (int h = xml.LitNoeud(); !Fin(h); h = xml.LitNoeud()) {
                     if (xml.GetNom() == "Match" && h == XML_OUVRANT)

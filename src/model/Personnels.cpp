@@ -55,7 +55,7 @@ std::string TPersonnel::GetNomComplet() const
 
 std::string TPersonnel::GetPrenomNom() const
 {
-    return Prenom + " " + Nom;
+    return Prenom.empty() ? Nom : Prenom + " " + Nom;
 }
 
 std::string TPersonnel::GetPays(const TListePays* pays) const

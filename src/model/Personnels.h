@@ -52,7 +52,8 @@ public:
     virtual void LoadFromXml(TXmlReader& lecteur, const TContexteSaison* saison);
 
     std::string GetNomComplet() const; // "Nom Prenom", or the surname alone
-    std::string GetPrenomNom() const;  // "Prenom Nom"
+    // Every display that puts the first name first goes through here.
+    std::string GetPrenomNom() const; // "Prenom Nom", or the surname alone
     // The name (surname first or not) followed by " (country)" when the country has a name.
     std::string GetLibelle(const TListePays* pays, bool nomDabord = true) const;
     std::string GetPays(const TListePays* pays) const;

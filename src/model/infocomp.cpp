@@ -4,6 +4,7 @@
 
 #include "model/ContexteSaison.h"
 #include "model/Joueurs.h"
+#include "model/LectureFeuilles.h"
 #include "model/ListeDonnees.h"
 
 using namespace std::chrono;
@@ -90,14 +91,7 @@ bool DateCorrespond(int jour, int mois, int annee, sys_days t)
 
 std::string TInfoComp::TexteCommentaire(std::string texte)
 {
-    // The reader's blanks: every byte up to the space, line ends included.
-    const auto debut =
-        std::find_if(texte.begin(), texte.end(), [](char c) { return static_cast<unsigned char>(c) > ' '; });
-    texte.erase(texte.begin(), debut);
-    // The reader also reads a CR LF inside a value as one blank; a lone line feed stays.
-    for (size_t i = texte.find("\r\n"); i != std::string::npos; i = texte.find("\r\n", i + 1))
-        texte.replace(i, 2, " ");
-    return texte;
+    return TexteRelu(std::move(texte));
 }
 
 void TInfoComp::SetComment(std::string texte)
@@ -174,13 +168,6 @@ std::string TInfoComp::GetLibelle(const TContexteSaison& saison) const
     return s;
 }
 
-namespace {
-std::string PrenomNom(const TJoueur& j)
-{
-    return j.Prenom.empty() ? j.Nom : j.GetPrenomNom();
-}
-} // namespace
-
 std::string TInfoComp::GetTexteCompo(uint16_t equipe, const TContexteSaison& saison) const
 {
     const int cote = CoteEquipe(equipe);
@@ -198,13 +185,13 @@ std::string TInfoComp::GetTexteCompo(uint16_t equipe, const TContexteSaison& sai
         const TJoueur& j = *titulaires[t];
         if (t > 0)
             texte += titulaires[t - 1]->GetNumeroPoste() == j.GetNumeroPoste() ? " , " : " - ";
-        texte += PrenomNom(j);
+        texte += j.GetPrenomNom();
         for (int k = 1; k <= 3; ++k) {
             if (Compo[cote][10 + 2 * k - 1] != j.Numero)
                 continue;
             const uint16_t idEntrant = Compo[cote][11 + 2 * k - 1];
             if (const TJoueur* entrant = idEntrant ? ChercheJoueur(&saison, idEntrant, equipe) : nullptr)
-                texte += " (" + PrenomNom(*entrant) + " " + std::to_string(Compo[cote][17 + k - 1] & 0xFF) + "°)";
+                texte += " (" + entrant->GetPrenomNom() + " " + std::to_string(Compo[cote][17 + k - 1] & 0xFF) + "°)";
             break;
         }
     }

@@ -1,5 +1,6 @@
 #include "presentation/GraphHorizontal.h"
 
+#include "base/Texte.h"
 #include "engine/StatFicheJoueur.h"
 #include "model/Championnat.h"
 #include "model/ListeDonnees.h"
@@ -29,6 +30,21 @@ void Pointilles(TCanevas& Canevas, int X, int Y1, int Y2, TColor Couleur)
 {
     for (int y = Y1; y < Y2; y += 2)
         Canevas.Remplit(Rect(X, y, X + 1, y + 1), Couleur);
+}
+
+// Texte cut to fit Largeur pixels in the canvas's font, "..." marking the cut.
+std::string TexteTenant(TCanevas& Canevas, const std::string& Texte, int Largeur)
+{
+    if (Canevas.LargeurTexte(Texte) <= Largeur)
+        return Texte;
+    std::u32string caracteres = VersCaracteres(Texte);
+    while (!caracteres.empty()) {
+        caracteres.pop_back();
+        const std::string coupe = DepuisCaracteres(caracteres) + "...";
+        if (Canevas.LargeurTexte(coupe) <= Largeur)
+            return coupe;
+    }
+    return std::string();
 }
 
 } // namespace
@@ -65,13 +81,15 @@ TGeometrieLigne TLigneMatch::Geometrie(int W, int H, int Gauche) const
     return G;
 }
 
-void TLigneMatch::Dessine(TCanevas& Canevas, int X0, int Y0, int W, int H, int Gauche) const
+void TLigneMatch::Dessine(TCanevas& Canevas, int X0, int Y0, int W, int H, int Gauche, int LargeurLibelle) const
 {
-    const TGeometrieLigne G = Geometrie(W, H, Gauche);
+    TGeometrieLigne G = Geometrie(W, H, Gauche);
     auto decale = [X0, Y0](const TRect& R) { return Rect(R.Left + X0, R.Top + Y0, R.Right + X0, R.Bottom + Y0); };
     Canevas.Decoupe(decale(G.Fond));
     Canevas.Remplit(decale(G.Fond), CouleurFond);
     Canevas.SetPolice({0, true, false, G.CouleurLibelle});
+    if (LargeurLibelle >= 0)
+        G.Libelle = TexteTenant(Canevas, G.Libelle, LargeurLibelle);
     Canevas.Texte(X0 + G.XLibelle, Y0 + G.YLibelle, G.Libelle);
     if (!G.Jour.empty()) {
         Canevas.SetPolice({0, false, false, G.CouleurLibelle});
@@ -121,27 +139,37 @@ void TModeleGraphHorizontal::Remplit(const TSaison& Saison, const TDonneesChampi
     }
 }
 
-int TModeleGraphHorizontal::Gauche(TCanevas& Canevas) const
+int TModeleGraphHorizontal::LargeurJour(TCanevas& Canevas) const
+{
+    Canevas.SetPolice({0, false, false, 0});
+    return Canevas.LargeurTexte(std::to_string(std::max(NbLignes_, 1)));
+}
+
+int TModeleGraphHorizontal::Gauche(TCanevas& Canevas, int Largeur) const
 {
     int nom = 0;
     Canevas.SetPolice({0, true, false, 0});
     for (const auto& l : Lignes_)
         nom = std::max(nom, Canevas.LargeurTexte(l->GetLibelle()));
-    Canevas.SetPolice({0, false, false, 0});
-    const int jour = Canevas.LargeurTexte(std::to_string(std::max(NbLignes_, 1)));
+    const int jour = LargeurJour(Canevas);
     // A space's worth between the name and the number, two pixels before the axis.
     const int espace = Canevas.LargeurTexte(" ");
-    return std::max(TLigneMatch::GaucheMin, nom + espace + jour + 2);
+    const int voulue = std::max(TLigneMatch::GaucheMin, nom + espace + jour + 2);
+    // The names never take more than half of the room: past that they are cut,
+    // and the bars keep the other half however long the names.
+    return std::min(voulue, std::max(0, (Largeur - 40) / 2));
 }
 
 void TModeleGraphHorizontal::Dessine(TCanevas& Canevas, int Largeur) const
 {
     const int bas = 20 * NbLignes_ + 20;
-    const int gauche = Gauche(Canevas);
+    const int gauche = Gauche(Canevas, Largeur);
+    const int jour = LargeurJour(Canevas);
+    const int libelle = std::max(0, gauche - 2 - jour - Canevas.LargeurTexte(" "));
     std::size_t suivante = 0;
     for (int r = 1; r <= NbLignes_ && suivante < Lignes_.size(); ++r)
         if (Lignes_[suivante]->GetJour() == r)
-            Lignes_[suivante++]->Dessine(Canevas, 0, 20 * r, Largeur - 20, 20, gauche);
+            Lignes_[suivante++]->Dessine(Canevas, 0, 20 * r, Largeur - 20, 20, gauche, libelle);
     Canevas.SetCrayon(Noir);
     Canevas.Ligne(Largeur - 20, 20, gauche, 20);
     Canevas.Ligne(gauche, 20, gauche, bas);

@@ -74,8 +74,10 @@ public:
     // The x of a minute on a line W wide whose bars start at Gauche.
     static int XMinute(int W, int Minute, int Gauche = GaucheMin) { return Gauche + (W - Gauche - 20) * Minute / 90; }
     TGeometrieLigne Geometrie(int W, int H, int Gauche = GaucheMin) const;
-    // The line W by H with its top-left corner at (X0, Y0).
-    void Dessine(TCanevas& Canevas, int X0, int Y0, int W, int H, int Gauche = GaucheMin) const;
+    // The line W by H with its top-left corner at (X0, Y0); a name wider than
+    // LargeurLibelle (when not negative) is cut to it.
+    void Dessine(TCanevas& Canevas, int X0, int Y0, int W, int H, int Gauche = GaucheMin,
+                 int LargeurLibelle = -1) const;
 
 private:
     std::string Libelle_;
@@ -99,13 +101,16 @@ public:
     const TLigneMatch* GetLigne(int i) const;
     // The height the graph asks for.
     int HauteurGraphe() const { return 25 * NbLignes_ + 40; }
-    // Where the bars start: past the widest opponent's name and day number,
-    // so that neither is drawn over the other.
-    int Gauche(TCanevas& Canevas) const;
+    // Where the bars start on a graph Largeur wide: past the widest opponent's
+    // name and day number, so that neither is drawn over the other, but never
+    // past the middle.
+    int Gauche(TCanevas& Canevas, int Largeur) const;
     // The graph on a surface Largeur pixels wide.
     void Dessine(TCanevas& Canevas, int Largeur) const;
 
 private:
+    int LargeurJour(TCanevas& Canevas) const; // the widest day number
+
     std::vector<std::unique_ptr<TLigneMatch>> Lignes_;
     int NbLignes_ = 0;
 };

@@ -61,7 +61,7 @@ void TNotesMatch::AfficherMatch()
                 continue;
             const uint8_t note = c->GetNoteJoueurMatch(jour, p, s);
             n.Joueur = id;
-            n.Nom = CapitaliseNom(j->Prenom + " " + j->Nom);
+            n.Nom = CapitaliseNom(j->GetPrenomNom());
             n.Note = note == 255 ? std::string() : std::to_string(note);
             n.Visible = true;
         }

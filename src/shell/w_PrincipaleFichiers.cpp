@@ -219,7 +219,7 @@ void Tf_Principale::ApresOuverture()
     }
     // An older file of several championships has no tree yet: the composer makes one.
     if (FSaison->NbDesc() == 0 && FSaison->NbChampionnat() > 1 &&
-        ConvertitEnSaison(*FSaison, GetFichierIni(), FAppDir, Statut)) {
+        ConvertitEnSaison(*FSaison, GetFichierIni(), FAppDir, Statut, this)) {
         CompteurModification = 1;
         Statut->SetTextePanneau(1, Traduit(TexteModifie));
     }
@@ -501,7 +501,7 @@ bool Tf_Principale::NouvelleSaison()
 {
     if (!DemandeSauvegarde())
         return false;
-    const std::string fichier = ComposeNouvelleSaison(GetFichierIni(), GetBarreEtat());
+    const std::string fichier = ComposeNouvelleSaison(GetFichierIni(), GetBarreEtat(), this);
     if (fichier.empty())
         return false;
     // The changes of the season on screen were saved or given up at the

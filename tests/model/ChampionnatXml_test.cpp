@@ -396,6 +396,39 @@ TEST(ChampionnatXml, CommentsAndMatchesAddedLaterReadBackAsTheyAreKept)
     EXPECT_EQ(Ecrit(relu), texte);
 }
 
+// A match date that cannot be read leaves the match on its day's date at the
+// first reading already, where a save and the next reading would put it.
+TEST(ChampionnatXml, AnUnreadableMatchDateGivesTheDaysDate)
+{
+    FakeSaison saison;
+    TDonneesChampionnatFootball c(&saison);
+    c.AjouteEquipe(1);
+    c.AjouteEquipe(2);
+    c.SetNbJour(1);
+    c.SetDateJournee(1, EncodeDateMatch(4, 8, 2007));
+    c.AjouteMatch(1, 1, 2, -1, 65535, 65535);
+    c.DeplaceMatchDate(1, 1, EncodeDateMatch(15, 8, 2007));
+    const std::string texte = Ecrit(c);
+    ASSERT_NE(texte.find("<DateMatch>15/8/2007</DateMatch>"), std::string::npos);
+
+    for (const char* date : {"15 août", "abc/8/2007", "0/8/2007", "15/8", "15/8/20x7", ""}) {
+        std::string abime = texte;
+        abime.replace(abime.find("15/8/2007"), 9, date);
+        TDonneesChampionnatFootball relu(&saison);
+        ASSERT_TRUE(Lit(relu, abime)) << date;
+        EXPECT_EQ(relu.GetMatch(1, 1)->GetDate(), EncodeDateMatch(4, 8, 2007)) << date;
+        TDonneesChampionnatFootball encore(&saison);
+        ASSERT_TRUE(Lit(encore, Ecrit(relu))) << date;
+        EXPECT_EQ(Ecrit(encore), Ecrit(relu)) << date;
+    }
+    // Blanks around the figures are read as the writer's own dates are.
+    std::string blancs = texte;
+    blancs.replace(blancs.find("15/8/2007"), 9, "15 / 8 / 2007 ");
+    TDonneesChampionnatFootball relu(&saison);
+    ASSERT_TRUE(Lit(relu, blancs));
+    EXPECT_EQ(relu.GetMatch(1, 1)->GetDate(), EncodeDateMatch(15, 8, 2007));
+}
+
 TEST(ChampionnatXml, ImpossibleCountsFailTheLoad)
 {
     FakeSaison saison;

@@ -19,6 +19,11 @@ TEST(TPersonnel, NamesAndLabel)
     pays.Ajoute("France");
     TPersonnel p("Dupont", "", 30, 1);
     EXPECT_EQ(p.GetNomComplet(), "Dupont");
+    // Without a first name, no blank before the surname either way round.
+    EXPECT_EQ(p.GetPrenomNom(), "Dupont");
+    p.CodePays = 0;
+    EXPECT_EQ(p.GetLibelle(&pays, false), "Dupont (France)");
+    p.CodePays = 65535;
     p.Prenom = "Jean";
     EXPECT_EQ(p.GetNomComplet(), "Dupont Jean");
     EXPECT_EQ(p.GetPrenomNom(), "Jean Dupont");

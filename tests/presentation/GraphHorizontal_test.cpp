@@ -121,4 +121,54 @@ TEST(GraphHorizontal, LesNumerosDeJourNeCouvrentPasLesNoms)
     EXPECT_TRUE(axe) << "the axis where the bars start";
 }
 
+// On a narrow card a name too long for half the graph is cut, and the bars
+// keep the other half: they start before the right edge and run rightwards.
+TEST(GraphHorizontal, UnNomTropLongSurUnGrapheEtroitEstCoupe)
+{
+    auto Saison = testsupport::CreeLigueABCD(4);
+    TDonneesChampionnat& C = *Saison->GetChampionnat(1);
+    const std::string nom = "Association Sportive de Saint-Etienne Loire";
+    Saison->SetNomEquipe(C.GetEquipe(1), nom);
+    C.AjouteMatch(1, 0, 1, -1, 1, 0);
+    C.SetCompoMatch(1, 0, 1, 5);
+    TModeleGraphHorizontal G;
+    G.Remplit(*Saison, C, 0, 5);
+    ASSERT_EQ(G.NbLignesMatch(), 1);
+
+    for (int largeur : {300, 200}) {
+        TCanevasTest Canevas(7, 13, 8);
+        G.Dessine(Canevas, largeur);
+        int gauche = -1;
+        for (const auto& t : Canevas.DuGenre(TCanevasTest::TGenre::Ligne))
+            if (t.R.Left == t.R.Right && t.R.Top == 20)
+                gauche = t.R.Left;
+        ASSERT_GE(gauche, 0) << largeur;
+        EXPECT_LE(gauche, (largeur - 40) / 2) << largeur;
+        bool barre = false;
+        for (const auto& t : Canevas.DuGenre(TCanevasTest::TGenre::Remplit))
+            if (t.Couleur == 0xFFFFFF && t.R.Top == 20) {
+                barre = true;
+                EXPECT_GT(t.R.Width(), 0) << largeur;
+                EXPECT_GE(t.R.Left, gauche) << largeur;
+                EXPECT_LE(t.R.Right, largeur - 20) << largeur;
+            }
+        EXPECT_TRUE(barre) << largeur;
+        const TCanevasTest::TTrace* libelle = nullptr;
+        const TCanevasTest::TTrace* jour = nullptr;
+        const auto textes = Canevas.DuGenre(TCanevasTest::TGenre::Texte);
+        for (const auto& t : textes) {
+            if (t.R.Top > 20 && t.R.Left == 0)
+                libelle = &t;
+            if (t.Texte == "1" && t.R.Top > 20)
+                jour = &t;
+        }
+        ASSERT_NE(libelle, nullptr) << largeur;
+        ASSERT_NE(jour, nullptr) << largeur;
+        EXPECT_NE(libelle->Texte, nom) << largeur;
+        EXPECT_EQ(libelle->Texte.substr(libelle->Texte.size() - 3), "...") << largeur;
+        EXPECT_EQ(nom.rfind(libelle->Texte.substr(0, libelle->Texte.size() - 3), 0), 0u) << largeur;
+        EXPECT_LT(libelle->R.Right, jour->R.Left) << "the cut name clear of the day number";
+    }
+}
+
 } // namespace

@@ -5,6 +5,7 @@
 #include "base/oTraducteur.h"
 #include "controls/ComboBox.h"
 #include "controls/ImageFond.h"
+#include "model/LectureFeuilles.h"
 #include "model/Personnels.h"
 #include "model/SaisonFoot.h"
 #include "pagebase/DefType.h"
@@ -193,8 +194,11 @@ void Tf_FicheEntraineur::b_ValiderClick()
             Change = true;
         }
     };
-    ecrit(entraineur->Nom, e_Nom->text().toStdString());
-    ecrit(entraineur->Prenom, e_Prenom->text().toStdString());
+    // A surname left blank keeps the former one: a coach without one is
+    // dropped when the season is read again.
+    if (const std::string nom = TexteRelu(e_Nom->text().toStdString()); !nom.empty())
+        Change |= StockeTexte(entraineur->Nom, nom);
+    Change |= StockeTexte(entraineur->Prenom, e_Prenom->text().toStdString());
     ecrit(entraineur->CodePays, CodePaysCombo(*cb_Pays, Saison->Pays()));
     ecrit(entraineur->Age, age);
     const std::string club = Trim(cb_ClubPrec->currentText().toStdString());

@@ -10,6 +10,7 @@
 #include "controls/ImageFond.h"
 #include "controls/ImageQt.h"
 #include "files/ImageManager.h"
+#include "model/LectureFeuilles.h"
 #include "model/LectureParametre.h"
 #include "model/SaisonFoot.h"
 #include "pagebase/DefType.h"
@@ -948,7 +949,8 @@ void Tf_FicheJoueur::b_ValiderClick()
     bool change = FJoueurDeplace;
     std::unique_ptr<TJoueur> nouveau;
     TJoueur* J = Joueur;
-    const std::string nom = S(e_Nom->text());
+    // Names as a reopened season gives them back.
+    const std::string nom = TexteRelu(S(e_Nom->text())), prenom = TexteRelu(S(e_Prenom->text()));
 
     if (J) {
         if (cb_Poste->currentIndex() >= 0 && J->GetNumeroPoste() != cb_Poste->currentIndex() + 1)
@@ -965,11 +967,11 @@ void Tf_FicheJoueur::b_ValiderClick()
         }
     }
     if (!J) {
-        if (Trim(nom).empty()) {
+        if (nom.empty()) {
             Tag = 0;
             return;
         }
-        nouveau = Saison->CreeJoueur(nom, S(e_Prenom->text()), -1, EquipeCarte());
+        nouveau = Saison->CreeJoueur(nom, prenom, -1, EquipeCarte());
         FixeEquipes(*nouveau);
         nouveau->SetNumeroPoste(PosteDefaut + 1);
         nouveau->Numero = -1;
@@ -986,13 +988,14 @@ void Tf_FicheJoueur::b_ValiderClick()
             change = true;
         }
     };
-    if (J->Nom != nom) {
+    // A surname left blank keeps the former one: a player without one is
+    // dropped when the season is read again.
+    if (J->Nom != nom && !nom.empty()) {
         J->Nom = nom;
         FNomModifie = true;
         ordre = true;
         change = true;
     }
-    const std::string prenom = S(e_Prenom->text());
     if (J->Prenom != prenom) {
         J->Prenom = prenom;
         ordre = true;
@@ -1075,11 +1078,7 @@ void Tf_FicheJoueur::b_ValiderClick()
         J->DateNaissance = date;
         change = true;
     }
-    const std::string selection = S(e_SelectionNat->text());
-    if (J->SelectionNationale != selection) {
-        J->SelectionNationale = selection;
-        change = true;
-    }
+    change = StockeTexte(J->SelectionNationale, S(e_SelectionNat->text())) || change;
     ecrit(J->nSelectionNationale, ud_nSelection->value());
     ecrit(J->Image, FImage);
 

@@ -10,6 +10,7 @@
 #include "files/ImageManager.h"
 #include "model/Championnat.h"
 #include "model/ClubStade.h"
+#include "model/LectureFeuilles.h"
 #include "model/SaisonFoot.h"
 #include "pagebase/DefType.h"
 #include "pagebase/w_ImageManager.h"
@@ -245,8 +246,8 @@ void Tf_FicheStade::b_ValiderClick()
 {
     if (Saison == nullptr)
         return;
-    const std::string nom = e_NomStade->text().trimmed().toStdString();
-    const std::string ville = e_Ville->text().trimmed().toStdString();
+    const std::string nom = TexteRelu(e_NomStade->text().trimmed().toStdString());
+    const std::string ville = TexteRelu(e_Ville->text().trimmed().toStdString());
     if (nom.empty() || ville.empty()) {
         MessageUtil(Traduit(1028), BoutonsMessage::Ok);
         return;
@@ -280,8 +281,8 @@ void Tf_FicheStade::b_ValiderClick()
     // A year that does not fit its 16 bits is no year.
     const int annee = StrToIntDef(e_Construit->text().trimmed().toStdString(), 0);
     ecrit(Stade->DateConstruction, static_cast<uint16_t>(annee >= 0 && annee <= 65535 ? annee : 0));
-    ecrit(Stade->Remarque, m_Remarque->toPlainText().toStdString());
-    ecrit(Stade->RecordAffluence, e_AffluenceRecord->text().toStdString());
+    Change |= StockeTexte(Stade->Remarque, m_Remarque->toPlainText().toStdString());
+    Change |= StockeTexte(Stade->RecordAffluence, e_AffluenceRecord->text().toStdString());
     ecrit(Stade->CodePays, CodePaysCombo(*cb_Pays, Saison->Pays()));
     ecrit(Stade->Image, FImage);
     if (Change)

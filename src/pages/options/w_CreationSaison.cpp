@@ -449,9 +449,9 @@ bool Tf_CreationSaison::eventFilter(QObject* objet, QEvent* event)
 
 // --- Openers ---
 
-std::string ComposeNouvelleSaison(const std::string& fichierIni, TBarreEtat* statut)
+std::string ComposeNouvelleSaison(const std::string& fichierIni, TBarreEtat* statut, QWidget* parent)
 {
-    Tf_CreationSaison dialogue(nullptr);
+    Tf_CreationSaison dialogue(nullptr, parent ? parent->window() : nullptr);
     dialogue.Tag = ModeNouvelle;
     dialogue.InitNomFichier(fichierIni, DossierDe(fichierIni), statut);
     if (Dialogues().ExecuteModal(dialogue) != ResultatModal::Ok)
@@ -462,15 +462,17 @@ std::string ComposeNouvelleSaison(const std::string& fichierIni, TBarreEtat* sta
 bool AfficheComposeurSaison(TPrincipale& principale)
 {
     TSaison* saison = principale.GetSaison();
+    auto* fenetre = dynamic_cast<QWidget*>(&principale);
     if (saison == nullptr) {
-        const std::string fichier = ComposeNouvelleSaison(principale.GetFichierIni(), principale.GetBarreEtat());
+        const std::string fichier =
+            ComposeNouvelleSaison(principale.GetFichierIni(), principale.GetBarreEtat(), fenetre);
         if (fichier.empty())
             return false;
         principale.OuvreFichier(fichier);
         return true;
     }
     const std::string ini = principale.GetFichierIni();
-    Tf_CreationSaison dialogue(saison);
+    Tf_CreationSaison dialogue(saison, fenetre);
     dialogue.Tag = ModeModification;
     dialogue.InitNomFichier(ini, DossierDe(ini), principale.GetBarreEtat());
     if (Dialogues().ExecuteModal(dialogue) != ResultatModal::Ok)
@@ -480,9 +482,10 @@ bool AfficheComposeurSaison(TPrincipale& principale)
     return true;
 }
 
-bool ConvertitEnSaison(TSaison& saison, const std::string& fichierIni, const std::string& appDir, TBarreEtat* statut)
+bool ConvertitEnSaison(TSaison& saison, const std::string& fichierIni, const std::string& appDir, TBarreEtat* statut,
+                       QWidget* parent)
 {
-    Tf_CreationSaison dialogue(&saison);
+    Tf_CreationSaison dialogue(&saison, parent ? parent->window() : nullptr);
     dialogue.Tag = ModeConversion;
     dialogue.InitNomFichier(fichierIni, appDir, statut);
     // The tree finds each championship by its code: codes shared or missing

@@ -98,12 +98,14 @@ private:
 // built, saved and opened. True when the composer closed with OK.
 bool AfficheComposeurSaison(TPrincipale& principale);
 // The composer of a new season, whatever season is open: the name of the
-// file it created, empty when cancelled.
-std::string ComposeNouvelleSaison(const std::string& fichierIni, TBarreEtat* statut);
+// file it created, empty when cancelled. It is a window of `parent`'s window
+// (centred on it, modal over it) when one is given.
+std::string ComposeNouvelleSaison(const std::string& fichierIni, TBarreEtat* statut, QWidget* parent = nullptr);
 
 // Offers the composer on a season of several championships and no tree, each
 // championship placed by its catalogue division. True when accepted.
-bool ConvertitEnSaison(TSaison& saison, const std::string& fichierIni, const std::string& appDir, TBarreEtat* statut);
+bool ConvertitEnSaison(TSaison& saison, const std::string& fichierIni, const std::string& appDir, TBarreEtat* statut,
+                       QWidget* parent = nullptr);
 
 // The commands of the composer.
 void EnregistrePagesComposeur();

@@ -6,6 +6,7 @@
 #include "platform/Couleurs.h"
 
 #include <QLabel>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -84,11 +85,20 @@ void Tf_Validation::Remplit(const ControleCalendrier::TVerification& verificatio
         droite = std::max(droite, l.Gauche + label->width());
     }
     // The window widens for the longest line (a whole calendar's lines name
-    // the day and both teams), up to what a small screen shows; past that
-    // the list scrolls sideways.
-    Dispose(std::clamp(droite + 20 + 20 + 16, 480, 1000));
+    // the day and both teams), up to 1000 pixels and never past its screen;
+    // beyond that the list scrolls sideways.
+    const int bords = frameGeometry().width() - width();
+    const int plafond = std::min(1000, ZoneEcran().width() - bords);
+    Dispose(std::clamp(droite + 20 + 20 + 16, std::min(480, plafond), plafond));
     FondScroll1->MiseAJourScroll();
     Label1->setText(QString::fromStdString(verification.Resume));
+}
+
+QRect Tf_Validation::ZoneEcran() const
+{
+    // Not shown yet, the window is on its parent's screen.
+    const QScreen* ecran = parentWidget() ? parentWidget()->window()->screen() : screen();
+    return ecran ? ecran->availableGeometry() : QRect(0, 0, 1000, 800);
 }
 
 void Tf_Validation::resizeEvent(QResizeEvent* event)
@@ -104,9 +114,19 @@ void AfficheVerification(const ControleCalendrier::TVerification& verification, 
     Tf_Validation fenetre(parent ? parent->window() : nullptr);
     if (!titre.empty())
         fenetre.setWindowTitle(QString::fromStdString(titre));
-    // Filled first: the longest line sets the width the window is centred with.
+    // Made before it is filled, so that the width it takes counts its frame
+    // where the platform tells it; filled before it is placed, as the longest
+    // line sets the width the window is centred with.
+    fenetre.winId();
     fenetre.Remplit(verification);
-    if (parent)
-        fenetre.move(parent->window()->geometry().center() - fenetre.rect().center());
+    if (parent) {
+        // Centred on the window, kept inside the screen.
+        const QRect zone = fenetre.ZoneEcran();
+        QRect cadre = fenetre.frameGeometry();
+        cadre.moveCenter(parent->window()->geometry().center());
+        cadre.moveLeft(std::max(zone.left(), std::min(cadre.left(), zone.right() + 1 - cadre.width())));
+        cadre.moveTop(std::max(zone.top(), std::min(cadre.top(), zone.bottom() + 1 - cadre.height())));
+        fenetre.move(cadre.topLeft());
+    }
     Dialogues().ExecuteModal(fenetre);
 }

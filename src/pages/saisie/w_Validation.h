@@ -6,6 +6,8 @@
 #include "engine/ControleCalendrier.h"
 #include "platform/Dialogues.h"
 
+#include <QRect>
+
 #include <string>
 
 class QLabel;
@@ -22,6 +24,8 @@ public:
     void Remplit(const ControleCalendrier::TVerification& verification);
     // The labels of the list, in order.
     std::vector<QLabel*> Lignes() const;
+    // The room on the screen the window shows on.
+    QRect ZoneEcran() const;
 
     TFondCopie* Fond;
     QLabel* Label1;

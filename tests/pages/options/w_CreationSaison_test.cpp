@@ -185,6 +185,31 @@ TEST_F(ComposeurTest, LaCommandeSansSaisonConstruitEnregistreEtOuvreLaNouvelleSa
     EXPECT_EQ(Principale.FichiersOuverts.size(), 1u);
 }
 
+// The composer is a window of the main window: centred on it, modal over it,
+// whichever road opens it.
+TEST_F(ComposeurTest, LeComposeurEstUneFenetreDeLaFenetrePrincipale)
+{
+    struct TPrincipaleFenetre : QWidget, testsupport::TFaussePrincipale {};
+    TPrincipaleFenetre fenetre;
+    fenetre.FichierIni = Principale.FichierIni;
+    QWidget* enfant = new QWidget(&fenetre);
+    std::vector<QWidget*> parents;
+    auto note = [&](QDialog& d) {
+        parents.push_back(d.parentWidget());
+        d.done(ResultatModal::Annuler);
+    };
+    Scripts.Repond(note);
+    EXPECT_TRUE(ComposeNouvelleSaison(Principale.FichierIni, nullptr, enfant).empty());
+    Scripts.Repond(note);
+    (*CommandePage(193))(fenetre, 193, 0, 0);
+    fenetre.SetSaison(testsupport::CreeLigueDivision(101, 1, "A"));
+    Scripts.Repond(note);
+    (*CommandePage(193))(fenetre, 193, 0, 0);
+    Scripts.Repond(note);
+    ConvertitEnSaison(*fenetre.GetSaison(), Principale.FichierIni, Dossier.str(), nullptr, enfant);
+    EXPECT_EQ(parents, std::vector<QWidget*>(4, &fenetre));
+}
+
 TEST_F(ComposeurTest, LeRetraitListeLesChampionnatsEtRendLesCoches)
 {
     auto saison = testsupport::CreeLigueDivision(101, 1, "A");

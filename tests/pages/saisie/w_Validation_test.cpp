@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QScreen>
 
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
@@ -59,6 +60,29 @@ TEST(Validation, RefillingReplacesTheLines)
     f.Remplit(v);
     f.Remplit(v);
     EXPECT_EQ(f.Lignes().size(), 1u);
+}
+
+// A whole calendar's check may hold lines longer than any screen: the window
+// stops at its screen's edge (and at 1000 pixels) and the list scrolls.
+TEST(Validation, NeverWiderThanTheScreenItIsOn)
+{
+    TVerification v;
+    int compteur = 1, bascule = 1;
+    AjouterLigneVerification("Journée 12 : " + std::string(300, 'W'), compteur, bascule, v.Lignes);
+    QWidget principale;
+    principale.setGeometry(0, 0, 300, 200);
+    const QRect zone = principale.screen()->availableGeometry();
+
+    testsupport::TDialoguesScriptes dialogues;
+    QRect cadre;
+    dialogues.Repond([&](QDialog& d) {
+        cadre = d.frameGeometry();
+        d.done(ResultatModal::Ok);
+    });
+    AfficheVerification(v, &principale);
+    EXPECT_GT(cadre.width(), 480) << "widened for the long line";
+    EXPECT_LE(cadre.width(), std::min(1000, zone.width()));
+    EXPECT_TRUE(zone.contains(cadre)) << "placed on the screen";
 }
 
 } // namespace
