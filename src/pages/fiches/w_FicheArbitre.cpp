@@ -9,6 +9,7 @@
 #include "controls/ImageQt.h"
 #include "files/ImageManager.h"
 #include "model/Championnat.h"
+#include "model/LectureFeuilles.h"
 #include "model/Personnels.h"
 #include "model/SaisonFoot.h"
 #include "pagebase/w_ImageManager.h"
@@ -344,15 +345,12 @@ void Tf_FicheArbitre::b_ValiderClick()
         arbitre = cree.get();
         nouveau = std::move(cree);
     }
-    const std::string nom = e_Nom->text().toStdString(), prenom = e_Prenom->text().toStdString();
-    if (arbitre->Nom != nom) {
-        arbitre->Nom = nom;
+    // Names are stored as a reopened season reads them back; a surname left
+    // blank keeps the former one, as a nameless referee is not read again.
+    if (const std::string nom = TexteRelu(e_Nom->text().toStdString()); !nom.empty() && StockeTexte(arbitre->Nom, nom))
         Change = NomChange = true;
-    }
-    if (arbitre->Prenom != prenom) {
-        arbitre->Prenom = prenom;
+    if (StockeTexte(arbitre->Prenom, e_Prenom->text().toStdString()))
         Change = true;
-    }
     const uint16_t code = CodePaysCombo(*cb_Pays, Saison->Pays());
     if (arbitre->CodePays != code) {
         arbitre->CodePays = code;

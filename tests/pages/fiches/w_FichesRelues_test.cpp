@@ -1,4 +1,4 @@
-// Texts typed after blanks into the stadium and coach cards and the club sheet:
+// Texts typed after blanks into the stadium, coach and referee cards and the club sheet:
 // the reader of a season skips the blanks before a value, so what the cards
 // store must already be what a reopened file gives back, or the second save
 // of the reopened season gives other bytes.
@@ -11,6 +11,7 @@
 #include "files/ChargeurXmp.h"
 #include "model/ClubStade.h"
 #include "model/SaisonFoot.h"
+#include "pages/fiches/w_FicheArbitre.h"
 #include "pages/fiches/w_FicheEntraineur.h"
 #include "pages/fiches/w_FicheStade.h"
 #include "support/MessagesScriptes.h"
@@ -79,6 +80,17 @@ TEST_F(FichesRelues, BlanksTypedBeforeTheTextsLeaveTheSecondSaveUnchanged)
 
     const int equipe = saison->ChercheEquipe("Lyon");
     ASSERT_GE(equipe, 0);
+    Dialogues.Repond([](QDialog& d) {
+        auto& f = static_cast<Tf_FicheArbitre&>(d);
+        f.e_Nom->setText("  Turpin");
+        f.e_Prenom->setText("\tClément");
+        f.b_Valider->Click();
+    });
+    TPersonnelStat* arbitre = nullptr;
+    ASSERT_TRUE(AfficheFicheArbitre(*saison, 0, arbitre));
+    ASSERT_NE(arbitre, nullptr);
+    EXPECT_EQ(arbitre->GetPrenomNom(), "Clément Turpin");
+
     StatEquipe::TChampsClub club;
     club.Creation = " 1950";
     club.CouleurMaillot = "  Rouge";
@@ -132,6 +144,24 @@ TEST_F(FichesRelues, ACoachsSurnameLeftBlankKeepsTheFormerOne)
     EXPECT_TRUE(AfficheFicheEntraineur(*saison, entraineur));
     EXPECT_EQ(entraineur->Nom, nom);
     EXPECT_EQ(entraineur->Prenom, "Marcel");
+}
+
+TEST_F(FichesRelues, ARefereesSurnameLeftBlankKeepsTheFormerOne)
+{
+    auto saison = testsupport::CreeSaisonComplete();
+    ASSERT_GT(saison->Arbitres().Nombre(), 0);
+    auto* arbitre = dynamic_cast<TPersonnelStat*>(saison->Arbitres().Get(0));
+    ASSERT_NE(arbitre, nullptr);
+    const std::string nom = arbitre->Nom;
+    Dialogues.Repond([](QDialog& d) {
+        auto& f = static_cast<Tf_FicheArbitre&>(d);
+        f.e_Nom->setText("   ");
+        f.e_Prenom->setText(" Marcel");
+        f.b_Valider->Click();
+    });
+    EXPECT_TRUE(AfficheFicheArbitre(*saison, 0, arbitre));
+    EXPECT_EQ(arbitre->Nom, nom);
+    EXPECT_EQ(arbitre->Prenom, "Marcel");
 }
 
 } // namespace
