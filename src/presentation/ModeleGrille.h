@@ -32,6 +32,24 @@ std::string EchappeHtml(std::string_view Texte);
 // Writes Html to a new file (Creer) or at the end of an existing one; false
 // when the file cannot be written.
 bool EcritHtml(const std::string& NomFichier, const std::string& Html, bool Creer);
+// Why nothing can be written under NomFichier, as the system's error number: a
+// folder that is missing or not a folder, or that refuses writing, a file that
+// refuses it; 0 when nothing there tells.
+int CauseEchecEcriture(const std::string& NomFichier);
+
+// An exported page opens with this: UTF-8 declared, titled Titre, and the
+// title repeated as the page's heading (none for an empty title), on the
+// background Fond in the heading colour Encre (HTML colours).
+std::string DebutPageHtml(const std::string& Titre, const std::string& Fond, const std::string& Encre = "#000000");
+std::string FinPageHtml();
+// A whole page made by another writer, given the same head and heading as
+// DebutPageHtml gives: the charset declared when it was not, Titre as its
+// title and as the first line of its body.
+std::string TitrePageHtml(const std::string& Html, const std::string& Titre);
+// A file name as a link names it: every byte but letters, digits and "-._~"
+// written as "%" and two hexadecimal digits, so that "#", "%", "?", blanks and
+// accents reach the file and not a fragment, a query or another name.
+std::string UrlFichier(std::string_view Nom);
 
 // Grid options, bit values of the platform's option set.
 enum : uint32_t {
@@ -249,8 +267,9 @@ public:
     void DessineSurCanvas(TCanevas& Canevas, const TRect& R);
 
     // --- HTML ------------------------------------------------------------------
-    // False when the file cannot be written.
-    bool ExporteHtml(const std::string& NomFichier, bool Creer) const;
+    // False when the file cannot be written. A created page takes Titre as
+    // its title and heading.
+    bool ExporteHtml(const std::string& NomFichier, bool Creer, const std::string& Titre = {}) const;
     // Colours: title background, odd-row background, even-row background,
     // title font, row font. Largeur 0: no width attribute.
     std::string GetTableHtml(const std::vector<std::string>& Couleurs, int Largeur = 0) const;
