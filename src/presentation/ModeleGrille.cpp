@@ -4,8 +4,6 @@
 #include "files/Image.h"
 #include "presentation/ModeleGraphe.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -92,26 +90,6 @@ bool EcritHtml(const std::string& NomFichier, const std::string& Html, bool Cree
     Fichier << Html;
     Fichier.close();
     return !Fichier.fail();
-}
-
-int CauseEchecEcriture(const std::string& NomFichier)
-{
-    namespace fs = std::filesystem;
-    std::error_code Err;
-    const fs::path Fichier(NomFichier);
-    const fs::path Dossier = Fichier.has_parent_path() ? Fichier.parent_path() : fs::path(".");
-    const fs::file_status Etat = fs::status(Dossier, Err);
-    if (!fs::exists(Etat))
-        return ENOENT;
-    if (!fs::is_directory(Etat))
-        return ENOTDIR;
-    if (access(Dossier.c_str(), W_OK) != 0)
-        return errno;
-    if (fs::is_directory(Fichier, Err))
-        return EISDIR;
-    if (fs::exists(Fichier, Err) && access(Fichier.c_str(), W_OK) != 0)
-        return errno;
-    return 0;
 }
 
 namespace {

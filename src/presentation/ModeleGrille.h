@@ -32,10 +32,6 @@ std::string EchappeHtml(std::string_view Texte);
 // Writes Html to a new file (Creer) or at the end of an existing one; false
 // when the file cannot be written.
 bool EcritHtml(const std::string& NomFichier, const std::string& Html, bool Creer);
-// Why nothing can be written under NomFichier, as the system's error number: a
-// folder that is missing or not a folder, or that refuses writing, a file that
-// refuses it; 0 when nothing there tells.
-int CauseEchecEcriture(const std::string& NomFichier);
 
 // An exported page opens with this: UTF-8 declared, titled Titre, and the
 // title repeated as the page's heading (none for an empty title), on the

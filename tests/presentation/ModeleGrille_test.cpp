@@ -518,17 +518,6 @@ TEST(ModeleGrille, PictureNamesAsLinks)
     EXPECT_EQ(UrlFichier("Équipe-1~.png"), "%C3%89quipe-1~.png");
 }
 
-TEST(ModeleGrille, WhyAFileCannotBeWritten)
-{
-    testsupport::TempDir Dossier;
-    EXPECT_EQ(CauseEchecEcriture((Dossier / "page.htm").string()), 0);
-    EXPECT_EQ(CauseEchecEcriture((Dossier / "absent" / "page.htm").string()), ENOENT);
-    testsupport::WriteWholeFile(Dossier / "fichier", "x");
-    EXPECT_EQ(CauseEchecEcriture((Dossier / "fichier" / "page.htm").string()), ENOTDIR);
-    std::filesystem::create_directories(Dossier / "dossier.htm");
-    EXPECT_EQ(CauseEchecEcriture((Dossier / "dossier.htm").string()), EISDIR);
-}
-
 TEST(ModeleGrille, ShapeChangesKeepRowAndColumnSettings)
 {
     TModeleGrille G;
