@@ -217,7 +217,12 @@ void ImprimeUnePage(bool Paysage, const std::function<void(QPainter&, const QRec
     Imprimante.SetOrientation(Paysage ? TImprimante::TOrientation::Paysage : TImprimante::TOrientation::Portrait);
     if (!Imprimante.BeginDoc())
         return;
-    Dessine(*Imprimante.Canvas(), QRect(0, 0, Imprimante.PageWidth(), Imprimante.PageHeight()),
-            Imprimante.Resolution());
+    // What is printed goes under the document's title, with the page's origin at its top.
+    const int Titre = Imprimante.ImprimeTitre();
+    QPainter& Canvas = *Imprimante.Canvas();
+    Canvas.save();
+    Canvas.translate(0, Titre);
+    Dessine(Canvas, QRect(0, 0, Imprimante.PageWidth(), Imprimante.PageHeight() - Titre), Imprimante.Resolution());
+    Canvas.restore();
     Imprimante.EndDoc();
 }

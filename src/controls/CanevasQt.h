@@ -87,5 +87,6 @@ int PixelsDePoints(double Points);
 
 // One page on the platform's printer target (the chosen printer, a PDF file in
 // tests): Dessine gets the painter, the page in device pixels and the
-// resolution. Nothing is printed when the printer cannot be opened.
+// resolution, below the printer's title. Nothing is printed when the printer
+// cannot be opened.
 void ImprimeUnePage(bool Paysage, const std::function<void(QPainter&, const QRect&, int)>& Dessine);

@@ -9,6 +9,7 @@
 #include "controls/ImageFond.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
+#include "platform/Imprimante.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -32,10 +33,50 @@ void TFootForm::Imprime()
         FGrillePage->Imprime();
 }
 
-void TFootForm::ExporteHtml(const std::string& NomFichier)
+bool TFootForm::ExporteHtml(const std::string& NomFichier)
 {
-    if (FGrillePage && !FGrillePage->ExporteHtml(NomFichier, true))
-        SignaleEchecEcriture(NomFichier);
+    if (FGrillePage == nullptr)
+        return false;
+    if (FGrillePage->ExporteHtml(NomFichier, true, TitreDocument()))
+        return true;
+    SignaleEchecExport(NomFichier);
+    return false;
+}
+
+void TFootForm::ImprimeDocument()
+{
+    TImprimante& imprimante = Imprimante();
+    imprimante.SetTitre(TitreDocument());
+    Imprime();
+    // Another printout (a chart from a dialog) is not this page's.
+    imprimante.SetTitre({});
+}
+
+std::string TFootForm::TitreDocument() const
+{
+    std::string titre;
+    auto ajoute = [&titre](const std::string& partie) {
+        if (!partie.empty())
+            titre += (titre.empty() ? "" : " - ") + partie;
+    };
+    if (const TDonneesChampionnat* champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr) {
+        std::string nom = Saison->GetNomCompletChamp(champ->CodeChamp);
+        ajoute(nom.empty() ? Saison->GetNomChampDesc(champ->CodeChamp) : nom);
+    }
+    ajoute(FVue);
+    ajoute(JourneeDocument());
+    return titre;
+}
+
+std::string TFootForm::TexteJournee(int Jour)
+{
+    constexpr int TexteJournee = 85;
+    return Traduit(TexteJournee) + " " + std::to_string(Jour);
+}
+
+void SignaleEchecExport(const std::string& NomFichier)
+{
+    SignaleEchecSauvegarde(NomFichier, CauseEchecEcriture(NomFichier));
 }
 
 void TFootForm::Modifie()

@@ -104,14 +104,29 @@ public:
 
     // Printing and HTML export: a grid page names its grid (SetGrillePage) and
     // the grid is printed and exported as a whole HTML page; other pages that
-    // print override them. Nothing by default.
+    // print override them. Nothing by default. ExporteHtml answers whether it
+    // wrote the page; a file it could not write is told to the user, with the
+    // reason (SignaleEchecExport). Both title what they make TitreDocument().
     virtual void Imprime();
-    virtual void ExporteHtml(const std::string& NomFichier);
+    virtual bool ExporteHtml(const std::string& NomFichier);
     virtual bool Imprimable() const { return FGrillePage != nullptr; }
     // Whether ExporteHtml writes something of what the page shows; a page
     // that prints has an HTML rendering unless it says otherwise.
     virtual bool ExportableHtml() const { return Imprimable(); }
     void SetGrillePage(TColorStringGrid* grille) { FGrillePage = grille; }
+
+    // The print command's road: Imprime under the page's title.
+    void ImprimeDocument();
+    // The view as the main window names it (the command that shows the page).
+    void SetVue(const std::string& Vue) { FVue = Vue; }
+    const std::string& Vue() const { return FVue; }
+    // What a printout or an exported page is titled: the championship, the
+    // view and, for a page of one day's figures, the day, dash-separated.
+    std::string TitreDocument() const;
+    // The day of a page of one day's figures ("Journée 12"); empty for others.
+    virtual std::string JourneeDocument() const { return {}; }
+    // "Journée" and the day's number.
+    static std::string TexteJournee(int Jour);
     // Commits an entry the user has half typed, before the page is left.
     virtual void ValideSaisieEnCours() {}
 
@@ -136,7 +151,11 @@ public:
 
 private:
     TColorStringGrid* FGrillePage = nullptr; // a child of the page
+    std::string FVue;
 };
+
+// A page that could not be written under NomFichier: the name and why.
+void SignaleEchecExport(const std::string& NomFichier);
 
 // What a page command answers: whether it showed a view (a cancelled chooser
 // shows none: the history and the tree selection stay as they were) and,

@@ -1,14 +1,27 @@
 #include "platform/Imprimante.h"
 
+#include "base/ServiceMessage.h"
+#include "base/oTraducteur.h"
 #include "platform/Dialogues.h"
 
+#include <QFontMetrics>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 
+#include <cerrno>
+#include <filesystem>
+#include <string_view>
+
+#include <unistd.h>
+
 namespace {
 
 TImprimante* ImprimanteInstallee = nullptr;
+
+constexpr int TexteImprimanteRefuse = 3320;
+constexpr int TexteAucuneImprimante = 3321;
+constexpr int TexteFichierImpression = 3322;
 
 } // namespace
 
@@ -34,16 +47,33 @@ bool TImprimante::BeginDoc()
 {
     if (FCanvas)
         return false;
-    FPrinter->setDocName(QString::fromStdString(FTitre));
+    FPrinter->setDocName(QString::fromStdString(NomDocument(FTitre)));
     if (!Prepare(*FPrinter))
         return false;
     // The choice may have changed the orientation; the document asked for one.
     SetOrientation(FOrientation);
     auto canvas = std::make_unique<QPainter>();
-    if (!canvas->begin(FPrinter.get()))
+    if (!canvas->begin(FPrinter.get())) {
+        SignaleEchec();
         return false;
+    }
     FCanvas = std::move(canvas);
     return true;
+}
+
+// The printer says nothing of why it refused; a file target tells by its folder.
+void TImprimante::SignaleEchec() const
+{
+    const std::string fichier = FPrinter->outputFileName().toStdString();
+    const std::string imprimante = FPrinter->printerName().toStdString();
+    std::string texte;
+    if (!fichier.empty())
+        texte = TraduitFmt(TexteFichierImpression, {fichier, TexteErreurSysteme(CauseEchecEcriture(fichier))});
+    else if (imprimante.empty())
+        texte = Traduit(TexteAucuneImprimante);
+    else
+        texte = TraduitFmt(TexteImprimanteRefuse, {imprimante});
+    MessageUtil(texte, BoutonsMessage::Ok | BoutonsMessage::Avertissement);
 }
 
 bool TImprimante::NewPage()
@@ -88,6 +118,13 @@ int TImprimante::Resolution() const
     return FPrinter->resolution();
 }
 
+int TImprimante::ImprimeTitre()
+{
+    if (!FCanvas || FTitre.empty())
+        return 0;
+    return DessineTitreDocument(*FCanvas, FTitre, PageWidth());
+}
+
 bool TImprimante::Prepare(QPrinter& printer)
 {
     return Dialogues().ChoisitImprimante(printer);
@@ -126,4 +163,53 @@ TImprimante* InstalleImprimante(TImprimante* imprimante)
     TImprimante* ancienne = ImprimanteInstallee;
     ImprimanteInstallee = imprimante;
     return ancienne;
+}
+
+int DessineTitreDocument(QPainter& p, const std::string& titre, int largeur)
+{
+    if (titre.empty())
+        return 0;
+    p.save();
+    // At the page's top whatever the drawing under way has moved or scaled.
+    p.resetTransform();
+    p.setClipping(false);
+    QFont police = p.font();
+    police.setPointSize(16);
+    police.setBold(true);
+    p.setFont(police);
+    p.setPen(Qt::black);
+    const QFontMetrics mesure(police, p.device());
+    p.drawText(0, mesure.ascent(), mesure.elidedText(QString::fromStdString(titre), Qt::ElideRight, largeur));
+    p.restore();
+    // A blank line's worth between the title and what it heads.
+    return mesure.height() * 2;
+}
+
+std::string NomDocument(const std::string& titre)
+{
+    std::string nom = titre;
+    for (char& c : nom)
+        if (std::string_view(":/\\*?\"<>|").find(c) != std::string_view::npos)
+            c = '-';
+    return nom;
+}
+
+int CauseEchecEcriture(const std::string& NomFichier)
+{
+    namespace fs = std::filesystem;
+    std::error_code Err;
+    const fs::path Fichier(NomFichier);
+    const fs::path Dossier = Fichier.has_parent_path() ? Fichier.parent_path() : fs::path(".");
+    const fs::file_status Etat = fs::status(Dossier, Err);
+    if (!fs::exists(Etat))
+        return ENOENT;
+    if (!fs::is_directory(Etat))
+        return ENOTDIR;
+    if (access(Dossier.c_str(), W_OK) != 0)
+        return errno;
+    if (fs::is_directory(Fichier, Err))
+        return EISDIR;
+    if (fs::exists(Fichier, Err) && access(Fichier.c_str(), W_OK) != 0)
+        return errno;
+    return 0;
 }

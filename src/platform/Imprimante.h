@@ -20,13 +20,17 @@ public:
     TImprimante(const TImprimante&) = delete;
     TImprimante& operator=(const TImprimante&) = delete;
 
+    // The title of the next document: the heading ImprimeTitre draws, and the
+    // document's name, which the print dialog makes a file name of (without
+    // the characters a file name cannot hold).
     void SetTitre(const std::string& titre);
     const std::string& Titre() const { return FTitre; }
     void SetOrientation(TOrientation orientation);
     TOrientation Orientation() const { return FOrientation; }
 
     // False when the user cancelled the printer choice or the printer cannot
-    // be opened: then there is no canvas and nothing is printed.
+    // be opened: then there is no canvas and nothing is printed. A printer
+    // that cannot be opened is told to the user, with the reason.
     bool BeginDoc();
     bool NewPage();
     void EndDoc();
@@ -40,6 +44,10 @@ public:
     int PageWidth() const;
     int PageHeight() const;
     int Resolution() const;
+    // Draws the title at the top of the page being printed, whatever the
+    // canvas's transformation; the height it took in printer pixels, 0
+    // without a title or a document.
+    int ImprimeTitre();
 
     QPrinter& Printer() { return *FPrinter; }
 
@@ -48,6 +56,8 @@ protected:
     virtual bool Prepare(QPrinter& printer);
 
 private:
+    void SignaleEchec() const;
+
     std::unique_ptr<QPrinter> FPrinter;
     std::unique_ptr<QPainter> FCanvas;
     std::string FTitre;
@@ -74,3 +84,17 @@ private:
 TImprimante& Imprimante();
 // Installs a printer target (nullptr: the user's printer again); returns the former one.
 TImprimante* InstalleImprimante(TImprimante* imprimante);
+
+// Draws a document's title in bold at the top left of the painter's device,
+// cut to Largeur pixels; the height it takes with the space under it (0 for
+// an empty title).
+int DessineTitreDocument(QPainter& p, const std::string& titre, int largeur);
+
+// Why nothing can be written under NomFichier (a PDF printed to, a page
+// exported), as the system's error number: a folder that is missing, not a
+// folder or refusing writing, a file that refuses it; 0 when nothing there tells.
+int CauseEchecEcriture(const std::string& NomFichier);
+
+// A title as a document name: the characters a file name cannot hold (":",
+// "/", "\\", "*", "?", quotes, "<", ">", "|") become dashes.
+std::string NomDocument(const std::string& titre);

@@ -139,14 +139,19 @@ std::string TModeleEditeur::GetTexteHtml() const
     return Html;
 }
 
-bool TModeleEditeur::ExporteHtml(const std::string& NomFichier, bool Creer) const
+bool TModeleEditeur::ExporteHtml(const std::string& NomFichier, bool Creer, const std::string& Titre) const
 {
     const char* FinLigne = "\r\n";
     std::string Html;
-    if (Creer)
-        for (const char* L : {"<HTML>", "  <HEAD>", "    <META charset=\"utf-8\">", "    <TITLE></TITLE>", "  </HEAD>",
-                              "  <BODY BGCOLOR=\"#00306F\">"})
+    if (Creer) {
+        for (const char* L : {"<HTML>", "  <HEAD>", "    <META charset=\"utf-8\">"})
             Html += std::string(L) + FinLigne;
+        Html += "    <TITLE>" + EchappeHtml(Titre) + "</TITLE>" + FinLigne;
+        Html += std::string("  </HEAD>") + FinLigne + "  <BODY BGCOLOR=\"#00306F\">" + FinLigne;
+        // The report's runs are coloured for this dark background: so is the heading.
+        if (!Titre.empty())
+            Html += "    <H1><FONT COLOR=#FFFFFF>" + EchappeHtml(Titre) + "</FONT></H1>" + FinLigne;
+    }
     Html += GetTexteHtml() + FinLigne;
     if (Creer)
         Html += std::string("  </BODY>") + FinLigne + "</HTML>" + FinLigne;

@@ -55,8 +55,9 @@ public:
     // The lines as HTML: one coloured run per change of colour, "<BR>" after each line.
     std::string GetTexteHtml() const;
     void GetTexteHtml(std::string& Html) const { Html = GetTexteHtml(); }
-    // False when the file cannot be written.
-    bool ExporteHtml(const std::string& NomFichier, bool Creer) const;
+    // False when the file cannot be written. A created page takes Titre as
+    // its title and heading.
+    bool ExporteHtml(const std::string& NomFichier, bool Creer, const std::string& Titre = {}) const;
 
     // Lays out and draws every line into R; in print mode the text is black.
     // Returns the number of rows the lines took.

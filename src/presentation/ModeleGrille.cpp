@@ -5,7 +5,9 @@
 #include "presentation/ModeleGraphe.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 
 void CouleurLigne(int Ligne, TColor& Fond)
@@ -88,6 +90,108 @@ bool EcritHtml(const std::string& NomFichier, const std::string& Html, bool Cree
     Fichier << Html;
     Fichier.close();
     return !Fichier.fail();
+}
+
+namespace {
+
+const char* const Crlf = "\r\n";
+
+std::string EnMinuscules(const std::string& Texte)
+{
+    std::string R = Texte;
+    std::transform(R.begin(), R.end(), R.begin(),
+                   [](char C) { return C >= 'A' && C <= 'Z' ? static_cast<char>(C - 'A' + 'a') : C; });
+    return R;
+}
+
+// Where the line of the first tag Nom ("<head", "<body"...) ends: past its ">"
+// and the line break after it; npos when there is no such tag.
+size_t ApresBalise(const std::string& Html, const std::string& Nom)
+{
+    const std::string Bas = EnMinuscules(Html);
+    for (size_t P = Bas.find(Nom); P != std::string::npos; P = Bas.find(Nom, P + 1)) {
+        const char Suivant = P + Nom.size() < Bas.size() ? Bas[P + Nom.size()] : '\0';
+        if (Suivant != '>' && Suivant != ' ' && Suivant != '\t' && Suivant != '\r' && Suivant != '\n')
+            continue;
+        size_t Fin = Bas.find('>', P);
+        if (Fin == std::string::npos)
+            return std::string::npos;
+        ++Fin;
+        if (Bas.compare(Fin, 2, Crlf) == 0)
+            Fin += 2;
+        else if (Fin < Bas.size() && Bas[Fin] == '\n')
+            ++Fin;
+        return Fin;
+    }
+    return std::string::npos;
+}
+
+std::string LigneTitre(const std::string& Titre)
+{
+    return "    <title>" + EchappeHtml(Titre) + "</title>" + Crlf;
+}
+
+} // namespace
+
+std::string DebutPageHtml(const std::string& Titre, const std::string& Fond, const std::string& Encre)
+{
+    std::string Html = std::string("<html>") + Crlf + "  <head>" + Crlf + "    <meta charset=\"utf-8\">" + Crlf +
+                       LigneTitre(Titre) + "  </head>" + Crlf + "  <body bgcolor=\"" + Fond + "\">" + Crlf;
+    if (!Titre.empty())
+        Html += "    <h1><font color=\"" + Encre + "\">" + EchappeHtml(Titre) + "</font></h1>" + Crlf;
+    return Html;
+}
+
+std::string FinPageHtml()
+{
+    return std::string("  </body>") + Crlf + "</html>" + Crlf;
+}
+
+std::string TitrePageHtml(const std::string& Html, const std::string& Titre)
+{
+    std::string R = Html;
+    if (ApresBalise(R, "<head") == std::string::npos) {
+        const size_t Racine = ApresBalise(R, "<html");
+        R.insert(Racine == std::string::npos ? 0 : Racine, std::string("  <head>") + Crlf + "  </head>" + Crlf);
+    }
+    // The page's own title element, when it has one, takes the title in place.
+    const std::string Bas = EnMinuscules(R);
+    const size_t Debut = Bas.find("<title");
+    const size_t Contenu = Debut == std::string::npos ? Debut : Bas.find('>', Debut);
+    const size_t Fin = Contenu == std::string::npos ? Contenu : Bas.find("</title>", Contenu);
+    if (Fin != std::string::npos)
+        R.replace(Contenu + 1, Fin - Contenu - 1, EchappeHtml(Titre));
+    else
+        R.insert(ApresBalise(R, "<head"), LigneTitre(Titre));
+    if (EnMinuscules(R).find("charset") == std::string::npos)
+        R.insert(ApresBalise(R, "<head"), std::string("    <meta charset=\"utf-8\">") + Crlf);
+    if (!Titre.empty()) {
+        const size_t Corps = ApresBalise(R, "<body");
+        const std::string Titre1 = "    <h1>" + EchappeHtml(Titre) + "</h1>" + Crlf;
+        if (Corps != std::string::npos)
+            R.insert(Corps, Titre1);
+        else
+            R.insert(ApresBalise(R, "</head"), Titre1);
+    }
+    return R;
+}
+
+std::string UrlFichier(std::string_view Nom)
+{
+    static const char Chiffres[] = "0123456789ABCDEF";
+    std::string R;
+    for (char C : Nom) {
+        const auto Octet = static_cast<unsigned char>(C);
+        if ((Octet >= 'a' && Octet <= 'z') || (Octet >= 'A' && Octet <= 'Z') || (Octet >= '0' && Octet <= '9') ||
+            C == '-' || C == '.' || C == '_' || C == '~') {
+            R += C;
+        } else {
+            R += '%';
+            R += Chiffres[Octet >> 4];
+            R += Chiffres[Octet & 15];
+        }
+    }
+    return R;
 }
 
 TCellObject::TCellObject() = default;
@@ -1116,14 +1220,11 @@ void TModeleGrille::ExporteCellule(std::string& Html, int ACol, int ARow) const
     Html += FinLigne;
 }
 
-bool TModeleGrille::ExporteHtml(const std::string& NomFichier, bool Creer) const
+bool TModeleGrille::ExporteHtml(const std::string& NomFichier, bool Creer, const std::string& Titre) const
 {
     std::string Html;
-    if (Creer) {
-        for (const char* L : {"<html>", "  <head>", "    <meta charset=\"utf-8\">", "    <title></title>", "  </head>",
-                              "  <body bgcolor=\"#80CCFE\">"})
-            Html += std::string(L) + FinLigne;
-    }
+    if (Creer)
+        Html = DebutPageHtml(Titre, "#80CCFE");
     Html += std::string("    <table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">") + FinLigne;
     for (int R = 0; R < GetRowCount(); ++R) {
         Html += std::string("      <tr>") + FinLigne;
@@ -1134,8 +1235,7 @@ bool TModeleGrille::ExporteHtml(const std::string& NomFichier, bool Creer) const
     }
     Html += std::string("    </table>") + FinLigne;
     if (Creer)
-        Html += std::string("  </body>") + FinLigne + "</html>" + FinLigne;
-
+        Html += FinPageHtml();
     return EcritHtml(NomFichier, Html, Creer);
 }
 

@@ -33,6 +33,20 @@ std::string EchappeHtml(std::string_view Texte);
 // when the file cannot be written.
 bool EcritHtml(const std::string& NomFichier, const std::string& Html, bool Creer);
 
+// An exported page opens with this: UTF-8 declared, titled Titre, and the
+// title repeated as the page's heading (none for an empty title), on the
+// background Fond in the heading colour Encre (HTML colours).
+std::string DebutPageHtml(const std::string& Titre, const std::string& Fond, const std::string& Encre = "#000000");
+std::string FinPageHtml();
+// A whole page made by another writer, given the same head and heading as
+// DebutPageHtml gives: the charset declared when it was not, Titre as its
+// title and as the first line of its body.
+std::string TitrePageHtml(const std::string& Html, const std::string& Titre);
+// A file name as a link names it: every byte but letters, digits and "-._~"
+// written as "%" and two hexadecimal digits, so that "#", "%", "?", blanks and
+// accents reach the file and not a fragment, a query or another name.
+std::string UrlFichier(std::string_view Nom);
+
 // Grid options, bit values of the platform's option set.
 enum : uint32_t {
     goFixedVertLine = 1,
@@ -249,8 +263,9 @@ public:
     void DessineSurCanvas(TCanevas& Canevas, const TRect& R);
 
     // --- HTML ------------------------------------------------------------------
-    // False when the file cannot be written.
-    bool ExporteHtml(const std::string& NomFichier, bool Creer) const;
+    // False when the file cannot be written. A created page takes Titre as
+    // its title and heading.
+    bool ExporteHtml(const std::string& NomFichier, bool Creer, const std::string& Titre = {}) const;
     // Colours: title background, odd-row background, even-row background,
     // title font, row font. Largeur 0: no width attribute.
     std::string GetTableHtml(const std::vector<std::string>& Couleurs, int Largeur = 0) const;

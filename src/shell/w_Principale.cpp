@@ -18,7 +18,6 @@
 #include "platform/Couleurs.h"
 #include "platform/Dialogues.h"
 #include "platform/Ecran.h"
-#include "platform/Imprimante.h"
 #include "platform/Langue.h"
 #include "shell/w_About.h"
 #include "shell/w_AstuceJour.h"
@@ -1056,8 +1055,7 @@ void Tf_Principale::ImprimePage()
     if (!FPageCourante || !FPageCourante->Imprimable())
         return;
     ValideSaisieEnCours();
-    Imprimante().SetTitre(std::string(NomProduit) + " - " + l_Titre->text().toStdString());
-    FPageCourante->Imprime();
+    FPageCourante->ImprimeDocument();
 }
 
 // ------------------------------------------------------------------- pages
@@ -1230,7 +1228,7 @@ void Tf_Principale::SelectionneNoeudCourant()
 
 void Tf_Principale::MajTexteStatut(int code, int nbTextesAvant)
 {
-    if (!FPageCourante || Statut->NbTextesPage() != nbTextesAvant)
+    if (!FPageCourante)
         return;
     std::string libelle;
     for (const auto& entree : FListeMenu)
@@ -1241,6 +1239,10 @@ void Tf_Principale::MajTexteStatut(int code, int nbTextesAvant)
     // A caption that opens a dialog ends with "...", which the status text has no use for.
     if (const auto points = libelle.find("..."); points != std::string::npos)
         libelle.erase(points);
+    // What the page prints and exports is titled with its view.
+    FPageCourante->SetVue(libelle);
+    if (Statut->NbTextesPage() != nbTextesAvant)
+        return;
     Statut->SetTexteFenetre(2, libelle);
 }
 

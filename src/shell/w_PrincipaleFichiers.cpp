@@ -539,13 +539,8 @@ bool Tf_Principale::ExportePageHtml()
     if (!reponse.Ok || reponse.NomFichier.empty())
         return false;
     const std::string& nom = reponse.NomFichier;
-    namespace fs = std::filesystem;
-    std::error_code err;
-    const bool existait = fs::exists(nom, err);
-    const fs::file_time_type avant = existait ? fs::last_write_time(nom, err) : fs::file_time_type::min();
     TCompteMessages messages;
-    FPageCourante->ExporteHtml(nom);
-    const bool ecrit = fs::exists(nom, err) && (!existait || fs::last_write_time(nom, err) != avant);
+    const bool ecrit = FPageCourante->ExporteHtml(nom);
     if (ecrit)
         MessageUtil(TraduitFmt(TextePageEcrite, {nom}), BoutonsMessage::Ok);
     else if (messages.Nombre == 0)

@@ -1,3 +1,4 @@
+#include "controls/CanevasQt.h"
 #include "controls/ColorStringGrid.h"
 
 #include "files/Image.h"
@@ -6,11 +7,13 @@
 #include "support/TestSupport.h"
 #include "support_ui/RenduPng.h"
 
+#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <tuple>
 
 namespace {
 
@@ -157,6 +160,32 @@ TEST(ColorStringGrid, PrintsOneLandscapePage)
     EXPECT_GT(std::stod(Boite[1]), std::stod(Boite[2]));
     // Kept beside the pictures, to be looked at.
     testsupport::WriteWholeFile(testsupport::DossierRendus() + "/grille.pdf", Octets);
+}
+
+TEST(ColorStringGrid, PrintsUnderTheDocumentTitle)
+{
+    testsupport::TempDir Dossier;
+    TImprimantePdf Pdf((Dossier / "titre.pdf").string());
+    auto Imprime = [] {
+        QRect Place;
+        int Decalage = -1;
+        int Hauteur = 0;
+        ImprimeUnePage(false, [&](QPainter& P, const QRect& Page, int) {
+            Place = Page;
+            Decalage = static_cast<int>(P.transform().dy());
+            Hauteur = Imprimante().PageHeight();
+        });
+        return std::make_tuple(Place, Decalage, Hauteur);
+    };
+    auto [Pleine, SansDecalage, Hauteur] = Imprime();
+    EXPECT_EQ(SansDecalage, 0);
+    EXPECT_EQ(Pleine.height(), Hauteur);
+    Pdf.SetTitre("Ligue 1 - Classement");
+    auto [Reste, Decalage, Hauteur2] = Imprime();
+    Pdf.SetTitre({});
+    EXPECT_GT(Decalage, 0);
+    EXPECT_EQ(Reste.height(), Hauteur2 - Decalage);
+    EXPECT_EQ(Reste.topLeft(), QPoint(0, 0)) << "drawing starts at the origin, moved below the title";
 }
 
 TEST(ColorStringGrid, ScrollingKeepsTheTitleRow)

@@ -3,9 +3,13 @@
 
 #include "fenetre/FenetreReelle.h"
 #include "pages/saisie/w_Buteurs.h"
+#include "platform/Imprimante.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTreeWidgetItemIterator>
 #include <gtest/gtest.h>
 
@@ -65,6 +69,55 @@ TEST_F(FenetreReelle, UnScoreTapeAuClavierSeRetrouveApresEnregistrementEtReouver
     EXPECT_EQ(resultats->Ligne(0).Score[0]->Text(), "9");
     EXPECT_EQ(resultats->Ligne(0).Score[1]->Text(), "8");
     EXPECT_EQ(EtatDocument(), "");
+}
+
+// The printer the desktop's print dialog is shown for; the test reads the
+// file it proposes and cancels.
+class TImprimanteDialogue : public TImprimante {
+public:
+    TImprimanteDialogue() : FAncienne(InstalleImprimante(this)) {}
+    ~TImprimanteDialogue() override { InstalleImprimante(FAncienne); }
+    TImprimanteDialogue(const TImprimanteDialogue&) = delete;
+    TImprimanteDialogue& operator=(const TImprimanteDialogue&) = delete;
+
+    QString Propose;
+    int NbDialogues = 0;
+
+protected:
+    bool Prepare(QPrinter& printer) override
+    {
+        ++NbDialogues;
+        QPrintDialog dialogue(&printer);
+        dialogue.show();
+        if (QTest::qWaitForWindowExposed(&dialogue, Delai))
+            if (auto* nom = dialogue.findChild<QLineEdit*>(QStringLiteral("filename")))
+                Propose = nom->text();
+        dialogue.reject();
+        return false;
+    }
+
+private:
+    TImprimante* FAncienne;
+};
+
+// Ctrl+P on the standings: the print dialog proposes a PDF named after what
+// is printed, a name every file system takes.
+TEST_F(FenetreReelle, LImpressionProposeUnFichierNommeDApresLaPage)
+{
+    Demarre();
+    Ouvre(Fichier);
+    ASSERT_TRUE(CliqueNoeud(40));
+    auto* page = AttendPage<Tf_Classement>();
+    ASSERT_NE(page, nullptr);
+    const std::string titre = page->TitreDocument();
+    ASSERT_NE(titre.find(':'), std::string::npos) << "the championship's name holds a colon: " << titre;
+    TImprimanteDialogue imprimante;
+    Touche(Qt::Key_P, Qt::ControlModifier);
+    ASSERT_TRUE(Attend([&] { return imprimante.NbDialogues == 1; }));
+    const QString fichier = QFileInfo(imprimante.Propose).fileName();
+    EXPECT_EQ(fichier.toStdString(), NomDocument(titre) + ".pdf");
+    EXPECT_FALSE(fichier.contains(u':'));
+    Active();
 }
 
 // Every node of the menu tree, in every championship of the season, clicked

@@ -3,10 +3,13 @@
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
 #include "controls/BoutonCoche.h"
+#include "controls/ColorStringGrid.h"
 #include "controls/ImageFond.h"
 #include "model/Championnat.h"
 #include "model/ClubStade.h"
 #include "pages/Pages.h"
+#include "platform/Imprimante.h"
+#include "support/MessagesScriptes.h"
 #include "support/SaisonExemple.h"
 #include "support/TestSupport.h"
 #include "support_ui/DialoguesScriptes.h"
@@ -363,7 +366,7 @@ TEST(TFootForm, IncrusteeRemplitLePanneauEtPrevientLaFenetre)
     // Nothing to print or export by default.
     EXPECT_FALSE(page->Imprimable());
     page->Imprime();
-    page->ExporteHtml("/nulle/part.htm");
+    EXPECT_FALSE(page->ExporteHtml("/nulle/part.htm"));
 
     page->Modifie();
     page->Navigue(40, 2, 1);
@@ -375,6 +378,86 @@ TEST(TFootForm, IncrusteeRemplitLePanneauEtPrevientLaFenetre)
     TPageTest seule;
     seule.Modifie();
     seule.Navigue(13);
+}
+
+// ------------------------------------------------------------ titles, printing and export
+
+// A page of one day's figures, with a grid to export and a printout that
+// looks at the printer's title.
+struct TPageJournee : TFootForm {
+    explicit TPageJournee(QWidget* parent = nullptr) : TFootForm(parent), Grille(new TColorStringGrid(this))
+    {
+        Grille->SetColCount(1);
+        Grille->SetRowCount(1);
+        Grille->SetTexte(0, 0, "Arles");
+    }
+    std::string JourneeDocument() const override { return Jour > 0 ? TexteJournee(Jour) : std::string(); }
+    void Imprime() override { TitreImprime = Imprimante().Titre(); }
+
+    TColorStringGrid* Grille;
+    int Jour = 0;
+    std::string TitreImprime;
+};
+
+struct TTextesFrancais {
+    TTextesFrancais() { InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Textefr.txt")); }
+    ~TTextesFrancais() { InstalleTraducteur(nullptr); }
+};
+
+TEST(TFootForm, TitreDuChampionnatDeLaVueEtDuJour)
+{
+    TTextesFrancais textes;
+    auto saison = testsupport::CreeSaisonComplete();
+    saison->SetNumChampCourant(saison->GetNumChampionnatId(2));
+    TPageJournee page;
+    EXPECT_EQ(page.TitreDocument(), "");
+    page.Saison = saison.get();
+    const std::string championnat = page.TitreDocument();
+    EXPECT_NE(championnat.find("Ma coupe"), std::string::npos);
+    page.SetVue("Classement général");
+    page.Jour = 3;
+    EXPECT_EQ(page.TitreDocument(), championnat + " - Classement général - Journée 3");
+    page.Saison = nullptr;
+    EXPECT_EQ(page.TitreDocument(), "Classement général - Journée 3");
+}
+
+TEST(TFootForm, ImprimeSousSonTitre)
+{
+    testsupport::TempDir dossier;
+    TImprimantePdf pdf((dossier / "p.pdf").string());
+    TPageJournee page;
+    page.SetVue("Classement");
+    page.Jour = 2;
+    page.ImprimeDocument();
+    EXPECT_EQ(page.TitreImprime, page.TitreDocument());
+    EXPECT_NE(page.TitreImprime.find("Classement"), std::string::npos);
+    EXPECT_EQ(pdf.Titre(), "") << "the next printout is not titled as this page";
+}
+
+TEST(TFootForm, LaGrilleSExporteTitreeEtUnEchecDitPourquoi)
+{
+    TTextesFrancais textes;
+    testsupport::TMessagesScriptes messages;
+    TempDir dossier;
+    TPageJournee page;
+    page.SetVue("Résultats & buteurs");
+    page.Jour = 4;
+    const std::string fichier = (dossier / "page.html").string();
+    // Without its grid named the page has nothing to export, and says nothing.
+    EXPECT_FALSE(page.ExporteHtml(fichier));
+    EXPECT_FALSE(std::filesystem::exists(fichier));
+    page.SetGrillePage(page.Grille);
+    EXPECT_TRUE(page.ExporteHtml(fichier));
+    const std::string html = testsupport::ReadWholeFile(fichier);
+    EXPECT_NE(html.find("<title>Résultats &amp; buteurs - Journée 4</title>"), std::string::npos);
+    EXPECT_NE(html.find("Résultats &amp; buteurs - Journée 4</font></h1>"), std::string::npos);
+    EXPECT_NE(html.find("Arles"), std::string::npos);
+    EXPECT_TRUE(messages.Messages.empty());
+
+    const std::string perdu = (dossier / "absent" / "page.html").string();
+    EXPECT_FALSE(page.ExporteHtml(perdu));
+    ASSERT_EQ(messages.Messages.size(), 1u);
+    EXPECT_EQ(messages.Messages[0].Texte, TraduitFmt(2620, {perdu, Traduit(2624)}));
 }
 
 // ------------------------------------------------------------ player card

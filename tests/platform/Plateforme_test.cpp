@@ -11,12 +11,15 @@
 #include "support_ui/DialoguesScriptes.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QLocale>
 #include <QPainter>
+#include <QPrinter>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
 #include <filesystem>
 #include <thread>
 
@@ -145,8 +148,126 @@ TEST(Imprimante, PdfDeDeuxPagesPaysage)
     EXPECT_NE(contenu.find("/Count 2"), std::string::npos);
 }
 
+namespace {
+
+// A printer whose choice is made by the test, as the user would in the print
+// dialog; it keeps the document name the dialog was given.
+class TImprimanteChoisie : public TImprimante {
+public:
+    explicit TImprimanteChoisie(std::function<void(QPrinter&)> choix) : FChoix(std::move(choix)) {}
+    std::string NomVu;
+
+protected:
+    bool Prepare(QPrinter& printer) override
+    {
+        NomVu = printer.docName().toStdString();
+        FChoix(printer);
+        return true;
+    }
+
+private:
+    std::function<void(QPrinter&)> FChoix;
+};
+
+// The messages of the test, in French.
+struct TTextesFrancais {
+    TTextesFrancais() { InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Textefr.txt")); }
+    ~TTextesFrancais() { InstalleTraducteur(nullptr); }
+};
+
+} // namespace
+
+TEST(Imprimante, LeNomDuDocumentPeutNommerUnFichier)
+{
+    EXPECT_EQ(NomDocument("Coupe : Groupe A - 2022/2023"), "Coupe - Groupe A - 2022-2023");
+    EXPECT_EQ(NomDocument("a\\b*c?d\"e<f>g|h"), "a-b-c-d-e-f-g-h");
+    EXPECT_EQ(NomDocument("Ligue 1 - Journée 3"), "Ligue 1 - Journée 3");
+
+    // The print dialog makes its default file name of the document's name.
+    testsupport::TempDir dossier;
+    const std::string pdf = (dossier / "p.pdf").string();
+    TImprimanteChoisie imprimante([&pdf](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(QString::fromStdString(pdf));
+    });
+    imprimante.SetTitre("Coupe : Groupe A - Classement");
+    ASSERT_TRUE(imprimante.BeginDoc());
+    imprimante.EndDoc();
+    EXPECT_EQ(imprimante.NomVu, "Coupe - Groupe A - Classement");
+    EXPECT_EQ(imprimante.Titre(), "Coupe : Groupe A - Classement") << "the heading keeps the title as written";
+}
+
+TEST(Imprimante, PourquoiUnFichierNePeutSEcrire)
+{
+    testsupport::TempDir Dossier;
+    EXPECT_EQ(CauseEchecEcriture((Dossier / "page.htm").string()), 0);
+    EXPECT_EQ(CauseEchecEcriture((Dossier / "absent" / "page.htm").string()), ENOENT);
+    testsupport::WriteWholeFile(Dossier / "fichier", "x");
+    EXPECT_EQ(CauseEchecEcriture((Dossier / "fichier" / "page.htm").string()), ENOTDIR);
+    std::filesystem::create_directories(Dossier / "dossier.htm");
+    EXPECT_EQ(CauseEchecEcriture((Dossier / "dossier.htm").string()), EISDIR);
+}
+
+TEST(Imprimante, UnDocumentQuiNePeutCommencerDitPourquoi)
+{
+    TTextesFrancais textes;
+    testsupport::TMessagesScriptes messages;
+    testsupport::TempDir dossier;
+
+    // A PDF file in a folder that is not there.
+    const std::string perdu = (dossier / "absent" / "page.pdf").string();
+    {
+        TImprimantePdf pdf(perdu);
+        EXPECT_FALSE(Imprimante().BeginDoc());
+        EXPECT_EQ(Imprimante().Canvas(), nullptr);
+    }
+    ASSERT_EQ(messages.Messages.size(), 1u);
+    EXPECT_EQ(messages.Messages[0].Texte, TraduitFmt(3322, {perdu, Traduit(2624)}));
+    EXPECT_EQ(messages.Messages[0].Flags, BoutonsMessage::Ok | BoutonsMessage::Avertissement);
+
+    // A printer that refuses the document.
+    messages.Messages.clear();
+    TImprimanteChoisie refus([](QPrinter& p) {
+        p.setOutputFormat(QPrinter::NativeFormat);
+        p.setPrinterName(QStringLiteral("imprimante-absente"));
+    });
+    if (refus.BeginDoc()) {
+        refus.Abort();
+        GTEST_SKIP() << "this platform's printer back-end takes any document";
+    }
+    ASSERT_EQ(messages.Messages.size(), 1u);
+    const std::string nom = refus.Printer().printerName().toStdString();
+    EXPECT_EQ(messages.Messages[0].Texte, nom.empty() ? Traduit(3321) : TraduitFmt(3320, {nom}));
+}
+
+TEST(Imprimante, LeTitreEnTeteDePage)
+{
+    QImage page(600, 300, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    auto encre = [&page](int haut, int bas) {
+        int n = 0;
+        for (int y = haut; y < bas; ++y)
+            for (int x = 0; x < page.width(); ++x)
+                n += qGray(page.pixel(x, y)) < 128;
+        return n;
+    };
+    QPainter p(&page);
+    // Drawn at the top of the page whatever the drawing under way has moved.
+    p.translate(50, 120);
+    p.scale(2, 2);
+    EXPECT_EQ(DessineTitreDocument(p, "", 600), 0);
+    EXPECT_EQ(encre(0, page.height()), 0);
+    const int hauteur = DessineTitreDocument(p, "Ligue 1 - Classement", 600);
+    p.end();
+    ASSERT_GT(hauteur, 0);
+    ASSERT_LT(hauteur, page.height());
+    EXPECT_GT(encre(0, hauteur / 2), 0);
+    EXPECT_EQ(encre(hauteur, page.height()), 0) << "what the title heads starts below it";
+}
+
 TEST(Imprimante, ChoixAnnuleNImprimeRien)
 {
+    testsupport::TMessagesScriptes messages;
     TDialoguesScriptes dialogues;
     dialogues.ImprimanteChoisie = false;
     TImprimante imprimante;
@@ -155,6 +276,7 @@ TEST(Imprimante, ChoixAnnuleNImprimeRien)
     EXPECT_FALSE(imprimante.NewPage());
     imprimante.EndDoc();
     EXPECT_EQ(dialogues.NbChoixImprimante, 1);
+    EXPECT_TRUE(messages.Messages.empty()) << "the user's own choice is not a failure";
 }
 
 TEST(Bureau, SujetsAideEtPagesWeb)

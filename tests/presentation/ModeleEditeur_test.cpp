@@ -66,6 +66,14 @@ TEST(ModeleEditeur, HtmlRunsByColour)
     EXPECT_EQ(Html.rfind("<HTML>\r\n  <HEAD>\r\n    <META charset=\"utf-8\">\r\n", 0), 0u);
     EXPECT_NE(Html.find("  <BODY BGCOLOR=\"#00306F\">\r\n<FONT COLOR=#FF0000>ab"), std::string::npos);
     EXPECT_EQ(Html.substr(Html.size() - 26), "<BR>\r\n  </BODY>\r\n</HTML>\r\n");
+
+    // A titled report: the title, and the heading light on the dark background.
+    ASSERT_TRUE(E.ExporteHtml(Fichier, true, "L1 - Journée 3"));
+    Html = testsupport::ReadWholeFile(Fichier);
+    EXPECT_NE(Html.find("    <TITLE>L1 - Journée 3</TITLE>\r\n"), std::string::npos);
+    EXPECT_NE(Html.find("  <BODY BGCOLOR=\"#00306F\">\r\n    <H1><FONT COLOR=#FFFFFF>L1 - Journée 3</FONT></H1>\r\n"
+                        "<FONT COLOR=#FF0000>ab"),
+              std::string::npos);
 }
 
 TEST(ModeleEditeur, LongLinesWrapAtBlanks)

@@ -466,6 +466,58 @@ TEST(ModeleGrille, HtmlOfASmallGrid)
     EXPECT_NE(Colonnes.find("<table cellspacing=\"0\" cellpadding=\"3\">"), std::string::npos);
 }
 
+TEST(ModeleGrille, ExportedPagesAreTitledAndDeclareUtf8)
+{
+    TModeleGrille G;
+    G.SetAutoResize(false);
+    G.SetColCount(1);
+    G.SetRowCount(1);
+    G.SetTexte(0, 0, "Équipe");
+    testsupport::TempDir Dossier;
+    const std::string Fichier = (Dossier / "grille.htm").string();
+    ASSERT_TRUE(G.ExporteHtml(Fichier, true, "Ligue 1 : A & B - Classement"));
+    const std::string Html = testsupport::ReadWholeFile(Fichier);
+    EXPECT_EQ(Html.rfind("<html>\r\n  <head>\r\n    <meta charset=\"utf-8\">\r\n"
+                         "    <title>Ligue 1 : A &amp; B - Classement</title>\r\n  </head>\r\n"
+                         "  <body bgcolor=\"#80CCFE\">\r\n"
+                         "    <h1><font color=\"#000000\">Ligue 1 : A &amp; B - Classement</font></h1>\r\n"
+                         "    <table",
+                         0),
+              0u);
+    EXPECT_NE(Html.find("Équipe"), std::string::npos);
+}
+
+// The page writers of the views that make whole pages of their own.
+TEST(ModeleGrille, TitlingAPageMadeElsewhere)
+{
+    // A head with an empty title: filled in, the heading first in the body.
+    EXPECT_EQ(
+        TitrePageHtml("<html>\r\n  <head>\r\n    <meta charset=\"utf-8\">\r\n    <title></title>\r\n  </head>\r\n"
+                      "  <body bgcolor=\"#80CCFE\">\r\n    <TABLE>\r\n  </BODY>\r\n</HTML>\r\n",
+                      "L1 - J<3>"),
+        "<html>\r\n  <head>\r\n    <meta charset=\"utf-8\">\r\n    <title>L1 - J&lt;3&gt;</title>\r\n  </head>\r\n"
+        "  <body bgcolor=\"#80CCFE\">\r\n    <h1>L1 - J&lt;3&gt;</h1>\r\n    <TABLE>\r\n  </BODY>\r\n</HTML>\r\n");
+    // Without a head or a charset, in capitals: both are given, once.
+    EXPECT_EQ(TitrePageHtml("<HTML>\r\n<BODY bgcolor=\"#80CCFE\">\r\n<table>\r\n</BODY>\r\n</HTML>\r\n", "T"),
+              "<HTML>\r\n  <head>\r\n    <meta charset=\"utf-8\">\r\n    <title>T</title>\r\n  </head>\r\n"
+              "<BODY bgcolor=\"#80CCFE\">\r\n    <h1>T</h1>\r\n<table>\r\n</BODY>\r\n</HTML>\r\n");
+    EXPECT_EQ(TitrePageHtml(
+                  "<HTML>\r\n  <HEAD>\r\n    <TITLE></TITLE>\r\n  </HEAD>\r\n  <BODY BGCOLOR = #80CCFE>\r\nx\r\n", "T"),
+              "<HTML>\r\n  <HEAD>\r\n    <meta charset=\"utf-8\">\r\n    <TITLE>T</TITLE>\r\n  </HEAD>\r\n"
+              "  <BODY BGCOLOR = #80CCFE>\r\n    <h1>T</h1>\r\nx\r\n");
+    // No title: an empty title element and no heading.
+    EXPECT_EQ(
+        TitrePageHtml("<html><body>x</body></html>", ""),
+        "<html>  <head>\r\n    <meta charset=\"utf-8\">\r\n    <title></title>\r\n  </head>\r\n<body>x</body></html>");
+}
+
+TEST(ModeleGrille, PictureNamesAsLinks)
+{
+    EXPECT_EQ(UrlFichier("page_repart.png"), "page_repart.png");
+    EXPECT_EQ(UrlFichier("a#b%c?d e&f.png"), "a%23b%25c%3Fd%20e%26f.png");
+    EXPECT_EQ(UrlFichier("Équipe-1~.png"), "%C3%89quipe-1~.png");
+}
+
 TEST(ModeleGrille, ShapeChangesKeepRowAndColumnSettings)
 {
     TModeleGrille G;

@@ -9,9 +9,11 @@
 #include "controls/ImageFond.h"
 #include "files/Blasons.h"
 #include "files/ImageManager.h"
+#include "model/Championnat.h"
 #include "model/LectureParametre.h"
 #include "pagebase/Commande.h"
 #include "platform/Ecran.h"
+#include "platform/Imprimante.h"
 #include "shell/w_AstuceJour.h"
 #include "shell/w_ChoixLangue.h"
 #include "shell/w_Ouverture.h"
@@ -55,6 +57,18 @@ public:
 class TPageImprimable : public TPageTest {
 public:
     explicit TPageImprimable(QWidget* parent = nullptr) : TPageTest(parent) { ImprimableTest = true; }
+};
+
+// A page whose export the test writes, and whose printout keeps the printer's title.
+class TPageExportee : public TPageImprimable {
+public:
+    using TPageImprimable::TPageImprimable;
+    bool ExportableHtml() const override { return true; }
+    bool ExporteHtml(const std::string& nom) override { return Exporte(nom); }
+    void Imprime() override { TitreImprime = Imprimante().Titre(); }
+
+    static inline std::function<bool(const std::string&)> Exporte = [](const std::string&) { return false; };
+    static inline std::string TitreImprime;
 };
 
 // Codes given to the test pages; the window's own start-up registers the
@@ -515,6 +529,79 @@ TEST_F(PrincipaleTest, LaCommandeImprimerNEstOfferteQuePourUnePageQuiImprime)
     EXPECT_FALSE(f.ExecuteCommande(CodeMenu::Imprimer, -1));
     f.ExecuteCommande(41, -1);
     EXPECT_EQ(ChercheNoeud(f.tv_Menu, CodeMenu::Imprimer), nullptr);
+}
+
+TEST_F(PrincipaleTest, LExportDitCeQueLaPageAEcrit)
+{
+    Tf_Principale& f = Demarre();
+    OuvreSaison();
+    EnregistreCommandePage(158, [](TPrincipale& p, int, int, int) { p.AfficheFenetre(ClassePage<TPageExportee>()); });
+    ASSERT_TRUE(f.ExecuteCommande(158, -1));
+    const std::string page = (Dossier / "page.html").string();
+    auto exporte = [&] {
+        Dialogues.RepondFichier(page);
+        Messages.Messages.clear();
+        f.ExecuteCommande(CodeMenu::ExporteHtml, -1);
+    };
+
+    // Written twice within one tick of a coarse file clock: the time stamp
+    // stays, and the page is written all the same.
+    TPageExportee::Exporte = [](const std::string& nom) {
+        std::error_code err;
+        const bool existait = fs::exists(nom, err);
+        const fs::file_time_type avant = existait ? fs::last_write_time(nom, err) : fs::file_time_type();
+        testsupport::WriteWholeFile(nom, "<html></html>");
+        if (existait)
+            fs::last_write_time(nom, avant, err);
+        return true;
+    };
+    for (int fois = 1; fois <= 2; ++fois) {
+        exporte();
+        ASSERT_EQ(Messages.Messages.size(), 1u) << fois;
+        EXPECT_EQ(Messages.Messages[0].Texte, TraduitFmt(3002, {page})) << fois;
+    }
+
+    // Nothing written, although the file is there from before: the window says so.
+    TPageExportee::Exporte = [](const std::string&) { return false; };
+    exporte();
+    ASSERT_EQ(Messages.Messages.size(), 1u);
+    EXPECT_EQ(Messages.Messages[0].Texte, TraduitFmt(3003, {page}));
+
+    // A page that told its own failure is not contradicted nor repeated.
+    TPageExportee::Exporte = [](const std::string&) {
+        MessageUtil("refus", BoutonsMessage::Ok);
+        return false;
+    };
+    exporte();
+    ASSERT_EQ(Messages.Messages.size(), 1u);
+    EXPECT_EQ(Messages.Messages[0].Texte, "refus");
+    TPageExportee::Exporte = [](const std::string&) { return false; };
+}
+
+TEST_F(PrincipaleTest, LImpressionPorteLeTitreDuChampionnatEtDeLaVue)
+{
+    Tf_Principale& f = Demarre();
+    OuvreSaison();
+    EnregistreCommandePage(158, [](TPrincipale& p, int, int, int) { p.AfficheFenetre(ClassePage<TPageExportee>()); });
+    ASSERT_TRUE(f.ExecuteCommande(158, -1));
+    TFootForm* page = f.GetPageCourante();
+    ASSERT_NE(page, nullptr);
+    QTreeWidgetItem* noeud = ChercheNoeud(f.tv_Menu, 158);
+    ASSERT_NE(noeud, nullptr);
+    std::string vue = noeud->text(0).toStdString();
+    if (const size_t points = vue.find("..."); points != std::string::npos)
+        vue.erase(points);
+    EXPECT_EQ(page->Vue(), vue);
+
+    TPageExportee::TitreImprime.clear();
+    f.ExecuteCommande(CodeMenu::Imprimer, -1);
+    const std::string& titre = TPageExportee::TitreImprime;
+    EXPECT_EQ(titre, page->TitreDocument());
+    const TDonneesChampionnat* champ = f.GetSaison()->GetChampCourant();
+    ASSERT_NE(champ, nullptr);
+    EXPECT_EQ(titre.rfind(f.GetSaison()->GetNomCompletChamp(champ->CodeChamp) + " - ", 0), 0u) << titre;
+    EXPECT_EQ(titre.substr(titre.size() - vue.size()), vue) << titre;
+    EXPECT_EQ(Imprimante().Titre(), "");
 }
 
 TEST_F(PrincipaleTest, UnTitreOuUnFichierRecentAbsentNeChangeRien)

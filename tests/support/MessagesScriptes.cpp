@@ -30,7 +30,8 @@ void VerifieEchecEcritureSignale(const std::function<void(const std::string&)>& 
     const std::string absent = (dossier / "absent" / "page.htm").string();
     ecrit(absent);
     ASSERT_EQ(boite.Messages.size(), 1u);
-    EXPECT_EQ(boite.Messages[0].Texte, Traduit(529) + "\n" + absent);
+    // The file and why: its folder is not there.
+    EXPECT_EQ(boite.Messages[0].Texte, TraduitFmt(2620, {absent, Traduit(2624)}));
     boite.Messages.clear();
     ecrit(fichier);
     EXPECT_TRUE(boite.Messages.empty());

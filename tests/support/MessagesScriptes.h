@@ -38,8 +38,8 @@ private:
 };
 
 // Runs Ecrit on a file of a folder that does not exist, then on Fichier: the
-// first must say once that it failed (text 529 and the file's name), the
-// second nothing.
+// first must say once that it failed (the file's name and the missing folder
+// as the reason), the second nothing.
 void VerifieEchecEcritureSignale(const std::function<void(const std::string&)>& ecrit,
                                  const std::filesystem::path& dossier, const std::string& fichier);
 

@@ -130,7 +130,10 @@ void Tf_Buteurs::Affiche()
     AffichageScore->setFocus();
 }
 
-void Tf_Buteurs::ExporteHtml(const std::string& /*NomFichier*/) {}
+bool Tf_Buteurs::ExporteHtml(const std::string& /*NomFichier*/)
+{
+    return false;
+}
 
 void Tf_Buteurs::MontreFeuille()
 {

@@ -19,7 +19,7 @@ public:
     void Traduit();
     void AfficheMatch();
     void Affiche() override;
-    void ExporteHtml(const std::string& NomFichier) override;
+    bool ExporteHtml(const std::string& NomFichier) override;
     bool ExportableHtml() const override { return false; }
     void fc_InfoMatchResize() override;
 

@@ -842,26 +842,42 @@ void Tf_Resultats::Imprime()
     if (!imprimante.BeginDoc())
         return;
     {
+        // Every page carries the document's title above the day.
+        const int titre = imprimante.ImprimeTitre();
+        QPainter& p = *imprimante.Canvas();
+        p.save();
+        p.translate(0, titre);
         // The canvas lets go of the printer's painter before the document ends.
         const double echelle = imprimante.Resolution() > 0 ? imprimante.Resolution() / 96.0 : 1.0;
         QFont police = font();
         police.setPixelSize(PixelsDePoints(14));
-        TCanevasQt canevas(*imprimante.Canvas(), police, echelle);
+        TCanevasQt canevas(p, police, echelle);
         RapportJournee::Dessine(canevas, *Saison, *champ, FJournee->GetJournee(),
-                                static_cast<int>(imprimante.PageHeight() / echelle),
-                                [&imprimante] { imprimante.NewPage(); });
+                                static_cast<int>((imprimante.PageHeight() - titre) / echelle), [&imprimante] {
+                                    imprimante.NewPage();
+                                    imprimante.ImprimeTitre();
+                                });
+        p.restore();
     }
     imprimante.EndDoc();
 }
 
-void Tf_Resultats::ExporteHtml(const std::string& NomFichier)
+bool Tf_Resultats::ExporteHtml(const std::string& NomFichier)
 {
     ValideSaisieEnCours();
     const TDonneesChampionnat* champ = FJournee->GetChampionnat();
     if (Saison == nullptr || champ == nullptr)
-        return;
-    if (!EcritHtml(NomFichier, RapportJournee::PageHtml(*Saison, *champ, FJournee->GetJournee()), true))
-        SignaleEchecEcriture(NomFichier);
+        return false;
+    const std::string html = RapportJournee::PageHtml(*Saison, *champ, FJournee->GetJournee());
+    if (EcritHtml(NomFichier, TitrePageHtml(html, TitreDocument()), true))
+        return true;
+    SignaleEchecExport(NomFichier);
+    return false;
+}
+
+std::string Tf_Resultats::JourneeDocument() const
+{
+    return FJournee && FJournee->GetChampionnat() != nullptr ? TexteJournee(FJournee->GetJournee()) : std::string();
 }
 
 void Tf_Resultats::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,

@@ -68,8 +68,9 @@ public:
 
     // The day printed, and written as a small HTML page.
     void Imprime() override;
-    void ExporteHtml(const std::string& NomFichier) override;
+    bool ExporteHtml(const std::string& NomFichier) override;
     bool Imprimable() const override { return true; }
+    std::string JourneeDocument() const override;
     // "Score" and "RapportMatch"; other keywords go to the page base.
     static void ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
                                 const std::string& Args, TSaison* Saison);

@@ -3,6 +3,7 @@
 #include "base/ServiceMessage.h"
 #include "base/Texte.h"
 #include "base/Utilities.h"
+#include "controls/CanevasQt.h"
 #include "controls/ColorStringGrid.h"
 #include "controls/Dessin.h"
 #include "controls/Graphe.h"
@@ -219,8 +220,13 @@ void Tf_Comparaison::resizeEvent(QResizeEvent* event)
 
 void Tf_Comparaison::Imprime()
 {
-    if (Tag == 3 && sg_Programme->isVisibleTo(this))
-        sg_Programme->Imprime();
+    if (Tag == 3) {
+        if (sg_Programme->isVisibleTo(this))
+            sg_Programme->Imprime();
+        return;
+    }
+    // The chart the page shows, across the page.
+    ImprimeUnePage(true, [this](QPainter& P, const QRect& Page, int) { Graph1->Imprime(Page, P); });
 }
 
 QImage Tf_Comparaison::ImageGraphe(TGraphLigne& Graphe, const TSaison& Saison, const TDonneesChampionnat& Champ,
@@ -251,28 +257,33 @@ bool Tf_Comparaison::EnregistrerImage(TGraphLigne& Graphe, const TSaison& Saison
     return SauveImagePng(ImageGraphe(Graphe, Saison, Champ, Fond, Couleurs, Equipes), "comparaison" + Suffixe);
 }
 
-void Tf_Comparaison::ExporteHtml(const std::string& NomFichier)
+bool Tf_Comparaison::ExporteHtml(const std::string& NomFichier)
 {
     const TDonneesChampionnat* champ = Championnat();
     if (champ == nullptr)
-        return;
+        return false;
     if (Tag == 3) {
-        if (!sg_Programme->ExporteHtml(NomFichier, true))
-            SignaleEchecEcriture(NomFichier);
-        return;
+        if (sg_Programme->ExporteHtml(NomFichier, true, TitreDocument()))
+            return true;
+        SignaleEchecExport(NomFichier);
+        return false;
     }
     // The chart goes beside the page that shows it.
     const std::filesystem::path page(NomFichier);
     const std::filesystem::path image = std::filesystem::path(page).replace_extension(".png");
     const std::string nomImage = image.filename().string();
     const QImage dessin = ImageGraphe(*Graph1, *Saison, *champ, FondPage, TComparaison::Couleurs, FChoix.Equipes());
-    const std::string html = std::string("<html>\r\n  <head>\r\n    <meta charset=\"utf-8\">\r\n") +
-                             "    <title></title>\r\n  </head>\r\n  <body bgcolor=\"" + CouleurVersHtml(FondPage) +
-                             "\">\r\n    <img src=\"" + EchappeHtml(nomImage) + "\">\r\n  </body>\r\n</html>\r\n";
-    if (!dessin.save(QString::fromStdString(image.string()), "PNG"))
-        SignaleEchecEcriture(image.string());
-    else if (!EcritHtml(NomFichier, html, true))
-        SignaleEchecEcriture(NomFichier);
+    // The heading in the chart's own light text on its dark background.
+    const std::string html = DebutPageHtml(TitreDocument(), CouleurVersHtml(FondPage), "#FFFFFF") + "    <img src=\"" +
+                             UrlFichier(nomImage) + "\">\r\n" + FinPageHtml();
+    if (!dessin.save(QString::fromStdString(image.string()), "PNG")) {
+        SignaleEchecExport(image.string());
+        return false;
+    }
+    if (EcritHtml(NomFichier, html, true))
+        return true;
+    SignaleEchecExport(NomFichier);
+    return false;
 }
 
 // ------------------------------------------------------------------ keywords

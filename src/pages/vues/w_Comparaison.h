@@ -38,7 +38,7 @@ public:
     void FormResize();
 
     void Imprime() override;
-    void ExporteHtml(const std::string& NomFichier) override;
+    bool ExporteHtml(const std::string& NomFichier) override;
     bool Imprimable() const override { return true; }
 
     // The chart on a picture with the chosen teams' names in their colours.

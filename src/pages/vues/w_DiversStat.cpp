@@ -562,12 +562,21 @@ void Tf_DiversStat::Imprime()
         sg_Stats->Imprime();
 }
 
-void Tf_DiversStat::ExporteHtml(const std::string& NomFichier)
+bool Tf_DiversStat::ExporteHtml(const std::string& NomFichier)
 {
-    const bool Ecrit = FGenre == DiversStat::GenreJourneeDetail ? e_Detail->ExporteHtml(NomFichier, true)
-                                                                : sg_Stats->ExporteHtml(NomFichier, true);
+    const std::string Titre = TitreDocument();
+    const bool Ecrit = FGenre == DiversStat::GenreJourneeDetail ? e_Detail->ExporteHtml(NomFichier, true, Titre)
+                                                                : sg_Stats->ExporteHtml(NomFichier, true, Titre);
     if (!Ecrit)
-        SignaleEchecEcriture(NomFichier);
+        SignaleEchecExport(NomFichier);
+    return Ecrit;
+}
+
+std::string Tf_DiversStat::JourneeDocument() const
+{
+    const bool VueJour = FGenre == DiversStat::GenreJourneeSimple || FGenre == DiversStat::GenreJourneeJoueurs ||
+                         FGenre == DiversStat::GenreJourneeSpectateur || FGenre == DiversStat::GenreJourneeDetail;
+    return VueJour && FVueJour != 0 ? TexteJournee(FJour) : std::string();
 }
 
 void Tf_DiversStat::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,

@@ -76,7 +76,8 @@ public:
                                 const std::string& Args, TSaison* Saison);
 
     void Imprime() override;
-    void ExporteHtml(const std::string& NomFichier) override;
+    bool ExporteHtml(const std::string& NomFichier) override;
+    std::string JourneeDocument() const override;
     bool Imprimable() const override { return true; }
 
     QScrollArea* sb_Fond;

@@ -59,7 +59,7 @@ public:
 
     // The sheet itself is not printed.
     void Imprime() override {}
-    void ExporteHtml(const std::string&) override {}
+    bool ExporteHtml(const std::string&) override { return false; }
     bool Imprimable() const override { return false; }
 
     // "FicheMatch".

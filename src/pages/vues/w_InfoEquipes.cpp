@@ -289,10 +289,12 @@ void Tf_InfoEquipes::Imprime()
     GrilleMontree()->Imprime();
 }
 
-void Tf_InfoEquipes::ExporteHtml(const std::string& NomFichier)
+bool Tf_InfoEquipes::ExporteHtml(const std::string& NomFichier)
 {
-    if (!GrilleMontree()->ExporteHtml(NomFichier, true))
-        SignaleEchecEcriture(NomFichier);
+    if (GrilleMontree()->ExporteHtml(NomFichier, true, TitreDocument()))
+        return true;
+    SignaleEchecExport(NomFichier);
+    return false;
 }
 
 void Tf_InfoEquipes::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,

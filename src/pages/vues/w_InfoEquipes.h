@@ -37,7 +37,7 @@ public:
     void Dispose();
 
     void Imprime() override;
-    void ExporteHtml(const std::string& NomFichier) override;
+    bool ExporteHtml(const std::string& NomFichier) override;
     bool Imprimable() const override { return true; }
 
     // The twelve keywords of the views.

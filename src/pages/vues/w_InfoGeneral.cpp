@@ -571,8 +571,11 @@ void Tf_InfoGeneral::Imprime()
     if (!Imprimante.BeginDoc())
         return;
     QPainter& P = *Imprimante.Canvas();
+    // The sheet is laid out under the document's title.
+    const int Titre = Imprimante.ImprimeTitre();
+    P.translate(0, Titre);
     const int W = Imprimante.PageWidth();
-    const int H = Imprimante.PageHeight();
+    const int H = Imprimante.PageHeight() - Titre;
     QFont Police = font();
     Police.setPointSize(14);
     P.setFont(Police);
@@ -599,14 +602,14 @@ void Tf_InfoGeneral::Imprime()
     Imprimante.EndDoc();
 }
 
-void Tf_InfoGeneral::ExporteHtml(const std::string& NomFichier)
+bool Tf_InfoGeneral::ExporteHtml(const std::string& NomFichier)
 {
     bool Ok = true;
     switch (FPageCourante) {
     case PageInfo: {
         const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
         if (Champ == nullptr)
-            return;
+            return false;
         // The figures shown, those of the day whose bar was clicked included.
         InfoGeneral::TTextes Textes;
         const auto Valeurs = Figures(Textes);
@@ -616,7 +619,7 @@ void Tf_InfoGeneral::ExporteHtml(const std::string& NomFichier)
         std::string Html;
         for (const std::string& L : VuesInfoGeneral::LignesHtmlInfo(Textes))
             Html += L + "\r\n";
-        Ok = EcritHtml(NomFichier, Html, true);
+        Ok = EcritHtml(NomFichier, TitrePageHtml(Html, TitreDocument()), true);
         break;
     }
     case PageRepartition: {
@@ -625,19 +628,20 @@ void Tf_InfoGeneral::ExporteHtml(const std::string& NomFichier)
         const std::string Image = Page.stem().string() + "_repart.png";
         Ok = SauveRepartitionPng(*GraphBarre4, *GraphBarre5, FondRepartition, (Page.parent_path() / Image).string()) &&
              EcritHtml(NomFichier,
-                       "<html>\r\n  <body bgcolor=\"#80CCFE\">\r\n    <img src=\"" + EchappeHtml(Image) +
-                           "\">\r\n  </body>\r\n</html>\r\n",
+                       DebutPageHtml(TitreDocument(), "#80CCFE") + "    <img src=\"" + UrlFichier(Image) + "\">\r\n" +
+                           FinPageHtml(),
                        true);
         break;
     }
     case PageAffluence:
-        Ok = sg_Affluence->ExporteHtml(NomFichier, true);
+        Ok = sg_Affluence->ExporteHtml(NomFichier, true, TitreDocument());
         break;
     default:
-        return;
+        return false;
     }
     if (!Ok)
-        SignaleEchecEcriture(NomFichier);
+        SignaleEchecExport(NomFichier);
+    return Ok;
 }
 
 void Tf_InfoGeneral::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,

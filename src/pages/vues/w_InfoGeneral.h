@@ -56,7 +56,7 @@ public:
     void SurvolGraphe(TGraphe* Graphe, int X, int Y);
 
     void Imprime() override;
-    void ExporteHtml(const std::string& NomFichier) override;
+    bool ExporteHtml(const std::string& NomFichier) override;
     bool Imprimable() const override { return true; }
     // The evolution sheet's charts have no HTML rendering.
     bool ExportableHtml() const override { return FPageCourante != PageEvolution; }

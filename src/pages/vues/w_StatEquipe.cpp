@@ -1164,26 +1164,25 @@ void ExecuteGraphe(const std::string& Cle, const TLignesParam& Params, std::stri
 bool Tf_StatEquipe::HtmlJoueurs(const std::string& NomFichier)
 {
     const std::vector<std::string> Couleurs{"#000080", "#C0C0C0", "#FFFFFF", "#F0E020", "#000000"};
-    std::string Html = "<HTML>\r\n<TITLE></TITLE>\r\n<BODY bgcolor=\"#80CCFE\">\r\n";
+    std::string Html = DebutPageHtml(TitreDocument(), "#80CCFE");
     const std::array<std::pair<const char*, TColorStringGrid*>, 4> Grilles{
         {{"Buteurs", sg_Buteur}, {"Passeurs", sg_Passeur}, {"Avertis", sg_Averti}, {"Exclus", sg_Exclus}}};
     for (size_t I = 0; I < Grilles.size(); ++I)
         Html += std::string(I == 0 ? "" : "<BR><BR>\r\n") + "<H2>" + Grilles[I].first + "</H2>\r\n" +
                 Grilles[I].second->GetTableHtml(Couleurs);
-    return EcritHtml(NomFichier, Html + "</BODY>\r\n</HTML>\r\n", true);
+    return EcritHtml(NomFichier, Html + FinPageHtml(), true);
 }
 
 namespace {
 
 // A chart's page: the picture beside the file, under the file's own name.
-bool PageImage(const std::string& NomFichier, const QImage& Image, const std::string& Suffixe)
+bool PageImage(const std::string& NomFichier, const std::string& Titre, const QImage& Image, const std::string& Suffixe)
 {
     const std::filesystem::path Page(NomFichier);
     const std::string Nom = Page.stem().string() + Suffixe + ".png";
     return Image.save(QString::fromStdString((Page.parent_path() / Nom).string()), "PNG") &&
            EcritHtml(NomFichier,
-                     "<html>\r\n  <body bgcolor=\"#80CCFE\">\r\n    <img src=\"" + EchappeHtml(Nom) +
-                         "\">\r\n  </body>\r\n</html>\r\n",
+                     DebutPageHtml(Titre, "#80CCFE") + "    <img src=\"" + UrlFichier(Nom) + "\">\r\n" + FinPageHtml(),
                      true);
 }
 
@@ -1195,38 +1194,42 @@ bool Tf_StatEquipe::ExportableHtml() const
     return N == 1 || (N >= 3 && N <= 6) || N == 8;
 }
 
-void Tf_StatEquipe::ExporteHtml(const std::string& NomFichier)
+bool Tf_StatEquipe::ExporteHtml(const std::string& NomFichier)
 {
     const TDonneesChampionnat* Champ = Saison != nullptr ? Saison->GetChampCourant() : nullptr;
     if (Champ == nullptr || IdEquipe() == 65535)
-        return;
+        return false;
+    const std::string Titre = TitreDocument();
     bool Ok = true;
     switch (tab4->currentIndex() + 1) {
     case 1:
-        Ok = EcritHtml(NomFichier,
-                       VuesStatEquipe::HtmlParcours(SE::CalculeParcours(*Champ, *Saison, Equipe, FiltreParcours())),
-                       true);
+        Ok = EcritHtml(
+            NomFichier,
+            TitrePageHtml(VuesStatEquipe::HtmlParcours(SE::CalculeParcours(*Champ, *Saison, Equipe, FiltreParcours())),
+                          Titre),
+            true);
         break;
     case 3:
-        Ok = PageImage(NomFichier, ImageDeuxGraphes(*GraphBarre1, *GraphBarre2, 0x6F3000), "_repart");
+        Ok = PageImage(NomFichier, Titre, ImageDeuxGraphes(*GraphBarre1, *GraphBarre2, 0x6F3000), "_repart");
         break;
     case 4:
         Ok = HtmlJoueurs(NomFichier);
         break;
     case 5:
-        Ok = PageImage(NomFichier, GraphSpect->Image(0x6F3000), "_spect");
+        Ok = PageImage(NomFichier, Titre, GraphSpect->Image(0x6F3000), "_spect");
         break;
     case 6:
-        Ok = sg_Composition->ExporteHtml(NomFichier, true);
+        Ok = sg_Composition->ExporteHtml(NomFichier, true, Titre);
         break;
     case 8:
-        Ok = sg_PointPris->ExporteHtml(NomFichier, true);
+        Ok = sg_PointPris->ExporteHtml(NomFichier, true, Titre);
         break;
     default:
-        return;
+        return false;
     }
     if (!Ok)
-        SignaleEchecEcriture(NomFichier);
+        SignaleEchecExport(NomFichier);
+    return Ok;
 }
 
 void Tf_StatEquipe::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,

@@ -89,7 +89,7 @@ public:
     bool Imprimable() const override;
     bool ExportableHtml() const override;
     // The active tab as an HTML page (or a chart picture).
-    void ExporteHtml(const std::string& NomFichier) override;
+    bool ExporteHtml(const std::string& NomFichier) override;
     // The four rankings of the players tab as one HTML page.
     virtual bool HtmlJoueurs(const std::string& NomFichier);
 

@@ -266,22 +266,20 @@ void Tf_Statistique::Imprime()
     });
 }
 
-void Tf_Statistique::ExporteHtml(const std::string& NomFichier)
+bool Tf_Statistique::ExporteHtml(const std::string& NomFichier)
 {
     const char* FinLigne = "\r\n";
-    std::string Entete;
-    for (const char* L : {"<HTML>", "  <HEAD>", "    <TITLE></TITLE>", "  </HEAD>", "  <BODY BGCOLOR = #80CCFE>"})
-        Entete += std::string(L) + FinLigne;
-    bool Ok = EcritHtml(NomFichier, Entete, true);
+    bool Ok = EcritHtml(NomFichier, DebutPageHtml(TitreDocument(), "#80CCFE"), true);
     for (int n : {1, 3, 5, 7, 2, 4, 6, 8}) {
         const TColorStringGrid* G = sg_Part[static_cast<size_t>(n - 1)];
         if (!Ok || G->isHidden())
             continue;
         Ok = G->ExporteHtml(NomFichier, false) && EcritHtml(NomFichier, std::string("    <BR>") + FinLigne, false);
     }
-    Ok = Ok && EcritHtml(NomFichier, std::string("  </BODY>") + FinLigne + "</HTML>" + FinLigne, false);
+    Ok = Ok && EcritHtml(NomFichier, FinPageHtml(), false);
     if (!Ok)
-        SignaleEchecEcriture(NomFichier);
+        SignaleEchecExport(NomFichier);
+    return Ok;
 }
 
 void Tf_Statistique::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,

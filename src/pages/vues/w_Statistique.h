@@ -42,7 +42,7 @@ public:
     void DisposeGrilles();
 
     void Imprime() override;
-    void ExporteHtml(const std::string& NomFichier) override;
+    bool ExporteHtml(const std::string& NomFichier) override;
     bool Imprimable() const override { return true; }
 
     // "Particularite" and "Serie".

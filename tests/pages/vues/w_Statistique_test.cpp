@@ -155,8 +155,8 @@ TEST_F(StatistiqueTest, HtmlExportWritesTheLeftColumnThenTheRight)
     const std::string Html = (Dossier / "stat.htm").string();
     testsupport::VerifieEchecEcritureSignale([&](const std::string& f) { Page->ExporteHtml(f); }, Dossier, Html);
     const std::string Texte = testsupport::ReadWholeFile(Html);
-    EXPECT_EQ(
-        Texte.rfind("<HTML>\r\n  <HEAD>\r\n    <TITLE></TITLE>\r\n  </HEAD>\r\n  <BODY BGCOLOR = #80CCFE>\r\n", 0), 0u);
+    EXPECT_EQ(Texte.rfind("<html>\r\n  <head>\r\n    <meta charset=\"utf-8\">\r\n", 0), 0u);
+    EXPECT_NE(Texte.find("  <body bgcolor=\"#80CCFE\">\r\n"), std::string::npos);
     std::vector<size_t> Places;
     for (int n : {1, 3, 5, 7, 2, 4, 6, 8})
         Places.push_back(Texte.find(">" + EchappeHtml(Traduit(TitresAttendus(n))) + "<"));
@@ -166,7 +166,7 @@ TEST_F(StatistiqueTest, HtmlExportWritesTheLeftColumnThenTheRight)
             EXPECT_GT(Places[i], Places[i - 1]) << i;
         }
     }
-    EXPECT_NE(Texte.find("  </BODY>\r\n</HTML>\r\n"), std::string::npos);
+    EXPECT_EQ(Texte.substr(Texte.size() - 20), "  </body>\r\n</html>\r\n");
 
     const std::string Pdf = (Dossier / "stat.pdf").string();
     {
