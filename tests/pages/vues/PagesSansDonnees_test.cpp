@@ -24,6 +24,7 @@
 #include "support_ui/RenduPng.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <gtest/gtest.h>
 
