@@ -742,6 +742,9 @@ constexpr TColor FondTitreEquipes = 0xDFCF20;
 constexpr TColor FondZebre = 0xF8CD87;
 constexpr TColor FondSansCompte = 0xF0E0F0;
 constexpr TColor Rouge = 0x0000FF;
+// Darker than the usual green: the letters must stay readable on the
+// light-blue rows as well as on the white ones.
+constexpr TColor VertForme = 0x006400;
 constexpr TColor BarreDebut = 0x80FFFF;
 constexpr TColor BarreFin = 0x1C8DFF;
 constexpr char Degre[] = "\xC2\xB0";
@@ -785,7 +788,7 @@ void AfficherFormeEquipe(TModeleGrille& Grille, const TSaison& Saison, const TDo
         CouleurLigne(R, Fond);
         CelluleEquipeIndex(Grille, 0, R, Saison, Champ, I, Fond, 0);
         for (int C = 1; C < Grille.GetColCount(); ++C)
-            Grille.SetCellule(C, R, nullptr, false, Fond, Vert, 1, 0, "");
+            Grille.SetCellule(C, R, nullptr, false, Fond, VertForme, 1, 0, "");
     }
     const std::string Lettres[3] = {Traduit(TexteVictoire), Traduit(TexteNul), Traduit(TexteDefaite)};
     // Newest first, each letter in front: the cells read oldest to newest and

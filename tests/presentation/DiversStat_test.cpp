@@ -13,9 +13,26 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 using namespace DiversStat;
+
+// The contrast ratio of two $00BBGGRR colours, 1 to 21.
+double Contraste(TColor A, TColor B)
+{
+    auto Luminance = [](TColor Couleur) {
+        auto Canal = [&](int Decalage) {
+            const double V = ((Couleur >> Decalage) & 0xFF) / 255.0;
+            return V <= 0.04045 ? V / 12.92 : std::pow((V + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * Canal(0) + 0.7152 * Canal(8) + 0.0722 * Canal(16);
+    };
+    const double LA = Luminance(A), LB = Luminance(B);
+    return (std::max(LA, LB) + 0.05) / (std::min(LA, LB) + 0.05);
+}
 
 struct DiversStatTest : ::testing::Test {
     TSaisonFootball Saison;
@@ -428,7 +445,10 @@ TEST_F(DiversStatEquipes, TeamFormKeepsTheLatestResultsThatFit)
     EXPECT_EQ(G.GetTexte(1, 3), Repete(Majuscules(N), 18));
     EXPECT_EQ(G.GetTexte(1, 4), Repete(N, 18));
     EXPECT_EQ(G.GetTexte(1, 5), "");
-    EXPECT_EQ(G.GetCouleurTexte(1, 1), TColor(0x008000));
+    // The letters stay readable on both stripes.
+    for (int R = 1; R < G.GetRowCount(); ++R)
+        for (int C = 1; C < G.GetColCount(); ++C)
+            EXPECT_GE(Contraste(G.GetCouleurTexte(C, R), G.GetCouleurFond(C, R)), 3.0) << C << "," << R;
     // Neutral grounds: two columns, no upper case.
     C.SetOption(11, 2);
     AfficherFormeEquipe(G, Saison, C);

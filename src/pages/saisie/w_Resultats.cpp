@@ -43,6 +43,15 @@ constexpr int LargeurListeVide = 20;
 constexpr int MargeSerree = 3, EcartSerre = 4, EcartLarge = 15;
 // The frames shrink no further; their names are then shortened.
 constexpr int LargeurCadreMini = 40;
+// A row's frames and scores rise this far above its line.
+constexpr int HausseLigne = 5;
+
+// Where the first row's line lies: half a gap down, and never so high that
+// the row rises out of the panel when many rows leave only small gaps.
+int HautPremiereLigne(int gap)
+{
+    return std::max(gap / 2, HausseLigne + MargeSerree);
+}
 
 QDate VersQDate(TDateMatch d)
 {
@@ -549,7 +558,7 @@ void Tf_Resultats::PlaceLignes(bool creation, int largeurVue)
     const int w = FondMatch->width();
     const int gap = h - 30 * r - 20 > 4 * r ? (h - 30 * r - 20) / r : 5;
     const int pas = gap + 30;
-    const int y0 = gap / 2;
+    const int y0 = HautPremiereLigne(gap);
     // Frames and date edits as wide as the real names and dates ask, never
     // narrower than 120 and 66; the row keeps its gaps around them.
     const int cadre = FLignes[0].Cadre[0]->width();
@@ -567,11 +576,11 @@ void Tf_Resultats::PlaceLignes(bool creation, int largeurVue)
         const TControlesLigne& l = FLignes[i];
         const int t = pas * i + y0;
         if (l.Date)
-            l.Date->move(x - date - (creation ? 39 : 9), t - 5);
-        l.Cadre[0]->move(x, t - 5);
-        l.Cadre[1]->move(x + cadre + (creation ? 90 : 100), t - 5);
-        l.Score[0]->move(x + cadre + 15, t - 5);
-        l.Score[1]->move(x + cadre + 60, t - 5);
+            l.Date->move(x - date - (creation ? 39 : 9), t - HausseLigne);
+        l.Cadre[0]->move(x, t - HausseLigne);
+        l.Cadre[1]->move(x + cadre + (creation ? 90 : 100), t - HausseLigne);
+        l.Score[0]->move(x + cadre + 15, t - HausseLigne);
+        l.Score[1]->move(x + cadre + 60, t - HausseLigne);
         l.Separateur->move(x + cadre + 48, t);
         if (l.Info)
             l.Info->move(x + cadre, t + (creation ? 22 : 28));
@@ -588,7 +597,7 @@ void Tf_Resultats::PlaceLignesSerrees(int largeurVue)
     const int h = FondMatch->height();
     const int gap = h - 30 * r - 20 > 4 * r ? (h - 30 * r - 20) / r : 5;
     const int pas = gap + 30;
-    const int y0 = gap / 2;
+    const int y0 = HautPremiereLigne(gap);
     const TControlesLigne& l0 = FLignes[0];
     const int date = l0.Date ? l0.Date->width() : 0;
     const int rond = l0.Score[0]->width();
@@ -604,7 +613,7 @@ void Tf_Resultats::PlaceLignesSerrees(int largeurVue)
     const int droite = x0 + largeur;
     for (int i = 0; i < r; ++i) {
         const TControlesLigne& l = FLignes[i];
-        const int t = pas * i + y0 - 5;
+        const int t = pas * i + y0 - HausseLigne;
         int x = x0;
         if (l.Date) {
             l.Date->move(x, t);
@@ -614,7 +623,7 @@ void Tf_Resultats::PlaceLignesSerrees(int largeurVue)
         x += cadre + ecart;
         l.Score[0]->move(x, t);
         x += rond + 2;
-        l.Separateur->move(x, t + 5);
+        l.Separateur->move(x, t + HausseLigne);
         x += separateur + 2;
         l.Score[1]->move(x, t);
         x += rond + ecart;

@@ -82,6 +82,8 @@ Tf_DiversStat::Tf_DiversStat(QWidget* parent) : TFootForm(parent)
     cc_SaisieDateJour = new TCarreCoche(fc_Calendrier);
     cc_SaisieDateJour->SetCaption(TexteOuDefaut(TexteTousChampionnats, "Tous les championnats"));
     cc_SaisieDateJour->setMinimumHeight(20);
+    // Light on the dark panel; only the box, the calendar keeps its own colours.
+    TexteClair(cc_SaisieDateJour);
     bc_Calendrier = new QCalendarWidget(fc_Calendrier);
     Boite->addWidget(cc_SaisieDateJour);
     Boite->addWidget(bc_Calendrier);

@@ -96,6 +96,7 @@ TRondCoche* NouveauRond(QWidget* Parent, QVBoxLayout* Boite, int Texte, const ch
     auto* Rond = new TRondCoche(Parent);
     Rond->SetCaption(TexteOuDefaut(Texte, Defaut));
     Rond->SetCouleurCoche(CouleursTheme::TexteSurFond);
+    TexteClair(Rond); // the panel is dark
     Rond->SetGroupe(Groupe);
     Rond->setMinimumHeight(20);
     Boite->addWidget(Rond);

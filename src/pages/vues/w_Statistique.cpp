@@ -78,6 +78,7 @@ Tf_Statistique::Tf_Statistique(QWidget* parent) : TFootForm(parent)
     RondCoche3->SetCaption(TexteOuDefaut(TexteExterieur, "A l'exterieur"));
     for (TRondCoche* Rond : {RondCoche1, RondCoche2, RondCoche3}) {
         Rond->SetCouleurCoche(CouleursTheme::TexteSurFond);
+        TexteClair(Rond); // the panel is dark
         Rond->setMinimumHeight(20);
         Boites->addWidget(Rond);
         Rond->OnClick = [this] { Affiche(Tag); };

@@ -11,6 +11,7 @@
 #include "support_ui/FaussePrincipale.h"
 #include "support_ui/RenduPng.h"
 
+#include <QApplication>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -177,6 +178,42 @@ TEST_F(PageResultats, CupLastDayShowsTheFinalCaptions)
     ASSERT_NE(page->Ligne(0).Info, nullptr);
     EXPECT_EQ(page->Ligne(0).Info->text().toStdString(), "(5 - 4 aux tirs au but)");
     testsupport::RendPng(*page, "ResultatsFinale");
+}
+
+// A day of many matches leaves small gaps between its rows: the first row
+// must still start inside the panel, wide or tightened.
+TEST_F(PageResultats, ManyRowsStayInsideThePanel)
+{
+    auto saison = std::make_unique<TSaisonFootball>();
+    auto c = saison->CreeChampionnat(TDonneesChampionnat::TypeChamp);
+    c->SetNbEquipe(32);
+    for (int p = 0; p < 32; ++p)
+        c->SetEquipe(p, static_cast<uint16_t>(saison->AjouteEquipe("Equipe " + std::to_string(p))));
+    c->SetNbMatch(16);
+    c->SetNbJour(1);
+    for (int m = 0; m < 16; ++m)
+        c->AjouteMatch(1, 2 * m, 2 * m + 1, -1, X, X);
+    saison->AjouteChampionnat(std::move(c));
+    DateJours(*saison->GetChampionnat(1));
+    testsupport::TFaussePrincipale principale(std::move(saison));
+    principale.Fond.resize(800, 500);
+    Tf_Resultats* page = Ouvre(principale);
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->NbLignes(), 16);
+    for (const int largeur : {800, 460}) {
+        principale.Fond.resize(largeur, 500);
+        QApplication::processEvents();
+        for (int i = 0; i < page->NbLignes(); ++i) {
+            const auto& l = page->Ligne(i);
+            for (const QWidget* w : std::initializer_list<const QWidget*>{l.Date, l.Cadre[0], l.Cadre[1], l.Score[0],
+                                                                          l.Score[1], l.Separateur})
+                if (w != nullptr)
+                    EXPECT_GE(w->y(), 0) << largeur << " row " << i;
+            if (i > 0)
+                EXPECT_GE(l.Cadre[0]->y(), page->Ligne(i - 1).Cadre[0]->geometry().bottom()) << largeur << " row " << i;
+        }
+        testsupport::RendPng(*page, "ResultatsNombreux_" + std::to_string(largeur));
+    }
 }
 
 TEST_F(PageResultats, UneditedPageWritesNothingWhenDestroyed)
