@@ -370,6 +370,8 @@ void Tf_InfoGeneral::RemplitAffluences()
     const std::string Vide = Champ != nullptr ? SansDonnees::LigneAffluences(*Champ) : std::string();
     l_SansAffluence->setText(Q(Vide));
     l_SansAffluence->setVisible(!Vide.empty());
+    // The empty table would paint over the line that says why it is empty.
+    sg_Affluence->setVisible(Vide.empty());
     PlaceAffluences();
 }
 

@@ -207,10 +207,12 @@ TEST_F(PageResultats, ManyRowsStayInsideThePanel)
             const auto& l = page->Ligne(i);
             for (const QWidget* w : std::initializer_list<const QWidget*>{l.Date, l.Cadre[0], l.Cadre[1], l.Score[0],
                                                                           l.Score[1], l.Separateur})
-                if (w != nullptr)
+                if (w != nullptr) {
                     EXPECT_GE(w->y(), 0) << largeur << " row " << i;
-            if (i > 0)
+                }
+            if (i > 0) {
                 EXPECT_GE(l.Cadre[0]->y(), page->Ligne(i - 1).Cadre[0]->geometry().bottom()) << largeur << " row " << i;
+            }
         }
         testsupport::RendPng(*page, "ResultatsNombreux_" + std::to_string(largeur));
     }
