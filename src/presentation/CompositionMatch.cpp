@@ -118,7 +118,7 @@ void TCompositionMatch::AfficheMatch()
 void TCompositionMatch::Enregistre(bool libereListes)
 {
     TDonneesChampionnat* c = DebutEnregistre(libereListes);
-    if (!c)
+    if (!c || EcritureRefusee())
         return;
     const int jour = c->NbJournee;
     bool change = false;
@@ -135,8 +135,10 @@ void TCompositionMatch::Enregistre(bool libereListes)
         for (int k = 1; k <= 3; ++k) {
             const bool paireVide =
                 c->GetCompoMatch(jour, p, 10 + 2 * k) == 0 && c->GetCompoMatch(jour, p, 11 + 2 * k) == 0;
-            // The minute has the low byte: the high one of word 20 flags the entered line-up.
-            const int minute = paireVide ? 0 : std::min(LitEntierSaisi(Minutes[cote - 1][k - 1]), 255);
+            // The minute has the low byte: the high one of word 20 flags the
+            // entered line-up. One beyond it was refused above.
+            const int minute =
+                paireVide ? 0 : std::max(LitEntierBorne(Minutes[cote - 1][k - 1], MinuteRemplacementMax), 0);
             const uint16_t mot = c->GetCompoMatch(jour, p, 17 + k);
             if (minute != (mot & 0xFF)) {
                 c->SetCompoMatch(jour, p, 17 + k, static_cast<uint16_t>((mot & 0xFF00) | minute));
@@ -163,13 +165,36 @@ void TCompositionMatch::Enregistre(bool libereListes)
     Modifie();
 }
 
-void TCompositionMatch::SetMinute(int cote, int k, const std::string& texte)
+bool TCompositionMatch::SetMinute(int cote, int k, const std::string& texte)
 {
     if ((cote != 1 && cote != 2) || k < 1 || k > 3)
-        return;
+        return true;
     const bool paireVide = Places[cote - 1][10 + 2 * k - 1].Vide() && Places[cote - 1][11 + 2 * k - 1].Vide();
-    Minutes[cote - 1][k - 1] = paireVide ? "0" : texte;
+    std::string& minute = Minutes[cote - 1][k - 1];
+    const std::string garde = paireVide ? "0" : texte;
+    if (minute == garde)
+        return LitEntierBorne(minute, MinuteRemplacementMax) >= 0;
+    minute = garde;
     Touche();
+    Retape();
+    return MinuteAdmise(minute, MinuteRemplacementMax);
+}
+
+bool TCompositionMatch::PaireVide(int cote, int k) const
+{
+    const TPlace& sortant = Places[cote - 1][10 + 2 * k - 1];
+    const TPlace& entrant = Places[cote - 1][11 + 2 * k - 1];
+    return sortant.Vide() && sortant.Inconnu == 0 && entrant.Vide() && entrant.Inconnu == 0;
+}
+
+std::string TCompositionMatch::SaisieRefusee() const
+{
+    // A pair emptied after its minute was typed drops that minute.
+    for (int cote = 1; cote <= 2; ++cote)
+        for (int k = 1; k <= 3; ++k)
+            if (!PaireVide(cote, k) && LitEntierBorne(Minutes[cote - 1][k - 1], MinuteRemplacementMax) < 0)
+                return TexteMinuteRefusee(Minutes[cote - 1][k - 1], MinuteRemplacementMax);
+    return {};
 }
 
 // ---------------------------------------------------------------- placing

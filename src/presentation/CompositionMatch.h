@@ -17,6 +17,8 @@ class TChoixJoueur;
 class TCompositionMatch : public TFeuilleMatch {
 public:
     static constexpr int NbPlaces = 17;
+    // A substitution minute has the low byte of its line-up word.
+    static constexpr int MinuteRemplacementMax = 255;
 
     // One slot: starters 1-11, then pairs (off 12, on 13), (14, 15), (16, 17).
     struct TPlace {
@@ -42,9 +44,12 @@ public:
     // Side 1 home, 2 away; slot 1..17; null outside.
     TPlace* GetPlace(int cote, int s);
     const TPlace* GetPlace(int cote, int s) const;
-    // The minute box of pair k (1..3).
+    // The minute box of pair k (1..3). A minute beyond MinuteRemplacementMax
+    // is kept as typed, for correction, and refused with the range named:
+    // false. A pair with both frames empty holds "0" whatever is typed.
     const std::string& GetMinute(int cote, int k) const;
-    void SetMinute(int cote, int k, const std::string& texte);
+    bool SetMinute(int cote, int k, const std::string& texte);
+    std::string SaisieRefusee() const override;
     // The captain's slot of a side, 0 none.
     int GetCapitaine(int cote) const { return cote == 2 ? Capitaine[1] : Capitaine[0]; }
 
@@ -84,6 +89,9 @@ private:
     void EcritCapitaine(int cote, uint16_t joueur);
     int Position(int cote) const;
     int PremiereLibre(int cote, std::initializer_list<int> places) const;
+    // Pair k has no player, not even one the season does not hold: its
+    // minute is written as 0.
+    bool PaireVide(int cote, int k) const;
 
     std::array<std::array<TPlace, NbPlaces>, 2> Places;
     std::array<std::array<std::string, 3>, 2> Minutes;

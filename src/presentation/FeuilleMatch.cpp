@@ -80,9 +80,9 @@ int LitMinuteBut(const std::string& texte)
     return LitEntierBorne(texte, MinuteMax);
 }
 
-std::string TexteMinuteRefusee(const std::string& texte)
+std::string TexteMinuteRefusee(const std::string& texte, int maximum)
 {
-    return TraduitFmt(TexteMinuteHorsChamp, {Trim(texte), MinuteMax});
+    return TraduitFmt(TexteMinuteHorsChamp, {Trim(texte), maximum});
 }
 
 std::string TexteNoteRefusee(const std::string& texte)
@@ -477,9 +477,14 @@ bool TFeuilleMatch::SetMinute(int liste, int ligne, const std::string& texte)
     EtatFeuilles().Modifie = true;
     Touche();
     Retape();
-    if (LitMinuteBut(texte) >= 0)
+    return MinuteAdmise(texte, MinuteMax);
+}
+
+bool TFeuilleMatch::MinuteAdmise(const std::string& texte, int maximum)
+{
+    if (LitEntierBorne(texte, maximum) >= 0)
         return true;
-    MessageUtil(TexteMinuteRefusee(texte), BoutonsMessage::Ok);
+    MessageUtil(TexteMinuteRefusee(texte, maximum), BoutonsMessage::Ok);
     return false;
 }
 

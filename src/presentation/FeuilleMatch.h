@@ -201,6 +201,9 @@ protected:
     bool EcritureRefusee();
     // The user typed a value: a refusal is told again at the next write.
     void Retape() { RefusAnnonce = false; }
+    // A minute typed in a box holding 0..maximum: true when it fits, else
+    // the refusal naming the range is shown (the text stays): false.
+    static bool MinuteAdmise(const std::string& texte, int maximum);
     TListeDonnees* ListeButs() const;
     TListeDonnees* ListeCartons() const;
     std::string Nom(uint16_t id) const;
@@ -298,5 +301,5 @@ int LitEntierBorne(const std::string& texte, int maximum);
 // A minute typed in a scorers row: 0 when not a number, -1 beyond MinuteMax.
 int LitMinuteBut(const std::string& texte);
 // The message refusing a minute or a rating typed beyond its range.
-std::string TexteMinuteRefusee(const std::string& texte);
+std::string TexteMinuteRefusee(const std::string& texte, int maximum = MinuteMax);
 std::string TexteNoteRefusee(const std::string& texte);

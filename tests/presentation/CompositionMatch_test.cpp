@@ -12,6 +12,7 @@
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
 #include "model/SaisonFoot.h"
+#include "support/MessagesScriptes.h"
 
 namespace {
 
@@ -104,14 +105,73 @@ TEST_F(CompositionTest, MinutesOfEmptyPairsAreZeroAndKeepTheEnteredFlag)
     ASSERT_TRUE(f->DoubleClicPlace(1, 1));
     ASSERT_TRUE(f->DoubleClicPlace(1, 2));
     f->SetMinute(1, 1, "130");
-    f->SetMinute(1, 2, "300");
-    f->SetMinute(1, 3, "45");
+    f->SetMinute(1, 2, "255");
+    EXPECT_TRUE(f->SetMinute(1, 3, "300")) << "nothing to refuse in an empty pair";
     EXPECT_EQ(f->GetMinute(1, 3), "0") << "both frames of pair 3 are empty";
     f->Enregistre(false);
     EXPECT_EQ(Mot(1, 0, 12), 101);
     EXPECT_EQ(Mot(1, 0, 18), 130);
     EXPECT_EQ(Mot(1, 0, 19), 255);
     EXPECT_EQ(Mot(1, 0, 20), 0xFF00);
+}
+
+TEST_F(CompositionTest, SubstitutionMinutesBeyondTheirByteAreRefusedAndKeptAsTyped)
+{
+    Champ->SetCompoMatch(1, 0, 18, 20);
+    auto f = Ouvre(1);
+    for (int s = 1; s <= 3; ++s)
+        ASSERT_TRUE(f->DoubleClicEquipe(1, static_cast<uint16_t>(100 + s)));
+    ASSERT_TRUE(f->DoubleClicPlace(1, 1));
+    ASSERT_TRUE(f->DoubleClicPlace(1, 2));
+    testsupport::TMessagesScriptes messages;
+    for (const char* refusee : {"256", "300", "999"}) {
+        messages.Messages.clear();
+        EXPECT_FALSE(f->SetMinute(1, 1, refusee)) << refusee;
+        EXPECT_EQ(f->GetMinute(1, 1), refusee) << "the text stays for correction";
+        ASSERT_EQ(messages.Messages.size(), 1u) << refusee;
+        EXPECT_NE(messages.Messages[0].Texte.find(std::string("Minute ") + refusee), std::string::npos);
+        EXPECT_NE(messages.Messages[0].Texte.find("de 0 à 255"), std::string::npos) << messages.Messages[0].Texte;
+    }
+    EXPECT_TRUE(f->SetMinute(1, 2, "0"));
+
+    // Nothing of the line-ups is written while a minute is refused, the
+    // refusal told once, and the page stays on the match.
+    messages.Messages.clear();
+    const int notices = Notices;
+    f->Enregistre(false);
+    f->Enregistre(false);
+    EXPECT_EQ(Mot(1, 0, 1), 0);
+    EXPECT_EQ(Mot(1, 0, 12), 0);
+    EXPECT_EQ(Mot(1, 0, 18), 20);
+    EXPECT_EQ(Mot(1, 0, 20), 0);
+    EXPECT_EQ(Notices, notices);
+    ASSERT_EQ(messages.Messages.size(), 1u);
+    EXPECT_NE(messages.Messages[0].Texte.find("Minute 999"), std::string::npos);
+    EXPECT_NE(messages.Messages[0].Texte.find("pas enregistrées"), std::string::npos);
+    EXPECT_FALSE(f->ChangeMatch(1));
+    EXPECT_EQ(f->GetMinute(1, 1), "999");
+
+    // A refused minute of the away side holds the match back as well; one
+    // whose pair is emptied is dropped with it.
+    f->DoubleClicEquipe(2, 201);
+    ASSERT_TRUE(f->DoubleClicPlace(2, 1));
+    EXPECT_FALSE(f->SetMinute(2, 1, "400"));
+    EXPECT_TRUE(f->SetMinute(1, 1, "255"));
+    EXPECT_NE(f->SaisieRefusee().find("400"), std::string::npos);
+    f->VidePlace(2, 12);
+    EXPECT_TRUE(f->SaisieRefusee().empty());
+
+    // Corrected, every minute is written as typed.
+    messages.Messages.clear();
+    f->Enregistre(false);
+    EXPECT_TRUE(messages.Messages.empty());
+    EXPECT_EQ(Mot(1, 0, 12), 101);
+    EXPECT_EQ(Mot(1, 0, 14), 102);
+    EXPECT_EQ(Mot(1, 0, 18), 255);
+    EXPECT_EQ(Mot(1, 0, 19), 0);
+    EXPECT_EQ(Mot(1, 1, 18), 0);
+    EXPECT_EQ(Mot(1, 0, 20), 0xFF00);
+    EXPECT_GT(Notices, notices);
 }
 
 TEST_F(CompositionTest, CaptainCommandsWriteAtOnce)

@@ -319,6 +319,57 @@ TEST_F(FeuillesPrincipale, LineUpThenRatingsThroughTheMainWindow)
     EXPECT_EQ(c->GetNoteJoueurMatch(1, 0, 1), 8);
 }
 
+TEST_F(FeuillesPrincipale, SubstitutionMinutesBeyondTheirByteAreRefusedAsTypedAndTheSeasonKeepsWhatWasTyped)
+{
+    DemarreSurArchive();
+    if (HasFatalFailure())
+        return;
+    auto* page = PageDe<Tf_Composition>(15);
+    ASSERT_NE(page, nullptr);
+    for (int cote : {1, 2}) {
+        (cote == 1 ? page->l_EquipeDomicile : page->l_EquipeExterieur)->SetItemIndex(0);
+        page->ListeDblClickEquipe(cote);
+        page->Cadre(cote, 1)->OnDblClick(); // the starter also goes off in pair 1
+        ASSERT_EQ(page->Cadre(cote, 12)->Text(), "Martin") << cote;
+        // Petit comes on: only a pair with its on player is kept in the file.
+        ASSERT_TRUE(page->Composition()->DeposeEquipe(cote, 13, cote, static_cast<uint16_t>(cote == 1 ? 12 : 14)));
+        ASSERT_EQ(page->Cadre(cote, 13)->Text(), "Petit") << cote;
+    }
+    TEditRond* minute = page->Boite(1, 12);
+    ASSERT_NE(minute, nullptr);
+    for (const char* refusee : {"256", "300", "999"}) {
+        Messages.Messages.clear();
+        Retape(minute, refusee);
+        EXPECT_EQ(minute->Text(), refusee) << "kept for correction";
+        ASSERT_EQ(Messages.Messages.size(), 1u) << refusee;
+        EXPECT_NE(Messages.Messages[0].Texte.find(std::string("Minute ") + refusee), std::string::npos);
+        EXPECT_NE(Messages.Messages[0].Texte.find("de 0 à 255"), std::string::npos) << Messages.Messages[0].Texte;
+    }
+    Retape(page->Boite(2, 12), "255");
+
+    // Saved while a minute is refused: the line-ups are not written, the user is told.
+    Messages.Messages.clear();
+    Fenetre->ExecuteCommande(7);
+    ASSERT_FALSE(Messages.Messages.empty());
+    EXPECT_NE(Messages.Messages[0].Texte.find("pas enregistrées"), std::string::npos);
+    EXPECT_EQ(Fenetre->GetSaison()->GetChampionnat(1)->GetCompoMatch(1, 0, 1), 0);
+    EXPECT_EQ(minute->Text(), "999");
+
+    Retape(minute, "200");
+    Fenetre->ExecuteCommande(7);
+    ASSERT_TRUE(Fenetre->OuvreFichier(Fichier));
+    const TDonneesChampionnat* c = Fenetre->GetSaison()->GetChampionnat(1);
+    EXPECT_EQ(c->GetCompoMatch(1, 0, 12), 11);
+    EXPECT_EQ(c->GetCompoMatch(1, 0, 13), 12);
+    EXPECT_EQ(c->GetCompoMatch(1, 0, 18), 200);
+    EXPECT_EQ(c->GetCompoMatch(1, 1, 12), 13);
+    EXPECT_EQ(c->GetCompoMatch(1, 1, 18), 255);
+    auto* rouvert = PageDe<Tf_Composition>(15);
+    ASSERT_NE(rouvert, nullptr);
+    EXPECT_EQ(rouvert->Boite(1, 12)->Text(), "200");
+    EXPECT_EQ(rouvert->Boite(2, 12)->Text(), "255");
+}
+
 TEST_F(FeuillesPrincipale, LineUpAndRatingsLayoutAt800AndRenders)
 {
     EnregistrePages();
