@@ -56,21 +56,6 @@ double Contraste(double l1, double l2)
     return (std::max(l1, l2) + 0.05) / (std::min(l1, l2) + 0.05);
 }
 
-// A panel that scrolls is the view's business: what runs past the view
-// scrolls into it.
-bool Defile(const QWidget& w)
-{
-    const QWidget* parent = w.parentWidget();
-    if (parent == nullptr)
-        return false;
-    if (const auto* zone = qobject_cast<const QAbstractScrollArea*>(parent->parentWidget()))
-        if (zone->viewport() == parent)
-            return true;
-    if (const auto* fond = qobject_cast<const TFondScroll*>(parent->parentWidget()))
-        return fond->Contenu() == &w;
-    return false;
-}
-
 // Where a control may paint and what of it shows, in its coordinates.
 struct TPlace {
     // Inside itself and the controls holding it, up to a panel that scrolls.
@@ -91,7 +76,7 @@ TPlace Place(const QWidget& w, const QWidget& racine)
     place.Origine = w.mapTo(&racine, QPoint(0, 0));
     bool defile = false;
     for (const QWidget* c = &w; c != &racine && !c->isWindow();) {
-        defile = defile || Defile(*c);
+        defile = defile || DefileDansSaVue(*c);
         c = c->parentWidget();
         if (c == nullptr)
             break;

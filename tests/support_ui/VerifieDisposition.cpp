@@ -28,6 +28,20 @@
 
 namespace testsupport {
 
+// A panel that scrolls may be larger than the view it scrolls in.
+bool DefileDansSaVue(const QWidget& enfant)
+{
+    const QWidget* parent = enfant.parentWidget();
+    if (parent == nullptr)
+        return false;
+    if (const auto* zone = qobject_cast<const QAbstractScrollArea*>(parent->parentWidget()))
+        if (zone->viewport() == parent)
+            return true;
+    if (const auto* fond = qobject_cast<const TFondScroll*>(parent->parentWidget()))
+        return fond->Contenu() == &enfant;
+    return false;
+}
+
 namespace {
 
 std::string Texte(const QWidget& w)
@@ -79,20 +93,6 @@ bool Compose(const QWidget& w)
            qobject_cast<const QLineEdit*>(&w) != nullptr || qobject_cast<const QStatusBar*>(&w) != nullptr;
 }
 
-// A panel that scrolls may be larger than the view it scrolls in.
-bool Defile(const QWidget& enfant)
-{
-    const QWidget* parent = enfant.parentWidget();
-    if (parent == nullptr)
-        return false;
-    if (const auto* zone = qobject_cast<const QAbstractScrollArea*>(parent->parentWidget()))
-        if (zone->viewport() == parent)
-            return true;
-    if (const auto* fond = qobject_cast<const TFondScroll*>(parent->parentWidget()))
-        return fond->Contenu() == &enfant;
-    return false;
-}
-
 class TVerificateur {
 public:
     TVerificateur(const TReglesDisposition& regles) : FRegles(regles) {}
@@ -116,7 +116,7 @@ public:
             qobject_cast<const QStackedWidget*>(&w) != nullptr || qobject_cast<const QTabWidget*>(&w) != nullptr;
         for (size_t i = 0; i < enfants.size(); ++i) {
             const QWidget& e = *enfants[i];
-            if (!Defile(e) && !w.rect().contains(e.geometry()))
+            if (!DefileDansSaVue(e) && !w.rect().contains(e.geometry()))
                 Defaut(e, "dépasse de " + NomControle(w) + " " + Rect(e.geometry()) + " hors de " + Rect(w.rect()));
             for (size_t j = i + 1; j < enfants.size() && !pile; ++j) {
                 const QWidget& f = *enfants[j];

@@ -23,4 +23,8 @@ std::vector<std::string> VerifieDisposition(const QWidget& racine, const TRegles
 // "name (class) \"text\"": how a fault names a control.
 std::string NomControle(const QWidget& controle);
 
+// A panel scrolling in a view may be larger than the view: what runs past it
+// scrolls into sight.
+bool DefileDansSaVue(const QWidget& enfant);
+
 } // namespace testsupport
