@@ -1,7 +1,9 @@
 #include "support_ui/FaussePrincipale.h"
 
+#include "base/Utilities.h"
 #include "model/SaisonFoot.h"
 #include "shell/ListeMenu.h"
+#include "support/SaisonExemple.h"
 
 #include <typeinfo>
 
@@ -15,6 +17,16 @@ TFaussePrincipale::TFaussePrincipale() : EtatMenu(std::make_unique<TEtatMenu>())
 TFaussePrincipale::TFaussePrincipale(std::unique_ptr<TSaison> saison) : TFaussePrincipale()
 {
     FSaison = std::move(saison);
+}
+
+bool TFaussePrincipale::ChargeSaisonLivree(const std::string& nom)
+{
+    auto saison = ChargeParDispatcheur(::AppDir() + "sauvegarde/" + nom);
+    if (saison == nullptr)
+        return false;
+    SetSaison(std::move(saison));
+    Fond.show();
+    return true;
 }
 
 TFaussePrincipale::~TFaussePrincipale()

@@ -30,6 +30,9 @@ public:
     ~TFaussePrincipale() override;
 
     void SetSaison(std::unique_ptr<TSaison> saison);
+    // Loads a season of the program folder's "sauvegarde" as the program
+    // does, holds it and shows the page area; false when it cannot be read.
+    bool ChargeSaisonLivree(const std::string& nom);
     // A season owned elsewhere (nullptr: none).
     void SetSaisonExterne(TSaison* saison);
 

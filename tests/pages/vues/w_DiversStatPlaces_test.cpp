@@ -26,10 +26,7 @@ protected:
     {
         InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/" + GetParam()));
         EnregistrePages();
-        auto saison = testsupport::ChargeParDispatcheur(AppDir() + "sauvegarde/coupe-du-monde-2022.xmc");
-        ASSERT_NE(saison, nullptr);
-        Principale.SetSaison(std::move(saison));
-        Principale.Fond.show();
+        ASSERT_TRUE(Principale.ChargeSaisonLivree("coupe-du-monde-2022.xmc"));
     }
     void TearDown() override { InstalleTraducteur(nullptr); }
 
