@@ -7,6 +7,8 @@
 // back (Enregistre); the pages only draw the rows and pass on what the user
 // does.
 
+#include "model/ListeDonnees.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -290,7 +292,7 @@ private:
 };
 
 // The largest minute the event word holds, and the largest match or referee rating.
-constexpr int MinuteMax = 127;
+constexpr int MinuteMax = Evt::MasqueMinute;
 constexpr int NoteMax = 255;
 
 // A number typed in a box: 0 when empty or not a number.
