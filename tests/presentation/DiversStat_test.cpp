@@ -1,5 +1,6 @@
 #include "presentation/DiversStat.h"
 
+#include "base/Contraste.h"
 #include "base/Texte.h"
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
@@ -19,20 +20,6 @@
 namespace {
 
 using namespace DiversStat;
-
-// The contrast ratio of two $00BBGGRR colours, 1 to 21.
-double Contraste(TColor A, TColor B)
-{
-    auto Luminance = [](TColor Couleur) {
-        auto Canal = [&](int Decalage) {
-            const double V = ((Couleur >> Decalage) & 0xFF) / 255.0;
-            return V <= 0.04045 ? V / 12.92 : std::pow((V + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * Canal(0) + 0.7152 * Canal(8) + 0.0722 * Canal(16);
-    };
-    const double LA = Luminance(A), LB = Luminance(B);
-    return (std::max(LA, LB) + 0.05) / (std::min(LA, LB) + 0.05);
-}
 
 struct DiversStatTest : ::testing::Test {
     TSaisonFootball Saison;
