@@ -129,6 +129,12 @@ public:
     static std::string TexteJournee(int Jour);
     // Commits an entry the user has half typed, before the page is left.
     virtual void ValideSaisieEnCours() {}
+    // Asked after the commit by every road that leaves or replaces the page:
+    // false keeps the user on it, told why (a value it cannot write).
+    virtual bool PeutEtreQuittee() { return true; }
+    // The message naming a typed value the page cannot write (kept on screen,
+    // written nowhere), empty when none.
+    virtual std::string SaisieRefusee() const { return {}; }
 
     // Fires OnModification; pages call it after every change to the season.
     void Modifie();

@@ -118,7 +118,7 @@ void TCompositionMatch::AfficheMatch()
 void TCompositionMatch::Enregistre(bool libereListes)
 {
     TDonneesChampionnat* c = DebutEnregistre(libereListes);
-    if (!c || EcritureRefusee())
+    if (!c)
         return;
     const int jour = c->NbJournee;
     bool change = false;
@@ -136,9 +136,10 @@ void TCompositionMatch::Enregistre(bool libereListes)
             const bool paireVide =
                 c->GetCompoMatch(jour, p, 10 + 2 * k) == 0 && c->GetCompoMatch(jour, p, 11 + 2 * k) == 0;
             // The minute has the low byte: the high one of word 20 flags the
-            // entered line-up. One beyond it was refused above.
-            const int minute =
-                paireVide ? 0 : std::max(LitEntierBorne(Minutes[cote - 1][k - 1], MinuteRemplacementMax), 0);
+            // entered line-up. One beyond it stays on screen, written nowhere.
+            const int minute = paireVide ? 0 : LitEntierBorne(Minutes[cote - 1][k - 1], MinuteRemplacementMax);
+            if (minute < 0)
+                continue;
             const uint16_t mot = c->GetCompoMatch(jour, p, 17 + k);
             if (minute != (mot & 0xFF)) {
                 c->SetCompoMatch(jour, p, 17 + k, static_cast<uint16_t>((mot & 0xFF00) | minute));
@@ -176,7 +177,6 @@ bool TCompositionMatch::SetMinute(int cote, int k, const std::string& texte)
         return LitEntierBorne(minute, MinuteRemplacementMax) >= 0;
     minute = garde;
     Touche();
-    Retape();
     return MinuteAdmise(minute, MinuteRemplacementMax);
 }
 

@@ -18,7 +18,7 @@ constexpr uint16_t Aucun = 65535;
 constexpr int TexteContreCamp = 225;
 constexpr int TexteMinuteHorsChamp = 3142;
 constexpr int TexteNoteHorsChamp = 3143;
-constexpr int TexteMatchNonEcrit = 3144;
+constexpr int TexteCorrigerPourQuitter = 3144;
 
 // Goal kind of an event (1 penalty, 2 free kick, 4 own goal) to the tag's flag.
 uint32_t DrapeauGenre(int genre)
@@ -242,7 +242,6 @@ bool TFeuilleMatch::ChargeMatch()
 {
     Vide();
     Quittee = false;
-    RefusAnnonce = false;
     TDonneesChampionnat* c = GetChampionnat();
     if (!c)
         return false;
@@ -476,7 +475,6 @@ bool TFeuilleMatch::SetMinute(int liste, int ligne, const std::string& texte)
     c->Minute = texte;
     EtatFeuilles().Modifie = true;
     Touche();
-    Retape();
     return MinuteAdmise(texte, MinuteMax);
 }
 
@@ -503,19 +501,8 @@ bool TFeuilleMatch::PeutQuitterMatch()
     const std::string refus = SaisieRefusee();
     if (refus.empty())
         return true;
-    MessageUtil(refus, BoutonsMessage::Ok);
+    MessageUtil(refus + "\n" + Traduit(TexteCorrigerPourQuitter), BoutonsMessage::Ok);
     return false;
-}
-
-bool TFeuilleMatch::EcritureRefusee()
-{
-    const std::string refus = SaisieRefusee();
-    if (refus.empty())
-        return false;
-    if (!RefusAnnonce)
-        MessageUtil(refus + "\n" + Traduit(TexteMatchNonEcrit), BoutonsMessage::Ok);
-    RefusAnnonce = true;
-    return true;
 }
 
 // ---------------------------------------------------------------- scorers and cards
@@ -646,8 +633,11 @@ void TFeuilleButeurs::ChargeCartons()
 void TFeuilleButeurs::Enregistre(bool libereListes)
 {
     TDonneesChampionnat* c = DebutEnregistre(libereListes);
-    if (!c || !EtatFeuilles().Modifie || EcritureRefusee())
+    if (!c || !EtatFeuilles().Modifie)
         return;
+    // A refused value stays on screen for its correction and is written
+    // nowhere; everything else of the match is.
+    const bool refus = !SaisieRefusee().empty();
     const int jour = c->NbJournee;
     const uint16_t d = IdDomicile, e = IdExterieur;
     TListeDonnees* buts = ListeButs();
@@ -662,9 +652,10 @@ void TFeuilleButeurs::Enregistre(bool libereListes)
         if (!cible)
             continue;
         for (const TEtatCarton& t : l.Lignes) {
-            if (t.Vide())
+            const int minute = LitMinuteBut(t.Minute);
+            if (t.Vide() || minute < 0)
                 continue;
-            uint16_t mot = static_cast<uint16_t>(LitMinuteBut(t.Minute));
+            uint16_t mot = static_cast<uint16_t>(minute);
             if (l.Numero >= 5)
                 mot |= Evt::ContreCamp;
             if (t.Tag & GenreCarton::Penalty)
@@ -677,10 +668,12 @@ void TFeuilleButeurs::Enregistre(bool libereListes)
         }
     }
     c->SetAffluence(jour, Match, LitEntierSaisi(Affluence));
-    c->SetNoteMatch(jour, Match, static_cast<uint8_t>(LitEntierBorne(NoteMatch, NoteMax)));
+    if (const int note = LitEntierBorne(NoteMatch, NoteMax); note >= 0)
+        c->SetNoteMatch(jour, Match, static_cast<uint8_t>(note));
     if (ArbitreChoisi >= 0 && ArbitreChoisi < static_cast<int>(Arbitres.size())) {
         c->SetArbitrePrincipal(jour, Match, Arbitres[ArbitreChoisi].second);
-        c->SetNoteArbitrePrincipal(jour, Match, static_cast<uint8_t>(LitEntierBorne(NoteArbitre, NoteMax)));
+        if (const int note = LitEntierBorne(NoteArbitre, NoteMax); note >= 0)
+            c->SetNoteArbitrePrincipal(jour, Match, static_cast<uint8_t>(note));
     } else {
         c->SetArbitrePrincipal(jour, Match, -1);
         c->SetNoteArbitrePrincipal(jour, Match, 0);
@@ -689,8 +682,9 @@ void TFeuilleButeurs::Enregistre(bool libereListes)
         c->SetStadeMatch(jour, Match, static_cast<uint16_t>(Stades[StadeChoisi].second));
     else
         c->SetStadeMatch(jour, Match, Aucun);
-    // The rows are what the season holds now: a second commit writes nothing.
-    EtatFeuilles().Modifie = false;
+    // The rows are what the season holds now: a second commit writes nothing
+    // until the refused value is corrected.
+    EtatFeuilles().Modifie = refus;
     Modifie();
 }
 
@@ -774,7 +768,6 @@ bool TFeuilleButeurs::SetNoteMatch(const std::string& texte)
 bool TFeuilleButeurs::ChangeNote(const std::string& texte)
 {
     ChangeValeur();
-    Retape();
     if (LitEntierBorne(texte, NoteMax) >= 0)
         return true;
     MessageUtil(TexteNoteRefusee(texte), BoutonsMessage::Ok);

@@ -104,7 +104,8 @@ public:
     TFeuilleMatch(const TFeuilleMatch&) = delete;
     TFeuilleMatch& operator=(const TFeuilleMatch&) = delete;
 
-    // Writes the shown match back; with LibereListes the squads are freed too.
+    // Writes the shown match back, all but a refused value (left on screen);
+    // with LibereListes the squads are freed too.
     virtual void Enregistre(bool libereListes) = 0;
     // Shows the current match.
     virtual void Affiche() = 0;
@@ -169,11 +170,11 @@ public:
     // refused with the range named: false.
     bool SetMinute(int liste, int ligne, const std::string& texte);
 
-    // What keeps the shown match from being written: the message naming the
-    // first value typed beyond what the file holds, empty when none.
+    // A value typed beyond what the file holds is written nowhere (the rest of
+    // the match is): the message naming the first such value, empty when none.
     virtual std::string SaisieRefusee() const;
-    // Before another match or day is shown: false, with the message, while a
-    // typed value is refused (the page stays for its correction).
+    // Before another match, day or page is shown: false, with the message,
+    // while a typed value is refused (the page stays for its correction).
     bool PeutQuitterMatch();
 
     // --- Hooks ---
@@ -198,11 +199,6 @@ protected:
     void Touche() { Quittee = false; }
     // After a change of a tag's text: packing, modified flag, notice.
     void Change(int liste);
-    // At a write: true when a typed value is refused, the match then left
-    // unwritten; the user hears of it once until he types again.
-    bool EcritureRefusee();
-    // The user typed a value: a refusal is told again at the next write.
-    void Retape() { RefusAnnonce = false; }
     // A minute typed in a box holding 0..maximum: true when it fits, else
     // the refusal naming the range is shown (the text stays): false.
     static bool MinuteAdmise(const std::string& texte, int maximum);
@@ -219,7 +215,6 @@ protected:
     std::unique_ptr<TListeJoueur> ListeDomicile, ListeExterieur;
     std::vector<TListeCartons> Listes;
     bool Quittee = false;
-    bool RefusAnnonce = false;
 };
 
 // The scorers and cards page: lists 1-2 goals, 3-4 yellow cards, 5-6 red

@@ -57,6 +57,7 @@ enum : int {
     TexteCouleurs = 36,
     TexteTaille = 37,
     TexteNavigation = 1311,
+    TexteValeurNonEnregistree = 3145,
 };
 
 constexpr int MinCouleurs = 65535;
@@ -744,6 +745,27 @@ void Tf_Principale::ValideSaisieEnCours()
         FPageCourante->ValideSaisieEnCours();
 }
 
+void Tf_Principale::SignaleSaisieRefusee()
+{
+    const std::string refus = FPageCourante ? FPageCourante->SaisieRefusee() : std::string();
+    if (!refus.empty())
+        MessageUtil(refus + "\n" + Traduit(TexteValeurNonEnregistree), BoutonsMessage::Ok);
+}
+
+bool Tf_Principale::PeutQuitterPage()
+{
+    if (!FPageCourante)
+        return true;
+    FPageCourante->ValideSaisieEnCours();
+    if (FPageCourante->PeutEtreQuittee())
+        return true;
+    // Whatever asked to leave (a tree node, the championship up-down) shows
+    // again what is still on screen.
+    SelectionneNoeudCourant();
+    PlaceUpDown(FPositionUpDown);
+    return false;
+}
+
 void Tf_Principale::ConstruitMenus()
 {
     ++FNbReconstructions;
@@ -911,8 +933,10 @@ bool Tf_Principale::ExecuteCommande(const std::string& libelle, int code, QTreeW
     bool gere = ExecuteCommandeShell(code, param, enregistrable);
     if (!gere) {
         if (const TCommandePage* page = CommandePage(code)) {
-            // The page shown is left: its half-typed entry goes into the season first.
-            ValideSaisieEnCours();
+            // The page shown is left: its half-typed entry goes into the season
+            // first, and a value it cannot write keeps the user on it.
+            if (!PeutQuitterPage())
+                return false;
             // A copy: the command may register pages again while it runs.
             const TCommandePage commande = *page;
             const TReponsePage reponse = commande(*this, code, param, param2);
@@ -967,11 +991,13 @@ bool Tf_Principale::ExecuteCommandeShell(int code, int /*param*/, bool& enregist
         break;
     case Commande::Enregistrer:
         ValideSaisieEnCours();
-        SauveSaison();
+        if (SauveSaison())
+            SignaleSaisieRefusee();
         break;
     case Commande::EnregistrerSous:
         ValideSaisieEnCours();
-        SauveSaisonSous();
+        if (SauveSaisonSous())
+            SignaleSaisieRefusee();
         break;
     case Commande::Fermer:
         FermeFichier();
@@ -1264,9 +1290,8 @@ bool Tf_Principale::AllerA(int code, int param, bool enregistre, bool champChang
 
 void Tf_Principale::Navigue(std::deque<THistorique>& source, std::deque<THistorique>& destination)
 {
-    if (source.empty())
+    if (source.empty() || !PeutQuitterPage())
         return;
-    ValideSaisieEnCours();
     destination.push_front(HistoriqueCourant());
     if (destination.size() > MaxHistorique)
         destination.resize(MaxHistorique);
@@ -1341,24 +1366,25 @@ void Tf_Principale::ChangeChampionnat()
 
 bool Tf_Principale::ud_ChampChangingEx(int nouvelle)
 {
-    if (!FChangement)
-        FSelections = {-1, -1, -1};
     if (nouvelle < 1 || nouvelle > static_cast<int>(FTitres.size()))
         return false;
-    SelectionneChampionnat(nouvelle, nullptr, false, true);
+    if (!FChangement)
+        FSelections = {-1, -1, -1};
+    if (!SelectionneChampionnat(nouvelle, nullptr, false, true))
+        return false;
     FPositionUpDown = nouvelle;
     return true;
 }
 
-void Tf_Principale::SelectionneChampionnat(int idOuIndex, QTreeWidgetItem* noeud, bool setUpDown, bool parIndex)
+bool Tf_Principale::SelectionneChampionnat(int idOuIndex, QTreeWidgetItem* noeud, bool setUpDown, bool parIndex)
 {
     if (FChangement || !FSaison)
-        return;
+        return false;
     int id = idOuIndex;
     int position = 1;
     if (parIndex) {
         if (idOuIndex < 1 || idOuIndex > static_cast<int>(FTitres.size()))
-            return;
+            return false;
         id = FTitres[idOuIndex - 1].second;
         position = idOuIndex;
     } else {
@@ -1368,10 +1394,9 @@ void Tf_Principale::SelectionneChampionnat(int idOuIndex, QTreeWidgetItem* noeud
                 break;
             }
     }
-    if (FSaison->GetChampionnatId(id) == nullptr)
-        return;
+    if (FSaison->GetChampionnatId(id) == nullptr || !PeutQuitterPage())
+        return false;
     FChangement = true;
-    ValideSaisieEnCours();
     AfficheAucuneFenetre();
     FSaison->SelectChampionnat(id);
     if (!parIndex || setUpDown)
@@ -1395,4 +1420,5 @@ void Tf_Principale::SelectionneChampionnat(int idOuIndex, QTreeWidgetItem* noeud
         SelectionneNoeud(code);
     }
     FChangement = false;
+    return true;
 }

@@ -138,7 +138,8 @@ public:
     bool tv_MenuChange(QTreeWidgetItem* noeud);
 
     // --- Championships ---
-    void SelectionneChampionnat(int idOuIndex, QTreeWidgetItem* noeud, bool setUpDown, bool parIndex);
+    // False when nothing was switched (the page shown could not be left).
+    bool SelectionneChampionnat(int idOuIndex, QTreeWidgetItem* noeud, bool setUpDown, bool parIndex);
     // False when the change is refused.
     bool ud_ChampChangingEx(int nouvelle);
     void ChangeChampionnat();
@@ -177,6 +178,12 @@ public:
     void InitAutoSave();
     void OnAutoSave();
     void ValideSaisieEnCours(); // the current page commits its half-typed entry
+    // The one gate of every road that leaves or replaces the shown page
+    // (another page, championship or file, back and forward, closing): the
+    // page commits its entry, then false keeps the user on it, told why.
+    bool PeutQuitterPage();
+    // After a save the user asked for: the value the page could not write.
+    void SignaleSaisieRefusee();
     // False when the user cancelled the closing.
     bool FormClose();
     // Commits the shown page, then asks to save the changes; false when cancelled.

@@ -168,6 +168,9 @@ bool AjouteSaisonHistorique(TStat& stat, const TDonneesChampionnat& championnat,
 bool Tf_Principale::OuvreFichier(const std::string& nom)
 {
     std::string fichier = nom;
+    // The page shown may hold a value it cannot write: no dialog then.
+    if (!PeutQuitterPage())
+        return false;
     if (fichier.empty()) {
         TDemandeFichier demande;
         demande.Titre = Traduit(7);
@@ -231,8 +234,10 @@ void Tf_Principale::ApresOuverture()
 bool Tf_Principale::DemandeSauvegarde()
 {
     // What the page holds half-typed is part of what may be lost: it goes into
-    // the season, and counts as a change, before the question.
-    ValideSaisieEnCours();
+    // the season, and counts as a change, before the question; a value it
+    // cannot write keeps the user on it, whatever the question would be.
+    if (!PeutQuitterPage())
+        return false;
     if (CompteurModification <= 0)
         return true;
     const uint16_t reponse = MessageUtil(TraduitFmt(2, {NomFichierQuestion(FichierCourant)}),

@@ -170,6 +170,8 @@ TEST_F(FenetreReelle, UneMinuteHorsDuChampEstRefuseeDansSaBoite)
     const std::string coupe = (Dossier / "coupe.xmc").string();
     fs::copy_file(Dossier / "sauvegarde" / "coupe-du-monde-2022.xmc", coupe);
     Ouvre(coupe);
+    ASSERT_TRUE(CliqueNoeud(40)); // a step for the back key
+    ASSERT_NE(AttendPage<Tf_Classement>(), nullptr);
     ASSERT_TRUE(CliqueNoeud(14));
     auto* page = AttendPage<Tf_Buteurs>();
     ASSERT_NE(page, nullptr);
@@ -195,12 +197,42 @@ TEST_F(FenetreReelle, UneMinuteHorsDuChampEstRefuseeDansSaBoite)
     EXPECT_EQ(minute->Text(), "353");
     EXPECT_TRUE(Attend([&] { return minute->hasFocus(); }));
 
+    // While it is refused, the tree, the menu bar and the back key keep the
+    // user on the page, told again of the minute; the tree shows the page.
+    const auto refuse = [&](const char* route, const std::function<void()>& prend) {
+        std::string texte;
+        Surveilles.Traite([&](QWidget& modal) {
+            for (const QLabel* l : modal.findChildren<QLabel*>())
+                texte += l->text().toStdString();
+            testsupport::EnvoieEchap(modal);
+        });
+        prend();
+        ASSERT_TRUE(Attend([&] { return !texte.empty(); })) << route << ": no message";
+        ASSERT_TRUE(Attend([] { return QApplication::activeModalWidget() == nullptr; }));
+        Active();
+        EXPECT_EQ(Fenetre->GetPageCourante(), page) << route;
+        EXPECT_NE(texte.find("353"), std::string::npos) << route << ": " << texte;
+        EXPECT_EQ(minute->Text(), "353") << route;
+        ASSERT_NE(Fenetre->tv_Menu->currentItem(), nullptr) << route;
+        EXPECT_EQ(Fenetre->tv_Menu->currentItem()->data(0, Qt::UserRole).toInt(), 14) << route;
+    };
+    refuse("tree", [&] { ASSERT_TRUE(CliqueNoeud(40)); });
+    refuse("menu bar", [&] { ChoisitDansBarre(40); });
+    refuse("back key", [&] { Touche(Qt::Key_Left, Qt::AltModifier); });
+    if (HasFatalFailure())
+        return;
+    Clique(*minute);
+    ASSERT_TRUE(Attend([&] { return minute->hasFocus(); }));
+
     // Put back as it was, the season has nothing to save.
     for (int i = 0; i < 3; ++i)
         Touche(Qt::Key_Backspace);
     Tape(avant);
     Touche(Qt::Key_S, Qt::ControlModifier);
     ASSERT_TRUE(Attend([this] { return EtatDocument().empty(); }));
+    // Corrected, the back key leaves the page.
+    Touche(Qt::Key_Left, Qt::AltModifier);
+    EXPECT_NE(AttendPage<Tf_Classement>(), nullptr);
 }
 
 } // namespace

@@ -134,21 +134,22 @@ TEST_F(CompositionTest, SubstitutionMinutesBeyondTheirByteAreRefusedAndKeptAsTyp
     }
     EXPECT_TRUE(f->SetMinute(1, 2, "0"));
 
-    // Nothing of the line-ups is written while a minute is refused, the
-    // refusal told once, and the page stays on the match.
+    // Every place and every other minute is written, silently; the refused
+    // minute keeps what the file held, and the page stays on the match.
     messages.Messages.clear();
     const int notices = Notices;
     f->Enregistre(false);
     f->Enregistre(false);
-    EXPECT_EQ(Mot(1, 0, 1), 0);
-    EXPECT_EQ(Mot(1, 0, 12), 0);
+    EXPECT_EQ(Mot(1, 0, 12), 101);
+    EXPECT_EQ(Mot(1, 0, 14), 102);
     EXPECT_EQ(Mot(1, 0, 18), 20);
-    EXPECT_EQ(Mot(1, 0, 20), 0);
-    EXPECT_EQ(Notices, notices);
+    EXPECT_EQ(Mot(1, 0, 20), 0xFF00);
+    EXPECT_GT(Notices, notices);
+    EXPECT_TRUE(messages.Messages.empty());
+    EXPECT_FALSE(f->ChangeMatch(1));
     ASSERT_EQ(messages.Messages.size(), 1u);
     EXPECT_NE(messages.Messages[0].Texte.find("Minute 999"), std::string::npos);
-    EXPECT_NE(messages.Messages[0].Texte.find("pas enregistrées"), std::string::npos);
-    EXPECT_FALSE(f->ChangeMatch(1));
+    EXPECT_NE(messages.Messages[0].Texte.find("pour quitter"), std::string::npos);
     EXPECT_EQ(f->GetMinute(1, 1), "999");
 
     // A refused minute of the away side holds the match back as well; one

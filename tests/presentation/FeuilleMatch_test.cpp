@@ -265,22 +265,25 @@ TEST_F(FeuilleMatchTest, MinutesBeyondTheEventWordAreRefusedAndKeptAsTyped)
         EXPECT_NE(messages.Messages[0].Texte.find("de 0 à 127"), std::string::npos) << messages.Messages[0].Texte;
     }
 
-    // Nothing of the match is written while a minute is refused, and the
-    // page stays on it; the refusal at a write is told once.
+    // A write takes every entry but the refused minutes, silently: they stay
+    // on screen, and the page stays on the match until they are corrected.
+    EXPECT_TRUE(f->SetMinute(1, 0, "60"));
+    f->SetAffluence("12000");
     messages.Messages.clear();
-    const int notices = Notices;
     f->Enregistre(false);
     f->Enregistre(false);
-    EXPECT_EQ(Evenements(buts), (std::vector<TEvt>{{11, 0, 5}}));
-    EXPECT_EQ(Notices, notices);
-    ASSERT_EQ(messages.Messages.size(), 1u);
-    EXPECT_NE(messages.Messages[0].Texte.find("pas enregistrées"), std::string::npos);
+    EXPECT_EQ(Evenements(buts), (std::vector<TEvt>{{11, 0, 60}}));
+    EXPECT_EQ(Champ->GetAffluence(1, 1), 12000);
+    EXPECT_TRUE(messages.Messages.empty());
     EXPECT_FALSE(f->ChangeMatch(1));
     f->ChoisitMatch(2);
     f->ChoisitJournee(2);
     EXPECT_EQ(f->GetMatch(), 1);
     EXPECT_EQ(Champ->NbJournee, 1);
     EXPECT_EQ(f->GetCarton(1, 2)->Minute, "353");
+    ASSERT_EQ(messages.Messages.size(), 3u);
+    EXPECT_NE(messages.Messages[0].Texte.find("Minute 255"), std::string::npos) << messages.Messages[0].Texte;
+    EXPECT_NE(messages.Messages[0].Texte.find("pour quitter"), std::string::npos);
 
     // Corrected, every minute is written as typed, 127 the last that fits.
     EXPECT_TRUE(f->SetMinute(1, 0, "127"));
@@ -307,13 +310,16 @@ TEST_F(FeuilleMatchTest, RatingsBeyondTheirByteAreRefusedAndKeptAsTyped)
     for (const auto& m : messages.Messages)
         EXPECT_NE(m.Texte.find("de 0 à 255"), std::string::npos) << m.Texte;
     EXPECT_EQ(f->NoteMatch, "256");
+    Champ->SetNoteMatch(1, 1, 7);
     f->Enregistre(false);
-    EXPECT_EQ(Champ->GetNoteMatch(1, 1), 0) << "not written as 255 nor as anything else";
-    EXPECT_EQ(Champ->GetArbitrePrincipal(1, 1), -1);
+    EXPECT_EQ(Champ->GetNoteMatch(1, 1), 7) << "not written as 255 nor as anything else";
+    EXPECT_EQ(Champ->GetArbitrePrincipal(1, 1), 4) << "the referee is written all the same";
+    EXPECT_EQ(Champ->GetNoteArbitrePrincipal(1, 1), 0);
 
     EXPECT_TRUE(f->SetNoteMatch("255"));
     f->Enregistre(false);
-    EXPECT_EQ(Champ->GetNoteMatch(1, 1), 0) << "the referee's rating still holds the write";
+    EXPECT_EQ(Champ->GetNoteMatch(1, 1), 255);
+    EXPECT_NE(f->SaisieRefusee().find("999"), std::string::npos) << "the referee's rating is still refused";
     EXPECT_TRUE(f->SetNoteArbitre("17"));
     f->Enregistre(false);
     EXPECT_EQ(Champ->GetNoteMatch(1, 1), 255);

@@ -156,6 +156,16 @@ void Tf_InfoMatchCadre::ValideSaisieEnCours()
         FFeuille->ValideSaisieEnCours();
 }
 
+bool Tf_InfoMatchCadre::PeutEtreQuittee()
+{
+    return !FFeuille || FFeuille->PeutQuitterMatch();
+}
+
+std::string Tf_InfoMatchCadre::SaisieRefusee() const
+{
+    return FFeuille ? FFeuille->SaisieRefusee() : std::string();
+}
+
 void Tf_InfoMatchCadre::showEvent(QShowEvent* event)
 {
     TFootForm::showEvent(event);

@@ -40,6 +40,8 @@ public:
     void MenuMatchClick(QAction* action);
     virtual void fc_InfoMatchResize();
     void ValideSaisieEnCours() override;
+    bool PeutEtreQuittee() override;
+    std::string SaisieRefusee() const override;
 
     TFeuilleMatch* Feuille() const { return FFeuille.get(); }
     // The tag widget of row `ligne` of list `liste`, nullptr when none.

@@ -6,9 +6,11 @@
 
 #include "base/oTraducteur.h"
 #include "controls/Afficheur.h"
+#include "files/TraiteurFichier.h"
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/Commande.h"
 #include "pages/Pages.h"
 #include "pages/saisie/w_ChoixJournee.h"
 #include "pages/saisie/w_Composition.h"
@@ -27,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -157,13 +160,16 @@ TEST_F(FeuillesPrincipale, MinutesBeyondTheFieldAreRefusedAsTypedAndTheSeasonKee
     QTest::keyClicks(page->e_NoteMatch, "x");
     EXPECT_EQ(page->e_NoteMatch->text(), "300") << "digits only";
 
-    // Saved while values are refused: the match is not written, the user is told.
+    // Saved while values are refused: the rest of the match is written, the
+    // refused values stay on screen, and the user is told.
     Messages.Messages.clear();
     Fenetre->ExecuteCommande(7);
     ASSERT_FALSE(Messages.Messages.empty());
-    EXPECT_NE(Messages.Messages[0].Texte.find("pas enregistrées"), std::string::npos);
+    EXPECT_NE(Messages.Messages.back().Texte.find("Minute 353"), std::string::npos);
+    EXPECT_NE(Messages.Messages.back().Texte.find("pas enregistrée"), std::string::npos);
     const TDonneesChampionnat* avant = Fenetre->GetSaison()->GetChampionnat(1);
-    EXPECT_EQ(avant->GetButeursJournee(1)->Nombre(), 0);
+    EXPECT_EQ(avant->GetButeursJournee(1)->Nombre(), 2);
+    EXPECT_EQ(avant->GetCartonsJournee(1)->Nombre(), 1);
     EXPECT_EQ(avant->GetNoteMatch(1, 1), 0);
     EXPECT_EQ(minute->Text(), "353");
     EXPECT_EQ(page->e_NoteMatch->text(), "300");
@@ -182,6 +188,106 @@ TEST_F(FeuillesPrincipale, MinutesBeyondTheFieldAreRefusedAsTypedAndTheSeasonKee
     EXPECT_EQ(mots(c->GetButeursJournee(1)), (std::vector<std::pair<int, int>>{{11, 90}, {12, 127}, {13, 1}}));
     EXPECT_EQ(mots(c->GetCartonsJournee(1)), (std::vector<std::pair<int, int>>{{11, 45}}));
     EXPECT_EQ(c->GetNoteMatch(1, 1), 12);
+}
+
+// The goals of day 1 and the rating of match 1 as the file on disk holds them.
+struct TDansFichier {
+    std::vector<std::pair<int, int>> Buts;
+    int Note = -1;
+};
+TDansFichier LitFichier(const Tf_Principale& fenetre, const std::string& fichier)
+{
+    TDansFichier d;
+    const std::unique_ptr<TSaison> s =
+        TTraiteurFichier::ChargeAvecEtat(fichier, fenetre.GetAppDir() + "Dll/", fenetre.GetFichierIni(), {});
+    const TDonneesChampionnat* c = s ? s->GetChampionnat(1) : nullptr;
+    if (!c)
+        return d;
+    for (int i = 0; i < c->GetButeursJournee(1)->Nombre(); ++i)
+        d.Buts.emplace_back(c->GetButeursJournee(1)->Get(i)->GetJoueur(), c->GetButeursJournee(1)->Get(i)->GetMot());
+    d.Note = c->GetNoteMatch(1, 1);
+    return d;
+}
+
+// A goal and a rating typed beside a goal at minute 135, then each road out
+// of the sheet: the user stays on it, told of the minute and its range, or
+// (the auto-save, which does not leave) the good entries reach the file.
+// Corrected, the road goes on and the file holds everything typed.
+TEST_F(FeuillesPrincipale, RefusedMinuteHoldsEveryRoadOutOfTheSheetAndLosesNothing)
+{
+    DemarreSurArchive();
+    if (HasFatalFailure())
+        return;
+    struct TRoute {
+        const char* Nom;
+        std::function<void(Tf_Principale&)> Prend;
+        bool Question = false; // the save question comes once the page may go
+        bool Quitte = true;    // false: the road writes and the page stays
+    };
+    const std::string fichier = Fichier;
+    const TRoute routes[] = {
+        {"another page", [](Tf_Principale& f) { f.ExecuteCommande(Commande::ClassementGeneral); }},
+        {"another championship",
+         [](Tf_Principale& f) {
+             f.SelectionneChampionnat(f.GetSaison()->GetChampCourant()->CodeChamp, nullptr, true, false);
+         }},
+        {"open", [fichier](Tf_Principale& f) { f.OuvreFichier(fichier); }, true},
+        {"recent file", [](Tf_Principale& f) { f.ExecuteCommande((1 << 8) | 255); }, true},
+        {"new", [](Tf_Principale& f) { f.ExecuteCommande(Commande::Nouveau); }, true},
+        {"close", [](Tf_Principale& f) { f.ExecuteCommande(Commande::Fermer); }, true},
+        {"quit", [](Tf_Principale& f) { f.FormClose(); }, true},
+        {"back", [](Tf_Principale& f) { f.sb_BackClick(); }},
+        {"auto-save", [](Tf_Principale& f) { f.OnAutoSave(); }, false, false},
+    };
+    int n = 0;
+    for (const TRoute& route : routes) {
+        SCOPED_TRACE(route.Nom);
+        ++n;
+        if (!Fenetre->GetSaison())
+            ASSERT_TRUE(Fenetre->OuvreFichier(Fichier));
+        ASSERT_TRUE(Fenetre->ExecuteCommande(Commande::ClassementGeneral)); // a step for back
+        auto* page = PageDe<Tf_Buteurs>(14);
+        ASSERT_NE(page, nullptr);
+        for (int ligne : {0, 1})
+            if (page->Carton(1, ligne)->Text().empty()) {
+                page->l_EquipeDomicile->SetItemIndex(ligne);
+                page->LB1DblClick(1);
+            }
+        const int bonne = 20 + n;
+        Messages.Messages.clear();
+        Retape(page->Minute(1, 0), std::to_string(bonne).c_str());
+        page->e_NoteMatch->setText(QString::number(bonne));
+        Retape(page->Minute(1, 1), "135");
+        ASSERT_EQ(Messages.Messages.size(), 1u);
+
+        Messages.Messages.clear();
+        route.Prend(*Fenetre);
+        ASSERT_EQ(Fenetre->GetPageCourante(), page);
+        EXPECT_EQ(page->Minute(1, 1)->Text(), "135");
+        if (route.Quitte) {
+            ASSERT_EQ(Messages.Messages.size(), 1u);
+            EXPECT_NE(Messages.Messages[0].Texte.find("Minute 135"), std::string::npos);
+            EXPECT_NE(Messages.Messages[0].Texte.find("de 0 à 127"), std::string::npos);
+            EXPECT_EQ(Fenetre->GetCommandeCourante(), 14);
+        } else {
+            EXPECT_TRUE(Messages.Messages.empty());
+            const TDansFichier d = LitFichier(*Fenetre, Fichier);
+            EXPECT_EQ(d.Buts, (std::vector<std::pair<int, int>>{{11, bonne}}));
+            EXPECT_EQ(d.Note, bonne);
+        }
+
+        Retape(page->Minute(1, 1), "90");
+        if (route.Question)
+            Messages.Repond(ReponseMessage::Oui);
+        route.Prend(*Fenetre);
+        if (route.Quitte && !route.Question) {
+            EXPECT_NE(Fenetre->GetPageCourante(), page);
+            Fenetre->ExecuteCommande(Commande::Enregistrer);
+        }
+        const TDansFichier d = LitFichier(*Fenetre, Fichier);
+        EXPECT_EQ(d.Buts, (std::vector<std::pair<int, int>>{{11, bonne}, {12, 90}}));
+        EXPECT_EQ(d.Note, bonne);
+    }
 }
 
 TEST_F(FeuillesPrincipale, MatchSentByAnotherPage)
@@ -347,12 +453,15 @@ TEST_F(FeuillesPrincipale, SubstitutionMinutesBeyondTheirByteAreRefusedAsTypedAn
     }
     Retape(page->Boite(2, 12), "255");
 
-    // Saved while a minute is refused: the line-ups are not written, the user is told.
+    // Saved while a minute is refused: the rest of the line-ups is written,
+    // the user is told.
     Messages.Messages.clear();
     Fenetre->ExecuteCommande(7);
     ASSERT_FALSE(Messages.Messages.empty());
-    EXPECT_NE(Messages.Messages[0].Texte.find("pas enregistrées"), std::string::npos);
-    EXPECT_EQ(Fenetre->GetSaison()->GetChampionnat(1)->GetCompoMatch(1, 0, 1), 0);
+    EXPECT_NE(Messages.Messages.back().Texte.find("pas enregistrée"), std::string::npos);
+    EXPECT_EQ(Fenetre->GetSaison()->GetChampionnat(1)->GetCompoMatch(1, 0, 12), 11);
+    EXPECT_EQ(Fenetre->GetSaison()->GetChampionnat(1)->GetCompoMatch(1, 0, 18), 0);
+    EXPECT_EQ(Fenetre->GetSaison()->GetChampionnat(1)->GetCompoMatch(1, 1, 18), 255);
     EXPECT_EQ(minute->Text(), "999");
 
     Retape(minute, "200");
