@@ -168,10 +168,10 @@ bool AjouteSaisonHistorique(TStat& stat, const TDonneesChampionnat& championnat,
 bool Tf_Principale::OuvreFichier(const std::string& nom)
 {
     std::string fichier = nom;
-    // The page shown may hold a value it cannot write: no dialog then.
-    if (!PeutQuitterPage())
-        return false;
     if (fichier.empty()) {
+        // The page shown may hold a value it cannot write: no dialog then.
+        if (!PeutQuitterPage())
+            return false;
         TDemandeFichier demande;
         demande.Titre = Traduit(7);
         demande.Filtre = FiltreOuverture();
@@ -251,7 +251,8 @@ bool Tf_Principale::DemandeSauvegarde()
 
 bool Tf_Principale::ImporteChampionnats(bool saisonEntiere)
 {
-    if (!FSaison)
+    // The first championship added replaces the page shown.
+    if (!FSaison || !PeutQuitterPage())
         return false;
     TDemandeFichier demande;
     std::string titre = Traduit(saisonEntiere ? TexteFusionnerSaison : TexteImporterChampionnat);

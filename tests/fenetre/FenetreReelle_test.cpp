@@ -2,6 +2,8 @@
 // entry of the menu tree run and left.
 
 #include "fenetre/FenetreReelle.h"
+
+#include "base/FichierIni.h"
 #include "pages/saisie/w_Buteurs.h"
 #include "platform/Imprimante.h"
 
@@ -13,6 +15,7 @@
 #include <QTreeWidgetItemIterator>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
 #include <vector>
 
@@ -166,7 +169,12 @@ TEST_F(FenetreReelle, ChaqueEntreeDuMenuSOuvreEtSeQuitteSansModifierLaSaison)
 // box has the focus back with the text as typed.
 TEST_F(FenetreReelle, UneMinuteHorsDuChampEstRefuseeDansSaBoite)
 {
+    // The menu bar too, wide enough to show every title.
+    ASSERT_TRUE(TFichierIni(FichierIni()).WriteBool("General", "MenuHaut", true));
     Demarre();
+    ASSERT_FALSE(HasFatalFailure());
+    Fenetre->resize(1200, 800);
+    ASSERT_TRUE(Attend([this] { return Fenetre->width() == 1200; }));
     const std::string coupe = (Dossier / "coupe.xmc").string();
     fs::copy_file(Dossier / "sauvegarde" / "coupe-du-monde-2022.xmc", coupe);
     Ouvre(coupe);
@@ -200,14 +208,16 @@ TEST_F(FenetreReelle, UneMinuteHorsDuChampEstRefuseeDansSaBoite)
     // While it is refused, the tree, the menu bar and the back key keep the
     // user on the page, told again of the minute; the tree shows the page.
     const auto refuse = [&](const char* route, const std::function<void()>& prend) {
-        std::string texte;
-        Surveilles.Traite([&](QWidget& modal) {
+        // Shared: a message that never comes leaves the treatment waiting.
+        auto lu = std::make_shared<std::string>();
+        Surveilles.Traite([lu](QWidget& modal) {
             for (const QLabel* l : modal.findChildren<QLabel*>())
-                texte += l->text().toStdString();
+                *lu += l->text().toStdString();
             testsupport::EnvoieEchap(modal);
         });
         prend();
-        ASSERT_TRUE(Attend([&] { return !texte.empty(); })) << route << ": no message";
+        ASSERT_TRUE(Attend([lu] { return !lu->empty(); })) << route << ": no message";
+        const std::string texte = *lu;
         ASSERT_TRUE(Attend([] { return QApplication::activeModalWidget() == nullptr; }));
         Active();
         EXPECT_EQ(Fenetre->GetPageCourante(), page) << route;
@@ -231,6 +241,8 @@ TEST_F(FenetreReelle, UneMinuteHorsDuChampEstRefuseeDansSaBoite)
     Touche(Qt::Key_S, Qt::ControlModifier);
     ASSERT_TRUE(Attend([this] { return EtatDocument().empty(); }));
     // Corrected, the back key leaves the page.
+    ASSERT_TRUE(Attend([] { return QApplication::activeModalWidget() == nullptr; }));
+    Active();
     Touche(Qt::Key_Left, Qt::AltModifier);
     EXPECT_NE(AttendPage<Tf_Classement>(), nullptr);
 }
