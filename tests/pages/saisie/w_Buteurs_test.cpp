@@ -24,6 +24,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -280,13 +281,20 @@ TEST_F(FeuillesPrincipale, RefusedMinuteHoldsEveryRoadOutOfTheSheetAndLosesNothi
         if (route.Question)
             Messages.Repond(ReponseMessage::Oui);
         route.Prend(*Fenetre);
+        int note = bonne;
         if (route.Quitte && !route.Question) {
             EXPECT_NE(Fenetre->GetPageCourante(), page);
+            // What another page changes once the sheet is left stays, however
+            // the sheet (kept for back and forward or not) goes.
+            note = bonne + 100;
+            Fenetre->GetSaison()->GetChampionnat(1)->SetNoteMatch(1, 1, static_cast<uint8_t>(note));
+            Fenetre->ExecuteCommande(Commande::ClassementGeneral);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             Fenetre->ExecuteCommande(Commande::Enregistrer);
         }
         const TDansFichier d = LitFichier(*Fenetre, Fichier);
         EXPECT_EQ(d.Buts, (std::vector<std::pair<int, int>>{{11, bonne}, {12, 90}}));
-        EXPECT_EQ(d.Note, bonne);
+        EXPECT_EQ(d.Note, note);
     }
 }
 
