@@ -1,18 +1,29 @@
 // The main window in a real window: a score typed and found again, and every
 // entry of the menu tree run and left.
 
+#include "base/oTraducteur.h"
+#include "controls/BoutonCoche.h"
+#include "controls/Graphe.h"
+#include "controls/HotLabel.h"
+#include "controls/OwnerPageControl.h"
 #include "fenetre/FenetreReelle.h"
 #include "pages/saisie/w_Buteurs.h"
+#include "pages/vues/w_StatEquipe.h"
 #include "platform/Imprimante.h"
+#include "support/CanevasTest.h"
+#include "support_ui/RenduPng.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScrollBar>
+#include <QTabBar>
 #include <QTreeWidgetItemIterator>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <vector>
 
@@ -201,6 +212,105 @@ TEST_F(FenetreReelle, UneMinuteHorsDuChampEstRefuseeDansSaBoite)
     Tape(avant);
     Touche(Qt::Key_S, Qt::ControlModifier);
     ASSERT_TRUE(Attend([this] { return EtatDocument().empty(); }));
+}
+
+// The boxes of the texts a chart paints, by text; the chart keeps the axes
+// of that painting.
+std::map<std::string, std::vector<TRect>> TextesPeints(TModeleGraphe& graphe)
+{
+    testsupport::TCanevasTest canevas;
+    graphe.Dessine(canevas);
+    std::map<std::string, std::vector<TRect>> boites;
+    for (const auto& t : canevas.DuGenre(testsupport::TCanevasTest::TGenre::Texte))
+        boites[t.Texte].push_back(t.R);
+    return boites;
+}
+
+// France on the World Cup in a window of 800 x 600, chosen in the team
+// chooser of the tree's team statistics. The charts of the standings tab
+// draw every match of the season, each under a title of its own; the goals
+// by time name the goals they count, their bands lie between the labels of
+// their bounds, and the axis legend stands clear of the last label. The
+// scorers sheet then shows its sending-offs without scroll bars.
+TEST_F(FenetreReelle, LesGraphesDeLaFranceSurLaCoupeDuMondeSeLisentSansSeTromper)
+{
+    Demarre();
+    Fenetre->resize(800, 600);
+    ASSERT_TRUE(Attend([this] { return Fenetre->width() == 800 && Fenetre->height() == 600; }));
+    const std::string coupe = (Dossier / "coupe.xmc").string();
+    fs::copy_file(Dossier / "sauvegarde" / "coupe-du-monde-2022.xmc", coupe);
+    Ouvre(coupe);
+    Surveilles.Traite([this](QWidget& modal) {
+        auto* choix = qobject_cast<Tf_ChoixEquipe*>(&modal);
+        ASSERT_NE(choix, nullptr) << modal.metaObject()->className();
+        for (TCarreCoche* c : choix->Cases)
+            if (c->Caption() == "France")
+                Clique(*c);
+        Clique(*choix->BoutonValider);
+    });
+    ASSERT_TRUE(CliqueNoeud(123));
+    auto* page = AttendPage<Tf_StatEquipe>();
+    ASSERT_NE(page, nullptr);
+    Active();
+    ASSERT_EQ(page->Label14->text(), "France");
+    QApplication::processEvents();
+    testsupport::SauvePng(Fenetre->grab().toImage(), "fenetre_statequipe_classement");
+
+    // The result chart has the defeat in Tunisia (day 3): no venue's title
+    // stands over it, nor over the two others.
+    EXPECT_EQ(page->Graph3->GetPoint(0, 3), 1);
+    const std::array<const TGraphe*, 3> graphes{page->Graph2, page->Graph3, page->Graph4};
+    for (size_t i = 0; i < graphes.size(); ++i) {
+        const QLabel* titre = page->TitresGraphes[i];
+        ASSERT_NE(titre, nullptr);
+        EXPECT_TRUE(titre->isVisible());
+        EXPECT_FALSE(titre->text().isEmpty());
+        EXPECT_LE(titre->geometry().bottom(), graphes[i]->y()) << i;
+        EXPECT_GE(titre->x(), page->BoitesClassement[0]->geometry().right()) << i;
+        for (const THotLabel* lieu : page->LiensClassement)
+            EXPECT_NE(titre->text(), lieu->text()) << i;
+    }
+
+    Clique(*page->tab4->tabBar(), page->tab4->tabBar()->tabRect(2).center());
+    ASSERT_TRUE(Attend([&] { return page->GetOnglet() == 3 && page->GraphBarre1->isVisible(); }));
+    QApplication::processEvents();
+    testsupport::SauvePng(Fenetre->grab().toImage(), "fenetre_statequipe_buts");
+    // France's six goals of the group stage, three of them at 61', 68' and 71'.
+    EXPECT_EQ(page->b_ChangeBut->property("Tag").toInt(), 1);
+    EXPECT_EQ(page->TitreButs->text().toStdString(), Traduit(135));
+    EXPECT_NE(page->b_ChangeBut->Caption(), Traduit(49));
+    EXPECT_EQ(page->GraphBarre1->GetPoint(0, 5), 3);
+    // Band 5 (minutes 60 to 74) runs from the label "60" to the label "75".
+    auto textes = TextesPeints(*page->GraphBarre1);
+    const auto d = page->GraphBarre1->CalculDimensions();
+    const int gauche = page->GraphBarre1->GetX0() + d.Largeur * 4 / d.MaxXr;
+    const int droite = page->GraphBarre1->GetX0() + d.Largeur * 5 / d.MaxXr;
+    const auto centre = [](const TRect& r) { return (r.Left + r.Right) / 2; };
+    ASSERT_EQ(textes["60"].size(), 1u);
+    ASSERT_EQ(textes["75"].size(), 1u);
+    EXPECT_NEAR(centre(textes["60"][0]), gauche, 2);
+    EXPECT_NEAR(centre(textes["75"][0]), droite, 2);
+    for (TGraphBarre* graphe : {page->GraphBarre1, page->GraphBarre2}) {
+        textes = TextesPeints(*graphe);
+        const std::string dernier = graphe == page->GraphBarre1 ? "105" : "95";
+        ASSERT_EQ(textes[Traduit(92)].size(), 1u);
+        ASSERT_EQ(textes[dernier].size(), 1u);
+        const TRect minute = textes[Traduit(92)][0];
+        EXPECT_LT(textes[dernier][0].Right, minute.Left) << dernier << " runs into the legend";
+        EXPECT_LE(minute.Right, graphe->width());
+    }
+
+    // The scorers sheet of the first match: one row of sending-offs fits.
+    ASSERT_TRUE(CliqueNoeud(14));
+    auto* feuille = AttendPage<Tf_Buteurs>();
+    ASSERT_NE(feuille, nullptr);
+    QApplication::processEvents();
+    testsupport::SauvePng(Fenetre->grab().toImage(), "fenetre_buteurs_800");
+    for (TFondScroll* rouges : {feuille->FondCr1, feuille->FondCr2}) {
+        ASSERT_LE(rouges->HauteurContenu(), rouges->height() - 2 * rouges->ScrollTop());
+        EXPECT_FALSE(rouges->MyScrollv()->isVisible()) << rouges->objectName().toStdString();
+        EXPECT_FALSE(rouges->MyScrollh()->isVisible()) << rouges->objectName().toStdString();
+    }
 }
 
 } // namespace
