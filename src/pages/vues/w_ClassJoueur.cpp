@@ -63,8 +63,15 @@ void Tf_ClassJoueur::AfficherClassement(int NouvelIndex)
         return;
     Remplit(*Saison, Index, height(), width(), Editeur2, Editeur1, *sg_Classjoueurs);
     sg_Classjoueurs->AjusteColonnesAuTexte();
-    if (sg_Classjoueurs->LargeurContenu() > sg_Classjoueurs->width())
-        sg_Classjoueurs->resize(sg_Classjoueurs->LargeurContenu(), sg_Classjoueurs->height());
+    const int Surplus = sg_Classjoueurs->LargeurContenu() - sg_Classjoueurs->width();
+    if (Surplus <= 0)
+        return;
+    // A name wider than its column widens the grid: the report beside it is
+    // written again in the room that is left, and moves right by as much.
+    Remplit(*Saison, Index, height(), width() - Surplus, Editeur2, Editeur1, *sg_Classjoueurs);
+    sg_Classjoueurs->AjusteColonnesAuTexte();
+    sg_Classjoueurs->resize(sg_Classjoueurs->LargeurContenu(), sg_Classjoueurs->height());
+    Editeur2->SetPosition(Editeur2->GetGauche() + Surplus, Editeur2->GetHaut());
 }
 
 void Tf_ClassJoueur::resizeEvent(QResizeEvent* event)
