@@ -1008,12 +1008,13 @@ public:
         // A name wider than the list keeps its start, cut with an ellipsis:
         // centred, it would lose both ends.
         const QString montre = Montre(index);
+        const QRect zone = Zone(option);
         const QFontMetrics mesure(FListe->font());
-        if (mesure.horizontalAdvance(montre) > option.rect.width())
-            DessineTexte(*canvas, option.rect, Qt::AlignLeft | Qt::AlignTop,
-                         mesure.elidedText(montre, Qt::ElideRight, option.rect.width()));
+        if (mesure.horizontalAdvance(montre) > zone.width())
+            DessineTexte(*canvas, zone, Qt::AlignLeft | Qt::AlignTop,
+                         mesure.elidedText(montre, Qt::ElideRight, zone.width()));
         else
-            DessineTexte(*canvas, option.rect, Qt::AlignHCenter | Qt::AlignTop, montre);
+            DessineTexte(*canvas, zone, Qt::AlignHCenter | Qt::AlignTop, montre);
         canvas->restore();
     }
 
@@ -1024,7 +1025,7 @@ public:
         if (event->type() != QEvent::ToolTip)
             return QStyledItemDelegate::helpEvent(event, vue, option, index);
         const QString montre = Montre(index);
-        if (QFontMetrics(FListe->font()).horizontalAdvance(montre) > option.rect.width())
+        if (QFontMetrics(FListe->font()).horizontalAdvance(montre) > Zone(option).width())
             QToolTip::showText(event->globalPos(), montre, vue);
         else
             QToolTip::hideText();
@@ -1037,6 +1038,15 @@ public:
     }
 
 private:
+    // The part of the item's row that shows: a vertical bar that came after
+    // the rows were laid out takes the end of their width.
+    QRect Zone(const QStyleOptionViewItem& option) const
+    {
+        QRect zone = option.rect;
+        zone.setRight(std::min(zone.right(), FListe->viewport()->width() - 1));
+        return zone;
+    }
+
     // The item's name as the list shows it.
     QString Montre(const QModelIndex& index) const
     {

@@ -1,17 +1,26 @@
 // The main window in a real window: a score typed and found again, and every
 // entry of the menu tree run and left.
 
+#include "base/FichierIni.h"
 #include "base/oTraducteur.h"
 #include "controls/BoutonCoche.h"
+#include "controls/Editeur.h"
 #include "controls/Graphe.h"
 #include "controls/HotLabel.h"
 #include "controls/OwnerPageControl.h"
 #include "fenetre/FenetreReelle.h"
+#include "model/Championnat.h"
+#include "model/Joueurs.h"
+#include "model/SaisonFoot.h"
+#include "pages/fiches/w_Effectifs.h"
 #include "pages/saisie/w_Buteurs.h"
+#include "pages/vues/w_ClassJoueur.h"
 #include "pages/vues/w_StatEquipe.h"
 #include "platform/Imprimante.h"
+#include "shell/w_Ouverture.h"
 #include "support/CanevasTest.h"
 #include "support_ui/RenduPng.h"
+#include "support_ui/VerifieDessin.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -311,6 +320,74 @@ TEST_F(FenetreReelle, LesGraphesDeLaFranceSurLaCoupeDuMondeSeLisentSansSeTromper
         EXPECT_FALSE(rouges->MyScrollv()->isVisible()) << rouges->objectName().toStdString();
         EXPECT_FALSE(rouges->MyScrollh()->isVisible()) << rouges->objectName().toStdString();
     }
+}
+
+// What a list paints of its names lies inside its view.
+void NomsDansLaListe(QListWidget& liste)
+{
+    int vus = 0;
+    for (const testsupport::TTracePeint& t : testsupport::ReleveDessin(liste)) {
+        if (!t.Texte || t.Controle != liste.viewport())
+            continue;
+        ++vus;
+        EXPECT_GE(t.Boite.left(), 0) << t.Libelle.toStdString();
+        EXPECT_LE(t.Boite.right(), liste.viewport()->width()) << t.Libelle.toStdString();
+    }
+    EXPECT_GT(vus, 0);
+}
+
+// Long names in a window of 800 x 600: the last file's in the opening
+// choice, then on the World Cup a scorer's of 60 characters in the scorers
+// ranking and a long national team's in the squads page's list.
+TEST_F(FenetreReelle, LesNomsLongsSeLisentSansRienCouvrir)
+{
+    const fs::path longue = Dossier / ("saison-" + std::string(150, 'x') + ".xmc");
+    fs::copy_file(Fichier, longue);
+    ASSERT_TRUE(TFichierIni(FichierIni()).WriteString("General", "LastFile", longue.string()));
+    int largeurOuverture = 0;
+    Surveilles.Traite([&](QWidget& modal) {
+        if (qobject_cast<Tf_Ouverture*>(&modal) != nullptr)
+            largeurOuverture = modal.width();
+        testsupport::EnvoieEchap(modal);
+    });
+    Demarre();
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_GT(largeurOuverture, 300);
+    EXPECT_LE(largeurOuverture, 700) << "the opening choice widens with the file name";
+
+    Fenetre->resize(800, 600);
+    ASSERT_TRUE(Attend([this] { return Fenetre->width() == 800 && Fenetre->height() == 600; }));
+    const std::string coupe = (Dossier / "coupe.xmc").string();
+    fs::copy_file(Dossier / "sauvegarde" / "coupe-du-monde-2022.xmc", coupe);
+    Ouvre(coupe);
+    TSaison& saison = *Fenetre->GetSaison();
+    for (int i = 0; i < saison.Joueurs().Nombre(); ++i)
+        if (TJoueur* j = saison.Joueurs().Get(i); j != nullptr && j->Nom == "Mbappé")
+            j->Nom = "Mbappé " + std::string(53, 'm');
+    const TDonneesChampionnat& champ = *saison.GetChampCourant();
+    for (int i = 0; i < champ.GetNbEquipe(); ++i)
+        if (const int id = champ.GetEquipe(i); saison.GetNomEquipe(static_cast<uint16_t>(id)) == "France")
+            saison.SetNomEquipe(id, "République française, équipe nationale de football");
+
+    ASSERT_TRUE(CliqueNoeud(66));
+    auto* classement = AttendPage<Tf_ClassJoueur>();
+    ASSERT_NE(classement, nullptr);
+    QApplication::processEvents();
+    testsupport::SauvePng(Fenetre->grab().toImage(), "fenetre_buteurs_nom_long");
+    const TColorStringGrid& grille = *classement->sg_Classjoueurs;
+    EXPECT_EQ(grille.GetTexte(1, 1).rfind("Kylian Mbappé mmm", 0), 0u) << grille.GetTexte(1, 1);
+    EXPECT_GE(grille.width(), grille.LargeurContenu());
+    EXPECT_LE(grille.geometry().right(), classement->width()) << "the goals column runs off the page";
+    if (classement->Editeur2->isVisible()) {
+        EXPECT_GT(classement->Editeur2->x(), grille.geometry().right()) << "the report covers the ranking";
+    }
+
+    ASSERT_TRUE(CliqueNoeud(147));
+    auto* effectifs = AttendPage<Tf_Effectifs>();
+    ASSERT_NE(effectifs, nullptr);
+    QApplication::processEvents();
+    testsupport::SauvePng(Fenetre->grab().toImage(), "fenetre_effectifs_nom_long");
+    NomsDansLaListe(*effectifs->l_Equipe);
 }
 
 } // namespace
