@@ -265,9 +265,13 @@ TEST_F(FenetreReelle, LesGraphesDeLaFranceSurLaCoupeDuMondeSeLisentSansSeTromper
     QApplication::processEvents();
     testsupport::SauvePng(Fenetre->grab().toImage(), "fenetre_statequipe_classement");
 
-    // The result chart has the defeat in Tunisia (day 3): no venue's title
+    // The result chart has the defeat in Tunisia (day 3) and its three
+    // letters; no venue's title
     // stands over it, nor over the two others.
     EXPECT_EQ(page->Graph3->GetPoint(0, 3), 1);
+    auto resultats = TextesPeints(*page->Graph3);
+    for (const char* lettre : {"D", "N", "V"})
+        EXPECT_EQ(resultats[lettre].size(), 1u) << lettre;
     const std::array<const TGraphe*, 3> graphes{page->Graph2, page->Graph3, page->Graph4};
     for (size_t i = 0; i < graphes.size(); ++i) {
         const QLabel* titre = page->TitresGraphes[i];
