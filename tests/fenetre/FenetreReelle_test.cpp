@@ -266,8 +266,7 @@ TEST_F(FenetreReelle, LesGraphesDeLaFranceSurLaCoupeDuMondeSeLisentSansSeTromper
     testsupport::SauvePng(Fenetre->grab().toImage(), "fenetre_statequipe_classement");
 
     // The result chart has the defeat in Tunisia (day 3) and its three
-    // letters; no venue's title
-    // stands over it, nor over the two others.
+    // letters; no venue's title stands over it, nor over the two others.
     EXPECT_EQ(page->Graph3->GetPoint(0, 3), 1);
     auto resultats = TextesPeints(*page->Graph3);
     for (const char* lettre : {"D", "N", "V"})
