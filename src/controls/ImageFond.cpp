@@ -10,6 +10,7 @@
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QFileInfo>
+#include <QHelpEvent>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTextEdit>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -465,6 +467,9 @@ void TFondScroll::MiseAJourScroll()
     }
     const int hauteur = HauteurContenu();
     const int largeur = LargeurContenu();
+    // From the whole view each time: started from the view the two bars
+    // left, each bar would keep the other one shown for good.
+    FVue->resize(std::max(0, width() - 2 * FScrollLeft), std::max(0, height() - 2 * FScrollTop));
     // A horizontal bar that shortens the view may make the vertical one needed: lay out again then.
     for (int passe = 0; passe < 3; ++passe) {
         if (hauteur > FVue->height() && FScrollVertical) {
@@ -989,11 +994,9 @@ public:
         const QPalette& palette = FListe->palette();
         canvas->fillRect(option.rect, selectionne ? palette.color(QPalette::Highlight) : palette.color(QPalette::Base));
         const std::string texte = index.data(RoleTexte).toByteArray().toStdString();
-        QString montre = QString::fromStdString(texte);
         QColor couleur = Qt::black;
         if (FListe->NomLong()) {
             const TElementListe element = LitElementListe(texte);
-            montre = QString::fromStdString(element.Nom);
             couleur =
                 VersQColor(element.CodeCouleur >= 0 && element.CodeCouleur < 16 ? CouleurCode(element.CodeCouleur) : 0);
         }
@@ -1002,8 +1005,31 @@ public:
         canvas->save();
         canvas->setFont(FListe->font());
         canvas->setPen(couleur);
-        DessineTexte(*canvas, option.rect, Qt::AlignHCenter | Qt::AlignTop, montre);
+        // A name wider than the list keeps its start, cut with an ellipsis:
+        // centred, it would lose both ends.
+        const QString montre = Montre(index);
+        const QRect zone = Zone(option);
+        const QFontMetrics mesure(FListe->font());
+        if (mesure.horizontalAdvance(montre) > zone.width())
+            DessineTexte(*canvas, zone, Qt::AlignLeft | Qt::AlignTop,
+                         mesure.elidedText(montre, Qt::ElideRight, zone.width()));
+        else
+            DessineTexte(*canvas, zone, Qt::AlignHCenter | Qt::AlignTop, montre);
         canvas->restore();
+    }
+
+    // A cut name shows whole in its tip.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* vue, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override
+    {
+        if (event->type() != QEvent::ToolTip)
+            return QStyledItemDelegate::helpEvent(event, vue, option, index);
+        const QString montre = Montre(index);
+        if (QFontMetrics(FListe->font()).horizontalAdvance(montre) > Zone(option).width())
+            QToolTip::showText(event->globalPos(), montre, vue);
+        else
+            QToolTip::hideText();
+        return true;
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override
@@ -1012,6 +1038,22 @@ public:
     }
 
 private:
+    // The part of the item's row that shows: a vertical bar that came after
+    // the rows were laid out takes the end of their width.
+    QRect Zone(const QStyleOptionViewItem& option) const
+    {
+        QRect zone = option.rect;
+        zone.setRight(std::min(zone.right(), FListe->viewport()->width() - 1));
+        return zone;
+    }
+
+    // The item's name as the list shows it.
+    QString Montre(const QModelIndex& index) const
+    {
+        const std::string texte = index.data(RoleTexte).toByteArray().toStdString();
+        return QString::fromStdString(FListe->NomLong() ? LitElementListe(texte).Nom : texte);
+    }
+
     TListe* FListe;
 };
 

@@ -357,7 +357,10 @@ bool TModeleGraphe::DessineAxes(TCanevas& Canevas)
                 LargeurLibelles = std::max(
                     LargeurLibelles, Canevas.LargeurTexte(LibelleGraduation(RemplaceY_.get(), K, EchelleY_, PasY)));
     X0_ = LargeurLibelles + 12;
-    XFin_ = Largeur - 8;
+    // The X legend stands past the arrow, on the axis line: under it, the
+    // last graduations would run into it.
+    const int LargeurLegendeX = LegendeX_.empty() ? 0 : Canevas.LargeurTexte(LegendeX_) + 6;
+    XFin_ = std::max(X0_ + 20, Largeur - 8 - LargeurLegendeX);
     int Th = Canevas.HauteurTexte("1") + 8;
     if (Inverse_) {
         Y0_ = Th;
@@ -387,7 +390,7 @@ bool TModeleGraphe::DessineAxes(TCanevas& Canevas)
     Police.Couleur = EcritureContours_;
     Canevas.SetPolice(Police);
     if (!LegendeX_.empty())
-        Canevas.Texte(Largeur - 5 - Canevas.LargeurTexte(LegendeX_), Y0_ + 2, LegendeX_);
+        Canevas.Texte(XFin_ + 6, Y0_ - Canevas.HauteurTexte(LegendeX_) / 2, LegendeX_);
     if (!LegendeY_.empty())
         Canevas.Texte(3, YFin_ - 13, LegendeY_);
 

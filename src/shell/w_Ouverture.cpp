@@ -14,6 +14,8 @@
 namespace {
 
 constexpr int LargeurOption = 300;
+// However long the last file's name, the dialog stays this wide at most.
+constexpr int LargeurOptionMax = 600;
 // The round box and the room between it and the caption.
 constexpr int LargeurRond = 25;
 
@@ -66,9 +68,17 @@ void Tf_Ouverture::showEvent(QShowEvent* event)
 {
     // The main window adds the last file's name to its option once the dialog
     // is made: each option as wide as its caption, and the dialog with them.
+    // A name too long loses its middle, and shows whole in the tip.
     for (TRondCoche* option : {rb_Last, rb_Ouvrir, rb_Nouveau}) {
-        const int texte = QFontMetrics(option->font()).horizontalAdvance(QString::fromStdString(option->Caption()));
-        option->setMinimumWidth(std::max(LargeurOption, texte + LargeurRond + 2));
+        const QFontMetrics mesure(option->font());
+        const QString caption = QString::fromStdString(option->Caption());
+        const int place = LargeurOptionMax - LargeurRond - 2;
+        if (mesure.horizontalAdvance(caption) > place) {
+            option->setToolTip(caption);
+            option->SetCaption(mesure.elidedText(caption, Qt::ElideMiddle, place).toStdString());
+        }
+        const int texte = mesure.horizontalAdvance(QString::fromStdString(option->Caption()));
+        option->setMinimumWidth(std::clamp(texte + LargeurRond + 2, LargeurOption, LargeurOptionMax));
     }
     adjustSize();
     TDialogue::showEvent(event);

@@ -6,6 +6,7 @@
 #include "support/TestSupport.h"
 #include "support_ui/DialoguesScriptes.h"
 #include "support_ui/RenduPng.h"
+#include "support_ui/VerifieDessin.h"
 
 #include <QCoreApplication>
 #include <QEnterEvent>
@@ -651,6 +652,49 @@ TEST(FondScroll, BarresSelonLeContenu)
     panneau.InsereControle(large);
     EXPECT_FALSE(panneau.MyScrollh()->parentWidget()->isHidden());
     EXPECT_GT(panneau.MyScrollh()->maximum(), 0);
+
+    // A row that fits the whole view, after one that brought both bars:
+    // neither bar stays to keep the other one shown.
+    TFondScroll rangees;
+    rangees.resize(125, 53);
+    auto* rangee = new QWidget;
+    rangee->setGeometry(0, 0, 109, 60);
+    rangees.InsereControle(rangee);
+    ASSERT_FALSE(rangees.MyScrollv()->isHidden());
+    ASSERT_FALSE(rangees.MyScrollh()->parentWidget()->isHidden());
+    rangee->resize(109, 30);
+    rangees.MiseAJourScroll();
+    EXPECT_TRUE(rangees.MyScrollv()->isHidden());
+    EXPECT_TRUE(rangees.MyScrollh()->parentWidget()->isHidden());
+}
+
+// A name wider than the list keeps its start, cut with an ellipsis, and
+// shows whole in its tip; a short one stays centred.
+TEST(Liste, UnNomTropLongGardeSonDebut)
+{
+    TListe liste;
+    liste.SetNomLong(true);
+    liste.resize(170, 120);
+    const std::string nom = "Association Sportive Olympique de la Ville de Saint-Quentin-en-Yvelines";
+    liste.Ajoute(ConstruitElementListe(1, false, nom));
+    liste.Ajoute(ConstruitElementListe(2, false, "Lens"));
+    liste.show();
+    QCoreApplication::processEvents();
+    const int largeur = liste.viewport()->width();
+    int vus = 0;
+    for (const testsupport::TTracePeint& t : testsupport::ReleveDessin(liste)) {
+        if (!t.Texte || t.Controle != liste.viewport())
+            continue;
+        ++vus;
+        EXPECT_GE(t.Boite.left(), 0) << t.Libelle.toStdString();
+        EXPECT_LE(t.Boite.right(), largeur) << t.Libelle.toStdString();
+        if (t.Libelle == "Lens")
+            EXPECT_NEAR(t.Boite.center().x(), largeur / 2, 2);
+        else
+            EXPECT_TRUE(t.Libelle.startsWith("Association") && t.Libelle.endsWith(QChar(0x2026)))
+                << t.Libelle.toStdString();
+    }
+    EXPECT_EQ(vus, 2);
 }
 
 TEST(Cadres, RendusDesCadresEtDeLaListe)

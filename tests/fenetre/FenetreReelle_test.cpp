@@ -1,20 +1,38 @@
 // The main window in a real window: a score typed and found again, and every
 // entry of the menu tree run and left.
 
-#include "fenetre/FenetreReelle.h"
-
 #include "base/FichierIni.h"
+#include "base/oTraducteur.h"
+#include "controls/BoutonCoche.h"
+#include "controls/Editeur.h"
+#include "controls/Graphe.h"
+#include "controls/HotLabel.h"
+#include "controls/OwnerPageControl.h"
+#include "fenetre/FenetreReelle.h"
+#include "model/Championnat.h"
+#include "model/Joueurs.h"
+#include "model/SaisonFoot.h"
+#include "pages/fiches/w_Effectifs.h"
 #include "pages/saisie/w_Buteurs.h"
+#include "pages/vues/w_ClassJoueur.h"
+#include "pages/vues/w_StatEquipe.h"
 #include "platform/Imprimante.h"
+#include "shell/w_Ouverture.h"
+#include "support/CanevasTest.h"
+#include "support_ui/RenduPng.h"
+#include "support_ui/VerifieDessin.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScrollBar>
+#include <QTabBar>
 #include <QTreeWidgetItemIterator>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <set>
 #include <vector>
@@ -245,6 +263,176 @@ TEST_F(FenetreReelle, UneMinuteHorsDuChampEstRefuseeDansSaBoite)
     Active();
     Touche(Qt::Key_Left, Qt::AltModifier);
     EXPECT_NE(AttendPage<Tf_Classement>(), nullptr);
+}
+
+// The boxes of the texts a chart paints, by text; the chart keeps the axes
+// of that painting.
+std::map<std::string, std::vector<TRect>> TextesPeints(TModeleGraphe& graphe)
+{
+    testsupport::TCanevasTest canevas;
+    graphe.Dessine(canevas);
+    std::map<std::string, std::vector<TRect>> boites;
+    for (const auto& t : canevas.DuGenre(testsupport::TCanevasTest::TGenre::Texte))
+        boites[t.Texte].push_back(t.R);
+    return boites;
+}
+
+// France on the World Cup in a window of 800 x 600, chosen in the team
+// chooser of the tree's team statistics. The charts of the standings tab
+// draw every match of the season, each under a title of its own; the goals
+// by time name the goals they count, their bands lie between the labels of
+// their bounds, and the axis legend stands clear of the last label. The
+// scorers sheet then shows its sending-offs without scroll bars.
+TEST_F(FenetreReelle, LesGraphesDeLaFranceSurLaCoupeDuMondeSeLisentSansSeTromper)
+{
+    Demarre();
+    Fenetre->resize(800, 600);
+    ASSERT_TRUE(Attend([this] { return Fenetre->width() == 800 && Fenetre->height() == 600; }));
+    const std::string coupe = (Dossier / "coupe.xmc").string();
+    fs::copy_file(Dossier / "sauvegarde" / "coupe-du-monde-2022.xmc", coupe);
+    Ouvre(coupe);
+    Surveilles.Traite([this](QWidget& modal) {
+        auto* choix = qobject_cast<Tf_ChoixEquipe*>(&modal);
+        ASSERT_NE(choix, nullptr) << modal.metaObject()->className();
+        for (TCarreCoche* c : choix->Cases)
+            if (c->Caption() == "France")
+                Clique(*c);
+        Clique(*choix->BoutonValider);
+    });
+    ASSERT_TRUE(CliqueNoeud(123));
+    auto* page = AttendPage<Tf_StatEquipe>();
+    ASSERT_NE(page, nullptr);
+    Active();
+    ASSERT_EQ(page->Label14->text(), "France");
+    QApplication::processEvents();
+    testsupport::SauvePng(Fenetre->grab().toImage(), "fenetre_statequipe_classement");
+
+    // The result chart has the defeat in Tunisia (day 3) and its three
+    // letters; no venue's title stands over it, nor over the two others.
+    EXPECT_EQ(page->Graph3->GetPoint(0, 3), 1);
+    auto resultats = TextesPeints(*page->Graph3);
+    for (const char* lettre : {"D", "N", "V"})
+        EXPECT_EQ(resultats[lettre].size(), 1u) << lettre;
+    const std::array<const TGraphe*, 3> graphes{page->Graph2, page->Graph3, page->Graph4};
+    for (size_t i = 0; i < graphes.size(); ++i) {
+        const QLabel* titre = page->TitresGraphes[i];
+        ASSERT_NE(titre, nullptr);
+        EXPECT_TRUE(titre->isVisible());
+        EXPECT_FALSE(titre->text().isEmpty());
+        EXPECT_LE(titre->geometry().bottom(), graphes[i]->y()) << i;
+        EXPECT_GE(titre->x(), page->BoitesClassement[0]->geometry().right()) << i;
+        for (const THotLabel* lieu : page->LiensClassement)
+            EXPECT_NE(titre->text(), lieu->text()) << i;
+    }
+
+    Clique(*page->tab4->tabBar(), page->tab4->tabBar()->tabRect(2).center());
+    ASSERT_TRUE(Attend([&] { return page->GetOnglet() == 3 && page->GraphBarre1->isVisible(); }));
+    QApplication::processEvents();
+    testsupport::SauvePng(Fenetre->grab().toImage(), "fenetre_statequipe_buts");
+    // France's six goals of the group stage, three of them at 61', 68' and 71'.
+    EXPECT_EQ(page->b_ChangeBut->property("Tag").toInt(), 1);
+    EXPECT_EQ(page->TitreButs->text().toStdString(), Traduit(135));
+    EXPECT_NE(page->b_ChangeBut->Caption(), Traduit(49));
+    EXPECT_EQ(page->GraphBarre1->GetPoint(0, 5), 3);
+    // Band 5 (minutes 60 to 74) runs from the label "60" to the label "75".
+    auto textes = TextesPeints(*page->GraphBarre1);
+    const auto d = page->GraphBarre1->CalculDimensions();
+    const int gauche = page->GraphBarre1->GetX0() + d.Largeur * 4 / d.MaxXr;
+    const int droite = page->GraphBarre1->GetX0() + d.Largeur * 5 / d.MaxXr;
+    const auto centre = [](const TRect& r) { return (r.Left + r.Right) / 2; };
+    ASSERT_EQ(textes["60"].size(), 1u);
+    ASSERT_EQ(textes["75"].size(), 1u);
+    EXPECT_NEAR(centre(textes["60"][0]), gauche, 2);
+    EXPECT_NEAR(centre(textes["75"][0]), droite, 2);
+    for (TGraphBarre* graphe : {page->GraphBarre1, page->GraphBarre2}) {
+        textes = TextesPeints(*graphe);
+        const std::string dernier = graphe == page->GraphBarre1 ? "105" : "95";
+        ASSERT_EQ(textes[Traduit(92)].size(), 1u);
+        ASSERT_EQ(textes[dernier].size(), 1u);
+        const TRect minute = textes[Traduit(92)][0];
+        EXPECT_LT(textes[dernier][0].Right, minute.Left) << dernier << " runs into the legend";
+        EXPECT_LE(minute.Right, graphe->width());
+    }
+
+    // The scorers sheet of the first match: one row of sending-offs fits.
+    ASSERT_TRUE(CliqueNoeud(14));
+    auto* feuille = AttendPage<Tf_Buteurs>();
+    ASSERT_NE(feuille, nullptr);
+    QApplication::processEvents();
+    testsupport::SauvePng(Fenetre->grab().toImage(), "fenetre_buteurs_800");
+    for (TFondScroll* rouges : {feuille->FondCr1, feuille->FondCr2}) {
+        ASSERT_LE(rouges->HauteurContenu(), rouges->height() - 2 * rouges->ScrollTop());
+        EXPECT_FALSE(rouges->MyScrollv()->isVisible()) << rouges->objectName().toStdString();
+        EXPECT_FALSE(rouges->MyScrollh()->isVisible()) << rouges->objectName().toStdString();
+    }
+}
+
+// What a list paints of its names lies inside its view.
+void NomsDansLaListe(QListWidget& liste)
+{
+    int vus = 0;
+    for (const testsupport::TTracePeint& t : testsupport::ReleveDessin(liste)) {
+        if (!t.Texte || t.Controle != liste.viewport())
+            continue;
+        ++vus;
+        EXPECT_GE(t.Boite.left(), 0) << t.Libelle.toStdString();
+        EXPECT_LE(t.Boite.right(), liste.viewport()->width()) << t.Libelle.toStdString();
+    }
+    EXPECT_GT(vus, 0);
+}
+
+// Long names in a window of 800 x 600: the last file's in the opening
+// choice, then on the World Cup a scorer's of 60 characters in the scorers
+// ranking and a long national team's in the squads page's list.
+TEST_F(FenetreReelle, LesNomsLongsSeLisentSansRienCouvrir)
+{
+    const fs::path longue = Dossier / ("saison-" + std::string(150, 'x') + ".xmc");
+    fs::copy_file(Fichier, longue);
+    ASSERT_TRUE(TFichierIni(FichierIni()).WriteString("General", "LastFile", longue.string()));
+    int largeurOuverture = 0;
+    Surveilles.Traite([&](QWidget& modal) {
+        if (qobject_cast<Tf_Ouverture*>(&modal) != nullptr)
+            largeurOuverture = modal.width();
+        testsupport::EnvoieEchap(modal);
+    });
+    Demarre();
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_GT(largeurOuverture, 300);
+    EXPECT_LE(largeurOuverture, 700) << "the opening choice widens with the file name";
+
+    Fenetre->resize(800, 600);
+    ASSERT_TRUE(Attend([this] { return Fenetre->width() == 800 && Fenetre->height() == 600; }));
+    const std::string coupe = (Dossier / "coupe.xmc").string();
+    fs::copy_file(Dossier / "sauvegarde" / "coupe-du-monde-2022.xmc", coupe);
+    Ouvre(coupe);
+    TSaison& saison = *Fenetre->GetSaison();
+    for (int i = 0; i < saison.Joueurs().Nombre(); ++i)
+        if (TJoueur* j = saison.Joueurs().Get(i); j != nullptr && j->Nom == "Mbappé")
+            j->Nom = "Mbappé " + std::string(53, 'm');
+    const TDonneesChampionnat& champ = *saison.GetChampCourant();
+    for (int i = 0; i < champ.GetNbEquipe(); ++i)
+        if (const int id = champ.GetEquipe(i); saison.GetNomEquipe(static_cast<uint16_t>(id)) == "France")
+            saison.SetNomEquipe(id, "République française, équipe nationale de football");
+
+    ASSERT_TRUE(CliqueNoeud(66));
+    auto* classement = AttendPage<Tf_ClassJoueur>();
+    ASSERT_NE(classement, nullptr);
+    QApplication::processEvents();
+    testsupport::SauvePng(Fenetre->grab().toImage(), "fenetre_buteurs_nom_long");
+    const TColorStringGrid& grille = *classement->sg_Classjoueurs;
+    EXPECT_EQ(grille.GetTexte(1, 1).rfind("Kylian Mbappé mmm", 0), 0u) << grille.GetTexte(1, 1);
+    EXPECT_GE(grille.width(), grille.LargeurContenu());
+    EXPECT_LE(grille.geometry().right(), classement->width()) << "the goals column runs off the page";
+    if (classement->Editeur2->isVisible()) {
+        EXPECT_GT(classement->Editeur2->x(), grille.geometry().right()) << "the report covers the ranking";
+    }
+
+    ASSERT_TRUE(CliqueNoeud(147));
+    auto* effectifs = AttendPage<Tf_Effectifs>();
+    ASSERT_NE(effectifs, nullptr);
+    QApplication::processEvents();
+    testsupport::SauvePng(Fenetre->grab().toImage(), "fenetre_effectifs_nom_long");
+    NomsDansLaListe(*effectifs->l_Equipe);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "shell/w_Principale.h"
 
+#include "controls/BoutonCoche.h"
 #include "controls/ColorStringGrid.h"
 #include "pagebase/DefType.h"
 #include "pages/vues/w_Classement.h"
@@ -209,6 +210,9 @@ TEST_F(DispositionTest, LesFormesDuDemarrageMontrentLeursControlesEntiers)
     apropos.Version = "7.56";
     Tf_ChoixLangue langue(Fenetre.get());
     Tf_Ouverture ouverture(Fenetre.get());
+    // The last file's name as the main window adds it, however long.
+    const std::string dernier = ouverture.rb_Last->Caption() + " (saison-" + std::string(150, 'x') + ".xmc)";
+    ouverture.rb_Last->SetCaption(dernier);
     Tf_AstuceJour astuce(Fenetre.get());
     astuce.FichierIni = Fenetre->GetFichierIni();
     for (QDialog* forme : std::initializer_list<QDialog*>{&apropos, &langue, &ouverture, &astuce}) {
@@ -218,6 +222,8 @@ TEST_F(DispositionTest, LesFormesDuDemarrageMontrentLeursControlesEntiers)
         testsupport::RendPng(*forme, "forme_" + std::string(forme->metaObject()->className()));
         forme->hide();
     }
+    EXPECT_LE(ouverture.width(), 700) << "the opening choice widens with the file name";
+    EXPECT_EQ(ouverture.rb_Last->toolTip().toStdString(), dernier);
     RapporteDefauts();
 }
 

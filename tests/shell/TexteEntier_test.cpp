@@ -210,14 +210,28 @@ TEST_F(ResultatsEtroits, UnNomTropLongEstAbregeAvecSaBulle)
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(VerifieLignes("800", *page), 1);
     testsupport::RendPng(*Fenetre, "texte_resultats_nom_long_800");
-    bool trouve = false;
+    TCadreResultat* cadre = nullptr;
     for (int i = 0; i < page->NbLignes(); ++i)
-        for (const TCadreResultat* c : page->Ligne(i).Cadre)
+        for (TCadreResultat* c : page->Ligne(i).Cadre)
             if (c->Text() == longNom) {
-                trouve = true;
+                cadre = c;
                 EXPECT_NE(c->TexteAffiche(), QString::fromStdString(longNom));
             }
-    EXPECT_TRUE(trouve);
+    ASSERT_NE(cadre, nullptr);
+
+    // Back on the team list, the name keeps its start inside the list.
+    page->l_EquipeDragDrop(cadre);
+    QApplication::processEvents();
+    ASSERT_EQ(page->l_Equipe->Nb(), 1);
+    int vus = 0;
+    for (const testsupport::TTracePeint& t : testsupport::ReleveDessin(*page->l_Equipe))
+        if (t.Texte && t.Controle == page->l_Equipe->viewport()) {
+            ++vus;
+            EXPECT_GE(t.Boite.left(), 0) << t.Libelle.toStdString();
+            EXPECT_LE(t.Boite.right(), page->l_Equipe->viewport()->width()) << t.Libelle.toStdString();
+            EXPECT_TRUE(t.Libelle.startsWith("Association")) << t.Libelle.toStdString();
+        }
+    EXPECT_EQ(vus, 1);
 }
 
 // The emptied list stays a drop target: a team dropped on it goes back,

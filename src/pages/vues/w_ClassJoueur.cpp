@@ -62,9 +62,28 @@ void Tf_ClassJoueur::AfficherClassement(int NouvelIndex)
     if (Saison == nullptr || Saison->GetChampCourant() == nullptr)
         return;
     Remplit(*Saison, Index, height(), width(), Editeur2, Editeur1, *sg_Classjoueurs);
-    sg_Classjoueurs->AjusteColonnesAuTexte();
-    if (sg_Classjoueurs->LargeurContenu() > sg_Classjoueurs->width())
-        sg_Classjoueurs->resize(sg_Classjoueurs->LargeurContenu(), sg_Classjoueurs->height());
+    const int Surplus = AjusteLargeurGrille();
+    if (Surplus <= 0)
+        return;
+    // A name wider than its column widens the grid: the report beside it is
+    // written again in the room that is left, and moves right by as much.
+    Remplit(*Saison, Index, height(), width() - Surplus, Editeur2, Editeur1, *sg_Classjoueurs);
+    AjusteLargeurGrille();
+    Editeur2->SetPosition(Editeur2->GetGauche() + Surplus, Editeur2->GetHaut());
+}
+
+int Tf_ClassJoueur::AjusteLargeurGrille()
+{
+    TColorStringGrid& G = *sg_Classjoueurs;
+    const int Avant = G.width();
+    G.AjusteColonnesAuTexte();
+    // Never past the page: the names' column gives up the excess, so that
+    // the values stay in sight.
+    const int Excedent = G.LargeurContenu() - std::max(Avant, width() - G.x() - 8);
+    if (Excedent > 0)
+        G.SetLargeurColonne(1, std::max(220, G.GetLargeurColonne(1) - Excedent));
+    G.resize(std::max(Avant, G.LargeurContenu()), G.height());
+    return G.width() - Avant;
 }
 
 void Tf_ClassJoueur::resizeEvent(QResizeEvent* event)

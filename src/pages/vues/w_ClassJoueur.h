@@ -40,6 +40,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The columns as wide as their texts within the page; what the grid grew by.
+    int AjusteLargeurGrille();
+
     int Index = -1;
 };
 

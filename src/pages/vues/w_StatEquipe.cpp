@@ -106,6 +106,9 @@ int CommandeGrille(int Tag)
     return Tag >= 1 && Tag <= 4 ? Codes[static_cast<size_t>(Tag - 1)] : 0;
 }
 
+// Titles of the form, result and score charts, then the goal button's captions.
+enum : int { TexteTitreForme = 3280, TexteVoirEncaisses = 3283, TexteVoirMarques = 3284 };
+
 void PrepareBarres(TGraphBarre& G, int NbX, double Echelle, int Graduation)
 {
     G.SetNbCourbes(1);
@@ -218,9 +221,19 @@ Tf_StatEquipe::Tf_StatEquipe(QWidget* parent) : TFootForm(parent)
         Graph3->LegendeRemplaceY().SetLegende(1, "D");
         Graph3->LegendeRemplaceY().SetLegende(2, "N");
         Graph3->LegendeRemplaceY().SetLegende(3, "V");
-        G->addWidget(Graph2, 0, 1);
-        G->addWidget(Graph3, 1, 1);
-        G->addWidget(Graph4, 2, 1, 2, 1);
+        // The charts draw every match of the season: in a column of their
+        // own, each under its title, none reads as the chart of the venue
+        // box beside it.
+        auto* Graphes = new QVBoxLayout;
+        const std::array<TGraphe*, 3> Ordre{Graph2, Graph3, Graph4};
+        for (size_t I = 0; I < Ordre.size(); ++I) {
+            TitresGraphes[I] = NouveauLabel(Onglets[1], Traduit(static_cast<int>(TexteTitreForme + I)));
+            TitresGraphes[I]->setStyleSheet("font-weight: bold");
+            Graphes->addWidget(TitresGraphes[I]);
+            Ordre[I]->setMinimumHeight(80);
+            Graphes->addWidget(Ordre[I], 1);
+        }
+        G->addLayout(Graphes, 0, 1, 4, 1);
         G->setColumnStretch(0, 2);
         G->setColumnStretch(1, 3);
     }
@@ -228,10 +241,15 @@ Tf_StatEquipe::Tf_StatEquipe(QWidget* parent) : TFootForm(parent)
     // Goals by time.
     {
         auto* V = new QVBoxLayout(Onglets[2]);
+        auto* Haut = new QHBoxLayout;
+        TitreButs = NouveauLabel(Onglets[2]);
+        TitreButs->setStyleSheet("font-weight: bold");
         b_ChangeBut = new TBouton(Onglets[2]);
-        b_ChangeBut->setFixedSize(160, 24);
+        b_ChangeBut->setFixedSize(200, 24);
         b_ChangeBut->OnClick = [this] { b_ChangeButClick(); };
-        V->addWidget(b_ChangeBut, 0, Qt::AlignRight);
+        Haut->addWidget(TitreButs, 1);
+        Haut->addWidget(b_ChangeBut);
+        V->addLayout(Haut);
         GraphBarre1 = new TGraphBarre(Onglets[2]);
         GraphBarre2 = new TGraphBarre(Onglets[2]);
         for (TGraphBarre* B : {GraphBarre1, GraphBarre2}) {
@@ -636,6 +654,8 @@ void Tf_StatEquipe::GraphParcours()
         Graph2->SetPoint(0, Pt.X, Pt.Y);
     PrepareBarres(*Graph3, P.NbPointsForme, 1.0, 1);
     Graph3->SetNbPointY(3);
+    // "D", "N" and "V" each.
+    Graph3->SetEspaceGraduerY(1);
     for (const SE::TPointGraphe& Pt : P.Resultat)
         Graph3->SetPoint(0, Pt.X, Pt.Y),
             Graph3->SetCouleursPoint(0, Pt.X, {static_cast<TColor>(Pt.Couleur1), static_cast<TColor>(Pt.Couleur2)});
@@ -735,10 +755,14 @@ void Tf_StatEquipe::AfficheEvolutionScore(const std::array<std::string, 26>& Tex
 void Tf_StatEquipe::AfficheGrapheRepartition(TGraphBarre& Quart, TGraphBarre& Tranches, const SE::TTranches& T,
                                              TCouleurs CouleurQuart, TCouleurs CouleurTranche)
 {
+    // The labels stand on the bands' bounds, not under their middles: the
+    // band of minutes 60 to 74 lies between "60" and "75".
     PrepareBarres(Quart, 7, 1.0 / 15, 15);
+    Quart.DecalLegende(false);
     for (int I = 1; I <= 7; ++I)
         Quart.SetPoint(0, I, SE::QuartHeure(T, I)), Quart.SetCouleursPoint(0, I, CouleurQuart);
     PrepareBarres(Tranches, 19, 1.0 / 5, 5);
+    Tranches.DecalLegende(false);
     for (int I = 1; I <= 19; ++I)
         Tranches.SetPoint(0, I, T[static_cast<size_t>(I - 1)]), Tranches.SetCouleursPoint(0, I, CouleurTranche);
 }
@@ -761,8 +785,10 @@ void Tf_StatEquipe::AfficheButs(bool Encaisses)
     const auto Id = static_cast<uint16_t>(Champ->GetEquipe(Equipe));
     AfficheGrapheRepartition(*GraphBarre1, *GraphBarre2,
                              Encaisses ? SE::CompteButsEncaisses(*Champ, Id) : SE::CompteButsMarques(*Champ, Id));
+    // The title names the goals shown, the button what it shows instead.
     Status(Traduit(Encaisses ? 136 : 135));
-    b_ChangeBut->SetCaption(Traduit(Encaisses ? 48 : 49));
+    TitreButs->setText(Q(Traduit(Encaisses ? 136 : 135)));
+    b_ChangeBut->SetCaption(Traduit(Encaisses ? TexteVoirMarques : TexteVoirEncaisses));
     b_ChangeBut->setProperty("Tag", Encaisses ? 2 : 1);
 }
 

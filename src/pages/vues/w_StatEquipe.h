@@ -116,6 +116,8 @@ public:
     TGraphBarre* Graph3;
     TGraphBarre* Graph4;
     QLabel* Editserie;
+    std::array<QLabel*, 3> TitresGraphes{}; // over Graph2, Graph3, Graph4
+    QLabel* TitreButs;                      // the goals the two charts count
     TGraphBarre* GraphBarre1;
     TGraphBarre* GraphBarre2;
     TBouton* b_ChangeBut;

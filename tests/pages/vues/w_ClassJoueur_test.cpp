@@ -119,6 +119,24 @@ TEST_F(ClassJoueurTest, ClassementsSurLaSaison)
     EXPECT_EQ(Textes(*Page->sg_Classjoueurs), Attendu(0, *Page));
 }
 
+// A scorer's name of 60 characters widens the grid: the report of the places
+// that do not fit moves beside it, never over the name or the goals.
+TEST_F(ClassJoueurTest, UnNomDeSoixanteCaracteresResteVisibleAvecSesButs)
+{
+    TJoueur* Buteur = Saison().Joueurs().ChercheId(2);
+    ASSERT_NE(Buteur, nullptr);
+    Buteur->Nom = std::string(60, 'N');
+    Tf_ClassJoueur* Page = Commande(66);
+    ASSERT_NE(Page, nullptr);
+    Page->resize(900, 400);
+    const TColorStringGrid& Grille = *Page->sg_Classjoueurs;
+    ASSERT_NE(LigneDe(Grille, 2), -1);
+    EXPECT_GE(Grille.width(), Grille.LargeurContenu()) << "the name and the goals column show whole";
+    EXPECT_TRUE(Page->Editeur2->isVisible());
+    EXPECT_GT(Page->Editeur2->x(), Grille.geometry().right()) << "the report lies over the grid";
+    EXPECT_LE(Page->Editeur2->geometry().right(), Page->width());
+}
+
 TEST_F(ClassJoueurTest, DoubleClicSansFicheNeFaitRien)
 {
     EnregistreFicheJoueur(nullptr);

@@ -125,7 +125,8 @@ TEST_F(StatEquipeRoute, ChooserKeptPageHistoryAndLinks)
     EXPECT_EQ(Seule.b_ChangeBut->property("Tag").toInt(), 2);
     Seule.b_ChangeButClick();
     EXPECT_EQ(Seule.b_ChangeBut->property("Tag").toInt(), 1);
-    EXPECT_EQ(Seule.b_ChangeBut->Caption(), Traduit(49));
+    EXPECT_EQ(Seule.b_ChangeBut->Caption(), Traduit(3283));
+    EXPECT_EQ(Seule.TitreButs->text().toStdString(), Traduit(135));
     Seule.resize(800, 600);
     Seule.show();
     QCoreApplication::processEvents();
