@@ -8,11 +8,14 @@
 #include "pages/saisie/uCadreExt.h"
 #include "pages/saisie/w_Buteurs.h"
 #include "pages/saisie/w_Composition.h"
+#include "pages/vues/w_ChoixHistorique.h"
 #include "platform/Imprimante.h"
+#include "presentation/Historique.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTreeWidgetItemIterator>
@@ -321,6 +324,51 @@ TEST_F(FenetreReelle, LeChoixDEquipeVeutUneEquipeEtLesCompositionsVoientLaFeuill
     EXPECT_TRUE(compositions->l_SansComposition->isHidden());
     Touche(Qt::Key_S, Qt::ControlModifier);
     ASSERT_TRUE(Attend([this] { return EtatDocument().empty(); }));
+}
+
+// Outils > Archiver on the World Cup, whose championships are of the user's
+// own making, names the division as the season names it, and so does the
+// history chooser.
+TEST_F(FenetreReelle, LArchiveEtLeChoixDHistoriqueNommentLaDivisionCommeLaSaison)
+{
+    Demarre();
+    const std::string coupe = (Dossier / "coupe.xmc").string();
+    fs::copy_file(Dossier / "sauvegarde" / "coupe-du-monde-2022.xmc", coupe);
+    Ouvre(coupe);
+    const TDonneesChampionnat* champ = Fenetre->GetSaison()->GetChampCourant();
+    ASSERT_NE(champ, nullptr);
+    const std::string code = std::to_string(champ->GetCode());
+    const std::string nom = Historique::NomDivision(champ->GetCode(), Fenetre->GetSaison());
+    ASSERT_NE(nom, code);
+
+    // No archive yet: Yes creates it, then the box says where it went.
+    std::vector<std::string> textes;
+    Surveilles.Traite([&](QWidget& modal) {
+        textes.push_back(TexteBoite(modal));
+        CliqueReponse(modal, ReponseMessage::Oui);
+    });
+    Surveilles.Traite([&](QWidget& modal) {
+        textes.push_back(TexteBoite(modal));
+        testsupport::EnvoieEchap(modal);
+    });
+    ASSERT_TRUE(CliqueNoeud(Commande::ArchiveDivision));
+    ASSERT_TRUE(Attend([&] { return textes.size() == 2 && QApplication::activeModalWidget() == nullptr; }));
+    Active();
+    EXPECT_NE(textes[1].find(nom), std::string::npos) << textes[1];
+    EXPECT_EQ(textes[1].find("« " + code + " »"), std::string::npos) << textes[1];
+
+    std::vector<std::string> lignes;
+    Surveilles.Traite([&](QWidget& modal) {
+        auto* choix = qobject_cast<Tf_ChoixHistorique*>(&modal);
+        ASSERT_NE(choix, nullptr) << modal.metaObject()->className();
+        for (int i = 0; i < choix->lb_Choix->count(); ++i)
+            lignes.push_back(choix->lb_Choix->item(i)->text().toStdString());
+        testsupport::EnvoieEchap(modal);
+    });
+    ASSERT_TRUE(CliqueNoeud(Commande::HistoriqueConfrontations));
+    ASSERT_TRUE(Attend([&] { return !lignes.empty() && QApplication::activeModalWidget() == nullptr; }));
+    Active();
+    EXPECT_EQ(lignes, std::vector<std::string>{nom});
 }
 
 } // namespace
