@@ -43,15 +43,26 @@ bool TieOuvert(const TDonneesChampionnat& c, uint16_t a, uint16_t b, int premier
 constexpr int TexteButTardif = 3140;
 constexpr int TexteCartonTardif = 3141;
 
+// The days after which a level tie plays again instead of going to extra
+// time: a single match with a replay if drawn, and a second leg counted in
+// games won, whose level count calls a deciding match.
+constexpr int TypeMatchRejoueSiNul = 0x43;
+constexpr int TypeRetourAuxVictoires = 0x84;
+
+bool EgaliteRejouee(int type)
+{
+    return type == TypeMatchRejoueSiNul || type == TypeRetourAuxVictoires;
+}
+
 // Whether a level score on a cup day leads to extra time: not on the days
-// that decide nothing nor on those after which a level tie plays again (a
-// replay, a deciding match). A day of unknown kind is given the benefit.
+// that decide nothing nor on those after which a level tie plays again. A
+// day of unknown kind is given the benefit.
 bool Prolongation(const TDonneesChampionnat& c, int jour)
 {
     if (!c.EstCoupe())
         return false;
     const int type = DecisionCoupe::TypeJour(c, jour);
-    return !DecisionCoupe::TypeSansDecision(type) && type != 0x43 && type != 0x84;
+    return !DecisionCoupe::TypeSansDecision(type) && !EgaliteRejouee(type);
 }
 
 // One line per event of the two teams whose minute lies beyond the match.

@@ -577,6 +577,7 @@ void IncrusteFiche(QWidget* Fiche, QWidget* Parent)
 
 namespace {
 constexpr int TexteValider = 29;
+constexpr int TexteAucuneEquipe = 3291;
 constexpr int LargeurCase = 145;
 constexpr int PasColonne = 155;
 constexpr int PasLigne = 20;
@@ -639,7 +640,14 @@ void Tf_ChoixEquipe::Prepare(TSaison& Saison, const std::string& Titre, int Excl
     BoutonValider->SetDecalY(-3);
     BoutonValider->SetCouleur(0);
     BoutonValider->SetCouleurOver(0xFF8000);
-    BoutonValider->SetModalResult(ResultatModal::Ok);
+    // Validated with no box ticked, the dialog stays: the caller would show
+    // an empty page for want of a team.
+    BoutonValider->OnClick = [this] {
+        if (EquipeChoisie() >= 0)
+            SetModalResult(ResultatModal::Ok);
+        else
+            MessageUtil(Traduit(TexteAucuneEquipe), BoutonsMessage::Ok);
+    };
     BoutonValider->SetDefault(true);
     const int largeurBouton = LargeurCadrePour(*BoutonValider, {BoutonValider->Caption()}, 80);
     BoutonValider->setGeometry((largeur - largeurBouton) / 2 - 4, (n - 1) / 3 * PasLigne + 30, largeurBouton, 25);

@@ -12,6 +12,8 @@ namespace ResultatModal {
 constexpr int Aucun = 0;
 constexpr int Ok = 1;
 constexpr int Annuler = 2;
+// Closed without asking anything: the opener tells the user why.
+constexpr int Ignorer = 5;
 constexpr int Oui = 6;
 constexpr int Non = 7;
 } // namespace ResultatModal

@@ -132,6 +132,8 @@ public:
     TDonneesBarrage* ChercheBarrage(int code) const;
     // A play-off may be set up on any division but a separator.
     static bool PeutCreerBarrage(const TNoeudComposeur& noeud);
+    // Some node of the tree is a division a play-off may be set up on.
+    bool OffreBarrage() const { return ChercheNoeud(&PeutCreerBarrage) != nullptr; }
     // The sources a play-off on that division may draw from: the divisions
     // around it and itself, each line's object = source code shl 4 + role.
     std::vector<TCandidatBarrage> CandidatsBarrage(const TNoeudComposeur& division) const;

@@ -22,6 +22,15 @@ std::string SansCapitaine(const std::string& texte)
 
 TCompositionMatch::TCompositionMatch(TSaison* saison) : TFeuilleMatch(saison) {}
 
+bool TCompositionMatch::UnJoueurPlace() const
+{
+    for (const auto& cote : Places)
+        for (const TPlace& p : cote)
+            if (!p.Vide() || p.Inconnu != 0)
+                return true;
+    return false;
+}
+
 TCompositionMatch::TPlace* TCompositionMatch::GetPlace(int cote, int s)
 {
     return (cote == 1 || cote == 2) && s >= 1 && s <= NbPlaces ? &Places[cote - 1][s - 1] : nullptr;

@@ -50,6 +50,8 @@ public:
     const std::string& GetMinute(int cote, int k) const;
     bool SetMinute(int cote, int k, const std::string& texte);
     std::string SaisieRefusee() const override;
+    // Some slot of either side holds a player, written to the season or not yet.
+    bool UnJoueurPlace() const;
     // The captain's slot of a side, 0 none.
     int GetCapitaine(int cote) const { return cote == 2 ? Capitaine[1] : Capitaine[0]; }
 

@@ -7,6 +7,7 @@
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "model/infocomp.h"
+#include "presentation/ComposeurSaison.h"
 
 #include <algorithm>
 #include <set>
@@ -126,10 +127,25 @@ bool TCreationBarrage::SansDefinition() const
     return FSaison.NbBarrage() == 0;
 }
 
-std::string TCreationBarrage::TexteSansDefinition()
+std::string TCreationBarrage::TexteSansDefinition(TSaison& saison)
 {
-    enum : int { TexteSaison = 10, TexteComposer = 872, TexteBoutonBarrage = 883, TexteSansBarrage = 3260 };
-    return TraduitFmt(TexteSansBarrage, {Traduit(TexteSaison), Traduit(TexteComposer), Traduit(TexteBoutonBarrage)});
+    enum : int {
+        TexteSaison = 10,
+        TexteComposer = 872,
+        TexteBoutonBarrage = 883,
+        TexteSansBarrage = 3260,
+        TexteSansDivision = 3294,
+    };
+    const std::string saisonTexte = Traduit(TexteSaison), composer = Traduit(TexteComposer),
+                      bouton = Traduit(TexteBoutonBarrage);
+    // The composer opened on this season, as the menu entry opens it: the
+    // button shows on one of its divisions, or on none.
+    TComposeurSaison composeur(&saison);
+    composeur.Mode = TComposeurSaison::ModeDescription | TComposeurSaison::ModeAjout;
+    composeur.Initialise();
+    if (!composeur.OffreBarrage())
+        return TraduitFmt(TexteSansDivision, {bouton, saisonTexte, composer});
+    return TraduitFmt(TexteSansBarrage, {saisonTexte, composer, bouton});
 }
 
 TDonneesBarrage* TCreationBarrage::Definition() const

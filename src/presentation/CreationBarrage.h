@@ -50,8 +50,10 @@ public:
 
     bool SansDefinition() const;
     // What the user is told when the season has no definition: that there is
-    // none, and the menu entry and button of the season composer that make one.
-    static std::string TexteSansDefinition();
+    // none, and the menu entry and button of the season composer that make
+    // one. The composer shows that button on a division only: a season whose
+    // championships are filed in none is told so, not sent to look for it.
+    static std::string TexteSansDefinition(TSaison& saison);
     const std::vector<TEntree>& Entrees() const { return FEntrees; }
     // Builds the sources of entry i; -1 for none.
     void Selectionne(int i);

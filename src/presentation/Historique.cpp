@@ -4,7 +4,9 @@
 #include "base/oTraducteur.h"
 #include "files/Image.h"
 #include "files/Stats.h"
+#include "model/Championnat.h"
 #include "model/LectureParametre.h"
+#include "model/SaisonFoot.h"
 #include "presentation/ModeleGrille.h"
 
 #include <algorithm>
@@ -79,14 +81,24 @@ uint8_t LitScore(const std::string& Texte)
 
 } // namespace
 
-std::string TexteArchive(const TStat& Archive, int Annee)
+std::string NomDivision(int Id, const TSaison* Saison)
+{
+    if (Saison != nullptr) {
+        if (const TDonneesChampionnat* Champ = Saison->GetChampionnat(Saison->GetNumChampionnatCode(Id))) {
+            std::string Nom = Saison->GetNomCompletChamp(Champ->CodeChamp);
+            if (!Nom.empty())
+                return Nom;
+        }
+    }
+    const TLectureParam* Catalogue = LectureParam();
+    const std::string Nom = Catalogue != nullptr ? Catalogue->GetNomComplet(Id) : std::string();
+    return Nom.empty() ? std::to_string(Id) : Nom;
+}
+
+std::string TexteArchive(const TStat& Archive, int Annee, const TSaison* Saison)
 {
     constexpr int TexteArchivee = 3269;
-    const TLectureParam* Catalogue = LectureParam();
-    std::string Division = Catalogue != nullptr ? Catalogue->GetNomComplet(Archive.GetId()) : std::string();
-    if (Division.empty())
-        Division = std::to_string(Archive.GetId());
-    return TraduitFmt(TexteArchivee, {Annee + 1900, Division, Archive.GetNomFichier()});
+    return TraduitFmt(TexteArchivee, {Annee + 1900, NomDivision(Archive.GetId(), Saison), Archive.GetNomFichier()});
 }
 
 std::vector<std::string> ListeSaisons(const TStat& Archive)

@@ -9,6 +9,7 @@
 #include <vector>
 
 class TModeleGrille;
+class TSaison;
 class TSaisonStat;
 class TStat;
 
@@ -21,10 +22,17 @@ constexpr int Exterieur = 3;
 constexpr int Attaque = 5;
 constexpr int Defense = 6;
 
+// The division an archive belongs to, by the name the user knows it by: an
+// archive is filed under a championship's code, which for a championship of
+// the user's own making is no catalogue division. The open season's
+// championship of that code gives its name; else the catalogue's division of
+// that code; else the code itself.
+std::string NomDivision(int Id, const TSaison* Saison);
+
 // What the user is told once a season has gone into a division's archive:
 // the season's year (as stored, counted from 1900) as the season lists show
-// it, the division by its catalogue name (else its code) and the archive's file.
-std::string TexteArchive(const TStat& Archive, int Annee);
+// it, the division by its name and the archive's file.
+std::string TexteArchive(const TStat& Archive, int Annee, const TSaison* Saison = nullptr);
 
 // The archived seasons as the season lists show them, newest first: "year (n teams)".
 std::vector<std::string> ListeSaisons(const TStat& Archive);

@@ -17,6 +17,7 @@ namespace {
 
 constexpr uint16_t Aucun = TInfoComp::Aucun;
 constexpr int TexteEquipeInconnue = 2210;
+constexpr int TexteEffacerJournee = 3290;
 
 int LitNombre(const std::string& texte, size_t debut, size_t longueur)
 {
@@ -783,6 +784,24 @@ void TResultatsJournee::ToutEffacer()
     }
     Modifiee = true;
     Affiche();
+}
+
+bool TResultatsJournee::JourneeVide() const
+{
+    for (const auto& l : Lignes)
+        for (int cote = 0; cote < 2; ++cote)
+            if (!l->Equipe[cote].empty() || !l->Score[cote].empty())
+                return false;
+    return true;
+}
+
+bool TResultatsJournee::EffaceJourneeSiConfirme()
+{
+    if (!JourneeVide() &&
+        MessageUtil(Traduit(TexteEffacerJournee), BoutonsMessage::Oui | BoutonsMessage::Non) != ReponseMessage::Oui)
+        return false;
+    ToutEffacer();
+    return true;
 }
 
 // ---------------------------------------------------------------- result kind

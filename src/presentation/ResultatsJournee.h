@@ -149,6 +149,12 @@ public:
     void AjouterLigneSiDerniere(int ligne);
     // Every team back to the list, every frame and score emptied.
     void ToutEffacer();
+    // No row holds a team or a score: clearing would lose nothing.
+    bool JourneeVide() const;
+    // The "clear all" button: nothing typed on the day comes back once it is
+    // cleared, so a day holding a pairing or a score is cleared only when the
+    // user says yes. False when the day is kept.
+    bool EffaceJourneeSiConfirme();
 
     // --- Result kind ---
     void Forfait(int ligne);

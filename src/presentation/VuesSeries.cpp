@@ -22,6 +22,7 @@ enum : int {
     TexteParticularites = 197,
     TexteSeriesEnCours = 206,
     TexteMeilleuresSeries = 207,
+    TexteEnCours = 3292,
 };
 
 // Titles of the particularity tables by title index (2p - 2 + fewest).
@@ -75,7 +76,7 @@ void RemplitTable(const TContexteSaison& Saison, const TDonneesChampionnat& Cham
         CouleurLigneSelection(R, Fond, Texte, V.Equipe == Suivie);
         std::string Nom = Saison.GetNomEquipe(static_cast<uint16_t>(Champ.GetEquipe(V.Equipe)));
         if (V.EnCours)
-            Nom = Capitalise(Nom) + " (en cours)";
+            Nom = Capitalise(Nom) + " " + Traduit(TexteEnCours);
         Grille.SetCellule(0, R, nullptr, false, Fond, Texte, 1, 0, Nom);
         Grille.SetCellule(1, R, nullptr, false, Fond, Texte, 1, 1, std::to_string(V.Valeur));
     }

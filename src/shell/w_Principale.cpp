@@ -188,23 +188,19 @@ void OuvreNoeuds(QTreeWidget* arbre, const std::set<QStringList>& ouverts)
             (*it)->setExpanded(true);
 }
 
-// The menu tree, telling whether the node it moves to was chosen with the keyboard.
-class TArbreMenu : public QTreeWidget {
-public:
-    using QTreeWidget::QTreeWidget;
-    bool ParClavier() const { return FTouches > 0; }
+// A menu node's data: a command code up to 255; above, a recent file n as
+// (n shl 8) + 255 and a championship as its id shl 8.
+constexpr uint32_t MarqueFichierRecent = 255;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        ++FTouches;
-        QTreeWidget::keyPressEvent(event);
-        --FTouches;
-    }
+bool DonneeFichierRecent(uint32_t donnee)
+{
+    return (donnee & 0xFF) == MarqueFichierRecent;
+}
 
-private:
-    int FTouches = 0;
-};
+bool DonneeChampionnat(uint32_t donnee)
+{
+    return donnee > 255 && !DonneeFichierRecent(donnee);
+}
 
 TFondCopie* Panneau(QWidget* parent, TFond* modele)
 {
@@ -215,6 +211,13 @@ TFondCopie* Panneau(QWidget* parent, TFond* modele)
 }
 
 } // namespace
+
+void TArbreMenu::keyPressEvent(QKeyEvent* event)
+{
+    ++FTouches;
+    QTreeWidget::keyPressEvent(event);
+    --FTouches;
+}
 
 // ------------------------------------------------------------ TStatutPrincipal
 
@@ -400,12 +403,12 @@ void Tf_Principale::CreeComposants()
             return;
         const int reconstructions = FNbReconstructions;
         const int donnee = DonneeNoeud(noeud);
-        const bool clavier = static_cast<TArbreMenu*>(tv_Menu)->ParClavier();
+        const bool clavier = tv_Menu->ParClavier();
         const bool vue = tv_MenuChange(noeud);
         // Walking the tree with the arrow keys goes on from the entry just run:
         // back on the one before, or on the view a championship replays, the
         // next arrow would run this entry again.
-        const bool championnat = donnee > 255 && (donnee & 255) != 255;
+        const bool championnat = DonneeChampionnat(static_cast<uint32_t>(donnee));
         if (clavier && championnat && reconstructions != FNbReconstructions) {
             SelectionneNoeud(donnee);
             return;
@@ -902,7 +905,7 @@ bool Tf_Principale::ExecuteCommande(const std::string& libelle, int code, QTreeW
         return true;
     const uint32_t brut = static_cast<uint32_t>(code);
     // Recent file n.
-    if ((brut & 0xFF) == 255) {
+    if (DonneeFichierRecent(brut)) {
         const uint32_t n = brut >> 8;
         if (n >= 1 && n <= FFichiersRecents.size()) {
             const std::string nom = FFichiersRecents[n - 1];
@@ -914,7 +917,7 @@ bool Tf_Principale::ExecuteCommande(const std::string& libelle, int code, QTreeW
         return false;
     }
     // A championship of the season.
-    if (brut > 255) {
+    if (DonneeChampionnat(brut)) {
         SelectionneChampionnat(static_cast<int>(brut >> 8), noeud, true, false);
         return false;
     }

@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QStatusBar>
+#include <QTreeWidget>
 
 #include <array>
 #include <cstdint>
@@ -30,10 +31,22 @@ class QMenuBar;
 class QSpinBox;
 class QToolButton;
 class QTimer;
-class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 class TFondCopie;
+
+// The menu tree, telling whether the node it moves to was chosen with the keyboard.
+class TArbreMenu : public QTreeWidget {
+public:
+    using QTreeWidget::QTreeWidget;
+    bool ParClavier() const { return FTouches > 0; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    int FTouches = 0;
+};
 
 // The status bar: three panels of text (0 spare, 1 modification, 2 file).
 class TStatutPrincipal : public QStatusBar, public TBarreEtat {
@@ -221,7 +234,7 @@ public:
     QLabel* l_Titre;
     QSpinBox* ud_Champ;
     TFondCopie* fc_Menu;
-    QTreeWidget* tv_Menu;
+    TArbreMenu* tv_Menu;
     QToolButton* sb_Back;
     QToolButton* sb_Forward;
     QLabel* Label1;

@@ -486,7 +486,7 @@ void Tf_Principale::CreeHistoriqueDivision()
         SignaleEchecSauvegarde(stat->GetNomFichier(), 0);
         return;
     }
-    MessageUtil(Historique::TexteArchive(*stat, championnat->GetOption(8)), BoutonsMessage::Ok);
+    MessageUtil(Historique::TexteArchive(*stat, championnat->GetOption(8), FSaison.get()), BoutonsMessage::Ok);
 }
 
 // ------------------------------------------------------------- help and update

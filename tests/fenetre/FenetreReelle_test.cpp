@@ -12,11 +12,16 @@
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/Commande.h"
 #include "pages/fiches/w_Effectifs.h"
+#include "pages/saisie/uCadreExt.h"
 #include "pages/saisie/w_Buteurs.h"
+#include "pages/saisie/w_Composition.h"
+#include "pages/vues/w_ChoixHistorique.h"
 #include "pages/vues/w_ClassJoueur.h"
 #include "pages/vues/w_StatEquipe.h"
 #include "platform/Imprimante.h"
+#include "presentation/Historique.h"
 #include "shell/w_Ouverture.h"
 #include "support/CanevasTest.h"
 #include "support_ui/RenduPng.h"
@@ -25,6 +30,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScrollBar>
@@ -38,6 +44,25 @@
 #include <vector>
 
 namespace {
+
+// The message box's button that gives Reponse, clicked as the user clicks it.
+void CliqueReponse(QWidget& modal, int reponse)
+{
+    auto* boite = qobject_cast<Tf_MessageUtil*>(&modal);
+    ASSERT_NE(boite, nullptr) << modal.metaObject()->className();
+    for (TBoutonCopie* b : {boite->BoutonCopie1, boite->BoutonCopie2, boite->BoutonCopie3, boite->BoutonCopie4})
+        if (b != nullptr && b->isVisible() && b->Tag == reponse) {
+            QTest::mouseClick(modal.windowHandle(), Qt::LeftButton, {}, b->mapTo(&modal, b->rect().center()));
+            return;
+        }
+    ADD_FAILURE() << "no button answers " << reponse;
+}
+
+std::string TexteBoite(QWidget& modal)
+{
+    auto* boite = qobject_cast<Tf_MessageUtil*>(&modal);
+    return boite != nullptr ? boite->Label1->text().toStdString() : std::string();
+}
 
 using namespace fenetretest;
 
@@ -433,6 +458,147 @@ TEST_F(FenetreReelle, LesNomsLongsSeLisentSansRienCouvrir)
     QApplication::processEvents();
     testsupport::SauvePng(Fenetre->grab().toImage(), "fenetre_effectifs_nom_long");
     NomsDansLaListe(*effectifs->l_Equipe);
+}
+
+// "Tout effacer" on a day of results asks first: No keeps the day as it was,
+// Yes clears it.
+TEST_F(FenetreReelle, ToutEffacerDemandeAvantDEffacerLaJournee)
+{
+    Demarre();
+    Ouvre(Fichier);
+    ASSERT_TRUE(CliqueNoeud(13));
+    auto* resultats = AttendPage<Tf_Resultats>();
+    ASSERT_NE(resultats, nullptr);
+    const std::string equipe = resultats->Ligne(0).Cadre[0]->Text();
+    const std::string score = resultats->Ligne(0).Score[0]->Text();
+    ASSERT_FALSE(equipe.empty());
+    std::string question;
+    const auto repond = [&](int reponse) {
+        question.clear();
+        Surveilles.Traite([&question, reponse](QWidget& modal) {
+            question = TexteBoite(modal);
+            CliqueReponse(modal, reponse);
+        });
+        Clique(*resultats->BoutonCopie1);
+        ASSERT_TRUE(Attend([&] { return !question.empty() && QApplication::activeModalWidget() == nullptr; }))
+            << "no question";
+        Active();
+        EXPECT_EQ(question, Traduit(3290));
+    };
+    repond(ReponseMessage::Non);
+    EXPECT_EQ(resultats->Ligne(0).Cadre[0]->Text(), equipe);
+    EXPECT_EQ(resultats->Ligne(0).Score[0]->Text(), score);
+    EXPECT_EQ(EtatDocument(), "");
+
+    repond(ReponseMessage::Oui);
+    for (int i = 0; i < resultats->NbLignes(); ++i)
+        for (int cote = 0; cote < 2; ++cote) {
+            EXPECT_TRUE(resultats->Ligne(i).Cadre[cote]->Text().empty()) << i;
+            EXPECT_TRUE(resultats->Ligne(i).Score[cote]->Text().empty()) << i;
+        }
+    // Written on leaving the page, then saved: the window closes without a question.
+    Touche(Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(Attend([this] { return EtatDocument().empty(); }));
+}
+
+// The team chooser validated with no team ticked says that one must be, and
+// stays open. On the line-ups page, a player placed on the sheet makes the
+// "no line-up" line go at once.
+TEST_F(FenetreReelle, LeChoixDEquipeVeutUneEquipeEtLesCompositionsVoientLaFeuille)
+{
+    Demarre();
+    Ouvre(Fichier);
+    std::string avis;
+    bool resteOuvert = false;
+    bool traite = false;
+    Surveilles.Traite([&](QWidget& modal) {
+        traite = true;
+        auto* choix = qobject_cast<Tf_ChoixEquipe*>(&modal);
+        ASSERT_NE(choix, nullptr) << modal.metaObject()->className();
+        if (const int cochee = choix->EquipeChoisie(); cochee >= 0) {
+            TCarreCoche* c = choix->Cases[static_cast<size_t>(cochee)];
+            QTest::mouseClick(modal.windowHandle(), Qt::LeftButton, {}, c->mapTo(&modal, QPoint(6, c->height() / 2)));
+        }
+        ASSERT_EQ(choix->EquipeChoisie(), -1);
+        Surveilles.Traite([&](QWidget& boite) {
+            avis = TexteBoite(boite);
+            testsupport::EnvoieEchap(boite);
+        });
+        TBoutonCopie* valider = choix->BoutonValider;
+        QTest::mouseClick(modal.windowHandle(), Qt::LeftButton, {}, valider->mapTo(&modal, valider->rect().center()));
+        ASSERT_TRUE(Attend([&] { return !avis.empty() && QApplication::activeModalWidget() == &modal; }));
+        resteOuvert = choix->isVisible();
+        testsupport::EnvoieEchap(modal);
+    });
+    ASSERT_TRUE(CliqueNoeud(Commande::StatEquipe));
+    ASSERT_TRUE(Attend([&] { return traite && QApplication::activeModalWidget() == nullptr; }));
+    Active();
+    EXPECT_EQ(avis, Traduit(3291));
+    EXPECT_TRUE(resteOuvert);
+
+    const std::string coupe = (Dossier / "coupe.xmc").string();
+    fs::copy_file(Dossier / "sauvegarde" / "coupe-du-monde-2022.xmc", coupe);
+    Ouvre(coupe);
+    ASSERT_TRUE(CliqueNoeud(Commande::Compositions));
+    auto* compositions = AttendPage<Tf_Composition>();
+    ASSERT_NE(compositions, nullptr);
+    ASSERT_TRUE(Attend([&] { return compositions->l_SansComposition->isVisible(); }));
+    TListeFeuille* equipe = compositions->l_EquipeDomicile;
+    ASSERT_GT(equipe->count(), 0);
+    const QRect ligne = equipe->visualItemRect(equipe->item(0));
+    QWidget* fenetre = equipe->window();
+    const QPoint point = equipe->viewport()->mapTo(fenetre, ligne.center());
+    QTest::mouseClick(fenetre->windowHandle(), Qt::LeftButton, {}, point);
+    QTest::mouseDClick(fenetre->windowHandle(), Qt::LeftButton, {}, point);
+    ASSERT_TRUE(Attend([&] { return !compositions->Cadre(1, 1)->Text().empty(); })) << "no player placed";
+    EXPECT_TRUE(compositions->l_SansComposition->isHidden());
+    Touche(Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(Attend([this] { return EtatDocument().empty(); }));
+}
+
+// Outils > Archiver on the World Cup, whose championships are of the user's
+// own making, names the division as the season names it, and so does the
+// history chooser.
+TEST_F(FenetreReelle, LArchiveEtLeChoixDHistoriqueNommentLaDivisionCommeLaSaison)
+{
+    Demarre();
+    const std::string coupe = (Dossier / "coupe.xmc").string();
+    fs::copy_file(Dossier / "sauvegarde" / "coupe-du-monde-2022.xmc", coupe);
+    Ouvre(coupe);
+    const TDonneesChampionnat* champ = Fenetre->GetSaison()->GetChampCourant();
+    ASSERT_NE(champ, nullptr);
+    const std::string code = std::to_string(champ->GetCode());
+    const std::string nom = Historique::NomDivision(champ->GetCode(), Fenetre->GetSaison());
+    ASSERT_NE(nom, code);
+
+    // No archive yet: Yes creates it, then the box says where it went.
+    std::vector<std::string> textes;
+    Surveilles.Traite([&](QWidget& modal) {
+        textes.push_back(TexteBoite(modal));
+        CliqueReponse(modal, ReponseMessage::Oui);
+    });
+    Surveilles.Traite([&](QWidget& modal) {
+        textes.push_back(TexteBoite(modal));
+        testsupport::EnvoieEchap(modal);
+    });
+    ASSERT_TRUE(CliqueNoeud(Commande::ArchiveDivision));
+    ASSERT_TRUE(Attend([&] { return textes.size() == 2 && QApplication::activeModalWidget() == nullptr; }));
+    Active();
+    EXPECT_NE(textes[1].find(nom), std::string::npos) << textes[1];
+    EXPECT_EQ(textes[1].find("« " + code + " »"), std::string::npos) << textes[1];
+
+    std::vector<std::string> lignes;
+    Surveilles.Traite([&](QWidget& modal) {
+        auto* choix = qobject_cast<Tf_ChoixHistorique*>(&modal);
+        ASSERT_NE(choix, nullptr) << modal.metaObject()->className();
+        for (int i = 0; i < choix->lb_Choix->count(); ++i)
+            lignes.push_back(choix->lb_Choix->item(i)->text().toStdString());
+        testsupport::EnvoieEchap(modal);
+    });
+    ASSERT_TRUE(CliqueNoeud(Commande::HistoriqueConfrontations));
+    ASSERT_TRUE(Attend([&] { return !lignes.empty() && QApplication::activeModalWidget() == nullptr; }));
+    Active();
+    EXPECT_EQ(lignes, std::vector<std::string>{nom});
 }
 
 } // namespace

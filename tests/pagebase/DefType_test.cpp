@@ -573,10 +573,16 @@ TEST_F(ChoixEquipe, AnnulerOuRienDeCocheLaisseLEquipe)
     EXPECT_FALSE(Tf_ChoixEquipe::Choisir(Saison.get(), "t", 0, equipe));
     EXPECT_EQ(equipe, 2);
 
-    Dialogues.Repond([](QDialog& d) {
+    // Validated with no box ticked, it says a team is wanted and stays open.
+    testsupport::TMessagesScriptes messages;
+    Dialogues.Repond([&](QDialog& d) {
         auto& choix = dynamic_cast<Tf_ChoixEquipe&>(d);
         QTest::mouseClick(choix.Cases[2], Qt::LeftButton); // unticks the only ticked box
         choix.BoutonValider->Click();
+        ASSERT_EQ(messages.Messages.size(), 1u);
+        EXPECT_EQ(messages.Messages[0].Texte, Traduit(3291));
+        EXPECT_EQ(choix.result(), ResultatModal::Aucun);
+        d.done(ResultatModal::Annuler);
     });
     EXPECT_FALSE(Tf_ChoixEquipe::Choisir(Saison.get(), "t", 0, equipe));
     EXPECT_EQ(equipe, 2);

@@ -8,6 +8,7 @@
 #include "model/infocomp.h"
 #include "presentation/CreationCoupe.h"
 #include "support/MessagesScriptes.h"
+#include "support/SaisonExemple.h"
 
 #include <gtest/gtest.h>
 
@@ -119,6 +120,27 @@ TEST_F(Remplissage, SansDefinitionRienAFaire)
     TCreationBarrage deja(s);
     EXPECT_FALSE(deja.SansDefinition());
     EXPECT_TRUE(deja.Entrees().empty());
+}
+
+// Told there is no definition, the user is sent to the composer's play-off
+// button only when the composer shows it on a division of the season.
+TEST_F(Remplissage, SansDefinitionLeMessageMontreCeQueLaSaisonOffre)
+{
+    testsupport::CatalogueInstalle catalogue;
+    const auto ligues = testsupport::ChargeParDispatcheur(AppDir() + "sauvegarde/exemple.xmc");
+    const auto coupe = testsupport::ChargeParDispatcheur(AppDir() + "sauvegarde/coupe-du-monde-2022.xmc");
+    ASSERT_NE(ligues, nullptr);
+    ASSERT_NE(coupe, nullptr);
+    const std::string bouton = TraduitFmt(3260, {Traduit(10), Traduit(872), Traduit(883)});
+    const std::string sansDivision = TraduitFmt(3294, {Traduit(883), Traduit(10), Traduit(872)});
+    // Neither shipped season files its championships in a division.
+    EXPECT_EQ(TCreationBarrage::TexteSansDefinition(*ligues), sansDivision);
+    EXPECT_EQ(TCreationBarrage::TexteSansDefinition(*coupe), sansDivision);
+    TSaisonFootball saison;
+    saison.AjouteDesc("France", 1, 0);
+    EXPECT_EQ(TCreationBarrage::TexteSansDefinition(saison), sansDivision);
+    saison.AjouteDesc("Ligue A", 2, 0);
+    EXPECT_EQ(TCreationBarrage::TexteSansDefinition(saison), bouton);
 }
 
 TEST_F(Remplissage, LesPlacesPreselectionnentLeClassement)

@@ -5,6 +5,8 @@
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
 #include "files/Stats.h"
+#include "model/LectureParametre.h"
+#include "model/SaisonFoot.h"
 #include "presentation/ModeleGrille.h"
 #include "support/SaisonExemple.h"
 #include "support/TestSupport.h"
@@ -219,6 +221,21 @@ TEST_F(HistoriqueTest, TheArchiveMessageNamesTheSeasonTheDivisionAndTheFile)
     EXPECT_NE(Texte.find("2024"), std::string::npos);
     EXPECT_NE(Texte.find("France : Ligue 1"), std::string::npos) << Texte;
     EXPECT_NE(Texte.find("/prog/stats/stat101.sta"), std::string::npos);
+
+    // The shipped World Cup is of the user's own making: its archives are
+    // filed under codes no catalogue knows, and are named as the open season
+    // names its championships.
+    const std::unique_ptr<TSaison> Saison =
+        testsupport::ChargeParDispatcheur(AppDir() + "sauvegarde/coupe-du-monde-2022.xmc");
+    ASSERT_NE(Saison, nullptr);
+    const int Code = Saison->GetChampionnat(1)->GetCode();
+    ASSERT_TRUE(LectureParam()->GetNomComplet(Code).empty());
+    EXPECT_EQ(NomDivision(Code, nullptr), std::to_string(Code));
+    const std::string Nom = NomDivision(Code, Saison.get());
+    EXPECT_NE(Nom.find("Phase de groupes"), std::string::npos) << Nom;
+    Archive.SetId(Code);
+    EXPECT_EQ(TexteArchive(Archive, 124, Saison.get()), TraduitFmt(3269, {2024, Nom, "/prog/stats/stat101.sta"}));
+    EXPECT_EQ(NomDivision(101, Saison.get()), "France : Ligue 1");
 }
 
 } // namespace

@@ -146,6 +146,11 @@ TEST_F(VuesSeriesTest, ARunningBestSeriesIsNamedAsOngoing)
     AfficheSeries(L.Saison, L.Championnat, LieuExterieur, Toutes, SeriesEnCours, Emplacements);
     EXPECT_EQ(Colonne(Grilles[2], 1), (Textes{"2", "2", "0"}));
     EXPECT_EQ(Colonne(Grilles[0], 1), (Textes{"0", "0", "0"}));
+
+    // The English program says it in English.
+    InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Texteen.txt"));
+    AfficheSeries(L.Saison, L.Championnat, LieuTous, Toutes, SeriesMeilleures, Emplacements);
+    EXPECT_EQ(Grilles[0].GetTexte(0, 1), "Olympique (current)");
 }
 
 TEST_F(VuesSeriesTest, NoPlayedMatchShowsZerosAndNoFlag)

@@ -26,7 +26,8 @@ enum : int {
 };
 
 constexpr int CommandeCreationBarrage = 194;
-constexpr int ResultatSansDefinition = 5;
+// The season has no play-off definition to fill: the dialog closes as it shows.
+constexpr int ResultatSansDefinition = ResultatModal::Ignorer;
 
 QString Qs(const std::string& texte)
 {
@@ -257,7 +258,7 @@ bool AfficheCreationBarrage(TPrincipale& principale)
     const int resultat = Dialogues().ExecuteModal(dialogue);
     // The dialog closed at once: the user is told why and where to go instead.
     if (resultat == ResultatSansDefinition)
-        MessageUtil(TCreationBarrage::TexteSansDefinition(), BoutonsMessage::Ok);
+        MessageUtil(TCreationBarrage::TexteSansDefinition(*saison), BoutonsMessage::Ok);
     if (resultat != ResultatModal::Ok)
         return false;
     principale.RemplitChampionnats();

@@ -171,7 +171,10 @@ void Tf_Composition::AfficheMatch()
 void Tf_Composition::MontreFeuille()
 {
     Tf_InfoMatchCadre::MontreFeuille();
-    const std::string vide = Saison ? SansDonnees::LigneCompositions(*Saison) : std::string();
+    // The players placed on this sheet reach the season only when it is
+    // written: until then the sheet itself says a line-up is entered.
+    const std::string vide =
+        Saison && !Composition()->UnJoueurPlace() ? SansDonnees::LigneCompositions(*Saison) : std::string();
     if (l_SansComposition->text().toStdString() != vide) {
         l_SansComposition->setText(QString::fromStdString(vide));
         l_SansComposition->setVisible(!vide.empty());

@@ -263,6 +263,12 @@ void Tf_Resultats::Initialiser(TSaison* saison)
     mi_Forfait->setText(QString::fromStdString(Traduit(929)));
     mi_TapisVert->setText(QString::fromStdString(Traduit(930)));
     mi_MatchNormal->setText(QString::fromStdString(Traduit(931)));
+    // The captions over a cup's final and third-place match: the final is the
+    // round name of the day titles.
+    l_Finale->setText(QString::fromStdString(Traduit(271)));
+    l_PetiteFinale->setText(QString::fromStdString(Traduit(3293)));
+    l_Finale->adjustSize();
+    l_PetiteFinale->adjustSize();
 
     FEnAffichage = true;
     FJournee->Initialiser();
@@ -743,7 +749,7 @@ void Tf_Resultats::l_EquipeDblClick()
 void Tf_Resultats::BoutonCopie1Click()
 {
     if (FJournee)
-        FJournee->ToutEffacer();
+        FJournee->EffaceJourneeSiConfirme();
 }
 
 void Tf_Resultats::mi_AjoutEquipeClick()

@@ -5,6 +5,7 @@
 #include "files/Stats.h"
 #include "model/LectureParametre.h"
 #include "pagebase/w_blasons.h"
+#include "presentation/Historique.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -17,13 +18,6 @@ enum : int {
     TexteAjouter = 932,
     TexteFenetre = 1267,
 };
-
-std::string NomArchive(int Id)
-{
-    const TLectureParam* Catalogue = LectureParam();
-    const std::string Nom = Catalogue != nullptr ? Catalogue->GetNomComplet(Id) : std::string();
-    return Nom.empty() ? std::to_string(Id) : Nom;
-}
 
 } // namespace
 
@@ -55,13 +49,16 @@ Tf_ChoixHistorique::Tf_ChoixHistorique(QWidget* parent) : TDialogue(parent)
 
 void Tf_ChoixHistorique::AjouteLigne(int Position)
 {
-    auto* Ligne = new QListWidgetItem(QString::fromStdString(NomArchive(FStats->GetStat(Position)->GetId())), lb_Choix);
+    auto* Ligne = new QListWidgetItem(
+        QString::fromStdString(Historique::NomDivision(FStats->GetStat(Position)->GetId(), FSaison)), lb_Choix);
     Ligne->setData(Qt::UserRole, Position);
 }
 
-void Tf_ChoixHistorique::RemplitListe(TStats& Stats, int Code, const std::string& AppDir, bool Creation)
+void Tf_ChoixHistorique::RemplitListe(TStats& Stats, int Code, const std::string& AppDir, bool Creation,
+                                      const TSaison* Saison)
 {
     FStats = &Stats;
+    FSaison = Saison;
     FAppDir = AppDir;
     lb_Choix->clear();
     for (int i = 0; i < Stats.Count(); ++i) {
@@ -78,7 +75,7 @@ void Tf_ChoixHistorique::RemplitListe(TStats& Stats, int Code, const std::string
         TListeTextes Divisions;
         Catalogue->RemplitListeDivisions(Divisions);
         for (const TTexteObjet& d : Divisions)
-            cb_Champ->addItem(QString::fromStdString(d.Texte + "(" + std::to_string(d.Objet) + ")"), d.Objet);
+            cb_Champ->addItem(QString::fromStdString(d.Texte), d.Objet);
     }
     const int Index = cb_Champ->findData(Code);
     cb_Champ->setCurrentIndex(Index >= 0 ? Index : 0);

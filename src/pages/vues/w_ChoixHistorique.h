@@ -13,6 +13,7 @@ class QComboBox;
 class QListWidget;
 class QWidget;
 class TBoutonCopie;
+class TSaison;
 class TStats;
 
 class Tf_ChoixHistorique : public TDialogue {
@@ -23,7 +24,9 @@ public:
     // One line per archive of the collection, by its catalogue name; the
     // archive of Code selected. With Creation, every division of the catalogue
     // offered for a new archive.
-    void RemplitListe(TStats& Stats, int Code, const std::string& AppDir, bool Creation);
+    // Saison, when one is open, names the archives of its own championships.
+    void RemplitListe(TStats& Stats, int Code, const std::string& AppDir, bool Creation,
+                      const TSaison* Saison = nullptr);
     // The selected line's archive, then OK; nothing without a selection.
     void bc_ChoisirClick();
     // A new archive for the division chosen, or the line of the one it has already.
@@ -43,5 +46,6 @@ private:
     void AjouteLigne(int Position);
 
     TStats* FStats = nullptr;
+    const TSaison* FSaison = nullptr;
     std::string FAppDir;
 };

@@ -483,7 +483,8 @@ void EnregistrePagesHistorique()
                 std::string Dossier = Principale.GetFichierIni();
                 Dossier.erase(Dossier.find_last_of('/') + 1);
                 Tf_ChoixHistorique Choix(QApplication::activeWindow());
-                Choix.RemplitListe(*Stats, Champ != nullptr ? Champ->GetCode() : 1, Dossier, Code == HistoriqueSaisie);
+                Choix.RemplitListe(*Stats, Champ != nullptr ? Champ->GetCode() : 1, Dossier, Code == HistoriqueSaisie,
+                                   Saison);
                 if (Dialogues().ExecuteModal(Choix) != ResultatModal::Ok || Choix.Choix < 0)
                     return TReponsePage::Aucun();
                 Position = Choix.Choix;

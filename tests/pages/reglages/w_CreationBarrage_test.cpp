@@ -113,7 +113,7 @@ TEST_F(BarrageFenetre, SansDefinitionLaFenetreSeFermeEtDitOuEnCreerUne)
     EXPECT_EQ(resultat, 5);
     ASSERT_EQ(Messages.Messages.size(), 1u);
     const std::string& texte = Messages.Messages[0].Texte;
-    EXPECT_EQ(texte, TCreationBarrage::TexteSansDefinition());
+    EXPECT_EQ(texte, TCreationBarrage::TexteSansDefinition(*Fenetre->GetSaison()));
     for (int id : {10, 872, 883})
         EXPECT_NE(texte.find(Traduit(id)), std::string::npos) << id;
     EXPECT_EQ(Fenetre->GetSaison()->NbChampionnat(), 2);

@@ -3,11 +3,13 @@
 #include "pages/saisie/PageResultatsTest.h"
 
 #include "base/Horloge.h"
+#include "base/ServiceMessage.h"
 #include "base/oTraducteur.h"
 #include "controls/Dessin.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "pages/Pages.h"
+#include "support/MessagesScriptes.h"
 #include "support_ui/FaussePrincipale.h"
 #include "support_ui/RenduPng.h"
 
@@ -150,9 +152,24 @@ TEST_F(PageResultats, PlacingTeamsByTheListAndTheFrames)
     ASSERT_EQ(c->GetPenalites().Nombre(), 1);
     EXPECT_EQ(c->GetPenalites().Get(0)->Type, TPenalite::ResultatManuel);
 
+    // Clearing the whole day asks first: No keeps every row, Yes empties them;
+    // an empty day is cleared without a question.
+    testsupport::TMessagesScriptes messages;
+    messages.Repond(ReponseMessage::Non);
+    page->BoutonCopie1Click();
+    ASSERT_EQ(messages.Messages.size(), 1u);
+    EXPECT_EQ(messages.Messages[0].Texte, Traduit(3290));
+    EXPECT_EQ(messages.Messages[0].Flags, BoutonsMessage::Oui | BoutonsMessage::Non);
+    EXPECT_FALSE(page->Ligne(0).Cadre[0]->Text().empty());
+    EXPECT_EQ(page->Ligne(0).Score[0]->Text(), "3");
+    EXPECT_EQ(page->l_Equipe->Nb(), 2);
+    messages.Repond(ReponseMessage::Oui);
     page->BoutonCopie1Click();
     EXPECT_EQ(page->l_Equipe->Nb(), 4);
     EXPECT_TRUE(page->Ligne(0).Score[0]->Text().empty());
+    EXPECT_TRUE(page->Ligne(0).Cadre[0]->Text().empty());
+    page->BoutonCopie1Click();
+    EXPECT_EQ(messages.Messages.size(), 2u);
 }
 
 TEST_F(PageResultats, CupLastDayShowsTheFinalCaptions)
@@ -178,6 +195,13 @@ TEST_F(PageResultats, CupLastDayShowsTheFinalCaptions)
     ASSERT_NE(page->Ligne(0).Info, nullptr);
     EXPECT_EQ(page->Ligne(0).Info->text().toStdString(), "(5 - 4 aux tirs au but)");
     testsupport::RendPng(*page, "ResultatsFinale");
+
+    // The English program names the two matches in English.
+    InstalleTraducteur(std::make_unique<TTraducteur>("texte/Texteen.txt"));
+    page = Ouvre(principale);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->l_Finale->text().toStdString(), "Final");
+    EXPECT_EQ(page->l_PetiteFinale->text().toStdString(), "Third-place match");
 }
 
 // A day of many matches leaves small gaps between its rows: the first row

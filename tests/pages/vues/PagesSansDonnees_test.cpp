@@ -144,11 +144,20 @@ TEST(PageCompositionsSansDonnees, LaLigneDisparaitQuandUneCompositionEstSaisie)
     testsupport::TMessagesScriptes messages;
     testsupport::TEcranFixe ecran;
     auto fenetre = std::make_unique<Tf_Principale>(dossier.str());
-    ASSERT_TRUE(testsupport::MetSaisonDansFenetre(*fenetre, dossier.str() + "sauvegarde/exemple.xmc"));
+    ASSERT_TRUE(testsupport::MetSaisonDansFenetre(*fenetre, dossier.str() + "sauvegarde/coupe-du-monde-2022.xmc"));
     ASSERT_TRUE(fenetre->ExecuteCommande(Commande::Compositions, -1));
     auto* page = dynamic_cast<Tf_Composition*>(fenetre->GetPageCourante());
     ASSERT_NE(page, nullptr);
     EXPECT_FALSE(page->l_SansComposition->text().isEmpty());
+    // A starter placed on the sheet, not yet written: the sheet itself holds
+    // a line-up, the line goes at once.
+    ASSERT_GE(page->l_EquipeDomicile->Nb(), 1);
+    page->l_EquipeDomicile->SetItemIndex(0);
+    page->ListeDblClickEquipe(1);
+    ASSERT_NE(page->Cadre(1, 1), nullptr);
+    EXPECT_FALSE(page->Cadre(1, 1)->Text().empty());
+    EXPECT_TRUE(page->l_SansComposition->text().isEmpty());
+    EXPECT_TRUE(page->l_SansComposition->isHidden());
     TDonneesChampionnat* champ = fenetre->GetSaison()->GetChampCourant();
     champ->SetCompoMatch(1, 0, 1, 1);
     page->AfficheMatch();

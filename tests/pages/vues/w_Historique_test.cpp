@@ -55,6 +55,11 @@ protected:
             auto& choix = dynamic_cast<Tf_ChoixHistorique&>(d);
             if (creation != nullptr)
                 *creation = choix.Panel1->isVisibleTo(&choix);
+            // The divisions offered are named as the user knows them, without their codes.
+            for (int i = 0; i < choix.cb_Champ->count(); ++i)
+                EXPECT_FALSE(choix.cb_Champ->itemText(i).endsWith(
+                    QStringLiteral("(%1)").arg(choix.cb_Champ->itemData(i).toInt())))
+                    << choix.cb_Champ->itemText(i).toStdString();
             EXPECT_EQ(choix.lb_Choix->currentRow(), -1) << "no archive of the championship's code";
             choix.bc_ChoisirClick();
             EXPECT_TRUE(choix.isVisible()) << "nothing chosen yet";
