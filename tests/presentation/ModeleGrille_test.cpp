@@ -521,8 +521,9 @@ TEST(ModeleGrille, EveryInkReadsOnItsGround)
                                       {"Defaite", "#87CDF8"}}) {
         SCOPED_TRACE(Texte);
         EXPECT_TRUE(Lisible(Police(Page, Texte), Fond)) << Police(Page, Texte);
-        if (std::string(Texte) != "Titre")
+        if (std::string(Texte) != "Titre") {
             EXPECT_TRUE(Lisible(Police(Table, Texte), Fond)) << Police(Table, Texte);
+        }
     }
     // The hue stays: dark yellow, dark cyan, dark red.
     const TColor Jaune = HtmlVersCouleur(Police(Page, "Victoire"));

@@ -105,9 +105,10 @@ TEST_F(ExportsPages, ChaqueVueDesSaisonsLivreesSeTitreEtMontreSesImages)
             EXPECT_NE(titre.find(page->Vue()), std::string::npos) << titre;
             EXPECT_EQ(titre.find(Traduit(85) + " ") != std::string::npos, vue.UnJour) << titre;
             // Each club's sheets are told apart by its name.
-            if (vue.UneEquipe)
+            if (vue.UneEquipe) {
                 EXPECT_NE(titre.find(" - " + Fenetre->GetSaison()->GetNomEquipeChamp(vue.Param)), std::string::npos)
                     << titre;
+            }
 
             if (page->ExportableHtml()) {
                 // A name a link would misread: a fragment, an escape, a query, an accent.
