@@ -10,4 +10,4 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   qt6-base-dev qt6-translations-l10n libgl1-mesa-dev libxkbcommon-dev fonts-dejavu-core \
   zlib1g-dev libpng-dev libjpeg-dev libgif-dev libcurl4-openssl-dev libzip-dev nlohmann-json3-dev \
   googletest libgtest-dev libgmock-dev libbenchmark-dev \
-  python3 xvfb xauth clang-format ccache >/dev/null
+  python3 xvfb xauth clang-format ccache tidy >/dev/null

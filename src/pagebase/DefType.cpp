@@ -64,6 +64,7 @@ std::string TFootForm::TitreDocument() const
         ajoute(nom.empty() ? Saison->GetNomChampDesc(champ->CodeChamp) : nom);
     }
     ajoute(FVue);
+    ajoute(EquipeDocument());
     ajoute(JourneeDocument());
     return titre;
 }

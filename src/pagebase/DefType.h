@@ -121,8 +121,11 @@ public:
     void SetVue(const std::string& Vue) { FVue = Vue; }
     const std::string& Vue() const { return FVue; }
     // What a printout or an exported page is titled: the championship, the
-    // view and, for a page of one day's figures, the day, dash-separated.
+    // view, for a page of one team the team and, for a page of one day's
+    // figures, the day, dash-separated.
     std::string TitreDocument() const;
+    // The team of a page of one team's figures; empty for others.
+    virtual std::string EquipeDocument() const { return {}; }
     // The day of a page of one day's figures ("Journée 12"); empty for others.
     virtual std::string JourneeDocument() const { return {}; }
     // "Journée" and the day's number.

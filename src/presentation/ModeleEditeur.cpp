@@ -2,6 +2,7 @@
 
 #include "base/Texte.h"
 #include "presentation/ModeleGrille.h"
+#include "presentation/PageHtml.h"
 
 #include <algorithm>
 #include <fstream>
@@ -141,20 +142,11 @@ std::string TModeleEditeur::GetTexteHtml() const
 
 bool TModeleEditeur::ExporteHtml(const std::string& NomFichier, bool Creer, const std::string& Titre) const
 {
-    const char* FinLigne = "\r\n";
-    std::string Html;
-    if (Creer) {
-        for (const char* L : {"<HTML>", "  <HEAD>", "    <META charset=\"utf-8\">"})
-            Html += std::string(L) + FinLigne;
-        Html += "    <TITLE>" + EchappeHtml(Titre) + "</TITLE>" + FinLigne;
-        Html += std::string("  </HEAD>") + FinLigne + "  <BODY BGCOLOR=\"#00306F\">" + FinLigne;
-        // The report's runs are coloured for this dark background: so is the heading.
-        if (!Titre.empty())
-            Html += "    <H1><FONT COLOR=#FFFFFF>" + EchappeHtml(Titre) + "</FONT></H1>" + FinLigne;
-    }
-    Html += GetTexteHtml() + FinLigne;
+    // The report's runs are coloured for this dark background: so is the heading.
+    std::string Html = Creer ? DebutPageHtml(Titre, "#00306F", "#FFFFFF") : std::string();
+    Html += GetTexteHtml() + "\r\n";
     if (Creer)
-        Html += std::string("  </BODY>") + FinLigne + "</HTML>" + FinLigne;
+        Html += FinPageHtml();
     return EcritHtml(NomFichier, Html, Creer);
 }
 

@@ -1,14 +1,13 @@
 #include "presentation/ModeleGrille.h"
 
+#include "base/Contraste.h"
 #include "base/Texte.h"
 #include "files/Image.h"
 #include "presentation/ModeleGraphe.h"
+#include "presentation/PageHtml.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 
 void CouleurLigne(int Ligne, TColor& Fond)
 {
@@ -52,146 +51,6 @@ double ValeurNumerique(std::string_view Texte)
     }
     double Valeur = Entier + Fraction;
     return Negatif ? -Valeur : Valeur;
-}
-
-std::string EchappeHtml(std::string_view Texte)
-{
-    std::string R;
-    R.reserve(Texte.size());
-    for (char C : Texte) {
-        switch (C) {
-        case '&':
-            R += "&amp;";
-            break;
-        case '<':
-            R += "&lt;";
-            break;
-        case '>':
-            R += "&gt;";
-            break;
-        case '"':
-            R += "&quot;";
-            break;
-        case '\'':
-            R += "&#39;";
-            break;
-        default:
-            R += C;
-        }
-    }
-    return R;
-}
-
-bool EcritHtml(const std::string& NomFichier, const std::string& Html, bool Creer)
-{
-    std::ofstream Fichier(NomFichier, std::ios::binary | (Creer ? std::ios::trunc : std::ios::app));
-    if (!Fichier)
-        return false;
-    Fichier << Html;
-    Fichier.close();
-    return !Fichier.fail();
-}
-
-namespace {
-
-const char* const Crlf = "\r\n";
-
-std::string EnMinuscules(const std::string& Texte)
-{
-    std::string R = Texte;
-    std::transform(R.begin(), R.end(), R.begin(),
-                   [](char C) { return C >= 'A' && C <= 'Z' ? static_cast<char>(C - 'A' + 'a') : C; });
-    return R;
-}
-
-// Where the line of the first tag Nom ("<head", "<body"...) ends: past its ">"
-// and the line break after it; npos when there is no such tag.
-size_t ApresBalise(const std::string& Html, const std::string& Nom)
-{
-    const std::string Bas = EnMinuscules(Html);
-    for (size_t P = Bas.find(Nom); P != std::string::npos; P = Bas.find(Nom, P + 1)) {
-        const char Suivant = P + Nom.size() < Bas.size() ? Bas[P + Nom.size()] : '\0';
-        if (Suivant != '>' && Suivant != ' ' && Suivant != '\t' && Suivant != '\r' && Suivant != '\n')
-            continue;
-        size_t Fin = Bas.find('>', P);
-        if (Fin == std::string::npos)
-            return std::string::npos;
-        ++Fin;
-        if (Bas.compare(Fin, 2, Crlf) == 0)
-            Fin += 2;
-        else if (Fin < Bas.size() && Bas[Fin] == '\n')
-            ++Fin;
-        return Fin;
-    }
-    return std::string::npos;
-}
-
-std::string LigneTitre(const std::string& Titre)
-{
-    return "    <title>" + EchappeHtml(Titre) + "</title>" + Crlf;
-}
-
-} // namespace
-
-std::string DebutPageHtml(const std::string& Titre, const std::string& Fond, const std::string& Encre)
-{
-    std::string Html = std::string("<html>") + Crlf + "  <head>" + Crlf + "    <meta charset=\"utf-8\">" + Crlf +
-                       LigneTitre(Titre) + "  </head>" + Crlf + "  <body bgcolor=\"" + Fond + "\">" + Crlf;
-    if (!Titre.empty())
-        Html += "    <h1><font color=\"" + Encre + "\">" + EchappeHtml(Titre) + "</font></h1>" + Crlf;
-    return Html;
-}
-
-std::string FinPageHtml()
-{
-    return std::string("  </body>") + Crlf + "</html>" + Crlf;
-}
-
-std::string TitrePageHtml(const std::string& Html, const std::string& Titre)
-{
-    std::string R = Html;
-    if (ApresBalise(R, "<head") == std::string::npos) {
-        const size_t Racine = ApresBalise(R, "<html");
-        R.insert(Racine == std::string::npos ? 0 : Racine, std::string("  <head>") + Crlf + "  </head>" + Crlf);
-    }
-    // The page's own title element, when it has one, takes the title in place.
-    const std::string Bas = EnMinuscules(R);
-    const size_t Debut = Bas.find("<title");
-    const size_t Contenu = Debut == std::string::npos ? Debut : Bas.find('>', Debut);
-    const size_t Fin = Contenu == std::string::npos ? Contenu : Bas.find("</title>", Contenu);
-    if (Fin != std::string::npos)
-        R.replace(Contenu + 1, Fin - Contenu - 1, EchappeHtml(Titre));
-    else
-        R.insert(ApresBalise(R, "<head"), LigneTitre(Titre));
-    if (EnMinuscules(R).find("charset") == std::string::npos)
-        R.insert(ApresBalise(R, "<head"), std::string("    <meta charset=\"utf-8\">") + Crlf);
-    if (!Titre.empty()) {
-        const size_t Corps = ApresBalise(R, "<body");
-        const std::string Titre1 = "    <h1>" + EchappeHtml(Titre) + "</h1>" + Crlf;
-        if (Corps != std::string::npos)
-            R.insert(Corps, Titre1);
-        else
-            R.insert(ApresBalise(R, "</head"), Titre1);
-    }
-    return R;
-}
-
-std::string UrlFichier(std::string_view Nom)
-{
-    static const char Chiffres[] = "0123456789ABCDEF";
-    std::string R;
-    for (char C : Nom) {
-        const auto Octet = static_cast<unsigned char>(C);
-        if ((Octet >= 'a' && Octet <= 'z') || (Octet >= 'A' && Octet <= 'Z') || (Octet >= '0' && Octet <= '9') ||
-            C == '-' || C == '.' || C == '_' || C == '~') {
-            R += C;
-        } else {
-            R += '%';
-            R += Chiffres[Octet >> 4];
-            R += Chiffres[Octet & 15];
-        }
-    }
-    return R;
 }
 
 TCellObject::TCellObject() = default;
@@ -1038,10 +897,11 @@ void TModeleGrille::DessineCellule(TCanevas& Canevas, int ACol, int ARow, const 
     int H = R.Height();
 
     // 1. Background.
+    const TColor FondImprime = Fixe ? 0xD0D0D0 : 0xFFFFFF;
     if (!Fixe || Impression) {
         TColor Fond;
         if (Impression)
-            Fond = Fixe ? 0xD0D0D0 : 0xFFFFFF;
+            Fond = FondImprime;
         else
             Fond = Choisie ? CouleurSelection : GetCouleurFond(ACol, ARow);
         Canevas.Remplit(Rect(R.Left, R.Top, R.Right + 1, R.Bottom + 1), Fond);
@@ -1083,6 +943,9 @@ void TModeleGrille::DessineCellule(TCanevas& Canevas, int ACol, int ARow, const 
         CouleurTexte = CouleurTexteSelection;
     else if (Impression && CouleurTexte == 0xFFFFFF)
         CouleurTexte = 0;
+    // Ink chosen for a coloured screen ground may vanish on the paper's.
+    if (Impression)
+        CouleurTexte = EncreLisible(CouleurTexte, FondImprime);
     bool Chaude = ACol == HotCol_ && ARow == HotRow_;
     TPolice Police = Canevas.GetPolice();
     Police.Gras = O && O->Gras;
@@ -1206,12 +1069,13 @@ void TModeleGrille::ExporteCellule(std::string& Html, int ACol, int ARow) const
 {
     bool Fixe = ARow < FixedRows_ || ACol < FixedCols_;
     bool Gras = GetGras(ACol, ARow);
-    Html += "        <td bgcolor=\"" + CouleurHtml(Fixe ? FixedColor : GetCouleurFond(ACol, ARow)) + "\" ";
+    const TColor Fond = Fixe ? FixedColor : GetCouleurFond(ACol, ARow);
+    Html += "        <td bgcolor=\"" + CouleurHtml(Fond) + "\" ";
     Html += Alignement(GetAlignementH(ACol, ARow));
     Html += "width=" + std::to_string(GetLargeurColonne(ACol)) + ">";
     if (Gras)
         Html += "<b>";
-    Html += "<font color=\"" + CouleurHtml(GetCouleurTexte(ACol, ARow)) + "\">";
+    Html += "<font color=\"" + CouleurHtml(EncreLisible(GetCouleurTexte(ACol, ARow), Fond)) + "\">";
     Html += TexteCellule(GetTexte(ACol, ARow));
     Html += "</font>";
     if (Gras)
@@ -1264,7 +1128,8 @@ void TModeleGrille::TableHtml(std::string& Html, const std::vector<std::string>&
                 Html += "<b>";
             std::string Police = Titre ? Couleur(3) : Couleur(4);
             if (!Titre && GetCouleurTexte(C, R) != 0)
-                Police = CouleurHtml(GetCouleurTexte(C, R));
+                Police =
+                    EncreLisibleHtml(CouleurHtml(GetCouleurTexte(C, R)), FondCellule != "#FFFFFF" ? FondCellule : Fond);
             Html += "<font color=\"" + Police + "\">" + TexteCellule(GetTexte(C, R)) + "</font>";
             if (Gras)
                 Html += "</b>";

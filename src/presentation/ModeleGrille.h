@@ -27,26 +27,6 @@ void CouleurLigneSelection(int Ligne, TColor& Fond, TColor& Texte, bool Selectio
 // negative; anything else ends it, and a text without digits is 0.
 double ValeurNumerique(std::string_view Texte);
 
-// Text as it may stand in HTML: "&", "<", ">" and both quotes escaped.
-std::string EchappeHtml(std::string_view Texte);
-// Writes Html to a new file (Creer) or at the end of an existing one; false
-// when the file cannot be written.
-bool EcritHtml(const std::string& NomFichier, const std::string& Html, bool Creer);
-
-// An exported page opens with this: UTF-8 declared, titled Titre, and the
-// title repeated as the page's heading (none for an empty title), on the
-// background Fond in the heading colour Encre (HTML colours).
-std::string DebutPageHtml(const std::string& Titre, const std::string& Fond, const std::string& Encre = "#000000");
-std::string FinPageHtml();
-// A whole page made by another writer, given the same head and heading as
-// DebutPageHtml gives: the charset declared when it was not, Titre as its
-// title and as the first line of its body.
-std::string TitrePageHtml(const std::string& Html, const std::string& Titre);
-// A file name as a link names it: every byte but letters, digits and "-._~"
-// written as "%" and two hexadecimal digits, so that "#", "%", "?", blanks and
-// accents reach the file and not a fragment, a query or another name.
-std::string UrlFichier(std::string_view Nom);
-
 // Grid options, bit values of the platform's option set.
 enum : uint32_t {
     goFixedVertLine = 1,

@@ -10,6 +10,7 @@
 #include "model/SaisonFoot.h"
 #include "model/infocomp.h"
 #include "presentation/ModeleGrille.h"
+#include "presentation/PageHtml.h"
 
 #include <algorithm>
 #include <vector>
@@ -132,21 +133,16 @@ void Dessine(TCanevas& canevas, const TSaison& saison, const TDonneesChampionnat
 
 // ------------------------------------------------------------------ the page's HTML
 
-std::string PageHtml(const TSaison& saison, const TDonneesChampionnat& champ, int jour)
+std::string PageHtml(const TSaison& saison, const TDonneesChampionnat& champ, int jour, const std::string& titre)
 {
     const std::string t = "    \t";
-    std::string html;
+    std::string html = DebutPageHtml(titre, "#80CCFE");
     auto ligne = [&html](const std::string& l) { html += l + Crlf; };
-    ligne("<html>");
-    ligne("  <head>");
-    ligne("    <meta charset=\"utf-8\">");
-    ligne("    <title></title>");
-    ligne("  </head>");
-    ligne("  <body bgcolor=\"#80CCFE\">");
     ligne("    <TABLE Width = 300 Border=1 CellSpacing=0 CellPadding = 0>");
     ligne(t + "<tr>");
     ligne(t + "  <td align=center colspan=3 BGCOLOR=\"#4020A0\"><B>");
-    ligne("    \t\t<Font Color=#F0E020> " + Traduit(TexteJournee) + std::to_string(jour) + "</B>");
+    ligne("    \t\t<Font Color=#F0E020> " + EchappeHtml(Traduit(TexteJournee)) + " " + std::to_string(jour) +
+          "</Font></B>");
     ligne(t + "  </td>");
     ligne(t + "</tr>");
     for (int k = 1; k <= champ.GetNbMatchJournee(jour); ++k) {
@@ -164,9 +160,7 @@ std::string PageHtml(const TSaison& saison, const TDonneesChampionnat& champ, in
         ligne(t + "</tr>");
     }
     ligne("    </TABLE>");
-    ligne("  </BODY>");
-    ligne("</HTML>");
-    return html;
+    return html + FinPageHtml();
 }
 
 // ------------------------------------------------------------------ "Score"
@@ -201,12 +195,12 @@ std::string Score(const TSaison& saison, const TDonneesChampionnat& champ, const
     std::string resultat = std::string("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">") + Crlf;
     resultat += "<tr BGCOLOR=" + p.CouleurTitre + ">" + Crlf;
     resultat += "  <td align=center colspan=" + p.NbColonne + "><B>";
-    resultat += "<Font Color=" + p.FonteTitre + "> " + Traduit(TexteJournee);
+    resultat += "<Font Color=" + p.FonteTitre + "> " + EchappeHtml(Traduit(TexteJournee));
     if (CalendrierParDate(champ))
         resultat += " du " + DateMatchToStr(champ.GetDateJournee(jour));
     else
         resultat += " " + std::to_string(jour);
-    resultat += std::string("</B>") + "</td>" + Crlf + "</tr>" + Crlf;
+    resultat += std::string("</Font></B>") + "</td>" + Crlf + "</tr>" + Crlf;
 
     const std::string format = p.FormatLigne.empty() ? FormatLigneDefaut() : p.FormatLigne;
     // A link goes round the score only when the row holds it whole and in order.

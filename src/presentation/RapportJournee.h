@@ -21,8 +21,8 @@ namespace RapportJournee {
 void Dessine(TCanevas& canevas, const TSaison& saison, const TDonneesChampionnat& champ, int jour, int hauteurPage,
              const std::function<void()>& nouvellePage);
 
-// The results page's HTML page of day `jour`, lines ended by CR LF.
-std::string PageHtml(const TSaison& saison, const TDonneesChampionnat& champ, int jour);
+// The results page's HTML page of day `jour`, titled `titre`, lines ended by CR LF.
+std::string PageHtml(const TSaison& saison, const TDonneesChampionnat& champ, int jour, const std::string& titre);
 
 // The parameters of "Score", defaults as the keyword reads them.
 struct TParamScore {

@@ -6,6 +6,7 @@
 #include "model/Championnat.h"
 #include "model/ContexteSaison.h"
 #include "presentation/ModeleGrille.h"
+#include "presentation/PageHtml.h"
 
 #include <algorithm>
 

@@ -8,6 +8,7 @@
 #include "model/ListeDonnees.h"
 #include "model/infocomp.h"
 #include "presentation/ModeleGrille.h"
+#include "presentation/PageHtml.h"
 
 #include <algorithm>
 
@@ -71,10 +72,10 @@ std::string LigneHtmlInfo(const std::vector<std::string>& C, int Texte, const st
                           const std::string& Fonte = "")
 {
     std::string L = std::string("  <tr>") + FinLigne + "    <td BGCOLOR=" + C[2] + ">";
-    if (!Fonte.empty())
-        L += "<FONT COLOR=" + Fonte + ">";
-    L += EchappeHtml(Traduit(Texte)) + "</td>" + FinLigne + "    <td BGCOLOR=" + C[3] + ">" + Valeur + "</td>" +
-         FinLigne + "  </tr>" + FinLigne;
+    L += Fonte.empty() ? EchappeHtml(Traduit(Texte))
+                       : "<FONT COLOR=" + EncreLisibleHtml(Fonte, C[2]) + ">" + EchappeHtml(Traduit(Texte)) + "</FONT>";
+    L += std::string("</td>") + FinLigne + "    <td BGCOLOR=" + C[3] + ">" + Valeur + "</td>" + FinLigne + "  </tr>" +
+         FinLigne;
     return L;
 }
 
@@ -253,8 +254,7 @@ int HauteurAffluences(const TModeleGrille& Grille)
 
 std::vector<std::string> LignesHtmlInfo(const InfoGeneral::TTextes& T)
 {
-    std::vector<std::string> L{"<html>", "  <head>", "    <title></title>", "  </head>",
-                               "  <body bgcolor=\"#80CCFE\">"};
+    std::vector<std::string> L;
     const std::pair<int, const std::string*> Totaux[] = {
         {800, &T.Matchs},   {801, &T.Nuls}, {802, &T.AffluenceMoyenne}, {803, &T.Buts}, {804, &T.ButsParMatch},
         {805, &T.Meilleur}, {806, &T.Pire}};
@@ -280,7 +280,7 @@ std::vector<std::string> LignesHtmlInfo(const InfoGeneral::TTextes& T)
         L.push_back("      <tr> <td Width=200>" + Traduit(Id) + "</td> <td align=\"right\">" +
                     T.Buteurs[static_cast<size_t>(P)] + (P == 0 ? "</td> </tr>" : "</td></tr>"));
     }
-    L.push_back("      </table></body></html>");
+    L.push_back("      </table>");
     return L;
 }
 
@@ -314,7 +314,7 @@ std::string GetHtmlInfo(const InfoGeneral::TInfo& Info, const std::string& Titre
             H += LigneHtmlInfo(C, 814, T.ButsExterieur);
         }
     }
-    H += std::string("</tr></table><br/>") + FinLigne;
+    H += std::string("</table><br/>") + FinLigne;
     H += Ouverture + LigneTitreHtml(C, EchappeHtml(Traduit(TexteRepartitionButeurs)));
     for (int P = 0; P < 5; ++P)
         H += LigneHtmlInfo(C, P < 4 ? TexteGardiens + P : TexteContreSonCamp, T.Buteurs[static_cast<size_t>(P)]);

@@ -49,7 +49,7 @@ void RemplitAffluences(TModeleGrille& Grille, const TContexteSaison& Saison, con
 // The height the table takes with its rows.
 int HauteurAffluences(const TModeleGrille& Grille);
 
-// The information sheet as an HTML page, line by line.
+// The body of the information sheet's HTML page, line by line.
 std::vector<std::string> LignesHtmlInfo(const InfoGeneral::TTextes& T);
 // The two tables of the "StatChampionnat" keyword. Couleurs: title
 // background, title font, label cells, value cells, row font.

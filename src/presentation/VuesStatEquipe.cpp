@@ -1,5 +1,6 @@
 #include "presentation/VuesStatEquipe.h"
 
+#include "base/Contraste.h"
 #include "base/Texte.h"
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
@@ -14,6 +15,7 @@
 #include "model/SaisonFoot.h"
 #include "model/infocomp.h"
 #include "presentation/ModeleGrille.h"
+#include "presentation/PageHtml.h"
 
 #include <algorithm>
 #include <array>
@@ -92,10 +94,11 @@ void RemplitPointsPris(TModeleGrille& Grille, const TDonneesChampionnat& Champ, 
     }
 }
 
-std::string HtmlParcours(const StatEquipe::TParcours& P)
+std::string HtmlParcours(const StatEquipe::TParcours& P, const std::string& Titre)
 {
-    std::string Html = "<html>\r\n<body bgcolor=\"#80CCFE\">\r\n<table width=\"400\" border=\"1\" "
-                       "cellspacing=\"0\" cellpadding=\"0\">\r\n  <tr bgcolor=\"#4020A0\">\r\n";
+    std::string Html = DebutPageHtml(Titre, "#80CCFE") +
+                       "<table width=\"400\" border=\"1\" cellspacing=\"0\" cellpadding=\"0\">\r\n"
+                       "  <tr bgcolor=\"#4020A0\">\r\n";
     for (int Texte : {64, 65})
         Html += "    <td align=\"center\" width=\"50%\"><b>" + Police(EchappeHtml(Traduit(Texte)), "#F0E020") +
                 "</b></td>\r\n";
@@ -107,13 +110,16 @@ std::string HtmlParcours(const StatEquipe::TParcours& P)
         Html += "  <tr bgcolor=\"" + HtmlCouleur(Fond) + "\">\r\n";
         for (const auto* Liste : {&P.Domicile, &P.Exterieur}) {
             const size_t N = Liste == &P.Domicile ? P.Domicile.size() : NbExt;
-            Html += "    <td>" +
-                    (L < N ? Police(EchappeHtml((*Liste)[L].Texte), HtmlCouleur((*Liste)[L].Couleur)) : "&nbsp;") +
-                    "</td>\r\n";
+            // The result's colour, as dark as the row's ground needs to read it.
+            Html +=
+                "    <td>" +
+                (L < N ? Police(EchappeHtml((*Liste)[L].Texte), HtmlCouleur(EncreLisible((*Liste)[L].Couleur, Fond)))
+                       : "&nbsp;") +
+                "</td>\r\n";
         }
         Html += "  </tr>\r\n";
     }
-    return Html + "</table>\r\n</body>\r\n</html>\r\n";
+    return Html + "</table>\r\n" + FinPageHtml();
 }
 
 std::string ResultatEquipe(const TDonneesChampionnat& Champ, const TContexteSaison& Saison, int Equipe, int Type,

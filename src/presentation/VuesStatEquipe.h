@@ -25,9 +25,10 @@ namespace VuesStatEquipe {
 void RemplitPointsPris(TModeleGrille& Grille, const TDonneesChampionnat& Champ, const TContexteSaison& Saison,
                        int Equipe, const StatEquipe::TParcours& P);
 
-// The route tab as an HTML page: home and away match lines side by side in
-// their colours, the away column empty on neutral grounds.
-std::string HtmlParcours(const StatEquipe::TParcours& P);
+// The route tab as an HTML page titled Titre: home and away match lines side
+// by side in their colours (darkened where the row's ground needs it), the
+// away column empty on neutral grounds.
+std::string HtmlParcours(const StatEquipe::TParcours& P, const std::string& Titre);
 
 // The playing-time grid of team position `Equipe` of the current
 // championship: nine columns, one row per player who played, by minutes then

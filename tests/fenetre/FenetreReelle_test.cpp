@@ -13,6 +13,7 @@
 #include "model/Joueurs.h"
 #include "model/SaisonFoot.h"
 #include "pagebase/Commande.h"
+#include "pagebase/DefType.h"
 #include "pages/fiches/w_Effectifs.h"
 #include "pages/saisie/uCadreExt.h"
 #include "pages/saisie/w_Buteurs.h"
@@ -164,6 +165,44 @@ TEST_F(FenetreReelle, LImpressionProposeUnFichierNommeDApresLaPage)
     EXPECT_EQ(fichier.toStdString(), NomDocument(titre) + ".pdf");
     EXPECT_FALSE(fichier.contains(u':'));
     Active();
+}
+
+// Two clubs' routes chosen with the mouse in the team chooser: each printout
+// is named after its club, so that two sheets are told apart.
+TEST_F(FenetreReelle, LaFeuilleDUnClubPorteSonNom)
+{
+    Demarre();
+    Ouvre(Fichier);
+    std::set<std::string> fichiers;
+    for (const int club : {1, 2}) {
+        SCOPED_TRACE(club);
+        // From another view, as the tree runs a node's command when it is chosen.
+        ASSERT_TRUE(CliqueNoeud(40));
+        ASSERT_NE(AttendPage<Tf_Classement>(), nullptr);
+        Surveilles.Traite([this, club](QWidget& forme) {
+            auto& choix = dynamic_cast<Tf_ChoixEquipe&>(forme);
+            ASSERT_GT(choix.Cases.size(), static_cast<size_t>(club));
+            Clique(*choix.Cases[static_cast<size_t>(club)]);
+            Clique(*choix.BoutonValider);
+        });
+        ASSERT_TRUE(CliqueNoeud(121));
+        Tf_StatEquipe* page = nullptr;
+        ASSERT_TRUE(Attend([&] {
+            page = dynamic_cast<Tf_StatEquipe*>(Fenetre->GetPageCourante());
+            return page != nullptr && page->isVisible() && page->GetEquipe() == club;
+        }));
+        Active();
+        const std::string titre = page->TitreDocument();
+        EXPECT_NE(titre.find(" - " + Fenetre->GetSaison()->GetNomEquipeChamp(club)), std::string::npos) << titre;
+        TImprimanteDialogue imprimante;
+        Touche(Qt::Key_P, Qt::ControlModifier);
+        ASSERT_TRUE(Attend([&] { return imprimante.NbDialogues == 1; }));
+        const std::string fichier = QFileInfo(imprimante.Propose).fileName().toStdString();
+        EXPECT_EQ(fichier, NomDocument(titre) + ".pdf");
+        fichiers.insert(fichier);
+        Active();
+    }
+    EXPECT_EQ(fichiers.size(), 2u);
 }
 
 // Every node of the menu tree, in every championship of the season, clicked

@@ -1,4 +1,5 @@
 #include "presentation/ModeleEditeur.h"
+#include "presentation/PageHtml.h"
 
 #include "support/CanevasTest.h"
 #include "support/TestSupport.h"
@@ -63,15 +64,14 @@ TEST(ModeleEditeur, HtmlRunsByColour)
     std::string Fichier = (Dossier / "r.htm").string();
     ASSERT_TRUE(E.ExporteHtml(Fichier, true));
     std::string Html = testsupport::ReadWholeFile(Fichier);
-    EXPECT_EQ(Html.rfind("<HTML>\r\n  <HEAD>\r\n    <META charset=\"utf-8\">\r\n", 0), 0u);
-    EXPECT_NE(Html.find("  <BODY BGCOLOR=\"#00306F\">\r\n<FONT COLOR=#FF0000>ab"), std::string::npos);
-    EXPECT_EQ(Html.substr(Html.size() - 26), "<BR>\r\n  </BODY>\r\n</HTML>\r\n");
+    // The head every exported page has, the report's own runs right after it.
+    EXPECT_EQ(Html, DebutPageHtml("", "#00306F") + E.GetTexteHtml() + "\r\n" + FinPageHtml());
 
     // A titled report: the title, and the heading light on the dark background.
     ASSERT_TRUE(E.ExporteHtml(Fichier, true, "L1 - Journée 3"));
     Html = testsupport::ReadWholeFile(Fichier);
-    EXPECT_NE(Html.find("    <TITLE>L1 - Journée 3</TITLE>\r\n"), std::string::npos);
-    EXPECT_NE(Html.find("  <BODY BGCOLOR=\"#00306F\">\r\n    <H1><FONT COLOR=#FFFFFF>L1 - Journée 3</FONT></H1>\r\n"
+    EXPECT_NE(Html.find("    <title>L1 - Journée 3</title>\r\n"), std::string::npos);
+    EXPECT_NE(Html.find("  <body bgcolor=\"#00306F\">\r\n    <h1><font color=\"#FFFFFF\">L1 - Journée 3</font></h1>\r\n"
                         "<FONT COLOR=#FF0000>ab"),
               std::string::npos);
 }

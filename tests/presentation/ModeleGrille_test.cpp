@@ -1,7 +1,10 @@
 #include "presentation/ModeleGrille.h"
 
+#include "base/Contraste.h"
 #include "base/Format.h"
+#include "base/Utilities.h"
 #include "files/Image.h"
+#include "presentation/PageHtml.h"
 #include "support/CanevasTest.h"
 #include "support/TestSupport.h"
 
@@ -417,7 +420,7 @@ TEST(ModeleGrille, HtmlOfASmallGrid)
     G.SetLargeurColonne(2, 0);
     G.SetCellule(0, 0, nullptr, true, 0xFFFFFF, 0, 1, 1, "Club");
     G.SetCellule(1, 0, nullptr, false, 0xFFFFFF, 0, 1, 2, "");
-    G.SetCellule(0, 1, nullptr, false, 0x87CDF8, 0x0000FF, 1, 0, "A & <B>");
+    G.SetCellule(0, 1, nullptr, false, 0x87CDF8, 0x000080, 1, 0, "A & <B>");
     G.SetCellule(1, 1, nullptr, false, 0xFFFFFF, 0, 1, 2, "\"3\"");
     G.SetTexte(2, 1, "hidden");
     testsupport::TempDir Dossier;
@@ -437,7 +440,7 @@ TEST(ModeleGrille, HtmlOfASmallGrid)
         "        <td bgcolor=\"#F0F0F0\" align=\"right\" width=64><font color=\"#000000\">&nbsp;</font></td>\r\n"
         "      </tr>\r\n"
         "      <tr>\r\n"
-        "        <td bgcolor=\"#F8CD87\" align=\"left\" width=64><font color=\"#FF0000\">A &amp; "
+        "        <td bgcolor=\"#F8CD87\" align=\"left\" width=64><font color=\"#800000\">A &amp; "
         "&lt;B&gt;</font></td>\r\n"
         "        <td bgcolor=\"#FFFFFF\" align=\"right\" width=64><font color=\"#000000\">&quot;3&quot;</font></td>\r\n"
         "      </tr>\r\n"
@@ -457,7 +460,7 @@ TEST(ModeleGrille, HtmlOfASmallGrid)
                      "<td align=\"right\"><b><font color=\"#000080\">&nbsp;</font></b></td>\r\n"
                      "</tr>\r\n"
                      "<tr bgcolor=\"#FFFFFF\">\r\n"
-                     "<td bgcolor=\"#F8CD87\" align=\"left\"><font color=\"#FF0000\">A &amp; &lt;B&gt;</font></td>\r\n"
+                     "<td bgcolor=\"#F8CD87\" align=\"left\"><font color=\"#800000\">A &amp; &lt;B&gt;</font></td>\r\n"
                      "<td align=\"right\"><font color=\"#000000\">&quot;3&quot;</font></td>\r\n"
                      "</tr>\r\n"
                      "</table>\r\n");
@@ -487,28 +490,63 @@ TEST(ModeleGrille, ExportedPagesAreTitledAndDeclareUtf8)
     EXPECT_NE(Html.find("Équipe"), std::string::npos);
 }
 
-// The page writers of the views that make whole pages of their own.
-TEST(ModeleGrille, TitlingAPageMadeElsewhere)
+// Inks chosen for a screen ground: light yellow, cyan and red on white or
+// light blue rows. In a page and on paper each keeps its hue, dark enough to read.
+TEST(ModeleGrille, EveryInkReadsOnItsGround)
 {
-    // A head with an empty title: filled in, the heading first in the body.
-    EXPECT_EQ(
-        TitrePageHtml("<html>\r\n  <head>\r\n    <meta charset=\"utf-8\">\r\n    <title></title>\r\n  </head>\r\n"
-                      "  <body bgcolor=\"#80CCFE\">\r\n    <TABLE>\r\n  </BODY>\r\n</HTML>\r\n",
-                      "L1 - J<3>"),
-        "<html>\r\n  <head>\r\n    <meta charset=\"utf-8\">\r\n    <title>L1 - J&lt;3&gt;</title>\r\n  </head>\r\n"
-        "  <body bgcolor=\"#80CCFE\">\r\n    <h1>L1 - J&lt;3&gt;</h1>\r\n    <TABLE>\r\n  </BODY>\r\n</HTML>\r\n");
-    // Without a head or a charset, in capitals: both are given, once.
-    EXPECT_EQ(TitrePageHtml("<HTML>\r\n<BODY bgcolor=\"#80CCFE\">\r\n<table>\r\n</BODY>\r\n</HTML>\r\n", "T"),
-              "<HTML>\r\n  <head>\r\n    <meta charset=\"utf-8\">\r\n    <title>T</title>\r\n  </head>\r\n"
-              "<BODY bgcolor=\"#80CCFE\">\r\n    <h1>T</h1>\r\n<table>\r\n</BODY>\r\n</HTML>\r\n");
-    EXPECT_EQ(TitrePageHtml(
-                  "<HTML>\r\n  <HEAD>\r\n    <TITLE></TITLE>\r\n  </HEAD>\r\n  <BODY BGCOLOR = #80CCFE>\r\nx\r\n", "T"),
-              "<HTML>\r\n  <HEAD>\r\n    <meta charset=\"utf-8\">\r\n    <TITLE>T</TITLE>\r\n  </HEAD>\r\n"
-              "  <BODY BGCOLOR = #80CCFE>\r\n    <h1>T</h1>\r\nx\r\n");
-    // No title: an empty title element and no heading.
-    EXPECT_EQ(
-        TitrePageHtml("<html><body>x</body></html>", ""),
-        "<html>  <head>\r\n    <meta charset=\"utf-8\">\r\n    <title></title>\r\n  </head>\r\n<body>x</body></html>");
+    auto Lisible = [](const std::string& Encre, const std::string& Fond) {
+        return Contraste(HtmlVersCouleur(Encre), HtmlVersCouleur(Fond)) >= 3.0;
+    };
+    auto Police = [](const std::string& Html, const std::string& Texte) {
+        const size_t P = Html.rfind("<font color=\"", Html.find(Texte));
+        return P == std::string::npos ? std::string() : Html.substr(P + 13, 7);
+    };
+    TModeleGrille G;
+    G.SetAutoResize(false);
+    G.SetColCount(3);
+    G.SetRowCount(2);
+    G.SetFixedRows(1);
+    G.SetCellule(0, 0, nullptr, false, 0xFFFFFF, 0xFFFFFF, 1, 0, "Titre");
+    G.SetCellule(0, 1, nullptr, false, 0xFFFFFF, 0x00FFFF, 1, 0, "Victoire");
+    G.SetCellule(1, 1, nullptr, false, 0xF8CD87, 0xFFFF00, 1, 0, "Nul");
+    G.SetCellule(2, 1, nullptr, false, 0xF8CD87, 0x0000FF, 1, 0, "Defaite");
+    testsupport::TempDir Dossier;
+    const std::string Fichier = (Dossier / "g.htm").string();
+    ASSERT_TRUE(G.ExporteHtml(Fichier, true, "T"));
+    const std::string Page = testsupport::ReadWholeFile(Fichier);
+    const std::string Table = G.GetTableHtml({"#000080", "#FFFFFF", "#87CDF8", "#F0E020", "#000000"});
+    for (const auto& [Texte, Fond] : {std::pair<const char*, const char*>{"Titre", "#F0F0F0"},
+                                      {"Victoire", "#FFFFFF"},
+                                      {"Nul", "#87CDF8"},
+                                      {"Defaite", "#87CDF8"}}) {
+        SCOPED_TRACE(Texte);
+        EXPECT_TRUE(Lisible(Police(Page, Texte), Fond)) << Police(Page, Texte);
+        if (std::string(Texte) != "Titre") {
+            EXPECT_TRUE(Lisible(Police(Table, Texte), Fond)) << Police(Table, Texte);
+        }
+    }
+    // The hue stays: dark yellow, dark cyan, dark red.
+    const TColor Jaune = HtmlVersCouleur(Police(Page, "Victoire"));
+    EXPECT_TRUE((Jaune & 0xFF) == ((Jaune >> 8) & 0xFF) && (Jaune >> 16) < (Jaune & 0xFF)) << Police(Page, "Victoire");
+    const TColor Cyan = HtmlVersCouleur(Police(Page, "Nul"));
+    EXPECT_TRUE(((Cyan >> 8) & 0xFF) == (Cyan >> 16) && (Cyan & 0xFF) < (Cyan >> 16)) << Police(Page, "Nul");
+    // A colour the template names in its own words is left as it stands.
+    EXPECT_EQ(EncreLisibleHtml("yellow", "#FFFFFF"), "yellow");
+    EXPECT_EQ(EncreLisibleHtml("#000000", "#FFFFFF"), "#000000");
+    // A page's heading reads on a dark page as on a light one.
+    EXPECT_NE(DebutPageHtml("T", "#00306F").find("<h1><font color=\"#"), std::string::npos);
+    EXPECT_TRUE(Lisible(Police(DebutPageHtml("T", "#00306F"), "T</font></h1>"), "#00306F"));
+
+    // On paper (white, titles grey): white ink black, the others darkened.
+    TCanevasTest C;
+    for (int Col = 0; Col < 3; ++Col)
+        G.DessineCellule(C, Col, 1, Rect(Col * 60, 20, Col * 60 + 60, 40), false, false, true);
+    G.DessineCellule(C, 0, 0, Rect(0, 0, 60, 20), false, true, true);
+    auto Textes = C.DuGenre(TCanevasTest::TGenre::Texte);
+    ASSERT_EQ(Textes.size(), 4u);
+    for (size_t I = 0; I < 3; ++I)
+        EXPECT_GE(Contraste(Textes[I].Couleur, 0xFFFFFF), 3.0) << Textes[I].Texte;
+    EXPECT_EQ(Textes[3].Couleur, 0);
 }
 
 TEST(ModeleGrille, PictureNamesAsLinks)

@@ -8,6 +8,7 @@
 #include "model/ListeDonnees.h"
 #include "model/SaisonFoot.h"
 #include "model/infocomp.h"
+#include "presentation/PageHtml.h"
 #include "support/CanevasTest.h"
 #include "support/SaisonExemple.h"
 
@@ -118,16 +119,19 @@ TEST_F(RapportJourneeTest, ALongDayGoesOnOverANewPage)
 TEST_F(RapportJourneeTest, HtmlPageIsWellFormed)
 {
     Saison->SetNomEquipe(0, "A & B");
-    const std::string html = RapportJournee::PageHtml(*Saison, Champ(), 1);
-    EXPECT_NE(html.find("\r\n  <body bgcolor=\"#80CCFE\">\r\n"), std::string::npos);
+    const std::string html = RapportJournee::PageHtml(*Saison, Champ(), 1, "L1 - Résultats");
+    // The head every exported page has: one title, one heading.
+    EXPECT_EQ(html.rfind(DebutPageHtml("L1 - Résultats", "#80CCFE"), 0), 0u);
+    EXPECT_EQ(html.find("<title>", 1), html.rfind("<title>"));
     EXPECT_NE(html.find("\r\n    \t<tr>\r\n"), std::string::npos);
-    EXPECT_NE(html.find("<Font Color=#F0E020> " + Traduit(85) + "1</B>"), std::string::npos);
+    // The font closed inside the bold; the day's word and number apart.
+    EXPECT_NE(html.find("<B>\r\n    \t\t<Font Color=#F0E020> " + Traduit(85) + " 1</Font></B>"), std::string::npos);
     EXPECT_NE(html.find("    \t<tr BGCOLOR=#FFFFFF>\r\n"), std::string::npos);
     EXPECT_NE(html.find("    \t<tr BGCOLOR=#87CDF8>\r\n"), std::string::npos);
     EXPECT_NE(html.find("<td align=center width=20%>2 - 1</td>"), std::string::npos);
     EXPECT_NE(html.find("<td align=center width=20%> - </td>"), std::string::npos);
     EXPECT_NE(html.find(">A &amp; B<"), std::string::npos);
-    const std::string fin = "    </TABLE>\r\n  </BODY>\r\n</HTML>\r\n";
+    const std::string fin = "    </TABLE>\r\n" + FinPageHtml();
     EXPECT_EQ(html.substr(html.size() - fin.size()), fin);
 }
 

@@ -6,6 +6,7 @@
 #include "engine/LigueTest.h"
 #include "model/infocomp.h"
 #include "presentation/ModeleGrille.h"
+#include "presentation/PageHtml.h"
 
 #include <gtest/gtest.h>
 
@@ -107,11 +108,6 @@ TEST_F(VuesInfoGeneralTest, TheInformationSheetAsHtmlLines)
     JoueDeuxJournees(L);
     const InfoGeneral::TInfo I = InfoGeneral::CalculeInfo(L.Saison, L.Championnat, 0);
     const std::vector<std::string> Attendues{
-        "<html>",
-        "  <head>",
-        "    <title></title>",
-        "  </head>",
-        "  <body bgcolor=\"#80CCFE\">",
         Traduit(800) + " : 4<BR>",
         Traduit(801) + " : 50,00%<BR>",
         Traduit(802) + " : 575<BR><BR>",
@@ -134,13 +130,18 @@ TEST_F(VuesInfoGeneralTest, TheInformationSheetAsHtmlLines)
         "      <tr> <td Width=200>" + Traduit(793) + "</td> <td align=\"right\">0 (0,00%)</td></tr>",
         "      <tr> <td Width=200>" + Traduit(794) + "</td> <td align=\"right\">0 (0,00%)</td></tr>",
         "      <tr> <td Width=200>" + Traduit(816) + "</td> <td align=\"right\">0 (0,00%)</td></tr>",
-        "      </table></body></html>"};
+        "      </table>"};
     EXPECT_EQ(LignesHtmlInfo(InfoGeneral::Textes(I)), Attendues);
 
     const std::string Html = GetHtmlInfo(I, "Ligue <1>", {"#000080", "#F0E020", "#C0C0C0", "#FFFFFF", "#000000"});
     EXPECT_NE(Html.find("Ligue &lt;1&gt;"), std::string::npos);
     EXPECT_NE(Html.find("<td BGCOLOR=#C0C0C0>" + EchappeHtml(Traduit(800)) + "</td>"), std::string::npos);
-    EXPECT_NE(Html.find("<FONT COLOR=#800000>"), std::string::npos);
+    // The coloured labels close their font inside their cell.
+    EXPECT_NE(Html.find("<FONT COLOR=#800000>" + EchappeHtml(Traduit(809)) + "</FONT></td>"), std::string::npos);
+    EXPECT_EQ(Html.find("</tr></table>"), std::string::npos);
+    // The yellow of the cards darkened on the grey label cells.
+    EXPECT_EQ(Html.find("#F0E020>" + EchappeHtml(Traduit(807))), std::string::npos);
+    EXPECT_NE(Html.find(EchappeHtml(Traduit(807)) + "</FONT>"), std::string::npos);
     EXPECT_LT(Html.find(EchappeHtml(Traduit(814))), Html.find(EchappeHtml(Traduit(815))));
     // Without a played match: row 800, then the scorers table.
     TLigueTest<> Vide({"A", "B"}, 2, 1);

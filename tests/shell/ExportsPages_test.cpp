@@ -2,12 +2,14 @@
 // PDF through the window's commands, as a user does: each page says what it
 // is, and shows its pictures whatever the name chosen for it.
 
+#include "base/ServiceMessage.h"
 #include "base/oTraducteur.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "pagebase/Commande.h"
 #include "platform/Imprimante.h"
 #include "presentation/ModeleGrille.h"
+#include "presentation/PageHtml.h"
 #include "support_ui/DossierProgramme.h"
 #include "support_ui/FenetreSurArchive.h"
 #include "support_ui/PagesHtml.h"
@@ -17,7 +19,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
+#include <tuple>
 
 namespace fs = std::filesystem;
 
@@ -35,21 +39,50 @@ std::string EnMinuscules(std::string texte)
 struct TVue {
     int Code;
     int Param;
-    bool UnJour; // a view of one day's figures
+    bool UnJour;            // a view of one day's figures
+    bool UneEquipe = false; // a view of team position Param
 };
+
+int Compte(const std::string& texte, const std::string& motif)
+{
+    int n = 0;
+    for (size_t p = texte.find(motif); p != std::string::npos; p = texte.find(motif, p + 1))
+        ++n;
+    return n;
+}
+
+std::string Lignes(const std::vector<std::string>& lignes)
+{
+    std::string texte;
+    for (const std::string& l : lignes)
+        texte += l + "\n";
+    return texte;
+}
 
 TEST_F(ExportsPages, ChaqueVueDesSaisonsLivreesSeTitreEtMontreSesImages)
 {
     DemarreSurArchive();
     ASSERT_FALSE(HasFatalFailure());
     const std::vector<TVue> vues = {
-        {Commande::ClassementGeneral, -1, false}, {Commande::Resultats, -1, true},
-        {Commande::JourneeDetail, 2, true},       {Commande::JourneeResultats, 2, true},
-        {Commande::InfoGenerale, -1, false},      {Commande::AffluenceChampionnat, -1, false},
-        {Commande::AffluenceMoyenne, -1, false},  {Commande::StatEquipe, 0, false},
-        {Commande::StatEquipeButs, 0, false},     {Commande::StatEquipeAffluence, 0, false},
-        {Commande::StatEquipeJoueurs, 0, false},  {Commande::ClassButeurs, -1, false},
-        {Commande::Particularites, -1, false},    {Commande::ComparaisonTous, -1, false},
+        {Commande::ClassementGeneral, -1, false},
+        {Commande::Resultats, -1, true},
+        {Commande::JourneeDetail, 2, true},
+        {Commande::JourneeResultats, 2, true},
+        {Commande::InfoGenerale, -1, false},
+        {Commande::AffluenceChampionnat, -1, false},
+        {Commande::AffluenceMoyenne, -1, false},
+        {Commande::JourneeMeilleursJoueurs, 2, true},
+        {Commande::StatEquipe, 0, false, true},
+        {Commande::StatEquipe, 1, false, true},
+        {Commande::StatEquipePointsPris, 0, false, true},
+        {Commande::StatEquipeStatistiques, 0, false, true},
+        {Commande::StatEquipeButs, 0, false, true},
+        {Commande::StatEquipeAffluence, 0, false, true},
+        {Commande::StatEquipeJoueurs, 0, false, true},
+        {Commande::StatEquipeComposition, 0, false, true},
+        {Commande::ClassButeurs, -1, false},
+        {Commande::Particularites, -1, false},
+        {Commande::ComparaisonTous, -1, false},
     };
     for (const char* saison : {"exemple.xmc", "coupe-du-monde-2022.xmc"}) {
         SCOPED_TRACE(saison);
@@ -71,6 +104,11 @@ TEST_F(ExportsPages, ChaqueVueDesSaisonsLivreesSeTitreEtMontreSesImages)
             EXPECT_FALSE(page->Vue().empty());
             EXPECT_NE(titre.find(page->Vue()), std::string::npos) << titre;
             EXPECT_EQ(titre.find(Traduit(85) + " ") != std::string::npos, vue.UnJour) << titre;
+            // Each club's sheets are told apart by its name.
+            if (vue.UneEquipe) {
+                EXPECT_NE(titre.find(" - " + Fenetre->GetSaison()->GetNomEquipeChamp(vue.Param)), std::string::npos)
+                    << titre;
+            }
 
             if (page->ExportableHtml()) {
                 // A name a link would misread: a fragment, an escape, a query, an accent.
@@ -83,7 +121,11 @@ TEST_F(ExportsPages, ChaqueVueDesSaisonsLivreesSeTitreEtMontreSesImages)
                 const std::string texte = EnMinuscules(testsupport::ReadWholeFile(html));
                 EXPECT_NE(texte.find("<meta charset=\"utf-8\">"), std::string::npos);
                 EXPECT_NE(texte.find("<title>" + EnMinuscules(EchappeHtml(titre)) + "</title>"), std::string::npos);
-                EXPECT_NE(texte.find("<h1>"), std::string::npos);
+                // One head, one title and one heading, whoever wrote the page.
+                for (const char* element : {"<html>", "<head>", "<title>", "<h1>", "<body "})
+                    EXPECT_EQ(Compte(texte, element), 1) << element;
+                EXPECT_EQ(Lignes(testsupport::DefautsDeStructure(html)), "");
+                EXPECT_EQ(Lignes(testsupport::EncresIllisibles(html)), "");
                 for (const std::string& image : testsupport::ImagesDeLaPage(html))
                     EXPECT_FALSE(QImage(QString::fromStdString(image)).isNull()) << image;
                 ++exportees;
@@ -106,6 +148,30 @@ TEST_F(ExportsPages, ChaqueVueDesSaisonsLivreesSeTitreEtMontreSesImages)
         fs::remove_all(rendus);
         fs::create_directories(rendus);
         fs::copy(sortie, rendus, fs::copy_options::recursive);
+    }
+}
+
+// A chart's picture that cannot be saved (a folder stands in its name) is
+// told under its own name and for its own reason, not under the page's.
+TEST_F(ExportsPages, APictureThatCannotBeSavedIsToldByItsName)
+{
+    DemarreSurArchive();
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_TRUE(testsupport::MetSaisonDansFenetre(*Fenetre, Dossier.str() + "sauvegarde/exemple.xmc"));
+    for (const auto& [code, param, suffixe] :
+         {std::tuple<int, int, const char*>{Commande::StatEquipeButs, 0, "_repart"},
+          {Commande::StatEquipeAffluence, 0, "_spect"},
+          {Commande::JourneeMeilleursJoueurs, 2, "_repart"}}) {
+        SCOPED_TRACE(code);
+        ASSERT_TRUE(Fenetre->ExecuteCommande(code, param));
+        const fs::path html = Dossier.path() / ("vue" + std::to_string(code) + ".html");
+        const fs::path image = Dossier.path() / ("vue" + std::to_string(code) + suffixe + ".png");
+        fs::create_directories(image);
+        Dialogues.RepondFichier(html.string());
+        Messages.Messages.clear();
+        Fenetre->ExecuteCommande(Commande::ExportePageHtml, -1);
+        ASSERT_EQ(Messages.Messages.size(), 1u);
+        EXPECT_EQ(Messages.Messages[0].Texte, TraduitFmt(2620, {image.string(), TexteErreurSysteme(EISDIR)}));
     }
 }
 

@@ -15,6 +15,7 @@
 #include "platform/Dialogues.h"
 #include "platform/Imprimante.h"
 #include "presentation/ModeleGrille.h"
+#include "presentation/PageHtml.h"
 #include "presentation/RapportJournee.h"
 #include "presentation/ResultatsCoupe.h"
 
@@ -883,8 +884,8 @@ bool Tf_Resultats::ExporteHtml(const std::string& NomFichier)
     const TDonneesChampionnat* champ = FJournee->GetChampionnat();
     if (Saison == nullptr || champ == nullptr)
         return false;
-    const std::string html = RapportJournee::PageHtml(*Saison, *champ, FJournee->GetJournee());
-    if (EcritHtml(NomFichier, TitrePageHtml(html, TitreDocument()), true))
+    const std::string html = RapportJournee::PageHtml(*Saison, *champ, FJournee->GetJournee(), TitreDocument());
+    if (EcritHtml(NomFichier, html, true))
         return true;
     SignaleEchecExport(NomFichier);
     return false;

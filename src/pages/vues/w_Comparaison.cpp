@@ -13,6 +13,7 @@
 #include "pagebase/Commande.h"
 #include "platform/Couleurs.h"
 #include "presentation/ModeleGrille.h"
+#include "presentation/PageHtml.h"
 
 #include <QPainter>
 #include <QScrollArea>

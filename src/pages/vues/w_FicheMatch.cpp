@@ -15,6 +15,7 @@
 #include "pagebase/Commande.h"
 #include "pages/vues/w_Agrandissement.h"
 #include "platform/Couleurs.h"
+#include "presentation/PageHtml.h"
 #include "presentation/VuesFicheMatch.h"
 
 #include <QComboBox>

@@ -17,6 +17,7 @@
 #include "pagebase/w_blasons.h"
 #include "platform/Imprimante.h"
 #include "presentation/ModeleGrille.h"
+#include "presentation/PageHtml.h"
 #include "presentation/SansDonnees.h"
 #include "presentation/VuesInfoGeneral.h"
 
@@ -505,7 +506,13 @@ void Tf_InfoGeneral::AfficheRepartition(int Jour)
         R = InfoGeneral::CompteRepartition(*Champ, Jour);
     VuesInfoGeneral::AfficheGrapheRepartition(R, *GraphBarre4, *GraphBarre5, {}, {}, Traduit(IdTexteButs(2)));
     RepartitionJournee = true;
+    JourRepartition = Jour;
     AffichePage(PageRepartition);
+}
+
+std::string Tf_InfoGeneral::JourneeDocument() const
+{
+    return RepartitionJournee && FPageCourante == PageRepartition ? TexteJournee(JourRepartition) : std::string();
 }
 
 void Tf_InfoGeneral::OngletChange(int Index)
@@ -618,18 +625,23 @@ bool Tf_InfoGeneral::ExporteHtml(const std::string& NomFichier)
         const auto Labels = LabelsFigures();
         for (size_t i = 0; i < Labels.size(); ++i)
             *Valeurs[i] = Labels[i]->text().toStdString();
-        std::string Html;
+        std::string Html = DebutPageHtml(TitreDocument(), "#80CCFE");
         for (const std::string& L : VuesInfoGeneral::LignesHtmlInfo(Textes))
             Html += L + "\r\n";
-        Ok = EcritHtml(NomFichier, TitrePageHtml(Html, TitreDocument()), true);
+        Ok = EcritHtml(NomFichier, Html + FinPageHtml(), true);
         break;
     }
     case PageRepartition: {
-        // The picture beside the page that shows it.
+        // The picture beside the page that shows it; a picture that cannot be
+        // saved is told under its own name.
         const std::filesystem::path Page(NomFichier);
         const std::string Image = Page.stem().string() + "_repart.png";
-        Ok = SauveRepartitionPng(*GraphBarre4, *GraphBarre5, FondRepartition, (Page.parent_path() / Image).string()) &&
-             EcritHtml(NomFichier,
+        const std::string CheminImage = (Page.parent_path() / Image).string();
+        if (!SauveRepartitionPng(*GraphBarre4, *GraphBarre5, FondRepartition, CheminImage)) {
+            SignaleEchecExport(CheminImage);
+            return false;
+        }
+        Ok = EcritHtml(NomFichier,
                        DebutPageHtml(TitreDocument(), "#80CCFE") + "    <img src=\"" + UrlFichier(Image) + "\">\r\n" +
                            FinPageHtml(),
                        true);

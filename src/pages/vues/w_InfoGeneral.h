@@ -60,6 +60,8 @@ public:
     bool Imprimable() const override { return true; }
     // The evolution sheet's charts have no HTML rendering.
     bool ExportableHtml() const override { return FPageCourante != PageEvolution; }
+    // The day of a day's goal distribution, while it is shown.
+    std::string JourneeDocument() const override;
 
     // The eight championship keywords.
     static void ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,
@@ -67,6 +69,7 @@ public:
 
     bool ModeJournee = false;
     bool RepartitionJournee = false;
+    int JourRepartition = 0; // the day RepartitionJournee shows
     std::vector<int> ButsJournee;
     std::vector<int> JaunesJournee;
     std::vector<int> RougesJournee;

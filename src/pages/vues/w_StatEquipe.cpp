@@ -19,6 +19,7 @@
 #include "model/SaisonFoot.h"
 #include "pagebase/Commande.h"
 #include "pagebase/w_blasons.h"
+#include "presentation/PageHtml.h"
 #include "presentation/VuesStatEquipe.h"
 
 #include <QAction>
@@ -43,6 +44,9 @@
 namespace SE = StatEquipe;
 
 namespace {
+
+// The headings of the players' rankings in their exported page.
+enum : int { TexteButeurs = 498, TextePasseurs = 918, TexteAvertis = 3410, TexteExclus = 3411 };
 
 QString Q(const std::string& S)
 {
@@ -457,6 +461,11 @@ void Tf_StatEquipe::ChargeLogo(int Numero)
     else
         Logo->ChargeFichier(AppDir + "blasons/" + std::to_string(Numero) + ".png");
     AjusteLogoClub();
+}
+
+std::string Tf_StatEquipe::EquipeDocument() const
+{
+    return IdEquipe() != 65535 ? Saison->GetNomEquipeChamp(Equipe) : std::string();
 }
 
 uint16_t Tf_StatEquipe::IdEquipe() const
@@ -1191,25 +1200,36 @@ bool Tf_StatEquipe::HtmlJoueurs(const std::string& NomFichier)
 {
     const std::vector<std::string> Couleurs{"#000080", "#C0C0C0", "#FFFFFF", "#F0E020", "#000000"};
     std::string Html = DebutPageHtml(TitreDocument(), "#80CCFE");
-    const std::array<std::pair<const char*, TColorStringGrid*>, 4> Grilles{
-        {{"Buteurs", sg_Buteur}, {"Passeurs", sg_Passeur}, {"Avertis", sg_Averti}, {"Exclus", sg_Exclus}}};
+    const std::array<std::pair<int, TColorStringGrid*>, 4> Grilles{
+        {{TexteButeurs, sg_Buteur}, {TextePasseurs, sg_Passeur}, {TexteAvertis, sg_Averti}, {TexteExclus, sg_Exclus}}};
     for (size_t I = 0; I < Grilles.size(); ++I)
-        Html += std::string(I == 0 ? "" : "<BR><BR>\r\n") + "<H2>" + Grilles[I].first + "</H2>\r\n" +
-                Grilles[I].second->GetTableHtml(Couleurs);
-    return EcritHtml(NomFichier, Html + FinPageHtml(), true);
+        Html += std::string(I == 0 ? "" : "<BR><BR>\r\n") + "<H2>" + EchappeHtml(Traduit(Grilles[I].first)) +
+                "</H2>\r\n" + Grilles[I].second->GetTableHtml(Couleurs);
+    if (EcritHtml(NomFichier, Html + FinPageHtml(), true))
+        return true;
+    SignaleEchecExport(NomFichier);
+    return false;
 }
 
 namespace {
 
 // A chart's page: the picture beside the file, under the file's own name.
+// A file that cannot be written, the picture or the page, is told by its name.
 bool PageImage(const std::string& NomFichier, const std::string& Titre, const QImage& Image, const std::string& Suffixe)
 {
     const std::filesystem::path Page(NomFichier);
     const std::string Nom = Page.stem().string() + Suffixe + ".png";
-    return Image.save(QString::fromStdString((Page.parent_path() / Nom).string()), "PNG") &&
-           EcritHtml(NomFichier,
-                     DebutPageHtml(Titre, "#80CCFE") + "    <img src=\"" + UrlFichier(Nom) + "\">\r\n" + FinPageHtml(),
-                     true);
+    const std::string Chemin = (Page.parent_path() / Nom).string();
+    if (!Image.save(QString::fromStdString(Chemin), "PNG")) {
+        SignaleEchecExport(Chemin);
+        return false;
+    }
+    if (EcritHtml(NomFichier,
+                  DebutPageHtml(Titre, "#80CCFE") + "    <img src=\"" + UrlFichier(Nom) + "\">\r\n" + FinPageHtml(),
+                  true))
+        return true;
+    SignaleEchecExport(NomFichier);
+    return false;
 }
 
 } // namespace
@@ -1226,36 +1246,34 @@ bool Tf_StatEquipe::ExporteHtml(const std::string& NomFichier)
     if (Champ == nullptr || IdEquipe() == 65535)
         return false;
     const std::string Titre = TitreDocument();
-    bool Ok = true;
+    // The chart and players pages tell their own failures.
     switch (tab4->currentIndex() + 1) {
     case 1:
-        Ok = EcritHtml(
-            NomFichier,
-            TitrePageHtml(VuesStatEquipe::HtmlParcours(SE::CalculeParcours(*Champ, *Saison, Equipe, FiltreParcours())),
-                          Titre),
-            true);
+        if (EcritHtml(
+                NomFichier,
+                VuesStatEquipe::HtmlParcours(SE::CalculeParcours(*Champ, *Saison, Equipe, FiltreParcours()), Titre),
+                true))
+            return true;
         break;
     case 3:
-        Ok = PageImage(NomFichier, Titre, ImageDeuxGraphes(*GraphBarre1, *GraphBarre2, 0x6F3000), "_repart");
-        break;
+        return PageImage(NomFichier, Titre, ImageDeuxGraphes(*GraphBarre1, *GraphBarre2, 0x6F3000), "_repart");
     case 4:
-        Ok = HtmlJoueurs(NomFichier);
-        break;
+        return HtmlJoueurs(NomFichier);
     case 5:
-        Ok = PageImage(NomFichier, Titre, GraphSpect->Image(0x6F3000), "_spect");
-        break;
+        return PageImage(NomFichier, Titre, GraphSpect->Image(0x6F3000), "_spect");
     case 6:
-        Ok = sg_Composition->ExporteHtml(NomFichier, true, Titre);
+        if (sg_Composition->ExporteHtml(NomFichier, true, Titre))
+            return true;
         break;
     case 8:
-        Ok = sg_PointPris->ExporteHtml(NomFichier, true, Titre);
+        if (sg_PointPris->ExporteHtml(NomFichier, true, Titre))
+            return true;
         break;
     default:
         return false;
     }
-    if (!Ok)
-        SignaleEchecExport(NomFichier);
-    return Ok;
+    SignaleEchecExport(NomFichier);
+    return false;
 }
 
 void Tf_StatEquipe::ExecuteFonction(const std::string& Nom, const TLignesParam& Params, std::string& Resultat,

@@ -88,6 +88,8 @@ public:
     void Imprime() override;
     bool Imprimable() const override;
     bool ExportableHtml() const override;
+    // Every tab is of the shown team: its printouts and pages say which.
+    std::string EquipeDocument() const override;
     // The active tab as an HTML page (or a chart picture).
     bool ExporteHtml(const std::string& NomFichier) override;
     // The four rankings of the players tab as one HTML page.

@@ -13,6 +13,7 @@
 #include "pagebase/Commande.h"
 #include "pagebase/w_blasons.h"
 #include "pages/vues/w_Agrandissement.h"
+#include "presentation/PageHtml.h"
 #include "presentation/VuesClassement.h"
 
 #include <QCursor>

@@ -59,7 +59,7 @@ TEST_F(MotsClesResultats, ScoreFollowsItsTemplateAndLinks)
                                       "<tr BGCOLOR=#000080>\r\n"
                                       "  <td align=center colspan=3><B><Font Color=#F0E020> " +
                                           Traduit(85) +
-                                          " 1</B></td>\r\n"
+                                          " 1</Font></B></td>\r\n"
                                           "</tr>\r\n"
                                           "#222222|A|<a href=match1.htm>2-1</a>|B|05/10/2002\r\n"
                                           "#111111|C|<a href=match2.htm>-</a>|D|05/10/2002\r\n"
@@ -83,7 +83,7 @@ TEST_F(MotsClesResultats, ScoreTitleAndDefaultRow)
 {
     Saison->GetChampCourant()->SetOption(11, 8);
     const std::string parDate = Lance("Score", {"Journee=1"});
-    EXPECT_NE(parDate.find("> " + Traduit(85) + " du 05/10/2002</B>"), std::string::npos);
+    EXPECT_NE(parDate.find("> " + Traduit(85) + " du 05/10/2002</Font></B>"), std::string::npos);
 
     Saison->GetChampCourant()->SetOption(11, 0);
     const std::string r = Lance("Score", {"Journee=1"});
@@ -95,7 +95,7 @@ TEST_F(MotsClesResultats, ScoreTitleAndDefaultRow)
     ASSERT_NE(gris, std::string::npos);
     EXPECT_LT(blanc, gris);
     // The current day is the default; an unknown division gives nothing.
-    EXPECT_NE(Lance("Score", {}).find(" 2</B>"), std::string::npos);
+    EXPECT_NE(Lance("Score", {}).find(" 2</Font></B>"), std::string::npos);
     EXPECT_EQ(Lance("Score", {"Division=99"}), "");
 }
 

@@ -18,6 +18,7 @@
 #include "pages/vues/SaisonVues.h"
 #include "pages/vues/w_InfoGeneral.h"
 #include "platform/Imprimante.h"
+#include "presentation/PageHtml.h"
 #include "support/TestSupport.h"
 #include "support_ui/DialoguesScriptes.h"
 #include "support_ui/FaussePrincipale.h"

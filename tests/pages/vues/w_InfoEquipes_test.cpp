@@ -11,6 +11,7 @@
 #include "pages/vues/PageVues.h"
 #include "pages/vues/SaisonVues.h"
 #include "platform/Imprimante.h"
+#include "presentation/PageHtml.h"
 #include "support/MessagesScriptes.h"
 #include "support/TestSupport.h"
 #include "support_ui/FenetreSurArchive.h"

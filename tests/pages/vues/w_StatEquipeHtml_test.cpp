@@ -9,8 +9,10 @@
 #include "model/ClubStade.h"
 #include "pagebase/DefType.h"
 #include "pages/vues/w_StatEquipe.h"
+#include "presentation/PageHtml.h"
 #include "support/SaisonTempsJeu.h"
 #include "support/TestSupport.h"
+#include "support_ui/PagesHtml.h"
 
 #include <QImage>
 #include <QTest>
@@ -162,6 +164,12 @@ TEST_F(MotsClesEquipe, RouteAndPlayersTabsAsHtml)
     // Three home lines, one away line: three rows under the title.
     EXPECT_EQ(Compte(Html, "<tr"), 4);
     EXPECT_EQ(Compte(Html, "&nbsp;"), 2);
+    // Titled by the team, in one head; wins, draws and defeats readable on
+    // both zebra grounds.
+    EXPECT_NE(Page.TitreDocument().find("Lyon"), std::string::npos) << Page.TitreDocument();
+    EXPECT_EQ(Html.rfind(DebutPageHtml(Page.TitreDocument(), "#80CCFE"), 0), 0u);
+    EXPECT_EQ(testsupport::EncresIllisibles(Route), std::vector<std::string>{});
+    EXPECT_EQ(testsupport::DefautsDeStructure(Route), std::vector<std::string>{});
 
     Page.AfficheOnglet(4);
     const std::string Joueurs = Dossier.str() + "/joueurs.html";
@@ -176,6 +184,15 @@ TEST_F(MotsClesEquipe, RouteAndPlayersTabsAsHtml)
         Avant = P;
     }
     EXPECT_EQ(Compte(Html, "<table"), 4);
+
+    // The English program heads them in English.
+    InstalleTraducteur(std::make_unique<TTraducteur>(AppDir() + "texte/Texteen.txt"));
+    Page.ExporteHtml(Joueurs);
+    Html = testsupport::ReadWholeFile(Joueurs);
+    for (const char* Titre : {"Scorers", "Assists", "Booked", "Sent off"})
+        EXPECT_NE(Html.find("<H2>" + std::string(Titre) + "</H2>"), std::string::npos) << Titre;
+    for (const char* Francais : {"Buteurs", "Passeurs", "Avertis", "Exclus"})
+        EXPECT_EQ(Html.find(Francais), std::string::npos) << Francais;
 }
 
 // The route export writes the match lines the result boxes leave on the tab.

@@ -14,6 +14,7 @@
 #include "pages/vues/w_Agrandissement.h"
 #include "pages/vues/w_ClassJoueur.h"
 #include "platform/Imprimante.h"
+#include "presentation/PageHtml.h"
 #include "support/TestSupport.h"
 #include "support_ui/DialoguesScriptes.h"
 #include "support_ui/FaussePrincipale.h"
