@@ -201,3 +201,23 @@ bool RemplaceFichier(const std::string& Nom, std::string_view Octets, const std:
     // save the user was told had succeeded.
     return SynchroniseDossier(D, Nom);
 }
+
+int CauseEchecEcriture(const std::string& NomFichier)
+{
+    namespace fs = std::filesystem;
+    std::error_code Err;
+    const fs::path Fichier(NomFichier);
+    const fs::path Dossier = Fichier.has_parent_path() ? Fichier.parent_path() : fs::path(".");
+    const fs::file_status Etat = fs::status(Dossier, Err);
+    if (!fs::exists(Etat))
+        return ENOENT;
+    if (!fs::is_directory(Etat))
+        return ENOTDIR;
+    if (access(Dossier.c_str(), W_OK) != 0)
+        return errno;
+    if (fs::is_directory(Fichier, Err))
+        return EISDIR;
+    if (fs::exists(Fichier, Err) && access(Fichier.c_str(), W_OK) != 0)
+        return errno;
+    return 0;
+}

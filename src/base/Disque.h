@@ -40,3 +40,8 @@ std::shared_ptr<TDisque> InstalleDisque(std::shared_ptr<TDisque> Nouveau);
 // be on the disk yet. No temporary file is left behind, and errno is left as
 // the failing call set it, for the user to be told why.
 bool RemplaceFichier(const std::string& Nom, std::string_view Octets, const std::string& Sauvegarde = {});
+
+// Why nothing can be written under NomFichier (a PDF printed to, a page
+// exported), as the system's error number: a folder that is missing, not a
+// folder or refusing writing, a file that refuses it; 0 when nothing there tells.
+int CauseEchecEcriture(const std::string& NomFichier);

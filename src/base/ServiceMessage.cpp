@@ -37,7 +37,7 @@ void SignaleEchecEcriture(const std::string& nomFichier)
     MessageUtil(Traduit(TexteEchecEcriture) + "\n" + nomFichier, BoutonsMessage::Ok | BoutonsMessage::Avertissement);
 }
 
-std::string TexteErreurSysteme(int erreur)
+std::string TexteErreurSysteme(int erreur, TAccesFichier acces)
 {
     enum : int {
         TexteDisquePlein = 2621,
@@ -47,21 +47,31 @@ std::string TexteErreurSysteme(int erreur)
         TexteErreurDisque = 2625,
         TexteNomTropLong = 2626,
         TexteCauseInconnue = 2627,
+        TexteIllisible = 3106,
+        TexteAbsent = 3107,
+        TexteLectureInterdite = 3108,
+        TexteDossier = 3109,
+        TexteMemoire = 3110,
     };
+    const bool lecture = acces == TAccesFichier::Lecture;
     switch (erreur) {
     case 0:
-        return Traduit(TexteCauseInconnue);
+        return Traduit(lecture ? TexteIllisible : TexteCauseInconnue);
+    case ENOENT:
+    case ENOTDIR:
+        return Traduit(lecture ? TexteAbsent : TexteDossierAbsent);
+    case EACCES:
+    case EPERM:
+        return Traduit(lecture ? TexteLectureInterdite : TexteInterdit);
+    case EISDIR:
+        return Traduit(TexteDossier);
+    case ENOMEM:
+        return Traduit(TexteMemoire);
     case ENOSPC:
     case EDQUOT:
         return Traduit(TexteDisquePlein);
-    case EACCES:
-    case EPERM:
-        return Traduit(TexteInterdit);
     case EROFS:
         return Traduit(TexteLectureSeule);
-    case ENOENT:
-    case ENOTDIR:
-        return Traduit(TexteDossierAbsent);
     case EIO:
         return Traduit(TexteErreurDisque);
     case ENAMETOOLONG:

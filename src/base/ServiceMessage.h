@@ -43,10 +43,14 @@ uint16_t MessageUtil(const std::string& texte, uint16_t flags);
 // Text 529 followed by the file's name: a file that could not be written.
 void SignaleEchecEcriture(const std::string& nomFichier);
 
+// Whether a file was being read or written when the system refused.
+enum class TAccesFichier { Lecture, Ecriture };
+
 // What the system's error number Erreur means, in the user's language for the
 // causes a user can act on (a full disk, a read-only folder...), in the
-// system's words for the others; 0 is an unknown cause.
-std::string TexteErreurSysteme(int erreur);
+// system's words for the others; 0 is an unknown cause. Said of the file
+// read (it does not exist) or of the place written to (the folder does not).
+std::string TexteErreurSysteme(int erreur, TAccesFichier acces = TAccesFichier::Ecriture);
 
 // A save that failed: the file's name and the system's reason, under a warning.
 void SignaleEchecSauvegarde(const std::string& nomFichier, int erreur);

@@ -11,10 +11,10 @@
 #include "model/ClubStade.h"
 #include "model/ContexteSaison.h"
 #include "model/Joueurs.h"
-#include "model/LectureFeuilles.h"
 #include "model/ListeDonnees.h"
 #include "model/Personnels.h"
 #include "model/SaisonFoot.h"
+#include "model/TexteSaisi.h"
 #include "model/infocomp.h"
 
 #include <algorithm>

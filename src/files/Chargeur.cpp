@@ -109,7 +109,34 @@ int64_t TChargeur::Reste() const
 
 bool TChargeur::Tient(int64_t nombre, int64_t taille, int64_t maximum)
 {
-    return nombre >= 0 && nombre <= maximum && nombre * taille <= Reste();
+    if (nombre < 0 || nombre > maximum) {
+        NoteEchec(TCauseChargement::Endommage);
+        return false;
+    }
+    if (nombre * taille > Reste()) {
+        NoteEchec(TCauseChargement::Tronque);
+        return false;
+    }
+    return true;
+}
+
+void TChargeur::NoteEchec(TEchecChargement echec)
+{
+    if (Echec.Cause == TCauseChargement::Aucune)
+        Echec = echec;
+}
+
+TEchecChargement TChargeur::GetEchec() const
+{
+    return Echec.Cause != TCauseChargement::Aucune ? Echec : TEchecChargement{TCauseChargement::Endommage, 0};
+}
+
+bool TChargeur::VersionConnue()
+{
+    if (Version >= 3 && Version <= 13)
+        return true;
+    NoteEchec(TCauseChargement::PasUneSaison);
+    return false;
 }
 
 uint16_t TChargeur::LitVersion()
@@ -491,6 +518,7 @@ bool TChargeur::LitChampionnat(TDonneesChampionnat& champ)
     try {
         return LitCorpsChampionnat(champ, blocs);
     } catch (const std::exception&) {
+        NoteException();
         return false;
     }
 }

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "files/EchecChargement.h"
 #include "model/Personnels.h"
 
 class TDonneesChampionnat;
@@ -72,6 +73,10 @@ public:
     const std::string& GetNomFichier() const { return NomFichier; }
     // The format version of the file, once Charge has read it.
     int GetVersion() const { return Version; }
+    // After a Charge that failed on an opened file: why. Its end came early
+    // (or a count claims more than is left), it is no file of these kinds,
+    // memory ran out, or, by default, its content is damaged.
+    TEchecChargement GetEchec() const;
 
 protected:
     // Line-up words of one team position for one day.
@@ -92,6 +97,13 @@ protected:
     uint16_t LitVersion();
     // Moves to byte 2 * mot; -1 reads on from where the reader stands.
     void PositionneMot(int mot);
+    // Why the load fails; the first cause noted stands.
+    void NoteEchec(TEchecChargement echec);
+    void NoteEchec(TCauseChargement cause) { NoteEchec(TEchecChargement{cause, 0}); }
+    // The error being handled, in a catch block.
+    void NoteException() { NoteEchec(EchecDeException(std::current_exception())); }
+    // A version announcement outside the versions these files had: some other file.
+    bool VersionConnue();
 
     // Record readers. They throw EErreurFichier when the file ends early and
     // return false for a count the file cannot hold; the kinds' Charge
@@ -145,7 +157,8 @@ protected:
     uint32_t LitGrand(int octets);
 
     // True when `nombre` records of at least `taille` bytes each fit in what is
-    // left of the file and `nombre` is at most `maximum`.
+    // left of the file and `nombre` is at most `maximum`. A count too big for
+    // what is left notes a file cut short; one beyond `maximum`, damage.
     bool Tient(int64_t nombre, int64_t taille, int64_t maximum = MaxElements);
     int64_t Reste() const;
 
@@ -159,6 +172,7 @@ private:
 
     std::string NomFichier;
     int64_t TailleFichier = 0;
+    TEchecChargement Echec;
     // Line-up blocks of the older formats, read with a championship's header
     // and used by its body; kept per championship so that a body that fails
     // cannot hand its blocks to the next one.

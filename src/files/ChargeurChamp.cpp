@@ -67,7 +67,7 @@ int TChargeurData::LitCorps(int mode, TListeRenumerotation* entraineurs, TListeR
 {
     try {
         const uint16_t premier = LitVersion();
-        if (Version < 3 || Version > 13)
+        if (!VersionConnue())
             return 0;
         const int corps = mode == 0 ? premier : -1;
         const int clubPrec = mode == 0 ? LitMot() : premier;
@@ -146,6 +146,7 @@ int TChargeurData::LitCorps(int mode, TListeRenumerotation* entraineurs, TListeR
         }
         return corps;
     } catch (const std::exception&) {
+        NoteException();
         return 0;
     }
 }
@@ -255,6 +256,7 @@ bool TChargeurChampionnat::LitCorpsChampionnat(int64_t offset, TDonneesChampionn
     try {
         Lecteur->Positionne(offset);
     } catch (const EErreurFichier&) {
+        NoteException();
         return false;
     }
     return LitChampionnat(champ);
@@ -326,7 +328,7 @@ bool TChargeurFichierEquipe::Charge(TSaison* saison, std::unique_ptr<TDonneesCha
     Saison = saison;
     try {
         const int clubPrec = LitVersion();
-        if (Version < 3 || Version > 13)
+        if (!VersionConnue())
             return false;
         const int offsetJoueurs = LitMot();
         const int n = LitMot();
@@ -340,6 +342,7 @@ bool TChargeurFichierEquipe::Charge(TSaison* saison, std::unique_ptr<TDonneesCha
             return false;
         return LitJoueurs(offsetJoueurs, 1, nullptr) && LitArbitres(nullptr) && LitPays() && LitStatChamps(-1);
     } catch (const std::exception&) {
+        NoteException();
         return false;
     }
 }

@@ -50,6 +50,7 @@ bool TChargeurSaison::Charge(TSaison* saison, std::unique_ptr<TDonneesChampionna
     try {
         ok = LitCorps(joueurs, arbitres, entraineurs);
     } catch (const std::exception&) {
+        NoteException();
         ok = false;
     }
     if (ok)
@@ -69,7 +70,15 @@ bool TChargeurSaison::LitCorps(TListeRenumerotation& joueurs, TListeRenumerotati
                                TListeRenumerotation& entraineurs)
 {
     const int n = LitVersion();
-    if (Version < 3 || Version > 13 || !Tient(n, 8, MaxChampionnats))
+    if (!VersionConnue())
+        return false;
+    // Without an announcement any file reads as version 3: a first count no
+    // season ever had is some other file rather than a damaged season.
+    if (Version == 3 && n > MaxChampionnats) {
+        NoteEchec(TCauseChargement::PasUneSaison);
+        return false;
+    }
+    if (!Tient(n, 8, MaxChampionnats))
         return false;
     Offsets.clear();
     for (int i = 0; i < n; ++i) {
@@ -207,6 +216,7 @@ bool TChargeurSaison::LitFin()
         try {
             Lecteur->Positionne(Offsets[i]);
         } catch (const EErreurFichier&) {
+            NoteException();
             return false;
         }
         if (!LitChampionnat(*Championnats[i]))

@@ -286,6 +286,17 @@ bool OuvreRacine(TXmlReader& lecteur)
     return lecteur.LitNoeud() == XML_OUVRANT && lecteur.GetNom() == "Brevalune";
 }
 
+// True when the bytes begin as an archive does, as far as they go: the
+// signature of a first entry, or of the directory of an empty archive. An
+// empty file tells nothing of what it was meant to be.
+bool DebutArchive(std::string_view debut)
+{
+    constexpr std::string_view Entree("PK\x03\x04", 4);
+    constexpr std::string_view Repertoire("PK\x05\x06", 4);
+    debut = debut.substr(0, 4);
+    return !debut.empty() && (Entree.starts_with(debut) || Repertoire.starts_with(debut));
+}
+
 // True when the document ends with the root's end tag: a document without it
 // was cut short, whatever the reader met first.
 bool FinRacine(std::string_view document)
@@ -341,26 +352,19 @@ bool TChargeurXmp::LitEntreeFichier(const std::string& nomFichier, std::string& 
 {
     echec = {};
     // The first bytes tell a file that is no archive at all from one whose end is missing.
-    {
-        std::FILE* f = std::fopen(nomFichier.c_str(), "rb");
-        if (f == nullptr) {
-            echec = {TCauseChargement::Illisible, errno};
-            return false;
-        }
-        char debut[4] = {};
-        errno = 0;
-        const std::size_t lus = std::fread(debut, 1, sizeof debut, f);
-        const int erreur = std::ferror(f) != 0 ? (errno != 0 ? errno : EIO) : 0;
-        std::fclose(f);
-        if (erreur != 0) {
-            echec = {TCauseChargement::Illisible, erreur};
-            return false;
-        }
-        if (lus < sizeof debut ||
-            (std::memcmp(debut, "PK\x03\x04", 4) != 0 && std::memcmp(debut, "PK\x05\x06", 4) != 0)) {
-            echec = {TCauseChargement::PasUneArchive, 0};
-            return false;
-        }
+    char debut[4] = {};
+    std::size_t lus = 0;
+    echec = LitDebutFichier(nomFichier, debut, sizeof debut, lus);
+    if (echec.Cause != TCauseChargement::Aucune)
+        return false;
+    if (!DebutArchive(std::string_view(debut, lus))) {
+        echec = {TCauseChargement::PasUneArchive, 0};
+        return false;
+    }
+    if (lus < sizeof debut) {
+        // What there is begins as an archive does: the rest is missing.
+        echec = {TCauseChargement::Tronque, 0};
+        return false;
     }
     int code = 0;
     TArchive z(zip_open(nomFichier.c_str(), ZIP_RDONLY, &code));

@@ -11,8 +11,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstdio>
 
 int CompteurModification = 0;
 std::atomic<bool> TTraiteurFichier::s_EnCours{false};
@@ -95,23 +93,6 @@ std::unique_ptr<TChargeur> TTraiteurFichier::CreeChargeur(const std::string& nom
 
 namespace {
 
-// Why a legacy reader gave nothing: a file the system would not read, or one
-// that holds no season this program knows.
-TEchecChargement CauseEchecAncien(const std::string& nomFichier)
-{
-    errno = 0;
-    std::FILE* f = std::fopen(nomFichier.c_str(), "rb");
-    if (f == nullptr)
-        return {TCauseChargement::Illisible, errno};
-    char octet = 0;
-    const bool illisible = std::fread(&octet, 1, 1, f) == 0 && std::ferror(f) != 0;
-    const int erreur = errno;
-    std::fclose(f);
-    if (illisible)
-        return {TCauseChargement::Illisible, erreur != 0 ? erreur : EIO};
-    return {TCauseChargement::PasUneSaison, 0};
-}
-
 enum : int {
     TexteEchecOuverture = 3100,
     TexteCausePasUneArchive = 3101,
@@ -119,10 +100,6 @@ enum : int {
     TexteCausePasUneSaison = 3103,
     TexteCauseEndommage = 3104,
     TexteCauseOccupe = 3105,
-    TexteCauseIllisible = 3106,
-    TexteCauseAbsent = 3107,
-    TexteCauseInterdit = 3108,
-    TexteCauseDossier = 3109,
 };
 
 std::string TexteCause(const TEchecChargement& echec)
@@ -142,20 +119,7 @@ std::string TexteCause(const TEchecChargement& echec)
     case TCauseChargement::Illisible:
         break;
     }
-    switch (echec.Erreur) {
-    case 0:
-        return Traduit(TexteCauseIllisible);
-    case ENOENT:
-    case ENOTDIR:
-        return Traduit(TexteCauseAbsent);
-    case EACCES:
-    case EPERM:
-        return Traduit(TexteCauseInterdit);
-    case EISDIR:
-        return Traduit(TexteCauseDossier);
-    default:
-        return TexteErreurSysteme(echec.Erreur);
-    }
+    return TexteErreurSysteme(echec.Erreur, TAccesFichier::Lecture);
 }
 
 } // namespace
@@ -166,13 +130,30 @@ std::string TTraiteurFichier::TexteEchecChargement(const std::string& nomFichier
 }
 
 bool TTraiteurFichier::ChargeAncien(const std::string& nomFichier, TSaison& saison,
-                                    std::unique_ptr<TDonneesChampionnat>& championnat)
+                                    std::unique_ptr<TDonneesChampionnat>& championnat, TEchecChargement* echec)
 {
     std::unique_ptr<TChargeur> chargeur = CreeChargeur(nomFichier, 0);
-    if (!chargeur || !chargeur->Charge(&saison, championnat))
-        return false;
-    // Success without any championship is a file that holds nothing to show.
-    return championnat != nullptr || saison.NbChampionnat() > 0;
+    // No reader takes the kind, or one that reads without any championship:
+    // the file holds nothing to show.
+    TEchecChargement cause{TCauseChargement::PasUneSaison, 0};
+    bool ok = false;
+    if (!chargeur || !chargeur->EstOuvert()) {
+        // A file the system will not read says so first, whatever its kind.
+        char octet = 0;
+        std::size_t lus = 0;
+        if (const TEchecChargement systeme = LitDebutFichier(nomFichier, &octet, 1, lus);
+            systeme.Cause != TCauseChargement::Aucune)
+            cause = systeme;
+        else if (chargeur)
+            cause = {TCauseChargement::Illisible, 0};
+    } else if (!chargeur->Charge(&saison, championnat)) {
+        cause = chargeur->GetEchec();
+    } else {
+        ok = championnat != nullptr || saison.NbChampionnat() > 0;
+    }
+    if (echec != nullptr)
+        *echec = ok ? TEchecChargement{} : cause;
+    return ok;
 }
 
 bool TTraiteurFichier::ChargeFichier(const std::string& nomFichier, TSaison& saison, const std::string& dllDir,
@@ -188,18 +169,16 @@ bool TTraiteurFichier::ChargeFichier(const std::string& nomFichier, TSaison& sai
             cause = chargeur.GetEchec();
         } else {
             std::unique_ptr<TDonneesChampionnat> champ;
-            ok = ChargeAncien(nomFichier, saison, champ);
+            ok = ChargeAncien(nomFichier, saison, champ, &cause);
             if (ok) {
                 if (champ)
                     saison.AjouteChampionnat(std::move(champ));
                 saison.SetNumChampCourant(1);
-            } else {
-                cause = CauseEchecAncien(nomFichier);
             }
         }
     } catch (...) {
         ok = false;
-        cause = {TCauseChargement::Endommage, 0};
+        cause = EchecDeException(std::current_exception());
     }
     if (echec != nullptr)
         *echec = ok ? TEchecChargement{} : cause;

@@ -77,9 +77,10 @@ public:
     static std::unique_ptr<TChargeur> CreeChargeur(const std::string& nomFichier, int mode);
     // Reads a legacy file into `saison`; its championship, when it holds one,
     // comes back in `championnat`. False without a reader, on a failed read,
-    // and when the reader answers without any championship.
+    // and when the reader answers without any championship; `echec` then
+    // says why.
     static bool ChargeAncien(const std::string& nomFichier, TSaison& saison,
-                             std::unique_ptr<TDonneesChampionnat>& championnat);
+                             std::unique_ptr<TDonneesChampionnat>& championnat, TEchecChargement* echec = nullptr);
 
     // The load itself, as the worker runs it: an archive (".xm", and ".df" on
     // this road) or a legacy file into `saison`. False for a file no reader
@@ -147,8 +148,10 @@ public:
     // championship id and listed at the end of the season's description (the
     // championships already there first get a line of their own when the
     // season had none). The championships added; none when the file gives none.
+    // `echec` says why a file gives none.
     static std::vector<TDonneesChampionnat*> FusionneFichier(TSaison& saison, const std::string& nomFichier,
-                                                             const std::string& dllDir, bool premierSeulement);
+                                                             const std::string& dllDir, bool premierSeulement,
+                                                             TEchecChargement* echec = nullptr);
     // Writes the current championship of `saison` as a season archive of its own.
     static bool ExtraitChampionnat(const std::string& nomFichier, TSaison& saison, bool sansResultats,
                                    const std::string& dllDir, const std::string& fichierIni, TBarreEtat* barreEtat,

@@ -5,6 +5,7 @@
 #include "files/TraiteurFichier.h"
 
 #include "files/Chargeur.h"
+#include "files/ChargeurXmp.h"
 #include "model/SaisonFoot.h"
 
 #include <algorithm>
@@ -113,27 +114,37 @@ void RenumeroteChampionnat(TDonneesChampionnat& champ, const TCarteEquipes& equi
 }
 
 // Reads one file into a new season; its first championship comes back with
-// the personal code cleared. Null when the file gives no championship.
+// the personal code cleared. Null when the file gives no championship, and
+// then `echec` says why.
 std::unique_ptr<TSaison> LitFichierTemporaire(const std::string& nomFichier, const std::string& dllDir,
-                                              TDonneesChampionnat*& champ)
+                                              TDonneesChampionnat*& champ, TEchecChargement& echec)
 {
     auto temporaire = std::make_unique<TSaisonFootball>();
     champ = nullptr;
+    echec = {TCauseChargement::PasUneSaison, 0};
     if (TTraiteurFichier::GenreFichier(nomFichier) == ".xm") {
-        if (!TTraiteurFichier::ChargeXml(nomFichier, *temporaire, dllDir) || temporaire->NbChampionnat() < 1)
+        TChargeurXmp chargeur(nomFichier, dllDir);
+        if (!chargeur.ChargeSaison(*temporaire)) {
+            echec = chargeur.GetEchec();
+            return nullptr;
+        }
+        if (temporaire->NbChampionnat() < 1)
             return nullptr;
         champ = temporaire->GetChampionnat(1);
         champ->CodePerso = 0;
+        echec = {};
         return temporaire;
     }
     std::unique_ptr<TDonneesChampionnat> lu;
-    if (!TTraiteurFichier::ChargeAncien(nomFichier, *temporaire, lu))
+    if (!TTraiteurFichier::ChargeAncien(nomFichier, *temporaire, lu, &echec))
         return nullptr;
     if (lu)
         temporaire->AjouteChampionnat(std::move(lu));
     champ = temporaire->GetChampionnat(1);
-    if (!champ)
+    if (!champ) {
+        echec = {TCauseChargement::PasUneSaison, 0};
         return nullptr;
+    }
     // The older files keep team positions in their matches.
     for (int n = 1; n <= champ->GetNbJour(); ++n)
         champ->ConvertitPositionsJournee(n);
@@ -149,8 +160,9 @@ TDonneesChampionnat* ImporteDans(TSaison& cible, const std::string& nomFichier, 
 {
     TDonneesChampionnat* champ = nullptr;
     std::unique_ptr<TSaison> source;
+    TEchecChargement echec;
     try {
-        source = LitFichierTemporaire(nomFichier, dllDir, champ);
+        source = LitFichierTemporaire(nomFichier, dllDir, champ, echec);
     } catch (...) {
         return nullptr;
     }
@@ -284,15 +296,20 @@ TDonneesChampionnat* TTraiteurFichier::ImporteFichier(TSaison& saison, const std
 }
 
 std::vector<TDonneesChampionnat*> TTraiteurFichier::FusionneFichier(TSaison& saison, const std::string& nomFichier,
-                                                                    const std::string& dllDir, bool premierSeulement)
+                                                                    const std::string& dllDir, bool premierSeulement,
+                                                                    TEchecChargement* echec)
 {
     TDonneesChampionnat* premier = nullptr;
     std::unique_ptr<TSaison> source;
+    TEchecChargement cause;
     try {
-        source = LitFichierTemporaire(nomFichier, dllDir, premier);
+        source = LitFichierTemporaire(nomFichier, dllDir, premier, cause);
     } catch (...) {
-        return {};
+        source.reset();
+        cause = EchecDeException(std::current_exception());
     }
+    if (echec != nullptr)
+        *echec = cause;
     if (!source)
         return {};
     const int nb = premierSeulement ? 1 : source->NbChampionnat();

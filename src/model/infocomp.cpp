@@ -4,8 +4,8 @@
 
 #include "model/ContexteSaison.h"
 #include "model/Joueurs.h"
-#include "model/LectureFeuilles.h"
 #include "model/ListeDonnees.h"
+#include "model/TexteSaisi.h"
 
 using namespace std::chrono;
 

@@ -1,5 +1,6 @@
 #include "pagebase/DefType.h"
 
+#include "base/Disque.h"
 #include "base/ServiceMessage.h"
 #include "base/Texte.h"
 #include "base/oTraducteur.h"

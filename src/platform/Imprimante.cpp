@@ -1,5 +1,6 @@
 #include "platform/Imprimante.h"
 
+#include "base/Disque.h"
 #include "base/ServiceMessage.h"
 #include "base/oTraducteur.h"
 #include "platform/Dialogues.h"
@@ -9,11 +10,7 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include <cerrno>
-#include <filesystem>
 #include <string_view>
-
-#include <unistd.h>
 
 namespace {
 
@@ -192,24 +189,4 @@ std::string NomDocument(const std::string& titre)
         if (std::string_view(":/\\*?\"<>|").find(c) != std::string_view::npos)
             c = '-';
     return nom;
-}
-
-int CauseEchecEcriture(const std::string& NomFichier)
-{
-    namespace fs = std::filesystem;
-    std::error_code Err;
-    const fs::path Fichier(NomFichier);
-    const fs::path Dossier = Fichier.has_parent_path() ? Fichier.parent_path() : fs::path(".");
-    const fs::file_status Etat = fs::status(Dossier, Err);
-    if (!fs::exists(Etat))
-        return ENOENT;
-    if (!fs::is_directory(Etat))
-        return ENOTDIR;
-    if (access(Dossier.c_str(), W_OK) != 0)
-        return errno;
-    if (fs::is_directory(Fichier, Err))
-        return EISDIR;
-    if (fs::exists(Fichier, Err) && access(Fichier.c_str(), W_OK) != 0)
-        return errno;
-    return 0;
 }

@@ -90,11 +90,6 @@ TImprimante* InstalleImprimante(TImprimante* imprimante);
 // an empty title).
 int DessineTitreDocument(QPainter& p, const std::string& titre, int largeur);
 
-// Why nothing can be written under NomFichier (a PDF printed to, a page
-// exported), as the system's error number: a folder that is missing, not a
-// folder or refusing writing, a file that refuses it; 0 when nothing there tells.
-int CauseEchecEcriture(const std::string& NomFichier);
-
 // A title as a document name: the characters a file name cannot hold (":",
 // "/", "\\", "*", "?", quotes, "<", ">", "|") become dashes.
 std::string NomDocument(const std::string& titre);

@@ -36,7 +36,7 @@ void TIOThread::Demarre()
             ok = Execute();
         } catch (...) {
             ok = false;
-            m_Echec = {TCauseChargement::Endommage, 0};
+            m_Echec = EchecDeException(std::current_exception());
         }
         m_Reussi = ok;
         // The end is posted after every progress value, so the form sees them all first.

@@ -184,7 +184,7 @@ public:
     bool SauveSaisonSous();
     // Commits the current page's entry, then SauveSaison.
     bool SauveAuto(bool automatique);
-    // After a load: text 296 without a season, else the file state, status and championship.
+    // After a good load: the file state, status and championship.
     void ApresOuverture();
     bool FermeFichier(); // false = cancelled/failed
     void SetEtatFichier(bool ouvert, bool modifie);

@@ -32,7 +32,6 @@ namespace {
 
 constexpr int TexteModifie = 18;
 constexpr int TexteFichierOuvert = 12;
-constexpr int TexteChargementRate = 296;
 constexpr int TexteImporterChampionnat = 720;
 constexpr int TexteFusionnerSaison = 721;
 constexpr int TexteChampionnatsAjoutes = 2340;
@@ -115,6 +114,11 @@ std::string DossierImagesFichier(const std::string& appDir, const std::string& n
     return appDir + "pict/" + SansDossier(nomFichier) + "/";
 }
 
+std::string DossierFichiersUtilisateur(const std::string& appDir)
+{
+    return appDir + "sauvegarde/";
+}
+
 std::string FiltreOuverture()
 {
     return Traduit(8) + " (*.chf)|*.chf|" + Traduit(9) + " (*.chp)|*.chp|" + Traduit(10) +
@@ -130,6 +134,14 @@ std::string FiltreSaison()
 std::string FiltreDonnees()
 {
     return Traduit(21) + " (*.xmd)|*.xmd";
+}
+
+std::string FiltreImport()
+{
+    return Traduit(10) + " (*.sai; *.xmc)|*.sai;*.xmc|" + Traduit(21) + " (*.xmd)|*.xmd|" + Traduit(8) +
+           " (*.chf)|*.chf|" + Traduit(9) + " (*.chp)|*.chp|" +
+           TraduitFmt(11, {Traducteur() ? Traducteur()->GetNomProduit() : std::string()}) +
+           "|*.xmc;*.xmd;*.sai;*.chf;*.chp";
 }
 
 bool PeutEntrerHistorique(const TDonneesChampionnat& championnat)
@@ -212,14 +224,6 @@ bool Tf_Principale::ChargeEnPlace(const std::string& fichier)
 
 void Tf_Principale::ApresOuverture()
 {
-    if (!FSaison) {
-        MessageUtil(Traduit(296), BoutonsMessage::Ok);
-        // No season, no name: nothing could be saved under it.
-        AfficheAucuneFenetre(true);
-        ChangeChampionnat();
-        SetEtatFichier(false, false);
-        return;
-    }
     // An older file of several championships has no tree yet: the composer makes one.
     if (FSaison->NbDesc() == 0 && FSaison->NbChampionnat() > 1 &&
         ConvertitEnSaison(*FSaison, GetFichierIni(), FAppDir, Statut, this)) {
@@ -259,20 +263,22 @@ bool Tf_Principale::ImporteChampionnats(bool saisonEntiere)
     if (const size_t points = titre.find("..."); points != std::string::npos)
         titre.erase(points);
     demande.Titre = titre;
-    demande.Filtre = saisonEntiere ? Traduit(10) + " (*.sai; *.xmc)|*.sai;*.xmc" : FiltreOuverture();
-    demande.IndexFiltre = saisonEntiere ? 1 : 4;
+    demande.Filtre = saisonEntiere ? Traduit(10) + " (*.sai; *.xmc)|*.sai;*.xmc" : FiltreImport();
+    demande.IndexFiltre = saisonEntiere ? 1 : 5;
     demande.ExtensionDefaut = "xmc";
-    demande.DossierInitial = FAppDir + (saisonEntiere ? "sauvegarde/" : "Data/");
+    demande.DossierInitial = DossierFichiersUtilisateur(FAppDir);
     const TReponseFichier reponse = Dialogues().OuvreFichier(demande);
     if (!reponse.Ok || reponse.NomFichier.empty())
         return false;
 
     // The page shown may hold what was typed in the championship it shows.
     ValideSaisieEnCours();
+    TEchecChargement echec;
     const std::vector<TDonneesChampionnat*> ajoutes =
-        TTraiteurFichier::FusionneFichier(*FSaison, reponse.NomFichier, FAppDir + "Dll/", !saisonEntiere);
+        TTraiteurFichier::FusionneFichier(*FSaison, reponse.NomFichier, FAppDir + "Dll/", !saisonEntiere, &echec);
     if (ajoutes.empty()) {
-        MessageUtil(Traduit(TexteChargementRate), BoutonsMessage::Ok);
+        MessageUtil(TTraiteurFichier::TexteEchecChargement(reponse.NomFichier, echec),
+                    BoutonsMessage::Ok | BoutonsMessage::Avertissement);
         return false;
     }
     SignaleModification();
@@ -323,7 +329,7 @@ bool Tf_Principale::SauveSaisonSous()
     demande.Titre = Traduit(13);
     demande.Filtre = FiltreSaison();
     demande.ExtensionDefaut = "xmc";
-    demande.DossierInitial = FAppDir + "sauvegarde/";
+    demande.DossierInitial = DossierFichiersUtilisateur(FAppDir);
     demande.NomFichier = FichierCourant;
     const TReponseFichier reponse = Dialogues().EnregistreFichier(demande);
     if (!reponse.Ok || reponse.NomFichier.empty())
@@ -438,7 +444,8 @@ void Tf_Principale::ExporteChampionnat()
     if (!FSaison || !FSaison->GetChampCourant())
         return;
     ValideSaisieEnCours();
-    const std::string nom = DemandeNomExport(FiltreDonnees(), "xmd", FAppDir + "Data/");
+    // Beside the user's seasons: in "Data/" one click would replace a division file of the program.
+    const std::string nom = DemandeNomExport(FiltreDonnees(), "xmd", DossierFichiersUtilisateur(FAppDir));
     if (!nom.empty())
         TTraiteurFichier::ExtraitChampionnat(nom, *FSaison, false, FAppDir + "Dll/", "", Statut, {});
 }
@@ -448,7 +455,7 @@ void Tf_Principale::ExporteSaison()
     if (!FSaison)
         return;
     ValideSaisieEnCours();
-    const std::string nom = DemandeNomExport(FiltreSaison(), "xmc", FAppDir + "sauvegarde/");
+    const std::string nom = DemandeNomExport(FiltreSaison(), "xmc", DossierFichiersUtilisateur(FAppDir));
     // A copy of the whole season: the open file keeps its name and its state.
     if (!nom.empty())
         TTraiteurFichier::SauveAvecEtat(nom, *FSaison, false, FAppDir + "Dll/", "", nullptr, {}, true);

@@ -24,8 +24,15 @@ std::string NomArchiveSaison(const std::string& nomFichier);
 // The picture folder of a season file: AppDir + "pict/" + the name without its folder + "/".
 std::string DossierImagesFichier(const std::string& appDir, const std::string& nomFichier);
 
-// The filters of the open, save-as and export dialogs.
+// Where the user's own seasons are kept, and where the dialogs that open,
+// import, save or export them start: AppDir + "sauvegarde/". Not "Data/",
+// whose division files the program ships and reads.
+std::string DossierFichiersUtilisateur(const std::string& appDir);
+
+// The filters of the open, import, save-as and export dialogs. The import
+// takes data archives (".xmd") too, such as those the export writes.
 std::string FiltreOuverture();
+std::string FiltreImport();
 std::string FiltreSaison();
 std::string FiltreDonnees();
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 
 #include "base/Disque.h"
@@ -133,6 +134,17 @@ TEST(RemplaceFichier, FirstWriteSharedBackupAndMissingFolder)
     EXPECT_EQ(FilesIn(folder), 2) << "no temporary file left";
 
     EXPECT_FALSE(RemplaceFichier((folder / "absent" / "f").string(), "x"));
+}
+
+TEST(Disque, PourquoiUnFichierNePeutSEcrire)
+{
+    TempDir Dossier;
+    EXPECT_EQ(CauseEchecEcriture((Dossier / "page.htm").string()), 0);
+    EXPECT_EQ(CauseEchecEcriture((Dossier / "absent" / "page.htm").string()), ENOENT);
+    WriteWholeFile(Dossier / "fichier", "x");
+    EXPECT_EQ(CauseEchecEcriture((Dossier / "fichier" / "page.htm").string()), ENOTDIR);
+    std::filesystem::create_directories(Dossier / "dossier.htm");
+    EXPECT_EQ(CauseEchecEcriture((Dossier / "dossier.htm").string()), EISDIR);
 }
 
 } // namespace

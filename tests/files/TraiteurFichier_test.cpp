@@ -19,6 +19,8 @@
 #include <cerrno>
 #include <filesystem>
 #include <map>
+#include <new>
+#include <utility>
 
 namespace {
 
@@ -89,6 +91,10 @@ TEST(TraiteurFichier, UnChargementRateDitPourquoi)
     const std::vector<std::pair<std::string, TEchecChargement>> cas = {
         {ecrit("texte.xmc", "ceci est du texte"), {TCauseChargement::PasUneArchive, 0}},
         {ecrit("vide.xmc", ""), {TCauseChargement::PasUneArchive, 0}},
+        // Cut before its first four bytes were all written, it is still a cut archive.
+        {ecrit("debut.xmc", "PK\x03"), {TCauseChargement::Tronque, 0}},
+        {ecrit("deux.xmc", "PK"), {TCauseChargement::Tronque, 0}},
+        {ecrit("court.xmc", "PX"), {TCauseChargement::PasUneArchive, 0}},
         {ecrit("coupee.xmc", archive.substr(0, archive.size() / 2)), {TCauseChargement::Tronque, 0}},
         {ecrit("document-coupe.xmc", documentCoupe), {TCauseChargement::Tronque, 0}},
         {ecrit("autre.xmc", autreArchive), {TCauseChargement::PasUneSaison, 0}},
@@ -116,6 +122,14 @@ TEST(TraiteurFichier, UnChargementRateDitPourquoi)
     TEchecChargement echec{TCauseChargement::Tronque, 0};
     EXPECT_NE(TTraiteurFichier::ChargeAvecEtat(bonne, "", "", {}, &echec), nullptr);
     EXPECT_EQ(echec, TEchecChargement{});
+
+    // Memory running out says so: the file itself may well be whole.
+    TSaisonFootball saison;
+    EXPECT_FALSE(TTraiteurFichier::ChargeFichier(
+        bonne, saison, "", [](int) { throw std::bad_alloc(); }, &echec));
+    EXPECT_EQ(echec, (TEchecChargement{TCauseChargement::Illisible, ENOMEM}));
+    EXPECT_EQ(TTraiteurFichier::TexteEchecChargement("s.xmc", echec),
+              "Le fichier s.xmc n'a pas pu être ouvert : la mémoire manque.");
 }
 
 TEST(TraiteurFichier, SauveEtRechargeEnMemorisantSeulementLesArchivesDeSaison)
@@ -195,6 +209,14 @@ TEST(TraiteurFichier, SauvegardeRateeGardeLeCompteurEtDitPourquoi)
 TEST(TraiteurFichier, LaCauseDUnEchecDansLaLangueOuDansLesMotsDuSysteme)
 {
     TextesFrancais textes;
+    // Said of the file read, or of the place written to.
+    EXPECT_EQ(TexteErreurSysteme(ENOENT, TAccesFichier::Lecture), Traduit(3107));
+    EXPECT_EQ(TexteErreurSysteme(ENOENT, TAccesFichier::Ecriture), Traduit(2624));
+    EXPECT_EQ(TexteErreurSysteme(EACCES, TAccesFichier::Lecture), Traduit(3108));
+    EXPECT_EQ(TexteErreurSysteme(EACCES, TAccesFichier::Ecriture), Traduit(2622));
+    EXPECT_EQ(TexteErreurSysteme(0, TAccesFichier::Lecture), Traduit(3106));
+    EXPECT_EQ(TexteErreurSysteme(EISDIR), Traduit(3109));
+    EXPECT_EQ(TexteErreurSysteme(ENOSPC, TAccesFichier::Lecture), Traduit(2621));
     EXPECT_EQ(TexteErreurSysteme(0), Traduit(2627));
     EXPECT_EQ(TexteErreurSysteme(EDQUOT), Traduit(2621));
     EXPECT_EQ(TexteErreurSysteme(EPERM), Traduit(2622));
@@ -476,12 +498,33 @@ TEST(TraiteurFichier, LesFichiersAnciensSOuvrentParLeChargement)
     EXPECT_EQ(saison->NbChampionnat(), 1);
     EXPECT_EQ(saison->NbEquipe(), static_cast<int>(ancienne.Equipes.size()));
 
-    // A file cut short is a failed load, whatever its kind.
-    std::vector<uint8_t> coupe = testsupport::EcritSaison(ancienne, 13);
-    coupe.resize(coupe.size() / 2);
-    Ecrit(dir / "t.sai", coupe);
-    EXPECT_EQ(TTraiteurFichier::ChargeAvecEtat((dir / "t.sai").string(), "", "", {}), nullptr);
+    // A file cut short is a failed load, whatever its kind, and told as cut.
+    TEchecChargement echec;
+    for (const auto& [nom, octets] : {std::pair{"t.sai", testsupport::EcritSaison(ancienne, 13)},
+                                      std::pair{"t.chp", testsupport::EcritChampionnat(ancienne, 13)},
+                                      std::pair{"t4.sai", testsupport::EcritSaison(ancienne, 4)}}) {
+        for (const size_t taille : {octets.size() / 2, octets.size() - 1, size_t(3)}) {
+            Ecrit(dir / nom, std::vector<uint8_t>(octets.begin(), octets.begin() + static_cast<long>(taille)));
+            EXPECT_EQ(TTraiteurFichier::ChargeAvecEtat((dir / nom).string(), "", "", {}, &echec), nullptr) << nom;
+            EXPECT_EQ(echec, (TEchecChargement{TCauseChargement::Tronque, 0})) << nom << " cut at " << taille;
+        }
+    }
     EXPECT_FALSE(TTraiteurFichier::EnCours());
+
+    // A season announced as such whose counts cannot be is damaged, not some other file.
+    std::vector<uint8_t> abimee = testsupport::EcritSaison(ancienne, 13);
+    abimee[2] = 0x88;
+    abimee[3] = 0x13; // 5000 championships
+    Ecrit(dir / "abimee.sai", abimee);
+    EXPECT_EQ(TTraiteurFichier::ChargeAvecEtat((dir / "abimee.sai").string(), "", "", {}, &echec), nullptr);
+    EXPECT_EQ(echec, (TEchecChargement{TCauseChargement::Endommage, 0}));
+    // The same road through the import of a championship.
+    TSaisonFootball cible;
+    std::vector<uint8_t> championnat = testsupport::EcritChampionnat(ancienne, 13);
+    championnat.resize(championnat.size() / 2);
+    Ecrit(dir / "t.chp", championnat);
+    EXPECT_TRUE(TTraiteurFichier::FusionneFichier(cible, (dir / "t.chp").string(), "", true, &echec).empty());
+    EXPECT_EQ(echec, (TEchecChargement{TCauseChargement::Tronque, 0}));
 }
 
 namespace {

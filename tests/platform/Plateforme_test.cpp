@@ -19,7 +19,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cerrno>
 #include <filesystem>
 #include <thread>
 
@@ -195,17 +194,6 @@ TEST(Imprimante, LeNomDuDocumentPeutNommerUnFichier)
     imprimante.EndDoc();
     EXPECT_EQ(imprimante.NomVu, "Coupe - Groupe A - Classement");
     EXPECT_EQ(imprimante.Titre(), "Coupe : Groupe A - Classement") << "the heading keeps the title as written";
-}
-
-TEST(Imprimante, PourquoiUnFichierNePeutSEcrire)
-{
-    testsupport::TempDir Dossier;
-    EXPECT_EQ(CauseEchecEcriture((Dossier / "page.htm").string()), 0);
-    EXPECT_EQ(CauseEchecEcriture((Dossier / "absent" / "page.htm").string()), ENOENT);
-    testsupport::WriteWholeFile(Dossier / "fichier", "x");
-    EXPECT_EQ(CauseEchecEcriture((Dossier / "fichier" / "page.htm").string()), ENOTDIR);
-    std::filesystem::create_directories(Dossier / "dossier.htm");
-    EXPECT_EQ(CauseEchecEcriture((Dossier / "dossier.htm").string()), EISDIR);
 }
 
 TEST(Imprimante, UnDocumentQuiNePeutCommencerDitPourquoi)

@@ -24,6 +24,8 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -452,10 +454,11 @@ TEST_F(FichiersFenetre, ExportsEtHistoriqueDeLaDivision)
     EXPECT_EQ(copie.NbChampionnat(), f.GetSaison()->NbChampionnat());
 
     f.GetSaison()->SetNumChampCourant(1);
-    const std::string donnees = Dossier.str() + "Data/ligue.xmd";
+    const std::string donnees = Dossier.str() + "sauvegarde/ligue.xmd";
     Dialogues.RepondFichier(donnees);
     f.ExporteChampionnat();
-    EXPECT_EQ(Dialogues.DemandesEnregistrement.back().DossierInitial, Dossier.str() + "Data/");
+    // Among the user's files, not among the program's division files.
+    EXPECT_EQ(Dialogues.DemandesEnregistrement.back().DossierInitial, Dossier.str() + "sauvegarde/");
     EXPECT_EQ(Dialogues.DemandesEnregistrement.back().ExtensionDefaut, "xmd");
     TSaisonFootball ligue;
     ASSERT_TRUE(TChargeurXmp(donnees).ChargeSaison(ligue));
@@ -515,12 +518,23 @@ TEST_F(ImportFenetre, ImporterUnChampionnatPuisFusionnerUneSaisonLesMontrentDans
     EXPECT_EQ(saison->NbChampionnat(), 1);
     EXPECT_TRUE(Messages.Messages.empty());
 
-    // A file that cannot be read says so.
-    Dialogues.RepondFichier((Dossier / "absent.chp").string());
+    // A file that cannot be read says which and why; the dialog starts among
+    // the user's files and shows the data archives too.
+    const std::string absent = (Dossier / "absent.chp").string();
+    Dialogues.RepondFichier(absent);
     Fenetre->ExecuteCommande(187);
     ASSERT_EQ(Messages.Messages.size(), 1u);
-    EXPECT_EQ(Messages.Messages[0].Texte, Traduit(296));
+    EXPECT_EQ(Messages.Messages[0].Texte,
+              TTraiteurFichier::TexteEchecChargement(absent, {TCauseChargement::Illisible, ENOENT}));
+    EXPECT_NE(Messages.Messages[0].Texte.find(Traduit(3107)), std::string::npos);
     EXPECT_EQ(CompteurModification, 0);
+    EXPECT_EQ(Dialogues.DemandesOuverture.back().DossierInitial, Fenetre->GetAppDir() + "sauvegarde/");
+    const std::vector<TFiltreFichier> filtres = LitFiltres(Dialogues.DemandesOuverture.back().Filtre);
+    const int index = Dialogues.DemandesOuverture.back().IndexFiltre;
+    ASSERT_TRUE(index >= 1 && index <= static_cast<int>(filtres.size()));
+    const std::vector<std::string>& motifs = filtres[index - 1].Motifs;
+    for (const char* motif : {"*.xmc", "*.xmd", "*.sai", "*.chp", "*.chf"})
+        EXPECT_NE(std::find(motifs.begin(), motifs.end(), motif), motifs.end()) << motif;
     Messages.Messages.clear();
 
     // The first championship of the file joins the season and becomes current.

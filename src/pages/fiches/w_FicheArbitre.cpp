@@ -9,9 +9,9 @@
 #include "controls/ImageQt.h"
 #include "files/ImageManager.h"
 #include "model/Championnat.h"
-#include "model/LectureFeuilles.h"
 #include "model/Personnels.h"
 #include "model/SaisonFoot.h"
+#include "model/TexteSaisi.h"
 #include "pagebase/w_ImageManager.h"
 #include "pages/vues/w_ClassJoueur.h"
 

@@ -5,9 +5,9 @@
 #include "base/oTraducteur.h"
 #include "controls/ComboBox.h"
 #include "controls/ImageFond.h"
-#include "model/LectureFeuilles.h"
 #include "model/Personnels.h"
 #include "model/SaisonFoot.h"
+#include "model/TexteSaisi.h"
 #include "pagebase/DefType.h"
 #include "pages/fiches/w_FicheArbitre.h"
 
