@@ -240,16 +240,22 @@ private:
 
 } // namespace
 
-int TModeleEditeur::Dessine(TCanevas& Canevas, const TRect& R, bool Impression)
+int TModeleEditeur::HauteurRangee(TCanevas& Canevas, bool Impression) const
+{
+    // On paper the font is larger than on screen: rows never overlap there.
+    if (Impression)
+        return std::max<int>(HauteurLigne, Canevas.HauteurTexte("Ág") + 2);
+    return HauteurLigne;
+}
+
+int TModeleEditeur::Dessine(TCanevas& Canevas, const TRect& R, bool Impression, int Premiere, int NbRangees)
 {
     int Largeur = R.Width();
     TPolice Police = Canevas.GetPolice();
     Police.Gras = Police.Souligne = false;
     Canevas.SetPolice(Police);
-    // On paper the font is larger than on screen: rows never overlap there.
-    int Pas = HauteurLigne;
-    if (Impression)
-        Pas = std::max<int>(Pas, Canevas.HauteurTexte("Ág") + 2);
+    const int Pas = HauteurRangee(Canevas, Impression);
+    auto Dessinee = [&](int Rang) { return NbRangees < 0 || (Rang >= Premiere && Rang < Premiere + NbRangees); };
     int Rangee = 0;
     for (const auto& L : Lignes_) {
         if (L->Texte.empty()) {
@@ -268,9 +274,11 @@ int TModeleEditeur::Dessine(TCanevas& Canevas, const TRect& R, bool Impression)
         TMiseEnPage Page(Canevas, L->Fixe, Largeur - 2 * Marge - L->Decalage);
         std::vector<TMorceau> Morceaux = Page.Coupe(std::move(Texte), std::move(Couleurs));
         for (size_t P = 0; P < Morceaux.size(); ++P) {
+            if (!Dessinee(Rangee + static_cast<int>(P)))
+                continue;
             const TMorceau& M = Morceaux[P];
             int Lm = Page.LargeurDe(M.Texte);
-            int Y = R.Top + (Rangee + static_cast<int>(P)) * Pas + MargeHaut;
+            int Y = R.Top + (Rangee + static_cast<int>(P) - (NbRangees < 0 ? 0 : Premiere)) * Pas + MargeHaut;
             int X;
             if (L->Alignement == 1)
                 X = (Largeur - Lm) / 2;
