@@ -202,6 +202,18 @@ TEST(ColorStringGrid, ALongGridGoesOnOverPagesWithItsTitleRowOnEach)
     for (size_t F = 1; F < Titres.size(); ++F)
         EXPECT_EQ(Titres[F], 1) << "page " << F;
 
+    // Squeezed onto one page, as it printed before, its rows are lower than their names.
+    testsupport::TReleveDessin Serre;
+    {
+        TImprimantePdf Pdf((Dossier / "serree.pdf").string());
+        Pdf.SetTitre("Coupe - Joueurs");
+        ImprimeUnePage(true, [&](QPainter& P, const QRect& Page, int Dpi) { G.ImprimeSur(P, Page, Dpi); });
+        Pdf.SetTitre({});
+    }
+    const std::vector<std::string> Defauts = testsupport::VerifiePapier(Serre, "Coupe - Joueurs");
+    ASSERT_EQ(Defauts.size(), 1u);
+    EXPECT_EQ(Defauts[0].rfind("texte coupé en hauteur: page 1: \"Joueur", 0), 0u) << Defauts[0];
+
     // A grid whose rows can be read on one page stays on one page.
     G.SetRowCount(21);
     testsupport::TReleveDessin Court;

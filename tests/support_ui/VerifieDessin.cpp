@@ -265,8 +265,9 @@ std::vector<std::string> VerifiePapier(const TReleveDessin& releve, const std::s
         note(0, "rien d'imprimé", "aucune page");
     // Two device pixels of a 96-dpi drawing: the rounding of boxes next to each other.
     const int jeu = std::max(1, releve.Resolution / 48);
-    // A chart drawn from a picture smaller than this was never laid out on screen.
-    const QSize imageMinimale(120, 80);
+    // A chart drawn from a picture smaller than this was never laid out on
+    // screen: it draws nothing at that size.
+    const QSize imageMinimale(36, 31);
     for (int feuille = 1; feuille <= static_cast<int>(releve.Feuilles.size()); ++feuille) {
         const QRect page(QPoint(0, 0), releve.Feuilles[static_cast<size_t>(feuille - 1)]);
         std::vector<const TTracePeint*> textes;
@@ -295,6 +296,9 @@ std::vector<std::string> VerifiePapier(const TReleveDessin& releve, const std::s
                 fonds.push_back(&t);
             if (t.Texte && !vu.isEmpty()) {
                 textes.push_back(&t);
+                // A row lower than its text shows only a slice of it.
+                if (vu.height() < t.Boite.height() - jeu)
+                    note(feuille, "texte coupé en hauteur", texte(t) + " dans " + Rect(t.Decoupe));
                 // What lies under the text is the last fill under its middle, or the paper.
                 QColor sous = Qt::white;
                 for (auto f = fonds.rbegin(); f != fonds.rend(); ++f)
@@ -322,8 +326,12 @@ std::vector<std::string> VerifiePapier(const TReleveDessin& releve, const std::s
                 if (textes[j]->Boite.top() > a.bottom())
                     break;
                 const QRect b = textes[j]->Boite & textes[j]->Decoupe;
+                // The letters of one line drawn one by one, each where the
+                // kerned text puts it, reach a little into the next: one text.
+                const bool suivantes =
+                    textes[i]->Boite.top() == textes[j]->Boite.top() && std::abs(textes[i] - textes[j]) == 1;
                 const QRect commun = a & b;
-                if (commun.width() > jeu && commun.height() > jeu)
+                if (!suivantes && commun.width() > jeu && commun.height() > jeu)
                     note(feuille, "textes l'un sur l'autre", texte(*textes[i]) + " et " + texte(*textes[j]));
             }
         }

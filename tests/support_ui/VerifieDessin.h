@@ -67,10 +67,10 @@ private:
 };
 
 // What a reader of the printout Releve saw would find wrong: a page without
-// the whole of Titre at its head, two texts over each other, a text or
-// picture past the sheet, a text with less than 3:1 contrast against the fill
-// under it (the paper where there is none), a chart printed from a picture
-// too small to be read. One line per kind of fault.
+// the whole of Titre at its head, two texts over each other, a text cut by a
+// row lower than it, a text or picture past the sheet, a text with less than
+// 3:1 contrast against the fill under it (the paper where there is none), a
+// chart printed from a picture too small to be read. One line per kind of fault.
 std::vector<std::string> VerifiePapier(const TReleveDessin& releve, const std::string& titre);
 
 // Relative luminance contrast of two colours, from 1 (same) to 21 (black on white).
