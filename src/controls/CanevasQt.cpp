@@ -128,8 +128,10 @@ void TCanevasQt::Remplit(const TRect& R, TColor Couleur)
 {
     if (R.Width() <= 0 || R.Height() <= 0)
         return;
-    if (TemoinDessin != nullptr)
+    if (TemoinDessin != nullptr) {
         TemoinDessin->Forme(P_, BoiteDe(R));
+        TemoinDessin->Fond(P_, BoiteDe(R), VersQColor(Couleur));
+    }
     P_.fillRect(QRect(R.Left, R.Top, R.Width(), R.Height()), VersQColor(Couleur));
 }
 
@@ -211,18 +213,31 @@ int TMesureQt::HauteurTexte(std::string_view)
     return QFontMetrics(EnPixels(Police_)).height();
 }
 
-void ImprimeUnePage(bool Paysage, const std::function<void(QPainter&, const QRect&, int)>& Dessine)
+void ImprimePages(bool Paysage, const std::function<bool(QPainter&, const QRect&, int, int)>& Dessine)
 {
     TImprimante& Imprimante = ::Imprimante();
     Imprimante.SetOrientation(Paysage ? TImprimante::TOrientation::Paysage : TImprimante::TOrientation::Portrait);
     if (!Imprimante.BeginDoc())
         return;
-    // What is printed goes under the document's title, with the page's origin at its top.
-    const int Titre = Imprimante.ImprimeTitre();
-    QPainter& Canvas = *Imprimante.Canvas();
-    Canvas.save();
-    Canvas.translate(0, Titre);
-    Dessine(Canvas, QRect(0, 0, Imprimante.PageWidth(), Imprimante.PageHeight() - Titre), Imprimante.Resolution());
-    Canvas.restore();
+    for (int Numero = 0;; ++Numero) {
+        // What is printed goes under the document's title, with the page's origin at its top.
+        const int Titre = Imprimante.ImprimeTitre();
+        QPainter& Canvas = *Imprimante.Canvas();
+        Canvas.save();
+        Canvas.translate(0, Titre);
+        const bool Suite = Dessine(Canvas, QRect(0, 0, Imprimante.PageWidth(), Imprimante.PageHeight() - Titre),
+                                   Imprimante.Resolution(), Numero);
+        Canvas.restore();
+        if (!Suite || !Imprimante.NewPage())
+            break;
+    }
     Imprimante.EndDoc();
+}
+
+void ImprimeUnePage(bool Paysage, const std::function<void(QPainter&, const QRect&, int)>& Dessine)
+{
+    ImprimePages(Paysage, [&Dessine](QPainter& Canvas, const QRect& Page, int Dpi, int) {
+        Dessine(Canvas, Page, Dpi);
+        return false;
+    });
 }

@@ -62,6 +62,8 @@ public:
     virtual void Motif(const QPainter& P, const QImage& Image, bool Etire, QSize Cible) = 0;
     // True: texts are told but not drawn, so that what lies under them shows.
     virtual bool CacheTextes() const { return false; }
+    // A plain fill (told as a shape too), for grounds that cannot be read back (paper).
+    virtual void Fond(const QPainter&, const QRectF&, const QColor&) {}
 };
 
 extern TTemoinDessin* TemoinDessin;
@@ -85,8 +87,11 @@ private:
 // Pixel size of a font given in points at 96 pixels per inch.
 int PixelsDePoints(double Points);
 
-// One page on the platform's printer target (the chosen printer, a PDF file in
-// tests): Dessine gets the painter, the page in device pixels and the
-// resolution, below the printer's title. Nothing is printed when the printer
-// cannot be opened.
+// Pages on the platform's printer target (the chosen printer, a PDF file in
+// tests), each below the printer's title: Dessine gets the painter, the page
+// in device pixels, the resolution and the page's number from 0, and says
+// whether another page follows. Nothing is printed when the printer cannot be
+// opened; printing stops at a page it refuses.
+void ImprimePages(bool Paysage, const std::function<bool(QPainter&, const QRect&, int, int)>& Dessine);
+// A document of one page.
 void ImprimeUnePage(bool Paysage, const std::function<void(QPainter&, const QRect&, int)>& Dessine);

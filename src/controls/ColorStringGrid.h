@@ -27,7 +27,8 @@ public:
     std::function<void()> OnClick;
     std::function<void()> OnDblClick;
 
-    // The whole grid on one landscape page of the printer.
+    // The grid on landscape pages of the printer: one while its rows can be
+    // read there, else as many as its rows need, title rows on each.
     void Imprime();
     // The same drawing on any paper-like device: Page in device pixels, Dpi
     // its resolution.

@@ -75,6 +75,11 @@ void TGraphe::Imprime(const QRect& R, QPainter& Painter)
     int W = static_cast<int>(width() * Echelle), H = static_cast<int>(height() * Echelle);
     QRect Cible(R.left() + (R.width() - W) / 2, R.top() + (R.height() - H) / 2, W, H);
     Painter.save();
+    if (TemoinDessin != nullptr) {
+        Painter.translate(Cible.topLeft());
+        TemoinDessin->Motif(Painter, Dessin, true, Cible.size());
+        Painter.translate(-Cible.topLeft());
+    }
     Painter.setRenderHint(QPainter::SmoothPixmapTransform);
     Painter.drawImage(Cible, Dessin);
     Painter.restore();

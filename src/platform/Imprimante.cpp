@@ -9,7 +9,12 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <QStringList>
 
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
 #include <string_view>
 
 namespace {
@@ -19,8 +24,39 @@ TImprimante* ImprimanteInstallee = nullptr;
 constexpr int TexteImprimanteRefuse = 3320;
 constexpr int TexteAucuneImprimante = 3321;
 constexpr int TexteFichierImpression = 3322;
+constexpr int TexteFichierInacheve = 3323;
+constexpr int TexteImprimanteArretee = 3324;
+
+// A PDF whose last bytes are not its end marker was cut while being written.
+bool PdfEntier(const std::string& fichier)
+{
+    std::error_code err;
+    if (!std::filesystem::is_regular_file(fichier, err))
+        return true; // a device or a pipe: nothing to read back
+    std::ifstream f(fichier, std::ios::binary);
+    f.seekg(0, std::ios::end);
+    const std::streamoff taille = f.tellg();
+    const std::streamoff lu = std::min<std::streamoff>(taille, 64);
+    std::string fin(static_cast<size_t>(std::max<std::streamoff>(lu, 0)), '\0');
+    f.seekg(taille - lu);
+    f.read(fin.data(), lu);
+    return f && fin.find("%%EOF") != std::string::npos;
+}
+
+// Why a file was left unfinished: what its place tells, else a disk with no room left.
+int CauseFichierInacheve(const std::string& fichier)
+{
+    if (const int cause = CauseEchecEcriture(fichier); cause != 0)
+        return cause;
+    std::error_code err;
+    const std::filesystem::path dossier = std::filesystem::absolute(fichier, err).parent_path();
+    const std::filesystem::space_info place = std::filesystem::space(dossier, err);
+    return !err && place.available == 0 ? ENOSPC : 0;
+}
 
 } // namespace
+
+TTemoinImpression* TemoinImpression = nullptr;
 
 TImprimante::TImprimante() : FPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
 
@@ -55,7 +91,32 @@ bool TImprimante::BeginDoc()
         return false;
     }
     FCanvas = std::move(canvas);
+    FEchoue = false;
+    FPage = 0;
+    AnnoncePage();
     return true;
+}
+
+void TImprimante::AnnoncePage()
+{
+    ++FPage;
+    if (TemoinImpression != nullptr && FCanvas)
+        TemoinImpression->Page(*FCanvas, FPage, QSize(PageWidth(), PageHeight()));
+}
+
+// Told once per document: the drawing goes on to its end after a refused page.
+void TImprimante::SignaleEchecEnCours()
+{
+    if (FEchoue)
+        return;
+    FEchoue = true;
+    const std::string fichier = FPrinter->outputFileName().toStdString();
+    std::string texte;
+    if (!fichier.empty())
+        texte = TraduitFmt(TexteFichierInacheve, {fichier, TexteErreurSysteme(CauseFichierInacheve(fichier))});
+    else
+        texte = TraduitFmt(TexteImprimanteArretee, {FPrinter->printerName().toStdString()});
+    MessageUtil(texte, BoutonsMessage::Ok | BoutonsMessage::Avertissement);
 }
 
 // The printer says nothing of why it refused; a file target tells by its folder.
@@ -75,15 +136,30 @@ void TImprimante::SignaleEchec() const
 
 bool TImprimante::NewPage()
 {
-    return FCanvas && FPrinter->newPage();
+    if (!FCanvas || FEchoue)
+        return false;
+    if (!FPrinter->newPage() || FPrinter->printerState() == QPrinter::Error) {
+        SignaleEchecEnCours();
+        return false;
+    }
+    AnnoncePage();
+    return true;
 }
 
-void TImprimante::EndDoc()
+bool TImprimante::EndDoc()
 {
-    if (FCanvas) {
-        FCanvas->end();
-        FCanvas.reset();
-    }
+    if (!FCanvas)
+        return false;
+    bool entier = FCanvas->end() && FPrinter->printerState() != QPrinter::Error;
+    FCanvas.reset();
+    const std::string fichier = FPrinter->outputFileName().toStdString();
+    if (entier && !fichier.empty() && FPrinter->outputFormat() == QPrinter::PdfFormat)
+        entier = PdfEntier(fichier);
+    if (!entier)
+        SignaleEchecEnCours();
+    entier = entier && !FEchoue;
+    FEchoue = false;
+    return entier;
 }
 
 void TImprimante::Abort()
@@ -173,13 +249,29 @@ int DessineTitreDocument(QPainter& p, const std::string& titre, int largeur)
     QFont police = p.font();
     police.setPointSize(16);
     police.setBold(true);
+    const QString texte = QString::fromStdString(titre);
+    const QStringList mots = texte.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    // Lines break at blanks; a word alone wider than the page makes the whole title smaller.
+    auto plusLarge = [&](const QFontMetrics& m) {
+        int l = 0;
+        for (const QString& mot : mots)
+            l = std::max(l, m.horizontalAdvance(mot));
+        return l;
+    };
+    while (police.pointSize() > 6 && plusLarge(QFontMetrics(police, p.device())) > largeur)
+        police.setPointSize(police.pointSize() - 1);
     p.setFont(police);
     p.setPen(Qt::black);
     const QFontMetrics mesure(police, p.device());
-    p.drawText(0, mesure.ascent(), mesure.elidedText(QString::fromStdString(titre), Qt::ElideRight, largeur));
+    const int drapeaux =
+        Qt::AlignLeft | Qt::AlignTop | (plusLarge(mesure) > largeur ? Qt::TextWrapAnywhere : Qt::TextWordWrap);
+    const QRect boite = mesure.boundingRect(QRect(0, 0, std::max(largeur, 1), 1 << 20), drapeaux, texte);
+    p.drawText(QRect(0, 0, std::max(largeur, 1), boite.height()), drapeaux, texte);
+    if (TemoinImpression != nullptr)
+        TemoinImpression->Titre(p, QRectF(boite), texte);
     p.restore();
     // A blank line's worth between the title and what it heads.
-    return mesure.height() * 2;
+    return boite.height() + mesure.height();
 }
 
 std::string NomDocument(const std::string& titre)

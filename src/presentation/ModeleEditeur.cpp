@@ -161,12 +161,15 @@ struct TMorceau {
 
 class TMiseEnPage {
 public:
-    TMiseEnPage(TCanevas& Canevas, bool Fixe, int Largeur) : Canevas_(Canevas), Fixe_(Fixe), Largeur_(Largeur) {}
+    TMiseEnPage(TCanevas& Canevas, bool Fixe, int Largeur, int PasFixe)
+        : Canevas_(Canevas), Fixe_(Fixe), Largeur_(Largeur), PasFixe_(PasFixe)
+    {
+    }
 
     int LargeurDe(std::u32string_view T)
     {
         if (Fixe_)
-            return 8 * static_cast<int>(T.size());
+            return PasFixe_ * static_cast<int>(T.size());
         return Canevas_.LargeurTexte(DepuisCaracteres(T));
     }
 
@@ -228,20 +231,53 @@ private:
     TCanevas& Canevas_;
     bool Fixe_;
     int Largeur_;
+    int PasFixe_;
 };
+
+// The pitch of fixed-pitch lines: 8 pixels a character on screen; on paper,
+// whose font is larger, the widest of their characters, so that none runs
+// into the next.
+int PasFixe(TCanevas& Canevas, const std::vector<std::unique_ptr<TLigneEditeur>>& Lignes, bool Impression)
+{
+    int Pas = 8;
+    if (!Impression)
+        return Pas;
+    std::vector<bool> Vus;
+    for (const auto& L : Lignes) {
+        if (!L->Fixe)
+            continue;
+        for (char32_t C : VersCaracteres(L->Texte)) {
+            if (C < Vus.size() && Vus[C])
+                continue;
+            if (C < 0x3000) {
+                Vus.resize(std::max<size_t>(Vus.size(), C + 1));
+                Vus[C] = true;
+            }
+            Pas = std::max(Pas, Canevas.LargeurTexte(CaractereVersTexte(C)));
+        }
+    }
+    return Pas;
+}
 
 } // namespace
 
-int TModeleEditeur::Dessine(TCanevas& Canevas, const TRect& R, bool Impression)
+int TModeleEditeur::HauteurRangee(TCanevas& Canevas, bool Impression) const
+{
+    // On paper the font is larger than on screen: rows never overlap there.
+    if (Impression)
+        return std::max<int>(HauteurLigne, Canevas.HauteurTexte("Ág") + 2);
+    return HauteurLigne;
+}
+
+int TModeleEditeur::Dessine(TCanevas& Canevas, const TRect& R, bool Impression, int Premiere, int NbRangees)
 {
     int Largeur = R.Width();
     TPolice Police = Canevas.GetPolice();
     Police.Gras = Police.Souligne = false;
     Canevas.SetPolice(Police);
-    // On paper the font is larger than on screen: rows never overlap there.
-    int Pas = HauteurLigne;
-    if (Impression)
-        Pas = std::max<int>(Pas, Canevas.HauteurTexte("Ág") + 2);
+    const int Pas = HauteurRangee(Canevas, Impression);
+    const int Fixe = PasFixe(Canevas, Lignes_, Impression);
+    auto Dessinee = [&](int Rang) { return NbRangees < 0 || (Rang >= Premiere && Rang < Premiere + NbRangees); };
     int Rangee = 0;
     for (const auto& L : Lignes_) {
         if (L->Texte.empty()) {
@@ -257,12 +293,14 @@ int TModeleEditeur::Dessine(TCanevas& Canevas, const TRect& R, bool Impression)
             Couleurs.pop_back();
         }
         // The margins and the line's offset are room the text may not take.
-        TMiseEnPage Page(Canevas, L->Fixe, Largeur - 2 * Marge - L->Decalage);
+        TMiseEnPage Page(Canevas, L->Fixe, Largeur - 2 * Marge - L->Decalage, Fixe);
         std::vector<TMorceau> Morceaux = Page.Coupe(std::move(Texte), std::move(Couleurs));
         for (size_t P = 0; P < Morceaux.size(); ++P) {
+            if (!Dessinee(Rangee + static_cast<int>(P)))
+                continue;
             const TMorceau& M = Morceaux[P];
             int Lm = Page.LargeurDe(M.Texte);
-            int Y = R.Top + (Rangee + static_cast<int>(P)) * Pas + MargeHaut;
+            int Y = R.Top + (Rangee + static_cast<int>(P) - (NbRangees < 0 ? 0 : Premiere)) * Pas + MargeHaut;
             int X;
             if (L->Alignement == 1)
                 X = (Largeur - Lm) / 2;
@@ -280,7 +318,7 @@ int TModeleEditeur::Dessine(TCanevas& Canevas, const TRect& R, bool Impression)
             for (int I = 0; I < N; ++I) {
                 std::string C = CaractereVersTexte(M.Texte[static_cast<size_t>(I)]);
                 if (L->Fixe && I > 0 && M.Texte[static_cast<size_t>(I - 1)] == U' ')
-                    X = R.Left + Marge + 8 * I;
+                    X = R.Left + Marge + Fixe * I;
                 Police.Couleur = Impression ? 0 : CouleurCodeEditeur(M.Couleurs[static_cast<size_t>(I)]);
                 Canevas.SetPolice(Police);
                 Canevas.Texte(X, Y, C);
@@ -294,7 +332,7 @@ int TModeleEditeur::Dessine(TCanevas& Canevas, const TRect& R, bool Impression)
                 Etale += Pas;
                 // Characters measured one by one add up wider than the text they
                 // make (rounding, kerning): each goes where the text before it ends.
-                X = L->Fixe ? X + 8 + Pas
+                X = L->Fixe ? X + Fixe + Pas
                             : Depart + Page.LargeurDe(std::u32string_view(M.Texte).substr(0, I + 1)) + Etale;
             }
         }

@@ -60,8 +60,12 @@ public:
     bool ExporteHtml(const std::string& NomFichier, bool Creer, const std::string& Titre = {}) const;
 
     // Lays out and draws every line into R; in print mode the text is black.
-    // Returns the number of rows the lines took.
-    int Dessine(TCanevas& Canevas, const TRect& R, bool Impression);
+    // Returns the number of rows the lines took. With NbRangees of zero or
+    // more, only that many rows from Premiere are drawn, the first at R's top
+    // (a page of a printout).
+    int Dessine(TCanevas& Canevas, const TRect& R, bool Impression, int Premiere = 0, int NbRangees = -1);
+    // How far apart the rows are drawn on the canvas's font.
+    int HauteurRangee(TCanevas& Canevas, bool Impression) const;
 
     // The control's size, which SetLigne checks the lines against.
     virtual int GetLargeur() const { return Largeur_; }

@@ -1013,6 +1013,47 @@ void TModeleGrille::DessineCellule(TCanevas& Canevas, int ACol, int ARow, const 
 
 void TModeleGrille::DessineSurCanvas(TCanevas& Canevas, const TRect& R)
 {
+    const int NbLignes = GetRowCount();
+    DessineRangees(Canevas, R, std::min(FixedRows_, NbLignes), NbLignes, R.Height() / (NbLignes + 2));
+}
+
+int TModeleGrille::RangeesParPage(TCanevas& Canevas, const TRect& R) const
+{
+    const int NbLignes = GetRowCount();
+    // A row lower than its text prints its names over each other and over the lines.
+    const int Lisible = Canevas.HauteurTexte("Ág") + 2;
+    if (NbLignes == 0 || R.Height() / (NbLignes + 2) >= Lisible)
+        return 0;
+    // The same margin under the table as on a page of the whole grid.
+    return std::max(1, R.Height() / Lisible - 2 - std::min(FixedRows_, NbLignes));
+}
+
+int TModeleGrille::NbPagesImpression(TCanevas& Canevas, const TRect& R) const
+{
+    const int ParPage = RangeesParPage(Canevas, R);
+    if (ParPage == 0)
+        return 1;
+    const int Donnees = std::max(GetRowCount() - FixedRows_, 1);
+    return (Donnees + ParPage - 1) / ParPage;
+}
+
+void TModeleGrille::DessinePageImpression(TCanevas& Canevas, const TRect& R, int Numero)
+{
+    const int ParPage = RangeesParPage(Canevas, R);
+    if (ParPage == 0) {
+        if (Numero == 0)
+            DessineSurCanvas(Canevas, R);
+        return;
+    }
+    const int Titres = std::min(FixedRows_, GetRowCount());
+    const int Debut = Titres + Numero * ParPage;
+    if (Debut >= GetRowCount() && Numero > 0)
+        return;
+    DessineRangees(Canevas, R, Debut, std::min(Debut + ParPage, GetRowCount()), R.Height() / (Titres + ParPage + 2));
+}
+
+void TModeleGrille::DessineRangees(TCanevas& Canevas, const TRect& R, int Debut, int Fin, int HauteurRangee)
+{
     int NbLignes = GetRowCount();
     int Somme = 0;
     for (const TLigneColonne& C : Colonnes_)
@@ -1020,7 +1061,6 @@ void TModeleGrille::DessineSurCanvas(TCanevas& Canevas, const TRect& R)
     if (NbLignes == 0 || Somme == 0)
         return;
     Canevas.SetCrayon(GetCouleurLigne(0), 1);
-    int HauteurRangee = R.Height() / (NbLignes + 2);
     int64_t K = Somme > 250 ? static_cast<int64_t>(R.Width()) * 8 / Somme : static_cast<int64_t>(R.Width()) * 4 / Somme;
     std::vector<int> Largeurs;
     int Total = 0;
@@ -1029,15 +1069,22 @@ void TModeleGrille::DessineSurCanvas(TCanevas& Canevas, const TRect& R)
         Largeurs.push_back(L);
         Total += L;
     }
-    Canevas.Contour(Rect(R.Left, R.Top, R.Left + Total + 1, R.Top + NbLignes * HauteurRangee + 1));
-    for (int Ligne = 0; Ligne < NbLignes; ++Ligne) {
+    std::vector<int> Rangees;
+    for (int Ligne = 0; Ligne < std::min(FixedRows_, NbLignes); ++Ligne)
+        Rangees.push_back(Ligne);
+    for (int Ligne = Debut; Ligne < Fin; ++Ligne)
+        Rangees.push_back(Ligne);
+    const int NbRangees = static_cast<int>(Rangees.size());
+    Canevas.Contour(Rect(R.Left, R.Top, R.Left + Total + 1, R.Top + NbRangees * HauteurRangee + 1));
+    for (int Place = 0; Place < NbRangees; ++Place) {
+        const int Ligne = Rangees[static_cast<size_t>(Place)];
         int Cumul = 0;
         for (int C = 0; C < GetColCount(); ++C) {
             int L = Largeurs[static_cast<size_t>(C)];
             if (L <= 0)
                 continue;
-            TRect Cellule = Rect(R.Left + Cumul + 1, R.Top + Ligne * HauteurRangee + 1, R.Left + Cumul + L,
-                                 R.Top + (Ligne + 1) * HauteurRangee);
+            TRect Cellule = Rect(R.Left + Cumul + 1, R.Top + Place * HauteurRangee + 1, R.Left + Cumul + L,
+                                 R.Top + (Place + 1) * HauteurRangee);
             Cumul += L;
             bool Fixe = Ligne < FixedRows_ || C < FixedCols_;
             Canevas.Decoupe(Rect(Cellule.Left, Cellule.Top, Cellule.Right + 1, Cellule.Bottom + 1));

@@ -241,6 +241,12 @@ public:
                         bool Impression);
     // The whole grid as a table filling R (the printed form).
     void DessineSurCanvas(TCanevas& Canevas, const TRect& R);
+    // The printed form over pages of R's size: the whole grid on one page
+    // while its rows stay at least as high as their text, else the title rows
+    // and as many further rows as fit at that height on each page, in order.
+    int NbPagesImpression(TCanevas& Canevas, const TRect& R) const;
+    // Page Numero (from 0) of those.
+    void DessinePageImpression(TCanevas& Canevas, const TRect& R, int Numero);
 
     // --- HTML ------------------------------------------------------------------
     // False when the file cannot be written. A created page takes Titre as
@@ -262,6 +268,10 @@ protected:
     virtual void AppliquePosition(int, int) {}
 
 private:
+    // The title rows then the rows Debut to Fin (excluded), HauteurRangee apart from R's top.
+    void DessineRangees(TCanevas& Canevas, const TRect& R, int Debut, int Fin, int HauteurRangee);
+    // The rows under the titles on one page of the printed form, 0 when the whole grid fits.
+    int RangeesParPage(TCanevas& Canevas, const TRect& R) const;
     struct TCellule {
         std::string Texte;
         std::unique_ptr<TCellObject> Objet;

@@ -9,6 +9,7 @@
 #include "platform/Imprimante.h"
 #include "support/TestSupport.h"
 #include "support_ui/RenduPng.h"
+#include "support_ui/VerifieDessin.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 
 TEST(Editeur, PaintsColouredWrappedLines)
 {
@@ -57,6 +59,34 @@ TEST(Editeur, PaintsColouredWrappedLines)
         E.Imprime();
     }
     EXPECT_GT(std::filesystem::file_size(Fichier), 500u);
+
+    // A report longer than a page goes on over further pages, each row whole and once.
+    E.SetNbLigne(160);
+    for (int L = 1; L <= 160; ++L)
+        E.SetLigne(L, "Ligne " + std::to_string(L), true, false, 0);
+    testsupport::TReleveDessin Papier;
+    {
+        TImprimantePdf Pdf((Dossier / "long.pdf").string());
+        Pdf.SetTitre("Rapport");
+        E.Imprime();
+        Pdf.SetTitre({});
+    }
+    ASSERT_GT(Papier.Feuilles.size(), 1u);
+    EXPECT_EQ(testsupport::VerifiePapier(Papier, "Rapport"), std::vector<std::string>{});
+    std::map<int, std::string> Rangs; // the report's characters, row by row in the order printed
+    int Feuille = 0, Haut = -1, Rang = 0;
+    for (const testsupport::TTracePeint& T : Papier.Papier) {
+        if (!T.Texte || T.Titre)
+            continue;
+        if (T.Feuille != Feuille || T.Boite.top() != Haut)
+            ++Rang;
+        Feuille = T.Feuille;
+        Haut = T.Boite.top();
+        Rangs[Rang] += T.Libelle.toStdString();
+    }
+    ASSERT_EQ(Rangs.size(), 160u);
+    EXPECT_EQ(Rangs[1], "Ligne 1");
+    EXPECT_EQ(Rangs[160], "Ligne 160");
 }
 
 TEST(Graphe, LineAndBarChartsPaintAndSave)

@@ -6,6 +6,7 @@
 #include "platform/Imprimante.h"
 #include "support/TestSupport.h"
 #include "support_ui/RenduPng.h"
+#include "support_ui/VerifieDessin.h"
 
 #include <QPainter>
 #include <QScrollBar>
@@ -160,6 +161,67 @@ TEST(ColorStringGrid, PrintsOneLandscapePage)
     EXPECT_GT(std::stod(Boite[1]), std::stod(Boite[2]));
     // Kept beside the pictures, to be looked at.
     testsupport::WriteWholeFile(testsupport::DossierRendus() + "/grille.pdf", Octets);
+}
+
+TEST(ColorStringGrid, ALongGridGoesOnOverPagesWithItsTitleRowOnEach)
+{
+    testsupport::TempDir Dossier;
+    TColorStringGrid G;
+    G.SetAutoResize(false);
+    G.SetColCount(3);
+    G.SetRowCount(151);
+    G.SetFixedRows(1);
+    for (int C = 0; C < 3; ++C)
+        G.SetLargeurColonne(C, 120);
+    G.SetCellule(0, 0, nullptr, true, 0xFFFFFF, 0, 1, 1, "Joueur");
+    for (int R = 1; R < 151; ++R)
+        G.SetCellule(0, R, nullptr, false, 0xFFFFFF, 0, 1, 0, "Joueur " + std::to_string(R));
+    testsupport::TReleveDessin Papier;
+    {
+        TImprimantePdf Pdf((Dossier / "liste.pdf").string());
+        Pdf.SetTitre("Coupe - Joueurs");
+        G.Imprime();
+        Pdf.SetTitre({});
+    }
+    ASSERT_GT(Papier.Feuilles.size(), 1u);
+    EXPECT_EQ(testsupport::VerifiePapier(Papier, "Coupe - Joueurs"), std::vector<std::string>{});
+    // Every row printed once, in order over the pages, under the title row of its page.
+    std::vector<int> Titres(Papier.Feuilles.size() + 1, 0);
+    int Suivante = 1;
+    for (const testsupport::TTracePeint& T : Papier.Papier) {
+        if (!T.Texte || T.Titre)
+            continue;
+        if (T.Libelle == "Joueur") {
+            ++Titres[static_cast<size_t>(T.Feuille)];
+            continue;
+        }
+        EXPECT_EQ(T.Libelle.toStdString(), "Joueur " + std::to_string(Suivante));
+        ++Suivante;
+    }
+    EXPECT_EQ(Suivante, 151);
+    for (size_t F = 1; F < Titres.size(); ++F)
+        EXPECT_EQ(Titres[F], 1) << "page " << F;
+
+    // Squeezed onto one page, as it printed before, its rows are lower than their names.
+    testsupport::TReleveDessin Serre;
+    {
+        TImprimantePdf Pdf((Dossier / "serree.pdf").string());
+        Pdf.SetTitre("Coupe - Joueurs");
+        ImprimeUnePage(true, [&](QPainter& P, const QRect& Page, int Dpi) { G.ImprimeSur(P, Page, Dpi); });
+        Pdf.SetTitre({});
+    }
+    const std::vector<std::string> Defauts = testsupport::VerifiePapier(Serre, "Coupe - Joueurs");
+    ASSERT_EQ(Defauts.size(), 1u);
+    EXPECT_EQ(Defauts[0].rfind("texte coupé en hauteur: page 1: \"Joueur", 0), 0u) << Defauts[0];
+
+    // A grid whose rows can be read on one page stays on one page.
+    G.SetRowCount(21);
+    testsupport::TReleveDessin Court;
+    {
+        TImprimantePdf Pdf((Dossier / "courte.pdf").string());
+        G.Imprime();
+    }
+    EXPECT_EQ(Court.Feuilles.size(), 1u);
 }
 
 TEST(ColorStringGrid, PrintsUnderTheDocumentTitle)

@@ -22,6 +22,9 @@
 #include <filesystem>
 #include <thread>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using testsupport::TDialoguesScriptes;
 
 TEST(Dialogues, FiltresEnDescriptionEtMotifs)
@@ -251,6 +254,90 @@ TEST(Imprimante, LeTitreEnTeteDePage)
     ASSERT_LT(hauteur, page.height());
     EXPECT_GT(encre(0, hauteur / 2), 0);
     EXPECT_EQ(encre(hauteur, page.height()), 0) << "what the title heads starts below it";
+}
+
+namespace {
+
+// The titles the printer draws, as the tests that read the paper see them.
+struct TTitresVus : TTemoinImpression {
+    TTitresVus() { TemoinImpression = this; }
+    ~TTitresVus() override { TemoinImpression = nullptr; }
+    void Page(const QPainter&, int, const QSize&) override {}
+    void Titre(const QPainter&, const QRectF& boite, const QString& texte) override
+    {
+        Boites.push_back(boite.toRect());
+        Textes.push_back(texte.toStdString());
+    }
+    std::vector<QRect> Boites;
+    std::vector<std::string> Textes;
+};
+
+} // namespace
+
+TEST(Imprimante, UnLongTitreSeLitEntier)
+{
+    QImage page(500, 400, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    TTitresVus vus;
+    QPainter p(&page);
+    const int uneLigne = DessineTitreDocument(p, "Ligue 1", 500);
+    // Wrapped onto a second line rather than cut: its end shows.
+    const std::string long_ = "Coupe du monde 2022 : Phase finale - Détail de la journée - Journée 7";
+    const int deuxLignes = DessineTitreDocument(p, long_, 500);
+    EXPECT_GT(deuxLignes, uneLigne);
+    // A word alone wider than the page makes the title smaller, never cut.
+    const std::string mot(60, 'W');
+    DessineTitreDocument(p, mot, 500);
+    p.end();
+    ASSERT_EQ(vus.Textes.size(), 3u);
+    EXPECT_EQ(vus.Textes[1], long_);
+    EXPECT_EQ(vus.Textes[2], mot);
+    for (const QRect& b : vus.Boites)
+        EXPECT_TRUE(page.rect().contains(b)) << b.x() << "," << b.y() << " " << b.width() << "x" << b.height();
+    EXPECT_LE(vus.Boites[2].height(), vus.Boites[0].height());
+}
+
+TEST(Imprimante, UneImpressionInacheveeDitPourquoi)
+{
+    TTextesFrancais textes;
+    testsupport::TMessagesScriptes messages;
+    testsupport::TempDir dossier;
+    const std::string pdf = (dossier / "long.pdf").string();
+    // A disk that takes no more than a few kilobytes of the document.
+    rlimit ancienne{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &ancienne), 0);
+    auto ancienSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit petite = ancienne;
+    petite.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &petite), 0);
+    bool fin = true;
+    {
+        TImprimantePdf imprimante(pdf);
+        if (imprimante.BeginDoc()) {
+            for (int i = 0; i < 20; ++i) {
+                for (int l = 0; l < 60; ++l)
+                    imprimante.Canvas()->drawText(100, 100 + 40 * l, QString("Page %1, ligne %2").arg(i).arg(l));
+                imprimante.NewPage();
+            }
+            fin = imprimante.EndDoc();
+        }
+    }
+    setrlimit(RLIMIT_FSIZE, &ancienne);
+    std::signal(SIGXFSZ, ancienSignal);
+    EXPECT_FALSE(fin);
+    ASSERT_EQ(messages.Messages.size(), 1u) << "told once";
+    EXPECT_EQ(messages.Messages[0].Texte, TraduitFmt(3323, {pdf, Traduit(2627)}));
+    EXPECT_EQ(messages.Messages[0].Flags, BoutonsMessage::Ok | BoutonsMessage::Avertissement);
+
+    // A whole document says nothing.
+    messages.Messages.clear();
+    {
+        TImprimantePdf imprimante(pdf);
+        ASSERT_TRUE(imprimante.BeginDoc());
+        EXPECT_TRUE(imprimante.NewPage());
+        EXPECT_TRUE(imprimante.EndDoc());
+    }
+    EXPECT_TRUE(messages.Messages.empty());
 }
 
 TEST(Imprimante, ChoixAnnuleNImprimeRien)

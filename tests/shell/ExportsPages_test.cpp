@@ -1,26 +1,33 @@
 // The views of the two shipped seasons written as HTML pages and printed to
 // PDF through the window's commands, as a user does: each page says what it
-// is, and shows its pictures whatever the name chosen for it.
+// is, and shows its pictures whatever the name chosen for it; and every view
+// that prints, in both languages, is read on the paper.
 
 #include "base/ServiceMessage.h"
 #include "base/oTraducteur.h"
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "pagebase/Commande.h"
+#include "pagebase/DefType.h"
 #include "platform/Imprimante.h"
 #include "presentation/ModeleGrille.h"
 #include "presentation/PageHtml.h"
+#include "shell/ListeMenu.h"
 #include "support_ui/DossierProgramme.h"
 #include "support_ui/FenetreSurArchive.h"
 #include "support_ui/PagesHtml.h"
 #include "support_ui/RenduPng.h"
+#include "support_ui/VerifieDessin.h"
 
+#include <QApplication>
 #include <QImage>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <map>
+#include <set>
 #include <tuple>
 
 namespace fs = std::filesystem;
@@ -84,9 +91,12 @@ TEST_F(ExportsPages, ChaqueVueDesSaisonsLivreesSeTitreEtMontreSesImages)
         {Commande::Particularites, -1, false},
         {Commande::ComparaisonTous, -1, false},
     };
+    // Shown, so that the charts a page prints have the size they have on screen.
+    Fenetre->show();
     for (const char* saison : {"exemple.xmc", "coupe-du-monde-2022.xmc"}) {
         SCOPED_TRACE(saison);
         ASSERT_TRUE(testsupport::MetSaisonDansFenetre(*Fenetre, Dossier.str() + "sauvegarde/" + saison));
+        QApplication::processEvents();
         const fs::path sortie = Dossier.path() / fs::path(saison).stem();
         fs::create_directories(sortie);
         const TDonneesChampionnat* champ = Fenetre->GetSaison()->GetChampCourant();
@@ -133,11 +143,19 @@ TEST_F(ExportsPages, ChaqueVueDesSaisonsLivreesSeTitreEtMontreSesImages)
             if (page->Imprimable()) {
                 const std::string pdf = (sortie / ("vue " + std::to_string(vue.Code) + ".pdf")).string();
                 Messages.Messages.clear();
+                testsupport::TReleveDessin papier;
                 {
                     TImprimantePdf imprimante(pdf);
                     Fenetre->ExecuteCommande(Commande::Imprimer, -1);
                 }
                 EXPECT_TRUE(Messages.Messages.empty());
+                for (const testsupport::TTracePeint& t : papier.Papier) {
+                    // A chart smaller than this draws nothing: it was never laid out.
+                    if (!t.Image.isEmpty()) {
+                        EXPECT_TRUE(t.Image.width() >= 36 && t.Image.height() >= 31)
+                            << t.Image.width() << "x" << t.Image.height();
+                    }
+                }
                 EXPECT_EQ(testsupport::ReadWholeFile(pdf).substr(0, 4), "%PDF");
                 EXPECT_EQ(testsupport::TitrePdf(pdf), NomDocument(titre));
             }
@@ -174,5 +192,97 @@ TEST_F(ExportsPages, APictureThatCannotBeSavedIsToldByItsName)
         EXPECT_EQ(Messages.Messages[0].Texte, TraduitFmt(2620, {image.string(), TexteErreurSysteme(EISDIR)}));
     }
 }
+
+// Every command of the menu that shows a view, as the layout walk takes them.
+bool HorsParcours(int code)
+{
+    return code == 6 || code == 9 || code == 11 || code == 12 || code == 198;
+}
+
+class PapierDesVues : public testsupport::FenetreSurArchive, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(PapierDesVues, ChaqueVueImprimeeSeLitSurLaFeuille)
+{
+    const std::string langue = GetParam();
+    testsupport::WriteWholeFile(Dossier / "brevalune.ini", "[General]\nLangue=" + langue + "\nShowAstuce=0\n");
+    DemarreSurArchive();
+    ASSERT_FALSE(HasFatalFailure());
+    Fenetre->show();
+    std::map<std::string, std::vector<std::string>> defauts; // fault: where
+    int imprimees = 0;
+    for (const char* saison : {"exemple.xmc", "coupe-du-monde-2022.xmc"}) {
+        SCOPED_TRACE(saison);
+        ASSERT_TRUE(testsupport::MetSaisonDansFenetre(*Fenetre, Dossier.str() + "sauvegarde/" + saison));
+        QApplication::processEvents();
+        const bool coupe = std::string(saison) != "exemple.xmc";
+        const fs::path sortie =
+            fs::path(testsupport::DossierRendus()) / "papier" / (fs::path(saison).stem().string() + "_" + langue);
+        fs::remove_all(sortie);
+        fs::create_directories(sortie);
+        int pagesListe = 0;
+        // Every championship of the season; the views of one day on its first
+        // and last days, those of one team on its first and last teams.
+        for (int rang = 1; rang <= static_cast<int>(Fenetre->GetTitresChampionnats().size()); ++rang) {
+            Fenetre->SelectionneChampionnat(rang, nullptr, true, true);
+            QApplication::processEvents();
+            const TDonneesChampionnat* champ = Fenetre->GetSaison()->GetChampCourant();
+            ASSERT_NE(champ, nullptr);
+            std::vector<std::pair<int, int>> vues; // command, its argument
+            for (int code = CodeMenu::PremiereCommande; code <= 218; ++code) {
+                if (HorsParcours(code))
+                    continue;
+                if (code == Commande::Resultats ||
+                    (code >= Commande::JourneeDetail && code <= Commande::JourneeMeilleursJoueurs))
+                    vues.insert(vues.end(), {{code, 1}, {code, champ->NbJournee}});
+                else if (code >= Commande::StatEquipe && code <= Commande::StatEquipeClub)
+                    vues.insert(vues.end(), {{code, 0}, {code, champ->GetNbEquipe() - 1}});
+                else
+                    vues.emplace_back(code, -1);
+            }
+            const TFootForm* precedente = nullptr;
+            for (const auto& [code, param] : vues) {
+                const bool vue = Fenetre->ExecuteCommande(code, param);
+                QApplication::processEvents();
+                TFootForm* page = Fenetre->GetPageCourante();
+                if (page == nullptr || (page == precedente && (!vue || CommandePage(code) == nullptr)))
+                    continue;
+                precedente = page;
+                if (!page->Imprimable())
+                    continue;
+                const std::string ou = std::to_string(code) + (coupe ? " coupe" : " exemple");
+                const std::string pdf = (sortie / (std::to_string(rang) + " vue " + std::to_string(code) + " " +
+                                                   std::to_string(param) + ".pdf"))
+                                            .string();
+                Messages.Messages.clear();
+                testsupport::TReleveDessin papier;
+                {
+                    TImprimantePdf imprimante(pdf);
+                    Fenetre->ExecuteCommande(Commande::Imprimer, -1);
+                }
+                ++imprimees;
+                for (const auto& m : Messages.Messages)
+                    defauts["message " + m.Texte].push_back(ou);
+                if (code == Commande::ListeJoueurs)
+                    pagesListe = std::max(pagesListe, static_cast<int>(papier.Feuilles.size()));
+                for (const std::string& d : testsupport::VerifiePapier(papier, page->TitreDocument()))
+                    defauts[d.substr(0, d.find(':'))].push_back(ou + " (" + d + ")");
+            }
+        }
+        // The World Cup's 119 players go on over further pages instead of squeezing their rows.
+        if (coupe) {
+            EXPECT_GT(pagesListe, 1);
+        }
+    }
+    EXPECT_GE(imprimees, 300);
+    for (const auto& [genre, ou] : defauts) {
+        std::string liste;
+        for (const std::string& v : ou)
+            liste += "\n  " + v;
+        ADD_FAILURE() << genre << ":" << liste;
+    }
+    RecordProperty("imprimees", imprimees);
+}
+
+INSTANTIATE_TEST_SUITE_P(Langues, PapierDesVues, ::testing::Values("fr", "en"));
 
 } // namespace

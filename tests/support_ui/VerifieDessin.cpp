@@ -6,6 +6,7 @@
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -151,22 +152,40 @@ std::string Couleur(const QColor& c)
 
 } // namespace
 
-TReleveDessin::TReleveDessin(bool cacheTextes) : FCacheTextes(cacheTextes), FAncien(TemoinDessin)
+TReleveDessin::TReleveDessin(bool cacheTextes)
+    : FCacheTextes(cacheTextes), FAncien(TemoinDessin), FAncienneImpression(TemoinImpression)
 {
     TemoinDessin = this;
+    TemoinImpression = this;
 }
 
 TReleveDessin::~TReleveDessin()
 {
     TemoinDessin = FAncien;
+    TemoinImpression = FAncienneImpression;
 }
 
-void TReleveDessin::Note(const QPainter& p, const QRectF& boite, bool texte, const QColor& couleur,
-                         const QString& libelle)
+TTracePeint* TReleveDessin::Note(const QPainter& p, const QRectF& boite, bool texte, const QColor& couleur,
+                                 const QString& libelle)
 {
+    if (dynamic_cast<const QPrinter*>(p.device()) != nullptr) {
+        if (Feuilles.empty())
+            return nullptr; // a document begun before the record
+        TTracePeint t;
+        t.Feuille = static_cast<int>(Feuilles.size());
+        const QTransform& m = p.worldTransform();
+        t.Boite = m.mapRect(boite).toRect();
+        const QRect feuille(QPoint(0, 0), Feuilles.back());
+        t.Decoupe = p.hasClipping() ? m.mapRect(p.clipBoundingRect()).toAlignedRect() & feuille : feuille;
+        t.Texte = texte;
+        t.Couleur = couleur;
+        t.Libelle = libelle;
+        Papier.push_back(std::move(t));
+        return &Papier.back();
+    }
     const auto* controle = dynamic_cast<const QWidget*>(p.device());
     if (controle == nullptr)
-        return; // a picture or the printer
+        return nullptr; // a picture
     TTracePeint t;
     t.Controle = controle;
     const QTransform& m = p.worldTransform();
@@ -176,6 +195,27 @@ void TReleveDessin::Note(const QPainter& p, const QRectF& boite, bool texte, con
     t.Couleur = couleur;
     t.Libelle = libelle;
     Traces.push_back(std::move(t));
+    return &Traces.back();
+}
+
+void TReleveDessin::Fond(const QPainter& p, const QRectF& boite, const QColor& couleur)
+{
+    if (TTracePeint* t = Note(p, boite, false, couleur, QString()); t != nullptr && t->Feuille > 0)
+        t->Fond = true;
+}
+
+void TReleveDessin::Page(const QPainter& p, int numero, const QSize& taille)
+{
+    if (numero == 1)
+        Feuilles.clear(), Papier.clear();
+    Feuilles.push_back(taille);
+    Resolution = p.device()->logicalDpiY();
+}
+
+void TReleveDessin::Titre(const QPainter& p, const QRectF& boite, const QString& texte)
+{
+    if (TTracePeint* t = Note(p, boite, true, Qt::black, texte); t != nullptr)
+        t->Titre = true;
 }
 
 void TReleveDessin::Texte(const QPainter& p, const QRectF& boite, const QColor& couleur, const QString& texte)
@@ -190,6 +230,11 @@ void TReleveDessin::Forme(const QPainter& p, const QRectF& boite)
 
 void TReleveDessin::Motif(const QPainter& p, const QImage& image, bool etire, QSize cible)
 {
+    if (dynamic_cast<const QPrinter*>(p.device()) != nullptr) {
+        if (TTracePeint* t = Note(p, QRectF(QPointF(0, 0), cible), false, QColor(), QString()); t != nullptr)
+            t->Image = image.size();
+        return;
+    }
     // A picture that does not stretch is laid whole, copy after copy. An
     // opaque one is a wallpaper, cut where the control ends; one with
     // transparent parts is a shape (a round box) whose every copy must show
@@ -203,6 +248,101 @@ void TReleveDessin::Motif(const QPainter& p, const QImage& image, bool etire, QS
 double Contraste(const QColor& a, const QColor& b)
 {
     return Contraste(Luminance(a), Luminance(b));
+}
+
+std::vector<std::string> VerifiePapier(const TReleveDessin& releve, const std::string& titre)
+{
+    std::map<std::string, std::pair<std::string, int>> groupes; // fault: first seen, how many
+    std::vector<std::string> ordre;
+    auto note = [&](int feuille, const std::string& quoi, const std::string& detail) {
+        auto [it, nouveau] = groupes.try_emplace(quoi, "page " + std::to_string(feuille) + ": " + detail, 0);
+        if (nouveau)
+            ordre.push_back(quoi);
+        ++it->second.second;
+    };
+    auto texte = [](const TTracePeint& t) { return "\"" + t.Libelle.toStdString() + "\" " + Rect(t.Boite); };
+    if (releve.Feuilles.empty())
+        note(0, "rien d'imprimé", "aucune page");
+    // Two device pixels of a 96-dpi drawing: the rounding of boxes next to each other.
+    const int jeu = std::max(1, releve.Resolution / 48);
+    // A chart drawn from a picture smaller than this was never laid out on
+    // screen: it draws nothing at that size.
+    const QSize imageMinimale(36, 31);
+    for (int feuille = 1; feuille <= static_cast<int>(releve.Feuilles.size()); ++feuille) {
+        const QRect page(QPoint(0, 0), releve.Feuilles[static_cast<size_t>(feuille - 1)]);
+        std::vector<const TTracePeint*> textes;
+        std::vector<const TTracePeint*> fonds;
+        int titres = 0;
+        for (const TTracePeint& t : releve.Papier) {
+            if (t.Feuille != feuille)
+                continue;
+            const QRect vu = t.Boite & t.Decoupe;
+            if (t.Titre) {
+                ++titres;
+                if (t.Libelle.toStdString() != titre)
+                    note(feuille, "titre autre", texte(t) + " au lieu de \"" + titre + "\"");
+                if (!page.contains(t.Boite))
+                    note(feuille, "titre coupé", texte(t) + " hors de " + Rect(page));
+            }
+            if (!vu.isEmpty() && !page.adjusted(-jeu, -jeu, jeu, jeu).contains(vu))
+                note(feuille, "hors de la feuille",
+                     (t.Texte ? texte(t) : "forme " + Rect(t.Boite)) + " hors de " + Rect(page));
+            if (!t.Image.isEmpty() &&
+                (t.Image.width() < imageMinimale.width() || t.Image.height() < imageMinimale.height()))
+                note(feuille, "graphique d'une image trop petite",
+                     std::to_string(t.Image.width()) + "x" + std::to_string(t.Image.height()) + " agrandie en " +
+                         Rect(t.Boite));
+            if (t.Fond)
+                fonds.push_back(&t);
+            if (t.Texte && !vu.isEmpty()) {
+                textes.push_back(&t);
+                // A row lower than its text shows only a slice of it.
+                if (vu.height() < t.Boite.height() - jeu)
+                    note(feuille, "texte coupé en hauteur", texte(t) + " dans " + Rect(t.Decoupe));
+                // What lies under the text is the last fill under its middle, or the paper.
+                QColor sous = Qt::white;
+                for (auto f = fonds.rbegin(); f != fonds.rend(); ++f)
+                    if (((*f)->Boite & (*f)->Decoupe).contains(vu.center())) {
+                        sous = (*f)->Couleur;
+                        break;
+                    }
+                const double contraste = Contraste(t.Couleur, sous);
+                if (contraste < ContrasteMinimal) {
+                    std::ostringstream detail;
+                    detail.precision(2);
+                    detail << texte(t) << " " << Couleur(t.Couleur) << " sur " << Couleur(sous) << ": contraste "
+                           << contraste;
+                    note(feuille, "texte illisible", detail.str());
+                }
+            }
+        }
+        if (titres == 0)
+            note(feuille, "page sans titre", "aucun titre");
+        std::sort(textes.begin(), textes.end(),
+                  [](const TTracePeint* a, const TTracePeint* b) { return a->Boite.top() < b->Boite.top(); });
+        for (size_t i = 0; i < textes.size(); ++i) {
+            const QRect a = textes[i]->Boite & textes[i]->Decoupe;
+            for (size_t j = i + 1; j < textes.size(); ++j) {
+                if (textes[j]->Boite.top() > a.bottom())
+                    break;
+                const QRect b = textes[j]->Boite & textes[j]->Decoupe;
+                // The letters of one line drawn one by one, each where the
+                // kerned text puts it, reach a little into the next: one text.
+                const bool suivantes =
+                    textes[i]->Boite.top() == textes[j]->Boite.top() && std::abs(textes[i] - textes[j]) == 1;
+                const QRect commun = a & b;
+                if (!suivantes && commun.width() > jeu && commun.height() > jeu)
+                    note(feuille, "textes l'un sur l'autre", texte(*textes[i]) + " et " + texte(*textes[j]));
+            }
+        }
+    }
+    std::vector<std::string> defauts;
+    for (const std::string& quoi : ordre) {
+        const auto& [premier, nombre] = groupes[quoi];
+        defauts.push_back(quoi + ": " + premier +
+                          (nombre > 1 ? " (et " + std::to_string(nombre - 1) + " autres)" : ""));
+    }
+    return defauts;
 }
 
 std::vector<TTracePeint> ReleveDessin(QWidget& racine)

@@ -5,6 +5,7 @@
 // too dark for what it is drawn on.
 
 #include "controls/CanevasQt.h"
+#include "platform/Imprimante.h"
 
 #include <QColor>
 #include <QRect>
@@ -25,11 +26,17 @@ struct TTracePeint {
     bool Texte = false;
     QColor Couleur;
     QString Libelle;
+    // On paper: the page (from 1; 0 on a screen), the printer's own title, a
+    // plain fill of Couleur, the size of a picture laid there.
+    int Feuille = 0;
+    bool Titre = false;
+    bool Fond = false;
+    QSize Image;
 };
 
-// While it lives, records what the controls paint on widgets; with
-// CacheTextes, their texts are recorded but not drawn.
-class TReleveDessin : public TTemoinDessin {
+// While it lives, records what the controls paint on widgets, and in Papier
+// what is printed; with CacheTextes, their texts are recorded but not drawn.
+class TReleveDessin : public TTemoinDessin, public TTemoinImpression {
 public:
     explicit TReleveDessin(bool cacheTextes = false);
     ~TReleveDessin() override;
@@ -40,15 +47,31 @@ public:
     void Forme(const QPainter& p, const QRectF& boite) override;
     void Motif(const QPainter& p, const QImage& image, bool etire, QSize cible) override;
     bool CacheTextes() const override { return FCacheTextes; }
+    void Fond(const QPainter& p, const QRectF& boite, const QColor& couleur) override;
+    void Page(const QPainter& p, int numero, const QSize& taille) override;
+    void Titre(const QPainter& p, const QRectF& boite, const QString& texte) override;
 
     std::vector<TTracePeint> Traces;
+    std::vector<TTracePeint> Papier;
+    // The printable area of each printed page, and its resolution.
+    std::vector<QSize> Feuilles;
+    int Resolution = 0;
 
 private:
-    void Note(const QPainter& p, const QRectF& boite, bool texte, const QColor& couleur, const QString& libelle);
+    TTracePeint* Note(const QPainter& p, const QRectF& boite, bool texte, const QColor& couleur,
+                      const QString& libelle);
 
     bool FCacheTextes;
     TTemoinDessin* FAncien;
+    TTemoinImpression* FAncienneImpression;
 };
+
+// What a reader of the printout Releve saw would find wrong: a page without
+// the whole of Titre at its head, two texts over each other, a text cut by a
+// row lower than it, a text or picture past the sheet, a text with less than
+// 3:1 contrast against the fill under it (the paper where there is none), a
+// chart printed from a picture too small to be read. One line per kind of fault.
+std::vector<std::string> VerifiePapier(const TReleveDessin& releve, const std::string& titre);
 
 // Relative luminance contrast of two colours, from 1 (same) to 21 (black on white).
 double Contraste(const QColor& a, const QColor& b);
