@@ -751,8 +751,8 @@ TEST(FondCopie, ImprimeLesLabelsALEchelle)
 }
 
 // A box of captions and right-aligned values, as the information pages lay
-// them out, printed into a sheet less high than wide for it: a value stays off
-// its caption, a line off the next, a hidden label is not printed.
+// them out, printed at 1200 dots an inch: a value stays off its caption, a
+// line off the next, a hidden label is not printed.
 TEST(FondCopie, ImprimeChaqueLabelDansSaPlace)
 {
     TFondCopie panneau;
@@ -772,7 +772,11 @@ TEST(FondCopie, ImprimeChaqueLabelDansSaPlace)
     QCoreApplication::processEvents();
     for (QSize feuille : {QSize(4800, 6000), QSize(1600, 480), QSize(640, 400)}) {
         SCOPED_TRACE(std::to_string(feuille.width()) + "x" + std::to_string(feuille.height()));
+        // At a printer's resolution, where 14 points are far more than a
+        // screen label scaled up.
         QImage page(feuille, QImage::Format_RGB32);
+        page.setDotsPerMeterX(47244);
+        page.setDotsPerMeterY(47244);
         page.fill(Qt::white);
         testsupport::TReleveImpression releve(&page);
         {
