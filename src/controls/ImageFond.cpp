@@ -24,6 +24,8 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 // ---------------------------------------------------------------- TMarge
 
@@ -296,23 +298,47 @@ void TFondCopie::ImprimeLabels(QPainter& canvas, const QRect& rect) const
         return;
     const double sx = static_cast<double>(rect.width()) / width();
     const double sy = static_cast<double>(rect.height()) / height();
+    struct TLigne {
+        const QLabel* Label;
+        QRect Place;
+        int Drapeaux;
+    };
+    std::vector<TLigne> lignes;
+    for (QObject* enfant : children()) {
+        auto* label = qobject_cast<QLabel*>(enfant);
+        if (label == nullptr || label->isHidden() || label->text().isEmpty())
+            continue;
+        // Written from the top of its place, as the label's text starts there;
+        // across, aligned in it as on screen (a value against its right edge).
+        const QPoint ou(rect.left() + static_cast<int>(std::lround(label->x() * sx)),
+                        rect.top() + static_cast<int>(std::lround(label->y() * sy)));
+        const QSize taille(static_cast<int>(label->width() * sx), static_cast<int>(label->height() * sy));
+        lignes.push_back({label, QRect(ou, taille),
+                          static_cast<int>(label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop |
+                              (label->wordWrap() ? Qt::TextWordWrap : 0)});
+    }
+    // The places are scaled on both axes, the texts are not: at 14 points a
+    // label can outgrow its place and print over its neighbour (a value over
+    // its caption). All the labels shrink alike, to what the tightest allows.
+    double echelle = 1.0;
+    for (const TLigne& l : lignes) {
+        QFont police = l.Label->font();
+        police.setPointSize(14);
+        const QRectF besoin = QFontMetricsF(police, canvas.device()).boundingRect(l.Place, l.Drapeaux, l.Label->text());
+        if (besoin.width() > 0 && besoin.height() > 0)
+            echelle = std::min({echelle, l.Place.width() / besoin.width(), l.Place.height() / besoin.height()});
+    }
     canvas.save();
     canvas.setPen(QPen(Qt::black, 3));
     canvas.setBrush(Qt::NoBrush);
     canvas.drawRect(rect);
-    for (QObject* enfant : children()) {
-        auto* label = qobject_cast<QLabel*>(enfant);
-        if (label == nullptr)
-            continue;
-        QFont police = label->font();
-        police.setPointSize(14);
+    canvas.setPen(Qt::black);
+    for (const TLigne& l : lignes) {
+        QFont police = l.Label->font();
+        // Font sizes do not scale their widths exactly: a little below the measure.
+        police.setPointSizeF(std::max(1.0, 14.0 * (echelle < 1.0 ? echelle * 0.97 : 1.0)));
         canvas.setFont(police);
-        canvas.setPen(Qt::black);
-        const QPoint ou(rect.left() + static_cast<int>(std::lround(label->x() * sx)),
-                        rect.top() + static_cast<int>(std::lround(label->y() * sy)));
-        const QRect place(
-            ou, QSize(canvas.fontMetrics().horizontalAdvance(label->text()) + 1, canvas.fontMetrics().height()));
-        canvas.drawText(place, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, label->text());
+        DessineTexte(canvas, l.Place, l.Drapeaux, l.Label->text());
     }
     canvas.restore();
 }

@@ -948,6 +948,7 @@ void TModeleGrille::DessineCellule(TCanevas& Canevas, int ACol, int ARow, const 
         CouleurTexte = EncreLisible(CouleurTexte, FondImprime);
     bool Chaude = ACol == HotCol_ && ARow == HotRow_;
     TPolice Police = Canevas.GetPolice();
+    const int TailleBase = Police.Taille;
     Police.Gras = O && O->Gras;
     Police.Souligne = Chaude;
     Police.Couleur = CouleurTexte;
@@ -972,6 +973,19 @@ void TModeleGrille::DessineCellule(TCanevas& Canevas, int ACol, int ARow, const 
         Sw = static_cast<int>(std::lround(Image->Largeur() * Echelle));
         Sh = static_cast<int>(std::lround(Image->Hauteur() * Echelle));
         DecalageImage = Sw + 5;
+    }
+
+    // On paper a row can be lower than the font (many rows on one sheet) and
+    // a column narrower than its text: the text shrinks to its cell rather
+    // than print over the next row or lose its end.
+    if (Impression && !Affiche.empty()) {
+        const int Place = W - 2 * (W / 30) - DecalageImage;
+        for (int Taille = 12; Taille >= 4 && (Tw > Place || Th > H); --Taille) {
+            Police.Taille = Taille;
+            Canevas.SetPolice(Police);
+            Tw = Canevas.LargeurTexte(Affiche);
+            Th = Canevas.HauteurTexte(Affiche);
+        }
     }
 
     // 6. Text position.
@@ -1009,7 +1023,73 @@ void TModeleGrille::DessineCellule(TCanevas& Canevas, int ACol, int ARow, const 
     // 7. Sort arrow.
     if (Fixe && ARow == 0 && Col.EtatTri != 0)
         DessineFleche(Canevas, R.Right - 12, (R.Top + R.Bottom) / 2 - 4, Col.EtatTri == 1);
+    if (Police.Taille != TailleBase) {
+        Police.Taille = TailleBase;
+        Canevas.SetPolice(Police);
+    }
 }
+
+namespace {
+
+// Printed column widths (scaled from the screen's) widened so that each
+// column holds its widest text in the canvas's font, within Page pixels when
+// the texts fit there; Hauteur is the printed row height.
+void LargeursImprimees(const TModeleGrille& Grille, TCanevas& Canevas, std::vector<int>& Largeurs, int Page,
+                       int Hauteur)
+{
+    // The widths shown on screen, scaled, say nothing of the printer's font:
+    // a column a name fitted on screen may cut it on paper while the sheet
+    // has room. Each column gets what its widest text needs on this canvas.
+    const TPolice Base = Canevas.GetPolice();
+    std::vector<int> Besoins(Largeurs.size(), 0);
+    for (size_t C = 0; C < Largeurs.size(); ++C) {
+        if (Largeurs[C] <= 0)
+            continue;
+        for (int Ligne = 0; Ligne < Grille.GetRowCount(); ++Ligne) {
+            const std::string& Texte = Grille.GetTexte(static_cast<int>(C), Ligne);
+            if (Texte.empty())
+                continue;
+            const TImage* Image = Grille.GetImage(static_cast<int>(C), Ligne);
+            TPolice Police = Base;
+            Police.Gras = Grille.GetGras(static_cast<int>(C), Ligne);
+            Canevas.SetPolice(Police);
+            // The margins the cell painter leaves, a picture as wide as the row is high.
+            const int Tw = Canevas.LargeurTexte(Texte);
+            const int Besoin = Tw + Tw / 14 + 8 + (Image != nullptr && !Image->Vide() ? Hauteur + 5 : 0);
+            Besoins[C] = std::max(Besoins[C], Besoin);
+        }
+    }
+    Canevas.SetPolice(Base);
+    int64_t Larges = 0, TotalBesoins = 0, Surplus = 0;
+    for (size_t C = 0; C < Largeurs.size(); ++C) {
+        Larges += std::max(Largeurs[C], Besoins[C]);
+        TotalBesoins += Besoins[C];
+        Surplus += std::max(0, Largeurs[C] - Besoins[C]);
+    }
+    if (Larges <= Page) {
+        for (size_t C = 0; C < Largeurs.size(); ++C)
+            Largeurs[C] = std::max(Largeurs[C], Besoins[C]);
+    } else if (TotalBesoins <= Page) {
+        // What the wide columns have beyond their texts goes to those short of room.
+        const int64_t Reste = Page - TotalBesoins;
+        for (size_t C = 0; C < Largeurs.size(); ++C)
+            if (Largeurs[C] > 0)
+                Largeurs[C] =
+                    Besoins[C] +
+                    static_cast<int>(Surplus > 0 ? Reste * std::max(0, Largeurs[C] - Besoins[C]) / Surplus : 0);
+    } else {
+        // No room for every text: all shrink alike, rather than the long ones alone.
+        int64_t Demandes = 0;
+        for (size_t C = 0; C < Largeurs.size(); ++C)
+            if (Largeurs[C] > 0)
+                Demandes += std::max(Besoins[C], 8);
+        for (size_t C = 0; C < Largeurs.size(); ++C)
+            if (Largeurs[C] > 0)
+                Largeurs[C] = std::max(1, static_cast<int>(std::max(Besoins[C], 8) * int64_t{Page} / Demandes));
+    }
+}
+
+} // namespace
 
 void TModeleGrille::DessineSurCanvas(TCanevas& Canevas, const TRect& R)
 {
@@ -1063,35 +1143,36 @@ void TModeleGrille::DessineRangees(TCanevas& Canevas, const TRect& R, int Debut,
     Canevas.SetCrayon(GetCouleurLigne(0), 1);
     int64_t K = Somme > 250 ? static_cast<int64_t>(R.Width()) * 8 / Somme : static_cast<int64_t>(R.Width()) * 4 / Somme;
     std::vector<int> Largeurs;
+    for (const TLigneColonne& C : Colonnes_)
+        Largeurs.push_back(C.TailleCourante > 0 ? static_cast<int>(C.TailleCourante * K / 8) : 0);
+    LargeursImprimees(*this, Canevas, Largeurs, R.Width(), HauteurRangee);
     int Total = 0;
-    for (const TLigneColonne& C : Colonnes_) {
-        int L = C.TailleCourante > 0 ? static_cast<int>(C.TailleCourante * K / 8) : 0;
-        Largeurs.push_back(L);
+    for (int L : Largeurs)
         Total += L;
+}
+std::vector<int> Rangees;
+for (int Ligne = 0; Ligne < std::min(FixedRows_, NbLignes); ++Ligne)
+    Rangees.push_back(Ligne);
+for (int Ligne = Debut; Ligne < Fin; ++Ligne)
+    Rangees.push_back(Ligne);
+const int NbRangees = static_cast<int>(Rangees.size());
+Canevas.Contour(Rect(R.Left, R.Top, R.Left + Total + 1, R.Top + NbRangees * HauteurRangee + 1));
+for (int Place = 0; Place < NbRangees; ++Place) {
+    const int Ligne = Rangees[static_cast<size_t>(Place)];
+    int Cumul = 0;
+    for (int C = 0; C < GetColCount(); ++C) {
+        int L = Largeurs[static_cast<size_t>(C)];
+        if (L <= 0)
+            continue;
+        TRect Cellule = Rect(R.Left + Cumul + 1, R.Top + Place * HauteurRangee + 1, R.Left + Cumul + L,
+                             R.Top + (Place + 1) * HauteurRangee);
+        Cumul += L;
+        bool Fixe = Ligne < FixedRows_ || C < FixedCols_;
+        Canevas.Decoupe(Rect(Cellule.Left, Cellule.Top, Cellule.Right + 1, Cellule.Bottom + 1));
+        DessineCellule(Canevas, C, Ligne, Cellule, false, Fixe, true);
+        Canevas.FinDecoupe();
     }
-    std::vector<int> Rangees;
-    for (int Ligne = 0; Ligne < std::min(FixedRows_, NbLignes); ++Ligne)
-        Rangees.push_back(Ligne);
-    for (int Ligne = Debut; Ligne < Fin; ++Ligne)
-        Rangees.push_back(Ligne);
-    const int NbRangees = static_cast<int>(Rangees.size());
-    Canevas.Contour(Rect(R.Left, R.Top, R.Left + Total + 1, R.Top + NbRangees * HauteurRangee + 1));
-    for (int Place = 0; Place < NbRangees; ++Place) {
-        const int Ligne = Rangees[static_cast<size_t>(Place)];
-        int Cumul = 0;
-        for (int C = 0; C < GetColCount(); ++C) {
-            int L = Largeurs[static_cast<size_t>(C)];
-            if (L <= 0)
-                continue;
-            TRect Cellule = Rect(R.Left + Cumul + 1, R.Top + Place * HauteurRangee + 1, R.Left + Cumul + L,
-                                 R.Top + (Place + 1) * HauteurRangee);
-            Cumul += L;
-            bool Fixe = Ligne < FixedRows_ || C < FixedCols_;
-            Canevas.Decoupe(Rect(Cellule.Left, Cellule.Top, Cellule.Right + 1, Cellule.Bottom + 1));
-            DessineCellule(Canevas, C, Ligne, Cellule, false, Fixe, true);
-            Canevas.FinDecoupe();
-        }
-    }
+}
 }
 
 // --- HTML --------------------------------------------------------------------------------------

@@ -7,9 +7,11 @@
 #include "support_ui/DialoguesScriptes.h"
 #include "support_ui/RenduPng.h"
 #include "support_ui/VerifieDessin.h"
+#include "support_ui/VerifieImpression.h"
 
 #include <QCoreApplication>
 #include <QEnterEvent>
+#include <QGridLayout>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
@@ -790,6 +792,47 @@ TEST(FondCopie, ImprimeLesLabelsALEchelle)
     panneau.ImprimeLabels(QRect(0, 0, Imprimante().PageWidth() / 2, Imprimante().PageHeight() / 4));
     Imprimante().EndDoc();
     EXPECT_EQ(testsupport::ReadWholeFile(dossier / "etiquettes.pdf").rfind("%PDF", 0), 0u);
+}
+
+// A box of captions and right-aligned values, as the information pages lay
+// them out, printed at 1200 dots an inch: a value stays off its caption, a
+// line off the next, a hidden label is not printed.
+TEST(FondCopie, ImprimeChaqueLabelDansSaPlace)
+{
+    TFondCopie panneau;
+    auto* grille = new QGridLayout(&panneau);
+    grille->setContentsMargins(8, 4, 8, 4);
+    grille->setVerticalSpacing(0);
+    for (int i = 0; i < 6; ++i) {
+        grille->addWidget(new QLabel(QString("Nombre de matchs total %1").arg(i), &panneau), i, 0);
+        auto* valeur = new QLabel(QString::number(306 + i), &panneau);
+        valeur->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grille->addWidget(valeur, i, 1);
+    }
+    auto* cache = new QLabel("Caché", &panneau);
+    cache->hide();
+    panneau.resize(320, 120);
+    panneau.show();
+    QCoreApplication::processEvents();
+    for (QSize feuille : {QSize(4800, 6000), QSize(1600, 480), QSize(640, 400)}) {
+        SCOPED_TRACE(std::to_string(feuille.width()) + "x" + std::to_string(feuille.height()));
+        // At a printer's resolution, where 14 points are far more than a
+        // screen label scaled up.
+        QImage page(feuille, QImage::Format_RGB32);
+        page.setDotsPerMeterX(47244);
+        page.setDotsPerMeterY(47244);
+        page.fill(Qt::white);
+        testsupport::TReleveImpression releve(&page);
+        {
+            QPainter p(&page);
+            panneau.ImprimeLabels(p, page.rect());
+        }
+        EXPECT_EQ(releve.Textes.size(), 12u);
+        std::string defauts;
+        for (const std::string& d : testsupport::VerifieImpression(releve.Textes, page.rect()))
+            defauts += d + "\n";
+        EXPECT_TRUE(defauts.empty()) << defauts;
+    }
 }
 
 TEST(FondScroll, RenduAvecBarresEtLogo)

@@ -319,6 +319,37 @@ TEST(ModeleGrille, DessineSurCanvasScalesColumnsToThePage)
     auto Etroit = PremiereCellule(200); // k = 60: half the page
     EXPECT_EQ(Etroit[1].R.Right - 1, 1500);
 
+    // A long name in a column narrow on screen: on paper the column takes
+    // from the room of the sheet what the name needs, and no text leaves its
+    // cell; on a sheet too narrow for all, every column shrinks alike.
+    for (int Page : {3000, 300}) {
+        SCOPED_TRACE(Page);
+        TModeleGrille N;
+        N.SetAutoResize(false);
+        N.SetColCount(2);
+        N.SetRowCount(2);
+        N.SetFixedRows(1);
+        N.SetLargeurColonne(0, 30);
+        N.SetLargeurColonne(1, 270);
+        N.SetTexte(0, 1, std::string(60, 'E'));
+        N.SetTexte(1, 1, "12");
+        TCanevasTest C;
+        N.DessineSurCanvas(C, Rect(0, 0, Page, 2000));
+        const auto Cellules = C.DuGenre(TCanevasTest::TGenre::Decoupe);
+        const auto Textes = C.DuGenre(TCanevasTest::TGenre::Texte);
+        ASSERT_EQ(Cellules.size(), 4u);
+        ASSERT_EQ(Textes.size(), 2u);
+        const int Nom = Cellules[2].R.Width();
+        if (Page == 3000) {
+            EXPECT_LE(Textes[0].R.Right, Cellules[2].R.Right);
+            EXPECT_GE(Cellules[3].R.Width(), 30 * 8); // the numbers keep most of theirs
+        } else {
+            // 458 pixels of need against 23: the name keeps its share.
+            EXPECT_GT(Nom, Cellules[3].R.Width() * 10);
+            EXPECT_LE(Cellules[3].R.Right, Page + 1);
+        }
+    }
+
     // Every column 0 wide: nothing drawn, no division by zero.
     TModeleGrille G;
     for (int C = 0; C < G.GetColCount(); ++C)

@@ -19,7 +19,10 @@
 #include "support_ui/RenduPng.h"
 #include "support_ui/VerifieDessin.h"
 
+#include "support_ui/VerifieImpression.h"
 #include <QApplication>
+
+#include <QCoreApplication>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -284,5 +287,88 @@ TEST_P(PapierDesVues, ChaqueVueImprimeeSeLitSurLaFeuille)
 }
 
 INSTANTIATE_TEST_SUITE_P(Langues, PapierDesVues, ::testing::Values("fr", "en"));
+// The pages whose printouts mixed their texts or lost them at the edge,
+// printed in both languages: nothing printed over another text, nothing past
+// the sheet or cut short by its box.
+class ImpressionPages : public testsupport::FenetreSurArchive, public ::testing::WithParamInterface<const char*> {};
+
+struct TPageImprimee {
+    const char* Saison;
+    int Championnat; // 1-based
+    int Code;
+    int Param;
+};
+
+TEST_P(ImpressionPages, AucunTexteSurUnAutreNiHorsDeLaFeuille)
+{
+    testsupport::WriteWholeFile(Dossier / "brevalune.ini",
+                                std::string("[General]\nLangue=") + GetParam() + "\nShowAstuce=0\n");
+    DemarreSurArchive();
+    ASSERT_FALSE(HasFatalFailure());
+    // Laid out as the user sees them: the labels printed stand where they show.
+    Fenetre->resize(880, 620);
+    Fenetre->show();
+    const std::vector<TPageImprimee> pages = {
+        {"exemple.xmc", 1, Commande::StatEquipe, 0},
+        {"exemple.xmc", 1, Commande::StatEquipeStatistiques, 0},
+        {"exemple.xmc", 1, Commande::InfoGenerale, -1},
+        {"exemple.xmc", 2, Commande::StatParJournee, -1},
+        {"exemple.xmc", 2, Commande::ButsParJournee, -1},
+        {"coupe-du-monde-2022.xmc", 1, Commande::JourneeResultats, 2},
+        {"coupe-du-monde-2022.xmc", 1, Commande::JourneeButeurs, 2},
+        {"coupe-du-monde-2022.xmc", 1, Commande::InfoButeurs, -1},
+    };
+    const fs::path rendus = fs::path(testsupport::DossierRendus()) / "impression" / GetParam();
+    fs::remove_all(rendus);
+    fs::create_directories(rendus);
+    std::string saison;
+    for (const TPageImprimee& vue : pages) {
+        SCOPED_TRACE(std::string(vue.Saison) + " " + std::to_string(vue.Code));
+        if (saison != vue.Saison) {
+            saison = vue.Saison;
+            ASSERT_TRUE(testsupport::MetSaisonDansFenetre(*Fenetre, Dossier.str() + "sauvegarde/" + saison));
+            // A club of each league with a name of 60 characters.
+            TSaison& s = *Fenetre->GetSaison();
+            for (int n = 1; n <= std::min(2, s.NbChampionnat()); ++n)
+                s.SetNomEquipe(s.GetChampionnat(n)->GetEquipe(1),
+                               "Association Sportive Éléphants de la Vallée du Grand Pré Or" +
+                                   std::string(n == 1 ? "" : "s"));
+        }
+        if (Fenetre->GetSaison()->GetNumChampCourant() != vue.Championnat) {
+            ASSERT_TRUE(Fenetre->GetSaison()->SetNumChampCourant(vue.Championnat));
+        }
+        ASSERT_TRUE(Fenetre->ExecuteCommande(vue.Code, vue.Param));
+        ASSERT_NE(Fenetre->GetPageCourante(), nullptr);
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        ASSERT_TRUE(Fenetre->GetPageCourante()->Imprimable());
+        const std::string pdf = (rendus / ("vue " + std::to_string(vue.Code) + ".pdf")).string();
+        testsupport::TReleveImpression releve;
+        QRect feuille;
+        {
+            TImprimantePdf imprimante(pdf);
+            Fenetre->ExecuteCommande(Commande::Imprimer, -1);
+            feuille = QRect(0, 0, imprimante.PageWidth(), imprimante.PageHeight());
+        }
+        EXPECT_FALSE(releve.Textes.empty());
+        // The titles of the route's two columns, the captions of the three standings boxes.
+        std::vector<int> titres;
+        if (vue.Code == Commande::StatEquipe)
+            titres = {64, 65};
+        else if (vue.Code == Commande::StatEquipeStatistiques)
+            titres = {855, 759, 763};
+        for (int id : titres)
+            EXPECT_TRUE(std::any_of(
+                releve.Textes.begin(), releve.Textes.end(),
+                [id](const testsupport::TTexteImprime& t) { return t.Libelle.toStdString() == Traduit(id); }))
+                << Traduit(id);
+        std::string defauts;
+        for (const std::string& d : testsupport::VerifieImpression(releve.Textes, feuille))
+            defauts += d + "\n";
+        EXPECT_TRUE(defauts.empty()) << defauts;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Langues, ImpressionPages, ::testing::Values("fr", "en"));
 
 } // namespace

@@ -590,14 +590,19 @@ void Tf_InfoGeneral::Imprime()
     P.setFont(Police);
     P.setPen(QPen(Qt::black, 1));
     switch (FPageCourante) {
-    case PageInfo:
-        GraphBarre3->Imprime(QRect(0, 0, W, H / 3), P);
-        P.drawText(10, 10 + P.fontMetrics().ascent(), Label12->text());
+    case PageInfo: {
+        // The chart under the championship's name: drawn over it, its own
+        // title in its top left corner would print on the name.
+        const int Nom = P.fontMetrics().height() + 20;
+        DessineTexte(P, QRect(10, 10, W - 20, P.fontMetrics().height()),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, Label12->text());
+        GraphBarre3->Imprime(QRect(0, Nom, W, H / 3 - Nom), P);
         FondCopie24->ImprimeLabels(P, QRect(QPoint(0, H / 3), QPoint(W / 2, H)));
         if (!FondCopie25->isHidden())
             FondCopie25->ImprimeLabels(P, QRect(QPoint(W / 2, H / 3), QPoint(2 * (W / 2), 2 * (H / 3))));
         FondCopie26->ImprimeLabels(P, QRect(QPoint(W / 2, 2 * (H / 3)), QPoint(2 * (W / 2), H)));
         break;
+    }
     case PageRepartition:
         GraphBarre4->Imprime(QRect(0, 0, W, H / 2), P);
         GraphBarre5->Imprime(QRect(0, H / 2, W, H / 2), P);

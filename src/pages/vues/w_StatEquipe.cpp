@@ -53,6 +53,14 @@ QString Q(const std::string& S)
     return QString::fromStdString(S);
 }
 
+// One line of text whose top left corner is (X, Y), in the painter's font.
+void EcritEnHautAGauche(QPainter& P, int X, int Y, const QString& Texte)
+{
+    const QFontMetrics M = P.fontMetrics();
+    DessineTexte(P, QRect(X, Y, M.horizontalAdvance(Texte) + 1, M.height()),
+                 Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, Texte);
+}
+
 std::string TexteOu(int Id, const char* Defaut)
 {
     std::string T = Traduit(Id);
@@ -1009,11 +1017,36 @@ void Tf_StatEquipe::Imprime()
         P.setFont(F);
         P.setPen(QPen(Qt::black, 1));
         if (N == 1) {
+            // Both columns must keep within the sheet: a long club name makes
+            // the lines wider than a portrait page holds at 14 points.
+            const int NbColonnes = SansLieu ? 1 : 2;
+            auto LargeurColonne = [this, &P] {
+                int Plus = 0;
+                for (THotLabel* L : LignesMatch)
+                    Plus = std::max(Plus, P.fontMetrics().horizontalAdvance(L->text()));
+                for (int Titre : {64, 65})
+                    Plus = std::max(Plus, P.fontMetrics().horizontalAdvance(Q(Traduit(Titre))));
+                return std::max(Plus * 11 / 10, Plus + 20);
+            };
+            int NbLignes = 0;
+            for (QWidget* Liste : {mdomicile, mexterieur}) {
+                const auto Lignes = std::count_if(LignesMatch.begin(), LignesMatch.end(),
+                                                  [Liste](const THotLabel* L) { return L->parentWidget() == Liste; });
+                NbLignes = std::max(NbLignes, static_cast<int>(Lignes) + 1);
+            }
+            int Largeur = LargeurColonne();
+            for (int Essai = 0; Essai < 4; ++Essai) {
+                const double Echelle =
+                    std::min(static_cast<double>(Page.width()) / (NbColonnes * (Largeur + 10)),
+                             static_cast<double>(Page.height()) / (NbLignes * (P.fontMetrics().height() * 3 / 2)));
+                if (Echelle >= 1.0)
+                    break;
+                QFont Reduite = P.font();
+                Reduite.setPointSizeF(Reduite.pointSizeF() * Echelle * 0.97);
+                P.setFont(Reduite);
+                Largeur = LargeurColonne();
+            }
             const int Ligne = P.fontMetrics().height() * 3 / 2;
-            int Largeur = 0;
-            for (THotLabel* L : LignesMatch)
-                Largeur = std::max(Largeur, P.fontMetrics().horizontalAdvance(L->text()));
-            Largeur = Largeur * 11 / 10;
             int Colonne = 0;
             for (QWidget* Liste : {mdomicile, mexterieur}) {
                 if (Liste == mexterieur && SansLieu)
@@ -1024,32 +1057,40 @@ void Tf_StatEquipe::Imprime()
                         Lignes.push_back(L);
                 const int X = Page.left() + Colonne * (Largeur + 10);
                 P.drawRect(X, Page.top(), Largeur, static_cast<int>(Lignes.size() + 1) * Ligne);
-                P.drawText(X + 10, Page.top() + Ligne / 9 + P.fontMetrics().ascent(),
-                           Q(Traduit(Liste == mdomicile ? 64 : 65)));
+                EcritEnHautAGauche(P, X + 10, Page.top() + Ligne / 9, Q(Traduit(Liste == mdomicile ? 64 : 65)));
                 P.drawLine(X, Page.top() + Ligne, X + Largeur, Page.top() + Ligne);
                 int Y = Page.top() + Ligne;
                 for (THotLabel* L : Lignes) {
-                    P.drawText(X + 10, Y + P.fontMetrics().ascent(), L->text());
+                    EcritEnHautAGauche(P, X + 10, Y, L->text());
                     Y += Ligne;
                 }
                 ++Colonne;
             }
         } else if (N == 2) {
-            P.drawText(QRect(Page.left(), Page.top(), Page.width(), Page.height() / 12), Qt::AlignCenter,
-                       Label14->text());
+            DessineTexte(P, QRect(Page.left(), Page.top(), Page.width(), Page.height() / 12), Qt::AlignCenter,
+                         Label14->text());
             const int Haut = Page.top() + Page.height() / 12;
             const int H = (Page.bottom() - Haut) / 3;
-            for (int I = 0; I < 3; ++I)
-                if (!BoitesClassement[static_cast<size_t>(I)]->isHidden())
-                    BoitesClassement[static_cast<size_t>(I)]->ImprimeLabels(
-                        P, QRect(Page.left(), Haut + I * H, Page.width() / 2 - 10, H - 10));
-            const int Q4 = Page.height() / 4;
+            // Each box under its caption, as on screen: without it the three
+            // boxes cannot be told apart.
+            const int Legende = P.fontMetrics().height() * 5 / 4;
+            for (size_t I = 0; I < 3; ++I) {
+                if (BoitesClassement[I]->isHidden())
+                    continue;
+                const int Y = Haut + static_cast<int>(I) * H;
+                DessineTexte(P, QRect(Page.left(), Y, Page.width() / 2 - 10, Legende), Qt::AlignLeft | Qt::AlignVCenter,
+                             LiensClassement[I]->text());
+                BoitesClassement[I]->ImprimeLabels(
+                    P, QRect(Page.left(), Y + Legende, Page.width() / 2 - 10, H - 10 - Legende));
+            }
+            // The charts under the team's name too: drawn after it, the first would cover it.
+            const int Q4 = (Page.bottom() - Haut) / 4;
             const int X = Page.left() + Page.width() / 2;
-            Graph2->Imprime(QRect(X, Page.top(), Page.width() / 2, Q4), P);
-            Graph3->Imprime(QRect(X, Page.top() + Q4, Page.width() / 2, Q4), P);
-            P.drawText(QRect(X, Page.top() + 2 * Q4, Page.width() / 2, Q4), Qt::AlignLeft | Qt::AlignTop,
-                       Editserie->text());
-            Graph4->Imprime(QRect(X, Page.top() + 3 * Q4, Page.width() / 2, Q4), P);
+            Graph2->Imprime(QRect(X, Haut, Page.width() / 2, Q4), P);
+            Graph3->Imprime(QRect(X, Haut + Q4, Page.width() / 2, Q4), P);
+            DessineTexte(P, QRect(X, Haut + 2 * Q4, Page.width() / 2, Q4), Qt::AlignLeft | Qt::AlignTop,
+                         Editserie->text());
+            Graph4->Imprime(QRect(X, Haut + 3 * Q4, Page.width() / 2, Q4), P);
         } else if (N == 3) {
             GraphBarre1->Imprime(QRect(Page.left(), Page.top(), Page.width(), Page.height() / 2), P);
             GraphBarre2->Imprime(QRect(Page.left(), Page.top() + Page.height() / 2, Page.width(), Page.height() / 2),
