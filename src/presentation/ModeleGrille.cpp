@@ -1149,30 +1149,29 @@ void TModeleGrille::DessineRangees(TCanevas& Canevas, const TRect& R, int Debut,
     int Total = 0;
     for (int L : Largeurs)
         Total += L;
-}
-std::vector<int> Rangees;
-for (int Ligne = 0; Ligne < std::min(FixedRows_, NbLignes); ++Ligne)
-    Rangees.push_back(Ligne);
-for (int Ligne = Debut; Ligne < Fin; ++Ligne)
-    Rangees.push_back(Ligne);
-const int NbRangees = static_cast<int>(Rangees.size());
-Canevas.Contour(Rect(R.Left, R.Top, R.Left + Total + 1, R.Top + NbRangees * HauteurRangee + 1));
-for (int Place = 0; Place < NbRangees; ++Place) {
-    const int Ligne = Rangees[static_cast<size_t>(Place)];
-    int Cumul = 0;
-    for (int C = 0; C < GetColCount(); ++C) {
-        int L = Largeurs[static_cast<size_t>(C)];
-        if (L <= 0)
-            continue;
-        TRect Cellule = Rect(R.Left + Cumul + 1, R.Top + Place * HauteurRangee + 1, R.Left + Cumul + L,
-                             R.Top + (Place + 1) * HauteurRangee);
-        Cumul += L;
-        bool Fixe = Ligne < FixedRows_ || C < FixedCols_;
-        Canevas.Decoupe(Rect(Cellule.Left, Cellule.Top, Cellule.Right + 1, Cellule.Bottom + 1));
-        DessineCellule(Canevas, C, Ligne, Cellule, false, Fixe, true);
-        Canevas.FinDecoupe();
+    std::vector<int> Rangees;
+    for (int Ligne = 0; Ligne < std::min(FixedRows_, NbLignes); ++Ligne)
+        Rangees.push_back(Ligne);
+    for (int Ligne = Debut; Ligne < Fin; ++Ligne)
+        Rangees.push_back(Ligne);
+    const int NbRangees = static_cast<int>(Rangees.size());
+    Canevas.Contour(Rect(R.Left, R.Top, R.Left + Total + 1, R.Top + NbRangees * HauteurRangee + 1));
+    for (int Place = 0; Place < NbRangees; ++Place) {
+        const int Ligne = Rangees[static_cast<size_t>(Place)];
+        int Cumul = 0;
+        for (int C = 0; C < GetColCount(); ++C) {
+            int L = Largeurs[static_cast<size_t>(C)];
+            if (L <= 0)
+                continue;
+            TRect Cellule = Rect(R.Left + Cumul + 1, R.Top + Place * HauteurRangee + 1, R.Left + Cumul + L,
+                                 R.Top + (Place + 1) * HauteurRangee);
+            Cumul += L;
+            bool Fixe = Ligne < FixedRows_ || C < FixedCols_;
+            Canevas.Decoupe(Rect(Cellule.Left, Cellule.Top, Cellule.Right + 1, Cellule.Bottom + 1));
+            DessineCellule(Canevas, C, Ligne, Cellule, false, Fixe, true);
+            Canevas.FinDecoupe();
+        }
     }
-}
 }
 
 // --- HTML --------------------------------------------------------------------------------------

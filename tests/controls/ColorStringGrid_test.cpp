@@ -202,7 +202,8 @@ TEST(ColorStringGrid, ALongGridGoesOnOverPagesWithItsTitleRowOnEach)
     for (size_t F = 1; F < Titres.size(); ++F)
         EXPECT_EQ(Titres[F], 1) << "page " << F;
 
-    // Squeezed onto one page, as it printed before, its rows are lower than their names.
+    // Squeezed onto one page by a caller that draws it whole, its names shrink
+    // to their rows rather than print over each other.
     testsupport::TReleveDessin Serre;
     {
         TImprimantePdf Pdf((Dossier / "serree.pdf").string());
@@ -211,8 +212,7 @@ TEST(ColorStringGrid, ALongGridGoesOnOverPagesWithItsTitleRowOnEach)
         Pdf.SetTitre({});
     }
     const std::vector<std::string> Defauts = testsupport::VerifiePapier(Serre, "Coupe - Joueurs");
-    ASSERT_EQ(Defauts.size(), 1u);
-    EXPECT_EQ(Defauts[0].rfind("texte coupé en hauteur: page 1: \"Joueur", 0), 0u) << Defauts[0];
+    EXPECT_TRUE(Defauts.empty()) << Defauts.front();
 
     // A grid whose rows can be read on one page stays on one page.
     G.SetRowCount(21);

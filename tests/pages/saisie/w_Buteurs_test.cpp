@@ -244,8 +244,9 @@ TEST_F(FeuillesPrincipale, RefusedMinuteHoldsEveryRoadOutOfTheSheetAndLosesNothi
     for (const TRoute& route : routes) {
         SCOPED_TRACE(route.Nom);
         ++n;
-        if (!Fenetre->GetSaison())
+        if (!Fenetre->GetSaison()) {
             ASSERT_TRUE(Fenetre->OuvreFichier(Fichier));
+        }
         ASSERT_TRUE(Fenetre->ExecuteCommande(Commande::ClassementGeneral)); // a step for back
         auto* page = PageDe<Tf_Buteurs>(14);
         ASSERT_NE(page, nullptr);
