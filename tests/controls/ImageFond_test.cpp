@@ -7,7 +7,6 @@
 #include "support_ui/DialoguesScriptes.h"
 #include "support_ui/RenduPng.h"
 #include "support_ui/VerifieDessin.h"
-#include "support_ui/VerifieImpression.h"
 
 #include <QCoreApplication>
 #include <QEnterEvent>
@@ -18,6 +17,8 @@
 
 #include <QPainter>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -822,14 +823,17 @@ TEST(FondCopie, ImprimeChaqueLabelDansSaPlace)
         page.setDotsPerMeterX(47244);
         page.setDotsPerMeterY(47244);
         page.fill(Qt::white);
-        testsupport::TReleveImpression releve(&page);
+        testsupport::TReleveDessin releve;
+        releve.Feuille(page);
         {
             QPainter p(&page);
             panneau.ImprimeLabels(p, page.rect());
         }
-        EXPECT_EQ(releve.Textes.size(), 12u);
+        EXPECT_EQ(std::count_if(releve.Papier.begin(), releve.Papier.end(),
+                                [](const testsupport::TTracePeint& t) { return t.Texte; }),
+                  12);
         std::string defauts;
-        for (const std::string& d : testsupport::VerifieImpression(releve.Textes, page.rect()))
+        for (const std::string& d : testsupport::VerifiePapier(releve, ""))
             defauts += d + "\n";
         EXPECT_TRUE(defauts.empty()) << defauts;
     }

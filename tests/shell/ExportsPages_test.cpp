@@ -19,7 +19,6 @@
 #include "support_ui/RenduPng.h"
 #include "support_ui/VerifieDessin.h"
 
-#include "support_ui/VerifieImpression.h"
 #include <QApplication>
 
 #include <QCoreApplication>

@@ -168,7 +168,7 @@ TReleveDessin::~TReleveDessin()
 TTracePeint* TReleveDessin::Note(const QPainter& p, const QRectF& boite, bool texte, const QColor& couleur,
                                  const QString& libelle)
 {
-    if (dynamic_cast<const QPrinter*>(p.device()) != nullptr) {
+    if (dynamic_cast<const QPrinter*>(p.device()) != nullptr || (FFeuille != nullptr && p.device() == FFeuille)) {
         if (Feuilles.empty())
             return nullptr; // a document begun before the record
         TTracePeint t;
@@ -210,6 +210,14 @@ void TReleveDessin::Page(const QPainter& p, int numero, const QSize& taille)
         Feuilles.clear(), Papier.clear();
     Feuilles.push_back(taille);
     Resolution = p.device()->logicalDpiY();
+}
+
+void TReleveDessin::Feuille(const QPaintDevice& appareil)
+{
+    FFeuille = &appareil;
+    Feuilles.assign(1, QSize(appareil.width(), appareil.height()));
+    Papier.clear();
+    Resolution = appareil.logicalDpiY();
 }
 
 void TReleveDessin::Titre(const QPainter& p, const QRectF& boite, const QString& texte)
@@ -316,7 +324,7 @@ std::vector<std::string> VerifiePapier(const TReleveDessin& releve, const std::s
                 }
             }
         }
-        if (titres == 0)
+        if (titres == 0 && !titre.empty())
             note(feuille, "page sans titre", "aucun titre");
         std::sort(textes.begin(), textes.end(),
                   [](const TTracePeint* a, const TTracePeint* b) { return a->Boite.top() < b->Boite.top(); });

@@ -50,6 +50,9 @@ public:
     void Fond(const QPainter& p, const QRectF& boite, const QColor& couleur) override;
     void Page(const QPainter& p, int numero, const QSize& taille) override;
     void Titre(const QPainter& p, const QRectF& boite, const QString& texte) override;
+    // Records what is painted on Appareil (a picture standing for a printed
+    // sheet, without a title) as on the printer's only page.
+    void Feuille(const QPaintDevice& appareil);
 
     std::vector<TTracePeint> Traces;
     std::vector<TTracePeint> Papier;
@@ -62,12 +65,13 @@ private:
                       const QString& libelle);
 
     bool FCacheTextes;
+    const QPaintDevice* FFeuille = nullptr;
     TTemoinDessin* FAncien;
     TTemoinImpression* FAncienneImpression;
 };
 
 // What a reader of the printout Releve saw would find wrong: a page without
-// the whole of Titre at its head, two texts over each other, a text cut by a
+// the whole of Titre at its head (no title at all when Titre is empty), two texts over each other, a text cut by a
 // row lower than it, a text or picture past the sheet, a text with less than
 // 3:1 contrast against the fill under it (the paper where there is none), a
 // chart printed from a picture too small to be read. One line per kind of fault.
