@@ -500,7 +500,7 @@ TEST_F(FenetreReelle, LesNomsLongsSeLisentSansRienCouvrir)
 }
 
 // "Tout effacer" on a day of results asks first: No keeps the day as it was,
-// Yes clears it.
+// Yes clears it and the season shows modified.
 TEST_F(FenetreReelle, ToutEffacerDemandeAvantDEffacerLaJournee)
 {
     Demarre();
@@ -535,6 +535,7 @@ TEST_F(FenetreReelle, ToutEffacerDemandeAvantDEffacerLaJournee)
             EXPECT_TRUE(resultats->Ligne(i).Cadre[cote]->Text().empty()) << i;
             EXPECT_TRUE(resultats->Ligne(i).Score[cote]->Text().empty()) << i;
         }
+    EXPECT_NE(EtatDocument(), "") << "the status bar tells the change at once";
     // Written on leaving the page, then saved: the window closes without a question.
     Touche(Qt::Key_S, Qt::ControlModifier);
     ASSERT_TRUE(Attend([this] { return EtatDocument().empty(); }));
