@@ -4,6 +4,33 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <utility>
+
+namespace {
+
+class TMolette : public QObject {
+public:
+    TMolette(QWidget& Panneau, QScrollBar& Verticale, QScrollBar& Horizontale)
+        : QObject(&Panneau), Panneau_(Panneau), Verticale_(Verticale), Horizontale_(Horizontale)
+    {
+    }
+    bool eventFilter(QObject* Objet, QEvent* Event) override
+    {
+        if (Event->type() != QEvent::Wheel)
+            return QObject::eventFilter(Objet, Event);
+        QScrollBar& Barre =
+            Verticale_.isVisibleTo(&Panneau_) || !Horizontale_.isVisibleTo(&Panneau_) ? Verticale_ : Horizontale_;
+        return DefileParMolette(Barre, static_cast<QWheelEvent*>(Event));
+    }
+
+private:
+    QWidget& Panneau_;
+    QScrollBar& Verticale_;
+    QScrollBar& Horizontale_;
+};
+
+} // namespace
+
 bool DefileParMolette(QScrollBar& Barre, QWheelEvent* Event)
 {
     if (Barre.isHidden())
@@ -17,35 +44,23 @@ bool DefileParTouche(QScrollBar& Barre, int Touche)
     if (Barre.isHidden())
         return false;
     const bool Vertical = Barre.orientation() == Qt::Vertical;
-    QAbstractSlider::SliderAction Action;
-    switch (Touche) {
-    case Qt::Key_Up:
-    case Qt::Key_Left:
-        if (Vertical != (Touche == Qt::Key_Up))
-            return false;
-        Action = QAbstractSlider::SliderSingleStepSub;
-        break;
-    case Qt::Key_Down:
-    case Qt::Key_Right:
-        if (Vertical != (Touche == Qt::Key_Down))
-            return false;
-        Action = QAbstractSlider::SliderSingleStepAdd;
-        break;
-    case Qt::Key_PageUp:
-        Action = QAbstractSlider::SliderPageStepSub;
-        break;
-    case Qt::Key_PageDown:
-        Action = QAbstractSlider::SliderPageStepAdd;
-        break;
-    case Qt::Key_Home:
-        Action = QAbstractSlider::SliderToMinimum;
-        break;
-    case Qt::Key_End:
-        Action = QAbstractSlider::SliderToMaximum;
-        break;
-    default:
-        return false;
-    }
-    Barre.triggerAction(Action);
-    return true;
+    const std::pair<int, QAbstractSlider::SliderAction> Actions[] = {
+        {Vertical ? Qt::Key_Up : Qt::Key_Left, QAbstractSlider::SliderSingleStepSub},
+        {Vertical ? Qt::Key_Down : Qt::Key_Right, QAbstractSlider::SliderSingleStepAdd},
+        {Qt::Key_PageUp, QAbstractSlider::SliderPageStepSub},
+        {Qt::Key_PageDown, QAbstractSlider::SliderPageStepAdd},
+        {Qt::Key_Home, QAbstractSlider::SliderToMinimum},
+        {Qt::Key_End, QAbstractSlider::SliderToMaximum},
+    };
+    for (const auto& [T, Action] : Actions)
+        if (T == Touche) {
+            Barre.triggerAction(Action);
+            return true;
+        }
+    return false;
+}
+
+void DefileALaMolette(QWidget& Panneau, QScrollBar& Verticale, QScrollBar& Horizontale)
+{
+    Panneau.installEventFilter(new TMolette(Panneau, Verticale, Horizontale));
 }

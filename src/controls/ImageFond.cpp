@@ -23,7 +23,6 @@
 #include <QStyledItemDelegate>
 #include <QTextEdit>
 #include <QToolTip>
-#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -353,33 +352,6 @@ void TFondCopie::ImprimeLabels(const QRect& rect) const
 
 // ---------------------------------------------------------------- TFondScroll
 
-namespace {
-
-// The wheel over a scrolled panel, or over a control of its content that
-// leaves the wheel alone, moves the vertical bar, or the horizontal one when
-// it is the only one.
-class TMoletteFond : public QObject {
-public:
-    TMoletteFond(QObject* parent, QScrollBar* verticale, QScrollBar* horizontale, QWidget* bande)
-        : QObject(parent), FVerticale(verticale), FHorizontale(horizontale), FBande(bande)
-    {
-    }
-    bool eventFilter(QObject* objet, QEvent* event) override
-    {
-        if (event->type() != QEvent::Wheel)
-            return QObject::eventFilter(objet, event);
-        QScrollBar& barre = FVerticale->isHidden() && !FBande->isHidden() ? *FHorizontale : *FVerticale;
-        return DefileParMolette(barre, static_cast<QWheelEvent*>(event));
-    }
-
-private:
-    QScrollBar* FVerticale;
-    QScrollBar* FHorizontale;
-    QWidget* FBande;
-};
-
-} // namespace
-
 TFondScroll::TFondScroll(QWidget* parent) : TFondCopie(parent)
 {
     FVue = new QWidget(this);
@@ -394,7 +366,7 @@ TFondScroll::TFondScroll(QWidget* parent) : TFondCopie(parent)
     FBande->resize(width(), FScrollH->sizeHint().height() + 2);
     connect(FScrollV, &QScrollBar::valueChanged, this, [this](int valeur) { FContenu->move(FContenu->x(), -valeur); });
     connect(FScrollH, &QScrollBar::valueChanged, this, [this](int valeur) { FContenu->move(-valeur, FContenu->y()); });
-    installEventFilter(new TMoletteFond(this, FScrollV, FScrollH, FBande));
+    DefileALaMolette(*this, *FScrollV, *FScrollH);
     ReinitialiseVue();
 }
 

@@ -137,6 +137,19 @@ TEST_F(ClassJoueurTest, UnNomDeSoixanteCaracteresResteVisibleAvecSesButs)
     EXPECT_LE(Page->Editeur2->geometry().right(), Page->width());
 }
 
+// A grid too wide for its page gives the excess up from the names' column,
+// down to a floor: a column already narrower than the floor keeps its width.
+TEST_F(ClassJoueurTest, UnePageEtroiteNElargitPasLaColonneDesNoms)
+{
+    Tf_ClassJoueur* Page = Commande(66);
+    ASSERT_NE(Page, nullptr);
+    Page->resize(260, 400);
+    Page->AfficherClassement(34); // player kind 14, whose names' column is 200 wide
+    const TColorStringGrid& Grille = *Page->sg_Classjoueurs;
+    EXPECT_GT(Grille.LargeurContenu(), Page->width() - Grille.x() - 8) << "the grid is too wide for the page";
+    EXPECT_EQ(Grille.GetLargeurColonne(1), 200);
+}
+
 TEST_F(ClassJoueurTest, DoubleClicSansFicheNeFaitRien)
 {
     EnregistreFicheJoueur(nullptr);
