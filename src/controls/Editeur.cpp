@@ -41,9 +41,12 @@ int TEditeur::LargeurLignes() const
     return Barre_->isHidden() ? GetLargeur() : width() - Barre_->width();
 }
 
-int TEditeur::RangeesVisibles() const
+int TEditeur::RangeesVisibles()
 {
-    return std::max(1, (height() - MargeHaut) / std::max<int>(1, HauteurLigne));
+    // As SetLigne counts them: a last row shows once its text fits, though
+    // the row's full height would not.
+    const int Libre = height() - MargeHaut - Mesure_.HauteurTexte("");
+    return Libre < 0 ? 1 : Libre / std::max<int>(1, HauteurLigne) + 1;
 }
 
 void TEditeur::MiseAJourBarre()

@@ -37,7 +37,7 @@ public:
     // value is the first row shown.
     QScrollBar* Barre();
     // The rows the box shows whole.
-    int RangeesVisibles() const;
+    int RangeesVisibles();
     // Draws what the box shows: every row, or those from the bar's value.
     void DessineEcran(TCanevas& Canevas);
 
