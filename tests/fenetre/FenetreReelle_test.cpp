@@ -533,9 +533,10 @@ TEST_F(FenetreReelle, LeRapportDesButeursEtLaVerificationDuCalendrierDefilent)
             lignes.push_back(l->text().toStdString());
         const QScrollBar& barre = *verification->FondScroll1->MyScrollv();
         avant = barre.value();
+        testsupport::SauvePng(modal.grab().toImage(), "fenetre_verification_800");
         QTest::keyClick(modal.windowHandle(), Qt::Key_PageDown);
         apres = barre.value();
-        testsupport::SauvePng(modal.grab().toImage(), "fenetre_verification_800");
+        testsupport::SauvePng(modal.grab().toImage(), "fenetre_verification_page_800");
         testsupport::EnvoieEchap(modal);
     });
     ASSERT_TRUE(CliqueNoeud(Commande::ControleCalendrier));
