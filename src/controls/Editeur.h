@@ -36,7 +36,7 @@ public:
     // (and the wheel, and the arrow and page keys once clicked); Barre()'s
     // value is the first row shown.
     QScrollBar* Barre();
-    // The rows the box shows whole.
+    // The rows the box shows, the last one as soon as its text fits.
     int RangeesVisibles();
     // Draws what the box shows: every row, or those from the bar's value.
     void DessineEcran(TCanevas& Canevas);

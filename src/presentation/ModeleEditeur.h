@@ -44,8 +44,8 @@ public:
 
     // Writes line N; Ajoute appends to the line's text. Unless SansControle,
     // the line must fit the control: 2 when it is too low for it (never for a
-    // Defilant report), 1 when the text is too wide, and nothing changes. 255 for a line number outside
-    // 1..NbLigne; 0 when the line was written.
+    // Defilant report), 1 when the text is too wide, and nothing changes.
+    // 255 for a line number outside 1..NbLigne; 0 when the line was written.
     uint8_t SetLigne(int N, std::string_view Texte, bool SansControle, bool Ajoute, uint8_t Couleur);
     void EffaceLigne(int N);
     // One empty line, nothing left out: the report written anew.

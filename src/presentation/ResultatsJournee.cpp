@@ -816,17 +816,17 @@ bool TResultatsJournee::FeuillesRemplies() const
 
 bool TResultatsJournee::EffaceJourneeSiConfirme()
 {
-    if (!JourneeVide()) {
-        // The day's match sheets go with its pairings: the question says so when they hold something.
-        const int question = FeuillesRemplies() ? TexteEffacerJourneeEtFeuilles : TexteEffacerJournee;
-        if (MessageUtil(Traduit(question), BoutonsMessage::Oui | BoutonsMessage::Non) != ReponseMessage::Oui)
-            return false;
+    if (JourneeVide()) {
+        ToutEffacer();
+        return true;
     }
-    const bool change = !JourneeVide();
+    // The day's match sheets go with its pairings: the question says so when they hold something.
+    const int question = FeuillesRemplies() ? TexteEffacerJourneeEtFeuilles : TexteEffacerJournee;
+    if (MessageUtil(Traduit(question), BoutonsMessage::Oui | BoutonsMessage::Non) != ReponseMessage::Oui)
+        return false;
     ToutEffacer();
     // Told at once, as every other row edit is, rather than when the day is written back.
-    if (change)
-        Modifie();
+    Modifie();
     return true;
 }
 
