@@ -390,6 +390,10 @@ TEST_F(FeuilleMatchTest, RatingsBeyondTheirByteAreRefusedAndKeptAsTyped)
         EXPECT_NE(m.Texte.find("de 0 à 255"), std::string::npos) << m.Texte;
     EXPECT_EQ(f->NoteMatch, "256");
     Champ->SetNoteMatch(1, 1, 7);
+    EXPECT_NE(f->SaisieRefusee().find("Aucune note n'est enregistrée"), std::string::npos) << "none for the referee";
+    f->ChoisitArbitre(-1);
+    EXPECT_NE(f->SaisieRefusee().find("La note 7 reste enregistrée"), std::string::npos) << f->SaisieRefusee();
+    f->ChoisitArbitre(0);
     f->Enregistre(false);
     EXPECT_EQ(Champ->GetNoteMatch(1, 1), 7) << "not written as 255 nor as anything else";
     EXPECT_EQ(Champ->GetArbitrePrincipal(1, 1), 4) << "the referee is written all the same";
