@@ -109,8 +109,10 @@ public:
     TFeuilleMatch(const TFeuilleMatch&) = delete;
     TFeuilleMatch& operator=(const TFeuilleMatch&) = delete;
 
-    // Writes the shown match back, all but a refused value (left on screen);
-    // with LibereListes the squads are freed too.
+    // Writes the shown match back, all but a refused value (left on screen,
+    // the season keeping what it held for it); the season is marked changed
+    // only when what it holds differs. With LibereListes the squads are
+    // freed too.
     virtual void Enregistre(bool libereListes) = 0;
     // Shows the current match.
     virtual void Affiche() = 0;
