@@ -51,6 +51,24 @@ int PixelsDePoints(double Points)
     return std::max(1, static_cast<int>(std::lround(Points * 96.0 / 72.0)));
 }
 
+double EchelleImpression(int Dpi)
+{
+    return Dpi > 0 ? Dpi / 96.0 : 1.0;
+}
+
+QFont PoliceImpression(const QFont& Base, int Points)
+{
+    QFont Police = Base;
+    Police.setPixelSize(PixelsDePoints(Points));
+    return Police;
+}
+
+TPapierQt::TPapierQt(QPainter& Painter, const QRect& Page, int Dpi, const QFont& Base, int Points)
+    : Echelle(EchelleImpression(Dpi)), Canevas(Painter, PoliceImpression(Base, Points), Echelle),
+      Zone(Rect(0, 0, static_cast<int>(Page.width() / Echelle), static_cast<int>(Page.height() / Echelle)))
+{
+}
+
 QFont PoliceQt(const QFont& Base, const TPolice& Police)
 {
     QFont F = EnPixels(Base);

@@ -864,10 +864,8 @@ void Tf_Resultats::Imprime()
         p.save();
         p.translate(0, titre);
         // The canvas lets go of the printer's painter before the document ends.
-        const double echelle = imprimante.Resolution() > 0 ? imprimante.Resolution() / 96.0 : 1.0;
-        QFont police = font();
-        police.setPixelSize(PixelsDePoints(14));
-        TCanevasQt canevas(p, police, echelle);
+        const double echelle = EchelleImpression(imprimante.Resolution());
+        TCanevasQt canevas(p, PoliceImpression(font(), PointsImpressionRapport), echelle);
         RapportJournee::Dessine(canevas, *Saison, *champ, FJournee->GetJournee(),
                                 static_cast<int>((imprimante.PageHeight() - titre) / echelle), [&imprimante] {
                                     imprimante.NewPage();
