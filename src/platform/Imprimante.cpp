@@ -114,6 +114,11 @@ bool TImprimante::BeginDoc()
     auto canvas = std::make_unique<QPainter>();
     if (!canvas->begin(FPrinter.get())) {
         SignaleEchec();
+        // A printer that could not begin may stay busy for good, refusing
+        // every later choice (another printer, a file, the next document's
+        // name): the next document gets a fresh one.
+        FPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        SetOrientation(FOrientation);
         return false;
     }
     FCanvas = std::move(canvas);

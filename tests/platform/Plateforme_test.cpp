@@ -237,17 +237,32 @@ TEST(Imprimante, UnDocumentQuiNePeutCommencerDitPourquoi)
 
     // A printer that refuses the document.
     messages.Messages.clear();
-    TImprimanteChoisie refus([](QPrinter& p) {
+    std::string nom;
+    std::string fichier;
+    TImprimanteChoisie refus([&](QPrinter& p) {
+        if (!fichier.empty()) {
+            p.setOutputFileName(QString::fromStdString(fichier));
+            return;
+        }
         p.setOutputFormat(QPrinter::NativeFormat);
         p.setPrinterName(QStringLiteral("imprimante-absente"));
+        nom = p.printerName().toStdString();
     });
+    refus.SetTitre("Classement");
     if (refus.BeginDoc()) {
         refus.Abort();
         GTEST_SKIP() << "this platform's printer back-end takes any document";
     }
     ASSERT_EQ(messages.Messages.size(), 1u);
-    const std::string nom = refus.Printer().printerName().toStdString();
     EXPECT_EQ(messages.Messages[0].Texte, nom.empty() ? Traduit(3321) : TraduitFmt(3320, {nom}));
+
+    // The next document is printed where the user then chooses, under its own name.
+    fichier = (dossier / "suite.pdf").string();
+    refus.SetTitre("Buteurs");
+    ASSERT_TRUE(refus.BeginDoc());
+    EXPECT_TRUE(refus.EndDoc());
+    EXPECT_EQ(refus.NomVu, "Buteurs");
+    EXPECT_EQ(testsupport::ReadWholeFile(fichier).rfind("%PDF", 0), 0u);
 }
 
 TEST(Imprimante, LeTitreEnTeteDePage)
