@@ -39,7 +39,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <filesystem>
 
 namespace SE = StatEquipe;
 
