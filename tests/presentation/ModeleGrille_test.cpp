@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -586,24 +585,6 @@ TEST(ModeleGrille, PictureNamesAsLinks)
     EXPECT_EQ(UrlFichier("page_repart.png"), "page_repart.png");
     EXPECT_EQ(UrlFichier("a#b%c?d e&f.png"), "a%23b%25c%3Fd%20e%26f.png");
     EXPECT_EQ(UrlFichier("Équipe-1~.png"), "%C3%89quipe-1~.png");
-
-    // A picture's page shows it from beside itself; the file that fails is the one named.
-    testsupport::TempDir Dossier;
-    const std::string Page = (Dossier / "vue #1.html").string();
-    std::string Sauvee;
-    auto Sauve = [&Sauvee](const std::string& Chemin) {
-        Sauvee = Chemin;
-        return true;
-    };
-    EXPECT_EQ(EcritPageImage(Page, "L1", "_repart", Sauve), "");
-    EXPECT_EQ(Sauvee, (Dossier / "vue #1_repart.png").string());
-    EXPECT_NE(testsupport::ReadWholeFile(Page).find("<img src=\"vue%20%231_repart.png\">"), std::string::npos);
-    const std::string SansImage = (Dossier / "autre.html").string();
-    EXPECT_EQ(EcritPageImage(SansImage, "L1", "_spect", [](const std::string&) { return false; }),
-              (Dossier / "autre_spect.png").string());
-    EXPECT_FALSE(std::filesystem::exists(SansImage)) << "no page without its picture";
-    const std::string Perdue = (Dossier / "absent" / "p.html").string();
-    EXPECT_EQ(EcritPageImage(Perdue, "L1", "_spect", Sauve), Perdue);
 }
 
 TEST(ModeleGrille, ShapeChangesKeepRowAndColumnSettings)
