@@ -144,6 +144,14 @@ void TCanevasQt::SetPolice(const TPolice& Police)
     Police_ = Police;
 }
 
+int TCanevasQt::TaillePolice() const
+{
+    if (Police_.Taille > 0)
+        return Police_.Taille;
+    // Fonts here are sized in pixels of 96 per inch.
+    return static_cast<int>(std::lround(Base_.pixelSize() * 72.0 / 96.0));
+}
+
 void TCanevasQt::Texte(int X, int Y, std::string_view Texte)
 {
     if (Texte.empty())

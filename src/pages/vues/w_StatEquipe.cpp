@@ -1,5 +1,6 @@
 #include "pages/vues/w_StatEquipe.h"
 
+#include "base/Ajustement.h"
 #include "base/ServiceMessage.h"
 #include "base/Texte.h"
 #include "base/oTraducteur.h"
@@ -9,6 +10,7 @@
 #include "controls/Graphe.h"
 #include "controls/HotLabel.h"
 #include "controls/ImageFond.h"
+#include "controls/ImpressionLabels.h"
 #include "controls/OwnerPageControl.h"
 #include "engine/ClassJoueur.h"
 #include "files/Blasons.h"
@@ -1000,6 +1002,93 @@ bool Tf_StatEquipe::Imprimable() const
     return (N >= 1 && N <= 6) || N == 8;
 }
 
+// One column of the printed route: its title and its match lines.
+struct TColonneParcours {
+    QString Titre;
+    std::vector<QString> Lignes;
+};
+
+namespace {
+
+// The page's font on paper when the sheet has room for its texts.
+constexpr int TailleImpression = 14;
+// The route's texts stand this far into their column, the columns this far apart.
+constexpr int RetraitParcours = 10;
+
+// Route lines are 3/2 of the font's height apart.
+int PasParcours(const QFontMetrics& M)
+{
+    return M.height() * 3 / 2;
+}
+
+// A route column: 11/10 of its widest text, and at least its indent on both sides.
+int LargeurParcours(const QFontMetrics& M, const std::vector<TColonneParcours>& Colonnes)
+{
+    int Plus = 0;
+    for (const TColonneParcours& C : Colonnes) {
+        Plus = std::max(Plus, M.horizontalAdvance(C.Titre));
+        for (const QString& L : C.Lignes)
+            Plus = std::max(Plus, M.horizontalAdvance(L));
+    }
+    return std::max(Plus * 11 / 10, Plus + 2 * RetraitParcours);
+}
+
+// The route's columns side by side and whole within the page, at the print
+// size or the largest smaller one that holds them; past the readable floor
+// the lines keep their start and end with an ellipsis.
+void ImprimeParcours(QPainter& P, const QRect& Page, std::vector<TColonneParcours> Colonnes)
+{
+    if (Colonnes.empty())
+        return;
+    const int NbColonnes = static_cast<int>(Colonnes.size());
+    size_t NbLignes = 0;
+    for (const TColonneParcours& C : Colonnes)
+        NbLignes = std::max(NbLignes, C.Lignes.size() + 1);
+    QFont Police = P.font();
+    auto Tient = [&](int Taille) {
+        Police.setPointSize(Taille);
+        const QFontMetrics M(Police, P.device());
+        return NbColonnes * (LargeurParcours(M, Colonnes) + RetraitParcours) <= Page.width() &&
+               static_cast<int>(NbLignes) * PasParcours(M) <= Page.height();
+    };
+    const TTailleAjustee Taille = AjusteTaille(TailleImpression, Tient);
+    Police.setPointSize(Taille.Taille);
+    P.setFont(Police);
+    const QFontMetrics M(Police, P.device());
+    const int Largeur = std::min(LargeurParcours(M, Colonnes), Page.width() / NbColonnes - RetraitParcours);
+    if (!Taille.Tient) {
+        const QFontMetricsF Mesure(Police, P.device());
+        for (TColonneParcours& C : Colonnes)
+            for (QString& L : C.Lignes)
+                L = AbregeQt(L, Largeur - 2 * RetraitParcours, Mesure);
+    }
+    const int Pas = PasParcours(M);
+    for (int Colonne = 0; Colonne < NbColonnes; ++Colonne) {
+        const TColonneParcours& C = Colonnes[static_cast<size_t>(Colonne)];
+        const int X = Page.left() + Colonne * (Largeur + RetraitParcours);
+        P.drawRect(X, Page.top(), Largeur, static_cast<int>(C.Lignes.size() + 1) * Pas);
+        EcritEnHautAGauche(P, X + RetraitParcours, Page.top() + Pas / 9, C.Titre);
+        P.drawLine(X, Page.top() + Pas, X + Largeur, Page.top() + Pas);
+        int Y = Page.top() + Pas;
+        for (const QString& L : C.Lignes) {
+            EcritEnHautAGauche(P, X + RetraitParcours, Y, L);
+            Y += Pas;
+        }
+    }
+}
+
+// A text alone in its box, at the print size or smaller to hold there.
+void ImprimeDans(QPainter& P, const QRect& Boite, int Drapeaux, const QString& Texte)
+{
+    const QFont Avant = P.font();
+    TTexteImprime T{Avant, Boite, Drapeaux, Texte};
+    AjusteTexteImprime(T, TailleImpression, P.device());
+    ImprimeTexte(P, T);
+    P.setFont(Avant);
+}
+
+} // namespace
+
 void Tf_StatEquipe::Imprime()
 {
     const int N = tab4->currentIndex() + 1;
@@ -1013,84 +1102,13 @@ void Tf_StatEquipe::Imprime()
     }
     ImprimeUnePage(N == 2, [this, N](QPainter& P, const QRect& Page, int /*Dpi*/) {
         QFont F = font();
-        F.setPointSize(14);
+        F.setPointSize(TailleImpression);
         P.setFont(F);
         P.setPen(QPen(Qt::black, 1));
         if (N == 1) {
-            // Both columns must keep within the sheet: a long club name makes
-            // the lines wider than a portrait page holds at 14 points.
-            const int NbColonnes = SansLieu ? 1 : 2;
-            auto LargeurColonne = [this, &P] {
-                int Plus = 0;
-                for (THotLabel* L : LignesMatch)
-                    Plus = std::max(Plus, P.fontMetrics().horizontalAdvance(L->text()));
-                for (int Titre : {64, 65})
-                    Plus = std::max(Plus, P.fontMetrics().horizontalAdvance(Q(Traduit(Titre))));
-                return std::max(Plus * 11 / 10, Plus + 20);
-            };
-            int NbLignes = 0;
-            for (QWidget* Liste : {mdomicile, mexterieur}) {
-                const auto Lignes = std::count_if(LignesMatch.begin(), LignesMatch.end(),
-                                                  [Liste](const THotLabel* L) { return L->parentWidget() == Liste; });
-                NbLignes = std::max(NbLignes, static_cast<int>(Lignes) + 1);
-            }
-            int Largeur = LargeurColonne();
-            for (int Essai = 0; Essai < 4; ++Essai) {
-                const double Echelle =
-                    std::min(static_cast<double>(Page.width()) / (NbColonnes * (Largeur + 10)),
-                             static_cast<double>(Page.height()) / (NbLignes * (P.fontMetrics().height() * 3 / 2)));
-                if (Echelle >= 1.0)
-                    break;
-                QFont Reduite = P.font();
-                Reduite.setPointSizeF(Reduite.pointSizeF() * Echelle * 0.97);
-                P.setFont(Reduite);
-                Largeur = LargeurColonne();
-            }
-            const int Ligne = P.fontMetrics().height() * 3 / 2;
-            int Colonne = 0;
-            for (QWidget* Liste : {mdomicile, mexterieur}) {
-                if (Liste == mexterieur && SansLieu)
-                    break;
-                std::vector<THotLabel*> Lignes;
-                for (THotLabel* L : LignesMatch)
-                    if (L->parentWidget() == Liste)
-                        Lignes.push_back(L);
-                const int X = Page.left() + Colonne * (Largeur + 10);
-                P.drawRect(X, Page.top(), Largeur, static_cast<int>(Lignes.size() + 1) * Ligne);
-                EcritEnHautAGauche(P, X + 10, Page.top() + Ligne / 9, Q(Traduit(Liste == mdomicile ? 64 : 65)));
-                P.drawLine(X, Page.top() + Ligne, X + Largeur, Page.top() + Ligne);
-                int Y = Page.top() + Ligne;
-                for (THotLabel* L : Lignes) {
-                    EcritEnHautAGauche(P, X + 10, Y, L->text());
-                    Y += Ligne;
-                }
-                ++Colonne;
-            }
+            ImprimeParcours(P, Page, ColonnesParcours());
         } else if (N == 2) {
-            DessineTexte(P, QRect(Page.left(), Page.top(), Page.width(), Page.height() / 12), Qt::AlignCenter,
-                         Label14->text());
-            const int Haut = Page.top() + Page.height() / 12;
-            const int H = (Page.bottom() - Haut) / 3;
-            // Each box under its caption, as on screen: without it the three
-            // boxes cannot be told apart.
-            const int Legende = P.fontMetrics().height() * 5 / 4;
-            for (size_t I = 0; I < 3; ++I) {
-                if (BoitesClassement[I]->isHidden())
-                    continue;
-                const int Y = Haut + static_cast<int>(I) * H;
-                DessineTexte(P, QRect(Page.left(), Y, Page.width() / 2 - 10, Legende), Qt::AlignLeft | Qt::AlignVCenter,
-                             LiensClassement[I]->text());
-                BoitesClassement[I]->ImprimeLabels(
-                    P, QRect(Page.left(), Y + Legende, Page.width() / 2 - 10, H - 10 - Legende));
-            }
-            // The charts under the team's name too: drawn after it, the first would cover it.
-            const int Q4 = (Page.bottom() - Haut) / 4;
-            const int X = Page.left() + Page.width() / 2;
-            Graph2->Imprime(QRect(X, Haut, Page.width() / 2, Q4), P);
-            Graph3->Imprime(QRect(X, Haut + Q4, Page.width() / 2, Q4), P);
-            DessineTexte(P, QRect(X, Haut + 2 * Q4, Page.width() / 2, Q4), Qt::AlignLeft | Qt::AlignTop,
-                         Editserie->text());
-            Graph4->Imprime(QRect(X, Haut + 3 * Q4, Page.width() / 2, Q4), P);
+            ImprimeClassement(P, Page);
         } else if (N == 3) {
             GraphBarre1->Imprime(QRect(Page.left(), Page.top(), Page.width(), Page.height() / 2), P);
             GraphBarre2->Imprime(QRect(Page.left(), Page.top() + Page.height() / 2, Page.width(), Page.height() / 2),
@@ -1099,6 +1117,49 @@ void Tf_StatEquipe::Imprime()
             GraphSpect->Imprime(QRect(Page.left(), Page.top(), Page.width(), Page.height() / 2), P);
         }
     });
+}
+
+std::vector<TColonneParcours> Tf_StatEquipe::ColonnesParcours() const
+{
+    std::vector<TColonneParcours> Colonnes;
+    for (QWidget* Liste : {mdomicile, mexterieur}) {
+        if (Liste == mexterieur && SansLieu)
+            break;
+        TColonneParcours& C = Colonnes.emplace_back();
+        C.Titre = Q(Traduit(Liste == mdomicile ? 64 : 65));
+        for (const THotLabel* L : LignesMatch)
+            if (L->parentWidget() == Liste)
+                C.Lignes.push_back(L->text());
+    }
+    return Colonnes;
+}
+
+void Tf_StatEquipe::ImprimeClassement(QPainter& P, const QRect& Page)
+{
+    // The team's name heads the page, over a twelfth of it.
+    const int Haut = Page.top() + Page.height() / 12;
+    ImprimeDans(P, QRect(Page.left(), Page.top(), Page.width(), Haut - Page.top()), Qt::AlignCenter, Label14->text());
+    const int H = (Page.bottom() - Haut) / 3;
+    const int Moitie = Page.width() / 2;
+    constexpr int Ecart = 10;
+    // Each box under its caption, as on screen: without it the three boxes
+    // cannot be told apart.
+    const int Legende = P.fontMetrics().height() * 5 / 4;
+    for (size_t I = 0; I < 3; ++I) {
+        if (BoitesClassement[I]->isHidden())
+            continue;
+        const int Y = Haut + static_cast<int>(I) * H;
+        ImprimeDans(P, QRect(Page.left(), Y, Moitie - Ecart, Legende), Qt::AlignLeft | Qt::AlignVCenter,
+                    LiensClassement[I]->text());
+        BoitesClassement[I]->ImprimeLabels(P, QRect(Page.left(), Y + Legende, Moitie - Ecart, H - Ecart - Legende));
+    }
+    // The charts under the team's name too: drawn after it, the first would cover it.
+    const int Q4 = (Page.bottom() - Haut) / 4;
+    const int X = Page.left() + Moitie;
+    Graph2->Imprime(QRect(X, Haut, Moitie, Q4), P);
+    Graph3->Imprime(QRect(X, Haut + Q4, Moitie, Q4), P);
+    ImprimeDans(P, QRect(X, Haut + 2 * Q4, Moitie, Q4), Qt::AlignLeft | Qt::AlignTop, Editserie->text());
+    Graph4->Imprime(QRect(X, Haut + 3 * Q4, Moitie, Q4), P);
 }
 
 void Tf_StatEquipe::ImprimeJoueurs(QPainter& P, const QRect& Page, int Dpi)
