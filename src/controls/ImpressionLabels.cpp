@@ -75,6 +75,15 @@ void ImprimeTexte(QPainter& Canvas, const TTexteImprime& T)
     DessineTexte(Canvas, T.Place, T.Drapeaux, T.Texte);
 }
 
+void ImprimeTexteAjuste(QPainter& Canvas, int Base, const QRect& Boite, int Drapeaux, const QString& Texte)
+{
+    const QFont Avant = Canvas.font();
+    TTexteImprime T{Avant, Boite, Drapeaux, Texte};
+    AjusteTexteImprime(T, Base, Canvas.device());
+    ImprimeTexte(Canvas, T);
+    Canvas.setFont(Avant);
+}
+
 void ImprimeLabelsPanneau(QPainter& Canvas, const QWidget& Panneau, const QRect& Rect)
 {
     if (Panneau.width() <= 0 || Panneau.height() <= 0)

@@ -28,6 +28,9 @@ struct TTexteImprime {
 void AjusteTexteImprime(TTexteImprime& Texte, int Base, const QPaintDevice* Appareil);
 // Draws the text in its font and place, in the painter's pen.
 void ImprimeTexte(QPainter& Canvas, const TTexteImprime& Texte);
+// Texte alone in Boite in the painter's font at size Base, or smaller to hold
+// there (AjusteTexteImprime); the painter's font is left as it was.
+void ImprimeTexteAjuste(QPainter& Canvas, int Base, const QRect& Boite, int Drapeaux, const QString& Texte);
 // The start of Texte and an ellipsis, within Largeur pixels in Mesure's font.
 QString AbregeQt(const QString& Texte, int Largeur, const QFontMetricsF& Mesure);
 

@@ -1,6 +1,5 @@
 #include "pages/vues/w_StatEquipe.h"
 
-#include "base/Ajustement.h"
 #include "base/ServiceMessage.h"
 #include "base/Texte.h"
 #include "base/oTraducteur.h"
@@ -21,6 +20,7 @@
 #include "model/SaisonFoot.h"
 #include "pagebase/Commande.h"
 #include "pagebase/w_blasons.h"
+#include "pages/vues/ImpressionParcours.h"
 #include "presentation/PageHtml.h"
 #include "presentation/VuesStatEquipe.h"
 
@@ -53,14 +53,6 @@ enum : int { TexteButeurs = 498, TextePasseurs = 918, TexteAvertis = 3410, Texte
 QString Q(const std::string& S)
 {
     return QString::fromStdString(S);
-}
-
-// One line of text whose top left corner is (X, Y), in the painter's font.
-void EcritEnHautAGauche(QPainter& P, int X, int Y, const QString& Texte)
-{
-    const QFontMetrics M = P.fontMetrics();
-    DessineTexte(P, QRect(X, Y, M.horizontalAdvance(Texte) + 1, M.height()),
-                 Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, Texte);
 }
 
 std::string TexteOu(int Id, const char* Defaut)
@@ -1002,90 +994,10 @@ bool Tf_StatEquipe::Imprimable() const
     return (N >= 1 && N <= 6) || N == 8;
 }
 
-// One column of the printed route: its title and its match lines.
-struct TColonneParcours {
-    QString Titre;
-    std::vector<QString> Lignes;
-};
-
 namespace {
 
 // The page's font on paper when the sheet has room for its texts.
 constexpr int TailleImpression = 14;
-// The route's texts stand this far into their column, the columns this far apart.
-constexpr int RetraitParcours = 10;
-
-// Route lines are 3/2 of the font's height apart.
-int PasParcours(const QFontMetrics& M)
-{
-    return M.height() * 3 / 2;
-}
-
-// A route column: 11/10 of its widest text, and at least its indent on both sides.
-int LargeurParcours(const QFontMetrics& M, const std::vector<TColonneParcours>& Colonnes)
-{
-    int Plus = 0;
-    for (const TColonneParcours& C : Colonnes) {
-        Plus = std::max(Plus, M.horizontalAdvance(C.Titre));
-        for (const QString& L : C.Lignes)
-            Plus = std::max(Plus, M.horizontalAdvance(L));
-    }
-    return std::max(Plus * 11 / 10, Plus + 2 * RetraitParcours);
-}
-
-// The route's columns side by side and whole within the page, at the print
-// size or the largest smaller one that holds them; past the readable floor
-// the lines keep their start and end with an ellipsis.
-void ImprimeParcours(QPainter& P, const QRect& Page, std::vector<TColonneParcours> Colonnes)
-{
-    if (Colonnes.empty())
-        return;
-    const int NbColonnes = static_cast<int>(Colonnes.size());
-    size_t NbLignes = 0;
-    for (const TColonneParcours& C : Colonnes)
-        NbLignes = std::max(NbLignes, C.Lignes.size() + 1);
-    QFont Police = P.font();
-    auto Tient = [&](int Taille) {
-        Police.setPointSize(Taille);
-        const QFontMetrics M(Police, P.device());
-        return NbColonnes * (LargeurParcours(M, Colonnes) + RetraitParcours) <= Page.width() &&
-               static_cast<int>(NbLignes) * PasParcours(M) <= Page.height();
-    };
-    const TTailleAjustee Taille = AjusteTaille(TailleImpression, Tient);
-    Police.setPointSize(Taille.Taille);
-    P.setFont(Police);
-    const QFontMetrics M(Police, P.device());
-    const int Largeur = std::min(LargeurParcours(M, Colonnes), Page.width() / NbColonnes - RetraitParcours);
-    if (!Taille.Tient) {
-        const QFontMetricsF Mesure(Police, P.device());
-        for (TColonneParcours& C : Colonnes)
-            for (QString& L : C.Lignes)
-                L = AbregeQt(L, Largeur - 2 * RetraitParcours, Mesure);
-    }
-    const int Pas = PasParcours(M);
-    for (int Colonne = 0; Colonne < NbColonnes; ++Colonne) {
-        const TColonneParcours& C = Colonnes[static_cast<size_t>(Colonne)];
-        const int X = Page.left() + Colonne * (Largeur + RetraitParcours);
-        P.drawRect(X, Page.top(), Largeur, static_cast<int>(C.Lignes.size() + 1) * Pas);
-        EcritEnHautAGauche(P, X + RetraitParcours, Page.top() + Pas / 9, C.Titre);
-        P.drawLine(X, Page.top() + Pas, X + Largeur, Page.top() + Pas);
-        int Y = Page.top() + Pas;
-        for (const QString& L : C.Lignes) {
-            EcritEnHautAGauche(P, X + RetraitParcours, Y, L);
-            Y += Pas;
-        }
-    }
-}
-
-// A text alone in its box, at the print size or smaller to hold there.
-void ImprimeDans(QPainter& P, const QRect& Boite, int Drapeaux, const QString& Texte)
-{
-    const QFont Avant = P.font();
-    TTexteImprime T{Avant, Boite, Drapeaux, Texte};
-    AjusteTexteImprime(T, TailleImpression, P.device());
-    ImprimeTexte(P, T);
-    P.setFont(Avant);
-}
 
 } // namespace
 
@@ -1138,7 +1050,8 @@ void Tf_StatEquipe::ImprimeClassement(QPainter& P, const QRect& Page)
 {
     // The team's name heads the page, over a twelfth of it.
     const int Haut = Page.top() + Page.height() / 12;
-    ImprimeDans(P, QRect(Page.left(), Page.top(), Page.width(), Haut - Page.top()), Qt::AlignCenter, Label14->text());
+    ImprimeTexteAjuste(P, TailleImpression, QRect(Page.left(), Page.top(), Page.width(), Haut - Page.top()),
+                       Qt::AlignCenter, Label14->text());
     const int H = (Page.bottom() - Haut) / 3;
     const int Moitie = Page.width() / 2;
     constexpr int Ecart = 10;
@@ -1149,8 +1062,8 @@ void Tf_StatEquipe::ImprimeClassement(QPainter& P, const QRect& Page)
         if (BoitesClassement[I]->isHidden())
             continue;
         const int Y = Haut + static_cast<int>(I) * H;
-        ImprimeDans(P, QRect(Page.left(), Y, Moitie - Ecart, Legende), Qt::AlignLeft | Qt::AlignVCenter,
-                    LiensClassement[I]->text());
+        ImprimeTexteAjuste(P, TailleImpression, QRect(Page.left(), Y, Moitie - Ecart, Legende),
+                           Qt::AlignLeft | Qt::AlignVCenter, LiensClassement[I]->text());
         BoitesClassement[I]->ImprimeLabels(P, QRect(Page.left(), Y + Legende, Moitie - Ecart, H - Ecart - Legende));
     }
     // The charts under the team's name too: drawn after it, the first would cover it.
@@ -1158,7 +1071,8 @@ void Tf_StatEquipe::ImprimeClassement(QPainter& P, const QRect& Page)
     const int X = Page.left() + Moitie;
     Graph2->Imprime(QRect(X, Haut, Moitie, Q4), P);
     Graph3->Imprime(QRect(X, Haut + Q4, Moitie, Q4), P);
-    ImprimeDans(P, QRect(X, Haut + 2 * Q4, Moitie, Q4), Qt::AlignLeft | Qt::AlignTop, Editserie->text());
+    ImprimeTexteAjuste(P, TailleImpression, QRect(X, Haut + 2 * Q4, Moitie, Q4), Qt::AlignLeft | Qt::AlignTop,
+                       Editserie->text());
     Graph4->Imprime(QRect(X, Haut + 3 * Q4, Moitie, Q4), P);
 }
 
