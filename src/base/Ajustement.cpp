@@ -6,7 +6,7 @@
 
 namespace {
 
-const char* const Points = "\u2026";
+const char* const PointsDeSuspension = "\u2026";
 
 } // namespace
 
@@ -28,7 +28,7 @@ std::string Abrege(std::string_view Texte, int Largeur, const std::function<int(
         // The ellipsis after the last word, not after a blank.
         while (!Debut.empty() && Debut.back() == U' ')
             Debut.pop_back();
-        return DepuisCaracteres(Debut) + Points;
+        return DepuisCaracteres(Debut) + PointsDeSuspension;
     };
     // Widths grow with the characters kept: the longest start that fits.
     size_t Garde = 0, Trop = Caracteres.size();

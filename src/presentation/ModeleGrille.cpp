@@ -1147,10 +1147,40 @@ void LargeursImprimees(const TModeleGrille& Grille, TCanevas& Canevas, std::vect
 
 } // namespace
 
+namespace {
+
+// The height of a row whose text is at the readable floor.
+int HauteurRangeePlancher(TCanevas& Canevas)
+{
+    const TPolice Base = Canevas.GetPolice();
+    TPolice Plancher = Base;
+    Plancher.Taille = PlancherLisible;
+    Canevas.SetPolice(Plancher);
+    const int Hauteur = HauteurRangeeLisible(Canevas);
+    Canevas.SetPolice(Base);
+    return Hauteur;
+}
+
+} // namespace
+
 void TModeleGrille::DessineSurCanvas(TCanevas& Canevas, const TRect& R)
 {
     const int NbLignes = GetRowCount();
-    DessineRangees(Canevas, R, std::min(FixedRows_, NbLignes), NbLignes, R.Height() / (NbLignes + 2));
+    const int Titres = std::min(FixedRows_, NbLignes);
+    const int Hauteur = R.Height() / (NbLignes + 2);
+    const int Plancher = HauteurRangeePlancher(Canevas);
+    if (Hauteur >= Plancher || NbLignes == Titres) {
+        DessineRangees(Canevas, R, Titres, NbLignes, Hauteur);
+        return;
+    }
+    // Rows too low for any readable text: the first rows at the lowest
+    // readable height, and under them an ellipsis telling that more follow.
+    const int Tiennent = std::max(1, R.Height() / Plancher - 2 - Titres);
+    DessineRangees(Canevas, R, Titres, Titres + Tiennent, Plancher);
+    TPolice Police = Canevas.GetPolice();
+    Police.Couleur = 0;
+    Canevas.SetPolice(Police);
+    Canevas.Texte(R.Left, R.Top + (Titres + Tiennent) * Plancher + 1, "\u2026");
 }
 
 int TModeleGrille::RangeesParPage(TCanevas& Canevas, const TRect& R) const
