@@ -55,8 +55,17 @@ TEST(Editeur, PaintsColouredWrappedLines)
     testsupport::TempDir Dossier;
     std::string Fichier = (Dossier / "rapport.pdf").string();
     {
-        TImprimantePdf Pdf(Fichier);
-        E.Imprime();
+        testsupport::TReleveDessin Rapport;
+        {
+            TImprimantePdf Pdf(Fichier);
+            E.Imprime();
+        }
+        // A report prints larger than a grid, to be read as a page.
+        ASSERT_FALSE(Rapport.Papier.empty());
+        for (const testsupport::TTracePeint& T : Rapport.Papier)
+            if (T.Texte) {
+                EXPECT_NEAR(T.Points, 14, 0.6) << T.Libelle.toStdString();
+            }
     }
     EXPECT_GT(std::filesystem::file_size(Fichier), 500u);
 
