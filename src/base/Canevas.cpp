@@ -17,3 +17,8 @@ int TMesureFixe::HauteurTexte(std::string_view)
 {
     return Hauteur_;
 }
+
+int HauteurRangeeLisible(TMesureTexte& Mesure)
+{
+    return Mesure.HauteurTexte("Ág") + 2;
+}

@@ -49,6 +49,11 @@ public:
     virtual int HauteurTexte(std::string_view Texte) = 0;
 };
 
+// The height of a row of text in the current font: an accented capital above
+// and a descender under it, and a rule on either side, never touch the rows
+// around it.
+int HauteurRangeeLisible(TMesureTexte& Mesure);
+
 // Measures of a fixed-pitch font: every character LargeurCaractere wide, every
 // text HauteurCaractere high (an empty text measures 0 wide). The core's
 // default and what the tests lay out with.
@@ -78,6 +83,9 @@ public:
 
     virtual void SetPolice(const TPolice& Police) = 0;
     virtual TPolice GetPolice() const = 0;
+    // The current font's size in points, the surface's own when the font keeps
+    // it (Taille 0); 0 when the surface does not know it.
+    virtual int TaillePolice() const { return GetPolice().Taille; }
     // Text with its top-left corner at (X, Y), on a transparent background.
     virtual void Texte(int X, int Y, std::string_view Texte) = 0;
 

@@ -166,6 +166,14 @@ void TCanevasQt::SetPolice(const TPolice& Police)
     Police_ = Police;
 }
 
+int TCanevasQt::TaillePolice() const
+{
+    if (Police_.Taille > 0)
+        return Police_.Taille;
+    // Fonts here are sized in logical pixels.
+    return static_cast<int>(std::lround(Base_.pixelSize() * PointsParPouce / PixelsParPouce));
+}
+
 void TCanevasQt::Texte(int X, int Y, std::string_view Texte)
 {
     if (Texte.empty())

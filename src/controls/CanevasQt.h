@@ -29,6 +29,7 @@ public:
     void Remplit(const TRect& R, TColor Couleur) override;
     void SetPolice(const TPolice& Police) override;
     TPolice GetPolice() const override { return Police_; }
+    int TaillePolice() const override;
     void Texte(int X, int Y, std::string_view Texte) override;
     void Image(const TImage& Image, const TRect& Destination) override;
     void Decoupe(const TRect& R) override;

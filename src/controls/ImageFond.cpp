@@ -2,7 +2,9 @@
 
 #include "base/Texte.h"
 #include "controls/CanevasQt.h"
+#include "controls/DelegueListe.h"
 #include "controls/Defilement.h"
+#include "controls/ImpressionLabels.h"
 #include "platform/Couleurs.h"
 #include "platform/Imprimante.h"
 
@@ -11,7 +13,6 @@
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QFileInfo>
-#include <QHelpEvent>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,9 +21,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QStyledItemDelegate>
 #include <QTextEdit>
-#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -295,53 +294,7 @@ TFondCopie::TFondCopie(QWidget* parent) : TFondModele(parent)
 
 void TFondCopie::ImprimeLabels(QPainter& canvas, const QRect& rect) const
 {
-    if (width() <= 0 || height() <= 0)
-        return;
-    const double sx = static_cast<double>(rect.width()) / width();
-    const double sy = static_cast<double>(rect.height()) / height();
-    struct TLigne {
-        const QLabel* Label;
-        QRect Place;
-        int Drapeaux;
-    };
-    std::vector<TLigne> lignes;
-    for (QObject* enfant : children()) {
-        auto* label = qobject_cast<QLabel*>(enfant);
-        if (label == nullptr || label->isHidden() || label->text().isEmpty())
-            continue;
-        // Written from the top of its place, as the label's text starts there;
-        // across, aligned in it as on screen (a value against its right edge).
-        const QPoint ou(rect.left() + static_cast<int>(std::lround(label->x() * sx)),
-                        rect.top() + static_cast<int>(std::lround(label->y() * sy)));
-        const QSize taille(static_cast<int>(label->width() * sx), static_cast<int>(label->height() * sy));
-        lignes.push_back({label, QRect(ou, taille),
-                          static_cast<int>(label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop |
-                              (label->wordWrap() ? Qt::TextWordWrap : 0)});
-    }
-    // The places are scaled on both axes, the texts are not: at 14 points a
-    // label can outgrow its place and print over its neighbour (a value over
-    // its caption). All the labels shrink alike, to what the tightest allows.
-    double echelle = 1.0;
-    for (const TLigne& l : lignes) {
-        QFont police = l.Label->font();
-        police.setPointSize(14);
-        const QRectF besoin = QFontMetricsF(police, canvas.device()).boundingRect(l.Place, l.Drapeaux, l.Label->text());
-        if (besoin.width() > 0 && besoin.height() > 0)
-            echelle = std::min({echelle, l.Place.width() / besoin.width(), l.Place.height() / besoin.height()});
-    }
-    canvas.save();
-    canvas.setPen(QPen(Qt::black, 3));
-    canvas.setBrush(Qt::NoBrush);
-    canvas.drawRect(rect);
-    canvas.setPen(Qt::black);
-    for (const TLigne& l : lignes) {
-        QFont police = l.Label->font();
-        // Font sizes do not scale their widths exactly: a little below the measure.
-        police.setPointSizeF(std::max(1.0, 14.0 * (echelle < 1.0 ? echelle * 0.97 : 1.0)));
-        canvas.setFont(police);
-        DessineTexte(canvas, l.Place, l.Drapeaux, l.Label->text());
-    }
-    canvas.restore();
+    ImprimeLabelsPanneau(canvas, *this, rect);
 }
 
 void TFondCopie::ImprimeLabels(const QRect& rect) const
@@ -1006,86 +959,6 @@ void TCadreDrop::dropEvent(QDropEvent* event)
 }
 
 // ---------------------------------------------------------------- TListe
-
-namespace {
-
-constexpr int RoleTexte = Qt::UserRole;
-constexpr int RoleObjet = Qt::UserRole + 1;
-
-class TDelegueListe : public QStyledItemDelegate {
-public:
-    explicit TDelegueListe(TListe* liste) : QStyledItemDelegate(liste), FListe(liste) {}
-
-    void paint(QPainter* canvas, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        const bool selectionne = option.state & QStyle::State_Selected;
-        const QPalette& palette = FListe->palette();
-        canvas->fillRect(option.rect, selectionne ? palette.color(QPalette::Highlight) : palette.color(QPalette::Base));
-        const std::string texte = index.data(RoleTexte).toByteArray().toStdString();
-        QColor couleur = Qt::black;
-        if (FListe->NomLong()) {
-            const TElementListe element = LitElementListe(texte);
-            couleur =
-                VersQColor(element.CodeCouleur >= 0 && element.CodeCouleur < 16 ? CouleurCode(element.CodeCouleur) : 0);
-        }
-        if (selectionne)
-            couleur = Qt::white;
-        canvas->save();
-        canvas->setFont(FListe->font());
-        canvas->setPen(couleur);
-        // A name wider than the list keeps its start, cut with an ellipsis:
-        // centred, it would lose both ends.
-        const QString montre = Montre(index);
-        const QRect zone = Zone(option);
-        const QFontMetrics mesure(FListe->font());
-        if (mesure.horizontalAdvance(montre) > zone.width())
-            DessineTexte(*canvas, zone, Qt::AlignLeft | Qt::AlignTop,
-                         mesure.elidedText(montre, Qt::ElideRight, zone.width()));
-        else
-            DessineTexte(*canvas, zone, Qt::AlignHCenter | Qt::AlignTop, montre);
-        canvas->restore();
-    }
-
-    // A cut name shows whole in its tip.
-    bool helpEvent(QHelpEvent* event, QAbstractItemView* vue, const QStyleOptionViewItem& option,
-                   const QModelIndex& index) override
-    {
-        if (event->type() != QEvent::ToolTip)
-            return QStyledItemDelegate::helpEvent(event, vue, option, index);
-        const QString montre = Montre(index);
-        if (QFontMetrics(FListe->font()).horizontalAdvance(montre) > Zone(option).width())
-            QToolTip::showText(event->globalPos(), montre, vue);
-        else
-            QToolTip::hideText();
-        return true;
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override
-    {
-        return QSize(option.rect.width(), FListe->ItemHeight());
-    }
-
-private:
-    // The part of the item's row that shows: a vertical bar that came after
-    // the rows were laid out takes the end of their width.
-    QRect Zone(const QStyleOptionViewItem& option) const
-    {
-        QRect zone = option.rect;
-        zone.setRight(std::min(zone.right(), FListe->viewport()->width() - 1));
-        return zone;
-    }
-
-    // The item's name as the list shows it.
-    QString Montre(const QModelIndex& index) const
-    {
-        const std::string texte = index.data(RoleTexte).toByteArray().toStdString();
-        return QString::fromStdString(FListe->NomLong() ? LitElementListe(texte).Nom : texte);
-    }
-
-    TListe* FListe;
-};
-
-} // namespace
 
 TListe::TListe(QWidget* parent) : QListWidget(parent)
 {

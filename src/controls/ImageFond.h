@@ -114,9 +114,7 @@ class TFondCopie : public TFondModele {
 public:
     explicit TFondCopie(QWidget* parent = nullptr);
 
-    // Prints the panel's shown QLabel children into Rect of the canvas, their
-    // places scaled from the panel's size, framed, in black at 14 points or
-    // less, as much less as every text needs to keep within its place.
+    // Prints the panel's labels into Rect of the canvas (ImprimeLabelsPanneau).
     void ImprimeLabels(QPainter& canvas, const QRect& rect) const;
     // The same on the canvas of the document being printed.
     void ImprimeLabels(const QRect& rect) const;

@@ -1,5 +1,6 @@
 #include "platform/Imprimante.h"
 
+#include "base/Ajustement.h"
 #include "base/Disque.h"
 #include "base/ServiceMessage.h"
 #include "base/oTraducteur.h"
@@ -26,6 +27,9 @@ constexpr int TexteAucuneImprimante = 3321;
 constexpr int TexteFichierImpression = 3322;
 constexpr int TexteFichierInacheve = 3323;
 constexpr int TexteImprimanteArretee = 3324;
+
+// The size of a document's title when the page has room for its words.
+constexpr int TailleTitre = 16;
 
 // How much of a PDF's end is read back to find its end marker: the marker and
 // the line ends a writer may put after it, with room to spare.
@@ -278,24 +282,23 @@ int DessineTitreDocument(QPainter& p, const std::string& titre, int largeur)
     p.resetTransform();
     p.setClipping(false);
     QFont police = p.font();
-    police.setPointSize(16);
     police.setBold(true);
     const QString texte = QString::fromStdString(titre);
     const QStringList mots = texte.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    // Lines break at blanks; a word alone wider than the page makes the whole title smaller.
-    auto plusLarge = [&](const QFontMetrics& m) {
-        int l = 0;
-        for (const QString& mot : mots)
-            l = std::max(l, m.horizontalAdvance(mot));
-        return l;
+    // Lines break at blanks; a word alone wider than the page makes the whole
+    // title smaller, and breaks between its letters when it is still too wide.
+    auto motsTiennent = [&](int taille) {
+        police.setPointSize(taille);
+        const QFontMetrics m(police, p.device());
+        return std::all_of(mots.begin(), mots.end(),
+                           [&](const QString& mot) { return m.horizontalAdvance(mot) <= largeur; });
     };
-    while (police.pointSize() > 6 && plusLarge(QFontMetrics(police, p.device())) > largeur)
-        police.setPointSize(police.pointSize() - 1);
+    const TTailleAjustee taille = AjusteTaille(TailleTitre, motsTiennent);
+    police.setPointSize(taille.Taille);
     p.setFont(police);
     p.setPen(Qt::black);
     const QFontMetrics mesure(police, p.device());
-    const int drapeaux =
-        Qt::AlignLeft | Qt::AlignTop | (plusLarge(mesure) > largeur ? Qt::TextWrapAnywhere : Qt::TextWordWrap);
+    const int drapeaux = Qt::AlignLeft | Qt::AlignTop | (taille.Tient ? Qt::TextWordWrap : Qt::TextWrapAnywhere);
     const QRect boite = mesure.boundingRect(QRect(0, 0, std::max(largeur, 1), 1 << 20), drapeaux, texte);
     p.drawText(QRect(0, 0, std::max(largeur, 1), boite.height()), drapeaux, texte);
     if (TemoinImpression != nullptr)

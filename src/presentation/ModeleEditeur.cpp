@@ -286,7 +286,7 @@ int TModeleEditeur::HauteurRangee(TCanevas& Canevas, bool Impression) const
 {
     // On paper the font is larger than on screen: rows never overlap there.
     if (Impression)
-        return std::max<int>(HauteurLigne, Canevas.HauteurTexte("Ág") + 2);
+        return std::max<int>(HauteurLigne, HauteurRangeeLisible(Canevas));
     return HauteurLigne;
 }
 

@@ -1,5 +1,6 @@
 #include "presentation/ModeleGrille.h"
 
+#include "base/Ajustement.h"
 #include "base/Contraste.h"
 #include "base/Texte.h"
 #include "files/Image.h"
@@ -872,6 +873,35 @@ int TModeleGrille::HauteurContenu() const
 
 namespace {
 
+// A cell keeps a thirtieth of its width (and height) clear on each side of its text.
+constexpr int PartMarge = 30;
+// Between a cell's picture and its text.
+constexpr int EcartImage = 5;
+
+int MargeCellule(int Cote)
+{
+    return Cote / PartMarge;
+}
+
+// On paper a row can be lower than the font (many rows on one sheet) and a
+// column narrower than its text: the text gets smaller to hold in its cell,
+// and when even the smallest readable size does not hold, it loses its end to
+// an ellipsis rather than print over the next cell. Leaves the canvas in the
+// size chosen; the text to print.
+std::string AjusteAuCadre(TCanevas& Canevas, TPolice Police, const std::string& Texte, int Place, int Hauteur)
+{
+    auto Tient = [&](int Taille) {
+        Police.Taille = Taille;
+        Canevas.SetPolice(Police);
+        return Canevas.LargeurTexte(Texte) <= Place && Canevas.HauteurTexte(Texte) <= Hauteur;
+    };
+    const TTailleAjustee Ajustee = AjusteTaille(Canevas.TaillePolice(), Tient);
+    Tient(Ajustee.Taille);
+    if (Ajustee.Tient)
+        return Texte;
+    return Abrege(Texte, Place, [&Canevas](std::string_view T) { return Canevas.LargeurTexte(T); });
+}
+
 // The sort arrows: a small black triangle pointing down (largest first) or up.
 void DessineFleche(TCanevas& Canevas, int X, int Y, bool Bas)
 {
@@ -972,17 +1002,15 @@ void TModeleGrille::DessineCellule(TCanevas& Canevas, int ACol, int ARow, const 
         Echelle = std::clamp(Echelle, 0.0, 1.0);
         Sw = static_cast<int>(std::lround(Image->Largeur() * Echelle));
         Sh = static_cast<int>(std::lround(Image->Hauteur() * Echelle));
-        DecalageImage = Sw + 5;
+        DecalageImage = Sw + EcartImage;
     }
 
-    // On paper a row can be lower than the font (many rows on one sheet) and
-    // a column narrower than its text: the text shrinks to its cell rather
-    // than print over the next row or lose its end.
+    const int MargeX = MargeCellule(W), MargeY = MargeCellule(H);
     if (Impression && !Affiche.empty()) {
-        const int Place = W - 2 * (W / 30) - DecalageImage;
-        for (int Taille = 12; Taille >= 4 && (Tw > Place || Th > H); --Taille) {
-            Police.Taille = Taille;
-            Canevas.SetPolice(Police);
+        const int Place = W - 2 * MargeX - DecalageImage;
+        if (Tw > Place || Th > H) {
+            Affiche = AjusteAuCadre(Canevas, Police, Affiche, Place, H);
+            Police = Canevas.GetPolice();
             Tw = Canevas.LargeurTexte(Affiche);
             Th = Canevas.HauteurTexte(Affiche);
         }
@@ -995,23 +1023,23 @@ void TModeleGrille::DessineCellule(TCanevas& Canevas, int ACol, int ARow, const 
     if (AlignH == 1)
         Xt = (W - Tw + DecalageImage) / 2;
     else if (AlignH == 2)
-        Xt = W - W / 30 - Tw;
+        Xt = W - MargeX - Tw;
     else
-        Xt = W / 30 + DecalageImage;
+        Xt = MargeX + DecalageImage;
     int Yt;
     if (AlignV == 0)
-        Yt = H / 30;
+        Yt = MargeY;
     else if (AlignV == 2)
-        Yt = H - H / 30 - Th;
+        Yt = H - MargeY - Th;
     else
         Yt = (H - Th) / 2;
 
     if (Sw > 0 && Sh > 0) {
         int Yi;
         if (AlignV == 0)
-            Yi = H / 30;
+            Yi = MargeY;
         else if (AlignV == 2)
-            Yi = H - H / 30 - Sh;
+            Yi = H - MargeY - Sh;
         else
             Yi = (H - Sh) / 2 + 1;
         int Xi = Xt - DecalageImage;
@@ -1031,62 +1059,106 @@ void TModeleGrille::DessineCellule(TCanevas& Canevas, int ACol, int ARow, const 
 
 namespace {
 
+// The width a cell needs to print a text Tw wide between its two margins
+// (W - 2 * (W / PartMarge) >= Tw), with a few pixels for the printer's rounding.
+int LargeurPourTexte(int Tw)
+{
+    constexpr int JeuArrondi = 8;
+    return Tw + Tw / (PartMarge / 2 - 1) + JeuArrondi;
+}
+
+// What each printed column needs for its widest text in the canvas's font, a
+// picture as wide as the row is high (Hauteur) beside it. The widths shown on
+// screen, scaled, say nothing of the printer's font: a column a name fitted on
+// screen may cut it on paper while the sheet has room.
+std::vector<int> BesoinsColonnes(const TModeleGrille& Grille, TCanevas& Canevas, const std::vector<int>& Largeurs,
+                                 int Hauteur)
+{
+    const TPolice Base = Canevas.GetPolice();
+    std::vector<int> Besoins(Largeurs.size(), 0);
+    for (size_t C = 0; C < Largeurs.size(); ++C) {
+        if (Largeurs[C] <= 0)
+            continue;
+        const int Col = static_cast<int>(C);
+        for (int Ligne = 0; Ligne < Grille.GetRowCount(); ++Ligne) {
+            const std::string& Texte = Grille.GetTexte(Col, Ligne);
+            if (Texte.empty())
+                continue;
+            TPolice Police = Base;
+            Police.Gras = Grille.GetGras(Col, Ligne);
+            Canevas.SetPolice(Police);
+            const TImage* Image = Grille.GetImage(Col, Ligne);
+            const int PlaceImage = Image != nullptr && !Image->Vide() ? Hauteur + EcartImage : 0;
+            Besoins[C] = std::max(Besoins[C], LargeurPourTexte(Canevas.LargeurTexte(Texte)) + PlaceImage);
+        }
+    }
+    Canevas.SetPolice(Base);
+    return Besoins;
+}
+
+// What the wide columns have beyond their texts goes to those short of room.
+void CedeSurplus(std::vector<int>& Largeurs, const std::vector<int>& Besoins, int64_t Reste)
+{
+    int64_t Surplus = 0;
+    for (size_t C = 0; C < Largeurs.size(); ++C)
+        Surplus += std::max(0, Largeurs[C] - Besoins[C]);
+    for (size_t C = 0; C < Largeurs.size(); ++C)
+        if (Largeurs[C] > 0)
+            Largeurs[C] = Besoins[C] +
+                          static_cast<int>(Surplus > 0 ? Reste * std::max(0, Largeurs[C] - Besoins[C]) / Surplus : 0);
+}
+
+// No room for every text: all columns give up room alike, rather than the
+// long ones alone; their texts get smaller or cut in the cells.
+void ReduitAuProrata(std::vector<int>& Largeurs, const std::vector<int>& Besoins, int Page)
+{
+    constexpr int LargeurMinimale = 8;
+    int64_t Demandes = 0;
+    for (size_t C = 0; C < Largeurs.size(); ++C)
+        if (Largeurs[C] > 0)
+            Demandes += std::max(Besoins[C], LargeurMinimale);
+    for (size_t C = 0; C < Largeurs.size(); ++C)
+        if (Largeurs[C] > 0)
+            Largeurs[C] =
+                std::max(1, static_cast<int>(std::max(Besoins[C], LargeurMinimale) * int64_t{Page} / Demandes));
+}
+
 // Printed column widths (scaled from the screen's) widened so that each
 // column holds its widest text in the canvas's font, within Page pixels when
 // the texts fit there; Hauteur is the printed row height.
 void LargeursImprimees(const TModeleGrille& Grille, TCanevas& Canevas, std::vector<int>& Largeurs, int Page,
                        int Hauteur)
 {
-    // The widths shown on screen, scaled, say nothing of the printer's font:
-    // a column a name fitted on screen may cut it on paper while the sheet
-    // has room. Each column gets what its widest text needs on this canvas.
-    const TPolice Base = Canevas.GetPolice();
-    std::vector<int> Besoins(Largeurs.size(), 0);
-    for (size_t C = 0; C < Largeurs.size(); ++C) {
-        if (Largeurs[C] <= 0)
-            continue;
-        for (int Ligne = 0; Ligne < Grille.GetRowCount(); ++Ligne) {
-            const std::string& Texte = Grille.GetTexte(static_cast<int>(C), Ligne);
-            if (Texte.empty())
-                continue;
-            const TImage* Image = Grille.GetImage(static_cast<int>(C), Ligne);
-            TPolice Police = Base;
-            Police.Gras = Grille.GetGras(static_cast<int>(C), Ligne);
-            Canevas.SetPolice(Police);
-            // The margins the cell painter leaves, a picture as wide as the row is high.
-            const int Tw = Canevas.LargeurTexte(Texte);
-            const int Besoin = Tw + Tw / 14 + 8 + (Image != nullptr && !Image->Vide() ? Hauteur + 5 : 0);
-            Besoins[C] = std::max(Besoins[C], Besoin);
-        }
-    }
-    Canevas.SetPolice(Base);
-    int64_t Larges = 0, TotalBesoins = 0, Surplus = 0;
+    const std::vector<int> Besoins = BesoinsColonnes(Grille, Canevas, Largeurs, Hauteur);
+    int64_t Larges = 0, TotalBesoins = 0;
     for (size_t C = 0; C < Largeurs.size(); ++C) {
         Larges += std::max(Largeurs[C], Besoins[C]);
         TotalBesoins += Besoins[C];
-        Surplus += std::max(0, Largeurs[C] - Besoins[C]);
     }
     if (Larges <= Page) {
         for (size_t C = 0; C < Largeurs.size(); ++C)
             Largeurs[C] = std::max(Largeurs[C], Besoins[C]);
     } else if (TotalBesoins <= Page) {
-        // What the wide columns have beyond their texts goes to those short of room.
-        const int64_t Reste = Page - TotalBesoins;
-        for (size_t C = 0; C < Largeurs.size(); ++C)
-            if (Largeurs[C] > 0)
-                Largeurs[C] =
-                    Besoins[C] +
-                    static_cast<int>(Surplus > 0 ? Reste * std::max(0, Largeurs[C] - Besoins[C]) / Surplus : 0);
+        CedeSurplus(Largeurs, Besoins, Page - TotalBesoins);
     } else {
-        // No room for every text: all shrink alike, rather than the long ones alone.
-        int64_t Demandes = 0;
-        for (size_t C = 0; C < Largeurs.size(); ++C)
-            if (Largeurs[C] > 0)
-                Demandes += std::max(Besoins[C], 8);
-        for (size_t C = 0; C < Largeurs.size(); ++C)
-            if (Largeurs[C] > 0)
-                Largeurs[C] = std::max(1, static_cast<int>(std::max(Besoins[C], 8) * int64_t{Page} / Demandes));
+        ReduitAuProrata(Largeurs, Besoins, Page);
     }
+}
+
+} // namespace
+
+namespace {
+
+// The height of a row whose text is at the readable floor.
+int HauteurRangeePlancher(TCanevas& Canevas)
+{
+    const TPolice Base = Canevas.GetPolice();
+    TPolice Plancher = Base;
+    Plancher.Taille = PlancherLisible;
+    Canevas.SetPolice(Plancher);
+    const int Hauteur = HauteurRangeeLisible(Canevas);
+    Canevas.SetPolice(Base);
+    return Hauteur;
 }
 
 } // namespace
@@ -1094,14 +1166,28 @@ void LargeursImprimees(const TModeleGrille& Grille, TCanevas& Canevas, std::vect
 void TModeleGrille::DessineSurCanvas(TCanevas& Canevas, const TRect& R)
 {
     const int NbLignes = GetRowCount();
-    DessineRangees(Canevas, R, std::min(FixedRows_, NbLignes), NbLignes, R.Height() / (NbLignes + 2));
+    const int Titres = std::min(FixedRows_, NbLignes);
+    const int Hauteur = R.Height() / (NbLignes + 2);
+    const int Plancher = HauteurRangeePlancher(Canevas);
+    if (Hauteur >= Plancher || NbLignes == Titres) {
+        DessineRangees(Canevas, R, Titres, NbLignes, Hauteur);
+        return;
+    }
+    // Rows too low for any readable text: the first rows at the lowest
+    // readable height, and under them an ellipsis telling that more follow.
+    const int Tiennent = std::max(1, R.Height() / Plancher - 2 - Titres);
+    DessineRangees(Canevas, R, Titres, Titres + Tiennent, Plancher);
+    TPolice Police = Canevas.GetPolice();
+    Police.Couleur = 0;
+    Canevas.SetPolice(Police);
+    Canevas.Texte(R.Left, R.Top + (Titres + Tiennent) * Plancher + 1, "\u2026");
 }
 
 int TModeleGrille::RangeesParPage(TCanevas& Canevas, const TRect& R) const
 {
     const int NbLignes = GetRowCount();
     // A row lower than its text prints its names over each other and over the lines.
-    const int Lisible = Canevas.HauteurTexte("Ág") + 2;
+    const int Lisible = HauteurRangeeLisible(Canevas);
     if (NbLignes == 0 || R.Height() / (NbLignes + 2) >= Lisible)
         return 0;
     // The same margin under the table as on a page of the whole grid.

@@ -239,7 +239,9 @@ public:
     // One cell in R; Fixe for cells of the fixed rows or columns.
     void DessineCellule(TCanevas& Canevas, int ACol, int ARow, const TRect& R, bool Selectionne, bool Fixe,
                         bool Impression);
-    // The whole grid as a table filling R (the printed form).
+    // The whole grid as a table filling R (the printed form); when R leaves
+    // its rows too low for readable text, the rows that hold at that height,
+    // and an ellipsis under them.
     void DessineSurCanvas(TCanevas& Canevas, const TRect& R);
     // The printed form over pages of R's size: the whole grid on one page
     // while its rows stay at least as high as their text, else the title rows

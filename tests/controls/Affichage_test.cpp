@@ -69,8 +69,7 @@ TEST(Editeur, PaintsColouredWrappedLines)
         ASSERT_FALSE(Rapport.Papier.empty());
         for (const testsupport::TTracePeint& T : Rapport.Papier)
             if (T.Texte) {
-                EXPECT_NEAR(testsupport::PointsImprimes(T, Rapport.Resolution, E.font()), 14, 0.6)
-                    << T.Libelle.toStdString();
+                EXPECT_NEAR(T.Points, 14, 0.6) << T.Libelle.toStdString();
             }
     }
     EXPECT_GT(std::filesystem::file_size(Fichier), 500u);

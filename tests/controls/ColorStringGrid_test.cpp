@@ -146,19 +146,17 @@ TEST(ColorStringGrid, PrintsOneLandscapePage)
     testsupport::TempDir Dossier;
     std::string Fichier = (Dossier / "grille.pdf").string();
     testsupport::TReleveDessin Papier;
-    QFont Police;
     {
         TImprimantePdf Pdf(Fichier);
         TColorStringGrid G;
         Remplit(G);
-        Police = G.font();
         G.Imprime();
     }
     // Its texts print at the grid's print size wherever their cells hold them.
     int Textes = 0;
     for (const testsupport::TTracePeint& T : Papier.Papier)
         if (T.Texte && !T.Titre) {
-            EXPECT_NEAR(testsupport::PointsImprimes(T, Papier.Resolution, Police), 12, 0.6) << T.Libelle.toStdString();
+            EXPECT_NEAR(T.Points, 12, 0.6) << T.Libelle.toStdString();
             ++Textes;
         }
     EXPECT_GT(Textes, 0);
@@ -214,7 +212,8 @@ TEST(ColorStringGrid, ALongGridGoesOnOverPagesWithItsTitleRowOnEach)
         EXPECT_EQ(Titres[F], 1) << "page " << F;
 
     // Squeezed onto one page by a caller that draws it whole, its names shrink
-    // to their rows rather than print over each other.
+    // to their rows down to the readable floor only: the rows that hold at
+    // that size are printed, an ellipsis under them tells the rest.
     testsupport::TReleveDessin Serre;
     {
         TImprimantePdf Pdf((Dossier / "serree.pdf").string());
@@ -224,6 +223,14 @@ TEST(ColorStringGrid, ALongGridGoesOnOverPagesWithItsTitleRowOnEach)
     }
     const std::vector<std::string> Defauts = testsupport::VerifiePapier(Serre, "Coupe - Joueurs");
     EXPECT_TRUE(Defauts.empty()) << Defauts.front();
+    std::vector<QString> Serres;
+    for (const testsupport::TTracePeint& T : Serre.Papier)
+        if (T.Texte && !T.Titre)
+            Serres.push_back(T.Libelle);
+    ASSERT_GT(Serres.size(), 20u);
+    EXPECT_LT(Serres.size(), 151u);
+    EXPECT_EQ(Serres.back(), QString::fromUtf8("\u2026"));
+    EXPECT_EQ(Serres[Serres.size() - 2], "Joueur " + QString::number(static_cast<int>(Serres.size()) - 2));
 
     // A grid whose rows can be read on one page stays on one page.
     G.SetRowCount(21);

@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -797,15 +798,17 @@ TEST(FondCopie, ImprimeLesLabelsALEchelle)
 
 // A box of captions and right-aligned values, as the information pages lay
 // them out, printed at 1200 dots an inch: a value stays off its caption, a
-// line off the next, a hidden label is not printed.
+// line off the next, a hidden label is not printed; a long caption gets
+// smaller on its own, and cut rather than made unreadable.
 TEST(FondCopie, ImprimeChaqueLabelDansSaPlace)
 {
     TFondCopie panneau;
     auto* grille = new QGridLayout(&panneau);
     grille->setContentsMargins(8, 4, 8, 4);
     grille->setVerticalSpacing(0);
+    const QString longue("Nombre de matchs joués à domicile comme à l'extérieur 2");
     for (int i = 0; i < 6; ++i) {
-        grille->addWidget(new QLabel(QString("Nombre de matchs total %1").arg(i), &panneau), i, 0);
+        grille->addWidget(new QLabel(i == 2 ? longue : QString("Nombre de matchs total %1").arg(i), &panneau), i, 0);
         auto* valeur = new QLabel(QString::number(306 + i), &panneau);
         valeur->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grille->addWidget(valeur, i, 1);
@@ -815,7 +818,7 @@ TEST(FondCopie, ImprimeChaqueLabelDansSaPlace)
     panneau.resize(320, 120);
     panneau.show();
     QCoreApplication::processEvents();
-    for (QSize feuille : {QSize(4800, 6000), QSize(1600, 480), QSize(640, 400)}) {
+    for (QSize feuille : {QSize(4800, 6000), QSize(2400, 1200), QSize(1000, 900)}) {
         SCOPED_TRACE(std::to_string(feuille.width()) + "x" + std::to_string(feuille.height()));
         // At a printer's resolution, where 14 points are far more than a
         // screen label scaled up.
@@ -832,6 +835,18 @@ TEST(FondCopie, ImprimeChaqueLabelDansSaPlace)
         EXPECT_EQ(std::count_if(releve.Papier.begin(), releve.Papier.end(),
                                 [](const testsupport::TTracePeint& t) { return t.Texte; }),
                   12);
+        std::map<QString, double> points;
+        for (const testsupport::TTracePeint& t : releve.Papier)
+            points[t.Libelle] = t.Points;
+        if (feuille.width() == 4800) {
+            EXPECT_LT(points[longue], 14.0);
+            EXPECT_NEAR(points["Nombre de matchs total 1"], 14.0, 0.1) << "the neighbours keep their size";
+        }
+        if (feuille.width() == 1000) {
+            EXPECT_EQ(points.count(longue), 0u) << "too long even at the floor";
+            EXPECT_TRUE(std::any_of(points.begin(), points.end(),
+                                    [](const auto& p) { return p.first.endsWith(QString::fromUtf8("\u2026")); }));
+        }
         std::string defauts;
         for (const std::string& d : testsupport::VerifiePapier(releve, ""))
             defauts += d + "\n";

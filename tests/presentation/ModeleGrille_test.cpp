@@ -1,5 +1,6 @@
 #include "presentation/ModeleGrille.h"
 
+#include "base/Ajustement.h"
 #include "base/Contraste.h"
 #include "base/Format.h"
 #include "base/Utilities.h"
@@ -347,6 +348,10 @@ TEST(ModeleGrille, DessineSurCanvasScalesColumnsToThePage)
             // 458 pixels of need against 23: the name keeps its share.
             EXPECT_GT(Nom, Cellules[3].R.Width() * 10);
             EXPECT_LE(Cellules[3].R.Right, Page + 1);
+            // Even at the readable floor the name is too long: it is cut, within its cell.
+            EXPECT_EQ(Textes[0].Police.Taille, PlancherLisible);
+            EXPECT_TRUE(Textes[0].Texte.ends_with("\u2026")) << Textes[0].Texte;
+            EXPECT_LE(Textes[0].R.Right, Cellules[2].R.Right);
         }
     }
 

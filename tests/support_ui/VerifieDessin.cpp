@@ -1,10 +1,10 @@
 #include "support_ui/VerifieDessin.h"
 
+#include "base/Ajustement.h"
 #include "controls/ImageFond.h"
 #include "support_ui/VerifieDisposition.h"
 
 #include <QAbstractScrollArea>
-#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -22,6 +22,15 @@ namespace {
 
 // The least contrast a text needs against what it is painted on.
 constexpr double ContrasteMinimal = 3.0;
+
+// The size on the sheet, in points, of the painter's font, as its scale draws it.
+double PointsSurFeuille(const QPainter& p)
+{
+    const QFont& police = p.font();
+    const double dpi = p.device()->logicalDpiY();
+    const double pixels = police.pixelSize() > 0 ? police.pixelSize() : police.pointSizeF() * dpi / 72.0;
+    return pixels * std::sqrt(std::abs(p.worldTransform().determinant())) * 72.0 / dpi;
+}
 
 std::string Rect(const QRect& r)
 {
@@ -181,6 +190,8 @@ TTracePeint* TReleveDessin::Note(const QPainter& p, const QRectF& boite, bool te
         t.Texte = texte;
         t.Couleur = couleur;
         t.Libelle = libelle;
+        if (texte)
+            t.Points = PointsSurFeuille(p);
         Papier.push_back(std::move(t));
         return &Papier.back();
     }
@@ -259,17 +270,6 @@ double Contraste(const QColor& a, const QColor& b)
     return Contraste(Luminance(a), Luminance(b));
 }
 
-double PointsImprimes(const TTracePeint& trace, int resolution, const QFont& police)
-{
-    // A line's height grows with the font's size: measured once at a large size.
-    constexpr int Mesure = 100;
-    QFont f = police;
-    f.setPixelSize(Mesure);
-    const double hauteurParPixel = QFontMetricsF(f).height() / Mesure;
-    const double pixels = trace.Boite.height() * 96.0 / resolution / hauteurParPixel;
-    return pixels * 72.0 / 96.0;
-}
-
 std::vector<std::string> VerifiePapier(const TReleveDessin& releve, const std::string& titre)
 {
     std::map<std::string, std::pair<std::string, int>> groupes; // fault: first seen, how many
@@ -319,6 +319,13 @@ std::vector<std::string> VerifiePapier(const TReleveDessin& releve, const std::s
                 // A row lower than its text shows only a slice of it.
                 if (vu.height() < t.Boite.height() - jeu)
                     note(feuille, "texte coupé en hauteur", texte(t) + " dans " + Rect(t.Decoupe));
+                // Rounding of pixel sizes aside.
+                if (t.Points < PlancherLisible - 0.1) {
+                    std::ostringstream detail;
+                    detail.precision(3);
+                    detail << texte(t) << " en " << t.Points << " points";
+                    note(feuille, "texte sous le plancher", detail.str());
+                }
                 // What lies under the text is the last fill under its middle, or the paper.
                 QColor sous = Qt::white;
                 for (auto f = fonds.rbegin(); f != fonds.rend(); ++f)

@@ -27,8 +27,10 @@ struct TTracePeint {
     QColor Couleur;
     QString Libelle;
     // On paper: the page (from 1; 0 on a screen), the printer's own title, a
-    // plain fill of Couleur, the size of a picture laid there.
+    // plain fill of Couleur, the size of a picture laid there, a text's size
+    // in points on the sheet.
     int Feuille = 0;
+    double Points = 0;
     bool Titre = false;
     bool Fond = false;
     QSize Image;
@@ -72,14 +74,11 @@ private:
 
 // What a reader of the printout Releve saw would find wrong: a page without
 // the whole of Titre at its head (no title at all when Titre is empty), two texts over each other, a text cut by a
-// row lower than it, a text or picture past the sheet, a text with less than
+// row lower than it, a text or picture past the sheet, a text smaller than
+// the readable floor, a text with less than
 // 3:1 contrast against the fill under it (the paper where there is none), a
 // chart printed from a picture too small to be read. One line per kind of fault.
 std::vector<std::string> VerifiePapier(const TReleveDessin& releve, const std::string& titre);
-
-// The size in points the text Trace was printed at, on a sheet of Resolution
-// dots per inch, in the family of Police: told by the height of its box.
-double PointsImprimes(const TTracePeint& trace, int resolution, const QFont& police);
 
 // Relative luminance contrast of two colours, from 1 (same) to 21 (black on white).
 double Contraste(const QColor& a, const QColor& b);

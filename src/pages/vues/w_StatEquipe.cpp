@@ -9,6 +9,7 @@
 #include "controls/Graphe.h"
 #include "controls/HotLabel.h"
 #include "controls/ImageFond.h"
+#include "controls/ImpressionLabels.h"
 #include "controls/OwnerPageControl.h"
 #include "engine/ClassJoueur.h"
 #include "files/Blasons.h"
@@ -19,6 +20,7 @@
 #include "model/SaisonFoot.h"
 #include "pagebase/Commande.h"
 #include "pagebase/w_blasons.h"
+#include "pages/vues/ImpressionParcours.h"
 #include "presentation/PageHtml.h"
 #include "presentation/VuesStatEquipe.h"
 
@@ -50,14 +52,6 @@ enum : int { TexteButeurs = 498, TextePasseurs = 918, TexteAvertis = 3410, Texte
 QString Q(const std::string& S)
 {
     return QString::fromStdString(S);
-}
-
-// One line of text whose top left corner is (X, Y), in the painter's font.
-void EcritEnHautAGauche(QPainter& P, int X, int Y, const QString& Texte)
-{
-    const QFontMetrics M = P.fontMetrics();
-    DessineTexte(P, QRect(X, Y, M.horizontalAdvance(Texte) + 1, M.height()),
-                 Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, Texte);
 }
 
 std::string TexteOu(int Id, const char* Defaut)
@@ -1004,6 +998,13 @@ bool Tf_StatEquipe::Imprimable() const
     return (N >= 1 && N <= 6) || N == 8;
 }
 
+namespace {
+
+// The page's font on paper when the sheet has room for its texts.
+constexpr int TailleImpression = 14;
+
+} // namespace
+
 void Tf_StatEquipe::Imprime()
 {
     const int N = tab4->currentIndex() + 1;
@@ -1017,84 +1018,13 @@ void Tf_StatEquipe::Imprime()
     }
     ImprimeUnePage(N == 2, [this, N](QPainter& P, const QRect& Page, int /*Dpi*/) {
         QFont F = font();
-        F.setPointSize(14);
+        F.setPointSize(TailleImpression);
         P.setFont(F);
         P.setPen(QPen(Qt::black, 1));
         if (N == 1) {
-            // Both columns must keep within the sheet: a long club name makes
-            // the lines wider than a portrait page holds at 14 points.
-            const int NbColonnes = SansLieu ? 1 : 2;
-            auto LargeurColonne = [this, &P] {
-                int Plus = 0;
-                for (THotLabel* L : LignesMatch)
-                    Plus = std::max(Plus, P.fontMetrics().horizontalAdvance(L->text()));
-                for (int Titre : {64, 65})
-                    Plus = std::max(Plus, P.fontMetrics().horizontalAdvance(Q(Traduit(Titre))));
-                return std::max(Plus * 11 / 10, Plus + 20);
-            };
-            int NbLignes = 0;
-            for (QWidget* Liste : {mdomicile, mexterieur}) {
-                const auto Lignes = std::count_if(LignesMatch.begin(), LignesMatch.end(),
-                                                  [Liste](const THotLabel* L) { return L->parentWidget() == Liste; });
-                NbLignes = std::max(NbLignes, static_cast<int>(Lignes) + 1);
-            }
-            int Largeur = LargeurColonne();
-            for (int Essai = 0; Essai < 4; ++Essai) {
-                const double Echelle =
-                    std::min(static_cast<double>(Page.width()) / (NbColonnes * (Largeur + 10)),
-                             static_cast<double>(Page.height()) / (NbLignes * (P.fontMetrics().height() * 3 / 2)));
-                if (Echelle >= 1.0)
-                    break;
-                QFont Reduite = P.font();
-                Reduite.setPointSizeF(Reduite.pointSizeF() * Echelle * 0.97);
-                P.setFont(Reduite);
-                Largeur = LargeurColonne();
-            }
-            const int Ligne = P.fontMetrics().height() * 3 / 2;
-            int Colonne = 0;
-            for (QWidget* Liste : {mdomicile, mexterieur}) {
-                if (Liste == mexterieur && SansLieu)
-                    break;
-                std::vector<THotLabel*> Lignes;
-                for (THotLabel* L : LignesMatch)
-                    if (L->parentWidget() == Liste)
-                        Lignes.push_back(L);
-                const int X = Page.left() + Colonne * (Largeur + 10);
-                P.drawRect(X, Page.top(), Largeur, static_cast<int>(Lignes.size() + 1) * Ligne);
-                EcritEnHautAGauche(P, X + 10, Page.top() + Ligne / 9, Q(Traduit(Liste == mdomicile ? 64 : 65)));
-                P.drawLine(X, Page.top() + Ligne, X + Largeur, Page.top() + Ligne);
-                int Y = Page.top() + Ligne;
-                for (THotLabel* L : Lignes) {
-                    EcritEnHautAGauche(P, X + 10, Y, L->text());
-                    Y += Ligne;
-                }
-                ++Colonne;
-            }
+            ImprimeParcours(P, Page, ColonnesParcours());
         } else if (N == 2) {
-            DessineTexte(P, QRect(Page.left(), Page.top(), Page.width(), Page.height() / 12), Qt::AlignCenter,
-                         Label14->text());
-            const int Haut = Page.top() + Page.height() / 12;
-            const int H = (Page.bottom() - Haut) / 3;
-            // Each box under its caption, as on screen: without it the three
-            // boxes cannot be told apart.
-            const int Legende = P.fontMetrics().height() * 5 / 4;
-            for (size_t I = 0; I < 3; ++I) {
-                if (BoitesClassement[I]->isHidden())
-                    continue;
-                const int Y = Haut + static_cast<int>(I) * H;
-                DessineTexte(P, QRect(Page.left(), Y, Page.width() / 2 - 10, Legende), Qt::AlignLeft | Qt::AlignVCenter,
-                             LiensClassement[I]->text());
-                BoitesClassement[I]->ImprimeLabels(
-                    P, QRect(Page.left(), Y + Legende, Page.width() / 2 - 10, H - 10 - Legende));
-            }
-            // The charts under the team's name too: drawn after it, the first would cover it.
-            const int Q4 = (Page.bottom() - Haut) / 4;
-            const int X = Page.left() + Page.width() / 2;
-            Graph2->Imprime(QRect(X, Haut, Page.width() / 2, Q4), P);
-            Graph3->Imprime(QRect(X, Haut + Q4, Page.width() / 2, Q4), P);
-            DessineTexte(P, QRect(X, Haut + 2 * Q4, Page.width() / 2, Q4), Qt::AlignLeft | Qt::AlignTop,
-                         Editserie->text());
-            Graph4->Imprime(QRect(X, Haut + 3 * Q4, Page.width() / 2, Q4), P);
+            ImprimeClassement(P, Page);
         } else if (N == 3) {
             GraphBarre1->Imprime(QRect(Page.left(), Page.top(), Page.width(), Page.height() / 2), P);
             GraphBarre2->Imprime(QRect(Page.left(), Page.top() + Page.height() / 2, Page.width(), Page.height() / 2),
@@ -1103,6 +1033,51 @@ void Tf_StatEquipe::Imprime()
             GraphSpect->Imprime(QRect(Page.left(), Page.top(), Page.width(), Page.height() / 2), P);
         }
     });
+}
+
+std::vector<TColonneParcours> Tf_StatEquipe::ColonnesParcours() const
+{
+    std::vector<TColonneParcours> Colonnes;
+    for (QWidget* Liste : {mdomicile, mexterieur}) {
+        if (Liste == mexterieur && SansLieu)
+            break;
+        TColonneParcours& C = Colonnes.emplace_back();
+        C.Titre = Q(Traduit(Liste == mdomicile ? 64 : 65));
+        for (const THotLabel* L : LignesMatch)
+            if (L->parentWidget() == Liste)
+                C.Lignes.push_back(L->text());
+    }
+    return Colonnes;
+}
+
+void Tf_StatEquipe::ImprimeClassement(QPainter& P, const QRect& Page)
+{
+    // The team's name heads the page, over a twelfth of it.
+    const int Haut = Page.top() + Page.height() / 12;
+    ImprimeTexteAjuste(P, TailleImpression, QRect(Page.left(), Page.top(), Page.width(), Haut - Page.top()),
+                       Qt::AlignCenter, Label14->text());
+    const int H = (Page.bottom() - Haut) / 3;
+    const int Moitie = Page.width() / 2;
+    constexpr int Ecart = 10;
+    // Each box under its caption, as on screen: without it the three boxes
+    // cannot be told apart.
+    const int Legende = P.fontMetrics().height() * 5 / 4;
+    for (size_t I = 0; I < 3; ++I) {
+        if (BoitesClassement[I]->isHidden())
+            continue;
+        const int Y = Haut + static_cast<int>(I) * H;
+        ImprimeTexteAjuste(P, TailleImpression, QRect(Page.left(), Y, Moitie - Ecart, Legende),
+                           Qt::AlignLeft | Qt::AlignVCenter, LiensClassement[I]->text());
+        BoitesClassement[I]->ImprimeLabels(P, QRect(Page.left(), Y + Legende, Moitie - Ecart, H - Ecart - Legende));
+    }
+    // The charts under the team's name too: drawn after it, the first would cover it.
+    const int Q4 = (Page.bottom() - Haut) / 4;
+    const int X = Page.left() + Moitie;
+    Graph2->Imprime(QRect(X, Haut, Moitie, Q4), P);
+    Graph3->Imprime(QRect(X, Haut + Q4, Moitie, Q4), P);
+    ImprimeTexteAjuste(P, TailleImpression, QRect(X, Haut + 2 * Q4, Moitie, Q4), Qt::AlignLeft | Qt::AlignTop,
+                       Editserie->text());
+    Graph4->Imprime(QRect(X, Haut + 3 * Q4, Moitie, Q4), P);
 }
 
 void Tf_StatEquipe::ImprimeJoueurs(QPainter& P, const QRect& Page, int Dpi)

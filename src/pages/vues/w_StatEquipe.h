@@ -30,6 +30,8 @@ class THotLabel;
 class TLogo;
 class TOwnerPageControl;
 class TRondCoche;
+// One column of the printed route.
+struct TColonneParcours;
 
 class Tf_StatEquipe : public TFootForm {
     Q_OBJECT
@@ -181,6 +183,9 @@ private:
     void sb_InfoJoueurResize();
     void RemplitGrilleJoueurs(TColorStringGrid& Grille);
     void ImprimeJoueurs(QPainter& P, const QRect& Page, int Dpi);
+    // The route's columns as they print: home, then away unless the page shows no venue.
+    std::vector<TColonneParcours> ColonnesParcours() const;
+    void ImprimeClassement(QPainter& P, const QRect& Page);
 
     // The shown team's id, 65535 when none.
     uint16_t IdEquipe() const;

@@ -12,12 +12,14 @@
 #include "model/ListeDonnees.h"
 #include "model/SaisonFoot.h"
 #include "model/infocomp.h"
+#include "pages/vues/ImpressionParcours.h"
 #include "platform/Dialogues.h"
 #include "platform/Imprimante.h"
 #include "shell/w_Principale.h"
 #include "support/TestSupport.h"
 #include "support_ui/FenetreSurArchive.h"
 #include "support_ui/RenduPng.h"
+#include "support_ui/VerifieDessin.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -213,4 +215,48 @@ TEST_F(StatEquipeRoute, AChampionshipWithoutTeamsSaysSo)
     ASSERT_EQ(Messages.Messages.size(), 1u);
     EXPECT_EQ(Messages.Messages[0].Texte, Traduit(294));
     EXPECT_EQ(dynamic_cast<Tf_StatEquipe*>(Fenetre->GetPageCourante()), nullptr);
+}
+
+// The route on a sheet at 1200 dots an inch: short lines keep the print size,
+// a club name no sheet holds makes the columns smaller down to the readable
+// floor only, and its line is cut there rather than run into the next column.
+TEST(ImpressionParcours, LesColonnesRapetissentJusquAuPlancherPuisCoupent)
+{
+    const QString Longue = QString("Association Sportive Éléphants de la Vallée du Grand Pré Or ").repeated(3);
+    for (const bool Trop : {false, true}) {
+        SCOPED_TRACE(Trop);
+        std::vector<TColonneParcours> Colonnes(2);
+        Colonnes[0].Titre = "Matchs à domicile";
+        Colonnes[1].Titre = "Matchs à l'extérieur";
+        for (int I = 0; I < 19; ++I) {
+            Colonnes[0].Lignes.push_back(QString("Auxerre - Lens : %1 - 0").arg(I));
+            Colonnes[1].Lignes.push_back(I == 4 && Trop ? Longue : QString("Brest - Auxerre : 1 - %1").arg(I));
+        }
+        QImage Feuille(9000, 12000, QImage::Format_RGB32);
+        Feuille.setDotsPerMeterX(47244);
+        Feuille.setDotsPerMeterY(47244);
+        Feuille.fill(Qt::white);
+        testsupport::TReleveDessin Releve;
+        Releve.Feuille(Feuille);
+        {
+            QPainter P(&Feuille);
+            QFont Police = P.font();
+            Police.setPointSize(14);
+            P.setFont(Police);
+            ImprimeParcours(P, Feuille.rect(), Colonnes);
+        }
+        int Textes = 0;
+        for (const testsupport::TTracePeint& T : Releve.Papier) {
+            if (!T.Texte)
+                continue;
+            ++Textes;
+            EXPECT_NEAR(T.Points, Trop ? 6.0 : 14.0, 0.1) << T.Libelle.toStdString();
+            EXPECT_EQ(T.Libelle.endsWith(QString::fromUtf8("\u2026")), Trop && T.Libelle.startsWith("Association"));
+        }
+        EXPECT_EQ(Textes, 40);
+        std::string Defauts;
+        for (const std::string& D : testsupport::VerifiePapier(Releve, ""))
+            Defauts += D + "\n";
+        EXPECT_TRUE(Defauts.empty()) << Defauts;
+    }
 }
