@@ -2,8 +2,8 @@
 
 #include "base/Texte.h"
 #include "controls/CanevasQt.h"
-#include "controls/DelegueListe.h"
 #include "controls/Defilement.h"
+#include "controls/DelegueListe.h"
 #include "controls/ImpressionLabels.h"
 #include "platform/Couleurs.h"
 #include "platform/Imprimante.h"
