@@ -4,6 +4,7 @@
 
 #include "base/Texte.h"
 #include "base/Utilities.h"
+#include "base/oTraducteur.h"
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
 #include "model/SaisonFoot.h"
@@ -11,6 +12,7 @@
 namespace {
 
 const std::string Cap = " (cap.)";
+constexpr int TexteRemplacementGarde = 3507;
 
 std::string SansCapitaine(const std::string& texte)
 {
@@ -186,7 +188,21 @@ bool TCompositionMatch::SetMinute(int cote, int k, const std::string& texte)
         return LitEntierBorne(minute, MinuteRemplacementMax) >= 0;
     minute = garde;
     Touche();
-    return MinuteAdmise(minute, MinuteRemplacementMax);
+    return Admise(RefusPaire(cote, k));
+}
+
+std::string TCompositionMatch::RefusPaire(int cote, int k) const
+{
+    const std::string& minute = Minutes[cote - 1][k - 1];
+    if (LitEntierBorne(minute, MinuteRemplacementMax) >= 0)
+        return {};
+    const std::string refus = TexteMinuteRefusee(minute, MinuteRemplacementMax);
+    const TDonneesChampionnat* c = GetChampionnat();
+    if (!c || !MatchAffiche())
+        return refus;
+    // The line-up is written all the same, with the minute the season held.
+    const int garde = c->GetCompoMatch(c->NbJournee, Position(cote), 17 + k) & 0xFF;
+    return refus + "\n" + TraduitFmt(TexteRemplacementGarde, {garde});
 }
 
 bool TCompositionMatch::PaireVide(int cote, int k) const
@@ -201,8 +217,9 @@ std::string TCompositionMatch::SaisieRefusee() const
     // A pair emptied after its minute was typed drops that minute.
     for (int cote = 1; cote <= 2; ++cote)
         for (int k = 1; k <= 3; ++k)
-            if (!PaireVide(cote, k) && LitEntierBorne(Minutes[cote - 1][k - 1], MinuteRemplacementMax) < 0)
-                return TexteMinuteRefusee(Minutes[cote - 1][k - 1], MinuteRemplacementMax);
+            if (!PaireVide(cote, k))
+                if (std::string refus = RefusPaire(cote, k); !refus.empty())
+                    return refus;
     return {};
 }
 

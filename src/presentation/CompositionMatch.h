@@ -45,8 +45,8 @@ public:
     TPlace* GetPlace(int cote, int s);
     const TPlace* GetPlace(int cote, int s) const;
     // The minute box of pair k (1..3). A minute beyond MinuteRemplacementMax
-    // is kept as typed, for correction, and refused with the range named:
-    // false. A pair with both frames empty holds "0" whatever is typed.
+    // is kept as typed, for correction, and refused with the range and the
+    // minute the season keeps meanwhile named: false. A pair with both frames empty holds "0" whatever is typed.
     const std::string& GetMinute(int cote, int k) const;
     bool SetMinute(int cote, int k, const std::string& texte);
     std::string SaisieRefusee() const override;
@@ -94,6 +94,9 @@ private:
     // Pair k has no player, not even one the season does not hold: its
     // minute is written as 0.
     bool PaireVide(int cote, int k) const;
+    // Why pair k's minute is not written, and what the season keeps in its
+    // place; empty when it is written.
+    std::string RefusPaire(int cote, int k) const;
 
     std::array<std::array<TPlace, NbPlaces>, 2> Places;
     std::array<std::array<std::string, 3>, 2> Minutes;

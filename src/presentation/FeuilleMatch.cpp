@@ -1,6 +1,7 @@
 #include "presentation/FeuilleMatch.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "base/ServiceMessage.h"
 #include "base/Texte.h"
@@ -18,7 +19,13 @@ constexpr uint16_t Aucun = 65535;
 constexpr int TexteContreCamp = 225;
 constexpr int TexteMinuteHorsChamp = 3142;
 constexpr int TexteNoteHorsChamp = 3143;
-constexpr int TexteCorrigerPourQuitter = 3144;
+constexpr int TexteCorrigerPourQuitter = 3500;
+constexpr int TexteButGarde = 3501;
+constexpr int TexteCartonGarde = 3502;
+constexpr int TexteButNonEnregistre = 3503;
+constexpr int TexteCartonNonEnregistre = 3504;
+constexpr int TexteNoteGardee = 3505;
+constexpr int TexteAucuneNoteGardee = 3506;
 
 // Goal kind of an event (1 penalty, 2 free kick, 4 own goal) to the tag's flag.
 uint32_t DrapeauGenre(int genre)
@@ -35,13 +42,39 @@ uint32_t DrapeauGenre(int genre)
     }
 }
 
-void SupprimeSi(TListeDonnees* liste, const std::function<bool(const TDonneesEvt&)>& garde)
+using TGardeEvt = std::function<bool(const TDonneesEvt&)>;
+
+// Puts `nouveaux` in place of the events of the day list that `duMatch`
+// picks. When the list holds the same ones already, in whatever order, it is
+// left as it is, order included: false, so that a commit that changes nothing
+// marks nothing.
+bool RemplaceEvenements(TListeDonnees* liste, const TGardeEvt& duMatch, const std::vector<TDonneesEvt>& nouveaux)
 {
     if (!liste)
-        return;
+        return false;
+    const auto cle = [](const TDonneesEvt& x) { return std::tuple(x.GetJoueur(), x.GetEquipe(), x.GetMot()); };
+    std::vector<std::tuple<int, uint16_t, uint16_t>> avant, apres;
+    for (int i = 0; i < liste->Nombre(); ++i)
+        if (duMatch(*liste->Get(i)))
+            avant.push_back(cle(*liste->Get(i)));
+    for (const TDonneesEvt& x : nouveaux)
+        apres.push_back(cle(x));
+    std::ranges::sort(avant);
+    std::ranges::sort(apres);
+    if (avant == apres)
+        return false;
     for (int i = liste->Nombre() - 1; i >= 0; --i)
-        if (garde(*liste->Get(i)))
+        if (duMatch(*liste->Get(i)))
             liste->Retire(i);
+    for (const TDonneesEvt& x : nouveaux)
+        liste->Ajoute(std::make_unique<TDonneesEvt>(x));
+    return true;
+}
+
+// The rating the season keeps while the one typed is refused.
+std::string TexteNoteGarde(int note)
+{
+    return note != 0 ? TraduitFmt(TexteNoteGardee, {note}) : Traduit(TexteAucuneNoteGardee);
 }
 
 } // namespace
@@ -176,9 +209,11 @@ TListeDonnees* TFeuilleMatch::ListeCartons() const
 
 void TFeuilleMatch::ValideSaisieEnCours()
 {
+    // Everything is written but a refused value, for which the season keeps
+    // what it held.
     Enregistre(false);
-    // A refused value held the write back: the page keeps what was typed
-    // for its correction when it is shown again.
+    // The refused value stays on the sheet for its correction: shown again,
+    // the page must not be read back from the season, which lacks it.
     if (!SaisieRefusee().empty())
         return;
     // Kept hidden for back and forward from now on: a later destruction must
@@ -475,24 +510,42 @@ bool TFeuilleMatch::SetMinute(int liste, int ligne, const std::string& texte)
     c->Minute = texte;
     EtatFeuilles().Modifie = true;
     Touche();
-    return MinuteAdmise(texte, MinuteMax);
+    return Admise(RefusLigne(liste, ligne));
 }
 
-bool TFeuilleMatch::MinuteAdmise(const std::string& texte, int maximum)
+bool TFeuilleMatch::Admise(const std::string& refus)
 {
-    if (LitEntierBorne(texte, maximum) >= 0)
+    if (refus.empty())
         return true;
-    MessageUtil(TexteMinuteRefusee(texte, maximum), BoutonsMessage::Ok);
+    MessageUtil(refus, BoutonsMessage::Ok);
     return false;
+}
+
+std::string TFeuilleMatch::RefusLigne(int liste, int ligne) const
+{
+    const TListeCartons* l = GetListe(liste);
+    const TEtatCarton* t = l ? l->Get(ligne) : nullptr;
+    if (!t || !t->AvecMinute || LitMinuteBut(t->Minute) >= 0)
+        return {};
+    const std::string refus = TexteMinuteRefusee(t->Minute);
+    // An empty row writes nothing, whatever its minute.
+    if (t->Vide())
+        return refus;
+    if (!t->Lu)
+        return refus + "\n" + Traduit(l->ListeBut ? TexteButNonEnregistre : TexteCartonNonEnregistre);
+    const TJoueur* j = ChercheJoueur(Saison, t->Lu->GetJoueur(), Aucun);
+    return refus + "\n" +
+           TraduitFmt(l->ListeBut ? TexteButGarde : TexteCartonGarde, {j ? j->Nom : t->Texte, t->Lu->GetMinute()});
 }
 
 std::string TFeuilleMatch::SaisieRefusee() const
 {
     // Only rows that are written count: an empty row's minute is dropped.
-    for (const TListeCartons& l : Listes)
-        for (const TEtatCarton& t : l.Lignes)
-            if (t.AvecMinute && !t.Vide() && LitMinuteBut(t.Minute) < 0)
-                return TexteMinuteRefusee(t.Minute);
+    for (int n = 1; n <= NbListes(); ++n)
+        for (int i = 0; i < GetListe(n)->Nombre(); ++i)
+            if (!GetListe(n)->Lignes[i].Vide())
+                if (std::string refus = RefusLigne(n, i); !refus.empty())
+                    return refus;
     return {};
 }
 
@@ -602,6 +655,7 @@ void TFeuilleButeurs::ChargeButs()
                 TEtatCarton& t = l.Ajoute(e->GetGenre(), std::to_string(e->GetMinute()), j);
                 if (!j)
                     t.Joueur = static_cast<uint16_t>(e->GetJoueur());
+                t.Lu = *e;
             } else {
                 l.Ajoute(3, "0", nullptr);
             }
@@ -623,6 +677,7 @@ void TFeuilleButeurs::ChargeCartons()
                 TEtatCarton& t = l.Ajoute(0, std::to_string(e->GetMinute()), j);
                 if (!j)
                     t.Joueur = static_cast<uint16_t>(e->GetJoueur());
+                t.Lu = *e;
             }
         }
     }
@@ -630,47 +685,64 @@ void TFeuilleButeurs::ChargeCartons()
         Listes[n - 1].Ajoute(0, "0", nullptr);
 }
 
+std::optional<TDonneesEvt> TFeuilleButeurs::EvtLigne(const TListeCartons& l, const TEtatCarton& t) const
+{
+    if (t.Vide())
+        return std::nullopt;
+    const int minute = LitMinuteBut(t.Minute);
+    // A refused minute leaves the season as it was for this row: the event
+    // it was read from, or none for a row filled on the sheet.
+    if (minute < 0)
+        return t.Lu;
+    uint16_t mot = static_cast<uint16_t>(minute);
+    if (l.Numero >= 5)
+        mot |= Evt::ContreCamp;
+    if (t.Tag & GenreCarton::Penalty)
+        mot |= Evt::Penalty;
+    else if (t.Tag & GenreCarton::CoupFranc)
+        mot |= Evt::CoupFranc;
+    else if (t.Tag & GenreCarton::ContreCamp)
+        mot |= Evt::ContreCamp;
+    return TDonneesEvt(t.Joueur, l.Colonne == 1 ? IdDomicile : IdExterieur, mot);
+}
+
 void TFeuilleButeurs::Enregistre(bool libereListes)
 {
     TDonneesChampionnat* c = DebutEnregistre(libereListes);
     if (!c || !EtatFeuilles().Modifie)
         return;
-    // A refused value stays on screen for its correction and is written
-    // nowhere; everything else of the match is.
-    const bool refus = !SaisieRefusee().empty();
     const int jour = c->NbJournee;
     const uint16_t d = IdDomicile, e = IdExterieur;
-    TListeDonnees* buts = ListeButs();
-    TListeDonnees* cartons = ListeCartons();
-    // Missed penalties belong to the assists page: they stay.
-    SupprimeSi(buts, [d, e](const TDonneesEvt& x) {
-        return (x.GetEquipe() == d || x.GetEquipe() == e) && !(x.GetMot() & Evt::PenaltyManque);
-    });
-    SupprimeSi(cartons, [d, e](const TDonneesEvt& x) { return x.GetEquipe() == d || x.GetEquipe() == e; });
-    for (const TListeCartons& l : Listes) {
-        TListeDonnees* cible = l.Numero <= 2 ? buts : cartons;
-        if (!cible)
-            continue;
-        for (const TEtatCarton& t : l.Lignes) {
-            const int minute = LitMinuteBut(t.Minute);
-            if (t.Vide() || minute < 0)
-                continue;
-            uint16_t mot = static_cast<uint16_t>(minute);
-            if (l.Numero >= 5)
-                mot |= Evt::ContreCamp;
-            if (t.Tag & GenreCarton::Penalty)
-                mot |= Evt::Penalty;
-            else if (t.Tag & GenreCarton::CoupFranc)
-                mot |= Evt::CoupFranc;
-            else if (t.Tag & GenreCarton::ContreCamp)
-                mot |= Evt::ContreCamp;
-            cible->Ajoute(std::make_unique<TDonneesEvt>(t.Joueur, l.Colonne == 1 ? d : e, mot));
+    std::vector<TDonneesEvt> buts, cartons;
+    for (TListeCartons& l : Listes)
+        for (TEtatCarton& t : l.Lignes) {
+            // Written, the event is what the season holds for the row: a
+            // minute refused later keeps it.
+            t.Lu = EvtLigne(l, t);
+            if (t.Lu)
+                (l.Numero <= 2 ? buts : cartons).push_back(*t.Lu);
         }
-    }
-    c->SetAffluence(jour, Match, LitEntierSaisi(Affluence));
+    // Missed penalties belong to the assists page: they stay.
+    bool change = RemplaceEvenements(
+        ListeButs(),
+        [d, e](const TDonneesEvt& x) {
+            return (x.GetEquipe() == d || x.GetEquipe() == e) && !(x.GetMot() & Evt::PenaltyManque);
+        },
+        buts);
+    change |= RemplaceEvenements(
+        ListeCartons(), [d, e](const TDonneesEvt& x) { return x.GetEquipe() == d || x.GetEquipe() == e; }, cartons);
+
+    const auto valeurs = [c, jour, m = Match] {
+        return std::tuple(c->GetAffluence(jour, m), c->GetNoteMatch(jour, m), c->GetArbitrePrincipal(jour, m),
+                          c->GetNoteArbitrePrincipal(jour, m), c->GetStadeMatch(jour, m));
+    };
+    const auto avant = valeurs();
+    // An attendance never entered is shown as 0: left untouched, it stays so.
+    if (const int affluence = LitEntierSaisi(Affluence); affluence != std::max(0, c->GetAffluence(jour, Match)))
+        c->SetAffluence(jour, Match, affluence);
     if (const int note = LitEntierBorne(NoteMatch, NoteMax); note >= 0)
         c->SetNoteMatch(jour, Match, static_cast<uint8_t>(note));
-    if (ArbitreChoisi >= 0 && ArbitreChoisi < static_cast<int>(Arbitres.size())) {
+    if (ArbitreAffiche()) {
         c->SetArbitrePrincipal(jour, Match, Arbitres[ArbitreChoisi].second);
         if (const int note = LitEntierBorne(NoteArbitre, NoteMax); note >= 0)
             c->SetNoteArbitrePrincipal(jour, Match, static_cast<uint8_t>(note));
@@ -682,10 +754,13 @@ void TFeuilleButeurs::Enregistre(bool libereListes)
         c->SetStadeMatch(jour, Match, static_cast<uint16_t>(Stades[StadeChoisi].second));
     else
         c->SetStadeMatch(jour, Match, Aucun);
-    // The rows are what the season holds now: a second commit writes nothing
-    // until the refused value is corrected.
-    EtatFeuilles().Modifie = refus;
-    Modifie();
+    change |= valeurs() != avant;
+    // The season holds the rows now, a refused value excepted, for which it
+    // keeps what it held: until the user changes something again, a commit
+    // has nothing to write.
+    EtatFeuilles().Modifie = false;
+    if (change)
+        Modifie();
 }
 
 bool TFeuilleButeurs::DoubleClicEquipe(int cote, uint16_t joueur, const std::string& nom)
@@ -756,33 +831,46 @@ void TFeuilleButeurs::SetAffluence(const std::string& texte)
 bool TFeuilleButeurs::SetNoteArbitre(const std::string& texte)
 {
     NoteArbitre = texte;
-    return ChangeNote(texte);
+    ChangeValeur();
+    return Admise(RefusNoteArbitre());
 }
 
 bool TFeuilleButeurs::SetNoteMatch(const std::string& texte)
 {
     NoteMatch = texte;
-    return ChangeNote(texte);
+    ChangeValeur();
+    return Admise(RefusNoteMatch());
 }
 
-bool TFeuilleButeurs::ChangeNote(const std::string& texte)
+std::string TFeuilleButeurs::RefusNoteArbitre() const
 {
-    ChangeValeur();
-    if (LitEntierBorne(texte, NoteMax) >= 0)
-        return true;
-    MessageUtil(TexteNoteRefusee(texte), BoutonsMessage::Ok);
-    return false;
+    if (LitEntierBorne(NoteArbitre, NoteMax) >= 0)
+        return {};
+    const std::string refus = TexteNoteRefusee(NoteArbitre);
+    // Without a referee no rating is written at all.
+    const TDonneesChampionnat* c = GetChampionnat();
+    if (!c || !MatchAffiche() || !ArbitreAffiche())
+        return refus;
+    return refus + "\n" + TexteNoteGarde(c->GetNoteArbitrePrincipal(c->NbJournee, Match));
+}
+
+std::string TFeuilleButeurs::RefusNoteMatch() const
+{
+    if (LitEntierBorne(NoteMatch, NoteMax) >= 0)
+        return {};
+    const TDonneesChampionnat* c = GetChampionnat();
+    const std::string refus = TexteNoteRefusee(NoteMatch);
+    return c && MatchAffiche() ? refus + "\n" + TexteNoteGarde(c->GetNoteMatch(c->NbJournee, Match)) : refus;
 }
 
 std::string TFeuilleButeurs::SaisieRefusee() const
 {
     std::string refus = TFeuilleMatch::SaisieRefusee();
     // The referee's rating is written only with a referee.
-    const bool arbitre = ArbitreChoisi >= 0 && ArbitreChoisi < static_cast<int>(Arbitres.size());
-    if (refus.empty() && arbitre && LitEntierBorne(NoteArbitre, NoteMax) < 0)
-        refus = TexteNoteRefusee(NoteArbitre);
-    if (refus.empty() && LitEntierBorne(NoteMatch, NoteMax) < 0)
-        refus = TexteNoteRefusee(NoteMatch);
+    if (refus.empty() && ArbitreAffiche())
+        refus = RefusNoteArbitre();
+    if (refus.empty())
+        refus = RefusNoteMatch();
     return refus;
 }
 
@@ -938,23 +1026,21 @@ void TFeuillePasseurs::Enregistre(bool libereListes)
         change = true;
     }
     if (EtatFeuilles().Modifie) {
-        TListeDonnees* passes = ListePasseurs();
-        TListeDonnees* buts = ListeButs();
-        SupprimeSi(passes, [d, e](const TDonneesEvt& x) { return x.GetEquipe() == d || x.GetEquipe() == e; });
-        SupprimeSi(buts, [d, e](const TDonneesEvt& x) {
-            return (x.GetEquipe() == d || x.GetEquipe() == e) && x.GetMot() == Evt::PenaltyManque;
-        });
-        for (const TListeCartons& l : Listes) {
-            TListeDonnees* cible = l.Numero <= 2 ? passes : buts;
-            if (!cible)
-                continue;
+        std::vector<TDonneesEvt> passes, manques;
+        for (const TListeCartons& l : Listes)
             for (const TEtatCarton& t : l.Lignes)
                 if (!t.Vide())
-                    cible->Ajoute(std::make_unique<TDonneesEvt>(t.Joueur, l.Colonne == 1 ? d : e,
-                                                                l.Numero <= 2 ? 0 : Evt::PenaltyManque));
-        }
+                    (l.Numero <= 2 ? passes : manques)
+                        .emplace_back(t.Joueur, l.Colonne == 1 ? d : e, l.Numero <= 2 ? 0 : Evt::PenaltyManque);
+        change |= RemplaceEvenements(
+            ListePasseurs(), [d, e](const TDonneesEvt& x) { return x.GetEquipe() == d || x.GetEquipe() == e; }, passes);
+        change |= RemplaceEvenements(
+            ListeButs(),
+            [d, e](const TDonneesEvt& x) {
+                return (x.GetEquipe() == d || x.GetEquipe() == e) && x.GetMot() == Evt::PenaltyManque;
+            },
+            manques);
         EtatFeuilles().Modifie = false;
-        change = true;
     }
     if (change)
         Modifie();

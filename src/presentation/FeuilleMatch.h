@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -54,6 +55,10 @@ struct TEtatCarton {
     bool AvecMinute = false;
     // Goal rows carry the goal-kind menu.
     bool MenuGenre = false;
+    // The event the season holds for the row (read from it or written last):
+    // while the row's minute is refused the season keeps it so. None on a
+    // row filled on the sheet and not written yet.
+    std::optional<TDonneesEvt> Lu;
 
     int Colonne() const { return static_cast<int>(Tag & 0xFF); }
     bool Vide() const { return Texte.empty(); }
@@ -104,8 +109,10 @@ public:
     TFeuilleMatch(const TFeuilleMatch&) = delete;
     TFeuilleMatch& operator=(const TFeuilleMatch&) = delete;
 
-    // Writes the shown match back, all but a refused value (left on screen);
-    // with LibereListes the squads are freed too.
+    // Writes the shown match back, all but a refused value (left on screen,
+    // the season keeping what it held for it); the season is marked changed
+    // only when what it holds differs. With LibereListes the squads are
+    // freed too.
     virtual void Enregistre(bool libereListes) = 0;
     // Shows the current match.
     virtual void Affiche() = 0;
@@ -167,11 +174,15 @@ public:
     bool RendCarton(int cote, int liste, int ligne);
     // The minute box of a tag (digits only; marks the sheet modified). A
     // minute the event word cannot hold is kept as typed, for correction, and
-    // refused with the range named: false.
+    // refused with the range and what the season keeps meanwhile named: false.
     bool SetMinute(int liste, int ligne, const std::string& texte);
+    // Why the minute of a row is not written, and what the season keeps in
+    // its place; empty when the minute is written (or the row is empty).
+    std::string RefusLigne(int liste, int ligne) const;
 
     // A value typed beyond what the file holds is written nowhere (the rest of
-    // the match is): the message naming the first such value, empty when none.
+    // the match is, and the season keeps what it held for that value): the
+    // message naming the first such value and what is kept, empty when none.
     virtual std::string SaisieRefusee() const;
     // Before another match, day or page is shown: false, with the message,
     // while a typed value is refused (the page stays for its correction).
@@ -199,9 +210,9 @@ protected:
     void Touche() { Quittee = false; }
     // After a change of a tag's text: packing, modified flag, notice.
     void Change(int liste);
-    // A minute typed in a box holding 0..maximum: true when it fits, else
-    // the refusal naming the range is shown (the text stays): false.
-    static bool MinuteAdmise(const std::string& texte, int maximum);
+    // A value just typed: true when it is written (no refusal), else the
+    // refusal is shown (the text stays for its correction): false.
+    static bool Admise(const std::string& refus);
     TListeDonnees* ListeButs() const;
     TListeDonnees* ListeCartons() const;
     std::string Nom(uint16_t id) const;
@@ -258,11 +269,18 @@ public:
     std::string SaisieRefusee() const override;
 
 private:
+    // The event a row writes; none for an empty row or a new row whose
+    // minute is refused.
+    std::optional<TDonneesEvt> EvtLigne(const TListeCartons& l, const TEtatCarton& t) const;
     void RemplitArbitresStades();
     void ChargeButs();
     void ChargeCartons();
     void ChangeValeur();
-    bool ChangeNote(const std::string& texte);
+    // Why a rating is not written, and what the season keeps in its place;
+    // empty when it is written.
+    std::string RefusNoteArbitre() const;
+    std::string RefusNoteMatch() const;
+    bool ArbitreAffiche() const { return ArbitreChoisi >= 0 && ArbitreChoisi < static_cast<int>(Arbitres.size()); }
 };
 
 // The assists page: lists 1-2 assists, 3-4 missed penalties, and the comment.

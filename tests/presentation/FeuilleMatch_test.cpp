@@ -2,17 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "SaisonFeuilles.h"
+#include "base/Utilities.h"
 #include "base/oTraducteur.h"
 #include "model/Championnat.h"
 #include "model/ClubStade.h"
 #include "model/Joueurs.h"
 #include "model/SaisonFoot.h"
 #include "support/MessagesScriptes.h"
+#include "support/SaisonExemple.h"
 
 namespace {
 
@@ -298,6 +301,82 @@ TEST_F(FeuilleMatchTest, MinutesBeyondTheEventWordAreRefusedAndKeptAsTyped)
     EXPECT_TRUE(Evenements(Champ->GetCartonsJournee(1)).empty());
 }
 
+// The shipped World Cup on Wales 0-3 England (Rashford 50', Foden 51',
+// Rashford 68'), with a yellow card for Foden at 30' stored beside it: a
+// refused minute typed over a stored goal or card keeps that event in the
+// season as it was, a new row with a refused minute writes nothing, and a
+// commit that changes nothing marks nothing.
+TEST_F(FeuilleMatchTest, RefusedMinuteKeepsTheStoredGoalAndCardOfTheWorldCup)
+{
+    const std::unique_ptr<TSaison> coupe =
+        testsupport::ChargeParDispatcheur(AppDir() + "sauvegarde/coupe-du-monde-2022.xmc");
+    auto* saison = dynamic_cast<TSaisonFootball*>(coupe.get());
+    ASSERT_NE(saison, nullptr);
+    ASSERT_NE(testsupport::MontreMatch(*saison, "Pays de Galles", "Angleterre").Jour, 0);
+    TDonneesChampionnat* c = saison->GetChampCourant();
+    ASSERT_NE(c, nullptr);
+    TListeDonnees* buts = c->GetButeursJournee(c->NbJournee);
+    TListeDonnees* cartons = c->GetCartonsJournee(c->NbJournee);
+    auto f = std::make_unique<TFeuilleButeurs>(saison);
+    f->OnModification = [this] { ++Notices; };
+    f->Affiche();
+    ASSERT_EQ(f->GetListe(2)->Nombre(), 3);
+    ASSERT_EQ(f->GetCarton(2, 0)->Minute, "50");
+    const uint16_t angleterre = f->GetIdEquipe(2);
+    const uint16_t rashford = f->GetCarton(2, 0)->Joueur, foden = f->GetCarton(2, 1)->Joueur;
+    cartons->Ajoute(std::make_unique<TDonneesEvt>(foden, angleterre, 30));
+    f->Affiche();
+    const std::vector<TEvt> butsLus = Evenements(buts), cartonsLus = Evenements(cartons);
+
+    testsupport::TMessagesScriptes messages;
+    EXPECT_FALSE(f->SetMinute(2, 0, "135"));
+    f->ChoisitGenre(2, 0, 1); // a kind chosen on the refused row is not written either
+    EXPECT_FALSE(f->SetMinute(4, 0, "135"));
+    ASSERT_TRUE(f->DoubleClicEquipe(2, rashford, "Rashford")); // a new yellow card
+    EXPECT_FALSE(f->SetMinute(4, 1, "200"));
+    ASSERT_EQ(messages.Messages.size(), 3u);
+    EXPECT_NE(messages.Messages[0].Texte.find("Minute 135"), std::string::npos);
+    EXPECT_NE(messages.Messages[0].Texte.find("Le but de Rashford reste enregistré à la minute 50"), std::string::npos)
+        << messages.Messages[0].Texte;
+    EXPECT_NE(messages.Messages[1].Texte.find("Le carton de Foden reste enregistré à la minute 30"), std::string::npos)
+        << messages.Messages[1].Texte;
+    EXPECT_NE(messages.Messages[2].Texte.find("Ce carton n'est pas enregistré"), std::string::npos)
+        << messages.Messages[2].Texte;
+    EXPECT_NE(f->SaisieRefusee().find("minute 50"), std::string::npos) << f->SaisieRefusee();
+
+    f->SetAffluence("45000");
+    Notices = 0;
+    f->Enregistre(false);
+    EXPECT_EQ(Evenements(buts), butsLus);
+    EXPECT_EQ(Evenements(cartons), cartonsLus);
+    EXPECT_EQ(c->GetAffluence(c->NbJournee, f->GetMatch()), 45000);
+    EXPECT_EQ(Notices, 1);
+    // Committed again, with the refused minute retyped to another refused
+    // one: the season is as it was, and nothing is marked.
+    f->SetMinute(2, 0, "136");
+    Notices = 0;
+    f->ValideSaisieEnCours();
+    f->Enregistre(false);
+    EXPECT_EQ(Evenements(buts), butsLus);
+    EXPECT_EQ(Notices, 0);
+
+    // Corrected, the rows are written as typed.
+    EXPECT_TRUE(f->SetMinute(2, 0, "52"));
+    EXPECT_TRUE(f->SetMinute(4, 0, "31"));
+    EXPECT_TRUE(f->SetMinute(4, 1, "80"));
+    EXPECT_TRUE(f->SaisieRefusee().empty());
+    Notices = 0;
+    f->ValideSaisieEnCours();
+    EXPECT_EQ(Notices, 1);
+    const TEvt rashford52{rashford, angleterre, static_cast<uint16_t>(Evt::Penalty + 52)};
+    const std::vector<TEvt> butsEcrits = Evenements(buts);
+    EXPECT_EQ(butsEcrits.size(), butsLus.size());
+    EXPECT_NE(std::ranges::find(butsEcrits, rashford52), butsEcrits.end());
+    const std::vector<TEvt> cartonsEcrits = Evenements(cartons);
+    EXPECT_EQ(std::vector<TEvt>(cartonsEcrits.end() - 2, cartonsEcrits.end()),
+              (std::vector<TEvt>{{foden, angleterre, 31}, {rashford, angleterre, 80}}));
+}
+
 TEST_F(FeuilleMatchTest, RatingsBeyondTheirByteAreRefusedAndKeptAsTyped)
 {
     Saison.Arbitres().Ajoute(std::make_unique<TPersonnelStat>("Collina", "Pierluigi", 0, 4));
@@ -311,6 +390,10 @@ TEST_F(FeuilleMatchTest, RatingsBeyondTheirByteAreRefusedAndKeptAsTyped)
         EXPECT_NE(m.Texte.find("de 0 à 255"), std::string::npos) << m.Texte;
     EXPECT_EQ(f->NoteMatch, "256");
     Champ->SetNoteMatch(1, 1, 7);
+    EXPECT_NE(f->SaisieRefusee().find("Aucune note n'est enregistrée"), std::string::npos) << "none for the referee";
+    f->ChoisitArbitre(-1);
+    EXPECT_NE(f->SaisieRefusee().find("La note 7 reste enregistrée"), std::string::npos) << f->SaisieRefusee();
+    f->ChoisitArbitre(0);
     f->Enregistre(false);
     EXPECT_EQ(Champ->GetNoteMatch(1, 1), 7) << "not written as 255 nor as anything else";
     EXPECT_EQ(Champ->GetArbitrePrincipal(1, 1), 4) << "the referee is written all the same";

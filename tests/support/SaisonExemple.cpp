@@ -2,6 +2,8 @@
 
 #include "base/Utilities.h"
 #include "files/TraiteurFichier.h"
+#include "model/Championnat.h"
+#include "presentation/FeuilleMatch.h"
 
 #include <array>
 #include <functional>
@@ -285,6 +287,23 @@ std::unique_ptr<TSaison> ChargeParDispatcheur(const std::string& fichier)
     if (!TTraiteurFichier::ChargeFichier(fichier, *saison, ""))
         return nullptr;
     return saison;
+}
+
+TOuMatch MontreMatch(TSaison& saison, const std::string& domicile, const std::string& exterieur)
+{
+    for (int n = 1; n <= saison.NbChampionnat(); ++n) {
+        TDonneesChampionnat* c = saison.GetChampionnat(n);
+        for (int j = 1; j <= c->GetNbJour(); ++j)
+            for (int m = 1; m <= c->GetNbMatchJournee(j); ++m)
+                if (saison.GetNomEquipe(c->GetValeurMatch(j, 4 * m - 3)) == domicile &&
+                    saison.GetNomEquipe(c->GetValeurMatch(j, 4 * m - 1)) == exterieur) {
+                    saison.SetNumChampCourant(n);
+                    c->NbJournee = static_cast<uint8_t>(j);
+                    EtatFeuilles().MatchCourant = m;
+                    return {n, j, m};
+                }
+    }
+    return {};
 }
 
 std::unique_ptr<TSaisonFootball> CreeLigueDivision(int division, int code, const std::string& prefixe)

@@ -55,4 +55,14 @@ TDonneesChampionnatFootball& AjouteChampionnatQuatre(TSaisonFootball& Saison, in
 // opens it; null when the load fails.
 std::unique_ptr<TSaison> ChargeParDispatcheur(const std::string& fichier);
 
+// Where the season plays `domicile` at home against `exterieur`: the
+// championship (1..), made current, its current day and the match number of
+// that day (1..), also made the sheets' current match; all 0 when it does not.
+struct TOuMatch {
+    int Championnat = 0;
+    int Jour = 0;
+    int Match = 0;
+};
+TOuMatch MontreMatch(TSaison& saison, const std::string& domicile, const std::string& exterieur);
+
 } // namespace testsupport

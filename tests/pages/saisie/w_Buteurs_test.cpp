@@ -463,6 +463,76 @@ TEST_F(FeuillesPrincipale, RefusedMinuteHoldsEveryRoadOutOfTheSheetAndLosesNothi
     EXPECT_EQ(archive->NbSaisons(), 1);
 }
 
+// The shipped World Cup, Wales 0-3 England, with a yellow card for Foden at
+// 30' saved beside Rashford's goal at 50': both minutes retyped 135 and
+// saved, the file keeps the goal and the card as they were and the user is
+// told so; committed again with nothing new, nothing is marked changed;
+// corrected, the file holds the new minutes.
+TEST_F(FeuillesPrincipale, RefusedMinutesOverAStoredWorldCupGoalAndCardKeepThemInTheFile)
+{
+    DemarreSurArchive();
+    if (HasFatalFailure())
+        return;
+    const std::string coupe = Dossier.str() + "sauvegarde/coupe-du-monde-2022.xmc";
+    ASSERT_TRUE(Fenetre->OuvreFichier(coupe));
+    const testsupport::TOuMatch ou = testsupport::MontreMatch(*Fenetre->GetSaison(), "Pays de Galles", "Angleterre");
+    ASSERT_NE(ou.Jour, 0);
+    TDonneesChampionnat* c = Fenetre->GetSaison()->GetChampCourant();
+    const TListeDonnees* butsJour = c->GetButeursJournee(ou.Jour);
+    const uint16_t angleterre = c->GetValeurMatch(ou.Jour, 4 * ou.Match - 1);
+    int foden = 0, rashford = 0;
+    for (int i = 0; i < butsJour->Nombre(); ++i)
+        if (const TDonneesEvt* e = butsJour->Get(i); e->GetEquipe() == angleterre && e->GetMinute() <= 51)
+            (e->GetMinute() == 50 ? rashford : foden) = e->GetJoueur();
+    ASSERT_NE(foden, 0);
+    auto* page = PageDe<Tf_Buteurs>(14, (ou.Jour << 8) + ou.Match);
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->Minute(2, 0)->Text(), "50");
+    ASSERT_TRUE(page->Buteurs()->DoubleClicEquipe(2, static_cast<uint16_t>(foden), "Foden"));
+    Retape(page->Minute(4, 0), "30");
+    Fenetre->ExecuteCommande(Commande::Enregistrer);
+    // England's goals and cards of that day in the file: player and word.
+    using TMots = std::vector<std::pair<int, int>>;
+    const auto dansFichier = [&](bool buts) {
+        TMots mots;
+        const std::unique_ptr<TSaison> s =
+            TTraiteurFichier::ChargeAvecEtat(coupe, Fenetre->GetAppDir() + "Dll/", Fenetre->GetFichierIni(), {});
+        const TDonneesChampionnat* lu = s ? s->GetChampionnat(ou.Championnat) : nullptr;
+        const TListeDonnees* l = !lu ? nullptr : buts ? lu->GetButeursJournee(ou.Jour) : lu->GetCartonsJournee(ou.Jour);
+        for (int i = 0; l && i < l->Nombre(); ++i)
+            if (l->Get(i)->GetEquipe() == angleterre)
+                mots.emplace_back(l->Get(i)->GetJoueur(), l->Get(i)->GetMot());
+        std::ranges::sort(mots);
+        return mots;
+    };
+
+    ASSERT_EQ(dansFichier(false), (TMots{{foden, 30}}));
+    Retape(page->Minute(2, 0), "135");
+    Retape(page->Minute(4, 0), "135");
+    Messages.Messages.clear();
+    Fenetre->ExecuteCommande(Commande::Enregistrer);
+    ASSERT_FALSE(Messages.Messages.empty());
+    EXPECT_NE(Messages.Messages[0].Texte.find("reste enregistré à la minute 50"), std::string::npos)
+        << Messages.Messages[0].Texte;
+    const TMots butsAvant = dansFichier(true);
+    ASSERT_EQ(butsAvant.size(), 3u);
+    EXPECT_NE(std::ranges::find(butsAvant, std::pair(rashford, 50)), butsAvant.end());
+    EXPECT_EQ(dansFichier(false), (TMots{{foden, 30}}));
+    EXPECT_EQ(page->Minute(2, 0)->Text(), "135");
+    EXPECT_EQ(CompteurModification, 0);
+    Retape(page->Minute(2, 0), "136");
+    page->ValideSaisieEnCours();
+    EXPECT_EQ(CompteurModification, 0) << "a commit that changes nothing marks nothing";
+
+    Retape(page->Minute(2, 0), "52");
+    Retape(page->Minute(4, 0), "31");
+    Fenetre->ExecuteCommande(Commande::Enregistrer);
+    const TMots butsApres = dansFichier(true);
+    EXPECT_EQ(butsApres.size(), 3u);
+    EXPECT_NE(std::ranges::find(butsApres, std::pair(rashford, 52)), butsApres.end());
+    EXPECT_EQ(dansFichier(false), (TMots{{foden, 31}}));
+}
+
 TEST_F(FeuillesPrincipale, MatchSentByAnotherPage)
 {
     DemarreSurArchive();
@@ -623,6 +693,8 @@ TEST_F(FeuillesPrincipale, SubstitutionMinutesBeyondTheirByteAreRefusedAsTypedAn
         ASSERT_EQ(Messages.Messages.size(), 1u) << refusee;
         EXPECT_NE(Messages.Messages[0].Texte.find(std::string("Minute ") + refusee), std::string::npos);
         EXPECT_NE(Messages.Messages[0].Texte.find("de 0 à 255"), std::string::npos) << Messages.Messages[0].Texte;
+        EXPECT_NE(Messages.Messages[0].Texte.find("Ce remplacement est enregistré à la minute 0"), std::string::npos)
+            << Messages.Messages[0].Texte;
     }
     Retape(page->Boite(2, 12), "255");
 
