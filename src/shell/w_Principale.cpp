@@ -611,9 +611,10 @@ void Tf_Principale::FormActivate()
     if (gauche == 0 || haut == 0)
         setWindowState(windowState() | Qt::WindowMaximized);
 
-    // 2.
+    // 2. A page shown before the window first showed is left through the gate too.
     CompteurModification = 0;
-    AfficheAucuneFenetre();
+    if (PeutQuitterPage())
+        AfficheAucuneFenetre();
     Statut->SetTextePanneau(1, "");
     setWindowTitle(Qs(TraduitFmt(FIdTitre, {std::string(NomProduit), FVersion})));
 
