@@ -322,12 +322,16 @@ TEST_F(FenetreReelle, UneMinuteHorsDuChampEstRefuseeDansSaBoite)
         for (int reponse : reponses)
             Surveilles.Traite([textes, reponse](QWidget& modal) {
                 textes->push_back(TexteBoite(modal));
-                CliqueReponse(modal, reponse);
+                // By the keyboard: Escape for No or Cancel, Enter for Yes.
+                if (reponse == ReponseMessage::Oui)
+                    QTest::keyClick(modal.windowHandle(), Qt::Key_Return);
+                else
+                    testsupport::EnvoieEchap(modal);
             });
         ChoisitDansBarre(Commande::Quitter);
         EXPECT_TRUE(Attend([&] {
             return textes->size() == reponses.size() && QApplication::activeModalWidget() == nullptr;
-        })) << textes->size();
+        })) << ::testing::PrintToString(*textes);
         Active();
         EXPECT_TRUE(Fenetre->isVisible());
         EXPECT_EQ(Fenetre->GetPageCourante(), page);
@@ -338,6 +342,8 @@ TEST_F(FenetreReelle, UneMinuteHorsDuChampEstRefuseeDansSaBoite)
     ASSERT_EQ(textes.size(), 1u);
     EXPECT_NE(textes[0].find("353"), std::string::npos) << textes[0];
     EXPECT_NE(textes[0].find(Traduit(3521)), std::string::npos) << textes[0];
+    // Another change of the season, still to save.
+    Fenetre->SignaleModification();
     textes = quitte({ReponseMessage::Oui, ReponseMessage::Annuler});
     ASSERT_EQ(textes.size(), 2u);
     EXPECT_NE(textes[0].find(Traduit(3521)), std::string::npos) << textes[0];
