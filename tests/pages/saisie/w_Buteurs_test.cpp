@@ -267,6 +267,13 @@ TEST_F(FeuillesPrincipale, RefusedMinuteHoldsEveryRoadOutOfTheSheetAndLosesNothi
     auto& dialogues = Dialogues;
     auto& messages = Messages;
     const auto commande = [](int code) { return [code](Tf_Principale& f) { f.ExecuteCommande(code); }; };
+    // A command whose save dialog is answered with that file.
+    const auto vers = [&dialogues](int code, const std::string& nom) {
+        return [&dialogues, code, nom](Tf_Principale& f) {
+            dialogues.RepondFichier(nom);
+            f.ExecuteCommande(code);
+        };
+    };
     const TRoute routes[] = {
         {"another page", commande(Commande::ClassementGeneral), TGenre::Retient},
         {"another championship",
@@ -276,12 +283,7 @@ TEST_F(FeuillesPrincipale, RefusedMinuteHoldsEveryRoadOutOfTheSheetAndLosesNothi
          TGenre::Retient},
         {"back", [](Tf_Principale& f) { f.sb_BackClick(); }, TGenre::Retient},
         {"save", commande(Commande::Enregistrer), TGenre::Ecrit, fichier},
-        {"save as",
-         [&dialogues, sous](Tf_Principale& f) {
-             dialogues.RepondFichier(sous);
-             f.ExecuteCommande(Commande::EnregistrerSous);
-         },
-         TGenre::Ecrit, sous},
+        {"save as", vers(Commande::EnregistrerSous, sous), TGenre::Ecrit, sous},
         {"another page then save",
          [](Tf_Principale& f) {
              f.ExecuteCommande(Commande::ClassementGeneral);
@@ -294,18 +296,8 @@ TEST_F(FeuillesPrincipale, RefusedMinuteHoldsEveryRoadOutOfTheSheetAndLosesNothi
                  f.OnAutoSave();
          },
          TGenre::EcritSeul, fichier},
-        {"export season",
-         [&dialogues, copie](Tf_Principale& f) {
-             dialogues.RepondFichier(copie);
-             f.ExecuteCommande(Commande::ExporteSaison);
-         },
-         TGenre::Ecrit, copie},
-        {"export championship",
-         [&dialogues, donnees](Tf_Principale& f) {
-             dialogues.RepondFichier(donnees);
-             f.ExecuteCommande(Commande::ExporteChampionnat);
-         },
-         TGenre::Ecrit, donnees},
+        {"export season", vers(Commande::ExporteSaison, copie), TGenre::Ecrit, copie},
+        {"export championship", vers(Commande::ExporteChampionnat, donnees), TGenre::Ecrit, donnees},
         {"archive",
          [&messages](Tf_Principale& f) {
              messages.ReponseParDefaut = ReponseMessage::Oui; // the archive is created
