@@ -16,13 +16,13 @@ double Luminance(TColor Couleur)
     return 0.2126 * Canal(Couleur, 0) + 0.7152 * Canal(Couleur, 8) + 0.0722 * Canal(Couleur, 16);
 }
 
-// Each channel moved Part (0 to 1) of the way towards Cible (0 or 255).
-TColor Melange(TColor Couleur, int Cible, double Part)
+// Each channel moved Fraction (0 to 1) of the way towards Cible (0 or 255).
+TColor Melange(TColor Couleur, int Cible, double Fraction)
 {
     TColor Resultat = 0;
     for (int Decalage = 0; Decalage <= 16; Decalage += 8) {
         const int V = (Couleur >> Decalage) & 0xFF;
-        const int M = static_cast<int>(std::lround(V + (Cible - V) * Part));
+        const int M = static_cast<int>(std::lround(V + (Cible - V) * Fraction));
         Resultat |= std::clamp(M, 0, 255) << Decalage;
     }
     return Resultat;

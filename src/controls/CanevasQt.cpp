@@ -12,6 +12,10 @@
 
 namespace {
 
+// The models' logical pixels, and a font's points, to the inch.
+constexpr double PixelsParPouce = 96.0;
+constexpr double PointsParPouce = 72.0;
+
 QString Q(std::string_view Texte)
 {
     return QString::fromUtf8(Texte.data(), static_cast<qsizetype>(Texte.size()));
@@ -48,7 +52,25 @@ void DessineTexte(QPainter& P, const QRect& Boite, int Drapeaux, const QString& 
 
 int PixelsDePoints(double Points)
 {
-    return std::max(1, static_cast<int>(std::lround(Points * 96.0 / 72.0)));
+    return std::max(1, static_cast<int>(std::lround(Points * PixelsParPouce / PointsParPouce)));
+}
+
+double EchelleImpression(int Dpi)
+{
+    return Dpi > 0 ? Dpi / PixelsParPouce : 1.0;
+}
+
+QFont PoliceImpression(const QFont& Base, int Points)
+{
+    QFont Police = Base;
+    Police.setPixelSize(PixelsDePoints(Points));
+    return Police;
+}
+
+TPapierQt::TPapierQt(QPainter& Painter, const QRect& Page, int Dpi, const QFont& Base, int Points)
+    : Echelle(EchelleImpression(Dpi)), Canevas(Painter, PoliceImpression(Base, Points), Echelle),
+      Zone(Rect(0, 0, static_cast<int>(Page.width() / Echelle), static_cast<int>(Page.height() / Echelle)))
+{
 }
 
 QFont PoliceQt(const QFont& Base, const TPolice& Police)

@@ -87,6 +87,27 @@ private:
 // Pixel size of a font given in points at 96 pixels per inch.
 int PixelsDePoints(double Points);
 
+// Device pixels per logical pixel on a printer of Dpi dots per inch (1 when it tells none).
+double EchelleImpression(int Dpi);
+
+// The sizes, in points, the controls print their text at: a grid smaller, so
+// that its columns keep to the page, a report larger, to be read as a page.
+constexpr int PointsImpressionGrille = 12;
+constexpr int PointsImpressionRapport = 14;
+
+// The font a control prints in: its own family at Points.
+QFont PoliceImpression(const QFont& Base, int Points);
+
+// A control's drawing on a printer's page (Page in device pixels, Dpi its
+// resolution): Canevas draws in logical pixels in the control's print font at
+// Points, over Zone, the page in logical pixels.
+struct TPapierQt {
+    TPapierQt(QPainter& Painter, const QRect& Page, int Dpi, const QFont& Base, int Points);
+    double Echelle;
+    TCanevasQt Canevas;
+    TRect Zone;
+};
+
 // Pages on the platform's printer target (the chosen printer, a PDF file in
 // tests), each below the printer's title: Dessine gets the painter, the page
 // in device pixels, the resolution and the page's number from 0, and says

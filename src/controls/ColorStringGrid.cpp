@@ -310,38 +310,16 @@ void TColorStringGrid::keyPressEvent(QKeyEvent* Event)
 
 // --- Printing ------------------------------------------------------------------------------
 
-namespace {
-
-// The grid's printing font on a printer's page: Page in device pixels, Dpi its resolution.
-struct TPapierGrille {
-    TPapierGrille(TColorStringGrid& Grille, QPainter& Painter, const QRect& Page, int Dpi)
-        : Echelle(Dpi > 0 ? Dpi / 96.0 : 1.0), Canevas(Painter, PoliceImpression(Grille), Echelle),
-          Zone(Rect(0, 0, static_cast<int>(Page.width() / Echelle), static_cast<int>(Page.height() / Echelle)))
-    {
-    }
-    static QFont PoliceImpression(const TColorStringGrid& Grille)
-    {
-        QFont Police = Grille.font();
-        Police.setPixelSize(PixelsDePoints(12));
-        return Police;
-    }
-    double Echelle;
-    TCanevasQt Canevas;
-    TRect Zone;
-};
-
-} // namespace
-
 void TColorStringGrid::ImprimeSur(QPainter& Painter, const QRect& Page, int Dpi)
 {
-    TPapierGrille Papier(*this, Painter, Page, Dpi);
+    TPapierQt Papier(Painter, Page, Dpi, font(), PointsImpressionGrille);
     DessineSurCanvas(Papier.Canevas, Papier.Zone);
 }
 
 void TColorStringGrid::Imprime()
 {
     ImprimePages(true, [this](QPainter& P, const QRect& Page, int Dpi, int Numero) {
-        TPapierGrille Papier(*this, P, Page, Dpi);
+        TPapierQt Papier(P, Page, Dpi, font(), PointsImpressionGrille);
         DessinePageImpression(Papier.Canevas, Papier.Zone, Numero);
         return Numero + 1 < NbPagesImpression(Papier.Canevas, Papier.Zone);
     });

@@ -2,6 +2,7 @@
 
 #include "base/Texte.h"
 #include "controls/CanevasQt.h"
+#include "controls/Defilement.h"
 #include "platform/Couleurs.h"
 #include "platform/Imprimante.h"
 
@@ -365,6 +366,7 @@ TFondScroll::TFondScroll(QWidget* parent) : TFondCopie(parent)
     FBande->resize(width(), FScrollH->sizeHint().height() + 2);
     connect(FScrollV, &QScrollBar::valueChanged, this, [this](int valeur) { FContenu->move(FContenu->x(), -valeur); });
     connect(FScrollH, &QScrollBar::valueChanged, this, [this](int valeur) { FContenu->move(-valeur, FContenu->y()); });
+    DefileALaMolette(*this, *FScrollV, *FScrollH);
     ReinitialiseVue();
 }
 

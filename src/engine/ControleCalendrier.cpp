@@ -8,6 +8,8 @@
 #include "model/Joueurs.h"
 #include "model/ListeDonnees.h"
 
+#include <algorithm>
+
 namespace ControleCalendrier {
 
 namespace {
@@ -42,6 +44,11 @@ bool TieOuvert(const TDonneesChampionnat& c, uint16_t a, uint16_t b, int premier
 
 constexpr int TexteButTardif = 3140;
 constexpr int TexteCartonTardif = 3141;
+// The texts of the day check's flags 0 to 5 follow one another from the first.
+constexpr int TexteAffluenceManquante = 153;
+// The flag of the scorers that do not add up to the score: a fault, where the
+// others only tell what is not entered yet.
+constexpr int DrapeauButeurs = 1;
 
 // The days after which a level tie plays again instead of going to extra
 // time: a single match with a replay if drawn, and a second leg counted in
@@ -65,9 +72,31 @@ bool Prolongation(const TDonneesChampionnat& c, int jour)
     return !DecisionCoupe::TypeSansDecision(type) && !EgaliteRejouee(type);
 }
 
+// A line of the check before it takes its place in the list.
+struct TProbleme {
+    std::string Texte;
+    bool Defaut = false;
+};
+
+// The lines in their window: what contradicts the score or the match's length
+// comes first, so that it is not lost among dozens of entries merely missing.
+TVerification Liste(std::vector<TProbleme> problemes, int nbControles)
+{
+    std::stable_partition(problemes.begin(), problemes.end(), [](const TProbleme& p) { return p.Defaut; });
+    TVerification v;
+    int compteur = 1, bascule = 1;
+    for (TProbleme& p : problemes) {
+        AjouterLigneVerification(p.Texte, compteur, bascule, v.Lignes);
+        v.Lignes.back().Defaut = p.Defaut;
+    }
+    v.NbControles = nbControles;
+    v.Resume = TraduitFmt(nbControles <= 1 ? 159 : 160, {nbControles});
+    return v;
+}
+
 // One line per event of the two teams whose minute lies beyond the match.
 void MinutesTardives(const TDonneesChampionnat& c, const TContexteSaison& saison, int jour, const TInfoComp& m,
-                     const std::string& libelle, int& compteur, int& bascule, std::vector<TLigneVerification>& lignes)
+                     const std::string& libelle, std::vector<TProbleme>& problemes)
 {
     const int duree = DureeMatch(c, jour, m);
     if (duree <= 0)
@@ -86,8 +115,8 @@ void MinutesTardives(const TDonneesChampionnat& c, const TContexteSaison& saison
                 continue;
             // An own goal's player belongs to the other side.
             const TJoueur* j = ChercheJoueur(&saison, e.GetJoueur(), 65535);
-            AjouterLigneVerification(libelle + TraduitFmt(texte, {j ? j->Nom : std::string("?"), e.GetMinute(), duree}),
-                                     compteur, bascule, lignes);
+            problemes.push_back(
+                {libelle + TraduitFmt(texte, {j ? j->Nom : std::string("?"), e.GetMinute(), duree}), true});
         }
 }
 
@@ -211,9 +240,9 @@ void AjouterLigneVerification(const std::string& texte, int& compteur, int& basc
 
 TVerification VerifieJournee(const TDonneesChampionnat& c, const TContexteSaison& saison, int jour)
 {
-    TVerification v;
-    int compteur = 1, bascule = 1;
-    const std::vector<uint8_t> drapeaux = c.ControleJournee(jour, v.NbControles);
+    int nbControles = 0;
+    std::vector<TProbleme> problemes;
+    const std::vector<uint8_t> drapeaux = c.ControleJournee(jour, nbControles);
     const int nb = static_cast<int>(drapeaux.size() / 7);
     for (int i = 0; i < nb; ++i) {
         const uint8_t* d = &drapeaux[7 * static_cast<std::size_t>(i)];
@@ -223,27 +252,25 @@ TVerification VerifieJournee(const TDonneesChampionnat& c, const TContexteSaison
                                     saison.GetNomEquipe(c.GetValeurMatch(jour, 4 * i + 3)) + " : ";
         for (int j = 0; j <= 5; ++j)
             if (d[j] == 0)
-                AjouterLigneVerification(libelle + Traduit(153 + j), compteur, bascule, v.Lignes);
+                problemes.push_back({libelle + Traduit(TexteAffluenceManquante + j), j == DrapeauButeurs});
         if (const TInfoComp* m = c.GetMatch(jour, i + 1))
-            MinutesTardives(c, saison, jour, *m, libelle, compteur, bascule, v.Lignes);
+            MinutesTardives(c, saison, jour, *m, libelle, problemes);
     }
-    v.Resume = TraduitFmt(v.NbControles <= 1 ? 159 : 160, {v.NbControles});
-    return v;
+    return Liste(std::move(problemes), nbControles);
 }
 
 TVerification VerifieChampionnat(const TDonneesChampionnat& c, const TContexteSaison& saison)
 {
-    TVerification v;
-    int compteur = 1, bascule = 1;
+    int nbControles = 0;
+    std::vector<TProbleme> problemes;
     for (int jour = 1; jour <= c.GetNbJour(); ++jour) {
         const TVerification j = VerifieJournee(c, saison, jour);
-        v.NbControles += j.NbControles;
+        nbControles += j.NbControles;
         const std::string journe = TraduitFmt(151, {jour}) + " : ";
         for (const TLigneVerification& l : j.Lignes)
-            AjouterLigneVerification(journe + l.Texte, compteur, bascule, v.Lignes);
+            problemes.push_back({journe + l.Texte, l.Defaut});
     }
-    v.Resume = TraduitFmt(v.NbControles <= 1 ? 159 : 160, {v.NbControles});
-    return v;
+    return Liste(std::move(problemes), nbControles);
 }
 
 } // namespace ControleCalendrier

@@ -48,6 +48,8 @@ struct TLigneVerification {
     uint32_t Couleur = 0; // $00BBGGRR
     int Gauche = 10;
     int Haut = 0;
+    // A fault against the score or the match's length, not a missing entry.
+    bool Defaut = false;
 };
 
 struct TVerification {
@@ -72,11 +74,13 @@ int DureeMatch(const TDonneesChampionnat& c, int jour, const TInfoComp& m);
 
 // The check of day `jour`: one line per problem of each examined match, then
 // one per goal or card of it whose minute lies beyond the match's length, and
-// the summary (text 159 for 0 or 1 match examined, else 160).
+// the summary (text 159 for 0 or 1 match examined, else 160). The faults
+// (scorers against the score, minutes past the end) are listed first.
 TVerification VerifieJournee(const TDonneesChampionnat& c, const TContexteSaison& saison, int jour);
 
 // The same check over every day of the championship, each line led by its
-// day (text 151); the summary counts the matches examined on all days.
+// day (text 151), the faults of all days first; the summary counts the
+// matches examined on all days.
 TVerification VerifieChampionnat(const TDonneesChampionnat& c, const TContexteSaison& saison);
 
 } // namespace ControleCalendrier

@@ -11,9 +11,11 @@
 #include "model/Championnat.h"
 #include "model/SaisonFoot.h"
 #include "platform/Imprimante.h"
+#include "presentation/PageHtml.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QImage>
 #include <QPointer>
 
 #include <cstdio>
@@ -92,6 +94,18 @@ std::string TFootForm::TexteJournee(int Jour)
 void SignaleEchecExport(const std::string& NomFichier)
 {
     SignaleEchecSauvegarde(NomFichier, CauseEchecEcriture(NomFichier));
+}
+
+bool ExportePageImage(const std::string& NomFichier, const std::string& Titre, const QImage& Image,
+                      const std::string& Suffixe)
+{
+    const std::string Echec = EcritPageImage(NomFichier, Titre, Suffixe, [&Image](const std::string& Chemin) {
+        return Image.save(QString::fromStdString(Chemin), "PNG");
+    });
+    if (Echec.empty())
+        return true;
+    SignaleEchecExport(Echec);
+    return false;
 }
 
 void TFootForm::Modifie()

@@ -24,6 +24,8 @@
 #include <typeindex>
 #include <vector>
 
+class QImage;
+
 class TBarreEtat;
 class TBoutonCopie;
 class TCarreCoche;
@@ -170,6 +172,12 @@ private:
 
 // A page that could not be written under NomFichier: the name and why.
 void SignaleEchecExport(const std::string& NomFichier);
+
+// A chart's page (see EcritPageImage): Image saved as PNG beside the page,
+// under the page's name and Suffixe. A file that cannot be written, the
+// picture or the page, is told by its own name.
+bool ExportePageImage(const std::string& NomFichier, const std::string& Titre, const QImage& Image,
+                      const std::string& Suffixe);
 
 // What a page command answers: whether it showed a view (a cancelled chooser
 // shows none: the history and the tree selection stay as they were) and,

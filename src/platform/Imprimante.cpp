@@ -27,20 +27,42 @@ constexpr int TexteFichierImpression = 3322;
 constexpr int TexteFichierInacheve = 3323;
 constexpr int TexteImprimanteArretee = 3324;
 
-// A PDF whose last bytes are not its end marker was cut while being written.
-bool PdfEntier(const std::string& fichier)
+// How much of a PDF's end is read back to find its end marker: the marker and
+// the line ends a writer may put after it, with room to spare.
+constexpr std::streamoff FinPdfRelue = 64;
+
+// A PDF whose last bytes, read back, are not its end marker was cut while
+// being written. Only what was read tells: a file that cannot be read back (a
+// device, a pipe, a folder the program may write but not read) is taken as
+// written.
+bool PdfCoupe(const std::string& fichier)
 {
     std::error_code err;
     if (!std::filesystem::is_regular_file(fichier, err))
-        return true; // a device or a pipe: nothing to read back
+        return false;
     std::ifstream f(fichier, std::ios::binary);
-    f.seekg(0, std::ios::end);
+    if (!f.seekg(0, std::ios::end))
+        return false;
     const std::streamoff taille = f.tellg();
-    const std::streamoff lu = std::min<std::streamoff>(taille, 64);
-    std::string fin(static_cast<size_t>(std::max<std::streamoff>(lu, 0)), '\0');
-    f.seekg(taille - lu);
-    f.read(fin.data(), lu);
-    return f && fin.find("%%EOF") != std::string::npos;
+    if (taille < 0)
+        return false;
+    const std::streamoff lu = std::min(taille, FinPdfRelue);
+    std::string fin(static_cast<size_t>(lu), '\0');
+    if (!f.seekg(taille - lu) || !f.read(fin.data(), lu))
+        return false;
+    return fin.find("%%EOF") == std::string::npos;
+}
+
+// The file the print dialog proposes for a document after an earlier one went
+// to Precedent: the dialog offers the file the printer last wrote, so a second
+// document would be offered the first one's file, and a hasty Yes would
+// replace it. Each document is offered its own name, in the folder chosen
+// last; a document without a name is offered none.
+std::string FichierPropose(const std::string& precedent, const std::string& nomDocument)
+{
+    if (nomDocument.empty())
+        return {};
+    return (std::filesystem::path(precedent).parent_path() / (nomDocument + ".pdf")).string();
 }
 
 // Why a file was left unfinished: what its place tells, else a disk with no room left.
@@ -80,7 +102,11 @@ bool TImprimante::BeginDoc()
 {
     if (FCanvas)
         return false;
-    FPrinter->setDocName(QString::fromStdString(NomDocument(FTitre)));
+    const std::string nom = NomDocument(FTitre);
+    FPrinter->setDocName(QString::fromStdString(nom));
+    // Before any file was chosen the dialog makes one of the document's name itself.
+    if (const QString precedent = FPrinter->outputFileName(); !precedent.isEmpty())
+        FPrinter->setOutputFileName(QString::fromStdString(FichierPropose(precedent.toStdString(), nom)));
     if (!Prepare(*FPrinter))
         return false;
     // The choice may have changed the orientation; the document asked for one.
@@ -88,6 +114,11 @@ bool TImprimante::BeginDoc()
     auto canvas = std::make_unique<QPainter>();
     if (!canvas->begin(FPrinter.get())) {
         SignaleEchec();
+        // A printer that could not begin may stay busy for good, refusing
+        // every later choice (another printer, a file, the next document's
+        // name): the next document gets a fresh one.
+        FPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        SetOrientation(FOrientation);
         return false;
     }
     FCanvas = std::move(canvas);
@@ -154,7 +185,7 @@ bool TImprimante::EndDoc()
     FCanvas.reset();
     const std::string fichier = FPrinter->outputFileName().toStdString();
     if (entier && !fichier.empty() && FPrinter->outputFormat() == QPrinter::PdfFormat)
-        entier = PdfEntier(fichier);
+        entier = !PdfCoupe(fichier);
     if (!entier)
         SignaleEchecEnCours();
     entier = entier && !FEchoue;

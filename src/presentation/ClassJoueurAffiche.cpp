@@ -318,6 +318,8 @@ private:
         if (Ligne > 1 && Cible->GetLigne(Ligne)->Texte.empty())
             Cible->SetNbLigne(Ligne - 1);
         if (!Debord) {
+            // Told to the report, as nothing on the page shows it.
+            Cible->Omet();
             Fin = true;
             return;
         }
@@ -351,8 +353,7 @@ void EcritRapport(const std::vector<TEntreeRapport>& e, int affiches, const TCad
     TModeleEditeur* cible = &cote;
     TModeleEditeur* debord = nullptr;
     auto vide = [](TModeleEditeur& r) {
-        r.SetNbLigne(1);
-        r.EffaceLigne(1);
+        r.Vide();
         r.SetVisible(true);
     };
     if (cadre.Hauteur - 18 - cadre.HauteurGrille > 30) {
@@ -366,6 +367,8 @@ void EcritRapport(const std::vector<TEntreeRapport>& e, int affiches, const TCad
     }
     cote.SetTaille(cadre.Largeur - cadre.LargeurGrille - 34, cadre.Hauteur - 12);
     cote.SetPosition(cadre.LargeurGrille + 24, 10);
+    // The report beside the grid takes whatever is left: it scrolls rather than lose a name.
+    cote.Defilant = true;
     vide(cote);
 
     // 2-3. The first group.

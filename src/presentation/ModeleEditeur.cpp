@@ -64,7 +64,7 @@ uint8_t TModeleEditeur::SetLigne(int N, std::string_view Texte, bool SansControl
         return 255;
     std::string Nouveau = Ajoute ? L->Texte + std::string(Texte) : std::string(Texte);
     if (!SansControle) {
-        if (Mesure_->HauteurTexte(Nouveau) + (N - 1) * HauteurLigne > GetHauteur())
+        if (!Defilant && Mesure_->HauteurTexte(Nouveau) + (N - 1) * HauteurLigne > GetHauteur())
             return 2;
         int Largeur = L->Fixe ? 8 * static_cast<int>(LongueurCaracteres(Nouveau)) : Mesure_->LargeurTexte(Nouveau);
         if (Largeur > GetLargeur())
@@ -78,6 +78,13 @@ uint8_t TModeleEditeur::SetLigne(int N, std::string_view Texte, bool SansControl
     L->Texte = std::move(Nouveau);
     Repeint();
     return 0;
+}
+
+void TModeleEditeur::Vide()
+{
+    SetNbLigne(1);
+    EffaceLigne(1);
+    NbOmis_ = 0;
 }
 
 void TModeleEditeur::EffaceLigne(int N)
@@ -234,6 +241,11 @@ private:
     int PasFixe_;
 };
 
+// Characters below this code are measured once and remembered in a table
+// indexed by their code; the rare ones above it (whole scripts of thousands
+// of signs) are measured each time rather than grow the table.
+constexpr char32_t FinCaracteresRetenus = 0x3000;
+
 // The pitch of fixed-pitch lines: 8 pixels a character on screen; on paper,
 // whose font is larger, the widest of their characters, so that none runs
 // into the next.
@@ -249,7 +261,7 @@ int PasFixe(TCanevas& Canevas, const std::vector<std::unique_ptr<TLigneEditeur>>
         for (char32_t C : VersCaracteres(L->Texte)) {
             if (C < Vus.size() && Vus[C])
                 continue;
-            if (C < 0x3000) {
+            if (C < FinCaracteresRetenus) {
                 Vus.resize(std::max<size_t>(Vus.size(), C + 1));
                 Vus[C] = true;
             }
@@ -257,6 +269,15 @@ int PasFixe(TCanevas& Canevas, const std::vector<std::unique_ptr<TLigneEditeur>>
         }
     }
     return Pas;
+}
+
+// Two words or more: a blank stands between two other characters.
+bool PlusieursMots(std::u32string_view T)
+{
+    const size_t Debut = T.find_first_not_of(U' ');
+    const size_t Fin = T.find_last_not_of(U' ');
+    return Debut != std::u32string_view::npos &&
+           T.substr(Debut, Fin - Debut + 1).find(U' ') != std::u32string_view::npos;
 }
 
 } // namespace
@@ -275,8 +296,8 @@ int TModeleEditeur::Dessine(TCanevas& Canevas, const TRect& R, bool Impression, 
     TPolice Police = Canevas.GetPolice();
     Police.Gras = Police.Souligne = false;
     Canevas.SetPolice(Police);
-    const int Pas = HauteurRangee(Canevas, Impression);
-    const int Fixe = PasFixe(Canevas, Lignes_, Impression);
+    const int PasRangee = HauteurRangee(Canevas, Impression);
+    const int PasCaractere = PasFixe(Canevas, Lignes_, Impression);
     auto Dessinee = [&](int Rang) { return NbRangees < 0 || (Rang >= Premiere && Rang < Premiere + NbRangees); };
     int Rangee = 0;
     for (const auto& L : Lignes_) {
@@ -293,14 +314,14 @@ int TModeleEditeur::Dessine(TCanevas& Canevas, const TRect& R, bool Impression, 
             Couleurs.pop_back();
         }
         // The margins and the line's offset are room the text may not take.
-        TMiseEnPage Page(Canevas, L->Fixe, Largeur - 2 * Marge - L->Decalage, Fixe);
+        TMiseEnPage Page(Canevas, L->Fixe, Largeur - 2 * Marge - L->Decalage, PasCaractere);
         std::vector<TMorceau> Morceaux = Page.Coupe(std::move(Texte), std::move(Couleurs));
         for (size_t P = 0; P < Morceaux.size(); ++P) {
             if (!Dessinee(Rangee + static_cast<int>(P)))
                 continue;
             const TMorceau& M = Morceaux[P];
             int Lm = Page.LargeurDe(M.Texte);
-            int Y = R.Top + (Rangee + static_cast<int>(P) - (NbRangees < 0 ? 0 : Premiere)) * Pas + MargeHaut;
+            int Y = R.Top + (Rangee + static_cast<int>(P) - (NbRangees < 0 ? 0 : Premiere)) * PasRangee + MargeHaut;
             int X;
             if (L->Alignement == 1)
                 X = (Largeur - Lm) / 2;
@@ -309,7 +330,11 @@ int TModeleEditeur::Dessine(TCanevas& Canevas, const TRect& R, bool Impression, 
             else
                 X = Marge;
             X += L->Decalage + R.Left;
-            bool Justifie = JustifyDoc && !(RetourFinal && P + 1 == Morceaux.size());
+            // The last line of a paragraph (a line ending with a return, or the
+            // last piece of one cut in several) and a lone word keep their
+            // natural spacing: spread, their letters would stand apart.
+            const bool FinParagraphe = P + 1 == Morceaux.size() && (RetourFinal || Morceaux.size() > 1);
+            bool Justifie = JustifyDoc && !FinParagraphe && PlusieursMots(M.Texte);
             int Libre = Largeur - Lm - L->Decalage - 2 * Marge;
             int N = static_cast<int>(M.Texte.size());
             int Cumul = 0;
@@ -318,21 +343,21 @@ int TModeleEditeur::Dessine(TCanevas& Canevas, const TRect& R, bool Impression, 
             for (int I = 0; I < N; ++I) {
                 std::string C = CaractereVersTexte(M.Texte[static_cast<size_t>(I)]);
                 if (L->Fixe && I > 0 && M.Texte[static_cast<size_t>(I - 1)] == U' ')
-                    X = R.Left + Marge + Fixe * I;
+                    X = R.Left + Marge + PasCaractere * I;
                 Police.Couleur = Impression ? 0 : CouleurCodeEditeur(M.Couleurs[static_cast<size_t>(I)]);
                 Canevas.SetPolice(Police);
                 Canevas.Texte(X, Y, C);
-                int Pas = 0;
+                int Ecart = 0;
                 if (Justifie && Libre > 0) {
                     // Spread the free space over the characters, carrying the remainder.
                     Cumul += Libre;
-                    Pas = Cumul / N;
+                    Ecart = Cumul / N;
                     Cumul %= N;
                 }
-                Etale += Pas;
+                Etale += Ecart;
                 // Characters measured one by one add up wider than the text they
                 // make (rounding, kerning): each goes where the text before it ends.
-                X = L->Fixe ? X + Fixe + Pas
+                X = L->Fixe ? X + PasCaractere + Ecart
                             : Depart + Page.LargeurDe(std::u32string_view(M.Texte).substr(0, I + 1)) + Etale;
             }
         }

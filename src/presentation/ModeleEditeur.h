@@ -43,11 +43,17 @@ public:
     const TLigneEditeur* GetLigne(int N) const;
 
     // Writes line N; Ajoute appends to the line's text. Unless SansControle,
-    // the line must fit the control: 2 when it is too low for it, 1 when the
-    // text is too wide, and nothing changes. 255 for a line number outside
-    // 1..NbLigne; 0 when the line was written.
+    // the line must fit the control: 2 when it is too low for it (never for a
+    // Defilant report), 1 when the text is too wide, and nothing changes.
+    // 255 for a line number outside 1..NbLigne; 0 when the line was written.
     uint8_t SetLigne(int N, std::string_view Texte, bool SansControle, bool Ajoute, uint8_t Couleur);
     void EffaceLigne(int N);
+    // One empty line, nothing left out: the report written anew.
+    void Vide();
+    // Pieces of text a writer had to leave out of the report for want of room;
+    // the checks of the views look for them.
+    int GetNbOmis() const { return NbOmis_; }
+    void Omet() { ++NbOmis_; }
     // Appends markup to the end of line N, for the HTML form only: the line's
     // text stays escaped around it and the screen does not show it.
     void AjouteBalise(int N, std::string_view Balise);
@@ -86,6 +92,9 @@ public:
     uint8_t Marge = 0;
     uint8_t MargeHaut = 0;
     bool JustifyDoc = true;
+    // The last report a text goes to: lines below its box are taken rather
+    // than refused, and the control scrolls to them.
+    bool Defilant = false;
 
 protected:
     virtual void Repeint() {}
@@ -102,6 +111,7 @@ private:
     bool Visible_ = true;
     int Gauche_ = 0;
     int Haut_ = 0;
+    int NbOmis_ = 0;
     TMesureFixe MesureDefaut_;
     TMesureTexte* Mesure_ = &MesureDefaut_;
 };

@@ -3,6 +3,7 @@
 #include "base/Contraste.h"
 #include "base/Utilities.h"
 
+#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -57,6 +58,18 @@ bool EcritHtml(const std::string& NomFichier, const std::string& Html, bool Cree
     Fichier << Html;
     Fichier.close();
     return !Fichier.fail();
+}
+
+std::string EcritPageImage(const std::string& NomFichier, const std::string& Titre, const std::string& Suffixe,
+                           const std::function<bool(const std::string& Chemin)>& Sauve)
+{
+    const std::filesystem::path Page(NomFichier);
+    const std::string Nom = Page.stem().string() + Suffixe + ".png";
+    const std::string Chemin = (Page.parent_path() / Nom).string();
+    if (!Sauve(Chemin))
+        return Chemin;
+    const std::string Html = DebutPageHtml(Titre, "#80CCFE") + "    <img src=\"" + UrlFichier(Nom) + "\">" + Crlf;
+    return EcritHtml(NomFichier, Html + FinPageHtml(), true) ? std::string() : NomFichier;
 }
 
 std::string DebutPageHtml(const std::string& Titre, const std::string& Fond, const std::string& Encre)

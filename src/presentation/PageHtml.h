@@ -3,6 +3,7 @@
 // Writing an exported page: escaping its texts, naming its files in links,
 // and the one head and foot every exported page opens and closes with.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,13 @@ bool EcritHtml(const std::string& NomFichier, const std::string& Html, bool Cree
 // lightened until it reads on Fond.
 std::string DebutPageHtml(const std::string& Titre, const std::string& Fond, const std::string& Encre = "#000000");
 std::string FinPageHtml();
+
+// A page that shows one picture, saved beside it under the page's own name
+// followed by Suffixe and ".png" (so that two pages never share one): Sauve
+// writes the picture to the path it is given. The file that could not be
+// written, the picture or the page; empty when both were.
+std::string EcritPageImage(const std::string& NomFichier, const std::string& Titre, const std::string& Suffixe,
+                           const std::function<bool(const std::string& Chemin)>& Sauve);
 
 // A file name as a link names it: every byte but letters, digits and "-._~"
 // written as "%" and two hexadecimal digits, so that "#", "%", "?", blanks and

@@ -18,6 +18,7 @@ namespace {
 constexpr uint16_t Aucun = TInfoComp::Aucun;
 constexpr int TexteEquipeInconnue = 2210;
 constexpr int TexteEffacerJournee = 3290;
+constexpr int TexteEffacerJourneeEtFeuilles = 3550;
 
 int LitNombre(const std::string& texte, size_t debut, size_t longueur)
 {
@@ -795,12 +796,37 @@ bool TResultatsJournee::JourneeVide() const
     return true;
 }
 
+bool TResultatsJournee::FeuillesRemplies() const
+{
+    const TDonneesChampionnat* c = ChampionnatValide();
+    if (!c || Jour < 1)
+        return false;
+    for (const TListeDonnees* l : c->GetListesJournee(Jour))
+        if (l->Nombre() > 0)
+            return true;
+    for (const TInfoComp* m : MatchsJour(*c, Jour))
+        if (m->GetAffluence() > 0 || m->GetStade() != Aucun || m->GetNoteMatch() != 0 || m->GetArbitre(1) >= 0 ||
+            m->GetArbitre(2) >= 0 || m->GetArbitre(3) >= 0)
+            return true;
+    for (int p = 0; p < c->GetNbEquipe(); ++p)
+        if (c->CompoSaisie(Jour, p) || c->NotesSaisies(Jour, p))
+            return true;
+    return false;
+}
+
 bool TResultatsJournee::EffaceJourneeSiConfirme()
 {
-    if (!JourneeVide() &&
-        MessageUtil(Traduit(TexteEffacerJournee), BoutonsMessage::Oui | BoutonsMessage::Non) != ReponseMessage::Oui)
+    if (JourneeVide()) {
+        ToutEffacer();
+        return true;
+    }
+    // The day's match sheets go with its pairings: the question says so when they hold something.
+    const int question = FeuillesRemplies() ? TexteEffacerJourneeEtFeuilles : TexteEffacerJournee;
+    if (MessageUtil(Traduit(question), BoutonsMessage::Oui | BoutonsMessage::Non) != ReponseMessage::Oui)
         return false;
     ToutEffacer();
+    // Told at once, as every other row edit is, rather than when the day is written back.
+    Modifie();
     return true;
 }
 

@@ -151,6 +151,9 @@ public:
     void ToutEffacer();
     // No row holds a team or a score: clearing would lose nothing.
     bool JourneeVide() const;
+    // The match sheets of the day hold an event, a line-up, a rating, a
+    // stadium, an attendance or a referee: what clearing the day takes too.
+    bool FeuillesRemplies() const;
     // The "clear all" button: nothing typed on the day comes back once it is
     // cleared, so a day holding a pairing or a score is cleared only when the
     // user says yes. False when the day is kept.

@@ -7,6 +7,7 @@
 #include "base/Utilities.h"
 #include "platform/Couleurs.h"
 #include "platform/Imprimante.h"
+#include "support/CanevasTest.h"
 #include "support/TestSupport.h"
 #include "support_ui/RenduPng.h"
 #include "support_ui/VerifieDessin.h"
@@ -14,11 +15,15 @@
 #include <QApplication>
 #include <QEnterEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <map>
+
+using testsupport::TCanevasTest;
 
 TEST(Editeur, PaintsColouredWrappedLines)
 {
@@ -55,8 +60,18 @@ TEST(Editeur, PaintsColouredWrappedLines)
     testsupport::TempDir Dossier;
     std::string Fichier = (Dossier / "rapport.pdf").string();
     {
-        TImprimantePdf Pdf(Fichier);
-        E.Imprime();
+        testsupport::TReleveDessin Rapport;
+        {
+            TImprimantePdf Pdf(Fichier);
+            E.Imprime();
+        }
+        // A report prints larger than a grid, to be read as a page.
+        ASSERT_FALSE(Rapport.Papier.empty());
+        for (const testsupport::TTracePeint& T : Rapport.Papier)
+            if (T.Texte) {
+                EXPECT_NEAR(testsupport::PointsImprimes(T, Rapport.Resolution, E.font()), 14, 0.6)
+                    << T.Libelle.toStdString();
+            }
     }
     EXPECT_GT(std::filesystem::file_size(Fichier), 500u);
 
@@ -223,6 +238,31 @@ TEST(Editeur, PlacementFromTheModelMovesTheWidget)
     // Lines are checked against the size given.
     E->SetNbLigne(6);
     EXPECT_EQ(E->SetLigne(6, "x", false, false, 0), 2);
+    // The last report of a text takes what is below its box and scrolls to
+    // it: by its bar, the wheel and, once clicked, the keys.
+    E->Defilant = true;
+    for (int L = 1; L <= 6; ++L)
+        EXPECT_EQ(E->SetLigne(L, "Ligne " + std::to_string(L), false, false, 0), 0);
+    QScrollBar* Barre = E->Barre();
+    EXPECT_FALSE(Barre->isHidden());
+    EXPECT_EQ(E->RangeesVisibles(), 5);
+    EXPECT_EQ(Barre->maximum(), 1);
+    QWheelEvent Molette(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                        Qt::NoScrollPhase, false);
+    QApplication::sendEvent(E, &Molette);
+    EXPECT_EQ(Barre->value(), 1);
+    QTest::keyClick(E, Qt::Key_Home);
+    EXPECT_EQ(Barre->value(), 0);
+    QTest::keyClick(E, Qt::Key_PageDown);
+    ASSERT_EQ(Barre->value(), 1);
+    // The box shows the rows from the bar's, the first at its top.
+    TCanevasTest C;
+    E->DessineEcran(C);
+    std::string Haut;
+    for (const auto& T : C.DuGenre(TCanevasTest::TGenre::Texte))
+        if (T.R.Top == 0)
+            Haut += T.Texte;
+    EXPECT_EQ(Haut, "Ligne 2");
     G->SetPosition(5, 120);
     G->SetVisible(false);
     EXPECT_EQ(G->pos(), QPoint(5, 120));

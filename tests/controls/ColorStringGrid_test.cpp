@@ -145,12 +145,23 @@ TEST(ColorStringGrid, PrintsOneLandscapePage)
 {
     testsupport::TempDir Dossier;
     std::string Fichier = (Dossier / "grille.pdf").string();
+    testsupport::TReleveDessin Papier;
+    QFont Police;
     {
         TImprimantePdf Pdf(Fichier);
         TColorStringGrid G;
         Remplit(G);
+        Police = G.font();
         G.Imprime();
     }
+    // Its texts print at the grid's print size wherever their cells hold them.
+    int Textes = 0;
+    for (const testsupport::TTracePeint& T : Papier.Papier)
+        if (T.Texte && !T.Titre) {
+            EXPECT_NEAR(testsupport::PointsImprimes(T, Papier.Resolution, Police), 12, 0.6) << T.Libelle.toStdString();
+            ++Textes;
+        }
+    EXPECT_GT(Textes, 0);
     std::string Octets = testsupport::ReadWholeFile(Fichier);
     ASSERT_FALSE(Octets.empty());
     std::regex Page("/Type\\s*/Page[^s]");

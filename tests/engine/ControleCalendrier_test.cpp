@@ -237,13 +237,16 @@ TEST_F(Calendrier, VerificationListsEachProblemOfTheCheckedMatchesInAlternatingC
     c.SetCompoMatch(1, C, 12, 7), c.SetCompoMatch(1, C, 13, 8);
     // A result set by hand is not checked.
     c.GetPenalites().AjouteMatch(l.Id(E), l.Id(F), 3, 0, 1);
+    // A scorer in a goalless match: a fault, listed before what is missing.
+    l.Evenement(c.GetButeursJournee(1), C, 10);
 
     const TVerification v = VerifieJournee(c, l.Saison, 1);
     EXPECT_EQ(v.NbControles, 2);
-    ASSERT_EQ(v.Lignes.size(), 3u);
-    EXPECT_EQ(v.Lignes[0].Texte, "Club 1 - Club 2 : " + Traduit(153));
-    EXPECT_EQ(v.Lignes[1].Texte, "Club 1 - Club 2 : " + Traduit(156));
-    EXPECT_EQ(v.Lignes[2].Texte, "Club 3 - Club 4 : " + Traduit(157));
+    ASSERT_EQ(v.Lignes.size(), 4u);
+    EXPECT_EQ(v.Lignes[0].Texte, "Club 3 - Club 4 : " + Traduit(154));
+    EXPECT_EQ(v.Lignes[1].Texte, "Club 1 - Club 2 : " + Traduit(153));
+    EXPECT_EQ(v.Lignes[2].Texte, "Club 1 - Club 2 : " + Traduit(156));
+    EXPECT_EQ(v.Lignes[3].Texte, "Club 3 - Club 4 : " + Traduit(157));
     EXPECT_EQ(v.Lignes[0].Couleur, 0x80FF80u);
     EXPECT_EQ(v.Lignes[1].Couleur, 0xFFFF00u);
     EXPECT_EQ(v.Lignes[2].Couleur, 0x80FF80u);
@@ -274,12 +277,15 @@ TEST_F(Calendrier, VerificationOfTheWholeChampionshipLeadsEachLineWithItsDay)
     for (int p : {A, B, C, D})
         c.SetCompoMatch(1, p, 20, 0x100), c.SetCompoMatch(3, p, 20, 0x100);
     c.SetAffluence(3, 1, 900);
+    // A fault of a later day comes before the missing entries of every day.
+    c.SetAffluence(3, 2, 900);
+    l.Evenement(c.GetButeursJournee(3), B, 10);
 
     const TVerification v = VerifieChampionnat(c, l.Saison);
     EXPECT_EQ(v.NbControles, 3);
     ASSERT_EQ(v.Lignes.size(), 2u);
-    EXPECT_EQ(v.Lignes[0].Texte, "Journée n°1 : Club 1 - Club 2 : " + Traduit(153));
-    EXPECT_EQ(v.Lignes[1].Texte, "Journée n°3 : Club 2 - Club 4 : " + Traduit(153));
+    EXPECT_EQ(v.Lignes[0].Texte, "Journée n°3 : Club 2 - Club 4 : " + Traduit(154));
+    EXPECT_EQ(v.Lignes[1].Texte, "Journée n°1 : Club 1 - Club 2 : " + Traduit(153));
     EXPECT_EQ(v.Lignes[0].Couleur, 0x80FF80u);
     EXPECT_EQ(v.Lignes[1].Couleur, 0xFFFF00u);
     EXPECT_EQ(v.Lignes[1].Haut, 19);

@@ -101,6 +101,18 @@ protected:
         ASSERT_TRUE(Attend([] { return QApplication::activeModalWidget() == nullptr; }));
     }
 
+    // A copy of the World Cup in a window of 800 x 600, the smallest it allows.
+    void OuvreCoupeEn800x600()
+    {
+        Demarre();
+        ASSERT_FALSE(HasFatalFailure());
+        Fenetre->resize(800, 600);
+        ASSERT_TRUE(Attend([this] { return Fenetre->width() == 800 && Fenetre->height() == 600; }));
+        const std::string coupe = (Dossier / "coupe.xmc").string();
+        fs::copy_file(Dossier / "sauvegarde" / "coupe-du-monde-2022.xmc", coupe);
+        Ouvre(coupe);
+    }
+
     // The X server has no window manager to give the window back its focus
     // when a form closes: the user's click on it does.
     void Active()

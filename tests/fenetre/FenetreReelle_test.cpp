@@ -18,6 +18,7 @@
 #include "pages/saisie/uCadreExt.h"
 #include "pages/saisie/w_Buteurs.h"
 #include "pages/saisie/w_Composition.h"
+#include "pages/saisie/w_Validation.h"
 #include "pages/vues/w_ChoixHistorique.h"
 #include "pages/vues/w_ClassJoueur.h"
 #include "pages/vues/w_StatEquipe.h"
@@ -386,12 +387,8 @@ std::map<std::string, std::vector<TRect>> TextesPeints(TModeleGraphe& graphe)
 // scorers sheet then shows its sending-offs without scroll bars.
 TEST_F(FenetreReelle, LesGraphesDeLaFranceSurLaCoupeDuMondeSeLisentSansSeTromper)
 {
-    Demarre();
-    Fenetre->resize(800, 600);
-    ASSERT_TRUE(Attend([this] { return Fenetre->width() == 800 && Fenetre->height() == 600; }));
-    const std::string coupe = (Dossier / "coupe.xmc").string();
-    fs::copy_file(Dossier / "sauvegarde" / "coupe-du-monde-2022.xmc", coupe);
-    Ouvre(coupe);
+    OuvreCoupeEn800x600();
+    ASSERT_FALSE(HasFatalFailure());
     Surveilles.Traite([this](QWidget& modal) {
         auto* choix = qobject_cast<Tf_ChoixEquipe*>(&modal);
         ASSERT_NE(choix, nullptr) << modal.metaObject()->className();
@@ -536,8 +533,60 @@ TEST_F(FenetreReelle, LesNomsLongsSeLisentSansRienCouvrir)
     NomsDansLaListe(*effectifs->l_Equipe);
 }
 
+// At 800 x 600 on the World Cup, what outgrows its room scrolls: the
+// one-goal scorers in the report beside the scorers ranking, and the lines of
+// the calendar check, whose fault stands first and whose list takes the page
+// keys though no control of its window has the focus.
+TEST_F(FenetreReelle, LeRapportDesButeursEtLaVerificationDuCalendrierDefilent)
+{
+    OuvreCoupeEn800x600();
+    ASSERT_FALSE(HasFatalFailure());
+
+    ASSERT_TRUE(CliqueNoeud(66));
+    auto* classement = AttendPage<Tf_ClassJoueur>();
+    ASSERT_NE(classement, nullptr);
+    QApplication::processEvents();
+    TEditeur& rapport = *classement->Editeur2;
+    ASSERT_TRUE(rapport.isVisible());
+    ASSERT_TRUE(rapport.Barre()->isVisible()) << "the one-goal scorers outgrow the report";
+    testsupport::SauvePng(Fenetre->grab().toImage(), "fenetre_buteurs_rapport_800");
+    Clique(rapport);
+    Touche(Qt::Key_End);
+    EXPECT_EQ(rapport.Barre()->value(), rapport.Barre()->maximum());
+    testsupport::SauvePng(Fenetre->grab().toImage(), "fenetre_buteurs_rapport_fin_800");
+
+    // A goal of the third day gone from its sheet, as a lost entry leaves it:
+    // the one fault among dozens of entries not made.
+    TListeDonnees* buteurs = Fenetre->GetSaison()->GetChampCourant()->GetButeursJournee(3);
+    ASSERT_NE(buteurs, nullptr);
+    ASSERT_GT(buteurs->Nombre(), 0);
+    buteurs->Retire(buteurs->Nombre() - 1);
+    std::vector<std::string> lignes;
+    int avant = -1, apres = -1;
+    Surveilles.Traite([&](QWidget& modal) {
+        auto* verification = qobject_cast<Tf_Validation*>(&modal);
+        ASSERT_NE(verification, nullptr) << modal.metaObject()->className();
+        for (const QLabel* l : verification->Lignes())
+            lignes.push_back(l->text().toStdString());
+        const QScrollBar& barre = *verification->FondScroll1->MyScrollv();
+        avant = barre.value();
+        testsupport::SauvePng(modal.grab().toImage(), "fenetre_verification_800");
+        QTest::keyClick(modal.windowHandle(), Qt::Key_PageDown);
+        apres = barre.value();
+        testsupport::SauvePng(modal.grab().toImage(), "fenetre_verification_page_800");
+        testsupport::EnvoieEchap(modal);
+    });
+    ASSERT_TRUE(CliqueNoeud(Commande::ControleCalendrier));
+    ASSERT_TRUE(Attend([&] { return !lignes.empty() && QApplication::activeModalWidget() == nullptr; }));
+    Active();
+    ASSERT_GT(lignes.size(), 20u);
+    EXPECT_NE(lignes.front().find(Traduit(154)), std::string::npos) << lignes.front();
+    EXPECT_EQ(avant, 0);
+    EXPECT_GT(apres, 0) << "Page Down";
+}
+
 // "Tout effacer" on a day of results asks first: No keeps the day as it was,
-// Yes clears it.
+// Yes clears it and the season shows modified.
 TEST_F(FenetreReelle, ToutEffacerDemandeAvantDEffacerLaJournee)
 {
     Demarre();
@@ -572,6 +621,7 @@ TEST_F(FenetreReelle, ToutEffacerDemandeAvantDEffacerLaJournee)
             EXPECT_TRUE(resultats->Ligne(i).Cadre[cote]->Text().empty()) << i;
             EXPECT_TRUE(resultats->Ligne(i).Score[cote]->Text().empty()) << i;
         }
+    EXPECT_NE(EtatDocument(), "") << "the status bar tells the change at once";
     // Written on leaving the page, then saved: the window closes without a question.
     Touche(Qt::Key_S, Qt::ControlModifier);
     ASSERT_TRUE(Attend([this] { return EtatDocument().empty(); }));

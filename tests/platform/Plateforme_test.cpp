@@ -24,6 +24,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using testsupport::TDialoguesScriptes;
 
@@ -153,16 +154,18 @@ TEST(Imprimante, PdfDeDeuxPagesPaysage)
 namespace {
 
 // A printer whose choice is made by the test, as the user would in the print
-// dialog; it keeps the document name the dialog was given.
+// dialog; it keeps the document name and the file the dialog was given.
 class TImprimanteChoisie : public TImprimante {
 public:
     explicit TImprimanteChoisie(std::function<void(QPrinter&)> choix) : FChoix(std::move(choix)) {}
     std::string NomVu;
+    std::string FichierVu;
 
 protected:
     bool Prepare(QPrinter& printer) override
     {
         NomVu = printer.docName().toStdString();
+        FichierVu = printer.outputFileName().toStdString();
         FChoix(printer);
         return true;
     }
@@ -170,6 +173,9 @@ protected:
 private:
     std::function<void(QPrinter&)> FChoix;
 };
+
+// The unprivileged account ("nobody") a test prints as when it must be refused a read.
+constexpr uid_t CompteSansDroits = 65534;
 
 // The messages of the test, in French.
 struct TTextesFrancais {
@@ -188,15 +194,28 @@ TEST(Imprimante, LeNomDuDocumentPeutNommerUnFichier)
     // The print dialog makes its default file name of the document's name.
     testsupport::TempDir dossier;
     const std::string pdf = (dossier / "p.pdf").string();
+    // The user types a name the first time, then takes the one offered.
     TImprimanteChoisie imprimante([&pdf](QPrinter& p) {
-        p.setOutputFormat(QPrinter::PdfFormat);
-        p.setOutputFileName(QString::fromStdString(pdf));
+        if (p.outputFileName().isEmpty())
+            p.setOutputFileName(QString::fromStdString(pdf));
     });
     imprimante.SetTitre("Coupe : Groupe A - Classement");
     ASSERT_TRUE(imprimante.BeginDoc());
     imprimante.EndDoc();
     EXPECT_EQ(imprimante.NomVu, "Coupe - Groupe A - Classement");
+    EXPECT_EQ(imprimante.FichierVu, "");
     EXPECT_EQ(imprimante.Titre(), "Coupe : Groupe A - Classement") << "the heading keeps the title as written";
+
+    // Each document printed in turn is offered its own name, in the folder
+    // chosen, never the file written before.
+    for (const char* titre : {"Coupe : Qatar - Détail des buts", "Coupe - Liste des joueurs"}) {
+        imprimante.SetTitre(titre);
+        ASSERT_TRUE(imprimante.BeginDoc());
+        imprimante.EndDoc();
+        EXPECT_EQ(imprimante.FichierVu, (dossier / (NomDocument(titre) + ".pdf")).string());
+    }
+    EXPECT_TRUE(std::filesystem::exists(dossier / "Coupe - Qatar - Détail des buts.pdf"));
+    EXPECT_TRUE(std::filesystem::exists(pdf)) << "the first document was not written over";
 }
 
 TEST(Imprimante, UnDocumentQuiNePeutCommencerDitPourquoi)
@@ -218,17 +237,32 @@ TEST(Imprimante, UnDocumentQuiNePeutCommencerDitPourquoi)
 
     // A printer that refuses the document.
     messages.Messages.clear();
-    TImprimanteChoisie refus([](QPrinter& p) {
+    std::string nom;
+    std::string fichier;
+    TImprimanteChoisie refus([&](QPrinter& p) {
+        if (!fichier.empty()) {
+            p.setOutputFileName(QString::fromStdString(fichier));
+            return;
+        }
         p.setOutputFormat(QPrinter::NativeFormat);
         p.setPrinterName(QStringLiteral("imprimante-absente"));
+        nom = p.printerName().toStdString();
     });
+    refus.SetTitre("Classement");
     if (refus.BeginDoc()) {
         refus.Abort();
         GTEST_SKIP() << "this platform's printer back-end takes any document";
     }
     ASSERT_EQ(messages.Messages.size(), 1u);
-    const std::string nom = refus.Printer().printerName().toStdString();
     EXPECT_EQ(messages.Messages[0].Texte, nom.empty() ? Traduit(3321) : TraduitFmt(3320, {nom}));
+
+    // The next document is printed where the user then chooses, under its own name.
+    fichier = (dossier / "suite.pdf").string();
+    refus.SetTitre("Buteurs");
+    ASSERT_TRUE(refus.BeginDoc());
+    EXPECT_TRUE(refus.EndDoc());
+    EXPECT_EQ(refus.NomVu, "Buteurs");
+    EXPECT_EQ(testsupport::ReadWholeFile(fichier).rfind("%PDF", 0), 0u);
 }
 
 TEST(Imprimante, LeTitreEnTeteDePage)
@@ -338,6 +372,31 @@ TEST(Imprimante, UneImpressionInacheveeDitPourquoi)
         EXPECT_TRUE(imprimante.EndDoc());
     }
     EXPECT_TRUE(messages.Messages.empty());
+
+    // Nor does a whole document that cannot be read back, as in a folder the
+    // program may write but not read: here a file only its owner may write,
+    // printed over by someone who is not the system's administrator.
+    const std::string muet = (dossier / "illisible.pdf").string();
+    testsupport::WriteWholeFile(muet, "");
+    std::filesystem::permissions(muet, std::filesystem::perms::owner_write);
+    std::filesystem::permissions(dossier.path(), std::filesystem::perms::all);
+    const uid_t administrateur = geteuid();
+    if (administrateur == 0) {
+        ASSERT_EQ(chown(muet.c_str(), CompteSansDroits, CompteSansDroits), 0);
+        ASSERT_EQ(seteuid(CompteSansDroits), 0);
+    }
+    bool lu = true;
+    {
+        TImprimantePdf imprimante(muet);
+        if (imprimante.BeginDoc())
+            lu = imprimante.EndDoc();
+    }
+    if (administrateur == 0) {
+        ASSERT_EQ(seteuid(0), 0);
+    }
+    EXPECT_TRUE(lu);
+    EXPECT_TRUE(messages.Messages.empty());
+    EXPECT_GT(std::filesystem::file_size(muet), 0u);
 }
 
 TEST(Imprimante, ChoixAnnuleNImprimeRien)

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 using testsupport::TCanevasTest;
 
 namespace {
@@ -35,6 +37,11 @@ TEST(ModeleEditeur, SetLigneResults)
     // Too low: 14 + 6 x 18 > 100.
     EXPECT_EQ(E.SetLigne(7, "x", false, false, 0), 2);
     EXPECT_EQ(E.GetLigne(7)->Texte, "");
+    // The last report of a text takes it: its control scrolls to the line.
+    E.Defilant = true;
+    EXPECT_EQ(E.SetLigne(7, "x", false, false, 0), 0);
+    EXPECT_EQ(E.SetLigne(7, "abcdefghijklmno", false, false, 0), 1) << "still no wider than the control";
+    E.Defilant = false;
     EXPECT_EQ(E.SetLigne(7, "abcdefghijklmno", true, false, 1), 0);
     EXPECT_EQ(E.GetLigne(7)->Couleurs.size(), 15u);
     // Colour codes count characters, not bytes.
@@ -109,15 +116,25 @@ TEST(ModeleEditeur, LongLinesWrapAtBlanks)
 TEST(ModeleEditeur, JustificationAndCarriageReturn)
 {
     TModeleEditeur E;
+    E.SetNbLigne(4);
+    E.SetLigne(1, "ab cd", true, false, 0);
+    E.SetLigne(2, "ab cd\r", true, false, 0);
+    // A lone word and the last piece of a line cut in two keep their spacing.
+    E.SetLigne(3, "Christensen", true, false, 0);
+    E.SetLigne(4, "aaaa bbbb cccc dddd eeee", true, false, 0);
+    TCanevasTest C;
+    std::map<int, std::vector<int>> Rangs; // the x of each character, row by row
+    for (const auto& T : Caracteres(E, C))
+        Rangs[T.R.Top].push_back(T.R.Left);
+    ASSERT_EQ(Rangs.size(), 5u);
+    EXPECT_EQ(Rangs[0].back(), 28 + 52); // 65 free pixels spread over five characters
+    EXPECT_EQ(Rangs[18].back(), 28);     // ends with a carriage return: not stretched
+    EXPECT_EQ(Rangs[36].back(), 70);
+    EXPECT_GT(Rangs[54].back(), 91) << "the first piece of a cut line is stretched";
+    EXPECT_EQ(Rangs[72].back(), 56);
     E.SetNbLigne(2);
     E.SetLigne(1, "ab", true, false, 0);
     E.SetLigne(2, "ab\r", true, false, 0);
-    TCanevasTest C;
-    auto T = Caracteres(E, C);
-    ASSERT_EQ(T.size(), 4u);
-    EXPECT_EQ(T[1].R.Left, 7 + 43); // 86 free pixels spread over two characters
-    EXPECT_EQ(T[3].R.Left, 7);      // ends with a carriage return: not stretched
-    EXPECT_EQ(T[3].Texte, "b");
     // Alignment and offset.
     E.JustifyDoc = false;
     E.GetLigne(1)->Alignement = 2;

@@ -4,6 +4,7 @@
 #include "support_ui/VerifieDisposition.h"
 
 #include <QAbstractScrollArea>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -256,6 +257,17 @@ void TReleveDessin::Motif(const QPainter& p, const QImage& image, bool etire, QS
 double Contraste(const QColor& a, const QColor& b)
 {
     return Contraste(Luminance(a), Luminance(b));
+}
+
+double PointsImprimes(const TTracePeint& trace, int resolution, const QFont& police)
+{
+    // A line's height grows with the font's size: measured once at a large size.
+    constexpr int Mesure = 100;
+    QFont f = police;
+    f.setPixelSize(Mesure);
+    const double hauteurParPixel = QFontMetricsF(f).height() / Mesure;
+    const double pixels = trace.Boite.height() * 96.0 / resolution / hauteurParPixel;
+    return pixels * 72.0 / 96.0;
 }
 
 std::vector<std::string> VerifiePapier(const TReleveDessin& releve, const std::string& titre)

@@ -77,6 +77,10 @@ private:
 // chart printed from a picture too small to be read. One line per kind of fault.
 std::vector<std::string> VerifiePapier(const TReleveDessin& releve, const std::string& titre);
 
+// The size in points the text Trace was printed at, on a sheet of Resolution
+// dots per inch, in the family of Police: told by the height of its box.
+double PointsImprimes(const TTracePeint& trace, int resolution, const QFont& police);
+
 // Relative luminance contrast of two colours, from 1 (same) to 21 (black on white).
 double Contraste(const QColor& a, const QColor& b);
 

@@ -864,12 +864,10 @@ void Tf_Resultats::Imprime()
         p.save();
         p.translate(0, titre);
         // The canvas lets go of the printer's painter before the document ends.
-        const double echelle = imprimante.Resolution() > 0 ? imprimante.Resolution() / 96.0 : 1.0;
-        QFont police = font();
-        police.setPixelSize(PixelsDePoints(14));
-        TCanevasQt canevas(p, police, echelle);
-        RapportJournee::Dessine(canevas, *Saison, *champ, FJournee->GetJournee(),
-                                static_cast<int>((imprimante.PageHeight() - titre) / echelle), [&imprimante] {
+        TPapierQt papier(p, QRect(0, 0, imprimante.PageWidth(), imprimante.PageHeight() - titre),
+                         imprimante.Resolution(), font(), PointsImpressionRapport);
+        RapportJournee::Dessine(papier.Canevas, *Saison, *champ, FJournee->GetJournee(), papier.Zone.Height(),
+                                [&imprimante] {
                                     imprimante.NewPage();
                                     imprimante.ImprimeTitre();
                                 });

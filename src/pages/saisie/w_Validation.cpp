@@ -1,10 +1,12 @@
 #include "pages/saisie/w_Validation.h"
 
 #include "base/oTraducteur.h"
+#include "controls/Defilement.h"
 #include "controls/Dessin.h"
 #include "controls/ImageFond.h"
 #include "platform/Couleurs.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 
@@ -106,6 +108,12 @@ void Tf_Validation::resizeEvent(QResizeEvent* event)
     TDialogue::resizeEvent(event);
     Fond->setGeometry(rect());
     Fond->lower();
+}
+
+void Tf_Validation::keyPressEvent(QKeyEvent* event)
+{
+    if (!DefileParTouche(*FondScroll1->MyScrollv(), event->key()))
+        TDialogue::keyPressEvent(event);
 }
 
 void AfficheVerification(const ControleCalendrier::TVerification& verification, QWidget* parent,

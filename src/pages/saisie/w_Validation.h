@@ -35,6 +35,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // No control of the window takes the keys: the list scrolls with them.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Dispose(int largeur);

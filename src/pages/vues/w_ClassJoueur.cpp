@@ -16,6 +16,9 @@
 
 namespace {
 
+// The names' column gives up room for the values down to this width.
+constexpr int LargeurNomsLisible = 220;
+
 // The kind's ranking into the grid and, when given, the reports.
 void Remplit(TSaison& Saison, int Index, int Hauteur, int Largeur, TEditeur* ACote, TEditeur* Dessous,
              TModeleGrille& Grille)
@@ -80,8 +83,11 @@ int Tf_ClassJoueur::AjusteLargeurGrille()
     // Never past the page: the names' column gives up the excess, so that
     // the values stay in sight.
     const int Excedent = G.LargeurContenu() - std::max(Avant, width() - G.x() - 8);
-    if (Excedent > 0)
-        G.SetLargeurColonne(1, std::max(220, G.GetLargeurColonne(1) - Excedent));
+    if (Excedent > 0) {
+        // Down to what a name needs to be read, and never wider than its text made it.
+        const int Noms = G.GetLargeurColonne(1);
+        G.SetLargeurColonne(1, std::min(Noms, std::max(LargeurNomsLisible, Noms - Excedent)));
+    }
     G.resize(std::max(Avant, G.LargeurContenu()), G.height());
     return G.width() - Avant;
 }

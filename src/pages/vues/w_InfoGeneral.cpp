@@ -636,22 +636,9 @@ bool Tf_InfoGeneral::ExporteHtml(const std::string& NomFichier)
         Ok = EcritHtml(NomFichier, Html + FinPageHtml(), true);
         break;
     }
-    case PageRepartition: {
-        // The picture beside the page that shows it; a picture that cannot be
-        // saved is told under its own name.
-        const std::filesystem::path Page(NomFichier);
-        const std::string Image = Page.stem().string() + "_repart.png";
-        const std::string CheminImage = (Page.parent_path() / Image).string();
-        if (!SauveRepartitionPng(*GraphBarre4, *GraphBarre5, FondRepartition, CheminImage)) {
-            SignaleEchecExport(CheminImage);
-            return false;
-        }
-        Ok = EcritHtml(NomFichier,
-                       DebutPageHtml(TitreDocument(), "#80CCFE") + "    <img src=\"" + UrlFichier(Image) + "\">\r\n" +
-                           FinPageHtml(),
-                       true);
-        break;
-    }
+    case PageRepartition:
+        return ExportePageImage(NomFichier, TitreDocument(),
+                                ImageDeuxGraphes(*GraphBarre4, *GraphBarre5, FondRepartition), "_repart");
     case PageAffluence:
         Ok = sg_Affluence->ExporteHtml(NomFichier, true, TitreDocument());
         break;

@@ -39,7 +39,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <filesystem>
 
 namespace SE = StatEquipe;
 
@@ -78,6 +77,11 @@ QLabel* NouveauLabel(QWidget* Parent, const std::string& Texte = {})
     L->setWordWrap(true);
     return L;
 }
+
+// The form charts' least height, so that their curves keep some rise in a low window.
+constexpr int HauteurMinGraphe = 80;
+// The ground of the charts an exported page shows: the page's own dark blue.
+constexpr TColor FondGraphesHtml = 0x6F3000;
 
 constexpr std::array<int, 9> TextesOnglets{683, 684, 685, 686, 687, 688, 961, 979, 1007};
 constexpr std::array<const char*, 9> DefautsOnglets{
@@ -242,7 +246,7 @@ Tf_StatEquipe::Tf_StatEquipe(QWidget* parent) : TFootForm(parent)
             TitresGraphes[I] = NouveauLabel(Onglets[1], Traduit(static_cast<int>(TexteTitreForme + I)));
             TitresGraphes[I]->setStyleSheet("font-weight: bold");
             Graphes->addWidget(TitresGraphes[I]);
-            Ordre[I]->setMinimumHeight(80);
+            Ordre[I]->setMinimumHeight(HauteurMinGraphe);
             Graphes->addWidget(Ordre[I], 1);
         }
         G->addLayout(Graphes, 0, 1, 4, 1);
@@ -1252,29 +1256,6 @@ bool Tf_StatEquipe::HtmlJoueurs(const std::string& NomFichier)
     return false;
 }
 
-namespace {
-
-// A chart's page: the picture beside the file, under the file's own name.
-// A file that cannot be written, the picture or the page, is told by its name.
-bool PageImage(const std::string& NomFichier, const std::string& Titre, const QImage& Image, const std::string& Suffixe)
-{
-    const std::filesystem::path Page(NomFichier);
-    const std::string Nom = Page.stem().string() + Suffixe + ".png";
-    const std::string Chemin = (Page.parent_path() / Nom).string();
-    if (!Image.save(QString::fromStdString(Chemin), "PNG")) {
-        SignaleEchecExport(Chemin);
-        return false;
-    }
-    if (EcritHtml(NomFichier,
-                  DebutPageHtml(Titre, "#80CCFE") + "    <img src=\"" + UrlFichier(Nom) + "\">\r\n" + FinPageHtml(),
-                  true))
-        return true;
-    SignaleEchecExport(NomFichier);
-    return false;
-}
-
-} // namespace
-
 bool Tf_StatEquipe::ExportableHtml() const
 {
     const int N = tab4->currentIndex() + 1;
@@ -1297,11 +1278,12 @@ bool Tf_StatEquipe::ExporteHtml(const std::string& NomFichier)
             return true;
         break;
     case 3:
-        return PageImage(NomFichier, Titre, ImageDeuxGraphes(*GraphBarre1, *GraphBarre2, 0x6F3000), "_repart");
+        return ExportePageImage(NomFichier, Titre, ImageDeuxGraphes(*GraphBarre1, *GraphBarre2, FondGraphesHtml),
+                                "_repart");
     case 4:
         return HtmlJoueurs(NomFichier);
     case 5:
-        return PageImage(NomFichier, Titre, GraphSpect->Image(0x6F3000), "_spect");
+        return ExportePageImage(NomFichier, Titre, GraphSpect->Image(FondGraphesHtml), "_spect");
     case 6:
         if (sg_Composition->ExporteHtml(NomFichier, true, Titre))
             return true;

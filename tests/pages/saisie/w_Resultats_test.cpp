@@ -7,6 +7,7 @@
 #include "base/oTraducteur.h"
 #include "controls/Dessin.h"
 #include "model/Championnat.h"
+#include "model/ListeDonnees.h"
 #include "model/SaisonFoot.h"
 #include "pages/Pages.h"
 #include "support/MessagesScriptes.h"
@@ -170,6 +171,43 @@ TEST_F(PageResultats, PlacingTeamsByTheListAndTheFrames)
     EXPECT_TRUE(page->Ligne(0).Cadre[0]->Text().empty());
     page->BoutonCopie1Click();
     EXPECT_EQ(messages.Messages.size(), 2u);
+}
+
+// The day's match sheets go with its pairings: the question names them; No
+// keeps the day and its sheets, Yes clears both and the change is told at once.
+TEST_F(PageResultats, ClearingADayNamesItsMatchSheets)
+{
+    auto saison = SaisonQuatre();
+    TDonneesChampionnat* c = saison->GetChampionnat(1);
+    DateJours(*c);
+    c->AjouteMatch(1, 0, 1, -1, 1, 0);
+    c->AjouteMatch(1, 2, 3, -1, X, X);
+    c->GetButeursJournee(1)->Ajoute(std::make_unique<TDonneesEvt>(7, 0, 30));
+    c->SetAffluence(1, 2, 900);
+    testsupport::TFaussePrincipale principale(std::move(saison));
+    principale.Fond.resize(800, 500);
+    Tf_Resultats* page = Ouvre(principale);
+    ASSERT_NE(page, nullptr);
+    const int notices = principale.NbModifications;
+
+    testsupport::TMessagesScriptes messages;
+    messages.Repond(ReponseMessage::Non);
+    page->BoutonCopie1Click();
+    ASSERT_EQ(messages.Messages.size(), 1u);
+    EXPECT_NE(messages.Messages[0].Texte.find("feuilles de match"), std::string::npos) << messages.Messages[0].Texte;
+    page->ValideSaisieEnCours();
+    EXPECT_EQ(page->Ligne(0).Cadre[0]->Text(), "Arles");
+    EXPECT_EQ(c->GetButeursJournee(1)->Nombre(), 1);
+    EXPECT_EQ(c->GetAffluence(1, 2), 900);
+    EXPECT_EQ(principale.NbModifications, notices);
+
+    messages.Repond(ReponseMessage::Oui);
+    page->BoutonCopie1Click();
+    EXPECT_EQ(principale.NbModifications, notices + 1) << "told before the day is written back";
+    EXPECT_TRUE(page->Ligne(0).Cadre[0]->Text().empty());
+    page->ValideSaisieEnCours();
+    EXPECT_EQ(c->GetButeursJournee(1)->Nombre(), 0);
+    EXPECT_EQ(c->GetJournee(1) != nullptr ? c->GetJournee(1)->NbMatch() : 0, 0);
 }
 
 TEST_F(PageResultats, CupLastDayShowsTheFinalCaptions)

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
 
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
@@ -49,6 +53,45 @@ TEST(Validation, ListsTheLinesInTheirColoursUnderTheSummary)
     EXPECT_EQ(hauts, (std::vector<int>{4, 19}));
     EXPECT_EQ(resume, "2 matchs vérifiés");
     EXPECT_EQ(continuer, Traduit(27));
+}
+
+// A whole calendar's check runs to dozens of lines: the wheel and the keys
+// move the list as its bar does, while no control of the window takes them.
+TEST(Validation, ALongListScrollsWithTheWheelAndTheKeys)
+{
+    TVerification v;
+    int compteur = 1, bascule = 1;
+    for (int i = 1; i <= 60; ++i)
+        AjouterLigneVerification("Journée " + std::to_string(i) + " : manque", compteur, bascule, v.Lignes);
+
+    testsupport::TDialoguesScriptes dialogues;
+    std::vector<int> valeurs;
+    int pas = 0, maximum = 0;
+    dialogues.Repond([&](QDialog& d) {
+        auto& f = static_cast<Tf_Validation&>(d);
+        const QScrollBar& barre = *f.FondScroll1->MyScrollv();
+        pas = barre.singleStep();
+        maximum = barre.maximum();
+        valeurs.push_back(barre.value());
+        QWheelEvent molette(QPointF(20, 20), f.FondScroll1->mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, -120),
+                            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(f.FondScroll1, &molette);
+        valeurs.push_back(barre.value());
+        for (const Qt::Key touche : {Qt::Key_PageDown, Qt::Key_End, Qt::Key_Up, Qt::Key_Home}) {
+            QTest::keyClick(&f, touche);
+            valeurs.push_back(barre.value());
+        }
+        f.BoutonCopie2->Click();
+    });
+    AfficheVerification(v);
+    ASSERT_EQ(valeurs.size(), 6u);
+    EXPECT_GT(maximum, 0) << "the list is longer than its room";
+    EXPECT_EQ(valeurs[0], 0);
+    EXPECT_GT(valeurs[1], 0) << "the wheel";
+    EXPECT_GT(valeurs[2], valeurs[1]) << "Page Down";
+    EXPECT_EQ(valeurs[3], maximum) << "End";
+    EXPECT_EQ(valeurs[4], maximum - pas) << "Up";
+    EXPECT_EQ(valeurs[5], 0) << "Home";
 }
 
 TEST(Validation, RefillingReplacesTheLines)

@@ -17,6 +17,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -81,17 +82,23 @@ protected:
     }
     void TearDown() override { InstalleTraducteur(nullptr); }
 
-    // Every fault of one report as painted: a piece past an edge, or one
-    // whose colour does not stand out from the ground.
+    // Every fault of one report as painted, at the top and scrolled to its
+    // end: a piece past an edge, or one whose colour does not stand out from
+    // the ground; and any text it had to leave out.
     static void Verifie(TEditeur& e, const std::string& ou, std::vector<std::string>& defauts)
     {
         if (!e.isVisible() || e.GetNbLigne() == 0)
             return;
+        if (e.GetNbOmis() > 0)
+            defauts.push_back(ou + ": " + std::to_string(e.GetNbOmis()) + " pieces left out of a report");
         QImage image(e.size(), QImage::Format_ARGB32);
         QPainter p(&image);
         TCanevasQt vrai(p, e.font());
         TCanevasReleve releve(vrai);
-        e.Dessine(releve, Rect(0, 0, e.width(), e.height()), false);
+        e.Barre()->setValue(0);
+        e.DessineEcran(releve);
+        e.Barre()->setValue(e.Barre()->maximum());
+        e.DessineEcran(releve);
         for (const auto& t : releve.Traces) {
             const std::string quoi = ou + " \"" + t.Texte + "\" at " + std::to_string(t.X) + "," + std::to_string(t.Y);
             if (t.Texte == " ")
@@ -113,7 +120,7 @@ TEST_P(RapportClassJoueur, ChaqueNomSeLitDansSonRapport)
     // Scorers, braces, hat-tricks, own goals, assists, cards and the referees.
     const int Commandes[] = {66, 69, 70, 33, 71, 67, 68, 116, 117, 118, 119};
     std::vector<std::string> defauts;
-    int ecrits = 0;
+    int ecrits = 0, defilants = 0;
     // The window's two sizes, and a low one that sends most places to the text.
     for (const QSize taille : {QSize(524, 511), QSize(1004, 711), QSize(524, 200)}) {
         for (const int code : Commandes) {
@@ -127,6 +134,8 @@ TEST_P(RapportClassJoueur, ChaqueNomSeLitDansSonRapport)
             for (TEditeur* e : {page->Editeur1, page->Editeur2}) {
                 if (e->isVisible() && !e->GetLigne(1)->Texte.empty())
                     ++ecrits;
+                if (e->isVisible() && !e->Barre()->isHidden())
+                    ++defilants;
                 Verifie(*e, "command " + ou, defauts);
             }
             if (code == 66)
@@ -134,6 +143,7 @@ TEST_P(RapportClassJoueur, ChaqueNomSeLitDansSonRapport)
         }
     }
     EXPECT_GE(ecrits, 6) << "the season has places that do not fit in the grid";
+    EXPECT_GE(defilants, 1) << "the one-goal scorers outgrow the report beside the grid at 800 x 600";
     for (const std::string& d : defauts)
         ADD_FAILURE() << d;
 }

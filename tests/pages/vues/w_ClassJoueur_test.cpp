@@ -137,6 +137,23 @@ TEST_F(ClassJoueurTest, UnNomDeSoixanteCaracteresResteVisibleAvecSesButs)
     EXPECT_LE(Page->Editeur2->geometry().right(), Page->width());
 }
 
+// A grid too wide for its page gives the excess up from the names' column,
+// down to a floor: a column already narrower than the floor keeps its width.
+// A large font widens the values' titles past a narrow page.
+TEST_F(ClassJoueurTest, UnePageEtroiteNElargitPasLaColonneDesNoms)
+{
+    Tf_ClassJoueur* Page = Commande(66);
+    ASSERT_NE(Page, nullptr);
+    TColorStringGrid& Grille = *Page->sg_Classjoueurs;
+    QFont Police = Grille.font();
+    Police.setPixelSize(30);
+    Grille.setFont(Police);
+    Page->resize(260, 400);
+    Page->AfficherClassement(34); // player kind 14, whose names' column is 200 wide
+    EXPECT_GT(Grille.LargeurContenu(), 360) << "the titles widen the grid";
+    EXPECT_EQ(Grille.GetLargeurColonne(1), 200);
+}
+
 TEST_F(ClassJoueurTest, DoubleClicSansFicheNeFaitRien)
 {
     EnregistreFicheJoueur(nullptr);
