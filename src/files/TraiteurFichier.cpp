@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string_view>
 
 int CompteurModification = 0;
 std::atomic<bool> TTraiteurFichier::s_EnCours{false};
@@ -253,6 +254,41 @@ bool TTraiteurFichier::SauveAvecEtat(const std::string& nomFichier, const TSaiso
         MessageUtil(Traduit(253), BoutonsMessage::Ok);
     MemoriseDernierFichier(nomFichier, fichierIni, onFichierRecent);
     return true;
+}
+
+namespace {
+
+// The document without the time it was written at, which differs at every save.
+std::string_view SansDateEcriture(std::string_view document, std::string& reste)
+{
+    static constexpr std::string_view Debut = "<LastModif>";
+    static constexpr std::string_view Fin = "</LastModif>";
+    const size_t debut = document.find(Debut);
+    const size_t fin = debut == std::string_view::npos ? debut : document.find(Fin, debut);
+    if (fin == std::string_view::npos)
+        return document;
+    reste = std::string(document.substr(0, debut));
+    reste += document.substr(fin + Fin.size());
+    return reste;
+}
+
+} // namespace
+
+bool TTraiteurFichier::FichierAJour(const std::string& nomFichier, const TSaison& saison)
+{
+    try {
+        std::string surDisque;
+        if (!TChargeurXmp::LitEntreeFichier(nomFichier, surDisque))
+            return false;
+        TProgression progression;
+        const std::string aEcrire = TChargeurXmp::EcritDocument(saison, progression);
+        std::string reste1;
+        std::string reste2;
+        return SansDateEcriture(surDisque, reste1) == SansDateEcriture(aEcrire, reste2);
+    } catch (...) {
+        // Unknown: the save writes.
+        return false;
+    }
 }
 
 void TTraiteurFichier::MemoriseDernierFichier(const std::string& nomFichier, const std::string& fichierIni,

@@ -105,6 +105,10 @@ public:
     static bool SauveAvecEtat(const std::string& nomFichier, const TSaison& saison, bool remetAZero,
                               const std::string& dllDir, const std::string& fichierIni, TBarreEtat* barreEtat,
                               const TRappelFichier& onFichierRecent, bool avecMessages);
+    // Whether the season archive on disk already holds the season as a save
+    // would write it now, the time of writing aside: a save then has nothing
+    // new to write. False when the file cannot be read.
+    static bool FichierAJour(const std::string& nomFichier, const TSaison& saison);
     // Why the last save that failed failed: the system's error number, 0 when unknown.
     static int DerniereErreur() { return s_DerniereErreur; }
     // Only for ".xmc" (case ignored): the settings key [General] LastFile (when
@@ -152,10 +156,11 @@ public:
     static std::vector<TDonneesChampionnat*> FusionneFichier(TSaison& saison, const std::string& nomFichier,
                                                              const std::string& dllDir, bool premierSeulement,
                                                              TEchecChargement* echec = nullptr);
-    // Writes the current championship of `saison` as a season archive of its own.
+    // Writes the current championship of `saison` as a season archive of its
+    // own; the messages as SauveAvecEtat's.
     static bool ExtraitChampionnat(const std::string& nomFichier, TSaison& saison, bool sansResultats,
                                    const std::string& dllDir, const std::string& fichierIni, TBarreEtat* barreEtat,
-                                   const TRappelFichier& onFichierRecent);
+                                   const TRappelFichier& onFichierRecent, bool avecMessages = true);
     // The single-championship season every extraction starts from.
     static std::unique_ptr<TSaison> CreeSaisonSimple(int nbEquipe, int code, uint8_t typeChamp, uint8_t sport = 0);
     // The season's stadium of that code, or a copy of `stade` added; null for null.

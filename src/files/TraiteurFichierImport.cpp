@@ -115,10 +115,12 @@ void RenumeroteChampionnat(TDonneesChampionnat& champ, const TCarteEquipes& equi
 
 // Reads one file into a new season; its first championship comes back with
 // the personal code cleared. Null when the file gives no championship, and
-// then `echec` says why.
+// then `cause`, when given, says why.
 std::unique_ptr<TSaison> LitFichierTemporaire(const std::string& nomFichier, const std::string& dllDir,
-                                              TDonneesChampionnat*& champ, TEchecChargement& echec)
+                                              TDonneesChampionnat*& champ, TEchecChargement* cause = nullptr)
 {
+    TEchecChargement sansCause;
+    TEchecChargement& echec = cause != nullptr ? *cause : sansCause;
     auto temporaire = std::make_unique<TSaisonFootball>();
     champ = nullptr;
     echec = {TCauseChargement::PasUneSaison, 0};
@@ -160,9 +162,8 @@ TDonneesChampionnat* ImporteDans(TSaison& cible, const std::string& nomFichier, 
 {
     TDonneesChampionnat* champ = nullptr;
     std::unique_ptr<TSaison> source;
-    TEchecChargement echec;
     try {
-        source = LitFichierTemporaire(nomFichier, dllDir, champ, echec);
+        source = LitFichierTemporaire(nomFichier, dllDir, champ);
     } catch (...) {
         return nullptr;
     }
@@ -303,7 +304,7 @@ std::vector<TDonneesChampionnat*> TTraiteurFichier::FusionneFichier(TSaison& sai
     std::unique_ptr<TSaison> source;
     TEchecChargement cause;
     try {
-        source = LitFichierTemporaire(nomFichier, dllDir, premier, cause);
+        source = LitFichierTemporaire(nomFichier, dllDir, premier, &cause);
     } catch (...) {
         source.reset();
         cause = EchecDeException(std::current_exception());
@@ -459,7 +460,8 @@ TStade* TTraiteurFichier::CopieStade(TSaison& saison, const TStade* stade)
 
 bool TTraiteurFichier::ExtraitChampionnat(const std::string& nomFichier, TSaison& saison, bool sansResultats,
                                           const std::string& dllDir, const std::string& fichierIni,
-                                          TBarreEtat* barreEtat, const TRappelFichier& onFichierRecent)
+                                          TBarreEtat* barreEtat, const TRappelFichier& onFichierRecent,
+                                          bool avecMessages)
 {
     const TDonneesChampionnat* c = saison.GetChampCourant();
     if (!c)
@@ -594,7 +596,7 @@ bool TTraiteurFichier::ExtraitChampionnat(const std::string& nomFichier, TSaison
         d.ConvertitJoueurs(pairesJoueurs);
         d.ConvertitArbitres(pairesArbitres);
     }
-    return SauveAvecEtat(nomFichier, *nouvelle, false, dllDir, fichierIni, barreEtat, onFichierRecent, true);
+    return SauveAvecEtat(nomFichier, *nouvelle, false, dllDir, fichierIni, barreEtat, onFichierRecent, avecMessages);
 }
 
 bool TTraiteurFichier::CopieRepertoire(const std::string& source, const std::string& cible)

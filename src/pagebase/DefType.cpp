@@ -26,6 +26,10 @@
 
 // ---------------------------------------------------------------- TFootForm
 
+namespace {
+constexpr int TexteQuitterSansValeur = 3521;
+} // namespace
+
 TFootForm::TFootForm(QWidget* parent) : QWidget(parent) {}
 
 TFootForm::~TFootForm() = default;
@@ -44,6 +48,15 @@ bool TFootForm::ExporteHtml(const std::string& NomFichier)
         return true;
     SignaleEchecExport(NomFichier);
     return false;
+}
+
+bool TFootForm::PeutEtreAbandonnee()
+{
+    const std::string refus = SaisieRefusee();
+    if (refus.empty())
+        return PeutEtreQuittee();
+    return MessageUtil(refus + "\n" + Traduit(TexteQuitterSansValeur), BoutonsMessage::Oui | BoutonsMessage::Non) ==
+           ReponseMessage::Oui;
 }
 
 void TFootForm::ImprimeDocument()

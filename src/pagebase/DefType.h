@@ -137,6 +137,11 @@ public:
     // Asked after the commit by every road that leaves or replaces the page:
     // false keeps the user on it, told why (a value it cannot write).
     virtual bool PeutEtreQuittee() { return true; }
+    // Asked instead by the roads that leave the whole season (quit, close,
+    // open, new): a value the page cannot write may be given up there. The
+    // user is asked: true (Yes) leaves the page without it, what the season
+    // held in its place staying; false (No) keeps him on it.
+    bool PeutEtreAbandonnee();
     // The message naming a typed value the page cannot write (kept on screen,
     // written nowhere), empty when none.
     virtual std::string SaisieRefusee() const { return {}; }

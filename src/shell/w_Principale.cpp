@@ -44,6 +44,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cassert>
 #include <filesystem>
 #include <set>
 
@@ -57,7 +58,7 @@ enum : int {
     TexteCouleurs = 36,
     TexteTaille = 37,
     TexteNavigation = 1311,
-    TexteValeurNonEnregistree = 3145,
+    TexteHorsEcriture = 3520,
 };
 
 constexpr int MinCouleurs = 65535;
@@ -610,9 +611,10 @@ void Tf_Principale::FormActivate()
     if (gauche == 0 || haut == 0)
         setWindowState(windowState() | Qt::WindowMaximized);
 
-    // 2.
+    // 2. A page shown before the window first showed is left through the gate too.
     CompteurModification = 0;
-    AfficheAucuneFenetre();
+    if (PeutQuitterPage())
+        AfficheAucuneFenetre();
     Statut->SetTextePanneau(1, "");
     setWindowTitle(Qs(TraduitFmt(FIdTitre, {std::string(NomProduit), FVersion})));
 
@@ -748,20 +750,23 @@ void Tf_Principale::ValideSaisieEnCours()
         FPageCourante->ValideSaisieEnCours();
 }
 
-void Tf_Principale::SignaleSaisieRefusee()
+void Tf_Principale::ValideAvantEcriture()
 {
+    ValideSaisieEnCours();
     const std::string refus = FPageCourante ? FPageCourante->SaisieRefusee() : std::string();
     if (!refus.empty())
-        MessageUtil(refus + "\n" + Traduit(TexteValeurNonEnregistree), BoutonsMessage::Ok);
+        MessageUtil(refus + "\n" + Traduit(TexteHorsEcriture), BoutonsMessage::Ok);
 }
 
-bool Tf_Principale::PeutQuitterPage()
+bool Tf_Principale::PeutQuitterPage(TDepartPage depart)
 {
     if (!FPageCourante)
         return true;
     FPageCourante->ValideSaisieEnCours();
-    if (FPageCourante->PeutEtreQuittee())
+    if (depart == TDepartPage::Saison ? FPageCourante->PeutEtreAbandonnee() : FPageCourante->PeutEtreQuittee()) {
+        FPageAccordee = FPageCourante;
         return true;
+    }
     // Whatever asked to leave (a tree node, the championship up-down) shows
     // again what is still on screen.
     SelectionneNoeudCourant();
@@ -903,6 +908,12 @@ bool Tf_Principale::ExecuteCommande(const std::string& libelle, int code, QTreeW
 {
     if (FReconstruit)
         return true;
+    // Once the command is done, the page on screen is the user's again: the
+    // next road that replaces it asks the gate anew.
+    struct TFinCommande {
+        Tf_Principale& F;
+        ~TFinCommande() { F.FPageAccordee = F.FPageNeuve = nullptr; }
+    } finCommande{*this};
     const uint32_t brut = static_cast<uint32_t>(code);
     // Recent file n.
     if (DonneeFichierRecent(brut)) {
@@ -993,14 +1004,11 @@ bool Tf_Principale::ExecuteCommandeShell(int code, int /*param*/, bool& enregist
         VerifieCalendrier();
         break;
     case Commande::Enregistrer:
-        ValideSaisieEnCours();
-        if (SauveSaison())
-            SignaleSaisieRefusee();
+        SauveAuto(false);
         break;
     case Commande::EnregistrerSous:
-        ValideSaisieEnCours();
-        if (SauveSaisonSous())
-            SignaleSaisieRefusee();
+        ValideAvantEcriture();
+        SauveSaisonSous();
         break;
     case Commande::Fermer:
         FermeFichier();
@@ -1035,15 +1043,12 @@ bool Tf_Principale::ExecuteCommandeShell(int code, int /*param*/, bool& enregist
         ImporteChampionnats(true);
         break;
     case Commande::ExporteChampionnat:
-        ValideSaisieEnCours();
         ExporteChampionnat();
         break;
     case Commande::ExporteSaison:
-        ValideSaisieEnCours();
         ExporteSaison();
         break;
     case Commande::ArchiveDivision:
-        ValideSaisieEnCours();
         CreeHistoriqueDivision();
         break;
     case Commande::APropos:
@@ -1083,7 +1088,7 @@ void Tf_Principale::ImprimePage()
 {
     if (!FPageCourante || !FPageCourante->Imprimable())
         return;
-    ValideSaisieEnCours();
+    ValideAvantEcriture();
     FPageCourante->ImprimeDocument();
 }
 
@@ -1140,6 +1145,10 @@ TFootForm* Tf_Principale::AfficheFenetre(const TClassePage* classe, bool panneau
         FichierCourant.clear();
     Statut->SetTexteFenetre(2, FichierCourant.empty() ? std::string() : TraduitFmt(TexteFichier, {FichierCourant}));
 
+    // Every road that replaces the page asks the gate first: one that did
+    // not would drop, without a word, what the page could not write.
+    assert(!FPageCourante || FPageCourante == FPageAccordee || FPageCourante == FPageNeuve);
+    FPageAccordee = nullptr;
     LiberePagesGardees(false);
     if (FPageCourante) {
         TFootForm* ancienne = FPageCourante;
@@ -1169,6 +1178,7 @@ TFootForm* Tf_Principale::AfficheFenetre(const TClassePage* classe, bool panneau
             Image1->hide();
             IncrusteFiche(page, p_FondAffiche);
             FPageCourante = page;
+            FPageNeuve = page;
         }
     }
     if (page == nullptr) {

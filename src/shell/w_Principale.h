@@ -191,12 +191,18 @@ public:
     void InitAutoSave();
     void OnAutoSave();
     void ValideSaisieEnCours(); // the current page commits its half-typed entry
-    // The one gate of every road that leaves or replaces the shown page
-    // (another page, championship or file, back and forward, closing): the
-    // page commits its entry, then false keeps the user on it, told why.
-    bool PeutQuitterPage();
-    // After a save the user asked for: the value the page could not write.
-    void SignaleSaisieRefusee();
+    // Where a road leaving the shown page goes: another page of the season
+    // (back and forward, another championship) or out of the season
+    // altogether (quit, close, open, new, a recent file).
+    enum class TDepartPage { AutrePage, Saison };
+    // The one gate of every road that leaves or replaces the shown page: the
+    // page commits its entry, then false keeps the user on it, told why. Out
+    // of the season, the user may give up a value the page cannot write.
+    bool PeutQuitterPage(TDepartPage depart = TDepartPage::AutrePage);
+    // The start of every road that writes the season or a page from it, but
+    // the timer's: the page commits its entry, and a value it cannot write is
+    // named before the writing, with what is written in its place.
+    void ValideAvantEcriture();
     // False when the user cancelled the closing.
     bool FormClose();
     // Commits the shown page, then asks to save the changes; false when cancelled.
@@ -305,6 +311,10 @@ private:
 
     // Navigation.
     QPointer<TFootForm> FPageCourante;
+    // The page the gate let go, and the page the command under way showed:
+    // the only ones a page may replace (checked in debug builds).
+    QPointer<TFootForm> FPageAccordee;
+    QPointer<TFootForm> FPageNeuve;
     std::vector<QPointer<TFootForm>> FPagesGardees;
     // Pages freed but not deleted yet (deleted from the event loop).
     std::vector<QPointer<TFootForm>> FPagesALiberer;

@@ -43,6 +43,16 @@ constexpr int TexteRienAExporter = 3003;
 constexpr int TextePageHtml = 3004;
 constexpr int TexteCalendrierVide = 3005;
 constexpr int TexteVerificationCalendrier = 3011;
+constexpr int TexteExportEcrit = 3522;
+constexpr int TexteOuvrir = 7;
+constexpr int TexteQuestionSauvegarde = 2;
+constexpr int TexteChampionnats = 8;
+constexpr int TexteChampionnatsAnciens = 9;
+constexpr int TexteSaisons = 10;
+constexpr int TexteTousFichiers = 11;
+constexpr int TexteEnregistrerSous = 13;
+constexpr int TexteDonnees = 21;
+constexpr int TexteExporter = 38;
 
 // Passes every message on and counts them: what a command reports by itself
 // is not told a second time.
@@ -119,29 +129,61 @@ std::string DossierFichiersUtilisateur(const std::string& appDir)
     return appDir + "sauvegarde/";
 }
 
+namespace {
+
+// One kind of file a dialog lists: its name's text and its patterns.
+struct TGenreFichier {
+    int Texte;
+    const char* Motifs; // "*.sai;*.xmc"
+};
+
+constexpr TGenreFichier GenreChampionnats{TexteChampionnats, "*.chf"};
+constexpr TGenreFichier GenreChampionnatsAnciens{TexteChampionnatsAnciens, "*.chp"};
+constexpr TGenreFichier GenreSaisons{TexteSaisons, "*.sai;*.xmc"};
+constexpr TGenreFichier GenreDonnees{TexteDonnees, "*.xmd"};
+
+// "Saisons (*.sai; *.xmc)|*.sai;*.xmc".
+std::string FiltreGenre(const TGenreFichier& genre)
+{
+    std::string montre = genre.Motifs;
+    for (size_t i = montre.find(';'); i != std::string::npos; i = montre.find(';', i + 2))
+        montre.insert(i + 1, " ");
+    return Traduit(genre.Texte) + " (" + montre + ")|" + genre.Motifs;
+}
+
+// Each kind, then every file of them all.
+std::string FiltreGenres(std::initializer_list<TGenreFichier> genres)
+{
+    std::string filtre;
+    std::string tous;
+    for (const TGenreFichier& genre : genres) {
+        filtre += FiltreGenre(genre) + "|";
+        tous += (tous.empty() ? "" : ";") + std::string(genre.Motifs);
+    }
+    return filtre + TraduitFmt(TexteTousFichiers, {Traducteur() ? Traducteur()->GetNomProduit() : std::string()}) +
+           "|" + tous;
+}
+
+} // namespace
+
 std::string FiltreOuverture()
 {
-    return Traduit(8) + " (*.chf)|*.chf|" + Traduit(9) + " (*.chp)|*.chp|" + Traduit(10) +
-           " (*.sai; *.xmc)|*.sai;*.xmc|" +
-           TraduitFmt(11, {Traducteur() ? Traducteur()->GetNomProduit() : std::string()}) + "|*.chp;*.chf;*.sai;*.xmc";
+    return FiltreGenres({GenreChampionnats, GenreChampionnatsAnciens, GenreSaisons});
 }
 
 std::string FiltreSaison()
 {
-    return Traduit(10) + " (*.xmc)|*.xmc";
+    return Traduit(TexteSaisons) + " (*.xmc)|*.xmc";
 }
 
 std::string FiltreDonnees()
 {
-    return Traduit(21) + " (*.xmd)|*.xmd";
+    return Traduit(TexteDonnees) + " (*.xmd)|*.xmd";
 }
 
 std::string FiltreImport()
 {
-    return Traduit(10) + " (*.sai; *.xmc)|*.sai;*.xmc|" + Traduit(21) + " (*.xmd)|*.xmd|" + Traduit(8) +
-           " (*.chf)|*.chf|" + Traduit(9) + " (*.chp)|*.chp|" +
-           TraduitFmt(11, {Traducteur() ? Traducteur()->GetNomProduit() : std::string()}) +
-           "|*.xmc;*.xmd;*.sai;*.chf;*.chp";
+    return FiltreGenres({GenreSaisons, GenreDonnees, GenreChampionnats, GenreChampionnatsAnciens});
 }
 
 bool PeutEntrerHistorique(const TDonneesChampionnat& championnat)
@@ -181,15 +223,12 @@ bool Tf_Principale::OuvreFichier(const std::string& nom)
 {
     std::string fichier = nom;
     if (fichier.empty()) {
-        // The page shown may hold a value it cannot write: no dialog then.
-        if (!PeutQuitterPage())
-            return false;
         TDemandeFichier demande;
-        demande.Titre = Traduit(7);
+        demande.Titre = Traduit(TexteOuvrir);
         demande.Filtre = FiltreOuverture();
         demande.IndexFiltre = 3;
         demande.ExtensionDefaut = "xmc";
-        demande.DossierInitial = FAppDir + "sauvegarde/";
+        demande.DossierInitial = DossierFichiersUtilisateur(FAppDir);
         const TReponseFichier reponse = Dialogues().OuvreFichier(demande);
         if (!reponse.Ok || reponse.NomFichier.empty())
             return false;
@@ -239,12 +278,12 @@ bool Tf_Principale::DemandeSauvegarde()
 {
     // What the page holds half-typed is part of what may be lost: it goes into
     // the season, and counts as a change, before the question; a value it
-    // cannot write keeps the user on it, whatever the question would be.
-    if (!PeutQuitterPage())
+    // cannot write is given up first, or the user stays on it.
+    if (!PeutQuitterPage(TDepartPage::Saison))
         return false;
     if (CompteurModification <= 0)
         return true;
-    const uint16_t reponse = MessageUtil(TraduitFmt(2, {NomFichierQuestion(FichierCourant)}),
+    const uint16_t reponse = MessageUtil(TraduitFmt(TexteQuestionSauvegarde, {NomFichierQuestion(FichierCourant)}),
                                          BoutonsMessage::Oui | BoutonsMessage::Non | BoutonsMessage::Annuler);
     if (reponse == ReponseMessage::Oui)
         return SauveSaison(false); // a failed save counts as Cancel
@@ -263,7 +302,7 @@ bool Tf_Principale::ImporteChampionnats(bool saisonEntiere)
     if (const size_t points = titre.find("..."); points != std::string::npos)
         titre.erase(points);
     demande.Titre = titre;
-    demande.Filtre = saisonEntiere ? Traduit(10) + " (*.sai; *.xmc)|*.sai;*.xmc" : FiltreImport();
+    demande.Filtre = saisonEntiere ? FiltreGenre(GenreSaisons) : FiltreImport();
     demande.IndexFiltre = saisonEntiere ? 1 : 5;
     demande.ExtensionDefaut = "xmc";
     demande.DossierInitial = DossierFichiersUtilisateur(FAppDir);
@@ -316,6 +355,13 @@ bool Tf_Principale::SauveSaison(bool automatique)
     }
     if (CompteurModification == 0)
         return true;
+    // The timer writes only what is new: a rewrite of the same season would
+    // put the previous save kept beside the file out of reach.
+    if (automatique && TTraiteurFichier::FichierAJour(FichierCourant, *FSaison)) {
+        CompteurModification = 0;
+        Statut->SetTextePanneau(1, "");
+        return true;
+    }
     return TTraiteurFichier::SauveAvecEtat(
         FichierCourant, *FSaison, true, FAppDir + "Dll/", GetFichierIni(), Statut,
         [this](const std::string& f) { AjouteFichierRecent(f); }, !automatique);
@@ -326,7 +372,7 @@ bool Tf_Principale::SauveSaisonSous()
     if (!FSaison)
         return false;
     TDemandeFichier demande;
-    demande.Titre = Traduit(13);
+    demande.Titre = Traduit(TexteEnregistrerSous);
     demande.Filtre = FiltreSaison();
     demande.ExtensionDefaut = "xmc";
     demande.DossierInitial = DossierFichiersUtilisateur(FAppDir);
@@ -356,7 +402,10 @@ bool Tf_Principale::SauveSaisonSous()
 
 bool Tf_Principale::SauveAuto(bool automatique)
 {
-    ValideSaisieEnCours();
+    if (automatique)
+        ValideSaisieEnCours();
+    else
+        ValideAvantEcriture();
     return SauveSaison(automatique);
 }
 
@@ -408,7 +457,13 @@ bool Tf_Principale::FormClose()
     if (ferme) {
         AfficheAucuneFenetre(true);
         RemplaceSaison(nullptr);
+        // What the page wrote as it went belonged to the season gone with it.
+        CompteurModification = 0;
+        Statut->SetTextePanneau(1, "");
         t_AutoSave->stop();
+    } else {
+        // The user stays on the page: leaving it later asks again.
+        FPageAccordee = nullptr;
     }
     FermeAides();
     return ferme;
@@ -425,16 +480,25 @@ void Tf_Principale::AjouteFichierRecent(const std::string& nom)
 
 namespace {
 
-// The export save dialog (text 38); empty when cancelled.
+// The export save dialog; empty when cancelled.
 std::string DemandeNomExport(const std::string& filtre, const std::string& extension, const std::string& dossier)
 {
     TDemandeFichier demande;
-    demande.Titre = Traduit(38);
+    demande.Titre = Traduit(TexteExporter);
     demande.Filtre = filtre;
     demande.ExtensionDefaut = extension;
     demande.DossierInitial = dossier;
     const TReponseFichier reponse = Dialogues().EnregistreFichier(demande);
     return reponse.Ok ? reponse.NomFichier : std::string();
+}
+
+// How an export ends: where it was written, or why it could not be.
+void SignaleExport(bool ecrit, const std::string& nom)
+{
+    if (ecrit)
+        MessageUtil(TraduitFmt(TexteExportEcrit, {nom}), BoutonsMessage::Ok);
+    else
+        SignaleEchecSauvegarde(nom, TTraiteurFichier::DerniereErreur());
 }
 
 } // namespace
@@ -443,22 +507,24 @@ void Tf_Principale::ExporteChampionnat()
 {
     if (!FSaison || !FSaison->GetChampCourant())
         return;
-    ValideSaisieEnCours();
+    ValideAvantEcriture();
     // Beside the user's seasons: in "Data/" one click would replace a division file of the program.
     const std::string nom = DemandeNomExport(FiltreDonnees(), "xmd", DossierFichiersUtilisateur(FAppDir));
     if (!nom.empty())
-        TTraiteurFichier::ExtraitChampionnat(nom, *FSaison, false, FAppDir + "Dll/", "", Statut, {});
+        SignaleExport(
+            TTraiteurFichier::ExtraitChampionnat(nom, *FSaison, false, FAppDir + "Dll/", "", Statut, {}, false), nom);
 }
 
 void Tf_Principale::ExporteSaison()
 {
     if (!FSaison)
         return;
-    ValideSaisieEnCours();
+    ValideAvantEcriture();
     const std::string nom = DemandeNomExport(FiltreSaison(), "xmc", DossierFichiersUtilisateur(FAppDir));
     // A copy of the whole season: the open file keeps its name and its state.
     if (!nom.empty())
-        TTraiteurFichier::SauveAvecEtat(nom, *FSaison, false, FAppDir + "Dll/", "", nullptr, {}, true);
+        SignaleExport(TTraiteurFichier::SauveAvecEtat(nom, *FSaison, false, FAppDir + "Dll/", "", nullptr, {}, false),
+                      nom);
 }
 
 void Tf_Principale::CreeHistoriqueDivision()
@@ -466,6 +532,7 @@ void Tf_Principale::CreeHistoriqueDivision()
     TDonneesChampionnat* championnat = FSaison ? FSaison->GetChampCourant() : nullptr;
     if (!championnat)
         return;
+    ValideAvantEcriture();
     if (!PeutEntrerHistorique(*championnat)) {
         MessageUtil(Traduit(TexteHistoriqueImpossible), BoutonsMessage::Ok);
         return;
@@ -541,7 +608,7 @@ bool Tf_Principale::ExportePageHtml()
 {
     if (!FPageCourante || !FPageCourante->ExportableHtml())
         return false;
-    ValideSaisieEnCours();
+    ValideAvantEcriture();
     TDemandeFichier demande;
     demande.Titre = Traduit(TexteExporteHtml);
     if (const size_t points = demande.Titre.find("..."); points != std::string::npos)

@@ -314,6 +314,43 @@ TEST_F(FenetreReelle, UneMinuteHorsDuChampEstRefuseeDansSaBoite)
     refuse("back key", [&] { Touche(Qt::Key_Left, Qt::AltModifier); });
     if (HasFatalFailure())
         return;
+
+    // Quit, from the menu bar, asks whether to leave without the minute: No
+    // stays on the sheet; Yes goes on to the save question, whose Cancel
+    // keeps the window.
+    const auto quitte = [&](const std::vector<int>& reponses) {
+        auto textes = std::make_shared<std::vector<std::string>>();
+        for (int reponse : reponses)
+            Surveilles.Traite([textes, reponse](QWidget& modal) {
+                textes->push_back(TexteBoite(modal));
+                // By the keyboard: Escape for No or Cancel, Enter for Yes.
+                if (reponse == ReponseMessage::Oui)
+                    QTest::keyClick(modal.windowHandle(), Qt::Key_Return);
+                else
+                    testsupport::EnvoieEchap(modal);
+            });
+        ChoisitDansBarre(Commande::Quitter);
+        EXPECT_TRUE(Attend([&] {
+            return textes->size() == reponses.size() && QApplication::activeModalWidget() == nullptr;
+        })) << ::testing::PrintToString(*textes);
+        Active();
+        EXPECT_TRUE(Fenetre->isVisible());
+        EXPECT_EQ(Fenetre->GetPageCourante(), page);
+        EXPECT_EQ(minute->Text(), "353");
+        return *textes;
+    };
+    std::vector<std::string> textes = quitte({ReponseMessage::Non});
+    ASSERT_EQ(textes.size(), 1u);
+    EXPECT_NE(textes[0].find("353"), std::string::npos) << textes[0];
+    EXPECT_NE(textes[0].find(Traduit(3521)), std::string::npos) << textes[0];
+    // Another change of the season, still to save.
+    Fenetre->SignaleModification();
+    textes = quitte({ReponseMessage::Oui, ReponseMessage::Annuler});
+    ASSERT_EQ(textes.size(), 2u);
+    EXPECT_NE(textes[0].find(Traduit(3521)), std::string::npos) << textes[0];
+    EXPECT_EQ(textes[1], TraduitFmt(2, {"coupe"}));
+    if (HasFatalFailure())
+        return;
     Clique(*minute);
     ASSERT_TRUE(Attend([&] { return minute->hasFocus(); }));
 

@@ -148,6 +148,7 @@ protected:
     {
         Demarre();
         if (saison == TSaisonParcourue::Complete) {
+            ASSERT_TRUE(Fenetre->PeutQuitterPage());
             Fenetre->RemplaceSaison(testsupport::CreeSaisonComplete());
             Fenetre->SetEtatFichier(true, true);
             Fenetre->ChangeChampionnat();

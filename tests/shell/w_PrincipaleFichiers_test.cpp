@@ -8,6 +8,7 @@
 #include "files/ChargeurXmp.h"
 #include "files/Stats.h"
 #include "model/SaisonFoot.h"
+#include "pagebase/Commande.h"
 #include "platform/Ecran.h"
 #include "presentation/Historique.h"
 #include "shell/w_EtatSauve.h"
@@ -401,11 +402,57 @@ TEST_F(FichiersFenetre, SauvegardeAutomatique)
     f.OnAutoSave();
     EXPECT_EQ(CompteurModification, 0);
 
+    // Marked changed with nothing new, the tick writes nothing: the previous
+    // save kept beside the file stays the last different one. A new entry is
+    // written, and the save before it kept.
+    f.GetSaison()->SetOptionSauvegarde(1, 1);
+    f.SignaleModification();
+    ASSERT_TRUE(f.SauveAuto(false));
+    Textes();
+    const std::string precedente = TChargeurXmp::NomSauvegarde(Archive);
+    fs::remove(precedente);
+    f.SignaleModification();
+    f.OnAutoSave();
+    EXPECT_FALSE(fs::exists(precedente));
+    EXPECT_EQ(CompteurModification, 0);
+    EXPECT_EQ(Panneau(1), "");
+    TDonneesChampionnat* champ = f.GetSaison()->GetChampCourant();
+    const int annee = champ->GetOption(8);
+    champ->SetOption(8, annee + 1);
+    f.SignaleModification();
+    for (int tic = 0; tic < 3; ++tic)
+        f.OnAutoSave();
+    const auto annees = [&](const std::string& fichier) {
+        TSaisonFootball lue;
+        EXPECT_TRUE(TChargeurXmp(fichier).ChargeSaison(lue));
+        return lue.GetChampionnatId(champ->CodeChamp) ? lue.GetChampionnatId(champ->CodeChamp)->GetOption(8) : -1;
+    };
+    EXPECT_EQ(annees(Archive), annee + 1);
+    EXPECT_EQ(annees(precedente), annee);
+    EXPECT_TRUE(Textes().empty());
+
     // With no season the tick stops the timer.
     f.RemplaceSaison(nullptr);
     f.t_AutoSave->start();
     f.OnAutoSave();
     EXPECT_FALSE(f.t_AutoSave->isActive());
+}
+
+// Every road that replaces the page asks the gate first: in debug builds, one
+// that did not stops the program, so a new road cannot skip it.
+TEST_F(FichiersFenetre, UnePageNonDemandeeNEstPasRemplacee)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    Tf_Principale& f = *Fenetre;
+    ASSERT_TRUE(f.OuvreFichier(Archive));
+    TPageCompte* page = AffichePage();
+    f.ExecuteCommande(Commande::Enregistrer); // the page is the user's once the command is done
+    EXPECT_DEBUG_DEATH(f.RemplaceSaison(nullptr), "");
+    EXPECT_DEBUG_DEATH(AffichePage(), "");
+    if (f.GetPageCourante() == page) {
+        ASSERT_TRUE(f.PeutQuitterPage());
+        EXPECT_NE(AffichePage(), page);
+    }
 }
 
 TEST_F(FichiersFenetre, HistoriqueImpossibleEtDossiersQuiNePeuventEtreCreesLeDisent)
@@ -466,7 +513,8 @@ TEST_F(FichiersFenetre, ExportsEtHistoriqueDeLaDivision)
     // The open file keeps its name and its state.
     EXPECT_EQ(f.FichierCourant, Archive);
     EXPECT_EQ(CompteurModification, 1);
-    EXPECT_EQ(Textes(), (std::vector<std::string>{Traduit(253), Traduit(253)}));
+    // Each export says where it went, not that the season was saved.
+    EXPECT_EQ(Textes(), (std::vector<std::string>{TraduitFmt(3522, {saison}), TraduitFmt(3522, {donnees})}));
 
     // The division history: none yet; No creates nothing, Yes writes it.
     TDonneesChampionnat* champ = f.GetSaison()->GetChampCourant();

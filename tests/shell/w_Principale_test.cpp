@@ -104,6 +104,7 @@ protected:
     // Opens the sample season as the file commands do.
     void OuvreSaison()
     {
+        ASSERT_TRUE(Fenetre->PeutQuitterPage());
         Fenetre->RemplaceSaison(testsupport::CreeSaisonComplete());
         Fenetre->SetEtatFichier(true, true);
         Fenetre->ChangeChampionnat();

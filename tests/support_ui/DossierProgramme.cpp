@@ -23,7 +23,8 @@ void CopieDossierProgramme(const fs::path& dossier)
 bool MetSaisonDansFenetre(Tf_Principale& fenetre, const std::string& fichier)
 {
     std::unique_ptr<TSaison> saison = ChargeParDispatcheur(fichier);
-    if (!saison)
+    // As every road that replaces the season, through the page's gate.
+    if (!saison || !fenetre.PeutQuitterPage())
         return false;
     fenetre.RemplaceSaison(std::move(saison));
     fenetre.SetEtatFichier(true, false);

@@ -26,8 +26,6 @@ enum : int {
 };
 
 constexpr int CommandeCreationBarrage = 194;
-// The season has no play-off definition to fill: the dialog closes as it shows.
-constexpr int ResultatSansDefinition = ResultatModal::Ignorer;
 
 QString Qs(const std::string& texte)
 {
@@ -159,8 +157,9 @@ void Tf_CreeBarrage::showEvent(QShowEvent* event)
 
 void Tf_CreeBarrage::FormShow()
 {
+    // The season has no play-off definition to fill: the dialog closes as it shows.
     if (FCreation.SansDefinition()) {
-        SetModalResult(ResultatSansDefinition);
+        SetModalResult(ResultatModal::Ignorer);
         return;
     }
     cb_Barrage->clear();
@@ -257,7 +256,7 @@ bool AfficheCreationBarrage(TPrincipale& principale)
     Tf_CreeBarrage dialogue(*saison);
     const int resultat = Dialogues().ExecuteModal(dialogue);
     // The dialog closed at once: the user is told why and where to go instead.
-    if (resultat == ResultatSansDefinition)
+    if (resultat == ResultatModal::Ignorer)
         MessageUtil(TCreationBarrage::TexteSansDefinition(*saison), BoutonsMessage::Ok);
     if (resultat != ResultatModal::Ok)
         return false;

@@ -6,6 +6,8 @@
 
 #include "base/oTraducteur.h"
 #include "controls/Afficheur.h"
+#include "files/ChargeurXmp.h"
+#include "files/Stats.h"
 #include "files/TraiteurFichier.h"
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
@@ -16,6 +18,7 @@
 #include "pages/saisie/w_Composition.h"
 #include "pages/saisie/w_Notes.h"
 #include "pages/saisie/w_Passeurs.h"
+#include "platform/Imprimante.h"
 #include "shell/w_Principale.h"
 #include "support/SaisonExemple.h"
 #include "support_ui/FaussePrincipale.h"
@@ -23,6 +26,7 @@
 #include "support_ui/RenduPng.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -31,6 +35,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -163,12 +168,13 @@ TEST_F(FeuillesPrincipale, MinutesBeyondTheFieldAreRefusedAsTypedAndTheSeasonKee
     EXPECT_EQ(page->e_NoteMatch->text(), "300") << "digits only";
 
     // Saved while values are refused: the rest of the match is written, the
-    // refused values stay on screen, and the user is told.
+    // refused values stay on screen, and the user is told before the writing.
     Messages.Messages.clear();
     Fenetre->ExecuteCommande(7);
-    ASSERT_FALSE(Messages.Messages.empty());
-    EXPECT_NE(Messages.Messages.back().Texte.find("Minute 353"), std::string::npos);
-    EXPECT_NE(Messages.Messages.back().Texte.find("pas enregistrée"), std::string::npos);
+    ASSERT_EQ(Messages.Messages.size(), 2u);
+    EXPECT_NE(Messages.Messages[0].Texte.find("Minute 353"), std::string::npos);
+    EXPECT_NE(Messages.Messages[0].Texte.find(Traduit(3520)), std::string::npos);
+    EXPECT_EQ(Messages.Messages[1].Texte, Traduit(253));
     const TDonneesChampionnat* avant = Fenetre->GetSaison()->GetChampionnat(1);
     EXPECT_EQ(avant->GetButeursJournee(1)->Nombre(), 2);
     EXPECT_EQ(avant->GetCartonsJournee(1)->Nombre(), 1);
@@ -192,100 +198,246 @@ TEST_F(FeuillesPrincipale, MinutesBeyondTheFieldAreRefusedAsTypedAndTheSeasonKee
     EXPECT_EQ(c->GetNoteMatch(1, 1), 12);
 }
 
-// The goals of day 1 and the rating of match 1 as the file on disk holds them.
+// The goals and cards of day 1 and the rating of match 1, as a season holds them.
 struct TDansFichier {
     std::vector<std::pair<int, int>> Buts;
+    std::vector<std::pair<int, int>> Cartons;
     int Note = -1;
 };
-TDansFichier LitFichier(const Tf_Principale& fenetre, const std::string& fichier)
+TDansFichier LitSaison(const TSaison* s)
 {
     TDansFichier d;
-    const std::unique_ptr<TSaison> s =
-        TTraiteurFichier::ChargeAvecEtat(fichier, fenetre.GetAppDir() + "Dll/", fenetre.GetFichierIni(), {});
     const TDonneesChampionnat* c = s ? s->GetChampionnat(1) : nullptr;
     if (!c)
         return d;
     for (int i = 0; i < c->GetButeursJournee(1)->Nombre(); ++i)
         d.Buts.emplace_back(c->GetButeursJournee(1)->Get(i)->GetJoueur(), c->GetButeursJournee(1)->Get(i)->GetMot());
+    for (int i = 0; i < c->GetCartonsJournee(1)->Nombre(); ++i)
+        d.Cartons.emplace_back(c->GetCartonsJournee(1)->Get(i)->GetJoueur(), c->GetCartonsJournee(1)->Get(i)->GetMot());
     d.Note = c->GetNoteMatch(1, 1);
     return d;
 }
+// The same as the file on disk holds them.
+TDansFichier LitFichier(const Tf_Principale& fenetre, const std::string& fichier)
+{
+    return LitSaison(
+        TTraiteurFichier::ChargeAvecEtat(fichier, fenetre.GetAppDir() + "Dll/", fenetre.GetFichierIni(), {}).get());
+}
 
-// A goal and a rating typed beside a goal at minute 135, then each road out
-// of the sheet: the user stays on it, told of the minute and its range, or
-// (the auto-save, which does not leave) the good entries reach the file.
-// Corrected, the road goes on and the file holds everything typed.
+// A stored away card and, from the second road on, a stored goal, each
+// retyped with a refused minute beside a good goal and rating, then each
+// road. Roads to another page keep the user on the sheet, told of the minute
+// and its range. Roads out of the season ask whether to leave without it:
+// No stays, Yes goes on to the save question. Roads that write say first
+// what they leave out (but the timer), and write the good entries with the
+// stored goal and card as they were. Corrected, the road goes on and the file
+// holds everything typed.
 TEST_F(FeuillesPrincipale, RefusedMinuteHoldsEveryRoadOutOfTheSheetAndLosesNothing)
 {
     DemarreSurArchive();
     if (HasFatalFailure())
         return;
+    TSaison& saison = *Fenetre->GetSaison();
+    saison.SetOptionSauvegarde(1, 1); // the previous save kept beside the file
+    saison.GetChampionnat(1)->SetOption(8, 124);
+    const int division = saison.GetChampionnat(1)->GetCode();
+    saison.GetChampionnat(1)->GetCartonsJournee(1)->Ajoute(std::make_unique<TDonneesEvt>(13, 1, 30));
+    Fenetre->SignaleModification();
+    Fenetre->ExecuteCommande(Commande::Enregistrer);
+
+    enum class TGenre {
+        Retient,   // another page: the user stays on the sheet
+        Demande,   // out of the season: leave without the value?
+        Ecrit,     // writes, and the page stays
+        EcritSeul, // the timer: writes without a word
+    };
     struct TRoute {
         const char* Nom;
         std::function<void(Tf_Principale&)> Prend;
-        bool Question = false; // the save question comes once the page may go
-        bool Quitte = true;    // false: the road writes and the page stays
+        TGenre Genre;
+        std::string Ecrit = {};    // the file the road writes, when it writes one
+        bool SiImprimable = false; // a road only for a page that prints
     };
     const std::string fichier = Fichier;
+    const std::string sous = (Dossier / "sous.xmc").string();
+    const std::string copie = (Dossier / "copie.xmc").string();
+    const std::string donnees = (Dossier / "ligue.xmd").string();
+    const std::string pdf = (Dossier / "feuille.pdf").string();
+    const std::string sauvegarde = TChargeurXmp::NomSauvegarde(Fichier);
+    auto& dialogues = Dialogues;
+    auto& messages = Messages;
+    const auto commande = [](int code) { return [code](Tf_Principale& f) { f.ExecuteCommande(code); }; };
+    // A command whose save dialog is answered with that file.
+    const auto vers = [&dialogues](int code, const std::string& nom) {
+        return [&dialogues, code, nom](Tf_Principale& f) {
+            dialogues.RepondFichier(nom);
+            f.ExecuteCommande(code);
+        };
+    };
     const TRoute routes[] = {
-        {"another page", [](Tf_Principale& f) { f.ExecuteCommande(Commande::ClassementGeneral); }},
+        {"another page", commande(Commande::ClassementGeneral), TGenre::Retient},
         {"another championship",
          [](Tf_Principale& f) {
              f.SelectionneChampionnat(f.GetSaison()->GetChampCourant()->CodeChamp, nullptr, true, false);
-         }},
-        {"open", [fichier](Tf_Principale& f) { f.OuvreFichier(fichier); }, true},
-        {"recent file", [](Tf_Principale& f) { f.ExecuteCommande((1 << 8) | 255); }, true},
-        {"new", [](Tf_Principale& f) { f.ExecuteCommande(Commande::Nouveau); }, true},
-        {"close", [](Tf_Principale& f) { f.ExecuteCommande(Commande::Fermer); }, true},
-        {"quit", [](Tf_Principale& f) { f.FormClose(); }, true},
-        {"back", [](Tf_Principale& f) { f.sb_BackClick(); }},
-        {"auto-save", [](Tf_Principale& f) { f.OnAutoSave(); }, false, false},
+         },
+         TGenre::Retient},
+        {"back", [](Tf_Principale& f) { f.sb_BackClick(); }, TGenre::Retient},
+        {"save", commande(Commande::Enregistrer), TGenre::Ecrit, fichier},
+        {"save as", vers(Commande::EnregistrerSous, sous), TGenre::Ecrit, sous},
+        {"another page then save",
+         [](Tf_Principale& f) {
+             f.ExecuteCommande(Commande::ClassementGeneral);
+             f.ExecuteCommande(Commande::Enregistrer);
+         },
+         TGenre::Ecrit, fichier},
+        {"auto-save, three ticks",
+         [](Tf_Principale& f) {
+             for (int tic = 0; tic < 3; ++tic)
+                 f.OnAutoSave();
+         },
+         TGenre::EcritSeul, fichier},
+        {"export season", vers(Commande::ExporteSaison, copie), TGenre::Ecrit, copie},
+        {"export championship", vers(Commande::ExporteChampionnat, donnees), TGenre::Ecrit, donnees},
+        {"archive",
+         [&messages](Tf_Principale& f) {
+             messages.ReponseParDefaut = ReponseMessage::Oui; // the archive is created
+             f.ExecuteCommande(Commande::ArchiveDivision);
+             messages.ReponseParDefaut = ReponseMessage::Ok;
+         },
+         TGenre::Ecrit},
+        {"print to PDF",
+         [pdf](Tf_Principale& f) {
+             TImprimantePdf imprimante(pdf);
+             f.ExecuteCommande(CodeMenu::Imprimer);
+         },
+         TGenre::Ecrit, "", true},
+        {"open", [fichier](Tf_Principale& f) { f.OuvreFichier(fichier); }, TGenre::Demande},
+        {"recent file", commande((1 << 8) | 255), TGenre::Demande},
+        {"new", commande(Commande::Nouveau), TGenre::Demande},
+        {"close", commande(Commande::Fermer), TGenre::Demande},
+        {"quit", commande(Commande::Quitter), TGenre::Demande},
+        {"close button",
+         [](Tf_Principale& f) {
+             QCloseEvent fermeture; // as the window system sends it
+             QCoreApplication::sendEvent(&f, &fermeture);
+         },
+         TGenre::Demande},
     };
     int n = 0;
+    bool imprimable = false;
     for (const TRoute& route : routes) {
         SCOPED_TRACE(route.Nom);
         ++n;
-        if (!Fenetre->GetSaison()) {
-            ASSERT_TRUE(Fenetre->OuvreFichier(Fichier));
+        if (!Fenetre->GetSaison() || Fenetre->FichierCourant != Fichier) {
+            Messages.Messages.clear();
+            ASSERT_TRUE(Fenetre->OuvreFichier(Fichier))
+                << (Messages.Messages.empty() ? "" : Messages.Messages[0].Texte);
         }
         ASSERT_TRUE(Fenetre->ExecuteCommande(Commande::ClassementGeneral)); // a step for back
         auto* page = PageDe<Tf_Buteurs>(14);
         ASSERT_NE(page, nullptr);
+        imprimable = page->Imprimable();
         for (int ligne : {0, 1})
             if (page->Carton(1, ligne)->Text().empty()) {
                 page->l_EquipeDomicile->SetItemIndex(ligne);
                 page->LB1DblClick(1);
             }
+        ASSERT_NE(page->Minute(4, 0), nullptr);
+        EXPECT_EQ(page->Minute(4, 0)->Text(), "30");
         const int bonne = 20 + n;
+        // The first road finds Petit's goal new, the others stored at 90.
+        const std::vector<std::pair<int, int>> gardes = n == 1
+                                                            ? std::vector<std::pair<int, int>>{{11, bonne}}
+                                                            : std::vector<std::pair<int, int>>{{11, bonne}, {12, 90}};
+        const std::vector<std::pair<int, int>> cartons{{13, 30}};
         Messages.Messages.clear();
         Retape(page->Minute(1, 0), std::to_string(bonne).c_str());
         page->e_NoteMatch->setText(QString::number(bonne));
         Retape(page->Minute(1, 1), "135");
-        ASSERT_EQ(Messages.Messages.size(), 1u);
+        Retape(page->Minute(4, 0), "140");
+        ASSERT_EQ(Messages.Messages.size(), 2u);
 
         Messages.Messages.clear();
+        if (route.Genre == TGenre::Demande)
+            Messages.Repond(ReponseMessage::Non);
         route.Prend(*Fenetre);
         ASSERT_EQ(Fenetre->GetPageCourante(), page);
         EXPECT_EQ(page->Minute(1, 1)->Text(), "135");
-        if (route.Quitte) {
+        EXPECT_EQ(page->Minute(4, 0)->Text(), "140");
+        const auto dit = [&](int texte) {
+            return std::any_of(Messages.Messages.begin(), Messages.Messages.end(), [texte](const auto& m) {
+                return m.Texte.find("Minute 135") != std::string::npos &&
+                       m.Texte.find(Traduit(texte)) != std::string::npos;
+            });
+        };
+        switch (route.Genre) {
+        case TGenre::Retient:
             ASSERT_EQ(Messages.Messages.size(), 1u);
             EXPECT_NE(Messages.Messages[0].Texte.find("Minute 135"), std::string::npos);
             EXPECT_NE(Messages.Messages[0].Texte.find("de 0 à 127"), std::string::npos);
             EXPECT_EQ(Fenetre->GetCommandeCourante(), 14);
-        } else {
-            EXPECT_TRUE(Messages.Messages.empty());
+            break;
+        case TGenre::Demande: {
+            ASSERT_EQ(Messages.Messages.size(), 1u);
+            EXPECT_TRUE(dit(3521)) << Messages.Messages[0].Texte;
+            EXPECT_EQ(Fenetre->GetCommandeCourante(), 14);
+            // Yes leaves the value out and goes on to the save question.
+            Messages.Messages.clear();
+            Messages.Repond(ReponseMessage::Oui);
+            Messages.Repond(ReponseMessage::Oui);
+            route.Prend(*Fenetre);
+            ASSERT_GE(Messages.Messages.size(), 2u);
+            EXPECT_TRUE(dit(3521)) << Messages.Messages[0].Texte;
+            EXPECT_EQ(Messages.Messages[1].Texte, TraduitFmt(2, {"saison"}));
             const TDansFichier d = LitFichier(*Fenetre, Fichier);
-            // Row 2's goal as an earlier road stored it stays while 135 is refused.
-            EXPECT_EQ(d.Buts, (std::vector<std::pair<int, int>>{{11, bonne}, {12, 90}}));
+            EXPECT_EQ(d.Buts, gardes);
+            EXPECT_EQ(d.Cartons, cartons);
             EXPECT_EQ(d.Note, bonne);
+            // "New" writes, then its composer is cancelled: the sheet stays.
+            if (Fenetre->GetPageCourante() == page) {
+                Retape(page->Minute(1, 1), "90");
+                Retape(page->Minute(4, 0), "30");
+            }
+            continue;
+        }
+        case TGenre::Ecrit:
+        case TGenre::EcritSeul: {
+            // A page that does not print has no print command: nothing is written.
+            if (route.SiImprimable && !imprimable) {
+                EXPECT_TRUE(Messages.Messages.empty());
+                break;
+            }
+            if (route.Genre == TGenre::Ecrit)
+                EXPECT_TRUE(dit(3520)) << (Messages.Messages.empty() ? "" : Messages.Messages[0].Texte);
+            else
+                EXPECT_TRUE(Messages.Messages.empty());
+            const TDansFichier memoire = LitSaison(Fenetre->GetSaison());
+            EXPECT_EQ(memoire.Buts, gardes);
+            EXPECT_EQ(memoire.Cartons, cartons);
+            if (!route.Ecrit.empty()) {
+                const TDansFichier d = LitFichier(*Fenetre, route.Ecrit);
+                EXPECT_EQ(d.Buts, gardes);
+                EXPECT_EQ(d.Cartons, cartons);
+                EXPECT_EQ(d.Note, bonne);
+            }
+            break;
+        }
+        }
+        if (route.Genre == TGenre::EcritSeul) {
+            // The first tick wrote the good entries; the two others had
+            // nothing new: the previous save is the last different one.
+            TSaisonFootball lue;
+            ASSERT_TRUE(TChargeurXmp(sauvegarde).ChargeSaison(lue));
+            const TDansFichier precedente = LitSaison(&lue);
+            EXPECT_EQ(precedente.Cartons, cartons);
+            EXPECT_NE(precedente.Note, bonne);
         }
 
         Retape(page->Minute(1, 1), "90");
-        if (route.Question)
-            Messages.Repond(ReponseMessage::Oui);
+        Retape(page->Minute(4, 0), "30");
         route.Prend(*Fenetre);
         int note = bonne;
-        if (route.Quitte && !route.Question) {
+        if (route.Genre == TGenre::Retient) {
             EXPECT_NE(Fenetre->GetPageCourante(), page);
             // What another page changes once the sheet is left stays, however
             // the sheet (kept for back and forward or not) goes.
@@ -294,11 +446,20 @@ TEST_F(FeuillesPrincipale, RefusedMinuteHoldsEveryRoadOutOfTheSheetAndLosesNothi
             Fenetre->ExecuteCommande(Commande::ClassementGeneral);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             Fenetre->ExecuteCommande(Commande::Enregistrer);
+        } else {
+            Fenetre->ExecuteCommande(Commande::Enregistrer);
         }
-        const TDansFichier d = LitFichier(*Fenetre, Fichier);
-        EXPECT_EQ(d.Buts, (std::vector<std::pair<int, int>>{{11, bonne}, {12, 90}}));
+        const std::vector<std::pair<int, int>> tous{{11, bonne}, {12, 90}};
+        const TDansFichier d = LitFichier(*Fenetre, route.Ecrit.empty() ? Fenetre->FichierCourant : route.Ecrit);
+        EXPECT_EQ(d.Buts, tous);
+        EXPECT_EQ(d.Cartons, cartons);
         EXPECT_EQ(d.Note, note);
     }
+    EXPECT_EQ(std::filesystem::exists(pdf), imprimable);
+    ASSERT_NE(Fenetre->GetStats(), nullptr);
+    const TStat* archive = Fenetre->GetStats()->ChercheId(division);
+    ASSERT_NE(archive, nullptr);
+    EXPECT_EQ(archive->NbSaisons(), 1);
 }
 
 // The shipped World Cup, Wales 0-3 England, with a yellow card for Foden at
@@ -350,8 +511,8 @@ TEST_F(FeuillesPrincipale, RefusedMinutesOverAStoredWorldCupGoalAndCardKeepThemI
     Messages.Messages.clear();
     Fenetre->ExecuteCommande(Commande::Enregistrer);
     ASSERT_FALSE(Messages.Messages.empty());
-    EXPECT_NE(Messages.Messages.back().Texte.find("reste enregistré à la minute 50"), std::string::npos)
-        << Messages.Messages.back().Texte;
+    EXPECT_NE(Messages.Messages[0].Texte.find("reste enregistré à la minute 50"), std::string::npos)
+        << Messages.Messages[0].Texte;
     const TMots butsAvant = dansFichier(true);
     ASSERT_EQ(butsAvant.size(), 3u);
     EXPECT_NE(std::ranges::find(butsAvant, std::pair(rashford, 50)), butsAvant.end());
@@ -541,7 +702,7 @@ TEST_F(FeuillesPrincipale, SubstitutionMinutesBeyondTheirByteAreRefusedAsTypedAn
     Messages.Messages.clear();
     Fenetre->ExecuteCommande(7);
     ASSERT_FALSE(Messages.Messages.empty());
-    EXPECT_NE(Messages.Messages.back().Texte.find("pas enregistrée"), std::string::npos);
+    EXPECT_NE(Messages.Messages[0].Texte.find(Traduit(3520)), std::string::npos);
     EXPECT_EQ(Fenetre->GetSaison()->GetChampionnat(1)->GetCompoMatch(1, 0, 12), 11);
     EXPECT_EQ(Fenetre->GetSaison()->GetChampionnat(1)->GetCompoMatch(1, 0, 18), 0);
     EXPECT_EQ(Fenetre->GetSaison()->GetChampionnat(1)->GetCompoMatch(1, 1, 18), 255);
