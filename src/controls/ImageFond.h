@@ -203,6 +203,9 @@ public:
     // The text as drawn: with an ellipsis when the frame is too narrow for it,
     // the whole of it then in the frame's tooltip.
     QString TexteAffiche() const;
+    // The font the text is drawn in: smaller than the frame's own when the
+    // frame shrinks its text to fit.
+    QFont PoliceAffichee() const;
     // Caret position in characters, at most the text's length.
     int Caret() const { return FCaret; }
 
@@ -229,8 +232,6 @@ protected:
     virtual bool AccepteCaractere(char32_t c) const;
     // Hook before a key is taken: the round box empties a lone "0" there.
     virtual void AvantFrappe() {}
-    // The font the text is drawn in, and the width it may take.
-    QFont PoliceAffichee() const;
     int PlaceTexte() const;
 
 private:

@@ -152,11 +152,11 @@ private:
 
     // A one-line text must fit the box the control draws it in, measured with
     // the control's own font.
-    void VerifieLigne(const QWidget& w, const QString& texte, const QRect& boite)
+    void VerifieLigne(const QWidget& w, const QString& texte, const QRect& boite, const QFont* police = nullptr)
     {
         if (texte.trimmed().isEmpty() || VerifieElision(w, texte))
             return;
-        const int largeur = QFontMetrics(w.font()).horizontalAdvance(texte);
+        const int largeur = QFontMetrics(police != nullptr ? *police : w.font()).horizontalAdvance(texte);
         if (largeur > boite.width())
             Coupe(w, largeur, boite);
     }
@@ -207,9 +207,11 @@ private:
             VerifieLigne(w, QString::fromStdString(c->Caption()), c->rect().adjusted(25, 0, 0, 0));
         } else if (const auto* e = qobject_cast<const TEdition2*>(&w)) {
             // The text is centred on the frame, moved by the frame's offsets; the skin's
-            // rim takes two pixels on each side.
+            // rim takes two pixels on each side. A box that shrinks its text to fit
+            // is measured in the size it draws.
+            const QFont police = e->PoliceAffichee();
             VerifieLigne(w, e->TexteAffiche(),
-                         e->rect().adjusted(2 + std::abs(e->DecalX()), 0, -2 - std::abs(e->DecalX()), 0));
+                         e->rect().adjusted(2 + std::abs(e->DecalX()), 0, -2 - std::abs(e->DecalX()), 0), &police);
         } else if (const auto* e = qobject_cast<const QLineEdit*>(&w)) {
             QStyleOptionFrame option;
             option.initFrom(e);
