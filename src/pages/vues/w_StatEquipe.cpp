@@ -1070,14 +1070,21 @@ void Tf_StatEquipe::ImprimeClassement(QPainter& P, const QRect& Page)
                            Qt::AlignLeft | Qt::AlignVCenter, LiensClassement[I]->text());
         BoitesClassement[I]->ImprimeLabels(P, QRect(Page.left(), Y + Legende, Moitie - Ecart, H - Ecart - Legende));
     }
-    // The charts under the team's name too: drawn after it, the first would cover it.
+    // The charts under the team's name too: drawn after it, the first would
+    // cover it. Each under its title, as on screen: the form, result and
+    // score charts look alike without it.
     const int Q4 = (Page.bottom() - Haut) / 4;
     const int X = Page.left() + Moitie;
-    Graph2->Imprime(QRect(X, Haut, Moitie, Q4), P);
-    Graph3->Imprime(QRect(X, Haut + Q4, Moitie, Q4), P);
+    const std::array<std::pair<TGraphe*, int>, 3> Graphes{{{Graph2, 0}, {Graph3, 1}, {Graph4, 3}}};
+    for (size_t I = 0; I < Graphes.size(); ++I) {
+        const auto [Graphe, Place] = Graphes[I];
+        const int Y = Haut + Place * Q4;
+        ImprimeTexteAjuste(P, TailleImpression, QRect(X, Y, Moitie, Legende), Qt::AlignLeft | Qt::AlignVCenter,
+                           TitresGraphes[I]->text());
+        Graphe->Imprime(QRect(X, Y + Legende, Moitie, Q4 - Legende), P);
+    }
     ImprimeTexteAjuste(P, TailleImpression, QRect(X, Haut + 2 * Q4, Moitie, Q4), Qt::AlignLeft | Qt::AlignTop,
                        Editserie->text());
-    Graph4->Imprime(QRect(X, Haut + 3 * Q4, Moitie, Q4), P);
 }
 
 void Tf_StatEquipe::ImprimeJoueurs(QPainter& P, const QRect& Page, int Dpi)

@@ -26,6 +26,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <algorithm>
 #include <cstdio>
 #include <gtest/gtest.h>
 
@@ -193,10 +194,18 @@ TEST_F(StatEquipeRoute, ChooserKeptPageHistoryAndLinks)
     for (int Onglet : {1, 2}) {
         Seule.AfficheOnglet(Onglet);
         const std::string Pdf = Fichier + std::to_string(Onglet) + ".pdf";
+        testsupport::TReleveDessin Releve;
         {
             TImprimantePdf Imprimante(Pdf);
             Seule.Imprime();
         }
+        // The standings' three charts look alike: each is printed under its title.
+        for (const QLabel* Titre : Seule.TitresGraphes)
+            EXPECT_EQ(
+                std::count_if(Releve.Papier.begin(), Releve.Papier.end(),
+                              [&](const testsupport::TTracePeint& T) { return T.Texte && T.Libelle == Titre->text(); }),
+                Onglet == 2 ? 1 : 0)
+                << Titre->text().toStdString();
         const auto [Largeur, Hauteur] = TaillePagePdf(Pdf);
         ASSERT_GT(Largeur, 0);
         EXPECT_EQ(Largeur < Hauteur, Onglet == 1) << Onglet;
