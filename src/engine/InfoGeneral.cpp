@@ -186,11 +186,14 @@ TTextes Textes(const TInfo& I)
     return T;
 }
 
-std::string Titre(const TDonneesChampionnat& Champ, const TLectureParam* Catalogue, int Jour)
+std::string Titre(const TDonneesChampionnat& Champ, const TLectureParam* Catalogue, int Jour,
+                  const std::string& NomSaison)
 {
-    std::string Nom;
-    if (Catalogue != nullptr)
-        Nom = Catalogue->GetNomCfg(Champ.GetCode()) + ": " + Catalogue->GetNom(Champ.GetCode());
+    std::string Nom = NomSaison;
+    if (Catalogue != nullptr) {
+        if (const std::string Division = Catalogue->GetNom(Champ.GetCode()); !Division.empty())
+            Nom = Catalogue->GetNomCfg(Champ.GetCode()) + ": " + Division;
+    }
     return Jour > 0 ? TraduitFmt(TexteTitreJournee, {Jour, Nom}) : Nom;
 }
 

@@ -67,7 +67,10 @@ struct TTextes {
 };
 TTextes Textes(const TInfo& Info);
 // The page's title: the catalogue entry and division of the championship's
-// code, and with a day, text 209 with it.
-std::string Titre(const TDonneesChampionnat& Champ, const TLectureParam* Catalogue, int Jour);
+// code, and with a day, text 209 with it. A code the catalogue does not know
+// (a cup composed for the season) is named NomSaison, the season's own name
+// for the championship, rather than by a lone ":".
+std::string Titre(const TDonneesChampionnat& Champ, const TLectureParam* Catalogue, int Jour,
+                  const std::string& NomSaison = {});
 
 } // namespace InfoGeneral

@@ -4,6 +4,7 @@
 #include "base/Format.h"
 #include "base/Utilities.h"
 #include "base/oTraducteur.h"
+#include "model/LectureParametre.h"
 #include "model/ListeDonnees.h"
 #include "support/TestSupport.h"
 
@@ -103,6 +104,22 @@ TEST_F(InfoGeneralTest, MinutesPositionsOwnGoalsAndMissedPenalties)
     EXPECT_EQ(CompteRepartition(L.Championnat, 1), Attendue);
     EXPECT_EQ(Textes(I).Buteurs[3], "2 (25,00%)");
     EXPECT_EQ(Textes(I).Buteurs[4], "1 (12,50%)");
+}
+
+// The title names the catalogue's division; a cup composed for the season,
+// whose code no catalogue entry holds, by the name the season gives it.
+TEST_F(InfoGeneralTest, TheTitleNamesTheDivisionOrTheSeasonsOwnName)
+{
+    const TLectureParam Catalogue{AppDir() + "config/Championnat.fr"};
+    L.Championnat.SetCode(101);
+    const std::string Ligue = Catalogue.GetNomCfg(101) + ": " + Catalogue.GetNom(101);
+    ASSERT_FALSE(Catalogue.GetNom(101).empty());
+    EXPECT_EQ(Titre(L.Championnat, &Catalogue, 0, "Autre nom"), Ligue);
+    L.Championnat.SetCode(1001);
+    ASSERT_TRUE(Catalogue.GetNom(1001).empty());
+    EXPECT_EQ(Titre(L.Championnat, &Catalogue, 0, "Coupe du monde 2022"), "Coupe du monde 2022");
+    EXPECT_EQ(Titre(L.Championnat, &Catalogue, 2, "Coupe du monde 2022"),
+              TraduitFmt(209, {2, std::string("Coupe du monde 2022")}));
 }
 
 TEST(InfoGeneral, ChartScales)

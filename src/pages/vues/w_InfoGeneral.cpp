@@ -449,7 +449,7 @@ void Tf_InfoGeneral::CalculeInfo(int Mode, int Jour)
                                           std::vector<int>(I.JaunesJournee.begin(), I.JaunesJournee.begin() + L),
                                           std::vector<int>(I.RougesJournee.begin(), I.RougesJournee.begin() + L));
     VuesInfoGeneral::RemplitGrapheJours(*gb_Affluence, Affluences, Impair, Pair);
-    Label12->setText(Q(InfoGeneral::Titre(*Champ, LectureParam(), Jour)));
+    Label12->setText(Q(InfoGeneral::Titre(*Champ, LectureParam(), Jour, Saison->GetNomCompletChamp(Champ->CodeChamp))));
     InfoGeneral::TTextes T = InfoGeneral::Textes(I);
     const auto Valeurs = Figures(T);
     const auto Labels = LabelsFigures();
@@ -671,8 +671,9 @@ void Tf_InfoGeneral::ExecuteFonction(const std::string& Nom, const TLignesParam&
             LitParametre("CouleurTitre", Params, "#000080"), LitParametre("FonteTitre", Params, "#F0E020"),
             LitParametre("CouleurColonne1", Params, "#C0C0C0"), LitParametre("CouleurColonne2", Params, "#FFFFFF"),
             LitParametre("FonteLigne", Params, "#000000")};
-        Resultat = VuesInfoGeneral::GetHtmlInfo(InfoGeneral::CalculeInfo(*Saison, *Champ, 0),
-                                                InfoGeneral::Titre(*Champ, LectureParam(), 0), Couleurs);
+        Resultat = VuesInfoGeneral::GetHtmlInfo(
+            InfoGeneral::CalculeInfo(*Saison, *Champ, 0),
+            InfoGeneral::Titre(*Champ, LectureParam(), 0, Saison->GetNomCompletChamp(Champ->CodeChamp)), Couleurs);
         return;
     }
     if (Cle == "affluencechampionnat") {
